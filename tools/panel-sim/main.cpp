@@ -1,0 +1,162 @@
+// orvanta-panel-sim: a virtual Orvanta panel on a pseudo-terminal or a serial device.
+#include "PanelServer.h"
+
+#include <csignal>
+#include <cstdlib>
+#include <cstring>
+#include <iostream>
+#include <pthread.h>
+#include <string>
+#include <thread>
+#include <unistd.h>
+
+using namespace orvanta::sim;
+
+namespace {
+
+const char *const Usage = R"(Usage: orvanta-panel-sim [options]
+
+A virtual Orvanta panel. Without --device it opens a pseudo-terminal and prints the device
+path the tool should open as its serial port, then answers the panel's commands until stopped
+(Ctrl+C).
+
+Line:
+  --device PATH        serve an existing serial device (19200 bit/s, 8N1) instead
+  --link PATH          also make PATH a symbolic link to the pseudo-terminal
+State:
+  --state FILE         load the panel's state from FILE and save it there on every change
+  --firmware TEXT      the firmware version text (default "VER 03.07 ORVANTA GSM")
+  --key HEX            a key held at the reader: 16 hex digits in the panel's byte order
+  --key-wait MS        how long "+T00" waits for a key (default 3000)
+  --transcript FILE    append every command received, with its time in ms, to FILE
+Faults:
+  --only PREFIX        the faults below apply only to commands beginning with PREFIX
+  --silent             never answer
+  --delay MS           wait before each reply
+  --chunk N            send replies in pieces of N bytes
+  --chunk-pause MS     pause between pieces (default 150)
+  --split-ok           pause between the "O" and the "K" of "OK"
+  --echo               send each command back before its reply
+  --lower-hex          hex digits in lower case
+  --no-value-crlf      drop the CR LF after values
+  --garbage            replace values by characters that are no hex digits
+  --nul-bytes          a NUL byte after every reply byte
+  --overlong           make every reply longer than 254 bytes
+  --hang-up-after N    close the line 200 ms after the reply to the Nth command
+                       (to the tool it looks like an unplugged adapter)
+  --stuck-cell ADDR    a memory byte (decimal address) that never keeps what is written
+  --help               this text
+)";
+
+int number(const char *text, const char *option)
+{
+    char *end = nullptr;
+    const long value = std::strtol(text, &end, 10);
+    if (end == text || *end != '\0' || value < 0 || value > 1'000'000) {
+        std::cerr << "orvanta-panel-sim: " << option << " needs a whole number\n";
+        std::exit(2);
+    }
+    return int(value);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    PanelState state;
+    PanelFaults faults;
+    std::string device, link, stateFile, transcriptFile;
+    std::optional<std::string> firmware, readerKey;
+    int keyWait = 3000;
+
+    for (int i = 1; i < argc; ++i) {
+        const std::string option = argv[i];
+        const auto value = [&]() -> const char * {
+            if (i + 1 >= argc) {
+                std::cerr << "orvanta-panel-sim: " << option << " needs a value\n";
+                std::exit(2);
+            }
+            return argv[++i];
+        };
+        if (option == "--help" || option == "-h") {
+            std::cout << Usage;
+            return 0;
+        } else if (option == "--device") device = value();
+        else if (option == "--link") link = value();
+        else if (option == "--state") stateFile = value();
+        else if (option == "--firmware") firmware = value();
+        else if (option == "--key") readerKey = value();
+        else if (option == "--key-wait") keyWait = number(value(), "--key-wait");
+        else if (option == "--transcript") transcriptFile = value();
+        else if (option == "--only") faults.onlyCommand = value();
+        else if (option == "--silent") faults.silent = true;
+        else if (option == "--delay") faults.delayMs = number(value(), "--delay");
+        else if (option == "--chunk") faults.chunkSize = size_t(number(value(), "--chunk"));
+        else if (option == "--chunk-pause") faults.chunkPauseMs = number(value(), "--chunk-pause");
+        else if (option == "--split-ok") faults.splitOK = true;
+        else if (option == "--echo") faults.echo = true;
+        else if (option == "--lower-hex") faults.lowerCaseHex = true;
+        else if (option == "--no-value-crlf") faults.dropValueLineEnd = true;
+        else if (option == "--garbage") faults.garbageValue = true;
+        else if (option == "--nul-bytes") faults.nulBytes = true;
+        else if (option == "--overlong") faults.overlong = true;
+        else if (option == "--hang-up-after") faults.hangUpAfter = number(value(), "--hang-up-after");
+        else if (option == "--stuck-cell") faults.stuckCell = number(value(), "--stuck-cell");
+        else {
+            std::cerr << "orvanta-panel-sim: unknown option " << option << " (see --help)\n";
+            return 2;
+        }
+    }
+
+    try {
+        if (!stateFile.empty() && ::access(stateFile.c_str(), F_OK) == 0)
+            state = PanelState::load(stateFile);
+        if (firmware)
+            state.version = *firmware;
+        if (readerKey) {
+            state.readerKey.emplace();
+            if (!parseHex(*readerKey, state.readerKey->data(), 8))
+                throw std::runtime_error("--key needs 16 hex digits");
+        }
+
+        // Ctrl+C and termination end the service from a thread of their own.
+        sigset_t signals;
+        sigemptyset(&signals);
+        sigaddset(&signals, SIGINT);
+        sigaddset(&signals, SIGTERM);
+        pthread_sigmask(SIG_BLOCK, &signals, nullptr);
+
+        PanelServer server(state, faults);
+        server.setStateFile(stateFile);
+        server.setTranscriptFile(transcriptFile);
+        server.setKeyWaitMs(keyWait);
+        std::string path = device;
+        if (device.empty())
+            path = server.openPseudoTerminal();
+        else
+            server.openDevice(device);
+        if (!link.empty()) {
+            ::unlink(link.c_str());
+            if (::symlink(path.c_str(), link.c_str()) != 0)
+                throw std::runtime_error("cannot make the link " + link + ": "
+                                         + std::strerror(errno));
+        }
+        std::cout << path << std::endl;
+        std::cerr << "Virtual Orvanta panel on " << path << " (" << state.version
+                  << "); Ctrl+C stops it.\n";
+
+        std::thread([&server, signals] {
+            int received = 0;
+            sigwait(&signals, &received);
+            server.stop();
+        }).detach();
+        server.serve();
+        if (!link.empty())
+            ::unlink(link.c_str());
+        std::cerr << (server.hungUp() ? "Line hung up.\n" : "Stopped.\n");
+    } catch (const std::exception &e) {
+        std::cerr << "orvanta-panel-sim: " << e.what() << "\n";
+        return 1;
+    }
+    return 0;
+}
