@@ -238,7 +238,11 @@ ssize_t PosixSerialPort::writeSome(const uint8_t *data, size_t count)
 
 ssize_t PosixSerialPort::readSome(uint8_t *data, size_t count)
 {
-    const ssize_t got = ::read(m_fd, data, count);
+    // With NUL bytes discarded the read goes through a scratch buffer: the caller's buffer past
+    // the bytes kept must stay as it was.
+    m_scratch.resize(m_discardNull ? count : 0);
+    uint8_t *target = m_discardNull ? m_scratch.data() : data;
+    const ssize_t got = ::read(m_fd, target, count);
     if (got == 0 && count > 0) {
         // A raw tty with nothing to read reports EAGAIN; end of file means the line hung up.
         errno = EIO;
@@ -248,8 +252,7 @@ ssize_t PosixSerialPort::readSome(uint8_t *data, size_t count)
         return (errno == EAGAIN || errno == EINTR) ? 0 : -1;
     if (!m_discardNull)
         return got;
-    uint8_t *end = std::remove(data, data + got, uint8_t(0));
-    return end - data;
+    return std::remove_copy(target, target + got, data, uint8_t(0)) - data;
 }
 
 PosixSerialPort::Wait PosixSerialPort::waitFor(short events, int milliseconds) const

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <sys/types.h>
+#include <vector>
 
 namespace orvanta {
 
@@ -63,6 +64,7 @@ private:
     uint32_t m_inputSize = 0;
     uint32_t m_outputSize = 0;
     bool m_discardNull = false;
+    std::vector<uint8_t> m_scratch;
 };
 
 // Sleeps up to the given time without a device to wait for.

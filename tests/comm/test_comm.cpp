@@ -357,6 +357,12 @@ TEST(CommTransfer, WritesReachThePeerAndNulBytesAreDiscarded)
     char buffer[8] = {};
     EXPECT_EQ(port.comm.ReadData(buffer, 4, 200), 4u);
     EXPECT_EQ(std::string(buffer, 4), "OK\r\n");
+
+    // The buffer past the bytes kept stays as it was.
+    char marked[4] = {'x', 'x', 'x', 'x'};
+    port.pty.send(std::string("A\0\0\0", 4));
+    EXPECT_EQ(port.comm.ReadData(marked, 4, 50), 1u);
+    EXPECT_EQ(std::string(marked, 4), "Axxx");
 }
 
 TEST(CommTransfer, CallbacksRunWithTheirDirectionBusy)

@@ -1,0 +1,36 @@
+#include "Dialogs.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace orvanta::Dialogs {
+
+namespace {
+
+Recorder &recorder()
+{
+    static Recorder installed;
+    return installed;
+}
+
+} // namespace
+
+void SetRecorder(Recorder recorder_)
+{
+    recorder() = std::move(recorder_);
+}
+
+void Show(Kind kind, const QString &text, QWidget *parent)
+{
+    if (recorder()) {
+        recorder()(kind, text);
+        return;
+    }
+    const QMessageBox::Icon icon = kind == Kind::Error      ? QMessageBox::Critical
+                                   : kind == Kind::Question ? QMessageBox::Question
+                                                            : QMessageBox::Information;
+    QMessageBox box(icon, QApplication::applicationDisplayName(), text, QMessageBox::Yes, parent);
+    box.exec();
+}
+
+} // namespace orvanta::Dialogs

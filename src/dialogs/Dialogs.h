@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+namespace orvanta::Dialogs {
+
+// The tool's message boxes: an error, a question or an information, each with a single Yes
+// button. Tests install a recorder so that nothing waits for a click.
+enum class Kind { Error, Question, Information };
+
+void Show(Kind kind, const QString &text, QWidget *parent = nullptr);
+inline void ShowError(const QString &text, QWidget *parent = nullptr)
+{
+    Show(Kind::Error, text, parent);
+}
+inline void ShowQuestion(const QString &text, QWidget *parent = nullptr)
+{
+    Show(Kind::Question, text, parent);
+}
+inline void ShowInformation(const QString &text, QWidget *parent = nullptr)
+{
+    Show(Kind::Information, text, parent);
+}
+
+using Recorder = std::function<void(Kind, const QString &)>;
+// Replaces the boxes by the recorder; an empty recorder brings the boxes back.
+void SetRecorder(Recorder recorder);
+
+} // namespace orvanta::Dialogs

@@ -1,0 +1,124 @@
+#include "PanelLink.h"
+
+#include "PanelReply.h"
+
+namespace orvanta {
+
+namespace {
+
+constexpr int ReplyBufferSize = 1000;
+constexpr int ReadStepMs = 100;
+constexpr int ReadChunk = 600;
+constexpr int ReplyLimit = 255; // buffer positions 0..254: position 0 stays zero
+
+// Ends a transaction on every way out: the port's events come back, the exchange is over.
+class ExchangeScope
+{
+public:
+    ExchangeScope(TXComm &comm, bool &inExchange) : m_comm(comm), m_inExchange(inExchange)
+    {
+        m_comm.LockDevice(true);
+    }
+    ~ExchangeScope()
+    {
+        m_comm.LockDevice(false);
+        m_inExchange = false;
+    }
+    ExchangeScope(const ExchangeScope &) = delete;
+    ExchangeScope &operator=(const ExchangeScope &) = delete;
+
+private:
+    TXComm &m_comm;
+    bool &m_inExchange;
+};
+
+} // namespace
+
+PanelLink::PanelLink(TXComm &comm, ExchangeLog &log, QObject *parent)
+    : QObject(parent)
+    , m_comm(comm)
+    , m_log(log)
+{}
+
+void PanelLink::SetConnected(bool connected)
+{
+    if (connected == m_connected)
+        return;
+    m_connected = connected;
+    emit connectedChanged(connected);
+}
+
+void PanelLink::wait_OK(const QString &Command, int Attempts, int ReadBudget, QString &Reply)
+{
+    m_inExchange = true;
+    if (!m_comm.IsOpened()) {
+        m_inExchange = false;
+        return;
+    }
+    const QString cmd = Command.size() < 30 ? Command : Command.left(30) + QStringLiteral(".....");
+    QByteArray buffer(ReplyBufferSize, 0);
+    Reply.clear();
+    ExchangeScope scope(m_comm, m_inExchange);
+
+    const std::string frame = Command.toLatin1().toStdString() + "\r";
+    for (int attempt = 1; attempt <= Attempts; ++attempt) {
+        m_comm.WriteString(frame);
+        buffer.fill(0);
+        int received = 0;
+        for (int elapsed = 0; elapsed < ReadBudget;) {
+            elapsed += ReadStepMs;
+            const int room = ReplyBufferSize - 1 - received;
+            received += int(m_comm.ReadData(buffer.data() + 1 + received,
+                                            uint32_t(std::min(ReadChunk, room)), ReadStepMs));
+            if (ReplyHasOK(buffer)) {
+                m_log.LogExchange({}, false, buffer);
+                break;
+            }
+            m_log.LogExchange(QStringLiteral("error"), true);
+        }
+        if (ReplyHasOK(buffer)) {
+            SetConnected(true);
+            m_log.LogExchange(QStringLiteral("Успешно отправили команду { %1 } с попытки № %2")
+                                  .arg(cmd)
+                                  .arg(attempt),
+                              true);
+            QByteArray reply = buffer.left(ReplyLimit);
+            reply.removeIf([](char c) { return c == 0; });
+            Reply = QString::fromLatin1(reply);
+            return;
+        }
+        SetConnected(false);
+        m_log.LogExchange(
+            QStringLiteral("Не смогли отправить команду { %1 } с попытки № %2").arg(cmd).arg(attempt),
+            true);
+    }
+    m_log.LogExchange(QStringLiteral("Отмена отправки команды { %1 } ").arg(cmd), true);
+}
+
+QString PanelLink::Query(const QString &Command, int ReadBudget)
+{
+    QString reply;
+    wait_OK(Command, 1, ReadBudget, reply);
+    return ExtractReplyValue(reply);
+}
+
+void PanelLink::OpenPort(const QString &deviceName)
+{
+    if (m_comm.IsOpened())
+        m_comm.CloseDevice();
+    m_comm.SetBaudRate(br19200);
+    m_comm.DataControl().SetParity(paNone);
+    m_comm.SetDeviceName(deviceName.toStdString());
+    m_comm.SetFlowControl(fcNone);
+    try {
+        m_comm.OpenDevice();
+        m_log.LogExchange(QStringLiteral("Открыли устройство %1 на скорости %2")
+                              .arg(deviceName)
+                              .arg(m_comm.BaudValue()),
+                          true);
+    } catch (const std::exception &) {
+        // Callers look at IsOpened(); a log failure leaves the port open.
+    }
+}
+
+} // namespace orvanta

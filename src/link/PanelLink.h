@@ -1,0 +1,51 @@
+#pragma once
+
+#include "ExchangeLog.h"
+#include "XComDrv.h"
+
+#include <QObject>
+#include <QString>
+
+namespace orvanta {
+
+// Read budget of a command transaction, in milliseconds.
+constexpr int DefaultReadBudget = 250;
+
+// The command transaction with the panel over the one serial port: send a command, collect the
+// reply until "OK" or the read budget is spent, and keep the record of whether the panel answers.
+class PanelLink : public QObject
+{
+    Q_OBJECT
+public:
+    PanelLink(TXComm &comm, ExchangeLog &log, QObject *parent = nullptr);
+
+    // Sends Command + CR up to Attempts times, each attempt reading for ReadBudget ms in steps of
+    // 100 ms. Reply is the first 254 bytes received (NUL bytes left out) of the accepted attempt,
+    // or empty. A closed port sends nothing. Errors of the port and the log pass through.
+    void wait_OK(const QString &Command, int Attempts, int ReadBudget, QString &Reply);
+    // One attempt with the default budget; returns the reply's value.
+    QString Query(const QString &Command, int ReadBudget = DefaultReadBudget);
+
+    // (Re)opens the port on the given device at 19200 bit/s, no parity, no flow control. Failure
+    // is silent: callers test IsOpened().
+    void OpenPort(const QString &deviceName);
+    bool IsOpened() const { return m_comm.IsOpened(); }
+
+    bool InExchange() const { return m_inExchange; }
+    // Whether the panel answered the last attempt.
+    bool Connected() const { return m_connected; }
+    void SetConnected(bool connected);
+
+    ExchangeLog &Log() { return m_log; }
+
+signals:
+    void connectedChanged(bool connected);
+
+private:
+    TXComm &m_comm;
+    ExchangeLog &m_log;
+    bool m_inExchange = false;
+    bool m_connected = false;
+};
+
+} // namespace orvanta

@@ -1,0 +1,46 @@
+#include "AppConfig.h"
+
+#include "XComDrv.h"
+
+#include <QDir>
+
+namespace orvanta {
+
+AppConfig AppConfig::load(const QString &executableDir)
+{
+    AppConfig config;
+    config.m_ini = IniFile::read(QDir(executableDir).filePath(QStringLiteral("Config.ini")));
+    return config;
+}
+
+QString AppConfig::debugValue() const
+{
+    return m_ini.value(QStringLiteral("Main"), QStringLiteral("Debug"), QStringLiteral("False"));
+}
+
+std::string AppConfig::devicePath(const std::string &portName) const
+{
+    const QString mapped =
+        m_ini.value(QStringLiteral("Ports"), QString::fromStdString(portName));
+    return mapped.isEmpty() ? DefaultDevicePath(portName) : mapped.toStdString();
+}
+
+bool DecideDebugMode(const QString &configValue, const QString &firstArgument)
+{
+    return firstArgument.toUpper() == QLatin1String("DEBUG")
+           || configValue.toUpper() == QLatin1String("TRUE");
+}
+
+QStringList PortNames(const QString &deviceFolder)
+{
+    QStringList names;
+    for (int n = 1; n <= 8; ++n)
+        names += QStringLiteral("COM%1").arg(n);
+    const QDir devices(deviceFolder);
+    for (const QString &device : devices.entryList({QStringLiteral("ttyUSB*"), QStringLiteral("ttyACM*")},
+                                                   QDir::System | QDir::Files, QDir::Name))
+        names += devices.filePath(device);
+    return names;
+}
+
+} // namespace orvanta

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "IniFile.h"
+
+#include <QString>
+#include <QStringList>
+#include <string>
+
+namespace orvanta {
+
+// What "Config.ini" beside the executable says: debug mode in [Main] Debug, and in [Ports] the
+// device path of any port name (COM3=/dev/ttyUSB0). The tool never writes the file.
+class AppConfig
+{
+public:
+    static AppConfig load(const QString &executableDir);
+
+    QString debugValue() const; // "False" when not given
+    // The device a port name opens: the [Ports] entry, else the usual mapping of names.
+    std::string devicePath(const std::string &portName) const;
+
+private:
+    IniFile m_ini;
+};
+
+// Debug mode is on when the first argument is "DEBUG" in any letter case, or else when the
+// configuration value is "TRUE" in any letter case.
+bool DecideDebugMode(const QString &configValue, const QString &firstArgument);
+
+// The ports offered: "COM1" to "COM8", then the USB serial devices present.
+QStringList PortNames(const QString &deviceFolder = QStringLiteral("/dev"));
+
+} // namespace orvanta

@@ -1,0 +1,130 @@
+#include "WindowState.h"
+
+#include "Errors.h"
+
+#include <QAbstractSpinBox>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSettings>
+#include <QStyle>
+#include <QWidget>
+
+namespace orvanta {
+
+namespace {
+
+class StateStore
+{
+public:
+    explicit StateStore(const QWidget &window)
+        : m_settings(QStringLiteral("Orvanta"), QStringLiteral("Forms"))
+    {
+        m_settings.beginGroup(window.objectName());
+    }
+    bool has(const QString &name) const { return m_settings.contains(name); }
+    QVariant value(const QString &name) const { return m_settings.value(name); }
+    void set(const QString &name, const QVariant &value) { m_settings.setValue(name, value); }
+
+    int integer(const QString &name) const
+    {
+        bool ok = false;
+        const int number = m_settings.value(name).toInt(&ok);
+        if (!ok)
+            throw EInOutError(QStringLiteral("Invalid data type for '%1'").arg(name));
+        return number;
+    }
+    bool boolean(const QString &name) const
+    {
+        const QString text = m_settings.value(name).toString().toLower();
+        if (text == QLatin1String("true") || text == QLatin1String("1"))
+            return true;
+        if (text == QLatin1String("false") || text == QLatin1String("0"))
+            return false;
+        throw EInOutError(QStringLiteral("Invalid data type for '%1'").arg(name));
+    }
+
+private:
+    QSettings m_settings;
+};
+
+bool kept(const QLineEdit *edit)
+{
+    // Line edits inside combo and spin boxes belong to those.
+    return !edit->objectName().isEmpty() && edit->property("tag").toInt() != 1
+           && !qobject_cast<QComboBox *>(edit->parentWidget())
+           && !qobject_cast<QAbstractSpinBox *>(edit->parentWidget());
+}
+
+} // namespace
+
+void LoadWindowState(QWidget &window)
+{
+    StateStore store(window);
+    const QString name = window.objectName();
+    const QString key = name + QLatin1Char('.');
+    const bool maximized = store.has(key + "WindowState") && store.boolean(key + "WindowState");
+    QRect bounds = window.geometry();
+    if (store.has(key + "Left")) {
+        bounds.moveLeft(store.integer(key + "Left"));
+    } else if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        bounds = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, bounds.size(),
+                                     screen->availableGeometry());
+    }
+    if (store.has(key + "Top"))
+        bounds.moveTop(store.integer(key + "Top"));
+    if (store.has(key + "Height"))
+        bounds.setHeight(store.integer(key + "Height"));
+    if (store.has(key + "Width"))
+        bounds.setWidth(store.integer(key + "Width"));
+    window.move(bounds.topLeft());
+    window.resize(bounds.size());
+    // Maximized after the bounds are set, so that they are the bounds it restores to.
+    if (maximized)
+        window.setWindowState(window.windowState() | Qt::WindowMaximized);
+
+    for (QObject *child : window.findChildren<QObject *>()) {
+        const QString valueName = child->objectName();
+        if (auto *edit = qobject_cast<QLineEdit *>(child); edit && kept(edit)) {
+            if (store.has(valueName + ".Text"))
+                edit->setText(store.value(valueName + ".Text").toString());
+        } else if (auto *radio = qobject_cast<QRadioButton *>(child)) {
+            if (store.has(valueName + ".Checked"))
+                radio->setChecked(store.boolean(valueName + ".Checked"));
+        } else if (auto *combo = qobject_cast<QComboBox *>(child)) {
+            if (store.has(valueName + ".Text"))
+                combo->setCurrentText(store.value(valueName + ".Text").toString());
+        }
+    }
+}
+
+void SaveWindowState(const QWidget &window)
+{
+    StateStore store(window);
+    const QString key = window.objectName() + QLatin1Char('.');
+    // A maximized window keeps the bounds it comes back to when restored.
+    const bool maximized = window.isMaximized();
+    const QRect bounds = maximized ? window.normalGeometry() : window.geometry();
+    const QPoint frame = maximized ? bounds.topLeft() : window.pos();
+    store.set(key + "Left", frame.x());
+    store.set(key + "Top", frame.y());
+    store.set(key + "Height", bounds.height());
+    store.set(key + "Width", bounds.width());
+    store.set(key + "WindowState", maximized);
+
+    for (const QObject *child : window.findChildren<QObject *>()) {
+        const QString valueName = child->objectName();
+        if (valueName.isEmpty())
+            continue;
+        if (auto *edit = qobject_cast<const QLineEdit *>(child); edit && kept(edit))
+            store.set(valueName + ".Text", edit->text());
+        else if (auto *radio = qobject_cast<const QRadioButton *>(child))
+            store.set(valueName + ".Checked", radio->isChecked());
+        else if (auto *combo = qobject_cast<const QComboBox *>(child))
+            store.set(valueName + ".Text", combo->currentText());
+    }
+}
+
+} // namespace orvanta

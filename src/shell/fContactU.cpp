@@ -1,0 +1,228 @@
+#include "fContactU.h"
+
+#include "Dialogs.h"
+#include "Errors.h"
+#include "PanelPort.h"
+#include "SoundPage.h"
+#include "WindowState.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTimer>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#ifndef ORVANTA_WEB_ADDRESS
+#define ORVANTA_WEB_ADDRESS "https://orvanta.example/"
+#endif
+
+namespace orvanta {
+
+namespace {
+
+const QString MessagesFile = QStringLiteral("messages.txt");
+const QString SoundsFile = QStringLiteral("sounds.txt");
+
+template <typename Widget>
+Widget *named(Widget *widget, const char *name)
+{
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+// A page to be filled by its own part of the tool.
+QWidget *emptyPage(const char *name)
+{
+    return named(new QWidget, name);
+}
+
+} // namespace
+
+TfContact::TfContact(Startup startup, QWidget *parent)
+    : QWidget(parent)
+    , m_startup(std::move(startup))
+    , m_config(AppConfig::load(m_startup.executableDir))
+{
+    setObjectName(QStringLiteral("fContact"));
+    setWindowTitle(QStringLiteral("Настройка охранной панели \"Orvanta\""));
+    resize(698, 766);
+    setMinimumWidth(698);
+
+    ApplyPanelPortDefaults(m_comm);
+    m_comm.SetDeviceResolver([this](const std::string &name) { return m_config.devicePath(name); });
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(buildHeader());
+
+    m_pages = named(new QTabWidget, "PageControl1");
+    m_soundPage = named(new SoundPage(m_startup.executableDir), "TabSheet3");
+    m_pages->addTab(m_soundPage, QStringLiteral("Запись звука"));
+    m_pages->addTab(emptyPage("TabSheet1"), QStringLiteral("Общие настройки"));
+    m_pages->addTab(emptyPage("TabSheet2"), QStringLiteral("Ключи Touch Memory"));
+    m_pages->addTab(emptyPage("TabSheet4"), QStringLiteral("Настройка шлейфов"));
+    m_pages->addTab(emptyPage("TabSheet5"), QStringLiteral("Настройка включения реле"));
+    layout->addWidget(m_pages, 1);
+    layout->addWidget(buildFooter());
+
+    connect(&m_link, &PanelLink::connectedChanged, m_connected, &QCheckBox::setChecked);
+
+    FormCreate();
+    // The search for the panel runs once the window is on the screen, so the user sees it work.
+    if (m_startup.checkConnection)
+        QTimer::singleShot(0, this, [this] { CheckConnection(); });
+}
+
+TfContact::~TfContact()
+{
+    FormDestroy();
+}
+
+QWidget *TfContact::buildHeader()
+{
+    auto *header = named(new QWidget, "Panel1");
+    header->setFixedHeight(121);
+    auto *grid = new QGridLayout(header);
+    grid->setContentsMargins(12, 8, 12, 8);
+
+    auto *portLabel = new QLabel(QStringLiteral("Порт:"));
+    m_port = named(new QComboBox, "cb1");
+    m_port->setEditable(true);
+    m_port->addItems(PortNames());
+    m_port->setCurrentText(QStringLiteral("COM2"));
+    m_port->setMinimumWidth(160);
+    portLabel->setBuddy(m_port);
+
+    m_connected = named(new QCheckBox(QStringLiteral("Связь с охранной панелью")), "xCon");
+    m_connected->setFocusPolicy(Qt::NoFocus);
+    m_connected->installEventFilter(this);
+
+    auto *read = named(new QPushButton(QStringLiteral("Прочитать настройки из \"Orvanta\"")), "Button1");
+    auto *write = named(new QPushButton(QStringLiteral("Записать настройки в \"Orvanta\"")), "Button2");
+    read->setMinimumHeight(32);
+    write->setMinimumHeight(32);
+
+    auto *version = named(new QLabel(QStringLiteral("ver. 2.05")), "Label3");
+    QFont bold = version->font();
+    bold.setBold(true);
+    version->setFont(bold);
+
+    grid->addWidget(portLabel, 0, 0);
+    grid->addWidget(m_port, 0, 1);
+    grid->addWidget(m_connected, 1, 0, 1, 2);
+    grid->addWidget(read, 0, 3);
+    grid->addWidget(write, 1, 3);
+    grid->addWidget(version, 0, 4, Qt::AlignRight | Qt::AlignTop);
+    grid->setColumnStretch(2, 1);
+    return header;
+}
+
+QWidget *TfContact::buildFooter()
+{
+    m_footer = named(new QLabel(QStringLiteral(ORVANTA_WEB_ADDRESS)), "Panel59");
+    m_footer->setFixedHeight(26);
+    m_footer->setAlignment(Qt::AlignCenter);
+    m_footer->setStyleSheet(QStringLiteral("color: blue; text-decoration: underline;"));
+    m_footer->setCursor(Qt::PointingHandCursor);
+    m_footer->installEventFilter(this);
+    return m_footer;
+}
+
+void TfContact::FormCreate()
+{
+    m_pages->setCurrentIndex(0);
+    LoadWindowState(*this);
+
+    const QString firstArgument = m_startup.arguments.value(0);
+    applyDebugMode(DecideDebugMode(m_config.debugValue(), firstArgument));
+
+    try {
+        m_soundPage->LoadLists(MessagesFile, SoundsFile);
+    } catch (const EInOutError &error) {
+        Dialogs::ShowError(ErrorText(error), this);
+        m_startup.checkConnection = false;
+        return;
+    }
+    m_soundPage->SoundSGSelectCell(0, 1);
+}
+
+void TfContact::FormDestroy()
+{
+    if (m_destroyed)
+        return;
+    m_destroyed = true;
+    SaveWindowState(*this);
+    try {
+        m_soundPage->SaveLists(MessagesFile, SoundsFile);
+    } catch (const EInOutError &) {
+        // Leaving the program: there is nobody left to tell.
+    }
+}
+
+void TfContact::applyDebugMode(bool on)
+{
+    m_debugEnabled = on;
+    m_log.setEnabled(on);
+    m_soundPage->SetDebugMode(on);
+    for (const char *name : {"ReadSH", "WriteSH", "Button8", "Button22"})
+        if (auto *button = findChild<QWidget *>(QLatin1String(name)))
+            button->setVisible(on);
+}
+
+void TfContact::OpenPort()
+{
+    m_link.OpenPort(m_port->currentText());
+}
+
+void TfContact::wait_OK(const QString &Command, int Attempts, int ReadBudget, QString &Reply)
+{
+    m_link.wait_OK(Command, Attempts, ReadBudget, Reply);
+}
+
+void TfContact::CheckConnection()
+{
+    OpenPort();
+    if (!m_link.IsOpened()) {
+        m_link.SetConnected(false);
+        return;
+    }
+    m_link.Query(QStringLiteral("+v"));
+}
+
+void TfContact::xConMouseDown()
+{
+    if (!m_link.InExchange())
+        CheckConnection();
+}
+
+void TfContact::Panel59Click()
+{
+    QDesktopServices::openUrl(QUrl(m_footer->text()));
+}
+
+bool TfContact::eventFilter(QObject *watched, QEvent *event)
+{
+    const bool press = event->type() == QEvent::MouseButtonPress;
+    if (watched == m_connected) {
+        // The tick shows what the panel answered; a press asks again instead of toggling it.
+        if (press)
+            xConMouseDown();
+        return press || event->type() == QEvent::MouseButtonRelease
+               || event->type() == QEvent::MouseButtonDblClick;
+    }
+    if (watched == m_footer && press) {
+        Panel59Click();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace orvanta

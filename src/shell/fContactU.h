@@ -1,0 +1,75 @@
+#pragma once
+
+#include "AppConfig.h"
+#include "ExchangeLog.h"
+#include "PanelLink.h"
+#include "XComDrv.h"
+
+#include <QStringList>
+#include <QWidget>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QTabWidget;
+
+namespace orvanta {
+
+class SoundPage;
+
+// The main window: the header with the port and the panel actions, the five pages, the footer
+// link. It owns the serial port and the link to the panel.
+class TfContact : public QWidget
+{
+    Q_OBJECT
+public:
+    struct Startup
+    {
+        QStringList arguments;     // command-line arguments after the program's name
+        QString executableDir;     // where Config.ini and the sound folder are
+        bool checkConnection = true; // look for the panel once the window is up
+    };
+
+    explicit TfContact(Startup startup, QWidget *parent = nullptr);
+    ~TfContact() override;
+
+    // Builds the window's state at start: page, window state, debug mode, lists, first row.
+    void FormCreate();
+    // Keeps the window state and the lists at exit.
+    void FormDestroy();
+
+    void OpenPort();
+    void wait_OK(const QString &Command, int Attempts, int ReadBudget, QString &Reply);
+    void CheckConnection();
+    void xConMouseDown();
+    void Panel59Click();
+
+    bool DebugEnabled() const { return m_debugEnabled; }
+    PanelLink &Link() { return m_link; }
+    TXComm &XComm1() { return m_comm; }
+    SoundPage &Sounds() { return *m_soundPage; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QWidget *buildHeader();
+    QWidget *buildFooter();
+    void applyDebugMode(bool on);
+
+    Startup m_startup;
+    AppConfig m_config;
+    TXComm m_comm{"XComm1"};
+    ExchangeLog m_log;
+    PanelLink m_link{m_comm, m_log};
+    bool m_debugEnabled = false;
+    bool m_destroyed = false;
+
+    QComboBox *m_port = nullptr;  // cb1
+    QCheckBox *m_connected = nullptr; // xCon
+    QTabWidget *m_pages = nullptr; // PageControl1
+    SoundPage *m_soundPage = nullptr;
+    QLabel *m_footer = nullptr; // Panel59
+};
+
+} // namespace orvanta

@@ -1,0 +1,41 @@
+#include "SoundList.h"
+
+#include "Errors.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QSaveFile>
+
+namespace orvanta {
+
+SoundListColumn ReadSoundList(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw EInOutError(QStringLiteral("Не удалось открыть файл %1: %2").arg(path, file.errorString()));
+    SoundListColumn column;
+    QString text = decodeText(file.readAll(), column.encoding);
+    // A final line end closes the last line; it does not start another.
+    if (text.endsWith(QLatin1Char('\n')) || text.endsWith(QLatin1Char('\r')))
+        text.chop(text.endsWith(QLatin1String("\r\n")) ? 2 : 1);
+    if (text.isEmpty() && file.size() == 0)
+        return column;
+    static const QRegularExpression lineEnd(QStringLiteral("\r\n|\n|\r"));
+    const QStringList lines = text.split(lineEnd);
+    for (int row = 0; row < SoundListColumn::Rows && row < lines.size(); ++row)
+        column.cells[row] = lines[row].isEmpty() ? QStringLiteral(" ") : lines[row];
+    return column;
+}
+
+void WriteSoundList(const QString &path, const SoundListColumn &column)
+{
+    QString text;
+    for (int row = 0; row < SoundListColumn::Rows; ++row)
+        text += column.cells.value(row) + QStringLiteral("\r\n");
+    QSaveFile file(path);
+    const QByteArray bytes = encodeText(text, column.encoding);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        throw EInOutError(QStringLiteral("Не удалось создать файл %1: %2").arg(path, file.errorString()));
+}
+
+} // namespace orvanta

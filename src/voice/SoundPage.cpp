@@ -1,0 +1,234 @@
+#include "SoundPage.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStyle>
+#include <QTableWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace orvanta {
+
+namespace {
+
+template <typename Widget>
+Widget *named(Widget *widget, const char *name)
+{
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+// A small sunken caption beside a debug button, where the panel's answer appears.
+QLabel *answerPanel(const char *name)
+{
+    auto *label = named(new QLabel, name);
+    label->setFrameShape(QFrame::Panel);
+    label->setFrameShadow(QFrame::Sunken);
+    label->setMinimumWidth(60);
+    return label;
+}
+
+} // namespace
+
+SoundPage::SoundPage(QString executableDir, QWidget *parent)
+    : QWidget(parent)
+    , m_executableDir(std::move(executableDir))
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    buildDebugGroup();
+    layout->addWidget(m_debugGroup);
+    buildMemoryGroup();
+    buildButtonStrip();
+    buildProgressGroup();
+    buildGrid();
+    layout->addWidget(findChild<QGroupBox *>(QStringLiteral("GroupBox2")));
+    auto *editorPlace = named(new QWidget, "WA");
+    editorPlace->setFixedHeight(105);
+    editorPlace->setAutoFillBackground(true);
+    editorPlace->setBackgroundRole(QPalette::Base);
+    layout->addWidget(editorPlace);
+    layout->addWidget(findChild<QWidget *>(QStringLiteral("Panel5")));
+    layout->addWidget(findChild<QGroupBox *>(QStringLiteral("GroupBox1")));
+    layout->addWidget(m_grid, 1);
+}
+
+void SoundPage::buildDebugGroup()
+{
+    m_debugGroup = named(new QGroupBox(QStringLiteral("Debug"), this), "DebugGB");
+    m_debugGroup->setFixedHeight(113);
+    auto *grid = new QGridLayout(m_debugGroup);
+    auto *correct = named(new QCheckBox(QStringLiteral("Исправлять ошибки")), "xerror");
+    correct->setChecked(true);
+    m_rowNumber = named(new QLabel(QStringLiteral("1")), "Panel4");
+    m_rowNumber->setFrameShape(QFrame::Panel);
+    m_rowNumber->setFrameShadow(QFrame::Sunken);
+    m_rowNumber->setAlignment(Qt::AlignCenter);
+    m_rowNumber->setMinimumWidth(30);
+    grid->addWidget(named(new QPushButton(QStringLiteral("Проиграть с начала")), "p1"), 0, 0);
+    grid->addWidget(answerPanel("xaddr3"), 0, 2);
+    grid->addWidget(named(new QPushButton(QStringLiteral("Проиграть сообщение с номером")), "p2"),
+                    1, 0);
+    grid->addWidget(m_rowNumber, 1, 1);
+    grid->addWidget(answerPanel("xaddr"), 1, 2);
+    grid->addWidget(named(new QPushButton(QStringLiteral("Проиграть очередного сообщения")), "p3"),
+                    2, 0);
+    grid->addWidget(answerPanel("xaddr2"), 2, 2);
+    grid->addWidget(correct, 0, 3);
+    grid->addWidget(named(new QPushButton(QStringLiteral("Загрузить")), "Button6"), 1, 3);
+    grid->addWidget(named(new QPushButton(QStringLiteral("Сохранить")), "Button7"), 2, 3);
+    grid->setColumnStretch(4, 1);
+}
+
+void SoundPage::buildMemoryGroup()
+{
+    auto *group = named(new QGroupBox(QStringLiteral("Состояние памяти"), this), "GroupBox2");
+    auto *row = new QHBoxLayout(group);
+    auto *usage = named(new QLabel, "EepL");
+    usage->setMinimumWidth(220);
+    auto *bar = named(new QProgressBar, "EepPB");
+    bar->setRange(0, 480);
+    bar->setValue(0);
+    bar->setTextVisible(false);
+    row->addWidget(usage);
+    row->addWidget(bar, 1);
+}
+
+void SoundPage::buildButtonStrip()
+{
+    auto *strip = named(new QWidget(this), "Panel5");
+    strip->setFixedHeight(47);
+    auto *row = new QHBoxLayout(strip);
+    row->setContentsMargins(4, 7, 4, 7);
+    const struct
+    {
+        const char *name;
+        QStyle::StandardPixmap icon;
+        const char *hint;
+    } tools[] = {
+        {"RecSB", QStyle::SP_DialogYesButton, "Начать запись"},
+        {"PlayFStartSB", QStyle::SP_MediaSkipBackward, "Воспроизвести с начала"},
+        {"PlaySB", QStyle::SP_MediaPlay, "Воспроизвести"},
+        {"StopSB", QStyle::SP_MediaStop, "Остановить воспроизведение/запись"},
+        {"CutSB", QStyle::SP_DialogDiscardButton, "Удалить выделенный фрагмент"},
+        {"SilenceSB", QStyle::SP_MediaVolumeMuted, "Преобразовать выделенный фрагмент в тишину"},
+        {"UndoSB", QStyle::SP_ArrowBack, "Отменить последнее действие"},
+    };
+    for (const auto &tool : tools) {
+        auto *button = named(new QToolButton, tool.name);
+        button->setFixedSize(33, 33);
+        button->setIcon(style()->standardIcon(tool.icon));
+        button->setToolTip(QString::fromUtf8(tool.hint));
+        button->setAutoRaise(true);
+        row->addWidget(button);
+    }
+    row->addStretch(1);
+    row->addWidget(named(new QPushButton(QStringLiteral("Записать звук в устройство")), "Button4"));
+    row->addWidget(named(new QPushButton(QStringLiteral("Остановить")), "Button5"));
+}
+
+void SoundPage::buildProgressGroup()
+{
+    auto *group = named(new QGroupBox(QStringLiteral("Процесс записи"), this), "GroupBox1");
+    auto *row = new QHBoxLayout(group);
+    auto *progress = named(new QProgressBar, "p");
+    progress->setRange(0, 54);
+    progress->setValue(0);
+    row->addWidget(progress);
+}
+
+void SoundPage::buildGrid()
+{
+    m_grid = named(new QTableWidget(Rows - 1, Columns, this), "SoundSG");
+    m_grid->verticalHeader()->hide();
+    m_grid->verticalHeader()->setDefaultSectionSize(17);
+    m_grid->verticalHeader()->setMinimumSectionSize(17);
+    m_grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    const int widths[Columns] = {279, 163, 155};
+    for (int column = 0; column < Columns; ++column) {
+        m_grid->setHorizontalHeaderItem(column, new QTableWidgetItem);
+        m_grid->setColumnWidth(column, widths[column]);
+        for (int row = 1; row < Rows; ++row)
+            m_grid->setItem(row - 1, column, new QTableWidgetItem);
+    }
+    m_grid->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    connect(m_grid, &QTableWidget::currentCellChanged, this,
+            [this](int row, int column, int previousRow, int previousColumn) {
+                if (row < 0 || SoundSGSelectCell(column, row + 1))
+                    return;
+                const QSignalBlocker block(m_grid);
+                m_grid->setCurrentCell(previousRow, previousColumn);
+            });
+}
+
+QString SoundPage::Cell(int column, int row) const
+{
+    const QTableWidgetItem *item =
+        row == 0 ? m_grid->horizontalHeaderItem(column) : m_grid->item(row - 1, column);
+    return item ? item->text() : QString();
+}
+
+void SoundPage::SetCell(int column, int row, const QString &text)
+{
+    QTableWidgetItem *item =
+        row == 0 ? m_grid->horizontalHeaderItem(column) : m_grid->item(row - 1, column);
+    if (item)
+        item->setText(text);
+}
+
+void SoundPage::LoadLists(const QString &messagesPath, const QString &soundsPath)
+{
+    const QString paths[2] = {messagesPath, soundsPath};
+    for (int column = 0; column < 2; ++column) {
+        m_lists[column] = ReadSoundList(paths[column]);
+        m_loaded[column] = true;
+        for (int row = 0; row < Rows; ++row)
+            SetCell(column, row, m_lists[column].cells[row]);
+    }
+    SetCell(2, 0, QStringLiteral("Адрес"));
+}
+
+void SoundPage::SaveLists(const QString &messagesPath, const QString &soundsPath) const
+{
+    const QString paths[2] = {messagesPath, soundsPath};
+    for (int column = 0; column < 2; ++column) {
+        // A list that exists but could not be read is left alone, never replaced by empty rows.
+        if (!m_loaded[column] && QFileInfo::exists(paths[column]))
+            continue;
+        SoundListColumn list = m_lists[column];
+        for (int row = 0; row < Rows; ++row)
+            list.cells[row] = Cell(column, row);
+        WriteSoundList(paths[column], list);
+    }
+}
+
+QString SoundPage::SoundPath(int row) const
+{
+    const QString name = Cell(1, row);
+    if (QDir::isAbsolutePath(name))
+        return name;
+    return QDir(m_executableDir).filePath(QStringLiteral("sound/") + name);
+}
+
+bool SoundPage::SoundSGSelectCell(int ACol, int ARow)
+{
+    Q_UNUSED(ACol);
+    m_rowNumber->setText(QString::number(ARow));
+    emit soundSelected(SoundPath(ARow));
+    return true;
+}
+
+void SoundPage::SetDebugMode(bool on)
+{
+    m_debugGroup->setVisible(on);
+}
+
+} // namespace orvanta

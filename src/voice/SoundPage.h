@@ -1,0 +1,66 @@
+#pragma once
+
+#include "SoundList.h"
+
+#include <QString>
+#include <QWidget>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QTableWidget;
+class QToolButton;
+
+namespace orvanta {
+
+// The page "Запись звука": memory state, the waveform editor's place, the editing and upload
+// buttons, the upload progress and the message grid SoundSG. Grid row 0 is the title row (shown
+// as the column headers); rows 1 to 54 are the panel's message slots.
+class SoundPage : public QWidget
+{
+    Q_OBJECT
+public:
+    static constexpr int Columns = 3;
+    static constexpr int Rows = SoundListColumn::Rows;
+
+    explicit SoundPage(QString executableDir, QWidget *parent = nullptr);
+
+    QString Cell(int column, int row) const;
+    void SetCell(int column, int row, const QString &text);
+
+    // Column 0 from the messages list, column 1 from the sounds list, "Адрес" over column 2.
+    // Throws EInOutError when a list cannot be read.
+    void LoadLists(const QString &messagesPath, const QString &soundsPath);
+    // Writes both lists back; a failure on the first skips the second. Throws EInOutError.
+    void SaveLists(const QString &messagesPath, const QString &soundsPath) const;
+
+    // The grid's cell selection: remembers the row in Panel4 and loads the row's wave file.
+    // Returns whether the cell may be selected.
+    bool SoundSGSelectCell(int ACol, int ARow);
+    // The wave file of a grid row: "sound/" beside the executable, or an absolute path as is.
+    QString SoundPath(int row) const;
+
+    void SetDebugMode(bool on);
+
+signals:
+    // A row was selected whose wave file the editor should show.
+    void soundSelected(const QString &path);
+
+private:
+    void buildDebugGroup();
+    void buildMemoryGroup();
+    void buildButtonStrip();
+    void buildProgressGroup();
+    void buildGrid();
+
+    QString m_executableDir;
+    SoundListColumn m_lists[2]; // remembers each list's encoding for writing back
+    bool m_loaded[2] = {false, false};
+    QGroupBox *m_debugGroup = nullptr;
+    QLabel *m_rowNumber = nullptr; // Panel4
+    QTableWidget *m_grid = nullptr;
+};
+
+} // namespace orvanta

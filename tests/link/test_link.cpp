@@ -1,0 +1,279 @@
+// The command transaction and the exchange log, against the virtual panel on a pseudo-terminal.
+#include "Errors.h"
+#include "ExchangeLog.h"
+#include "PanelLink.h"
+#include "PanelPort.h"
+#include "PanelReply.h"
+#include "PanelServer.h"
+#include "PtyPair.h"
+
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QLocale>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <thread>
+
+using namespace orvanta;
+using namespace orvanta::sim;
+
+namespace {
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The log's lines with the date and time of stamped entries replaced by "#".
+QStringList logLines(const QString &path)
+{
+    static const QRegularExpression stamp(QStringLiteral("^# .+? # "));
+    QStringList lines = QString::fromUtf8(fileBytes(path)).split(QStringLiteral("\r\n"));
+    for (QString &line : lines)
+        line.replace(stamp, QStringLiteral("#"));
+    return lines;
+}
+
+// A link on the panel's port, with the log in a temporary folder, in debug mode.
+struct LinkFixture
+{
+    QTemporaryDir folder;
+    TXComm comm;
+    ExchangeLog log{folder.filePath(QStringLiteral("log.txt"))};
+    PanelLink link{comm, log};
+
+    LinkFixture()
+    {
+        ApplyPanelPortDefaults(comm);
+        log.setEnabled(true);
+    }
+    QString exchange(const QString &command, int attempts = 1, int budget = DefaultReadBudget)
+    {
+        QString reply;
+        link.wait_OK(command, attempts, budget, reply);
+        return reply;
+    }
+    QStringList lines() const { return logLines(log.path()); }
+};
+
+struct PanelFixture : LinkFixture
+{
+    PanelServer panel;
+    explicit PanelFixture(PanelFaults faults = {})
+        : panel(PanelState{}, std::move(faults))
+    {
+        const QString path = QString::fromStdString(panel.openPseudoTerminal());
+        panel.start();
+        link.OpenPort(path);
+    }
+};
+
+const QString Version = QStringLiteral(">VER 03.07 ORVANTA GSM\r\nOK\r\n");
+
+} // namespace
+
+TEST(ReplyParsing, ValueAndAcceptance)
+{
+    EXPECT_TRUE(ReplyHasOK(QByteArray("xx\0O\0OK", 8)));
+    EXPECT_FALSE(ReplyHasOK(QByteArray("O\0K", 3)));
+    EXPECT_FALSE(ReplyHasOK("ok"));
+    EXPECT_EQ(ExtractReplyValue(QStringLiteral("+K\r\n>0102\r\nOK\r\n")), QStringLiteral("0102"));
+    EXPECT_EQ(ExtractReplyValue(QStringLiteral("OK\r\n")), QString());
+    EXPECT_EQ(ExtractReplyValue(QStringLiteral(">0102OK\r")), QString());
+    EXPECT_EQ(ExtractReplyValue(QStringLiteral(">\r\nOK")), QString());
+    EXPECT_EQ(ExtractReplyValue(QStringLiteral("a>b>c\r\n")), QStringLiteral("b>c"));
+}
+
+TEST(Transaction, AnsweredCommand)
+{
+    PanelFixture f;
+    EXPECT_EQ(f.exchange(QStringLiteral("+v")), Version);
+    EXPECT_TRUE(f.link.Connected());
+    EXPECT_FALSE(f.link.InExchange());
+    EXPECT_EQ(f.comm.LockCount(), 0);
+    const QStringList lines = f.lines();
+    EXPECT_EQ(lines[0], QStringLiteral("#Открыли устройство %1 на скорости 19200 #")
+                            .arg(QString::fromStdString(f.comm.DeviceName())));
+    EXPECT_EQ(lines[1], QStringLiteral(">VER 03.07 ORVANTA GSM"));
+    EXPECT_EQ(lines[2], QStringLiteral("OK"));
+    EXPECT_EQ(lines[3], QStringLiteral("#Успешно отправили команду { +v } с попытки № 1 #"));
+    // A reply holding "OK" without a value is accepted all the same.
+    const QString written = f.exchange(QStringLiteral("+K0000000000"));
+    EXPECT_EQ(written, QStringLiteral("OK\r\n"));
+    EXPECT_EQ(ExtractReplyValue(written), QString());
+}
+
+TEST(Transaction, SplitAcceptanceIsAcceptedOnTheReadThatCompletesIt)
+{
+    PanelFaults faults;
+    faults.splitOK = true;
+    faults.chunkPauseMs = 150;
+    PanelFixture f(faults);
+    EXPECT_EQ(f.exchange(QStringLiteral("+v")), Version);
+    const QStringList lines = f.lines();
+    EXPECT_EQ(lines[1], QStringLiteral("#error #")); // the read that saw only "O"
+    EXPECT_TRUE(f.link.Connected());
+}
+
+TEST(Transaction, UnansweredCommand)
+{
+    PanelFaults faults;
+    faults.silent = true;
+    PanelFixture f(faults);
+    f.link.SetConnected(true);
+    const uint32_t start = TCustomComm::GetTicks();
+    EXPECT_EQ(f.exchange(QStringLiteral("+v")), QString());
+    EXPECT_GE(TCustomComm::GetTicks() - start, 300u);
+    EXPECT_FALSE(f.link.Connected());
+    EXPECT_EQ(f.lines().mid(1),
+              (QStringList{"#error #", "#error #", "#error #",
+                           "#Не смогли отправить команду { +v } с попытки № 1 #",
+                           "#Отмена отправки команды { +v }  #", ""}));
+}
+
+TEST(Transaction, LowerCaseOkIsNoAcceptance)
+{
+    LinkFixture f;
+    test::PtyPair peer;
+    f.link.OpenPort(QString::fromStdString(peer.slavePath()));
+    peer.send(">1\r\nok\r\n");
+    EXPECT_EQ(f.exchange(QStringLiteral("+v")), QString());
+    EXPECT_FALSE(f.link.Connected());
+}
+
+TEST(Transaction, OverlongReplyKeepsItsFirst254Bytes)
+{
+    PanelFaults faults;
+    faults.overlong = true;
+    PanelFixture f(faults);
+    const QString reply = f.exchange(QStringLiteral("+v"));
+    EXPECT_EQ(reply.size(), 254);
+    EXPECT_TRUE(reply.startsWith(QStringLiteral(">VER 03.07")));
+    EXPECT_FALSE(reply.contains(QStringLiteral("OK")));
+    EXPECT_TRUE(f.link.Connected());
+
+    faults = {};
+    faults.nulBytes = true;
+    f.panel.setFaults(faults);
+    EXPECT_EQ(f.exchange(QStringLiteral("+v")), Version); // NUL bytes are no part of a reply
+}
+
+TEST(Transaction, LateBytesBeginTheNextReply)
+{
+    PanelFaults faults;
+    faults.delayMs = 400;
+    faults.onlyCommand = "+v";
+    PanelFixture f(faults);
+    EXPECT_EQ(f.exchange(QStringLiteral("+v")), QString());
+    const QString next = f.exchange(QStringLiteral("+K"));
+    EXPECT_TRUE(next.startsWith(Version)) << next.toStdString();
+    EXPECT_EQ(ExtractReplyValue(next), QStringLiteral("VER 03.07 ORVANTA GSM"));
+}
+
+TEST(Transaction, AttemptsAndBudgets)
+{
+    PanelFaults faults;
+    faults.delayMs = 400;
+    PanelFixture f(faults);
+
+    // A second attempt sends again at once and is accepted on the first attempt's late reply.
+    EXPECT_EQ(f.exchange(QStringLiteral("+v"), 2), Version);
+    EXPECT_EQ(f.panel.commands(), (std::vector<std::string>{"+v", "+v"}));
+    EXPECT_TRUE(f.lines().contains(QStringLiteral("#Не смогли отправить команду { +v } с попытки № 1 #")));
+    EXPECT_TRUE(f.lines().contains(QStringLiteral("#Успешно отправили команду { +v } с попытки № 2 #")));
+    std::this_thread::sleep_for(std::chrono::milliseconds(500)); // the second reply drains
+    char drain[100];
+    f.comm.ReadData(drain, sizeof drain, 50);
+
+    // A budget of 0 sends and reads nothing.
+    f.panel.clearTranscript();
+    EXPECT_EQ(f.exchange(QStringLiteral("+L"), 1, 0), QString());
+    EXPECT_FALSE(f.link.Connected());
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    EXPECT_EQ(f.panel.commands(), std::vector<std::string>{"+L"});
+
+    // No attempt: nothing sent, only the cancel line, the indicator as it was.
+    f.panel.clearTranscript();
+    f.link.SetConnected(true);
+    QFile::remove(f.log.path());
+    EXPECT_EQ(f.exchange(QStringLiteral("+Q"), 0), QString());
+    EXPECT_TRUE(f.link.Connected());
+    EXPECT_EQ(f.lines(), (QStringList{"#Отмена отправки команды { +Q }  #", ""}));
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    EXPECT_TRUE(f.panel.commands().empty());
+}
+
+TEST(Transaction, ClosedPortSendsNothing)
+{
+    LinkFixture f;
+    f.link.SetConnected(true);
+    EXPECT_EQ(f.exchange(QStringLiteral("+v")), QString());
+    EXPECT_FALSE(f.link.InExchange());
+    EXPECT_TRUE(f.link.Connected());
+    EXPECT_FALSE(QFile::exists(f.log.path()));
+
+    f.link.OpenPort(QStringLiteral("/nonexistent/port"));
+    EXPECT_FALSE(f.link.IsOpened());
+    EXPECT_FALSE(QFile::exists(f.log.path())); // a failed open logs nothing
+}
+
+TEST(Transaction, ErrorsPassThroughAndTheExchangeEnds)
+{
+    PanelFixture f;
+    f.panel.stop();
+    QFile::remove(f.log.path());
+    QDir(f.folder.path()).mkdir(QStringLiteral("log.txt")); // a folder where the log should be
+    f.panel.setFaults({});
+    EXPECT_THROW(f.exchange(QStringLiteral("+v")), EInOutError);
+    EXPECT_FALSE(f.link.InExchange());
+    EXPECT_EQ(f.comm.LockCount(), 0);
+}
+
+TEST(ExchangeLog, EntryFormats)
+{
+    QTemporaryDir folder;
+    ExchangeLog log(folder.filePath(QStringLiteral("log.txt")));
+    log.LogExchange(QStringLiteral("text"), true);
+    log.setEnabled(true);
+    EXPECT_FALSE(QFile::exists(log.path())); // nothing was written while disabled
+    log.LogExchange(QStringLiteral("текст"), true);
+    log.LogExchange({}, true, QByteArray("a\0b", 3));
+    log.LogExchange(QStringLiteral("plain"), false);
+    log.LogExchange({}, false, QByteArray("\0x\0", 3));
+
+    const QByteArray bytes = fileBytes(log.path());
+    const QString date = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+    EXPECT_TRUE(bytes.startsWith("# " + date.toUtf8() + " ")) << bytes.toStdString();
+    const QStringList lines = logLines(log.path());
+    EXPECT_EQ(lines, (QStringList{"#текст #", "#ab ###", "plainx"}));
+
+    QFile::remove(log.path()); // deleted while running: the next entry makes it again
+    log.LogExchange(QStringLiteral("again"), false);
+    EXPECT_EQ(fileBytes(log.path()), QByteArray("again"));
+}
+
+TEST(ExchangeLog, LongCommandsAreCut)
+{
+    PanelFixture f;
+    const QString thirty = QStringLiteral("+E") + QString(28, QLatin1Char('0'));
+    f.exchange(thirty);
+    f.exchange(thirty.left(29));
+    const QStringList lines = f.lines();
+    EXPECT_TRUE(lines.contains(QStringLiteral("#Успешно отправили команду { %1..... } с попытки № 1 #").arg(thirty)) ||
+                lines.contains(QStringLiteral("#Отмена отправки команды { %1..... }  #").arg(thirty)));
+    EXPECT_TRUE(lines.contains(QStringLiteral("#Отмена отправки команды { %1 }  #").arg(thirty.left(29))) ||
+                lines.contains(QStringLiteral("#Успешно отправили команду { %1 } с попытки № 1 #").arg(thirty.left(29))));
+}
+
+TEST(ExchangeLog, NothingOutsideDebugMode)
+{
+    PanelFixture f;
+    QFile::remove(f.log.path());
+    f.log.setEnabled(false);
+    EXPECT_EQ(f.exchange(QStringLiteral("+v")), Version);
+    EXPECT_FALSE(QFile::exists(f.log.path()));
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "Dialogs.h"
+
+#include <QString>
+#include <utility>
+#include <vector>
+
+namespace orvanta::test {
+
+// Records the message boxes the code under test shows, instead of showing them.
+class DialogRecorder
+{
+public:
+    DialogRecorder()
+    {
+        Dialogs::SetRecorder([this](Dialogs::Kind kind, const QString &text) {
+            boxes.emplace_back(kind, text);
+        });
+    }
+    ~DialogRecorder() { Dialogs::SetRecorder({}); }
+    DialogRecorder(const DialogRecorder &) = delete;
+    DialogRecorder &operator=(const DialogRecorder &) = delete;
+
+    std::vector<std::pair<Dialogs::Kind, QString>> boxes;
+};
+
+} // namespace orvanta::test
