@@ -64,6 +64,8 @@ TfContact::TfContact(Startup startup, QWidget *parent)
     layout->addWidget(buildHeader());
 
     m_pages = named(new QTabWidget, "PageControl1");
+    // Tight tabs, so that all five captions fit the window's minimum width.
+    m_pages->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 4px 5px; }"));
     m_soundPage = named(new SoundPage(m_startup.executableDir), "TabSheet3");
     m_pages->addTab(m_soundPage, QStringLiteral("Запись звука"));
     m_pages->addTab(emptyPage("TabSheet1"), QStringLiteral("Общие настройки"));

@@ -1,0 +1,343 @@
+// The main window and what it keeps between runs, as real widgets on the offscreen platform.
+#include "AppConfig.h"
+#include "DialogRecorder.h"
+#include "Errors.h"
+#include "OrvantaApplication.h"
+#include "PanelServer.h"
+#include "SoundList.h"
+#include "SoundPage.h"
+#include "WindowState.h"
+#include "fContactU.h"
+#include "fWaitU.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace orvanta;
+using orvanta::test::DialogRecorder;
+
+namespace {
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray lines(int count, const char *prefix)
+{
+    QByteArray text;
+    for (int i = 0; i < count; ++i)
+        text += prefix + QByteArray::number(i) + "\r\n";
+    return text;
+}
+
+// A working folder with the two lists and a folder for the executable's files, the program
+// started in it, and its window-state store emptied.
+struct WindowFixture
+{
+    QTemporaryDir folder;
+    QString previousDir = QDir::currentPath();
+    DialogRecorder dialogs;
+
+    WindowFixture()
+    {
+        QDir::setCurrent(folder.path());
+        QDir(folder.path()).mkdir(QStringLiteral("bin"));
+        writeFile(QStringLiteral("messages.txt"), lines(55, "message "));
+        writeFile(QStringLiteral("sounds.txt"), lines(55, "sound "));
+        QSettings(QStringLiteral("Orvanta"), QStringLiteral("Forms")).clear();
+    }
+    ~WindowFixture() { QDir::setCurrent(previousDir); }
+
+    QString binDir() const { return folder.filePath(QStringLiteral("bin")); }
+    std::unique_ptr<TfContact> open(QStringList arguments = {})
+    {
+        return std::make_unique<TfContact>(TfContact::Startup{arguments, binDir(), false});
+    }
+};
+
+template <typename Widget>
+Widget *child(QWidget &window, const char *name)
+{
+    return window.findChild<Widget *>(QLatin1String(name));
+}
+
+} // namespace
+
+TEST(DebugMode, ArgumentOrConfigurationValue)
+{
+    EXPECT_TRUE(DecideDebugMode(QStringLiteral("False"), QStringLiteral("debug")));
+    EXPECT_TRUE(DecideDebugMode(QStringLiteral("False"), QStringLiteral("Debug")));
+    EXPECT_TRUE(DecideDebugMode(QStringLiteral("true"), QString()));
+    EXPECT_TRUE(DecideDebugMode(QStringLiteral("TRUE"), QStringLiteral("other")));
+    EXPECT_FALSE(DecideDebugMode(QStringLiteral("1"), QString()));
+    EXPECT_FALSE(DecideDebugMode(QStringLiteral("yes"), QString()));
+    EXPECT_FALSE(DecideDebugMode(QStringLiteral("False"), QStringLiteral("DEBUGGING")));
+}
+
+TEST(DebugMode, ConfigurationFileBesideTheExecutable)
+{
+    QTemporaryDir folder;
+    writeFile(folder.filePath(QStringLiteral("Config.ini")),
+              "; settings\r\n[MAIN]\r\ndebug = true\r\n[ports]\r\ncom3=/dev/ttyUSB0\r\n");
+    const AppConfig config = AppConfig::load(folder.path());
+    EXPECT_EQ(config.debugValue(), QStringLiteral("true"));
+    EXPECT_EQ(config.devicePath("COM3"), "/dev/ttyUSB0");
+    EXPECT_EQ(config.devicePath("COM4"), "/dev/ttyS3");
+    EXPECT_EQ(AppConfig::load(folder.filePath(QStringLiteral("missing"))).debugValue(),
+              QStringLiteral("False"));
+}
+
+TEST(SoundLists, BlankLinesAndRowCount)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("sounds.txt"));
+    writeFile(path, "title\r\none.wav\r\n\r\nthree.wav\r\n");
+    SoundListColumn list = ReadSoundList(path);
+    EXPECT_EQ(list.cells.size(), 55);
+    EXPECT_EQ(list.cells[2], QStringLiteral(" ")); // the empty line keeps its row
+    EXPECT_EQ(list.cells[3], QStringLiteral("three.wav"));
+    EXPECT_TRUE(list.cells[4].isEmpty());
+    WriteSoundList(path, list);
+    EXPECT_EQ(readFile(path), "title\r\none.wav\r\n \r\nthree.wav\r\n" + QByteArray(51 * 2, '\0').replace('\0', "\r\n").left(102));
+
+    writeFile(path, lines(70, "line "));
+    list = ReadSoundList(path);
+    EXPECT_EQ(list.cells[54], QStringLiteral("line 54"));
+    WriteSoundList(path, list);
+    EXPECT_EQ(readFile(path), lines(55, "line "));
+
+    EXPECT_THROW(ReadSoundList(folder.filePath(QStringLiteral("none.txt"))), EInOutError);
+}
+
+TEST(SoundLists, Windows1251FileComesBackUnchanged)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("messages.txt"));
+    // "Сообщение 1" in Windows-1251, then 54 more lines.
+    QByteArray bytes = "\xD1\xEE\xEE\xE1\xF9\xE5\xED\xE8\xE5 1\r\n" + lines(54, "x");
+    writeFile(path, bytes);
+    const SoundListColumn list = ReadSoundList(path);
+    EXPECT_EQ(list.encoding, TextEncoding::Windows1251);
+    EXPECT_EQ(list.cells[0], QStringLiteral("Сообщение 1"));
+    WriteSoundList(path, list);
+    EXPECT_EQ(readFile(path), bytes);
+
+    writeFile(path, QStringLiteral("Сообщение\r\n").toUtf8());
+    EXPECT_EQ(ReadSoundList(path).encoding, TextEncoding::Utf8);
+}
+
+TEST(MainWindow, BuiltAsDescribed)
+{
+    WindowFixture f;
+    auto window = f.open();
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Настройка охранной панели \"Orvanta\""));
+    EXPECT_EQ(window->minimumWidth(), 698);
+    EXPECT_EQ(child<QLabel>(*window, "Label3")->text(), QStringLiteral("ver. 2.05"));
+    auto *port = child<QComboBox>(*window, "cb1");
+    EXPECT_EQ(port->currentText(), QStringLiteral("COM2"));
+    EXPECT_EQ(port->itemText(0), QStringLiteral("COM1"));
+    EXPECT_EQ(port->itemText(7), QStringLiteral("COM8"));
+    EXPECT_EQ(child<QCheckBox>(*window, "xCon")->text(), QStringLiteral("Связь с охранной панелью"));
+    EXPECT_FALSE(child<QCheckBox>(*window, "xCon")->isChecked());
+    EXPECT_EQ(child<QPushButton>(*window, "Button1")->text(),
+              QStringLiteral("Прочитать настройки из \"Orvanta\""));
+    EXPECT_EQ(child<QPushButton>(*window, "Button2")->text(),
+              QStringLiteral("Записать настройки в \"Orvanta\""));
+
+    auto *pages = child<QTabWidget>(*window, "PageControl1");
+    const QStringList titles{"Запись звука", "Общие настройки", "Ключи Touch Memory",
+                             "Настройка шлейфов", "Настройка включения реле"};
+    ASSERT_EQ(pages->count(), 5);
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(pages->tabText(i), titles[i]);
+    EXPECT_EQ(pages->currentIndex(), 0);
+    EXPECT_EQ(pages->widget(0)->objectName(), QStringLiteral("TabSheet3"));
+
+    for (const char *name : {"DebugGB", "GroupBox2", "EepL", "EepPB", "WA", "Panel5", "RecSB",
+                             "UndoSB", "Button4", "Button5", "GroupBox1", "p", "SoundSG", "xerror",
+                             "p1", "p2", "p3", "Panel4", "xaddr", "xaddr2", "xaddr3", "Button6",
+                             "Button7", "Panel59"})
+        EXPECT_NE(window->findChild<QWidget *>(QLatin1String(name)), nullptr) << name;
+
+    // The lists are in the grid, the address column titled, row 1 selected.
+    SoundPage &sounds = window->Sounds();
+    EXPECT_EQ(sounds.Cell(0, 0), QStringLiteral("message 0"));
+    EXPECT_EQ(sounds.Cell(1, 54), QStringLiteral("sound 54"));
+    EXPECT_EQ(sounds.Cell(2, 0), QStringLiteral("Адрес"));
+    EXPECT_EQ(child<QLabel>(*window, "Panel4")->text(), QStringLiteral("1"));
+    EXPECT_TRUE(f.dialogs.boxes.empty());
+
+    // Selecting a row remembers it and names its wave file beside the executable.
+    QString selected;
+    QObject::connect(&sounds, &SoundPage::soundSelected, [&](const QString &path) { selected = path; });
+    child<QTableWidget>(*window, "SoundSG")->setCurrentCell(9, 1);
+    EXPECT_EQ(child<QLabel>(*window, "Panel4")->text(), QStringLiteral("10"));
+    EXPECT_EQ(selected, QDir(f.binDir()).filePath(QStringLiteral("sound/sound 10")));
+
+    if (const QByteArray shot = qgetenv("ORVANTA_SCREENSHOT"); !shot.isEmpty()) {
+        window->show();
+        QTest::qWait(50);
+        window->grab().save(QString::fromLocal8Bit(shot));
+    }
+}
+
+TEST(MainWindow, DebugControlsFollowTheMode)
+{
+    WindowFixture f;
+    auto normal = f.open();
+    normal->show();
+    EXPECT_FALSE(child<QGroupBox>(*normal, "DebugGB")->isVisible());
+    EXPECT_FALSE(normal->DebugEnabled());
+    normal.reset();
+
+    auto debug = f.open({QStringLiteral("Debug")});
+    debug->show();
+    EXPECT_TRUE(child<QGroupBox>(*debug, "DebugGB")->isVisible());
+    EXPECT_TRUE(debug->DebugEnabled());
+    EXPECT_TRUE(debug->Link().Log().enabled());
+}
+
+TEST(MainWindow, ListsAreKeptAtExit)
+{
+    WindowFixture f;
+    writeFile(QStringLiteral("sounds.txt"), "title\r\nfirst.wav\r\n\r\nthird.wav\r\n");
+    {
+        auto window = f.open();
+        window->Sounds().SetCell(0, 5, QStringLiteral("изменено"));
+    }
+    EXPECT_TRUE(readFile(QStringLiteral("sounds.txt")).startsWith("title\r\nfirst.wav\r\n \r\nthird.wav\r\n"));
+    EXPECT_EQ(readFile(QStringLiteral("sounds.txt")).count("\r\n"), 55);
+    EXPECT_TRUE(QString::fromUtf8(readFile(QStringLiteral("messages.txt"))).contains(QStringLiteral("изменено")));
+}
+
+TEST(MainWindow, MissingListIsReportedAndStartGoesOn)
+{
+    WindowFixture f;
+    QFile::remove(QStringLiteral("messages.txt"));
+    auto window = f.open();
+    ASSERT_EQ(f.dialogs.boxes.size(), 1u);
+    EXPECT_EQ(f.dialogs.boxes[0].first, Dialogs::Kind::Error);
+    EXPECT_TRUE(f.dialogs.boxes[0].second.contains(QStringLiteral("messages.txt")));
+    EXPECT_TRUE(window->Sounds().Cell(2, 0).isEmpty()); // the rest of the start was skipped
+}
+
+TEST(WindowStateStore, PortPositionAndMaximizedComeBack)
+{
+    WindowFixture f;
+    {
+        auto window = f.open();
+        window->show();
+        window->setGeometry(120, 90, 720, 700);
+        child<QComboBox>(*window, "cb1")->setCurrentText(QStringLiteral("COM5"));
+    }
+    {
+        auto window = f.open();
+        EXPECT_EQ(child<QComboBox>(*window, "cb1")->currentText(), QStringLiteral("COM5"));
+        EXPECT_FALSE(window->isMaximized());
+        window->show();
+        EXPECT_EQ(window->geometry(), QRect(120, 90, 720, 700));
+        window->showMaximized();
+    }
+    auto window = f.open();
+    EXPECT_TRUE(window->windowState() & Qt::WindowMaximized);
+    EXPECT_EQ(window->geometry().size(), QSize(720, 700)); // the bounds it restores to
+}
+
+TEST(WindowStateStore, SecretTextsAreNotKept)
+{
+    WindowFixture f;
+    QWidget window;
+    window.setObjectName(QStringLiteral("fTest"));
+    auto *password = new QLineEdit(QStringLiteral("12345"), &window);
+    password->setObjectName(QStringLiteral("xpass"));
+    password->setProperty("tag", 1);
+    auto *note = new QLineEdit(QStringLiteral("kept"), &window);
+    note->setObjectName(QStringLiteral("note"));
+    SaveWindowState(window);
+
+    QSettings settings(QStringLiteral("Orvanta"), QStringLiteral("Forms"));
+    EXPECT_FALSE(settings.contains(QStringLiteral("fTest/xpass.Text")));
+    EXPECT_EQ(settings.value(QStringLiteral("fTest/note.Text")).toString(), QStringLiteral("kept"));
+    settings.setValue(QStringLiteral("fTest/fTest.Left"), QStringLiteral("left"));
+    settings.sync();
+    EXPECT_THROW(LoadWindowState(window), EInOutError);
+}
+
+TEST(ConnectionIndicator, PressAsksThePanelAndErrorsReachTheUser)
+{
+    WindowFixture f;
+    sim::PanelServer panel;
+    const QString path = QString::fromStdString(panel.openPseudoTerminal());
+    panel.start();
+    auto window = f.open();
+    child<QComboBox>(*window, "cb1")->setCurrentText(path);
+    auto *indicator = child<QCheckBox>(*window, "xCon");
+    QTest::mouseClick(indicator, Qt::LeftButton);
+    EXPECT_TRUE(indicator->isChecked());
+    EXPECT_EQ(panel.commands(), std::vector<std::string>{"+v"});
+
+    panel.setFaults([] {
+        sim::PanelFaults silent;
+        silent.silent = true;
+        return silent;
+    }());
+    QTest::mouseClick(indicator, Qt::LeftButton);
+    EXPECT_FALSE(indicator->isChecked());
+
+    // An exception that leaves an event handler becomes an error box.
+    struct Thrower : QObject
+    {
+        bool event(QEvent *) override { throw std::runtime_error("broken handler"); }
+    } thrower;
+    QEvent event(QEvent::User);
+    QCoreApplication::sendEvent(&thrower, &event);
+    ASSERT_FALSE(f.dialogs.boxes.empty());
+    EXPECT_EQ(f.dialogs.boxes.back(), std::make_pair(Dialogs::Kind::Error, QStringLiteral("broken handler")));
+}
+
+TEST(WaitDialog, ShownDuringTheExchangeAndGoneAfter)
+{
+    QWidget owner;
+    owner.show();
+    {
+        WaitDialogScope scope(&owner);
+        auto *dialog = owner.findChild<TfWait *>();
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_TRUE(dialog->isVisible());
+        EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Обмен данными"));
+        dialog->close(); // the user's close only hides it
+        EXPECT_NE(owner.findChild<TfWait *>(), nullptr);
+    }
+    EXPECT_EQ(owner.findChild<TfWait *>(), nullptr);
+}
+
+int main(int argc, char **argv)
+{
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    OrvantaApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
