@@ -258,15 +258,13 @@ TEST(ExchangeLog, EntryFormats)
 
 TEST(ExchangeLog, LongCommandsAreCut)
 {
-    PanelFixture f;
+    PanelFixture f; // both commands are malformed, so the panel refuses them
     const QString thirty = QStringLiteral("+E") + QString(28, QLatin1Char('0'));
     f.exchange(thirty);
     f.exchange(thirty.left(29));
     const QStringList lines = f.lines();
-    EXPECT_TRUE(lines.contains(QStringLiteral("#Успешно отправили команду { %1..... } с попытки № 1 #").arg(thirty)) ||
-                lines.contains(QStringLiteral("#Отмена отправки команды { %1..... }  #").arg(thirty)));
-    EXPECT_TRUE(lines.contains(QStringLiteral("#Отмена отправки команды { %1 }  #").arg(thirty.left(29))) ||
-                lines.contains(QStringLiteral("#Успешно отправили команду { %1 } с попытки № 1 #").arg(thirty.left(29))));
+    EXPECT_TRUE(lines.contains(QStringLiteral("#Отмена отправки команды { %1..... }  #").arg(thirty)));
+    EXPECT_TRUE(lines.contains(QStringLiteral("#Отмена отправки команды { %1 }  #").arg(thirty.left(29))));
 }
 
 TEST(ExchangeLog, NothingOutsideDebugMode)
