@@ -75,6 +75,8 @@ void PanelLink::wait_OK(const QString &Command, int Attempts, int ReadBudget, QS
                 break;
             }
             m_log.LogExchange(QStringLiteral("error"), true);
+            if (m_idle)
+                m_idle();
         }
         if (ReplyHasOK(buffer)) {
             SetConnected(true);

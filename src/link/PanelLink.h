@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QString>
+#include <functional>
 
 namespace orvanta {
 
@@ -38,6 +39,9 @@ public:
 
     ExchangeLog &Log() { return m_log; }
 
+    // Called between the reads of a transaction, so that the window can repaint while it waits.
+    void SetIdleHandler(std::function<void()> handler) { m_idle = std::move(handler); }
+
 signals:
     void connectedChanged(bool connected);
 
@@ -46,6 +50,7 @@ private:
     ExchangeLog &m_log;
     bool m_inExchange = false;
     bool m_connected = false;
+    std::function<void()> m_idle;
 };
 
 } // namespace orvanta

@@ -2,12 +2,14 @@
 
 #include "Dialogs.h"
 #include "Errors.h"
+#include "KeysPage.h"
 #include "PanelPort.h"
 #include "SoundPage.h"
 #include "WindowState.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QEvent>
 #include <QGridLayout>
@@ -69,13 +71,16 @@ TfContact::TfContact(Startup startup, QWidget *parent)
     m_soundPage = named(new SoundPage(m_startup.executableDir), "TabSheet3");
     m_pages->addTab(m_soundPage, QStringLiteral("Запись звука"));
     m_pages->addTab(emptyPage("TabSheet1"), QStringLiteral("Общие настройки"));
-    m_pages->addTab(emptyPage("TabSheet2"), QStringLiteral("Ключи Touch Memory"));
+    m_keysPage = named(new KeysPage(m_link), "TabSheet2");
+    m_pages->addTab(m_keysPage, QStringLiteral("Ключи Touch Memory"));
     m_pages->addTab(emptyPage("TabSheet4"), QStringLiteral("Настройка шлейфов"));
     m_pages->addTab(emptyPage("TabSheet5"), QStringLiteral("Настройка включения реле"));
     layout->addWidget(m_pages, 1);
     layout->addWidget(buildFooter());
 
     connect(&m_link, &PanelLink::connectedChanged, m_connected, &QCheckBox::setChecked);
+    // A transaction blocks the window; between its reads the window still repaints.
+    m_link.SetIdleHandler([] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
 
     FormCreate();
     // The search for the panel runs once the window is on the screen, so the user sees it work.
@@ -142,6 +147,7 @@ void TfContact::FormCreate()
 {
     m_pages->setCurrentIndex(0);
     LoadWindowState(*this);
+    m_keysPage->AddPlaceholderKeys();
 
     const QString firstArgument = m_startup.arguments.value(0);
     applyDebugMode(DecideDebugMode(m_config.debugValue(), firstArgument));

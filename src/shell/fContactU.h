@@ -15,6 +15,7 @@ class QTabWidget;
 
 namespace orvanta {
 
+class KeysPage;
 class SoundPage;
 
 // The main window: the header with the port and the panel actions, the five pages, the footer
@@ -48,6 +49,7 @@ public:
     PanelLink &Link() { return m_link; }
     TXComm &XComm1() { return m_comm; }
     SoundPage &Sounds() { return *m_soundPage; }
+    KeysPage &Keys() { return *m_keysPage; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -69,6 +71,7 @@ private:
     QCheckBox *m_connected = nullptr; // xCon
     QTabWidget *m_pages = nullptr; // PageControl1
     SoundPage *m_soundPage = nullptr;
+    KeysPage *m_keysPage = nullptr;
     QLabel *m_footer = nullptr; // Panel59
 };
 

@@ -1,6 +1,6 @@
 // The main window and what it keeps between runs, as real widgets on the offscreen platform.
 #include "AppConfig.h"
-#include "DialogRecorder.h"
+#include "WindowFixture.h"
 #include "Errors.h"
 #include "OrvantaApplication.h"
 #include "PanelServer.h"
@@ -26,55 +26,10 @@
 #include <gtest/gtest.h>
 
 using namespace orvanta;
-using orvanta::test::DialogRecorder;
 
 namespace {
 
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray lines(int count, const char *prefix)
-{
-    QByteArray text;
-    for (int i = 0; i < count; ++i)
-        text += prefix + QByteArray::number(i) + "\r\n";
-    return text;
-}
-
-// A working folder with the two lists and a folder for the executable's files, the program
-// started in it, and its window-state store emptied.
-struct WindowFixture
-{
-    QTemporaryDir folder;
-    QString previousDir = QDir::currentPath();
-    DialogRecorder dialogs;
-
-    WindowFixture()
-    {
-        QDir::setCurrent(folder.path());
-        QDir(folder.path()).mkdir(QStringLiteral("bin"));
-        writeFile(QStringLiteral("messages.txt"), lines(55, "message "));
-        writeFile(QStringLiteral("sounds.txt"), lines(55, "sound "));
-        QSettings(QStringLiteral("Orvanta"), QStringLiteral("Forms")).clear();
-    }
-    ~WindowFixture() { QDir::setCurrent(previousDir); }
-
-    QString binDir() const { return folder.filePath(QStringLiteral("bin")); }
-    std::unique_ptr<TfContact> open(QStringList arguments = {})
-    {
-        return std::make_unique<TfContact>(TfContact::Startup{arguments, binDir(), false});
-    }
-};
+using namespace orvanta::test;
 
 template <typename Widget>
 Widget *child(QWidget &window, const char *name)
@@ -98,7 +53,7 @@ TEST(DebugMode, ArgumentOrConfigurationValue)
 TEST(DebugMode, ConfigurationFileBesideTheExecutable)
 {
     QTemporaryDir folder;
-    writeFile(folder.filePath(QStringLiteral("Config.ini")),
+    WriteFile(folder.filePath(QStringLiteral("Config.ini")),
               "; settings\r\n[MAIN]\r\ndebug = true\r\n[ports]\r\ncom3=/dev/ttyUSB0\r\n");
     const AppConfig config = AppConfig::load(folder.path());
     EXPECT_EQ(config.debugValue(), QStringLiteral("true"));
@@ -112,20 +67,20 @@ TEST(SoundLists, BlankLinesAndRowCount)
 {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("sounds.txt"));
-    writeFile(path, "title\r\none.wav\r\n\r\nthree.wav\r\n");
+    WriteFile(path, "title\r\none.wav\r\n\r\nthree.wav\r\n");
     SoundListColumn list = ReadSoundList(path);
     EXPECT_EQ(list.cells.size(), 55);
     EXPECT_EQ(list.cells[2], QStringLiteral(" ")); // the empty line keeps its row
     EXPECT_EQ(list.cells[3], QStringLiteral("three.wav"));
     EXPECT_TRUE(list.cells[4].isEmpty());
     WriteSoundList(path, list);
-    EXPECT_EQ(readFile(path), "title\r\none.wav\r\n \r\nthree.wav\r\n" + QByteArray(51 * 2, '\0').replace('\0', "\r\n").left(102));
+    EXPECT_EQ(ReadFile(path), "title\r\none.wav\r\n \r\nthree.wav\r\n" + QByteArray(51 * 2, '\0').replace('\0', "\r\n").left(102));
 
-    writeFile(path, lines(70, "line "));
+    WriteFile(path, NumberedLines(70, "line "));
     list = ReadSoundList(path);
     EXPECT_EQ(list.cells[54], QStringLiteral("line 54"));
     WriteSoundList(path, list);
-    EXPECT_EQ(readFile(path), lines(55, "line "));
+    EXPECT_EQ(ReadFile(path), NumberedLines(55, "line "));
 
     EXPECT_THROW(ReadSoundList(folder.filePath(QStringLiteral("none.txt"))), EInOutError);
 }
@@ -135,15 +90,15 @@ TEST(SoundLists, Windows1251FileComesBackUnchanged)
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("messages.txt"));
     // "Сообщение 1" in Windows-1251, then 54 more lines.
-    QByteArray bytes = "\xD1\xEE\xEE\xE1\xF9\xE5\xED\xE8\xE5 1\r\n" + lines(54, "x");
-    writeFile(path, bytes);
+    QByteArray bytes = "\xD1\xEE\xEE\xE1\xF9\xE5\xED\xE8\xE5 1\r\n" + NumberedLines(54, "x");
+    WriteFile(path, bytes);
     const SoundListColumn list = ReadSoundList(path);
     EXPECT_EQ(list.encoding, TextEncoding::Windows1251);
     EXPECT_EQ(list.cells[0], QStringLiteral("Сообщение 1"));
     WriteSoundList(path, list);
-    EXPECT_EQ(readFile(path), bytes);
+    EXPECT_EQ(ReadFile(path), bytes);
 
-    writeFile(path, QStringLiteral("Сообщение\r\n").toUtf8());
+    WriteFile(path, QStringLiteral("Сообщение\r\n").toUtf8());
     EXPECT_EQ(ReadSoundList(path).encoding, TextEncoding::Utf8);
 }
 
@@ -221,14 +176,14 @@ TEST(MainWindow, DebugControlsFollowTheMode)
 TEST(MainWindow, ListsAreKeptAtExit)
 {
     WindowFixture f;
-    writeFile(QStringLiteral("sounds.txt"), "title\r\nfirst.wav\r\n\r\nthird.wav\r\n");
+    WriteFile(QStringLiteral("sounds.txt"), "title\r\nfirst.wav\r\n\r\nthird.wav\r\n");
     {
         auto window = f.open();
         window->Sounds().SetCell(0, 5, QStringLiteral("изменено"));
     }
-    EXPECT_TRUE(readFile(QStringLiteral("sounds.txt")).startsWith("title\r\nfirst.wav\r\n \r\nthird.wav\r\n"));
-    EXPECT_EQ(readFile(QStringLiteral("sounds.txt")).count("\r\n"), 55);
-    EXPECT_TRUE(QString::fromUtf8(readFile(QStringLiteral("messages.txt"))).contains(QStringLiteral("изменено")));
+    EXPECT_TRUE(ReadFile(QStringLiteral("sounds.txt")).startsWith("title\r\nfirst.wav\r\n \r\nthird.wav\r\n"));
+    EXPECT_EQ(ReadFile(QStringLiteral("sounds.txt")).count("\r\n"), 55);
+    EXPECT_TRUE(QString::fromUtf8(ReadFile(QStringLiteral("messages.txt"))).contains(QStringLiteral("изменено")));
 }
 
 TEST(MainWindow, MissingListIsReportedAndStartGoesOn)
@@ -286,13 +241,9 @@ TEST(WindowStateStore, SecretTextsAreNotKept)
 
 TEST(ConnectionIndicator, PressAsksThePanelAndErrorsReachTheUser)
 {
-    WindowFixture f;
-    sim::PanelServer panel;
-    const QString path = QString::fromStdString(panel.openPseudoTerminal());
-    panel.start();
-    auto window = f.open();
-    child<QComboBox>(*window, "cb1")->setCurrentText(path);
-    auto *indicator = child<QCheckBox>(*window, "xCon");
+    PanelWindowFixture f;
+    auto &panel = f.panel;
+    auto *indicator = f.child<QCheckBox>(QStringLiteral("xCon"));
     QTest::mouseClick(indicator, Qt::LeftButton);
     EXPECT_TRUE(indicator->isChecked());
     EXPECT_EQ(panel.commands(), std::vector<std::string>{"+v"});
@@ -330,14 +281,4 @@ TEST(WaitDialog, ShownDuringTheExchangeAndGoneAfter)
         EXPECT_NE(owner.findChild<TfWait *>(), nullptr);
     }
     EXPECT_EQ(owner.findChild<TfWait *>(), nullptr);
-}
-
-int main(int argc, char **argv)
-{
-    QTemporaryDir config;
-    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    OrvantaApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
 }

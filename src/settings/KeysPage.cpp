@@ -1,0 +1,138 @@
+#include "KeysPage.h"
+
+#include "KeyCode.h"
+#include "PanelLink.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace orvanta {
+
+namespace {
+
+constexpr int NumberColumn = 0;
+constexpr int CodeColumn = 1;
+
+// Shows that the tool is listening for a key, for as long as the capture waits.
+class ListeningScope
+{
+public:
+    explicit ListeningScope(QPushButton *button) : m_button(button), m_caption(button->text())
+    {
+        QApplication::setOverrideCursor(Qt::BusyCursor);
+        m_button->setText(QStringLiteral("Приложите ключ к считывателю…"));
+        m_button->setEnabled(false);
+        m_button->window()->repaint();
+    }
+    ~ListeningScope()
+    {
+        m_button->setText(m_caption);
+        m_button->setEnabled(true);
+        QApplication::restoreOverrideCursor();
+    }
+    ListeningScope(const ListeningScope &) = delete;
+    ListeningScope &operator=(const ListeningScope &) = delete;
+
+private:
+    QPushButton *m_button;
+    QString m_caption;
+};
+
+} // namespace
+
+KeysPage::KeysPage(PanelLink &link, QWidget *parent)
+    : QWidget(parent)
+    , m_link(link)
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    auto *strip = new QWidget;
+    strip->setObjectName(QStringLiteral("Panel2"));
+    strip->setFixedHeight(49);
+    auto *stripLayout = new QHBoxLayout(strip);
+    m_capturedCode = new QLineEdit;
+    m_capturedCode->setObjectName(QStringLiteral("e1"));
+    m_capturedCode->setFixedWidth(201);
+    m_capturedCode->setProperty("tag", 1); // a key code is not kept between runs
+    m_capture = new QPushButton(QStringLiteral("Чтение ключа"));
+    m_capture->setObjectName(QStringLiteral("Button3"));
+    stripLayout->addWidget(m_capturedCode);
+    stripLayout->addWidget(m_capture);
+    stripLayout->addStretch(1);
+    layout->addWidget(strip);
+
+    m_list = new QTableWidget(0, 2);
+    m_list->setObjectName(QStringLiteral("TouchSTR"));
+    m_list->setHorizontalHeaderLabels({QStringLiteral("Номер"), QStringLiteral("Ключ")});
+    m_list->verticalHeader()->hide();
+    m_list->setColumnWidth(NumberColumn, 49);
+    m_list->setColumnWidth(CodeColumn, 627);
+    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setSelectionBehavior(QAbstractItemView::SelectItems);
+    layout->addWidget(m_list, 1);
+
+    // Either column selects the row's code (TouchSTRSelectCell).
+    connect(m_list, &QTableWidget::currentCellChanged, this, [this](int row, int column) {
+        if (row >= 0 && column != CodeColumn)
+            m_list->setCurrentCell(row, CodeColumn);
+    });
+    connect(m_capture, &QPushButton::clicked, this, &KeysPage::Button3Click);
+}
+
+void KeysPage::setRow(int row, const QString &code)
+{
+    if (m_list->rowCount() < row)
+        m_list->setRowCount(row);
+    m_list->setItem(row - 1, NumberColumn, new QTableWidgetItem(QString::number(row)));
+    m_list->setItem(row - 1, CodeColumn, new QTableWidgetItem(code));
+}
+
+QString KeysPage::KeyCode(int row) const
+{
+    const QTableWidgetItem *item = m_list->item(row - 1, CodeColumn);
+    return item ? item->text() : QString();
+}
+
+void KeysPage::AddPlaceholderKeys()
+{
+    for (int row = 1; row <= Slots; ++row)
+        setRow(row, PlaceholderKeyCode);
+}
+
+void KeysPage::ReadKeys()
+{
+    m_list->setRowCount(0);
+    for (int slot = 1; slot <= Slots; ++slot)
+        setRow(slot, ReverseKeyBytes(m_link.Query(KeySlotCommand(slot))));
+}
+
+void KeysPage::WriteKeys()
+{
+    for (int row = 1; row <= Slots; ++row)
+        m_link.Query(KeySlotCommand(row, ReverseKeyBytes(KeyCode(row))));
+}
+
+void KeysPage::Button3Click()
+{
+    const int row = m_list->currentRow() + 1; // 0: the title row
+    if (row < 1)
+        return;
+    QString value;
+    {
+        ListeningScope listening(m_capture);
+        value = m_link.Query(KeySlotCommand(0), CaptureReadBudget);
+    }
+    m_capturedCode->setText(ReverseKeyBytes(value));
+    setRow(row, m_capturedCode->text());
+    m_list->setCurrentCell(row - 1, CodeColumn);
+}
+
+} // namespace orvanta

@@ -1,0 +1,104 @@
+// The key page against the virtual panel.
+#include "KeyCode.h"
+#include "KeysPage.h"
+#include "WindowFixture.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <gtest/gtest.h>
+
+using namespace orvanta;
+using namespace orvanta::test;
+
+namespace {
+
+struct KeysFixture : PanelWindowFixture
+{
+    KeysPage &keys = window->Keys();
+    QTableWidget *list = child<QTableWidget>(QStringLiteral("TouchSTR"));
+};
+
+} // namespace
+
+TEST(KeyCodes, ByteOrderReversal)
+{
+    EXPECT_EQ(ReverseKeyBytes(QStringLiteral("0123456789abcdef")), QStringLiteral("efcdab8967452301"));
+    EXPECT_EQ(ReverseKeyBytes(QStringLiteral("efcdab8967452301")), QStringLiteral("0123456789abcdef"));
+    EXPECT_EQ(ReverseKeyBytes(QStringLiteral("1A2B")), QStringLiteral("2B1A000000000000"));
+    EXPECT_EQ(ReverseKeyBytes(QStringLiteral("1234")), QStringLiteral("3412000000000000"));
+    EXPECT_EQ(ReverseKeyBytes(QStringLiteral("0123456789ABCDEF9999")), QStringLiteral("EFCDAB8967452301"));
+    EXPECT_EQ(ReverseKeyBytes(QString()), QStringLiteral("0000000000000000"));
+    EXPECT_EQ(KeySlotCommand(0), QStringLiteral("+T00"));
+    EXPECT_EQ(KeySlotCommand(3, QStringLiteral("AB")), QStringLiteral("+T03AB"));
+}
+
+TEST(KeysPage, PlaceholdersAndTheListLayout)
+{
+    KeysFixture f;
+    EXPECT_EQ(f.list->rowCount(), 4);
+    EXPECT_EQ(f.list->horizontalHeaderItem(0)->text(), QStringLiteral("Номер"));
+    EXPECT_EQ(f.list->horizontalHeaderItem(1)->text(), QStringLiteral("Ключ"));
+    EXPECT_EQ(f.list->item(2, 0)->text(), QStringLiteral("3"));
+    EXPECT_EQ(f.keys.KeyCode(3), QStringLiteral("4242424242424242"));
+    EXPECT_EQ(f.child<QPushButton>(QStringLiteral("Button3"))->text(), QStringLiteral("Чтение ключа"));
+    // Picking the number selects the row's code.
+    f.list->setCurrentCell(1, 0);
+    EXPECT_EQ(f.list->currentColumn(), 1);
+
+    // Written before any read: the placeholders, turned round.
+    f.keys.WriteKeys();
+    EXPECT_EQ(f.commands(), (std::vector<std::string>{"+T014242424242424242", "+T024242424242424242",
+                                                      "+T034242424242424242", "+T044242424242424242"}));
+}
+
+TEST(KeysPage, ReadThenWriteSendsBackWhatWasRead)
+{
+    KeysFixture f;
+    sim::PanelFaults lower;
+    lower.lowerCaseHex = true;
+    f.panel.setFaults(lower);
+    f.window->Link().Query(QStringLiteral("+T01efcdab8967452301"));
+    f.window->Link().Query(QStringLiteral("+T02A1B2C3D4E5F60718"));
+    f.panel.clearTranscript();
+
+    f.keys.ReadKeys();
+    EXPECT_EQ(f.keys.KeyCode(1), QStringLiteral("0123456789abcdef"));
+    EXPECT_EQ(f.keys.KeyCode(3), QStringLiteral("0000000000000000"));
+    f.keys.WriteKeys();
+    // Each slot gets back exactly the digits it gave, in the panel's letter case.
+    EXPECT_EQ(f.commands(), (std::vector<std::string>{"+T01", "+T02", "+T03", "+T04",
+                                                      "+T01efcdab8967452301", "+T02a1b2c3d4e5f60718",
+                                                      "+T030000000000000000", "+T040000000000000000"}));
+}
+
+TEST(KeysPage, CaptureReplacesTheSelectedRowOnly)
+{
+    KeysFixture f;
+    f.panel.setReaderKey(std::array<uint8_t, 8>{0x11, 0x22, 0x33, 0x44, 0x55, 0x66, 0x77, 0x88});
+
+    f.list->setCurrentCell(-1, -1); // the title row: nothing is sent
+    f.keys.Button3Click();
+    EXPECT_TRUE(f.commands().empty());
+
+    f.list->setCurrentCell(1, 1);
+    f.keys.Button3Click();
+    EXPECT_EQ(f.commands(), std::vector<std::string>{"+T00"});
+    EXPECT_EQ(f.child<QLineEdit>(QStringLiteral("e1"))->text(), QStringLiteral("8877665544332211"));
+    EXPECT_EQ(f.keys.KeyCode(2), QStringLiteral("8877665544332211"));
+    EXPECT_EQ(f.list->item(1, 0)->text(), QStringLiteral("2"));
+    for (int row : {1, 3, 4})
+        EXPECT_EQ(f.keys.KeyCode(row), QStringLiteral("4242424242424242"));
+    EXPECT_TRUE(f.child<QPushButton>(QStringLiteral("Button3"))->isEnabled());
+}
+
+TEST(KeysPage, CaptureWithoutAKeyWritesZeros)
+{
+    KeysFixture f;
+    f.panel.setKeyWaitMs(0);
+    f.list->setCurrentCell(3, 1);
+    f.keys.Button3Click(); // listens the whole five seconds
+    EXPECT_EQ(f.child<QLineEdit>(QStringLiteral("e1"))->text(), QStringLiteral("0000000000000000"));
+    EXPECT_EQ(f.keys.KeyCode(4), QStringLiteral("0000000000000000"));
+    EXPECT_EQ(f.child<QPushButton>(QStringLiteral("Button3"))->text(), QStringLiteral("Чтение ключа"));
+}

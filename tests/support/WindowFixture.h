@@ -1,0 +1,87 @@
+#pragma once
+
+#include "DialogRecorder.h"
+#include "PanelServer.h"
+#include "fContactU.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <memory>
+
+namespace orvanta::test {
+
+inline void WriteFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+}
+
+inline QByteArray ReadFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Lines "<prefix>0" ... each ended by CR LF.
+inline QByteArray NumberedLines(int count, const char *prefix)
+{
+    QByteArray text;
+    for (int i = 0; i < count; ++i)
+        text += prefix + QByteArray::number(i) + "\r\n";
+    return text;
+}
+
+// The program started in a working folder of its own with both lists, the executable's folder
+// beside it, and an empty window-state store. Message boxes are recorded.
+struct WindowFixture
+{
+    QTemporaryDir folder;
+    QString previousDir = QDir::currentPath();
+    DialogRecorder dialogs;
+
+    WindowFixture()
+    {
+        QDir::setCurrent(folder.path());
+        QDir(folder.path()).mkdir(QStringLiteral("bin"));
+        WriteFile(QStringLiteral("messages.txt"), NumberedLines(55, "message "));
+        WriteFile(QStringLiteral("sounds.txt"), NumberedLines(55, "sound "));
+        QSettings(QStringLiteral("Orvanta"), QStringLiteral("Forms")).clear();
+    }
+    ~WindowFixture() { QDir::setCurrent(previousDir); }
+
+    QString binDir() const { return folder.filePath(QStringLiteral("bin")); }
+    std::unique_ptr<TfContact> open(QStringList arguments = {})
+    {
+        return std::make_unique<TfContact>(TfContact::Startup{arguments, binDir(), false});
+    }
+};
+
+// The main window with its port open on a virtual panel.
+struct PanelWindowFixture : WindowFixture
+{
+    sim::PanelServer panel;
+    std::unique_ptr<TfContact> window;
+
+    explicit PanelWindowFixture(sim::PanelState state = {}, QStringList arguments = {})
+        : panel(std::move(state))
+    {
+        const QString path = QString::fromStdString(panel.openPseudoTerminal());
+        panel.start();
+        window = open(arguments);
+        window->findChild<QComboBox *>(QStringLiteral("cb1"))->setCurrentText(path);
+        window->OpenPort();
+    }
+
+    template <typename Widget>
+    Widget *child(const QString &name) const
+    {
+        return window->findChild<Widget *>(name);
+    }
+    std::vector<std::string> commands() const { return panel.commands(); }
+};
+
+} // namespace orvanta::test
