@@ -20,6 +20,17 @@ void SetRecorder(Recorder recorder_)
     recorder() = std::move(recorder_);
 }
 
+std::function<void()> Guarded(std::function<void()> action)
+{
+    return [action = std::move(action)] {
+        try {
+            action();
+        } catch (const std::exception &error) {
+            ShowError(QString::fromUtf8(error.what()));
+        }
+    };
+}
+
 void Show(Kind kind, const QString &text, QWidget *parent)
 {
     if (recorder()) {

@@ -25,6 +25,10 @@ inline void ShowInformation(const QString &text, QWidget *parent = nullptr)
     Show(Kind::Information, text, parent);
 }
 
+// An action of a button: an error it raises is shown as an error box instead of leaving the
+// event handler.
+std::function<void()> Guarded(std::function<void()> action);
+
 using Recorder = std::function<void(Kind, const QString &)>;
 // Replaces the boxes by the recorder; an empty recorder brings the boxes back.
 void SetRecorder(Recorder recorder);

@@ -1,5 +1,6 @@
 #include "KeysPage.h"
 
+#include "Dialogs.h"
 #include "KeyCode.h"
 #include "PanelLink.h"
 
@@ -84,7 +85,7 @@ KeysPage::KeysPage(PanelLink &link, QWidget *parent)
         if (row >= 0 && column != CodeColumn)
             m_list->setCurrentCell(row, CodeColumn);
     });
-    connect(m_capture, &QPushButton::clicked, this, &KeysPage::Button3Click);
+    connect(m_capture, &QPushButton::clicked, this, Dialogs::Guarded([this] { Button3Click(); }));
 }
 
 void KeysPage::setRow(int row, const QString &code)

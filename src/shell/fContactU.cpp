@@ -2,7 +2,9 @@
 
 #include "Dialogs.h"
 #include "Errors.h"
+#include "GeneralPage.h"
 #include "KeysPage.h"
+#include "LoopsPage.h"
 #include "PanelPort.h"
 #include "SoundPage.h"
 #include "WindowState.h"
@@ -70,10 +72,12 @@ TfContact::TfContact(Startup startup, QWidget *parent)
     m_pages->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 4px 5px; }"));
     m_soundPage = named(new SoundPage(m_startup.executableDir), "TabSheet3");
     m_pages->addTab(m_soundPage, QStringLiteral("Запись звука"));
-    m_pages->addTab(emptyPage("TabSheet1"), QStringLiteral("Общие настройки"));
+    m_generalPage = named(new GeneralPage, "TabSheet1");
+    m_pages->addTab(m_generalPage, QStringLiteral("Общие настройки"));
     m_keysPage = named(new KeysPage(m_link), "TabSheet2");
     m_pages->addTab(m_keysPage, QStringLiteral("Ключи Touch Memory"));
-    m_pages->addTab(emptyPage("TabSheet4"), QStringLiteral("Настройка шлейфов"));
+    m_loopsPage = named(new LoopsPage(m_link, m_generalPage->Options()), "TabSheet4");
+    m_pages->addTab(m_loopsPage, QStringLiteral("Настройка шлейфов"));
     m_pages->addTab(emptyPage("TabSheet5"), QStringLiteral("Настройка включения реле"));
     layout->addWidget(m_pages, 1);
     layout->addWidget(buildFooter());

@@ -15,7 +15,9 @@ class QTabWidget;
 
 namespace orvanta {
 
+class GeneralPage;
 class KeysPage;
+class LoopsPage;
 class SoundPage;
 
 // The main window: the header with the port and the panel actions, the five pages, the footer
@@ -50,6 +52,8 @@ public:
     TXComm &XComm1() { return m_comm; }
     SoundPage &Sounds() { return *m_soundPage; }
     KeysPage &Keys() { return *m_keysPage; }
+    GeneralPage &General() { return *m_generalPage; }
+    LoopsPage &Loops() { return *m_loopsPage; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -72,6 +76,8 @@ private:
     QTabWidget *m_pages = nullptr; // PageControl1
     SoundPage *m_soundPage = nullptr;
     KeysPage *m_keysPage = nullptr;
+    GeneralPage *m_generalPage = nullptr;
+    LoopsPage *m_loopsPage = nullptr;
     QLabel *m_footer = nullptr; // Panel59
 };
 

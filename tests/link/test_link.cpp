@@ -6,6 +6,7 @@
 #include "PanelReply.h"
 #include "PanelServer.h"
 #include "PtyPair.h"
+#include "QtPrinters.h"
 
 #include <QDate>
 #include <QDir>

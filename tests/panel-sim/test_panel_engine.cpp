@@ -138,6 +138,10 @@ TEST(PanelProtocol, ReplyFaults)
     EXPECT_EQ(longReply.substr(longReply.size() - 4), "OK\r\n");
 
     faults = {};
+    faults.value = "0102";
+    EXPECT_EQ(reply(panel, "+L"), value("0102"));
+
+    faults = {};
     faults.onlyCommand = "+K";
     faults.garbageValue = true;
     EXPECT_EQ(reply(panel, "+K"), value("ZZZZZZZZZZ"));

@@ -2,6 +2,7 @@
 
 #include "DialogRecorder.h"
 #include "PanelServer.h"
+#include "QtPrinters.h"
 #include "fContactU.h"
 
 #include <QComboBox>

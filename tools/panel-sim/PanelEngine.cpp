@@ -41,6 +41,8 @@ std::string PanelEngine::word(const std::string &command, uint16_t value) const
 std::string PanelEngine::valueReply(const std::string &command, std::string value) const
 {
     const bool faulty = m_faults.appliesTo(command);
+    if (faulty && m_faults.value)
+        value = *m_faults.value;
     if (faulty && m_faults.garbageValue)
         std::replace_if(value.begin(), value.end(), [](char) { return true; }, 'Z');
     std::string reply;

@@ -17,6 +17,7 @@ struct PanelFaults
     bool lowerCaseHex = false;     // hex digits in lower case
     bool dropValueLineEnd = false; // no CR LF after a value
     bool garbageValue = false;     // values replaced by characters that are no hex digits
+    std::optional<std::string> value; // values replaced by this text
     bool nulBytes = false;         // a NUL byte after every reply byte
     bool overlong = false;         // filler before "OK", so the reply exceeds 254 bytes
 

@@ -40,6 +40,7 @@ Faults:
   --lower-hex          hex digits in lower case
   --no-value-crlf      drop the CR LF after values
   --garbage            replace values by characters that are no hex digits
+  --value TEXT         replace values by TEXT
   --nul-bytes          a NUL byte after every reply byte
   --overlong           make every reply longer than 254 bytes
   --hang-up-after N    close the line 200 ms after the reply to the Nth command
@@ -98,6 +99,7 @@ int main(int argc, char **argv)
         else if (option == "--lower-hex") faults.lowerCaseHex = true;
         else if (option == "--no-value-crlf") faults.dropValueLineEnd = true;
         else if (option == "--garbage") faults.garbageValue = true;
+        else if (option == "--value") faults.value = value();
         else if (option == "--nul-bytes") faults.nulBytes = true;
         else if (option == "--overlong") faults.overlong = true;
         else if (option == "--hang-up-after") faults.hangUpAfter = number(value(), "--hang-up-after");

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QCheckBox>
+#include <array>
+#include <cstdint>
+
+namespace orvanta {
+
+// Eight checkboxes that stand for the bits of one settings byte: box i is bit i (value 1 << i).
+class CheckGroup
+{
+public:
+    CheckGroup() = default;
+    explicit CheckGroup(const std::array<QCheckBox *, 8> &boxes) : m_boxes(boxes) {}
+
+    // Sets the check marks from the byte's bits (SetGroupChecks).
+    void SetChecks(uint8_t byte) const
+    {
+        for (int i = 0; i < 8; ++i)
+            m_boxes[size_t(i)]->setChecked((byte >> i) & 1);
+    }
+    // The byte the check marks make, whether the boxes are enabled or not (GetGroupByte).
+    uint8_t Byte() const
+    {
+        uint8_t byte = 0;
+        for (int i = 0; i < 8; ++i)
+            if (m_boxes[size_t(i)]->isChecked())
+                byte |= uint8_t(1 << i);
+        return byte;
+    }
+    // Enables or disables the boxes; their marks stay (SetGroupEnabled).
+    void SetEnabled(bool enabled) const
+    {
+        for (QCheckBox *box : m_boxes)
+            box->setEnabled(enabled);
+    }
+
+private:
+    std::array<QCheckBox *, 8> m_boxes{};
+};
+
+// A checkbox without text, named "CheckBox" and its number, as the settings pages address them.
+inline QCheckBox *NumberedCheckBox(int number)
+{
+    auto *box = new QCheckBox;
+    box->setObjectName(QStringLiteral("CheckBox%1").arg(number));
+    return box;
+}
+
+} // namespace orvanta

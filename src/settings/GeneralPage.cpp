@@ -1,0 +1,54 @@
+#include "GeneralPage.h"
+
+#include <QCheckBox>
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+namespace orvanta {
+
+GeneralPage::GeneralPage(QWidget *parent)
+    : QWidget(parent)
+{
+    auto *layout = new QVBoxLayout(this);
+    auto *form = new QFormLayout;
+    m_version = new QLineEdit;
+    m_version->setObjectName(QStringLiteral("xver"));
+    m_version->setReadOnly(true);
+    m_password = new QLineEdit;
+    m_password->setObjectName(QStringLiteral("xpass"));
+    m_password->setMaxLength(5);
+    m_password->setMaximumWidth(120);
+    // Both come from the panel; neither is kept between runs (the password least of all).
+    m_version->setProperty("tag", 1);
+    m_password->setProperty("tag", 1);
+    form->addRow(QStringLiteral("Версия прошивки"), m_version);
+    form->addRow(QStringLiteral("Пароль"), m_password);
+    layout->addLayout(form);
+
+    // Top to bottom as shown; the bit of each in the options byte.
+    const struct
+    {
+        const char *name;
+        const char *caption;
+        int bit;
+    } options[] = {
+        {"ohrana", "Объект находится под охраной", 0},
+        {"ps", "Дозваниваться при постановке на охрану", 1},
+        {"sn", "Дозваниваться при снятии с охраны", 2},
+        {"brb_rez", "Дозваниваться при переходе на резервное  питание", 4},
+        {"brb_osn", "Дозваниваться при переходе на основное питание", 5},
+        {"xrele", "Выключать реле после снятия с охраны?", 6},
+        {"not_tm", "Не использовать ключи Touch Memory", 3},
+        {"xwork", "Обрабатывать события для реле после снятия с охраны", 7},
+    };
+    for (const auto &option : options) {
+        auto *box = new QCheckBox(QString::fromUtf8(option.caption));
+        box->setObjectName(QLatin1String(option.name));
+        m_options[size_t(option.bit)] = box;
+        layout->addWidget(box);
+    }
+    layout->addStretch(1);
+}
+
+} // namespace orvanta

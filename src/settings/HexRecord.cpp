@@ -1,0 +1,41 @@
+#include "HexRecord.h"
+
+#include "Errors.h"
+
+namespace orvanta {
+
+int HexPairToInt(const QString &pair)
+{
+    bool ok = !pair.isEmpty();
+    for (QChar c : pair)
+        ok = ok && ((c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+                    || (c.toLower() >= QLatin1Char('a') && c.toLower() <= QLatin1Char('f')));
+    if (!ok)
+        throw EConvertError(QStringLiteral("'$%1' is not a valid integer value").arg(pair));
+    return pair.toInt(nullptr, 16);
+}
+
+std::vector<uint8_t> DecodeHexRecord(const QString &value, int byteCount)
+{
+    std::vector<uint8_t> bytes;
+    bytes.reserve(size_t(byteCount));
+    for (int k = 0; k < byteCount; ++k)
+        bytes.push_back(uint8_t(HexPairToInt(value.mid(2 * k, 2))));
+    return bytes;
+}
+
+QString HexByte(int value)
+{
+    // As "%.2x" writes it: at least two digits, a negative number as its 32-bit pattern.
+    return QString::number(uint32_t(value), 16).rightJustified(2, QLatin1Char('0'));
+}
+
+QString EncodeHexRecord(const std::vector<uint8_t> &bytes)
+{
+    QString text;
+    for (uint8_t byte : bytes)
+        text += HexByte(byte);
+    return text;
+}
+
+} // namespace orvanta

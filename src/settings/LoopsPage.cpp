@@ -1,0 +1,89 @@
+#include "LoopsPage.h"
+
+#include "Dialogs.h"
+#include "HexRecord.h"
+#include "PanelLink.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+
+namespace orvanta {
+
+namespace {
+
+// The columns of the grid, and the number of each column's checkbox of loop 1.
+struct LoopColumn
+{
+    const char *caption;
+    int firstNumber;
+    int recordByte; // 0-based byte of the record
+};
+constexpr LoopColumn Columns[] = {
+    {"Замыкание", 9, 0},
+    {"Размыкание", 17, 1},
+    {"24", 1, 2},
+    {"Нормально замкнут", 185, 4},
+};
+constexpr int OptionsByte = 3;
+
+} // namespace
+
+LoopsPage::LoopsPage(PanelLink &link, const std::array<QCheckBox *, 8> &options, QWidget *parent)
+    : QWidget(parent)
+    , m_link(link)
+{
+    auto *grid = new QGridLayout(this);
+    for (int column = 0; column < 4; ++column) {
+        auto *caption = new QLabel(QString::fromUtf8(Columns[column].caption));
+        caption->setAlignment(Qt::AlignCenter);
+        grid->addWidget(caption, 0, column + 1);
+        std::array<QCheckBox *, 8> boxes{};
+        for (int loop = 1; loop <= 8; ++loop) {
+            boxes[size_t(loop - 1)] = NumberedCheckBox(Columns[column].firstNumber + loop - 1);
+            grid->addWidget(boxes[size_t(loop - 1)], loop, column + 1, Qt::AlignCenter);
+        }
+        m_groups[Columns[column].recordByte] = CheckGroup(boxes);
+    }
+    m_groups[OptionsByte] = CheckGroup(options);
+    for (int loop = 1; loop <= 8; ++loop)
+        grid->addWidget(new QLabel(QStringLiteral("Шлейф %1").arg(loop)), loop, 0);
+
+    auto *write = new QPushButton(QStringLiteral("Записать в устройство"));
+    write->setObjectName(QStringLiteral("WriteSH"));
+    auto *read = new QPushButton(QStringLiteral("Прочитать"));
+    read->setObjectName(QStringLiteral("ReadSH"));
+    for (QPushButton *button : {write, read})
+        button->setVisible(false); // debug mode shows them
+    grid->addWidget(write, 1, 5);
+    grid->addWidget(read, 2, 5);
+    grid->setColumnStretch(6, 1);
+    grid->setRowStretch(9, 1);
+    connect(write, &QPushButton::clicked, this, Dialogs::Guarded([this] { WriteSHClick(); }));
+    connect(read, &QPushButton::clicked, this, Dialogs::Guarded([this] { ReadSHClick(); }));
+}
+
+void LoopsPage::ReadSHClick()
+{
+    const QString value = m_link.Query(QStringLiteral("+K"));
+    if (value.isEmpty()) {
+        for (const CheckGroup &group : m_groups)
+            group.SetEnabled(false);
+        return;
+    }
+    const std::vector<uint8_t> record = DecodeHexRecord(value, RecordBytes);
+    for (int k = 0; k < RecordBytes; ++k) {
+        m_groups[k].SetEnabled(true);
+        m_groups[k].SetChecks(record[size_t(k)]);
+    }
+}
+
+void LoopsPage::WriteSHClick()
+{
+    std::vector<uint8_t> record;
+    for (const CheckGroup &group : m_groups)
+        record.push_back(group.Byte());
+    m_link.Query(QStringLiteral("+K") + EncodeHexRecord(record));
+}
+
+} // namespace orvanta

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "CheckGroup.h"
+
+#include <QWidget>
+
+namespace orvanta {
+
+class PanelLink;
+
+// The page "Настройка шлейфов": how each of the eight loops reacts, read and written together
+// with the general options as the five-byte loop settings record ("+K").
+class LoopsPage : public QWidget
+{
+    Q_OBJECT
+public:
+    static constexpr int RecordBytes = 5;
+
+    LoopsPage(PanelLink &link, const std::array<QCheckBox *, 8> &options,
+              QWidget *parent = nullptr);
+
+    // Reads the record into the 40 checkboxes; no value disables them, a bad value throws
+    // EConvertError and changes nothing.
+    void ReadSHClick();
+    // Sends the record the 40 checkboxes make.
+    void WriteSHClick();
+
+private:
+    PanelLink &m_link;
+    CheckGroup m_groups[RecordBytes]; // by byte of the record
+};
+
+} // namespace orvanta

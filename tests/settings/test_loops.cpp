@@ -1,0 +1,195 @@
+// The loop page and the general page against the virtual panel, and the hex record codec.
+#include "Errors.h"
+#include "GeneralPage.h"
+#include "HexRecord.h"
+#include "LoopsPage.h"
+#include "WindowFixture.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+using namespace orvanta;
+using namespace orvanta::test;
+
+namespace {
+
+QString conversionError(const std::function<void()> &action)
+{
+    try {
+        action();
+    } catch (const EConvertError &error) {
+        return ErrorText(error);
+    }
+    return QStringLiteral("no error");
+}
+
+struct LoopsFixture : PanelWindowFixture
+{
+    using PanelWindowFixture::PanelWindowFixture;
+
+    std::vector<QCheckBox *> boxes() const
+    {
+        std::vector<QCheckBox *> all;
+        for (int loop = 1; loop <= 8; ++loop)
+            for (int number : {loop, 8 + loop, 16 + loop, 184 + loop})
+                all.push_back(box(QStringLiteral("CheckBox%1").arg(number)));
+        for (const char *name : {"ohrana", "ps", "sn", "not_tm", "brb_rez", "brb_osn", "xrele", "xwork"})
+            all.push_back(box(QLatin1String(name)));
+        return all;
+    }
+    QCheckBox *box(const QString &name) const { return child<QCheckBox>(name); }
+    QStringList checkedNames() const
+    {
+        QStringList names;
+        for (QCheckBox *b : boxes())
+            if (b->isChecked())
+                names += b->objectName();
+        names.sort();
+        return names;
+    }
+    void setAll(bool checked) const
+    {
+        for (QCheckBox *b : boxes())
+            b->setChecked(checked);
+    }
+    void panelValue(std::optional<std::string> value)
+    {
+        sim::PanelFaults faults;
+        faults.value = std::move(value);
+        panel.setFaults(faults);
+    }
+};
+
+} // namespace
+
+TEST(HexRecord, PairsAndRecords)
+{
+    EXPECT_EQ(HexPairToInt(QStringLiteral("0a")), 10);
+    EXPECT_EQ(HexPairToInt(QStringLiteral("FF")), 255);
+    EXPECT_EQ(HexPairToInt(QStringLiteral("f")), 15);
+    EXPECT_EQ(conversionError([] { HexPairToInt(QString()); }), QStringLiteral("'$' is not a valid integer value"));
+    EXPECT_EQ(conversionError([] { HexPairToInt(QStringLiteral("zz")); }), QStringLiteral("'$zz' is not a valid integer value"));
+    EXPECT_EQ(conversionError([] { HexPairToInt(QStringLiteral("-1")); }), QStringLiteral("'$-1' is not a valid integer value"));
+
+    EXPECT_EQ(DecodeHexRecord(QStringLiteral("0102040810"), 5), (std::vector<uint8_t>{1, 2, 4, 8, 16}));
+    EXPECT_EQ(DecodeHexRecord(QStringLiteral("010204081"), 5), (std::vector<uint8_t>{1, 2, 4, 8, 1}));
+    EXPECT_EQ(DecodeHexRecord(QStringLiteral("0102040810ZZ"), 5).size(), 5u); // past the record: ignored
+    EXPECT_EQ(conversionError([] { DecodeHexRecord(QStringLiteral("01020408"), 5); }),
+              QStringLiteral("'$' is not a valid integer value"));
+    EXPECT_EQ(EncodeHexRecord({0, 0x7d, 0xfa, 0xFF}), QStringLiteral("007dfaff"));
+    EXPECT_EQ(HexByte(7), QStringLiteral("07"));
+    EXPECT_EQ(HexByte(-1), QStringLiteral("ffffffff"));
+}
+
+TEST(LoopsPage, RecordSetsExactlyItsBoxes)
+{
+    LoopsFixture f;
+    f.window->Link().Query(QStringLiteral("+K0102040810"));
+    f.setAll(true);
+    f.window->Loops().ReadSHClick();
+    EXPECT_EQ(f.checkedNames(), (QStringList{"CheckBox18", "CheckBox189", "CheckBox3", "CheckBox9", "not_tm"}));
+
+    f.window->Link().Query(QStringLiteral("+KFFFFFFFFFF"));
+    f.window->Loops().ReadSHClick();
+    EXPECT_EQ(f.checkedNames().size(), 40);
+    f.window->Link().Query(QStringLiteral("+K0000000000"));
+    f.window->Loops().ReadSHClick();
+    EXPECT_TRUE(f.checkedNames().isEmpty());
+}
+
+TEST(LoopsPage, WriteSendsTwelveLowerCaseCharacters)
+{
+    LoopsFixture f;
+    f.setAll(false);
+    f.window->Loops().WriteSHClick();
+    f.setAll(true);
+    f.box(QStringLiteral("CheckBox9"))->setEnabled(false); // disabled boxes are written all the same
+    f.window->Loops().WriteSHClick();
+    f.setAll(false);
+    f.box(QStringLiteral("CheckBox16"))->setChecked(true); // loop 8 closing: bit 7 of byte 1
+    f.box(QStringLiteral("xwork"))->setChecked(true);
+    f.window->Loops().WriteSHClick();
+    EXPECT_EQ(f.commands(), (std::vector<std::string>{"+K0000000000", "+Kffffffffff", "+K8000008000"}));
+}
+
+TEST(LoopsPage, NoValueDisablesAndKeepsMarks)
+{
+    LoopsFixture f;
+    f.box(QStringLiteral("CheckBox5"))->setChecked(true);
+    f.panelValue(std::string());
+    f.window->Loops().ReadSHClick();
+    for (QCheckBox *b : f.boxes())
+        EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();
+    EXPECT_EQ(f.checkedNames(), QStringList{"CheckBox5"});
+
+    f.panelValue(std::nullopt);
+    f.window->Loops().ReadSHClick();
+    for (QCheckBox *b : f.boxes())
+        EXPECT_TRUE(b->isEnabled()) << b->objectName().toStdString();
+    EXPECT_TRUE(f.checkedNames().isEmpty());
+}
+
+TEST(LoopsPage, BadValueChangesNothing)
+{
+    LoopsFixture f;
+    f.box(QStringLiteral("CheckBox1"))->setChecked(true);
+    f.panelValue(std::string("01020408"));
+    EXPECT_EQ(conversionError([&] { f.window->Loops().ReadSHClick(); }),
+              QStringLiteral("'$' is not a valid integer value"));
+    EXPECT_EQ(f.checkedNames(), QStringList{"CheckBox1"});
+
+    f.panelValue(std::string("010204081"));
+    f.window->Loops().ReadSHClick();
+    EXPECT_EQ(f.checkedNames(), (QStringList{"CheckBox18", "CheckBox185", "CheckBox3", "CheckBox9", "not_tm"}));
+}
+
+TEST(LoopsPage, CaptionsAndDebugButtons)
+{
+    LoopsFixture f;
+    f.window->show();
+    QStringList captions;
+    for (QLabel *label : f.window->Loops().findChildren<QLabel *>())
+        captions += label->text();
+    for (const char *caption : {"Замыкание", "Размыкание", "24", "Нормально замкнут", "Шлейф 1", "Шлейф 8"})
+        EXPECT_TRUE(captions.contains(QString::fromUtf8(caption))) << caption;
+    EXPECT_EQ(f.child<QPushButton>(QStringLiteral("WriteSH"))->text(), QStringLiteral("Записать в устройство"));
+    EXPECT_EQ(f.child<QPushButton>(QStringLiteral("ReadSH"))->text(), QStringLiteral("Прочитать"));
+    EXPECT_FALSE(f.child<QPushButton>(QStringLiteral("ReadSH"))->isVisibleTo(&f.window->Loops()));
+
+    LoopsFixture debug(sim::PanelState{}, {QStringLiteral("DEBUG")});
+    debug.window->show();
+    EXPECT_TRUE(debug.child<QPushButton>(QStringLiteral("ReadSH"))->isVisibleTo(&debug.window->Loops()));
+    EXPECT_TRUE(debug.child<QPushButton>(QStringLiteral("WriteSH"))->isVisibleTo(&debug.window->Loops()));
+    // A bad record read from the debug button ends in an error box.
+    debug.panelValue(std::string("zz"));
+    debug.child<QPushButton>(QStringLiteral("ReadSH"))->click();
+    ASSERT_FALSE(debug.dialogs.boxes.empty());
+    EXPECT_EQ(debug.dialogs.boxes.back().second, QStringLiteral("'$zz' is not a valid integer value"));
+}
+
+TEST(GeneralPage, CaptionsInOrder)
+{
+    LoopsFixture f;
+    const QStringList expected{"Объект находится под охраной",
+                               "Дозваниваться при постановке на охрану",
+                               "Дозваниваться при снятии с охраны",
+                               "Дозваниваться при переходе на резервное  питание",
+                               "Дозваниваться при переходе на основное питание",
+                               "Выключать реле после снятия с охраны?",
+                               "Не использовать ключи Touch Memory",
+                               "Обрабатывать события для реле после снятия с охраны"};
+    QStringList shown;
+    for (QCheckBox *box : f.window->General().findChildren<QCheckBox *>())
+        shown += box->text();
+    EXPECT_EQ(shown, expected);
+    EXPECT_TRUE(f.child<QLineEdit>(QStringLiteral("xver"))->isReadOnly());
+    EXPECT_EQ(f.child<QLineEdit>(QStringLiteral("xpass"))->maxLength(), 5);
+    QStringList labels;
+    for (QLabel *label : f.window->General().findChildren<QLabel *>())
+        labels += label->text();
+    EXPECT_TRUE(labels.contains(QStringLiteral("Версия прошивки")));
+    EXPECT_TRUE(labels.contains(QStringLiteral("Пароль")));
+}
