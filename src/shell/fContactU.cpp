@@ -5,6 +5,7 @@
 #include "GeneralPage.h"
 #include "KeysPage.h"
 #include "LoopsPage.h"
+#include "RelaysPage.h"
 #include "PanelPort.h"
 #include "SoundPage.h"
 #include "WindowState.h"
@@ -41,12 +42,6 @@ Widget *named(Widget *widget, const char *name)
     return widget;
 }
 
-// A page to be filled by its own part of the tool.
-QWidget *emptyPage(const char *name)
-{
-    return named(new QWidget, name);
-}
-
 } // namespace
 
 TfContact::TfContact(Startup startup, QWidget *parent)
@@ -78,7 +73,8 @@ TfContact::TfContact(Startup startup, QWidget *parent)
     m_pages->addTab(m_keysPage, QStringLiteral("Ключи Touch Memory"));
     m_loopsPage = named(new LoopsPage(m_link, m_generalPage->Options()), "TabSheet4");
     m_pages->addTab(m_loopsPage, QStringLiteral("Настройка шлейфов"));
-    m_pages->addTab(emptyPage("TabSheet5"), QStringLiteral("Настройка включения реле"));
+    m_relaysPage = named(new RelaysPage(m_link), "TabSheet5");
+    m_pages->addTab(m_relaysPage, QStringLiteral("Настройка включения реле"));
     layout->addWidget(m_pages, 1);
     layout->addWidget(buildFooter());
 

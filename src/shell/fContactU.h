@@ -18,6 +18,7 @@ namespace orvanta {
 class GeneralPage;
 class KeysPage;
 class LoopsPage;
+class RelaysPage;
 class SoundPage;
 
 // The main window: the header with the port and the panel actions, the five pages, the footer
@@ -54,6 +55,7 @@ public:
     KeysPage &Keys() { return *m_keysPage; }
     GeneralPage &General() { return *m_generalPage; }
     LoopsPage &Loops() { return *m_loopsPage; }
+    RelaysPage &Relays() { return *m_relaysPage; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -78,6 +80,7 @@ private:
     KeysPage *m_keysPage = nullptr;
     GeneralPage *m_generalPage = nullptr;
     LoopsPage *m_loopsPage = nullptr;
+    RelaysPage *m_relaysPage = nullptr;
     QLabel *m_footer = nullptr; // Panel59
 };
 

@@ -154,6 +154,14 @@ TEST(MainWindow, BuiltAsDescribed)
         window->show();
         QTest::qWait(50);
         window->grab().save(QString::fromLocal8Bit(shot));
+        // And every other page beside it: shot-1.png ... shot-4.png.
+        auto *pages = child<QTabWidget>(*window, "PageControl1");
+        for (int page = 1; page < pages->count(); ++page) {
+            pages->setCurrentIndex(page);
+            QTest::qWait(20);
+            window->grab().save(QString::fromLocal8Bit(shot).replace(QStringLiteral(".png"),
+                                                                     QStringLiteral("-%1.png").arg(page)));
+        }
     }
 }
 

@@ -1,0 +1,163 @@
+#include "RelaysPage.h"
+
+#include "Dialogs.h"
+#include "Errors.h"
+#include "HexRecord.h"
+#include "PanelLink.h"
+
+#include <QGridLayout>
+#include <QIntValidator>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace orvanta {
+
+namespace {
+
+constexpr int FirstCheckRow = 3;
+constexpr int FirstRelayColumn = 2;
+
+QString relayCommand(int relay)
+{
+    return QStringLiteral("+k0%1").arg(relay);
+}
+
+QLabel *centred(const QString &text)
+{
+    auto *label = new QLabel(text);
+    label->setAlignment(Qt::AlignCenter);
+    return label;
+}
+
+} // namespace
+
+int StrToInt(const QString &text)
+{
+    bool ok = false;
+    const int value = QStringView(text).trimmed().toInt(&ok, 10);
+    if (!ok || text.isEmpty() || text.back().isSpace())
+        throw EConvertError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+    return value;
+}
+
+RelaysPage::RelaysPage(PanelLink &link, QWidget *parent)
+    : QWidget(parent)
+    , m_link(link)
+{
+    buildGrid();
+}
+
+void RelaysPage::buildGrid()
+{
+    auto *grid = new QGridLayout(this);
+    grid->setHorizontalSpacing(4);
+    grid->setVerticalSpacing(2);
+
+    auto *onTimeCaption = new QLabel(QStringLiteral("Время включения, в сек."));
+    onTimeCaption->setObjectName(QStringLiteral("Panel6"));
+    onTimeCaption->setFrameShape(QFrame::Panel);
+    onTimeCaption->setFrameShadow(QFrame::Raised);
+    onTimeCaption->setToolTip(QStringLiteral(
+        "Время, на которое включается реле, а затем выключается. Если ноль, то включается и не выключается."));
+    grid->addWidget(onTimeCaption, 0, 0, 1, 2);
+
+    for (int relay = 1; relay <= Relays; ++relay) {
+        const int column = FirstRelayColumn + 2 * (relay - 1);
+        // Typing stays within 0 to 500 seconds; a read may show up to 510 and is not clamped.
+        auto *onTime = new QLineEdit(QStringLiteral("0"));
+        onTime->setObjectName(QStringLiteral("k%1").arg(relay));
+        onTime->setValidator(new QIntValidator(0, 500, onTime));
+        onTime->setAlignment(Qt::AlignRight);
+        onTime->setMaximumWidth(70);
+        onTime->setProperty("tag", 1); // read from the panel, not kept between runs
+        m_onTimes[size_t(relay - 1)] = onTime;
+        grid->addWidget(onTime, 0, column, 1, 2, Qt::AlignCenter);
+        grid->addWidget(centred(QStringLiteral("Реле %1").arg(relay)), 1, column, 1, 2);
+        grid->addWidget(centred(QStringLiteral("вкл")), 2, column);
+        grid->addWidget(centred(QStringLiteral("выкл")), 2, column + 1);
+    }
+
+    for (int loop = 1; loop <= 8; ++loop) {
+        const int row = FirstCheckRow + 2 * (loop - 1);
+        grid->addWidget(new QLabel(QStringLiteral("Шлейф %1").arg(loop)), row, 0, 2, 1);
+        auto *closing = new QLabel(QStringLiteral("Замыкание"));
+        closing->setStyleSheet(QStringLiteral("color: green;"));
+        grid->addWidget(closing, row, 1);
+        grid->addWidget(new QLabel(QStringLiteral("Размыкание")), row + 1, 1);
+    }
+
+    for (int relay = 1; relay <= Relays; ++relay) {
+        for (int action = 0; action < 2; ++action) {
+            for (int event = 0; event < 2; ++event) {
+                std::array<QCheckBox *, 8> boxes{};
+                for (int loop = 1; loop <= 8; ++loop) {
+                    auto *box = NumberedCheckBox(CheckBoxNumber(relay, action, event, loop));
+                    boxes[size_t(loop - 1)] = box;
+                    grid->addWidget(box, FirstCheckRow + 2 * (loop - 1) + event,
+                                    FirstRelayColumn + 2 * (relay - 1) + action, Qt::AlignCenter);
+                }
+                // Bytes of the rule record: on at closing, on at opening, off at closing, off at opening.
+                m_groups[size_t(relay - 1)][size_t(2 * action + event)] = CheckGroup(boxes);
+            }
+        }
+    }
+
+    auto *write = new QPushButton(QStringLiteral("Записать в устройство"));
+    write->setObjectName(QStringLiteral("Button22"));
+    auto *read = new QPushButton(QStringLiteral("Прочитать"));
+    read->setObjectName(QStringLiteral("Button8"));
+    for (QPushButton *button : {write, read})
+        button->setVisible(false); // debug mode shows them
+    const int buttonColumn = FirstRelayColumn + 2 * Relays;
+    grid->addWidget(write, FirstCheckRow, buttonColumn);
+    grid->addWidget(read, FirstCheckRow + 1, buttonColumn);
+    grid->setColumnStretch(buttonColumn + 1, 1);
+    grid->setRowStretch(FirstCheckRow + 16, 1);
+    connect(write, &QPushButton::clicked, this, Dialogs::Guarded([this] { Button22Click(); }));
+    connect(read, &QPushButton::clicked, this, Dialogs::Guarded([this] { Button8Click(); }));
+}
+
+void RelaysPage::setOnTimesEnabled(bool enabled) const
+{
+    for (QLineEdit *field : m_onTimes)
+        field->setEnabled(enabled);
+}
+
+void RelaysPage::Button8Click()
+{
+    for (int relay = 1; relay <= Relays; ++relay) {
+        const QString value = m_link.Query(relayCommand(relay));
+        for (int byte = 0; byte < GroupsPerRelay; ++byte)
+            group(relay, byte).SetEnabled(!value.isEmpty());
+        if (value.isEmpty())
+            continue;
+        const std::vector<uint8_t> record = DecodeHexRecord(value, GroupsPerRelay);
+        for (int byte = 0; byte < GroupsPerRelay; ++byte)
+            group(relay, byte).SetChecks(record[size_t(byte)]);
+    }
+
+    const QString times = m_link.Query(QStringLiteral("+L"));
+    setOnTimesEnabled(!times.isEmpty());
+    if (times.isEmpty())
+        return;
+    // Field by field: a bad pair leaves the fields before it already set.
+    for (int relay = 1; relay <= Relays; ++relay)
+        OnTime(relay)->setText(QString::number(2 * HexPairToInt(times.mid(2 * (relay - 1), 2))));
+}
+
+void RelaysPage::Button22Click()
+{
+    for (int relay = 1; relay <= Relays; ++relay) {
+        std::vector<uint8_t> record;
+        for (int byte = 0; byte < GroupsPerRelay; ++byte)
+            record.push_back(group(relay, byte).Byte());
+        m_link.Query(relayCommand(relay) + EncodeHexRecord(record));
+    }
+    QString times;
+    for (QLineEdit *field : m_onTimes)
+        times += HexByte(StrToInt(field->text()) / 2);
+    m_link.Query(QStringLiteral("+L") + times);
+}
+
+} // namespace orvanta

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "CheckGroup.h"
+
+#include <QWidget>
+#include <array>
+
+class QLineEdit;
+
+namespace orvanta {
+
+class PanelLink;
+
+// The page "Настройка включения реле": for each of the five relays, which loop events switch it
+// on or off (a four-byte rule record each, "+k01" to "+k05"), and how long it stays on (the
+// five-byte time record "+L", in units of two seconds).
+class RelaysPage : public QWidget
+{
+    Q_OBJECT
+public:
+    static constexpr int Relays = 5;
+    static constexpr int GroupsPerRelay = 4;
+
+    explicit RelaysPage(PanelLink &link, QWidget *parent = nullptr);
+
+    // The checkbox number of relay (1-5), action (0 on, 1 off), event (0 closing, 1 opening)
+    // and loop (1-8).
+    static int CheckBoxNumber(int relay, int action, int event, int loop)
+    {
+        return 25 + 32 * (relay - 1) + 16 * action + 8 * event + (loop - 1);
+    }
+
+    // Reads the five rule records and the time record. A relay without an answer is disabled;
+    // a bad record throws EConvertError and ends the read there.
+    void Button8Click();
+    // Sends the five rule records, then the time record. A field that is no whole number throws
+    // EConvertError before the time record is sent.
+    void Button22Click();
+
+    QLineEdit *OnTime(int relay) const { return m_onTimes[size_t(relay - 1)]; }
+
+private:
+    const CheckGroup &group(int relay, int byte) const
+    {
+        return m_groups[size_t(relay - 1)][size_t(byte)];
+    }
+    void buildGrid();
+    void setOnTimesEnabled(bool enabled) const;
+
+    PanelLink &m_link;
+    std::array<std::array<CheckGroup, GroupsPerRelay>, Relays> m_groups;
+    std::array<QLineEdit *, Relays> m_onTimes{};
+};
+
+// A decimal text as an integer; anything else, an empty text included, throws EConvertError
+// "'<text>' is not a valid integer value".
+int StrToInt(const QString &text);
+
+} // namespace orvanta

@@ -1,0 +1,141 @@
+// The relay page against the virtual panel.
+#include "Errors.h"
+#include "RelaysPage.h"
+#include "WindowFixture.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <gtest/gtest.h>
+
+using namespace orvanta;
+using namespace orvanta::test;
+
+namespace {
+
+struct RelaysFixture : PanelWindowFixture
+{
+    RelaysPage &relays = window->Relays();
+
+    QCheckBox *box(int number) const { return child<QCheckBox>(QStringLiteral("CheckBox%1").arg(number)); }
+    // The numbers of the checked (or, with enabled, the disabled) boxes among 25 to 184.
+    std::vector<int> numbers(bool disabled = false) const
+    {
+        std::vector<int> found;
+        for (int n = 25; n <= 184; ++n)
+            if (disabled ? !box(n)->isEnabled() : box(n)->isChecked())
+                found.push_back(n);
+        return found;
+    }
+    void values(const std::string &command, std::optional<std::string> value)
+    {
+        sim::PanelFaults faults;
+        faults.onlyCommand = command;
+        faults.value = std::move(value);
+        panel.setFaults(faults);
+    }
+    QStringList onTimes() const
+    {
+        QStringList texts;
+        for (int relay = 1; relay <= 5; ++relay)
+            texts += relays.OnTime(relay)->text();
+        return texts;
+    }
+    void setOnTimes(const QStringList &texts) const
+    {
+        for (int relay = 1; relay <= 5; ++relay)
+            relays.OnTime(relay)->setText(texts[relay - 1]);
+    }
+};
+
+} // namespace
+
+TEST(RelaysPage, NumberingOfTheCheckboxes)
+{
+    EXPECT_EQ(RelaysPage::CheckBoxNumber(1, 0, 0, 1), 25);
+    EXPECT_EQ(RelaysPage::CheckBoxNumber(1, 1, 1, 8), 56);
+    EXPECT_EQ(RelaysPage::CheckBoxNumber(3, 0, 1, 2), 98);
+    EXPECT_EQ(RelaysPage::CheckBoxNumber(5, 1, 1, 8), 184);
+    RelaysFixture f;
+    for (int n = 25; n <= 184; ++n)
+        ASSERT_NE(f.box(n), nullptr) << n;
+}
+
+TEST(RelaysPage, ReadSetsRulesAndOnTimes)
+{
+    RelaysFixture f;
+    f.window->Link().Query(QStringLiteral("+k0301020408"));
+    f.window->Link().Query(QStringLiteral("+L00010203fa"));
+    f.box(90)->setChecked(true); // cleared by the read
+    f.relays.Button8Click();
+    EXPECT_EQ(f.numbers(), (std::vector<int>{89, 98, 107, 116}));
+    EXPECT_EQ(f.onTimes(), (QStringList{"0", "2", "4", "6", "500"}));
+
+    f.values("+L", std::string("ff00000000")); // more than the fields let anyone type
+    f.relays.Button8Click();
+    EXPECT_EQ(f.onTimes()[0], QStringLiteral("510"));
+}
+
+TEST(RelaysPage, RelayWithoutAnswerIsDisabledAlone)
+{
+    RelaysFixture f;
+    f.values("+k02", std::string());
+    f.relays.Button8Click();
+    std::vector<int> expected;
+    for (int n = 57; n <= 88; ++n)
+        expected.push_back(n);
+    EXPECT_EQ(f.numbers(true), expected);
+    EXPECT_TRUE(f.relays.OnTime(1)->isEnabled());
+
+    f.values("+L", std::string());
+    f.relays.Button8Click();
+    EXPECT_TRUE(f.numbers(true).empty());
+    EXPECT_FALSE(f.relays.OnTime(3)->isEnabled());
+}
+
+TEST(RelaysPage, BadRecordEndsTheRead)
+{
+    RelaysFixture f;
+    f.box(60)->setChecked(true);
+    f.values("+k02", std::string("01zz0000"));
+    EXPECT_THROW(f.relays.Button8Click(), EConvertError);
+    EXPECT_EQ(f.numbers(), std::vector<int>{60}); // relay 2 unchanged
+    EXPECT_EQ(f.commands(), (std::vector<std::string>{"+k01", "+k02"}));
+
+    f.panel.clearTranscript();
+    f.values("+L", std::string("0a0bzz"));
+    EXPECT_THROW(f.relays.Button8Click(), EConvertError);
+    EXPECT_EQ(f.onTimes(), (QStringList{"20", "22", "0", "0", "0"})); // the fields before it are set
+}
+
+TEST(RelaysPage, WriteSendsRulesThenOnTimes)
+{
+    RelaysFixture f;
+    f.box(184)->setChecked(true); // relay 5 off when loop 8 opens
+    f.box(153)->setEnabled(false);
+    f.box(153)->setChecked(true); // disabled boxes are written all the same
+    f.setOnTimes({"0", "1", "7", "250", "500"});
+    f.relays.Button22Click();
+    EXPECT_EQ(f.commands(), (std::vector<std::string>{"+k0100000000", "+k0200000000", "+k0300000000",
+                                                      "+k0400000000", "+k0501000080", "+L0000037dfa"}));
+
+    // Seven seconds come back as six.
+    f.relays.Button8Click();
+    EXPECT_EQ(f.onTimes()[2], QStringLiteral("6"));
+}
+
+TEST(RelaysPage, EmptyFieldStopsBeforeTheTimes)
+{
+    RelaysFixture f;
+    f.setOnTimes({"0", "", "0", "0", "0"});
+    try {
+        f.relays.Button22Click();
+        FAIL() << "no conversion error";
+    } catch (const EConvertError &error) {
+        EXPECT_EQ(ErrorText(error), QStringLiteral("'' is not a valid integer value"));
+    }
+    const auto sent = f.commands();
+    ASSERT_EQ(sent.size(), 5u);
+    EXPECT_EQ(sent.back(), "+k0500000000");
+    EXPECT_THROW(StrToInt(QStringLiteral("12 ")), EConvertError);
+    EXPECT_EQ(StrToInt(QStringLiteral(" 12")), 12);
+}
