@@ -1,7 +1,10 @@
 #include "GeneralPage.h"
 
+#include "Password.h"
+
 #include <QCheckBox>
 #include <QFormLayout>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QVBoxLayout>
 
@@ -22,6 +25,7 @@ GeneralPage::GeneralPage(QWidget *parent)
     // Both come from the panel; neither is kept between runs (the password least of all).
     m_version->setProperty("tag", 1);
     m_password->setProperty("tag", 1);
+    m_password->installEventFilter(this);
     form->addRow(QStringLiteral("Версия прошивки"), m_version);
     form->addRow(QStringLiteral("Пароль"), m_password);
     layout->addLayout(form);
@@ -49,6 +53,20 @@ GeneralPage::GeneralPage(QWidget *parent)
         layout->addWidget(box);
     }
     layout->addStretch(1);
+}
+
+bool GeneralPage::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != m_password || event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+    const QString typed = static_cast<QKeyEvent *>(event)->text();
+    // Navigation and editing keys carry no character, or a control character such as Delete's.
+    if (typed.size() != 1 || typed[0].category() == QChar::Other_Control)
+        return false;
+    const bool selected = m_password->hasSelectedText();
+    const int start = selected ? m_password->selectionStart() : m_password->cursorPosition();
+    const int length = selected ? int(m_password->selectedText().size()) : 0;
+    return !PasswordKeyAccepted(m_password->text(), start, length, typed[0]);
 }
 
 } // namespace orvanta

@@ -21,6 +21,10 @@ public:
     QLineEdit *Version() const { return m_version; }
     QLineEdit *Password() const { return m_password; }
 
+protected:
+    // The password field's key filter (xpassKeyPress).
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     QLineEdit *m_version = nullptr;  // xver
     QLineEdit *m_password = nullptr; // xpass

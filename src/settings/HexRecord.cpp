@@ -1,18 +1,12 @@
 #include "HexRecord.h"
 
-#include "Errors.h"
+#include "Convert.h"
 
 namespace orvanta {
 
 int HexPairToInt(const QString &pair)
 {
-    bool ok = !pair.isEmpty();
-    for (QChar c : pair)
-        ok = ok && ((c >= QLatin1Char('0') && c <= QLatin1Char('9'))
-                    || (c.toLower() >= QLatin1Char('a') && c.toLower() <= QLatin1Char('f')));
-    if (!ok)
-        throw EConvertError(QStringLiteral("'$%1' is not a valid integer value").arg(pair));
-    return pair.toInt(nullptr, 16);
+    return HexStrToInt(pair);
 }
 
 std::vector<uint8_t> DecodeHexRecord(const QString &value, int byteCount)

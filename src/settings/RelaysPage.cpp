@@ -1,7 +1,7 @@
 #include "RelaysPage.h"
 
+#include "Convert.h"
 #include "Dialogs.h"
-#include "Errors.h"
 #include "HexRecord.h"
 #include "PanelLink.h"
 
@@ -31,15 +31,6 @@ QLabel *centred(const QString &text)
 }
 
 } // namespace
-
-int StrToInt(const QString &text)
-{
-    bool ok = false;
-    const int value = QStringView(text).trimmed().toInt(&ok, 10);
-    if (!ok || text.isEmpty() || text.back().isSpace())
-        throw EConvertError(QStringLiteral("'%1' is not a valid integer value").arg(text));
-    return value;
-}
 
 RelaysPage::RelaysPage(PanelLink &link, QWidget *parent)
     : QWidget(parent)

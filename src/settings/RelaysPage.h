@@ -52,8 +52,4 @@ private:
     std::array<QLineEdit *, Relays> m_onTimes{};
 };
 
-// A decimal text as an integer; anything else, an empty text included, throws EConvertError
-// "'<text>' is not a valid integer value".
-int StrToInt(const QString &text);
-
 } // namespace orvanta

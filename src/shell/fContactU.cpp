@@ -5,10 +5,13 @@
 #include "GeneralPage.h"
 #include "KeysPage.h"
 #include "LoopsPage.h"
+#include "PanelMemory.h"
+#include "Password.h"
 #include "RelaysPage.h"
 #include "PanelPort.h"
 #include "SoundPage.h"
 #include "WindowState.h"
+#include "fWaitU.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -17,12 +20,16 @@
 #include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
+
+#include <optional>
 
 #ifndef ORVANTA_WEB_ADDRESS
 #define ORVANTA_WEB_ADDRESS "https://orvanta.example/"
@@ -31,6 +38,15 @@
 namespace orvanta {
 
 namespace {
+
+// The word of panel memory that holds the end of the last message slot: the memory in use.
+constexpr int UsageWord = 54;
+
+// The panel this tool speaks to: firmware 03, in any letter case.
+bool IsExpectedFirmware(const QString &version)
+{
+    return version.left(6).toUpper() == QLatin1String("VER 03");
+}
 
 const QString MessagesFile = QStringLiteral("messages.txt");
 const QString SoundsFile = QStringLiteral("sounds.txt");
@@ -79,6 +95,8 @@ TfContact::TfContact(Startup startup, QWidget *parent)
     layout->addWidget(buildFooter());
 
     connect(&m_link, &PanelLink::connectedChanged, m_connected, &QCheckBox::setChecked);
+    connect(findChild<QPushButton *>(QStringLiteral("Button5")), &QPushButton::clicked, this,
+            [this] { Button5Click(); });
     // A transaction blocks the window; between its reads the window still repaints.
     m_link.SetIdleHandler([] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
 
@@ -116,6 +134,8 @@ QWidget *TfContact::buildHeader()
     auto *write = named(new QPushButton(QStringLiteral("Записать настройки в \"Orvanta\"")), "Button2");
     read->setMinimumHeight(32);
     write->setMinimumHeight(32);
+    connect(read, &QPushButton::clicked, this, [this] { Button1Click(); });
+    connect(write, &QPushButton::clicked, this, [this] { Button2Click(); });
 
     auto *version = named(new QLabel(QStringLiteral("ver. 2.05")), "Label3");
     QFont bold = version->font();
@@ -195,14 +215,109 @@ void TfContact::wait_OK(const QString &Command, int Attempts, int ReadBudget, QS
     m_link.wait_OK(Command, Attempts, ReadBudget, Reply);
 }
 
+void TfContact::Button1Click()
+{
+    std::optional<WaitDialogScope> waiting;
+    try {
+        OpenPort();
+        if (!m_link.IsOpened()) {
+            m_link.SetConnected(false);
+            return;
+        }
+        if (!IsExpectedFirmware(m_link.Query(QStringLiteral("+v"))))
+            m_link.SetConnected(false);
+        if (!m_link.Connected())
+            return;
+        waiting.emplace(this);
+        m_keysPage->ReadKeys();
+        m_generalPage->Version()->setText(m_link.Query(QStringLiteral("+v")));
+        m_generalPage->Password()->setText(DecodePassword(m_link.Query(QStringLiteral("+Q"))));
+        m_relaysPage->Button8Click();
+        m_loopsPage->ReadSHClick();
+        waiting.reset();
+        readMemoryUsage();
+        m_link.Query(QStringLiteral("+v"));
+    } catch (const std::exception &error) {
+        waiting.reset();
+        m_link.SetConnected(false);
+        reportExchangeError(QStringLiteral("Ошибка связи с охранной панелью \"Orvanta\":\n\r\n\r"), error);
+    }
+}
+
+void TfContact::Button2Click()
+{
+    std::optional<WaitDialogScope> waiting(this);
+    try {
+        m_keysPage->WriteKeys();
+        m_loopsPage->WriteSHClick();
+        m_relaysPage->Button22Click();
+        m_link.Query(QStringLiteral("+Q") + EncodePassword(m_generalPage->Password()->text()));
+        waiting.reset();
+    } catch (const std::exception &error) {
+        waiting.reset();
+        reportExchangeError(QStringLiteral("Ошибка записи в охранную панель \"Orvanta\":\n\r\n\r"), error);
+    }
+}
+
+void TfContact::reportExchangeError(const QString &prefix, const std::exception &error)
+{
+    try {
+        m_log.LogExchange(ErrorText(error), true);
+    } catch (const EInOutError &) {
+        // The log is only a record; the user still learns of the error below.
+    }
+    Dialogs::ShowError(prefix + ErrorText(error), this);
+}
+
+// The usage word is the end of the last message slot; what cannot be read leaves the display.
+void TfContact::readMemoryUsage()
+{
+    try {
+        PanelMemory memory(m_link);
+        const QString high = memory.ReadByte(2 * UsageWord);
+        const QString low = memory.ReadByte(2 * UsageWord + 1);
+        if (const std::optional<int> seconds = UsedSecondsFromBytes(high, low))
+            SetUsedSeconds(*seconds);
+    } catch (const std::exception &) {
+    }
+}
+
+void TfContact::SetUsedSeconds(int seconds)
+{
+    m_usedSeconds = seconds;
+    auto *bar = findChild<QProgressBar *>(QStringLiteral("EepPB"));
+    bar->setValue(std::min(seconds, bar->maximum()));
+    findChild<QLabel *>(QStringLiteral("EepL"))->setText(MemoryUsageText(seconds));
+}
+
+bool TfContact::try_write_eeprom(const QString &value, int n)
+{
+    auto *correct = findChild<QCheckBox *>(QStringLiteral("xerror"));
+    PanelMemory(m_link).try_write_eeprom(
+        value, n, [this, n](const QString &line) { m_soundPage->SetCell(2, n, line); },
+        [this, correct] {
+            // The user may clear "Исправлять ошибки" or stop the upload meanwhile.
+            QCoreApplication::processEvents();
+            return correct->isChecked() && !m_uploadStopRequested;
+        });
+    for (const char *name : {"SoundSG", "p"})
+        findChild<QWidget *>(QLatin1String(name))->repaint();
+    repaint();
+    return true;
+}
+
 void TfContact::CheckConnection()
 {
-    OpenPort();
-    if (!m_link.IsOpened()) {
-        m_link.SetConnected(false);
-        return;
+    const QString remembered = m_port->currentText();
+    Button1Click();
+    for (int item = 0; item < m_port->count() && !m_link.Connected(); ++item) {
+        m_port->setCurrentIndex(item);
+        Button1Click();
     }
-    m_link.Query(QStringLiteral("+v"));
+    if (!m_link.Connected()) {
+        m_port->setCurrentText(remembered);
+        Dialogs::ShowQuestion(QStringLiteral("Нет связи с охранной панелью \"Orvanta\"!"), this);
+    }
 }
 
 void TfContact::xConMouseDown()

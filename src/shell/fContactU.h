@@ -44,9 +44,22 @@ public:
 
     void OpenPort();
     void wait_OK(const QString &Command, int Attempts, int ReadBudget, QString &Reply);
+    // Reads every setting from the panel, if a panel with the right firmware answers.
+    void Button1Click();
+    // Writes every setting to the panel.
+    void Button2Click();
+    // Looks for the panel on the chosen port, then on every port of the list.
     void CheckConnection();
     void xConMouseDown();
     void Panel59Click();
+    // Asks a running sound upload to stop.
+    void Button5Click() { m_uploadStopRequested = true; }
+
+    // Makes word n of panel memory hold value; the outcome goes into the address column.
+    bool try_write_eeprom(const QString &value, int n);
+
+    int UsedSeconds() const { return m_usedSeconds; }
+    void SetUsedSeconds(int seconds);
 
     bool DebugEnabled() const { return m_debugEnabled; }
     PanelLink &Link() { return m_link; }
@@ -64,6 +77,9 @@ private:
     QWidget *buildHeader();
     QWidget *buildFooter();
     void applyDebugMode(bool on);
+    void readMemoryUsage();
+    // Logs the error that ended a whole-panel action and shows it after the prefix.
+    void reportExchangeError(const QString &prefix, const std::exception &error);
 
     Startup m_startup;
     AppConfig m_config;
@@ -71,6 +87,8 @@ private:
     ExchangeLog m_log;
     PanelLink m_link{m_comm, m_log};
     bool m_debugEnabled = false;
+    bool m_uploadStopRequested = false;
+    int m_usedSeconds = 0;
     bool m_destroyed = false;
 
     QComboBox *m_port = nullptr;  // cb1

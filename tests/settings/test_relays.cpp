@@ -1,4 +1,5 @@
 // The relay page against the virtual panel.
+#include "Convert.h"
 #include "Errors.h"
 #include "RelaysPage.h"
 #include "WindowFixture.h"

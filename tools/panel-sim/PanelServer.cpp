@@ -159,6 +159,7 @@ void PanelServer::serve()
             pause(20);
             continue;
         }
+        m_bytesReceived += uint64_t(got);
         for (ssize_t i = 0; i < got && m_fd >= 0; ++i) {
             const char c = buffer[i];
             if (c == '\r') {
@@ -249,6 +250,7 @@ void PanelServer::send(const std::string &reply, const PanelFaults &faults)
             if (written <= 0)
                 return;
             at += size_t(written);
+            m_bytesSent += uint64_t(written);
         }
         from = to;
     }

@@ -55,6 +55,9 @@ public:
     std::vector<std::string> commands() const;
     void clearTranscript();
     bool hungUp() const { return m_hungUp; }
+    // Bytes that crossed the line: commands received (with their CR) and replies sent.
+    uint64_t bytesReceived() const { return m_bytesReceived; }
+    uint64_t bytesSent() const { return m_bytesSent; }
 
 private:
     void handleCommand(const std::string &command);
@@ -80,6 +83,8 @@ private:
     int m_wake = -1;     // eventfd that interrupts the wait for input
     std::atomic<bool> m_stopping{false};
     std::atomic<bool> m_hungUp{false};
+    std::atomic<uint64_t> m_bytesReceived{0};
+    std::atomic<uint64_t> m_bytesSent{0};
     std::thread m_thread;
     const uint64_t m_startMs;
 };

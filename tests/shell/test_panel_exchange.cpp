@@ -1,0 +1,232 @@
+// Reading and writing the whole panel, the connection check, the password and panel memory.
+#include "Errors.h"
+#include "GeneralPage.h"
+#include "PanelMemory.h"
+#include "Password.h"
+#include "SoundPage.h"
+#include "WindowFixture.h"
+#include "fWaitU.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace orvanta;
+using namespace orvanta::test;
+
+namespace {
+
+using Commands = std::vector<std::string>;
+
+struct ExchangeFixture : PanelWindowFixture
+{
+    using PanelWindowFixture::PanelWindowFixture;
+
+    bool connected() const { return child<QCheckBox>(QStringLiteral("xCon"))->isChecked(); }
+    QString text(const char *name) const
+    {
+        if (auto *edit = child<QLineEdit>(QLatin1String(name)))
+            return edit->text();
+        return child<QLabel>(QLatin1String(name))->text();
+    }
+    void query(const char *command) { window->Link().Query(QLatin1String(command)); }
+    void faults(const std::function<void(sim::PanelFaults &)> &set)
+    {
+        sim::PanelFaults chosen;
+        set(chosen);
+        panel.setFaults(chosen);
+    }
+    QComboBox *port() const { return child<QComboBox>(QStringLiteral("cb1")); }
+};
+
+} // namespace
+
+TEST(WholePanel, ReadInItsOrder)
+{
+    ExchangeFixture f;
+    f.window->Button1Click();
+    EXPECT_EQ(f.commands(), (Commands{"+v", "+T01", "+T02", "+T03", "+T04", "+v", "+Q", "+k01", "+k02",
+                                      "+k03", "+k04", "+k05", "+L", "+K", "+E6c", "+E6d", "+v"}));
+    EXPECT_TRUE(f.connected());
+    EXPECT_EQ(f.text("xver"), QStringLiteral("VER 03.07 ORVANTA GSM"));
+    EXPECT_EQ(f.text("xpass"), QStringLiteral("12345"));
+    EXPECT_EQ(f.text("EepL"), QStringLiteral("Занято 0 мин. 0 сек. из 8 мин."));
+    EXPECT_TRUE(f.dialogs.boxes.empty());
+    EXPECT_EQ(f.window->findChild<TfWait *>(), nullptr);
+}
+
+TEST(WholePanel, WriteInItsOrder)
+{
+    ExchangeFixture f;
+    f.child<QLineEdit>(QStringLiteral("xpass"))->setText(QStringLiteral("12"));
+    f.window->Button2Click();
+    EXPECT_EQ(f.commands(), (Commands{"+T014242424242424242", "+T024242424242424242", "+T034242424242424242",
+                                      "+T044242424242424242", "+K0000000000", "+k0100000000", "+k0200000000",
+                                      "+k0300000000", "+k0400000000", "+k0500000000", "+L0000000000",
+                                      "+Q0102050505"}));
+    f.panel.clearTranscript();
+    f.window->Button1Click();
+    EXPECT_EQ(f.text("xpass"), QStringLiteral("12555")); // the padded password, five characters
+
+    f.window->XComm1().CloseDevice();
+    f.panel.clearTranscript();
+    f.window->Button2Click();
+    EXPECT_TRUE(f.commands().empty());
+    EXPECT_TRUE(f.dialogs.boxes.empty());
+}
+
+TEST(WholePanel, FirmwareVersionDecides)
+{
+    ExchangeFixture f;
+    f.panel.setVersion("ver 03.01");
+    f.window->Button1Click();
+    EXPECT_TRUE(f.connected());
+    EXPECT_EQ(f.commands().size(), 17u);
+
+    f.panel.setVersion("VER 02.11");
+    f.panel.clearTranscript();
+    f.window->Button1Click();
+    EXPECT_FALSE(f.connected());
+    EXPECT_EQ(f.commands(), Commands{"+v"});
+    EXPECT_TRUE(f.dialogs.boxes.empty());
+}
+
+TEST(WholePanel, BadRecordIsReportedAndEndsTheRead)
+{
+    ExchangeFixture f;
+    f.faults([](sim::PanelFaults &x) {
+        x.onlyCommand = "+K";
+        x.garbageValue = true;
+    });
+    f.window->Button1Click();
+    ASSERT_EQ(f.dialogs.boxes.size(), 1u);
+    EXPECT_EQ(f.dialogs.boxes[0].first, Dialogs::Kind::Error);
+    EXPECT_EQ(f.dialogs.boxes[0].second,
+              QStringLiteral("Ошибка связи с охранной панелью \"Orvanta\":\n\r\n\r'$ZZ' is not a valid integer value"));
+    EXPECT_FALSE(f.connected());
+    EXPECT_EQ(f.window->findChild<TfWait *>(), nullptr);
+    EXPECT_EQ(f.commands().back(), "+K"); // nothing after the failed record
+
+    // A field that is no number ends the write before the times and the password.
+    f.panel.clearTranscript();
+    f.child<QLineEdit>(QStringLiteral("k2"))->clear();
+    f.window->Button2Click();
+    EXPECT_EQ(f.dialogs.boxes.back().second,
+              QStringLiteral("Ошибка записи в охранную панель \"Orvanta\":\n\r\n\r'' is not a valid integer value"));
+    EXPECT_EQ(f.commands().back(), "+k0500000000");
+}
+
+TEST(WholePanel, MemoryUsage)
+{
+    EXPECT_EQ(UsedSecondsFromBytes(QStringLiteral("ff"), QStringLiteral("ff")), 0);
+    EXPECT_EQ(UsedSecondsFromBytes(QStringLiteral("09"), QStringLiteral("60")), 480);
+    EXPECT_EQ(UsedSecondsFromBytes(QStringLiteral("00"), QStringLiteral("05")), 1);
+    EXPECT_EQ(UsedSecondsFromBytes(QStringLiteral("00"), QStringLiteral("04")), 0);
+    EXPECT_EQ(UsedSecondsFromBytes(QStringLiteral("01"), QStringLiteral("2C")), 60);
+    EXPECT_EQ(UsedSecondsFromBytes(QString(), QStringLiteral("ff")), 0); // one byte read
+    EXPECT_EQ(UsedSecondsFromBytes(QString(), QString()), std::nullopt);
+    EXPECT_EQ(UsedSecondsFromBytes(QStringLiteral("zz"), QStringLiteral("00")), std::nullopt);
+    EXPECT_EQ(MemoryUsageText(61), QStringLiteral("Занято 1 мин. 1 сек. из 8 мин."));
+
+    ExchangeFixture f;
+    f.query("+E6c09");
+    f.query("+E6d60");
+    f.window->Button1Click();
+    EXPECT_EQ(f.text("EepL"), QStringLiteral("Занято 8 мин. 0 сек. из 8 мин."));
+    EXPECT_EQ(f.child<QProgressBar>(QStringLiteral("EepPB"))->value(), 480);
+
+    f.faults([](sim::PanelFaults &x) {
+        x.onlyCommand = "+E6d";
+        x.silent = true;
+    });
+    f.window->Button1Click();
+    EXPECT_EQ(f.text("EepL"), QStringLiteral("Занято 0 мин. 0 сек. из 8 мин."));
+    EXPECT_EQ(f.child<QProgressBar>(QStringLiteral("EepPB"))->value(), 0);
+}
+
+TEST(Password, CodingAndKeyFilter)
+{
+    EXPECT_EQ(EncodePassword(QStringLiteral("12345")), QStringLiteral("0102030405"));
+    EXPECT_EQ(EncodePassword(QStringLiteral("9")), QStringLiteral("0905050505"));
+    EXPECT_EQ(DecodePassword(QStringLiteral("0102030405")), QStringLiteral("12345"));
+    EXPECT_EQ(DecodePassword(QString()), QStringLiteral("00000"));
+    EXPECT_EQ(DecodePassword(QStringLiteral("0708")), QStringLiteral("78000"));
+
+    EXPECT_TRUE(PasswordKeyAccepted(QStringLiteral("12"), 2, 0, QLatin1Char('3')));
+    EXPECT_FALSE(PasswordKeyAccepted(QStringLiteral("12"), 2, 0, QLatin1Char('2')));  // left
+    EXPECT_FALSE(PasswordKeyAccepted(QStringLiteral("12"), 0, 0, QLatin1Char('1')));  // right
+    EXPECT_TRUE(PasswordKeyAccepted(QStringLiteral("121"), 1, 1, QLatin1Char('3')));  // over "2"
+    EXPECT_FALSE(PasswordKeyAccepted(QStringLiteral("121"), 1, 1, QLatin1Char('1'))); // 1 beside
+    EXPECT_FALSE(PasswordKeyAccepted(QString(), 0, 0, QLatin1Char('0')));
+    EXPECT_FALSE(PasswordKeyAccepted(QString(), 0, 0, QLatin1Char('a')));
+    EXPECT_TRUE(PasswordKeyAccepted(QStringLiteral("11"), 1, 0, QLatin1Char('\b')));
+
+    ExchangeFixture f;
+    auto *password = f.child<QLineEdit>(QStringLiteral("xpass"));
+    QTest::keyClicks(password, QStringLiteral("1102a3"));
+    EXPECT_EQ(password->text(), QStringLiteral("123"));
+    QTest::keyClick(password, Qt::Key_Backspace);
+    EXPECT_EQ(password->text(), QStringLiteral("12"));
+    QTest::keyClick(password, Qt::Key_Home);
+    QTest::keyClick(password, Qt::Key_Delete);
+    EXPECT_EQ(password->text(), QStringLiteral("2"));
+}
+
+TEST(ConnectionCheck, NoPanelAnywhere)
+{
+    ExchangeFixture f;
+    f.port()->clear();
+    f.port()->addItems({QStringLiteral("/nonexistent/a"), QStringLiteral("/nonexistent/b")});
+    f.port()->setCurrentText(QStringLiteral("/nonexistent/chosen"));
+    f.window->CheckConnection();
+    EXPECT_FALSE(f.connected());
+    EXPECT_EQ(f.port()->currentText(), QStringLiteral("/nonexistent/chosen"));
+    ASSERT_EQ(f.dialogs.boxes.size(), 1u);
+    EXPECT_EQ(f.dialogs.boxes[0],
+              std::make_pair(Dialogs::Kind::Question, QStringLiteral("Нет связи с охранной панелью \"Orvanta\"!")));
+}
+
+TEST(ConnectionCheck, PanelOnTheThirdPort)
+{
+    ExchangeFixture f;
+    const QString panelPort = QString::fromStdString(f.window->XComm1().DeviceName());
+    f.port()->clear();
+    f.port()->addItems({QStringLiteral("/nonexistent/a"), QStringLiteral("/nonexistent/b"), panelPort,
+                        QStringLiteral("/nonexistent/d")});
+    f.port()->setCurrentText(QStringLiteral("/nonexistent/chosen"));
+    f.window->CheckConnection();
+    EXPECT_TRUE(f.connected());
+    EXPECT_EQ(f.port()->currentText(), panelPort);
+    EXPECT_TRUE(f.dialogs.boxes.empty());
+}
+
+TEST(PanelMemoryWrite, VerifiesRewritesAndStops)
+{
+    ExchangeFixture f;
+    auto *correct = f.child<QCheckBox>(QStringLiteral("xerror"));
+    f.query("+E0a01");
+    f.query("+E0b23");
+    f.panel.clearTranscript();
+    f.window->try_write_eeprom(QStringLiteral("0123"), 5);
+    EXPECT_EQ(f.commands(), (Commands{"+E0a", "+E0b"}));
+    EXPECT_EQ(f.window->Sounds().Cell(2, 5), QStringLiteral("5: 0123 : 0123"));
+
+    correct->setChecked(false);
+    f.panel.clearTranscript();
+    f.window->try_write_eeprom(QStringLiteral("0456"), 5);
+    EXPECT_EQ(f.commands(), (Commands{"+E0a", "+E0b", "+E0a04", "+E0b56"}));
+    EXPECT_EQ(f.window->Sounds().Cell(2, 5), QStringLiteral("--->5: 0456 : 0123"));
+
+    // Word 54 in a cell that never keeps a write: bounded, the last arrow line stays.
+    correct->setChecked(true);
+    f.faults([](sim::PanelFaults &x) { x.stuckCell = 108; });
+    f.panel.clearTranscript();
+    f.window->try_write_eeprom(QStringLiteral("0960"), 54);
+    const Commands sent = f.commands();
+    EXPECT_EQ(std::count(sent.begin(), sent.end(), "+E6c09"), PanelMemory::MaxWrites);
+    EXPECT_EQ(f.window->Sounds().Cell(2, 54), QStringLiteral("--->54: 0960 : FF60"));
+}
