@@ -1,10 +1,11 @@
 #include "IniFile.h"
 
+#include "AtomicFile.h"
 #include "Errors.h"
 #include "TextEncoding.h"
 
 #include <QFile>
-#include <QSaveFile>
+
 
 namespace orvanta {
 
@@ -88,10 +89,9 @@ void IniFile::write(const QString &path) const
             text += key + QLatin1Char('=') + s.values.at(key.toLower()) + QStringLiteral("\r\n");
         text += QStringLiteral("\r\n");
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0 || !file.commit())
-        throw EInOutError(QStringLiteral("Не удалось записать файл %1: %2")
-                              .arg(path, file.errorString()));
+    QString error;
+    if (SaveFileAtomically(path, text.toUtf8(), &error) != SaveResult::Saved)
+        throw EInOutError(QStringLiteral("Не удалось записать файл %1: %2").arg(path, error));
 }
 
 } // namespace orvanta

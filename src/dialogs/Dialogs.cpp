@@ -37,9 +37,10 @@ void Show(Kind kind, const QString &text, QWidget *parent)
         recorder()(kind, text);
         return;
     }
-    const QMessageBox::Icon icon = kind == Kind::Error      ? QMessageBox::Critical
-                                   : kind == Kind::Question ? QMessageBox::Question
-                                                            : QMessageBox::Information;
+    const QMessageBox::Icon icon = kind == Kind::Error         ? QMessageBox::Critical
+                                   : kind == Kind::Question    ? QMessageBox::Question
+                                   : kind == Kind::Information ? QMessageBox::Information
+                                                               : QMessageBox::NoIcon;
     QMessageBox box(icon, QApplication::applicationDisplayName(), text, QMessageBox::Yes, parent);
     box.exec();
 }

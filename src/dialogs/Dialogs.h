@@ -9,7 +9,7 @@ namespace orvanta::Dialogs {
 
 // The tool's message boxes: an error, a question or an information, each with a single Yes
 // button. Tests install a recorder so that nothing waits for a click.
-enum class Kind { Error, Question, Information };
+enum class Kind { Error, Question, Information, Plain };
 
 void Show(Kind kind, const QString &text, QWidget *parent = nullptr);
 inline void ShowError(const QString &text, QWidget *parent = nullptr)
@@ -28,6 +28,12 @@ inline void ShowInformation(const QString &text, QWidget *parent = nullptr)
 // An action of a button: an error it raises is shown as an error box instead of leaving the
 // event handler.
 std::function<void()> Guarded(std::function<void()> action);
+
+// A plain message, without an icon.
+inline void ShowMessage(const QString &text, QWidget *parent = nullptr)
+{
+    Show(Kind::Plain, text, parent);
+}
 
 using Recorder = std::function<void(Kind, const QString &)>;
 // Replaces the boxes by the recorder; an empty recorder brings the boxes back.

@@ -1,10 +1,10 @@
 #include "SoundList.h"
 
+#include "AtomicFile.h"
 #include "Errors.h"
 
 #include <QFile>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 namespace orvanta {
 
@@ -32,10 +32,9 @@ void WriteSoundList(const QString &path, const SoundListColumn &column)
     QString text;
     for (int row = 0; row < SoundListColumn::Rows; ++row)
         text += column.cells.value(row) + QStringLiteral("\r\n");
-    QSaveFile file(path);
-    const QByteArray bytes = encodeText(text, column.encoding);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw EInOutError(QStringLiteral("Не удалось создать файл %1: %2").arg(path, file.errorString()));
+    QString error;
+    if (SaveFileAtomically(path, encodeText(text, column.encoding), &error) != SaveResult::Saved)
+        throw EInOutError(QStringLiteral("Не удалось создать файл %1: %2").arg(path, error));
 }
 
 } // namespace orvanta

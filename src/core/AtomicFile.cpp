@@ -1,0 +1,34 @@
+#include "AtomicFile.h"
+
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace orvanta {
+
+SaveResult SaveFileAtomically(const QString &path, const QByteArray &bytes, QString *error)
+{
+    const auto fail = [error](SaveResult result, const QString &text) {
+        if (error)
+            *error = text;
+        return result;
+    };
+    // The temporary file would replace a read-only target; such a target is refused instead.
+    const QFileInfo target(path);
+    if (target.exists() && !target.isWritable())
+        return fail(SaveResult::CannotCreate, QStringLiteral("Permission denied"));
+    QSaveFile file(path);
+    // Unbuffered, so that a short write shows in write()'s count: a buffered write can lose its
+    // tail at commit without a word.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return fail(SaveResult::CannotCreate, file.errorString());
+    if (file.write(bytes) != bytes.size()) {
+        const QString text = file.errorString();
+        file.cancelWriting();
+        return fail(SaveResult::WriteFailed, text);
+    }
+    if (!file.commit())
+        return fail(SaveResult::WriteFailed, file.errorString());
+    return SaveResult::Saved;
+}
+
+} // namespace orvanta

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QString>
+
+class QFile;
+#include <cstdint>
+#include <vector>
+
+namespace orvanta {
+
+// The three header blocks of a wave file, as they lie in its first 44 bytes.
+struct RiffBlock
+{
+    char RiffId[4] = {'R', 'I', 'F', 'F'};
+    uint32_t RiffSize = 36;
+    char WaveId[4] = {'W', 'A', 'V', 'E'};
+};
+
+struct FormatBlock
+{
+    char FmtId[4] = {'f', 'm', 't', ' '};
+    uint32_t FmtSize = 16;
+    uint16_t FormatTag = 1; // PCM
+    uint16_t Channels = 1;
+    uint32_t SampleRate = 44100;
+    uint32_t ByteRate = 88200;
+    uint16_t BlockAlign = 2;
+    uint16_t BitsPerSample = 16;
+};
+
+struct DataHeader
+{
+    char DataId[4] = {'d', 'a', 't', 'a'};
+    uint32_t DataSize = 0;
+};
+
+// One voice message: a wave file held as one channel of signed 16-bit samples. The first 44 bytes
+// of a file are taken as the header, whatever they say; multi-channel files keep their last
+// channel, 8-bit files their unsigned values 0 to 255.
+class TWaveFile
+{
+public:
+    static constexpr int HeaderSize = 44;
+
+    // Loads the file; never fails as a whole: Loaded tells whether a sound came in. With
+    // ShowMessages the user is told why a file could not be opened or loaded.
+    TWaveFile(const QString &fileName, bool showMessages);
+
+    // Writes the header and the samples through a temporary file that replaces the target only
+    // once complete. A target that cannot be created is reported (with ShowMessages) and left
+    // alone; a failed write throws EInOutError and leaves the target and FileName as they were.
+    void SaveToFile(const QString &fileName);
+    void Save() { SaveToFile(FileName); }
+    void Unload() { Loaded = false; }
+
+    RiffBlock Riff;
+    FormatBlock Format;
+    DataHeader Data;
+    QString FileName;
+    bool Loaded = false;
+    std::vector<int16_t> Samples;
+    bool ShowMessages = false;
+
+private:
+    bool load(QFile &file);
+    void report(const char *what, const QString &fileName) const;
+};
+
+} // namespace orvanta
