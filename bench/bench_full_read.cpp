@@ -1,13 +1,11 @@
 // A whole-panel read against a virtual panel that answers at once, beside the time the bytes it
 // moves would take on the wire at 19200 bit/s (1920 bytes/s).
-#include "OrvantaApplication.h"
+#include "BenchApplication.h"
 #include "PanelServer.h"
 #include "fContactU.h"
 
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -39,15 +37,7 @@ BENCHMARK(BM_WholePanelRead)->Unit(benchmark::kMillisecond)->Iterations(3)->UseR
 
 int main(int argc, char **argv)
 {
-    QTemporaryDir folder;
-    qputenv("XDG_CONFIG_HOME", folder.path().toLocal8Bit());
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QDir::setCurrent(folder.path());
-    for (const char *name : {"messages.txt", "sounds.txt"}) {
-        QFile list(QString::fromLatin1(name));
-        list.open(QIODevice::WriteOnly);
-    }
-    OrvantaApplication app(argc, argv);
+    bench::BenchApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -1,11 +1,9 @@
 // From creating the main window to its first frame on the screen (offscreen platform), without
 // the search for the panel. The first run in the process pays for fonts and style once.
-#include "OrvantaApplication.h"
+#include "BenchApplication.h"
 #include "fContactU.h"
 
 #include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 #include <benchmark/benchmark.h>
 
@@ -42,19 +40,8 @@ BENCHMARK(BM_StartupToFirstFrame)
 
 int main(int argc, char **argv)
 {
-    QTemporaryDir folder;
-    qputenv("XDG_CONFIG_HOME", folder.path().toLocal8Bit());
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QDir::setCurrent(folder.path());
-    for (const char *name : {"messages.txt", "sounds.txt"}) {
-        QFile list(QString::fromLatin1(name));
-        list.open(QIODevice::WriteOnly);
-        for (int row = 0; row < 55; ++row)
-            list.write("row " + QByteArray::number(row) + "\r\n");
-    }
-    OrvantaApplication app(argc, argv);
-    std::printf("First start in this process: %.1f ms\n",
-                firstFrameSeconds(folder.path()) * 1000);
+    bench::BenchApplication app(argc, argv);
+    std::printf("First start in this process: %.1f ms\n", firstFrameSeconds(app.folder()) * 1000);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -1,12 +1,11 @@
 #include "LoopsPage.h"
 
-#include "Dialogs.h"
+#include "DebugButtons.h"
 #include "HexRecord.h"
 #include "PanelLink.h"
 
 #include <QGridLayout>
 #include <QLabel>
-#include <QPushButton>
 
 namespace orvanta {
 
@@ -49,18 +48,10 @@ LoopsPage::LoopsPage(PanelLink &link, const std::array<QCheckBox *, 8> &options,
     for (int loop = 1; loop <= 8; ++loop)
         grid->addWidget(new QLabel(QStringLiteral("Шлейф %1").arg(loop)), loop, 0);
 
-    auto *write = new QPushButton(QStringLiteral("Записать в устройство"));
-    write->setObjectName(QStringLiteral("WriteSH"));
-    auto *read = new QPushButton(QStringLiteral("Прочитать"));
-    read->setObjectName(QStringLiteral("ReadSH"));
-    for (QPushButton *button : {write, read})
-        button->setVisible(false); // debug mode shows them
-    grid->addWidget(write, 1, 5);
-    grid->addWidget(read, 2, 5);
+    AddDebugButtons(grid, 1, 5, QStringLiteral("WriteSH"), [this] { WriteSHClick(); },
+                    QStringLiteral("ReadSH"), [this] { ReadSHClick(); });
     grid->setColumnStretch(6, 1);
     grid->setRowStretch(9, 1);
-    connect(write, &QPushButton::clicked, this, Dialogs::Guarded([this] { WriteSHClick(); }));
-    connect(read, &QPushButton::clicked, this, Dialogs::Guarded([this] { ReadSHClick(); }));
 }
 
 void LoopsPage::ReadSHClick()

@@ -1,7 +1,7 @@
 #include "RelaysPage.h"
 
 #include "Convert.h"
-#include "Dialogs.h"
+#include "DebugButtons.h"
 #include "HexRecord.h"
 #include "PanelLink.h"
 
@@ -9,7 +9,6 @@
 #include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 
 namespace orvanta {
 
@@ -94,19 +93,11 @@ void RelaysPage::buildGrid()
         }
     }
 
-    auto *write = new QPushButton(QStringLiteral("Записать в устройство"));
-    write->setObjectName(QStringLiteral("Button22"));
-    auto *read = new QPushButton(QStringLiteral("Прочитать"));
-    read->setObjectName(QStringLiteral("Button8"));
-    for (QPushButton *button : {write, read})
-        button->setVisible(false); // debug mode shows them
     const int buttonColumn = FirstRelayColumn + 2 * Relays;
-    grid->addWidget(write, FirstCheckRow, buttonColumn);
-    grid->addWidget(read, FirstCheckRow + 1, buttonColumn);
+    AddDebugButtons(grid, FirstCheckRow, buttonColumn, QStringLiteral("Button22"),
+                    [this] { Button22Click(); }, QStringLiteral("Button8"), [this] { Button8Click(); });
     grid->setColumnStretch(buttonColumn + 1, 1);
     grid->setRowStretch(FirstCheckRow + 16, 1);
-    connect(write, &QPushButton::clicked, this, Dialogs::Guarded([this] { Button22Click(); }));
-    connect(read, &QPushButton::clicked, this, Dialogs::Guarded([this] { Button8Click(); }));
 }
 
 void RelaysPage::setOnTimesEnabled(bool enabled) const

@@ -1,0 +1,29 @@
+#include "DebugButtons.h"
+
+#include "Dialogs.h"
+
+#include <QGridLayout>
+#include <QPushButton>
+
+namespace orvanta {
+
+void AddDebugButtons(QGridLayout *grid, int row, int column, const QString &writeName,
+                     std::function<void()> write, const QString &readName,
+                     std::function<void()> read)
+{
+    const struct
+    {
+        const char *caption;
+        const QString &name;
+        std::function<void()> &action;
+    } buttons[] = {{"Записать в устройство", writeName, write}, {"Прочитать", readName, read}};
+    for (const auto &button : buttons) {
+        auto *widget = new QPushButton(QString::fromUtf8(button.caption));
+        widget->setObjectName(button.name);
+        widget->setVisible(false);
+        QObject::connect(widget, &QPushButton::clicked, Dialogs::Guarded(std::move(button.action)));
+        grid->addWidget(widget, row++, column);
+    }
+}
+
+} // namespace orvanta
