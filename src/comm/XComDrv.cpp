@@ -425,7 +425,7 @@ void TCustomComm::SetFlowControl(TFlowControl value)
         return;
     m_flowControl = value;
     if (value != fcCustom)
-        DeriveLinePresets();
+        UpdateLineSettings(0);
     if (IsOpened())
         UpdateDCB();
 }
@@ -489,7 +489,7 @@ void TCustomComm::SetOptions(TCommOptions value)
     if (IsOpened())
         UpdateDCB();
     else
-        DeriveLinePresets();
+        UpdateLineSettings(0);
 }
 
 void TCustomComm::DeriveLinePresets()
@@ -522,8 +522,13 @@ bool TCustomComm::RefreshLineSettings() const
     DCB dcb;
     if (!LiveDCB(dcb))
         return false;
+    DecodeLineSettings(dcb.Flags);
+    return true;
+}
+
+void TCustomComm::DecodeLineSettings(uint32_t flags) const
+{
     using namespace DCBFlag;
-    const uint32_t flags = dcb.Flags;
     m_dtrSettings = TDTRSettings{}
                         .with(fsDTRHandshake, dtrControl(flags) & ControlHandshake)
                         .with(fsDTREnabled, dtrControl(flags) & ControlEnable)
@@ -541,17 +546,14 @@ bool TCustomComm::RefreshLineSettings() const
                     .with(coDiscardNull, flags & fNull)
                     .with(coAbortOnError, flags & fAbortOnError)
                     .with(coTXContinueOnXOff, flags & fTXContinueOnXoff);
-    return true;
 }
 
 void TCustomComm::UpdateLineSettings(uint32_t flags)
 {
-    if (flags == 0 || (!IsOpened() && m_flowControl != fcCustom)) {
+    if (flags == 0 || (!IsOpened() && m_flowControl != fcCustom))
         DeriveLinePresets();
-        return;
-    }
-    if (IsOpened())
-        RefreshLineSettings();
+    else if (IsOpened())
+        DecodeLineSettings(flags);
 }
 
 DCB TCustomComm::BuildDCB() const

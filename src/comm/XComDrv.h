@@ -222,6 +222,8 @@ protected:
     void UpdateDCB();
     void UpdateBuffers();
     void UpdateTimeouts();
+    // With 0 (or a closed device without custom flow control) derives the flow-control presets;
+    // otherwise decodes the flag word of an open device.
     void UpdateLineSettings(uint32_t flags);
 
 private:
@@ -242,8 +244,10 @@ private:
     }
     // The block as the driver holds it, for reading settings of an open device.
     bool LiveDCB(DCB &dcb) const;
-    // Applies a decoded flag word to the stored line settings; returns false when none was read.
+    // The line settings as the open device has them; false when the driver could not tell.
     bool RefreshLineSettings() const;
+    // The line settings a device control block's flag word stands for.
+    void DecodeLineSettings(uint32_t flags) const;
     void DeriveLinePresets();
     void RequireOpen() const;
     uint32_t WritePort(const uint8_t *buffer, uint32_t count);

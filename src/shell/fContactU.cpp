@@ -210,11 +210,6 @@ void TfContact::OpenPort()
     m_link.OpenPort(m_port->currentText());
 }
 
-void TfContact::wait_OK(const QString &Command, int Attempts, int ReadBudget, QString &Reply)
-{
-    m_link.wait_OK(Command, Attempts, ReadBudget, Reply);
-}
-
 void TfContact::Button1Click()
 {
     std::optional<WaitDialogScope> waiting;

@@ -43,7 +43,6 @@ public:
     void FormDestroy();
 
     void OpenPort();
-    void wait_OK(const QString &Command, int Attempts, int ReadBudget, QString &Reply);
     // Reads every setting from the panel, if a panel with the right firmware answers.
     void Button1Click();
     // Writes every setting to the panel.
