@@ -310,23 +310,19 @@ TEST(CommTransfer, ReadGoesOnPastTheTimeoutWhileBytesAreWaiting)
 {
     PanelPortOnPty port;
     ASSERT_TRUE(port.comm.OpenDevice());
-    // The peer sends faster than the slow reader looks, so each look finds bytes waiting.
-    port.comm.OnRead = [](TCustomComm &) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(40));
-    };
-    std::thread peer([&] {
-        for (int i = 0; i < 10; ++i) {
+    // A slow reader whose peer has sent the next bytes well before it looks again.
+    int sent = 1;
+    port.pty.send("ab");
+    port.comm.OnRead = [&](TCustomComm &) {
+        if (sent++ < 10)
             port.pty.send("ab");
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        }
-    });
+        std::this_thread::sleep_for(std::chrono::milliseconds(15));
+    };
     char buffer[20];
     const uint32_t start = TCustomComm::GetTicks();
     const uint32_t got = port.comm.ReadData(buffer, sizeof buffer, 20);
-    const uint32_t elapsed = TCustomComm::GetTicks() - start;
-    peer.join();
     EXPECT_EQ(got, 20u);
-    EXPECT_GT(elapsed, 20u);
+    EXPECT_GT(TCustomComm::GetTicks() - start, 20u);
     EXPECT_EQ(std::string(buffer, 20), "abababababababababab");
 }
 

@@ -112,7 +112,7 @@ TEST(Transaction, SplitAcceptanceIsAcceptedOnTheReadThatCompletesIt)
 {
     PanelFaults faults;
     faults.splitOK = true;
-    faults.chunkPauseMs = 150;
+    faults.chunkPauseMs = 250;
     PanelFixture f(faults);
     EXPECT_EQ(f.exchange(QStringLiteral("+v")), Version);
     const QStringList lines = f.lines();
@@ -170,6 +170,7 @@ TEST(Transaction, LateBytesBeginTheNextReply)
     faults.onlyCommand = "+v";
     PanelFixture f(faults);
     EXPECT_EQ(f.exchange(QStringLiteral("+v")), QString());
+    std::this_thread::sleep_for(std::chrono::milliseconds(300)); // the late reply is in by now
     const QString next = f.exchange(QStringLiteral("+K"));
     EXPECT_TRUE(next.startsWith(Version)) << next.toStdString();
     EXPECT_EQ(ExtractReplyValue(next), QStringLiteral("VER 03.07 ORVANTA GSM"));
@@ -178,7 +179,7 @@ TEST(Transaction, LateBytesBeginTheNextReply)
 TEST(Transaction, AttemptsAndBudgets)
 {
     PanelFaults faults;
-    faults.delayMs = 400;
+    faults.delayMs = 450;
     PanelFixture f(faults);
 
     // A second attempt sends again at once and is accepted on the first attempt's late reply.

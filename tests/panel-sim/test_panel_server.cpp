@@ -61,11 +61,11 @@ TEST(PanelOverTheLine, SplitReplyArrivesInPieces)
 {
     PanelFaults faults;
     faults.splitOK = true;
-    faults.chunkPauseMs = 200;
+    faults.chunkPauseMs = 300;
     PanelOnLine line(faults);
     line.comm.WriteString("+E00\r");
     EXPECT_EQ(line.read(100), ">FF\r\nO");
-    EXPECT_EQ(line.read(400), "K\r\n");
+    EXPECT_EQ(line.read(500), "K\r\n");
 }
 
 TEST(PanelOverTheLine, SilentAndDelayedPanels)
