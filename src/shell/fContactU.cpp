@@ -22,7 +22,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
@@ -241,15 +240,15 @@ void TfContact::Button1Click()
 
 void TfContact::Button2Click()
 {
-    std::optional<WaitDialogScope> waiting(this);
+    WaitDialogScope waiting(this);
     try {
         m_keysPage->WriteKeys();
         m_loopsPage->WriteSHClick();
         m_relaysPage->Button22Click();
         m_link.Query(QStringLiteral("+Q") + EncodePassword(m_generalPage->Password()->text()));
-        waiting.reset();
+        waiting.close();
     } catch (const std::exception &error) {
-        waiting.reset();
+        waiting.close();
         reportExchangeError(QStringLiteral("Ошибка записи в охранную панель \"Orvanta\":\n\r\n\r"), error);
     }
 }
@@ -280,9 +279,7 @@ void TfContact::readMemoryUsage()
 void TfContact::SetUsedSeconds(int seconds)
 {
     m_usedSeconds = seconds;
-    auto *bar = findChild<QProgressBar *>(QStringLiteral("EepPB"));
-    bar->setValue(std::min(seconds, bar->maximum()));
-    findChild<QLabel *>(QStringLiteral("EepL"))->setText(MemoryUsageText(seconds));
+    m_soundPage->ShowMemoryUsage(seconds);
 }
 
 bool TfContact::try_write_eeprom(const QString &value, int n)

@@ -1,5 +1,7 @@
 #include "SoundPage.h"
 
+#include "PanelMemory.h"
+
 #include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
@@ -92,13 +94,13 @@ void SoundPage::buildMemoryGroup()
 {
     auto *group = named(new QGroupBox(QStringLiteral("Состояние памяти"), this), "GroupBox2");
     auto *row = new QHBoxLayout(group);
-    auto *usage = named(new QLabel, "EepL");
-    usage->setMinimumWidth(220);
-    auto *bar = named(new QProgressBar, "EepPB");
-    bar->setRange(0, 480);
+    m_usage = named(new QLabel, "EepL");
+    m_usage->setMinimumWidth(220);
+    auto *bar = m_usageBar = named(new QProgressBar, "EepPB");
+    bar->setRange(0, MemorySeconds);
     bar->setValue(0);
     bar->setTextVisible(false);
-    row->addWidget(usage);
+    row->addWidget(m_usage);
     row->addWidget(bar, 1);
 }
 
@@ -224,6 +226,12 @@ bool SoundPage::SoundSGSelectCell(int ACol, int ARow)
     m_rowNumber->setText(QString::number(ARow));
     emit soundSelected(SoundPath(ARow));
     return true;
+}
+
+void SoundPage::ShowMemoryUsage(int usedSeconds)
+{
+    m_usageBar->setValue(std::min(usedSeconds, m_usageBar->maximum()));
+    m_usage->setText(MemoryUsageText(usedSeconds));
 }
 
 void SoundPage::SetDebugMode(bool on)

@@ -43,6 +43,8 @@ public:
     QString SoundPath(int row) const;
 
     void SetDebugMode(bool on);
+    // Seconds of message memory in use, on the bar (at most full) and as text.
+    void ShowMemoryUsage(int usedSeconds);
 
 signals:
     // A row was selected whose wave file the editor should show.
@@ -60,6 +62,8 @@ private:
     bool m_loaded[2] = {false, false};
     QGroupBox *m_debugGroup = nullptr;
     QLabel *m_rowNumber = nullptr; // Panel4
+    QLabel *m_usage = nullptr;     // EepL
+    QProgressBar *m_usageBar = nullptr; // EepPB
     QTableWidget *m_grid = nullptr;
 };
 
