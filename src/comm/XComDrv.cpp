@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
+#include <charconv>
 #include <chrono>
 #include <cstdio>
 
@@ -12,12 +13,20 @@ std::string DefaultDevicePath(const std::string &deviceName)
 {
     if (deviceName.find('/') != std::string::npos)
         return deviceName;
-    const auto isDigit = [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; };
-    if (deviceName.size() > 3 && std::all_of(deviceName.begin() + 3, deviceName.end(), isDigit)
-        && std::equal(deviceName.begin(), deviceName.begin() + 3, "COM",
-                      [](char a, char b) { return std::toupper(static_cast<unsigned char>(a)) == b; })) {
-        const unsigned long number = std::stoul(deviceName.substr(3));
-        if (number >= 1)
+    const auto isDigit = [](char c) {
+        return std::isdigit(static_cast<unsigned char>(c)) != 0;
+    };
+    if (deviceName.size() > 3 && std::all_of(deviceName.begin() + 3, deviceName.end(), isDigit) &&
+        std::equal(deviceName.begin(), deviceName.begin() + 3, "COM", [](char a, char b) {
+            return std::toupper(static_cast<unsigned char>(a)) == b;
+        })) {
+        // A number too large for the counter names no port of this machine: it is opened as
+        // given and fails there, like any other missing device.
+        unsigned long number = 0;
+        const char *digits = deviceName.c_str() + 3;
+        const auto [end, error] =
+            std::from_chars(digits, deviceName.c_str() + deviceName.size(), number);
+        if (error == std::errc() && number >= 1)
             return "/dev/ttyS" + std::to_string(number - 1);
     }
     return "/dev/" + deviceName;
@@ -29,7 +38,11 @@ namespace {
 class FlagScope
 {
 public:
-    explicit FlagScope(bool &flag) : m_flag(flag) { m_flag = true; }
+    explicit FlagScope(bool &flag)
+        : m_flag(flag)
+    {
+        m_flag = true;
+    }
     ~FlagScope() { m_flag = false; }
     FlagScope(const FlagScope &) = delete;
     FlagScope &operator=(const FlagScope &) = delete;
@@ -43,13 +56,16 @@ uint16_t ClampQueueSize(uint16_t value)
     return std::clamp(value, MinQueueSize, MaxQueueSize);
 }
 
-// Milliseconds left until more than timeout have passed since start.
+// Milliseconds left until more than timeout have passed since start; 0 once that time is over,
+// however far the clock has gone past it.
 int RemainingWait(uint32_t start, uint32_t timeout)
 {
-    const uint32_t elapsed = TCustomComm::GetTicks() - start;
-    const uint64_t left = uint64_t(timeout) + 1 - elapsed;
-    return int(std::min<uint64_t>(left, 60'000));
+    const int64_t elapsed = TCustomComm::GetTicks() - start;
+    const int64_t left = int64_t(timeout) + 1 - elapsed;
+    return int(std::clamp<int64_t>(left, 0, 60'000));
 }
+
+TCustomComm::TickClock tickClock = nullptr;
 
 } // namespace
 
@@ -125,16 +141,46 @@ void TCommEventChars::set(uint8_t &field, uint8_t value)
     m_comm.ChangeSetting(field, value, &TCustomComm::UpdateDCB);
 }
 
-uint8_t TCommEventChars::XonChar() const { return live(&DCB::XonChar, m_xonChar); }
-void TCommEventChars::SetXonChar(uint8_t value) { set(m_xonChar, value); }
-uint8_t TCommEventChars::XoffChar() const { return live(&DCB::XoffChar, m_xoffChar); }
-void TCommEventChars::SetXoffChar(uint8_t value) { set(m_xoffChar, value); }
-uint8_t TCommEventChars::EofChar() const { return live(&DCB::EofChar, m_eofChar); }
-void TCommEventChars::SetEofChar(uint8_t value) { set(m_eofChar, value); }
-uint8_t TCommEventChars::ErrorChar() const { return live(&DCB::ErrorChar, m_errorChar); }
-void TCommEventChars::SetErrorChar(uint8_t value) { set(m_errorChar, value); }
-uint8_t TCommEventChars::EventChar() const { return live(&DCB::EvtChar, m_eventChar); }
-void TCommEventChars::SetEventChar(uint8_t value) { set(m_eventChar, value); }
+uint8_t TCommEventChars::XonChar() const
+{
+    return live(&DCB::XonChar, m_xonChar);
+}
+void TCommEventChars::SetXonChar(uint8_t value)
+{
+    set(m_xonChar, value);
+}
+uint8_t TCommEventChars::XoffChar() const
+{
+    return live(&DCB::XoffChar, m_xoffChar);
+}
+void TCommEventChars::SetXoffChar(uint8_t value)
+{
+    set(m_xoffChar, value);
+}
+uint8_t TCommEventChars::EofChar() const
+{
+    return live(&DCB::EofChar, m_eofChar);
+}
+void TCommEventChars::SetEofChar(uint8_t value)
+{
+    set(m_eofChar, value);
+}
+uint8_t TCommEventChars::ErrorChar() const
+{
+    return live(&DCB::ErrorChar, m_errorChar);
+}
+void TCommEventChars::SetErrorChar(uint8_t value)
+{
+    set(m_errorChar, value);
+}
+uint8_t TCommEventChars::EventChar() const
+{
+    return live(&DCB::EvtChar, m_eventChar);
+}
+void TCommEventChars::SetEventChar(uint8_t value)
+{
+    set(m_eventChar, value);
+}
 
 uint32_t TCommTimeoutsEx::live(uint32_t CommTimeouts::*field, uint32_t stored) const
 {
@@ -151,7 +197,10 @@ uint32_t TCommTimeoutsEx::ReadInterval() const
 {
     return live(&CommTimeouts::ReadIntervalTimeout, m_values.ReadIntervalTimeout);
 }
-void TCommTimeoutsEx::SetReadInterval(uint32_t value) { set(m_values.ReadIntervalTimeout, value); }
+void TCommTimeoutsEx::SetReadInterval(uint32_t value)
+{
+    set(m_values.ReadIntervalTimeout, value);
+}
 uint32_t TCommTimeoutsEx::ReadMultiplier() const
 {
     return live(&CommTimeouts::ReadTotalTimeoutMultiplier, m_values.ReadTotalTimeoutMultiplier);
@@ -259,9 +308,12 @@ uint32_t TCustomComm::GetQueueCount(int which) const
     // A failed query counts as empty queues; a device that went away shows up in the transfer.
     m_port.queueCounts(input, output);
     switch (which) {
-    case 0: return input;
-    case 1: return output;
-    default: return 0;
+    case 0:
+        return input;
+    case 1:
+        return output;
+    default:
+        return 0;
     }
 }
 
@@ -358,14 +410,25 @@ uint32_t TCustomComm::ReadData(void *buffer, uint32_t count, uint32_t timeout)
         if (GetTicks() - start > timeout)
             break;
         // A hung-up line never becomes readable: a read now reports it instead of waiting.
-        if (m_port.waitReadable(RemainingWait(start, timeout)) == PosixSerialPort::Wait::HungUp)
+        const int wait = OnWait ? std::min(RemainingWait(start, timeout), WaitSlice)
+                                : RemainingWait(start, timeout);
+        if (m_port.waitReadable(wait) == PosixSerialPort::Wait::HungUp)
             result += ReadPort(data + result, count - result);
+        if (OnWait)
+            OnWait();
     }
     return result;
 }
 
+void TCustomComm::SetTickClock(TickClock clock)
+{
+    tickClock = clock;
+}
+
 uint32_t TCustomComm::GetTicks()
 {
+    if (tickClock)
+        return tickClock();
     using namespace std::chrono;
     const auto micro = duration_cast<microseconds>(steady_clock::now().time_since_epoch()).count();
     return uint32_t(uint64_t((micro + 500) / 1000));
@@ -498,7 +561,8 @@ void TCustomComm::DeriveLinePresets()
     m_dtrSettings = {};
     m_xonXoffSettings = {};
     switch (m_flowControl) {
-    case fcNone: break;
+    case fcNone:
+        break;
     case fcRtsCts:
         m_rtsSettings = {fsCTSOut, fsRTSHandshake};
         m_dtrSettings = {fsDTREnabled};
@@ -511,7 +575,9 @@ void TCustomComm::DeriveLinePresets()
         m_dtrSettings = {fsDTREnabled};
         m_xonXoffSettings = {fsInX, fsOutX};
         break;
-    case fcCustom: m_dtrSettings = {fsDTREnabled}; break;
+    case fcCustom:
+        m_dtrSettings = {fsDTREnabled};
+        break;
     }
     if (m_options.has(coLeaveDTROpen))
         m_dtrSettings.include(fsDTREnabled).exclude(fsDTRHandshake);

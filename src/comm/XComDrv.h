@@ -13,8 +13,22 @@
 namespace orvanta {
 
 enum TBaudRate : uint32_t {
-    br110, br300, br600, br1200, br2400, br4800, br9600, br14400, br19200, br38400, br56000,
-    br57600, br115200, br128000, br256000, brCustom
+    br110,
+    br300,
+    br600,
+    br1200,
+    br2400,
+    br4800,
+    br9600,
+    br14400,
+    br19200,
+    br38400,
+    br56000,
+    br57600,
+    br115200,
+    br128000,
+    br256000,
+    brCustom
 };
 enum TDataBits : uint32_t { db4, db5, db6, db7, db8 };
 enum TParity : uint32_t { paNone, paOdd, paEven, paMark, paSpace };
@@ -22,8 +36,13 @@ enum TStopBits : uint32_t { sb1, sb1p5, sb2 };
 enum TFlowControl : uint32_t { fcNone, fcRtsCts, fcDtrDsr, fcSoftware, fcCustom };
 
 enum TCommOption {
-    coAbortOnError, coDiscardNull, coDSRSensitivity, coErrorChar, coParityCheck,
-    coTXContinueOnXOff, coLeaveDTROpen
+    coAbortOnError,
+    coDiscardNull,
+    coDSRSensitivity,
+    coErrorChar,
+    coParityCheck,
+    coTXContinueOnXOff,
+    coLeaveDTROpen
 };
 using TCommOptions = EnumSet<TCommOption, uint8_t>;
 
@@ -36,8 +55,19 @@ using TXOnXOffSettings = EnumSet<TXOnXOffSetting, uint8_t>;
 
 // Line events; bit n of the driver's event mask is the event of ordinal n.
 enum TDeviceEvent {
-    deChar, deFlag, deOutEmpty, deCTS, deDSR, deRLSD, deBreak, deError, deRing, dePrintError,
-    deIn80Full, deProv1, deProv2
+    deChar,
+    deFlag,
+    deOutEmpty,
+    deCTS,
+    deDSR,
+    deRLSD,
+    deBreak,
+    deError,
+    deRing,
+    dePrintError,
+    deIn80Full,
+    deProv1,
+    deProv2
 };
 using TDeviceEvents = EnumSet<TDeviceEvent, uint16_t>;
 
@@ -46,7 +76,7 @@ enum TLockDirection { ldSend, ldRead };
 using TLockState = EnumSet<TLockDirection, uint8_t>;
 
 // The bit rates of the baud table, by TBaudRate ordinal (brCustom has none).
-constexpr uint32_t BaudTable[] = {110,   300,   600,   1200,   2400,   4800,   9600,  14400,
+constexpr uint32_t BaudTable[] = {110,   300,   600,   1200,  2400,   4800,   9600,  14400,
                                   19200, 38400, 56000, 57600, 115200, 128000, 256000};
 
 // Largest driver queue the component asks for.
@@ -61,7 +91,9 @@ class TCustomComm;
 class TCommDataControl
 {
 public:
-    explicit TCommDataControl(TCustomComm &comm) : m_comm(comm) {}
+    explicit TCommDataControl(TCustomComm &comm)
+        : m_comm(comm)
+    {}
     TDataBits DataBits() const;
     void SetDataBits(TDataBits value);
     TParity Parity() const;
@@ -80,7 +112,9 @@ private:
 class TCommBuffers
 {
 public:
-    explicit TCommBuffers(TCustomComm &comm) : m_comm(comm) {}
+    explicit TCommBuffers(TCustomComm &comm)
+        : m_comm(comm)
+    {}
     uint16_t InputSize() const;
     void SetInputSize(uint16_t value);
     uint16_t OutputSize() const;
@@ -99,7 +133,9 @@ private:
 class TCommEventChars
 {
 public:
-    explicit TCommEventChars(TCustomComm &comm) : m_comm(comm) {}
+    explicit TCommEventChars(TCustomComm &comm)
+        : m_comm(comm)
+    {}
     uint8_t XonChar() const;
     void SetXonChar(uint8_t value);
     uint8_t XoffChar() const;
@@ -126,7 +162,9 @@ private:
 class TCommTimeoutsEx
 {
 public:
-    explicit TCommTimeoutsEx(TCustomComm &comm) : m_comm(comm) {}
+    explicit TCommTimeoutsEx(TCustomComm &comm)
+        : m_comm(comm)
+    {}
     uint32_t ReadInterval() const;
     void SetReadInterval(uint32_t value);
     uint32_t ReadMultiplier() const;
@@ -175,6 +213,10 @@ public:
 
     // Milliseconds of a monotonic clock, cut to 32 bits; differences are taken modulo 2^32.
     static uint32_t GetTicks();
+    // Replaces the clock GetTicks reads (nullptr: the monotonic clock again), so that a test can
+    // move time at a chosen moment.
+    using TickClock = uint32_t (*)();
+    static void SetTickClock(TickClock clock);
 
     // The block the current settings give, as the device receives it.
     DCB BuildDCB() const;
@@ -182,6 +224,10 @@ public:
     // Turns a device name into the path opened; the application may install its own mapping.
     void SetDeviceResolver(std::function<std::string(const std::string &)> resolver);
 
+    // Called while a read waits for the line, at least every WaitSlice milliseconds, so that
+    // the program can keep its screen alive during a long wait. It must not use the component.
+    static constexpr int WaitSlice = 25;
+    std::function<void()> OnWait;
     std::function<void(TCustomComm &)> OnRead;
     std::function<void(TCustomComm &)> OnSend;
     std::function<void(TCustomComm &, TDeviceEvents)> OnCommEvent;
@@ -233,8 +279,7 @@ private:
     friend class TCommTimeoutsEx;
 
     // Stores a changed value and hands it to the driver through apply when the device is open.
-    template <typename T>
-    void ChangeSetting(T &field, T value, void (TCustomComm::*apply)())
+    template <typename T> void ChangeSetting(T &field, T value, void (TCustomComm::*apply)())
     {
         if (field == value)
             return;

@@ -1,7 +1,5 @@
 #include "ExchangeLog.h"
 
-#include "Errors.h"
-
 #include <QDateTime>
 #include <QFile>
 #include <QLocale>
@@ -21,15 +19,15 @@ QByteArray stamp()
 {
     const QLocale locale = QLocale::system();
     const QDateTime now = QDateTime::currentDateTime();
-    return "# " + locale.toString(now.date(), QLocale::ShortFormat).toUtf8() + " "
-           + locale.toString(now.time(), QLocale::LongFormat).toUtf8() + " # ";
+    return "# " + locale.toString(now.date(), QLocale::ShortFormat).toUtf8() + " " +
+           locale.toString(now.time(), QLocale::LongFormat).toUtf8() + " # ";
 }
 
 } // namespace
 
 void ExchangeLog::LogExchange(const QString &text, bool Stamped, const QByteArray &bytes)
 {
-    if (!m_enabled)
+    if (!m_enabled || m_failed)
         return;
     const QByteArray body = text.isEmpty() ? withoutZeros(bytes) : text.toUtf8();
     QByteArray entry = body;
@@ -37,10 +35,15 @@ void ExchangeLog::LogExchange(const QString &text, bool Stamped, const QByteArra
         entry = stamp() + body + (text.isEmpty() ? " ###\r\n" : " #\r\n");
 
     QFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append) || file.write(entry) != entry.size()
-        || !file.flush()) {
-        throw EInOutError(QStringLiteral("Ошибка записи в файл %1: %2")
-                              .arg(m_path, file.errorString()));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append) || file.write(entry) != entry.size() ||
+        !file.flush()) {
+        m_failed = true;
+        const QString message =
+            QStringLiteral("Ошибка записи в файл %1: %2").arg(m_path, file.errorString());
+        if (m_onFailure)
+            m_onFailure(message);
+        else
+            qWarning("%s", qUtf8Printable(message));
     }
 }
 

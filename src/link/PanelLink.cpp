@@ -15,7 +15,9 @@ constexpr int ReplyLimit = 255; // buffer positions 0..254: position 0 stays zer
 class ExchangeScope
 {
 public:
-    ExchangeScope(TXComm &comm, bool &inExchange) : m_comm(comm), m_inExchange(inExchange)
+    ExchangeScope(TXComm &comm, bool &inExchange)
+        : m_comm(comm)
+        , m_inExchange(inExchange)
     {
         m_comm.LockDevice(true);
     }
@@ -31,6 +33,12 @@ private:
     TXComm &m_comm;
     bool &m_inExchange;
 };
+
+// The command is taken literally: a "%1" in it is text, not a place for an argument.
+QString attemptLine(const QString &start, const QString &cmd, int attempt)
+{
+    return start + cmd + QStringLiteral(" } с попытки № ") + QString::number(attempt);
+}
 
 } // namespace
 
@@ -75,15 +83,11 @@ void PanelLink::wait_OK(const QString &Command, int Attempts, int ReadBudget, QS
                 break;
             }
             m_log.LogExchange(QStringLiteral("error"), true);
-            if (m_idle)
-                m_idle();
         }
         if (ReplyHasOK(buffer)) {
             SetConnected(true);
-            m_log.LogExchange(QStringLiteral("Успешно отправили команду { %1 } с попытки № %2")
-                                  .arg(cmd)
-                                  .arg(attempt),
-                              true);
+            m_log.LogExchange(
+                attemptLine(QStringLiteral("Успешно отправили команду { "), cmd, attempt), true);
             QByteArray reply = buffer.left(ReplyLimit);
             reply.removeIf([](char c) { return c == 0; });
             Reply = QString::fromLatin1(reply);
@@ -91,10 +95,10 @@ void PanelLink::wait_OK(const QString &Command, int Attempts, int ReadBudget, QS
         }
         SetConnected(false);
         m_log.LogExchange(
-            QStringLiteral("Не смогли отправить команду { %1 } с попытки № %2").arg(cmd).arg(attempt),
-            true);
+            attemptLine(QStringLiteral("Не смогли отправить команду { "), cmd, attempt), true);
     }
-    m_log.LogExchange(QStringLiteral("Отмена отправки команды { %1 } ").arg(cmd), true);
+    m_log.LogExchange(QStringLiteral("Отмена отправки команды { ") + cmd + QStringLiteral(" } "),
+                      true);
 }
 
 QString PanelLink::Query(const QString &Command, int ReadBudget)
@@ -114,9 +118,8 @@ void PanelLink::OpenPort(const QString &deviceName)
     m_comm.SetFlowControl(fcNone);
     try {
         m_comm.OpenDevice();
-        m_log.LogExchange(QStringLiteral("Открыли устройство %1 на скорости %2")
-                              .arg(deviceName)
-                              .arg(m_comm.BaudValue()),
+        m_log.LogExchange(QStringLiteral("Открыли устройство ") + deviceName +
+                              QStringLiteral(" на скорости ") + QString::number(m_comm.BaudValue()),
                           true);
     } catch (const std::exception &) {
         // Callers look at IsOpened(); a log failure leaves the port open.

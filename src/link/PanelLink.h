@@ -39,8 +39,8 @@ public:
 
     ExchangeLog &Log() { return m_log; }
 
-    // Called between the reads of a transaction, so that the window can repaint while it waits.
-    void SetIdleHandler(std::function<void()> handler) { m_idle = std::move(handler); }
+    // Called while a transaction waits for the panel, so that the window can repaint.
+    void SetIdleHandler(std::function<void()> handler) { m_comm.OnWait = std::move(handler); }
 
 signals:
     void connectedChanged(bool connected);
@@ -50,7 +50,6 @@ private:
     ExchangeLog &m_log;
     bool m_inExchange = false;
     bool m_connected = false;
-    std::function<void()> m_idle;
 };
 
 } // namespace orvanta

@@ -4,10 +4,11 @@
 
 #include <QGridLayout>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace orvanta {
 
-void AddDebugButtons(QGridLayout *grid, int row, int column, const QString &writeName,
+void AddDebugButtons(QGridLayout *grid, int row, int rowSpan, int column, const QString &writeName,
                      std::function<void()> write, const QString &readName,
                      std::function<void()> read)
 {
@@ -17,13 +18,17 @@ void AddDebugButtons(QGridLayout *grid, int row, int column, const QString &writ
         const QString &name;
         std::function<void()> &action;
     } buttons[] = {{"Записать в устройство", writeName, write}, {"Прочитать", readName, read}};
+    auto *stack = new QVBoxLayout;
+    stack->setContentsMargins(0, 0, 0, 0);
     for (const auto &button : buttons) {
         auto *widget = new QPushButton(QString::fromUtf8(button.caption));
         widget->setObjectName(button.name);
         widget->setVisible(false);
         QObject::connect(widget, &QPushButton::clicked, Dialogs::Guarded(std::move(button.action)));
-        grid->addWidget(widget, row++, column);
+        stack->addWidget(widget);
     }
+    stack->addStretch(1);
+    grid->addLayout(stack, row, column, rowSpan, 1);
 }
 
 } // namespace orvanta

@@ -23,7 +23,9 @@ constexpr int CodeColumn = 1;
 class ListeningScope
 {
 public:
-    explicit ListeningScope(QPushButton *button) : m_button(button), m_caption(button->text())
+    explicit ListeningScope(QPushButton *button)
+        : m_button(button)
+        , m_caption(button->text())
     {
         QApplication::setOverrideCursor(Qt::BusyCursor);
         m_button->setText(QStringLiteral("Приложите ключ к считывателю…"));
@@ -106,19 +108,32 @@ void KeysPage::AddPlaceholderKeys()
 {
     for (int row = 1; row <= Slots; ++row)
         setRow(row, PlaceholderKeyCode);
+    m_list->setCurrentCell(0, CodeColumn);
 }
 
 void KeysPage::ReadKeys()
 {
+    const int selected = std::max(m_list->currentRow(), 0);
     m_list->setRowCount(0);
-    for (int slot = 1; slot <= Slots; ++slot)
+    for (int slot = 1; slot <= Slots; ++slot) {
         setRow(slot, ReverseKeyBytes(m_link.Query(KeySlotCommand(slot))));
+        // The capture always has a target: the row selected before, once it is back, and
+        // row 1 until then (also when the read ends early).
+        m_list->setCurrentCell(selected < slot ? selected : 0, CodeColumn);
+    }
 }
 
 void KeysPage::WriteKeys()
 {
-    for (int row = 1; row <= Slots; ++row)
+    for (int row = 1; row <= Slots; ++row) {
+        // A row that a read ended before holds no code: writing zeros would erase the slot.
+        if (KeyCode(row).isEmpty()) {
+            m_link.Log().LogExchange(
+                QStringLiteral("Ключ %1 не записан: в списке нет его кода").arg(row), true);
+            continue;
+        }
         m_link.Query(KeySlotCommand(row, ReverseKeyBytes(KeyCode(row))));
+    }
 }
 
 void KeysPage::Button3Click()

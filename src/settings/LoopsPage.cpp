@@ -48,8 +48,9 @@ LoopsPage::LoopsPage(PanelLink &link, const std::array<QCheckBox *, 8> &options,
     for (int loop = 1; loop <= 8; ++loop)
         grid->addWidget(new QLabel(QStringLiteral("Шлейф %1").arg(loop)), loop, 0);
 
-    AddDebugButtons(grid, 1, 5, QStringLiteral("WriteSH"), [this] { WriteSHClick(); },
-                    QStringLiteral("ReadSH"), [this] { ReadSHClick(); });
+    AddDebugButtons(
+        grid, 1, 8, 5, QStringLiteral("WriteSH"), [this] { WriteSHClick(); },
+        QStringLiteral("ReadSH"), [this] { ReadSHClick(); });
     grid->setColumnStretch(6, 1);
     grid->setRowStretch(9, 1);
 }

@@ -2,6 +2,7 @@
 
 #include "Convert.h"
 #include "DebugButtons.h"
+#include "Errors.h"
 #include "HexRecord.h"
 #include "PanelLink.h"
 
@@ -21,6 +22,25 @@ QString relayCommand(int relay)
 {
     return QStringLiteral("+k0%1").arg(relay);
 }
+
+constexpr int MaxOnTime = 500;
+
+// Whole seconds from 0 to 500. A number typed past the top (999) is brought back to it when the
+// field is left, so that the field never keeps a time the panel cannot hold.
+class OnTimeValidator : public QIntValidator
+{
+public:
+    explicit OnTimeValidator(QObject *parent)
+        : QIntValidator(0, MaxOnTime, parent)
+    {}
+    void fixup(QString &input) const override
+    {
+        bool ok = false;
+        const int seconds = input.toInt(&ok);
+        if (ok)
+            input = QString::number(std::clamp(seconds, bottom(), top()));
+    }
+};
 
 QLabel *centred(const QString &text)
 {
@@ -48,8 +68,9 @@ void RelaysPage::buildGrid()
     onTimeCaption->setObjectName(QStringLiteral("Panel6"));
     onTimeCaption->setFrameShape(QFrame::Panel);
     onTimeCaption->setFrameShadow(QFrame::Raised);
-    onTimeCaption->setToolTip(QStringLiteral(
-        "Время, на которое включается реле, а затем выключается. Если ноль, то включается и не выключается."));
+    onTimeCaption->setToolTip(
+        QStringLiteral("Время, на которое включается реле, а затем выключается. Если ноль, то "
+                       "включается и не выключается."));
     grid->addWidget(onTimeCaption, 0, 0, 1, 2);
 
     for (int relay = 1; relay <= Relays; ++relay) {
@@ -57,7 +78,7 @@ void RelaysPage::buildGrid()
         // Typing stays within 0 to 500 seconds; a read may show up to 510 and is not clamped.
         auto *onTime = new QLineEdit(QStringLiteral("0"));
         onTime->setObjectName(QStringLiteral("k%1").arg(relay));
-        onTime->setValidator(new QIntValidator(0, 500, onTime));
+        onTime->setValidator(new OnTimeValidator(onTime));
         onTime->setAlignment(Qt::AlignRight);
         onTime->setMaximumWidth(70);
         onTime->setProperty("tag", 1); // read from the panel, not kept between runs
@@ -87,15 +108,17 @@ void RelaysPage::buildGrid()
                     grid->addWidget(box, FirstCheckRow + 2 * (loop - 1) + event,
                                     FirstRelayColumn + 2 * (relay - 1) + action, Qt::AlignCenter);
                 }
-                // Bytes of the rule record: on at closing, on at opening, off at closing, off at opening.
+                // Bytes of the rule record: on at closing, on at opening, off at closing, off at
+                // opening.
                 m_groups[size_t(relay - 1)][size_t(2 * action + event)] = CheckGroup(boxes);
             }
         }
     }
 
     const int buttonColumn = FirstRelayColumn + 2 * Relays;
-    AddDebugButtons(grid, FirstCheckRow, buttonColumn, QStringLiteral("Button22"),
-                    [this] { Button22Click(); }, QStringLiteral("Button8"), [this] { Button8Click(); });
+    AddDebugButtons(
+        grid, FirstCheckRow, 16, buttonColumn, QStringLiteral("Button22"),
+        [this] { Button22Click(); }, QStringLiteral("Button8"), [this] { Button8Click(); });
     grid->setColumnStretch(buttonColumn + 1, 1);
     grid->setRowStretch(FirstCheckRow + 16, 1);
 }
@@ -128,17 +151,34 @@ void RelaysPage::Button8Click()
         OnTime(relay)->setText(QString::number(2 * HexPairToInt(times.mid(2 * (relay - 1), 2))));
 }
 
+QString RelaysPage::EncodeOnTimes() const
+{
+    QString times;
+    for (int relay = 1; relay <= Relays; ++relay) {
+        const int seconds = StrToInt(OnTime(relay)->text());
+        // A read may show up to 510 seconds (byte ff); a byte holds no more.
+        if (seconds < 0 || seconds / 2 > 0xff)
+            throw EConvertError(
+                QStringLiteral("Время включения реле %1 (%2 сек.) должно быть от 0 до %3 сек.")
+                    .arg(relay)
+                    .arg(seconds)
+                    .arg(MaxOnTime));
+        times += HexByte(seconds / 2);
+    }
+    return times;
+}
+
 void RelaysPage::Button22Click()
 {
+    // The times are checked first: a field that cannot be sent stops the write before anything
+    // reaches the panel.
+    const QString times = EncodeOnTimes();
     for (int relay = 1; relay <= Relays; ++relay) {
         std::vector<uint8_t> record;
         for (int byte = 0; byte < GroupsPerRelay; ++byte)
             record.push_back(group(relay, byte).Byte());
         m_link.Query(relayCommand(relay) + EncodeHexRecord(record));
     }
-    QString times;
-    for (QLineEdit *field : m_onTimes)
-        times += HexByte(StrToInt(field->text()) / 2);
     m_link.Query(QStringLiteral("+L") + times);
 }
 

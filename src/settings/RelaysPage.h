@@ -33,9 +33,11 @@ public:
     // Reads the five rule records and the time record. A relay without an answer is disabled;
     // a bad record throws EConvertError and ends the read there.
     void Button8Click();
-    // Sends the five rule records, then the time record. A field that is no whole number throws
-    // EConvertError before the time record is sent.
+    // Sends the five rule records, then the time record. A field that is no whole number, or a
+    // time that does not fit the record, throws EConvertError before anything is sent.
     void Button22Click();
+    // The time record: each field's seconds halved (toward zero), two hex digits per relay.
+    QString EncodeOnTimes() const;
 
     QLineEdit *OnTime(int relay) const { return m_onTimes[size_t(relay - 1)]; }
 

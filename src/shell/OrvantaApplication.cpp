@@ -9,7 +9,7 @@ OrvantaApplication::OrvantaApplication(int &argc, char **argv)
 {
     setOrganizationName(QStringLiteral("Orvanta"));
     setApplicationName(QStringLiteral("Orvanta Config"));
-    setApplicationDisplayName(QStringLiteral("Orvanta Config"));
+    // No display name: the window system would append it to the window's caption.
     setApplicationVersion(QStringLiteral("2.0.5.0"));
 }
 

@@ -1,7 +1,5 @@
 #include "WindowState.h"
 
-#include "Errors.h"
-
 #include <QAbstractSpinBox>
 #include <QComboBox>
 #include <QGuiApplication>
@@ -12,6 +10,8 @@
 #include <QStyle>
 #include <QWidget>
 
+#include <optional>
+
 namespace orvanta {
 
 namespace {
@@ -19,8 +19,9 @@ namespace {
 class StateStore
 {
 public:
-    explicit StateStore(const QWidget &window)
+    explicit StateStore(const QWidget &window, BadValueHandler reportBadValue = {})
         : m_settings(QStringLiteral("Orvanta"), QStringLiteral("Forms"))
+        , m_reportBadValue(std::move(reportBadValue))
     {
         m_settings.beginGroup(window.objectName());
     }
@@ -28,57 +29,71 @@ public:
     QVariant value(const QString &name) const { return m_settings.value(name); }
     void set(const QString &name, const QVariant &value) { m_settings.setValue(name, value); }
 
-    int integer(const QString &name) const
+    // Empty when the value is missing or of the wrong type; the latter is reported.
+    std::optional<int> integer(const QString &name) const
     {
+        if (!has(name))
+            return std::nullopt;
         bool ok = false;
         const int number = m_settings.value(name).toInt(&ok);
-        if (!ok)
-            throw EInOutError(QStringLiteral("Invalid data type for '%1'").arg(name));
-        return number;
+        if (ok)
+            return number;
+        reportBadValue(name);
+        return std::nullopt;
     }
-    bool boolean(const QString &name) const
+    std::optional<bool> boolean(const QString &name) const
     {
+        if (!has(name))
+            return std::nullopt;
         const QString text = m_settings.value(name).toString().toLower();
         if (text == QLatin1String("true") || text == QLatin1String("1"))
             return true;
         if (text == QLatin1String("false") || text == QLatin1String("0"))
             return false;
-        throw EInOutError(QStringLiteral("Invalid data type for '%1'").arg(name));
+        reportBadValue(name);
+        return std::nullopt;
     }
 
 private:
+    void reportBadValue(const QString &name) const
+    {
+        if (m_reportBadValue)
+            m_reportBadValue(QStringLiteral("Invalid data type for '%1'").arg(name));
+    }
+
     QSettings m_settings;
+    BadValueHandler m_reportBadValue;
 };
 
 bool kept(const QLineEdit *edit)
 {
     // Line edits inside combo and spin boxes belong to those.
-    return !edit->objectName().isEmpty() && edit->property("tag").toInt() != 1
-           && !qobject_cast<QComboBox *>(edit->parentWidget())
-           && !qobject_cast<QAbstractSpinBox *>(edit->parentWidget());
+    return !edit->objectName().isEmpty() && edit->property("tag").toInt() != 1 &&
+           !qobject_cast<QComboBox *>(edit->parentWidget()) &&
+           !qobject_cast<QAbstractSpinBox *>(edit->parentWidget());
 }
 
 } // namespace
 
-void LoadWindowState(QWidget &window)
+void LoadWindowState(QWidget &window, const BadValueHandler &reportBadValue)
 {
-    StateStore store(window);
+    StateStore store(window, reportBadValue);
     const QString name = window.objectName();
     const QString key = name + QLatin1Char('.');
-    const bool maximized = store.has(key + "WindowState") && store.boolean(key + "WindowState");
+    const bool maximized = store.boolean(key + "WindowState").value_or(false);
     QRect bounds = window.geometry();
-    if (store.has(key + "Left")) {
-        bounds.moveLeft(store.integer(key + "Left"));
+    if (const std::optional<int> left = store.integer(key + "Left")) {
+        bounds.moveLeft(*left);
     } else if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         bounds = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, bounds.size(),
                                      screen->availableGeometry());
     }
-    if (store.has(key + "Top"))
-        bounds.moveTop(store.integer(key + "Top"));
-    if (store.has(key + "Height"))
-        bounds.setHeight(store.integer(key + "Height"));
-    if (store.has(key + "Width"))
-        bounds.setWidth(store.integer(key + "Width"));
+    if (const std::optional<int> top = store.integer(key + "Top"))
+        bounds.moveTop(*top);
+    if (const std::optional<int> height = store.integer(key + "Height"))
+        bounds.setHeight(*height);
+    if (const std::optional<int> width = store.integer(key + "Width"))
+        bounds.setWidth(*width);
     window.move(bounds.topLeft());
     window.resize(bounds.size());
     // Maximized after the bounds are set, so that they are the bounds it restores to.
@@ -91,8 +106,8 @@ void LoadWindowState(QWidget &window)
             if (store.has(valueName + ".Text"))
                 edit->setText(store.value(valueName + ".Text").toString());
         } else if (auto *radio = qobject_cast<QRadioButton *>(child)) {
-            if (store.has(valueName + ".Checked"))
-                radio->setChecked(store.boolean(valueName + ".Checked"));
+            if (const std::optional<bool> checked = store.boolean(valueName + ".Checked"))
+                radio->setChecked(*checked);
         } else if (auto *combo = qobject_cast<QComboBox *>(child)) {
             if (store.has(valueName + ".Text"))
                 combo->setCurrentText(store.value(valueName + ".Text").toString());

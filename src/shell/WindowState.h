@@ -1,5 +1,8 @@
 #pragma once
 
+#include <functional>
+
+class QString;
 class QWidget;
 
 namespace orvanta {
@@ -8,7 +11,11 @@ namespace orvanta {
 // between runs (organisation "Orvanta", application "Forms", group named after the window).
 // Edit boxes whose "tag" property is 1 hold values that must not be kept, such as the panel's
 // password, and are neither stored nor restored.
-void LoadWindowState(QWidget &window);
+//
+// A stored value of the wrong type is reported ("Invalid data type for '<name>'") and skipped,
+// so that the window keeps its built-in value and one bad line cannot stop every later start.
+using BadValueHandler = std::function<void(const QString &message)>;
+void LoadWindowState(QWidget &window, const BadValueHandler &reportBadValue);
 void SaveWindowState(const QWidget &window);
 
 } // namespace orvanta

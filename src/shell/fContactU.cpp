@@ -6,17 +6,19 @@
 #include "KeysPage.h"
 #include "LoopsPage.h"
 #include "PanelMemory.h"
+#include "PanelPort.h"
 #include "Password.h"
 #include "RelaysPage.h"
-#include "PanelPort.h"
 #include "SoundPage.h"
 #include "WindowState.h"
 #include "fWaitU.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
@@ -47,17 +49,40 @@ bool IsExpectedFirmware(const QString &version)
     return version.left(6).toUpper() == QLatin1String("VER 03");
 }
 
+// How often a waiting transaction lets the window paint: well above ten frames a second.
+constexpr int IdlePaintMs = 20;
+
 const QString MessagesFile = QStringLiteral("messages.txt");
 const QString SoundsFile = QStringLiteral("sounds.txt");
 
-template <typename Widget>
-Widget *named(Widget *widget, const char *name)
+template <typename Widget> Widget *named(Widget *widget, const char *name)
 {
     widget->setObjectName(QLatin1String(name));
     return widget;
 }
 
 } // namespace
+
+// A whole-panel action under way: a close that comes meanwhile waits for its end.
+class ActionScope
+{
+public:
+    explicit ActionScope(TfContact &window)
+        : m_window(window)
+    {
+        ++m_window.m_actionsRunning;
+    }
+    ~ActionScope()
+    {
+        if (--m_window.m_actionsRunning == 0)
+            m_window.closeWhenIdle();
+    }
+    ActionScope(const ActionScope &) = delete;
+    ActionScope &operator=(const ActionScope &) = delete;
+
+private:
+    TfContact &m_window;
+};
 
 TfContact::TfContact(Startup startup, QWidget *parent)
     : QWidget(parent)
@@ -96,8 +121,15 @@ TfContact::TfContact(Startup startup, QWidget *parent)
     connect(&m_link, &PanelLink::connectedChanged, m_connected, &QCheckBox::setChecked);
     connect(findChild<QPushButton *>(QStringLiteral("Button5")), &QPushButton::clicked, this,
             [this] { Button5Click(); });
-    // A transaction blocks the window; between its reads the window still repaints.
-    m_link.SetIdleHandler([] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
+    // A transaction blocks the window; while it waits, paint and timer events still pass (the
+    // wait dialog's animation among them), never the user's input.
+    m_link.SetIdleHandler([sincePainted = QElapsedTimer()]() mutable {
+        if (sincePainted.isValid() && sincePainted.elapsed() < IdlePaintMs)
+            return;
+        sincePainted.start();
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    });
+    m_log.setFailureHandler([this](const QString &message) { reportLogFailure(message); });
 
     FormCreate();
     // The search for the panel runs once the window is on the screen, so the user sees it work.
@@ -129,8 +161,10 @@ QWidget *TfContact::buildHeader()
     m_connected->setFocusPolicy(Qt::NoFocus);
     m_connected->installEventFilter(this);
 
-    auto *read = named(new QPushButton(QStringLiteral("Прочитать настройки из \"Orvanta\"")), "Button1");
-    auto *write = named(new QPushButton(QStringLiteral("Записать настройки в \"Orvanta\"")), "Button2");
+    auto *read =
+        named(new QPushButton(QStringLiteral("Прочитать настройки из \"Orvanta\"")), "Button1");
+    auto *write =
+        named(new QPushButton(QStringLiteral("Записать настройки в \"Orvanta\"")), "Button2");
     read->setMinimumHeight(32);
     write->setMinimumHeight(32);
     connect(read, &QPushButton::clicked, this, [this] { Button1Click(); });
@@ -165,7 +199,7 @@ QWidget *TfContact::buildFooter()
 void TfContact::FormCreate()
 {
     m_pages->setCurrentIndex(0);
-    LoadWindowState(*this);
+    LoadWindowState(*this, [this](const QString &message) { Dialogs::ShowError(message, this); });
     m_keysPage->AddPlaceholderKeys();
 
     const QString firstArgument = m_startup.arguments.value(0);
@@ -187,11 +221,45 @@ void TfContact::FormDestroy()
         return;
     m_destroyed = true;
     SaveWindowState(*this);
-    try {
-        m_soundPage->SaveLists(MessagesFile, SoundsFile);
-    } catch (const EInOutError &) {
-        // Leaving the program: there is nobody left to tell.
+    // The user's typing in the grid exists nowhere else: a list that cannot be kept is said.
+    const QStringList failures = m_soundPage->SaveLists(MessagesFile, SoundsFile);
+    if (!failures.isEmpty())
+        Dialogs::ShowError(failures.join(QLatin1Char('\n')), this);
+}
+
+void TfContact::closeEvent(QCloseEvent *event)
+{
+    // An exchange runs below this event: the window closes as soon as it is over.
+    if (exchangeRunning()) {
+        m_closeRequested = true;
+        event->ignore();
+        closeWhenIdle();
+        return;
     }
+    FormDestroy();
+    QWidget::closeEvent(event);
+}
+
+void TfContact::closeWhenIdle()
+{
+    if (!m_closeRequested)
+        return;
+    if (exchangeRunning()) {
+        QTimer::singleShot(IdlePaintMs, this, [this] { closeWhenIdle(); });
+        return;
+    }
+    // From the event loop, not from inside the action that has just ended.
+    QTimer::singleShot(0, this, [this] { close(); });
+}
+
+void TfContact::reportLogFailure(const QString &message)
+{
+    // Never a box in the middle of a transaction: it waits until the exchange is over.
+    if (m_link.InExchange()) {
+        QTimer::singleShot(IdlePaintMs, this, [this, message] { reportLogFailure(message); });
+        return;
+    }
+    Dialogs::ShowError(message, this);
 }
 
 void TfContact::applyDebugMode(bool on)
@@ -211,6 +279,7 @@ void TfContact::OpenPort()
 
 void TfContact::Button1Click()
 {
+    ActionScope action(*this);
     std::optional<WaitDialogScope> waiting;
     try {
         OpenPort();
@@ -234,12 +303,14 @@ void TfContact::Button1Click()
     } catch (const std::exception &error) {
         waiting.reset();
         m_link.SetConnected(false);
-        reportExchangeError(QStringLiteral("Ошибка связи с охранной панелью \"Orvanta\":\n\r\n\r"), error);
+        reportExchangeError(QStringLiteral("Ошибка связи с охранной панелью \"Orvanta\":\n\r\n\r"),
+                            error);
     }
 }
 
 void TfContact::Button2Click()
 {
+    ActionScope action(*this);
     WaitDialogScope waiting(this);
     try {
         m_keysPage->WriteKeys();
@@ -249,17 +320,14 @@ void TfContact::Button2Click()
         waiting.close();
     } catch (const std::exception &error) {
         waiting.close();
-        reportExchangeError(QStringLiteral("Ошибка записи в охранную панель \"Orvanta\":\n\r\n\r"), error);
+        reportExchangeError(QStringLiteral("Ошибка записи в охранную панель \"Orvanta\":\n\r\n\r"),
+                            error);
     }
 }
 
 void TfContact::reportExchangeError(const QString &prefix, const std::exception &error)
 {
-    try {
-        m_log.LogExchange(ErrorText(error), true);
-    } catch (const EInOutError &) {
-        // The log is only a record; the user still learns of the error below.
-    }
+    m_log.LogExchange(ErrorText(error), true);
     Dialogs::ShowError(prefix + ErrorText(error), this);
 }
 
@@ -300,6 +368,7 @@ bool TfContact::try_write_eeprom(const QString &value, int n)
 
 void TfContact::CheckConnection()
 {
+    ActionScope action(*this);
     const QString remembered = m_port->currentText();
     Button1Click();
     for (int item = 0; item < m_port->count() && !m_link.Connected(); ++item) {
@@ -330,8 +399,8 @@ bool TfContact::eventFilter(QObject *watched, QEvent *event)
         // The tick shows what the panel answered; a press asks again instead of toggling it.
         if (press)
             xConMouseDown();
-        return press || event->type() == QEvent::MouseButtonRelease
-               || event->type() == QEvent::MouseButtonDblClick;
+        return press || event->type() == QEvent::MouseButtonRelease ||
+               event->type() == QEvent::MouseButtonDblClick;
     }
     if (watched == m_footer && press) {
         Panel59Click();

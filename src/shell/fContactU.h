@@ -29,8 +29,8 @@ class TfContact : public QWidget
 public:
     struct Startup
     {
-        QStringList arguments;     // command-line arguments after the program's name
-        QString executableDir;     // where Config.ini and the sound folder are
+        QStringList arguments;       // command-line arguments after the program's name
+        QString executableDir;       // where Config.ini and the sound folder are
         bool checkConnection = true; // look for the panel once the window is up
     };
 
@@ -71,6 +71,7 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     QWidget *buildHeader();
@@ -79,6 +80,11 @@ private:
     void readMemoryUsage();
     // Logs the error that ended a whole-panel action and shows it after the prefix.
     void reportExchangeError(const QString &prefix, const std::exception &error);
+    void reportLogFailure(const QString &message);
+    bool exchangeRunning() const { return m_link.InExchange() || m_actionsRunning > 0; }
+    // Carries out a close that came during an exchange, once the exchange is over.
+    void closeWhenIdle();
+    friend class ActionScope;
 
     Startup m_startup;
     AppConfig m_config;
@@ -89,10 +95,12 @@ private:
     bool m_uploadStopRequested = false;
     int m_usedSeconds = 0;
     bool m_destroyed = false;
+    int m_actionsRunning = 0;      // whole-panel actions under way, which a close must not cut
+    bool m_closeRequested = false; // the user closed the window during an exchange
 
-    QComboBox *m_port = nullptr;  // cb1
+    QComboBox *m_port = nullptr;      // cb1
     QCheckBox *m_connected = nullptr; // xCon
-    QTabWidget *m_pages = nullptr; // PageControl1
+    QTabWidget *m_pages = nullptr;    // PageControl1
     SoundPage *m_soundPage = nullptr;
     KeysPage *m_keysPage = nullptr;
     GeneralPage *m_generalPage = nullptr;

@@ -1,9 +1,18 @@
 #include "fWaitU.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QProgressBar>
+#include <QThread>
+#include <QWindow>
 
 namespace orvanta {
+
+namespace {
+
+constexpr int ExposeWaitMs = 1000;
+
+} // namespace
 
 TfWait::TfWait(QWidget *owner)
     : QDialog(owner, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint)
@@ -25,8 +34,16 @@ WaitDialogScope::WaitDialogScope(QWidget *owner)
         owner->repaint();
     m_dialog = new TfWait(owner);
     m_dialog->show();
+    // The window manager maps the dialog in its own time: wait until it is on the screen, so
+    // that it is drawn before the exchange starts, but never for long.
+    QElapsedTimer waited;
+    waited.start();
+    while (!(m_dialog->windowHandle() && m_dialog->windowHandle()->isExposed()) &&
+           waited.elapsed() < ExposeWaitMs) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
+        QThread::msleep(5);
+    }
     m_dialog->repaint();
-    // Let the dialog reach the screen before the exchange blocks the window thread.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 

@@ -1,5 +1,6 @@
 #include "SoundPage.h"
 
+#include "Errors.h"
 #include "PanelMemory.h"
 
 #include <QCheckBox>
@@ -21,8 +22,7 @@ namespace orvanta {
 
 namespace {
 
-template <typename Widget>
-Widget *named(Widget *widget, const char *name)
+template <typename Widget> Widget *named(Widget *widget, const char *name)
 {
     widget->setObjectName(QLatin1String(name));
     return widget;
@@ -198,8 +198,9 @@ void SoundPage::LoadLists(const QString &messagesPath, const QString &soundsPath
     SetCell(2, 0, QStringLiteral("Адрес"));
 }
 
-void SoundPage::SaveLists(const QString &messagesPath, const QString &soundsPath) const
+QStringList SoundPage::SaveLists(const QString &messagesPath, const QString &soundsPath) const
 {
+    QStringList failures;
     const QString paths[2] = {messagesPath, soundsPath};
     for (int column = 0; column < 2; ++column) {
         // A list that exists but could not be read is left alone, never replaced by empty rows.
@@ -208,8 +209,13 @@ void SoundPage::SaveLists(const QString &messagesPath, const QString &soundsPath
         SoundListColumn list = m_lists[column];
         for (int row = 0; row < Rows; ++row)
             list.cells[row] = Cell(column, row);
-        WriteSoundList(paths[column], list);
+        try {
+            WriteSoundList(paths[column], list);
+        } catch (const EInOutError &error) {
+            failures += ErrorText(error);
+        }
     }
+    return failures;
 }
 
 QString SoundPage::SoundPath(int row) const

@@ -33,8 +33,9 @@ public:
     // Column 0 from the messages list, column 1 from the sounds list, "Адрес" over column 2.
     // Throws EInOutError when a list cannot be read.
     void LoadLists(const QString &messagesPath, const QString &soundsPath);
-    // Writes both lists back; a failure on the first skips the second. Throws EInOutError.
-    void SaveLists(const QString &messagesPath, const QString &soundsPath) const;
+    // Writes both lists back, each on its own: one that cannot be written leaves the other
+    // written. Returns the messages of the failures, each naming its file and the reason.
+    QStringList SaveLists(const QString &messagesPath, const QString &soundsPath) const;
 
     // The grid's cell selection: remembers the row in Panel4 and loads the row's wave file.
     // Returns whether the cell may be selected.
@@ -61,8 +62,8 @@ private:
     SoundListColumn m_lists[2]; // remembers each list's encoding for writing back
     bool m_loaded[2] = {false, false};
     QGroupBox *m_debugGroup = nullptr;
-    QLabel *m_rowNumber = nullptr; // Panel4
-    QLabel *m_usage = nullptr;     // EepL
+    QLabel *m_rowNumber = nullptr;      // Panel4
+    QLabel *m_usage = nullptr;          // EepL
     QProgressBar *m_usageBar = nullptr; // EepPB
     QTableWidget *m_grid = nullptr;
 };

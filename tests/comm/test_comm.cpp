@@ -25,8 +25,7 @@ struct PanelPortOnPty
     }
 };
 
-template <typename Action>
-EDeviceError CatchDeviceError(Action action)
+template <typename Action> EDeviceError CatchDeviceError(Action action)
 {
     try {
         action();
@@ -160,6 +159,13 @@ TEST(CommSettings, DeviceNamesMapToPaths)
     EXPECT_EQ(DefaultDevicePath("/dev/pts/3"), "/dev/pts/3");
     EXPECT_EQ(DefaultDevicePath("ttyUSB0"), "/dev/ttyUSB0");
     EXPECT_EQ(DefaultDevicePath("COM0"), "/dev/COM0");
+    // A number beyond any counter is no port: it fails to open like any missing device.
+    EXPECT_EQ(DefaultDevicePath("COM99999999999999999999"), "/dev/COM99999999999999999999");
+    TXComm comm;
+    comm.SetDeviceName("COM99999999999999999999");
+    const EDeviceError error = CatchDeviceError([&] { comm.OpenDevice(); });
+    EXPECT_EQ(error.ErrorCode, 65535);
+    EXPECT_STREQ(error.what(), "Cannot open device COM99999999999999999999");
 }
 
 // --- Opening and closing ------------------------------------------------------------------------
@@ -278,7 +284,8 @@ TEST(CommOpen, LockCounting)
     EXPECT_EQ(port.comm.LockCount(), 0);
 }
 
-// --- Transfers ------------------------------------------------------------------------------------
+// --- Transfers
+// ------------------------------------------------------------------------------------
 
 TEST(CommTransfer, CountZeroAndClosedPort)
 {
@@ -304,6 +311,29 @@ TEST(CommTransfer, ReadWithNothingArrivingEndsJustAfterTheTimeout)
     const uint32_t elapsed = TCustomComm::GetTicks() - start;
     EXPECT_GT(elapsed, 100u);
     EXPECT_LT(elapsed, 1000u); // generous: only catches a read that never ends
+}
+
+// A clock that stands at the time-out when the read looks at it, and has passed it by 5 ms when
+// the read works out how long to wait: a stalled machine between the two looks.
+uint32_t stallingClockCalls = 0;
+uint32_t StallingClock()
+{
+    const uint32_t readings[] = {1000, 1100, 1105};
+    return stallingClockCalls < 3 ? readings[stallingClockCalls++] : 1200;
+}
+
+TEST(CommTransfer, ClockPassingTheTimeoutBetweenTwoLooksEndsTheRead)
+{
+    PanelPortOnPty port;
+    ASSERT_TRUE(port.comm.OpenDevice());
+    TCustomComm::SetTickClock(StallingClock);
+    char buffer[4];
+    const auto start = std::chrono::steady_clock::now();
+    const uint32_t got = port.comm.ReadData(buffer, sizeof buffer, 100);
+    const auto waited = std::chrono::steady_clock::now() - start;
+    TCustomComm::SetTickClock(nullptr);
+    EXPECT_EQ(got, 0u);
+    EXPECT_LT(waited, std::chrono::seconds(30)); // a wrapped wait would last a minute
 }
 
 TEST(CommTransfer, ReadGoesOnPastTheTimeoutWhileBytesAreWaiting)

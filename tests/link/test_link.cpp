@@ -7,6 +7,7 @@
 #include "PanelServer.h"
 #include "PtyPair.h"
 #include "QtPrinters.h"
+#include "XComErr.h"
 
 #include <QDate>
 #include <QDir>
@@ -130,10 +131,9 @@ TEST(Transaction, UnansweredCommand)
     EXPECT_EQ(f.exchange(QStringLiteral("+v")), QString());
     EXPECT_GE(TCustomComm::GetTicks() - start, 300u);
     EXPECT_FALSE(f.link.Connected());
-    EXPECT_EQ(f.lines().mid(1),
-              (QStringList{"#error #", "#error #", "#error #",
-                           "#Не смогли отправить команду { +v } с попытки № 1 #",
-                           "#Отмена отправки команды { +v }  #", ""}));
+    EXPECT_EQ(f.lines().mid(1), (QStringList{"#error #", "#error #", "#error #",
+                                             "#Не смогли отправить команду { +v } с попытки № 1 #",
+                                             "#Отмена отправки команды { +v }  #", ""}));
 }
 
 TEST(Transaction, LowerCaseOkIsNoAcceptance)
@@ -185,8 +185,10 @@ TEST(Transaction, AttemptsAndBudgets)
     // A second attempt sends again at once and is accepted on the first attempt's late reply.
     EXPECT_EQ(f.exchange(QStringLiteral("+v"), 2), Version);
     EXPECT_EQ(f.panel.commands(), (std::vector<std::string>{"+v", "+v"}));
-    EXPECT_TRUE(f.lines().contains(QStringLiteral("#Не смогли отправить команду { +v } с попытки № 1 #")));
-    EXPECT_TRUE(f.lines().contains(QStringLiteral("#Успешно отправили команду { +v } с попытки № 2 #")));
+    EXPECT_TRUE(
+        f.lines().contains(QStringLiteral("#Не смогли отправить команду { +v } с попытки № 1 #")));
+    EXPECT_TRUE(
+        f.lines().contains(QStringLiteral("#Успешно отправили команду { +v } с попытки № 2 #")));
     std::this_thread::sleep_for(std::chrono::milliseconds(500)); // the second reply drains
     char drain[100];
     f.comm.ReadData(drain, sizeof drain, 50);
@@ -223,16 +225,29 @@ TEST(Transaction, ClosedPortSendsNothing)
     EXPECT_FALSE(QFile::exists(f.log.path())); // a failed open logs nothing
 }
 
-TEST(Transaction, ErrorsPassThroughAndTheExchangeEnds)
+TEST(Transaction, PortErrorsPassThroughAndTheExchangeEnds)
 {
-    PanelFixture f;
-    f.panel.stop();
-    QFile::remove(f.log.path());
-    QDir(f.folder.path()).mkdir(QStringLiteral("log.txt")); // a folder where the log should be
-    f.panel.setFaults({});
-    EXPECT_THROW(f.exchange(QStringLiteral("+v")), EInOutError);
+    PanelFaults unplugged;
+    unplugged.hangUpAfter = 1;
+    PanelFixture f(unplugged);
+    EXPECT_EQ(f.exchange(QStringLiteral("+v")), Version);
+    EXPECT_THROW(f.exchange(QStringLiteral("+v")), EDeviceError);
     EXPECT_FALSE(f.link.InExchange());
     EXPECT_EQ(f.comm.LockCount(), 0);
+}
+
+TEST(Transaction, UnwritableLogIsReportedOnceAndNeverEndsTheExchange)
+{
+    PanelFixture f;
+    QFile::remove(f.log.path());
+    QDir(f.folder.path()).mkdir(QStringLiteral("log.txt")); // a folder where the log should be
+    QStringList reports;
+    f.log.setFailureHandler([&](const QString &message) { reports += message; });
+    EXPECT_EQ(f.exchange(QStringLiteral("+v")), Version);
+    EXPECT_EQ(f.exchange(QStringLiteral("+v")), Version);
+    EXPECT_TRUE(f.link.Connected());
+    ASSERT_EQ(reports.size(), 1);
+    EXPECT_TRUE(reports[0].contains(f.log.path()));
 }
 
 TEST(ExchangeLog, EntryFormats)
@@ -264,9 +279,15 @@ TEST(ExchangeLog, LongCommandsAreCut)
     const QString thirty = QStringLiteral("+E") + QString(28, QLatin1Char('0'));
     f.exchange(thirty);
     f.exchange(thirty.left(29));
+    f.exchange(QStringLiteral("+T01%1ABC")); // taken literally, not as a place for an argument
     const QStringList lines = f.lines();
-    EXPECT_TRUE(lines.contains(QStringLiteral("#Отмена отправки команды { %1..... }  #").arg(thirty)));
-    EXPECT_TRUE(lines.contains(QStringLiteral("#Отмена отправки команды { %1 }  #").arg(thirty.left(29))));
+    EXPECT_TRUE(lines.contains(
+        QStringLiteral("#Не смогли отправить команду { +T01%1ABC } с попытки № 1 #")));
+    EXPECT_TRUE(lines.contains(QStringLiteral("#Отмена отправки команды { +T01%1ABC }  #")));
+    EXPECT_TRUE(
+        lines.contains(QStringLiteral("#Отмена отправки команды { %1..... }  #").arg(thirty)));
+    EXPECT_TRUE(
+        lines.contains(QStringLiteral("#Отмена отправки команды { %1 }  #").arg(thirty.left(29))));
 }
 
 TEST(ExchangeLog, NothingOutsideDebugMode)

@@ -2,7 +2,9 @@
 #include "KeyCode.h"
 #include "KeysPage.h"
 #include "WindowFixture.h"
+#include "XComErr.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
@@ -23,11 +25,14 @@ struct KeysFixture : PanelWindowFixture
 
 TEST(KeyCodes, ByteOrderReversal)
 {
-    EXPECT_EQ(ReverseKeyBytes(QStringLiteral("0123456789abcdef")), QStringLiteral("efcdab8967452301"));
-    EXPECT_EQ(ReverseKeyBytes(QStringLiteral("efcdab8967452301")), QStringLiteral("0123456789abcdef"));
+    EXPECT_EQ(ReverseKeyBytes(QStringLiteral("0123456789abcdef")),
+              QStringLiteral("efcdab8967452301"));
+    EXPECT_EQ(ReverseKeyBytes(QStringLiteral("efcdab8967452301")),
+              QStringLiteral("0123456789abcdef"));
     EXPECT_EQ(ReverseKeyBytes(QStringLiteral("1A2B")), QStringLiteral("2B1A000000000000"));
     EXPECT_EQ(ReverseKeyBytes(QStringLiteral("1234")), QStringLiteral("3412000000000000"));
-    EXPECT_EQ(ReverseKeyBytes(QStringLiteral("0123456789ABCDEF9999")), QStringLiteral("EFCDAB8967452301"));
+    EXPECT_EQ(ReverseKeyBytes(QStringLiteral("0123456789ABCDEF9999")),
+              QStringLiteral("EFCDAB8967452301"));
     EXPECT_EQ(ReverseKeyBytes(QString()), QStringLiteral("0000000000000000"));
     EXPECT_EQ(KeySlotCommand(0), QStringLiteral("+T00"));
     EXPECT_EQ(KeySlotCommand(3, QStringLiteral("AB")), QStringLiteral("+T03AB"));
@@ -41,15 +46,18 @@ TEST(KeysPage, PlaceholdersAndTheListLayout)
     EXPECT_EQ(f.list->horizontalHeaderItem(1)->text(), QStringLiteral("Ключ"));
     EXPECT_EQ(f.list->item(2, 0)->text(), QStringLiteral("3"));
     EXPECT_EQ(f.keys.KeyCode(3), QStringLiteral("4242424242424242"));
-    EXPECT_EQ(f.child<QPushButton>(QStringLiteral("Button3"))->text(), QStringLiteral("Чтение ключа"));
+    EXPECT_EQ(f.child<QPushButton>(QStringLiteral("Button3"))->text(),
+              QStringLiteral("Чтение ключа"));
+    EXPECT_EQ(f.list->currentRow(), 0); // the capture has a target from the start
     // Picking the number selects the row's code.
     f.list->setCurrentCell(1, 0);
     EXPECT_EQ(f.list->currentColumn(), 1);
 
     // Written before any read: the placeholders, turned round.
     f.keys.WriteKeys();
-    EXPECT_EQ(f.commands(), (std::vector<std::string>{"+T014242424242424242", "+T024242424242424242",
-                                                      "+T034242424242424242", "+T044242424242424242"}));
+    EXPECT_EQ(f.commands(),
+              (std::vector<std::string>{"+T014242424242424242", "+T024242424242424242",
+                                        "+T034242424242424242", "+T044242424242424242"}));
 }
 
 TEST(KeysPage, ReadThenWriteSendsBackWhatWasRead)
@@ -67,9 +75,35 @@ TEST(KeysPage, ReadThenWriteSendsBackWhatWasRead)
     EXPECT_EQ(f.keys.KeyCode(3), QStringLiteral("0000000000000000"));
     f.keys.WriteKeys();
     // Each slot gets back exactly the digits it gave, in the panel's letter case.
-    EXPECT_EQ(f.commands(), (std::vector<std::string>{"+T01", "+T02", "+T03", "+T04",
-                                                      "+T01efcdab8967452301", "+T02a1b2c3d4e5f60718",
-                                                      "+T030000000000000000", "+T040000000000000000"}));
+    EXPECT_EQ(f.commands(),
+              (std::vector<std::string>{"+T01", "+T02", "+T03", "+T04", "+T01efcdab8967452301",
+                                        "+T02a1b2c3d4e5f60718", "+T030000000000000000",
+                                        "+T040000000000000000"}));
+}
+
+TEST(KeysPage, ReadEndedEarlyKeepsASelectionAndWritesOnlyTheRowsItFilled)
+{
+    KeysFixture f;
+    f.list->setCurrentCell(2, 1);
+    f.keys.ReadKeys();
+    EXPECT_EQ(f.list->currentRow(), 2); // the selected row is kept across a read
+
+    sim::PanelFaults unplugged;
+    unplugged.hangUpAfter = 2;
+    f.panel.setFaults(unplugged);
+    EXPECT_THROW(f.keys.ReadKeys(), EDeviceError);
+    ASSERT_EQ(f.list->rowCount(), 2);
+    EXPECT_EQ(f.list->currentRow(), 0); // row 3 is gone: row 1 is the capture's target
+
+    // Slots 3 and 4 were never read: the write leaves them as the panel holds them.
+    sim::PanelServer second;
+    const QString path = QString::fromStdString(second.openPseudoTerminal());
+    second.start();
+    f.child<QComboBox>(QStringLiteral("cb1"))->setCurrentText(path);
+    f.window->OpenPort();
+    f.keys.WriteKeys();
+    EXPECT_EQ(second.commands(),
+              (std::vector<std::string>{"+T010000000000000000", "+T020000000000000000"}));
 }
 
 TEST(KeysPage, CaptureReplacesTheSelectedRowOnly)
@@ -100,5 +134,6 @@ TEST(KeysPage, CaptureWithoutAKeyWritesZeros)
     f.keys.Button3Click(); // listens the whole five seconds
     EXPECT_EQ(f.child<QLineEdit>(QStringLiteral("e1"))->text(), QStringLiteral("0000000000000000"));
     EXPECT_EQ(f.keys.KeyCode(4), QStringLiteral("0000000000000000"));
-    EXPECT_EQ(f.child<QPushButton>(QStringLiteral("Button3"))->text(), QStringLiteral("Чтение ключа"));
+    EXPECT_EQ(f.child<QPushButton>(QStringLiteral("Button3"))->text(),
+              QStringLiteral("Чтение ключа"));
 }

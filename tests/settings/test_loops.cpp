@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <gtest/gtest.h>
 
 using namespace orvanta;
@@ -36,7 +37,8 @@ struct LoopsFixture : PanelWindowFixture
         for (int loop = 1; loop <= 8; ++loop)
             for (int number : {loop, 8 + loop, 16 + loop, 184 + loop})
                 all.push_back(box(QStringLiteral("CheckBox%1").arg(number)));
-        for (const char *name : {"ohrana", "ps", "sn", "not_tm", "brb_rez", "brb_osn", "xrele", "xwork"})
+        for (const char *name :
+             {"ohrana", "ps", "sn", "not_tm", "brb_rez", "brb_osn", "xrele", "xwork"})
             all.push_back(box(QLatin1String(name)));
         return all;
     }
@@ -70,13 +72,19 @@ TEST(HexRecord, PairsAndRecords)
     EXPECT_EQ(HexPairToInt(QStringLiteral("0a")), 10);
     EXPECT_EQ(HexPairToInt(QStringLiteral("FF")), 255);
     EXPECT_EQ(HexPairToInt(QStringLiteral("f")), 15);
-    EXPECT_EQ(conversionError([] { HexPairToInt(QString()); }), QStringLiteral("'$' is not a valid integer value"));
-    EXPECT_EQ(conversionError([] { HexPairToInt(QStringLiteral("zz")); }), QStringLiteral("'$zz' is not a valid integer value"));
-    EXPECT_EQ(conversionError([] { HexPairToInt(QStringLiteral("-1")); }), QStringLiteral("'$-1' is not a valid integer value"));
+    EXPECT_EQ(conversionError([] { HexPairToInt(QString()); }),
+              QStringLiteral("'$' is not a valid integer value"));
+    EXPECT_EQ(conversionError([] { HexPairToInt(QStringLiteral("zz")); }),
+              QStringLiteral("'$zz' is not a valid integer value"));
+    EXPECT_EQ(conversionError([] { HexPairToInt(QStringLiteral("-1")); }),
+              QStringLiteral("'$-1' is not a valid integer value"));
 
-    EXPECT_EQ(DecodeHexRecord(QStringLiteral("0102040810"), 5), (std::vector<uint8_t>{1, 2, 4, 8, 16}));
-    EXPECT_EQ(DecodeHexRecord(QStringLiteral("010204081"), 5), (std::vector<uint8_t>{1, 2, 4, 8, 1}));
-    EXPECT_EQ(DecodeHexRecord(QStringLiteral("0102040810ZZ"), 5).size(), 5u); // past the record: ignored
+    EXPECT_EQ(DecodeHexRecord(QStringLiteral("0102040810"), 5),
+              (std::vector<uint8_t>{1, 2, 4, 8, 16}));
+    EXPECT_EQ(DecodeHexRecord(QStringLiteral("010204081"), 5),
+              (std::vector<uint8_t>{1, 2, 4, 8, 1}));
+    EXPECT_EQ(DecodeHexRecord(QStringLiteral("0102040810ZZ"), 5).size(),
+              5u); // past the record: ignored
     EXPECT_EQ(conversionError([] { DecodeHexRecord(QStringLiteral("01020408"), 5); }),
               QStringLiteral("'$' is not a valid integer value"));
     EXPECT_EQ(EncodeHexRecord({0, 0x7d, 0xfa, 0xFF}), QStringLiteral("007dfaff"));
@@ -90,7 +98,8 @@ TEST(LoopsPage, RecordSetsExactlyItsBoxes)
     f.window->Link().Query(QStringLiteral("+K0102040810"));
     f.setAll(true);
     f.window->Loops().ReadSHClick();
-    EXPECT_EQ(f.checkedNames(), (QStringList{"CheckBox18", "CheckBox189", "CheckBox3", "CheckBox9", "not_tm"}));
+    EXPECT_EQ(f.checkedNames(),
+              (QStringList{"CheckBox18", "CheckBox189", "CheckBox3", "CheckBox9", "not_tm"}));
 
     f.window->Link().Query(QStringLiteral("+KFFFFFFFFFF"));
     f.window->Loops().ReadSHClick();
@@ -106,13 +115,15 @@ TEST(LoopsPage, WriteSendsTwelveLowerCaseCharacters)
     f.setAll(false);
     f.window->Loops().WriteSHClick();
     f.setAll(true);
-    f.box(QStringLiteral("CheckBox9"))->setEnabled(false); // disabled boxes are written all the same
+    f.box(QStringLiteral("CheckBox9"))
+        ->setEnabled(false); // disabled boxes are written all the same
     f.window->Loops().WriteSHClick();
     f.setAll(false);
     f.box(QStringLiteral("CheckBox16"))->setChecked(true); // loop 8 closing: bit 7 of byte 1
     f.box(QStringLiteral("xwork"))->setChecked(true);
     f.window->Loops().WriteSHClick();
-    EXPECT_EQ(f.commands(), (std::vector<std::string>{"+K0000000000", "+Kffffffffff", "+K8000008000"}));
+    EXPECT_EQ(f.commands(),
+              (std::vector<std::string>{"+K0000000000", "+Kffffffffff", "+K8000008000"}));
 }
 
 TEST(LoopsPage, NoValueDisablesAndKeepsMarks)
@@ -143,7 +154,8 @@ TEST(LoopsPage, BadValueChangesNothing)
 
     f.panelValue(std::string("010204081"));
     f.window->Loops().ReadSHClick();
-    EXPECT_EQ(f.checkedNames(), (QStringList{"CheckBox18", "CheckBox185", "CheckBox3", "CheckBox9", "not_tm"}));
+    EXPECT_EQ(f.checkedNames(),
+              (QStringList{"CheckBox18", "CheckBox185", "CheckBox3", "CheckBox9", "not_tm"}));
 }
 
 TEST(LoopsPage, CaptionsAndDebugButtons)
@@ -153,21 +165,30 @@ TEST(LoopsPage, CaptionsAndDebugButtons)
     QStringList captions;
     for (QLabel *label : f.window->Loops().findChildren<QLabel *>())
         captions += label->text();
-    for (const char *caption : {"Замыкание", "Размыкание", "24", "Нормально замкнут", "Шлейф 1", "Шлейф 8"})
+    for (const char *caption :
+         {"Замыкание", "Размыкание", "24", "Нормально замкнут", "Шлейф 1", "Шлейф 8"})
         EXPECT_TRUE(captions.contains(QString::fromUtf8(caption))) << caption;
-    EXPECT_EQ(f.child<QPushButton>(QStringLiteral("WriteSH"))->text(), QStringLiteral("Записать в устройство"));
+    EXPECT_EQ(f.child<QPushButton>(QStringLiteral("WriteSH"))->text(),
+              QStringLiteral("Записать в устройство"));
     EXPECT_EQ(f.child<QPushButton>(QStringLiteral("ReadSH"))->text(), QStringLiteral("Прочитать"));
     EXPECT_FALSE(f.child<QPushButton>(QStringLiteral("ReadSH"))->isVisibleTo(&f.window->Loops()));
 
     LoopsFixture debug(sim::PanelState{}, {QStringLiteral("DEBUG")});
     debug.window->show();
-    EXPECT_TRUE(debug.child<QPushButton>(QStringLiteral("ReadSH"))->isVisibleTo(&debug.window->Loops()));
-    EXPECT_TRUE(debug.child<QPushButton>(QStringLiteral("WriteSH"))->isVisibleTo(&debug.window->Loops()));
+    EXPECT_TRUE(
+        debug.child<QPushButton>(QStringLiteral("ReadSH"))->isVisibleTo(&debug.window->Loops()));
+    EXPECT_TRUE(
+        debug.child<QPushButton>(QStringLiteral("WriteSH"))->isVisibleTo(&debug.window->Loops()));
+    debug.child<QTabWidget>(QStringLiteral("PageControl1"))
+        ->setCurrentWidget(&debug.window->Loops());
+    EXPECT_EQ(debug.rowSteps({9, 10, 11, 12, 13, 14, 15, 16}).size(),
+              1u); // the buttons stretch no row
     // A bad record read from the debug button ends in an error box.
     debug.panelValue(std::string("zz"));
     debug.child<QPushButton>(QStringLiteral("ReadSH"))->click();
     ASSERT_FALSE(debug.dialogs.boxes.empty());
-    EXPECT_EQ(debug.dialogs.boxes.back().second, QStringLiteral("'$zz' is not a valid integer value"));
+    EXPECT_EQ(debug.dialogs.boxes.back().second,
+              QStringLiteral("'$zz' is not a valid integer value"));
 }
 
 TEST(GeneralPage, CaptionsInOrder)

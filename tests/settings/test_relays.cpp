@@ -5,7 +5,10 @@
 #include "WindowFixture.h"
 
 #include <QCheckBox>
+#include <QFocusEvent>
 #include <QLineEdit>
+#include <QTabWidget>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace orvanta;
@@ -15,9 +18,13 @@ namespace {
 
 struct RelaysFixture : PanelWindowFixture
 {
+    using PanelWindowFixture::PanelWindowFixture;
     RelaysPage &relays = window->Relays();
 
-    QCheckBox *box(int number) const { return child<QCheckBox>(QStringLiteral("CheckBox%1").arg(number)); }
+    QCheckBox *box(int number) const
+    {
+        return child<QCheckBox>(QStringLiteral("CheckBox%1").arg(number));
+    }
     // The numbers of the checked (or, with enabled, the disabled) boxes among 25 to 184.
     std::vector<int> numbers(bool disabled = false) const
     {
@@ -105,7 +112,8 @@ TEST(RelaysPage, BadRecordEndsTheRead)
     f.panel.clearTranscript();
     f.values("+L", std::string("0a0bzz"));
     EXPECT_THROW(f.relays.Button8Click(), EConvertError);
-    EXPECT_EQ(f.onTimes(), (QStringList{"20", "22", "0", "0", "0"})); // the fields before it are set
+    EXPECT_EQ(f.onTimes(),
+              (QStringList{"20", "22", "0", "0", "0"})); // the fields before it are set
 }
 
 TEST(RelaysPage, WriteSendsRulesThenOnTimes)
@@ -116,8 +124,9 @@ TEST(RelaysPage, WriteSendsRulesThenOnTimes)
     f.box(153)->setChecked(true); // disabled boxes are written all the same
     f.setOnTimes({"0", "1", "7", "250", "500"});
     f.relays.Button22Click();
-    EXPECT_EQ(f.commands(), (std::vector<std::string>{"+k0100000000", "+k0200000000", "+k0300000000",
-                                                      "+k0400000000", "+k0501000080", "+L0000037dfa"}));
+    EXPECT_EQ(f.commands(),
+              (std::vector<std::string>{"+k0100000000", "+k0200000000", "+k0300000000",
+                                        "+k0400000000", "+k0501000080", "+L0000037dfa"}));
 
     // Seven seconds come back as six.
     f.relays.Button8Click();
@@ -134,9 +143,34 @@ TEST(RelaysPage, EmptyFieldStopsBeforeTheTimes)
     } catch (const EConvertError &error) {
         EXPECT_EQ(ErrorText(error), QStringLiteral("'' is not a valid integer value"));
     }
-    const auto sent = f.commands();
-    ASSERT_EQ(sent.size(), 5u);
-    EXPECT_EQ(sent.back(), "+k0500000000");
+    EXPECT_TRUE(f.commands().empty()); // nothing half-written
     EXPECT_THROW(StrToInt(QStringLiteral("12 ")), EConvertError);
     EXPECT_EQ(StrToInt(QStringLiteral(" 12")), 12);
+}
+
+TEST(RelaysPage, DebugButtonsKeepTheSubRowsEven)
+{
+    RelaysFixture f(sim::PanelState{}, {QStringLiteral("DEBUG")});
+    f.window->show();
+    f.child<QTabWidget>(QStringLiteral("PageControl1"))->setCurrentWidget(&f.relays);
+    // Relay 1 "вкл": closing and opening of loops 1 and 2, row by row.
+    EXPECT_EQ(f.rowSteps({25, 33, 26, 34, 27}).size(), 1u);
+}
+
+TEST(RelaysPage, OnTimeNeverLeavesItsRange)
+{
+    RelaysFixture f;
+    QLineEdit *field = f.relays.OnTime(1);
+    field->clear();
+    QTest::keyClicks(field, QStringLiteral("999"));
+    QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
+    QCoreApplication::sendEvent(field, &leave); // leaving the field brings it back to the top
+    EXPECT_EQ(field->text(), QStringLiteral("500"));
+
+    // What a read shows (up to 510) is written back; a time no byte holds stops the write.
+    f.setOnTimes({"510", "0", "0", "0", "0"});
+    EXPECT_EQ(f.relays.EncodeOnTimes(), QStringLiteral("ff00000000"));
+    f.setOnTimes({"0", "0", "999", "0", "0"});
+    EXPECT_THROW(f.relays.Button22Click(), EConvertError);
+    EXPECT_TRUE(f.commands().empty());
 }

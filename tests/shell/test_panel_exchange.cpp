@@ -9,10 +9,13 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace orvanta;
@@ -49,8 +52,9 @@ TEST(WholePanel, ReadInItsOrder)
 {
     ExchangeFixture f;
     f.window->Button1Click();
-    EXPECT_EQ(f.commands(), (Commands{"+v", "+T01", "+T02", "+T03", "+T04", "+v", "+Q", "+k01", "+k02",
-                                      "+k03", "+k04", "+k05", "+L", "+K", "+E6c", "+E6d", "+v"}));
+    EXPECT_EQ(f.commands(),
+              (Commands{"+v", "+T01", "+T02", "+T03", "+T04", "+v", "+Q", "+k01", "+k02", "+k03",
+                        "+k04", "+k05", "+L", "+K", "+E6c", "+E6d", "+v"}));
     EXPECT_TRUE(f.connected());
     EXPECT_EQ(f.text("xver"), QStringLiteral("VER 03.07 ORVANTA GSM"));
     EXPECT_EQ(f.text("xpass"), QStringLiteral("12345"));
@@ -59,15 +63,43 @@ TEST(WholePanel, ReadInItsOrder)
     EXPECT_EQ(f.window->findChild<TfWait *>(), nullptr);
 }
 
+TEST(WholePanel, CloseDuringTheReadWaitsForItsEnd)
+{
+    ExchangeFixture f;
+    f.faults([](sim::PanelFaults &slow) { slow.delayMs = 30; });
+    f.window->show();
+    QTimer::singleShot(100, f.window.get(), [&] { f.window->close(); });
+    f.window->Button1Click();
+    EXPECT_EQ(f.commands().size(), 17u); // the read ran to its end
+    EXPECT_TRUE(f.window->isVisible());
+    QTest::qWait(50); // no click needed: the window closes on its own
+    EXPECT_FALSE(f.window->isVisible());
+}
+
+TEST(WholePanel, UnwritableDebugLogIsReportedOnceAndTheReadGoesOn)
+{
+    ExchangeFixture f(sim::PanelState{}, {QStringLiteral("DEBUG")});
+    QFile::remove(QStringLiteral("log.txt"));
+    QDir().mkdir(QStringLiteral("log.txt")); // a folder where the log should be
+    f.window->Button1Click();
+    EXPECT_TRUE(f.connected());
+    EXPECT_EQ(f.commands().back(), "+v");
+    QTest::qWait(50);
+    ASSERT_EQ(f.dialogs.boxes.size(), 1u);
+    EXPECT_TRUE(
+        f.dialogs.boxes[0].second.startsWith(QStringLiteral("Ошибка записи в файл log.txt")));
+}
+
 TEST(WholePanel, WriteInItsOrder)
 {
     ExchangeFixture f;
     f.child<QLineEdit>(QStringLiteral("xpass"))->setText(QStringLiteral("12"));
     f.window->Button2Click();
-    EXPECT_EQ(f.commands(), (Commands{"+T014242424242424242", "+T024242424242424242", "+T034242424242424242",
-                                      "+T044242424242424242", "+K0000000000", "+k0100000000", "+k0200000000",
-                                      "+k0300000000", "+k0400000000", "+k0500000000", "+L0000000000",
-                                      "+Q0102050505"}));
+    EXPECT_EQ(
+        f.commands(),
+        (Commands{"+T014242424242424242", "+T024242424242424242", "+T034242424242424242",
+                  "+T044242424242424242", "+K0000000000", "+k0100000000", "+k0200000000",
+                  "+k0300000000", "+k0400000000", "+k0500000000", "+L0000000000", "+Q0102050505"}));
     f.panel.clearTranscript();
     f.window->Button1Click();
     EXPECT_EQ(f.text("xpass"), QStringLiteral("12555")); // the padded password, five characters
@@ -106,18 +138,21 @@ TEST(WholePanel, BadRecordIsReportedAndEndsTheRead)
     ASSERT_EQ(f.dialogs.boxes.size(), 1u);
     EXPECT_EQ(f.dialogs.boxes[0].first, Dialogs::Kind::Error);
     EXPECT_EQ(f.dialogs.boxes[0].second,
-              QStringLiteral("Ошибка связи с охранной панелью \"Orvanta\":\n\r\n\r'$ZZ' is not a valid integer value"));
+              QStringLiteral("Ошибка связи с охранной панелью \"Orvanta\":\n\r\n\r'$ZZ' is not a "
+                             "valid integer value"));
     EXPECT_FALSE(f.connected());
     EXPECT_EQ(f.window->findChild<TfWait *>(), nullptr);
     EXPECT_EQ(f.commands().back(), "+K"); // nothing after the failed record
 
-    // A field that is no number ends the write before the times and the password.
+    // A field that is no number ends the write before the relay records and the password.
     f.panel.clearTranscript();
     f.child<QLineEdit>(QStringLiteral("k2"))->clear();
     f.window->Button2Click();
-    EXPECT_EQ(f.dialogs.boxes.back().second,
-              QStringLiteral("Ошибка записи в охранную панель \"Orvanta\":\n\r\n\r'' is not a valid integer value"));
-    EXPECT_EQ(f.commands().back(), "+k0500000000");
+    EXPECT_EQ(
+        f.dialogs.boxes.back().second,
+        QStringLiteral(
+            "Ошибка записи в охранную панель \"Orvanta\":\n\r\n\r'' is not a valid integer value"));
+    EXPECT_EQ(f.commands().back(), "+K0000000000");
 }
 
 TEST(WholePanel, MemoryUsage)
@@ -187,7 +222,8 @@ TEST(ConnectionCheck, NoPanelAnywhere)
     EXPECT_EQ(f.port()->currentText(), QStringLiteral("/nonexistent/chosen"));
     ASSERT_EQ(f.dialogs.boxes.size(), 1u);
     EXPECT_EQ(f.dialogs.boxes[0],
-              std::make_pair(Dialogs::Kind::Question, QStringLiteral("Нет связи с охранной панелью \"Orvanta\"!")));
+              std::make_pair(Dialogs::Kind::Question,
+                             QStringLiteral("Нет связи с охранной панелью \"Orvanta\"!")));
 }
 
 TEST(ConnectionCheck, PanelOnTheThirdPort)
@@ -195,8 +231,8 @@ TEST(ConnectionCheck, PanelOnTheThirdPort)
     ExchangeFixture f;
     const QString panelPort = QString::fromStdString(f.window->XComm1().DeviceName());
     f.port()->clear();
-    f.port()->addItems({QStringLiteral("/nonexistent/a"), QStringLiteral("/nonexistent/b"), panelPort,
-                        QStringLiteral("/nonexistent/d")});
+    f.port()->addItems({QStringLiteral("/nonexistent/a"), QStringLiteral("/nonexistent/b"),
+                        panelPort, QStringLiteral("/nonexistent/d")});
     f.port()->setCurrentText(QStringLiteral("/nonexistent/chosen"));
     f.window->CheckConnection();
     EXPECT_TRUE(f.connected());

@@ -1,11 +1,11 @@
 // The main window and what it keeps between runs, as real widgets on the offscreen platform.
 #include "AppConfig.h"
-#include "WindowFixture.h"
 #include "Errors.h"
 #include "OrvantaApplication.h"
 #include "PanelServer.h"
 #include "SoundList.h"
 #include "SoundPage.h"
+#include "WindowFixture.h"
 #include "WindowState.h"
 #include "fContactU.h"
 #include "fWaitU.h"
@@ -31,8 +31,7 @@ namespace {
 
 using namespace orvanta::test;
 
-template <typename Widget>
-Widget *child(QWidget &window, const char *name)
+template <typename Widget> Widget *child(QWidget &window, const char *name)
 {
     return window.findChild<Widget *>(QLatin1String(name));
 }
@@ -74,7 +73,8 @@ TEST(SoundLists, BlankLinesAndRowCount)
     EXPECT_EQ(list.cells[3], QStringLiteral("three.wav"));
     EXPECT_TRUE(list.cells[4].isEmpty());
     WriteSoundList(path, list);
-    EXPECT_EQ(ReadFile(path), "title\r\none.wav\r\n \r\nthree.wav\r\n" + QByteArray(51 * 2, '\0').replace('\0', "\r\n").left(102));
+    EXPECT_EQ(ReadFile(path), "title\r\none.wav\r\n \r\nthree.wav\r\n" +
+                                  QByteArray(51 * 2, '\0').replace('\0', "\r\n").left(102));
 
     WriteFile(path, NumberedLines(70, "line "));
     list = ReadSoundList(path);
@@ -113,7 +113,8 @@ TEST(MainWindow, BuiltAsDescribed)
     EXPECT_EQ(port->currentText(), QStringLiteral("COM2"));
     EXPECT_EQ(port->itemText(0), QStringLiteral("COM1"));
     EXPECT_EQ(port->itemText(7), QStringLiteral("COM8"));
-    EXPECT_EQ(child<QCheckBox>(*window, "xCon")->text(), QStringLiteral("Связь с охранной панелью"));
+    EXPECT_EQ(child<QCheckBox>(*window, "xCon")->text(),
+              QStringLiteral("Связь с охранной панелью"));
     EXPECT_FALSE(child<QCheckBox>(*window, "xCon")->isChecked());
     EXPECT_EQ(child<QPushButton>(*window, "Button1")->text(),
               QStringLiteral("Прочитать настройки из \"Orvanta\""));
@@ -129,10 +130,10 @@ TEST(MainWindow, BuiltAsDescribed)
     EXPECT_EQ(pages->currentIndex(), 0);
     EXPECT_EQ(pages->widget(0)->objectName(), QStringLiteral("TabSheet3"));
 
-    for (const char *name : {"DebugGB", "GroupBox2", "EepL", "EepPB", "WA", "Panel5", "RecSB",
-                             "UndoSB", "Button4", "Button5", "GroupBox1", "p", "SoundSG", "xerror",
-                             "p1", "p2", "p3", "Panel4", "xaddr", "xaddr2", "xaddr3", "Button6",
-                             "Button7", "Panel59"})
+    for (const char *name : {"DebugGB", "GroupBox2", "EepL",    "EepPB",   "WA",        "Panel5",
+                             "RecSB",   "UndoSB",    "Button4", "Button5", "GroupBox1", "p",
+                             "SoundSG", "xerror",    "p1",      "p2",      "p3",        "Panel4",
+                             "xaddr",   "xaddr2",    "xaddr3",  "Button6", "Button7",   "Panel59"})
         EXPECT_NE(window->findChild<QWidget *>(QLatin1String(name)), nullptr) << name;
 
     // The lists are in the grid, the address column titled, row 1 selected.
@@ -145,7 +146,8 @@ TEST(MainWindow, BuiltAsDescribed)
 
     // Selecting a row remembers it and names its wave file beside the executable.
     QString selected;
-    QObject::connect(&sounds, &SoundPage::soundSelected, [&](const QString &path) { selected = path; });
+    QObject::connect(&sounds, &SoundPage::soundSelected,
+                     [&](const QString &path) { selected = path; });
     child<QTableWidget>(*window, "SoundSG")->setCurrentCell(9, 1);
     EXPECT_EQ(child<QLabel>(*window, "Panel4")->text(), QStringLiteral("10"));
     EXPECT_EQ(selected, QDir(f.binDir()).filePath(QStringLiteral("sound/sound 10")));
@@ -159,8 +161,8 @@ TEST(MainWindow, BuiltAsDescribed)
         for (int page = 1; page < pages->count(); ++page) {
             pages->setCurrentIndex(page);
             QTest::qWait(20);
-            window->grab().save(QString::fromLocal8Bit(shot).replace(QStringLiteral(".png"),
-                                                                     QStringLiteral("-%1.png").arg(page)));
+            window->grab().save(QString::fromLocal8Bit(shot).replace(
+                QStringLiteral(".png"), QStringLiteral("-%1.png").arg(page)));
         }
     }
 }
@@ -189,9 +191,30 @@ TEST(MainWindow, ListsAreKeptAtExit)
         auto window = f.open();
         window->Sounds().SetCell(0, 5, QStringLiteral("изменено"));
     }
-    EXPECT_TRUE(ReadFile(QStringLiteral("sounds.txt")).startsWith("title\r\nfirst.wav\r\n \r\nthird.wav\r\n"));
+    EXPECT_TRUE(ReadFile(QStringLiteral("sounds.txt"))
+                    .startsWith("title\r\nfirst.wav\r\n \r\nthird.wav\r\n"));
     EXPECT_EQ(ReadFile(QStringLiteral("sounds.txt")).count("\r\n"), 55);
-    EXPECT_TRUE(QString::fromUtf8(ReadFile(QStringLiteral("messages.txt"))).contains(QStringLiteral("изменено")));
+    EXPECT_TRUE(QString::fromUtf8(ReadFile(QStringLiteral("messages.txt")))
+                    .contains(QStringLiteral("изменено")));
+}
+
+TEST(MainWindow, ListThatCannotBeKeptAtExitIsReported)
+{
+    WindowFixture f;
+    auto window = f.open();
+    window->show();
+    QFile::remove(QStringLiteral("sounds.txt"));
+    QDir().mkdir(QStringLiteral("sounds.txt")); // the list's place is taken
+    window->Sounds().SetCell(0, 5, QStringLiteral("изменено"));
+    window->close();
+    ASSERT_EQ(f.dialogs.boxes.size(), 1u);
+    EXPECT_EQ(f.dialogs.boxes[0].first, Dialogs::Kind::Error);
+    EXPECT_TRUE(f.dialogs.boxes[0].second.contains(QStringLiteral("sounds.txt")));
+    // The other list is kept all the same, and leaving says nothing more.
+    EXPECT_TRUE(QString::fromUtf8(ReadFile(QStringLiteral("messages.txt")))
+                    .contains(QStringLiteral("изменено")));
+    window.reset();
+    EXPECT_EQ(f.dialogs.boxes.size(), 1u);
 }
 
 TEST(MainWindow, MissingListIsReportedAndStartGoesOn)
@@ -242,9 +265,23 @@ TEST(WindowStateStore, SecretTextsAreNotKept)
     QSettings settings(QStringLiteral("Orvanta"), QStringLiteral("Forms"));
     EXPECT_FALSE(settings.contains(QStringLiteral("fTest/xpass.Text")));
     EXPECT_EQ(settings.value(QStringLiteral("fTest/note.Text")).toString(), QStringLiteral("kept"));
-    settings.setValue(QStringLiteral("fTest/fTest.Left"), QStringLiteral("left"));
-    settings.sync();
-    EXPECT_THROW(LoadWindowState(window), EInOutError);
+}
+
+TEST(WindowStateStore, BadValueIsReportedAndStartGoesOn)
+{
+    WindowFixture f;
+    {
+        QSettings settings(QStringLiteral("Orvanta"), QStringLiteral("Forms"));
+        settings.setValue(QStringLiteral("fContact/fContact.Left"), QStringLiteral("abc"));
+        settings.setValue(QStringLiteral("fContact/fContact.Width"), 800);
+    }
+    auto window = f.open();
+    ASSERT_EQ(f.dialogs.boxes.size(), 1u);
+    EXPECT_EQ(f.dialogs.boxes[0],
+              std::make_pair(Dialogs::Kind::Error,
+                             QStringLiteral("Invalid data type for 'fContact.Left'")));
+    EXPECT_EQ(window->width(), 800);                                 // the good values still count
+    EXPECT_EQ(window->Sounds().Cell(2, 0), QStringLiteral("Адрес")); // the rest of the start ran
 }
 
 TEST(ConnectionIndicator, PressAsksThePanelAndErrorsReachTheUser)
@@ -265,7 +302,8 @@ TEST(ConnectionIndicator, PressAsksThePanelAndErrorsReachTheUser)
     QEvent event(QEvent::User);
     QCoreApplication::sendEvent(&thrower, &event);
     ASSERT_FALSE(f.dialogs.boxes.empty());
-    EXPECT_EQ(f.dialogs.boxes.back(), std::make_pair(Dialogs::Kind::Error, QStringLiteral("broken handler")));
+    EXPECT_EQ(f.dialogs.boxes.back(),
+              std::make_pair(Dialogs::Kind::Error, QStringLiteral("broken handler")));
 }
 
 TEST(WaitDialog, ShownDuringTheExchangeAndGoneAfter)

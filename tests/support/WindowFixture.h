@@ -11,6 +11,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <memory>
+#include <set>
 
 namespace orvanta::test {
 
@@ -77,10 +78,22 @@ struct PanelWindowFixture : WindowFixture
         window->OpenPort();
     }
 
-    template <typename Widget>
-    Widget *child(const QString &name) const
+    template <typename Widget> Widget *child(const QString &name) const
     {
         return window->findChild<Widget *>(name);
+    }
+    // The distances between the centres of the numbered checkboxes: equal on an even grid.
+    std::set<int> rowSteps(const std::vector<int> &numbers) const
+    {
+        std::set<int> steps;
+        for (size_t i = 1; i < numbers.size(); ++i) {
+            auto centre = [this](int n) {
+                auto *box = child<QWidget>(QStringLiteral("CheckBox%1").arg(n));
+                return box->mapTo(window.get(), box->rect().center()).y();
+            };
+            steps.insert(centre(numbers[i]) - centre(numbers[i - 1]));
+        }
+        return steps;
     }
     std::vector<std::string> commands() const { return panel.commands(); }
 };
