@@ -19,12 +19,15 @@ namespace {
 class StateStore
 {
 public:
-    explicit StateStore(const QWidget &window, BadValueHandler reportBadValue = {})
-        : m_settings(QStringLiteral("Orvanta"), QStringLiteral("Forms"))
+    StateStore(QSettings &settings, const QWidget &window, BadValueHandler reportBadValue = {})
+        : m_settings(settings)
         , m_reportBadValue(std::move(reportBadValue))
     {
         m_settings.beginGroup(window.objectName());
     }
+    ~StateStore() { m_settings.endGroup(); }
+    StateStore(const StateStore &) = delete;
+    StateStore &operator=(const StateStore &) = delete;
     bool has(const QString &name) const { return m_settings.contains(name); }
     QVariant value(const QString &name) const { return m_settings.value(name); }
     void set(const QString &name, const QVariant &value) { m_settings.setValue(name, value); }
@@ -61,7 +64,7 @@ private:
             m_reportBadValue(QStringLiteral("Invalid data type for '%1'").arg(name));
     }
 
-    QSettings m_settings;
+    QSettings &m_settings;
     BadValueHandler m_reportBadValue;
 };
 
@@ -77,7 +80,13 @@ bool kept(const QLineEdit *edit)
 
 void LoadWindowState(QWidget &window, const BadValueHandler &reportBadValue)
 {
-    StateStore store(window, reportBadValue);
+    QSettings settings(QStringLiteral("Orvanta"), QStringLiteral("Forms"));
+    LoadWindowState(window, settings, reportBadValue);
+}
+
+void LoadWindowState(QWidget &window, QSettings &settings, const BadValueHandler &reportBadValue)
+{
+    StateStore store(settings, window, reportBadValue);
     const QString name = window.objectName();
     const QString key = name + QLatin1Char('.');
     const bool maximized = store.boolean(key + "WindowState").value_or(false);
@@ -117,7 +126,8 @@ void LoadWindowState(QWidget &window, const BadValueHandler &reportBadValue)
 
 void SaveWindowState(const QWidget &window)
 {
-    StateStore store(window);
+    QSettings settings(QStringLiteral("Orvanta"), QStringLiteral("Forms"));
+    StateStore store(settings, window);
     const QString key = window.objectName() + QLatin1Char('.');
     // A maximized window keeps the bounds it comes back to when restored.
     const bool maximized = window.isMaximized();

@@ -2,6 +2,7 @@
 
 #include <functional>
 
+class QSettings;
 class QString;
 class QWidget;
 
@@ -16,6 +17,8 @@ namespace orvanta {
 // so that the window keeps its built-in value and one bad line cannot stop every later start.
 using BadValueHandler = std::function<void(const QString &message)>;
 void LoadWindowState(QWidget &window, const BadValueHandler &reportBadValue);
+// The same from a given store, such as a file of its own.
+void LoadWindowState(QWidget &window, QSettings &settings, const BadValueHandler &reportBadValue);
 void SaveWindowState(const QWidget &window);
 
 } // namespace orvanta
