@@ -30,7 +30,7 @@ void BM_LoadMessage(benchmark::State &state)
 {
     const QString path = message();
     for (auto _ : state) {
-        TWaveFile wave(path, false);
+        TWaveFile wave(path);
         benchmark::DoNotOptimize(wave.Samples.data());
     }
 }
@@ -41,7 +41,7 @@ void BM_LoadAndSaveMessage(benchmark::State &state)
     const QString path = message();
     const QString out = folder().filePath(QStringLiteral("out.wav"));
     for (auto _ : state) {
-        TWaveFile wave(path, false);
+        TWaveFile wave(path);
         wave.SaveToFile(out);
     }
 }

@@ -20,15 +20,24 @@ QString AppConfig::debugValue() const
 
 std::string AppConfig::devicePath(const std::string &portName) const
 {
-    const QString mapped =
-        m_ini.value(QStringLiteral("Ports"), QString::fromStdString(portName));
+    const QString mapped = m_ini.value(QStringLiteral("Ports"), QString::fromStdString(portName));
     return mapped.isEmpty() ? DefaultDevicePath(portName) : mapped.toStdString();
+}
+
+QString AppConfig::soundOutput() const
+{
+    return m_ini.value(QStringLiteral("Sound"), QStringLiteral("Output")).trimmed();
+}
+
+QString AppConfig::soundInput() const
+{
+    return m_ini.value(QStringLiteral("Sound"), QStringLiteral("Input")).trimmed();
 }
 
 bool DecideDebugMode(const QString &configValue, const QString &firstArgument)
 {
-    return firstArgument.toUpper() == QLatin1String("DEBUG")
-           || configValue.toUpper() == QLatin1String("TRUE");
+    return firstArgument.toUpper() == QLatin1String("DEBUG") ||
+           configValue.toUpper() == QLatin1String("TRUE");
 }
 
 QStringList PortNames(const QString &deviceFolder)
@@ -37,8 +46,9 @@ QStringList PortNames(const QString &deviceFolder)
     for (int n = 1; n <= 8; ++n)
         names += QStringLiteral("COM%1").arg(n);
     const QDir devices(deviceFolder);
-    for (const QString &device : devices.entryList({QStringLiteral("ttyUSB*"), QStringLiteral("ttyACM*")},
-                                                   QDir::System | QDir::Files, QDir::Name))
+    for (const QString &device :
+         devices.entryList({QStringLiteral("ttyUSB*"), QStringLiteral("ttyACM*")},
+                           QDir::System | QDir::Files, QDir::Name))
         names += devices.filePath(device);
     return names;
 }

@@ -18,6 +18,10 @@ public:
     QString debugValue() const; // "False" when not given
     // The device a port name opens: the [Ports] entry, else the usual mapping of names.
     std::string devicePath(const std::string &portName) const;
+    // The sound output and input by their description ([Sound] Output and Input), so that the
+    // panel's cable can stay on a sound card of its own; empty for the system's default.
+    QString soundOutput() const;
+    QString soundInput() const;
 
 private:
     IniFile m_ini;

@@ -1,7 +1,6 @@
 #include "WaveFile.h"
 
 #include "AtomicFile.h"
-#include "Dialogs.h"
 #include "Errors.h"
 
 #include <QFile>
@@ -55,8 +54,9 @@ QByteArray headerBytes(const RiffBlock &riff, const FormatBlock &format, const D
 
 } // namespace
 
-TWaveFile::TWaveFile(const QString &fileName, bool showMessages)
-    : ShowMessages(showMessages)
+TWaveFile::TWaveFile(const QString &fileName, MessageHandler showMessage)
+    : ShowMessages(bool(showMessage))
+    , m_showMessage(std::move(showMessage))
 {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -71,8 +71,8 @@ TWaveFile::TWaveFile(const QString &fileName, bool showMessages)
 
 void TWaveFile::report(const char *what, const QString &fileName) const
 {
-    if (ShowMessages)
-        Dialogs::ShowMessage(QStringLiteral("%1 \"%2\"!").arg(QString::fromUtf8(what), fileName));
+    if (ShowMessages && m_showMessage)
+        m_showMessage(QStringLiteral("%1 \"%2\"!").arg(QString::fromUtf8(what), fileName));
 }
 
 bool TWaveFile::load(QFile &file)
@@ -123,6 +123,7 @@ bool TWaveFile::load(QFile &file)
     if (Samples.empty())
         return false;
 
+    SourceBitsPerSample = Format.BitsPerSample;
     Data.DataSize = uint32_t(2 * Samples.size());
     Format.Channels = 1;
     Format.BitsPerSample = 16;
@@ -131,7 +132,7 @@ bool TWaveFile::load(QFile &file)
     return true;
 }
 
-void TWaveFile::SaveToFile(const QString &fileName)
+bool TWaveFile::SaveToFile(const QString &fileName)
 {
     const int bytesPerSample = Format.BitsPerSample / 8;
     RiffBlock riff = Riff;
@@ -151,14 +152,19 @@ void TWaveFile::SaveToFile(const QString &fileName)
     }
     QString error;
     switch (SaveFileAtomically(fileName, bytes, &error)) {
-    case SaveResult::Saved: break;
-    case SaveResult::CannotCreate: report("Не удалось создать файл", fileName); return;
+    case SaveResult::Saved:
+        break;
+    case SaveResult::CannotCreate:
+        report("Не удалось создать файл", fileName);
+        return false;
     case SaveResult::WriteFailed:
-        throw EInOutError(QStringLiteral("Не удалось записать файл \"%1\": %2").arg(fileName, error));
+        throw EInOutError(
+            QStringLiteral("Не удалось записать файл \"%1\": %2").arg(fileName, error));
     }
     Riff = riff;
     Data = data;
     FileName = fileName;
+    return true;
 }
 
 } // namespace orvanta

@@ -1,10 +1,11 @@
 #pragma once
 
 #include <QString>
+#include <cstdint>
+#include <functional>
+#include <vector>
 
 class QFile;
-#include <cstdint>
-#include <vector>
 
 namespace orvanta {
 
@@ -42,15 +43,22 @@ class TWaveFile
 public:
     static constexpr int HeaderSize = 44;
 
-    // Loads the file; never fails as a whole: Loaded tells whether a sound came in. With
-    // ShowMessages the user is told why a file could not be opened or loaded.
-    TWaveFile(const QString &fileName, bool showMessages);
+    // Shows the user why a file could not be opened, loaded or created; the caller decides how
+    // (the pages show a plain message box).
+    using MessageHandler = std::function<void(const QString &message)>;
+
+    // Loads the file; never fails as a whole: Loaded tells whether a sound came in. With a
+    // message handler (ShowMessages) the user is told why a file could not be opened or loaded.
+    explicit TWaveFile(const QString &fileName, MessageHandler showMessage = {});
+    // No sound yet, with the header of the tool's recordings (PCM mono 44.1 kHz 16-bit).
+    TWaveFile() = default;
 
     // Writes the header and the samples through a temporary file that replaces the target only
     // once complete. A target that cannot be created is reported (with ShowMessages) and left
     // alone; a failed write throws EInOutError and leaves the target and FileName as they were.
-    void SaveToFile(const QString &fileName);
-    void Save() { SaveToFile(FileName); }
+    // Returns whether the file was written.
+    bool SaveToFile(const QString &fileName);
+    bool Save() { return SaveToFile(FileName); }
     void Unload() { Loaded = false; }
 
     RiffBlock Riff;
@@ -60,10 +68,15 @@ public:
     bool Loaded = false;
     std::vector<int16_t> Samples;
     bool ShowMessages = false;
+    // Bits per sample as the file had them before loading: 8-bit samples are held as their
+    // unsigned values 0 to 255, which must be centred on 0 to be heard as sound.
+    uint16_t SourceBitsPerSample = 16;
 
 private:
     bool load(QFile &file);
     void report(const char *what, const QString &fileName) const;
+
+    MessageHandler m_showMessage;
 };
 
 } // namespace orvanta

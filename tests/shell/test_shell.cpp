@@ -53,9 +53,12 @@ TEST(DebugMode, ConfigurationFileBesideTheExecutable)
 {
     QTemporaryDir folder;
     WriteFile(folder.filePath(QStringLiteral("Config.ini")),
-              "; settings\r\n[MAIN]\r\ndebug = true\r\n[ports]\r\ncom3=/dev/ttyUSB0\r\n");
+              "; settings\r\n[MAIN]\r\ndebug = true\r\n[ports]\r\ncom3=/dev/ttyUSB0\r\n"
+              "[Sound]\r\nOutput=USB Audio\r\n");
     const AppConfig config = AppConfig::load(folder.path());
     EXPECT_EQ(config.debugValue(), QStringLiteral("true"));
+    EXPECT_EQ(config.soundOutput(), QStringLiteral("USB Audio"));
+    EXPECT_EQ(config.soundInput(), QString()); // the system's default
     EXPECT_EQ(config.devicePath("COM3"), "/dev/ttyUSB0");
     EXPECT_EQ(config.devicePath("COM4"), "/dev/ttyS3");
     EXPECT_EQ(AppConfig::load(folder.filePath(QStringLiteral("missing"))).debugValue(),

@@ -3,6 +3,7 @@
 #include "DialogRecorder.h"
 #include "PanelServer.h"
 #include "QtPrinters.h"
+#include "TestFiles.h"
 #include "fContactU.h"
 
 #include <QComboBox>
@@ -14,28 +15,6 @@
 #include <set>
 
 namespace orvanta::test {
-
-inline void WriteFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(bytes);
-}
-
-inline QByteArray ReadFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// Lines "<prefix>0" ... each ended by CR LF.
-inline QByteArray NumberedLines(int count, const char *prefix)
-{
-    QByteArray text;
-    for (int i = 0; i < count; ++i)
-        text += prefix + QByteArray::number(i) + "\r\n";
-    return text;
-}
 
 // The program started in a working folder of its own with both lists, the executable's folder
 // beside it, and an empty window-state store. Message boxes are recorded.

@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (size > 0 && ::pwrite(fd, data, size, 0) != ssize_t(size))
         return 0;
     const QString path = QStringLiteral("/proc/self/fd/%1").arg(fd);
-    orvanta::TWaveFile wave(path, false);
+    orvanta::TWaveFile wave(path);
     if (wave.Samples.size() > size)
         std::abort(); // more samples than the file has bytes
     return 0;

@@ -1,9 +1,8 @@
 // Wave files on disk: made here, made by sox and espeak-ng, and the corpus of malformed ones.
-#include "DialogRecorder.h"
 #include "Errors.h"
 #include "QtPrinters.h"
+#include "TestFiles.h"
 #include "WaveFile.h"
-#include "WindowFixture.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -52,22 +51,23 @@ bool run(const QString &program, const QStringList &arguments, const QString &ou
     if (!output.isEmpty())
         process.setStandardOutputFile(output);
     process.start(program, arguments);
-    return process.waitForFinished(30000) && process.exitStatus() == QProcess::NormalExit
-           && process.exitCode() == 0;
+    return process.waitForFinished(30000) && process.exitStatus() == QProcess::NormalExit &&
+           process.exitCode() == 0;
 }
 
 struct WaveFolder
 {
     QTemporaryDir folder;
-    DialogRecorder dialogs;
+    QStringList shown;
     QString path(const char *name) const { return folder.filePath(QLatin1String(name)); }
-    QStringList messages() const
+    // What the user would be shown.
+    TWaveFile::MessageHandler show()
     {
-        QStringList texts;
-        for (const auto &box : dialogs.boxes)
-            texts += box.second;
-        return texts;
+        return [this](const QString &message) {
+            shown += message;
+        };
     }
+    QStringList messages() const { return shown; }
 };
 
 } // namespace
@@ -78,7 +78,7 @@ TEST(WaveFile, MonoRoundTripKeepsEveryByteButTheDerivedFields)
     const std::vector<int16_t> samples{0, 1, -1, 32767, -32768, 1234, -4321};
     QByteArray original = monoFile(samples);
     WriteFile(f.path("a.wav"), original);
-    TWaveFile wave(f.path("a.wav"), true);
+    TWaveFile wave(f.path("a.wav"), f.show());
     ASSERT_TRUE(wave.Loaded);
     EXPECT_EQ(wave.Samples, samples);
     EXPECT_EQ(wave.Format.SampleRate, 8000u);
@@ -89,29 +89,32 @@ TEST(WaveFile, MonoRoundTripKeepsEveryByteButTheDerivedFields)
     qToLittleEndian<quint32>(16000, original.data() + 28);
     qToLittleEndian<quint16>(2, original.data() + 32);
     EXPECT_EQ(saved, original);
-    EXPECT_TRUE(f.dialogs.boxes.empty());
+    EXPECT_TRUE(f.shown.isEmpty());
 }
 
 TEST(WaveFile, FilesMadeBySox)
 {
     WaveFolder f;
-    ASSERT_TRUE(run(QStringLiteral("sox"), {"-n", "-r", "22050", "-c", "2", "-b", "16", f.path("st.wav"),
-                                            "synth", "0.05", "sine", "440", "sine", "1000"}));
-    ASSERT_TRUE(run(QStringLiteral("sox"), {f.path("st.wav"), "-c", "1", f.path("right.wav"), "remix", "2"}));
-    TWaveFile stereo(f.path("st.wav"), false);
-    TWaveFile right(f.path("right.wav"), false);
+    ASSERT_TRUE(
+        run(QStringLiteral("sox"), {"-n", "-r", "22050", "-c", "2", "-b", "16", f.path("st.wav"),
+                                    "synth", "0.05", "sine", "440", "sine", "1000"}));
+    ASSERT_TRUE(run(QStringLiteral("sox"),
+                    {f.path("st.wav"), "-c", "1", f.path("right.wav"), "remix", "2"}));
+    TWaveFile stereo(f.path("st.wav"));
+    TWaveFile right(f.path("right.wav"));
     ASSERT_TRUE(stereo.Loaded && right.Loaded);
     EXPECT_EQ(stereo.Samples, right.Samples); // the right channel is what stays
     stereo.SaveToFile(f.path("mono.wav"));
-    TWaveFile mono(f.path("mono.wav"), false);
+    TWaveFile mono(f.path("mono.wav"));
     EXPECT_EQ(mono.Format.Channels, 1);
     EXPECT_EQ(mono.Format.SampleRate, 22050u);
     EXPECT_EQ(mono.Samples, right.Samples);
     EXPECT_TRUE(run(QStringLiteral("sox"), {"--i", f.path("mono.wav")})); // sox reads it back
 
-    ASSERT_TRUE(run(QStringLiteral("sox"), {"-n", "-r", "8000", "-c", "1", "-b", "8", "-e", "unsigned",
-                                            f.path("u8.wav"), "synth", "0.01", "sine", "440"}));
-    TWaveFile eight(f.path("u8.wav"), false);
+    ASSERT_TRUE(
+        run(QStringLiteral("sox"), {"-n", "-r", "8000", "-c", "1", "-b", "8", "-e", "unsigned",
+                                    f.path("u8.wav"), "synth", "0.01", "sine", "440"}));
+    TWaveFile eight(f.path("u8.wav"));
     ASSERT_TRUE(eight.Loaded);
     const QByteArray raw = ReadFile(f.path("u8.wav"));
     const qsizetype data = raw.indexOf("data") + 8;
@@ -119,7 +122,7 @@ TEST(WaveFile, FilesMadeBySox)
     for (size_t i = 0; i < eight.Samples.size(); ++i)
         ASSERT_EQ(eight.Samples[i], uchar(raw[data + qsizetype(i)])) << i;
     eight.SaveToFile(f.path("u8-saved.wav"));
-    EXPECT_EQ(TWaveFile(f.path("u8-saved.wav"), false).Samples, eight.Samples); // small values, 16 bits
+    EXPECT_EQ(TWaveFile(f.path("u8-saved.wav")).Samples, eight.Samples); // small values, 16 bits
 }
 
 TEST(WaveFile, HeaderClaimingMoreThanTheFileHolds)
@@ -128,14 +131,14 @@ TEST(WaveFile, HeaderClaimingMoreThanTheFileHolds)
     // espeak-ng writes to a pipe, so its header claims far more data than follows.
     ASSERT_TRUE(run(QStringLiteral("espeak-ng"), {"--stdout", "Orvanta"}, f.path("speech.wav")));
     const qint64 size = QFileInfo(f.path("speech.wav")).size();
-    TWaveFile speech(f.path("speech.wav"), true);
+    TWaveFile speech(f.path("speech.wav"), f.show());
     ASSERT_TRUE(speech.Loaded);
     EXPECT_EQ(qint64(speech.Samples.size()), (size - 44 + 1) / 2);
 
     QByteArray cut = monoFile({100, 200, 300});
     cut.chop(1); // the last sample lost its high byte
     WriteFile(f.path("cut.wav"), cut);
-    TWaveFile partial(f.path("cut.wav"), true);
+    TWaveFile partial(f.path("cut.wav"), f.show());
     ASSERT_TRUE(partial.Loaded);
     EXPECT_EQ(partial.Samples, (std::vector<int16_t>{100, 200, 300 & 0xFF}));
 }
@@ -153,19 +156,23 @@ TEST(WaveFile, LoadFailuresAreReported)
     qToLittleEndian<quint16>(24, bits.data() + 34);
     WriteFile(f.path("wide.wav"), bits);
     for (const char *name : {"short.wav", "noframe.wav", "bits.wav", "wide.wav"}) {
-        f.dialogs.boxes.clear();
-        TWaveFile wave(f.path(name), true);
+        f.shown.clear();
+        TWaveFile wave(f.path(name), f.show());
         EXPECT_FALSE(wave.Loaded) << name;
-        EXPECT_EQ(f.messages(), QStringList{QStringLiteral("Не удалось загрузить файл \"%1\"!").arg(f.path(name))});
+        EXPECT_EQ(
+            f.messages(),
+            QStringList{QStringLiteral("Не удалось загрузить файл \"%1\"!").arg(f.path(name))});
     }
-    f.dialogs.boxes.clear();
-    TWaveFile missing(f.path("missing.wav"), true);
+    f.shown.clear();
+    TWaveFile missing(f.path("missing.wav"), f.show());
     EXPECT_FALSE(missing.Loaded);
-    EXPECT_EQ(f.messages(), QStringList{QStringLiteral("Не удалось открыть файл \"%1\"!").arg(f.path("missing.wav"))});
-    f.dialogs.boxes.clear();
-    TWaveFile silent(f.path("short.wav"), false);
+    EXPECT_EQ(
+        f.messages(),
+        QStringList{QStringLiteral("Не удалось открыть файл \"%1\"!").arg(f.path("missing.wav"))});
+    f.shown.clear();
+    TWaveFile silent(f.path("short.wav"));
     EXPECT_FALSE(silent.Loaded);
-    EXPECT_TRUE(f.dialogs.boxes.empty());
+    EXPECT_TRUE(f.shown.isEmpty());
 }
 
 TEST(WaveFile, SavingNeverLosesTheOldFile)
@@ -173,15 +180,18 @@ TEST(WaveFile, SavingNeverLosesTheOldFile)
     WaveFolder f;
     const QByteArray original = monoFile({5, 6, 7});
     WriteFile(f.path("keep.wav"), original);
-    TWaveFile wave(f.path("keep.wav"), true);
+    TWaveFile wave(f.path("keep.wav"), f.show());
     wave.Samples.assign(5000, 42);
 
     // A target that may not be written: reported, untouched.
     QFile::setPermissions(f.path("keep.wav"), QFile::ReadOwner);
-    const bool immutable = ::geteuid() == 0 && run(QStringLiteral("chattr"), {"+i", f.path("keep.wav")});
+    const bool immutable =
+        ::geteuid() == 0 && run(QStringLiteral("chattr"), {"+i", f.path("keep.wav")});
     if (::geteuid() != 0 || immutable) {
         wave.Save();
-        EXPECT_EQ(f.messages(), QStringList{QStringLiteral("Не удалось создать файл \"%1\"!").arg(f.path("keep.wav"))});
+        EXPECT_EQ(
+            f.messages(),
+            QStringList{QStringLiteral("Не удалось создать файл \"%1\"!").arg(f.path("keep.wav"))});
         EXPECT_EQ(ReadFile(f.path("keep.wav")), original);
     }
     if (immutable)
@@ -200,17 +210,18 @@ TEST(WaveFile, SavingNeverLosesTheOldFile)
     std::signal(SIGXFSZ, previousHandler);
     EXPECT_EQ(ReadFile(f.path("keep.wav")), original);
     EXPECT_EQ(wave.FileName, f.path("keep.wav"));
-    EXPECT_EQ(QDir(f.folder.path()).entryList(QDir::Files), QStringList{"keep.wav"}); // no leftovers
+    EXPECT_EQ(QDir(f.folder.path()).entryList(QDir::Files),
+              QStringList{"keep.wav"}); // no leftovers
 
     wave.SaveToFile(f.path("new.wav"));
     EXPECT_EQ(wave.FileName, f.path("new.wav"));
-    EXPECT_EQ(TWaveFile(f.path("new.wav"), false).Samples.size(), 5000u);
+    EXPECT_EQ(TWaveFile(f.path("new.wav")).Samples.size(), 5000u);
 }
 
 TEST(WaveFile, EmptyObjectSavesAHeaderOnly)
 {
     WaveFolder f;
-    TWaveFile empty(f.path("none.wav"), false);
+    TWaveFile empty(f.path("none.wav"));
     EXPECT_FALSE(empty.Loaded);
     empty.SaveToFile(f.path("empty.wav"));
     const QByteArray bytes = ReadFile(f.path("empty.wav"));
@@ -229,17 +240,18 @@ TEST(WaveFile, MalformedCorpus)
         const QString path = files.next();
         const QString name = files.fileName();
         const qint64 size = QFileInfo(path).size();
-        TWaveFile wave(path, false);
+        TWaveFile wave(path);
         ++count;
         if (name.startsWith(QLatin1String("ok-"))) {
             EXPECT_TRUE(wave.Loaded) << name.toStdString();
         } else if (name.startsWith(QLatin1String("fail-"))) {
             EXPECT_FALSE(wave.Loaded) << name.toStdString();
         }
-        EXPECT_LE(qint64(wave.Samples.size()), size) << name.toStdString(); // never more than the file
+        EXPECT_LE(qint64(wave.Samples.size()), size)
+            << name.toStdString(); // never more than the file
         if (wave.Loaded) {
             wave.SaveToFile(f.path("out.wav"));
-            EXPECT_EQ(TWaveFile(f.path("out.wav"), false).Samples, wave.Samples) << name.toStdString();
+            EXPECT_EQ(TWaveFile(f.path("out.wav")).Samples, wave.Samples) << name.toStdString();
         }
     }
     EXPECT_GE(count, 60);

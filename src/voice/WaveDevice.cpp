@@ -1,0 +1,350 @@
+#include "WaveDevice.h"
+
+#include "WaveFile.h"
+
+#include <QAudioSink>
+#include <QAudioSource>
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QMediaDevices>
+#include <QThread>
+#include <algorithm>
+#include <cstring>
+#include <utility>
+
+namespace orvanta {
+
+namespace {
+
+// Silence after the sound, sent to the output only: the sound server leaves a short gap near
+// the end of a stream that ends abruptly, which would cut the message's last word.
+constexpr int PaddingMs = 50;
+// How often a playing sound is looked at, for its end.
+constexpr int WatchMs = 25;
+// A sound whose playing makes no progress for this long has ended (the server went away).
+constexpr int StallMs = 1000;
+// How long a stopped recording waits for captured sound that is still on its way.
+constexpr int CollectMs = 600;
+constexpr int CollectMarginMs = 20;
+
+bool playable(const TWaveFile &wave)
+{
+    const uint16_t bits = wave.Loaded ? wave.SourceBitsPerSample : wave.Format.BitsPerSample;
+    return wave.Format.FormatTag == 1 && (bits == 8 || bits == 16) && wave.Format.Channels >= 1 &&
+           wave.Format.SampleRate >= 1000 && wave.Format.SampleRate <= 384000;
+}
+
+QString cannotPlay(const QString &fileName)
+{
+    return QStringLiteral("Звук из файла \"%1\" не может быть воспроизведён: это не звуковой файл "
+                          "PCM (8 или 16 бит)")
+        .arg(fileName);
+}
+
+// A device by its description: an exact match first, then one that contains the name.
+std::optional<QAudioDevice> findDevice(const QList<QAudioDevice> &devices, const QString &name)
+{
+    for (const QAudioDevice &device : devices)
+        if (device.description() == name)
+            return device;
+    for (const QAudioDevice &device : devices)
+        if (device.description().contains(name, Qt::CaseInsensitive))
+            return device;
+    return std::nullopt;
+}
+
+QAudioDevice chooseDevice(const QList<QAudioDevice> &devices, const QAudioDevice &fallback,
+                          const QString &name, const QString &kind)
+{
+    if (name.isEmpty()) {
+        if (fallback.isNull())
+            throw EWaveDeviceError(QStringLiteral("Нет устройства %1").arg(kind));
+        return fallback;
+    }
+    if (const std::optional<QAudioDevice> device = findDevice(devices, name))
+        return *device;
+    throw EWaveDeviceError(QStringLiteral("Нет устройства %1 \"%2\"").arg(kind, name));
+}
+
+} // namespace
+
+WaveDevice::WaveDevice(QObject *parent)
+    : QObject(parent)
+{
+    m_watch.setInterval(WatchMs);
+    connect(&m_watch, &QTimer::timeout, this, [this] { watchPlayback(); });
+}
+
+WaveDevice::~WaveDevice()
+{
+    Close();
+}
+
+void WaveDevice::SetDeviceNames(const QString &output, const QString &input)
+{
+    m_outputName = output;
+    m_inputName = input;
+}
+
+QAudioDevice WaveDevice::outputDevice() const
+{
+    return chooseDevice(QMediaDevices::audioOutputs(), QMediaDevices::defaultAudioOutput(),
+                        m_outputName, QStringLiteral("вывода звука"));
+}
+
+QAudioDevice WaveDevice::inputDevice() const
+{
+    return chooseDevice(QMediaDevices::audioInputs(), QMediaDevices::defaultAudioInput(),
+                        m_inputName, QStringLiteral("записи звука"));
+}
+
+void WaveDevice::Open()
+{
+    Close();
+    const QAudioDevice output = outputDevice();
+    if (!QFileInfo(FileName).isFile())
+        throw EWaveDeviceError(QStringLiteral("Файл \"%1\" не найден").arg(FileName));
+    const TWaveFile wave(FileName);
+    // A recording starts from a file that holds the header alone: no sound yet, but its format.
+    const bool headerOnly = !wave.Loaded && wave.Data.DataSize == 0 &&
+                            QFileInfo(FileName).size() >= TWaveFile::HeaderSize;
+    if (!(wave.Loaded || headerOnly) || !playable(wave))
+        throw EWaveDeviceError(cannotPlay(FileName));
+
+    QAudioFormat format;
+    format.setSampleRate(int(wave.Format.SampleRate));
+    format.setChannelCount(1);
+    format.setSampleFormat(QAudioFormat::Int16);
+    if (!output.isFormatSupported(format))
+        throw EWaveDeviceError(cannotPlay(FileName));
+    m_format = format;
+
+    m_samples.clear();
+    if (wave.Loaded) {
+        m_samples = wave.Samples;
+        // 8-bit sound is held as unsigned values; the output takes it as 16-bit centred on 0.
+        if (wave.SourceBitsPerSample == 8)
+            for (int16_t &sample : m_samples)
+                sample = int16_t((sample - 128) * 256);
+    }
+    m_position = 0;
+    m_open = true;
+}
+
+void WaveDevice::Close()
+{
+    if (m_sink)
+        endPlayback();
+    if (m_source)
+        endRecording();
+    m_open = false;
+    m_samples.clear();
+    m_position = 0;
+}
+
+void WaveDevice::requireOpen() const
+{
+    if (!m_open)
+        throw EWaveDeviceError(QStringLiteral("Звуковой файл не открыт"));
+}
+
+qint64 WaveDevice::toSamples(qint64 value) const
+{
+    if (m_timeFormat == TimeFormat::Samples)
+        return value;
+    return (value * m_format.sampleRate() + 500) / 1000;
+}
+
+qint64 WaveDevice::fromSamples(qint64 samples) const
+{
+    if (m_timeFormat == TimeFormat::Samples)
+        return samples;
+    return (samples * 1000 + m_format.sampleRate() / 2) / m_format.sampleRate();
+}
+
+void WaveDevice::Seek(qint64 position)
+{
+    requireOpen();
+    Stop();
+    m_position = std::clamp<qint64>(toSamples(position), 0, qint64(m_samples.size()));
+}
+
+qint64 WaveDevice::Position() const
+{
+    requireOpen();
+    if (m_source)
+        return fromSamples(m_recorded.size() / 2);
+    return fromSamples(m_sink ? playPosition() : m_position);
+}
+
+qint64 WaveDevice::Length() const
+{
+    requireOpen();
+    return fromSamples(m_source ? m_recorded.size() / 2 : qint64(m_samples.size()));
+}
+
+// Where the sound is as heard: smooth, a little behind the output, never past the end.
+qint64 WaveDevice::playPosition() const
+{
+    const qint64 played = m_sink->processedUSecs() * m_format.sampleRate() / 1'000'000;
+    return m_playStart + std::min(played, m_playEnd - m_playStart);
+}
+
+void WaveDevice::Play()
+{
+    requireOpen();
+    const bool wait = std::exchange(Wait, false);
+    const std::optional<qint64> from = std::exchange(From, std::nullopt);
+    const std::optional<qint64> to = std::exchange(To, std::nullopt);
+    Stop();
+    const qint64 count = qint64(m_samples.size());
+    const qint64 start = std::clamp<qint64>(from ? toSamples(*from) : m_position, 0, count);
+    const qint64 end = std::clamp<qint64>(to ? toSamples(*to) : count, start, count);
+    m_position = start;
+    if (start == end)
+        return;
+
+    const qint64 padding = qint64(m_format.sampleRate()) * PaddingMs / 1000;
+    QByteArray data(2 * (end - start + padding), '\0');
+    std::memcpy(data.data(), m_samples.data() + start, size_t(2 * (end - start)));
+    m_playBuffer.close();
+    m_playBuffer.setData(data);
+    m_playBuffer.open(QIODevice::ReadOnly);
+
+    m_sink = std::make_unique<QAudioSink>(outputDevice(), m_format);
+    m_sink->start(&m_playBuffer);
+    if (m_sink->error() != QAudio::NoError) {
+        m_sink.reset();
+        throw EWaveDeviceError(QStringLiteral("Устройство вывода звука не принимает звук"));
+    }
+    m_playStart = start;
+    m_playEnd = end;
+    m_playMicroseconds = (end - start) * 1'000'000 / m_format.sampleRate();
+    m_lastProcessed = -1;
+    m_sinceProgress.start();
+    m_watch.start();
+
+    if (wait) {
+        QEventLoop loop;
+        m_waitLoop = &loop;
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+        m_waitLoop = nullptr;
+    }
+}
+
+// The end of playing is when the output has played the whole sound, not when it has taken the
+// last data: that comes earlier, and stopping then would cut the sound's end.
+void WaveDevice::watchPlayback()
+{
+    if (!m_sink) {
+        m_watch.stop();
+        return;
+    }
+    const qint64 processed = m_sink->processedUSecs();
+    if (processed != m_lastProcessed) {
+        m_lastProcessed = processed;
+        m_sinceProgress.restart();
+    }
+    const bool heard = processed >= m_playMicroseconds;
+    const bool failed =
+        m_sink->state() == QAudio::StoppedState && m_sink->error() != QAudio::NoError;
+    if (heard || failed || m_sinceProgress.elapsed() > StallMs) {
+        m_position = heard ? m_playEnd : playPosition();
+        endPlayback();
+    }
+}
+
+void WaveDevice::endPlayback()
+{
+    m_watch.stop();
+    // Stopping alone lets the output play out what it holds: a stopped sound would go on
+    // for a while. Dropping the held sound first ends it at once.
+    m_sink->reset();
+    m_sink->stop();
+    m_sink.reset();
+    m_playBuffer.close();
+    if (m_waitLoop)
+        m_waitLoop->quit();
+}
+
+void WaveDevice::Record()
+{
+    requireOpen();
+    Wait = false;
+    From.reset();
+    To.reset();
+    Stop();
+    const QAudioDevice input = inputDevice();
+    if (!input.isFormatSupported(m_format))
+        throw EWaveDeviceError(QStringLiteral("Устройство записи звука не записывает звук в "
+                                              "формате файла \"%1\"")
+                                   .arg(FileName));
+    m_recorded.clear();
+    m_source = std::make_unique<QAudioSource>(input, m_format);
+    m_sourceData = m_source->start();
+    if (!m_sourceData || m_source->error() != QAudio::NoError) {
+        m_source.reset();
+        m_sourceData = nullptr;
+        throw EWaveDeviceError(QStringLiteral("Устройство записи звука не отвечает"));
+    }
+    connect(m_sourceData, &QIODevice::readyRead, this, [this] { collectRecording(); });
+    m_recordClock.start();
+    m_samples.clear();
+    m_position = 0;
+}
+
+void WaveDevice::collectRecording()
+{
+    if (m_sourceData)
+        m_recorded += m_sourceData->readAll();
+}
+
+// Captured sound reaches the program later than it was heard: before the input is closed, what
+// is still on its way is collected, or the recording would lose its end.
+void WaveDevice::endRecording()
+{
+    const qint64 heardMs = m_recordClock.elapsed() - CollectMarginMs;
+    const qint64 expected = 2 * heardMs * m_format.sampleRate() / 1000;
+    QElapsedTimer waited;
+    waited.start();
+    while (m_recorded.size() < expected && waited.elapsed() < CollectMs) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        collectRecording();
+        QThread::msleep(5);
+    }
+    collectRecording();
+    disconnect(m_sourceData, nullptr, this, nullptr);
+    m_source->stop();
+    m_source.reset();
+    m_sourceData = nullptr;
+
+    m_samples.resize(size_t(m_recorded.size() / 2));
+    std::memcpy(m_samples.data(), m_recorded.constData(), 2 * m_samples.size());
+    m_recorded.clear();
+    m_position = qint64(m_samples.size());
+}
+
+void WaveDevice::Stop()
+{
+    requireOpen();
+    if (m_sink) {
+        m_position = playPosition();
+        endPlayback();
+    }
+    if (m_source)
+        endRecording();
+}
+
+void WaveDevice::Save()
+{
+    requireOpen();
+    TWaveFile wave;
+    wave.Samples = m_samples;
+    wave.Format.SampleRate = uint32_t(m_format.sampleRate());
+    wave.Format.ByteRate = wave.Format.SampleRate * 2;
+    if (!wave.SaveToFile(FileName))
+        throw EWaveDeviceError(QStringLiteral("Не удалось создать файл \"%1\"").arg(FileName));
+}
+
+} // namespace orvanta

@@ -1,0 +1,119 @@
+#pragma once
+
+#include <QAudioDevice>
+#include <QAudioFormat>
+#include <QBuffer>
+#include <QElapsedTimer>
+#include <QObject>
+#include <QTimer>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <stdexcept>
+#include <vector>
+
+class QAudioSink;
+class QAudioSource;
+class QEventLoop;
+
+namespace orvanta {
+
+// What the sound device refused, in words for the user.
+class EWaveDeviceError : public std::runtime_error
+{
+public:
+    explicit EWaveDeviceError(const QString &message)
+        : std::runtime_error(message.toStdString())
+    {}
+};
+
+// The wave-audio device: one wave file at a time, played on the sound output and recorded from
+// the sound input. Positions, lengths and the from and to of the next play are in the time
+// format last set: samples of the file, or milliseconds.
+//
+// Playing and recording run beside the window; a blocking play (Wait) lets paint and timer
+// events through while it waits, never the user's input.
+class WaveDevice : public QObject
+{
+    Q_OBJECT
+public:
+    enum class TimeFormat { Samples, Milliseconds };
+
+    explicit WaveDevice(QObject *parent = nullptr);
+    ~WaveDevice() override;
+
+    // The file the next Open takes.
+    QString FileName;
+    // The next Play returns only when the sound has been heard to its end; Play clears it.
+    bool Wait = false;
+    // Where the next Play starts and ends, each used once and then forgotten.
+    std::optional<qint64> From;
+    std::optional<qint64> To;
+
+    // The output and input to use, by their description; empty names the system's default.
+    void SetDeviceNames(const QString &output, const QString &input);
+
+    // Reads FileName and makes it the device's element, at position 0. Throws EWaveDeviceError
+    // when there is no output, the file is missing, or its sound cannot be played.
+    void Open();
+    // Stops and releases the file, so that it can be rewritten.
+    void Close();
+    bool IsOpen() const { return m_open; }
+
+    void SetTimeFormat(TimeFormat format) { m_timeFormat = format; }
+    TimeFormat GetTimeFormat() const { return m_timeFormat; }
+
+    // Every operation below needs an open file and throws EWaveDeviceError without one.
+    void Rewind() { Seek(0); }
+    void Seek(qint64 position);
+    // From the position (or From) to the end (or To).
+    void Play();
+    // Into the open file, from position 0 until stopped, in the file's format.
+    void Record();
+    // Ends playing or recording; what was recorded becomes the device's sound.
+    void Stop();
+    // Writes the device's sound (what was recorded) into the open file.
+    void Save();
+    qint64 Position() const;
+    qint64 Length() const;
+
+    bool IsPlaying() const { return m_sink != nullptr; }
+    bool IsRecording() const { return m_source != nullptr; }
+
+private:
+    void requireOpen() const;
+    QAudioDevice outputDevice() const;
+    QAudioDevice inputDevice() const;
+    qint64 toSamples(qint64 value) const;
+    qint64 fromSamples(qint64 samples) const;
+    qint64 playPosition() const;
+    void watchPlayback();
+    void endPlayback();
+    void collectRecording();
+    void endRecording();
+
+    QString m_outputName;
+    QString m_inputName;
+    bool m_open = false;
+    TimeFormat m_timeFormat = TimeFormat::Samples;
+    QAudioFormat m_format;
+    std::vector<int16_t> m_samples; // the sound, centred on 0
+    qint64 m_position = 0;
+
+    std::unique_ptr<QAudioSink> m_sink;
+    QBuffer m_playBuffer;
+    qint64 m_playStart = 0;
+    qint64 m_playEnd = 0;
+    qint64 m_playMicroseconds = 0;
+    qint64 m_lastProcessed = -1;
+    QElapsedTimer m_sinceProgress;
+    QTimer m_watch;
+    QEventLoop *m_waitLoop = nullptr;
+
+    std::unique_ptr<QAudioSource> m_source;
+    QIODevice *m_sourceData = nullptr;
+    QByteArray m_recorded;
+    QElapsedTimer m_recordClock;
+};
+
+} // namespace orvanta

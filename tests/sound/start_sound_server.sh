@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# Brings up a private, headless sound server for the tests: PipeWire with its session manager
+# and its PulseAudio service, in a runtime folder of its own, with a null output "orvanta_out"
+# and an input "orvanta_in" that hears what the output plays. No display and no sound hardware
+# are needed. The ids of what it starts are kept in STATE_DIR/pids for stop_sound_server.sh;
+# STATE_DIR/env holds the variables a client needs.
+#   start_sound_server.sh STATE_DIR
+set -euo pipefail
+state=$(realpath -m "$1")
+runtime="$state/runtime"
+
+# A server left by an interrupted run is stopped first, by the ids it saved.
+"$(dirname "$0")/stop_sound_server.sh" "$state" >/dev/null 2>&1 || true
+rm -rf "$state"
+mkdir -p "$runtime"
+chmod 700 "$runtime"
+: >"$state/pids"
+
+export XDG_RUNTIME_DIR="$runtime"
+export DBUS_SESSION_BUS_ADDRESS="unix:path=$runtime/bus"
+unset PULSE_SERVER DISPLAY WAYLAND_DISPLAY
+
+# until SECONDS WHAT COMMAND...: polls COMMAND until it succeeds.
+until_ready() {
+    local limit=$(($1 * 20)) what=$2
+    shift 2
+    for _ in $(seq "$limit"); do
+        "$@" >/dev/null 2>&1 && return 0
+        sleep 0.05
+    done
+    echo "start_sound_server: $what did not come up" >&2
+    cat "$state"/*.log >&2 2>/dev/null || true
+    exit 1
+}
+
+started() { echo "$1" >>"$state/pids"; }
+
+dbus-daemon --session --address="$DBUS_SESSION_BUS_ADDRESS" --nofork --nopidfile \
+    >"$state/dbus.log" 2>&1 &
+started $!
+until_ready 10 "the session bus" test -S "$runtime/bus"
+
+pipewire >"$state/pipewire.log" 2>&1 &
+started $!
+until_ready 10 pipewire pw-cli info 0
+
+wireplumber >"$state/wireplumber.log" 2>&1 &
+started $!
+has_default_metadata() { pw-cli ls Metadata | grep -q '"default"'; }
+until_ready 10 wireplumber has_default_metadata
+
+pipewire-pulse >"$state/pipewire-pulse.log" 2>&1 &
+started $!
+export PULSE_SERVER="unix:$runtime/pulse/native"
+until_ready 10 pipewire-pulse pactl info
+
+pactl load-module module-null-sink sink_name=orvanta_out \
+    sink_properties=device.description=Orvanta-Test-Output >/dev/null
+pactl load-module module-remap-source master=orvanta_out.monitor source_name=orvanta_in \
+    source_properties=device.description=Orvanta-Test-Input >/dev/null
+pactl set-default-sink orvanta_out
+pactl set-default-source orvanta_in
+defaults_set() { pactl info | grep -q 'Default Sink: orvanta_out' && pactl info | grep -q 'Default Source: orvanta_in'; }
+until_ready 10 "the test devices" defaults_set
+input_linked() { pw-link -l | grep -q 'input.orvanta_in'; }
+until_ready 10 "the input's link to the output" input_linked
+
+cat >"$state/env" <<ENV
+export XDG_RUNTIME_DIR="$runtime"
+export DBUS_SESSION_BUS_ADDRESS="$DBUS_SESSION_BUS_ADDRESS"
+export PULSE_SERVER="$PULSE_SERVER"
+ENV
+echo "sound server up: $PULSE_SERVER"

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <vector>
+
+namespace orvanta::test {
+
+// What a recording of a tone holds: its loud part, from the first to the last sample above a
+// tenth of the peak, and the frequency of that part from its zero crossings.
+struct ToneMeasure
+{
+    double seconds = 0;
+    double frequency = 0;
+    int peak = 0;
+};
+ToneMeasure MeasureTone(const std::vector<int16_t> &samples, int sampleRate);
+
+// A sine tone made by sox: seconds long, at the given rate and bits (8 bits are unsigned).
+bool MakeTone(const QString &path, double seconds, int hertz, int rate = 44100, int bits = 16);
+
+// Lets the event loop run for the given time.
+void RunEvents(int milliseconds);
+
+} // namespace orvanta::test

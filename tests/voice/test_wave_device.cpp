@@ -1,0 +1,193 @@
+// The wave-audio device on the real sound path: a private sound server whose input hears what
+// its output plays, so that what the device plays is recorded and measured.
+#include "SoundAnalysis.h"
+#include "WaveDevice.h"
+#include "WaveFile.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace orvanta;
+using namespace orvanta::test;
+
+namespace {
+
+constexpr int Rate = 44100;
+
+struct SoundFolder
+{
+    QTemporaryDir folder;
+    QString path(const char *name) const { return folder.filePath(QLatin1String(name)); }
+    // A tone file made by sox.
+    QString tone(const char *name, double seconds, int rate = Rate, int bits = 16) const
+    {
+        EXPECT_TRUE(MakeTone(path(name), seconds, 440, rate, bits));
+        return path(name);
+    }
+    // A file that holds the recording header alone, as a recording starts from.
+    QString emptyRecording(const char *name) const
+    {
+        TWaveFile().SaveToFile(path(name));
+        return path(name);
+    }
+};
+
+// Records the input while action runs, and measures what was heard from the action's start.
+// What the input held before (the end of an earlier test's sound, still in the server's
+// loopback) is left out.
+template <typename Action> ToneMeasure hear(const QString &recordingPath, Action action)
+{
+    WaveDevice recorder;
+    recorder.FileName = recordingPath;
+    recorder.Open();
+    recorder.Record();
+    RunEvents(150);
+    const qint64 actionStart = recorder.Position();
+    action();
+    RunEvents(200);
+    recorder.Stop();
+    recorder.Save();
+    const TWaveFile recording(recordingPath);
+    EXPECT_TRUE(recording.Loaded);
+    return MeasureTone(
+        {recording.Samples.begin() + std::min<qint64>(actionStart, recording.Samples.size()),
+         recording.Samples.end()},
+        Rate);
+}
+
+WaveDevice &opened(WaveDevice &device, const QString &path)
+{
+    device.FileName = path;
+    device.Open();
+    return device;
+}
+
+} // namespace
+
+TEST(WaveDevice, PlayedToneIsHeardWholeAndABlockingPlayEndsWithIt)
+{
+    SoundFolder f;
+    WaveDevice player;
+    opened(player, f.tone("tone.wav", 1.0));
+    EXPECT_EQ(player.Length(), Rate);
+    qint64 blockedMs = 0;
+    const ToneMeasure heard = hear(f.emptyRecording("heard.wav"), [&] {
+        QElapsedTimer clock;
+        clock.start();
+        player.Wait = true;
+        player.Play();
+        blockedMs = clock.elapsed();
+    });
+    EXPECT_NEAR(heard.frequency, 440, 440 * 0.02);
+    EXPECT_NEAR(heard.seconds, 1.0, 0.1);
+    EXPECT_GE(blockedMs, 1000);
+    EXPECT_LT(blockedMs, 1600); // returns once heard, not long after
+    EXPECT_FALSE(player.IsPlaying());
+    EXPECT_FALSE(player.Wait); // used once
+}
+
+TEST(WaveDevice, FilesOfOtherFormatsPlay)
+{
+    SoundFolder f;
+    for (const auto &[rate, bits] : {std::pair{22050, 16}, std::pair{44100, 8}}) {
+        SCOPED_TRACE(testing::Message() << rate << " Hz, " << bits << " bits");
+        WaveDevice player;
+        opened(player, f.tone("other.wav", 0.6, rate, bits));
+        const ToneMeasure heard = hear(f.emptyRecording("heard.wav"), [&] {
+            player.Wait = true;
+            player.Play();
+        });
+        EXPECT_NEAR(heard.frequency, 440, 440 * 0.02);
+        EXPECT_NEAR(heard.seconds, 0.6, 0.1); // no clicks at the end of 8-bit sound
+    }
+}
+
+TEST(WaveDevice, PositionFollowsThePlayAndFromToPlaysASpan)
+{
+    SoundFolder f;
+    WaveDevice player;
+    opened(player, f.tone("tone.wav", 0.8));
+    player.Play(); // returns at once
+    EXPECT_TRUE(player.IsPlaying());
+    std::vector<qint64> positions;
+    while (player.IsPlaying()) {
+        positions.push_back(player.Position());
+        RunEvents(20);
+    }
+    EXPECT_GT(positions.size(), 20u);
+    EXPECT_TRUE(std::is_sorted(positions.begin(), positions.end()));
+    EXPECT_EQ(player.Position(), player.Length());
+
+    player.SetTimeFormat(WaveDevice::TimeFormat::Milliseconds);
+    EXPECT_EQ(player.Length(), 800);
+    player.From = 200;
+    player.To = 500;
+    const ToneMeasure heard = hear(f.emptyRecording("span.wav"), [&] {
+        player.Wait = true;
+        player.Play();
+    });
+    EXPECT_NEAR(heard.seconds, 0.3, 0.1);
+    EXPECT_EQ(player.Position(), 500);
+    player.Rewind();
+    EXPECT_EQ(player.Position(), 0);
+}
+
+TEST(WaveDevice, RecordingWhileAToneSoundsIsSavedAsAValidFile)
+{
+    SoundFolder f;
+    WaveDevice player;
+    opened(player, f.tone("tone.wav", 3.0));
+    WaveDevice recorder;
+    opened(recorder, f.emptyRecording("recorded.wav"));
+    recorder.SetTimeFormat(WaveDevice::TimeFormat::Milliseconds);
+    player.Play();
+    RunEvents(200);
+    recorder.Record();
+    EXPECT_TRUE(recorder.IsRecording());
+    RunEvents(1000);
+    EXPECT_GT(recorder.Position(), 0);
+    recorder.Stop();
+    player.Stop();
+    EXPECT_NEAR(double(recorder.Length()), 1000, 150);
+    recorder.Save();
+    const TWaveFile saved(f.path("recorded.wav"));
+    ASSERT_TRUE(saved.Loaded);
+    EXPECT_EQ(saved.Format.SampleRate, 44100u);
+    EXPECT_EQ(saved.Data.DataSize, 2 * saved.Samples.size());
+    EXPECT_NEAR(saved.Samples.size() / double(Rate), 1.0, 0.15);
+    EXPECT_NEAR(MeasureTone(saved.Samples, Rate).frequency, 440, 440 * 0.02);
+}
+
+TEST(WaveDevice, OpeningReportsWhatItRefuses)
+{
+    SoundFolder f;
+    WaveDevice device;
+    auto refusal = [&](const QString &path) {
+        device.FileName = path;
+        try {
+            device.Open();
+        } catch (const EWaveDeviceError &error) {
+            return QString::fromUtf8(error.what());
+        }
+        return QStringLiteral("opened");
+    };
+    EXPECT_EQ(refusal(f.path("missing.wav")),
+              QStringLiteral("Файл \"%1\" не найден").arg(f.path("missing.wav")));
+    QFile text(f.path("text.wav"));
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+    text.write(QByteArray(100, 'x'));
+    text.close();
+    EXPECT_TRUE(refusal(f.path("text.wav")).startsWith(QStringLiteral("Звук из файла")));
+    EXPECT_FALSE(device.IsOpen());
+    device.SetDeviceNames(QStringLiteral("No Such Card"), {});
+    EXPECT_EQ(refusal(f.emptyRecording("empty.wav")),
+              QStringLiteral("Нет устройства вывода звука \"No Such Card\""));
+    // A card named in the settings: by its whole description or a part of it.
+    device.SetDeviceNames(QStringLiteral("Orvanta-Test-Output"), QStringLiteral("test-input"));
+    EXPECT_EQ(refusal(f.path("empty.wav")), QStringLiteral("opened"));
+    device.Record();
+    EXPECT_TRUE(device.IsRecording());
+    device.Close();
+}

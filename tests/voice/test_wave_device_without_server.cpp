@@ -1,0 +1,47 @@
+// The wave-audio device where no sound server answers: clear errors at once, nothing hangs.
+#include "WaveDevice.h"
+#include "WaveFile.h"
+
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace orvanta;
+
+TEST(WaveDeviceWithoutServer, OpenFailsAtOnceWithAClearError)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("empty.wav"));
+    TWaveFile().SaveToFile(path);
+    WaveDevice device;
+    device.FileName = path;
+    QElapsedTimer clock;
+    clock.start();
+    try {
+        device.Open();
+        FAIL() << "opened without a sound server";
+    } catch (const EWaveDeviceError &error) {
+        EXPECT_STREQ(error.what(), "Нет устройства вывода звука");
+    }
+    EXPECT_LT(clock.elapsed(), 1000);
+    EXPECT_FALSE(device.IsOpen());
+}
+
+TEST(WaveDeviceWithoutServer, EveryOperationNeedsAnOpenFile)
+{
+    WaveDevice device;
+    const std::function<void()> operations[] = {
+        [&] { device.Rewind(); },   [&] { device.Seek(1); },  [&] { device.Play(); },
+        [&] { device.Record(); },   [&] { device.Stop(); },   [&] { device.Save(); },
+        [&] { device.Position(); }, [&] { device.Length(); },
+    };
+    for (const auto &operation : operations) {
+        try {
+            operation();
+            ADD_FAILURE() << "no error without an open file";
+        } catch (const EWaveDeviceError &error) {
+            EXPECT_STREQ(error.what(), "Звуковой файл не открыт");
+        }
+    }
+    device.Close(); // closing a closed device is harmless
+}
