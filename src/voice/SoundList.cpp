@@ -12,7 +12,8 @@ SoundListColumn ReadSoundList(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw EInOutError(QStringLiteral("Не удалось открыть файл %1: %2").arg(path, file.errorString()));
+        throw EInOutError(
+            QStringLiteral("Не удалось открыть файл %1: %2").arg(path, file.errorString()));
     SoundListColumn column;
     QString text = decodeText(file.readAll(), column.encoding);
     // A final line end closes the last line; it does not start another.

@@ -2,6 +2,7 @@
 
 #include "Errors.h"
 #include "PanelMemory.h"
+#include "WaveAdjuster.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -53,11 +54,10 @@ SoundPage::SoundPage(QString executableDir, QWidget *parent)
     buildProgressGroup();
     buildGrid();
     layout->addWidget(findChild<QGroupBox *>(QStringLiteral("GroupBox2")));
-    auto *editorPlace = named(new QWidget, "WA");
-    editorPlace->setFixedHeight(105);
-    editorPlace->setAutoFillBackground(true);
-    editorPlace->setBackgroundRole(QPalette::Base);
-    layout->addWidget(editorPlace);
+    m_editor = named(new TWaveAdjuster, "WA");
+    m_editor->setFixedHeight(105);
+    layout->addWidget(m_editor);
+    connectEditorButtons();
     layout->addWidget(findChild<QWidget *>(QStringLiteral("Panel5")));
     layout->addWidget(findChild<QGroupBox *>(QStringLiteral("GroupBox1")));
     layout->addWidget(m_grid, 1);
@@ -229,9 +229,47 @@ QString SoundPage::SoundPath(int row) const
 bool SoundPage::SoundSGSelectCell(int ACol, int ARow)
 {
     Q_UNUSED(ACol);
+    if (m_editor->Recording)
+        return false;
     m_rowNumber->setText(QString::number(ARow));
-    emit soundSelected(SoundPath(ARow));
+    const QString path = SoundPath(ARow);
+    emit soundSelected(path);
+    // A row without a readable file shows the grid alone, without a message; errors are shown
+    // again once a row has loaded without one.
+    try {
+        m_editor->ShowErrors = false;
+        m_editor->LoadSound(path);
+        m_editor->ShowErrors = true;
+    } catch (const std::exception &) {
+    }
     return true;
+}
+
+void SoundPage::connectEditorButtons()
+{
+    const struct
+    {
+        const char *name;
+        void (TWaveAdjuster::*edit)();
+    } edits[] = {
+        {"CutSB", &TWaveAdjuster::CutSelection},
+        {"SilenceSB", &TWaveAdjuster::SilenceSelection},
+        {"UndoSB", &TWaveAdjuster::Undo},
+    };
+    for (const auto &edit : edits) {
+        auto *button = findChild<QToolButton *>(QLatin1String(edit.name));
+        connect(button, &QToolButton::clicked, this,
+                [this, edit, undoable = edit.edit != &TWaveAdjuster::Undo] {
+                    // The editor's buttons swallow whatever reaches them: the edit stops where it
+                    // failed.
+                    try {
+                        if (undoable)
+                            m_editor->SaveUndo();
+                        (m_editor->*edit.edit)();
+                    } catch (const std::exception &) {
+                    }
+                });
+    }
 }
 
 void SoundPage::ShowMemoryUsage(int usedSeconds)

@@ -15,6 +15,8 @@ class QToolButton;
 
 namespace orvanta {
 
+class TWaveAdjuster;
+
 // The page "Запись звука": memory state, the waveform editor's place, the editing and upload
 // buttons, the upload progress and the message grid SoundSG. Grid row 0 is the title row (shown
 // as the column headers); rows 1 to 54 are the panel's message slots.
@@ -37,13 +39,14 @@ public:
     // written. Returns the messages of the failures, each naming its file and the reason.
     QStringList SaveLists(const QString &messagesPath, const QString &soundsPath) const;
 
-    // The grid's cell selection: remembers the row in Panel4 and loads the row's wave file.
-    // Returns whether the cell may be selected.
+    // The grid's cell selection: remembers the row in Panel4 and loads the row's wave file into
+    // the editor, silently. Refused (false) while a recording runs.
     bool SoundSGSelectCell(int ACol, int ARow);
     // The wave file of a grid row: "sound/" beside the executable, or an absolute path as is.
     QString SoundPath(int row) const;
 
     void SetDebugMode(bool on);
+    TWaveAdjuster &Editor() { return *m_editor; }
     // Seconds of message memory in use, on the bar (at most full) and as text.
     void ShowMemoryUsage(int usedSeconds);
 
@@ -57,6 +60,7 @@ private:
     void buildButtonStrip();
     void buildProgressGroup();
     void buildGrid();
+    void connectEditorButtons();
 
     QString m_executableDir;
     SoundListColumn m_lists[2]; // remembers each list's encoding for writing back
@@ -66,6 +70,7 @@ private:
     QLabel *m_usage = nullptr;          // EepL
     QProgressBar *m_usageBar = nullptr; // EepPB
     QTableWidget *m_grid = nullptr;
+    TWaveAdjuster *m_editor = nullptr; // WA
 };
 
 } // namespace orvanta

@@ -224,6 +224,7 @@ void WaveDevice::Play()
     m_lastProcessed = -1;
     m_sinceProgress.start();
     m_watch.start();
+    emit stateChanged();
 
     if (wait) {
         QEventLoop loop;
@@ -266,6 +267,7 @@ void WaveDevice::endPlayback()
     m_playBuffer.close();
     if (m_waitLoop)
         m_waitLoop->quit();
+    emit stateChanged();
 }
 
 void WaveDevice::Record()
@@ -292,6 +294,7 @@ void WaveDevice::Record()
     m_recordClock.start();
     m_samples.clear();
     m_position = 0;
+    emit stateChanged();
 }
 
 void WaveDevice::collectRecording()
@@ -320,9 +323,11 @@ void WaveDevice::endRecording()
     m_sourceData = nullptr;
 
     m_samples.resize(size_t(m_recorded.size() / 2));
-    std::memcpy(m_samples.data(), m_recorded.constData(), 2 * m_samples.size());
+    if (!m_samples.empty())
+        std::memcpy(m_samples.data(), m_recorded.constData(), 2 * m_samples.size());
     m_recorded.clear();
     m_position = qint64(m_samples.size());
+    emit stateChanged();
 }
 
 void WaveDevice::Stop()

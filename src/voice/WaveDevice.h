@@ -80,6 +80,10 @@ public:
     bool IsPlaying() const { return m_sink != nullptr; }
     bool IsRecording() const { return m_source != nullptr; }
 
+signals:
+    // Playing or recording began or ended.
+    void stateChanged();
+
 private:
     void requireOpen() const;
     QAudioDevice outputDevice() const;
