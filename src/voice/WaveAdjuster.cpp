@@ -113,7 +113,7 @@ void TWaveAdjuster::Redraw()
     if (SoundLoaded()) {
         // Where a column holds a sample or two, the plot is drawn segment by segment; longer
         // sounds from their envelope, which looks the same at a fraction of the cost.
-        if (SampleCount() <= 2 * qint64(width()))
+        if (PlotEverySegment || SampleCount() <= 2 * qint64(width()))
             plotSegments();
         else
             plotEnvelope();

@@ -53,6 +53,9 @@ public:
     bool StopRequested = false;
     bool Recording = false;
     bool ShowErrors = true;
+    // Draws every sound segment by segment, the reference picture the envelope matches; slow
+    // for long sounds, for comparisons only.
+    bool PlotEverySegment = false;
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -18,11 +18,6 @@ qint64 RoundedDivision(qint64 numerator, qint64 denominator)
     return quotient;
 }
 
-uint16_t PairLoudness(int16_t a, int16_t b)
-{
-    return uint16_t(RoundedDivision(std::abs(int(a) + int(b)), 2));
-}
-
 void WaveEnvelope::setSamples(const std::vector<int16_t> &samples)
 {
     m_samples = &samples;

@@ -1,0 +1,104 @@
+// The waveform editor with a 30-second 44.1 kHz message: a redraw from the envelope against one
+// segment per sample, the CPU the program spends while it shows the message and nothing plays,
+// and a cut and an undo, each with the file written. The device opens on the sound server that
+// ./run bench starts.
+#include "WaveAdjuster.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <benchmark/benchmark.h>
+#include <cmath>
+#include <sys/resource.h>
+
+using namespace orvanta;
+
+namespace {
+
+TWaveAdjuster &editor()
+{
+    static TWaveAdjuster *shown = [] {
+        static QTemporaryDir folder;
+        TWaveFile wave;
+        wave.Samples.resize(30 * 44100);
+        for (size_t i = 0; i < wave.Samples.size(); ++i)
+            wave.Samples[i] = int16_t(20000 * std::sin(i * 0.05) * std::sin(i * 0.00003));
+        const QString path = folder.filePath(QStringLiteral("message.wav"));
+        wave.SaveToFile(path);
+        auto *view = new TWaveAdjuster;
+        view->resize(692, 105); // a picture of 690 × 103
+        view->show();
+        view->LoadSound(path);
+        return view;
+    }();
+    return *shown;
+}
+
+void BM_RedrawFromTheEnvelope(benchmark::State &state)
+{
+    TWaveAdjuster &view = editor();
+    view.PlotEverySegment = false;
+    for (auto _ : state)
+        view.Redraw();
+}
+BENCHMARK(BM_RedrawFromTheEnvelope)->Unit(benchmark::kMillisecond);
+
+void BM_RedrawSegmentBySegment(benchmark::State &state)
+{
+    TWaveAdjuster &view = editor();
+    view.PlotEverySegment = true;
+    for (auto _ : state)
+        view.Redraw();
+    view.PlotEverySegment = false;
+}
+BENCHMARK(BM_RedrawSegmentBySegment)->Unit(benchmark::kMillisecond);
+
+void BM_CutAndUndoWithTheFile(benchmark::State &state)
+{
+    TWaveAdjuster &view = editor();
+    for (auto _ : state) {
+        view.SelStart = 44100;
+        view.SelEnd = 88199;
+        view.SaveUndo();
+        view.CutSelection();
+        view.Undo();
+    }
+    state.SetLabel("one cut and one undo per iteration");
+}
+BENCHMARK(BM_CutAndUndoWithTheFile)->Unit(benchmark::kMillisecond);
+
+double cpuSeconds()
+{
+    rusage usage{};
+    ::getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+           double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+void BM_IdleWithAMessageShown(benchmark::State &state)
+{
+    editor();
+    double share = 0;
+    for (auto _ : state) {
+        const double before = cpuSeconds();
+        QEventLoop loop;
+        QTimer::singleShot(10000, &loop, &QEventLoop::quit);
+        loop.exec();
+        share = (cpuSeconds() - before) / 10;
+    }
+    state.counters["core_share_percent"] = 100 * share;
+}
+BENCHMARK(BM_IdleWithAMessageShown)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    return 0;
+}

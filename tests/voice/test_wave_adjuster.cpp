@@ -1,0 +1,296 @@
+// The waveform editor as a real widget on the offscreen platform, on wave files in a temporary
+// folder, with the device on the private sound server.
+#include "DialogRecorder.h"
+#include "TestFiles.h"
+#include "WaveAdjuster.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <random>
+#include <unistd.h>
+
+using namespace orvanta;
+using namespace orvanta::test;
+
+namespace {
+
+struct EditorFixture
+{
+    QTemporaryDir folder;
+    DialogRecorder dialogs;
+    TWaveAdjuster editor;
+
+    explicit EditorFixture(int width = 690)
+    {
+        editor.resize(width, 105);
+        editor.show();
+    }
+    QString path(const char *name) const { return folder.filePath(QLatin1String(name)); }
+    // Writes the samples as a wave file and loads it into the editor.
+    QString load(const std::vector<int16_t> &samples, const char *name = "message.wav")
+    {
+        TWaveFile wave;
+        wave.Samples = samples;
+        wave.SaveToFile(path(name));
+        editor.LoadSound(path(name));
+        return path(name);
+    }
+    std::vector<int16_t> onDisk(const char *name = "message.wav") const
+    {
+        return TWaveFile(path(name)).Samples;
+    }
+    // An edit of the selection, after the undo copy, as the page's buttons make it.
+    void edit(qint64 from, qint64 to, void (TWaveAdjuster::*action)())
+    {
+        editor.SelStart = from;
+        editor.SelEnd = to;
+        editor.SaveUndo();
+        (editor.*action)();
+    }
+    // The widget's pixel over a point of Background: the view is drawn one pixel in.
+    QRgb shown(int x, int y) { return editor.grab().toImage().pixel(x + 1, y + 1); }
+};
+
+std::vector<int16_t> ramp(int count)
+{
+    std::vector<int16_t> samples(static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i)
+        samples[size_t(i)] = int16_t(i);
+    return samples;
+}
+
+} // namespace
+
+TEST(WaveAdjuster, GridLinesInTheirColoursAtTheirPlaces)
+{
+    for (int width : {690, 400}) {
+        SCOPED_TRACE(width);
+        EditorFixture f(width);
+        const QImage &grid = f.editor.Background;
+        ASSERT_EQ(grid.size(), QSize(width - 2, 103));
+        EXPECT_EQ(grid.pixel(5, 51), qRgb(0, 0, 255)); // the centre line
+        // H = 105: two pairs, |105/80 - i - 0.5| * 255 / (105/40).
+        for (int y : {71, 31})
+            EXPECT_EQ(grid.pixel(5, y), qRgb(18, 18, 237)) << y;
+        for (int y : {91, 11})
+            EXPECT_EQ(grid.pixel(5, y), qRgb(115, 115, 140)) << y;
+        EXPECT_EQ(grid.pixel(5, 50), qRgb(0, 0, 0));
+        // W div 20 lines at x = 20 j: |W/40 - j| * 255 / (W/20).
+        for (int j = 1; j <= width / 20; ++j) {
+            const int c = int(std::nearbyint(std::abs(width / 40.0 - j) * 255 / (width / 20.0)));
+            if (20 * j < grid.width()) {
+                EXPECT_EQ(grid.pixel(20 * j, 5), qRgb(c, c, 255 - c)) << j;
+            }
+        }
+        EXPECT_EQ(f.shown(20, 5), grid.pixel(20, 5));
+    }
+}
+
+TEST(WaveAdjuster, LoudRedQuietGreenCursorWhiteSelectionInverted)
+{
+    EditorFixture f;
+    std::vector<int16_t> samples(20000);
+    for (size_t i = 0; i < samples.size(); ++i)
+        samples[i] =
+            int16_t((i % 2 ? 1 : -1) * (i < 10000 ? 30000 : 300) + (i < 10000 ? 2000 : 10));
+    f.load(samples);
+    const QImage &plot = f.editor.Background;
+    // The mean of neighbours: (2000) loud left, (10) quiet right; a column from top to bottom.
+    EXPECT_EQ(plot.pixel(110, 60), qRgb(16, 239, 0));
+    EXPECT_EQ(plot.pixel(510, 52), qRgb(0, 255, 0));
+    const auto red = [&](int x) {
+        for (int y = 0; y < plot.height(); ++y)
+            if (qRed(plot.pixel(x, y)) > 0 && qGreen(plot.pixel(x, y)) < 255 &&
+                qBlue(plot.pixel(x, y)) == 0)
+                return true;
+        return false;
+    };
+    EXPECT_TRUE(red(110));
+
+    // A click moves the cursor there; a drag selects, every pixel inside inverted.
+    QTest::mouseClick(&f.editor, Qt::LeftButton, {}, QPoint(300, 50));
+    QTest::mousePress(&f.editor, Qt::LeftButton, {}, QPoint(400, 50));
+    QTest::mouseMove(&f.editor, QPoint(450, 50));
+    QTest::mouseRelease(&f.editor, Qt::LeftButton, {}, QPoint(450, 50));
+    const int cursor =
+        int(std::nearbyint(688.0 * f.editor.Player.Position() / f.editor.Player.Length()));
+    EXPECT_NEAR(cursor, 400 * 688 / 690, 2);
+    const QImage &view = f.editor.Overlay;
+    for (int y : {0, 30, 51, 102}) {
+        EXPECT_EQ(view.pixel(200, y), plot.pixel(200, y)) << y;
+        EXPECT_EQ(view.pixel(420, y), plot.pixel(420, y) ^ 0x00FFFFFF) << y;
+        EXPECT_EQ(view.pixel(400, y), plot.pixel(400, y) ^ 0x00FFFFFF) << y;
+        EXPECT_EQ(view.pixel(450, y), plot.pixel(450, y) ^ 0x00FFFFFF) << y;
+    }
+    EXPECT_EQ(f.shown(420, 30), view.pixel(420, 30));
+    // The cursor alone, outside the selection: move it back with a click.
+    QTest::mouseClick(&f.editor, Qt::LeftButton, {}, QPoint(200, 50));
+    const int moved =
+        int(std::nearbyint(688.0 * f.editor.Player.Position() / f.editor.Player.Length()));
+    ASSERT_NE(moved, 200); // the one-sample selection sits at 200, the cursor just before it
+    for (int y : {0, 51, 102})
+        EXPECT_EQ(f.editor.Overlay.pixel(moved, y), qRgb(255, 255, 255)) << y;
+}
+
+TEST(WaveAdjuster, MouseSelectionIsClampedAndOrdered)
+{
+    EditorFixture f;
+    f.load(ramp(6900)); // ten samples a pixel
+    auto drag = [&](int from, int to) {
+        QTest::mousePress(&f.editor, Qt::LeftButton, {}, QPoint(from, 50));
+        QTest::mouseMove(&f.editor, QPoint(to, 50));
+        QTest::mouseRelease(&f.editor, Qt::LeftButton, {}, QPoint(to, 50));
+        return std::pair(f.editor.SelStart, f.editor.SelEnd);
+    };
+    using Selection = std::pair<qint64, qint64>;
+    EXPECT_EQ(drag(100, 800), Selection(1000, 6899)); // past the right edge
+    EXPECT_EQ(drag(100, -30), Selection(0, 1000));    // past the left edge
+    EXPECT_EQ(drag(300, 200), drag(200, 300));        // either direction
+    EXPECT_EQ(drag(345, 345), Selection(3450, 3450)); // a click: one sample
+    // Other buttons select nothing.
+    QTest::mouseClick(&f.editor, Qt::RightButton, {}, QPoint(10, 50));
+    EXPECT_EQ(f.editor.SelStart, 3450);
+}
+
+TEST(WaveAdjuster, CutSilenceAndUndoReachTheFile)
+{
+    EditorFixture f;
+    f.load(ramp(1000));
+    f.edit(100, 199, &TWaveAdjuster::CutSelection);
+    std::vector<int16_t> disk = f.onDisk();
+    ASSERT_EQ(disk.size(), 900u);
+    EXPECT_EQ(disk[100], 200); // the sample after the cut moved to SelStart
+    EXPECT_EQ(f.editor.SelStart, 0);
+    f.editor.Undo();
+    EXPECT_EQ(f.onDisk(), ramp(1000));
+    f.editor.Undo(); // a second undo gives the same
+    EXPECT_EQ(f.editor.Wave->Samples, ramp(1000));
+
+    f.edit(10, 19, &TWaveAdjuster::SilenceSelection);
+    disk = f.onDisk();
+    EXPECT_EQ(disk[9], 9);
+    EXPECT_EQ(disk[10], 0);
+    EXPECT_EQ(disk[19], 0);
+    EXPECT_EQ(disk[20], 20);
+    EXPECT_EQ(f.editor.SelEnd, 19); // the selection stays
+    f.editor.Undo();
+    EXPECT_EQ(f.onDisk(), ramp(1000));
+
+    // A load empties the undo.
+    f.editor.LoadSound(f.path("message.wav"));
+    f.editor.SelStart = 0;
+    f.editor.SelEnd = 9;
+    f.editor.CutSelection();
+    f.editor.Undo();
+    EXPECT_EQ(f.onDisk().size(), 990u);
+}
+
+TEST(WaveAdjuster, CuttingEverythingLeavesAnEmptySoundThatUndoBringsBack)
+{
+    EditorFixture f;
+    f.load(ramp(500));
+    f.edit(0, 499, &TWaveAdjuster::CutSelection);
+    EXPECT_EQ(f.editor.SampleCount(), 0);
+    EXPECT_TRUE(f.editor.Player.IsOpen());
+    EXPECT_EQ(ReadFile(f.path("message.wav")).size(), 44); // a valid file, no data
+    QTest::mouseClick(&f.editor, Qt::LeftButton, {}, QPoint(100, 50));
+    EXPECT_EQ(f.editor.SelStart, 0); // the mouse does nothing
+    f.editor.Undo();
+    EXPECT_EQ(f.onDisk(), ramp(500));
+}
+
+TEST(WaveAdjuster, FileThatCannotBeReplacedKeepsTheEditInMemoryOnly)
+{
+    EditorFixture f;
+    const QString file = f.load(ramp(300));
+    const QByteArray before = ReadFile(file);
+    // The folder refuses new files, so the file cannot be replaced (root too: immutable).
+    QFile::setPermissions(f.folder.path(), QFile::ReadOwner | QFile::ExeOwner);
+    const bool immutable = ::geteuid() == 0 && QProcess::execute(QStringLiteral("chattr"),
+                                                                 {"+i", f.folder.path()}) == 0;
+    if (::geteuid() == 0 && !immutable)
+        GTEST_SKIP() << "no way to make a folder read-only here";
+    f.editor.SelStart = 0;
+    f.editor.SelEnd = 99;
+    f.editor.CutSelection();
+    if (immutable)
+        QProcess::execute(QStringLiteral("chattr"), {"-i", f.folder.path()});
+    QFile::setPermissions(f.folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_EQ(f.editor.SampleCount(), 200);
+    EXPECT_EQ(ReadFile(file), before);
+    ASSERT_FALSE(f.dialogs.boxes.empty());
+    EXPECT_EQ(f.dialogs.boxes.back().second,
+              QStringLiteral("Не удалось создать файл \"%1\"!").arg(file));
+}
+
+TEST(WaveAdjuster, NoSoundShowsTheGridAndIgnoresEverything)
+{
+    EditorFixture f;
+    f.editor.LoadSound(f.path("missing.wav"));
+    EXPECT_FALSE(f.editor.SoundLoaded());
+    EXPECT_EQ(f.dialogs.boxes.size(), 1u); // errors are shown: "Не удалось открыть файл"
+    const QImage grid = f.editor.Background;
+    QTest::mouseClick(&f.editor, Qt::LeftButton, {}, QPoint(100, 50));
+    f.editor.SaveUndo();
+    f.editor.CutSelection();
+    f.editor.SilenceSelection();
+    f.editor.Undo();
+    EXPECT_EQ(f.editor.Background, grid);
+    EXPECT_EQ(f.editor.Overlay, grid);
+}
+
+TEST(WaveEnvelope, NoColumnMissesItsExtremes)
+{
+    // Alternating full scale, a single spike in a million, and noise checked sample by sample.
+    std::vector<int16_t> alternating(1'000'000);
+    for (size_t i = 0; i < alternating.size(); ++i)
+        alternating[i] = i % 2 ? 32767 : -32767;
+    std::vector<int16_t> spike(1'000'000, 0);
+    spike[654'321] = 30000;
+    std::vector<int16_t> noise(100'003);
+    std::mt19937 random(7);
+    for (int16_t &sample : noise)
+        sample = int16_t(std::uniform_int_distribution<int>(-32768, 32767)(random));
+
+    for (const std::vector<int16_t> *samples : {&alternating, &spike, &noise}) {
+        WaveEnvelope envelope;
+        envelope.setSamples(*samples);
+        const int width = 690;
+        std::vector<WaveEnvelope::Column> expected(width + 1);
+        for (qint64 k = 0; k < envelope.points(); ++k) {
+            WaveEnvelope::Column &column = expected[size_t(envelope.pointX(k, width))];
+            const int16_t sample = (*samples)[size_t(k)];
+            column.low = column.empty ? sample : std::min(column.low, sample);
+            column.high = column.empty ? sample : std::max(column.high, sample);
+            column.loudness =
+                std::max(column.loudness, PairLoudness(sample, (*samples)[size_t(k + 1)]));
+            column.empty = false;
+        }
+        for (int x = 0; x <= width; ++x) {
+            const WaveEnvelope::Column column = envelope.column(x, width);
+            ASSERT_EQ(column.empty, expected[size_t(x)].empty) << x;
+            ASSERT_EQ(column.low, expected[size_t(x)].low) << x;
+            ASSERT_EQ(column.high, expected[size_t(x)].high) << x;
+            ASSERT_EQ(column.loudness, expected[size_t(x)].loudness) << x;
+        }
+    }
+    EXPECT_EQ(RoundedDivision(5, 2), 2); // halves to even
+    EXPECT_EQ(RoundedDivision(7, 2), 4);
+    EXPECT_EQ(RoundedDivision(-5, 2), -2);
+    EXPECT_EQ(PairLoudness(-32768, -32768), 32768);
+}
+
+TEST(WaveAdjuster, SpikeInAMillionSamplesIsDrawn)
+{
+    EditorFixture f;
+    std::vector<int16_t> spike(1'000'000, 0);
+    spike[654'321] = 30000;
+    f.load(spike);
+    const int x = int(std::nearbyint(654'321.0 * 690 / 1'000'000));
+    const int y = int(std::nearbyint(30000 / 32767.0 * 105 / 2 + 105 / 2.0));
+    EXPECT_EQ(qGreen(f.editor.Background.pixel(x, y)) < 255, true); // a loud colour, far below
+    EXPECT_NE(f.editor.Background.pixel(x, y), qRgb(0, 0, 0));
+}
