@@ -92,6 +92,42 @@ void BM_IdleWithAMessageShown(benchmark::State &state)
 }
 BENCHMARK(BM_IdleWithAMessageShown)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
 
+// A recording that nobody stops, ended by its maximum length, against the loop that looks
+// again and again whether it must end.
+void BM_RecordTenSecondsInTheEditor(benchmark::State &state)
+{
+    static QTemporaryDir folder;
+    TWaveAdjuster view;
+    double share = 0;
+    for (auto _ : state) {
+        const double before = cpuSeconds();
+        QElapsedTimer wall;
+        wall.start();
+        view.RecordSound(folder.filePath(QStringLiteral("recorded.wav")), 10);
+        share = (cpuSeconds() - before) / (double(wall.elapsed()) / 1000);
+    }
+    state.counters["core_share_percent"] = 100 * share;
+}
+BENCHMARK(BM_RecordTenSecondsInTheEditor)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
+
+void BM_SpinningRecordLoopForComparison(benchmark::State &state)
+{
+    double share = 0;
+    for (auto _ : state) {
+        const double before = cpuSeconds();
+        QElapsedTimer wall;
+        wall.start();
+        while (wall.elapsed() < 10000)
+            QCoreApplication::processEvents();
+        share = (cpuSeconds() - before) / (double(wall.elapsed()) / 1000);
+    }
+    state.counters["core_share_percent"] = 100 * share;
+}
+BENCHMARK(BM_SpinningRecordLoopForComparison)
+    ->Iterations(1)
+    ->Unit(benchmark::kSecond)
+    ->UseRealTime();
+
 } // namespace
 
 int main(int argc, char **argv)

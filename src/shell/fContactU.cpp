@@ -10,6 +10,7 @@
 #include "Password.h"
 #include "RelaysPage.h"
 #include "SoundPage.h"
+#include "WaveAdjuster.h"
 #include "WindowState.h"
 #include "fWaitU.h"
 
@@ -105,8 +106,9 @@ TfContact::TfContact(Startup startup, QWidget *parent)
     m_pages = named(new QTabWidget, "PageControl1");
     // Tight tabs, so that all five captions fit the window's minimum width.
     m_pages->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 4px 5px; }"));
-    m_soundPage = named(new SoundPage(m_startup.executableDir), "TabSheet3");
+    m_soundPage = named(new SoundPage(m_link, m_startup.executableDir), "TabSheet3");
     m_pages->addTab(m_soundPage, QStringLiteral("Запись звука"));
+    m_soundPage->Editor().Player.SetDeviceNames(m_config.soundOutput(), m_config.soundInput());
     m_generalPage = named(new GeneralPage, "TabSheet1");
     m_pages->addTab(m_generalPage, QStringLiteral("Общие настройки"));
     m_keysPage = named(new KeysPage(m_link), "TabSheet2");
@@ -212,7 +214,7 @@ void TfContact::FormCreate()
         m_startup.checkConnection = false;
         return;
     }
-    m_soundPage->SoundSGSelectCell(0, 1);
+    m_soundPage->SelectCell(0, 1);
 }
 
 void TfContact::FormDestroy()

@@ -1,6 +1,9 @@
 #include "SoundPage.h"
 
+#include "Convert.h"
+#include "Dialogs.h"
 #include "Errors.h"
+#include "PanelLink.h"
 #include "PanelMemory.h"
 #include "WaveAdjuster.h"
 
@@ -18,6 +21,9 @@
 #include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <functional>
+#include <optional>
 
 namespace orvanta {
 
@@ -41,8 +47,9 @@ QLabel *answerPanel(const char *name)
 
 } // namespace
 
-SoundPage::SoundPage(QString executableDir, QWidget *parent)
+SoundPage::SoundPage(PanelLink &link, QString executableDir, QWidget *parent)
     : QWidget(parent)
+    , m_link(link)
     , m_executableDir(std::move(executableDir))
 {
     auto *layout = new QVBoxLayout(this);
@@ -58,6 +65,7 @@ SoundPage::SoundPage(QString executableDir, QWidget *parent)
     m_editor->setFixedHeight(105);
     layout->addWidget(m_editor);
     connectEditorButtons();
+    connectDebugButtons();
     layout->addWidget(findChild<QWidget *>(QStringLiteral("Panel5")));
     layout->addWidget(findChild<QGroupBox *>(QStringLiteral("GroupBox1")));
     layout->addWidget(m_grid, 1);
@@ -245,30 +253,120 @@ bool SoundPage::SoundSGSelectCell(int ACol, int ARow)
     return true;
 }
 
+void SoundPage::SelectCell(int column, int row)
+{
+    if (m_grid->currentRow() == row - 1 && m_grid->currentColumn() == column)
+        SoundSGSelectCell(column, row);
+    else
+        m_grid->setCurrentCell(row - 1, column);
+}
+
 void SoundPage::connectEditorButtons()
 {
+    TWaveAdjuster *editor = m_editor;
+    const std::pair<const char *, std::function<void()>> actions[] = {
+        {"RecSB",
+         [this] {
+             mRecClick();
+         }},
+        {"PlayFStartSB",
+         [editor] {
+             editor->PlayFromStart();
+         }},
+        {"PlaySB",
+         [editor] {
+             editor->PlaySelection();
+         }},
+        {"StopSB",
+         [editor] {
+             editor->StopSound();
+         }},
+        {"CutSB",
+         [editor] {
+             editor->SaveUndo();
+             editor->CutSelection();
+         }},
+        {"SilenceSB",
+         [editor] {
+             editor->SaveUndo();
+             editor->SilenceSelection();
+         }},
+        {"UndoSB",
+         [editor] {
+             editor->Undo();
+         }},
+    };
+    for (const auto &[name, action] : actions) {
+        auto *button = findChild<QToolButton *>(QLatin1String(name));
+        connect(button, &QToolButton::clicked, this, [action] {
+            // The editor's buttons swallow whatever reaches them: an action stops where it failed.
+            try {
+                action();
+            } catch (const std::exception &) {
+            }
+        });
+    }
+    connect(m_editor, &TWaveAdjuster::stateChanged, this, [this] { updateEditorButtons(); });
+    updateEditorButtons();
+}
+
+void SoundPage::mRecClick()
+{
+    m_editor->SaveUndo();
+    m_editor->RecordSound(SoundPath(StrToInt(m_rowNumber->text())), MaxRecordingSeconds);
+}
+
+// A button is enabled only when it can act, so that a click never silently does nothing.
+void SoundPage::updateEditorButtons()
+{
+    const TWaveAdjuster &editor = *m_editor;
+    const bool busy = editor.Recording;
+    const bool sound = editor.SampleCount() > 0 && !busy;
+    const std::pair<const char *, bool> states[] = {
+        {"RecSB", !busy},
+        {"PlayFStartSB", sound},
+        {"PlaySB", sound},
+        {"StopSB", busy || editor.Player.IsPlaying()},
+        {"CutSB", sound},
+        {"SilenceSB", sound},
+        {"UndoSB", editor.SoundLoaded() && !editor.UndoSamples.empty() && !busy},
+    };
+    for (const auto &[name, enabled] : states)
+        findChild<QToolButton *>(QLatin1String(name))->setEnabled(enabled);
+}
+
+void SoundPage::connectDebugButtons()
+{
+    // Each makes the panel play a stored message and shows the address it answers with.
     const struct
     {
-        const char *name;
-        void (TWaveAdjuster::*edit)();
-    } edits[] = {
-        {"CutSB", &TWaveAdjuster::CutSelection},
-        {"SilenceSB", &TWaveAdjuster::SilenceSelection},
-        {"UndoSB", &TWaveAdjuster::Undo},
+        const char *button;
+        const char *answer;
+        std::function<std::optional<QString>()> command;
+    } buttons[] = {
+        {"p1", "xaddr3",
+         [] {
+             return QStringLiteral("+I00");
+         }},
+        {"p2", "xaddr",
+         [this]() -> std::optional<QString> {
+             if (m_rowNumber->text().isEmpty())
+                 return std::nullopt;
+             return QStringLiteral("+I") +
+                    QString::asprintf("%.2x", StrToInt(m_rowNumber->text()) - 1);
+         }},
+        {"p3", "xaddr2",
+         [] {
+             return QStringLiteral("+I");
+         }},
     };
-    for (const auto &edit : edits) {
-        auto *button = findChild<QToolButton *>(QLatin1String(edit.name));
-        connect(button, &QToolButton::clicked, this,
-                [this, edit, undoable = edit.edit != &TWaveAdjuster::Undo] {
-                    // The editor's buttons swallow whatever reaches them: the edit stops where it
-                    // failed.
-                    try {
-                        if (undoable)
-                            m_editor->SaveUndo();
-                        (m_editor->*edit.edit)();
-                    } catch (const std::exception &) {
-                    }
-                });
+    for (const auto &button : buttons) {
+        auto *answer = findChild<QLabel *>(QLatin1String(button.answer));
+        connect(findChild<QPushButton *>(QLatin1String(button.button)), &QPushButton::clicked, this,
+                Dialogs::Guarded([this, answer, command = button.command] {
+                    if (const std::optional<QString> text = command())
+                        answer->setText(m_link.Query(*text));
+                }));
     }
 }
 

@@ -15,6 +15,7 @@ class QToolButton;
 
 namespace orvanta {
 
+class PanelLink;
 class TWaveAdjuster;
 
 // The page "Запись звука": memory state, the waveform editor's place, the editing and upload
@@ -27,7 +28,9 @@ public:
     static constexpr int Columns = 3;
     static constexpr int Rows = SoundListColumn::Rows;
 
-    explicit SoundPage(QString executableDir, QWidget *parent = nullptr);
+    static constexpr int MaxRecordingSeconds = 30;
+
+    SoundPage(PanelLink &link, QString executableDir, QWidget *parent = nullptr);
 
     QString Cell(int column, int row) const;
     void SetCell(int column, int row, const QString &text);
@@ -42,6 +45,8 @@ public:
     // The grid's cell selection: remembers the row in Panel4 and loads the row's wave file into
     // the editor, silently. Refused (false) while a recording runs.
     bool SoundSGSelectCell(int ACol, int ARow);
+    // Selects a cell of the grid as the user would, so that its row's sound is shown.
+    void SelectCell(int column, int row);
     // The wave file of a grid row: "sound/" beside the executable, or an absolute path as is.
     QString SoundPath(int row) const;
 
@@ -61,7 +66,12 @@ private:
     void buildProgressGroup();
     void buildGrid();
     void connectEditorButtons();
+    void connectDebugButtons();
+    void updateEditorButtons();
+    // Records the message of the row that Panel4 shows, into its file.
+    void mRecClick();
 
+    PanelLink &m_link;
     QString m_executableDir;
     SoundListColumn m_lists[2]; // remembers each list's encoding for writing back
     bool m_loaded[2] = {false, false};

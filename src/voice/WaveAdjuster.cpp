@@ -3,10 +3,15 @@
 #include "Dialogs.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 namespace orvanta {
 
@@ -15,6 +20,8 @@ namespace {
 // How often the cursor is looked at while the sound plays: smooth to the eye, and nothing at
 // all while nothing plays.
 constexpr int FollowMs = 15;
+// How often a recording looks whether it must end.
+constexpr int RecordCheckMs = 50;
 
 int rounded(double value)
 {
@@ -54,6 +61,7 @@ TWaveAdjuster::TWaveAdjuster(QWidget *parent)
     connect(&Player, &WaveDevice::stateChanged, this, [this] {
         if (!m_follow.isActive())
             m_follow.start();
+        emit stateChanged();
     });
     Redraw();
 }
@@ -120,6 +128,7 @@ void TWaveAdjuster::Redraw()
     }
     Painting = false;
     showOverlay();
+    emit stateChanged();
 }
 
 void TWaveAdjuster::drawGrid()
@@ -306,6 +315,7 @@ void TWaveAdjuster::SaveUndo()
 {
     if (SoundLoaded())
         UndoSamples = Wave->Samples;
+    emit stateChanged();
 }
 
 void TWaveAdjuster::SilenceSelection()
@@ -367,6 +377,150 @@ void TWaveAdjuster::ReportPlaybackError()
 {
     if (ShowErrors)
         Dialogs::ShowMessage(QStringLiteral("Ошибка воспроизведения!"), this);
+}
+
+void TWaveAdjuster::setRecording(bool recording)
+{
+    Recording = recording;
+    showOverlay();
+    if (recording)
+        m_follow.start();
+    emit stateChanged();
+}
+
+void TWaveAdjuster::RecordSound(const QString &fileName, int maxSeconds)
+{
+    if (fileName.isEmpty())
+        return;
+    StopRequested = true;
+    QCoreApplication::processEvents();
+    setRecording(true);
+    const bool hadSound = SoundLoaded();
+    if (hadSound) {
+        try {
+            Player.Stop();
+            Player.Close();
+        } catch (const std::exception &) {
+            ReportPlaybackError();
+        }
+    }
+    // The recording goes into a file beside the message, which it replaces only once saved.
+    const QString recordingFile = fileName + QStringLiteral(".recording");
+    const auto endWithOldSound = [&] {
+        QFile::remove(recordingFile);
+        setRecording(false);
+        if (hadSound) {
+            try {
+                LoadSound(fileName);
+            } catch (const std::exception &) {
+            }
+        }
+    };
+    if (QFileInfo(fileName).isDir() || !TWaveFile().SaveToFile(recordingFile)) {
+        endWithOldSound(); // no file to record into: ends without a word
+        return;
+    }
+    try {
+        Player.FileName = recordingFile;
+        Player.Open();
+        Player.SetTimeFormat(WaveDevice::TimeFormat::Milliseconds);
+        Player.Rewind();
+        StopRequested = false;
+        Player.Record();
+        waitForRecordingEnd(maxSeconds);
+        Player.Stop();
+        setRecording(false);
+        Player.Save();
+        Player.Close();
+        if (std::rename(QFile::encodeName(recordingFile).constData(),
+                        QFile::encodeName(fileName).constData()) != 0)
+            throw EWaveDeviceError(QStringLiteral("Не удалось заменить файл \"%1\"").arg(fileName));
+    } catch (const std::exception &) {
+        try {
+            Player.Close();
+        } catch (const std::exception &) {
+        }
+        endWithOldSound();
+        ReportPlaybackError();
+        return;
+    }
+    LoadSound(fileName);
+}
+
+void TWaveAdjuster::waitForRecordingEnd(int maxSeconds)
+{
+    QEventLoop loop;
+    QTimer check;
+    QElapsedTimer clock;
+    clock.start();
+    const qint64 maxMs = qint64(maxSeconds) * 1000;
+    // Device time counts; the clock bounds it where captured sound arrives late.
+    connect(&check, &QTimer::timeout, &loop, [&] {
+        if (StopRequested || Player.Position() >= maxMs || clock.elapsed() >= maxMs + 1000)
+            loop.quit();
+    });
+    check.start(RecordCheckMs);
+    loop.exec();
+}
+
+void TWaveAdjuster::PlayFromStart()
+{
+    StopRequested = true;
+    QCoreApplication::processEvents();
+    if (!SoundLoaded())
+        return;
+    try {
+        Player.Stop();
+        Player.Rewind();
+        Player.Play();
+    } catch (const std::exception &) {
+        ReportPlaybackError();
+    }
+}
+
+void TWaveAdjuster::PlaySelection()
+{
+    StopRequested = true;
+    QCoreApplication::processEvents();
+    const qint64 n = SampleCount();
+    if (n == 0)
+        return;
+    try {
+        const qint64 length = Player.Length();
+        Player.From = RoundedDivision(SelStart * length, n);
+        Player.To = SelEnd == SelStart ? length - 1 : RoundedDivision(SelEnd * length, n);
+        Player.Play();
+    } catch (const std::exception &) {
+        ReportPlaybackError();
+    }
+}
+
+void TWaveAdjuster::StopSound()
+{
+    StopRequested = true;
+    try {
+        Player.Stop();
+    } catch (const std::exception &) {
+    }
+}
+
+void TWaveAdjuster::CloseSound()
+{
+    StopRequested = true;
+    QCoreApplication::processEvents();
+    if (SoundLoaded()) {
+        try {
+            Player.Stop();
+        } catch (const std::exception &) {
+            return; // a device that does not stop is not closed
+        }
+        try {
+            Player.Close();
+        } catch (const std::exception &) {
+        }
+        Wave->Unload();
+    }
+    Redraw();
 }
 
 } // namespace orvanta

@@ -37,6 +37,19 @@ public:
     // "Ошибка воспроизведения!", while errors are shown.
     void ReportPlaybackError();
 
+    // Records the sound input into the file until StopSound or the maximum length, then shows
+    // the recording. The old file is replaced only by a recording that was saved: a failure
+    // leaves it as it was. Returns once the recording has ended.
+    void RecordSound(const QString &fileName, int maxSeconds);
+    // The whole sound, without waiting.
+    void PlayFromStart();
+    // The selection, or from the clicked sample to the end, without waiting.
+    void PlaySelection();
+    // Ends playing or recording.
+    void StopSound();
+    // Stops and closes the device; the sound is no longer loaded.
+    void CloseSound();
+
     bool SoundLoaded() const { return Wave && Wave->Loaded; }
     qint64 SampleCount() const { return SoundLoaded() ? qint64(Wave->Samples.size()) : 0; }
 
@@ -57,6 +70,11 @@ public:
     // for long sounds, for comparisons only.
     bool PlotEverySegment = false;
 
+signals:
+    // What the editor can do changed: a sound was loaded or edited, the undo copy was taken,
+    // playing or recording began or ended.
+    void stateChanged();
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -75,6 +93,9 @@ private:
     int cursorX() const;
     bool mouseTakesPart(const QMouseEvent *event, bool anyButton) const;
     void samplesChanged() { m_envelopeStale = true; }
+    void setRecording(bool recording);
+    // The record loop: waits, without spinning, for a stop request or the maximum length.
+    void waitForRecordingEnd(int maxSeconds);
 
     WaveEnvelope m_envelope;
     bool m_envelopeStale = true;
