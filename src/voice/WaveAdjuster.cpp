@@ -78,8 +78,7 @@ void TWaveAdjuster::LoadSound(const QString &fileName)
 {
     if (Painting)
         return;
-    StopRequested = true;
-    QCoreApplication::processEvents();
+    takeDevice();
     if (Wave) {
         if (Wave->Loaded) {
             try {
@@ -355,8 +354,7 @@ void TWaveAdjuster::Undo()
 
 void TWaveAdjuster::ApplyEdit()
 {
-    StopRequested = true;
-    QCoreApplication::processEvents();
+    takeDevice();
     if (!SoundLoaded())
         return;
     try {
@@ -379,6 +377,14 @@ void TWaveAdjuster::ReportPlaybackError()
         Dialogs::ShowMessage(QStringLiteral("Ошибка воспроизведения!"), this);
 }
 
+// Every operation that takes the device first ends a running recording loop and lets pending
+// events run.
+void TWaveAdjuster::takeDevice()
+{
+    StopRequested = true;
+    QCoreApplication::processEvents();
+}
+
 void TWaveAdjuster::setRecording(bool recording)
 {
     Recording = recording;
@@ -392,8 +398,7 @@ void TWaveAdjuster::RecordSound(const QString &fileName, int maxSeconds)
 {
     if (fileName.isEmpty())
         return;
-    StopRequested = true;
-    QCoreApplication::processEvents();
+    takeDevice();
     setRecording(true);
     const bool hadSound = SoundLoaded();
     if (hadSound) {
@@ -465,8 +470,7 @@ void TWaveAdjuster::waitForRecordingEnd(int maxSeconds)
 
 void TWaveAdjuster::PlayFromStart()
 {
-    StopRequested = true;
-    QCoreApplication::processEvents();
+    takeDevice();
     if (!SoundLoaded())
         return;
     try {
@@ -480,8 +484,7 @@ void TWaveAdjuster::PlayFromStart()
 
 void TWaveAdjuster::PlaySelection()
 {
-    StopRequested = true;
-    QCoreApplication::processEvents();
+    takeDevice();
     const qint64 n = SampleCount();
     if (n == 0)
         return;
@@ -506,8 +509,7 @@ void TWaveAdjuster::StopSound()
 
 void TWaveAdjuster::CloseSound()
 {
-    StopRequested = true;
-    QCoreApplication::processEvents();
+    takeDevice();
     if (SoundLoaded()) {
         try {
             Player.Stop();

@@ -93,6 +93,7 @@ private:
     int cursorX() const;
     bool mouseTakesPart(const QMouseEvent *event, bool anyButton) const;
     void samplesChanged() { m_envelopeStale = true; }
+    void takeDevice();
     void setRecording(bool recording);
     // The record loop: waits, without spinning, for a stop request or the maximum length.
     void waitForRecordingEnd(int maxSeconds);
