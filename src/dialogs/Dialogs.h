@@ -35,8 +35,20 @@ inline void ShowMessage(const QString &text, QWidget *parent = nullptr)
     Show(Kind::Plain, text, parent);
 }
 
+// A question with the buttons Yes and No; true for Yes.
+bool Ask(const QString &text, QWidget *parent = nullptr);
+
+// The file dialogs: a file to open, or a name to save under; empty when the user cancels.
+// filter in Qt's form ("Текстовые файлы (*.txt)"), folder where the dialog starts.
+QString GetOpenFileName(const QString &folder, const QString &filter, QWidget *parent = nullptr);
+QString GetSaveFileName(const QString &folder, const QString &filter, const QString &defaultSuffix,
+                        QWidget *parent = nullptr);
+
 using Recorder = std::function<void(Kind, const QString &)>;
-// Replaces the boxes by the recorder; an empty recorder brings the boxes back.
+// Replaces the boxes by the recorder; an empty recorder brings the boxes back. While a recorder
+// is installed, questions take the recorded answer and file dialogs the recorded file name.
 void SetRecorder(Recorder recorder);
+void SetRecordedAnswer(bool yes);
+void SetRecordedFileName(const QString &fileName);
 
 } // namespace orvanta::Dialogs

@@ -10,6 +10,7 @@
 #include "Password.h"
 #include "RelaysPage.h"
 #include "SoundPage.h"
+#include "SoundUpload.h"
 #include "WaveAdjuster.h"
 #include "WindowState.h"
 #include "fWaitU.h"
@@ -121,8 +122,9 @@ TfContact::TfContact(Startup startup, QWidget *parent)
     layout->addWidget(buildFooter());
 
     connect(&m_link, &PanelLink::connectedChanged, m_connected, &QCheckBox::setChecked);
-    connect(findChild<QPushButton *>(QStringLiteral("Button5")), &QPushButton::clicked, this,
-            [this] { Button5Click(); });
+    // The upload keeps the memory in use up to date as it checks each message.
+    connect(&m_soundPage->Upload(), &SoundUpload::usedSecondsChanged, this,
+            [this](int seconds) { m_usedSeconds = seconds; });
     // A transaction blocks the window; while it waits, paint and timer events still pass (the
     // wait dialog's animation among them), never the user's input.
     m_link.SetIdleHandler([sincePainted = QElapsedTimer()]() mutable {
@@ -350,22 +352,6 @@ void TfContact::SetUsedSeconds(int seconds)
 {
     m_usedSeconds = seconds;
     m_soundPage->ShowMemoryUsage(seconds);
-}
-
-bool TfContact::try_write_eeprom(const QString &value, int n)
-{
-    auto *correct = findChild<QCheckBox *>(QStringLiteral("xerror"));
-    PanelMemory(m_link).try_write_eeprom(
-        value, n, [this, n](const QString &line) { m_soundPage->SetCell(2, n, line); },
-        [this, correct] {
-            // The user may clear "Исправлять ошибки" or stop the upload meanwhile.
-            QCoreApplication::processEvents();
-            return correct->isChecked() && !m_uploadStopRequested;
-        });
-    for (const char *name : {"SoundSG", "p"})
-        findChild<QWidget *>(QLatin1String(name))->repaint();
-    repaint();
-    return true;
 }
 
 void TfContact::CheckConnection()

@@ -51,12 +51,6 @@ public:
     void CheckConnection();
     void xConMouseDown();
     void Panel59Click();
-    // Asks a running sound upload to stop.
-    void Button5Click() { m_uploadStopRequested = true; }
-
-    // Makes word n of panel memory hold value; the outcome goes into the address column.
-    bool try_write_eeprom(const QString &value, int n);
-
     int UsedSeconds() const { return m_usedSeconds; }
     void SetUsedSeconds(int seconds);
 
@@ -92,7 +86,6 @@ private:
     ExchangeLog m_log;
     PanelLink m_link{m_comm, m_log};
     bool m_debugEnabled = false;
-    bool m_uploadStopRequested = false;
     int m_usedSeconds = 0;
     bool m_destroyed = false;
     int m_actionsRunning = 0;      // whole-panel actions under way, which a close must not cut

@@ -5,6 +5,7 @@
 #include "Errors.h"
 #include "PanelLink.h"
 #include "PanelMemory.h"
+#include "SoundUpload.h"
 #include "WaveAdjuster.h"
 
 #include <QCheckBox>
@@ -17,6 +18,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTableWidget>
 #include <QToolButton>
@@ -66,6 +68,7 @@ SoundPage::SoundPage(PanelLink &link, QString executableDir, QWidget *parent)
     layout->addWidget(m_editor);
     connectEditorButtons();
     connectDebugButtons();
+    connectUploadButtons();
     layout->addWidget(findChild<QWidget *>(QStringLiteral("Panel5")));
     layout->addWidget(findChild<QGroupBox *>(QStringLiteral("GroupBox1")));
     layout->addWidget(m_grid, 1);
@@ -149,7 +152,7 @@ void SoundPage::buildProgressGroup()
 {
     auto *group = named(new QGroupBox(QStringLiteral("Процесс записи"), this), "GroupBox1");
     auto *row = new QHBoxLayout(group);
-    auto *progress = named(new QProgressBar, "p");
+    auto *progress = m_progress = named(new QProgressBar, "p");
     progress->setRange(0, 54);
     progress->setValue(0);
     row->addWidget(progress);
@@ -251,6 +254,33 @@ bool SoundPage::SoundSGSelectCell(int ACol, int ARow)
     } catch (const std::exception &) {
     }
     return true;
+}
+
+void SoundPage::connectUploadButtons()
+{
+    m_upload = new SoundUpload(m_link, *this, this);
+    const std::pair<const char *, void (SoundUpload::*)()> actions[] = {
+        {"Button4", &SoundUpload::Button4Click},
+        {"Button5", &SoundUpload::Button5Click},
+        {"Button6", &SoundUpload::Button6Click},
+        {"Button7", &SoundUpload::Button7Click},
+    };
+    for (const auto &[name, action] : actions)
+        connect(findChild<QPushButton *>(QLatin1String(name)), &QPushButton::clicked, this,
+                Dialogs::Guarded([this, action = action] { (m_upload->*action)(); }));
+}
+
+bool SoundPage::CorrectErrors() const
+{
+    return findChild<QCheckBox *>(QStringLiteral("xerror"))->isChecked();
+}
+
+void SoundPage::ScrollToRow(int row)
+{
+    const int visible =
+        std::max(1, m_grid->viewport()->height() / m_grid->verticalHeader()->defaultSectionSize());
+    const int top = std::max(1, std::min(row - visible / 2, Rows - visible));
+    m_grid->verticalScrollBar()->setValue(top - 1);
 }
 
 void SoundPage::SelectCell(int column, int row)
@@ -379,6 +409,7 @@ void SoundPage::ShowMemoryUsage(int usedSeconds)
 void SoundPage::SetDebugMode(bool on)
 {
     m_debugGroup->setVisible(on);
+    m_upload->SetDebugEnabled(on);
 }
 
 } // namespace orvanta

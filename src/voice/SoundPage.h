@@ -16,6 +16,7 @@ class QToolButton;
 namespace orvanta {
 
 class PanelLink;
+class SoundUpload;
 class TWaveAdjuster;
 
 // The page "Запись звука": memory state, the waveform editor's place, the editing and upload
@@ -52,6 +53,14 @@ public:
 
     void SetDebugMode(bool on);
     TWaveAdjuster &Editor() { return *m_editor; }
+    SoundUpload &Upload() { return *m_upload; }
+    QTableWidget *Grid() const { return m_grid; }
+    QProgressBar *Progress() const { return m_progress; } // p, the upload's progress
+    // "Исправлять ошибки": a table entry that differs is read again.
+    bool CorrectErrors() const;
+    // Scrolls the grid so that the row is near the middle.
+    void ScrollToRow(int row);
+    const QString &ExecutableDir() const { return m_executableDir; }
     // Seconds of message memory in use, on the bar (at most full) and as text.
     void ShowMemoryUsage(int usedSeconds);
 
@@ -67,6 +76,7 @@ private:
     void buildGrid();
     void connectEditorButtons();
     void connectDebugButtons();
+    void connectUploadButtons();
     void updateEditorButtons();
     // Records the message of the row that Panel4 shows, into its file.
     void mRecClick();
@@ -80,7 +90,9 @@ private:
     QLabel *m_usage = nullptr;          // EepL
     QProgressBar *m_usageBar = nullptr; // EepPB
     QTableWidget *m_grid = nullptr;
-    TWaveAdjuster *m_editor = nullptr; // WA
+    TWaveAdjuster *m_editor = nullptr;  // WA
+    QProgressBar *m_progress = nullptr; // p
+    SoundUpload *m_upload = nullptr;
 };
 
 } // namespace orvanta

@@ -1,9 +1,11 @@
 // Reading and writing the whole panel, the connection check, the password and panel memory.
 #include "Errors.h"
 #include "GeneralPage.h"
+#include "IniFile.h"
 #include "PanelMemory.h"
 #include "Password.h"
 #include "SoundPage.h"
+#include "SoundUpload.h"
 #include "WindowFixture.h"
 #include "fWaitU.h"
 
@@ -14,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -247,13 +250,13 @@ TEST(PanelMemoryWrite, VerifiesRewritesAndStops)
     f.query("+E0a01");
     f.query("+E0b23");
     f.panel.clearTranscript();
-    f.window->try_write_eeprom(QStringLiteral("0123"), 5);
+    f.window->Sounds().Upload().try_write_eeprom(QStringLiteral("0123"), 5);
     EXPECT_EQ(f.commands(), (Commands{"+E0a", "+E0b"}));
     EXPECT_EQ(f.window->Sounds().Cell(2, 5), QStringLiteral("5: 0123 : 0123"));
 
     correct->setChecked(false);
     f.panel.clearTranscript();
-    f.window->try_write_eeprom(QStringLiteral("0456"), 5);
+    f.window->Sounds().Upload().try_write_eeprom(QStringLiteral("0456"), 5);
     EXPECT_EQ(f.commands(), (Commands{"+E0a", "+E0b", "+E0a04", "+E0b56"}));
     EXPECT_EQ(f.window->Sounds().Cell(2, 5), QStringLiteral("--->5: 0456 : 0123"));
 
@@ -261,8 +264,36 @@ TEST(PanelMemoryWrite, VerifiesRewritesAndStops)
     correct->setChecked(true);
     f.faults([](sim::PanelFaults &x) { x.stuckCell = 108; });
     f.panel.clearTranscript();
-    f.window->try_write_eeprom(QStringLiteral("0960"), 54);
+    f.window->Sounds().Upload().try_write_eeprom(QStringLiteral("0960"), 54);
     const Commands sent = f.commands();
     EXPECT_EQ(std::count(sent.begin(), sent.end(), "+E6c09"), PanelMemory::MaxWrites);
     EXPECT_EQ(f.window->Sounds().Cell(2, 54), QStringLiteral("--->54: 0960 : FF60"));
+}
+
+TEST(PanelMemoryWrite, TableSavedAndLoadedBackWritesEveryEntry)
+{
+    sim::PanelState state;
+    for (int n = 1; n <= 54; ++n)
+        state.setWord(n, uint16_t(0xFF00 + n));
+    ExchangeFixture f(state, {QStringLiteral("DEBUG")});
+    const QString table = f.folder.filePath(QStringLiteral("table.txt"));
+    f.dialogs.chooseFile(table);
+    f.child<QPushButton>(QStringLiteral("Button7"))->click();
+    const IniFile saved = IniFile::read(table);
+    EXPECT_EQ(saved.keys(QStringLiteral("Sound")).size(), 54);
+    EXPECT_EQ(saved.value(QStringLiteral("Sound"), QStringLiteral("s9")), QStringLiteral("FF0A"));
+
+    for (int n : {1, 10, 54}) // the panel forgets some of its table
+        f.window->Link().Query(QStringLiteral("+E") + PanelMemory::Address(2 * n + 1) +
+                               QStringLiteral("00"));
+    f.child<QPushButton>(QStringLiteral("Button6"))->click();
+    PanelMemory memory(f.window->Link());
+    for (int n : {1, 10, 54}) {
+        const QString high = memory.ReadByte(2 * n);
+        EXPECT_EQ(high + memory.ReadByte(2 * n + 1),
+                  saved.value(QStringLiteral("Sound"), QStringLiteral("s%1").arg(n - 1)))
+            << n;
+    }
+    EXPECT_EQ(f.window->Sounds().Cell(2, 10), QStringLiteral("10: FF0A : FF0A"));
+    EXPECT_EQ(f.child<QProgressBar>(QStringLiteral("p"))->value(), 0);
 }

@@ -14,11 +14,18 @@ class DialogRecorder
 public:
     DialogRecorder()
     {
-        Dialogs::SetRecorder([this](Dialogs::Kind kind, const QString &text) {
-            boxes.emplace_back(kind, text);
-        });
+        Dialogs::SetRecorder(
+            [this](Dialogs::Kind kind, const QString &text) { boxes.emplace_back(kind, text); });
     }
-    ~DialogRecorder() { Dialogs::SetRecorder({}); }
+    ~DialogRecorder()
+    {
+        Dialogs::SetRecorder({});
+        Dialogs::SetRecordedAnswer(false);
+        Dialogs::SetRecordedFileName({});
+    }
+    // How the next questions are answered, and which file the file dialogs give.
+    void answer(bool yes) { Dialogs::SetRecordedAnswer(yes); }
+    void chooseFile(const QString &fileName) { Dialogs::SetRecordedFileName(fileName); }
     DialogRecorder(const DialogRecorder &) = delete;
     DialogRecorder &operator=(const DialogRecorder &) = delete;
 

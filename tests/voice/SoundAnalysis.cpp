@@ -4,6 +4,7 @@
 #include <QProcess>
 #include <QTimer>
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace orvanta::test {
@@ -27,6 +28,60 @@ ToneMeasure MeasureTone(const std::vector<int16_t> &samples, int sampleRate)
         crossings += (*(it - 1) < 0) != (*it < 0);
     tone.frequency = tone.seconds > 0 ? crossings / 2.0 / tone.seconds : 0;
     return tone;
+}
+
+namespace {
+
+// The samples from the first to the last loud one.
+std::vector<int16_t> loudPart(const std::vector<int16_t> &samples)
+{
+    int peak = 0;
+    for (int16_t sample : samples)
+        peak = std::max(peak, std::abs(int(sample)));
+    const auto loud = [peak](int16_t sample) {
+        return std::abs(int(sample)) > peak / 10;
+    };
+    const auto first = std::find_if(samples.begin(), samples.end(), loud);
+    const auto last = std::find_if(samples.rbegin(), samples.rend(), loud).base();
+    return first < last ? std::vector<int16_t>(first, last) : std::vector<int16_t>();
+}
+
+bool runSox(const QStringList &arguments)
+{
+    QProcess sox;
+    sox.start(QStringLiteral("sox"), arguments);
+    return sox.waitForFinished(30000) && sox.exitStatus() == QProcess::NormalExit &&
+           sox.exitCode() == 0;
+}
+
+} // namespace
+
+double BestCorrelation(const std::vector<int16_t> &a, const std::vector<int16_t> &b, int maxShift)
+{
+    const std::vector<int16_t> x = loudPart(a);
+    const std::vector<int16_t> y = loudPart(b);
+    double best = 0;
+    for (int shift = -maxShift; shift <= maxShift; ++shift) {
+        double xy = 0, xx = 0, yy = 0;
+        for (size_t i = 0; i < x.size(); ++i) {
+            const qint64 j = qint64(i) + shift;
+            if (j < 0 || j >= qint64(y.size()))
+                continue;
+            xy += double(x[i]) * y[size_t(j)];
+            xx += double(x[i]) * x[i];
+            yy += double(y[size_t(j)]) * y[size_t(j)];
+        }
+        if (xx > 0 && yy > 0)
+            best = std::max(best, xy / std::sqrt(xx * yy));
+    }
+    return best;
+}
+
+bool MakeSweep(const QString &path, double seconds, int fromHertz, int toHertz)
+{
+    return runSox({"-n", "-r", "44100", "-c", "1", "-b", "16", path, "synth",
+                   QString::number(seconds), "sine",
+                   QStringLiteral("%1-%2").arg(fromHertz).arg(toHertz), "vol", "0.5"});
 }
 
 bool MakeTone(const QString &path, double seconds, int hertz, int rate, int bits)

@@ -16,8 +16,15 @@ struct ToneMeasure
 };
 ToneMeasure MeasureTone(const std::vector<int16_t> &samples, int sampleRate);
 
+// The normalised cross-correlation of two recordings of the same sound: their loud parts laid
+// over each other at the best shift (up to maxShift samples either way); 1 for the same shape.
+double BestCorrelation(const std::vector<int16_t> &a, const std::vector<int16_t> &b,
+                       int maxShift = 1000);
+
 // A sine tone made by sox: seconds long, at the given rate and bits (8 bits are unsigned).
 bool MakeTone(const QString &path, double seconds, int hertz, int rate = 44100, int bits = 16);
+// A sweep from one pitch to another, made by sox: a sound whose shape shows any cut or gap.
+bool MakeSweep(const QString &path, double seconds, int fromHertz, int toHertz);
 
 // Lets the event loop run for the given time.
 void RunEvents(int milliseconds);

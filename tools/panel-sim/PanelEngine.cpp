@@ -44,7 +44,8 @@ std::string PanelEngine::valueReply(const std::string &command, std::string valu
     if (faulty && m_faults.value)
         value = *m_faults.value;
     if (faulty && m_faults.garbageValue)
-        std::replace_if(value.begin(), value.end(), [](char) { return true; }, 'Z');
+        std::replace_if(
+            value.begin(), value.end(), [](char) { return true; }, 'Z');
     std::string reply;
     if (faulty && m_faults.echo)
         reply += command + "\r\n";
@@ -81,8 +82,7 @@ PanelEngine::Outcome PanelEngine::handle(const std::string &command, uint64_t no
         return memory(command);
     if (startsWith(command, "+K"))
         return record(command, m_state.loopRecord.data(), m_state.loopRecord.size(), 2);
-    if (startsWith(command, "+k0") && command.size() >= 4 && command[3] >= '1'
-        && command[3] <= '5')
+    if (startsWith(command, "+k0") && command.size() >= 4 && command[3] >= '1' && command[3] <= '5')
         return record(command, m_state.relayRules[size_t(command[3] - '1')].data(), 4, 4);
     if (startsWith(command, "+L"))
         return record(command, m_state.relayTimes.data(), m_state.relayTimes.size(), 2);
@@ -122,7 +122,8 @@ PanelEngine::Outcome PanelEngine::password(const std::string &command)
 PanelEngine::Outcome PanelEngine::memory(const std::string &command)
 {
     uint8_t address = 0, value = 0;
-    if ((command.size() != 4 && command.size() != 6) || !parseHex(command.substr(2, 2), &address, 1))
+    if ((command.size() != 4 && command.size() != 6) ||
+        !parseHex(command.substr(2, 2), &address, 1))
         return error();
     if (command.size() == 4)
         return {valueReply(command, hex(command, &m_state.memory[address], 1))};
@@ -180,7 +181,9 @@ PanelEngine::Outcome PanelEngine::startMessage(const std::string &command, uint6
     m_startAddress = m_lastEnd;
     m_startMs = nowMs;
     m_recording = true;
-    return {doneReply(command)};
+    Outcome outcome{doneReply(command)};
+    outcome.messageStarted = m_message;
+    return outcome;
 }
 
 // "+j" ends the running message: its length is the time since its start in units of 0.2 s, and
@@ -196,7 +199,9 @@ PanelEngine::Outcome PanelEngine::endMessage(const std::string &command, uint64_
     for (int n = m_message; n <= PanelState::MessageSlots; ++n)
         m_state.setWord(n, end);
     m_lastEnd = end;
-    return {valueReply(command, word(command, end)), false, true};
+    Outcome outcome{valueReply(command, word(command, end)), false, true};
+    outcome.messageEnded = m_message;
+    return outcome;
 }
 
 // Playing answers with the start address of the message played: message 1 starts at 0, message
@@ -208,8 +213,8 @@ PanelEngine::Outcome PanelEngine::play(const std::string &command)
         message = m_playing % PanelState::MessageSlots + 1;
     } else {
         uint8_t number = 0;
-        if (command.size() != 4 || !parseHex(command.substr(2), &number, 1)
-            || number >= PanelState::MessageSlots)
+        if (command.size() != 4 || !parseHex(command.substr(2), &number, 1) ||
+            number >= PanelState::MessageSlots)
             return error();
         message = number + 1;
     }

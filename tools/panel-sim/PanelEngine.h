@@ -20,6 +20,8 @@ public:
         std::string reply;
         bool waitForKey = false; // "+T00" with no key at the reader: answer when one comes
         bool stateChanged = false;
+        int messageStarted = 0; // "+J00"/"+J": the message (1 to 54) the panel records now
+        int messageEnded = 0;   // "+j": the message whose recording ended
     };
     Outcome handle(const std::string &command, uint64_t nowMs);
     // The answer to a waiting "+T00" now that a key is there; empty when there still is none.

@@ -80,8 +80,8 @@ std::string PanelServer::openPseudoTerminal()
     int master = -1, slave = -1;
     char name[256] = {};
     if (::openpty(&master, &slave, name, nullptr, nullptr) != 0)
-        throw std::runtime_error(std::string("cannot open a pseudo-terminal: ")
-                                 + std::strerror(errno));
+        throw std::runtime_error(std::string("cannot open a pseudo-terminal: ") +
+                                 std::strerror(errno));
     ::fcntl(master, F_SETFD, FD_CLOEXEC);
     ::fcntl(master, F_SETFL, O_NONBLOCK);
     ::fcntl(slave, F_SETFD, FD_CLOEXEC);
@@ -179,6 +179,12 @@ void PanelServer::serve()
     }
 }
 
+void PanelServer::setMessageListener(MessageListener listener)
+{
+    std::lock_guard lock(m_mutex);
+    m_listener = std::move(listener);
+}
+
 void PanelServer::handleCommand(const std::string &command)
 {
     std::unique_lock lock(m_mutex);
@@ -205,7 +211,13 @@ void PanelServer::handleCommand(const std::string &command)
     PanelFaults faults = m_engine.faults();
     const bool faulty = faults.appliesTo(command);
     const bool lastCommand = faults.hangUpAfter > 0 && ++m_commandCount >= faults.hangUpAfter;
+    const MessageListener listener = m_listener;
     lock.unlock();
+
+    if (listener && outcome.messageStarted)
+        listener(true, outcome.messageStarted);
+    if (listener && outcome.messageEnded)
+        listener(false, outcome.messageEnded);
 
     if (faulty && faults.delayMs > 0 && !pause(faults.delayMs))
         return;
@@ -259,7 +271,8 @@ void PanelServer::send(const std::string &reply, const PanelFaults &faults)
 bool PanelServer::pause(int ms)
 {
     std::unique_lock lock(m_mutex);
-    return !m_changed.wait_for(lock, std::chrono::milliseconds(ms), [this] { return bool(m_stopping); });
+    return !m_changed.wait_for(lock, std::chrono::milliseconds(ms),
+                               [this] { return bool(m_stopping); });
 }
 
 void PanelServer::hangUp()

@@ -5,6 +5,7 @@
 #include <atomic>
 #include <condition_variable>
 #include <cstdint>
+#include <functional>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -39,6 +40,10 @@ public:
     void setTranscriptFile(const std::string &path);
     // How long "+T00" waits for a key at the reader.
     void setKeyWaitMs(int ms);
+    // Told when the panel starts recording a message ("+J00", "+J") and when it ends ("+j"),
+    // before the reply is sent, so that what it heard is kept before the tool goes on.
+    using MessageListener = std::function<void(bool started, int message)>;
+    void setMessageListener(MessageListener listener);
 
     // Serves until stop() or until the line is hung up.
     void serve();
@@ -76,6 +81,7 @@ private:
     std::string m_stateFile;
     std::string m_transcriptFile;
     int m_keyWaitMs = 3000;
+    MessageListener m_listener;
     int m_commandCount = 0;
 
     int m_fd = -1;       // the panel's end of the line

@@ -1,5 +1,8 @@
 // orvanta-panel-sim: a virtual Orvanta panel on a pseudo-terminal or a serial device.
 #include "PanelServer.h"
+#include "SoundListener.h"
+
+#include <QCoreApplication>
 
 #include <csignal>
 #include <cstdlib>
@@ -29,6 +32,8 @@ State:
   --key HEX            a key held at the reader: 16 hex digits in the panel's byte order
   --key-wait MS        how long "+T00" waits for a key (default 3000)
   --transcript FILE    append every command received, with its time in ms, to FILE
+  --listen FOLDER      listen to the default sound input while a message is recorded
+                       ("+J" to "+j") and keep each as FOLDER/NN.wav (message NN)
 Faults:
   --only PREFIX        the faults below apply only to commands beginning with PREFIX
   --silent             never answer
@@ -66,7 +71,7 @@ int main(int argc, char **argv)
 {
     PanelState state;
     PanelFaults faults;
-    std::string device, link, stateFile, transcriptFile;
+    std::string device, link, stateFile, transcriptFile, listenFolder;
     std::optional<std::string> firmware, readerKey;
     int keyWait = 3000;
 
@@ -82,28 +87,52 @@ int main(int argc, char **argv)
         if (option == "--help" || option == "-h") {
             std::cout << Usage;
             return 0;
-        } else if (option == "--device") device = value();
-        else if (option == "--link") link = value();
-        else if (option == "--state") stateFile = value();
-        else if (option == "--firmware") firmware = value();
-        else if (option == "--key") readerKey = value();
-        else if (option == "--key-wait") keyWait = number(value(), "--key-wait");
-        else if (option == "--transcript") transcriptFile = value();
-        else if (option == "--only") faults.onlyCommand = value();
-        else if (option == "--silent") faults.silent = true;
-        else if (option == "--delay") faults.delayMs = number(value(), "--delay");
-        else if (option == "--chunk") faults.chunkSize = size_t(number(value(), "--chunk"));
-        else if (option == "--chunk-pause") faults.chunkPauseMs = number(value(), "--chunk-pause");
-        else if (option == "--split-ok") faults.splitOK = true;
-        else if (option == "--echo") faults.echo = true;
-        else if (option == "--lower-hex") faults.lowerCaseHex = true;
-        else if (option == "--no-value-crlf") faults.dropValueLineEnd = true;
-        else if (option == "--garbage") faults.garbageValue = true;
-        else if (option == "--value") faults.value = value();
-        else if (option == "--nul-bytes") faults.nulBytes = true;
-        else if (option == "--overlong") faults.overlong = true;
-        else if (option == "--hang-up-after") faults.hangUpAfter = number(value(), "--hang-up-after");
-        else if (option == "--stuck-cell") faults.stuckCell = number(value(), "--stuck-cell");
+        } else if (option == "--device")
+            device = value();
+        else if (option == "--link")
+            link = value();
+        else if (option == "--state")
+            stateFile = value();
+        else if (option == "--firmware")
+            firmware = value();
+        else if (option == "--key")
+            readerKey = value();
+        else if (option == "--key-wait")
+            keyWait = number(value(), "--key-wait");
+        else if (option == "--transcript")
+            transcriptFile = value();
+        else if (option == "--listen")
+            listenFolder = value();
+        else if (option == "--only")
+            faults.onlyCommand = value();
+        else if (option == "--silent")
+            faults.silent = true;
+        else if (option == "--delay")
+            faults.delayMs = number(value(), "--delay");
+        else if (option == "--chunk")
+            faults.chunkSize = size_t(number(value(), "--chunk"));
+        else if (option == "--chunk-pause")
+            faults.chunkPauseMs = number(value(), "--chunk-pause");
+        else if (option == "--split-ok")
+            faults.splitOK = true;
+        else if (option == "--echo")
+            faults.echo = true;
+        else if (option == "--lower-hex")
+            faults.lowerCaseHex = true;
+        else if (option == "--no-value-crlf")
+            faults.dropValueLineEnd = true;
+        else if (option == "--garbage")
+            faults.garbageValue = true;
+        else if (option == "--value")
+            faults.value = value();
+        else if (option == "--nul-bytes")
+            faults.nulBytes = true;
+        else if (option == "--overlong")
+            faults.overlong = true;
+        else if (option == "--hang-up-after")
+            faults.hangUpAfter = number(value(), "--hang-up-after");
+        else if (option == "--stuck-cell")
+            faults.stuckCell = number(value(), "--stuck-cell");
         else {
             std::cerr << "orvanta-panel-sim: unknown option " << option << " (see --help)\n";
             return 2;
@@ -122,11 +151,11 @@ int main(int argc, char **argv)
         }
 
         // Ctrl+C and termination end the service from a thread of their own.
-        sigset_t signals;
-        sigemptyset(&signals);
-        sigaddset(&signals, SIGINT);
-        sigaddset(&signals, SIGTERM);
-        pthread_sigmask(SIG_BLOCK, &signals, nullptr);
+        sigset_t stopSignals;
+        sigemptyset(&stopSignals);
+        sigaddset(&stopSignals, SIGINT);
+        sigaddset(&stopSignals, SIGTERM);
+        pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
 
         PanelServer server(state, faults);
         server.setStateFile(stateFile);
@@ -140,19 +169,43 @@ int main(int argc, char **argv)
         if (!link.empty()) {
             ::unlink(link.c_str());
             if (::symlink(path.c_str(), link.c_str()) != 0)
-                throw std::runtime_error("cannot make the link " + link + ": "
-                                         + std::strerror(errno));
+                throw std::runtime_error("cannot make the link " + link + ": " +
+                                         std::strerror(errno));
         }
         std::cout << path << std::endl;
         std::cerr << "Virtual Orvanta panel on " << path << " (" << state.version
                   << "); Ctrl+C stops it.\n";
 
-        std::thread([&server, signals] {
+        std::thread([&server, stopSignals] {
             int received = 0;
-            sigwait(&signals, &received);
+            sigwait(&stopSignals, &received);
             server.stop();
         }).detach();
-        server.serve();
+        if (listenFolder.empty()) {
+            server.serve();
+        } else {
+            // The sound input needs Qt's event loop on this thread; the line is served beside it.
+            QCoreApplication app(argc, argv);
+            SoundListener listener(QString::fromStdString(listenFolder));
+            listener.start();
+            server.setMessageListener([&listener](bool started, int message) {
+                QMetaObject::invokeMethod(
+                    &listener,
+                    [&listener, started, message] {
+                        if (started)
+                            listener.messageStarted(message);
+                        else
+                            listener.messageEnded(message);
+                    },
+                    Qt::BlockingQueuedConnection);
+            });
+            std::thread serving([&server, &app] {
+                server.serve();
+                QMetaObject::invokeMethod(&app, &QCoreApplication::quit, Qt::QueuedConnection);
+            });
+            app.exec();
+            serving.join();
+        }
         if (!link.empty())
             ::unlink(link.c_str());
         std::cerr << (server.hungUp() ? "Line hung up.\n" : "Stopped.\n");

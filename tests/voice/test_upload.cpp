@@ -1,0 +1,190 @@
+// The sound upload from the sound page: against a virtual panel that hears what the tool plays
+// (through the private sound server), and against one in this process for the failures.
+#include "Convert.h"
+#include "IniFile.h"
+#include "PanelMemory.h"
+#include "SoundAnalysis.h"
+#include "SoundPage.h"
+#include "SoundUpload.h"
+#include "WaveFile.h"
+#include "WindowFixture.h"
+
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QProcess>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+using namespace orvanta;
+using namespace orvanta::test;
+
+namespace {
+
+using Commands = std::vector<std::string>;
+
+// The window with the given wave files in the rows of the sound list (row → file name), each a
+// sweep of the given length made by sox.
+struct UploadFixture : PanelWindowFixture
+{
+    explicit UploadFixture(const std::vector<std::pair<int, double>> &messages,
+                           QStringList arguments = {})
+        : PanelWindowFixture(sim::PanelState{}, arguments)
+    {
+        writeMessages(*this, messages);
+        window->Sounds().LoadLists(QStringLiteral("messages.txt"), QStringLiteral("sounds.txt"));
+    }
+
+    static void writeMessages(WindowFixture &f, const std::vector<std::pair<int, double>> &messages)
+    {
+        QDir(f.binDir()).mkpath(QStringLiteral("sound"));
+        QList<QByteArray> lines(55);
+        lines[0] = "Файл";
+        for (const auto &[row, seconds] : messages) {
+            lines[row] = "m" + QByteArray::number(row) + ".wav";
+            EXPECT_TRUE(
+                MakeSweep(QDir(f.binDir()).filePath(QStringLiteral("sound/m%1.wav").arg(row)),
+                          seconds, 200 + 100 * row, 2000));
+        }
+        WriteFile(QStringLiteral("sounds.txt"), lines.join("\r\n") + "\r\n");
+    }
+    SoundUpload &upload() const { return window->Sounds().Upload(); }
+    QString address(int row) const { return window->Sounds().Cell(2, row); }
+};
+
+} // namespace
+
+TEST(Upload, MessagesReachThePanelWholeAndTheTableIsChecked)
+{
+    WindowFixture f;
+    UploadFixture::writeMessages(f, {{1, 1.0}, {2, 0.8}, {4, 1.2}});
+    WriteFile(QStringLiteral("sounds.txt"),
+              ReadFile(QStringLiteral("sounds.txt")).replace("\r\n\r\nm4", "\r\n \r\nm4"));
+    const QString heard = f.folder.filePath(QStringLiteral("heard"));
+    QProcess panel;
+    panel.start(QStringLiteral(ORVANTA_PANEL_SIM),
+                {"--link", f.folder.filePath(QStringLiteral("panel")), "--listen", heard,
+                 "--transcript", f.folder.filePath(QStringLiteral("transcript.txt"))});
+    ASSERT_TRUE(panel.waitForReadyRead(5000));
+    auto window = f.open();
+    window->findChild<QComboBox *>(QStringLiteral("cb1"))
+        ->setCurrentText(f.folder.filePath(QStringLiteral("panel")));
+    window->OpenPort();
+
+    QElapsedTimer clock;
+    clock.start();
+    window->findChild<QPushButton *>(QStringLiteral("Button4"))->click();
+    const qint64 uploadMs = clock.elapsed();
+
+    QStringList commands;
+    for (const QByteArray &line :
+         ReadFile(f.folder.filePath(QStringLiteral("transcript.txt"))).split('\n'))
+        if (!line.isEmpty())
+            commands += QString::fromLatin1(line.mid(line.indexOf(' ') + 1));
+    EXPECT_EQ(commands, (QStringList{"+J00", "+j", "+E02", "+E03", "+J", "+j", "+E04", "+E05", "+J",
+                                     "+j", "+E08", "+E09"}));
+    for (int row : {1, 2, 4})
+        EXPECT_EQ(window->Sounds().Cell(2, row), QStringLiteral("Ok")) << row;
+    EXPECT_EQ(window->Sounds().Cell(2, 3), QString());
+    ASSERT_FALSE(f.dialogs.boxes.empty());
+    EXPECT_EQ(f.dialogs.boxes.back(), std::make_pair(Dialogs::Kind::Information,
+                                                     QStringLiteral("Процесс записи завершен!")));
+    PanelMemory memory(window->Link());
+    const int used = HexStrToInt(memory.ReadByte(108) + memory.ReadByte(109)) / 5;
+    EXPECT_EQ(window->findChild<QLabel *>(QStringLiteral("EepL"))->text(), MemoryUsageText(used));
+    EXPECT_EQ(window->UsedSeconds(), used);
+
+    // What the panel heard is what was played: as long, and of the same shape.
+    const std::pair<int, const char *> heardAs[] = {{1, "01.wav"}, {2, "02.wav"}, {4, "03.wav"}};
+    for (const auto &[row, file] : heardAs) {
+        SCOPED_TRACE(row);
+        const TWaveFile played(QDir(f.binDir()).filePath(QStringLiteral("sound/m%1.wav").arg(row)));
+        const TWaveFile recorded(QDir(heard).filePath(QLatin1String(file)));
+        ASSERT_TRUE(recorded.Loaded);
+        EXPECT_NEAR(MeasureTone(recorded.Samples, 44100).seconds,
+                    MeasureTone(played.Samples, 44100).seconds, 0.15);
+        EXPECT_GT(BestCorrelation(played.Samples, recorded.Samples, 300), 0.9);
+    }
+    RecordProperty("upload_ms", int(uploadMs));
+    panel.terminate();
+    panel.waitForFinished(5000);
+}
+
+TEST(Upload, EmptyFirstRowStartsWithTheNextCommandAndStopEndsAfterTheMessage)
+{
+    UploadFixture f({{2, 0.5}, {3, 0.5}, {5, 0.5}});
+    // "Остановить" while message 3 plays: it is finished and checked, row 5 is not sent.
+    f.panel.setMessageListener([&](bool started, int message) {
+        if (started && message == 2) // told on the panel's thread: the click goes to the window's
+            QMetaObject::invokeMethod(f.window.get(), [&] {
+                QTimer::singleShot(700, f.window.get(), [&] {
+                    f.child<QPushButton>(QStringLiteral("Button5"))->click();
+                });
+            });
+    });
+    f.child<QPushButton>(QStringLiteral("Button4"))->click();
+    EXPECT_EQ(f.commands(), (Commands{"+J", "+j", "+E04", "+E05", "+J", "+j", "+E06", "+E07"}));
+    EXPECT_EQ(f.address(3), QStringLiteral("Ok"));
+    EXPECT_EQ(f.address(5), QString());
+    EXPECT_EQ(f.dialogs.boxes.back().second, QStringLiteral("Процесс записи завершен!"));
+}
+
+TEST(Upload, TableEntryThatNeverMatchesEndsTheUploadNamingTheRow)
+{
+    UploadFixture f({{1, 0.3}, {2, 0.3}}, {QStringLiteral("DEBUG")});
+    sim::PanelFaults stuck;
+    stuck.onlyCommand = "+E03";
+    stuck.value = "00";
+    f.panel.setFaults(stuck);
+    f.child<QPushButton>(QStringLiteral("Button4"))->click();
+    const Commands sent = f.commands();
+    EXPECT_EQ(std::count(sent.begin(), sent.end(), "+E03"), SoundUpload::MaxEntryReads);
+    EXPECT_EQ(std::count(sent.begin(), sent.end(), "+J"), 0); // row 2 is never sent
+    EXPECT_TRUE(f.address(1).startsWith(QStringLiteral("--->1: ")));
+    ASSERT_EQ(f.dialogs.boxes.size(), 1u);
+    EXPECT_EQ(f.dialogs.boxes[0].first, Dialogs::Kind::Error);
+    EXPECT_TRUE(f.dialogs.boxes[0].second.startsWith(QStringLiteral("Сообщение 1:")));
+}
+
+TEST(Upload, NoEndAddressEndsTheUploadWithTheCompletionMessage)
+{
+    UploadFixture f({{1, 0.3}, {2, 0.3}});
+    sim::PanelFaults silent;
+    silent.onlyCommand = "+j";
+    silent.silent = true;
+    f.panel.setFaults(silent);
+    f.child<QPushButton>(QStringLiteral("Button4"))->click();
+    EXPECT_EQ(f.commands(), (Commands{"+J00", "+j"}));
+    ASSERT_EQ(f.dialogs.boxes.size(), 1u);
+    EXPECT_EQ(f.dialogs.boxes[0].second, QStringLiteral("Процесс записи завершен!"));
+}
+
+TEST(Upload, FileTheDeviceRefusesEndsTheUploadWithItsMessage)
+{
+    UploadFixture f({{1, 0.3}, {2, 0.3}});
+    WriteFile(QDir(f.binDir()).filePath(QStringLiteral("sound/m2.wav")), QByteArray(100, 'x'));
+    f.child<QPushButton>(QStringLiteral("Button4"))->click();
+    EXPECT_EQ(f.commands().size(), 4u); // row 1 only
+    ASSERT_EQ(f.dialogs.boxes.size(), 1u);
+    EXPECT_EQ(f.dialogs.boxes[0].first, Dialogs::Kind::Error);
+    EXPECT_TRUE(f.dialogs.boxes[0].second.startsWith(QStringLiteral("Звук из файла")));
+    EXPECT_EQ(f.child<QProgressBar>(QStringLiteral("p"))->value(), 1); // where it stopped
+}
+
+TEST(Upload, MessagesThatDoNotFitAreAskedAboutFirst)
+{
+    UploadFixture f({});
+    TWaveFile longMessage;
+    longMessage.Format.SampleRate = 8000;
+    longMessage.Samples.assign(8000 * 481, 0);
+    longMessage.SaveToFile(QDir(f.binDir()).filePath(QStringLiteral("sound/long.wav")));
+    f.window->Sounds().SetCell(1, 1, QStringLiteral("long.wav"));
+    f.dialogs.answer(false);
+    f.child<QPushButton>(QStringLiteral("Button4"))->click();
+    EXPECT_TRUE(f.commands().empty());
+    ASSERT_EQ(f.dialogs.boxes.size(), 1u);
+    EXPECT_EQ(f.dialogs.boxes[0].first, Dialogs::Kind::Question);
+    EXPECT_TRUE(f.dialogs.boxes[0].second.contains(QStringLiteral("8 мин.")));
+}
