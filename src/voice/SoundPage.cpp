@@ -265,9 +265,12 @@ void SoundPage::connectUploadButtons()
         {"Button6", &SoundUpload::Button6Click},
         {"Button7", &SoundUpload::Button7Click},
     };
-    for (const auto &[name, action] : actions)
-        connect(findChild<QPushButton *>(QLatin1String(name)), &QPushButton::clicked, this,
-                Dialogs::Guarded([this, action = action] { (m_upload->*action)(); }));
+    SoundUpload *upload = m_upload;
+    for (const auto &entry : actions) {
+        const auto method = entry.second;
+        connect(findChild<QPushButton *>(QLatin1String(entry.first)), &QPushButton::clicked, this,
+                Dialogs::Guarded([upload, method] { (upload->*method)(); }));
+    }
 }
 
 bool SoundPage::CorrectErrors() const
