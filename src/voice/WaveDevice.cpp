@@ -27,6 +27,7 @@ constexpr int StallMs = 1000;
 // How long a stopped recording waits for captured sound that is still on its way.
 constexpr int CollectMs = 600;
 constexpr int CollectMarginMs = 20;
+constexpr int StreamSetUpMs = 400;
 
 bool playable(const TWaveFile &wave)
 {
@@ -307,6 +308,12 @@ void WaveDevice::collectRecording()
 // is still on its way is collected, or the recording would lose its end.
 void WaveDevice::endRecording()
 {
+    // An input stopped while its stream is still being set up is torn down later by the sound
+    // library, after it is gone: a recording lasts at least until the stream is up.
+    while (m_recordClock.elapsed() < StreamSetUpMs) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        QThread::msleep(5);
+    }
     const qint64 heardMs = m_recordClock.elapsed() - CollectMarginMs;
     const qint64 expected = 2 * heardMs * m_format.sampleRate() / 1000;
     QElapsedTimer waited;

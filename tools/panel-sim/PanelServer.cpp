@@ -277,8 +277,8 @@ bool PanelServer::pause(int ms)
 
 void PanelServer::hangUp()
 {
+    m_hungUp = true; // before the line closes: whoever sees it closed sees it hung up
     closeLine();
-    m_hungUp = true;
 }
 
 void PanelServer::closeLine()
