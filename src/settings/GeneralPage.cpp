@@ -1,5 +1,7 @@
 #include "GeneralPage.h"
 
+#include "PanelExchange.h"
+
 #include "Password.h"
 
 #include <QCheckBox>
@@ -53,6 +55,21 @@ GeneralPage::GeneralPage(QWidget *parent)
         layout->addWidget(box);
     }
     layout->addStretch(1);
+}
+
+void GeneralPage::Observe(ReadObserver &observer)
+{
+    observer.version = [this](const QString &version) {
+        m_version->setText(version);
+    };
+    observer.password = [this](const QString &password) {
+        m_password->setText(password);
+    };
+}
+
+void GeneralPage::Collect(PanelSettings &settings) const
+{
+    settings.password = m_password->text();
 }
 
 bool GeneralPage::eventFilter(QObject *watched, QEvent *event)

@@ -8,6 +8,9 @@ class QLineEdit;
 
 namespace orvanta {
 
+struct PanelSettings;
+struct ReadObserver;
+
 // The page "Общие настройки": firmware version, password, and the eight general options, which
 // travel in the loop settings record.
 class GeneralPage : public QWidget
@@ -20,6 +23,10 @@ public:
     const std::array<QCheckBox *, 8> &Options() const { return m_options; }
     QLineEdit *Version() const { return m_version; }
     QLineEdit *Password() const { return m_password; }
+
+    // Shows the version and password as a read takes them; gives the password typed.
+    void Observe(ReadObserver &observer);
+    void Collect(PanelSettings &settings) const;
 
 protected:
     // The password field's key filter (xpassKeyPress).

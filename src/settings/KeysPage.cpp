@@ -2,6 +2,7 @@
 
 #include "Dialogs.h"
 #include "KeyCode.h"
+#include "PanelExchange.h"
 #include "PanelLink.h"
 
 #include <QApplication>
@@ -111,29 +112,41 @@ void KeysPage::AddPlaceholderKeys()
     m_list->setCurrentCell(0, CodeColumn);
 }
 
-void KeysPage::ReadKeys()
+void KeysPage::Observe(ReadObserver &observer)
 {
-    const int selected = std::max(m_list->currentRow(), 0);
-    m_list->setRowCount(0);
-    for (int slot = 1; slot <= Slots; ++slot) {
-        setRow(slot, ReverseKeyBytes(m_link.Query(KeySlotCommand(slot))));
+    observer.keysStart = [this] {
+        m_selectedBeforeRead = std::max(m_list->currentRow(), 0);
+        m_list->setRowCount(0);
+    };
+    observer.key = [this](int slot, const QString &code) {
+        setRow(slot, code);
         // The capture always has a target: the row selected before, once it is back, and
         // row 1 until then (also when the read ends early).
-        m_list->setCurrentCell(selected < slot ? selected : 0, CodeColumn);
+        m_list->setCurrentCell(m_selectedBeforeRead < slot ? m_selectedBeforeRead : 0, CodeColumn);
+    };
+}
+
+void KeysPage::Collect(PanelSettings &settings) const
+{
+    for (int row = 1; row <= Slots; ++row) {
+        const QString code = KeyCode(row);
+        settings.keys[size_t(row - 1)] = code.isEmpty() ? std::nullopt : std::optional(code);
     }
+}
+
+void KeysPage::ReadKeys()
+{
+    PanelSettings settings;
+    ReadObserver observer;
+    Observe(observer);
+    orvanta::ReadKeys(m_link, settings, observer);
 }
 
 void KeysPage::WriteKeys()
 {
-    for (int row = 1; row <= Slots; ++row) {
-        // A row that a read ended before holds no code: writing zeros would erase the slot.
-        if (KeyCode(row).isEmpty()) {
-            m_link.Log().LogExchange(
-                QStringLiteral("Ключ %1 не записан: в списке нет его кода").arg(row), true);
-            continue;
-        }
-        m_link.Query(KeySlotCommand(row, ReverseKeyBytes(KeyCode(row))));
-    }
+    PanelSettings settings;
+    Collect(settings);
+    orvanta::WriteKeys(m_link, settings);
 }
 
 void KeysPage::Button3Click()

@@ -9,6 +9,8 @@ class QTableWidget;
 namespace orvanta {
 
 class PanelLink;
+struct PanelSettings;
+struct ReadObserver;
 
 // The page "Ключи Touch Memory": the codes of the panel's four key slots, and the capture of
 // the key held at the panel's reader into the selected slot.
@@ -33,10 +35,16 @@ public:
     // The code shown in a row (1 to 4).
     QString KeyCode(int row) const;
 
+    // Shows the keys as a read takes them; gives the keys of the list (a row without a code
+    // gives none).
+    void Observe(ReadObserver &observer);
+    void Collect(PanelSettings &settings) const;
+
 private:
     void setRow(int row, const QString &code);
 
     PanelLink &m_link;
+    int m_selectedBeforeRead = 0;
     QLineEdit *m_capturedCode = nullptr; // e1
     QPushButton *m_capture = nullptr;    // Button3
     QTableWidget *m_list = nullptr;      // TouchSTR

@@ -1,7 +1,7 @@
 #include "LoopsPage.h"
 
 #include "DebugButtons.h"
-#include "HexRecord.h"
+#include "PanelExchange.h"
 #include "PanelLink.h"
 
 #include <QGridLayout>
@@ -24,7 +24,7 @@ constexpr LoopColumn Columns[] = {
     {"24", 1, 2},
     {"Нормально замкнут", 185, 4},
 };
-constexpr int OptionsByte = 3;
+constexpr int OptionsByte = PanelSettings::OptionsByte;
 
 } // namespace
 
@@ -55,27 +55,38 @@ LoopsPage::LoopsPage(PanelLink &link, const std::array<QCheckBox *, 8> &options,
     grid->setRowStretch(9, 1);
 }
 
+void LoopsPage::Observe(ReadObserver &observer)
+{
+    observer.loops = [this](const std::optional<PanelSettings::LoopRecord> &record) {
+        for (int k = 0; k < RecordBytes; ++k) {
+            m_groups[k].SetEnabled(record.has_value());
+            if (record)
+                m_groups[k].SetChecks((*record)[size_t(k)]);
+        }
+    };
+}
+
+void LoopsPage::Collect(PanelSettings &settings) const
+{
+    PanelSettings::LoopRecord record{};
+    for (int k = 0; k < RecordBytes; ++k)
+        record[size_t(k)] = m_groups[k].Byte();
+    settings.loops = record;
+}
+
 void LoopsPage::ReadSHClick()
 {
-    const QString value = m_link.Query(QStringLiteral("+K"));
-    if (value.isEmpty()) {
-        for (const CheckGroup &group : m_groups)
-            group.SetEnabled(false);
-        return;
-    }
-    const std::vector<uint8_t> record = DecodeHexRecord(value, RecordBytes);
-    for (int k = 0; k < RecordBytes; ++k) {
-        m_groups[k].SetEnabled(true);
-        m_groups[k].SetChecks(record[size_t(k)]);
-    }
+    PanelSettings settings;
+    ReadObserver observer;
+    Observe(observer);
+    ReadLoops(m_link, settings, observer);
 }
 
 void LoopsPage::WriteSHClick()
 {
-    std::vector<uint8_t> record;
-    for (const CheckGroup &group : m_groups)
-        record.push_back(group.Byte());
-    m_link.Query(QStringLiteral("+K") + EncodeHexRecord(record));
+    PanelSettings settings;
+    Collect(settings);
+    WriteLoops(m_link, settings);
 }
 
 } // namespace orvanta

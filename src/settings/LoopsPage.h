@@ -7,6 +7,8 @@
 namespace orvanta {
 
 class PanelLink;
+struct PanelSettings;
+struct ReadObserver;
 
 // The page "Настройка шлейфов": how each of the eight loops reacts, read and written together
 // with the general options as the five-byte loop settings record ("+K").
@@ -24,6 +26,10 @@ public:
     void ReadSHClick();
     // Sends the record the 40 checkboxes make.
     void WriteSHClick();
+
+    // Shows the record as a read takes it; gives the record the checkboxes make.
+    void Observe(ReadObserver &observer);
+    void Collect(PanelSettings &settings) const;
 
 private:
     PanelLink &m_link;

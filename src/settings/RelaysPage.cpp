@@ -3,8 +3,7 @@
 #include "Convert.h"
 #include "DebugButtons.h"
 #include "Errors.h"
-#include "HexRecord.h"
-#include "PanelLink.h"
+#include "PanelExchange.h"
 
 #include <QGridLayout>
 #include <QIntValidator>
@@ -17,11 +16,6 @@ namespace {
 
 constexpr int FirstCheckRow = 3;
 constexpr int FirstRelayColumn = 2;
-
-QString relayCommand(int relay)
-{
-    return QStringLiteral("+k0%1").arg(relay);
-}
 
 constexpr int MaxOnTime = 500;
 
@@ -129,57 +123,58 @@ void RelaysPage::setOnTimesEnabled(bool enabled) const
         field->setEnabled(enabled);
 }
 
-void RelaysPage::Button8Click()
+void RelaysPage::Observe(ReadObserver &observer)
+{
+    observer.relayAnswered = [this](int relay, bool answered) {
+        for (int byte = 0; byte < GroupsPerRelay; ++byte)
+            group(relay, byte).SetEnabled(answered);
+    };
+    observer.relayRule = [this](int relay, const PanelSettings::RelayRule &rule) {
+        for (int byte = 0; byte < GroupsPerRelay; ++byte)
+            group(relay, byte).SetChecks(rule[size_t(byte)]);
+    };
+    observer.relayTimesAnswered = [this](bool answered) {
+        setOnTimesEnabled(answered);
+    };
+    observer.relayTime = [this](int relay, int seconds) {
+        OnTime(relay)->setText(QString::number(seconds));
+    };
+}
+
+void RelaysPage::Collect(PanelSettings &settings) const
 {
     for (int relay = 1; relay <= Relays; ++relay) {
-        const QString value = m_link.Query(relayCommand(relay));
+        PanelSettings::RelayRule rule{};
         for (int byte = 0; byte < GroupsPerRelay; ++byte)
-            group(relay, byte).SetEnabled(!value.isEmpty());
-        if (value.isEmpty())
-            continue;
-        const std::vector<uint8_t> record = DecodeHexRecord(value, GroupsPerRelay);
-        for (int byte = 0; byte < GroupsPerRelay; ++byte)
-            group(relay, byte).SetChecks(record[size_t(byte)]);
+            rule[size_t(byte)] = group(relay, byte).Byte();
+        settings.relayRules[size_t(relay - 1)] = rule;
     }
-
-    const QString times = m_link.Query(QStringLiteral("+L"));
-    setOnTimesEnabled(!times.isEmpty());
-    if (times.isEmpty())
-        return;
-    // Field by field: a bad pair leaves the fields before it already set.
+    PanelSettings::RelayTimes seconds{};
     for (int relay = 1; relay <= Relays; ++relay)
-        OnTime(relay)->setText(QString::number(2 * HexPairToInt(times.mid(2 * (relay - 1), 2))));
+        seconds[size_t(relay - 1)] = StrToInt(OnTime(relay)->text());
+    settings.relayTimes = seconds;
 }
 
 QString RelaysPage::EncodeOnTimes() const
 {
-    QString times;
-    for (int relay = 1; relay <= Relays; ++relay) {
-        const int seconds = StrToInt(OnTime(relay)->text());
-        // A read may show up to 510 seconds (byte ff); a byte holds no more.
-        if (seconds < 0 || seconds / 2 > 0xff)
-            throw EConvertError(
-                QStringLiteral("Время включения реле %1 (%2 сек.) должно быть от 0 до %3 сек.")
-                    .arg(relay)
-                    .arg(seconds)
-                    .arg(MaxOnTime));
-        times += HexByte(seconds / 2);
-    }
-    return times;
+    PanelSettings settings;
+    Collect(settings);
+    return EncodeRelayTimes(*settings.relayTimes);
+}
+
+void RelaysPage::Button8Click()
+{
+    PanelSettings settings;
+    ReadObserver observer;
+    Observe(observer);
+    ReadRelays(m_link, settings, observer);
 }
 
 void RelaysPage::Button22Click()
 {
-    // The times are checked first: a field that cannot be sent stops the write before anything
-    // reaches the panel.
-    const QString times = EncodeOnTimes();
-    for (int relay = 1; relay <= Relays; ++relay) {
-        std::vector<uint8_t> record;
-        for (int byte = 0; byte < GroupsPerRelay; ++byte)
-            record.push_back(group(relay, byte).Byte());
-        m_link.Query(relayCommand(relay) + EncodeHexRecord(record));
-    }
-    m_link.Query(QStringLiteral("+L") + times);
+    PanelSettings settings;
+    Collect(settings);
+    WriteRelays(m_link, settings);
 }
 
 } // namespace orvanta

@@ -10,6 +10,8 @@ class QLineEdit;
 namespace orvanta {
 
 class PanelLink;
+struct PanelSettings;
+struct ReadObserver;
 
 // The page "Настройка включения реле": for each of the five relays, which loop events switch it
 // on or off (a four-byte rule record each, "+k01" to "+k05"), and how long it stays on (the
@@ -38,6 +40,11 @@ public:
     void Button22Click();
     // The time record: each field's seconds halved (toward zero), two hex digits per relay.
     QString EncodeOnTimes() const;
+
+    // Shows the records as a read takes them; gives the records the page makes. A field that is
+    // no whole number throws EConvertError.
+    void Observe(ReadObserver &observer);
+    void Collect(PanelSettings &settings) const;
 
     QLineEdit *OnTime(int relay) const { return m_onTimes[size_t(relay - 1)]; }
 

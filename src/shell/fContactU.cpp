@@ -5,9 +5,9 @@
 #include "GeneralPage.h"
 #include "KeysPage.h"
 #include "LoopsPage.h"
+#include "PanelExchange.h"
 #include "PanelMemory.h"
 #include "PanelPort.h"
-#include "Password.h"
 #include "RelaysPage.h"
 #include "SoundPage.h"
 #include "SoundUpload.h"
@@ -41,15 +41,6 @@
 namespace orvanta {
 
 namespace {
-
-// The word of panel memory that holds the end of the last message slot: the memory in use.
-constexpr int UsageWord = 54;
-
-// The panel this tool speaks to: firmware 03, in any letter case.
-bool IsExpectedFirmware(const QString &version)
-{
-    return version.left(6).toUpper() == QLatin1String("VER 03");
-}
 
 // How often a waiting transaction lets the window paint: well above ten frames a second.
 constexpr int IdlePaintMs = 20;
@@ -296,11 +287,8 @@ void TfContact::Button1Click()
         if (!m_link.Connected())
             return;
         waiting.emplace(this);
-        m_keysPage->ReadKeys();
-        m_generalPage->Version()->setText(m_link.Query(QStringLiteral("+v")));
-        m_generalPage->Password()->setText(DecodePassword(m_link.Query(QStringLiteral("+Q"))));
-        m_relaysPage->Button8Click();
-        m_loopsPage->ReadSHClick();
+        PanelSettings settings;
+        ReadPanelSettings(m_link, settings, pageObserver());
         waiting.reset();
         readMemoryUsage();
         m_link.Query(QStringLiteral("+v"));
@@ -317,10 +305,17 @@ void TfContact::Button2Click()
     ActionScope action(*this);
     WaitDialogScope waiting(this);
     try {
-        m_keysPage->WriteKeys();
-        m_loopsPage->WriteSHClick();
-        m_relaysPage->Button22Click();
-        m_link.Query(QStringLiteral("+Q") + EncodePassword(m_generalPage->Password()->text()));
+        // Each page gives its part just before the part is sent, in the order of the write: a page
+        // that cannot give its part ends the write there, after the parts before it.
+        PanelSettings settings;
+        m_keysPage->Collect(settings);
+        WriteKeys(m_link, settings);
+        m_loopsPage->Collect(settings);
+        WriteLoops(m_link, settings);
+        m_relaysPage->Collect(settings);
+        WriteRelays(m_link, settings);
+        m_generalPage->Collect(settings);
+        WritePassword(m_link, settings);
         waiting.close();
     } catch (const std::exception &error) {
         waiting.close();
@@ -335,17 +330,41 @@ void TfContact::reportExchangeError(const QString &prefix, const std::exception 
     Dialogs::ShowError(prefix + ErrorText(error), this);
 }
 
-// The usage word is the end of the last message slot; what cannot be read leaves the display.
+// What cannot be read leaves the display as it was.
 void TfContact::readMemoryUsage()
 {
     try {
-        PanelMemory memory(m_link);
-        const QString high = memory.ReadByte(2 * UsageWord);
-        const QString low = memory.ReadByte(2 * UsageWord + 1);
-        if (const std::optional<int> seconds = UsedSecondsFromBytes(high, low))
+        if (const std::optional<int> seconds = ReadUsedSeconds(m_link))
             SetUsedSeconds(*seconds);
     } catch (const std::exception &) {
     }
+}
+
+ReadObserver TfContact::pageObserver()
+{
+    ReadObserver observer;
+    m_keysPage->Observe(observer);
+    m_generalPage->Observe(observer);
+    m_relaysPage->Observe(observer);
+    m_loopsPage->Observe(observer);
+    return observer;
+}
+
+PanelSettings TfContact::CollectSettings() const
+{
+    PanelSettings settings;
+    m_keysPage->Collect(settings);
+    m_loopsPage->Collect(settings);
+    m_relaysPage->Collect(settings);
+    m_generalPage->Collect(settings);
+    settings.version = m_generalPage->Version()->text();
+    settings.usedSeconds = m_usedSeconds;
+    return settings;
+}
+
+void TfContact::ShowSettings(const PanelSettings &settings)
+{
+    orvanta::ShowSettings(settings, pageObserver());
 }
 
 void TfContact::SetUsedSeconds(int seconds)

@@ -2,6 +2,7 @@
 
 #include "AppConfig.h"
 #include "ExchangeLog.h"
+#include "PanelExchange.h"
 #include "PanelLink.h"
 #include "XComDrv.h"
 
@@ -51,6 +52,10 @@ public:
     void CheckConnection();
     void xConMouseDown();
     void Panel59Click();
+    // The settings the pages show, and settings shown in them (nothing is sent).
+    PanelSettings CollectSettings() const;
+    void ShowSettings(const PanelSettings &settings);
+
     int UsedSeconds() const { return m_usedSeconds; }
     void SetUsedSeconds(int seconds);
 
@@ -72,6 +77,8 @@ private:
     QWidget *buildFooter();
     void applyDebugMode(bool on);
     void readMemoryUsage();
+    // Shows each record in its page as the read takes it.
+    ReadObserver pageObserver();
     // Logs the error that ended a whole-panel action and shows it after the prefix.
     void reportExchangeError(const QString &prefix, const std::exception &error);
     void reportLogFailure(const QString &message);

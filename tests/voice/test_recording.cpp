@@ -5,6 +5,7 @@
 #include "WaveAdjuster.h"
 #include "WindowFixture.h"
 
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
@@ -49,12 +50,18 @@ TEST(Recording, StoppedRecordingIsSavedShownAndHoldsTheTone)
     RecordingFixture f;
     f.playTone(3);
     RunEvents(200);
-    QTimer::singleShot(1200, &f.editor, [&] { f.editor.StopSound(); });
+    QElapsedTimer clock;
+    double seconds = 0;
+    QTimer::singleShot(1200, &f.editor, [&] {
+        seconds = clock.elapsed() / 1000.0;
+        f.editor.StopSound();
+    });
+    clock.start();
     f.editor.RecordSound(f.path("message.wav"), 30);
     f.tone.Stop();
     EXPECT_FALSE(f.editor.Recording);
     ASSERT_TRUE(f.editor.SoundLoaded());
-    EXPECT_NEAR(f.editor.SampleCount() / double(Rate), 1.2, 0.2);
+    EXPECT_NEAR(f.editor.SampleCount() / double(Rate), seconds, 0.2);
     EXPECT_NEAR(MeasureTone(f.editor.Wave->Samples, Rate).frequency, 440, 440 * 0.02);
     EXPECT_TRUE(f.editor.UndoSamples.empty()); // the load after the recording empties it
     EXPECT_FALSE(QFile::exists(f.path("message.wav.recording")));

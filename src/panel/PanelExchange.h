@@ -1,0 +1,57 @@
+#pragma once
+
+#include "PanelSettings.h"
+
+#include <functional>
+
+namespace orvanta {
+
+class PanelLink;
+
+// Told of each record as the whole-panel read takes it from the panel, so that a window shows
+// it at once; each is optional.
+struct ReadObserver
+{
+    std::function<void()> keysStart;
+    std::function<void(int slot, const QString &code)> key; // code as shown
+    std::function<void(const QString &)> version;
+    std::function<void(const QString &)> password;
+    // Whether the panel answered for a relay (before its record is decoded), then its record.
+    std::function<void(int relay, bool answered)> relayAnswered;
+    std::function<void(int relay, const PanelSettings::RelayRule &)> relayRule;
+    // Whether the panel answered "+L"; then each relay's time, field by field.
+    std::function<void(bool answered)> relayTimesAnswered;
+    std::function<void(int relay, int seconds)> relayTime;
+    std::function<void(const std::optional<PanelSettings::LoopRecord> &)> loops;
+};
+
+// The parts of the whole-panel read, each one command after another. A record that cannot be
+// decoded throws EConvertError and ends the read there: what came before it is kept and shown.
+void ReadKeys(PanelLink &link, PanelSettings &settings, const ReadObserver &observer = {});
+void ReadVersionAndPassword(PanelLink &link, PanelSettings &settings,
+                            const ReadObserver &observer = {});
+void ReadRelays(PanelLink &link, PanelSettings &settings, const ReadObserver &observer = {});
+void ReadLoops(PanelLink &link, PanelSettings &settings, const ReadObserver &observer = {});
+// Keys, version and password, relays, loops: the order of the window's read.
+void ReadPanelSettings(PanelLink &link, PanelSettings &settings, const ReadObserver &observer = {});
+// Tells the observer of every part the settings hold, as a read would: a window shows settings
+// loaded from a file the way it shows a read.
+void ShowSettings(const PanelSettings &settings, const ReadObserver &observer);
+
+// The memory in use, from word 54 of the message address table; nothing when it cannot be read.
+std::optional<int> ReadUsedSeconds(PanelLink &link);
+
+// The parts of the whole-panel write; a part the settings do not hold is not sent. A key slot
+// without a code is skipped (and said so in the log). The relay times are checked before the
+// first relay record is sent.
+void WriteKeys(PanelLink &link, const PanelSettings &settings);
+void WriteLoops(PanelLink &link, const PanelSettings &settings);
+void WriteRelays(PanelLink &link, const PanelSettings &settings);
+void WritePassword(PanelLink &link, const PanelSettings &settings);
+// Keys, loops, relays, password: the order of the window's write.
+void WritePanelSettings(PanelLink &link, const PanelSettings &settings);
+
+// The panel this tool speaks to answers "+v" with firmware 03, in any letter case.
+bool IsExpectedFirmware(const QString &version);
+
+} // namespace orvanta

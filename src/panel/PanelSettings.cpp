@@ -1,0 +1,23 @@
+#include "PanelSettings.h"
+
+#include "Errors.h"
+#include "HexRecord.h"
+
+namespace orvanta {
+
+QString EncodeRelayTimes(const PanelSettings::RelayTimes &seconds)
+{
+    QString record;
+    for (int relay = 1; relay <= PanelSettings::Relays; ++relay) {
+        const int time = seconds[size_t(relay - 1)];
+        if (time < 0 || time > PanelSettings::MaxRelaySeconds)
+            throw EConvertError(
+                QStringLiteral("Время включения реле %1 (%2 сек.) должно быть от 0 до 500 сек.")
+                    .arg(relay)
+                    .arg(time));
+        record += HexByte(time / 2);
+    }
+    return record;
+}
+
+} // namespace orvanta
