@@ -74,6 +74,8 @@ std::string PanelEngine::doneReply(const std::string &command) const
 
 PanelEngine::Outcome PanelEngine::handle(const std::string &command, uint64_t nowMs)
 {
+    if (m_faults.refuse && m_faults.appliesTo(command))
+        return error();
     if (command == "+v")
         return {valueReply(command, m_state.version)};
     if (startsWith(command, "+Q"))

@@ -36,6 +36,7 @@ State:
                        ("+J" to "+j") and keep each as FOLDER/NN.wav (message NN)
 Faults:
   --only PREFIX        the faults below apply only to commands beginning with PREFIX
+  --refuse             answer ERROR and change nothing
   --silent             never answer
   --delay MS           wait before each reply
   --chunk N            send replies in pieces of N bytes

@@ -1,0 +1,354 @@
+#include "SettingsFile.h"
+
+#include "AtomicFile.h"
+#include "Errors.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <functional>
+#include <map>
+#include <sys/stat.h>
+#include <vector>
+
+namespace orvanta {
+
+namespace {
+
+constexpr int FormatVersion = 1;
+const QString Header = QStringLiteral("Настройки охранной панели Orvanta, формат ");
+const QString Yes = QStringLiteral("да");
+const QString No = QStringLiteral("нет");
+const QString Missing = QStringLiteral("—");
+
+// The general options by their bit of the options byte, as the file names them.
+const char *const OptionNames[8] = {
+    "Объект находится под охраной",
+    "Дозваниваться при постановке на охрану",
+    "Дозваниваться при снятии с охраны",
+    "Не использовать ключи Touch Memory",
+    "Дозваниваться при переходе на резервное питание",
+    "Дозваниваться при переходе на основное питание",
+    "Выключать реле после снятия с охраны",
+    "Обрабатывать события для реле после снятия с охраны",
+};
+// The loop record's bytes other than the options, and what each bit of them says of a loop.
+const std::pair<int, const char *> LoopBytes[] = {
+    {0, "замыкание"}, {1, "размыкание"}, {2, "24"}, {4, "нормально замкнут"}};
+// The relay rule record's bytes: switch on or off, when the loop closes or opens.
+const std::pair<const char *, const char *> RuleBytes[] = {{"при замыкании", "включить"},
+                                                           {"при размыкании", "включить"},
+                                                           {"при замыкании", "выключить"},
+                                                           {"при размыкании", "выключить"}};
+
+// A part of the settings that is held or not as a whole.
+enum class Part {
+    Version,
+    Password,
+    Key1,
+    Key2,
+    Key3,
+    Key4,
+    Loops,
+    Relay1,
+    Relay2,
+    Relay3,
+    Relay4,
+    Relay5,
+    Times,
+    Memory
+};
+
+bool held(const PanelSettings &s, Part part)
+{
+    switch (part) {
+    case Part::Version:
+        return s.version.has_value();
+    case Part::Password:
+        return s.password.has_value();
+    case Part::Loops:
+        return s.loops.has_value();
+    case Part::Times:
+        return s.relayTimes.has_value();
+    case Part::Memory:
+        return s.usedSeconds.has_value();
+    default:
+        break;
+    }
+    if (part >= Part::Key1 && part <= Part::Key4)
+        return s.keys[size_t(int(part) - int(Part::Key1))].has_value();
+    return s.relayRules[size_t(int(part) - int(Part::Relay1))].has_value();
+}
+
+// Makes a part held, with its fresh value, so that its lines can fill it.
+void hold(PanelSettings &s, Part part)
+{
+    switch (part) {
+    case Part::Version:
+        s.version.emplace();
+        return;
+    case Part::Password:
+        s.password.emplace();
+        return;
+    case Part::Loops:
+        s.loops.emplace();
+        return;
+    case Part::Times:
+        s.relayTimes.emplace();
+        return;
+    case Part::Memory:
+        s.usedSeconds.emplace();
+        return;
+    default:
+        break;
+    }
+    if (part >= Part::Key1 && part <= Part::Key4)
+        s.keys[size_t(int(part) - int(Part::Key1))].emplace();
+    else
+        s.relayRules[size_t(int(part) - int(Part::Relay1))].emplace();
+}
+
+// One line of the file: its name, its part, how its value is told and taken. set returns an
+// empty text, or why the value cannot be taken.
+struct Setting
+{
+    QString name;
+    Part part;
+    bool compared; // false: what the panel reports, not a setting
+    std::function<QString(const PanelSettings &)> get;
+    std::function<QString(PanelSettings &, const QString &)> set;
+    bool caseless = false; // hex digits, equal in either letter case
+};
+
+Setting bitSetting(const QString &name, Part part, std::function<uint8_t &(PanelSettings &)> byte,
+                   int bit)
+{
+    return {name, part, true,
+            [byte, bit](const PanelSettings &s) {
+                return (byte(const_cast<PanelSettings &>(s)) >> bit) & 1 ? Yes : No;
+            },
+            [byte, bit](PanelSettings &s, const QString &value) {
+                if (value != Yes && value != No)
+                    return QStringLiteral("значение должно быть «да» или «нет»");
+                byte(s) = uint8_t((byte(s) & ~(1 << bit)) | (value == Yes ? 1 << bit : 0));
+                return QString();
+            }};
+}
+
+Setting numberSetting(const QString &name, Part part, bool compared,
+                      std::function<int &(PanelSettings &)> number, int maximum)
+{
+    return {
+        name, part, compared,
+        [number](const PanelSettings &s) {
+            return QString::number(number(const_cast<PanelSettings &>(s)));
+        },
+        [number, maximum](PanelSettings &s, const QString &value) {
+            bool ok = false;
+            const int parsed = value.toInt(&ok);
+            if (!ok || parsed < 0 || parsed > maximum || value.startsWith(QLatin1Char('+')))
+                return QStringLiteral("значение должно быть целым числом от 0 до %1").arg(maximum);
+            number(s) = parsed;
+            return QString();
+        }};
+}
+
+Setting textSetting(const QString &name, Part part, bool compared,
+                    std::function<QString &(PanelSettings &)> text,
+                    const QRegularExpression &pattern, const QString &rule)
+{
+    return {name, part, compared,
+            [text](const PanelSettings &s) { return text(const_cast<PanelSettings &>(s)); },
+            [text, pattern, rule](PanelSettings &s, const QString &value) {
+                if (!pattern.match(value).hasMatch())
+                    return rule;
+                text(s) = value;
+                return QString();
+            }};
+}
+
+// Every line the format knows, in the file's order.
+const std::vector<Setting> &settingsTable()
+{
+    static const std::vector<Setting> table = [] {
+        std::vector<Setting> all;
+        all.push_back(textSetting(QStringLiteral("Версия прошивки"), Part::Version, false,
+                                  [](PanelSettings &s) -> QString & { return *s.version; },
+                                  QRegularExpression(QStringLiteral("^.*$")), {}));
+        all.push_back(textSetting(
+            QStringLiteral("Пароль"), Part::Password, true,
+            [](PanelSettings &s) -> QString & { return *s.password; },
+            QRegularExpression(QStringLiteral("^[0-9]{1,5}$")),
+            QStringLiteral("пароль — от одной до пяти цифр")));
+        for (int slot = 1; slot <= PanelSettings::KeySlots; ++slot) {
+            all.push_back(textSetting(
+                QStringLiteral("Ключ %1").arg(slot), Part(int(Part::Key1) + slot - 1), true,
+                [slot](PanelSettings &s) -> QString & { return *s.keys[size_t(slot - 1)]; },
+                QRegularExpression(QStringLiteral("^[0-9A-Fa-f]{16}$")),
+                QStringLiteral("код ключа — 16 шестнадцатеричных цифр")));
+            all.back().caseless = true;
+        }
+        for (int bit = 0; bit < 8; ++bit)
+            all.push_back(bitSetting(
+                QString::fromUtf8(OptionNames[bit]), Part::Loops,
+                [](PanelSettings &s) -> uint8_t & {
+                    return (*s.loops)[PanelSettings::OptionsByte];
+                },
+                bit));
+        for (int loop = 1; loop <= PanelSettings::Loops; ++loop) {
+            for (const auto &[byte, what] : LoopBytes)
+                all.push_back(bitSetting(
+                    QStringLiteral("Шлейф %1, %2").arg(loop).arg(QString::fromUtf8(what)),
+                    Part::Loops,
+                    [byte = byte](PanelSettings &s) -> uint8_t & {
+                        return (*s.loops)[size_t(byte)];
+                    },
+                    loop - 1));
+            for (int relay = 1; relay <= PanelSettings::Relays; ++relay)
+                for (int byte = 0; byte < PanelSettings::RelayRuleBytes; ++byte)
+                    all.push_back(bitSetting(
+                        QStringLiteral("Шлейф %1, %2: реле %3 %4")
+                            .arg(loop)
+                            .arg(QString::fromUtf8(RuleBytes[byte].first))
+                            .arg(relay)
+                            .arg(QString::fromUtf8(RuleBytes[byte].second)),
+                        Part(int(Part::Relay1) + relay - 1),
+                        [relay, byte](PanelSettings &s) -> uint8_t & {
+                            return (*s.relayRules[size_t(relay - 1)])[size_t(byte)];
+                        },
+                        loop - 1));
+        }
+        for (int relay = 1; relay <= PanelSettings::Relays; ++relay)
+            all.push_back(numberSetting(
+                QStringLiteral("Реле %1, время включения, сек.").arg(relay), Part::Times, true,
+                [relay](PanelSettings &s) -> int & { return (*s.relayTimes)[size_t(relay - 1)]; },
+                PanelSettings::MaxRelaySeconds));
+        all.push_back(numberSetting(
+            QStringLiteral("Занято памяти сообщений, сек."), Part::Memory, false,
+            [](PanelSettings &s) -> int & { return *s.usedSeconds; }, 100000));
+        return all;
+    }();
+    return table;
+}
+
+ESettingsFileError lineError(int line, const QString &why)
+{
+    return ESettingsFileError(QStringLiteral("Строка %1: %2").arg(line).arg(why));
+}
+
+} // namespace
+
+QString SettingsText(const PanelSettings &settings, bool withPassword)
+{
+    QString text = Header + QString::number(FormatVersion) + QLatin1Char('\n');
+    for (const Setting &setting : settingsTable()) {
+        if (!held(settings, setting.part) || (setting.part == Part::Password && !withPassword))
+            continue;
+        text += setting.name + QStringLiteral(": ") + setting.get(settings) + QLatin1Char('\n');
+    }
+    return text;
+}
+
+PanelSettings ParseSettingsText(const QString &text)
+{
+    std::map<QString, const Setting *> byName;
+    for (const Setting &setting : settingsTable())
+        byName[setting.name] = &setting;
+
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    PanelSettings settings;
+    std::map<Part, int> linesOfPart;
+    std::map<QString, int> seen;
+    bool headerRead = false;
+    for (int index = 0; index < lines.size(); ++index) {
+        const int number = index + 1;
+        QString line = lines[index];
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+        if (line.trimmed().isEmpty() || line.startsWith(QLatin1Char('#')))
+            continue;
+        if (!headerRead) {
+            if (!line.startsWith(Header))
+                throw lineError(number,
+                                QStringLiteral("это не файл настроек охранной панели Orvanta"));
+            bool ok = false;
+            const int format = line.mid(Header.size()).toInt(&ok);
+            if (!ok)
+                throw lineError(number, QStringLiteral("не указан формат файла"));
+            if (format > FormatVersion)
+                throw lineError(
+                    number,
+                    QStringLiteral("файл формата %1, а программа понимает формат %2 и старше")
+                        .arg(format)
+                        .arg(FormatVersion));
+            headerRead = true;
+            continue;
+        }
+        const int colon = line.lastIndexOf(QStringLiteral(": "));
+        if (colon < 0)
+            throw lineError(number, QStringLiteral("ожидается «название: значение»"));
+        const QString name = line.left(colon).trimmed();
+        const QString value = line.mid(colon + 2).trimmed();
+        const auto known = byName.find(name);
+        if (known == byName.end())
+            throw lineError(number, QStringLiteral("неизвестная настройка «%1»").arg(name));
+        if (seen.count(name))
+            throw lineError(
+                number,
+                QStringLiteral("настройка «%1» уже была в строке %2").arg(name).arg(seen[name]));
+        seen[name] = number;
+        const Setting &setting = *known->second;
+        if (!held(settings, setting.part))
+            hold(settings, setting.part);
+        if (const QString why = setting.set(settings, value); !why.isEmpty())
+            throw lineError(number, QStringLiteral("%1: %2").arg(name, why));
+        ++linesOfPart[setting.part];
+    }
+    if (!headerRead)
+        throw lineError(1, QStringLiteral("это не файл настроек охранной панели Orvanta"));
+    // A part is taken whole or not at all: a missing bit would be sent as "нет".
+    for (const Setting &setting : settingsTable())
+        if (held(settings, setting.part) && !seen.count(setting.name))
+            throw lineError(int(lines.size()),
+                            QStringLiteral("нет настройки «%1»").arg(setting.name));
+    return settings;
+}
+
+void WriteSettingsFile(const QString &path, const PanelSettings &settings, bool withPassword)
+{
+    const QByteArray bytes = SettingsText(settings, withPassword).toUtf8();
+    // The password is for its owner's eyes only, from the moment the file exists.
+    const mode_t previous = withPassword ? ::umask(077) : 0;
+    if (withPassword && QFile::exists(path))
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    QString error;
+    const SaveResult result = SaveFileAtomically(path, bytes, &error);
+    if (withPassword)
+        ::umask(previous);
+    if (result != SaveResult::Saved)
+        throw EInOutError(QStringLiteral("Не удалось записать файл %1: %2").arg(path, error));
+}
+
+PanelSettings ReadSettingsFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw EInOutError(
+            QStringLiteral("Не удалось открыть файл %1: %2").arg(path, file.errorString()));
+    return ParseSettingsText(QString::fromUtf8(file.readAll()));
+}
+
+QStringList CompareSettings(const PanelSettings &current, const PanelSettings &wanted)
+{
+    QStringList changes;
+    for (const Setting &setting : settingsTable()) {
+        if (!setting.compared || !held(wanted, setting.part))
+            continue;
+        const QString now = held(current, setting.part) ? setting.get(current) : Missing;
+        const QString then = setting.get(wanted);
+        if (now.compare(then, setting.caseless ? Qt::CaseInsensitive : Qt::CaseSensitive) != 0)
+            changes += setting.name + QStringLiteral(": ") + now + QStringLiteral(" → ") + then;
+    }
+    return changes;
+}
+
+} // namespace orvanta

@@ -1,0 +1,195 @@
+// The panel's settings without any widget: the whole-panel read and write against the virtual
+// panel, the settings file, compare and verify.
+#include "Errors.h"
+#include "ExchangeLog.h"
+#include "PanelExchange.h"
+#include "PanelLink.h"
+#include "PanelPort.h"
+#include "PanelServer.h"
+#include "QtPrinters.h"
+#include "SettingsFile.h"
+
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <random>
+#include <sys/stat.h>
+
+using namespace orvanta;
+
+namespace {
+
+// A link on a virtual panel that holds the given state.
+struct PanelOnLink
+{
+    sim::PanelServer panel;
+    TXComm comm;
+    ExchangeLog log;
+    PanelLink link{comm, log};
+
+    explicit PanelOnLink(sim::PanelState state = {})
+        : panel(std::move(state))
+    {
+        ApplyPanelPortDefaults(comm);
+        const QString path = QString::fromStdString(panel.openPseudoTerminal());
+        panel.start();
+        link.OpenPort(path);
+    }
+};
+
+// Settings with every part held and every kind of value: random bits, the longest on-time,
+// keys in mixed letter case.
+PanelSettings sample(unsigned seed = 1)
+{
+    std::mt19937 random(seed);
+    const auto byte = [&] {
+        return uint8_t(random() & 0xFF);
+    };
+    PanelSettings s;
+    s.password = QStringLiteral("38152");
+    s.keys = {QStringLiteral("0123456789abcdef"), QStringLiteral("FEDCBA9876543210"),
+              QStringLiteral("00aA11bB22cC33dD"), QStringLiteral("0000000000000000")};
+    s.loops = {byte(), byte(), byte(), byte(), byte()};
+    for (auto &rule : s.relayRules)
+        rule = {byte(), byte(), byte(), byte()};
+    s.relayTimes = {0, 2, 250, 500, 510};
+    return s;
+}
+
+QString errorOf(const QString &text)
+{
+    try {
+        ParseSettingsText(text);
+    } catch (const ESettingsFileError &error) {
+        return QString::fromUtf8(error.what());
+    }
+    return QStringLiteral("taken");
+}
+
+} // namespace
+
+TEST(PanelSettings, WrittenThenReadComeBackAsSent)
+{
+    PanelOnLink f;
+    const PanelSettings sent = sample();
+    WritePanelSettings(f.link, sent);
+    PanelSettings read;
+    ReadPanelSettings(f.link, read);
+    EXPECT_EQ(read.version, QStringLiteral("VER 03.07 ORVANTA GSM"));
+    EXPECT_EQ(read.password, sent.password);
+    EXPECT_EQ(read.loops, sent.loops);
+    EXPECT_EQ(read.relayRules, sent.relayRules);
+    EXPECT_EQ(read.relayTimes, sent.relayTimes);
+    for (size_t slot = 0; slot < 4; ++slot) // the panel answers in its own letter case
+        EXPECT_EQ(read.keys[slot]->toUpper(), sent.keys[slot]->toUpper()) << slot;
+    EXPECT_TRUE(CompareSettings(read, sent).isEmpty());
+    EXPECT_EQ(ReadUsedSeconds(f.link), 0);
+}
+
+TEST(PanelSettings, ReadThatFailsAtARecordKeepsWhatCameBefore)
+{
+    PanelOnLink f;
+    sim::PanelFaults garbage;
+    garbage.onlyCommand = "+k03";
+    garbage.garbageValue = true;
+    f.panel.setFaults(garbage);
+    PanelSettings read;
+    std::vector<int> shown;
+    ReadObserver observer;
+    observer.relayRule = [&](int relay, const PanelSettings::RelayRule &) {
+        shown.push_back(relay);
+    };
+    EXPECT_THROW(ReadPanelSettings(f.link, read, observer), EConvertError);
+    EXPECT_EQ(shown, (std::vector<int>{1, 2}));
+    EXPECT_TRUE(read.keys[3].has_value());
+    EXPECT_FALSE(read.loops.has_value()); // never reached
+    EXPECT_EQ(f.panel.commands().back(), "+k03");
+}
+
+TEST(SettingsFile, RoundTripIsExactAndThePasswordOnlyOnRequest)
+{
+    for (unsigned seed : {1u, 2u, 3u}) {
+        const PanelSettings s = sample(seed);
+        EXPECT_EQ(ParseSettingsText(SettingsText(s, true)), s) << seed;
+    }
+    const QString withoutPassword = SettingsText(sample(), false);
+    EXPECT_FALSE(withoutPassword.contains(QStringLiteral("Пароль")));
+    PanelSettings noPassword = sample();
+    noPassword.password.reset();
+    EXPECT_EQ(ParseSettingsText(withoutPassword), noPassword);
+    EXPECT_TRUE(SettingsText(sample(), true)
+                    .contains(QStringLiteral("Реле 5, время включения, сек.: 510\n")));
+    EXPECT_TRUE(
+        SettingsText(sample(), true).contains(QStringLiteral("Ключ 3: 00aA11bB22cC33dD\n")));
+
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("panel.txt"));
+    WriteSettingsFile(path, sample(), true);
+    struct stat status
+    {
+    };
+    ASSERT_EQ(::stat(path.toLocal8Bit().constData(), &status), 0);
+    EXPECT_EQ(status.st_mode & 077, 0u); // readable by its owner alone
+    EXPECT_EQ(ReadSettingsFile(path), sample());
+}
+
+TEST(SettingsFile, MalformedFilesAreRefusedNamingTheLine)
+{
+    const QString good = SettingsText(sample(), true);
+    QStringList lines = good.split(QLatin1Char('\n'));
+    const auto with = [&](int index, const QString &line) {
+        QStringList changed = lines;
+        changed[index] = line;
+        return changed.join(QLatin1Char('\n'));
+    };
+    EXPECT_EQ(errorOf(QStringLiteral("hello\n")),
+              QStringLiteral("Строка 1: это не файл настроек охранной панели Orvanta"));
+    EXPECT_TRUE(errorOf(with(0, QStringLiteral("Настройки охранной панели Orvanta, формат 2")))
+                    .startsWith(QStringLiteral("Строка 1: файл формата 2")));
+    EXPECT_EQ(errorOf(with(2, QStringLiteral("Ключ 1: 12"))),
+              QStringLiteral("Строка 3: Ключ 1: код ключа — 16 шестнадцатеричных цифр"));
+    const int time = int(lines.indexOf(QRegularExpression(QStringLiteral("^Реле 2, время.*"))));
+    EXPECT_EQ(errorOf(with(time, QStringLiteral("Реле 2, время включения, сек.: 511"))),
+              QStringLiteral("Строка %1: Реле 2, время включения, сек.: значение должно быть целым "
+                             "числом от 0 до 510")
+                  .arg(time + 1));
+    EXPECT_EQ(errorOf(with(9, QStringLiteral("Шлейф 1, замыкание: может быть"))).left(10),
+              QStringLiteral("Строка 10:"));
+    EXPECT_TRUE(errorOf(with(9, QStringLiteral("Что-то: да")))
+                    .contains(QStringLiteral("неизвестная настройка")));
+    EXPECT_TRUE(errorOf(with(9, lines[8])).contains(QStringLiteral("уже была в строке 9")));
+    QStringList shortened = lines;
+    shortened.removeAt(20); // a loop bit missing: the record would be sent with it cleared
+    EXPECT_TRUE(
+        errorOf(shortened.join(QLatin1Char('\n'))).contains(QStringLiteral("нет настройки")));
+}
+
+TEST(SettingsFile, CompareListsExactlyTheChangesAndVerifyWhatThePanelDidNotKeep)
+{
+    PanelSettings now = sample();
+    PanelSettings wanted = now;
+    (*wanted.relayRules[1])[1] |= 1 << 2; // relay 2 on when loop 3 opens
+    (*now.relayRules[1])[1] &= ~(1 << 2);
+    (*wanted.relayTimes)[0] = 40;
+    wanted.keys[0] = wanted.keys[0]->toUpper(); // the same key in the other letter case
+    EXPECT_EQ(CompareSettings(now, wanted),
+              (QStringList{"Шлейф 3, при размыкании: реле 2 включить: нет → да",
+                           "Реле 1, время включения, сек.: 0 → 40"}));
+
+    // A panel that refuses the time record keeps its old times: verification says so.
+    PanelOnLink f;
+    sim::PanelFaults refuse;
+    refuse.onlyCommand = "+L";
+    refuse.refuse = true;
+    WritePanelSettings(f.link, sample());
+    f.panel.setFaults(refuse);
+    PanelSettings changed = sample();
+    (*changed.relayTimes)[2] = 100;
+    WritePanelSettings(f.link, changed);
+    f.panel.setFaults({});
+    PanelSettings back;
+    ReadPanelSettings(f.link, back);
+    EXPECT_EQ(CompareSettings(back, changed),
+              QStringList{"Реле 3, время включения, сек.: 250 → 100"});
+}
