@@ -8,9 +8,19 @@ namespace orvanta {
 
 AppConfig AppConfig::load(const QString &executableDir)
 {
+    return loadFile(QDir(executableDir).filePath(QStringLiteral("Config.ini")));
+}
+
+AppConfig AppConfig::loadFile(const QString &path)
+{
     AppConfig config;
-    config.m_ini = IniFile::read(QDir(executableDir).filePath(QStringLiteral("Config.ini")));
+    config.m_ini = IniFile::read(path);
     return config;
+}
+
+QStringList AppConfig::mappedPortNames() const
+{
+    return m_ini.keys(QStringLiteral("Ports"));
 }
 
 QString AppConfig::debugValue() const

@@ -14,10 +14,14 @@ class AppConfig
 {
 public:
     static AppConfig load(const QString &executableDir);
+    // The same from a file given by its path.
+    static AppConfig loadFile(const QString &path);
 
     QString debugValue() const; // "False" when not given
     // The device a port name opens: the [Ports] entry, else the usual mapping of names.
     std::string devicePath(const std::string &portName) const;
+    // The port names [Ports] maps, as the file spells them.
+    QStringList mappedPortNames() const;
     // The sound output and input by their description ([Sound] Output and Input), so that the
     // panel's cable can stay on a sound card of its own; empty for the system's default.
     QString soundOutput() const;

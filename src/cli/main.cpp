@@ -1,0 +1,360 @@
+// orvanta-cli: the panel's settings from a terminal or a script, without a window.
+#include "AppConfig.h"
+#include "Errors.h"
+#include "ExchangeLog.h"
+#include "PanelExchange.h"
+#include "PanelLink.h"
+#include "PanelPort.h"
+#include "PortProbe.h"
+#include "SettingsFile.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QTextStream>
+#include <cstdio>
+#include <functional>
+#include <map>
+
+using namespace orvanta;
+
+namespace {
+
+// What scripts can rely on.
+enum Exit {
+    Done = 0,      // done; for diff and write: the panel holds the file's settings
+    Differs = 1,   // diff: the panel differs from the file
+    BadUse = 2,    // a wrong command line, or a settings file that cannot be taken
+    NoPanel = 3,   // no port, or no panel answering on it
+    NotKept = 4,   // write: the panel does not hold what was written
+    Cancelled = 5, // write: the user said no
+};
+
+QTextStream out(stdout);
+QTextStream err(stderr);
+
+const char *const Usage = R"(Usage: orvanta-cli [--config FILE] COMMAND [options]
+
+The Orvanta panel's settings without a window.
+
+Commands:
+  ports                      the ports it would try: device, and whether it can be opened
+  detect                     looks for the panel on the ports; prints the port and firmware
+  read [--port P] [-o FILE] [--password]
+                             reads the panel's settings into FILE (or prints them)
+  write [--port P] FILE [--yes]
+                             shows what would change, asks, writes, and checks the panel
+  diff [--port P] FILE       lists the settings in which the panel differs from FILE
+  show FILE                  checks a settings file and prints it
+
+Options:
+  --config FILE   Config.ini to take port names from (default: beside the program)
+  --port P        the port: a name such as COM3, or a device path; without it every port
+                  is tried, COM2 first
+  --password      read: put the password into the file (made readable by you alone)
+  --yes           write: write without asking
+  -h, --help      this text, or a command's with COMMAND --help
+
+Exit status: 0 done (the panel holds the file's settings), 1 the panel differs (diff),
+2 wrong use or a settings file that cannot be taken, 3 no panel, 4 the panel did not keep
+what was written, 5 the write was not confirmed.
+)";
+
+const std::map<QString, const char *> CommandHelp = {
+    {"ports",
+     "Usage: orvanta-cli ports\n\nLists each port name with its device and whether it can be "
+     "opened: free, busy (and by which program), no permission (and how to get it), absent.\n"},
+    {"detect",
+     "Usage: orvanta-cli detect [--port P]\n\nTries the port (or every port, COM2 first) and "
+     "prints "
+     "the first that the panel answers on, with its firmware version. Exit 3 when none.\n"},
+    {"read", "Usage: orvanta-cli read [--port P] [-o FILE] [--password]\n\nReads every setting of "
+             "the panel "
+             "into a settings file, or to standard output. The password only with --password.\n"},
+    {"write",
+     "Usage: orvanta-cli write [--port P] FILE [--yes]\n\nReads the panel, lists what the file "
+     "would "
+     "change, asks (unless --yes), writes, reads back and reports any setting the panel did not "
+     "keep. Exit 0 when the panel holds the file's settings, 4 when it does not.\n"},
+    {"diff", "Usage: orvanta-cli diff [--port P] FILE\n\nLists each setting in which the panel "
+             "differs from "
+             "the file. Exit 0 when none, 1 when some.\n"},
+    {"show", "Usage: orvanta-cli show FILE\n\nChecks a settings file and prints it as the tool "
+             "writes it.\n"},
+};
+
+struct Options
+{
+    QString command;
+    QString config;
+    QString port;
+    QString output;
+    QString file;
+    bool password = false;
+    bool yes = false;
+    bool help = false;
+};
+
+// The port of the panel, opened as the window opens it.
+class Panel
+{
+public:
+    explicit Panel(const AppConfig &config)
+        : m_config(config)
+    {
+        ApplyPanelPortDefaults(m_comm);
+        m_comm.SetDeviceResolver(
+            [this](const std::string &name) { return m_config.devicePath(name); });
+    }
+    // Looks for a panel with the expected firmware on the port, or on every port.
+    bool find(const QString &port)
+    {
+        QStringList candidates{port};
+        if (port.isEmpty()) {
+            candidates =
+                QStringList{QStringLiteral("COM2")} + PortNames() + m_config.mappedPortNames();
+            candidates.removeDuplicates();
+        }
+        for (const QString &name : candidates) {
+            m_link.OpenPort(name);
+            if (!m_link.IsOpened())
+                continue;
+            m_version = m_link.Query(QStringLiteral("+v"));
+            if (IsExpectedFirmware(m_version)) {
+                m_port = name;
+                return true;
+            }
+        }
+        err << (port.isEmpty()
+                    ? QStringLiteral(
+                          "Нет связи с охранной панелью \"Orvanta\" ни на одном порту.\n")
+                    : QStringLiteral("Нет связи с охранной панелью \"Orvanta\" на порту %1.\n")
+                          .arg(port));
+        return false;
+    }
+    PanelSettings read()
+    {
+        PanelSettings settings;
+        ReadPanelSettings(m_link, settings);
+        settings.usedSeconds = ReadUsedSeconds(m_link);
+        return settings;
+    }
+    PanelLink &link() { return m_link; }
+    const QString &port() const { return m_port; }
+    const QString &version() const { return m_version; }
+
+private:
+    const AppConfig &m_config;
+    TXComm m_comm{"XComm1"};
+    ExchangeLog m_log;
+    PanelLink m_link{m_comm, m_log};
+    QString m_port;
+    QString m_version;
+};
+
+void printLines(const QStringList &lines)
+{
+    for (const QString &line : lines)
+        out << "  " << line << "\n";
+}
+
+int ports(const AppConfig &config)
+{
+    QStringList names = PortNames() + config.mappedPortNames();
+    names.removeDuplicates();
+    for (const QString &name : names) {
+        const QString device = QString::fromStdString(config.devicePath(name.toStdString()));
+        out << name << "\t" << device << "\t" << ProbePort(device).describe() << "\n";
+    }
+    return Done;
+}
+
+int detect(const AppConfig &config, const Options &options)
+{
+    Panel panel(config);
+    if (!panel.find(options.port))
+        return NoPanel;
+    out << panel.port() << "\t" << panel.version() << "\n";
+    return Done;
+}
+
+int read(const AppConfig &config, const Options &options)
+{
+    Panel panel(config);
+    if (!panel.find(options.port))
+        return NoPanel;
+    const PanelSettings settings = panel.read();
+    if (options.output.isEmpty())
+        out << SettingsText(settings, options.password);
+    else
+        WriteSettingsFile(options.output, settings, options.password);
+    return Done;
+}
+
+bool confirmed()
+{
+    out << "Записать эти настройки в охранную панель? [д/н] " << Qt::flush;
+    QTextStream in(stdin);
+    const QString answer = in.readLine().trimmed().toLower();
+    return answer == QStringLiteral("д") || answer == QStringLiteral("да") ||
+           answer == QStringLiteral("y") || answer == QStringLiteral("yes");
+}
+
+int write(const AppConfig &config, const Options &options)
+{
+    const PanelSettings wanted = ReadSettingsFile(options.file); // refused before anything is sent
+    Panel panel(config);
+    if (!panel.find(options.port))
+        return NoPanel;
+    const QStringList changes = CompareSettings(panel.read(), wanted);
+    if (changes.isEmpty()) {
+        out << "Панель уже хранит эти настройки.\n";
+        return Done;
+    }
+    out << "Изменится:\n";
+    printLines(changes);
+    if (!options.yes && !confirmed())
+        return Cancelled;
+    WritePanelSettings(panel.link(), wanted);
+    const QStringList notKept = CompareSettings(panel.read(), wanted);
+    if (notKept.isEmpty()) {
+        out << "Записано; панель хранит эти настройки.\n";
+        return Done;
+    }
+    err << "Панель не сохранила:\n";
+    for (const QString &line : notKept)
+        err << "  " << line << "\n";
+    return NotKept;
+}
+
+int diff(const AppConfig &config, const Options &options)
+{
+    const PanelSettings wanted = ReadSettingsFile(options.file);
+    Panel panel(config);
+    if (!panel.find(options.port))
+        return NoPanel;
+    const QStringList changes = CompareSettings(panel.read(), wanted);
+    printLines(changes);
+    return changes.isEmpty() ? Done : Differs;
+}
+
+int show(const Options &options)
+{
+    out << SettingsText(ReadSettingsFile(options.file), true);
+    return Done;
+}
+
+// Reads the command line; false (with a message) when it cannot be taken.
+bool parse(const QStringList &arguments, Options &options)
+{
+    for (int i = 1; i < arguments.size(); ++i) {
+        const QString &argument = arguments[i];
+        const auto value = [&](QString &into) {
+            if (i + 1 >= arguments.size()) {
+                err << "orvanta-cli: " << argument << " needs a value\n";
+                return false;
+            }
+            into = arguments[++i];
+            return true;
+        };
+        if (argument == QLatin1String("-h") || argument == QLatin1String("--help"))
+            options.help = true;
+        else if (argument == QLatin1String("--config")) {
+            if (!value(options.config))
+                return false;
+        } else if (argument == QLatin1String("--port")) {
+            if (!value(options.port))
+                return false;
+        } else if (argument == QLatin1String("-o") || argument == QLatin1String("--output")) {
+            if (!value(options.output))
+                return false;
+        } else if (argument == QLatin1String("--password"))
+            options.password = true;
+        else if (argument == QLatin1String("--yes"))
+            options.yes = true;
+        else if (argument.startsWith(QLatin1Char('-'))) {
+            err << "orvanta-cli: unknown option " << argument << " (see --help)\n";
+            return false;
+        } else if (options.command.isEmpty())
+            options.command = argument;
+        else if (options.file.isEmpty())
+            options.file = argument;
+        else {
+            err << "orvanta-cli: one file at most (see --help)\n";
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    Options options;
+    if (!parse(app.arguments(), options))
+        return BadUse;
+    if (options.command.isEmpty()) {
+        (options.help ? out : err) << Usage;
+        return options.help ? Done : BadUse;
+    }
+    const auto help = CommandHelp.find(options.command);
+    if (help == CommandHelp.end()) {
+        err << "orvanta-cli: unknown command " << options.command << " (see --help)\n";
+        return BadUse;
+    }
+    if (options.help) {
+        out << help->second;
+        return Done;
+    }
+    const bool needsFile = options.command == QLatin1String("write") ||
+                           options.command == QLatin1String("diff") ||
+                           options.command == QLatin1String("show");
+    if (needsFile != !options.file.isEmpty()) {
+        err << help->second;
+        return BadUse;
+    }
+    const AppConfig config = options.config.isEmpty()
+                                 ? AppConfig::load(QCoreApplication::applicationDirPath())
+                                 : AppConfig::loadFile(options.config);
+    const std::map<QString, std::function<int()>> commands = {
+        {QStringLiteral("ports"),
+         [&] {
+             return ports(config);
+         }},
+        {QStringLiteral("detect"),
+         [&] {
+             return detect(config, options);
+         }},
+        {QStringLiteral("read"),
+         [&] {
+             return read(config, options);
+         }},
+        {QStringLiteral("write"),
+         [&] {
+             return write(config, options);
+         }},
+        {QStringLiteral("diff"),
+         [&] {
+             return diff(config, options);
+         }},
+        {QStringLiteral("show"),
+         [&] {
+             return show(options);
+         }},
+    };
+    try {
+        return commands.at(options.command)();
+    } catch (const ESettingsFileError &error) {
+        err << options.file << ": " << QString::fromUtf8(error.what()) << "\n";
+        return BadUse;
+    } catch (const EInOutError &error) {
+        err << QString::fromUtf8(error.what()) << "\n";
+        return BadUse;
+    } catch (const std::exception &error) {
+        // A reply that cannot be decoded, an unplugged adapter.
+        err << "Ошибка связи с охранной панелью \"Orvanta\": " << QString::fromUtf8(error.what())
+            << "\n";
+        return NoPanel;
+    }
+}

@@ -1,0 +1,120 @@
+// orvanta-cli as a process against the virtual panel.
+#include "PanelPort.h"
+#include "PanelServer.h"
+#include "QtPrinters.h"
+#include "TestFiles.h"
+#include "XComDrv.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace orvanta;
+using namespace orvanta::test;
+
+namespace {
+
+struct CliResult
+{
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+struct CliFixture
+{
+    QTemporaryDir folder;
+    sim::PanelServer panel;
+    QString port;
+
+    CliFixture()
+    {
+        port = QString::fromStdString(panel.openPseudoTerminal());
+        panel.start();
+    }
+    QString path(const char *name) const { return folder.filePath(QLatin1String(name)); }
+    CliResult run(QStringList arguments, const QByteArray &input = {}) const
+    {
+        QProcess cli;
+        cli.start(QStringLiteral(ORVANTA_CLI), arguments);
+        cli.write(input);
+        cli.closeWriteChannel();
+        cli.waitForFinished(60000);
+        return {cli.exitCode(), QString::fromUtf8(cli.readAllStandardOutput()),
+                QString::fromUtf8(cli.readAllStandardError())};
+    }
+};
+
+} // namespace
+
+TEST(Cli, ReadDiffAndWriteWithVerification)
+{
+    CliFixture f;
+    const CliResult read = f.run({"read", "--port", f.port, "-o", f.path("panel.txt")});
+    ASSERT_EQ(read.exitCode, 0) << read.err.toStdString();
+    EXPECT_EQ(f.run({"diff", "--port", f.port, f.path("panel.txt")}).exitCode, 0);
+
+    QString text = QString::fromUtf8(ReadFile(f.path("panel.txt")));
+    text.replace(QStringLiteral("Шлейф 3, при размыкании: реле 2 включить: нет"),
+                 QStringLiteral("Шлейф 3, при размыкании: реле 2 включить: да"));
+    WriteFile(f.path("changed.txt"), text.toUtf8());
+    const CliResult diff = f.run({"diff", "--port", f.port, f.path("changed.txt")});
+    EXPECT_EQ(diff.exitCode, 1);
+    EXPECT_EQ(diff.out, QStringLiteral("  Шлейф 3, при размыкании: реле 2 включить: нет → да\n"));
+
+    EXPECT_EQ(f.run({"write", "--port", f.port, f.path("changed.txt")}, "н\n").exitCode,
+              5); // not confirmed
+    const CliResult write = f.run({"write", "--yes", "--port", f.port, f.path("changed.txt")});
+    EXPECT_EQ(write.exitCode, 0) << write.err.toStdString();
+    EXPECT_TRUE(write.out.contains(QStringLiteral("панель хранит эти настройки")));
+    EXPECT_EQ(f.run({"diff", "--port", f.port, f.path("changed.txt")}).exitCode, 0);
+    EXPECT_EQ(f.panel.state().relayRules[1][1], 1 << 2);
+
+    // A panel that refuses the loop record does not hold the file afterwards: exit 4.
+    text.replace(QStringLiteral("Шлейф 1, замыкание: нет"),
+                 QStringLiteral("Шлейф 1, замыкание: да"));
+    WriteFile(f.path("loops.txt"), text.toUtf8());
+    sim::PanelFaults refuse;
+    refuse.onlyCommand = "+K0"; // the write of the record, not its read
+    refuse.refuse = true;
+    f.panel.setFaults(refuse);
+    const CliResult notKept = f.run({"write", "--yes", "--port", f.port, f.path("loops.txt")});
+    EXPECT_EQ(notKept.exitCode, 4);
+    EXPECT_TRUE(notKept.err.contains(QStringLiteral("Шлейф 1, замыкание: нет → да")));
+}
+
+TEST(Cli, MalformedFileSendsNothingAndNoPanelIsSaid)
+{
+    CliFixture f;
+    WriteFile(f.path("bad.txt"), "Настройки охранной панели Orvanta, формат 1\nКлюч 1: xyz\n");
+    const CliResult bad = f.run({"write", "--yes", "--port", f.port, f.path("bad.txt")});
+    EXPECT_EQ(bad.exitCode, 2);
+    EXPECT_TRUE(bad.err.contains(QStringLiteral("Строка 2")));
+    EXPECT_TRUE(f.panel.commands().empty());
+    const CliResult none = f.run({"detect", "--port", f.path("nothing")});
+    EXPECT_EQ(none.exitCode, 3);
+    EXPECT_FALSE(none.err.isEmpty());
+    EXPECT_EQ(f.run({"read", "--help"}).exitCode, 0);
+    EXPECT_EQ(f.run({"frobnicate"}).exitCode, 2);
+}
+
+TEST(Cli, PortsTellFreeFromBusy)
+{
+    CliFixture f;
+    sim::PanelServer other;
+    const QString held = QString::fromStdString(other.openPseudoTerminal());
+    TXComm holder;
+    ApplyPanelPortDefaults(holder);
+    holder.SetDeviceName(held.toStdString());
+    ASSERT_TRUE(holder.OpenDevice());
+    WriteFile(f.path("Config.ini"),
+              QStringLiteral("[Ports]\nCOM11=%1\nCOM12=%2\n").arg(f.port, held).toUtf8());
+    const CliResult ports = f.run({"--config", f.path("Config.ini"), "ports"});
+    EXPECT_EQ(ports.exitCode, 0);
+    EXPECT_TRUE(ports.out.contains(QStringLiteral("COM11\t%1\tсвободен\n").arg(f.port)))
+        << ports.out.toStdString();
+    EXPECT_TRUE(ports.out.contains(QStringLiteral("COM12\t%1\tзанят: test_cli (pid ").arg(held)))
+        << ports.out.toStdString();
+    const CliResult detect = f.run({"--config", f.path("Config.ini"), "detect"});
+    EXPECT_EQ(detect.out, QStringLiteral("COM11\tVER 03.07 ORVANTA GSM\n"));
+}
