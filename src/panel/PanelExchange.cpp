@@ -47,28 +47,38 @@ bool IsExpectedFirmware(const QString &version)
     return version.left(6).toUpper() == QLatin1String("VER 03");
 }
 
-void ReadKeys(PanelLink &link, PanelSettings &settings, const ReadObserver &observer)
+namespace {
+
+PanelQuery queryOf(PanelLink &link)
+{
+    return [&link](const QString &command) {
+        return link.Query(command);
+    };
+}
+
+void readKeys(const PanelQuery &query, PanelSettings &settings, const ReadObserver &observer)
 {
     tell(observer.keysStart);
     for (int slot = 1; slot <= PanelSettings::KeySlots; ++slot) {
-        const QString code = ReverseKeyBytes(link.Query(KeySlotCommand(slot)));
+        const QString code = ReverseKeyBytes(query(KeySlotCommand(slot)));
         settings.keys[size_t(slot - 1)] = code;
         tell(observer.key, slot, code);
     }
 }
 
-void ReadVersionAndPassword(PanelLink &link, PanelSettings &settings, const ReadObserver &observer)
+void readVersionAndPassword(const PanelQuery &query, PanelSettings &settings,
+                            const ReadObserver &observer)
 {
-    settings.version = link.Query(QStringLiteral("+v"));
+    settings.version = query(QStringLiteral("+v"));
     tell(observer.version, *settings.version);
-    settings.password = DecodePassword(link.Query(QStringLiteral("+Q")));
+    settings.password = DecodePassword(query(QStringLiteral("+Q")));
     tell(observer.password, *settings.password);
 }
 
-void ReadRelays(PanelLink &link, PanelSettings &settings, const ReadObserver &observer)
+void readRelays(const PanelQuery &query, PanelSettings &settings, const ReadObserver &observer)
 {
     for (int relay = 1; relay <= PanelSettings::Relays; ++relay) {
-        const QString value = link.Query(relayCommand(relay));
+        const QString value = query(relayCommand(relay));
         settings.relayRules[size_t(relay - 1)].reset();
         tell(observer.relayAnswered, relay, !value.isEmpty());
         if (value.isEmpty())
@@ -78,7 +88,7 @@ void ReadRelays(PanelLink &link, PanelSettings &settings, const ReadObserver &ob
         settings.relayRules[size_t(relay - 1)] = rule;
         tell(observer.relayRule, relay, rule);
     }
-    const QString times = link.Query(QStringLiteral("+L"));
+    const QString times = query(QStringLiteral("+L"));
     settings.relayTimes.reset();
     tell(observer.relayTimesAnswered, !times.isEmpty());
     if (times.isEmpty())
@@ -92,21 +102,49 @@ void ReadRelays(PanelLink &link, PanelSettings &settings, const ReadObserver &ob
     settings.relayTimes = seconds;
 }
 
-void ReadLoops(PanelLink &link, PanelSettings &settings, const ReadObserver &observer)
+void readLoops(const PanelQuery &query, PanelSettings &settings, const ReadObserver &observer)
 {
-    const QString value = link.Query(QStringLiteral("+K"));
+    const QString value = query(QStringLiteral("+K"));
     settings.loops.reset();
     if (!value.isEmpty())
         settings.loops = decodeRecord<PanelSettings::LoopRecordBytes>(value);
     tell(observer.loops, settings.loops);
 }
 
+} // namespace
+
+void ReadKeys(PanelLink &link, PanelSettings &settings, const ReadObserver &observer)
+{
+    readKeys(queryOf(link), settings, observer);
+}
+
+void ReadVersionAndPassword(PanelLink &link, PanelSettings &settings, const ReadObserver &observer)
+{
+    readVersionAndPassword(queryOf(link), settings, observer);
+}
+
+void ReadRelays(PanelLink &link, PanelSettings &settings, const ReadObserver &observer)
+{
+    readRelays(queryOf(link), settings, observer);
+}
+
+void ReadLoops(PanelLink &link, PanelSettings &settings, const ReadObserver &observer)
+{
+    readLoops(queryOf(link), settings, observer);
+}
+
+void ReadPanelSettings(const PanelQuery &query, PanelSettings &settings,
+                       const ReadObserver &observer)
+{
+    readKeys(query, settings, observer);
+    readVersionAndPassword(query, settings, observer);
+    readRelays(query, settings, observer);
+    readLoops(query, settings, observer);
+}
+
 void ReadPanelSettings(PanelLink &link, PanelSettings &settings, const ReadObserver &observer)
 {
-    ReadKeys(link, settings, observer);
-    ReadVersionAndPassword(link, settings, observer);
-    ReadRelays(link, settings, observer);
-    ReadLoops(link, settings, observer);
+    ReadPanelSettings(queryOf(link), settings, observer);
 }
 
 void ShowSettings(const PanelSettings &settings, const ReadObserver &observer)

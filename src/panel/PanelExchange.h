@@ -25,6 +25,9 @@ struct ReadObserver
     std::function<void(const std::optional<PanelSettings::LoopRecord> &)> loops;
 };
 
+// One command to the panel and the value of its reply (empty without an answer).
+using PanelQuery = std::function<QString(const QString &command)>;
+
 // The parts of the whole-panel read, each one command after another. A record that cannot be
 // decoded throws EConvertError and ends the read there: what came before it is kept and shown.
 void ReadKeys(PanelLink &link, PanelSettings &settings, const ReadObserver &observer = {});
@@ -34,6 +37,9 @@ void ReadRelays(PanelLink &link, PanelSettings &settings, const ReadObserver &ob
 void ReadLoops(PanelLink &link, PanelSettings &settings, const ReadObserver &observer = {});
 // Keys, version and password, relays, loops: the order of the window's read.
 void ReadPanelSettings(PanelLink &link, PanelSettings &settings, const ReadObserver &observer = {});
+// The same over any source of replies (the fuzz target gives it arbitrary ones).
+void ReadPanelSettings(const PanelQuery &query, PanelSettings &settings,
+                       const ReadObserver &observer = {});
 // Tells the observer of every part the settings hold, as a read would: a window shows settings
 // loaded from a file the way it shows a read.
 void ShowSettings(const PanelSettings &settings, const ReadObserver &observer);

@@ -243,7 +243,10 @@ QString SettingsText(const PanelSettings &settings, bool withPassword)
     for (const Setting &setting : settingsTable()) {
         if (!held(settings, setting.part) || (setting.part == Part::Password && !withPassword))
             continue;
-        text += setting.name + QStringLiteral(": ") + setting.get(settings) + QLatin1Char('\n');
+        // One setting a line, whatever a version text holds.
+        QString value = setting.get(settings);
+        value.replace(QRegularExpression(QStringLiteral("[\\r\\n]")), QStringLiteral(" "));
+        text += setting.name + QStringLiteral(": ") + value.trimmed() + QLatin1Char('\n');
     }
     return text;
 }
@@ -283,12 +286,18 @@ PanelSettings ParseSettingsText(const QString &text)
             headerRead = true;
             continue;
         }
-        const int colon = line.lastIndexOf(QStringLiteral(": "));
-        if (colon < 0)
+        // Names hold ": " themselves, and a version text may too: the name is the first part
+        // of the line, up to a ": ", that names a setting.
+        auto known = byName.end();
+        QString name, value;
+        for (int colon = line.indexOf(QStringLiteral(": ")); colon >= 0 && known == byName.end();
+             colon = line.indexOf(QStringLiteral(": "), colon + 1)) {
+            name = line.left(colon).trimmed();
+            value = line.mid(colon + 2).trimmed();
+            known = byName.find(name);
+        }
+        if (name.isEmpty())
             throw lineError(number, QStringLiteral("ожидается «название: значение»"));
-        const QString name = line.left(colon).trimmed();
-        const QString value = line.mid(colon + 2).trimmed();
-        const auto known = byName.find(name);
         if (known == byName.end())
             throw lineError(number, QStringLiteral("неизвестная настройка «%1»").arg(name));
         if (seen.count(name))

@@ -9,6 +9,7 @@
 #include "PanelMemory.h"
 #include "PanelPort.h"
 #include "RelaysPage.h"
+#include "SettingsFile.h"
 #include "SoundPage.h"
 #include "SoundUpload.h"
 #include "WaveAdjuster.h"
@@ -20,15 +21,18 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
+#include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -176,8 +180,92 @@ QWidget *TfContact::buildHeader()
     grid->addWidget(read, 0, 3);
     grid->addWidget(write, 1, 3);
     grid->addWidget(version, 0, 4, Qt::AlignRight | Qt::AlignTop);
+    grid->addWidget(buildSettingsFileMenu(), 1, 4, Qt::AlignRight);
     grid->setColumnStretch(2, 1);
     return header;
+}
+
+QWidget *TfContact::buildSettingsFileMenu()
+{
+    auto *button = named(new QToolButton, "SettingsFileSB");
+    button->setText(QStringLiteral("Файл…"));
+    button->setToolTip(QStringLiteral("Настройки охранной панели в файле"));
+    button->setPopupMode(QToolButton::InstantPopup);
+    auto *menu = new QMenu(button);
+    const struct
+    {
+        const char *name;
+        const char *caption;
+        void (TfContact::*action)();
+    } items[] = {
+        {"SaveSettingsAction", "Сохранить настройки в файл…", &TfContact::SaveSettingsToFile},
+        {"LoadSettingsAction", "Загрузить настройки из файла…", &TfContact::LoadSettingsFromFile},
+        {"CompareSettingsAction", "Сравнить с панелью…", &TfContact::CompareWithPanel},
+    };
+    for (const auto &item : items) {
+        QAction *action = menu->addAction(QString::fromUtf8(item.caption));
+        action->setObjectName(QLatin1String(item.name));
+        connect(action, &QAction::triggered, this,
+                Dialogs::Guarded([this, method = item.action] { (this->*method)(); }));
+    }
+    button->setMenu(menu);
+    return button;
+}
+
+namespace {
+
+const QString SettingsFilter = QStringLiteral("Настройки охранной панели (*.txt);;Все файлы (*)");
+
+} // namespace
+
+void TfContact::SaveSettingsToFile()
+{
+    const PanelSettings settings = CollectSettings(); // a field that is no number stops here
+    const QString path =
+        Dialogs::GetSaveFileName(QDir::homePath(), SettingsFilter, QStringLiteral("txt"), this);
+    if (path.isEmpty())
+        return;
+    const bool withPassword =
+        Dialogs::Ask(QStringLiteral("Сохранить в файле и пароль охранной панели?\n\n"
+                                    "Файл с паролем будет доступен только вам."),
+                     this);
+    WriteSettingsFile(path, settings, withPassword);
+}
+
+void TfContact::LoadSettingsFromFile()
+{
+    const QString path = Dialogs::GetOpenFileName(QDir::homePath(), SettingsFilter, this);
+    if (!path.isEmpty())
+        ShowSettings(ReadSettingsFile(path)); // shown in the pages; nothing is sent
+}
+
+void TfContact::CompareWithPanel()
+{
+    const QString path = Dialogs::GetOpenFileName(QDir::homePath(), SettingsFilter, this);
+    if (path.isEmpty())
+        return;
+    const PanelSettings wanted = ReadSettingsFile(path);
+    ActionScope action(*this);
+    PanelSettings current;
+    {
+        WaitDialogScope waiting(this);
+        if (!m_link.IsOpened())
+            OpenPort();
+        if (!m_link.IsOpened() || !IsExpectedFirmware(m_link.Query(QStringLiteral("+v")))) {
+            m_link.SetConnected(false);
+            waiting.close();
+            Dialogs::ShowQuestion(QStringLiteral("Нет связи с охранной панелью \"Orvanta\"!"),
+                                  this);
+            return;
+        }
+        ReadPanelSettings(m_link, current); // the pages stay as they are
+    }
+    const QStringList changes = CompareSettings(current, wanted);
+    Dialogs::ShowInformation(changes.isEmpty()
+                                 ? QStringLiteral("Охранная панель хранит настройки из файла.")
+                                 : QStringLiteral("Запись файла изменит в охранной панели:\n\n") +
+                                       changes.join(QLatin1Char('\n')),
+                             this);
 }
 
 QWidget *TfContact::buildFooter()

@@ -55,6 +55,11 @@ public:
     // The settings the pages show, and settings shown in them (nothing is sent).
     PanelSettings CollectSettings() const;
     void ShowSettings(const PanelSettings &settings);
+    // The header's file menu: the pages' settings into a file, a file into the pages (nothing is
+    // sent), and the list of what writing a file would change in the panel.
+    void SaveSettingsToFile();
+    void LoadSettingsFromFile();
+    void CompareWithPanel();
 
     int UsedSeconds() const { return m_usedSeconds; }
     void SetUsedSeconds(int seconds);
@@ -75,6 +80,7 @@ protected:
 private:
     QWidget *buildHeader();
     QWidget *buildFooter();
+    QWidget *buildSettingsFileMenu();
     void applyDebugMode(bool on);
     void readMemoryUsage();
     // Shows each record in its page as the read takes it.

@@ -5,9 +5,11 @@
 #include "HexRecord.h"
 #include "IniFile.h"
 #include "KeyCode.h"
+#include "PanelExchange.h"
 #include "PanelMemory.h"
 #include "PanelReply.h"
 #include "Password.h"
+#include "SettingsFile.h"
 #include "SoundList.h"
 #include "WindowState.h"
 
@@ -43,7 +45,8 @@ QString fileOf(const uint8_t *data, size_t size, const char *name)
 {
     static QTemporaryDir folder;
     static int counter = 0;
-    const QString path = folder.filePath(QStringLiteral("%1-%2").arg(QLatin1String(name)).arg(++counter));
+    const QString path =
+        folder.filePath(QStringLiteral("%1-%2").arg(QLatin1String(name)).arg(++counter));
     QFile file(path);
     require(file.open(QIODevice::WriteOnly));
     file.write(bytesOf(data, size));
@@ -51,8 +54,7 @@ QString fileOf(const uint8_t *data, size_t size, const char *name)
 }
 
 // Conversions may refuse a text, but only with the conversion error.
-template <typename Action>
-void convert(Action action)
+template <typename Action> void convert(Action action)
 {
     try {
         action();
@@ -67,7 +69,8 @@ void panelReply(const uint8_t *data, size_t size)
     const QString value = ExtractReplyValue(QString::fromLatin1(bytes));
     require(!value.contains(QLatin1String("\r\n")));
     const int half = int(size / 2);
-    UsedSecondsFromBytes(QString::fromLatin1(bytes.left(half)), QString::fromLatin1(bytes.mid(half)));
+    UsedSecondsFromBytes(QString::fromLatin1(bytes.left(half)),
+                         QString::fromLatin1(bytes.mid(half)));
 }
 
 void settingsRecord(const uint8_t *data, size_t size)
@@ -121,11 +124,40 @@ void messageList(const uint8_t *data, size_t size)
     QFile::remove(path);
 }
 
+void settingsFile(const uint8_t *data, size_t size)
+{
+    try {
+        const PanelSettings settings = ParseSettingsText(QString::fromUtf8(bytesOf(data, size)));
+        // What is taken is written back the same.
+        require(ParseSettingsText(SettingsText(settings, true)) == settings);
+    } catch (const ESettingsFileError &) {
+    }
+}
+
+// The whole-panel read on replies split at NUL bytes, one a command, as the panel sent them.
+void panelRead(const uint8_t *data, size_t size)
+{
+    const QList<QByteArray> replies = bytesOf(data, size).split('\0');
+    int next = 0;
+    const PanelQuery query = [&](const QString &) {
+        return next < replies.size() ? ExtractReplyValue(QString::fromLatin1(replies[next++]))
+                                     : QString();
+    };
+    PanelSettings settings;
+    convert([&] { ReadPanelSettings(query, settings); });
+    for (const auto &key : settings.keys)
+        require(!key || key->size() == 16);
+    if (settings.relayTimes)
+        for (int seconds : *settings.relayTimes)
+            require(seconds >= 0 && seconds <= PanelSettings::MaxRelaySeconds);
+}
+
 } // namespace
 
 const Target Targets[] = {
-    {"reply", panelReply},  {"record", settingsRecord}, {"password", passwordAndKey},
-    {"ini", iniFile},       {"state", windowState},     {"list", messageList},
+    {"reply", panelReply},      {"record", settingsRecord}, {"password", passwordAndKey},
+    {"ini", iniFile},           {"state", windowState},     {"list", messageList},
+    {"settings", settingsFile}, {"read", panelRead},
 };
 const size_t TargetCount = std::size(Targets);
 

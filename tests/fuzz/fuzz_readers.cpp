@@ -1,5 +1,5 @@
 // libFuzzer entry for the readers of untrusted input: ORVANTA_FUZZ_TARGET names the reader
-// (reply, record, password, ini, state, list).
+// (reply, record, password, ini, state, list, settings, read).
 #include "FuzzTargets.h"
 
 #include <QApplication>

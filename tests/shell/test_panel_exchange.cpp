@@ -9,6 +9,7 @@
 #include "WindowFixture.h"
 #include "fWaitU.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -296,4 +297,35 @@ TEST(PanelMemoryWrite, TableSavedAndLoadedBackWritesEveryEntry)
     }
     EXPECT_EQ(f.window->Sounds().Cell(2, 10), QStringLiteral("10: FF0A : FF0A"));
     EXPECT_EQ(f.child<QProgressBar>(QStringLiteral("p"))->value(), 0);
+}
+
+TEST(SettingsFiles, SavedLoadedAndComparedFromTheWindow)
+{
+    ExchangeFixture f;
+    f.window->Button1Click();
+    auto *box = f.child<QCheckBox>(QStringLiteral("CheckBox60")); // relay 2 on when loop 4 closes
+    box->setChecked(true);
+    const auto trigger = [&](const char *action) {
+        f.child<QAction>(QLatin1String(action))->trigger();
+    };
+    const QString file = f.folder.filePath(QStringLiteral("panel.txt"));
+    f.dialogs.chooseFile(file);
+    f.dialogs.answer(false); // without the password
+    trigger("SaveSettingsAction");
+    EXPECT_FALSE(QString::fromUtf8(ReadFile(file)).contains(QStringLiteral("Пароль")));
+
+    box->setChecked(false);
+    f.child<QLineEdit>(QStringLiteral("k1"))->setText(QStringLiteral("100"));
+    f.panel.clearTranscript();
+    trigger("LoadSettingsAction");
+    EXPECT_TRUE(box->isChecked());
+    EXPECT_EQ(f.child<QLineEdit>(QStringLiteral("k1"))->text(), QStringLiteral("0"));
+    EXPECT_TRUE(f.commands().empty()); // loading sends nothing
+
+    f.dialogs.boxes.clear();
+    trigger("CompareSettingsAction");
+    ASSERT_EQ(f.dialogs.boxes.size(), 1u);
+    EXPECT_EQ(f.dialogs.boxes[0].second,
+              QStringLiteral("Запись файла изменит в охранной панели:\n\n"
+                             "Шлейф 4, при замыкании: реле 2 включить: нет → да"));
 }
