@@ -2,10 +2,13 @@
 // panel, the settings file, compare and verify.
 #include "Errors.h"
 #include "ExchangeLog.h"
+#include "HexRecord.h"
+#include "KeyCode.h"
 #include "PanelExchange.h"
 #include "PanelLink.h"
 #include "PanelPort.h"
 #include "PanelServer.h"
+#include "Password.h"
 #include "QtPrinters.h"
 #include "SettingsFile.h"
 
@@ -57,6 +60,16 @@ PanelSettings sample(unsigned seed = 1)
     return s;
 }
 
+QString conversionError(const std::function<void()> &action)
+{
+    try {
+        action();
+    } catch (const EConvertError &error) {
+        return ErrorText(error);
+    }
+    return QStringLiteral("no error");
+}
+
 QString errorOf(const QString &text)
 {
     try {
@@ -68,6 +81,55 @@ QString errorOf(const QString &text)
 }
 
 } // namespace
+
+TEST(HexRecord, PairsAndRecords)
+{
+    EXPECT_EQ(HexPairToInt(QStringLiteral("0a")), 10);
+    EXPECT_EQ(HexPairToInt(QStringLiteral("FF")), 255);
+    EXPECT_EQ(HexPairToInt(QStringLiteral("f")), 15);
+    EXPECT_EQ(conversionError([] { HexPairToInt(QString()); }),
+              QStringLiteral("'$' is not a valid integer value"));
+    EXPECT_EQ(conversionError([] { HexPairToInt(QStringLiteral("zz")); }),
+              QStringLiteral("'$zz' is not a valid integer value"));
+    EXPECT_EQ(conversionError([] { HexPairToInt(QStringLiteral("-1")); }),
+              QStringLiteral("'$-1' is not a valid integer value"));
+
+    EXPECT_EQ(DecodeHexRecord(QStringLiteral("0102040810"), 5),
+              (std::vector<uint8_t>{1, 2, 4, 8, 16}));
+    EXPECT_EQ(DecodeHexRecord(QStringLiteral("010204081"), 5),
+              (std::vector<uint8_t>{1, 2, 4, 8, 1}));
+    EXPECT_EQ(DecodeHexRecord(QStringLiteral("0102040810ZZ"), 5).size(),
+              5u); // past the record: ignored
+    EXPECT_EQ(conversionError([] { DecodeHexRecord(QStringLiteral("01020408"), 5); }),
+              QStringLiteral("'$' is not a valid integer value"));
+    EXPECT_EQ(EncodeHexRecord({0, 0x7d, 0xfa, 0xFF}), QStringLiteral("007dfaff"));
+    EXPECT_EQ(HexByte(7), QStringLiteral("07"));
+    EXPECT_EQ(HexByte(-1), QStringLiteral("ffffffff"));
+}
+
+TEST(KeyCodes, ByteOrderReversal)
+{
+    EXPECT_EQ(ReverseKeyBytes(QStringLiteral("0123456789abcdef")),
+              QStringLiteral("efcdab8967452301"));
+    EXPECT_EQ(ReverseKeyBytes(QStringLiteral("efcdab8967452301")),
+              QStringLiteral("0123456789abcdef"));
+    EXPECT_EQ(ReverseKeyBytes(QStringLiteral("1A2B")), QStringLiteral("2B1A000000000000"));
+    EXPECT_EQ(ReverseKeyBytes(QStringLiteral("1234")), QStringLiteral("3412000000000000"));
+    EXPECT_EQ(ReverseKeyBytes(QStringLiteral("0123456789ABCDEF9999")),
+              QStringLiteral("EFCDAB8967452301"));
+    EXPECT_EQ(ReverseKeyBytes(QString()), QStringLiteral("0000000000000000"));
+    EXPECT_EQ(KeySlotCommand(0), QStringLiteral("+T00"));
+    EXPECT_EQ(KeySlotCommand(3, QStringLiteral("AB")), QStringLiteral("+T03AB"));
+}
+
+TEST(Password, Coding)
+{
+    EXPECT_EQ(EncodePassword(QStringLiteral("12345")), QStringLiteral("0102030405"));
+    EXPECT_EQ(EncodePassword(QStringLiteral("9")), QStringLiteral("0905050505"));
+    EXPECT_EQ(DecodePassword(QStringLiteral("0102030405")), QStringLiteral("12345"));
+    EXPECT_EQ(DecodePassword(QString()), QStringLiteral("00000"));
+    EXPECT_EQ(DecodePassword(QStringLiteral("0708")), QStringLiteral("78000"));
+}
 
 TEST(PanelSettings, WrittenThenReadComeBackAsSent)
 {

@@ -23,21 +23,6 @@ struct KeysFixture : PanelWindowFixture
 
 } // namespace
 
-TEST(KeyCodes, ByteOrderReversal)
-{
-    EXPECT_EQ(ReverseKeyBytes(QStringLiteral("0123456789abcdef")),
-              QStringLiteral("efcdab8967452301"));
-    EXPECT_EQ(ReverseKeyBytes(QStringLiteral("efcdab8967452301")),
-              QStringLiteral("0123456789abcdef"));
-    EXPECT_EQ(ReverseKeyBytes(QStringLiteral("1A2B")), QStringLiteral("2B1A000000000000"));
-    EXPECT_EQ(ReverseKeyBytes(QStringLiteral("1234")), QStringLiteral("3412000000000000"));
-    EXPECT_EQ(ReverseKeyBytes(QStringLiteral("0123456789ABCDEF9999")),
-              QStringLiteral("EFCDAB8967452301"));
-    EXPECT_EQ(ReverseKeyBytes(QString()), QStringLiteral("0000000000000000"));
-    EXPECT_EQ(KeySlotCommand(0), QStringLiteral("+T00"));
-    EXPECT_EQ(KeySlotCommand(3, QStringLiteral("AB")), QStringLiteral("+T03AB"));
-}
-
 TEST(KeysPage, PlaceholdersAndTheListLayout)
 {
     KeysFixture f;

@@ -67,31 +67,6 @@ struct LoopsFixture : PanelWindowFixture
 
 } // namespace
 
-TEST(HexRecord, PairsAndRecords)
-{
-    EXPECT_EQ(HexPairToInt(QStringLiteral("0a")), 10);
-    EXPECT_EQ(HexPairToInt(QStringLiteral("FF")), 255);
-    EXPECT_EQ(HexPairToInt(QStringLiteral("f")), 15);
-    EXPECT_EQ(conversionError([] { HexPairToInt(QString()); }),
-              QStringLiteral("'$' is not a valid integer value"));
-    EXPECT_EQ(conversionError([] { HexPairToInt(QStringLiteral("zz")); }),
-              QStringLiteral("'$zz' is not a valid integer value"));
-    EXPECT_EQ(conversionError([] { HexPairToInt(QStringLiteral("-1")); }),
-              QStringLiteral("'$-1' is not a valid integer value"));
-
-    EXPECT_EQ(DecodeHexRecord(QStringLiteral("0102040810"), 5),
-              (std::vector<uint8_t>{1, 2, 4, 8, 16}));
-    EXPECT_EQ(DecodeHexRecord(QStringLiteral("010204081"), 5),
-              (std::vector<uint8_t>{1, 2, 4, 8, 1}));
-    EXPECT_EQ(DecodeHexRecord(QStringLiteral("0102040810ZZ"), 5).size(),
-              5u); // past the record: ignored
-    EXPECT_EQ(conversionError([] { DecodeHexRecord(QStringLiteral("01020408"), 5); }),
-              QStringLiteral("'$' is not a valid integer value"));
-    EXPECT_EQ(EncodeHexRecord({0, 0x7d, 0xfa, 0xFF}), QStringLiteral("007dfaff"));
-    EXPECT_EQ(HexByte(7), QStringLiteral("07"));
-    EXPECT_EQ(HexByte(-1), QStringLiteral("ffffffff"));
-}
-
 TEST(LoopsPage, RecordSetsExactlyItsBoxes)
 {
     LoopsFixture f;

@@ -187,14 +187,8 @@ TEST(WholePanel, MemoryUsage)
     EXPECT_EQ(f.child<QProgressBar>(QStringLiteral("EepPB"))->value(), 0);
 }
 
-TEST(Password, CodingAndKeyFilter)
+TEST(Password, KeyFilter)
 {
-    EXPECT_EQ(EncodePassword(QStringLiteral("12345")), QStringLiteral("0102030405"));
-    EXPECT_EQ(EncodePassword(QStringLiteral("9")), QStringLiteral("0905050505"));
-    EXPECT_EQ(DecodePassword(QStringLiteral("0102030405")), QStringLiteral("12345"));
-    EXPECT_EQ(DecodePassword(QString()), QStringLiteral("00000"));
-    EXPECT_EQ(DecodePassword(QStringLiteral("0708")), QStringLiteral("78000"));
-
     EXPECT_TRUE(PasswordKeyAccepted(QStringLiteral("12"), 2, 0, QLatin1Char('3')));
     EXPECT_FALSE(PasswordKeyAccepted(QStringLiteral("12"), 2, 0, QLatin1Char('2')));  // left
     EXPECT_FALSE(PasswordKeyAccepted(QStringLiteral("12"), 0, 0, QLatin1Char('1')));  // right
