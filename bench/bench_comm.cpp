@@ -1,10 +1,17 @@
 // CPU cost of waiting for a reply that does not come: ReadData sleeps in poll(2), a busy loop
-// of the same length spins on the queue count.
+// of the same length spins on the queue count. And the port's event thread: the CPU of an open,
+// quiet port, and the delay from a byte's arrival to OnData.
 #include "PanelPort.h"
 #include "PtyPair.h"
 #include "XComDrv.h"
 
 #include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <condition_variable>
+#include <ctime>
+#include <mutex>
+#include <thread>
 
 using namespace orvanta;
 
@@ -43,5 +50,56 @@ void BM_BusyPollingOfTheQueue(benchmark::State &state)
     }
 }
 BENCHMARK(BM_BusyPollingOfTheQueue)->Unit(benchmark::kMillisecond)->Iterations(20);
+
+double cpuSeconds()
+{
+    return double(std::clock()) / CLOCKS_PER_SEC;
+}
+
+void BM_OpenQuietPortForTenSeconds(benchmark::State &state)
+{
+    OpenPanelPort port;
+    double cpu = 0;
+    for (auto _ : state) {
+        const double before = cpuSeconds();
+        std::this_thread::sleep_for(std::chrono::seconds(10));
+        cpu = cpuSeconds() - before;
+    }
+    state.counters["cpu_ms"] = 1000 * cpu;
+}
+BENCHMARK(BM_OpenQuietPortForTenSeconds)->Unit(benchmark::kSecond)->Iterations(1)->UseRealTime();
+
+// Delivered on the event thread itself (Synchronize off): the time from the far end's write to
+// the callback.
+void BM_ByteToOnData(benchmark::State &state)
+{
+    OpenPanelPort port;
+    port.comm.SetSynchronize(false);
+    port.comm.CloseDevice();
+    port.comm.OpenDevice();
+    std::mutex mutex;
+    std::condition_variable arrived;
+    bool seen = false;
+    port.comm.OnData = [&](TCustomComm &, uint32_t) {
+        std::lock_guard lock(mutex);
+        seen = true;
+        arrived.notify_all();
+    };
+    char buffer[16];
+    for (auto _ : state) {
+        {
+            std::lock_guard lock(mutex);
+            seen = false;
+        }
+        port.pty.send("x");
+        std::unique_lock lock(mutex);
+        arrived.wait(lock, [&] { return seen; });
+        lock.unlock();
+        state.PauseTiming();
+        port.comm.ReadData(buffer, 1, 10); // the byte leaves the queue before the next one
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_ByteToOnData)->Unit(benchmark::kMicrosecond)->UseRealTime()->Iterations(200);
 
 } // namespace

@@ -45,8 +45,14 @@ constexpr uint32_t fAbortOnError = 1u << 14;
 constexpr uint32_t ControlEnable = 1;
 constexpr uint32_t ControlHandshake = 2;
 
-constexpr uint32_t dtrControl(uint32_t flags) { return (flags >> fDtrControlShift) & 3u; }
-constexpr uint32_t rtsControl(uint32_t flags) { return (flags >> fRtsControlShift) & 3u; }
+constexpr uint32_t dtrControl(uint32_t flags)
+{
+    return (flags >> fDtrControlShift) & 3u;
+}
+constexpr uint32_t rtsControl(uint32_t flags)
+{
+    return (flags >> fRtsControlShift) & 3u;
+}
 } // namespace DCBFlag
 
 // Parity and stop-bit codes of the block.

@@ -5,8 +5,7 @@
 namespace orvanta {
 
 // A set of enumeration values held as bits of one small word: bit n is the value of ordinal n.
-template <typename Enum, typename Bits>
-class EnumSet
+template <typename Enum, typename Bits> class EnumSet
 {
 public:
     constexpr EnumSet() = default;
@@ -40,8 +39,14 @@ public:
         EnumSet set = *this;
         return present ? set.include(item) : set.exclude(item);
     }
-    constexpr EnumSet operator&(EnumSet other) const { return fromBits(Bits(m_bits & other.m_bits)); }
-    constexpr EnumSet operator|(EnumSet other) const { return fromBits(Bits(m_bits | other.m_bits)); }
+    constexpr EnumSet operator&(EnumSet other) const
+    {
+        return fromBits(Bits(m_bits & other.m_bits));
+    }
+    constexpr EnumSet operator|(EnumSet other) const
+    {
+        return fromBits(Bits(m_bits | other.m_bits));
+    }
     constexpr bool operator==(const EnumSet &) const = default;
 
 private:

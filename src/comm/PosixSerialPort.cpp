@@ -5,8 +5,8 @@
 #include <asm/termbits.h>
 #include <sys/ioctl.h>
 
-#include <cerrno>
 #include <algorithm>
+#include <cerrno>
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/file.h>
@@ -72,31 +72,51 @@ static tcflag_t speedCode(uint32_t baud)
 static bool characterSize(uint8_t byteSize, tcflag_t &flag)
 {
     switch (byteSize) {
-    case 5: flag = CS5; return true;
-    case 6: flag = CS6; return true;
-    case 7: flag = CS7; return true;
-    case 8: flag = CS8; return true;
-    default: return false;
+    case 5:
+        flag = CS5;
+        return true;
+    case 6:
+        flag = CS6;
+        return true;
+    case 7:
+        flag = CS7;
+        return true;
+    case 8:
+        flag = CS8;
+        return true;
+    default:
+        return false;
     }
 }
 
 static bool parityFlags(uint8_t parity, tcflag_t &flags)
 {
     switch (parity) {
-    case DCBParity::None: flags = 0; return true;
-    case DCBParity::Odd: flags = PARENB | PARODD; return true;
-    case DCBParity::Even: flags = PARENB; return true;
-    case DCBParity::Mark: flags = PARENB | CMSPAR | PARODD; return true;
-    case DCBParity::Space: flags = PARENB | CMSPAR; return true;
-    default: return false;
+    case DCBParity::None:
+        flags = 0;
+        return true;
+    case DCBParity::Odd:
+        flags = PARENB | PARODD;
+        return true;
+    case DCBParity::Even:
+        flags = PARENB;
+        return true;
+    case DCBParity::Mark:
+        flags = PARENB | CMSPAR | PARODD;
+        return true;
+    case DCBParity::Space:
+        flags = PARENB | CMSPAR;
+        return true;
+    default:
+        return false;
     }
 }
 
 bool PosixSerialPort::setState(const DCB &dcb)
 {
     tcflag_t size = 0, parity = 0;
-    if (dcb.BaudRate == 0 || !characterSize(dcb.ByteSize, size) || !parityFlags(dcb.Parity, parity)
-        || dcb.StopBits > DCBStopBits::Two) {
+    if (dcb.BaudRate == 0 || !characterSize(dcb.ByteSize, size) ||
+        !parityFlags(dcb.Parity, parity) || dcb.StopBits > DCBStopBits::Two) {
         errno = EINVAL;
         return false;
     }
@@ -105,8 +125,8 @@ bool PosixSerialPort::setState(const DCB &dcb)
         return false;
 
     // Raw line: no echo, no line editing, no character translation, reads never block.
-    t.c_iflag &= ~tcflag_t(IGNBRK | BRKINT | PARMRK | ISTRIP | INLCR | IGNCR | ICRNL | IXON | IXOFF
-                           | IXANY | INPCK | IGNPAR | IUCLC | IMAXBEL);
+    t.c_iflag &= ~tcflag_t(IGNBRK | BRKINT | PARMRK | ISTRIP | INLCR | IGNCR | ICRNL | IXON |
+                           IXOFF | IXANY | INPCK | IGNPAR | IUCLC | IMAXBEL);
     t.c_oflag &= ~tcflag_t(OPOST);
     t.c_lflag &= ~tcflag_t(ECHO | ECHONL | ICANON | ISIG | IEXTEN);
     t.c_cflag &= ~tcflag_t(CSIZE | PARENB | PARODD | CMSPAR | CSTOPB | CRTSCTS | CBAUD | CIBAUD);
@@ -121,8 +141,8 @@ bool PosixSerialPort::setState(const DCB &dcb)
         t.c_iflag |= IXON;
     if (dcb.Flags & DCBFlag::fInX)
         t.c_iflag |= IXOFF;
-    if ((dcb.Flags & DCBFlag::fOutxCtsFlow)
-        || DCBFlag::rtsControl(dcb.Flags) & DCBFlag::ControlHandshake)
+    if ((dcb.Flags & DCBFlag::fOutxCtsFlow) ||
+        DCBFlag::rtsControl(dcb.Flags) & DCBFlag::ControlHandshake)
         t.c_cflag |= CRTSCTS;
     t.c_ispeed = t.c_ospeed = dcb.BaudRate;
     t.c_cc[VMIN] = 0;
@@ -159,10 +179,18 @@ bool PosixSerialPort::getState(DCB &dcb) const
     dcb = m_state;
     dcb.BaudRate = t.c_ospeed;
     switch (t.c_cflag & CSIZE) {
-    case CS5: dcb.ByteSize = 5; break;
-    case CS6: dcb.ByteSize = 6; break;
-    case CS7: dcb.ByteSize = 7; break;
-    default: dcb.ByteSize = 8; break;
+    case CS5:
+        dcb.ByteSize = 5;
+        break;
+    case CS6:
+        dcb.ByteSize = 6;
+        break;
+    case CS7:
+        dcb.ByteSize = 7;
+        break;
+    default:
+        dcb.ByteSize = 8;
+        break;
     }
     if (!(t.c_cflag & PARENB))
         dcb.Parity = DCBParity::None;

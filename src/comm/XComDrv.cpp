@@ -1,11 +1,14 @@
 #include "XComDrv.h"
 
+#include "CommEventThread.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <charconv>
 #include <chrono>
 #include <cstdio>
+#include <thread>
 
 namespace orvanta {
 
@@ -342,6 +345,7 @@ uint32_t TCustomComm::ReadPort(uint8_t *buffer, uint32_t count)
 uint32_t TCustomComm::WriteData(const void *buffer, uint32_t count, uint32_t timeout)
 {
     RequireOpen();
+    ServeDeliveries();
     if (GetLockState().has(ldSend))
         RaiseDeviceError(DeviceErrorText::SendLocked, DeviceErrorCode::SendLocked);
     if (count == 0)
@@ -388,6 +392,7 @@ bool TCustomComm::WriteString(const std::string &text)
 uint32_t TCustomComm::ReadData(void *buffer, uint32_t count, uint32_t timeout)
 {
     RequireOpen();
+    ServeDeliveries();
     if (GetLockState().has(ldRead))
         RaiseDeviceError(DeviceErrorText::ReadLocked, DeviceErrorCode::ReadLocked);
     if (count == 0)
@@ -688,8 +693,105 @@ void TCustomComm::UpdateTimeouts()
 
 // The event thread and its dispatch come with line-event monitoring; until then the device is
 // used without it.
-void TCustomComm::DispatchEvents(TDeviceEvents) {}
-void TCustomComm::StartEventThread() {}
-void TCustomComm::StopEventThread() {}
+void TCustomComm::DispatchEvents(TDeviceEvents events)
+{
+    if (!IsOpened() || m_destroying)
+        return;
+    DoCommEvent(events);
+}
+
+void TCustomComm::DoCommEvent(TDeviceEvents events)
+{
+    if (events.has(deChar) || events.has(deFlag))
+        DoData(GetQueueCount(0)); // taken also while the lock count silences the callbacks
+    const TDeviceEvents shared = events & m_monitorEvents;
+    if (m_lockCount == 0 && OnCommEvent && !shared.empty())
+        OnCommEvent(*this, shared);
+}
+
+void TCustomComm::DoData(uint32_t received)
+{
+    if (m_lockCount == 0 && OnData)
+        OnData(*this, received);
+}
+
+void TCustomComm::SetOwnerThreadRunner(OwnerThreadRunner runner)
+{
+    std::lock_guard lock(m_deliveryMutex);
+    m_ownerThreadRunner = std::move(runner);
+}
+
+// On the event thread: hands the batch over and waits until it was delivered, or until the port
+// closes. An exception of a callback ends the event thread.
+bool TCustomComm::deliverEvents(TDeviceEvents events)
+{
+    if (!m_synchronize) {
+        try {
+            DispatchEvents(events);
+            return true;
+        } catch (...) {
+            return false;
+        }
+    }
+    std::unique_lock lock(m_deliveryMutex);
+    m_pendingBatch = events;
+    if (m_ownerThreadRunner)
+        m_ownerThreadRunner([this] { ServeDeliveries(); });
+    m_deliveryDone.wait(lock, [this] { return !m_pendingBatch || m_stopDeliveries; });
+    const bool delivered = !m_pendingBatch && !m_deliveryFailed;
+    m_pendingBatch.reset();
+    return delivered;
+}
+
+void TCustomComm::ServeDeliveries()
+{
+    std::optional<TDeviceEvents> batch;
+    {
+        std::lock_guard lock(m_deliveryMutex);
+        batch = m_pendingBatch;
+    }
+    if (!batch)
+        return;
+    bool failed = false;
+    try {
+        DispatchEvents(*batch);
+    } catch (...) {
+        failed = true;
+    }
+    {
+        std::lock_guard lock(m_deliveryMutex);
+        m_pendingBatch.reset();
+        m_deliveryFailed = failed;
+    }
+    m_deliveryDone.notify_all();
+}
+
+void TCustomComm::StartEventThread()
+{
+    m_deliveryFailed = false;
+    m_stopDeliveries = false;
+    m_eventThread = std::make_unique<CommEventThread>(
+        m_port.descriptor(), [this](TDeviceEvents events) { return deliverEvents(events); });
+}
+
+void TCustomComm::StopEventThread()
+{
+    if (!m_eventThread)
+        return;
+    {
+        std::lock_guard lock(m_deliveryMutex);
+        m_stopDeliveries = true;
+        m_eventThread->requestStop();
+    }
+    m_deliveryDone.notify_all();
+    // A batch that waits for this thread is served meanwhile: the event thread never waits for
+    // a thread that waits for it.
+    while (!m_eventThread->finished()) {
+        ServeDeliveries();
+        std::this_thread::yield();
+    }
+    m_eventThread->join();
+    m_eventThread.reset();
+}
 
 } // namespace orvanta

@@ -5,9 +5,13 @@
 #include "PosixSerialPort.h"
 #include "XComErr.h"
 
+#include <atomic>
+#include <condition_variable>
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <mutex>
+#include <optional>
 #include <string>
 
 namespace orvanta {
@@ -233,6 +237,15 @@ public:
     std::function<void(TCustomComm &, TDeviceEvents)> OnCommEvent;
     std::function<void(TCustomComm &, uint32_t)> OnData;
 
+    // How the program runs a function on the thread that owns the component (the window's
+    // thread): with Synchronize, each batch of line events is handed over this way and the event
+    // thread waits until it has run. Without a runner, batches wait for the owner's next read,
+    // write or close, or for ServeDeliveries.
+    using OwnerThreadRunner = std::function<void(std::function<void()>)>;
+    void SetOwnerThreadRunner(OwnerThreadRunner runner);
+    // On the owner thread: delivers the batch that waits for it, if any.
+    void ServeDeliveries();
+
 protected:
     // Settings; a derived component decides which of them it makes public.
     TBaudRate BaudRate() const;
@@ -262,6 +275,10 @@ protected:
 
     // Line events of the open device; the event thread and WriteData deliver them here.
     virtual void DispatchEvents(TDeviceEvents events);
+    // With deChar or deFlag, the input queue's count goes to DoData; the events MonitorEvents
+    // holds go to OnCommEvent. The lock count silences both callbacks.
+    virtual void DoCommEvent(TDeviceEvents events);
+    virtual void DoData(uint32_t received);
     virtual void StartEventThread();
     virtual void StopEventThread();
 
@@ -319,7 +336,18 @@ private:
     TCommEventChars m_eventChars{*this};
     TCommTimeoutsEx m_timeouts{*this};
 
-    int32_t m_lockCount = 0;
+    // Read by the event thread when it delivers without Synchronize.
+    std::atomic<int32_t> m_lockCount{0};
+
+    // The event thread, and the batch it hands to the owner thread.
+    bool deliverEvents(TDeviceEvents events);
+    std::unique_ptr<class CommEventThread> m_eventThread;
+    OwnerThreadRunner m_ownerThreadRunner;
+    std::mutex m_deliveryMutex;
+    std::condition_variable m_deliveryDone;
+    std::optional<TDeviceEvents> m_pendingBatch;
+    bool m_deliveryFailed = false;
+    bool m_stopDeliveries = false; // under the mutex: a waiting delivery gives up
     bool m_sendBusy = false;
     bool m_readBusy = false;
 };

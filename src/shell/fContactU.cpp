@@ -92,6 +92,10 @@ TfContact::TfContact(Startup startup, QWidget *parent)
     setMinimumWidth(698);
 
     ApplyPanelPortDefaults(m_comm);
+    // Line events reach the window's thread through its event loop.
+    m_comm.SetOwnerThreadRunner([this](std::function<void()> run) {
+        QMetaObject::invokeMethod(this, std::move(run), Qt::QueuedConnection);
+    });
     m_comm.SetDeviceResolver([this](const std::string &name) { return m_config.devicePath(name); });
 
     auto *layout = new QVBoxLayout(this);

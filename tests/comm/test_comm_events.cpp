@@ -1,0 +1,187 @@
+// Line events of an open port: the event thread over a pseudo-terminal, the dispatch rules, and
+// the delivery on the thread that owns the component.
+#include "PanelPort.h"
+#include "PtyPair.h"
+#include "XComDrv.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <condition_variable>
+#include <ctime>
+#include <deque>
+#include <mutex>
+#include <thread>
+
+using namespace orvanta;
+using orvanta::test::PtyPair;
+using namespace std::chrono_literals;
+
+namespace {
+
+// The component with its dispatch open to the test, and what its callbacks saw.
+struct EventPort : TXComm
+{
+    using TCustomComm::DispatchEvents;
+
+    PtyPair pty;
+    std::mutex mutex;
+    std::condition_variable changed;
+    std::vector<uint32_t> data;           // OnData's counts
+    std::vector<TDeviceEvents> events;    // OnCommEvent's batches
+    std::vector<std::thread::id> threads; // where the callbacks ran
+    int countsTaken = 0;                  // DoData calls, silenced or not
+
+    EventPort()
+    {
+        ApplyPanelPortDefaults(*this);
+        SetDeviceName(pty.slavePath());
+        OnData = [this](TCustomComm &, uint32_t count) {
+            record([&] { data.push_back(count); });
+        };
+        OnCommEvent = [this](TCustomComm &, TDeviceEvents batch) {
+            record([&] { events.push_back(batch); });
+        };
+    }
+    ~EventPort() override
+    {
+        if (IsOpened())
+            CloseDevice();
+    }
+    void DoData(uint32_t received) override
+    {
+        record([&] { ++countsTaken; });
+        TCustomComm::DoData(received);
+    }
+    template <typename Change> void record(Change change)
+    {
+        std::lock_guard lock(mutex);
+        change();
+        threads.push_back(std::this_thread::get_id());
+        changed.notify_all();
+    }
+    // Waits until the condition holds (on what the callbacks saw), or a generous time passed.
+    template <typename Condition> bool waitFor(Condition condition)
+    {
+        std::unique_lock lock(mutex);
+        return changed.wait_for(lock, 5s, condition);
+    }
+};
+
+double cpuSeconds()
+{
+    return double(std::clock()) / CLOCKS_PER_SEC;
+}
+
+} // namespace
+
+TEST(CommEvents, ReceivedBytesReachOnDataAndOnCommEventWhenMonitored)
+{
+    EventPort port;
+    port.SetSynchronize(false); // delivered on the event thread
+    ASSERT_TRUE(port.OpenDevice());
+    port.pty.send("abc");
+    ASSERT_TRUE(port.waitFor([&] { return !port.data.empty() && port.data.back() == 3; }));
+    ASSERT_TRUE(port.waitFor([&] { return !port.events.empty(); }));
+    EXPECT_EQ(port.events.back(), TDeviceEvents{deChar});
+    EXPECT_NE(port.threads.back(), std::this_thread::get_id());
+
+    port.SetMonitorEvents({deOutEmpty});
+    const size_t batches = port.events.size();
+    port.pty.send("de");
+    ASSERT_TRUE(port.waitFor([&] { return port.data.back() == 5; })); // unread bytes add up
+    EXPECT_EQ(port.events.size(), batches);
+}
+
+TEST(CommEvents, DispatchRules)
+{
+    EventPort port;
+    ASSERT_TRUE(port.OpenDevice());
+    port.pty.send("xy");
+    std::this_thread::sleep_for(50ms);
+    port.ServeDeliveries(); // the event thread's own batch for "xy", out of the way
+    port.data.clear();
+    port.events.clear();
+    port.DispatchEvents({deChar, deCTS}); // the default MonitorEvents
+    ASSERT_FALSE(port.data.empty());
+    EXPECT_EQ(port.data.back(), 2u);
+    EXPECT_EQ(port.events.back(), TDeviceEvents{deChar});
+
+    // The lock count silences both callbacks; the count is still taken.
+    const size_t data = port.data.size(), events = port.events.size();
+    const int taken = port.countsTaken;
+    port.LockDevice(true);
+    port.DispatchEvents({deChar, deFlag});
+    EXPECT_EQ(port.data.size(), data);
+    EXPECT_EQ(port.events.size(), events);
+    EXPECT_EQ(port.countsTaken, taken + 1);
+    port.LockDevice(false);
+
+    // Each write transfer delivers {deOutEmpty} once, on the writing thread.
+    port.events.clear();
+    port.threads.clear();
+    port.WriteString("+v\r");
+    ASSERT_EQ(port.events.size(), 1u);
+    EXPECT_EQ(port.events[0], TDeviceEvents{deOutEmpty});
+    EXPECT_EQ(port.threads[0], std::this_thread::get_id());
+}
+
+TEST(CommEvents, SynchronizedDeliveryRunsOnTheOwnerAndCloseNeverWaitsForIt)
+{
+    EventPort port;
+    std::mutex queueMutex;
+    std::deque<std::function<void()>> queue; // what the owner thread is asked to run
+    port.SetOwnerThreadRunner([&](std::function<void()> run) {
+        std::lock_guard lock(queueMutex);
+        queue.push_back(std::move(run));
+    });
+    ASSERT_TRUE(port.OpenDevice());
+    port.pty.send("a");
+    const auto runQueued = [&] {
+        for (int i = 0; i < 500 && port.data.empty(); ++i) {
+            std::function<void()> run;
+            {
+                std::lock_guard lock(queueMutex);
+                if (!queue.empty()) {
+                    run = std::move(queue.front());
+                    queue.pop_front();
+                }
+            }
+            if (run)
+                run();
+            std::this_thread::sleep_for(2ms);
+        }
+    };
+    runQueued();
+    ASSERT_EQ(port.data.size(), 1u);
+    EXPECT_EQ(port.threads.back(), std::this_thread::get_id());
+
+    // A delivery that waits for the owner while the owner closes: no dead-lock.
+    port.pty.send("b");
+    for (int i = 0; i < 500; ++i) {
+        std::lock_guard lock(queueMutex);
+        if (!queue.empty())
+            break;
+    }
+    std::this_thread::sleep_for(20ms);
+    const auto start = std::chrono::steady_clock::now();
+    port.CloseDevice();
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 2s); // only catches a close that hangs
+}
+
+TEST(CommEvents, QuietCloseAndHangUpEndTheThreadWithoutSpinning)
+{
+    EventPort port;
+    ASSERT_TRUE(port.OpenDevice());
+    const auto start = std::chrono::steady_clock::now();
+    port.CloseDevice();
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 500ms); // generous: only catches a hang
+
+    ASSERT_TRUE(port.OpenDevice());
+    port.pty.hangUp();
+    const double before = cpuSeconds();
+    std::this_thread::sleep_for(300ms);
+    EXPECT_LT(cpuSeconds() - before,
+              0.1);               // a thread spinning on the hung-up line would take it all
+    EXPECT_TRUE(port.IsOpened()); // the port stays open
+}
