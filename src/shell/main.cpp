@@ -1,4 +1,5 @@
 #include "OrvantaApplication.h"
+#include "WaveDevice.h"
 #include "fContactU.h"
 
 int main(int argc, char **argv)
@@ -7,7 +8,12 @@ int main(int argc, char **argv)
     orvanta::TfContact::Startup startup;
     startup.arguments = app.arguments().mid(1);
     startup.executableDir = QCoreApplication::applicationDirPath();
-    orvanta::TfContact window(startup);
-    window.show();
-    return app.exec();
+    int result = 0;
+    {
+        orvanta::TfContact window(startup);
+        window.show();
+        result = app.exec();
+    } // the window ends its sound here
+    orvanta::WaveDevice::SettleBeforeExit();
+    return result;
 }

@@ -10,6 +10,8 @@
 #include <QMediaDevices>
 #include <QThread>
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <cstring>
 #include <utility>
 
@@ -28,6 +30,18 @@ constexpr int StallMs = 1000;
 constexpr int CollectMs = 600;
 constexpr int CollectMarginMs = 20;
 constexpr int StreamSetUpMs = 400;
+// How long after a stream ended the sound library may still be busy with it.
+constexpr int StreamSettleMs = 400;
+
+// When the last stream of this program ended (the monotonic clock's milliseconds), or never.
+std::atomic<qint64> lastStreamEnd{-1};
+
+qint64 monotonicMs()
+{
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
 
 bool playable(const TWaveFile &wave)
 {
@@ -257,6 +271,19 @@ void WaveDevice::watchPlayback()
     }
 }
 
+void WaveDevice::SettleBeforeExit()
+{
+    const qint64 ended = lastStreamEnd;
+    if (ended < 0)
+        return;
+    const qint64 left = ended + StreamSettleMs - monotonicMs();
+    if (left > 0) {
+        QEventLoop loop;
+        QTimer::singleShot(int(left), &loop, &QEventLoop::quit);
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    }
+}
+
 void WaveDevice::endPlayback()
 {
     m_watch.stop();
@@ -265,6 +292,7 @@ void WaveDevice::endPlayback()
     m_sink->reset();
     m_sink->stop();
     m_sink.reset();
+    lastStreamEnd = monotonicMs();
     m_playBuffer.close();
     if (m_waitLoop)
         m_waitLoop->quit();
@@ -327,6 +355,7 @@ void WaveDevice::endRecording()
     disconnect(m_sourceData, nullptr, this, nullptr);
     m_source->stop();
     m_source.reset();
+    lastStreamEnd = monotonicMs();
     m_sourceData = nullptr;
 
     m_samples.resize(size_t(m_recorded.size() / 2));

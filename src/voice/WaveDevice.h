@@ -77,6 +77,11 @@ public:
     qint64 Position() const;
     qint64 Length() const;
 
+    // The sound library tears its connection down when the program ends; a stream that ended a
+    // moment before may still be in flight then and take the program down with it. Called last
+    // in main: waits out what is left of that moment, if a stream ended recently.
+    static void SettleBeforeExit();
+
     bool IsPlaying() const { return m_sink != nullptr; }
     bool IsRecording() const { return m_source != nullptr; }
 

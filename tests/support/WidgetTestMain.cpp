@@ -1,5 +1,6 @@
 // Entry of the widget tests: the offscreen platform, and a window-state store of their own.
 #include "OrvantaApplication.h"
+#include "WaveDevice.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -11,5 +12,7 @@ int main(int argc, char **argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     orvanta::OrvantaApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    const int result = RUN_ALL_TESTS();
+    orvanta::WaveDevice::SettleBeforeExit();
+    return result;
 }
