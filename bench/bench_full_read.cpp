@@ -19,7 +19,7 @@ void BM_WholePanelRead(benchmark::State &state)
     sim::PanelServer panel;
     const QString port = QString::fromStdString(panel.openPseudoTerminal());
     panel.start();
-    TfContact window(TfContact::Startup{{}, QDir::currentPath(), false});
+    TfContact window(TfContact::Startup{{}, QDir::currentPath(), false, {}, {}});
     window.findChild<QComboBox *>(QStringLiteral("cb1"))->setCurrentText(port);
     uint64_t bytes = 0;
     for (auto _ : state) {

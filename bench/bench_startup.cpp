@@ -16,7 +16,7 @@ namespace {
 double firstFrameSeconds(const QString &executableDir)
 {
     const auto start = std::chrono::steady_clock::now();
-    TfContact window(TfContact::Startup{{}, executableDir, false});
+    TfContact window(TfContact::Startup{{}, executableDir, false, {}, {}});
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         return -1;

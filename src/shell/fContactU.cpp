@@ -24,6 +24,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -84,7 +85,11 @@ private:
 TfContact::TfContact(Startup startup, QWidget *parent)
     : QWidget(parent)
     , m_startup(std::move(startup))
-    , m_config(AppConfig::load(m_startup.executableDir))
+    , m_paths(AppPaths::resolve(m_startup.executableDir,
+                                m_startup.workingDir.isEmpty() ? QDir::currentPath()
+                                                               : m_startup.workingDir,
+                                m_startup.homeDir.isEmpty() ? QDir::homePath() : m_startup.homeDir))
+    , m_config(AppConfig::loadFile(m_paths.configFile))
 {
     setObjectName(QStringLiteral("fContact"));
     setWindowTitle(QStringLiteral("Настройка охранной панели \"Orvanta\""));
@@ -106,7 +111,7 @@ TfContact::TfContact(Startup startup, QWidget *parent)
     m_pages = named(new QTabWidget, "PageControl1");
     // Tight tabs, so that all five captions fit the window's minimum width.
     m_pages->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 4px 5px; }"));
-    m_soundPage = named(new SoundPage(m_link, m_startup.executableDir), "TabSheet3");
+    m_soundPage = named(new SoundPage(m_link, m_paths.soundHome), "TabSheet3");
     m_pages->addTab(m_soundPage, QStringLiteral("Запись звука"));
     m_soundPage->Editor().Player.SetDeviceNames(m_config.soundOutput(), m_config.soundInput());
     m_generalPage = named(new GeneralPage, "TabSheet1");
@@ -279,6 +284,11 @@ QWidget *TfContact::buildFooter()
     m_footer->setAlignment(Qt::AlignCenter);
     m_footer->setStyleSheet(QStringLiteral("color: blue; text-decoration: underline;"));
     m_footer->setCursor(Qt::PointingHandCursor);
+    m_footer->setToolTip(QStringLiteral("Orvanta Config %1\nНастройка охранной панели \"Orvanta\": "
+                                        "связь по последовательному порту, настройки, голосовые "
+                                        "сообщения.\nЗапуск с параметром DEBUG — режим отладки; "
+                                        "orvanta-config --help — подсказка.")
+                             .arg(QCoreApplication::applicationVersion()));
     m_footer->installEventFilter(this);
     return m_footer;
 }
@@ -292,8 +302,14 @@ void TfContact::FormCreate()
     const QString firstArgument = m_startup.arguments.value(0);
     applyDebugMode(DecideDebugMode(m_config.debugValue(), firstArgument));
 
+    const QString messages = m_paths.inLists(MessagesFile);
+    const QString sounds = m_paths.inLists(SoundsFile);
     try {
-        m_soundPage->LoadLists(MessagesFile, SoundsFile);
+        // A first start has no lists anywhere: the 54 messages numbered, each with its file.
+        if (!QFileInfo::exists(messages) && !QFileInfo::exists(sounds))
+            m_soundPage->FillDefaultLists();
+        else
+            m_soundPage->LoadLists(messages, sounds);
     } catch (const EInOutError &error) {
         Dialogs::ShowError(ErrorText(error), this);
         m_startup.checkConnection = false;
@@ -309,7 +325,8 @@ void TfContact::FormDestroy()
     m_destroyed = true;
     SaveWindowState(*this);
     // The user's typing in the grid exists nowhere else: a list that cannot be kept is said.
-    const QStringList failures = m_soundPage->SaveLists(MessagesFile, SoundsFile);
+    const QStringList failures =
+        m_soundPage->SaveLists(m_paths.inLists(MessagesFile), m_paths.inLists(SoundsFile));
     if (!failures.isEmpty())
         Dialogs::ShowError(failures.join(QLatin1Char('\n')), this);
 }

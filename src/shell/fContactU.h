@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AppConfig.h"
+#include "AppPaths.h"
 #include "ExchangeLog.h"
 #include "PanelExchange.h"
 #include "PanelLink.h"
@@ -31,8 +32,10 @@ public:
     struct Startup
     {
         QStringList arguments;       // command-line arguments after the program's name
-        QString executableDir;       // where Config.ini and the sound folder are
+        QString executableDir;       // the program's folder: a portable copy keeps its files there
         bool checkConnection = true; // look for the panel once the window is up
+        QString workingDir;          // empty: the current folder
+        QString homeDir;             // empty: the user's home folder
     };
 
     explicit TfContact(Startup startup, QWidget *parent = nullptr);
@@ -94,9 +97,10 @@ private:
     friend class ActionScope;
 
     Startup m_startup;
+    AppPaths m_paths;
     AppConfig m_config;
     TXComm m_comm{"XComm1"};
-    ExchangeLog m_log;
+    ExchangeLog m_log{m_paths.inLists(QStringLiteral("log.txt"))};
     PanelLink m_link{m_comm, m_log};
     bool m_debugEnabled = false;
     int m_usedSeconds = 0;

@@ -2,8 +2,40 @@
 #include "WaveDevice.h"
 #include "fContactU.h"
 
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+const char *const Help = R"(Usage: orvanta-config [DEBUG]
+
+The configuration tool of the Orvanta GSM security panel: finds the panel on a serial port,
+reads and writes its settings, records, trims and plays the voice messages and uploads them
+into the panel.
+
+  DEBUG          debug mode: the panel's debug buttons, and every exchange kept in log.txt
+  --version      the version
+  --help         this text
+
+Files: Config.ini and sound/ beside the program when it is a portable copy; otherwise
+~/.config/Orvanta/Config.ini (or /etc/xdg/Orvanta/Config.ini) and ~/.local/share/Orvanta/.
+)";
+
+} // namespace
+
 int main(int argc, char **argv)
 {
+    // Answered before any window exists, so that they work without a display.
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("orvanta-config %s\n", ORVANTA_VERSION);
+            return 0;
+        }
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::fputs(Help, stdout);
+            return 0;
+        }
+    }
     orvanta::OrvantaApplication app(argc, argv);
     orvanta::TfContact::Startup startup;
     startup.arguments = app.arguments().mid(1);

@@ -209,6 +209,21 @@ void SoundPage::LoadLists(const QString &messagesPath, const QString &soundsPath
     SetCell(2, 0, QStringLiteral("Адрес"));
 }
 
+void SoundPage::FillDefaultLists()
+{
+    for (int column = 0; column < 2; ++column) {
+        m_lists[column] = SoundListColumn{};
+        m_loaded[column] = true;
+    }
+    SetCell(0, 0, QStringLiteral("Сообщение"));
+    SetCell(1, 0, QStringLiteral("Файл"));
+    for (int row = 1; row < Rows; ++row) {
+        SetCell(0, row, QStringLiteral("Сообщение %1").arg(row));
+        SetCell(1, row, QStringLiteral("%1.wav").arg(row));
+    }
+    SetCell(2, 0, QStringLiteral("Адрес"));
+}
+
 QStringList SoundPage::SaveLists(const QString &messagesPath, const QString &soundsPath) const
 {
     QStringList failures;
@@ -345,6 +360,8 @@ void SoundPage::connectEditorButtons()
 
 void SoundPage::mRecClick()
 {
+    QDir().mkpath(
+        QDir(m_executableDir).filePath(QStringLiteral("sound"))); // made when first needed
     m_editor->SaveUndo();
     m_editor->RecordSound(SoundPath(StrToInt(m_rowNumber->text())), MaxRecordingSeconds);
 }

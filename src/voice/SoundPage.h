@@ -31,7 +31,8 @@ public:
 
     static constexpr int MaxRecordingSeconds = 30;
 
-    SoundPage(PanelLink &link, QString executableDir, QWidget *parent = nullptr);
+    // soundHome: the folder that holds "sound/", the messages' wave files.
+    SoundPage(PanelLink &link, QString soundHome, QWidget *parent = nullptr);
 
     QString Cell(int column, int row) const;
     void SetCell(int column, int row, const QString &text);
@@ -39,6 +40,9 @@ public:
     // Column 0 from the messages list, column 1 from the sounds list, "Адрес" over column 2.
     // Throws EInOutError when a list cannot be read.
     void LoadLists(const QString &messagesPath, const QString &soundsPath);
+    // The lists of a first start: rows 1 to 54 "Сообщение N" with the file "N.wav", titled
+    // "Сообщение" and "Файл"; written as new UTF-8 files at exit.
+    void FillDefaultLists();
     // Writes both lists back, each on its own: one that cannot be written leaves the other
     // written. Returns the messages of the failures, each naming its file and the reason.
     QStringList SaveLists(const QString &messagesPath, const QString &soundsPath) const;

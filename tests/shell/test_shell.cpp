@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -323,4 +324,34 @@ TEST(WaitDialog, ShownDuringTheExchangeAndGoneAfter)
         EXPECT_NE(owner.findChild<TfWait *>(), nullptr);
     }
     EXPECT_EQ(owner.findChild<TfWait *>(), nullptr);
+}
+
+TEST(InstalledTool, StartedFromTheMenuKeepsItsFilesInTheUsersFolders)
+{
+    DialogRecorder dialogs;
+    QTemporaryDir program, home, data;
+    const QByteArray previousData = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+    const QString userConfig = QDir(qEnvironmentVariable("XDG_CONFIG_HOME"))
+                                   .filePath(QStringLiteral("Orvanta/Config.ini"));
+    QDir().mkpath(QFileInfo(userConfig).path());
+    WriteFile(userConfig, "[Main]\r\nDebug=True\r\n");
+    {
+        // Neither Config.ini nor sound/ beside the program; started in the home folder.
+        TfContact window(TfContact::Startup{{}, program.path(), false, home.path(), home.path()});
+        EXPECT_TRUE(window.DebugEnabled()); // the user's Config.ini
+        EXPECT_TRUE(dialogs.boxes.empty());
+        EXPECT_EQ(window.Sounds().Cell(0, 0), QStringLiteral("Сообщение")); // a first start
+        EXPECT_EQ(window.Sounds().Cell(1, 0), QStringLiteral("Файл"));
+        EXPECT_EQ(window.Sounds().Cell(1, 54), QStringLiteral("54.wav"));
+        EXPECT_EQ(window.Sounds().SoundPath(5),
+                  QDir(data.path()).filePath(QStringLiteral("Orvanta/sound/5.wav")));
+    }
+    QFile::remove(userConfig);
+    qputenv("XDG_DATA_HOME", previousData);
+    const QDir kept(QDir(data.path()).filePath(QStringLiteral("Orvanta")));
+    EXPECT_EQ(ReadSoundList(kept.filePath(QStringLiteral("sounds.txt"))).cells[3],
+              QStringLiteral("3.wav"));
+    EXPECT_TRUE(QFile::exists(kept.filePath(QStringLiteral("messages.txt"))));
+    EXPECT_FALSE(QFile::exists(QDir(home.path()).filePath(QStringLiteral("messages.txt"))));
 }

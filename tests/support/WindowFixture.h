@@ -27,7 +27,7 @@ struct WindowFixture
     WindowFixture()
     {
         QDir::setCurrent(folder.path());
-        QDir(folder.path()).mkdir(QStringLiteral("bin"));
+        QDir(folder.path()).mkpath(QStringLiteral("bin/sound")); // a portable copy
         WriteFile(QStringLiteral("messages.txt"), NumberedLines(55, "message "));
         WriteFile(QStringLiteral("sounds.txt"), NumberedLines(55, "sound "));
         QSettings(QStringLiteral("Orvanta"), QStringLiteral("Forms")).clear();
@@ -37,7 +37,7 @@ struct WindowFixture
     QString binDir() const { return folder.filePath(QStringLiteral("bin")); }
     std::unique_ptr<TfContact> open(QStringList arguments = {})
     {
-        return std::make_unique<TfContact>(TfContact::Startup{arguments, binDir(), false});
+        return std::make_unique<TfContact>(TfContact::Startup{arguments, binDir(), false, {}, {}});
     }
 };
 

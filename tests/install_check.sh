@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary prefix and checks what an installation holds: the
+# programs (which answer --version without a display), the menu entry, the icon, the AppStream
+# data and the README, the first two validated by their own tools.
+#   install_check.sh BUILD_DIR
+set -euo pipefail
+build=$(realpath "$1")
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+cmake --install "$build" --prefix "$prefix" >/dev/null
+for file in bin/orvanta-config bin/orvanta-cli bin/orvanta-panel-sim \
+    share/applications/org.orvanta.OrvantaConfig.desktop \
+    share/icons/hicolor/scalable/apps/org.orvanta.OrvantaConfig.svg \
+    share/metainfo/org.orvanta.OrvantaConfig.metainfo.xml share/doc/OrvantaConfig/README.md; do
+    [ -e "$prefix/$file" ] || { echo "missing: $file"; exit 1; }
+done
+version=$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM= "$prefix/bin/orvanta-config" --version)
+[ "$version" = "orvanta-config $(sed -n 's/^project(OrvantaConfig VERSION \([0-9.]*\).*/\1/p' "$(dirname "$0")/../CMakeLists.txt")" ] ||
+    { echo "version: $version"; exit 1; }
+"$prefix/bin/orvanta-cli" --help >/dev/null
+desktop-file-validate "$prefix/share/applications/org.orvanta.OrvantaConfig.desktop"
+appstreamcli validate --no-net "$prefix/share/metainfo/org.orvanta.OrvantaConfig.metainfo.xml" >/dev/null
+echo "installed and valid: $version"
