@@ -175,3 +175,23 @@ TEST(SoundPage, DebugButtonsMakeThePanelPlay)
     EXPECT_EQ(f.child<QLabel>(QStringLiteral("xaddr"))->text(),
               QStringLiteral("FFFF")); // unused slot
 }
+
+TEST(SoundPage, InstalledToolRecordsIntoTheUsersSoundFolder)
+{
+    DialogRecorder dialogs;
+    QTemporaryDir program, home, data;
+    const QByteArray previousData = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+    {
+        TfContact window(TfContact::Startup{{}, program.path(), false, home.path(), home.path()});
+        QTimer::singleShot(600, &window, [&] {
+            window.findChild<QToolButton *>(QStringLiteral("StopSB"))->click();
+        });
+        window.findChild<QToolButton *>(QStringLiteral("RecSB"))->click();
+        EXPECT_TRUE(window.Sounds().Editor().SoundLoaded());
+    }
+    qputenv("XDG_DATA_HOME", previousData);
+    EXPECT_TRUE(
+        TWaveFile(QDir(data.path()).filePath(QStringLiteral("Orvanta/sound/1.wav"))).Loaded);
+    EXPECT_TRUE(dialogs.boxes.empty());
+}
