@@ -2,11 +2,14 @@
 #include "AppConfig.h"
 #include "Errors.h"
 #include "ExchangeLog.h"
+#include "MessageTools.h"
 #include "PanelExchange.h"
 #include "PanelLink.h"
 #include "PanelPort.h"
 #include "PortProbe.h"
 #include "SettingsFile.h"
+#include "Speech.h"
+#include "WaveFile.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -45,6 +48,9 @@ Commands:
                              shows what would change, asks, writes, and checks the panel
   diff [--port P] FILE       lists the settings in which the panel differs from FILE
   show FILE                  checks a settings file and prints it
+  speak TEXT -o WAVE         speaks the text in Russian as a message (44.1 kHz, 16 bits)
+  trim WAVE                  removes the silence at both ends of a message
+  normalize WAVE             brings a message's peak to -1 dBFS
 
 Options:
   --config FILE   Config.ini to take port names from (default: beside the program)
@@ -80,6 +86,12 @@ const std::map<QString, const char *> CommandHelp = {
              "the file. Exit 0 when none, 1 when some.\n"},
     {"show", "Usage: orvanta-cli show FILE\n\nChecks a settings file and prints it as the tool "
              "writes it.\n"},
+    {"speak", "Usage: orvanta-cli speak TEXT -o WAVE\n\nSpeaks the text in Russian (espeak-ng) and "
+              "keeps it as a voice message: PCM mono 44.1 kHz 16-bit.\n"},
+    {"trim", "Usage: orvanta-cli trim WAVE\n\nRemoves the silence at both ends of a voice message "
+             "(keeping 50 ms beside the sound), so that it takes less of the panel's memory.\n"},
+    {"normalize", "Usage: orvanta-cli normalize WAVE\n\nScales a voice message so that its peak "
+                  "reaches -1 dBFS, so that the messages sound even.\n"},
 };
 
 struct Options
@@ -237,6 +249,39 @@ int diff(const AppConfig &config, const Options &options)
     return changes.isEmpty() ? Done : Differs;
 }
 
+// A message edited in place; the file is replaced whole. Prints the new length.
+int editMessage(const Options &options, const std::function<bool(TWaveFile &)> &edit)
+{
+    TWaveFile wave(options.file, [](const QString &message) { err << message << "\n"; });
+    if (!wave.Loaded)
+        return BadUse;
+    if (!edit(wave)) {
+        out << "Без изменений.\n";
+        return Done;
+    }
+    if (!wave.Save())
+        return BadUse;
+    out << QStringLiteral("%1 сек.\n")
+               .arg(double(wave.Samples.size()) / wave.Format.SampleRate, 0, 'f', 2);
+    return Done;
+}
+
+int speak(const Options &options)
+{
+    if (options.output.isEmpty()) {
+        err << CommandHelp.at(QStringLiteral("speak"));
+        return BadUse;
+    }
+    TWaveFile wave;
+    wave.Samples = SpeakText(options.file);
+    if (!wave.SaveToFile(options.output)) {
+        err << "Не удалось создать файл " << options.output << "\n";
+        return BadUse;
+    }
+    out << QStringLiteral("%1 сек.\n").arg(double(wave.Samples.size()) / MessageRate, 0, 'f', 2);
+    return Done;
+}
+
 int show(const Options &options)
 {
     out << SettingsText(ReadSettingsFile(options.file), true);
@@ -307,9 +352,10 @@ int main(int argc, char **argv)
         out << help->second;
         return Done;
     }
-    const bool needsFile = options.command == QLatin1String("write") ||
-                           options.command == QLatin1String("diff") ||
-                           options.command == QLatin1String("show");
+    const bool needsFile =
+        options.command == QLatin1String("write") || options.command == QLatin1String("diff") ||
+        options.command == QLatin1String("show") || options.command == QLatin1String("trim") ||
+        options.command == QLatin1String("speak") || options.command == QLatin1String("normalize");
     if (needsFile != !options.file.isEmpty()) {
         err << help->second;
         return BadUse;
@@ -342,9 +388,27 @@ int main(int argc, char **argv)
          [&] {
              return show(options);
          }},
+        {QStringLiteral("speak"),
+         [&] {
+             return speak(options);
+         }},
+        {QStringLiteral("trim"),
+         [&] {
+             return editMessage(options, [](TWaveFile &wave) {
+                 return TrimSilence(wave.Samples, int(wave.Format.SampleRate));
+             });
+         }},
+        {QStringLiteral("normalize"),
+         [&] {
+             return editMessage(options,
+                                [](TWaveFile &wave) { return EvenLoudness(wave.Samples); });
+         }},
     };
     try {
         return commands.at(options.command)();
+    } catch (const ESpeechError &error) {
+        err << QString::fromUtf8(error.what()) << "\n";
+        return BadUse;
     } catch (const ESettingsFileError &error) {
         err << options.file << ": " << QString::fromUtf8(error.what()) << "\n";
         return BadUse;

@@ -3,9 +3,11 @@
 #include "Convert.h"
 #include "Dialogs.h"
 #include "Errors.h"
+#include "MessageTools.h"
 #include "PanelLink.h"
 #include "PanelMemory.h"
 #include "SoundUpload.h"
+#include "Speech.h"
 #include "WaveAdjuster.h"
 
 #include <QCheckBox>
@@ -24,6 +26,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <cmath>
 #include <functional>
 #include <optional>
 
@@ -111,7 +114,11 @@ void SoundPage::buildMemoryGroup()
     bar->setRange(0, MemorySeconds);
     bar->setValue(0);
     bar->setTextVisible(false);
-    row->addWidget(m_usage);
+    m_listLength = named(new QLabel, "TotalL");
+    auto *figures = new QVBoxLayout;
+    figures->addWidget(m_usage);
+    figures->addWidget(m_listLength);
+    row->addLayout(figures);
     row->addWidget(bar, 1);
 }
 
@@ -134,6 +141,10 @@ void SoundPage::buildButtonStrip()
         {"CutSB", QStyle::SP_DialogDiscardButton, "Удалить выделенный фрагмент"},
         {"SilenceSB", QStyle::SP_MediaVolumeMuted, "Преобразовать выделенный фрагмент в тишину"},
         {"UndoSB", QStyle::SP_ArrowBack, "Отменить последнее действие"},
+        {"SpeakSB", QStyle::SP_MessageBoxInformation, "Озвучить текст сообщения"},
+        {"TrimSB", QStyle::SP_ToolBarHorizontalExtensionButton,
+         "Удалить тишину в начале и в конце"},
+        {"NormalizeSB", QStyle::SP_MediaVolume, "Выровнять громкость"},
     };
     for (const auto &tool : tools) {
         auto *button = named(new QToolButton, tool.name);
@@ -207,6 +218,7 @@ void SoundPage::LoadLists(const QString &messagesPath, const QString &soundsPath
             SetCell(column, row, m_lists[column].cells[row]);
     }
     SetCell(2, 0, QStringLiteral("Адрес"));
+    showListLength();
 }
 
 void SoundPage::FillDefaultLists()
@@ -222,6 +234,7 @@ void SoundPage::FillDefaultLists()
         SetCell(1, row, QStringLiteral("%1.wav").arg(row));
     }
     SetCell(2, 0, QStringLiteral("Адрес"));
+    showListLength();
 }
 
 QStringList SoundPage::SaveLists(const QString &messagesPath, const QString &soundsPath) const
@@ -358,6 +371,25 @@ void SoundPage::connectEditorButtons()
     updateEditorButtons();
 }
 
+void SoundPage::SpeakRow()
+{
+    const int row = StrToInt(m_rowNumber->text());
+    const QString text = Cell(0, row).trimmed();
+    if (text.isEmpty()) {
+        Dialogs::ShowInformation(
+            QStringLiteral("В строке %1 нет текста сообщения: озвучивать нечего.").arg(row),
+            window());
+        return;
+    }
+    QDir().mkpath(QDir(m_executableDir).filePath(QStringLiteral("sound")));
+    m_editor->SaveUndo();
+    try {
+        m_editor->SpeakMessage(text, SoundPath(row));
+    } catch (const ESpeechError &error) {
+        Dialogs::ShowError(ErrorText(error), window());
+    }
+}
+
 void SoundPage::mRecClick()
 {
     QDir().mkpath(
@@ -380,9 +412,28 @@ void SoundPage::updateEditorButtons()
         {"CutSB", sound},
         {"SilenceSB", sound},
         {"UndoSB", editor.SoundLoaded() && !editor.UndoSamples.empty() && !busy},
+        {"SpeakSB", !busy},
+        {"TrimSB", sound},
+        {"NormalizeSB", sound},
     };
     for (const auto &[name, enabled] : states)
         findChild<QToolButton *>(QLatin1String(name))->setEnabled(enabled);
+    showListLength();
+}
+
+// The messages of the list against the panel's eight minutes, so that the installer sees before
+// an upload whether they fit.
+void SoundPage::showListLength()
+{
+    double seconds = 0;
+    for (int row = 1; row < Rows; ++row)
+        if (!Cell(1, row).trimmed().isEmpty())
+            seconds += WaveSeconds(SoundPath(row));
+    const int whole = int(std::lround(seconds));
+    m_listLength->setText(QStringLiteral("Сообщения в списке: %1 мин. %2 сек. из 8 мин.")
+                              .arg(whole / 60)
+                              .arg(whole % 60));
+    m_listLength->setStyleSheet(whole > MemorySeconds ? QStringLiteral("color: red;") : QString());
 }
 
 void SoundPage::connectDebugButtons()

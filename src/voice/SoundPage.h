@@ -82,8 +82,11 @@ private:
     void connectDebugButtons();
     void connectUploadButtons();
     void updateEditorButtons();
+    void showListLength();
     // Records the message of the row that Panel4 shows, into its file.
     void mRecClick();
+    // Speaks the text of the row that Panel4 shows into its file.
+    void SpeakRow();
 
     PanelLink &m_link;
     QString m_executableDir;
@@ -92,6 +95,7 @@ private:
     QGroupBox *m_debugGroup = nullptr;
     QLabel *m_rowNumber = nullptr;      // Panel4
     QLabel *m_usage = nullptr;          // EepL
+    QLabel *m_listLength = nullptr;     // TotalL
     QProgressBar *m_usageBar = nullptr; // EepPB
     QTableWidget *m_grid = nullptr;
     TWaveAdjuster *m_editor = nullptr;  // WA

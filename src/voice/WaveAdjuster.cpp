@@ -1,6 +1,8 @@
 #include "WaveAdjuster.h"
 
 #include "Dialogs.h"
+#include "MessageTools.h"
+#include "Speech.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -216,7 +218,10 @@ void TWaveAdjuster::showOverlay()
         painter.drawText(QRect(1, y, Overlay.width(), Overlay.height()),
                          Qt::AlignLeft | Qt::AlignTop, line);
     };
-    if (Loading) {
+    if (!m_note.isEmpty()) {
+        Overlay.fill(Qt::black);
+        text(1, m_note);
+    } else if (Loading) {
         Overlay.fill(Qt::black);
         text(1, QStringLiteral("Загрузка..."));
     } else if (Recording) {
@@ -312,8 +317,10 @@ void TWaveAdjuster::mouseReleaseEvent(QMouseEvent *event)
 
 void TWaveAdjuster::SaveUndo()
 {
-    if (SoundLoaded())
+    if (SoundLoaded()) {
         UndoSamples = Wave->Samples;
+        m_undoRate = Wave->Format.SampleRate;
+    }
     emit stateChanged();
 }
 
@@ -347,9 +354,64 @@ void TWaveAdjuster::Undo()
     if (!SoundLoaded() || UndoSamples.empty())
         return;
     Wave->Samples = UndoSamples;
+    if (m_undoRate != 0) { // speech may have changed the rate
+        Wave->Format.SampleRate = m_undoRate;
+        Wave->Format.ByteRate = m_undoRate * 2;
+    }
     samplesChanged();
     ApplyEdit();
     Redraw();
+}
+
+void TWaveAdjuster::TrimSilence()
+{
+    if (!SoundLoaded() || !orvanta::TrimSilence(Wave->Samples, int(Wave->Format.SampleRate)))
+        return;
+    samplesChanged();
+    ApplyEdit();
+    SelStart = SelEnd = 0;
+    Redraw();
+}
+
+void TWaveAdjuster::EvenLoudness()
+{
+    if (!SoundLoaded() || !orvanta::EvenLoudness(Wave->Samples))
+        return;
+    samplesChanged();
+    ApplyEdit();
+    Redraw();
+}
+
+void TWaveAdjuster::SpeakMessage(const QString &text, const QString &fileName, const QString &voice)
+{
+    takeDevice();
+    m_note = QStringLiteral("Озвучивание...");
+    showOverlay();
+    repaint();
+    std::vector<int16_t> samples;
+    try {
+        samples = SpeakText(text, voice);
+    } catch (...) {
+        m_note.clear();
+        showOverlay();
+        throw;
+    }
+    m_note.clear();
+    if (SoundLoaded() && Wave->FileName == fileName) {
+        Wave->Samples = std::move(samples);
+        Wave->Format.SampleRate = MessageRate;
+        Wave->Format.ByteRate = MessageRate * 2;
+        samplesChanged();
+        ApplyEdit();
+        SelStart = SelEnd = 0;
+        Redraw();
+        return;
+    }
+    TWaveFile spoken;
+    spoken.Samples = std::move(samples);
+    if (!spoken.SaveToFile(fileName))
+        throw ESpeechError(QStringLiteral("Не удалось создать файл \"%1\"").arg(fileName));
+    LoadSound(fileName);
 }
 
 void TWaveAdjuster::ApplyEdit()

@@ -32,6 +32,14 @@ public:
     void CutSelection();
     void SilenceSelection();
     void Undo();
+    // The silence at both ends removed, and the peak brought to −1 dBFS: each one edit.
+    void TrimSilence();
+    void EvenLoudness();
+    // The message spoken from text into the file: an edit of the shown sound when the file is
+    // the one shown (Undo brings the old message back), else written and loaded. The old file
+    // survives a failure. Throws ESpeechError.
+    void SpeakMessage(const QString &text, const QString &fileName,
+                      const QString &voice = QStringLiteral("ru"));
     // Writes the samples to the wave file and opens it on the device again.
     void ApplyEdit();
     // "Ошибка воспроизведения!", while errors are shown.
@@ -98,6 +106,8 @@ private:
     // The record loop: waits, without spinning, for a stop request or the maximum length.
     void waitForRecordingEnd(int maxSeconds);
 
+    QString m_note;          // a passing note over the view, such as "Озвучивание..."
+    uint32_t m_undoRate = 0; // the sample rate of the undo copy
     WaveEnvelope m_envelope;
     bool m_envelopeStale = true;
     QTimer m_follow;

@@ -3,6 +3,7 @@
 #include "PanelServer.h"
 #include "QtPrinters.h"
 #include "TestFiles.h"
+#include "WaveFile.h"
 #include "XComDrv.h"
 
 #include <QProcess>
@@ -117,4 +118,21 @@ TEST(Cli, PortsTellFreeFromBusy)
         << ports.out.toStdString();
     const CliResult detect = f.run({"--config", f.path("Config.ini"), "detect"});
     EXPECT_EQ(detect.out, QStringLiteral("COM11\tVER 03.07 ORVANTA GSM\n"));
+}
+
+TEST(Cli, TrimAndNormalizeAMessage)
+{
+    CliFixture f;
+    TWaveFile wave;
+    wave.Samples.assign(44100, 0);
+    for (int i = 22050; i < 33075; ++i)
+        wave.Samples[size_t(i)] = int16_t(i % 2 ? 1000 : -1000);
+    wave.SaveToFile(f.path("message.wav"));
+    EXPECT_EQ(f.run({"trim", f.path("message.wav")}).exitCode, 0);
+    EXPECT_EQ(TWaveFile(f.path("message.wav")).Samples.size(), size_t(11025 + 2 * 2205));
+    EXPECT_EQ(f.run({"normalize", f.path("message.wav")}).exitCode, 0);
+    EXPECT_EQ(TWaveFile(f.path("message.wav")).Samples[2206], 29204);
+    EXPECT_EQ(f.run({"trim", f.path("missing.wav")}).exitCode, 2);
+    EXPECT_EQ(f.run({"speak", "Тревога, шлейф три", "-o", f.path("spoken.wav")}).exitCode, 0);
+    EXPECT_EQ(TWaveFile(f.path("spoken.wav")).Format.SampleRate, 44100u);
 }

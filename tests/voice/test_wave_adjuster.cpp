@@ -1,6 +1,8 @@
 // The waveform editor as a real widget on the offscreen platform, on wave files in a temporary
 // folder, with the device on the private sound server.
 #include "DialogRecorder.h"
+#include "MessageTools.h"
+#include "Speech.h"
 #include "TestFiles.h"
 #include "WaveAdjuster.h"
 
@@ -293,4 +295,39 @@ TEST(WaveAdjuster, SpikeInAMillionSamplesIsDrawn)
     const int y = int(std::nearbyint(30000 / 32767.0 * 105 / 2 + 105 / 2.0));
     EXPECT_EQ(qGreen(f.editor.Background.pixel(x, y)) < 255, true); // a loud colour, far below
     EXPECT_NE(f.editor.Background.pixel(x, y), qRgb(0, 0, 0));
+}
+
+TEST(WaveAdjuster, TrimAndEvenLoudnessAreUndoableEdits)
+{
+    EditorFixture f;
+    std::vector<int16_t> samples(44100, 0);
+    for (int i = 11025; i < 22050; ++i)
+        samples[size_t(i)] = int16_t(i % 2 ? 900 : -900);
+    f.load(samples);
+    f.edit(0, 0, &TWaveAdjuster::TrimSilence);
+    EXPECT_EQ(f.onDisk().size(), size_t(11025 + 2 * 2205));
+    f.editor.Undo();
+    EXPECT_EQ(f.onDisk(), samples);
+    f.edit(0, 0, &TWaveAdjuster::EvenLoudness);
+    EXPECT_EQ(f.onDisk()[11025], LoudnessPeak); // 900 scaled to the peak
+    f.editor.Undo();
+    EXPECT_EQ(f.onDisk(), samples);
+}
+
+TEST(WaveAdjuster, SpeechIsAnUndoableEditAndAFailureKeepsTheOldMessage)
+{
+    EditorFixture f;
+    const QString file = f.load(ramp(8000));
+    const QByteArray old = ReadFile(file);
+    EXPECT_THROW(
+        f.editor.SpeakMessage(QStringLiteral("Тревога"), file, QStringLiteral("xx-no-such-voice")),
+        ESpeechError);
+    EXPECT_EQ(ReadFile(file), old);
+    f.editor.SaveUndo();
+    f.editor.SpeakMessage(QStringLiteral("Тревога, шлейф три"), file);
+    const TWaveFile spoken(file);
+    EXPECT_EQ(spoken.Format.SampleRate, 44100u);
+    EXPECT_GT(spoken.Samples.size(), size_t(44100 / 2));
+    f.editor.Undo();
+    EXPECT_EQ(f.onDisk(), ramp(8000));
 }

@@ -1,0 +1,82 @@
+#include "MessageTools.h"
+
+#include "WaveFile.h"
+
+#include <QFile>
+#include <QtEndian>
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+namespace orvanta {
+
+namespace {
+
+constexpr int MarginMs = 50;
+constexpr int QuietShare = 20; // below peak / 20 (−26 dB) counts as silence
+
+int peakOf(const std::vector<int16_t> &samples)
+{
+    int peak = 0;
+    for (int16_t sample : samples)
+        peak = std::max(peak, std::abs(int(sample)));
+    return peak;
+}
+
+} // namespace
+
+bool TrimSilence(std::vector<int16_t> &samples, int sampleRate)
+{
+    const int peak = peakOf(samples);
+    if (peak == 0)
+        return false;
+    const int threshold = peak / QuietShare;
+    const auto loud = [threshold](int16_t sample) {
+        return std::abs(int(sample)) > threshold;
+    };
+    const size_t first =
+        size_t(std::find_if(samples.begin(), samples.end(), loud) - samples.begin());
+    const size_t last =
+        size_t(std::find_if(samples.rbegin(), samples.rend(), loud).base() - samples.begin());
+    const size_t margin = size_t(std::max(sampleRate, 1)) * MarginMs / 1000;
+    const size_t begin = first > margin ? first - margin : 0;
+    const size_t end = std::min(samples.size(), last + margin);
+    if (begin == 0 && end == samples.size())
+        return false;
+    samples =
+        std::vector<int16_t>(samples.begin() + qsizetype(begin), samples.begin() + qsizetype(end));
+    return true;
+}
+
+bool EvenLoudness(std::vector<int16_t> &samples)
+{
+    const int peak = peakOf(samples);
+    if (peak == 0 || peak == LoudnessPeak)
+        return false;
+    const double gain = double(LoudnessPeak) / peak;
+    for (int16_t &sample : samples)
+        sample = int16_t(std::clamp(std::lround(sample * gain), -32768L, 32767L));
+    return true;
+}
+
+double WaveSeconds(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return 0;
+    const QByteArray header = file.read(TWaveFile::HeaderSize);
+    if (header.size() < TWaveFile::HeaderSize)
+        return 0;
+    const auto *bytes = reinterpret_cast<const uchar *>(header.constData());
+    const quint16 channels = std::max<quint16>(1, qFromLittleEndian<quint16>(bytes + 22));
+    const quint32 rate = qFromLittleEndian<quint32>(bytes + 24);
+    const quint16 bits = qFromLittleEndian<quint16>(bytes + 34);
+    const quint32 dataSize = qFromLittleEndian<quint32>(bytes + 40);
+    const qint64 frameBytes = qint64(bits / 8) * channels;
+    if (rate == 0 || frameBytes == 0)
+        return 0;
+    const qint64 present = std::min<qint64>(dataSize, file.size() - TWaveFile::HeaderSize);
+    return double(present / frameBytes) / rate;
+}
+
+} // namespace orvanta
