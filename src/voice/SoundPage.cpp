@@ -356,6 +356,20 @@ void SoundPage::connectEditorButtons()
          [editor] {
              editor->Undo();
          }},
+        {"SpeakSB",
+         [this] {
+             SpeakRow();
+         }},
+        {"TrimSB",
+         [editor] {
+             editor->SaveUndo();
+             editor->TrimSilence();
+         }},
+        {"NormalizeSB",
+         [editor] {
+             editor->SaveUndo();
+             editor->EvenLoudness();
+         }},
     };
     for (const auto &[name, action] : actions) {
         auto *button = findChild<QToolButton *>(QLatin1String(name));

@@ -1,5 +1,6 @@
 // Recording and playback in the editor and from the sound page, through the private sound
 // server, and the sound list's debug buttons against the virtual panel.
+#include "MessageTools.h"
 #include "SoundAnalysis.h"
 #include "SoundPage.h"
 #include "WaveAdjuster.h"
@@ -194,4 +195,30 @@ TEST(SoundPage, InstalledToolRecordsIntoTheUsersSoundFolder)
     EXPECT_TRUE(
         TWaveFile(QDir(data.path()).filePath(QStringLiteral("Orvanta/sound/1.wav"))).Loaded);
     EXPECT_TRUE(dialogs.boxes.empty());
+}
+
+TEST(SoundPage, SpeechFromTheRowsText)
+{
+    WindowFixture f;
+    auto window = f.open();
+    window->findChild<QToolButton *>(QStringLiteral("SpeakSB"))->click();
+    EXPECT_TRUE(f.dialogs.boxes.empty()) << f.dialogs.boxes.front().second.toStdString();
+    EXPECT_TRUE(TWaveFile(QDir(f.binDir()).filePath(QStringLiteral("sound/sound 1"))).Loaded);
+    EXPECT_TRUE(window->Sounds().Editor().SoundLoaded());
+    // The page's tools on the spoken message: even loudness, then trimmed ends.
+    const QString spoken = QDir(f.binDir()).filePath(QStringLiteral("sound/sound 1"));
+    window->findChild<QToolButton *>(QStringLiteral("NormalizeSB"))->click();
+    const std::vector<int16_t> even = TWaveFile(spoken).Samples;
+    int peak = 0;
+    for (int16_t sample : even)
+        peak = std::max(peak, std::abs(int(sample)));
+    EXPECT_EQ(peak, LoudnessPeak);
+    window->findChild<QToolButton *>(QStringLiteral("TrimSB"))->click();
+    EXPECT_LE(TWaveFile(spoken).Samples.size(), even.size());
+    window->Sounds().SetCell(0, 2, QStringLiteral(" "));
+    window->findChild<QTableWidget *>(QStringLiteral("SoundSG"))->setCurrentCell(1, 0);
+    window->findChild<QToolButton *>(QStringLiteral("SpeakSB"))->click();
+    ASSERT_EQ(f.dialogs.boxes.size(), 1u);
+    EXPECT_EQ(f.dialogs.boxes[0].second,
+              QStringLiteral("В строке 2 нет текста сообщения: озвучивать нечего."));
 }
