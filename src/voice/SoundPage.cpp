@@ -371,9 +371,9 @@ void SoundPage::connectEditorButtons()
              editor->EvenLoudness();
          }},
     };
-    for (const auto &[name, action] : actions) {
-        auto *button = findChild<QToolButton *>(QLatin1String(name));
-        connect(button, &QToolButton::clicked, this, [action] {
+    for (const auto &entry : actions) {
+        auto *button = findChild<QToolButton *>(QLatin1String(entry.first));
+        connect(button, &QToolButton::clicked, this, [action = entry.second] {
             // The editor's buttons swallow whatever reaches them: an action stops where it failed.
             try {
                 action();
