@@ -2,7 +2,6 @@
 
 #include "Convert.h"
 #include "DebugButtons.h"
-#include "Errors.h"
 #include "PanelExchange.h"
 
 #include <QGridLayout>

@@ -6,7 +6,6 @@
 #include "KeysPage.h"
 #include "LoopsPage.h"
 #include "PanelExchange.h"
-#include "PanelMemory.h"
 #include "PanelPort.h"
 #include "RelaysPage.h"
 #include "SettingsFile.h"

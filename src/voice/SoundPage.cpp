@@ -52,10 +52,10 @@ QLabel *answerPanel(const char *name)
 
 } // namespace
 
-SoundPage::SoundPage(PanelLink &link, QString executableDir, QWidget *parent)
+SoundPage::SoundPage(PanelLink &link, QString soundHome, QWidget *parent)
     : QWidget(parent)
     , m_link(link)
-    , m_executableDir(std::move(executableDir))
+    , m_soundHome(std::move(soundHome))
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
@@ -262,7 +262,7 @@ QString SoundPage::SoundPath(int row) const
     const QString name = Cell(1, row);
     if (QDir::isAbsolutePath(name))
         return name;
-    return QDir(m_executableDir).filePath(QStringLiteral("sound/") + name);
+    return QDir(m_soundHome).filePath(QStringLiteral("sound/") + name);
 }
 
 bool SoundPage::SoundSGSelectCell(int ACol, int ARow)
@@ -395,7 +395,7 @@ void SoundPage::SpeakRow()
             window());
         return;
     }
-    QDir().mkpath(QDir(m_executableDir).filePath(QStringLiteral("sound")));
+    makeSoundFolder();
     m_editor->SaveUndo();
     try {
         m_editor->SpeakMessage(text, SoundPath(row));
@@ -404,10 +404,14 @@ void SoundPage::SpeakRow()
     }
 }
 
+void SoundPage::makeSoundFolder() const
+{
+    QDir().mkpath(QDir(m_soundHome).filePath(QStringLiteral("sound")));
+}
+
 void SoundPage::mRecClick()
 {
-    QDir().mkpath(
-        QDir(m_executableDir).filePath(QStringLiteral("sound"))); // made when first needed
+    makeSoundFolder();
     m_editor->SaveUndo();
     m_editor->RecordSound(SoundPath(StrToInt(m_rowNumber->text())), MaxRecordingSeconds);
 }

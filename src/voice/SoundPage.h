@@ -64,7 +64,8 @@ public:
     bool CorrectErrors() const;
     // Scrolls the grid so that the row is near the middle.
     void ScrollToRow(int row);
-    const QString &ExecutableDir() const { return m_executableDir; }
+    // The folder that holds "sound/"; the table dialogs start there.
+    const QString &SoundHome() const { return m_soundHome; }
     // Seconds of message memory in use, on the bar (at most full) and as text.
     void ShowMemoryUsage(int usedSeconds);
 
@@ -87,9 +88,11 @@ private:
     void mRecClick();
     // Speaks the text of the row that Panel4 shows into its file.
     void SpeakRow();
+    // "sound/", made when a message is first written into it.
+    void makeSoundFolder() const;
 
     PanelLink &m_link;
-    QString m_executableDir;
+    QString m_soundHome;
     SoundListColumn m_lists[2]; // remembers each list's encoding for writing back
     bool m_loaded[2] = {false, false};
     QGroupBox *m_debugGroup = nullptr;

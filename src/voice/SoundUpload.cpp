@@ -4,6 +4,7 @@
 #include "Dialogs.h"
 #include "Errors.h"
 #include "IniFile.h"
+#include "MessageTools.h"
 #include "PanelLink.h"
 #include "PanelMemory.h"
 #include "SoundPage.h"
@@ -86,10 +87,7 @@ bool SoundUpload::messagesFitOrUserAgrees()
         const QString file = messageFile(row);
         if (file.isEmpty())
             continue;
-        const TWaveFile wave(file);
-        if (wave.Loaded && wave.Format.SampleRate > 0)
-            seconds += double(wave.Samples.size()) / wave.Format.SampleRate;
-        seconds += SecondsPerMessage;
+        seconds += WaveSeconds(file) + SecondsPerMessage;
     }
     if (seconds <= MemorySeconds)
         return true;
@@ -200,7 +198,7 @@ bool SoundUpload::try_write_eeprom(const QString &value, int n)
 void SoundUpload::Button7Click()
 {
     const QString path =
-        Dialogs::GetSaveFileName(m_page.ExecutableDir(), QStringLiteral("Текстовые файлы (*.txt)"),
+        Dialogs::GetSaveFileName(m_page.SoundHome(), QStringLiteral("Текстовые файлы (*.txt)"),
                                  QStringLiteral("txt"), m_page.window());
     if (path.isEmpty())
         return;
@@ -232,7 +230,7 @@ void SoundUpload::Button7Click()
 void SoundUpload::Button6Click()
 {
     const QString path = Dialogs::GetOpenFileName(
-        m_page.ExecutableDir(), QStringLiteral("Текстовый файл (*.txt);;Все файлы (*.*)"),
+        m_page.SoundHome(), QStringLiteral("Текстовый файл (*.txt);;Все файлы (*.*)"),
         m_page.window());
     if (path.isEmpty())
         return;

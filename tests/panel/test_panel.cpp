@@ -1,5 +1,6 @@
 // The panel's settings without any widget: the whole-panel read and write against the virtual
 // panel, the settings file, compare and verify.
+#include "ConversionError.h"
 #include "Errors.h"
 #include "ExchangeLog.h"
 #include "HexRecord.h"
@@ -20,6 +21,7 @@
 #include <sys/stat.h>
 
 using namespace orvanta;
+using orvanta::test::conversionError;
 
 namespace {
 
@@ -58,16 +60,6 @@ PanelSettings sample(unsigned seed = 1)
         rule = {byte(), byte(), byte(), byte()};
     s.relayTimes = {0, 2, 250, 500, 510};
     return s;
-}
-
-QString conversionError(const std::function<void()> &action)
-{
-    try {
-        action();
-    } catch (const EConvertError &error) {
-        return ErrorText(error);
-    }
-    return QStringLiteral("no error");
 }
 
 QString errorOf(const QString &text)

@@ -1,4 +1,5 @@
 // The loop page and the general page against the virtual panel, and the hex record codec.
+#include "ConversionError.h"
 #include "Errors.h"
 #include "GeneralPage.h"
 #include "HexRecord.h"
@@ -16,16 +17,6 @@ using namespace orvanta;
 using namespace orvanta::test;
 
 namespace {
-
-QString conversionError(const std::function<void()> &action)
-{
-    try {
-        action();
-    } catch (const EConvertError &error) {
-        return ErrorText(error);
-    }
-    return QStringLiteral("no error");
-}
 
 struct LoopsFixture : PanelWindowFixture
 {
