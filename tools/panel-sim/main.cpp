@@ -66,6 +66,31 @@ int number(const char *text, const char *option)
     return int(value);
 }
 
+// Ends the service on Ctrl+C or termination, from a thread of its own. The thread is woken and
+// joined before the server is destroyed, so a signal that arrives as the line hangs up never
+// reaches a server that is gone.
+class StopOnSignal
+{
+public:
+    StopOnSignal(PanelServer &server, sigset_t stopSignals)
+        : m_thread([&server, stopSignals] {
+            int received = 0;
+            sigwait(&stopSignals, &received);
+            server.stop();
+        })
+    {}
+    ~StopOnSignal()
+    {
+        pthread_kill(m_thread.native_handle(), SIGTERM);
+        m_thread.join();
+    }
+    StopOnSignal(const StopOnSignal &) = delete;
+    StopOnSignal &operator=(const StopOnSignal &) = delete;
+
+private:
+    std::thread m_thread;
+};
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -177,11 +202,7 @@ int main(int argc, char **argv)
         std::cerr << "Virtual Orvanta panel on " << path << " (" << state.version
                   << "); Ctrl+C stops it.\n";
 
-        std::thread([&server, stopSignals] {
-            int received = 0;
-            sigwait(&stopSignals, &received);
-            server.stop();
-        }).detach();
+        const StopOnSignal stopper(server, stopSignals);
         if (listenFolder.empty()) {
             server.serve();
         } else {
