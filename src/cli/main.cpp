@@ -163,10 +163,17 @@ private:
     QString m_version;
 };
 
-void printLines(const QStringList &lines)
+void printLines(QTextStream &to, const QStringList &lines)
 {
     for (const QString &line : lines)
-        out << "  " << line << "\n";
+        to << "  " << line << "\n";
+}
+
+// A message's length, as the message commands report it.
+void printLength(const TWaveFile &wave)
+{
+    out << QStringLiteral("%1 сек.\n")
+               .arg(double(wave.Samples.size()) / wave.Format.SampleRate, 0, 'f', 2);
 }
 
 int ports(const AppConfig &config)
@@ -223,7 +230,7 @@ int write(const AppConfig &config, const Options &options)
         return Done;
     }
     out << "Изменится:\n";
-    printLines(changes);
+    printLines(out, changes);
     if (!options.yes && !confirmed())
         return Cancelled;
     WritePanelSettings(panel.link(), wanted);
@@ -233,8 +240,7 @@ int write(const AppConfig &config, const Options &options)
         return Done;
     }
     err << "Панель не сохранила:\n";
-    for (const QString &line : notKept)
-        err << "  " << line << "\n";
+    printLines(err, notKept);
     return NotKept;
 }
 
@@ -245,7 +251,7 @@ int diff(const AppConfig &config, const Options &options)
     if (!panel.find(options.port))
         return NoPanel;
     const QStringList changes = CompareSettings(panel.read(), wanted);
-    printLines(changes);
+    printLines(out, changes);
     return changes.isEmpty() ? Done : Differs;
 }
 
@@ -261,8 +267,7 @@ int editMessage(const Options &options, const std::function<bool(TWaveFile &)> &
     }
     if (!wave.Save())
         return BadUse;
-    out << QStringLiteral("%1 сек.\n")
-               .arg(double(wave.Samples.size()) / wave.Format.SampleRate, 0, 'f', 2);
+    printLength(wave);
     return Done;
 }
 
@@ -278,7 +283,7 @@ int speak(const Options &options)
         err << "Не удалось создать файл " << options.output << "\n";
         return BadUse;
     }
-    out << QStringLiteral("%1 сек.\n").arg(double(wave.Samples.size()) / MessageRate, 0, 'f', 2);
+    printLength(wave);
     return Done;
 }
 

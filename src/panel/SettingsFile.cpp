@@ -58,53 +58,37 @@ enum class Part {
     Memory
 };
 
-bool held(const PanelSettings &s, Part part)
+// Calls visit with the optional member of the settings that holds the part.
+template <typename Settings, typename Visit> auto visitPart(Settings &s, Part part, Visit visit)
 {
     switch (part) {
     case Part::Version:
-        return s.version.has_value();
+        return visit(s.version);
     case Part::Password:
-        return s.password.has_value();
+        return visit(s.password);
     case Part::Loops:
-        return s.loops.has_value();
+        return visit(s.loops);
     case Part::Times:
-        return s.relayTimes.has_value();
+        return visit(s.relayTimes);
     case Part::Memory:
-        return s.usedSeconds.has_value();
+        return visit(s.usedSeconds);
     default:
         break;
     }
     if (part >= Part::Key1 && part <= Part::Key4)
-        return s.keys[size_t(int(part) - int(Part::Key1))].has_value();
-    return s.relayRules[size_t(int(part) - int(Part::Relay1))].has_value();
+        return visit(s.keys[size_t(int(part) - int(Part::Key1))]);
+    return visit(s.relayRules[size_t(int(part) - int(Part::Relay1))]);
+}
+
+bool held(const PanelSettings &s, Part part)
+{
+    return visitPart(s, part, [](const auto &value) { return value.has_value(); });
 }
 
 // Makes a part held, with its fresh value, so that its lines can fill it.
 void hold(PanelSettings &s, Part part)
 {
-    switch (part) {
-    case Part::Version:
-        s.version.emplace();
-        return;
-    case Part::Password:
-        s.password.emplace();
-        return;
-    case Part::Loops:
-        s.loops.emplace();
-        return;
-    case Part::Times:
-        s.relayTimes.emplace();
-        return;
-    case Part::Memory:
-        s.usedSeconds.emplace();
-        return;
-    default:
-        break;
-    }
-    if (part >= Part::Key1 && part <= Part::Key4)
-        s.keys[size_t(int(part) - int(Part::Key1))].emplace();
-    else
-        s.relayRules[size_t(int(part) - int(Part::Relay1))].emplace();
+    visitPart(s, part, [](auto &value) { value.emplace(); });
 }
 
 // One line of the file: its name, its part, how its value is told and taken. set returns an

@@ -223,6 +223,7 @@ QWidget *TfContact::buildSettingsFileMenu()
 namespace {
 
 const QString SettingsFilter = QStringLiteral("Настройки охранной панели (*.txt);;Все файлы (*)");
+const QString NoPanelMessage = QStringLiteral("Нет связи с охранной панелью \"Orvanta\"!");
 
 } // namespace
 
@@ -259,11 +260,9 @@ void TfContact::CompareWithPanel()
         WaitDialogScope waiting(this);
         if (!m_link.IsOpened())
             OpenPort();
-        if (!m_link.IsOpened() || !IsExpectedFirmware(m_link.Query(QStringLiteral("+v")))) {
-            m_link.SetConnected(false);
+        if (!panelAnswers()) {
             waiting.close();
-            Dialogs::ShowQuestion(QStringLiteral("Нет связи с охранной панелью \"Orvanta\"!"),
-                                  this);
+            Dialogs::ShowQuestion(NoPanelMessage, this);
             return;
         }
         ReadPanelSettings(m_link, current); // the pages stay as they are
@@ -380,19 +379,20 @@ void TfContact::OpenPort()
     m_link.OpenPort(m_port->currentText());
 }
 
+bool TfContact::panelAnswers()
+{
+    if (!m_link.IsOpened() || !IsExpectedFirmware(m_link.Query(QStringLiteral("+v"))))
+        m_link.SetConnected(false);
+    return m_link.Connected();
+}
+
 void TfContact::Button1Click()
 {
     ActionScope action(*this);
     std::optional<WaitDialogScope> waiting;
     try {
         OpenPort();
-        if (!m_link.IsOpened()) {
-            m_link.SetConnected(false);
-            return;
-        }
-        if (!IsExpectedFirmware(m_link.Query(QStringLiteral("+v"))))
-            m_link.SetConnected(false);
-        if (!m_link.Connected())
+        if (!panelAnswers())
             return;
         waiting.emplace(this);
         PanelSettings settings;
@@ -492,7 +492,7 @@ void TfContact::CheckConnection()
     }
     if (!m_link.Connected()) {
         m_port->setCurrentText(remembered);
-        Dialogs::ShowQuestion(QStringLiteral("Нет связи с охранной панелью \"Orvanta\"!"), this);
+        Dialogs::ShowQuestion(NoPanelMessage, this);
     }
 }
 

@@ -85,6 +85,9 @@ private:
     QWidget *buildFooter();
     QWidget *buildSettingsFileMenu();
     void applyDebugMode(bool on);
+    // Whether the panel with the expected firmware answers on the open port; the connection
+    // tick is cleared when it does not.
+    bool panelAnswers();
     void readMemoryUsage();
     // Shows each record in its page as the read takes it.
     ReadObserver pageObserver();

@@ -184,6 +184,11 @@ void SoundPage::buildGrid()
             m_grid->setItem(row - 1, column, new QTableWidgetItem);
     }
     m_grid->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    // A file name typed into the list changes what the messages add up to.
+    connect(m_grid, &QTableWidget::itemChanged, this, [this](const QTableWidgetItem *item) {
+        if (item->column() == 1)
+            showListLength();
+    });
     connect(m_grid, &QTableWidget::currentCellChanged, this,
             [this](int row, int column, int previousRow, int previousColumn) {
                 if (row < 0 || SoundSGSelectCell(column, row + 1))
@@ -210,6 +215,7 @@ void SoundPage::SetCell(int column, int row, const QString &text)
 
 void SoundPage::LoadLists(const QString &messagesPath, const QString &soundsPath)
 {
+    const QSignalBlocker filling(m_grid); // one total at the end, not one per cell
     const QString paths[2] = {messagesPath, soundsPath};
     for (int column = 0; column < 2; ++column) {
         m_lists[column] = ReadSoundList(paths[column]);
@@ -223,6 +229,7 @@ void SoundPage::LoadLists(const QString &messagesPath, const QString &soundsPath
 
 void SoundPage::FillDefaultLists()
 {
+    const QSignalBlocker filling(m_grid);
     for (int column = 0; column < 2; ++column) {
         m_lists[column] = SoundListColumn{};
         m_loaded[column] = true;
@@ -263,6 +270,20 @@ QString SoundPage::SoundPath(int row) const
     if (QDir::isAbsolutePath(name))
         return name;
     return QDir(m_soundHome).filePath(QStringLiteral("sound/") + name);
+}
+
+QString SoundPage::MessageFile(int row) const
+{
+    return Cell(1, row).trimmed().isEmpty() ? QString() : SoundPath(row);
+}
+
+double SoundPage::ListSeconds(double perMessage) const
+{
+    double seconds = 0;
+    for (int row = 1; row < Rows; ++row)
+        if (const QString file = MessageFile(row); !file.isEmpty())
+            seconds += WaveSeconds(file) + perMessage;
+    return seconds;
 }
 
 bool SoundPage::SoundSGSelectCell(int ACol, int ARow)
@@ -382,6 +403,7 @@ void SoundPage::connectEditorButtons()
         });
     }
     connect(m_editor, &TWaveAdjuster::stateChanged, this, [this] { updateEditorButtons(); });
+    connect(m_editor, &TWaveAdjuster::soundWritten, this, [this] { showListLength(); });
     updateEditorButtons();
 }
 
@@ -436,18 +458,13 @@ void SoundPage::updateEditorButtons()
     };
     for (const auto &[name, enabled] : states)
         findChild<QToolButton *>(QLatin1String(name))->setEnabled(enabled);
-    showListLength();
 }
 
 // The messages of the list against the panel's eight minutes, so that the installer sees before
 // an upload whether they fit.
 void SoundPage::showListLength()
 {
-    double seconds = 0;
-    for (int row = 1; row < Rows; ++row)
-        if (!Cell(1, row).trimmed().isEmpty())
-            seconds += WaveSeconds(SoundPath(row));
-    const int whole = int(std::lround(seconds));
+    const int whole = int(std::lround(ListSeconds()));
     m_listLength->setText(QStringLiteral("Сообщения в списке: %1 мин. %2 сек. из 8 мин.")
                               .arg(whole / 60)
                               .arg(whole % 60));

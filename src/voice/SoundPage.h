@@ -54,6 +54,12 @@ public:
     void SelectCell(int column, int row);
     // The wave file of a grid row: "sound/" beside the executable, or an absolute path as is.
     QString SoundPath(int row) const;
+    // The row's message file, or empty where the row names none (the lists keep an empty line
+    // as a single blank: such a row has no message either).
+    QString MessageFile(int row) const;
+    // What the list's messages last, from their files' headers, each with perMessage seconds
+    // more.
+    double ListSeconds(double perMessage = 0) const;
 
     void SetDebugMode(bool on);
     TWaveAdjuster &Editor() { return *m_editor; }

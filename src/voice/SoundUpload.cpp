@@ -4,7 +4,6 @@
 #include "Dialogs.h"
 #include "Errors.h"
 #include "IniFile.h"
-#include "MessageTools.h"
 #include "PanelLink.h"
 #include "PanelMemory.h"
 #include "SoundPage.h"
@@ -12,7 +11,6 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
-#include <QFileInfo>
 #include <QProgressBar>
 #include <QScrollBar>
 #include <QTableWidget>
@@ -72,23 +70,9 @@ void SoundUpload::repaintProgress() const
     m_page.window()->repaint();
 }
 
-QString SoundUpload::messageFile(int row) const
-{
-    // The lists keep an empty line as a single blank: such a row has no message either.
-    if (m_page.Cell(1, row).trimmed().isEmpty())
-        return {};
-    return m_page.SoundPath(row);
-}
-
 bool SoundUpload::messagesFitOrUserAgrees()
 {
-    double seconds = 0;
-    for (int row = 1; row <= Rows; ++row) {
-        const QString file = messageFile(row);
-        if (file.isEmpty())
-            continue;
-        seconds += WaveSeconds(file) + SecondsPerMessage;
-    }
+    const double seconds = m_page.ListSeconds(SecondsPerMessage);
     if (seconds <= MemorySeconds)
         return true;
     const int whole = int(seconds + 0.5);
@@ -130,7 +114,7 @@ void SoundUpload::upload()
 
     for (int row = 1; row <= Rows; ++row) {
         progress->setValue(row - 1);
-        const QString file = messageFile(row);
+        const QString file = m_page.MessageFile(row);
         if (file.isEmpty())
             continue;
         if (UploadStopRequested)

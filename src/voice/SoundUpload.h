@@ -49,8 +49,6 @@ private:
     void upload();
     // Whether the rows' messages fit the panel's memory, or the user wants them sent anyway.
     bool messagesFitOrUserAgrees();
-    // The row's wave file, or empty when the row has none (blanks count as none).
-    QString messageFile(int row) const;
     // Waits, keeping the window drawn; the user's input waits too.
     static void pause(int milliseconds);
     void repaintProgress() const;

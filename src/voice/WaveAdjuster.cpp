@@ -411,6 +411,7 @@ void TWaveAdjuster::SpeakMessage(const QString &text, const QString &fileName, c
     spoken.Samples = std::move(samples);
     if (!spoken.SaveToFile(fileName))
         throw ESpeechError(QStringLiteral("Не удалось создать файл \"%1\"").arg(fileName));
+    emit soundWritten();
     LoadSound(fileName);
 }
 
@@ -428,6 +429,7 @@ void TWaveAdjuster::ApplyEdit()
     // A file that cannot be replaced is reported by the wave file (while errors are shown) and
     // the device goes on with the file as it was.
     Wave->Save();
+    emit soundWritten();
     Player.FileName = Wave->FileName;
     Player.Open();
     Player.SetTimeFormat(WaveDevice::TimeFormat::Samples);
@@ -511,6 +513,7 @@ void TWaveAdjuster::RecordSound(const QString &fileName, int maxSeconds)
         ReportPlaybackError();
         return;
     }
+    emit soundWritten();
     LoadSound(fileName);
 }
 

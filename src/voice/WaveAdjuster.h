@@ -82,6 +82,8 @@ signals:
     // What the editor can do changed: a sound was loaded or edited, the undo copy was taken,
     // playing or recording began or ended.
     void stateChanged();
+    // A message file was written: an edit, a recording or speech.
+    void soundWritten();
 
 protected:
     void paintEvent(QPaintEvent *event) override;

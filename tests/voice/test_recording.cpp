@@ -201,8 +201,14 @@ TEST(SoundPage, SpeechFromTheRowsText)
 {
     WindowFixture f;
     auto window = f.open();
+    const auto total = [&] {
+        return window->findChild<QLabel *>(QStringLiteral("TotalL"))->text();
+    };
+    const QString nothing = QStringLiteral("Сообщения в списке: 0 мин. 0 сек. из 8 мин.");
+    EXPECT_EQ(total(), nothing);
     window->findChild<QToolButton *>(QStringLiteral("SpeakSB"))->click();
     EXPECT_TRUE(f.dialogs.boxes.empty()) << f.dialogs.boxes.front().second.toStdString();
+    EXPECT_NE(total(), nothing); // the written message counts at once
     EXPECT_TRUE(TWaveFile(QDir(f.binDir()).filePath(QStringLiteral("sound/sound 1"))).Loaded);
     EXPECT_TRUE(window->Sounds().Editor().SoundLoaded());
     // The page's tools on the spoken message: even loudness, then trimmed ends.
@@ -215,6 +221,8 @@ TEST(SoundPage, SpeechFromTheRowsText)
     EXPECT_EQ(peak, LoudnessPeak);
     window->findChild<QToolButton *>(QStringLiteral("TrimSB"))->click();
     EXPECT_LE(TWaveFile(spoken).Samples.size(), even.size());
+    window->Sounds().SetCell(1, 1, QStringLiteral("missing.wav")); // a name typed into the list
+    EXPECT_EQ(total(), nothing);
     window->Sounds().SetCell(0, 2, QStringLiteral(" "));
     window->findChild<QTableWidget *>(QStringLiteral("SoundSG"))->setCurrentCell(1, 0);
     window->findChild<QToolButton *>(QStringLiteral("SpeakSB"))->click();
