@@ -1,7 +1,7 @@
-// The waveform editor with a 30-second 44.1 kHz message: a redraw from the envelope against one
-// segment per sample, the CPU the program spends while it shows the message and nothing plays,
-// and a cut and an undo, each with the file written. The device opens on the sound server that
-// ./run bench starts.
+// The waveform editor with a 30-second 44.1 kHz message: its load, a redraw from the envelope
+// against one segment per sample, the CPU the program spends while it shows the message and
+// nothing plays, and a cut and an undo, each with the file written. The device opens on the
+// sound server that ./run bench starts.
 #include "WaveAdjuster.h"
 
 #include <QApplication>
@@ -54,6 +54,16 @@ void BM_RedrawSegmentBySegment(benchmark::State &state)
     view.PlotEverySegment = false;
 }
 BENCHMARK(BM_RedrawSegmentBySegment)->Unit(benchmark::kMillisecond);
+
+// What selecting a row costs the editor: the message read, drawn and opened on the device.
+void BM_LoadMessage(benchmark::State &state)
+{
+    TWaveAdjuster &view = editor();
+    const QString path = view.Wave->FileName;
+    for (auto _ : state)
+        view.LoadSound(path);
+}
+BENCHMARK(BM_LoadMessage)->Unit(benchmark::kMillisecond);
 
 void BM_CutAndUndoWithTheFile(benchmark::State &state)
 {

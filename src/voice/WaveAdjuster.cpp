@@ -103,8 +103,7 @@ void TWaveAdjuster::LoadSound(const QString &fileName)
     Wave = std::make_unique<TWaveFile>(fileName, show);
     samplesChanged();
     if (Wave->Loaded) {
-        Player.FileName = fileName;
-        Player.Open();
+        Player.Open(*Wave); // the file just read, not read once more
         Player.SetTimeFormat(WaveDevice::TimeFormat::Samples);
     }
     Loading = false;

@@ -124,6 +124,19 @@ void WaveDevice::Open()
     // A recording starts from a file that holds the header alone: no sound yet, but its format.
     const bool headerOnly = !wave.Loaded && wave.Data.DataSize == 0 &&
                             QFileInfo(FileName).size() >= TWaveFile::HeaderSize;
+    openWave(output, wave, headerOnly);
+}
+
+void WaveDevice::Open(const TWaveFile &wave)
+{
+    Close();
+    const QAudioDevice output = outputDevice();
+    FileName = wave.FileName;
+    openWave(output, wave, false);
+}
+
+void WaveDevice::openWave(const QAudioDevice &output, const TWaveFile &wave, bool headerOnly)
+{
     if (!(wave.Loaded || headerOnly) || !playable(wave))
         throw EWaveDeviceError(cannotPlay(FileName));
 

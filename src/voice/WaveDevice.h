@@ -18,6 +18,8 @@ class QEventLoop;
 
 namespace orvanta {
 
+class TWaveFile;
+
 // What the sound device refused, in words for the user.
 class EWaveDeviceError : public std::runtime_error
 {
@@ -56,6 +58,8 @@ public:
     // Reads FileName and makes it the device's element, at position 0. Throws EWaveDeviceError
     // when there is no output, the file is missing, or its sound cannot be played.
     void Open();
+    // The same for a wave file that is already read: FileName becomes its name.
+    void Open(const TWaveFile &wave);
     // Stops and releases the file, so that it can be rewritten.
     void Close();
     bool IsOpen() const { return m_open; }
@@ -91,6 +95,8 @@ signals:
 
 private:
     void requireOpen() const;
+    // headerOnly: a file without sound yet, which only a recording can take.
+    void openWave(const QAudioDevice &output, const TWaveFile &wave, bool headerOnly);
     QAudioDevice outputDevice() const;
     QAudioDevice inputDevice() const;
     qint64 toSamples(qint64 value) const;
