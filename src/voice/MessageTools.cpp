@@ -3,7 +3,6 @@
 #include "WaveFile.h"
 
 #include <QFile>
-#include <QtEndian>
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -67,16 +66,16 @@ double WaveSeconds(const QString &path)
     const QByteArray header = file.read(TWaveFile::HeaderSize);
     if (header.size() < TWaveFile::HeaderSize)
         return 0;
-    const auto *bytes = reinterpret_cast<const uchar *>(header.constData());
-    const quint16 channels = std::max<quint16>(1, qFromLittleEndian<quint16>(bytes + 22));
-    const quint32 rate = qFromLittleEndian<quint32>(bytes + 24);
-    const quint16 bits = qFromLittleEndian<quint16>(bytes + 34);
-    const quint32 dataSize = qFromLittleEndian<quint32>(bytes + 40);
-    const qint64 frameBytes = qint64(bits / 8) * channels;
-    if (rate == 0 || frameBytes == 0)
+    RiffBlock riff;
+    FormatBlock format;
+    DataHeader data;
+    ParseWaveHeader(reinterpret_cast<const uchar *>(header.constData()), riff, format, data);
+    const qint64 frameBytes =
+        qint64(format.BitsPerSample / 8) * std::max<quint16>(1, format.Channels);
+    if (format.SampleRate == 0 || frameBytes == 0)
         return 0;
-    const qint64 present = std::min<qint64>(dataSize, file.size() - TWaveFile::HeaderSize);
-    return double(present / frameBytes) / rate;
+    const qint64 present = std::min<qint64>(data.DataSize, file.size() - TWaveFile::HeaderSize);
+    return double(present / frameBytes) / format.SampleRate;
 }
 
 } // namespace orvanta

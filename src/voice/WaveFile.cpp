@@ -14,24 +14,6 @@ namespace {
 constexpr qint64 RiffAndFormatSize = 36;
 constexpr int MaxBytesPerSample = 2;
 
-// Reads the little-endian fields of the header from its 44 bytes.
-void parseHeader(const uchar *b, RiffBlock &riff, FormatBlock &format, DataHeader &data)
-{
-    std::memcpy(riff.RiffId, b, 4);
-    riff.RiffSize = qFromLittleEndian<quint32>(b + 4);
-    std::memcpy(riff.WaveId, b + 8, 4);
-    std::memcpy(format.FmtId, b + 12, 4);
-    format.FmtSize = qFromLittleEndian<quint32>(b + 16);
-    format.FormatTag = qFromLittleEndian<quint16>(b + 20);
-    format.Channels = qFromLittleEndian<quint16>(b + 22);
-    format.SampleRate = qFromLittleEndian<quint32>(b + 24);
-    format.ByteRate = qFromLittleEndian<quint32>(b + 28);
-    format.BlockAlign = qFromLittleEndian<quint16>(b + 32);
-    format.BitsPerSample = qFromLittleEndian<quint16>(b + 34);
-    std::memcpy(data.DataId, b + 36, 4);
-    data.DataSize = qFromLittleEndian<quint32>(b + 40);
-}
-
 QByteArray headerBytes(const RiffBlock &riff, const FormatBlock &format, const DataHeader &data)
 {
     QByteArray bytes(TWaveFile::HeaderSize, '\0');
@@ -53,6 +35,23 @@ QByteArray headerBytes(const RiffBlock &riff, const FormatBlock &format, const D
 }
 
 } // namespace
+
+void ParseWaveHeader(const uchar *b, RiffBlock &riff, FormatBlock &format, DataHeader &data)
+{
+    std::memcpy(riff.RiffId, b, 4);
+    riff.RiffSize = qFromLittleEndian<quint32>(b + 4);
+    std::memcpy(riff.WaveId, b + 8, 4);
+    std::memcpy(format.FmtId, b + 12, 4);
+    format.FmtSize = qFromLittleEndian<quint32>(b + 16);
+    format.FormatTag = qFromLittleEndian<quint16>(b + 20);
+    format.Channels = qFromLittleEndian<quint16>(b + 22);
+    format.SampleRate = qFromLittleEndian<quint32>(b + 24);
+    format.ByteRate = qFromLittleEndian<quint32>(b + 28);
+    format.BlockAlign = qFromLittleEndian<quint16>(b + 32);
+    format.BitsPerSample = qFromLittleEndian<quint16>(b + 34);
+    std::memcpy(data.DataId, b + 36, 4);
+    data.DataSize = qFromLittleEndian<quint32>(b + 40);
+}
 
 TWaveFile::TWaveFile(const QString &fileName, MessageHandler showMessage)
     : ShowMessages(bool(showMessage))
@@ -81,7 +80,7 @@ bool TWaveFile::load(QFile &file)
     // Missing bytes of the data header stay zero; only the first 36 bytes must be there.
     if (file.read(reinterpret_cast<char *>(header), HeaderSize) < RiffAndFormatSize)
         return false;
-    parseHeader(header, Riff, Format, Data);
+    ParseWaveHeader(header, Riff, Format, Data);
     if (Format.Channels == 0)
         Format.Channels = 1;
     const int bytesPerSample = Format.BitsPerSample / 8;

@@ -35,6 +35,9 @@ struct DataHeader
     uint32_t DataSize = 0;
 };
 
+// The header blocks from a file's first 44 bytes, as they stand.
+void ParseWaveHeader(const uchar *bytes, RiffBlock &riff, FormatBlock &format, DataHeader &data);
+
 // One voice message: a wave file held as one channel of signed 16-bit samples. The first 44 bytes
 // of a file are taken as the header, whatever they say; multi-channel files keep their last
 // channel, 8-bit files their unsigned values 0 to 255.
