@@ -2,6 +2,7 @@
 #include "AppConfig.h"
 #include "Errors.h"
 #include "ExchangeLog.h"
+#include "MessageTable.h"
 #include "MessageTools.h"
 #include "PanelExchange.h"
 #include "PanelLink.h"
@@ -147,7 +148,7 @@ public:
     {
         PanelSettings settings;
         ReadPanelSettings(m_link, settings);
-        settings.usedSeconds = ReadUsedSeconds(m_link);
+        settings.usedSeconds = MessageTable::ReadUsedSeconds(m_link);
         return settings;
     }
     PanelLink &link() { return m_link; }

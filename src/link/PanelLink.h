@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Activity.h"
 #include "ExchangeLog.h"
 #include "XComDrv.h"
 
@@ -38,6 +39,8 @@ public:
     void SetConnected(bool connected);
 
     ExchangeLog &Log() { return m_log; }
+    // What the tool is doing now; a panel exchange begins here like any other activity.
+    Activity &activity() { return m_activity; }
 
     // Called while a transaction waits for the panel, so that the window can repaint.
     void SetIdleHandler(std::function<void()> handler) { m_comm.OnWait = std::move(handler); }
@@ -48,6 +51,7 @@ signals:
 private:
     TXComm &m_comm;
     ExchangeLog &m_log;
+    Activity m_activity;
     bool m_inExchange = false;
     bool m_connected = false;
 };

@@ -1,7 +1,5 @@
 #include "PanelMemory.h"
 
-#include "Convert.h"
-#include "Errors.h"
 #include "PanelLink.h"
 
 namespace orvanta {
@@ -21,15 +19,22 @@ void PanelMemory::WriteByte(int address, const QString &twoCharacters)
     m_link.Query(QStringLiteral("+E") + Address(address) + twoCharacters);
 }
 
+PanelMemory::Word PanelMemory::ReadWord(int n)
+{
+    Word word;
+    word.high = ReadByte(2 * n);
+    word.low = ReadByte(2 * n + 1);
+    return word;
+}
+
 bool PanelMemory::try_write_eeprom(const QString &value, int n,
                                    const std::function<void(const QString &)> &report,
                                    const std::function<bool()> &keepCorrecting)
 {
     for (int writes = 0;;) {
-        const QString high = ReadByte(2 * n);
-        const QString low = ReadByte(2 * n + 1);
-        const QString line = QStringLiteral("%1: %2 : %3%4").arg(n).arg(value, high, low);
-        if (value == high + low) {
+        const Word word = ReadWord(n);
+        const QString line = QStringLiteral("%1: %2 : %3").arg(n).arg(value, word.text());
+        if (value == word.text()) {
             report(line);
             break;
         }
@@ -41,24 +46,6 @@ bool PanelMemory::try_write_eeprom(const QString &value, int n,
             break;
     }
     return true;
-}
-
-std::optional<int> UsedSecondsFromBytes(const QString &high, const QString &low)
-{
-    int units = 0;
-    try {
-        units = HexStrToInt(high + low);
-    } catch (const EConvertError &) {
-        return std::nullopt;
-    }
-    if (units == 65535)
-        units = 0;
-    return high.isEmpty() || low.isEmpty() ? 0 : units / 5;
-}
-
-QString MemoryUsageText(int usedSeconds)
-{
-    return QStringLiteral("Занято %1 мин. %2 сек. из 8 мин.").arg(usedSeconds / 60).arg(usedSeconds % 60);
 }
 
 } // namespace orvanta

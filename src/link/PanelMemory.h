@@ -2,21 +2,22 @@
 
 #include <QString>
 #include <functional>
-#include <optional>
 
 namespace orvanta {
 
 class PanelLink;
 
-// The panel's byte-addressed memory through "+E": byte reads and writes, and the 16-bit words of
-// the message address table (word n: high byte at 2n, low byte at 2n + 1).
+// The panel's byte-addressed memory through "+E": byte reads and writes, and its 16-bit words
+// (word n: high byte at 2n, low byte at 2n + 1), which hold the message address table.
 class PanelMemory
 {
 public:
     // A word that keeps differing is written at most this often (the first write included).
     static constexpr int MaxWrites = 4;
 
-    explicit PanelMemory(PanelLink &link) : m_link(link) {}
+    explicit PanelMemory(PanelLink &link)
+        : m_link(link)
+    {}
 
     // The address as two lower-case hex digits ("0a", "6c").
     static QString Address(int address);
@@ -25,6 +26,15 @@ public:
     QString ReadByte(int address);
     // Writes two characters; the reply is not examined.
     void WriteByte(int address, const QString &twoCharacters);
+
+    // Word n as its two byte texts, the high byte read first.
+    struct Word
+    {
+        QString high;
+        QString low;
+        QString text() const { return high + low; }
+    };
+    Word ReadWord(int n);
 
     // Makes word n hold value (four hex characters, compared as text): reads it back, rewrites
     // it when it differs, and reports each verification as "n: value : HHLL", with "--->" in
@@ -37,15 +47,5 @@ public:
 private:
     PanelLink &m_link;
 };
-
-// Seconds of message memory in use, from the two byte texts of the usage word (units of 0.2 s,
-// 65535 meaning empty). Nothing when the texts make no hex number; 0 when only one was read.
-std::optional<int> UsedSecondsFromBytes(const QString &high, const QString &low);
-
-// "Занято M мин. S сек. из 8 мин."
-QString MemoryUsageText(int usedSeconds);
-
-// The memory holds eight minutes.
-constexpr int MemorySeconds = 480;
 
 } // namespace orvanta

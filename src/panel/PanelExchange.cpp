@@ -3,7 +3,6 @@
 #include "HexRecord.h"
 #include "KeyCode.h"
 #include "PanelLink.h"
-#include "PanelMemory.h"
 #include "Password.h"
 
 #include <algorithm>
@@ -13,7 +12,6 @@ namespace orvanta {
 namespace {
 
 // The memory in use is word 54: the end of the last message slot.
-constexpr int UsageWord = 54;
 
 QString relayCommand(int relay)
 {
@@ -173,14 +171,6 @@ void ShowSettings(const PanelSettings &settings, const ReadObserver &observer)
     }
     if (settings.loops)
         tell(observer.loops, settings.loops);
-}
-
-std::optional<int> ReadUsedSeconds(PanelLink &link)
-{
-    PanelMemory memory(link);
-    const QString high = memory.ReadByte(2 * UsageWord);
-    const QString low = memory.ReadByte(2 * UsageWord + 1);
-    return UsedSecondsFromBytes(high, low);
 }
 
 void WriteKeys(PanelLink &link, const PanelSettings &settings)

@@ -44,9 +44,6 @@ void ReadPanelSettings(const PanelQuery &query, PanelSettings &settings,
 // loaded from a file the way it shows a read.
 void ShowSettings(const PanelSettings &settings, const ReadObserver &observer);
 
-// The memory in use, from word 54 of the message address table; nothing when it cannot be read.
-std::optional<int> ReadUsedSeconds(PanelLink &link);
-
 // The parts of the whole-panel write; a part the settings do not hold is not sent. A key slot
 // without a code is skipped (and said so in the log). The relay times are checked before the
 // first relay record is sent.

@@ -5,6 +5,7 @@
 #include "GeneralPage.h"
 #include "KeysPage.h"
 #include "LoopsPage.h"
+#include "MessageTable.h"
 #include "PanelExchange.h"
 #include "PanelPort.h"
 #include "RelaysPage.h"
@@ -442,7 +443,7 @@ void TfContact::reportExchangeError(const QString &prefix, const std::exception 
 void TfContact::readMemoryUsage()
 {
     try {
-        if (const std::optional<int> seconds = ReadUsedSeconds(m_link))
+        if (const std::optional<int> seconds = MessageTable::ReadUsedSeconds(m_link))
             SetUsedSeconds(*seconds);
     } catch (const std::exception &) {
     }

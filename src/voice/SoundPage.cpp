@@ -3,6 +3,7 @@
 #include "Convert.h"
 #include "Dialogs.h"
 #include "Errors.h"
+#include "MessageTable.h"
 #include "MessageTools.h"
 #include "PanelLink.h"
 #include "PanelMemory.h"

@@ -4,6 +4,7 @@
 #include "Dialogs.h"
 #include "Errors.h"
 #include "IniFile.h"
+#include "MessageTable.h"
 #include "PanelLink.h"
 #include "PanelMemory.h"
 #include "SoundPage.h"

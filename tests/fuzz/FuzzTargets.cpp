@@ -5,6 +5,7 @@
 #include "HexRecord.h"
 #include "IniFile.h"
 #include "KeyCode.h"
+#include "MessageTable.h"
 #include "PanelExchange.h"
 #include "PanelMemory.h"
 #include "PanelReply.h"
@@ -69,8 +70,8 @@ void panelReply(const uint8_t *data, size_t size)
     const QString value = ExtractReplyValue(QString::fromLatin1(bytes));
     require(!value.contains(QLatin1String("\r\n")));
     const int half = int(size / 2);
-    UsedSecondsFromBytes(QString::fromLatin1(bytes.left(half)),
-                         QString::fromLatin1(bytes.mid(half)));
+    MessageTable::UsedSecondsFromBytes(QString::fromLatin1(bytes.left(half)),
+                                       QString::fromLatin1(bytes.mid(half)));
 }
 
 void settingsRecord(const uint8_t *data, size_t size)

@@ -5,6 +5,7 @@
 #include "ExchangeLog.h"
 #include "HexRecord.h"
 #include "KeyCode.h"
+#include "MessageTable.h"
 #include "PanelExchange.h"
 #include "PanelLink.h"
 #include "PanelPort.h"
@@ -138,7 +139,7 @@ TEST(PanelSettings, WrittenThenReadComeBackAsSent)
     for (size_t slot = 0; slot < 4; ++slot) // the panel answers in its own letter case
         EXPECT_EQ(read.keys[slot]->toUpper(), sent.keys[slot]->toUpper()) << slot;
     EXPECT_TRUE(CompareSettings(read, sent).isEmpty());
-    EXPECT_EQ(ReadUsedSeconds(f.link), 0);
+    EXPECT_EQ(MessageTable::ReadUsedSeconds(f.link), 0);
 }
 
 TEST(PanelSettings, ReadThatFailsAtARecordKeepsWhatCameBefore)

@@ -2,6 +2,7 @@
 #include "Errors.h"
 #include "GeneralPage.h"
 #include "IniFile.h"
+#include "MessageTable.h"
 #include "PanelMemory.h"
 #include "Password.h"
 #include "SoundPage.h"
@@ -161,14 +162,16 @@ TEST(WholePanel, BadRecordIsReportedAndEndsTheRead)
 
 TEST(WholePanel, MemoryUsage)
 {
-    EXPECT_EQ(UsedSecondsFromBytes(QStringLiteral("ff"), QStringLiteral("ff")), 0);
-    EXPECT_EQ(UsedSecondsFromBytes(QStringLiteral("09"), QStringLiteral("60")), 480);
-    EXPECT_EQ(UsedSecondsFromBytes(QStringLiteral("00"), QStringLiteral("05")), 1);
-    EXPECT_EQ(UsedSecondsFromBytes(QStringLiteral("00"), QStringLiteral("04")), 0);
-    EXPECT_EQ(UsedSecondsFromBytes(QStringLiteral("01"), QStringLiteral("2C")), 60);
-    EXPECT_EQ(UsedSecondsFromBytes(QString(), QStringLiteral("ff")), 0); // one byte read
-    EXPECT_EQ(UsedSecondsFromBytes(QString(), QString()), std::nullopt);
-    EXPECT_EQ(UsedSecondsFromBytes(QStringLiteral("zz"), QStringLiteral("00")), std::nullopt);
+    EXPECT_EQ(MessageTable::UsedSecondsFromBytes(QStringLiteral("ff"), QStringLiteral("ff")), 0);
+    EXPECT_EQ(MessageTable::UsedSecondsFromBytes(QStringLiteral("09"), QStringLiteral("60")), 480);
+    EXPECT_EQ(MessageTable::UsedSecondsFromBytes(QStringLiteral("00"), QStringLiteral("05")), 1);
+    EXPECT_EQ(MessageTable::UsedSecondsFromBytes(QStringLiteral("00"), QStringLiteral("04")), 0);
+    EXPECT_EQ(MessageTable::UsedSecondsFromBytes(QStringLiteral("01"), QStringLiteral("2C")), 60);
+    EXPECT_EQ(MessageTable::UsedSecondsFromBytes(QString(), QStringLiteral("ff")),
+              0); // one byte read
+    EXPECT_EQ(MessageTable::UsedSecondsFromBytes(QString(), QString()), std::nullopt);
+    EXPECT_EQ(MessageTable::UsedSecondsFromBytes(QStringLiteral("zz"), QStringLiteral("00")),
+              std::nullopt);
     EXPECT_EQ(MemoryUsageText(61), QStringLiteral("Занято 1 мин. 1 сек. из 8 мин."));
 
     ExchangeFixture f;

@@ -2,6 +2,7 @@
 // (through the private sound server), and against one in this process for the failures.
 #include "Convert.h"
 #include "IniFile.h"
+#include "MessageTable.h"
 #include "PanelMemory.h"
 #include "SoundAnalysis.h"
 #include "SoundPage.h"

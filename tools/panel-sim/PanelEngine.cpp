@@ -24,7 +24,11 @@ PanelEngine::Outcome error()
 PanelEngine::PanelEngine(PanelState state, PanelFaults faults)
     : m_state(std::move(state))
     , m_faults(std::move(faults))
-{}
+{
+    // "+J" goes on after the messages the panel already holds: its usage word says where.
+    if (const uint16_t used = m_state.word(PanelState::MessageSlots); used != 0xFFFF)
+        m_lastEnd = std::min<uint16_t>(used, PanelState::MemoryUnits);
+}
 
 std::string PanelEngine::hex(const std::string &command, const uint8_t *bytes, size_t count) const
 {

@@ -1,0 +1,75 @@
+#include "MessageTable.h"
+
+#include "IniFile.h"
+#include "PanelMemory.h"
+
+namespace orvanta::MessageTable {
+
+namespace {
+
+const QString TableSection = QStringLiteral("Sound");
+
+QString tableKey(int k)
+{
+    return QStringLiteral("s%1").arg(k);
+}
+
+} // namespace
+
+std::optional<int> EntryUnits(const QString &entry)
+{
+    bool ok = false;
+    const int units = entry.toInt(&ok, 16);
+    if (!ok || entry.size() != 4 || entry.startsWith(QLatin1Char('-')) ||
+        entry.startsWith(QLatin1Char('+')))
+        return std::nullopt;
+    return units;
+}
+
+std::optional<int> UsedSecondsFromBytes(const QString &high, const QString &low)
+{
+    if (high.isEmpty() && low.isEmpty())
+        return std::nullopt;
+    if (high.isEmpty() || low.isEmpty())
+        return 0;
+    const std::optional<int> units = EntryUnits(high + low);
+    if (!units)
+        return std::nullopt;
+    return *units == EmptyWord ? 0 : Seconds(*units);
+}
+
+std::optional<int> ReadUsedSeconds(PanelLink &link)
+{
+    const PanelMemory::Word word = PanelMemory(link).ReadWord(UsageWord);
+    return UsedSecondsFromBytes(word.high, word.low);
+}
+
+Entries ReadTableFile(const QString &path)
+{
+    const IniFile table = IniFile::read(path);
+    Entries entries;
+    for (int k = 0; k < Messages; ++k)
+        entries[size_t(k)] = table.value(TableSection, tableKey(k), QStringLiteral("0000"));
+    return entries;
+}
+
+void WriteTableFile(const QString &path, const Entries &entries, int count)
+{
+    IniFile table = IniFile::read(path);
+    for (int k = 0; k < count && k < Messages; ++k)
+        table.setValue(TableSection, tableKey(k), entries[size_t(k)]);
+    table.write(path);
+}
+
+} // namespace orvanta::MessageTable
+
+namespace orvanta {
+
+QString MemoryUsageText(int usedSeconds)
+{
+    return QStringLiteral("Занято %1 мин. %2 сек. из 8 мин.")
+        .arg(usedSeconds / 60)
+        .arg(usedSeconds % 60);
+}
+
+} // namespace orvanta

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QString>
+#include <array>
+#include <optional>
+
+namespace orvanta {
+
+class PanelLink;
+
+// The panel's message memory and its address table: word n of the panel's memory holds where
+// message n ends, in units of 0.2 s; word 54 is therefore the memory in use. Eight minutes fit.
+namespace MessageTable {
+
+constexpr int Messages = 54;
+constexpr int UnitsPerSecond = 5;
+constexpr int EndOfMemory = 2400; // eight minutes
+constexpr int MemorySeconds = EndOfMemory / UnitsPerSecond;
+constexpr int UsageWord = Messages;
+// A fresh panel's words read "FFFF": no memory in use.
+constexpr int EmptyWord = 0xFFFF;
+
+// The entry's text as a number of units; nothing when it is no four-digit hex number.
+std::optional<int> EntryUnits(const QString &entry);
+// Whole seconds of message memory that units take.
+constexpr int Seconds(int units)
+{
+    return units / UnitsPerSecond;
+}
+
+// Seconds of message memory in use, from the two byte texts of the usage word. Nothing when the
+// texts make no hex number; 0 when only one was read or the word is empty.
+std::optional<int> UsedSecondsFromBytes(const QString &high, const QString &low);
+// Seconds of memory in use as word 54 says; nothing when it cannot be read.
+std::optional<int> ReadUsedSeconds(PanelLink &link);
+
+// The table file of the debug buttons: section "Sound", keys "s0" … "s53" (entry k + 1 under
+// "s" + k). A missing key reads as "0000". Both throw EInOutError.
+using Entries = std::array<QString, Messages>;
+Entries ReadTableFile(const QString &path);
+// Keeps keys the file had beside the table.
+void WriteTableFile(const QString &path, const Entries &entries, int count = Messages);
+
+} // namespace MessageTable
+
+// "Занято M мин. S сек. из 8 мин."
+QString MemoryUsageText(int usedSeconds);
+
+// The memory holds eight minutes.
+constexpr int MemorySeconds = MessageTable::MemorySeconds;
+
+} // namespace orvanta

@@ -1,0 +1,241 @@
+#include "MessageUpload.h"
+
+#include "Convert.h"
+#include "Errors.h"
+#include "MessageTable.h"
+#include "PanelLink.h"
+#include "PanelMemory.h"
+
+namespace orvanta {
+
+MessageUpload::MessageUpload(PanelLink &link, UploadPlayer player, QObject *parent)
+    : QObject(parent)
+    , m_link(link)
+    , m_player(std::move(player))
+{
+    m_step.setSingleShot(true);
+    connect(&m_step, &QTimer::timeout, this, [this] {
+        if (m_aborted)
+            abortNow();
+        else
+            (this->*m_nextStep)();
+    });
+}
+
+void MessageUpload::report(int row, const QString &text) const
+{
+    if (m_observer.rowReport)
+        m_observer.rowReport(row, text);
+}
+
+void MessageUpload::start(std::vector<UploadMessage> messages)
+{
+    if (m_running)
+        return;
+    m_messages = std::move(messages);
+    m_index = 0;
+    m_running = true;
+    m_stopRequested = false;
+    m_aborted = false;
+    m_panelRecording = false;
+    m_previousEnd.reset();
+    m_outcome = {};
+    nextMessage();
+}
+
+void MessageUpload::nextAfter(int milliseconds, void (MessageUpload::*step)())
+{
+    m_nextStep = step;
+    m_step.start(milliseconds);
+}
+
+void MessageUpload::nextMessage()
+{
+    if (m_index >= m_messages.size())
+        return finish(UploadOutcome::End::Complete);
+    const UploadMessage &current = message();
+    if (m_observer.progress)
+        m_observer.progress(current.row - 1);
+    if (m_stopRequested)
+        return finish(UploadOutcome::End::Stopped);
+    if (m_observer.rowStarted)
+        m_observer.rowStarted(current.row);
+    // A file the sound output refuses ends the upload before the panel is told anything.
+    if (const QString error = m_player.open(current.file); !error.isEmpty())
+        return fail(error, false);
+    try {
+        m_link.Query(current.row == 1 ? QStringLiteral("+J00") : QStringLiteral("+J"));
+        m_panelRecording = true;
+    } catch (const std::exception &error) {
+        m_panelRecording = true; // it may have been heard
+        return fail(ErrorText(error), true);
+    }
+    if (m_aborted)
+        return abortNow();
+    nextAfter(PauseMs, &MessageUpload::playMessage);
+}
+
+void MessageUpload::playMessage()
+{
+    m_playing = true;
+    // The sound may end inside play() or from a device signal: either way the next step runs
+    // from the event loop, never inside the device's own handler.
+    m_player.play([this](const QString &error) {
+        if (!m_playing)
+            return;
+        m_playing = false;
+        QMetaObject::invokeMethod(
+            this, [this, error] { messagePlayed(error); }, Qt::QueuedConnection);
+    });
+}
+
+void MessageUpload::messagePlayed(const QString &error)
+{
+    QString end;
+    try {
+        end = m_link.Query(QStringLiteral("+j"), DefaultReadBudget + EndReadBudgetExtraMs);
+        m_panelRecording = false;
+    } catch (const std::exception &failure) {
+        return fail(ErrorText(failure), true);
+    }
+    if (m_aborted) {
+        report(message().row, QStringLiteral("Запись прервана"));
+        return finish(UploadOutcome::End::Stopped);
+    }
+    if (!error.isEmpty())
+        return fail(error, true);
+    m_end = end;
+    nextAfter(PauseMs, &MessageUpload::checkEnd);
+}
+
+// A message the panel's memory could not hold wholly is no success: its end lies at the end of
+// the memory, or the panel kept less time than the sound lasts.
+void MessageUpload::checkEnd()
+{
+    if (m_end.isEmpty())
+        return finish(UploadOutcome::End::NoEndAddress);
+    try {
+        m_endUnits = HexStrToInt(m_end);
+    } catch (const std::exception &error) {
+        return fail(ErrorText(error), false);
+    }
+    const UploadMessage &current = message();
+    const bool atTheEnd = m_endUnits >= MessageTable::EndOfMemory;
+    const bool cut =
+        m_previousEnd &&
+        double(m_endUnits - *m_previousEnd) / MessageTable::UnitsPerSecond < current.seconds;
+    if (atTheEnd || cut) {
+        if (m_observer.memoryUsed)
+            m_observer.memoryUsed(
+                MessageTable::Seconds(std::min(m_endUnits, MessageTable::EndOfMemory)));
+        report(current.row, QStringLiteral("Не поместилось"));
+        m_outcome.failedRow = current.row;
+        m_outcome.error =
+            QStringLiteral("Память охранной панели заполнена: поместились сообщений: %1 из %2; "
+                           "сообщение %3 не поместилось.")
+                .arg(m_outcome.written)
+                .arg(m_messages.size())
+                .arg(current.row);
+        return finish(UploadOutcome::End::Full);
+    }
+    m_reads = 0;
+    verifyEntry();
+}
+
+void MessageUpload::verifyEntry()
+{
+    const UploadMessage &current = message();
+    PanelMemory::Word entry;
+    try {
+        entry = PanelMemory(m_link).ReadWord(current.row);
+    } catch (const std::exception &error) {
+        return fail(ErrorText(error), true);
+    }
+    ++m_reads;
+    const QString line = QStringLiteral("%1: %2 : %3").arg(current.row).arg(m_end, entry.text());
+    if (m_end == entry.text()) {
+        report(current.row, m_debugLines ? line : QStringLiteral("Ok"));
+        if (m_observer.memoryUsed)
+            m_observer.memoryUsed(MessageTable::Seconds(m_endUnits));
+        ++m_outcome.written;
+        m_previousEnd = m_endUnits;
+        ++m_index;
+        return nextMessage();
+    }
+    report(current.row, QStringLiteral("--->") + line);
+    const bool correct = m_correctErrors ? m_correctErrors() : true;
+    if (!correct || m_stopRequested) {
+        m_previousEnd = m_endUnits;
+        ++m_index;
+        return nextMessage();
+    }
+    // A panel that keeps reporting another value must not hold the upload for ever.
+    if (m_reads >= MaxEntryReads)
+        return fail(QStringLiteral("Сообщение %1: охранная панель сообщила адрес %2, а в её "
+                                   "таблице адресов записано %3.")
+                        .arg(current.row)
+                        .arg(m_end, entry.text()),
+                    false);
+    nextAfter(RereadPauseMs, &MessageUpload::verifyEntry);
+}
+
+void MessageUpload::endPanelRecording()
+{
+    if (!m_panelRecording)
+        return;
+    m_panelRecording = false;
+    try {
+        m_link.Query(QStringLiteral("+j"), DefaultReadBudget + EndReadBudgetExtraMs);
+    } catch (const std::exception &) {
+        // The line itself failed; the error that brought us here is the one to tell.
+    }
+}
+
+void MessageUpload::fail(const QString &error, bool showInRow)
+{
+    endPanelRecording();
+    const int row = message().row;
+    if (showInRow)
+        report(row, error);
+    m_outcome.failedRow = row;
+    m_outcome.error = error;
+    finish(UploadOutcome::End::Failed);
+}
+
+void MessageUpload::abort()
+{
+    if (!m_running || m_aborted)
+        return;
+    m_aborted = true;
+    m_stopRequested = true;
+    if (m_playing) {
+        m_player.stop(); // the played callback goes on from there
+    } else if (m_step.isActive()) {
+        m_step.stop();
+        QMetaObject::invokeMethod(
+            this, [this] { abortNow(); }, Qt::QueuedConnection);
+    }
+    // Otherwise a transaction is under way: the step after it sees the flag.
+}
+
+void MessageUpload::abortNow()
+{
+    if (!m_running)
+        return;
+    const bool cut = m_panelRecording || m_playing;
+    endPanelRecording();
+    if (cut && m_index < m_messages.size())
+        report(message().row, QStringLiteral("Запись прервана"));
+    finish(UploadOutcome::End::Stopped);
+}
+
+void MessageUpload::finish(UploadOutcome::End end)
+{
+    m_step.stop();
+    m_running = false;
+    m_playing = false;
+    m_outcome.end = end;
+    emit finished(m_outcome);
+}
+
+} // namespace orvanta

@@ -1,0 +1,136 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace orvanta {
+
+class PanelLink;
+
+// One message of an upload: its row of the list (1 to 54), its wave file, and how long its sound
+// lasts.
+struct UploadMessage
+{
+    int row = 0;
+    QString file;
+    double seconds = 0;
+};
+
+// How the upload plays a message on the PC's sound output.
+struct UploadPlayer
+{
+    // Makes the file ready to play, before the panel is told to record: the reason it cannot be
+    // played, or empty.
+    std::function<QString(const QString &file)> open;
+    // Plays the opened file and calls played once: with an empty text when the sound was heard
+    // to its end, else with the reason it was not.
+    std::function<void(std::function<void(const QString &error)> played)> play;
+    // Ends the sound now; played is called all the same.
+    std::function<void()> stop;
+};
+
+// What the upload tells as it goes; each is optional.
+struct UploadObserver
+{
+    std::function<void(int position)> progress; // the row about to be sent, less one
+    std::function<void(int row)> rowStarted;
+    std::function<void(int row, const QString &text)> rowReport; // for the row's address cell
+    std::function<void(int usedSeconds)> memoryUsed;
+};
+
+struct UploadOutcome
+{
+    enum class End {
+        Complete,     // every message was sent
+        Stopped,      // the user stopped it, or the window closed
+        NoEndAddress, // the panel did not say where a message ended
+        Failed,       // error says why
+        Full,         // a message did not fit the panel's memory
+    };
+    End end = End::Complete;
+    int written = 0; // messages the panel holds and its table confirmed
+    int failedRow = 0;
+    QString error;
+};
+
+// Puts voice messages into the panel. For each message the panel is told to record ("+J00" for
+// row 1, "+J" after), the message plays on the PC's sound output, the panel is told to stop
+// ("+j") and answers where the message ended; that end is checked against the panel's message
+// address table, read again (bounded) while it differs, and the memory in use is reported. The
+// sequence runs from the event loop, with timers between its steps, so the window stays live and
+// a stop is seen at once.
+class MessageUpload : public QObject
+{
+    Q_OBJECT
+public:
+    // The pause after "+J" before the sound, and after "+j".
+    static constexpr int PauseMs = 500;
+    static constexpr int RereadPauseMs = 100;
+    // A table entry that keeps differing from the reported end is read at most this often.
+    static constexpr int MaxEntryReads = 10;
+    // "+j" waits longer for its answer: the panel closes the message first.
+    static constexpr int EndReadBudgetExtraMs = 2000;
+
+    MessageUpload(PanelLink &link, UploadPlayer player, QObject *parent = nullptr);
+
+    void setObserver(UploadObserver observer) { m_observer = std::move(observer); }
+    // A confirmed row shows "n: end : entry" instead of "Ok".
+    void setDebugLines(bool on) { m_debugLines = on; }
+    // Whether a differing table entry is read again ("Исправлять ошибки").
+    void setCorrectErrors(std::function<bool()> correct) { m_correctErrors = std::move(correct); }
+
+    // Starts the upload of the messages, in their order; finished() tells how it ended.
+    void start(std::vector<UploadMessage> messages);
+    // The upload ends before the next message.
+    void requestStop() { m_stopRequested = true; }
+    bool stopRequested() const { return m_stopRequested; }
+    // Ends the upload at once: the sound is cut, the panel's recording ended with "+j", and the
+    // message is not counted.
+    void abort();
+    bool running() const { return m_running; }
+
+signals:
+    void finished(const UploadOutcome &outcome);
+
+private:
+    const UploadMessage &message() const { return m_messages[m_index]; }
+    void nextMessage();
+    void playMessage();
+    void messagePlayed(const QString &error);
+    void checkEnd();
+    void verifyEntry();
+    void nextAfter(int milliseconds, void (MessageUpload::*step)());
+    // Ends the panel's recording, if it records, whatever else failed.
+    void endPanelRecording();
+    void fail(const QString &error, bool showInRow);
+    void abortNow();
+    void finish(UploadOutcome::End end);
+    void report(int row, const QString &text) const;
+
+    PanelLink &m_link;
+    UploadPlayer m_player;
+    UploadObserver m_observer;
+    bool m_debugLines = false;
+    std::function<bool()> m_correctErrors;
+
+    std::vector<UploadMessage> m_messages;
+    size_t m_index = 0;
+    bool m_running = false;
+    bool m_stopRequested = false;
+    bool m_aborted = false;
+    bool m_panelRecording = false;
+    bool m_playing = false;
+    QString m_end; // what "+j" answered for the current message
+    int m_endUnits = 0;
+    std::optional<int> m_previousEnd; // where the message before it ended
+    int m_reads = 0;
+    QTimer m_step;
+    void (MessageUpload::*m_nextStep)() = nullptr;
+    UploadOutcome m_outcome;
+};
+
+} // namespace orvanta

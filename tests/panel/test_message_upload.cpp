@@ -1,0 +1,165 @@
+// The message upload without a window: against the virtual panel, with a player that takes the
+// message's time instead of sounding it.
+#include "ExchangeLog.h"
+#include "MessageUpload.h"
+#include "PanelLink.h"
+#include "PanelPort.h"
+#include "PanelServer.h"
+#include "QtPrinters.h"
+
+#include <QEventLoop>
+#include <QTimer>
+#include <gtest/gtest.h>
+#include <map>
+
+using namespace orvanta;
+
+namespace {
+
+using Commands = std::vector<std::string>;
+
+struct UploadOnLink
+{
+    sim::PanelServer panel;
+    TXComm comm;
+    ExchangeLog log;
+    PanelLink link{comm, log};
+    std::map<int, QString> rows; // the address cells
+    int failAt = 0;              // the message whose playing fails
+    int played = 0;
+    std::function<void()> whilePlaying;
+    MessageUpload upload{link, player()};
+
+    explicit UploadOnLink(sim::PanelState state = {})
+        : panel(std::move(state))
+    {
+        ApplyPanelPortDefaults(comm);
+        const QString path = QString::fromStdString(panel.openPseudoTerminal());
+        panel.start();
+        link.OpenPort(path);
+        UploadObserver observer;
+        observer.rowReport = [this](int row, const QString &text) {
+            rows[row] = text;
+        };
+        upload.setObserver(observer);
+    }
+
+    UploadPlayer player()
+    {
+        auto pending = std::make_shared<QTimer>();
+        pending->setSingleShot(true);
+        auto played = std::make_shared<std::function<void(const QString &)>>();
+        UploadPlayer p;
+        p.open = [](const QString &) {
+            return QString();
+        };
+        p.play = [this, pending, played](std::function<void(const QString &)> done) {
+            ++this->played;
+            if (this->played == failAt)
+                return done(QStringLiteral("Звук прерван: сервер звука не отвечает"));
+            *played = std::move(done);
+            QObject::disconnect(pending.get(), nullptr, nullptr, nullptr);
+            QObject::connect(pending.get(), &QTimer::timeout, [played] { (*played)({}); });
+            pending->start(300);
+            if (whilePlaying)
+                whilePlaying();
+        };
+        p.stop = [pending, played] {
+            pending->stop();
+            (*played)(QStringLiteral("остановлено"));
+        };
+        return p;
+    }
+
+    UploadOutcome run(std::vector<UploadMessage> messages)
+    {
+        UploadOutcome outcome;
+        QEventLoop loop;
+        QObject::connect(&upload, &MessageUpload::finished, &loop, [&](const UploadOutcome &o) {
+            outcome = o;
+            loop.quit();
+        });
+        upload.start(std::move(messages));
+        if (upload.running())
+            loop.exec();
+        return outcome;
+    }
+};
+
+std::vector<UploadMessage> messages(std::initializer_list<int> rows, double seconds = 0.3)
+{
+    std::vector<UploadMessage> list;
+    for (int row : rows)
+        list.push_back({row, QStringLiteral("m%1.wav").arg(row), seconds});
+    return list;
+}
+
+} // namespace
+
+TEST(MessageUpload, SoundThatFailsEndsThePanelsRecordingAndTheUpload)
+{
+    UploadOnLink f;
+    f.failAt = 2;
+    const UploadOutcome outcome = f.run(messages({1, 2, 3}));
+    EXPECT_EQ(f.panel.commands(), (Commands{"+J00", "+j", "+E02", "+E03", "+J", "+j"}));
+    EXPECT_EQ(outcome.end, UploadOutcome::End::Failed);
+    EXPECT_EQ(outcome.written, 1);
+    EXPECT_EQ(outcome.failedRow, 2);
+    EXPECT_EQ(f.rows[1], QStringLiteral("Ok"));
+    EXPECT_EQ(f.rows[2], QStringLiteral("Звук прерван: сервер звука не отвечает"));
+    EXPECT_EQ(f.rows.count(3), 0u);
+}
+
+TEST(MessageUpload, MessagesPastTheEndOfTheMemoryFail)
+{
+    // A fifth of a second of memory left: the next message ends at the end of the memory.
+    sim::PanelState nearlyFull;
+    for (int n = 1; n <= 54; ++n)
+        nearlyFull.setWord(n, 2399);
+    UploadOnLink full(nearlyFull);
+    UploadOutcome outcome = full.run(messages({2, 3}));
+    EXPECT_EQ(outcome.end, UploadOutcome::End::Full);
+    EXPECT_EQ(outcome.failedRow, 2);
+    EXPECT_EQ(full.rows[2], QStringLiteral("Не поместилось"));
+    EXPECT_TRUE(outcome.error.contains(QStringLiteral("0 из 2")));
+    EXPECT_EQ(full.panel.commands(), (Commands{"+J", "+j"})); // nothing for row 3
+
+    // The panel kept less time than the message's sound lasts.
+    UploadOnLink cut;
+    outcome = cut.run({{1, QStringLiteral("a.wav"), 0.3}, {2, QStringLiteral("b.wav"), 30}});
+    EXPECT_EQ(outcome.end, UploadOutcome::End::Full);
+    EXPECT_EQ(outcome.written, 1);
+    EXPECT_EQ(cut.rows[2], QStringLiteral("Не поместилось"));
+}
+
+TEST(MessageUpload, StopEndsAfterTheMessageAndAbortEndsThePanelsRecordingAtOnce)
+{
+    UploadOnLink stop;
+    stop.whilePlaying = [&] {
+        stop.upload.requestStop();
+    };
+    UploadOutcome outcome = stop.run(messages({1, 2}));
+    EXPECT_EQ(outcome.end, UploadOutcome::End::Stopped);
+    EXPECT_EQ(stop.panel.commands(), (Commands{"+J00", "+j", "+E02", "+E03"}));
+    EXPECT_EQ(stop.rows[1], QStringLiteral("Ok"));
+
+    UploadOnLink abort;
+    abort.whilePlaying = [&] {
+        abort.upload.abort();
+    };
+    outcome = abort.run(messages({1, 2}));
+    EXPECT_EQ(outcome.end, UploadOutcome::End::Stopped);
+    EXPECT_EQ(outcome.written, 0);
+    EXPECT_EQ(abort.panel.commands(), (Commands{"+J00", "+j"}));
+    EXPECT_EQ(abort.rows[1], QStringLiteral("Запись прервана"));
+
+    // A second start is refused while one runs, and the stop flag is new for every upload.
+    UploadOnLink twice;
+    twice.whilePlaying = [&] {
+        twice.upload.start(messages({5}));
+    };
+    outcome = twice.run(messages({1}));
+    EXPECT_EQ(outcome.end, UploadOutcome::End::Complete);
+    EXPECT_EQ(twice.panel.commands(), (Commands{"+J00", "+j", "+E02", "+E03"}));
+    EXPECT_FALSE(twice.upload.stopRequested());
+}
