@@ -59,7 +59,7 @@ BENCHMARK(BM_RedrawSegmentBySegment)->Unit(benchmark::kMillisecond);
 void BM_LoadMessage(benchmark::State &state)
 {
     TWaveAdjuster &view = editor();
-    const QString path = view.Wave->FileName;
+    const QString path = view.Wave()->FileName;
     for (auto _ : state)
         view.LoadSound(path);
 }
@@ -71,7 +71,6 @@ void BM_CutAndUndoWithTheFile(benchmark::State &state)
     for (auto _ : state) {
         view.SelStart = 44100;
         view.SelEnd = 88199;
-        view.SaveUndo();
         view.CutSelection();
         view.Undo();
     }

@@ -13,7 +13,7 @@ class Activity : public QObject
 {
     Q_OBJECT
 public:
-    enum class Kind { None, Playing, Recording, Uploading, Speaking, Exchange };
+    enum class Kind { None, Playing, Recording, Uploading, Speaking, Editing, Exchange };
 
     Kind current() const { return m_kind; }
     bool idle() const { return m_kind == Kind::None; }

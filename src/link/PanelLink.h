@@ -41,6 +41,7 @@ public:
     ExchangeLog &Log() { return m_log; }
     // What the tool is doing now; a panel exchange begins here like any other activity.
     Activity &activity() { return m_activity; }
+    const Activity &activity() const { return m_activity; }
 
     // Called while a transaction waits for the panel, so that the window can repaint.
     void SetIdleHandler(std::function<void()> handler) { m_comm.OnWait = std::move(handler); }

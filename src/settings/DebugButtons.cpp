@@ -1,6 +1,6 @@
 #include "DebugButtons.h"
 
-#include "Dialogs.h"
+#include "ActivityControls.h"
 
 #include <QGridLayout>
 #include <QPushButton>
@@ -8,8 +8,8 @@
 
 namespace orvanta {
 
-void AddDebugButtons(QGridLayout *grid, int row, int rowSpan, int column, const QString &writeName,
-                     std::function<void()> write, const QString &readName,
+void AddDebugButtons(QGridLayout *grid, int row, int rowSpan, int column, Activity &activity,
+                     const QString &writeName, std::function<void()> write, const QString &readName,
                      std::function<void()> read)
 {
     const struct
@@ -24,7 +24,7 @@ void AddDebugButtons(QGridLayout *grid, int row, int rowSpan, int column, const 
         auto *widget = new QPushButton(QString::fromUtf8(button.caption));
         widget->setObjectName(button.name);
         widget->setVisible(false);
-        QObject::connect(widget, &QPushButton::clicked, Dialogs::Guarded(std::move(button.action)));
+        BindToActivity(widget, activity, Activity::Kind::Exchange, std::move(button.action));
         stack->addWidget(widget);
     }
     stack->addStretch(1);

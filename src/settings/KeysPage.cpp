@@ -1,5 +1,6 @@
 #include "KeysPage.h"
 
+#include "ActivityControls.h"
 #include "Dialogs.h"
 #include "KeyCode.h"
 #include "PanelExchange.h"
@@ -88,7 +89,8 @@ KeysPage::KeysPage(PanelLink &link, QWidget *parent)
         if (row >= 0 && column != CodeColumn)
             m_list->setCurrentCell(row, CodeColumn);
     });
-    connect(m_capture, &QPushButton::clicked, this, Dialogs::Guarded([this] { Button3Click(); }));
+    BindToActivity(m_capture, m_link.activity(), Activity::Kind::Exchange,
+                   [this] { Button3Click(); });
 }
 
 void KeysPage::setRow(int row, const QString &code)

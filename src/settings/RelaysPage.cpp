@@ -3,6 +3,7 @@
 #include "Convert.h"
 #include "DebugButtons.h"
 #include "PanelExchange.h"
+#include "PanelLink.h"
 
 #include <QGridLayout>
 #include <QIntValidator>
@@ -110,7 +111,7 @@ void RelaysPage::buildGrid()
 
     const int buttonColumn = FirstRelayColumn + 2 * Relays;
     AddDebugButtons(
-        grid, FirstCheckRow, 16, buttonColumn, QStringLiteral("Button22"),
+        grid, FirstCheckRow, 16, buttonColumn, m_link.activity(), QStringLiteral("Button22"),
         [this] { Button22Click(); }, QStringLiteral("Button8"), [this] { Button8Click(); });
     grid->setColumnStretch(buttonColumn + 1, 1);
     grid->setRowStretch(FirstCheckRow + 16, 1);

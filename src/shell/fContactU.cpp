@@ -61,25 +61,34 @@ template <typename Widget> Widget *named(Widget *widget, const char *name)
 
 } // namespace
 
-// A whole-panel action under way: a close that comes meanwhile waits for its end.
+// A whole-panel action under way, the tool's panel exchange: refused while another activity
+// runs; actions inside it (the connection check reads the panel) are part of it. A close that
+// comes meanwhile waits for its end.
 class ActionScope
 {
 public:
     explicit ActionScope(TfContact &window)
         : m_window(window)
+        , m_held(window.m_actionsRunning > 0 ||
+                 window.m_link.activity().begin(Activity::Kind::Exchange))
     {
-        ++m_window.m_actionsRunning;
+        if (m_held)
+            ++m_window.m_actionsRunning;
     }
     ~ActionScope()
     {
-        if (--m_window.m_actionsRunning == 0)
-            m_window.closeWhenIdle();
+        if (!m_held || --m_window.m_actionsRunning > 0)
+            return;
+        m_window.m_link.activity().end(Activity::Kind::Exchange);
+        m_window.closeWhenIdle();
     }
+    explicit operator bool() const { return m_held; }
     ActionScope(const ActionScope &) = delete;
     ActionScope &operator=(const ActionScope &) = delete;
 
 private:
     TfContact &m_window;
+    bool m_held;
 };
 
 TfContact::TfContact(Startup startup, QWidget *parent)
@@ -113,7 +122,7 @@ TfContact::TfContact(Startup startup, QWidget *parent)
     m_pages->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 4px 5px; }"));
     m_soundPage = named(new SoundPage(m_link, m_paths.soundHome), "TabSheet3");
     m_pages->addTab(m_soundPage, QStringLiteral("Запись звука"));
-    m_soundPage->Editor().Player.SetDeviceNames(m_config.soundOutput(), m_config.soundInput());
+    m_soundPage->SetSoundDevices(m_config.soundOutput(), m_config.soundInput());
     m_generalPage = named(new GeneralPage, "TabSheet1");
     m_pages->addTab(m_generalPage, QStringLiteral("Общие настройки"));
     m_keysPage = named(new KeysPage(m_link), "TabSheet2");
@@ -177,6 +186,14 @@ QWidget *TfContact::buildHeader()
     write->setMinimumHeight(32);
     connect(read, &QPushButton::clicked, this, [this] { Button1Click(); });
     connect(write, &QPushButton::clicked, this, [this] { Button2Click(); });
+    // Nothing else reaches the panel while another activity runs.
+    const auto enable = [this, read, write] {
+        const bool free = m_link.activity().canBegin(Activity::Kind::Exchange);
+        read->setEnabled(free);
+        write->setEnabled(free);
+        m_connected->setEnabled(free);
+    };
+    connect(&m_link.activity(), &Activity::changed, this, enable);
 
     auto *version = named(new QLabel(QStringLiteral("ver. 2.05")), "Label3");
     QFont bold = version->font();
@@ -256,6 +273,8 @@ void TfContact::CompareWithPanel()
         return;
     const PanelSettings wanted = ReadSettingsFile(path);
     ActionScope action(*this);
+    if (!action)
+        return;
     PanelSettings current;
     {
         WaitDialogScope waiting(this);
@@ -332,10 +351,15 @@ void TfContact::FormDestroy()
 
 void TfContact::closeEvent(QCloseEvent *event)
 {
-    // An exchange runs below this event: the window closes as soon as it is over.
+    // The running activity is asked to end safely (a recording is kept, an upload ends the
+    // panel's recording); the window closes as soon as it has.
+    Activity &activity = m_link.activity();
+    if (activity.current() == Activity::Kind::Playing)
+        activity.requestEnd();
     if (exchangeRunning()) {
         m_closeRequested = true;
         event->ignore();
+        activity.requestEnd();
         closeWhenIdle();
         return;
     }
@@ -390,6 +414,8 @@ bool TfContact::panelAnswers()
 void TfContact::Button1Click()
 {
     ActionScope action(*this);
+    if (!action)
+        return;
     std::optional<WaitDialogScope> waiting;
     try {
         OpenPort();
@@ -412,6 +438,8 @@ void TfContact::Button1Click()
 void TfContact::Button2Click()
 {
     ActionScope action(*this);
+    if (!action)
+        return;
     WaitDialogScope waiting(this);
     try {
         // Each page gives its part just before the part is sent, in the order of the write: a page
@@ -485,6 +513,8 @@ void TfContact::SetUsedSeconds(int seconds)
 void TfContact::CheckConnection()
 {
     ActionScope action(*this);
+    if (!action)
+        return;
     const QString remembered = m_port->currentText();
     Button1Click();
     for (int item = 0; item < m_port->count() && !m_link.Connected(); ++item) {
@@ -499,7 +529,7 @@ void TfContact::CheckConnection()
 
 void TfContact::xConMouseDown()
 {
-    if (!m_link.InExchange())
+    if (m_link.activity().canBegin(Activity::Kind::Exchange))
         CheckConnection();
 }
 

@@ -94,7 +94,10 @@ private:
     // Logs the error that ended a whole-panel action and shows it after the prefix.
     void reportExchangeError(const QString &prefix, const std::exception &error);
     void reportLogFailure(const QString &message);
-    bool exchangeRunning() const { return m_link.InExchange() || m_actionsRunning > 0; }
+    bool exchangeRunning() const
+    {
+        return m_link.InExchange() || m_actionsRunning > 0 || !m_link.activity().idle();
+    }
     // Carries out a close that came during an exchange, once the exchange is over.
     void closeWhenIdle();
     friend class ActionScope;

@@ -19,9 +19,6 @@ namespace orvanta {
 
 namespace {
 
-// Silence after the sound, sent to the output only: the sound server leaves a short gap near
-// the end of a stream that ends abruptly, which would cut the message's last word.
-constexpr int PaddingMs = 50;
 // How often a playing sound is looked at, for its end.
 constexpr int WatchMs = 25;
 // A sound whose playing makes no progress for this long has ended (the server went away).
@@ -278,9 +275,12 @@ void WaveDevice::watchPlayback()
     const bool heard = processed >= m_playMicroseconds;
     const bool failed =
         m_sink->state() == QAudio::StoppedState && m_sink->error() != QAudio::NoError;
-    if (heard || failed || m_sinceProgress.elapsed() > StallMs) {
-        m_position = heard ? m_playEnd : playPosition();
+    if (heard) {
+        m_position = m_playEnd;
         endPlayback();
+    } else if (failed || m_sinceProgress.elapsed() > StallMs) {
+        m_position = playPosition();
+        endPlayback(QStringLiteral("Звук прерван: сервер звука не отвечает"));
     }
 }
 
@@ -297,7 +297,7 @@ void WaveDevice::SettleBeforeExit()
     }
 }
 
-void WaveDevice::endPlayback()
+void WaveDevice::endPlayback(const QString &error)
 {
     m_watch.stop();
     // Stopping alone lets the output play out what it holds: a stopped sound would go on
@@ -310,6 +310,7 @@ void WaveDevice::endPlayback()
     if (m_waitLoop)
         m_waitLoop->quit();
     emit stateChanged();
+    emit playEnded(error);
 }
 
 void WaveDevice::Record()
@@ -332,7 +333,10 @@ void WaveDevice::Record()
         m_sourceData = nullptr;
         throw EWaveDeviceError(QStringLiteral("Устройство записи звука не отвечает"));
     }
+    m_soundArrived = false;
     connect(m_sourceData, &QIODevice::readyRead, this, [this] { collectRecording(); });
+    connect(m_source.get(), &QAudioSource::stateChanged, this,
+            [this](QAudio::State state) { watchRecording(state); });
     m_recordClock.start();
     m_samples.clear();
     m_position = 0;
@@ -341,8 +345,34 @@ void WaveDevice::Record()
 
 void WaveDevice::collectRecording()
 {
+    if (!m_sourceData)
+        return;
+    m_recorded += m_sourceData->readAll();
+    if (!m_soundArrived && !m_recorded.isEmpty()) {
+        m_soundArrived = true;
+        m_sinceSoundArrived.start();
+        m_firstChunkBytes = m_recorded.size();
+        emit recordingStarted();
+    }
+}
+
+// A sound server that goes away stops the input with an error and deletes its data: the
+// recording ends there, without touching the stream again.
+void WaveDevice::watchRecording(QAudio::State state)
+{
+    if (!m_source || state != QAudio::StoppedState || m_source->error() == QAudio::NoError)
+        return;
+    disconnect(m_source.get(), nullptr, this, nullptr);
     if (m_sourceData)
-        m_recorded += m_sourceData->readAll();
+        disconnect(m_sourceData, nullptr, this, nullptr);
+    m_sourceData = nullptr;
+    m_source.release()->deleteLater(); // not inside its own signal
+    lastStreamEnd = monotonicMs();
+    m_recorded.clear();
+    m_samples.clear();
+    m_position = 0;
+    emit stateChanged();
+    emit recordingFailed(QStringLiteral("Запись прервана: сервер звука не отвечает"));
 }
 
 // Captured sound reaches the program later than it was heard: before the input is closed, what
@@ -351,21 +381,30 @@ void WaveDevice::endRecording()
 {
     // An input stopped while its stream is still being set up is torn down later by the sound
     // library, after it is gone: a recording lasts at least until the stream is up.
-    while (m_recordClock.elapsed() < StreamSetUpMs) {
+    while (m_source && m_recordClock.elapsed() < StreamSetUpMs) {
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         QThread::msleep(5);
     }
-    const qint64 heardMs = m_recordClock.elapsed() - CollectMarginMs;
-    const qint64 expected = 2 * heardMs * m_format.sampleRate() / 1000;
+    // What was heard until now: counted from the first sound the input delivered, which came
+    // with what the input held when its stream started.
+    const bool arrived = m_soundArrived;
+    const qint64 heardMs =
+        (arrived ? m_sinceSoundArrived.elapsed() : m_recordClock.elapsed()) - CollectMarginMs;
+    const qint64 expected =
+        (arrived ? m_firstChunkBytes : 0) + 2 * heardMs * m_format.sampleRate() / 1000;
     QElapsedTimer waited;
     waited.start();
-    while (m_recorded.size() < expected && waited.elapsed() < CollectMs) {
+    while (m_source && m_recorded.size() < expected && waited.elapsed() < CollectMs) {
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         collectRecording();
         QThread::msleep(5);
     }
+    if (!m_source)
+        return; // the input failed meanwhile and said so
     collectRecording();
-    disconnect(m_sourceData, nullptr, this, nullptr);
+    if (m_sourceData)
+        disconnect(m_sourceData, nullptr, this, nullptr);
+    disconnect(m_source.get(), nullptr, this, nullptr);
     m_source->stop();
     m_source.reset();
     lastStreamEnd = monotonicMs();

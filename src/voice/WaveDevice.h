@@ -5,6 +5,7 @@
 #include <QBuffer>
 #include <QElapsedTimer>
 #include <QObject>
+#include <QPointer>
 #include <QTimer>
 #include <cstdint>
 #include <memory>
@@ -89,9 +90,23 @@ public:
     bool IsPlaying() const { return m_sink != nullptr; }
     bool IsRecording() const { return m_source != nullptr; }
 
+    // Silence after the sound, sent to the output only: the sound server leaves a short gap near
+    // the end of a stream that ends abruptly, which would cut the message's last word.
+    static constexpr int PaddingMs = 50;
+    // How long the output takes from a play to the first sound heard, as measured on the
+    // sound server: what a listener (the panel) records before the sound begins.
+    static constexpr int StartLatencyMs = 150;
+
 signals:
     // Playing or recording began or ended.
     void stateChanged();
+    // Playing ended: heard to its end or stopped (error empty), or cut short by the sound
+    // server (error says so).
+    void playEnded(const QString &error);
+    // The input delivered its first sound.
+    void recordingStarted();
+    // The input failed while recording; what it recorded is dropped.
+    void recordingFailed(const QString &error);
 
 private:
     void requireOpen() const;
@@ -103,8 +118,9 @@ private:
     qint64 fromSamples(qint64 samples) const;
     qint64 playPosition() const;
     void watchPlayback();
-    void endPlayback();
+    void endPlayback(const QString &error = {});
     void collectRecording();
+    void watchRecording(QAudio::State state);
     void endRecording();
 
     QString m_outputName;
@@ -126,7 +142,11 @@ private:
     QEventLoop *m_waitLoop = nullptr;
 
     std::unique_ptr<QAudioSource> m_source;
-    QIODevice *m_sourceData = nullptr;
+    // The input's data, which the sound library deletes when its stream fails.
+    QPointer<QIODevice> m_sourceData;
+    bool m_soundArrived = false;
+    QElapsedTimer m_sinceSoundArrived;
+    qint64 m_firstChunkBytes = 0;
     QByteArray m_recorded;
     QElapsedTimer m_recordClock;
 };

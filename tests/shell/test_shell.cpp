@@ -5,6 +5,7 @@
 #include "PanelServer.h"
 #include "SoundList.h"
 #include "SoundPage.h"
+#include "WaveAdjuster.h"
 #include "WindowFixture.h"
 #include "WindowState.h"
 #include "fContactU.h"
@@ -21,7 +22,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QTabWidget>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -148,13 +149,12 @@ TEST(MainWindow, BuiltAsDescribed)
     EXPECT_EQ(child<QLabel>(*window, "Panel4")->text(), QStringLiteral("1"));
     EXPECT_TRUE(f.dialogs.boxes.empty());
 
-    // Selecting a row remembers it and names its wave file beside the executable.
-    QString selected;
-    QObject::connect(&sounds, &SoundPage::soundSelected,
-                     [&](const QString &path) { selected = path; });
-    child<QTableWidget>(*window, "SoundSG")->setCurrentCell(9, 1);
+    // Selecting a row remembers it and opens its wave file beside the executable.
+    auto *grid = child<QTableView>(*window, "SoundSG");
+    grid->setCurrentIndex(grid->model()->index(9, 1));
     EXPECT_EQ(child<QLabel>(*window, "Panel4")->text(), QStringLiteral("10"));
-    EXPECT_EQ(selected, QDir(f.binDir()).filePath(QStringLiteral("sound/sound 10")));
+    EXPECT_EQ(sounds.Editor().Message().fileName(),
+              QDir(f.binDir()).filePath(QStringLiteral("sound/sound 10")));
 
     if (const QByteArray shot = qgetenv("ORVANTA_SCREENSHOT"); !shot.isEmpty()) {
         window->show();

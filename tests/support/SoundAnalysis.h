@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QProcess>
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 namespace orvanta::test {
@@ -28,5 +30,10 @@ bool MakeSweep(const QString &path, double seconds, int fromHertz, int toHertz);
 
 // Lets the event loop run for the given time.
 void RunEvents(int milliseconds);
+// Lets the event loop run until done() or the limit; whether done() came true.
+bool RunEventsUntil(const std::function<bool()> &done, int limitMs = 10000);
+// Plays the file on the sound server's default output from another program (paplay), as a
+// person speaking into the input would: nothing of it runs in this process.
+bool PlayInTheBackground(QProcess &player, const QString &file);
 
 } // namespace orvanta::test

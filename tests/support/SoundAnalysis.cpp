@@ -1,5 +1,6 @@
 #include "SoundAnalysis.h"
 
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QProcess>
 #include <QTimer>
@@ -91,13 +92,12 @@ bool MakeTone(const QString &path, double seconds, int hertz, int rate, int bits
     if (bits == 8)
         arguments << "-e"
                   << "unsigned-integer";
-    arguments << path << "synth" << QString::number(seconds) << "sine" << QString::number(hertz)
-              << "vol"
+    // A wave file whatever the name: message files need no extension.
+    arguments << "-t"
+              << "wav" << path << "synth" << QString::number(seconds) << "sine"
+              << QString::number(hertz) << "vol"
               << "0.5";
-    QProcess sox;
-    sox.start(QStringLiteral("sox"), arguments);
-    return sox.waitForFinished(30000) && sox.exitStatus() == QProcess::NormalExit &&
-           sox.exitCode() == 0;
+    return runSox(arguments);
 }
 
 void RunEvents(int milliseconds)
@@ -105,6 +105,24 @@ void RunEvents(int milliseconds)
     QEventLoop loop;
     QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
     loop.exec();
+}
+
+bool RunEventsUntil(const std::function<bool()> &done, int limitMs)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!done()) {
+        if (clock.elapsed() > limitMs)
+            return false;
+        RunEvents(10);
+    }
+    return true;
+}
+
+bool PlayInTheBackground(QProcess &player, const QString &file)
+{
+    player.start(QStringLiteral("paplay"), {file});
+    return player.waitForStarted(5000);
 }
 
 } // namespace orvanta::test

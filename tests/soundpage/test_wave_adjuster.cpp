@@ -44,13 +44,12 @@ struct EditorFixture
     {
         return TWaveFile(path(name)).Samples;
     }
-    // An edit of the selection, after the undo copy, as the page's buttons make it.
-    void edit(qint64 from, qint64 to, void (TWaveAdjuster::*action)())
+    // An edit of the selection, as the page's buttons make it.
+    QString edit(qint64 from, qint64 to, QString (TWaveAdjuster::*action)())
     {
         editor.SelStart = from;
         editor.SelEnd = to;
-        editor.SaveUndo();
-        (editor.*action)();
+        return (editor.*action)();
     }
     // The widget's pixel over a point of Background: the view is drawn one pixel in.
     QRgb shown(int x, int y) { return editor.grab().toImage().pixel(x + 1, y + 1); }
@@ -169,7 +168,7 @@ TEST(WaveAdjuster, CutSilenceAndUndoReachTheFile)
     f.editor.Undo();
     EXPECT_EQ(f.onDisk(), ramp(1000));
     f.editor.Undo(); // a second undo gives the same
-    EXPECT_EQ(f.editor.Wave->Samples, ramp(1000));
+    EXPECT_EQ(f.editor.Wave()->Samples, ramp(1000));
 
     f.edit(10, 19, &TWaveAdjuster::SilenceSelection);
     disk = f.onDisk();
@@ -181,11 +180,10 @@ TEST(WaveAdjuster, CutSilenceAndUndoReachTheFile)
     f.editor.Undo();
     EXPECT_EQ(f.onDisk(), ramp(1000));
 
-    // A load empties the undo.
+    // A load empties the undo; the next edit takes its own copy.
+    f.edit(0, 9, &TWaveAdjuster::CutSelection);
     f.editor.LoadSound(f.path("message.wav"));
-    f.editor.SelStart = 0;
-    f.editor.SelEnd = 9;
-    f.editor.CutSelection();
+    EXPECT_FALSE(f.editor.CanUndo());
     f.editor.Undo();
     EXPECT_EQ(f.onDisk().size(), 990u);
 }
@@ -204,7 +202,7 @@ TEST(WaveAdjuster, CuttingEverythingLeavesAnEmptySoundThatUndoBringsBack)
     EXPECT_EQ(f.onDisk(), ramp(500));
 }
 
-TEST(WaveAdjuster, FileThatCannotBeReplacedKeepsTheEditInMemoryOnly)
+TEST(WaveAdjuster, FileThatCannotBeReplacedRefusesTheEditAndChangesNothing)
 {
     EditorFixture f;
     const QString file = f.load(ramp(300));
@@ -215,17 +213,22 @@ TEST(WaveAdjuster, FileThatCannotBeReplacedKeepsTheEditInMemoryOnly)
                                                                  {"+i", f.folder.path()}) == 0;
     if (::geteuid() == 0 && !immutable)
         GTEST_SKIP() << "no way to make a folder read-only here";
-    f.editor.SelStart = 0;
-    f.editor.SelEnd = 99;
-    f.editor.CutSelection();
+    const QString refused = f.edit(0, 99, &TWaveAdjuster::CutSelection);
     if (immutable)
         QProcess::execute(QStringLiteral("chattr"), {"-i", f.folder.path()});
     QFile::setPermissions(f.folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    EXPECT_EQ(f.editor.SampleCount(), 200);
+    EXPECT_EQ(f.editor.SampleCount(), 300); // what is shown is what the file holds
     EXPECT_EQ(ReadFile(file), before);
+    EXPECT_FALSE(f.editor.CanUndo());
+    EXPECT_EQ(refused, QStringLiteral("Не удалось создать файл \"%1\"!").arg(file));
     ASSERT_FALSE(f.dialogs.boxes.empty());
-    EXPECT_EQ(f.dialogs.boxes.back().second,
-              QStringLiteral("Не удалось создать файл \"%1\"!").arg(file));
+    EXPECT_EQ(f.dialogs.boxes.back().second, refused);
+
+    // A message the user made read-only is refused the same way, with its reason.
+    QFile::setPermissions(file, QFile::ReadOwner);
+    EXPECT_TRUE(f.edit(0, 99, &TWaveAdjuster::SilenceSelection)
+                    .contains(QStringLiteral("только для чтения")));
+    EXPECT_EQ(ReadFile(file), before);
 }
 
 TEST(WaveAdjuster, NoSoundShowsTheGridAndIgnoresEverything)
@@ -236,7 +239,6 @@ TEST(WaveAdjuster, NoSoundShowsTheGridAndIgnoresEverything)
     EXPECT_EQ(f.dialogs.boxes.size(), 1u); // errors are shown: "Не удалось открыть файл"
     const QImage grid = f.editor.Background;
     QTest::mouseClick(&f.editor, Qt::LeftButton, {}, QPoint(100, 50));
-    f.editor.SaveUndo();
     f.editor.CutSelection();
     f.editor.SilenceSelection();
     f.editor.Undo();
@@ -319,12 +321,11 @@ TEST(WaveAdjuster, SpeechIsAnUndoableEditAndAFailureKeepsTheOldMessage)
     EditorFixture f;
     const QString file = f.load(ramp(8000));
     const QByteArray old = ReadFile(file);
-    EXPECT_THROW(
-        f.editor.SpeakMessage(QStringLiteral("Тревога"), file, QStringLiteral("xx-no-such-voice")),
-        ESpeechError);
+    EXPECT_FALSE(
+        f.editor.SpeakMessage(QStringLiteral("Тревога"), file, QStringLiteral("xx-no-such-voice"))
+            .isEmpty());
     EXPECT_EQ(ReadFile(file), old);
-    f.editor.SaveUndo();
-    f.editor.SpeakMessage(QStringLiteral("Тревога, шлейф три"), file);
+    EXPECT_EQ(f.editor.SpeakMessage(QStringLiteral("Тревога, шлейф три"), file), QString());
     const TWaveFile spoken(file);
     EXPECT_EQ(spoken.Format.SampleRate, 44100u);
     EXPECT_GT(spoken.Samples.size(), size_t(44100 / 2));

@@ -1,19 +1,14 @@
 #include "SoundPage.h"
 
+#include "ActivityControls.h"
 #include "Convert.h"
 #include "Dialogs.h"
-#include "Errors.h"
 #include "MessageTable.h"
-#include "MessageTools.h"
 #include "PanelLink.h"
-#include "PanelMemory.h"
 #include "SoundUpload.h"
-#include "Speech.h"
 #include "WaveAdjuster.h"
 
 #include <QCheckBox>
-#include <QDir>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -23,13 +18,12 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyle>
-#include <QTableWidget>
+#include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 #include <cmath>
 #include <functional>
-#include <optional>
 
 namespace orvanta {
 
@@ -56,7 +50,8 @@ QLabel *answerPanel(const char *name)
 SoundPage::SoundPage(PanelLink &link, QString soundHome, QWidget *parent)
     : QWidget(parent)
     , m_link(link)
-    , m_soundHome(std::move(soundHome))
+    , m_activity(link.activity())
+    , m_messages(std::move(soundHome))
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
@@ -76,6 +71,8 @@ SoundPage::SoundPage(PanelLink &link, QString soundHome, QWidget *parent)
     layout->addWidget(findChild<QWidget *>(QStringLiteral("Panel5")));
     layout->addWidget(findChild<QGroupBox *>(QStringLiteral("GroupBox1")));
     layout->addWidget(m_grid, 1);
+    connect(&m_activity, &Activity::changed, this, [this] { updateControls(); });
+    updateControls();
 }
 
 void SoundPage::buildDebugGroup()
@@ -155,7 +152,10 @@ void SoundPage::buildButtonStrip()
         button->setAutoRaise(true);
         row->addWidget(button);
     }
-    row->addStretch(1);
+    m_status = named(new QLabel, "StatusL");
+    m_status->setWordWrap(true);
+    m_status->setStyleSheet(QStringLiteral("color: #a00;"));
+    row->addWidget(m_status, 1);
     row->addWidget(named(new QPushButton(QStringLiteral("Записать звук в устройство")), "Button4"));
     row->addWidget(named(new QPushButton(QStringLiteral("Остановить")), "Button5"));
 }
@@ -165,162 +165,71 @@ void SoundPage::buildProgressGroup()
     auto *group = named(new QGroupBox(QStringLiteral("Процесс записи"), this), "GroupBox1");
     auto *row = new QHBoxLayout(group);
     auto *progress = m_progress = named(new QProgressBar, "p");
-    progress->setRange(0, 54);
+    progress->setRange(0, MessageTable::Messages);
     progress->setValue(0);
     row->addWidget(progress);
 }
 
 void SoundPage::buildGrid()
 {
-    m_grid = named(new QTableWidget(Rows - 1, Columns, this), "SoundSG");
+    m_grid = named(new QTableView(this), "SoundSG");
+    m_grid->setModel(&m_messages);
     m_grid->verticalHeader()->hide();
     m_grid->verticalHeader()->setDefaultSectionSize(17);
     m_grid->verticalHeader()->setMinimumSectionSize(17);
     m_grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     const int widths[Columns] = {279, 163, 155};
-    for (int column = 0; column < Columns; ++column) {
-        m_grid->setHorizontalHeaderItem(column, new QTableWidgetItem);
+    for (int column = 0; column < Columns; ++column)
         m_grid->setColumnWidth(column, widths[column]);
-        for (int row = 1; row < Rows; ++row)
-            m_grid->setItem(row - 1, column, new QTableWidgetItem);
-    }
     m_grid->setSelectionMode(QAbstractItemView::ContiguousSelection);
     // A file name typed into the list changes what the messages add up to.
-    connect(m_grid, &QTableWidget::itemChanged, this, [this](const QTableWidgetItem *item) {
-        if (item->column() == 1)
-            showListLength();
-    });
-    connect(m_grid, &QTableWidget::currentCellChanged, this,
-            [this](int row, int column, int previousRow, int previousColumn) {
-                if (row < 0 || SoundSGSelectCell(column, row + 1))
+    connect(&m_messages, &MessageList::filesChanged, this, [this] { showListLength(); });
+    connect(m_grid->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex &current, const QModelIndex &previous) {
+                if (!current.isValid() || SoundSGSelectCell(current.column(), current.row() + 1))
                     return;
-                const QSignalBlocker block(m_grid);
-                m_grid->setCurrentCell(previousRow, previousColumn);
+                const QSignalBlocker block(m_grid->selectionModel());
+                m_grid->selectionModel()->setCurrentIndex(previous,
+                                                          QItemSelectionModel::ClearAndSelect);
             });
-}
-
-QString SoundPage::Cell(int column, int row) const
-{
-    const QTableWidgetItem *item =
-        row == 0 ? m_grid->horizontalHeaderItem(column) : m_grid->item(row - 1, column);
-    return item ? item->text() : QString();
-}
-
-void SoundPage::SetCell(int column, int row, const QString &text)
-{
-    QTableWidgetItem *item =
-        row == 0 ? m_grid->horizontalHeaderItem(column) : m_grid->item(row - 1, column);
-    if (item)
-        item->setText(text);
 }
 
 void SoundPage::LoadLists(const QString &messagesPath, const QString &soundsPath)
 {
-    const QSignalBlocker filling(m_grid); // one total at the end, not one per cell
-    const QString paths[2] = {messagesPath, soundsPath};
-    for (int column = 0; column < 2; ++column) {
-        m_lists[column] = ReadSoundList(paths[column]);
-        m_loaded[column] = true;
-        for (int row = 0; row < Rows; ++row)
-            SetCell(column, row, m_lists[column].cells[row]);
-    }
-    SetCell(2, 0, QStringLiteral("Адрес"));
-    showListLength();
+    m_messages.load(messagesPath, soundsPath);
 }
 
-void SoundPage::FillDefaultLists()
+int SoundPage::SelectedRow() const
 {
-    const QSignalBlocker filling(m_grid);
-    for (int column = 0; column < 2; ++column) {
-        m_lists[column] = SoundListColumn{};
-        m_loaded[column] = true;
-    }
-    SetCell(0, 0, QStringLiteral("Сообщение"));
-    SetCell(1, 0, QStringLiteral("Файл"));
-    for (int row = 1; row < Rows; ++row) {
-        SetCell(0, row, QStringLiteral("Сообщение %1").arg(row));
-        SetCell(1, row, QStringLiteral("%1.wav").arg(row));
-    }
-    SetCell(2, 0, QStringLiteral("Адрес"));
-    showListLength();
-}
-
-QStringList SoundPage::SaveLists(const QString &messagesPath, const QString &soundsPath) const
-{
-    QStringList failures;
-    const QString paths[2] = {messagesPath, soundsPath};
-    for (int column = 0; column < 2; ++column) {
-        // A list that exists but could not be read is left alone, never replaced by empty rows.
-        if (!m_loaded[column] && QFileInfo::exists(paths[column]))
-            continue;
-        SoundListColumn list = m_lists[column];
-        for (int row = 0; row < Rows; ++row)
-            list.cells[row] = Cell(column, row);
-        try {
-            WriteSoundList(paths[column], list);
-        } catch (const EInOutError &error) {
-            failures += ErrorText(error);
-        }
-    }
-    return failures;
-}
-
-QString SoundPage::SoundPath(int row) const
-{
-    const QString name = Cell(1, row);
-    if (QDir::isAbsolutePath(name))
-        return name;
-    return QDir(m_soundHome).filePath(QStringLiteral("sound/") + name);
-}
-
-QString SoundPage::MessageFile(int row) const
-{
-    return Cell(1, row).trimmed().isEmpty() ? QString() : SoundPath(row);
-}
-
-double SoundPage::ListSeconds(double perMessage) const
-{
-    double seconds = 0;
-    for (int row = 1; row < Rows; ++row)
-        if (const QString file = MessageFile(row); !file.isEmpty())
-            seconds += WaveSeconds(file) + perMessage;
-    return seconds;
+    return StrToInt(m_rowNumber->text());
 }
 
 bool SoundPage::SoundSGSelectCell(int ACol, int ARow)
 {
     Q_UNUSED(ACol);
-    if (m_editor->Recording)
+    if (m_editor->Recording())
         return false;
     m_rowNumber->setText(QString::number(ARow));
-    const QString path = SoundPath(ARow);
-    emit soundSelected(path);
-    // A row without a readable file shows the grid alone, without a message; errors are shown
-    // again once a row has loaded without one.
-    try {
-        m_editor->ShowErrors = false;
-        m_editor->LoadSound(path);
-        m_editor->ShowErrors = true;
-    } catch (const std::exception &) {
-    }
+    ShowSelectedMessage();
     return true;
 }
 
-void SoundPage::connectUploadButtons()
+// A row without a readable file shows the grid alone, without a message; errors are shown again
+// once a row has loaded.
+void SoundPage::ShowSelectedMessage()
 {
-    m_upload = new SoundUpload(m_link, *this, this);
-    const std::pair<const char *, void (SoundUpload::*)()> actions[] = {
-        {"Button4", &SoundUpload::Button4Click},
-        {"Button5", &SoundUpload::Button5Click},
-        {"Button6", &SoundUpload::Button6Click},
-        {"Button7", &SoundUpload::Button7Click},
-    };
-    SoundUpload *upload = m_upload;
-    for (const auto &entry : actions) {
-        const auto method = entry.second;
-        connect(findChild<QPushButton *>(QLatin1String(entry.first)), &QPushButton::clicked, this,
-                Dialogs::Guarded([upload, method] { (upload->*method)(); }));
-    }
+    m_editor->ShowErrors = false;
+    m_editor->LoadSound(SoundPath(SelectedRow()));
+    m_editor->ShowErrors = true;
+}
+
+void SoundPage::SelectCell(int column, int row)
+{
+    const QModelIndex index = m_messages.index(row - 1, column);
+    if (m_grid->currentIndex() == index)
+        SoundSGSelectCell(column, row);
+    else
+        m_grid->setCurrentIndex(index);
 }
 
 bool SoundPage::CorrectErrors() const
@@ -336,136 +245,162 @@ void SoundPage::ScrollToRow(int row)
     m_grid->verticalScrollBar()->setValue(top - 1);
 }
 
-void SoundPage::SelectCell(int column, int row)
+void SoundPage::connectUploadButtons()
 {
-    if (m_grid->currentRow() == row - 1 && m_grid->currentColumn() == column)
-        SoundSGSelectCell(column, row);
-    else
-        m_grid->setCurrentCell(row - 1, column);
+    m_upload = new SoundUpload(m_link, *this, this);
+    auto *start = findChild<QPushButton *>(QStringLiteral("Button4"));
+    connect(start, &QPushButton::clicked, this,
+            Dialogs::Guarded([this] { m_upload->Button4Click(); }));
+    connect(findChild<QPushButton *>(QStringLiteral("Button5")), &QPushButton::clicked, this,
+            [this] { m_upload->Button5Click(); });
+    BindToActivity(findChild<QPushButton *>(QStringLiteral("Button6")), m_activity,
+                   Activity::Kind::Exchange, [this] { m_upload->Button6Click(); });
+    BindToActivity(findChild<QPushButton *>(QStringLiteral("Button7")), m_activity,
+                   Activity::Kind::Exchange, [this] { m_upload->Button7Click(); });
+}
+
+void SoundPage::SetSoundDevices(const QString &output, const QString &input)
+{
+    m_editor->Player.SetDeviceNames(output, input);
+    m_upload->SetDeviceNames(output, input);
 }
 
 void SoundPage::connectEditorButtons()
 {
-    TWaveAdjuster *editor = m_editor;
     const std::pair<const char *, std::function<void()>> actions[] = {
         {"RecSB",
          [this] {
-             mRecClick();
+             Record();
          }},
         {"PlayFStartSB",
-         [editor] {
-             editor->PlayFromStart();
+         [this] {
+             Play(true);
          }},
         {"PlaySB",
-         [editor] {
-             editor->PlaySelection();
+         [this] {
+             Play(false);
          }},
         {"StopSB",
-         [editor] {
-             editor->StopSound();
-         }},
-        {"CutSB",
-         [editor] {
-             editor->SaveUndo();
-             editor->CutSelection();
-         }},
-        {"SilenceSB",
-         [editor] {
-             editor->SaveUndo();
-             editor->SilenceSelection();
-         }},
-        {"UndoSB",
-         [editor] {
-             editor->Undo();
+         [this] {
+             Stop();
          }},
         {"SpeakSB",
          [this] {
-             SpeakRow();
-         }},
-        {"TrimSB",
-         [editor] {
-             editor->SaveUndo();
-             editor->TrimSilence();
-         }},
-        {"NormalizeSB",
-         [editor] {
-             editor->SaveUndo();
-             editor->EvenLoudness();
+             Speak();
          }},
     };
-    for (const auto &entry : actions) {
-        auto *button = findChild<QToolButton *>(QLatin1String(entry.first));
-        connect(button, &QToolButton::clicked, this, [action = entry.second] {
-            // The editor's buttons swallow whatever reaches them: an action stops where it failed.
-            try {
-                action();
-            } catch (const std::exception &) {
-            }
-        });
-    }
-    connect(m_editor, &TWaveAdjuster::stateChanged, this, [this] { updateEditorButtons(); });
+    for (const auto &entry : actions)
+        connect(findChild<QToolButton *>(QLatin1String(entry.first)), &QToolButton::clicked, this,
+                entry.second);
+    const std::pair<const char *, QString (TWaveAdjuster::*)()> edits[] = {
+        {"CutSB", &TWaveAdjuster::CutSelection},
+        {"SilenceSB", &TWaveAdjuster::SilenceSelection},
+        {"UndoSB", &TWaveAdjuster::Undo},
+        {"TrimSB", &TWaveAdjuster::TrimSilence},
+        {"NormalizeSB", &TWaveAdjuster::EvenLoudness},
+    };
+    for (const auto &[name, action] : edits)
+        connect(findChild<QToolButton *>(QLatin1String(name)), &QToolButton::clicked, this,
+                [this, action = action] { edit(action); });
+    m_activity.setPlayingStopper([this] { m_editor->StopSound(); });
+    connect(m_editor, &TWaveAdjuster::stateChanged, this, [this] { updateControls(); });
     connect(m_editor, &TWaveAdjuster::soundWritten, this, [this] { showListLength(); });
-    updateEditorButtons();
+    connect(&m_editor->Player, &WaveDevice::playEnded, this,
+            [this] { m_activity.end(Activity::Kind::Playing); });
+    connect(m_editor, &TWaveAdjuster::recordingFinished, this,
+            [this] { m_activity.end(Activity::Kind::Recording); });
 }
 
-void SoundPage::SpeakRow()
+void SoundPage::edit(QString (TWaveAdjuster::*action)())
 {
-    const int row = StrToInt(m_rowNumber->text());
-    const QString text = Cell(0, row).trimmed();
+    const ActivityScope editing(m_activity, Activity::Kind::Editing);
+    if (editing)
+        (m_editor->*action)();
+}
+
+void SoundPage::Play(bool fromStart)
+{
+    if (!m_editor->CanPlay() || !m_activity.begin(Activity::Kind::Playing))
+        return;
+    if (fromStart)
+        m_editor->PlayFromStart();
+    else
+        m_editor->PlaySelection();
+    if (!m_editor->Player.IsPlaying())
+        m_activity.end(Activity::Kind::Playing);
+}
+
+void SoundPage::Stop()
+{
+    if (m_activity.current() == Activity::Kind::Playing ||
+        m_activity.current() == Activity::Kind::Recording)
+        m_editor->StopSound();
+}
+
+// A recording needs no panel; it goes into the row's file, named first when the cell is blank.
+void SoundPage::Record()
+{
+    if (!m_activity.begin(Activity::Kind::Recording))
+        return;
+    const QString file = m_messages.fileToWrite(SelectedRow());
+    if (!m_editor->RecordSound(file, MaxRecordingSeconds).isEmpty()) {
+        m_activity.end(Activity::Kind::Recording);
+        return;
+    }
+    // A closing window ends the recording and keeps it.
+    m_activity.setEnder([this] { m_editor->StopSound(); });
+}
+
+void SoundPage::Speak()
+{
+    const ActivityScope speaking(m_activity, Activity::Kind::Speaking);
+    if (!speaking)
+        return;
+    const int row = SelectedRow();
+    const QString text = Cell(MessageList::TextColumn, row).trimmed();
     if (text.isEmpty()) {
         Dialogs::ShowInformation(
             QStringLiteral("В строке %1 нет текста сообщения: озвучивать нечего.").arg(row),
             window());
         return;
     }
-    makeSoundFolder();
-    m_editor->SaveUndo();
-    try {
-        m_editor->SpeakMessage(text, SoundPath(row));
-    } catch (const ESpeechError &error) {
-        Dialogs::ShowError(ErrorText(error), window());
-    }
+    m_editor->SpeakMessage(text, m_messages.fileToWrite(row));
 }
 
-void SoundPage::makeSoundFolder() const
-{
-    QDir().mkpath(QDir(m_soundHome).filePath(QStringLiteral("sound")));
-}
-
-void SoundPage::mRecClick()
-{
-    makeSoundFolder();
-    m_editor->SaveUndo();
-    m_editor->RecordSound(SoundPath(StrToInt(m_rowNumber->text())), MaxRecordingSeconds);
-}
-
-// A button is enabled only when it can act, so that a click never silently does nothing.
-void SoundPage::updateEditorButtons()
+// A control is enabled only when it can act now: a click never silently does nothing, and
+// nothing starts while another activity runs.
+void SoundPage::updateControls()
 {
     const TWaveAdjuster &editor = *m_editor;
-    const bool busy = editor.Recording;
-    const bool sound = editor.SampleCount() > 0 && !busy;
+    const Activity::Kind now = m_activity.current();
+    const bool free = m_activity.canBegin(Activity::Kind::Editing);
+    const bool sound = editor.SampleCount() > 0 && free;
     const std::pair<const char *, bool> states[] = {
-        {"RecSB", !busy},
-        {"PlayFStartSB", sound},
-        {"PlaySB", sound},
-        {"StopSB", busy || editor.Player.IsPlaying()},
+        {"RecSB", free},
+        {"PlayFStartSB", free && editor.CanPlay()},
+        {"PlaySB", free && editor.CanPlay()},
+        {"StopSB", now == Activity::Kind::Playing || now == Activity::Kind::Recording},
         {"CutSB", sound},
         {"SilenceSB", sound},
-        {"UndoSB", editor.SoundLoaded() && !editor.UndoSamples.empty() && !busy},
-        {"SpeakSB", !busy},
+        {"UndoSB", free && editor.CanUndo()},
+        {"SpeakSB", free},
         {"TrimSB", sound},
         {"NormalizeSB", sound},
     };
     for (const auto &[name, enabled] : states)
         findChild<QToolButton *>(QLatin1String(name))->setEnabled(enabled);
+    findChild<QPushButton *>(QStringLiteral("Button4"))
+        ->setEnabled(m_activity.canBegin(Activity::Kind::Uploading));
+    findChild<QPushButton *>(QStringLiteral("Button5"))
+        ->setEnabled(now == Activity::Kind::Uploading);
+    m_status->setText(editor.PlaybackProblem());
 }
 
-// The messages of the list against the panel's eight minutes, so that the installer sees before
-// an upload whether they fit.
+// The messages of the list against the panel's eight minutes, counted as the upload will take
+// them, so that the installer sees before an upload whether they fit.
 void SoundPage::showListLength()
 {
-    const int whole = int(std::lround(ListSeconds()));
+    const int whole = int(std::lround(ListSeconds(SoundUpload::SecondsAroundMessage)));
     m_listLength->setText(QStringLiteral("Сообщения в списке: %1 мин. %2 сек. из 8 мин.")
                               .arg(whole / 60)
                               .arg(whole % 60));
@@ -479,18 +414,17 @@ void SoundPage::connectDebugButtons()
     {
         const char *button;
         const char *answer;
-        std::function<std::optional<QString>()> command;
+        std::function<QString()> command; // empty: nothing to send
     } buttons[] = {
         {"p1", "xaddr3",
          [] {
              return QStringLiteral("+I00");
          }},
         {"p2", "xaddr",
-         [this]() -> std::optional<QString> {
+         [this] {
              if (m_rowNumber->text().isEmpty())
-                 return std::nullopt;
-             return QStringLiteral("+I") +
-                    QString::asprintf("%.2x", StrToInt(m_rowNumber->text()) - 1);
+                 return QString();
+             return QStringLiteral("+I") + QString::asprintf("%.2x", SelectedRow() - 1);
          }},
         {"p3", "xaddr2",
          [] {
@@ -499,11 +433,11 @@ void SoundPage::connectDebugButtons()
     };
     for (const auto &button : buttons) {
         auto *answer = findChild<QLabel *>(QLatin1String(button.answer));
-        connect(findChild<QPushButton *>(QLatin1String(button.button)), &QPushButton::clicked, this,
-                Dialogs::Guarded([this, answer, command = button.command] {
-                    if (const std::optional<QString> text = command())
-                        answer->setText(m_link.Query(*text));
-                }));
+        BindToActivity(findChild<QPushButton *>(QLatin1String(button.button)), m_activity,
+                       Activity::Kind::Exchange, [this, answer, command = button.command] {
+                           if (const QString text = command(); !text.isEmpty())
+                               answer->setText(m_link.Query(text));
+                       });
     }
 }
 

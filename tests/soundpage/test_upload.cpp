@@ -52,6 +52,13 @@ struct UploadFixture : PanelWindowFixture
         WriteFile(QStringLiteral("sounds.txt"), lines.join("\r\n") + "\r\n");
     }
     SoundUpload &upload() const { return window->Sounds().Upload(); }
+    // "Записать звук в устройство", and the upload waited out.
+    void uploadAll() const { UploadFixture::press(*window); }
+    static void press(TfContact &window)
+    {
+        window.findChild<QPushButton *>(QStringLiteral("Button4"))->click();
+        EXPECT_TRUE(RunEventsUntil([&] { return !window.Sounds().Upload().Running(); }, 60000));
+    }
     QString address(int row) const { return window->Sounds().Cell(2, row); }
 };
 
@@ -74,9 +81,10 @@ TEST(Upload, MessagesReachThePanelWholeAndTheTableIsChecked)
         ->setCurrentText(f.folder.filePath(QStringLiteral("panel")));
     window->OpenPort();
 
+    const double listed = window->Sounds().ListSeconds(SoundUpload::SecondsAroundMessage);
     QElapsedTimer clock;
     clock.start();
-    window->findChild<QPushButton *>(QStringLiteral("Button4"))->click();
+    UploadFixture::press(*window);
     const qint64 uploadMs = clock.elapsed();
 
     QStringList commands;
@@ -96,6 +104,9 @@ TEST(Upload, MessagesReachThePanelWholeAndTheTableIsChecked)
     const int used = HexStrToInt(memory.ReadByte(108) + memory.ReadByte(109)) / 5;
     EXPECT_EQ(window->findChild<QLabel *>(QStringLiteral("EepL"))->text(), MemoryUsageText(used));
     EXPECT_EQ(window->UsedSeconds(), used);
+    // The list counted each message as the panel takes it: sound and what it records around it.
+    PanelMemory table(window->Link());
+    EXPECT_NEAR(HexStrToInt(table.ReadWord(4).text()) / 5.0, listed, 0.5);
 
     // What the panel heard is what was played: as long, and of the same shape.
     const std::pair<int, const char *> heardAs[] = {{1, "01.wav"}, {2, "02.wav"}, {4, "03.wav"}};
@@ -125,7 +136,7 @@ TEST(Upload, EmptyFirstRowStartsWithTheNextCommandAndStopEndsAfterTheMessage)
                 });
             });
     });
-    f.child<QPushButton>(QStringLiteral("Button4"))->click();
+    f.uploadAll();
     EXPECT_EQ(f.commands(), (Commands{"+J", "+j", "+E04", "+E05", "+J", "+j", "+E06", "+E07"}));
     EXPECT_EQ(f.address(3), QStringLiteral("Ok"));
     EXPECT_EQ(f.address(5), QString());
@@ -139,7 +150,7 @@ TEST(Upload, TableEntryThatNeverMatchesEndsTheUploadNamingTheRow)
     stuck.onlyCommand = "+E03";
     stuck.value = "00";
     f.panel.setFaults(stuck);
-    f.child<QPushButton>(QStringLiteral("Button4"))->click();
+    f.uploadAll();
     const Commands sent = f.commands();
     EXPECT_EQ(std::count(sent.begin(), sent.end(), "+E03"), SoundUpload::MaxEntryReads);
     EXPECT_EQ(std::count(sent.begin(), sent.end(), "+J"), 0); // row 2 is never sent
@@ -156,7 +167,7 @@ TEST(Upload, NoEndAddressEndsTheUploadWithTheCompletionMessage)
     silent.onlyCommand = "+j";
     silent.silent = true;
     f.panel.setFaults(silent);
-    f.child<QPushButton>(QStringLiteral("Button4"))->click();
+    f.uploadAll();
     EXPECT_EQ(f.commands(), (Commands{"+J00", "+j"}));
     ASSERT_EQ(f.dialogs.boxes.size(), 1u);
     EXPECT_EQ(f.dialogs.boxes[0].second, QStringLiteral("Процесс записи завершен!"));
@@ -166,7 +177,7 @@ TEST(Upload, FileTheDeviceRefusesEndsTheUploadWithItsMessage)
 {
     UploadFixture f({{1, 0.3}, {2, 0.3}});
     WriteFile(QDir(f.binDir()).filePath(QStringLiteral("sound/m2.wav")), QByteArray(100, 'x'));
-    f.child<QPushButton>(QStringLiteral("Button4"))->click();
+    f.uploadAll();
     EXPECT_EQ(f.commands().size(), 4u); // row 1 only
     ASSERT_EQ(f.dialogs.boxes.size(), 1u);
     EXPECT_EQ(f.dialogs.boxes[0].first, Dialogs::Kind::Error);
@@ -183,9 +194,34 @@ TEST(Upload, MessagesThatDoNotFitAreAskedAboutFirst)
     longMessage.SaveToFile(QDir(f.binDir()).filePath(QStringLiteral("sound/long.wav")));
     f.window->Sounds().SetCell(1, 1, QStringLiteral("long.wav"));
     f.dialogs.answer(false);
-    f.child<QPushButton>(QStringLiteral("Button4"))->click();
+    f.uploadAll();
     EXPECT_TRUE(f.commands().empty());
     ASSERT_EQ(f.dialogs.boxes.size(), 1u);
     EXPECT_EQ(f.dialogs.boxes[0].first, Dialogs::Kind::Question);
     EXPECT_TRUE(f.dialogs.boxes[0].second.contains(QStringLiteral("8 мин.")));
+}
+
+TEST(Upload, CloseDuringTheUploadEndsThePanelsRecordingAndTheToolAtOnce)
+{
+    UploadFixture f({{1, 2.0}, {2, 2.0}, {3, 2.0}});
+    f.window->show();
+    QElapsedTimer sinceClose;
+    f.panel.setMessageListener([&](bool started, int message) {
+        if (started && message == 1)
+            QMetaObject::invokeMethod(f.window.get(), [&] {
+                QTimer::singleShot(900, f.window.get(), [&] {
+                    sinceClose.start();
+                    f.window->close();
+                });
+            });
+    });
+    f.child<QPushButton>(QStringLiteral("Button4"))->click();
+    ASSERT_TRUE(RunEventsUntil([&] { return !f.window->isVisible(); }, 15000));
+    EXPECT_LT(sinceClose.elapsed(), 2000);
+    EXPECT_FALSE(f.upload().Running());
+    RunEvents(300); // nothing follows the close
+    EXPECT_EQ(f.commands(), (Commands{"+J00", "+j"}));
+    EXPECT_EQ(f.address(1), QStringLiteral("Запись прервана"));
+    EXPECT_EQ(f.address(2), QString());
+    EXPECT_TRUE(f.dialogs.boxes.empty());
 }

@@ -1,19 +1,11 @@
 #include "WaveAdjuster.h"
 
 #include "Dialogs.h"
-#include "MessageTools.h"
-#include "Speech.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QEventLoop>
-#include <QFile>
-#include <QFileInfo>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 namespace orvanta {
 
@@ -22,8 +14,6 @@ namespace {
 // How often the cursor is looked at while the sound plays: smooth to the eye, and nothing at
 // all while nothing plays.
 constexpr int FollowMs = 15;
-// How often a recording looks whether it must end.
-constexpr int RecordCheckMs = 50;
 
 int rounded(double value)
 {
@@ -65,6 +55,9 @@ TWaveAdjuster::TWaveAdjuster(QWidget *parent)
             m_follow.start();
         emit stateChanged();
     });
+    connect(&m_message, &MessageEdit::samplesChanged, this, [this] { m_envelopeStale = true; });
+    connect(&m_message, &MessageEdit::written, this, &TWaveAdjuster::soundWritten);
+    connect(&Recorder, &MessageRecorder::finished, this, &TWaveAdjuster::recordingEnded);
     Redraw();
 }
 
@@ -72,49 +65,50 @@ TWaveAdjuster::~TWaveAdjuster()
 {
     // The device ends its sound while this editor is still whole.
     disconnect(&Player, nullptr, this, nullptr);
+    disconnect(&Recorder, nullptr, this, nullptr);
     m_follow.stop();
     Player.Close();
 }
 
+void TWaveAdjuster::stopDevice()
+{
+    if (Player.IsOpen() && !Player.IsRecording())
+        Player.Stop();
+}
+
 void TWaveAdjuster::LoadSound(const QString &fileName)
 {
-    if (Painting)
+    if (Recording())
         return;
-    takeDevice();
-    if (Wave) {
-        if (Wave->Loaded) {
-            try {
-                Player.Stop();
-                Player.Close();
-            } catch (const std::exception &) {
-            }
-        }
-        Wave.reset();
-    }
-    Loading = true;
-    showOverlay();
-    QCoreApplication::processEvents();
-
+    Player.Close();
     TWaveFile::MessageHandler show;
     if (ShowErrors)
         show = [this](const QString &message) {
             Dialogs::ShowMessage(message, this);
         };
-    Wave = std::make_unique<TWaveFile>(fileName, show);
-    samplesChanged();
-    if (Wave->Loaded) {
-        Player.Open(*Wave); // the file just read, not read once more
-        Player.SetTimeFormat(WaveDevice::TimeFormat::Samples);
-    }
-    Loading = false;
+    m_message.load(fileName, show);
     SelStart = SelEnd = 0;
-    UndoSamples.clear();
+    openOnDevice();
     Redraw();
+}
+
+void TWaveAdjuster::openOnDevice()
+{
+    m_playbackProblem.clear();
+    Player.Close();
+    if (!SoundLoaded())
+        return;
+    try {
+        Player.Open(*m_message.wave()); // the file just read, not read once more
+        Player.SetTimeFormat(WaveDevice::TimeFormat::Samples);
+    } catch (const std::exception &error) {
+        m_playbackProblem = QString::fromStdString(error.what());
+    }
+    emit stateChanged();
 }
 
 void TWaveAdjuster::Redraw()
 {
-    Painting = true;
     Background = QImage(std::max(width() - 2, 1), std::max(height() - 2, 1), QImage::Format_RGB32);
     Background.fill(Qt::black);
     drawGrid();
@@ -126,7 +120,6 @@ void TWaveAdjuster::Redraw()
         else
             plotEnvelope();
     }
-    Painting = false;
     showOverlay();
     emit stateChanged();
 }
@@ -155,7 +148,7 @@ void TWaveAdjuster::drawGrid()
 // starts at k; positive samples below the centre line.
 void TWaveAdjuster::plotSegments()
 {
-    const std::vector<int16_t> &s = Wave->Samples;
+    const std::vector<int16_t> &s = m_message.wave()->Samples;
     const qint64 n = qint64(s.size());
     const int W = width();
     const int H = height();
@@ -175,7 +168,7 @@ void TWaveAdjuster::plotSegments()
 void TWaveAdjuster::plotEnvelope()
 {
     if (m_envelopeStale) {
-        m_envelope.setSamples(Wave->Samples);
+        m_envelope.setSamples(m_message.wave()->Samples);
         m_envelopeStale = false;
     }
     const int W = width();
@@ -199,7 +192,7 @@ void TWaveAdjuster::plotEnvelope()
 
 int TWaveAdjuster::cursorX() const
 {
-    if (!SoundLoaded() || !Player.IsOpen() || SampleCount() == 0)
+    if (SampleCount() == 0 || !Player.IsOpen() || Player.IsRecording())
         return -1;
     const qint64 length = Player.Length();
     if (length <= 0)
@@ -220,10 +213,7 @@ void TWaveAdjuster::showOverlay()
     if (!m_note.isEmpty()) {
         Overlay.fill(Qt::black);
         text(1, m_note);
-    } else if (Loading) {
-        Overlay.fill(Qt::black);
-        text(1, QStringLiteral("Загрузка..."));
-    } else if (Recording) {
+    } else if (Recording()) {
         Overlay.fill(Qt::black);
         text(1, QStringLiteral("Идет запись..."));
         text(20, QStringLiteral("Произнесите фразу и нажмите кнопку \"Стоп\"."));
@@ -245,7 +235,7 @@ void TWaveAdjuster::showOverlay()
 
 void TWaveAdjuster::followPlayer()
 {
-    const bool busy = Player.IsPlaying() || Player.IsRecording() || Loading || Recording;
+    const bool busy = Player.IsPlaying() || Player.IsRecording();
     if (!busy)
         m_follow.stop(); // the last look shows where the sound stopped
     if (!busy || cursorX() != m_shownCursor)
@@ -266,8 +256,8 @@ void TWaveAdjuster::resizeEvent(QResizeEvent *)
 
 bool TWaveAdjuster::mouseTakesPart(const QMouseEvent *event, bool anyButton) const
 {
-    return SoundLoaded() && SampleCount() > 0 && !Loading &&
-           (anyButton || event->button() == Qt::LeftButton);
+    // During a recording the view shows no sound: a click must not reach the device.
+    return SampleCount() > 0 && !Recording() && (anyButton || event->button() == Qt::LeftButton);
 }
 
 void TWaveAdjuster::mousePressEvent(QMouseEvent *event)
@@ -277,11 +267,8 @@ void TWaveAdjuster::mousePressEvent(QMouseEvent *event)
     const qint64 n = SampleCount();
     Selecting = true;
     SelStart = RoundedDivision(n * event->position().toPoint().x(), width());
-    try {
+    if (Player.IsOpen())
         Player.Seek(RoundedDivision(SelStart * Player.Length(), n));
-    } catch (const std::exception &) {
-        // The cursor stays; the selection is still made.
-    }
     SelStart = std::clamp<qint64>(SelStart, 0, n - 1);
     SelEnd = SelStart;
     showOverlay();
@@ -314,124 +301,78 @@ void TWaveAdjuster::mouseReleaseEvent(QMouseEvent *event)
     showOverlay();
 }
 
-void TWaveAdjuster::SaveUndo()
+QString TWaveAdjuster::edited(const QString &error)
 {
-    if (SoundLoaded()) {
-        UndoSamples = Wave->Samples;
-        m_undoRate = Wave->Format.SampleRate;
+    if (!error.isEmpty()) {
+        if (ShowErrors)
+            Dialogs::ShowMessage(error, this);
+        return error;
     }
-    emit stateChanged();
+    openOnDevice();
+    SelStart = std::min(SelStart, std::max<qint64>(SampleCount() - 1, 0));
+    SelEnd = std::min(SelEnd, std::max<qint64>(SampleCount() - 1, 0));
+    Redraw();
+    return {};
 }
 
-void TWaveAdjuster::SilenceSelection()
+QString TWaveAdjuster::SilenceSelection()
 {
     if (!SoundLoaded())
-        return;
-    const qint64 end = std::min(SelEnd + 1, SampleCount());
-    if (SelStart < end)
-        std::fill(Wave->Samples.begin() + SelStart, Wave->Samples.begin() + end, 0);
-    samplesChanged();
-    ApplyEdit();
-    Redraw();
+        return {};
+    stopDevice();
+    return edited(m_message.silence(SelStart, SelEnd));
 }
 
-void TWaveAdjuster::CutSelection()
+QString TWaveAdjuster::CutSelection()
 {
     if (!SoundLoaded())
-        return;
-    const qint64 end = std::min(SelEnd + 1, SampleCount());
-    if (SelStart < end)
-        Wave->Samples.erase(Wave->Samples.begin() + SelStart, Wave->Samples.begin() + end);
-    samplesChanged();
-    ApplyEdit();
-    SelStart = SelEnd = 0;
-    Redraw();
+        return {};
+    stopDevice();
+    const QString error = m_message.cut(SelStart, SelEnd);
+    if (error.isEmpty())
+        SelStart = SelEnd = 0;
+    return edited(error);
 }
 
-void TWaveAdjuster::Undo()
+QString TWaveAdjuster::Undo()
 {
-    if (!SoundLoaded() || UndoSamples.empty())
-        return;
-    Wave->Samples = UndoSamples;
-    if (m_undoRate != 0) { // speech may have changed the rate
-        Wave->Format.SampleRate = m_undoRate;
-        Wave->Format.ByteRate = m_undoRate * 2;
-    }
-    samplesChanged();
-    ApplyEdit();
-    Redraw();
+    if (!m_message.canUndo())
+        return {};
+    stopDevice();
+    return edited(m_message.undo());
 }
 
-void TWaveAdjuster::TrimSilence()
+QString TWaveAdjuster::TrimSilence()
 {
-    if (!SoundLoaded() || !orvanta::TrimSilence(Wave->Samples, int(Wave->Format.SampleRate)))
-        return;
-    samplesChanged();
-    ApplyEdit();
-    SelStart = SelEnd = 0;
-    Redraw();
+    if (!SoundLoaded())
+        return {};
+    stopDevice();
+    const QString error = m_message.trim();
+    if (error.isEmpty())
+        SelStart = SelEnd = 0;
+    return edited(error);
 }
 
-void TWaveAdjuster::EvenLoudness()
+QString TWaveAdjuster::EvenLoudness()
 {
-    if (!SoundLoaded() || !orvanta::EvenLoudness(Wave->Samples))
-        return;
-    samplesChanged();
-    ApplyEdit();
-    Redraw();
+    if (!SoundLoaded())
+        return {};
+    stopDevice();
+    return edited(m_message.evenLoudness());
 }
 
-void TWaveAdjuster::SpeakMessage(const QString &text, const QString &fileName, const QString &voice)
+QString TWaveAdjuster::SpeakMessage(const QString &text, const QString &fileName,
+                                    const QString &voice)
 {
-    takeDevice();
+    stopDevice();
     m_note = QStringLiteral("Озвучивание...");
     showOverlay();
     repaint();
-    std::vector<int16_t> samples;
-    try {
-        samples = SpeakText(text, voice);
-    } catch (...) {
-        m_note.clear();
-        showOverlay();
-        throw;
-    }
+    const QString error = m_message.speak(text, fileName, voice);
     m_note.clear();
-    if (SoundLoaded() && Wave->FileName == fileName) {
-        Wave->Samples = std::move(samples);
-        Wave->Format.SampleRate = MessageRate;
-        Wave->Format.ByteRate = MessageRate * 2;
-        samplesChanged();
-        ApplyEdit();
+    if (error.isEmpty())
         SelStart = SelEnd = 0;
-        Redraw();
-        return;
-    }
-    TWaveFile spoken;
-    spoken.Samples = std::move(samples);
-    if (!spoken.SaveToFile(fileName))
-        throw ESpeechError(QStringLiteral("Не удалось создать файл \"%1\"").arg(fileName));
-    emit soundWritten();
-    LoadSound(fileName);
-}
-
-void TWaveAdjuster::ApplyEdit()
-{
-    takeDevice();
-    if (!SoundLoaded())
-        return;
-    try {
-        Player.Stop();
-        Player.Close();
-    } catch (const std::exception &) {
-        ReportPlaybackError();
-    }
-    // A file that cannot be replaced is reported by the wave file (while errors are shown) and
-    // the device goes on with the file as it was.
-    Wave->Save();
-    emit soundWritten();
-    Player.FileName = Wave->FileName;
-    Player.Open();
-    Player.SetTimeFormat(WaveDevice::TimeFormat::Samples);
+    return edited(error);
 }
 
 void TWaveAdjuster::ReportPlaybackError()
@@ -440,102 +381,43 @@ void TWaveAdjuster::ReportPlaybackError()
         Dialogs::ShowMessage(QStringLiteral("Ошибка воспроизведения!"), this);
 }
 
-// Every operation that takes the device first ends a running recording loop and lets pending
-// events run.
-void TWaveAdjuster::takeDevice()
+QString TWaveAdjuster::RecordSound(const QString &fileName, int maxSeconds)
 {
-    StopRequested = true;
-    QCoreApplication::processEvents();
-}
-
-void TWaveAdjuster::setRecording(bool recording)
-{
-    Recording = recording;
-    showOverlay();
-    if (recording)
-        m_follow.start();
-    emit stateChanged();
-}
-
-void TWaveAdjuster::RecordSound(const QString &fileName, int maxSeconds)
-{
-    if (fileName.isEmpty())
-        return;
-    takeDevice();
-    setRecording(true);
-    const bool hadSound = SoundLoaded();
-    if (hadSound) {
-        try {
-            Player.Stop();
-            Player.Close();
-        } catch (const std::exception &) {
+    stopDevice();
+    const MessageRecorder::Start start = Recorder.start(fileName, maxSeconds);
+    if (!start.error.isEmpty()) {
+        // The device's own words are in the status; the box keeps the short form.
+        if (start.device)
             ReportPlaybackError();
-        }
+        else if (ShowErrors)
+            Dialogs::ShowMessage(start.error, this);
+        openOnDevice();
+        showOverlay();
+        return start.error;
     }
-    // The recording goes into a file beside the message, which it replaces only once saved.
-    const QString recordingFile = fileName + QStringLiteral(".recording");
-    const auto endWithOldSound = [&] {
-        QFile::remove(recordingFile);
-        setRecording(false);
-        if (hadSound) {
-            try {
-                LoadSound(fileName);
-            } catch (const std::exception &) {
-            }
-        }
-    };
-    if (QFileInfo(fileName).isDir() || !TWaveFile().SaveToFile(recordingFile)) {
-        endWithOldSound(); // no file to record into: ends without a word
-        return;
-    }
-    try {
-        Player.FileName = recordingFile;
-        Player.Open();
-        Player.SetTimeFormat(WaveDevice::TimeFormat::Milliseconds);
-        Player.Rewind();
-        StopRequested = false;
-        Player.Record();
-        waitForRecordingEnd(maxSeconds);
-        Player.Stop();
-        setRecording(false);
-        Player.Save();
-        Player.Close();
-        if (std::rename(QFile::encodeName(recordingFile).constData(),
-                        QFile::encodeName(fileName).constData()) != 0)
-            throw EWaveDeviceError(QStringLiteral("Не удалось заменить файл \"%1\"").arg(fileName));
-    } catch (const std::exception &) {
-        try {
-            Player.Close();
-        } catch (const std::exception &) {
-        }
-        endWithOldSound();
-        ReportPlaybackError();
-        return;
-    }
-    emit soundWritten();
-    LoadSound(fileName);
+    m_follow.start();
+    showOverlay();
+    emit stateChanged();
+    return {};
 }
 
-void TWaveAdjuster::waitForRecordingEnd(int maxSeconds)
+void TWaveAdjuster::recordingEnded(const QString &fileName, const QString &error)
 {
-    QEventLoop loop;
-    QTimer check;
-    QElapsedTimer clock;
-    clock.start();
-    const qint64 maxMs = qint64(maxSeconds) * 1000;
-    // Device time counts; the clock bounds it where captured sound arrives late.
-    connect(&check, &QTimer::timeout, &loop, [&] {
-        if (StopRequested || Player.Position() >= maxMs || clock.elapsed() >= maxMs + 1000)
-            loop.quit();
-    });
-    check.start(RecordCheckMs);
-    loop.exec();
+    if (!error.isEmpty() && ShowErrors)
+        Dialogs::ShowMessage(error, this);
+    if (error.isEmpty())
+        emit soundWritten();
+    // The new take, or the message as it was.
+    const bool shown = ShowErrors;
+    ShowErrors = false;
+    LoadSound(fileName);
+    ShowErrors = shown;
+    emit recordingFinished(error);
 }
 
 void TWaveAdjuster::PlayFromStart()
 {
-    takeDevice();
-    if (!SoundLoaded())
+    if (!CanPlay())
         return;
     try {
         Player.Stop();
@@ -548,9 +430,8 @@ void TWaveAdjuster::PlayFromStart()
 
 void TWaveAdjuster::PlaySelection()
 {
-    takeDevice();
     const qint64 n = SampleCount();
-    if (n == 0)
+    if (!CanPlay())
         return;
     try {
         const qint64 length = Player.Length();
@@ -564,28 +445,20 @@ void TWaveAdjuster::PlaySelection()
 
 void TWaveAdjuster::StopSound()
 {
-    StopRequested = true;
-    try {
-        Player.Stop();
-    } catch (const std::exception &) {
+    if (Recording()) {
+        Recorder.stop();
+        return;
     }
+    stopDevice();
 }
 
 void TWaveAdjuster::CloseSound()
 {
-    takeDevice();
-    if (SoundLoaded()) {
-        try {
-            Player.Stop();
-        } catch (const std::exception &) {
-            return; // a device that does not stop is not closed
-        }
-        try {
-            Player.Close();
-        } catch (const std::exception &) {
-        }
-        Wave->Unload();
-    }
+    if (Recording())
+        Recorder.stop();
+    Player.Close();
+    m_message.unload();
+    m_playbackProblem.clear();
     Redraw();
 }
 

@@ -1,0 +1,118 @@
+#pragma once
+
+#include "MessageList.h"
+
+#include <QString>
+#include <QWidget>
+
+class QGroupBox;
+class QLabel;
+class QProgressBar;
+class QTableView;
+
+namespace orvanta {
+
+class Activity;
+class PanelLink;
+class SoundUpload;
+class TWaveAdjuster;
+
+// The page "Запись звука": memory state, the waveform editor, the editing and upload buttons, the
+// upload progress and the message grid SoundSG, a view of the message list. Its controls are
+// enabled from what they can do now and from the tool's one activity at a time.
+class SoundPage : public QWidget
+{
+    Q_OBJECT
+public:
+    static constexpr int Columns = MessageList::Columns;
+    static constexpr int Rows = SoundListColumn::Rows;
+
+    static constexpr int MaxRecordingSeconds = 30;
+
+    // soundHome: the folder that holds "sound/", the messages' wave files.
+    SoundPage(PanelLink &link, QString soundHome, QWidget *parent = nullptr);
+
+    // A cell of the grid by message number; number 0 is the column's title.
+    QString Cell(int column, int row) const { return m_messages.cell(column, row); }
+    void SetCell(int column, int row, const QString &text)
+    {
+        m_messages.setCell(column, row, text);
+    }
+
+    // Column 0 from the messages list, column 1 from the sounds list, "Адрес" over column 2.
+    // Throws EInOutError when a list cannot be read.
+    void LoadLists(const QString &messagesPath, const QString &soundsPath);
+    // The lists of a first start: rows 1 to 54 "Сообщение N" with the file "N.wav".
+    void FillDefaultLists() { m_messages.fillDefaults(); }
+    // Writes both lists back, each on its own; the failures, each naming its file.
+    QStringList SaveLists(const QString &messagesPath, const QString &soundsPath) const
+    {
+        return m_messages.save(messagesPath, soundsPath);
+    }
+
+    // The grid's cell selection: remembers the row in Panel4 and shows the row's message in the
+    // editor, silently. Refused (false) while a recording runs.
+    bool SoundSGSelectCell(int ACol, int ARow);
+    // Selects a cell of the grid as the user would, so that its row's sound is shown.
+    void SelectCell(int column, int row);
+    // Shows the selected row's message again (after an upload, which closed it).
+    void ShowSelectedMessage();
+    QString SoundPath(int row) const { return m_messages.soundPath(row); }
+    QString MessageFile(int row) const { return m_messages.messageFile(row); }
+    double ListSeconds(double perMessage = 0) const { return m_messages.listSeconds(perMessage); }
+
+    void SetDebugMode(bool on);
+    void SetSoundDevices(const QString &output, const QString &input);
+    MessageList &Messages() { return m_messages; }
+    TWaveAdjuster &Editor() { return *m_editor; }
+    SoundUpload &Upload() { return *m_upload; }
+    QTableView *Grid() const { return m_grid; }
+    QProgressBar *Progress() const { return m_progress; } // p, the upload's progress
+    // "Исправлять ошибки": a table entry that differs is read again.
+    bool CorrectErrors() const;
+    // Scrolls the grid so that the row is near the middle.
+    void ScrollToRow(int row);
+    // The folder that holds "sound/"; the table dialogs start there.
+    const QString &SoundHome() const { return m_messages.soundHome(); }
+    // Seconds of message memory in use, on the bar (at most full) and as text.
+    void ShowMemoryUsage(int usedSeconds);
+    // The row whose message the editor shows and records into (Panel4).
+    int SelectedRow() const;
+
+    // The page's actions, refused while another activity runs.
+    void Record();
+    void Play(bool fromStart);
+    void Stop();
+    void Speak();
+
+private:
+    void buildDebugGroup();
+    void buildMemoryGroup();
+    void buildButtonStrip();
+    void buildProgressGroup();
+    void buildGrid();
+    void connectEditorButtons();
+    void connectDebugButtons();
+    void connectUploadButtons();
+    void updateControls();
+    void showListLength();
+    void editorFinished();
+    // Runs an edit of the shown message, unless another activity runs.
+    void edit(QString (TWaveAdjuster::*action)());
+
+    PanelLink &m_link;
+    Activity &m_activity;
+    MessageList m_messages;
+    QGroupBox *m_debugGroup = nullptr;
+    QLabel *m_rowNumber = nullptr;      // Panel4
+    QLabel *m_usage = nullptr;          // EepL
+    QLabel *m_listLength = nullptr;     // TotalL
+    QLabel *m_status = nullptr;         // StatusL: why something cannot be done now
+    QProgressBar *m_usageBar = nullptr; // EepPB
+    QTableView *m_grid = nullptr;
+    TWaveAdjuster *m_editor = nullptr;  // WA
+    QProgressBar *m_progress = nullptr; // p
+    SoundUpload *m_upload = nullptr;
+};
+
+} // namespace orvanta

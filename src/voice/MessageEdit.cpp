@@ -1,0 +1,142 @@
+#include "MessageEdit.h"
+
+#include "Errors.h"
+#include "MessageTools.h"
+#include "Speech.h"
+
+#include <QFileInfo>
+#include <algorithm>
+
+namespace orvanta {
+
+bool ReadOnlyMessage(const QString &fileName)
+{
+    const QFileInfo file(fileName);
+    return file.exists() && (!file.isWritable() || !(file.permissions() & QFile::WriteOwner));
+}
+
+MessageEdit::MessageEdit(QObject *parent)
+    : QObject(parent)
+{}
+
+bool MessageEdit::load(const QString &fileName, TWaveFile::MessageHandler showMessage)
+{
+    m_fileName = fileName;
+    m_wave = std::make_unique<TWaveFile>(fileName, std::move(showMessage));
+    m_undoSamples.clear();
+    m_undoRate = 0;
+    emit samplesChanged();
+    return m_wave->Loaded;
+}
+
+void MessageEdit::unload()
+{
+    if (m_wave)
+        m_wave->Unload();
+    m_undoSamples.clear();
+    emit samplesChanged();
+}
+
+QString MessageEdit::replace(std::vector<int16_t> samples, uint32_t rate, bool keepUndo)
+{
+    if (!loaded())
+        return QStringLiteral("Нет звука для изменения");
+    const QString &name = m_wave->FileName;
+    // A file the user has made read-only is not ours to change.
+    if (ReadOnlyMessage(name))
+        return QStringLiteral("Файл \"%1\" только для чтения: изменение не сохранено").arg(name);
+    TWaveFile edited = *m_wave;
+    edited.Samples = std::move(samples);
+    edited.Format.SampleRate = rate;
+    edited.Format.ByteRate = rate * 2;
+    try {
+        if (!edited.SaveToFile(name))
+            return QStringLiteral("Не удалось создать файл \"%1\"!").arg(name);
+    } catch (const std::exception &error) {
+        return ErrorText(error);
+    }
+    if (keepUndo) {
+        m_undoSamples = std::move(m_wave->Samples);
+        m_undoRate = m_wave->Format.SampleRate;
+    }
+    *m_wave = std::move(edited);
+    emit samplesChanged();
+    emit written();
+    return {};
+}
+
+QString MessageEdit::change(const std::function<bool(std::vector<int16_t> &)> &edit)
+{
+    if (!loaded())
+        return QStringLiteral("Нет звука для изменения");
+    std::vector<int16_t> samples = m_wave->Samples;
+    if (!edit(samples))
+        return {};
+    return replace(std::move(samples), m_wave->Format.SampleRate);
+}
+
+QString MessageEdit::cut(qint64 first, qint64 last)
+{
+    return change([first, last](std::vector<int16_t> &samples) {
+        const qint64 end = std::min(last + 1, qint64(samples.size()));
+        if (first < end)
+            samples.erase(samples.begin() + first, samples.begin() + end);
+        return true;
+    });
+}
+
+QString MessageEdit::silence(qint64 first, qint64 last)
+{
+    return change([first, last](std::vector<int16_t> &samples) {
+        const qint64 end = std::min(last + 1, qint64(samples.size()));
+        if (first < end)
+            std::fill(samples.begin() + first, samples.begin() + end, 0);
+        return true;
+    });
+}
+
+QString MessageEdit::trim()
+{
+    const int rate = loaded() ? int(m_wave->Format.SampleRate) : 0;
+    return change([rate](std::vector<int16_t> &samples) { return TrimSilence(samples, rate); });
+}
+
+QString MessageEdit::evenLoudness()
+{
+    return change([](std::vector<int16_t> &samples) { return EvenLoudness(samples); });
+}
+
+QString MessageEdit::speak(const QString &text, const QString &fileName, const QString &voice)
+{
+    std::vector<int16_t> samples;
+    try {
+        samples = SpeakText(text, voice);
+    } catch (const ESpeechError &error) {
+        return ErrorText(error);
+    }
+    if (loaded() && m_fileName == fileName)
+        return replace(std::move(samples), MessageRate);
+    if (ReadOnlyMessage(fileName))
+        return QStringLiteral("Файл \"%1\" только для чтения: изменение не сохранено")
+            .arg(fileName);
+    TWaveFile spoken;
+    spoken.Samples = std::move(samples);
+    try {
+        if (!spoken.SaveToFile(fileName))
+            return QStringLiteral("Не удалось создать файл \"%1\"!").arg(fileName);
+    } catch (const std::exception &error) {
+        return ErrorText(error);
+    }
+    load(fileName);
+    emit written();
+    return {};
+}
+
+QString MessageEdit::undo()
+{
+    if (!canUndo())
+        return {};
+    return replace(m_undoSamples, m_undoRate != 0 ? m_undoRate : m_wave->Format.SampleRate, false);
+}
+
+} // namespace orvanta

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "WaveFile.h"
+
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace orvanta {
+
+// Whether the user made the message's file read-only: it may not be changed, even by a user
+// (root) whom the system would let write it.
+bool ReadOnlyMessage(const QString &fileName);
+
+// The message being edited: its samples, kept in its wave file, and one level of undo. Every
+// edit is one call that either writes the file and can be undone, or changes nothing and says
+// why: what is shown and what plays is always what the file holds.
+class MessageEdit : public QObject
+{
+    Q_OBJECT
+public:
+    explicit MessageEdit(QObject *parent = nullptr);
+
+    // Replaces the message with the file's; false when it holds no sound (nothing is shown).
+    // With a handler, the user is told why a file could not be loaded.
+    bool load(const QString &fileName, TWaveFile::MessageHandler showMessage = {});
+    // The message is no longer shown.
+    void unload();
+
+    bool loaded() const { return m_wave && m_wave->Loaded; }
+    const TWaveFile *wave() const { return m_wave.get(); }
+    // The file last loaded, whether or not it held sound.
+    const QString &fileName() const { return m_fileName; }
+    qint64 sampleCount() const { return loaded() ? qint64(m_wave->Samples.size()) : 0; }
+    const std::vector<int16_t> &undoSamples() const { return m_undoSamples; }
+    bool canUndo() const { return loaded() && !m_undoSamples.empty(); }
+
+    // Each returns an empty text when the edit was written, else why nothing changed. An edit
+    // that changes no sample (a silent message trimmed) is no edit and returns empty.
+    QString cut(qint64 first, qint64 last);
+    QString silence(qint64 first, qint64 last);
+    QString trim();
+    QString evenLoudness();
+    // The text spoken into the file, at the tool's recording rate: an edit of the message when
+    // the file is the one loaded, else a new message in that file, then loaded.
+    QString speak(const QString &text, const QString &fileName,
+                  const QString &voice = QStringLiteral("ru"));
+    // Puts the undo copy back; the copy stays, so a second undo gives the same.
+    QString undo();
+
+signals:
+    // The samples changed: loaded, edited or gone.
+    void samplesChanged();
+    // The message's file was written.
+    void written();
+
+private:
+    // Edits a copy of the samples at the message's rate; an edit that returns false changed
+    // nothing.
+    QString change(const std::function<bool(std::vector<int16_t> &)> &edit);
+    // Writes the new samples; on success the old ones become the undo copy.
+    QString replace(std::vector<int16_t> samples, uint32_t rate, bool keepUndo = true);
+
+    std::unique_ptr<TWaveFile> m_wave;
+    QString m_fileName;
+    std::vector<int16_t> m_undoSamples;
+    uint32_t m_undoRate = 0;
+};
+
+} // namespace orvanta

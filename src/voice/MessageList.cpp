@@ -1,0 +1,174 @@
+#include "MessageList.h"
+
+#include "Errors.h"
+#include "MessageTools.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace orvanta {
+
+MessageList::MessageList(QString soundHome, QObject *parent)
+    : QAbstractTableModel(parent)
+    , m_soundHome(std::move(soundHome))
+{}
+
+int MessageList::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : Messages;
+}
+
+int MessageList::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : Columns;
+}
+
+QVariant MessageList::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
+        return {};
+    return cell(index.column(), index.row() + 1);
+}
+
+bool MessageList::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (!index.isValid() || role != Qt::EditRole)
+        return false;
+    setCell(index.column(), index.row() + 1, value.toString());
+    return true;
+}
+
+QVariant MessageList::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    return cell(section, 0);
+}
+
+Qt::ItemFlags MessageList::flags(const QModelIndex &index) const
+{
+    return QAbstractTableModel::flags(index) | Qt::ItemIsEditable;
+}
+
+QString MessageList::cell(int column, int number) const
+{
+    if (number < 0 || number > Messages || column < 0 || column >= Columns)
+        return {};
+    return column == AddressColumn ? m_addresses[number] : m_lists[column].cells[number];
+}
+
+void MessageList::setCell(int column, int number, const QString &text)
+{
+    if (number < 0 || number > Messages || column < 0 || column >= Columns ||
+        cell(column, number) == text)
+        return;
+    (column == AddressColumn ? m_addresses[number] : m_lists[column].cells[number]) = text;
+    if (number == 0)
+        emit headerDataChanged(Qt::Horizontal, column, column);
+    else
+        emit dataChanged(index(number - 1, column), index(number - 1, column));
+    if (column == FileColumn)
+        emit filesChanged();
+}
+
+void MessageList::load(const QString &messagesPath, const QString &soundsPath)
+{
+    beginResetModel();
+    const QString paths[2] = {messagesPath, soundsPath};
+    try {
+        for (int column = 0; column < 2; ++column) {
+            m_lists[column] = ReadSoundList(paths[column]);
+            m_loaded[column] = true;
+        }
+    } catch (...) {
+        endResetModel();
+        throw;
+    }
+    clearAddresses();
+    endResetModel();
+    emit filesChanged();
+}
+
+void MessageList::fillDefaults()
+{
+    beginResetModel();
+    for (int column = 0; column < 2; ++column) {
+        m_lists[column] = SoundListColumn{};
+        m_loaded[column] = true;
+    }
+    m_lists[TextColumn].cells[0] = QStringLiteral("Сообщение");
+    m_lists[FileColumn].cells[0] = QStringLiteral("Файл");
+    for (int number = 1; number <= Messages; ++number) {
+        m_lists[TextColumn].cells[number] = QStringLiteral("Сообщение %1").arg(number);
+        m_lists[FileColumn].cells[number] = QStringLiteral("%1.wav").arg(number);
+    }
+    clearAddresses();
+    endResetModel();
+    emit filesChanged();
+}
+
+QStringList MessageList::save(const QString &messagesPath, const QString &soundsPath) const
+{
+    QStringList failures;
+    const QString paths[2] = {messagesPath, soundsPath};
+    for (int column = 0; column < 2; ++column) {
+        // A list that exists but could not be read is left alone, never replaced by empty rows.
+        if (!m_loaded[column] && QFileInfo::exists(paths[column]))
+            continue;
+        try {
+            WriteSoundList(paths[column], m_lists[column]);
+        } catch (const EInOutError &error) {
+            failures += ErrorText(error);
+        }
+    }
+    return failures;
+}
+
+QString MessageList::soundPath(int number) const
+{
+    const QString name = cell(FileColumn, number);
+    if (QDir::isAbsolutePath(name))
+        return name;
+    return QDir(m_soundHome).filePath(QStringLiteral("sound/") + name);
+}
+
+QString MessageList::messageFile(int number) const
+{
+    return cell(FileColumn, number).trimmed().isEmpty() ? QString() : soundPath(number);
+}
+
+QString MessageList::fileToWrite(int number)
+{
+    if (number < 1 || number > Messages)
+        return {};
+    if (messageFile(number).isEmpty())
+        setCell(FileColumn, number, QStringLiteral("%1.wav").arg(number));
+    const QString path = soundPath(number);
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+        return {};
+    return path;
+}
+
+double MessageList::messageSeconds(int number) const
+{
+    const QString file = messageFile(number);
+    return file.isEmpty() ? 0 : WaveSeconds(file);
+}
+
+double MessageList::listSeconds(double perMessage) const
+{
+    double seconds = 0;
+    for (int number = 1; number <= Messages; ++number)
+        if (const double sound = messageSeconds(number); sound > 0)
+            seconds += sound + perMessage;
+    return seconds;
+}
+
+void MessageList::clearAddresses()
+{
+    for (int number = 1; number <= Messages; ++number)
+        setCell(AddressColumn, number, QString());
+    setCell(AddressColumn, 0, QStringLiteral("Адрес"));
+}
+
+} // namespace orvanta

@@ -1,0 +1,116 @@
+#include "MessageRecorder.h"
+
+#include "MessageEdit.h"
+#include "WaveDevice.h"
+#include "WaveFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <cstdio>
+
+namespace orvanta {
+
+namespace {
+
+// How often a recording looks whether it has reached its length.
+constexpr int CheckMs = 50;
+
+} // namespace
+
+MessageRecorder::MessageRecorder(WaveDevice &device, QObject *parent)
+    : QObject(parent)
+    , m_device(device)
+{
+    m_check.setInterval(CheckMs);
+    connect(&m_check, &QTimer::timeout, this, [this] { checkLength(); });
+    connect(&m_device, &WaveDevice::recordingStarted, this, [this] {
+        if (m_recording)
+            emit soundArrived();
+    });
+    connect(&m_device, &WaveDevice::recordingFailed, this, [this](const QString &error) {
+        if (m_recording)
+            end(error);
+    });
+}
+
+MessageRecorder::Start MessageRecorder::start(const QString &fileName, int maxSeconds)
+{
+    if (m_recording)
+        return {QStringLiteral("Запись уже идёт")};
+    const QFileInfo target(fileName);
+    if (fileName.isEmpty() || target.isDir())
+        return {QStringLiteral("Нет файла для записи сообщения")};
+    if (ReadOnlyMessage(fileName))
+        return {QStringLiteral("Файл \"%1\" только для чтения: запись не начата").arg(fileName)};
+    m_fileName = fileName;
+    m_takeFile = fileName + QStringLiteral(".recording");
+    if (!TWaveFile().SaveToFile(m_takeFile))
+        return {QStringLiteral("Не удалось создать файл \"%1\"").arg(m_takeFile)};
+    try {
+        m_device.Close();
+        m_device.FileName = m_takeFile;
+        m_device.Open();
+        m_device.SetTimeFormat(WaveDevice::TimeFormat::Milliseconds);
+        m_device.Rewind();
+        m_device.Record();
+    } catch (const std::exception &error) {
+        m_device.Close();
+        QFile::remove(m_takeFile);
+        return {QString::fromStdString(error.what()), true};
+    }
+    m_maxMs = qint64(maxSeconds) * 1000;
+    m_recording = true;
+    m_check.start();
+    return {};
+}
+
+void MessageRecorder::checkLength()
+{
+    if (m_recording && m_device.IsRecording() && m_device.Position() >= m_maxMs)
+        stop();
+}
+
+void MessageRecorder::stop()
+{
+    if (!m_recording)
+        return;
+    QString error;
+    try {
+        m_device.Stop();
+        if (m_recording) // the input may have failed while its last sound was collected
+            error = keepTake();
+    } catch (const std::exception &failure) {
+        error = QString::fromStdString(failure.what());
+    }
+    if (m_recording)
+        end(error);
+}
+
+// The take replaces the message only when it holds sound and is saved whole.
+QString MessageRecorder::keepTake()
+{
+    if (m_device.Length() <= 0)
+        return QStringLiteral("Звук не записан: устройство записи звука не передало звука. "
+                              "Сообщение осталось прежним.");
+    m_device.Save();
+    m_device.Close();
+    if (std::rename(QFile::encodeName(m_takeFile).constData(),
+                    QFile::encodeName(m_fileName).constData()) != 0)
+        return QStringLiteral("Не удалось заменить файл \"%1\"").arg(m_fileName);
+    return {};
+}
+
+void MessageRecorder::end(const QString &error)
+{
+    m_check.stop();
+    m_recording = false;
+    try {
+        m_device.Close();
+    } catch (const std::exception &) {
+        // Closing a device that failed changes nothing for the message.
+    }
+    QFile::remove(m_takeFile);
+    emit finished(m_fileName, error);
+}
+
+} // namespace orvanta

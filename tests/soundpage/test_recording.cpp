@@ -1,0 +1,382 @@
+// Recording and playback in the editor and from the sound page, through the private sound
+// server, and the one activity at a time of the page and the window.
+#include "MessageTools.h"
+#include "SoundAnalysis.h"
+#include "SoundPage.h"
+#include "SoundUpload.h"
+#include "WaveAdjuster.h"
+#include "WindowFixture.h"
+
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+using namespace orvanta;
+using namespace orvanta::test;
+
+namespace {
+
+constexpr int Rate = 44100;
+
+struct RecordingFixture
+{
+    QTemporaryDir folder;
+    DialogRecorder dialogs;
+    TWaveAdjuster editor;
+
+    RecordingFixture()
+    {
+        editor.resize(690, 105);
+        editor.show();
+    }
+    QString path(const char *name) const { return folder.filePath(QLatin1String(name)); }
+    // A message of 5000 samples, shown in the editor; its bytes as they are on disk.
+    QByteArray oldMessage()
+    {
+        TWaveFile old;
+        old.Samples.assign(5000, 1234);
+        old.SaveToFile(path("message.wav"));
+        editor.LoadSound(path("message.wav"));
+        return ReadFile(path("message.wav"));
+    }
+    bool recordingEnds()
+    {
+        return RunEventsUntil([this] { return !editor.Recording(); });
+    }
+};
+
+} // namespace
+
+TEST(Recording, StoppedRecordingIsSavedShownAndHoldsTheTone)
+{
+    RecordingFixture f;
+    ASSERT_TRUE(MakeTone(f.path("tone.wav"), 3, 440));
+    QProcess tone;
+    ASSERT_TRUE(PlayInTheBackground(tone, f.path("tone.wav")));
+    RunEvents(300);
+    QElapsedTimer sinceFirstSound;
+    QObject::connect(&f.editor.Recorder, &MessageRecorder::soundArrived,
+                     [&] { sinceFirstSound.start(); });
+    ASSERT_EQ(f.editor.RecordSound(f.path("message.wav"), 30), QString());
+    ASSERT_TRUE(RunEventsUntil([&] { return sinceFirstSound.isValid(); }));
+    RunEvents(1200);
+    const double seconds = sinceFirstSound.elapsed() / 1000.0;
+    f.editor.StopSound();
+    tone.waitForFinished(5000);
+    EXPECT_FALSE(f.editor.Recording());
+    ASSERT_TRUE(f.editor.SoundLoaded());
+    EXPECT_NEAR(f.editor.SampleCount() / double(Rate), seconds, 0.2);
+    EXPECT_NEAR(MeasureTone(f.editor.Wave()->Samples, Rate).frequency, 440, 440 * 0.02);
+    EXPECT_FALSE(QFile::exists(f.path("message.wav.recording")));
+    EXPECT_TRUE(f.dialogs.boxes.empty());
+}
+
+TEST(Recording, UnstoppedRecordingEndsAtTheMaximumLength)
+{
+    RecordingFixture f;
+    ASSERT_EQ(f.editor.RecordSound(f.path("message.wav"), 1), QString());
+    ASSERT_TRUE(f.recordingEnds());
+    ASSERT_TRUE(f.editor.SoundLoaded());
+    EXPECT_NEAR(f.editor.SampleCount() / double(Rate), 1.0, 0.15);
+}
+
+// A take that cannot be kept, for whatever reason, leaves the old message on disk and shown.
+TEST(Recording, TakeThatCannotBeKeptLeavesTheOldMessage)
+{
+    const struct
+    {
+        const char *name;
+        std::function<void(RecordingFixture &)> arrange;
+        QString box; // what the user is told; empty: only that it starts with the reason
+    } cases[] = {
+        {"no input",
+         [](RecordingFixture &f) {
+             f.editor.Player.SetDeviceNames({}, QStringLiteral("No Such Input"));
+         },
+         QStringLiteral("Ошибка воспроизведения!")},
+        {"read-only message",
+         [](RecordingFixture &f) {
+             QFile::setPermissions(f.path("message.wav"), QFile::ReadOwner);
+         },
+         QStringLiteral("Файл \"%1\" только для чтения: запись не начата")},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        RecordingFixture f;
+        const QByteArray before = f.oldMessage();
+        c.arrange(f);
+        if (f.editor.RecordSound(f.path("message.wav"), 30).isEmpty()) {
+            RunEvents(600);
+            f.editor.StopSound();
+        }
+        ASSERT_EQ(f.dialogs.boxes.size(), 1u);
+        EXPECT_EQ(f.dialogs.boxes[0].second,
+                  c.box.contains(QLatin1String("%1")) ? c.box.arg(f.path("message.wav")) : c.box);
+        EXPECT_EQ(ReadFile(f.path("message.wav")), before);
+        EXPECT_FALSE(f.editor.Recording());
+        EXPECT_EQ(f.editor.SampleCount(), 5000); // shown again
+        EXPECT_FALSE(QFile::exists(f.path("message.wav.recording")));
+    }
+}
+
+TEST(Playback, ClickOrDragThenPlayPlaysFromThereOrTheSpan)
+{
+    RecordingFixture f;
+    ASSERT_TRUE(MakeTone(f.path("message.wav"), 1.0, 440));
+    f.editor.LoadSound(f.path("message.wav"));
+    const auto playAndFollow = [&] {
+        f.editor.PlaySelection();
+        const qint64 start = f.editor.Player.Position();
+        RunEventsUntil([&] { return !f.editor.Player.IsPlaying(); });
+        return std::pair(start, f.editor.Player.Position());
+    };
+    QTest::mouseClick(&f.editor, Qt::LeftButton, {}, QPoint(345, 50));
+    ASSERT_EQ(f.editor.SelStart, 22050);
+    const auto [clickStart, clickEnd] = playAndFollow();
+    EXPECT_NEAR(double(clickStart), 22050, 2205);
+    EXPECT_EQ(clickEnd, 44099); // to the end
+    QTest::mousePress(&f.editor, Qt::LeftButton, {}, QPoint(69, 50));
+    QTest::mouseMove(&f.editor, QPoint(138, 50));
+    QTest::mouseRelease(&f.editor, Qt::LeftButton, {}, QPoint(138, 50));
+    const auto [spanStart, spanEnd] = playAndFollow();
+    EXPECT_NEAR(double(spanStart), 4410, 2205);
+    EXPECT_EQ(spanEnd, 8820);
+
+    f.editor.LoadSound(f.path("missing.wav")); // no sound: play does nothing
+    f.dialogs.boxes.clear();
+    f.editor.PlayFromStart();
+    f.editor.PlaySelection();
+    EXPECT_FALSE(f.editor.Player.IsPlaying());
+    EXPECT_TRUE(f.dialogs.boxes.empty());
+}
+
+TEST(SoundPage, RecordingRefusesOtherRowsAndEnablesOnlyWhatCanAct)
+{
+    WindowFixture f;
+    auto window = f.open();
+    window->Sounds().SetCell(1, 1, QStringLiteral(" ")); // a blank file cell gets a name
+    auto *grid = window->findChild<QTableView *>(QStringLiteral("SoundSG"));
+    auto *rowNumber = window->findChild<QLabel *>(QStringLiteral("Panel4"));
+    const auto enabled = [&](const char *name) {
+        return window->findChild<QWidget *>(QLatin1String(name))->isEnabled();
+    };
+    EXPECT_TRUE(enabled("RecSB"));
+    EXPECT_FALSE(enabled("PlaySB")); // row 1 has no sound yet
+    EXPECT_FALSE(enabled("StopSB"));
+    EXPECT_FALSE(enabled("UndoSB"));
+    window->findChild<QToolButton *>(QStringLiteral("RecSB"))->click();
+    EXPECT_TRUE(window->Sounds().Editor().Recording());
+    EXPECT_TRUE(enabled("StopSB"));
+    for (const char *name : {"RecSB", "CutSB", "SpeakSB", "Button4", "Button1", "Button2"})
+        EXPECT_FALSE(enabled(name)) << name;
+    grid->setCurrentIndex(grid->model()->index(9, 0)); // refused while recording
+    RunEvents(500);
+    window->findChild<QToolButton *>(QStringLiteral("StopSB"))->click();
+    EXPECT_FALSE(window->Sounds().Editor().Recording());
+    EXPECT_EQ(rowNumber->text(), QStringLiteral("1"));
+    EXPECT_EQ(grid->currentIndex().row(), 0);
+    EXPECT_EQ(window->Sounds().Cell(1, 1), QStringLiteral("1.wav"));
+    EXPECT_TRUE(TWaveFile(QDir(f.binDir()).filePath(QStringLiteral("sound/1.wav"))).Loaded);
+    EXPECT_FALSE(QFile::exists(QDir(f.binDir()).filePath(QStringLiteral("sound/ "))));
+    for (const char *name : {"PlaySB", "RecSB", "Button4", "Button1"})
+        EXPECT_TRUE(enabled(name)) << name;
+}
+
+// While one activity runs, every start of another is refused, whether it comes from a click that
+// waited in the queue or a direct call: the running one goes on undisturbed.
+TEST(SoundPage, OneActivityAtATime)
+{
+    PanelWindowFixture f;
+    ASSERT_TRUE(MakeTone(QDir(f.binDir()).filePath(QStringLiteral("sound/sound 2")), 2.0, 440));
+    QDir(f.binDir()).mkpath(QStringLiteral("sound"));
+    SoundPage &page = f.window->Sounds();
+    const std::pair<const char *, std::function<void()>> starts[] = {
+        {"upload",
+         [&] {
+             page.Upload().Button4Click();
+         }},
+        {"record",
+         [&] {
+             page.Record();
+         }},
+        {"play",
+         [&] {
+             page.Play(true);
+         }},
+        {"speak",
+         [&] {
+             page.Speak();
+         }},
+        {"read",
+         [&] {
+             f.window->Button1Click();
+         }},
+        {"write",
+         [&] {
+             f.window->Button2Click();
+         }},
+        {"table",
+         [&] {
+             f.child<QPushButton>(QStringLiteral("Button7"))->click();
+         }},
+        {"key",
+         [&] {
+             f.child<QPushButton>(QStringLiteral("Button3"))->click();
+         }},
+        {"click on the view",
+         [&] {
+             QTest::mouseClick(&page.Editor(), Qt::LeftButton, {}, QPoint(300, 50));
+         }},
+    };
+    const auto tryEveryStart = [&](Activity::Kind running, const char *while_) {
+        for (const auto &[name, start] : starts) {
+            SCOPED_TRACE(std::string(name) + " while " + while_);
+            const auto sent = f.commands().size();
+            start();
+            EXPECT_EQ(f.window->Link().activity().current(), running);
+            if (running != Activity::Kind::Uploading) {
+                EXPECT_EQ(f.commands().size(), sent);
+            }
+        }
+    };
+
+    // During a recording: it goes on, and Stop keeps it.
+    page.SelectCell(0, 1);
+    const QString first = page.SoundPath(1);
+    page.Record();
+    ASSERT_TRUE(page.Editor().Recording());
+    tryEveryStart(Activity::Kind::Recording, "recording");
+    RunEvents(800);
+    page.Stop();
+    EXPECT_GT(TWaveFile(first).Samples.size(), size_t(Rate / 2));
+    EXPECT_TRUE(f.dialogs.boxes.empty());
+
+    // During an upload: nothing else reaches the panel or the sound.
+    for (int row = 1; row <= MessageList::Messages; ++row)
+        if (row != 2)
+            page.SetCell(MessageList::FileColumn, row, QString());
+    page.SelectCell(0, 2);
+    f.panel.clearTranscript();
+    bool uploading = false;
+    QTimer::singleShot(900, f.window.get(), [&] {
+        uploading = f.window->Link().activity().current() == Activity::Kind::Uploading;
+        tryEveryStart(Activity::Kind::Uploading, "uploading");
+    });
+    page.Upload().Button4Click();
+    ASSERT_TRUE(RunEventsUntil([&] { return !page.Upload().Running(); }, 20000));
+    EXPECT_TRUE(uploading);
+    EXPECT_EQ(f.commands(), (std::vector<std::string>{"+J", "+j", "+E04", "+E05"}));
+    EXPECT_EQ(page.Cell(2, 2), QStringLiteral("Ok"));
+    ASSERT_EQ(f.dialogs.boxes.size(), 1u); // one completion, not two
+    EXPECT_EQ(f.dialogs.boxes[0].second, QStringLiteral("Процесс записи завершен!"));
+    // The selected row's message is shown again.
+    EXPECT_TRUE(page.Editor().SoundLoaded());
+}
+
+TEST(SoundPage, WithoutASoundOutputTheMessageIsShownAndEditable)
+{
+    WindowFixture f;
+    ASSERT_TRUE(MakeTone(QDir(f.binDir()).filePath(QStringLiteral("sound/sound 1")), 1.0, 440));
+    auto window = f.open();
+    SoundPage &page = window->Sounds();
+    page.SetSoundDevices(QStringLiteral("No Such Output"), {});
+    page.ShowSelectedMessage();
+    const auto enabled = [&](const char *name) {
+        return window->findChild<QWidget *>(QLatin1String(name))->isEnabled();
+    };
+    EXPECT_EQ(page.Editor().SampleCount(), Rate);
+    EXPECT_FALSE(enabled("PlaySB"));
+    EXPECT_FALSE(enabled("PlayFStartSB"));
+    EXPECT_EQ(window->findChild<QLabel *>(QStringLiteral("StatusL"))->text(),
+              QStringLiteral("Нет устройства вывода звука \"No Such Output\""));
+    ASSERT_TRUE(enabled("CutSB"));
+    page.Editor().SelEnd = 999;
+    window->findChild<QToolButton *>(QStringLiteral("CutSB"))->click();
+    EXPECT_EQ(TWaveFile(page.SoundPath(1)).Samples.size(), size_t(Rate - 1000));
+    EXPECT_EQ(page.Editor().SampleCount(), Rate - 1000);
+}
+
+TEST(SoundPage, DebugButtonsMakeThePanelPlay)
+{
+    PanelWindowFixture f(sim::PanelState{}, {QStringLiteral("DEBUG")});
+    auto *grid = f.child<QTableView>(QStringLiteral("SoundSG"));
+    const auto press = [&](const char *name) {
+        f.child<QPushButton>(QLatin1String(name))->click();
+    };
+    grid->setCurrentIndex(grid->model()->index(9, 1));
+    EXPECT_EQ(f.child<QLabel>(QStringLiteral("Panel4"))->text(), QStringLiteral("10"));
+    press("p2");
+    grid->setCurrentIndex(grid->model()->index(53, 0));
+    press("p2");
+    press("p1");
+    press("p3");
+    EXPECT_EQ(f.commands(), (std::vector<std::string>{"+I09", "+I35", "+I00", "+I"}));
+    EXPECT_EQ(f.child<QLabel>(QStringLiteral("xaddr3"))->text(), QStringLiteral("0000"));
+    EXPECT_EQ(f.child<QLabel>(QStringLiteral("xaddr"))->text(),
+              QStringLiteral("FFFF")); // unused slot
+}
+
+TEST(SoundPage, InstalledToolRecordsIntoTheUsersSoundFolder)
+{
+    DialogRecorder dialogs;
+    QTemporaryDir program, home, data;
+    const QByteArray previousData = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+    {
+        TfContact window(TfContact::Startup{{}, program.path(), false, home.path(), home.path()});
+        window.findChild<QToolButton *>(QStringLiteral("RecSB"))->click();
+        RunEvents(600);
+        window.findChild<QToolButton *>(QStringLiteral("StopSB"))->click();
+        EXPECT_TRUE(window.Sounds().Editor().SoundLoaded());
+    }
+    qputenv("XDG_DATA_HOME", previousData);
+    EXPECT_TRUE(
+        TWaveFile(QDir(data.path()).filePath(QStringLiteral("Orvanta/sound/1.wav"))).Loaded);
+    EXPECT_TRUE(dialogs.boxes.empty());
+}
+
+TEST(SoundPage, SpeechFromTheRowsText)
+{
+    WindowFixture f;
+    auto window = f.open();
+    const auto total = [&] {
+        return window->findChild<QLabel *>(QStringLiteral("TotalL"))->text();
+    };
+    const QString nothing = QStringLiteral("Сообщения в списке: 0 мин. 0 сек. из 8 мин.");
+    EXPECT_EQ(total(), nothing);
+    window->findChild<QToolButton *>(QStringLiteral("SpeakSB"))->click();
+    EXPECT_TRUE(f.dialogs.boxes.empty()) << f.dialogs.boxes.front().second.toStdString();
+    EXPECT_NE(total(), nothing); // the written message counts at once
+    const QString spoken = QDir(f.binDir()).filePath(QStringLiteral("sound/sound 1"));
+    EXPECT_TRUE(TWaveFile(spoken).Loaded);
+    EXPECT_TRUE(window->Sounds().Editor().SoundLoaded());
+    // The page's tools on the spoken message: even loudness, then trimmed ends.
+    window->findChild<QToolButton *>(QStringLiteral("NormalizeSB"))->click();
+    const std::vector<int16_t> even = TWaveFile(spoken).Samples;
+    int peak = 0;
+    for (int16_t sample : even)
+        peak = std::max(peak, std::abs(int(sample)));
+    EXPECT_EQ(peak, LoudnessPeak);
+    window->findChild<QToolButton *>(QStringLiteral("TrimSB"))->click();
+    EXPECT_LE(TWaveFile(spoken).Samples.size(), even.size());
+    window->Sounds().SetCell(1, 1, QStringLiteral("missing.wav")); // a name typed into the list
+    EXPECT_EQ(total(), nothing);
+    window->Sounds().SetCell(0, 2, QStringLiteral(" "));
+    window->Sounds().SelectCell(0, 2);
+    window->findChild<QToolButton *>(QStringLiteral("SpeakSB"))->click();
+    ASSERT_EQ(f.dialogs.boxes.size(), 1u);
+    EXPECT_EQ(f.dialogs.boxes[0].second,
+              QStringLiteral("В строке 2 нет текста сообщения: озвучивать нечего."));
+    // A blank file cell is named before the message is spoken into it.
+    window->Sounds().SetCell(0, 3, QStringLiteral("Тревога"));
+    window->Sounds().SetCell(1, 3, QString());
+    window->Sounds().SelectCell(0, 3);
+    window->findChild<QToolButton *>(QStringLiteral("SpeakSB"))->click();
+    EXPECT_EQ(window->Sounds().Cell(1, 3), QStringLiteral("3.wav"));
+    EXPECT_TRUE(TWaveFile(QDir(f.binDir()).filePath(QStringLiteral("sound/3.wav"))).Loaded);
+}
