@@ -263,6 +263,7 @@ void SoundPage::SetSoundDevices(const QString &output, const QString &input)
 {
     m_editor->Player.SetDeviceNames(output, input);
     m_upload->SetDeviceNames(output, input);
+    updateControls();
 }
 
 void SoundPage::connectEditorButtons()
@@ -375,8 +376,10 @@ void SoundPage::updateControls()
     const Activity::Kind now = m_activity.current();
     const bool free = m_activity.canBegin(Activity::Kind::Editing);
     const bool sound = editor.SampleCount() > 0 && free;
+    // Recording, like playing, goes through the sound output's device.
+    const QString outputProblem = m_editor->Player.OutputProblem();
     const std::pair<const char *, bool> states[] = {
-        {"RecSB", free},
+        {"RecSB", free && outputProblem.isEmpty()},
         {"PlayFStartSB", free && editor.CanPlay()},
         {"PlaySB", free && editor.CanPlay()},
         {"StopSB", now == Activity::Kind::Playing || now == Activity::Kind::Recording},
@@ -393,7 +396,7 @@ void SoundPage::updateControls()
         ->setEnabled(m_activity.canBegin(Activity::Kind::Uploading));
     findChild<QPushButton *>(QStringLiteral("Button5"))
         ->setEnabled(now == Activity::Kind::Uploading);
-    m_status->setText(editor.PlaybackProblem());
+    m_status->setText(outputProblem.isEmpty() ? editor.PlaybackProblem() : outputProblem);
 }
 
 // The messages of the list against the panel's eight minutes, counted as the upload will take

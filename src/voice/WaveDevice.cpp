@@ -105,6 +105,16 @@ QAudioDevice WaveDevice::outputDevice() const
                         m_outputName, QStringLiteral("вывода звука"));
 }
 
+QString WaveDevice::OutputProblem() const
+{
+    try {
+        outputDevice();
+        return {};
+    } catch (const EWaveDeviceError &error) {
+        return QString::fromStdString(error.what());
+    }
+}
+
 QAudioDevice WaveDevice::inputDevice() const
 {
     return chooseDevice(QMediaDevices::audioInputs(), QMediaDevices::defaultAudioInput(),

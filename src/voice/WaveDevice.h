@@ -55,6 +55,8 @@ public:
 
     // The output and input to use, by their description; empty names the system's default.
     void SetDeviceNames(const QString &output, const QString &input);
+    // Why nothing can be played now (no such output), or empty.
+    QString OutputProblem() const;
 
     // Reads FileName and makes it the device's element, at position 0. Throws EWaveDeviceError
     // when there is no output, the file is missing, or its sound cannot be played.

@@ -142,6 +142,8 @@ TEST(MessageUpload, StopEndsAfterTheMessageAndAbortEndsThePanelsRecordingAtOnce)
     EXPECT_EQ(outcome.end, UploadOutcome::End::Stopped);
     EXPECT_EQ(stop.panel.commands(), (Commands{"+J00", "+j", "+E02", "+E03"}));
     EXPECT_EQ(stop.rows[1], QStringLiteral("Ok"));
+    stop.whilePlaying = nullptr; // the next upload starts without the old stop
+    EXPECT_EQ(stop.run(messages({1})).end, UploadOutcome::End::Complete);
 
     UploadOnLink abort;
     abort.whilePlaying = [&] {

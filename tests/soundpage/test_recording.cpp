@@ -290,8 +290,8 @@ TEST(SoundPage, WithoutASoundOutputTheMessageIsShownAndEditable)
         return window->findChild<QWidget *>(QLatin1String(name))->isEnabled();
     };
     EXPECT_EQ(page.Editor().SampleCount(), Rate);
-    EXPECT_FALSE(enabled("PlaySB"));
-    EXPECT_FALSE(enabled("PlayFStartSB"));
+    for (const char *name : {"PlaySB", "PlayFStartSB", "RecSB"})
+        EXPECT_FALSE(enabled(name)) << name;
     EXPECT_EQ(window->findChild<QLabel *>(QStringLiteral("StatusL"))->text(),
               QStringLiteral("Нет устройства вывода звука \"No Such Output\""));
     ASSERT_TRUE(enabled("CutSB"));
