@@ -7,7 +7,6 @@ namespace orvanta {
 namespace {
 
 constexpr int ReplyBufferSize = 1000;
-constexpr int ReadStepMs = 100;
 constexpr int ReadChunk = 600;
 constexpr int ReplyLimit = 255; // buffer positions 0..254: position 0 stays zero
 

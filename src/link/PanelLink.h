@@ -19,6 +19,10 @@ class PanelLink : public QObject
 {
     Q_OBJECT
 public:
+    // A transaction reads the reply in steps of this length, the first one whole even when the
+    // panel answers at once.
+    static constexpr int ReadStepMs = 100;
+
     PanelLink(TXComm &comm, ExchangeLog &log, QObject *parent = nullptr);
 
     // Sends Command + CR up to Attempts times, each attempt reading for ReadBudget ms in steps of

@@ -45,7 +45,9 @@ SoundUpload::SoundUpload(PanelLink &link, SoundPage &page, QObject *parent)
     observer.progress = [this](int position) {
         m_page.Progress()->setValue(position);
     };
+    // The message being played is the one shown, its row selected and in view.
     observer.rowStarted = [this](int row) {
+        m_page.SelectCell(MessageList::TextColumn, row);
         m_page.ScrollToRow(row);
     };
     observer.rowReport = [this](int row, const QString &text) {
@@ -132,7 +134,6 @@ void SoundUpload::Button4Click()
     activity.setEnder([this] { Abort(); });
     m_aborted = false;
     m_page.Messages().clearAddresses();
-    m_page.Editor().CloseSound();
     m_page.Progress()->setRange(0, Rows);
     m_sequence.start(std::move(messages));
 }

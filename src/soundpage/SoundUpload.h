@@ -1,6 +1,7 @@
 #pragma once
 
 #include "MessageUpload.h"
+#include "PanelLink.h"
 #include "WaveDevice.h"
 
 #include <QObject>
@@ -8,7 +9,6 @@
 
 namespace orvanta {
 
-class PanelLink;
 class SoundPage;
 
 // The sound page's side of putting the messages into the panel: "Записать звук в устройство"
@@ -20,12 +20,13 @@ class SoundUpload : public QObject
     Q_OBJECT
 public:
     static constexpr int MaxEntryReads = MessageUpload::MaxEntryReads;
-    // What the panel records of each message besides its sound: from "+J" to the first sound
-    // (the pause and the output's start) and from the sound's end to "+j" (the silence played
-    // after the sound and the look that finds its end). The fit question and the list total
-    // count it for every message.
+    // What the panel records of each message besides its sound, from "+J" to "+j": the read
+    // step of the "+J" transaction and the pause before the sound, and the look that finds the
+    // sound's end (the output's start latency lies inside the played time the device watches).
+    // The fit question and the list total count it for every message; the virtual panel
+    // measures 0.62 s.
     static constexpr double SecondsAroundMessage =
-        (MessageUpload::PauseMs + WaveDevice::StartLatencyMs + WaveDevice::PaddingMs) / 1000.0;
+        (PanelLink::ReadStepMs + MessageUpload::PauseMs + WaveDevice::WatchMs) / 1000.0;
 
     SoundUpload(PanelLink &link, SoundPage &page, QObject *parent = nullptr);
 

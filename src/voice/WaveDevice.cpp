@@ -19,8 +19,6 @@ namespace orvanta {
 
 namespace {
 
-// How often a playing sound is looked at, for its end.
-constexpr int WatchMs = 25;
 // A sound whose playing makes no progress for this long has ended (the server went away).
 constexpr int StallMs = 1000;
 // How long a stopped recording waits for captured sound that is still on its way.

@@ -95,9 +95,9 @@ public:
     // Silence after the sound, sent to the output only: the sound server leaves a short gap near
     // the end of a stream that ends abruptly, which would cut the message's last word.
     static constexpr int PaddingMs = 50;
-    // How long the output takes from a play to the first sound heard, as measured on the
-    // sound server: what a listener (the panel) records before the sound begins.
-    static constexpr int StartLatencyMs = 150;
+    // How often a playing sound is looked at, for its end: a listener that is told of the end
+    // (the panel) hears up to this much silence more.
+    static constexpr int WatchMs = 25;
 
 signals:
     // Playing or recording began or ended.
