@@ -300,9 +300,9 @@ void SoundPage::connectEditorButtons()
         {"TrimSB", &TWaveAdjuster::TrimSilence},
         {"NormalizeSB", &TWaveAdjuster::EvenLoudness},
     };
-    for (const auto &[name, action] : edits)
-        connect(findChild<QToolButton *>(QLatin1String(name)), &QToolButton::clicked, this,
-                [this, action = action] { edit(action); });
+    for (const auto &entry : edits)
+        connect(findChild<QToolButton *>(QLatin1String(entry.first)), &QToolButton::clicked, this,
+                [this, action = entry.second] { edit(action); });
     m_activity.setPlayingStopper([this] { m_editor->StopSound(); });
     connect(m_editor, &TWaveAdjuster::stateChanged, this, [this] { updateControls(); });
     connect(m_editor, &TWaveAdjuster::soundWritten, this, [this] { showListLength(); });

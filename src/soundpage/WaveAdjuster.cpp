@@ -80,7 +80,6 @@ void TWaveAdjuster::LoadSound(const QString &fileName)
 {
     if (Recording())
         return;
-    Player.Close();
     TWaveFile::MessageHandler show;
     if (ShowErrors)
         show = [this](const QString &message) {

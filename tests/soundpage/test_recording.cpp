@@ -321,7 +321,7 @@ TEST(SoundPage, DebugButtonsMakeThePanelPlay)
               QStringLiteral("FFFF")); // unused slot
 }
 
-TEST(SoundPage, InstalledToolRecordsIntoTheUsersSoundFolder)
+TEST(SoundPage, InstalledToolRecordsIntoTheUsersSoundFolderAndACloseKeepsTheRecording)
 {
     DialogRecorder dialogs;
     QTemporaryDir program, home, data;
@@ -331,7 +331,9 @@ TEST(SoundPage, InstalledToolRecordsIntoTheUsersSoundFolder)
         TfContact window(TfContact::Startup{{}, program.path(), false, home.path(), home.path()});
         window.findChild<QToolButton *>(QStringLiteral("RecSB"))->click();
         RunEvents(600);
-        window.findChild<QToolButton *>(QStringLiteral("StopSB"))->click();
+        window.close(); // ends the recording and keeps it
+        RunEvents(100);
+        EXPECT_FALSE(window.Sounds().Editor().Recording());
         EXPECT_TRUE(window.Sounds().Editor().SoundLoaded());
     }
     qputenv("XDG_DATA_HOME", previousData);

@@ -137,22 +137,22 @@ TEST(WaveDevice, PositionFollowsThePlayAndFromToPlaysASpan)
 TEST(WaveDevice, RecordingWhileAToneSoundsIsSavedAsAValidFile)
 {
     SoundFolder f;
-    WaveDevice player;
-    opened(player, f.tone("tone.wav", 3.0));
+    QProcess tone; // another program plays, as a voice would sound into the input
+    ASSERT_TRUE(PlayInTheBackground(tone, f.tone("tone.wav", 3.0)));
+    RunEvents(200);
     WaveDevice recorder;
     opened(recorder, f.emptyRecording("recorded.wav"));
     recorder.SetTimeFormat(WaveDevice::TimeFormat::Milliseconds);
-    player.Play();
-    RunEvents(200);
-    QElapsedTimer clock;
-    clock.start();
+    QElapsedTimer sinceFirstSound;
+    QObject::connect(&recorder, &WaveDevice::recordingStarted, [&] { sinceFirstSound.start(); });
     recorder.Record();
     EXPECT_TRUE(recorder.IsRecording());
+    ASSERT_TRUE(RunEventsUntil([&] { return sinceFirstSound.isValid(); }));
     RunEvents(1000);
     EXPECT_GT(recorder.Position(), 0);
-    const double seconds = clock.elapsed() / 1000.0; // a slow machine records a little longer
+    const double seconds = sinceFirstSound.elapsed() / 1000.0;
     recorder.Stop();
-    player.Stop();
+    tone.waitForFinished(5000);
     EXPECT_NEAR(double(recorder.Length()), 1000 * seconds, 150);
     recorder.Save();
     const TWaveFile saved(f.path("recorded.wav"));
