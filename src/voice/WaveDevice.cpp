@@ -25,8 +25,9 @@ constexpr int StallMs = 1000;
 constexpr int CollectMs = 600;
 constexpr int CollectMarginMs = 20;
 constexpr int StreamSetUpMs = 400;
-// How long after a stream ended the sound library may still be busy with it.
-constexpr int StreamSettleMs = 400;
+// How long after a stream ended the sound library may still be busy with it: on a loaded
+// machine its teardown took more than 400 ms.
+constexpr int StreamSettleMs = 1000;
 
 // When the last stream of this program ended (the monotonic clock's milliseconds), or never.
 std::atomic<qint64> lastStreamEnd{-1};
