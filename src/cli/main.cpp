@@ -1,5 +1,6 @@
 // orvanta-cli: the panel's settings from a terminal or a script, without a window.
 #include "AppConfig.h"
+#include "AppPaths.h"
 #include "Errors.h"
 #include "ExchangeLog.h"
 #include "MessageTable.h"
@@ -11,9 +12,12 @@
 #include "SettingsFile.h"
 #include "Speech.h"
 #include "WaveFile.h"
+#include "XComErr.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTextStream>
 #include <cstdio>
 #include <functional>
@@ -25,12 +29,14 @@ namespace {
 
 // What scripts can rely on.
 enum Exit {
-    Done = 0,      // done; for diff and write: the panel holds the file's settings
-    Differs = 1,   // diff: the panel differs from the file
-    BadUse = 2,    // a wrong command line, or a settings file that cannot be taken
-    NoPanel = 3,   // no port, or no panel answering on it
-    NotKept = 4,   // write: the panel does not hold what was written
-    Cancelled = 5, // write: the user said no
+    Done = 0,           // done; for diff and write: the panel holds the file's settings
+    Differs = 1,        // diff: the panel differs from the file
+    BadUse = 2,         // a wrong command line, or a settings file that cannot be taken
+    NoPanel = 3,        // no port, or no panel answering on it
+    NotKept = 4,        // write: the panel does not hold what was written
+    Cancelled = 5,      // write: the user said no
+    ReadIncomplete = 6, // a setting could not be read whole: nothing was written anywhere
+    Internal = 8,       // a fault of this program, reported as what it is
 };
 
 QTextStream out(stdout);
@@ -54,7 +60,8 @@ Commands:
   normalize WAVE             brings a message's peak to -1 dBFS
 
 Options:
-  --config FILE   Config.ini to take port names from (default: beside the program)
+  --config FILE   Config.ini to take port names from (default: the window's: beside the
+                  program for a portable copy, else ~/.config/Orvanta/, else /etc/xdg/Orvanta/)
   --port P        the port: a name such as COM3, or a device path; without it every port
                   is tried, COM2 first
   --password      read: put the password into the file (made readable by you alone)
@@ -63,7 +70,8 @@ Options:
 
 Exit status: 0 done (the panel holds the file's settings), 1 the panel differs (diff),
 2 wrong use or a settings file that cannot be taken, 3 no panel, 4 the panel did not keep
-what was written, 5 the write was not confirmed.
+what was written, 5 the write was not confirmed, 6 a setting could not be read whole (nothing
+was written; an existing output file is left as it was), 8 an internal error of this program.
 )";
 
 const std::map<QString, const char *> CommandHelp = {
@@ -366,9 +374,17 @@ int main(int argc, char **argv)
         err << help->second;
         return BadUse;
     }
-    const AppConfig config = options.config.isEmpty()
-                                 ? AppConfig::load(QCoreApplication::applicationDirPath())
-                                 : AppConfig::loadFile(options.config);
+    // The same Config.ini as the window's: beside the program for a portable copy, else the
+    // user's, then the system's. One named on the command line must exist.
+    if (!options.config.isEmpty() && !QFileInfo(options.config).isFile()) {
+        err << "orvanta-cli: no such Config.ini: " << options.config << "\n";
+        return BadUse;
+    }
+    const AppConfig config = AppConfig::loadFile(
+        options.config.isEmpty() ? AppPaths::resolve(QCoreApplication::applicationDirPath(),
+                                                     QDir::currentPath(), QDir::homePath())
+                                       .configFile
+                                 : options.config);
     const std::map<QString, std::function<int()>> commands = {
         {QStringLiteral("ports"),
          [&] {
@@ -421,10 +437,20 @@ int main(int argc, char **argv)
     } catch (const EInOutError &error) {
         err << QString::fromUtf8(error.what()) << "\n";
         return BadUse;
-    } catch (const std::exception &error) {
-        // A reply that cannot be decoded, an unplugged adapter.
+    } catch (const EIncompleteRead &error) {
+        err << QString::fromUtf8(error.what()) << "\n";
+        return ReadIncomplete;
+    } catch (const EDeviceError &error) {
+        // An unplugged adapter, a port that fails under the exchange.
         err << "Ошибка связи с охранной панелью \"Orvanta\": " << QString::fromUtf8(error.what())
             << "\n";
         return NoPanel;
+    } catch (const EConvertError &error) {
+        err << QString::fromUtf8(error.what()) << "\n";
+        return BadUse;
+    } catch (const std::exception &error) {
+        err << "orvanta-cli: внутренняя ошибка программы: " << QString::fromUtf8(error.what())
+            << "\n";
+        return Internal;
     }
 }

@@ -25,8 +25,15 @@ bool PosixSerialPort::open(const std::string &path)
     const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return false;
+    // Only a terminal is a serial line: anything else (a user's file named by mistake) is left
+    // before a byte is written to it.
+    if (!::isatty(fd)) {
+        ::close(fd);
+        errno = ENOTTY;
+        return false;
+    }
     // flock stops every other program, root included; TIOCEXCL also stops plain opens that do
-    // not ask for the lock. A device that is no tty fails later, when its line is set up.
+    // not ask for the lock.
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         const int error = errno == EWOULDBLOCK ? EBUSY : errno;
         ::close(fd);

@@ -275,7 +275,9 @@ bool TCustomComm::OpenDevice()
     m_lockCount = 0;
     if (!m_port.open(m_resolver(m_deviceName))) {
         char message[512];
-        std::snprintf(message, sizeof message, DeviceErrorText::CannotOpen, m_deviceName.c_str());
+        std::snprintf(message, sizeof message,
+                      errno == ENOTTY ? DeviceErrorText::NotATerminal : DeviceErrorText::CannotOpen,
+                      m_deviceName.c_str());
         RaiseDeviceError(message, DeviceErrorCode::CannotOpen);
     }
     StartEventThread();

@@ -34,6 +34,8 @@ constexpr int32_t CannotOpen = 65535;
 
 namespace DeviceErrorText {
 constexpr const char *CannotOpen = "Cannot open device %s";
+// A path that names no terminal (a file, /dev/null): it is never set up or written to.
+constexpr const char *NotATerminal = "Cannot open device %s: it is no serial port";
 constexpr const char *NotOpened = "Device not opened.";
 constexpr const char *AlreadyOpened = "Device is allready opened.";
 constexpr const char *UpdateDCB = "Unable to update device control block.";

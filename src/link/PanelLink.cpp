@@ -107,6 +107,13 @@ QString PanelLink::Query(const QString &Command, int ReadBudget)
     return ExtractReplyValue(reply);
 }
 
+QString PanelLink::Exchange(const QString &Command)
+{
+    QString reply;
+    wait_OK(Command, 1, DefaultReadBudget, reply);
+    return reply;
+}
+
 void PanelLink::OpenPort(const QString &deviceName)
 {
     if (m_comm.IsOpened())

@@ -31,6 +31,9 @@ public:
     void wait_OK(const QString &Command, int Attempts, int ReadBudget, QString &Reply);
     // One attempt with the default budget; returns the reply's value.
     QString Query(const QString &Command, int ReadBudget = DefaultReadBudget);
+    // One attempt with the default budget; returns the reply as it came, for a reader that
+    // checks it whole.
+    QString Exchange(const QString &Command);
 
     // (Re)opens the port on the given device at 19200 bit/s, no parity, no flow control. Failure
     // is silent: callers test IsOpened().

@@ -1,17 +1,19 @@
 #include "PanelExchange.h"
 
+#include "Errors.h"
 #include "HexRecord.h"
 #include "KeyCode.h"
 #include "PanelLink.h"
+#include "PanelReply.h"
 #include "Password.h"
+
+#include <QRegularExpression>
 
 #include <algorithm>
 
 namespace orvanta {
 
 namespace {
-
-// The memory in use is word 54: the end of the last message slot.
 
 QString relayCommand(int relay)
 {
@@ -50,15 +52,58 @@ namespace {
 PanelQuery queryOf(PanelLink &link)
 {
     return [&link](const QString &command) {
-        return link.Query(command);
+        return link.Exchange(command);
     };
+}
+
+// The value of a setting's reply, which must have come whole.
+QString wholeValue(const PanelQuery &query, const QString &command, const QString &setting)
+{
+    const QString reply = query(command);
+    if (reply.isEmpty())
+        throw EIncompleteRead(setting,
+                              QStringLiteral("охранная панель не ответила на %1").arg(command));
+    const std::optional<QString> value = ExtractWholeValue(reply);
+    if (!value)
+        throw EIncompleteRead(setting,
+                              QStringLiteral("ответ на %1 пришёл не целиком").arg(command));
+    return *value;
+}
+
+[[noreturn]] void refuse(const QString &setting, const QString &value)
+{
+    throw EIncompleteRead(setting, QStringLiteral("охранная панель ответила «%1»").arg(value));
+}
+
+// A key code as the settings file holds it: exactly 16 hex digits, in either letter case.
+QString keyValue(const PanelQuery &query, int slot)
+{
+    const QString setting = QStringLiteral("Ключ %1").arg(slot);
+    const QString value = wholeValue(query, KeySlotCommand(slot), setting);
+    static const QRegularExpression hex(QStringLiteral("^[0-9A-Fa-f]{16}$"));
+    if (!hex.match(value).hasMatch())
+        refuse(setting, value);
+    return value;
+}
+
+// A record decoded as its pairs of hex digits; a pair that is no number fails the read.
+template <size_t Size>
+std::array<uint8_t, Size> recordValue(const PanelQuery &query, const QString &command,
+                                      const QString &setting)
+{
+    const QString value = wholeValue(query, command, setting);
+    try {
+        return decodeRecord<Size>(value);
+    } catch (const EConvertError &) {
+        refuse(setting, value);
+    }
 }
 
 void readKeys(const PanelQuery &query, PanelSettings &settings, const ReadObserver &observer)
 {
     tell(observer.keysStart);
     for (int slot = 1; slot <= PanelSettings::KeySlots; ++slot) {
-        const QString code = ReverseKeyBytes(query(KeySlotCommand(slot)));
+        const QString code = ReverseKeyBytes(keyValue(query, slot));
         settings.keys[size_t(slot - 1)] = code;
         tell(observer.key, slot, code);
     }
@@ -67,45 +112,48 @@ void readKeys(const PanelQuery &query, PanelSettings &settings, const ReadObserv
 void readVersionAndPassword(const PanelQuery &query, PanelSettings &settings,
                             const ReadObserver &observer)
 {
-    settings.version = query(QStringLiteral("+v"));
-    tell(observer.version, *settings.version);
-    settings.password = DecodePassword(query(QStringLiteral("+Q")));
+    const QString versionName = QStringLiteral("Версия прошивки");
+    const QString version = wholeValue(query, QStringLiteral("+v"), versionName);
+    if (!IsExpectedFirmware(version))
+        refuse(versionName, version);
+    settings.version = version;
+    tell(observer.version, version);
+    // Each digit of the password comes as "0" and the digit.
+    const QString passwordName = QStringLiteral("Пароль");
+    const QString coded = wholeValue(query, QStringLiteral("+Q"), passwordName);
+    static const QRegularExpression pairs(QStringLiteral("^(0[0-9]){5}$"));
+    if (!pairs.match(coded).hasMatch())
+        refuse(passwordName, coded);
+    settings.password = DecodePassword(coded);
     tell(observer.password, *settings.password);
 }
 
 void readRelays(const PanelQuery &query, PanelSettings &settings, const ReadObserver &observer)
 {
     for (int relay = 1; relay <= PanelSettings::Relays; ++relay) {
-        const QString value = query(relayCommand(relay));
-        settings.relayRules[size_t(relay - 1)].reset();
-        tell(observer.relayAnswered, relay, !value.isEmpty());
-        if (value.isEmpty())
-            continue;
-        // Decoded whole before any of it is shown.
-        const auto rule = decodeRecord<PanelSettings::RelayRuleBytes>(value);
+        const auto rule = recordValue<PanelSettings::RelayRuleBytes>(
+            query, relayCommand(relay),
+            QStringLiteral("Реле %1, правила включения и выключения").arg(relay));
         settings.relayRules[size_t(relay - 1)] = rule;
+        tell(observer.relayAnswered, relay, true);
         tell(observer.relayRule, relay, rule);
     }
-    const QString times = query(QStringLiteral("+L"));
-    settings.relayTimes.reset();
-    tell(observer.relayTimesAnswered, !times.isEmpty());
-    if (times.isEmpty())
-        return;
-    // Field by field: a bad pair leaves the times before it already shown.
+    // Each byte holds a relay's on-time halved: every byte is a valid time, 0 to 510 seconds.
+    const auto halves = recordValue<PanelSettings::Relays>(query, QStringLiteral("+L"),
+                                                           QStringLiteral("Время включения реле"));
     PanelSettings::RelayTimes seconds{};
-    for (int relay = 1; relay <= PanelSettings::Relays; ++relay) {
-        seconds[size_t(relay - 1)] = 2 * HexPairToInt(times.mid(2 * (relay - 1), 2));
-        tell(observer.relayTime, relay, seconds[size_t(relay - 1)]);
-    }
+    for (int relay = 1; relay <= PanelSettings::Relays; ++relay)
+        seconds[size_t(relay - 1)] = 2 * halves[size_t(relay - 1)];
     settings.relayTimes = seconds;
+    tell(observer.relayTimesAnswered, true);
+    for (int relay = 1; relay <= PanelSettings::Relays; ++relay)
+        tell(observer.relayTime, relay, seconds[size_t(relay - 1)]);
 }
 
 void readLoops(const PanelQuery &query, PanelSettings &settings, const ReadObserver &observer)
 {
-    const QString value = query(QStringLiteral("+K"));
-    settings.loops.reset();
-    if (!value.isEmpty())
-        settings.loops = decodeRecord<PanelSettings::LoopRecordBytes>(value);
+    settings.loops = recordValue<PanelSettings::LoopRecordBytes>(
+        query, QStringLiteral("+K"), QStringLiteral("Настройки шлейфов и общие настройки"));
     tell(observer.loops, settings.loops);
 }
 

@@ -3,6 +3,7 @@
 #include "PanelSettings.h"
 
 #include <functional>
+#include <stdexcept>
 
 namespace orvanta {
 
@@ -25,11 +26,23 @@ struct ReadObserver
     std::function<void(const std::optional<PanelSettings::LoopRecord> &)> loops;
 };
 
-// One command to the panel and the value of its reply (empty without an answer).
+// One command to the panel and its reply as it came (empty without an answer).
 using PanelQuery = std::function<QString(const QString &command)>;
 
-// The parts of the whole-panel read, each one command after another. A record that cannot be
-// decoded throws EConvertError and ends the read there: what came before it is kept and shown.
+// A read that did not get a setting whole: no answer, a reply that came in part, or a value no
+// setting of the panel can have. The message names the setting.
+class EIncompleteRead : public std::runtime_error
+{
+public:
+    EIncompleteRead(const QString &setting, const QString &reason)
+        : std::runtime_error(
+              QStringLiteral("Не прочитано: %1 — %2").arg(setting, reason).toStdString())
+    {}
+};
+
+// The parts of the whole-panel read, each one command after another. Every reply is checked
+// whole; a setting that cannot be read throws EIncompleteRead and ends the read there, so a
+// caller shows or keeps the settings only once all of them came.
 void ReadKeys(PanelLink &link, PanelSettings &settings, const ReadObserver &observer = {});
 void ReadVersionAndPassword(PanelLink &link, PanelSettings &settings,
                             const ReadObserver &observer = {});

@@ -12,7 +12,7 @@ QString EncodeRelayTimes(const PanelSettings::RelayTimes &seconds)
         const int time = seconds[size_t(relay - 1)];
         if (time < 0 || time > PanelSettings::MaxRelaySeconds)
             throw EConvertError(
-                QStringLiteral("Время включения реле %1 (%2 сек.) должно быть от 0 до 500 сек.")
+                QStringLiteral("Время включения реле %1 (%2 сек.) должно быть от 0 до 510 сек.")
                     .arg(relay)
                     .arg(time));
         record += HexByte(time / 2);

@@ -37,8 +37,9 @@ struct PanelSettings
     bool operator==(const PanelSettings &) const = default;
 };
 
-// The relay time record: each relay's seconds halved (toward zero) as two lower-case hex digits.
-// Throws EConvertError when a time is below 0 or above 510, naming the relay.
+// The relay time record: each relay's seconds halved (toward zero) as two lower-case hex digits,
+// so the panel keeps even seconds from 0 to 510. Throws EConvertError when a time is below 0 or
+// above 510, naming the relay and the range.
 QString EncodeRelayTimes(const PanelSettings::RelayTimes &seconds);
 
 } // namespace orvanta

@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QRegularExpression>
+#include <QStringDecoder>
 #include <functional>
 #include <map>
 #include <sys/stat.h>
@@ -118,22 +119,28 @@ Setting bitSetting(const QString &name, Part part, std::function<uint8_t &(Panel
             }};
 }
 
+// A whole number from 0 to maximum; with step 2, an even one.
 Setting numberSetting(const QString &name, Part part, bool compared,
-                      std::function<int &(PanelSettings &)> number, int maximum)
+                      std::function<int &(PanelSettings &)> number, int maximum, int step = 1)
 {
-    return {
-        name, part, compared,
-        [number](const PanelSettings &s) {
-            return QString::number(number(const_cast<PanelSettings &>(s)));
-        },
-        [number, maximum](PanelSettings &s, const QString &value) {
-            bool ok = false;
-            const int parsed = value.toInt(&ok);
-            if (!ok || parsed < 0 || parsed > maximum || value.startsWith(QLatin1Char('+')))
-                return QStringLiteral("значение должно быть целым числом от 0 до %1").arg(maximum);
-            number(s) = parsed;
-            return QString();
-        }};
+    return {name, part, compared,
+            [number](const PanelSettings &s) {
+                return QString::number(number(const_cast<PanelSettings &>(s)));
+            },
+            [number, maximum, step](PanelSettings &s, const QString &value) {
+                bool ok = false;
+                const int parsed = value.toInt(&ok);
+                if (!ok || parsed < 0 || parsed > maximum || parsed % step != 0 ||
+                    value.startsWith(QLatin1Char('+')))
+                    return step == 2
+                               ? QStringLiteral("значение должно быть чётным числом от 0 до %1: "
+                                                "охранная панель хранит чётные секунды")
+                                     .arg(maximum)
+                               : QStringLiteral("значение должно быть целым числом от 0 до %1")
+                                     .arg(maximum);
+                number(s) = parsed;
+                return QString();
+            }};
 }
 
 Setting textSetting(const QString &name, Part part, bool compared,
@@ -205,7 +212,7 @@ const std::vector<Setting> &settingsTable()
             all.push_back(numberSetting(
                 QStringLiteral("Реле %1, время включения, сек.").arg(relay), Part::Times, true,
                 [relay](PanelSettings &s) -> int & { return (*s.relayTimes)[size_t(relay - 1)]; },
-                PanelSettings::MaxRelaySeconds));
+                PanelSettings::MaxRelaySeconds, 2));
         all.push_back(numberSetting(
             QStringLiteral("Занято памяти сообщений, сек."), Part::Memory, false,
             [](PanelSettings &s) -> int & { return *s.usedSeconds; }, 100000));
@@ -257,16 +264,14 @@ PanelSettings ParseSettingsText(const QString &text)
             if (!line.startsWith(Header))
                 throw lineError(number,
                                 QStringLiteral("это не файл настроек охранной панели Orvanta"));
-            bool ok = false;
-            const int format = line.mid(Header.size()).toInt(&ok);
-            if (!ok)
-                throw lineError(number, QStringLiteral("не указан формат файла"));
-            if (format > FormatVersion)
-                throw lineError(
-                    number,
-                    QStringLiteral("файл формата %1, а программа понимает формат %2 и старше")
-                        .arg(format)
-                        .arg(FormatVersion));
+            // Exactly the formats this program understands: there is one so far.
+            const QString format = line.mid(Header.size()).trimmed();
+            if (format != QString::number(FormatVersion))
+                throw lineError(number,
+                                QStringLiteral("формат файла «%1», а программа понимает только "
+                                               "формат %2")
+                                    .arg(format)
+                                    .arg(FormatVersion));
             headerRead = true;
             continue;
         }
@@ -299,10 +304,10 @@ PanelSettings ParseSettingsText(const QString &text)
     if (!headerRead)
         throw lineError(1, QStringLiteral("это не файл настроек охранной панели Orvanta"));
     // A part is taken whole or not at all: a missing bit would be sent as "нет".
+    const int lastLine = int(lines.size()) - (lines.last().isEmpty() ? 1 : 0);
     for (const Setting &setting : settingsTable())
         if (held(settings, setting.part) && !seen.count(setting.name))
-            throw lineError(int(lines.size()),
-                            QStringLiteral("нет настройки «%1»").arg(setting.name));
+            throw lineError(lastLine, QStringLiteral("нет настройки «%1»").arg(setting.name));
     return settings;
 }
 
@@ -327,7 +332,18 @@ PanelSettings ReadSettingsFile(const QString &path)
     if (!file.open(QIODevice::ReadOnly))
         throw EInOutError(
             QStringLiteral("Не удалось открыть файл %1: %2").arg(path, file.errorString()));
-    return ParseSettingsText(QString::fromUtf8(file.readAll()));
+    // A settings file is UTF-8; one saved in another encoding is said to be so, not taken for
+    // something that is no settings file at all. A file larger than any settings file is not
+    // read whole.
+    constexpr qint64 Largest = 1 << 20;
+    if (file.size() > Largest)
+        throw lineError(1, QStringLiteral("это не файл настроек охранной панели Orvanta"));
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = utf8(file.read(Largest));
+    if (utf8.hasError())
+        throw ESettingsFileError(
+            QStringLiteral("файл не в кодировке UTF-8: сохраните его в UTF-8"));
+    return ParseSettingsText(text);
 }
 
 QStringList CompareSettings(const PanelSettings &current, const PanelSettings &wanted)

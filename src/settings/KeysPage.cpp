@@ -139,9 +139,10 @@ void KeysPage::Collect(PanelSettings &settings) const
 void KeysPage::ReadKeys()
 {
     PanelSettings settings;
+    orvanta::ReadKeys(m_link, settings); // shown only once every slot came whole
     ReadObserver observer;
     Observe(observer);
-    orvanta::ReadKeys(m_link, settings, observer);
+    ShowSettings(settings, observer);
 }
 
 void KeysPage::WriteKeys()

@@ -77,9 +77,10 @@ void LoopsPage::Collect(PanelSettings &settings) const
 void LoopsPage::ReadSHClick()
 {
     PanelSettings settings;
+    ReadLoops(m_link, settings); // shown only once the record came whole
     ReadObserver observer;
     Observe(observer);
-    ReadLoops(m_link, settings, observer);
+    ShowSettings(settings, observer);
 }
 
 void LoopsPage::WriteSHClick()

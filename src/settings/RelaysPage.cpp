@@ -165,9 +165,10 @@ QString RelaysPage::EncodeOnTimes() const
 void RelaysPage::Button8Click()
 {
     PanelSettings settings;
+    ReadRelays(m_link, settings); // shown only once every record came whole
     ReadObserver observer;
     Observe(observer);
-    ReadRelays(m_link, settings, observer);
+    ShowSettings(settings, observer);
 }
 
 void RelaysPage::Button22Click()

@@ -422,8 +422,11 @@ void TfContact::Button1Click()
         if (!panelAnswers())
             return;
         waiting.emplace(this);
+        // The pages change only once every setting came whole: a read that fails leaves each
+        // page as it was, so that a later write never sends what a garbled reply decoded to.
         PanelSettings settings;
-        ReadPanelSettings(m_link, settings, pageObserver());
+        ReadPanelSettings(m_link, settings);
+        ShowSettings(settings);
         waiting.reset();
         readMemoryUsage();
         m_link.Query(QStringLiteral("+v"));

@@ -34,9 +34,12 @@ struct CliFixture
         panel.start();
     }
     QString path(const char *name) const { return folder.filePath(QLatin1String(name)); }
-    CliResult run(QStringList arguments, const QByteArray &input = {}) const
+    CliResult
+    run(QStringList arguments, const QByteArray &input = {},
+        const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment()) const
     {
         QProcess cli;
+        cli.setProcessEnvironment(environment);
         cli.start(QStringLiteral(ORVANTA_CLI), arguments);
         cli.write(input);
         cli.closeWriteChannel();
@@ -135,4 +138,41 @@ TEST(Cli, TrimAndNormalizeAMessage)
     EXPECT_EQ(f.run({"trim", f.path("missing.wav")}).exitCode, 2);
     EXPECT_EQ(f.run({"speak", "Тревога, шлейф три", "-o", f.path("spoken.wav")}).exitCode, 0);
     EXPECT_EQ(TWaveFile(f.path("spoken.wav")).Format.SampleRate, 44100u);
+}
+
+TEST(Cli, ReadThatMissesASettingFailsAndLeavesTheBackupAsItWas)
+{
+    CliFixture f;
+    WriteFile(f.path("panel.txt"), "the backup of last week\n");
+    sim::PanelFaults lost;
+    lost.onlyCommand = "+T02";
+    lost.silent = true;
+    f.panel.setFaults(lost);
+    const CliResult read = f.run({"read", "--port", f.port, "-o", f.path("panel.txt")});
+    EXPECT_EQ(read.exitCode, 6);
+    EXPECT_TRUE(read.err.contains(QStringLiteral("Ключ 2"))) << read.err.toStdString();
+    EXPECT_EQ(ReadFile(f.path("panel.txt")), "the backup of last week\n");
+    EXPECT_EQ(f.run({"read", "--port", f.port}).out, QString()); // nothing printed either
+}
+
+TEST(Cli, PortThatIsAnOrdinaryFileIsNeitherOpenedNorWritten)
+{
+    CliFixture f;
+    WriteFile(f.path("notes.txt"), "a user's notes\n");
+    const CliResult detect = f.run({"detect", "--port", f.path("notes.txt")});
+    EXPECT_EQ(detect.exitCode, 3);
+    EXPECT_EQ(ReadFile(f.path("notes.txt")), "a user's notes\n");
+}
+
+TEST(Cli, ConfigIniIsFoundWhereTheWindowFindsIt)
+{
+    CliFixture f;
+    QDir(f.folder.path()).mkpath(QStringLiteral("config/Orvanta"));
+    WriteFile(f.path("config/Orvanta/Config.ini"), "[Ports]\r\nCOM9=" + f.port.toUtf8() + "\r\n");
+    QProcessEnvironment user = QProcessEnvironment::systemEnvironment();
+    user.insert(QStringLiteral("XDG_CONFIG_HOME"), f.path("config"));
+    const CliResult detect = f.run({"detect", "--port", "COM9"}, {}, user);
+    EXPECT_EQ(detect.exitCode, 0) << detect.err.toStdString();
+    EXPECT_TRUE(detect.out.startsWith(QStringLiteral("COM9\t")));
+    EXPECT_EQ(f.run({"--config", f.path("missing.ini"), "ports"}).exitCode, 2);
 }

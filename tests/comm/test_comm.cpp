@@ -256,13 +256,14 @@ TEST(CommOpen, SettingsWhileOpenReachTheDriver)
     EXPECT_FALSE(port.comm.Options().has(coDiscardNull));
 }
 
-TEST(CommOpen, DeviceThatIsNoSerialLineFailsItsSetup)
+TEST(CommOpen, PathThatIsNoTerminalIsNotOpened)
 {
     TXComm comm;
     comm.SetDeviceName("/dev/null");
-    EXPECT_EQ(CatchDeviceError([&] { comm.OpenDevice(); }).ErrorCode, 3);
-    EXPECT_TRUE(comm.IsOpened()); // the device stays open after a failed update
-    comm.CloseDevice();
+    const EDeviceError error = CatchDeviceError([&] { comm.OpenDevice(); });
+    EXPECT_EQ(error.ErrorCode, 65535);
+    EXPECT_STREQ(error.what(), "Cannot open device /dev/null: it is no serial port");
+    EXPECT_FALSE(comm.IsOpened());
 }
 
 TEST(CommOpen, LockCounting)

@@ -141,11 +141,14 @@ void panelRead(const uint8_t *data, size_t size)
     const QList<QByteArray> replies = bytesOf(data, size).split('\0');
     int next = 0;
     const PanelQuery query = [&](const QString &) {
-        return next < replies.size() ? ExtractReplyValue(QString::fromLatin1(replies[next++]))
-                                     : QString();
+        return next < replies.size() ? QString::fromLatin1(replies[next++]) : QString();
     };
     PanelSettings settings;
-    convert([&] { ReadPanelSettings(query, settings); });
+    try {
+        ReadPanelSettings(query, settings);
+    } catch (const EIncompleteRead &) {
+        return; // refused whole, naming the setting
+    }
     for (const auto &key : settings.keys)
         require(!key || key->size() == 16);
     if (settings.relayTimes)

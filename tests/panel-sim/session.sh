@@ -23,3 +23,14 @@ kill -INT "$pid"
 wait "$pid"
 [ ! -e "$work/panel" ] || { echo "link left behind"; exit 1; }
 echo "session on $device ended cleanly"
+
+# A fault switch its help names is taken: --refuse with --only refuses that command alone.
+"$sim" --link "$work/refusing" --refuse --only +Q >"$work/out2" 2>"$work/err2" &
+pid=$!
+for _ in $(seq 50); do [ -e "$work/refusing" ] && break; sleep 0.1; done
+refused=$("$send" "$work/refusing" "+Q" | tr -d '\r')
+answered=$("$send" "$work/refusing" "+v" | tr -d '\r')
+kill -INT "$pid"
+wait "$pid" || true
+[ "$refused" = "ERROR" ] || { echo "--refuse not taken: $refused $(cat "$work/err2")"; exit 1; }
+[ "$answered" = $'>VER 03.07 ORVANTA GSM\nOK' ] || { echo "--only not kept: $answered"; exit 1; }

@@ -142,24 +142,58 @@ TEST(PanelSettings, WrittenThenReadComeBackAsSent)
     EXPECT_EQ(MessageTable::ReadUsedSeconds(f.link), 0);
 }
 
-TEST(PanelSettings, ReadThatFailsAtARecordKeepsWhatCameBefore)
+// Every kind of setting, its reply lost, garbled or cut before its line end: the read fails
+// naming the setting, and nothing after it is asked.
+TEST(PanelSettings, ReadIsWholeOrFailsNamingTheSetting)
 {
-    PanelOnLink f;
-    sim::PanelFaults garbage;
-    garbage.onlyCommand = "+k03";
-    garbage.garbageValue = true;
-    f.panel.setFaults(garbage);
-    PanelSettings read;
-    std::vector<int> shown;
-    ReadObserver observer;
-    observer.relayRule = [&](int relay, const PanelSettings::RelayRule &) {
-        shown.push_back(relay);
+    const std::pair<const char *, const char *> settings[] = {
+        {"+T02", "Ключ 2"},
+        {"+v", "Версия прошивки"},
+        {"+Q", "Пароль"},
+        {"+k03", "Реле 3, правила включения и выключения"},
+        {"+L", "Время включения реле"},
+        {"+K", "Настройки шлейфов и общие настройки"},
     };
-    EXPECT_THROW(ReadPanelSettings(f.link, read, observer), EConvertError);
-    EXPECT_EQ(shown, (std::vector<int>{1, 2}));
-    EXPECT_TRUE(read.keys[3].has_value());
-    EXPECT_FALSE(read.loops.has_value()); // never reached
-    EXPECT_EQ(f.panel.commands().back(), "+k03");
+    const std::pair<const char *, std::function<void(sim::PanelFaults &)>> faults[] = {
+        {"no answer",
+         [](sim::PanelFaults &x) {
+             x.silent = true;
+         }},
+        {"garbled",
+         [](sim::PanelFaults &x) {
+             x.garbageValue = true;
+         }},
+        {"no line end",
+         [](sim::PanelFaults &x) {
+             x.dropValueLineEnd = true;
+         }},
+    };
+    PanelOnLink f;
+    for (const auto &[command, name] : settings) {
+        for (const auto &[kind, fault] : faults) {
+            SCOPED_TRACE(std::string(command) + ", " + kind);
+            sim::PanelFaults faulty;
+            faulty.onlyCommand = command;
+            fault(faulty);
+            f.panel.setFaults(faulty);
+            f.panel.clearTranscript();
+            PanelSettings read;
+            try {
+                ReadPanelSettings(f.link, read);
+                ADD_FAILURE() << "the read went through";
+            } catch (const EIncompleteRead &error) {
+                EXPECT_TRUE(QString::fromUtf8(error.what()).contains(QString::fromUtf8(name)))
+                    << error.what();
+            }
+            EXPECT_EQ(f.panel.commands().back(), command);
+        }
+    }
+    // A relay time the byte holds is a time: "ff" reads as 510 seconds.
+    f.panel.setFaults({});
+    f.link.Query(QStringLiteral("+Lff00000000"));
+    PanelSettings read;
+    ReadPanelSettings(f.link, read);
+    EXPECT_EQ((*read.relayTimes)[0], 510);
 }
 
 TEST(SettingsFile, RoundTripIsExactAndThePasswordOnlyOnRequest)
@@ -200,15 +234,22 @@ TEST(SettingsFile, MalformedFilesAreRefusedNamingTheLine)
     };
     EXPECT_EQ(errorOf(QStringLiteral("hello\n")),
               QStringLiteral("Строка 1: это не файл настроек охранной панели Orvanta"));
-    EXPECT_TRUE(errorOf(with(0, QStringLiteral("Настройки охранной панели Orvanta, формат 2")))
-                    .startsWith(QStringLiteral("Строка 1: файл формата 2")));
+    for (const char *format : {"2", "0", "-7", "", "1.0"})
+        EXPECT_EQ(
+            errorOf(with(0, QStringLiteral("Настройки охранной панели Orvanta, формат %1")
+                                .arg(QLatin1String(format)))),
+            QStringLiteral("Строка 1: формат файла «%1», а программа понимает только формат 1")
+                .arg(QLatin1String(format)));
     EXPECT_EQ(errorOf(with(2, QStringLiteral("Ключ 1: 12"))),
               QStringLiteral("Строка 3: Ключ 1: код ключа — 16 шестнадцатеричных цифр"));
     const int time = int(lines.indexOf(QRegularExpression(QStringLiteral("^Реле 2, время.*"))));
-    EXPECT_EQ(errorOf(with(time, QStringLiteral("Реле 2, время включения, сек.: 511"))),
-              QStringLiteral("Строка %1: Реле 2, время включения, сек.: значение должно быть целым "
-                             "числом от 0 до 510")
-                  .arg(time + 1));
+    // The panel keeps even seconds: an odd time would never be kept, so it is no setting.
+    for (const char *seconds : {"511", "41"})
+        EXPECT_EQ(errorOf(with(time, QStringLiteral("Реле 2, время включения, сек.: %1")
+                                         .arg(QLatin1String(seconds)))),
+                  QStringLiteral("Строка %1: Реле 2, время включения, сек.: значение должно быть "
+                                 "чётным числом от 0 до 510: охранная панель хранит чётные секунды")
+                      .arg(time + 1));
     EXPECT_EQ(errorOf(with(9, QStringLiteral("Шлейф 1, замыкание: может быть"))).left(10),
               QStringLiteral("Строка 10:"));
     EXPECT_TRUE(errorOf(with(9, QStringLiteral("Что-то: да")))

@@ -83,37 +83,26 @@ TEST(RelaysPage, ReadSetsRulesAndOnTimes)
     EXPECT_EQ(f.onTimes()[0], QStringLiteral("510"));
 }
 
-TEST(RelaysPage, RelayWithoutAnswerIsDisabledAlone)
+TEST(RelaysPage, ReadThatMissesOrGarblesARecordChangesNothing)
 {
-    RelaysFixture f;
-    f.values("+k02", std::string());
-    f.relays.Button8Click();
-    std::vector<int> expected;
-    for (int n = 57; n <= 88; ++n)
-        expected.push_back(n);
-    EXPECT_EQ(f.numbers(true), expected);
-    EXPECT_TRUE(f.relays.OnTime(1)->isEnabled());
-
-    f.values("+L", std::string());
-    f.relays.Button8Click();
-    EXPECT_TRUE(f.numbers(true).empty());
-    EXPECT_FALSE(f.relays.OnTime(3)->isEnabled());
-}
-
-TEST(RelaysPage, BadRecordEndsTheRead)
-{
-    RelaysFixture f;
-    f.box(60)->setChecked(true);
-    f.values("+k02", std::string("01zz0000"));
-    EXPECT_THROW(f.relays.Button8Click(), EConvertError);
-    EXPECT_EQ(f.numbers(), std::vector<int>{60}); // relay 2 unchanged
-    EXPECT_EQ(f.commands(), (std::vector<std::string>{"+k01", "+k02"}));
-
-    f.panel.clearTranscript();
-    f.values("+L", std::string("0a0bzz"));
-    EXPECT_THROW(f.relays.Button8Click(), EConvertError);
-    EXPECT_EQ(f.onTimes(),
-              (QStringList{"20", "22", "0", "0", "0"})); // the fields before it are set
+    const std::pair<const char *, std::optional<std::string>> faults[] = {
+        {"+k02", std::string()},           // no value
+        {"+k02", std::string("01zz0000")}, // a pair that is no number
+        {"+L", std::string()},
+        {"+L", std::string("0a0bzz")},
+    };
+    for (const auto &[command, value] : faults) {
+        SCOPED_TRACE(std::string(command) + " " + value.value_or("-"));
+        RelaysFixture f;
+        f.box(60)->setChecked(true);
+        f.setOnTimes({"40", "40", "40", "40", "40"});
+        f.values(command, value);
+        EXPECT_THROW(f.relays.Button8Click(), EIncompleteRead);
+        EXPECT_EQ(f.numbers(), std::vector<int>{60});
+        EXPECT_TRUE(f.numbers(true).empty()); // nothing disabled either
+        EXPECT_EQ(f.onTimes(), (QStringList{"40", "40", "40", "40", "40"}));
+        EXPECT_EQ(f.commands().back(), command);
+    }
 }
 
 TEST(RelaysPage, WriteSendsRulesThenOnTimes)

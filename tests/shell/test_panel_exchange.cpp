@@ -132,9 +132,13 @@ TEST(WholePanel, FirmwareVersionDecides)
     EXPECT_TRUE(f.dialogs.boxes.empty());
 }
 
-TEST(WholePanel, BadRecordIsReportedAndEndsTheRead)
+TEST(WholePanel, ReadThatGarblesASettingChangesNoPageAndNamesIt)
 {
-    ExchangeFixture f;
+    sim::PanelState state;
+    state.loopRecord = {0x12, 0x34, 0x56, 0x78, 0x9a};
+    ExchangeFixture f(state);
+    f.window->Button1Click(); // the pages hold the panel's settings
+    ASSERT_TRUE(f.dialogs.boxes.empty());
     f.faults([](sim::PanelFaults &x) {
         x.onlyCommand = "+K";
         x.garbageValue = true;
@@ -143,13 +147,16 @@ TEST(WholePanel, BadRecordIsReportedAndEndsTheRead)
     ASSERT_EQ(f.dialogs.boxes.size(), 1u);
     EXPECT_EQ(f.dialogs.boxes[0].first, Dialogs::Kind::Error);
     EXPECT_EQ(f.dialogs.boxes[0].second,
-              QStringLiteral("Ошибка связи с охранной панелью \"Orvanta\":\n\r\n\r'$ZZ' is not a "
-                             "valid integer value"));
+              QStringLiteral("Ошибка связи с охранной панелью \"Orvanta\":\n\r\n\rНе прочитано: "
+                             "Настройки шлейфов и общие настройки — охранная панель ответила "
+                             "«ZZZZZZZZZZ»"));
     EXPECT_FALSE(f.connected());
     EXPECT_EQ(f.window->findChild<TfWait *>(), nullptr);
     EXPECT_EQ(f.commands().back(), "+K"); // nothing after the failed record
 
-    // A field that is no number ends the write before the relay records and the password.
+    // The next write sends what the pages held, not what the garbled reply decoded to; a field
+    // that is no number ends it before the relay records and the password.
+    f.panel.setFaults({});
     f.panel.clearTranscript();
     f.child<QLineEdit>(QStringLiteral("k2"))->clear();
     f.window->Button2Click();
@@ -157,7 +164,7 @@ TEST(WholePanel, BadRecordIsReportedAndEndsTheRead)
         f.dialogs.boxes.back().second,
         QStringLiteral(
             "Ошибка записи в охранную панель \"Orvanta\":\n\r\n\r'' is not a valid integer value"));
-    EXPECT_EQ(f.commands().back(), "+K0000000000");
+    EXPECT_EQ(f.commands().back(), "+K123456789a");
 }
 
 TEST(WholePanel, MemoryUsage)

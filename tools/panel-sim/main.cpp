@@ -133,6 +133,8 @@ int main(int argc, char **argv)
             faults.onlyCommand = value();
         else if (option == "--silent")
             faults.silent = true;
+        else if (option == "--refuse")
+            faults.refuse = true;
         else if (option == "--delay")
             faults.delayMs = number(value(), "--delay");
         else if (option == "--chunk")
