@@ -10,6 +10,7 @@
 #include "PanelPort.h"
 #include "PortProbe.h"
 #include "SettingsFile.h"
+#include "SnapshotJournal.h"
 #include "Speech.h"
 #include "WaveFile.h"
 #include "XComErr.h"
@@ -36,6 +37,7 @@ enum Exit {
     NotKept = 4,        // write: the panel does not hold what was written
     Cancelled = 5,      // write: the user said no
     ReadIncomplete = 6, // a setting could not be read whole: nothing was written anywhere
+    Interrupted = 7,    // a write was cut off: the panel holds a mix, the snapshot brings it back
     Internal = 8,       // a fault of this program, reported as what it is
 };
 
@@ -54,6 +56,9 @@ Commands:
   write [--port P] FILE [--yes]
                              shows what would change, asks, writes, and checks the panel
   diff [--port P] FILE       lists the settings in which the panel differs from FILE
+  history                    the writes so far, each with the snapshot taken before it
+  restore N [--port P] [--yes]
+                             writes snapshot N back (compare, confirm, verify as write)
   show FILE                  checks a settings file and prints it
   speak TEXT -o WAVE         speaks the text in Russian as a message (44.1 kHz, 16 bits)
   trim WAVE                  removes the silence at both ends of a message
@@ -71,7 +76,11 @@ Options:
 Exit status: 0 done (the panel holds the file's settings), 1 the panel differs (diff),
 2 wrong use or a settings file that cannot be taken, 3 no panel, 4 the panel did not keep
 what was written, 5 the write was not confirmed, 6 a setting could not be read whole (nothing
-was written; an existing output file is left as it was), 8 an internal error of this program.
+was written; an existing output file is left as it was), 7 a write was cut off (the panel
+holds part of the new settings; restore brings back the snapshot), 8 an internal error.
+
+Before every write the panel's settings are read whole and kept as a snapshot in
+~/.local/share/Orvanta/snapshots/ with a journal line; if that read fails, nothing is written.
 )";
 
 const std::map<QString, const char *> CommandHelp = {
@@ -90,6 +99,14 @@ const std::map<QString, const char *> CommandHelp = {
      "would "
      "change, asks (unless --yes), writes, reads back and reports any setting the panel did not "
      "keep. Exit 0 when the panel holds the file's settings, 4 when it does not.\n"},
+    {"history",
+     "Usage: orvanta-cli history\n\nLists the writes so far: number, time, port, firmware, "
+     "how it ended, and how many settings it changed. Each has the snapshot of what "
+     "the panel held before it.\n"},
+    {"restore",
+     "Usage: orvanta-cli restore N [--port P] [--yes]\n\nWrites snapshot N (see history) "
+     "back into the panel: shows its date, port and the differences, asks, writes, "
+     "reads back. A snapshot of the panel is kept first, as for every write.\n"},
     {"diff", "Usage: orvanta-cli diff [--port P] FILE\n\nLists each setting in which the panel "
              "differs from "
              "the file. Exit 0 when none, 1 when some.\n"},
@@ -227,13 +244,12 @@ bool confirmed()
            answer == QStringLiteral("y") || answer == QStringLiteral("yes");
 }
 
-int write(const AppConfig &config, const Options &options)
+// Writes the settings after keeping what the panel held in the journal, part by part, and says
+// how it ended: kept, not kept, or cut off with the parts written and the way back.
+int writeWithSnapshot(Panel &panel, const PanelSettings &wanted, const Options &options)
 {
-    const PanelSettings wanted = ReadSettingsFile(options.file); // refused before anything is sent
-    Panel panel(config);
-    if (!panel.find(options.port))
-        return NoPanel;
-    const QStringList changes = CompareSettings(panel.read(), wanted);
+    const PanelSettings current = panel.read();
+    const QStringList changes = CompareSettings(current, wanted);
     if (changes.isEmpty()) {
         out << "Панель уже хранит эти настройки.\n";
         return Done;
@@ -242,8 +258,50 @@ int write(const AppConfig &config, const Options &options)
     printLines(out, changes);
     if (!options.yes && !confirmed())
         return Cancelled;
-    WritePanelSettings(panel.link(), wanted);
+    SnapshotJournal journal;
+    const int entry = journal.keep(current, panel.port(), changes); // before the first byte
+    const std::pair<QString, std::function<void()>> parts[] = {
+        {QStringLiteral("ключи"),
+         [&] {
+             WriteKeys(panel.link(), wanted);
+         }},
+        {QStringLiteral("шлейфы и общие настройки"),
+         [&] {
+             WriteLoops(panel.link(), wanted);
+         }},
+        {QStringLiteral("реле"),
+         [&] {
+             WriteRelays(panel.link(), wanted);
+         }},
+        {QStringLiteral("пароль"),
+         [&] {
+             WritePassword(panel.link(), wanted);
+         }},
+    };
+    QStringList written;
+    for (const auto &[name, part] : parts) {
+        try {
+            part();
+        } catch (const EDeviceError &error) {
+            QStringList left;
+            for (const auto &later : parts)
+                if (!written.contains(later.first))
+                    left += later.first;
+            journal.setResult(entry, QStringLiteral("прервано"));
+            err << "Запись прервана: " << QString::fromUtf8(error.what()) << "\n"
+                << "Записано: "
+                << (written.isEmpty() ? QStringLiteral("ничего") : written.join(", "))
+                << "\nНе записано: " << left.join(", ") << "\n"
+                << "Панель хранит теперь часть новых и часть прежних настроек. Прежние настройки "
+                   "сохранены; вернуть их: orvanta-cli restore "
+                << entry << "\n";
+            return Interrupted;
+        }
+        written += name;
+    }
     const QStringList notKept = CompareSettings(panel.read(), wanted);
+    journal.setResult(entry, notKept.isEmpty() ? QStringLiteral("записано")
+                                               : QStringLiteral("панель не сохранила часть"));
     if (notKept.isEmpty()) {
         out << "Записано; панель хранит эти настройки.\n";
         return Done;
@@ -251,6 +309,46 @@ int write(const AppConfig &config, const Options &options)
     err << "Панель не сохранила:\n";
     printLines(err, notKept);
     return NotKept;
+}
+
+int write(const AppConfig &config, const Options &options)
+{
+    const PanelSettings wanted = ReadSettingsFile(options.file); // refused before anything is sent
+    Panel panel(config);
+    if (!panel.find(options.port))
+        return NoPanel;
+    return writeWithSnapshot(panel, wanted, options);
+}
+
+int history()
+{
+    for (const JournalEntry &entry : SnapshotJournal().entries())
+        out << entry.number << "\t" << entry.time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))
+            << "\t" << entry.port << "\t" << entry.firmware << "\t" << entry.result << "\t"
+            << entry.changes.size() << " изм.\n";
+    return Done;
+}
+
+// Writes snapshot N back, with the same compare, confirm and verify as a write.
+int restore(const AppConfig &config, const Options &options)
+{
+    bool ok = false;
+    const int number = options.file.toInt(&ok);
+    if (!ok) {
+        err << CommandHelp.at(QStringLiteral("restore"));
+        return BadUse;
+    }
+    SnapshotJournal journal;
+    const PanelSettings snapshot = journal.snapshot(number);
+    for (const JournalEntry &entry : journal.entries())
+        if (entry.number == number)
+            out << "Снимок № " << number << " от "
+                << entry.time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) << ", порт "
+                << entry.port << ", " << entry.firmware << "\n";
+    Panel panel(config);
+    if (!panel.find(options.port))
+        return NoPanel;
+    return writeWithSnapshot(panel, snapshot, options);
 }
 
 int diff(const AppConfig &config, const Options &options)
@@ -369,7 +467,9 @@ int main(int argc, char **argv)
     const bool needsFile =
         options.command == QLatin1String("write") || options.command == QLatin1String("diff") ||
         options.command == QLatin1String("show") || options.command == QLatin1String("trim") ||
-        options.command == QLatin1String("speak") || options.command == QLatin1String("normalize");
+        options.command == QLatin1String("speak") ||
+        options.command == QLatin1String("normalize") ||
+        options.command == QLatin1String("restore");
     if (needsFile != !options.file.isEmpty()) {
         err << help->second;
         return BadUse;
@@ -401,6 +501,14 @@ int main(int argc, char **argv)
         {QStringLiteral("write"),
          [&] {
              return write(config, options);
+         }},
+        {QStringLiteral("history"),
+         [&] {
+             return history();
+         }},
+        {QStringLiteral("restore"),
+         [&] {
+             return restore(config, options);
          }},
         {QStringLiteral("diff"),
          [&] {

@@ -34,9 +34,19 @@ struct CliFixture
         panel.start();
     }
     QString path(const char *name) const { return folder.filePath(QLatin1String(name)); }
-    CliResult
-    run(QStringList arguments, const QByteArray &input = {},
-        const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment()) const
+    // The user's folders lie in the test's own: snapshots of writes go there.
+    QProcessEnvironment user() const
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), path("data"));
+        return environment;
+    }
+    CliResult run(QStringList arguments, const QByteArray &input = {}) const
+    {
+        return run(arguments, input, user());
+    }
+    CliResult run(QStringList arguments, const QByteArray &input,
+                  const QProcessEnvironment &environment) const
     {
         QProcess cli;
         cli.setProcessEnvironment(environment);
@@ -169,10 +179,55 @@ TEST(Cli, ConfigIniIsFoundWhereTheWindowFindsIt)
     CliFixture f;
     QDir(f.folder.path()).mkpath(QStringLiteral("config/Orvanta"));
     WriteFile(f.path("config/Orvanta/Config.ini"), "[Ports]\r\nCOM9=" + f.port.toUtf8() + "\r\n");
-    QProcessEnvironment user = QProcessEnvironment::systemEnvironment();
+    QProcessEnvironment user = f.user();
     user.insert(QStringLiteral("XDG_CONFIG_HOME"), f.path("config"));
     const CliResult detect = f.run({"detect", "--port", "COM9"}, {}, user);
     EXPECT_EQ(detect.exitCode, 0) << detect.err.toStdString();
     EXPECT_TRUE(detect.out.startsWith(QStringLiteral("COM9\t")));
     EXPECT_EQ(f.run({"--config", f.path("missing.ini"), "ports"}).exitCode, 2);
+}
+
+TEST(Cli, InterruptedWriteSaysWhatHappenedAndRestoreBringsThePanelBack)
+{
+    CliFixture f;
+    const QProcessEnvironment user = f.user();
+    const sim::PanelState before = f.panel.state();
+    ASSERT_EQ(f.run({"read", "--port", f.port, "-o", f.path("panel.txt"), "--password"}, {}, user)
+                  .exitCode,
+              0);
+    QString text = QString::fromUtf8(ReadFile(f.path("panel.txt")));
+    text.replace(QStringLiteral("Шлейф 3, при размыкании: реле 2 включить: нет"),
+                 QStringLiteral("Шлейф 3, при размыкании: реле 2 включить: да"));
+    text.replace(QStringLiteral("Шлейф 1, замыкание: нет"),
+                 QStringLiteral("Шлейф 1, замыкание: да"));
+    text.replace(QStringLiteral("Пароль: 12345"), QStringLiteral("Пароль: 54321"));
+    WriteFile(f.path("new.txt"), text.toUtf8());
+
+    // The line goes after the snapshot's read (16 commands), the keys and the loop record.
+    sim::PanelFaults unplugged;
+    unplugged.hangUpAfter = 21;
+    f.panel.setFaults(unplugged);
+    const CliResult write =
+        f.run({"write", "--port", f.port, f.path("new.txt"), "--yes"}, {}, user);
+    EXPECT_EQ(write.exitCode, 7) << write.err.toStdString();
+    EXPECT_TRUE(write.err.contains(QStringLiteral("Записано: ключи, шлейфы и общие настройки")))
+        << write.err.toStdString();
+    EXPECT_TRUE(write.err.contains(QStringLiteral("Не записано: реле, пароль")));
+    EXPECT_TRUE(write.err.contains(QStringLiteral("orvanta-cli restore 1")));
+    const sim::PanelState mixed = f.panel.state();
+    EXPECT_NE(mixed.loopRecord, before.loopRecord);
+
+    // The same panel plugged in again: the snapshot brings back exactly what it held.
+    sim::PanelServer again(mixed);
+    const QString port = QString::fromStdString(again.openPseudoTerminal());
+    again.start();
+    const CliResult history = f.run({"history"}, {}, user);
+    EXPECT_TRUE(history.out.startsWith(QStringLiteral("1\t"))) << history.out.toStdString();
+    EXPECT_TRUE(history.out.contains(QStringLiteral("прервано")));
+    const CliResult restore = f.run({"restore", "1", "--port", port, "--yes"}, {}, user);
+    EXPECT_EQ(restore.exitCode, 0) << restore.err.toStdString() << restore.out.toStdString();
+    EXPECT_EQ(again.state().loopRecord, before.loopRecord);
+    EXPECT_EQ(again.state().relayRules, before.relayRules);
+    EXPECT_EQ(again.state().password, before.password);
+    EXPECT_EQ(f.run({"history"}, {}, user).out.count(QLatin1Char('\n')), 2); // the restore too
 }

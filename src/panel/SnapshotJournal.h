@@ -1,0 +1,57 @@
+#pragma once
+
+#include "PanelSettings.h"
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+namespace orvanta {
+
+// One write to a panel as the journal keeps it: when, where, to which firmware, what it changed,
+// how it ended, and the settings file that holds what the panel held before it.
+struct JournalEntry
+{
+    int number = 0; // never reused
+    QDateTime time;
+    QString port;
+    QString firmware;
+    QString snapshotFile; // in the journal's folder
+    QString result;
+    QStringList changes;
+};
+
+// The settings each panel held before every write, kept as settings files (with the password,
+// readable by their owner alone) beside a journal of the writes. The panel reports no serial
+// number, so there is one journal; each entry says its port and firmware. The newest Kept
+// snapshots stay.
+class SnapshotJournal
+{
+public:
+    static constexpr int Kept = 200;
+
+    // The user's data folder's "snapshots".
+    static QString DefaultFolder();
+    explicit SnapshotJournal(QString folder = DefaultFolder());
+
+    // Keeps what the panel holds before a write, with the changes the write will make; returns
+    // the entry's number. Throws EInOutError when it cannot be kept: then nothing may be written.
+    int keep(const PanelSettings &before, const QString &port, const QStringList &changes);
+    // How the write of the entry ended.
+    void setResult(int number, const QString &result);
+
+    // Oldest first.
+    std::vector<JournalEntry> entries() const;
+    // The snapshot of the entry; throws EInOutError or ESettingsFileError when it is gone or
+    // cannot be read.
+    PanelSettings snapshot(int number) const;
+
+private:
+    QString journalPath() const;
+    void save(const std::vector<JournalEntry> &entries) const;
+
+    QString m_folder;
+};
+
+} // namespace orvanta
