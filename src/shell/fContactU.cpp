@@ -10,6 +10,7 @@
 #include "PanelPort.h"
 #include "RelaysPage.h"
 #include "SettingsFile.h"
+#include "SnapshotJournal.h"
 #include "SoundPage.h"
 #include "SoundUpload.h"
 #include "WaveAdjuster.h"
@@ -443,8 +444,24 @@ void TfContact::Button2Click()
     ActionScope action(*this);
     if (!action)
         return;
+    // With the port closed nothing is sent, and nothing is said.
+    if (!m_link.IsOpened())
+        return;
     WaitDialogScope waiting(this);
+    std::optional<int> snapshot;
+    SnapshotJournal journal;
     try {
+        // What the panel holds is read whole and kept before the first byte is written: a read
+        // that fails writes nothing.
+        PanelSettings current;
+        ReadPanelSettings(m_link, current);
+        PanelSettings shown;
+        try {
+            shown = CollectSettings();
+        } catch (const std::exception &) {
+            // A field that is no number stops the write at its part, below.
+        }
+        snapshot = journal.keep(current, m_port->currentText(), CompareSettings(current, shown));
         // Each page gives its part just before the part is sent, in the order of the write: a page
         // that cannot give its part ends the write there, after the parts before it.
         PanelSettings settings;
@@ -456,18 +473,27 @@ void TfContact::Button2Click()
         WriteRelays(m_link, settings);
         m_generalPage->Collect(settings);
         WritePassword(m_link, settings);
+        journal.setResult(*snapshot, QStringLiteral("записано"));
         waiting.close();
     } catch (const std::exception &error) {
         waiting.close();
+        QString after;
+        if (snapshot) {
+            journal.setResult(*snapshot, QStringLiteral("прервано"));
+            after = QStringLiteral("\n\nПрежние настройки охранной панели сохранены (снимок № %1): "
+                                   "их вернёт «Вернуть настройки до записи…» в меню «Файл…».")
+                        .arg(*snapshot);
+        }
         reportExchangeError(QStringLiteral("Ошибка записи в охранную панель \"Orvanta\":\n\r\n\r"),
-                            error);
+                            error, after);
     }
 }
 
-void TfContact::reportExchangeError(const QString &prefix, const std::exception &error)
+void TfContact::reportExchangeError(const QString &prefix, const std::exception &error,
+                                    const QString &after)
 {
     m_log.LogExchange(ErrorText(error), true);
-    Dialogs::ShowError(prefix + ErrorText(error), this);
+    Dialogs::ShowError(prefix + ErrorText(error) + after, this);
 }
 
 // What cannot be read leaves the display as it was.

@@ -92,7 +92,8 @@ private:
     // Shows each record in its page as the read takes it.
     ReadObserver pageObserver();
     // Logs the error that ended a whole-panel action and shows it after the prefix.
-    void reportExchangeError(const QString &prefix, const std::exception &error);
+    void reportExchangeError(const QString &prefix, const std::exception &error,
+                             const QString &after = {});
     void reportLogFailure(const QString &message);
     bool exchangeRunning() const
     {

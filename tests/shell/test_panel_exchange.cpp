@@ -5,6 +5,7 @@
 #include "MessageTable.h"
 #include "PanelMemory.h"
 #include "Password.h"
+#include "SnapshotJournal.h"
 #include "SoundPage.h"
 #include "SoundUpload.h"
 #include "WindowFixture.h"
@@ -100,11 +101,21 @@ TEST(WholePanel, WriteInItsOrder)
     ExchangeFixture f;
     f.child<QLineEdit>(QStringLiteral("xpass"))->setText(QStringLiteral("12"));
     f.window->Button2Click();
+    // The panel's settings are read and kept first; the write follows in its own order.
+    const Commands sent = f.commands();
+    ASSERT_GE(sent.size(), 13u);
+    EXPECT_EQ(Commands(sent.begin(), sent.begin() + 13),
+              (Commands{"+T01", "+T02", "+T03", "+T04", "+v", "+Q", "+k01", "+k02", "+k03", "+k04",
+                        "+k05", "+L", "+K"}));
     EXPECT_EQ(
-        f.commands(),
+        Commands(sent.begin() + 13, sent.end()),
         (Commands{"+T014242424242424242", "+T024242424242424242", "+T034242424242424242",
                   "+T044242424242424242", "+K0000000000", "+k0100000000", "+k0200000000",
                   "+k0300000000", "+k0400000000", "+k0500000000", "+L0000000000", "+Q0102050505"}));
+    const std::vector<JournalEntry> journal = SnapshotJournal().entries();
+    ASSERT_EQ(journal.size(), 1u);
+    EXPECT_EQ(journal[0].result, QStringLiteral("записано"));
+    EXPECT_EQ(SnapshotJournal().snapshot(1).password, QStringLiteral("12345")); // as it was
     f.panel.clearTranscript();
     f.window->Button1Click();
     EXPECT_EQ(f.text("xpass"), QStringLiteral("12555")); // the padded password, five characters
@@ -160,10 +171,9 @@ TEST(WholePanel, ReadThatGarblesASettingChangesNoPageAndNamesIt)
     f.panel.clearTranscript();
     f.child<QLineEdit>(QStringLiteral("k2"))->clear();
     f.window->Button2Click();
-    EXPECT_EQ(
-        f.dialogs.boxes.back().second,
-        QStringLiteral(
-            "Ошибка записи в охранную панель \"Orvanta\":\n\r\n\r'' is not a valid integer value"));
+    EXPECT_TRUE(f.dialogs.boxes.back().second.startsWith(QStringLiteral(
+        "Ошибка записи в охранную панель \"Orvanta\":\n\r\n\r'' is not a valid integer value\n\n"
+        "Прежние настройки охранной панели сохранены (снимок № 1)")));
     EXPECT_EQ(f.commands().back(), "+K123456789a");
 }
 

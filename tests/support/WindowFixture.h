@@ -22,17 +22,27 @@ struct WindowFixture
 {
     QTemporaryDir folder;
     QString previousDir = QDir::currentPath();
+    QByteArray previousData = qgetenv("XDG_DATA_HOME");
     DialogRecorder dialogs;
 
     WindowFixture()
     {
         QDir::setCurrent(folder.path());
+        // The user's data (snapshots of writes) in the test's own folder.
+        qputenv("XDG_DATA_HOME", folder.filePath(QStringLiteral("data")).toLocal8Bit());
         QDir(folder.path()).mkpath(QStringLiteral("bin/sound")); // a portable copy
         WriteFile(QStringLiteral("messages.txt"), NumberedLines(55, "message "));
         WriteFile(QStringLiteral("sounds.txt"), NumberedLines(55, "sound "));
         QSettings(QStringLiteral("Orvanta"), QStringLiteral("Forms")).clear();
     }
-    ~WindowFixture() { QDir::setCurrent(previousDir); }
+    ~WindowFixture()
+    {
+        QDir::setCurrent(previousDir);
+        if (previousData.isEmpty())
+            qunsetenv("XDG_DATA_HOME");
+        else
+            qputenv("XDG_DATA_HOME", previousData);
+    }
 
     QString binDir() const { return folder.filePath(QStringLiteral("bin")); }
     std::unique_ptr<TfContact> open(QStringList arguments = {})
