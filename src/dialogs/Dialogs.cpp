@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 
 namespace orvanta::Dialogs {
@@ -16,6 +17,7 @@ Recorder &recorder()
 
 bool recordedAnswer = false;
 QString recordedFileName;
+int recordedChoice = -1;
 
 } // namespace
 
@@ -27,6 +29,23 @@ void SetRecordedAnswer(bool yes)
 void SetRecordedFileName(const QString &fileName)
 {
     recordedFileName = fileName;
+}
+
+void SetRecordedChoice(int index)
+{
+    recordedChoice = index;
+}
+
+int ChooseItem(const QString &label, const QStringList &items, QWidget *parent)
+{
+    if (recorder()) {
+        recorder()(Kind::Question, label + QLatin1Char('\n') + items.join(QLatin1Char('\n')));
+        return recordedChoice;
+    }
+    bool chosen = false;
+    const QString item = QInputDialog::getItem(parent, QApplication::applicationDisplayName(),
+                                               label, items, 0, false, &chosen);
+    return chosen ? int(items.indexOf(item)) : -1;
 }
 
 bool Ask(const QString &text, QWidget *parent)

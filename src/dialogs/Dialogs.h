@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class QWidget;
@@ -44,11 +45,15 @@ QString GetOpenFileName(const QString &folder, const QString &filter, QWidget *p
 QString GetSaveFileName(const QString &folder, const QString &filter, const QString &defaultSuffix,
                         QWidget *parent = nullptr);
 
+// One of the items, chosen from a list under the label: its index, or -1 when the user cancels.
+int ChooseItem(const QString &label, const QStringList &items, QWidget *parent = nullptr);
+
 using Recorder = std::function<void(Kind, const QString &)>;
 // Replaces the boxes by the recorder; an empty recorder brings the boxes back. While a recorder
 // is installed, questions take the recorded answer and file dialogs the recorded file name.
 void SetRecorder(Recorder recorder);
 void SetRecordedAnswer(bool yes);
 void SetRecordedFileName(const QString &fileName);
+void SetRecordedChoice(int index);
 
 } // namespace orvanta::Dialogs

@@ -38,6 +38,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <optional>
 
 #ifndef ORVANTA_WEB_ADDRESS
@@ -228,6 +229,7 @@ QWidget *TfContact::buildSettingsFileMenu()
         {"SaveSettingsAction", "Сохранить настройки в файл…", &TfContact::SaveSettingsToFile},
         {"LoadSettingsAction", "Загрузить настройки из файла…", &TfContact::LoadSettingsFromFile},
         {"CompareSettingsAction", "Сравнить с панелью…", &TfContact::CompareWithPanel},
+        {"RestoreSnapshotAction", "Вернуть настройки до записи…", &TfContact::RestoreSnapshot},
     };
     for (const auto &item : items) {
         QAction *action = menu->addAction(QString::fromUtf8(item.caption));
@@ -294,6 +296,77 @@ void TfContact::CompareWithPanel()
                                  : QStringLiteral("Запись файла изменит в охранной панели:\n\n") +
                                        changes.join(QLatin1Char('\n')),
                              this);
+}
+
+void TfContact::RestoreSnapshot()
+{
+    SnapshotJournal journal;
+    std::vector<JournalEntry> entries = journal.entries();
+    if (entries.empty()) {
+        Dialogs::ShowInformation(QStringLiteral("Записей в охранную панель ещё не было: "
+                                                "вернуть нечего."),
+                                 this);
+        return;
+    }
+    std::reverse(entries.begin(), entries.end()); // the newest first
+    QStringList items;
+    for (const JournalEntry &entry : entries)
+        items += QStringLiteral("№ %1  %2  %3  %4  %5 (%6 изм.)")
+                     .arg(entry.number)
+                     .arg(entry.time.toString(QStringLiteral("dd.MM.yyyy HH:mm")), entry.port,
+                          entry.firmware, entry.result)
+                     .arg(entry.changes.size());
+    const int chosen = Dialogs::ChooseItem(
+        QStringLiteral("Настройки, которые охранная панель хранила до записи:"), items, this);
+    if (chosen < 0)
+        return;
+    const JournalEntry &entry = entries[size_t(chosen)];
+    const PanelSettings wanted = journal.snapshot(entry.number);
+    ActionScope action(*this);
+    if (!action)
+        return;
+    std::optional<WaitDialogScope> waiting(this);
+    if (!m_link.IsOpened())
+        OpenPort();
+    if (!panelAnswers()) {
+        waiting.reset();
+        Dialogs::ShowQuestion(NoPanelMessage, this);
+        return;
+    }
+    PanelSettings current;
+    ReadPanelSettings(m_link, current);
+    const QStringList changes = CompareSettings(current, wanted);
+    waiting.reset();
+    if (changes.isEmpty()) {
+        Dialogs::ShowInformation(QStringLiteral("Охранная панель уже хранит эти настройки."), this);
+        return;
+    }
+    if (!Dialogs::Ask(QStringLiteral("Снимок № %1 от %2, порт %3, %4.\n\nЗапись изменит в "
+                                     "охранной панели:\n\n%5\n\nВернуть эти настройки?")
+                          .arg(entry.number)
+                          .arg(entry.time.toString(QStringLiteral("dd.MM.yyyy HH:mm")), entry.port,
+                               entry.firmware, changes.join(QLatin1Char('\n'))),
+                      this))
+        return;
+    waiting.emplace(this);
+    const int snapshot = journal.keep(current, m_port->currentText(), changes);
+    WritePanelSettings(m_link, wanted);
+    PanelSettings now;
+    ReadPanelSettings(m_link, now);
+    waiting.reset();
+    const QStringList notKept = CompareSettings(now, wanted);
+    journal.setResult(snapshot, notKept.isEmpty() ? QStringLiteral("записано")
+                                                  : QStringLiteral("панель не сохранила часть"));
+    ShowSettings(now);
+    if (notKept.isEmpty())
+        Dialogs::ShowInformation(QStringLiteral("Настройки возвращены: охранная панель хранит "
+                                                "снимок № %1.")
+                                     .arg(entry.number),
+                                 this);
+    else
+        Dialogs::ShowError(QStringLiteral("Охранная панель не сохранила:\n\n") +
+                               notKept.join(QLatin1Char('\n')),
+                           this);
 }
 
 QWidget *TfContact::buildFooter()

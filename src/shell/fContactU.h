@@ -63,6 +63,10 @@ public:
     void SaveSettingsToFile();
     void LoadSettingsFromFile();
     void CompareWithPanel();
+    // "Вернуть настройки до записи…": a snapshot of the journal written back into the panel, with
+    // the differences shown and asked about first, a snapshot of what it holds now kept, and the
+    // result read back.
+    void RestoreSnapshot();
 
     int UsedSeconds() const { return m_usedSeconds; }
     void SetUsedSeconds(int seconds);

@@ -343,3 +343,26 @@ TEST(SettingsFiles, SavedLoadedAndComparedFromTheWindow)
               QStringLiteral("Запись файла изменит в охранной панели:\n\n"
                              "Шлейф 4, при замыкании: реле 2 включить: нет → да"));
 }
+
+TEST(WholePanel, TheSettingsBeforeAWriteCanBeWrittenBack)
+{
+    ExchangeFixture f;
+    f.window->Button1Click();
+    const sim::PanelState before = f.panel.state();
+    f.child<QLineEdit>(QStringLiteral("xpass"))->setText(QStringLiteral("54321"));
+    f.child<QCheckBox>(QStringLiteral("CheckBox60"))->setChecked(true);
+    f.window->Button2Click();
+    ASSERT_NE(f.panel.state().password, before.password);
+
+    f.dialogs.choose(0); // the newest: what the panel held before that write
+    f.dialogs.answer(true);
+    f.window->findChild<QAction *>(QStringLiteral("RestoreSnapshotAction"))->trigger();
+    EXPECT_EQ(f.panel.state().password, before.password);
+    EXPECT_EQ(f.panel.state().relayRules, before.relayRules);
+    ASSERT_EQ(f.dialogs.boxes.size(), 3u); // the list, the question with the changes, the result
+    EXPECT_TRUE(f.dialogs.boxes[1].second.contains(QStringLiteral("Пароль: 54321 → 12345")));
+    EXPECT_EQ(f.dialogs.boxes[2].second,
+              QStringLiteral("Настройки возвращены: охранная панель хранит снимок № 1."));
+    EXPECT_EQ(f.text("xpass"), QStringLiteral("12345")); // the pages show it
+    EXPECT_EQ(SnapshotJournal().entries().size(), 2u);   // the restore kept one too
+}

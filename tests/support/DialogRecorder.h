@@ -22,10 +22,12 @@ public:
         Dialogs::SetRecorder({});
         Dialogs::SetRecordedAnswer(false);
         Dialogs::SetRecordedFileName({});
+        Dialogs::SetRecordedChoice(-1);
     }
     // How the next questions are answered, and which file the file dialogs give.
     void answer(bool yes) { Dialogs::SetRecordedAnswer(yes); }
     void chooseFile(const QString &fileName) { Dialogs::SetRecordedFileName(fileName); }
+    void choose(int index) { Dialogs::SetRecordedChoice(index); }
     DialogRecorder(const DialogRecorder &) = delete;
     DialogRecorder &operator=(const DialogRecorder &) = delete;
 
