@@ -269,6 +269,21 @@ void TfContact::LoadSettingsFromFile()
         ShowSettings(ReadSettingsFile(path)); // shown in the pages; nothing is sent
 }
 
+std::optional<PanelSettings> TfContact::readPanelAsItIs()
+{
+    WaitDialogScope waiting(this);
+    if (!m_link.IsOpened())
+        OpenPort();
+    if (!panelAnswers()) {
+        waiting.close();
+        Dialogs::ShowQuestion(NoPanelMessage, this);
+        return std::nullopt;
+    }
+    PanelSettings current;
+    ReadPanelSettings(m_link, current); // the pages stay as they are
+    return current;
+}
+
 void TfContact::CompareWithPanel()
 {
     const QString path = Dialogs::GetOpenFileName(QDir::homePath(), SettingsFilter, this);
@@ -278,19 +293,10 @@ void TfContact::CompareWithPanel()
     ActionScope action(*this);
     if (!action)
         return;
-    PanelSettings current;
-    {
-        WaitDialogScope waiting(this);
-        if (!m_link.IsOpened())
-            OpenPort();
-        if (!panelAnswers()) {
-            waiting.close();
-            Dialogs::ShowQuestion(NoPanelMessage, this);
-            return;
-        }
-        ReadPanelSettings(m_link, current); // the pages stay as they are
-    }
-    const QStringList changes = CompareSettings(current, wanted);
+    const std::optional<PanelSettings> current = readPanelAsItIs();
+    if (!current)
+        return;
+    const QStringList changes = CompareSettings(*current, wanted);
     Dialogs::ShowInformation(changes.isEmpty()
                                  ? QStringLiteral("Охранная панель хранит настройки из файла.")
                                  : QStringLiteral("Запись файла изменит в охранной панели:\n\n") +
@@ -325,18 +331,11 @@ void TfContact::RestoreSnapshot()
     ActionScope action(*this);
     if (!action)
         return;
-    std::optional<WaitDialogScope> waiting(this);
-    if (!m_link.IsOpened())
-        OpenPort();
-    if (!panelAnswers()) {
-        waiting.reset();
-        Dialogs::ShowQuestion(NoPanelMessage, this);
+    const std::optional<PanelSettings> read = readPanelAsItIs();
+    if (!read)
         return;
-    }
-    PanelSettings current;
-    ReadPanelSettings(m_link, current);
+    const PanelSettings &current = *read;
     const QStringList changes = CompareSettings(current, wanted);
-    waiting.reset();
     if (changes.isEmpty()) {
         Dialogs::ShowInformation(QStringLiteral("Охранная панель уже хранит эти настройки."), this);
         return;
@@ -348,7 +347,7 @@ void TfContact::RestoreSnapshot()
                                entry.firmware, changes.join(QLatin1Char('\n'))),
                       this))
         return;
-    waiting.emplace(this);
+    std::optional<WaitDialogScope> waiting(this);
     const int snapshot = journal.keep(current, m_port->currentText(), changes);
     WritePanelSettings(m_link, wanted);
     PanelSettings now;

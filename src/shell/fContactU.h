@@ -9,6 +9,7 @@
 
 #include <QStringList>
 #include <QWidget>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -93,6 +94,9 @@ private:
     // tick is cleared when it does not.
     bool panelAnswers();
     void readMemoryUsage();
+    // The panel's settings read whole under the wait dialog, the pages left as they are; nothing
+    // (and "Нет связи…" said) when no panel answers.
+    std::optional<PanelSettings> readPanelAsItIs();
     // Shows each record in its page as the read takes it.
     ReadObserver pageObserver();
     // Logs the error that ended a whole-panel action and shows it after the prefix.
