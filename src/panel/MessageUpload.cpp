@@ -18,7 +18,7 @@ MessageUpload::MessageUpload(PanelLink &link, UploadPlayer player, QObject *pare
         if (m_aborted)
             abortNow();
         else
-            (this->*m_nextStep)();
+            m_nextStep();
     });
 }
 
@@ -43,9 +43,9 @@ void MessageUpload::start(std::vector<UploadMessage> messages)
     nextMessage();
 }
 
-void MessageUpload::nextAfter(int milliseconds, void (MessageUpload::*step)())
+void MessageUpload::nextAfter(int milliseconds, std::function<void()> step)
 {
-    m_nextStep = step;
+    m_nextStep = std::move(step);
     m_step.start(milliseconds);
 }
 
@@ -72,7 +72,7 @@ void MessageUpload::nextMessage()
     }
     if (m_aborted)
         return abortNow();
-    nextAfter(PauseMs, &MessageUpload::playMessage);
+    nextAfter(PauseMs, [this] { playMessage(); });
 }
 
 void MessageUpload::playMessage()
@@ -105,7 +105,7 @@ void MessageUpload::messagePlayed(const QString &error)
     if (!error.isEmpty())
         return fail(error, true);
     m_end = end;
-    nextAfter(PauseMs, &MessageUpload::checkEnd);
+    nextAfter(PauseMs, [this] { checkEnd(); });
 }
 
 // A message the panel's memory could not hold wholly is no success: its end lies at the end of
@@ -176,7 +176,7 @@ void MessageUpload::verifyEntry()
                         .arg(current.row)
                         .arg(m_end, entry.text()),
                     false);
-    nextAfter(RereadPauseMs, &MessageUpload::verifyEntry);
+    nextAfter(RereadPauseMs, [this] { verifyEntry(); });
 }
 
 void MessageUpload::endPanelRecording()

@@ -103,7 +103,7 @@ private:
     void messagePlayed(const QString &error);
     void checkEnd();
     void verifyEntry();
-    void nextAfter(int milliseconds, void (MessageUpload::*step)());
+    void nextAfter(int milliseconds, std::function<void()> step);
     // Ends the panel's recording, if it records, whatever else failed.
     void endPanelRecording();
     void fail(const QString &error, bool showInRow);
@@ -129,7 +129,7 @@ private:
     std::optional<int> m_previousEnd; // where the message before it ended
     int m_reads = 0;
     QTimer m_step;
-    void (MessageUpload::*m_nextStep)() = nullptr;
+    std::function<void()> m_nextStep;
     UploadOutcome m_outcome;
 };
 

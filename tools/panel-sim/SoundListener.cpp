@@ -17,6 +17,8 @@ namespace {
 // waited for after "+j", and kept.
 constexpr int TailMs = 150;
 constexpr int CollectLimitMs = 1000;
+// How long the input may take to deliver its first sound.
+constexpr int StartLimitMs = 5000;
 
 } // namespace
 
@@ -39,11 +41,18 @@ void SoundListener::start()
         throw std::runtime_error("the sound input does not record");
     connect(m_input, &QIODevice::readyRead, this, [this] { collect(); });
     QDir().mkpath(m_folder);
+    QElapsedTimer waited;
+    waited.start();
+    while (!m_hearing && waited.elapsed() < StartLimitMs) {
+        QCoreApplication::processEvents();
+        QThread::msleep(5);
+    }
 }
 
 void SoundListener::collect()
 {
     const QByteArray data = m_input->readAll();
+    m_hearing = m_hearing || !data.isEmpty();
     if (m_inMessage)
         m_heard += data;
 }

@@ -19,6 +19,8 @@ public:
     explicit SoundListener(QString folder);
 
     // Opens the system's default sound input. Throws std::runtime_error when there is none.
+    // Starts listening, and returns once the input delivers sound (a few seconds at most): a
+    // message played before would not be heard.
     void start();
     void messageStarted(int message);
     // Waits for the sound still on its way from the input, then writes the message's file.
@@ -32,6 +34,7 @@ private:
     QIODevice *m_input = nullptr;
     QByteArray m_heard;
     bool m_inMessage = false;
+    bool m_hearing = false; // the input has delivered sound
     QElapsedTimer m_sinceStart;
     int m_sampleRate = 44100;
 };

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
+#include <memory>
 #include <pthread.h>
 #include <string>
 #include <thread>
@@ -200,6 +201,15 @@ int main(int argc, char **argv)
                 throw std::runtime_error("cannot make the link " + link + ": " +
                                          std::strerror(errno));
         }
+        // The sound input needs Qt's event loop on this thread; the line is served beside it. The
+        // panel is said to be there only once it hears, so that no message is played unheard.
+        std::unique_ptr<QCoreApplication> application;
+        std::unique_ptr<SoundListener> hearing;
+        if (!listenFolder.empty()) {
+            application = std::make_unique<QCoreApplication>(argc, argv);
+            hearing = std::make_unique<SoundListener>(QString::fromStdString(listenFolder));
+            hearing->start();
+        }
         std::cout << path << std::endl;
         std::cerr << "Virtual Orvanta panel on " << path << " (" << state.version
                   << "); Ctrl+C stops it.\n";
@@ -208,10 +218,8 @@ int main(int argc, char **argv)
         if (listenFolder.empty()) {
             server.serve();
         } else {
-            // The sound input needs Qt's event loop on this thread; the line is served beside it.
-            QCoreApplication app(argc, argv);
-            SoundListener listener(QString::fromStdString(listenFolder));
-            listener.start();
+            QCoreApplication &app = *application;
+            SoundListener &listener = *hearing;
             server.setMessageListener([&listener](bool started, int message) {
                 QMetaObject::invokeMethod(
                     &listener,
