@@ -72,6 +72,7 @@ SoundPage::SoundPage(PanelLink &link, QString soundHome, QWidget *parent)
     layout->addWidget(findChild<QGroupBox *>(QStringLiteral("GroupBox1")));
     layout->addWidget(m_grid, 1);
     connect(&m_activity, &Activity::changed, this, [this] { updateControls(); });
+    m_outputProblem = m_editor->Player.OutputProblem();
     updateControls();
 }
 
@@ -263,6 +264,7 @@ void SoundPage::SetSoundDevices(const QString &output, const QString &input)
 {
     m_editor->Player.SetDeviceNames(output, input);
     m_upload->SetDeviceNames(output, input);
+    m_outputProblem = m_editor->Player.OutputProblem();
     updateControls();
 }
 
@@ -377,9 +379,8 @@ void SoundPage::updateControls()
     const bool free = m_activity.canBegin(Activity::Kind::Editing);
     const bool sound = editor.SampleCount() > 0 && free;
     // Recording, like playing, goes through the sound output's device.
-    const QString outputProblem = m_editor->Player.OutputProblem();
     const std::pair<const char *, bool> states[] = {
-        {"RecSB", free && outputProblem.isEmpty()},
+        {"RecSB", free && m_outputProblem.isEmpty()},
         {"PlayFStartSB", free && editor.CanPlay()},
         {"PlaySB", free && editor.CanPlay()},
         {"StopSB", now == Activity::Kind::Playing || now == Activity::Kind::Recording},
@@ -396,7 +397,7 @@ void SoundPage::updateControls()
         ->setEnabled(m_activity.canBegin(Activity::Kind::Uploading));
     findChild<QPushButton *>(QStringLiteral("Button5"))
         ->setEnabled(now == Activity::Kind::Uploading);
-    m_status->setText(outputProblem.isEmpty() ? editor.PlaybackProblem() : outputProblem);
+    m_status->setText(m_outputProblem.isEmpty() ? editor.PlaybackProblem() : m_outputProblem);
 }
 
 // The messages of the list against the panel's eight minutes, counted as the upload will take

@@ -104,10 +104,13 @@ private:
     Activity &m_activity;
     MessageList m_messages;
     QGroupBox *m_debugGroup = nullptr;
-    QLabel *m_rowNumber = nullptr;      // Panel4
-    QLabel *m_usage = nullptr;          // EepL
-    QLabel *m_listLength = nullptr;     // TotalL
-    QLabel *m_status = nullptr;         // StatusL: why something cannot be done now
+    QLabel *m_rowNumber = nullptr;  // Panel4
+    QLabel *m_usage = nullptr;      // EepL
+    QLabel *m_listLength = nullptr; // TotalL
+    QLabel *m_status = nullptr;     // StatusL: why something cannot be done now
+    // Why nothing can be played or recorded: asked of the sound server when the devices are
+    // chosen, not at every change of the editor's state (a resize redraws it step by step).
+    QString m_outputProblem;
     QProgressBar *m_usageBar = nullptr; // EepPB
     QTableView *m_grid = nullptr;
     TWaveAdjuster *m_editor = nullptr;  // WA
