@@ -66,6 +66,12 @@ struct EventPort : TXComm
         std::unique_lock lock(mutex);
         return changed.wait_for(lock, 5s, condition);
     }
+    // Reads what the callbacks saw while they may still be running on the event thread.
+    template <typename Look> auto look(Look what)
+    {
+        std::lock_guard lock(mutex);
+        return what();
+    }
 };
 
 double cpuSeconds()
@@ -83,14 +89,14 @@ TEST(CommEvents, ReceivedBytesReachOnDataAndOnCommEventWhenMonitored)
     port.pty.send("abc");
     ASSERT_TRUE(port.waitFor([&] { return !port.data.empty() && port.data.back() == 3; }));
     ASSERT_TRUE(port.waitFor([&] { return !port.events.empty(); }));
-    EXPECT_EQ(port.events.back(), TDeviceEvents{deChar});
-    EXPECT_NE(port.threads.back(), std::this_thread::get_id());
+    EXPECT_EQ(port.look([&] { return port.events.back(); }), TDeviceEvents{deChar});
+    EXPECT_NE(port.look([&] { return port.threads.back(); }), std::this_thread::get_id());
 
     port.SetMonitorEvents({deOutEmpty});
-    const size_t batches = port.events.size();
+    const size_t batches = port.look([&] { return port.events.size(); });
     port.pty.send("de");
     ASSERT_TRUE(port.waitFor([&] { return port.data.back() == 5; })); // unread bytes add up
-    EXPECT_EQ(port.events.size(), batches);
+    EXPECT_EQ(port.look([&] { return port.events.size(); }), batches);
 }
 
 TEST(CommEvents, DispatchRules)
