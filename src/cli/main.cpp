@@ -5,9 +5,9 @@
 #include "ExchangeLog.h"
 #include "MessageTable.h"
 #include "MessageTools.h"
+#include "PanelConnection.h"
 #include "PanelExchange.h"
 #include "PanelLink.h"
-#include "PanelPort.h"
 #include "PortProbe.h"
 #include "SettingsFile.h"
 #include "SnapshotJournal.h"
@@ -132,61 +132,49 @@ struct Options
     bool help = false;
 };
 
-// The port of the panel, opened as the window opens it.
+// The panel found on the port, or on every port in the window's order.
 class Panel
 {
 public:
     explicit Panel(const AppConfig &config)
         : m_config(config)
-    {
-        ApplyPanelPortDefaults(m_comm);
-        m_comm.SetDeviceResolver(
-            [this](const std::string &name) { return m_config.devicePath(name); });
-    }
-    // Looks for a panel with the expected firmware on the port, or on every port.
+        , m_connection(config, {})
+    {}
+    // Looks for a panel with the expected firmware on the port, or on COM2 and then every port;
+    // says per port why the panel is not there.
     bool find(const QString &port)
     {
-        QStringList candidates{port};
-        if (port.isEmpty()) {
-            candidates =
-                QStringList{QStringLiteral("COM2")} + PortNames() + m_config.mappedPortNames();
-            candidates.removeDuplicates();
-        }
-        for (const QString &name : candidates) {
-            m_link.OpenPort(name);
-            if (!m_link.IsOpened())
-                continue;
-            m_version = m_link.Query(QStringLiteral("+v"));
-            if (IsExpectedFirmware(m_version)) {
-                m_port = name;
-                return true;
-            }
+        const std::vector<PortAttempt> attempts =
+            m_connection.find(port.isEmpty() ? QStringList{QStringLiteral("COM2")} + PortNames() +
+                                                   m_config.mappedPortNames()
+                                             : QStringList{port});
+        if (!attempts.empty() && attempts.back().found()) {
+            m_found = attempts.back();
+            return true;
         }
         err << (port.isEmpty()
                     ? QStringLiteral(
                           "Нет связи с охранной панелью \"Orvanta\" ни на одном порту.\n")
                     : QStringLiteral("Нет связи с охранной панелью \"Orvanta\" на порту %1.\n")
-                          .arg(port));
+                          .arg(port))
+            << FailedPortsText(attempts) << "\n";
         return false;
     }
     PanelSettings read()
     {
         PanelSettings settings;
-        ReadPanelSettings(m_link, settings);
-        settings.usedSeconds = MessageTable::ReadUsedSeconds(m_link);
+        ReadPanelSettings(link(), settings);
+        settings.usedSeconds = MessageTable::ReadUsedSeconds(link());
         return settings;
     }
-    PanelLink &link() { return m_link; }
-    const QString &port() const { return m_port; }
-    const QString &version() const { return m_version; }
+    PanelLink &link() { return m_connection.link(); }
+    const QString &port() const { return m_found.port; }
+    const QString &version() const { return m_found.firmware; }
 
 private:
     const AppConfig &m_config;
-    TXComm m_comm{"XComm1"};
-    ExchangeLog m_log;
-    PanelLink m_link{m_comm, m_log};
-    QString m_port;
-    QString m_version;
+    PanelConnection m_connection;
+    PortAttempt m_found;
 };
 
 void printLines(QTextStream &to, const QStringList &lines)
@@ -278,28 +266,38 @@ int writeWithSnapshot(Panel &panel, const PanelSettings &wanted, const Options &
              WritePassword(panel.link(), wanted);
          }},
     };
+    // A part counts as written once the panel answered its last command; a line that goes while
+    // a command is under way shows up as a port error or as a panel that no longer answers.
     QStringList written;
-    for (const auto &[name, part] : parts) {
-        try {
+    const auto interrupted = [&](const EDeviceError &error) {
+        QStringList left;
+        for (const auto &part : parts)
+            if (!written.contains(part.first))
+                left += part.first;
+        journal.setResult(entry, QStringLiteral("прервано"));
+        err << "Запись прервана: " << QString::fromUtf8(error.what()) << "\n"
+            << "Записано: " << (written.isEmpty() ? QStringLiteral("ничего") : written.join(", "))
+            << "\nНе записано: " << (left.isEmpty() ? QStringLiteral("ничего") : left.join(", "))
+            << "\n"
+            << (left.isEmpty() ? "Прочитать панель после записи не удалось: проверьте ее "
+                                 "командой orvanta-cli diff.\n"
+                               : "Панель хранит теперь часть новых и часть прежних настроек.\n")
+            << "Прежние настройки сохранены; вернуть их: orvanta-cli restore " << entry << "\n";
+        return Interrupted;
+    };
+    QStringList notKept;
+    try {
+        for (const auto &[name, part] : parts) {
             part();
-        } catch (const EDeviceError &error) {
-            QStringList left;
-            for (const auto &later : parts)
-                if (!written.contains(later.first))
-                    left += later.first;
-            journal.setResult(entry, QStringLiteral("прервано"));
-            err << "Запись прервана: " << QString::fromUtf8(error.what()) << "\n"
-                << "Записано: "
-                << (written.isEmpty() ? QStringLiteral("ничего") : written.join(", "))
-                << "\nНе записано: " << left.join(", ") << "\n"
-                << "Панель хранит теперь часть новых и часть прежних настроек. Прежние настройки "
-                   "сохранены; вернуть их: orvanta-cli restore "
-                << entry << "\n";
-            return Interrupted;
+            // A panel that refused the part still answers; one that is gone does not.
+            if (!panel.link().Connected() && panel.link().Query(QStringLiteral("+v")).isEmpty())
+                throw EDeviceError("панель не отвечает", 0);
+            written += name;
         }
-        written += name;
+        notKept = CompareSettings(panel.read(), wanted);
+    } catch (const EDeviceError &error) {
+        return interrupted(error);
     }
-    const QStringList notKept = CompareSettings(panel.read(), wanted);
     journal.setResult(entry, notKept.isEmpty() ? QStringLiteral("записано")
                                                : QStringLiteral("панель не сохранила часть"));
     if (notKept.isEmpty()) {

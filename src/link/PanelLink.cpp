@@ -1,5 +1,6 @@
 #include "PanelLink.h"
 
+#include "PanelPort.h"
 #include "PanelReply.h"
 
 namespace orvanta {
@@ -118,10 +119,8 @@ void PanelLink::OpenPort(const QString &deviceName)
 {
     if (m_comm.IsOpened())
         m_comm.CloseDevice();
-    m_comm.SetBaudRate(br19200);
-    m_comm.DataControl().SetParity(paNone);
+    ApplyPanelLineSettings(m_comm);
     m_comm.SetDeviceName(deviceName.toStdString());
-    m_comm.SetFlowControl(fcNone);
     try {
         m_comm.OpenDevice();
         m_log.LogExchange(QStringLiteral("Открыли устройство ") + deviceName +

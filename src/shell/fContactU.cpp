@@ -107,12 +107,10 @@ TfContact::TfContact(Startup startup, QWidget *parent)
     resize(698, 766);
     setMinimumWidth(698);
 
-    ApplyPanelPortDefaults(m_comm);
     // Line events reach the window's thread through its event loop.
     m_comm.SetOwnerThreadRunner([this](std::function<void()> run) {
         QMetaObject::invokeMethod(this, std::move(run), Qt::QueuedConnection);
     });
-    m_comm.SetDeviceResolver([this](const std::string &name) { return m_config.devicePath(name); });
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -272,11 +270,10 @@ void TfContact::LoadSettingsFromFile()
 std::optional<PanelSettings> TfContact::readPanelAsItIs()
 {
     WaitDialogScope waiting(this);
-    if (!m_link.IsOpened())
-        OpenPort();
-    if (!panelAnswers()) {
+    const PortAttempt attempt = m_connection.tryPort(m_port->currentText());
+    if (!attempt.found()) {
         waiting.close();
-        Dialogs::ShowQuestion(NoPanelMessage, this);
+        Dialogs::ShowQuestion(NoPanelMessage + QStringLiteral("\n\n") + attempt.describe(), this);
         return std::nullopt;
     }
     PanelSettings current;
@@ -477,13 +474,6 @@ void TfContact::OpenPort()
     m_link.OpenPort(m_port->currentText());
 }
 
-bool TfContact::panelAnswers()
-{
-    if (!m_link.IsOpened() || !IsExpectedFirmware(m_link.Query(QStringLiteral("+v"))))
-        m_link.SetConnected(false);
-    return m_link.Connected();
-}
-
 void TfContact::Button1Click()
 {
     ActionScope action(*this);
@@ -491,8 +481,8 @@ void TfContact::Button1Click()
         return;
     std::optional<WaitDialogScope> waiting;
     try {
-        OpenPort();
-        if (!panelAnswers())
+        m_lastAttempt = m_connection.tryPort(m_port->currentText());
+        if (!m_lastAttempt.found())
             return;
         waiting.emplace(this);
         // The pages change only once every setting came whole: a read that fails leaves each
@@ -617,14 +607,23 @@ void TfContact::CheckConnection()
     if (!action)
         return;
     const QString remembered = m_port->currentText();
-    Button1Click();
+    std::vector<PortAttempt> attempts;
+    const auto readOnSelectedPort = [&] {
+        m_lastAttempt = {};
+        Button1Click();
+        if (!m_lastAttempt.port.isEmpty())
+            attempts.push_back(m_lastAttempt);
+    };
+    readOnSelectedPort();
     for (int item = 0; item < m_port->count() && !m_link.Connected(); ++item) {
         m_port->setCurrentIndex(item);
-        Button1Click();
+        readOnSelectedPort();
     }
     if (!m_link.Connected()) {
         m_port->setCurrentText(remembered);
-        Dialogs::ShowQuestion(NoPanelMessage, this);
+        // Each port tried, with why the panel was not found there.
+        Dialogs::ShowQuestion(NoPanelMessage + QStringLiteral("\n\n") + FailedPortsText(attempts),
+                              this);
     }
 }
 

@@ -3,6 +3,7 @@
 #include "AppConfig.h"
 #include "AppPaths.h"
 #include "ExchangeLog.h"
+#include "PanelConnection.h"
 #include "PanelExchange.h"
 #include "PanelLink.h"
 #include "XComDrv.h"
@@ -92,7 +93,6 @@ private:
     void applyDebugMode(bool on);
     // Whether the panel with the expected firmware answers on the open port; the connection
     // tick is cleared when it does not.
-    bool panelAnswers();
     void readMemoryUsage();
     // The panel's settings read whole under the wait dialog, the pages left as they are; nothing
     // (and "Нет связи…" said) when no panel answers.
@@ -114,9 +114,11 @@ private:
     Startup m_startup;
     AppPaths m_paths;
     AppConfig m_config;
-    TXComm m_comm{"XComm1"};
-    ExchangeLog m_log{m_paths.inLists(QStringLiteral("log.txt"))};
-    PanelLink m_link{m_comm, m_log};
+    PanelConnection m_connection{m_config, m_paths.inLists(QStringLiteral("log.txt"))};
+    TXComm &m_comm = m_connection.comm();
+    ExchangeLog &m_log = m_connection.log();
+    PanelLink &m_link = m_connection.link();
+    PortAttempt m_lastAttempt; // what the last read of all settings found on its port
     bool m_debugEnabled = false;
     int m_usedSeconds = 0;
     bool m_destroyed = false;

@@ -6,9 +6,14 @@
 #include "WaveFile.h"
 #include "XComDrv.h"
 
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QThread>
+#include <grp.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace orvanta;
 using namespace orvanta::test;
@@ -189,45 +194,130 @@ TEST(Cli, ConfigIniIsFoundWhereTheWindowFindsIt)
 
 TEST(Cli, InterruptedWriteSaysWhatHappenedAndRestoreBringsThePanelBack)
 {
+    // The line goes after the panel search and the snapshot's read, then after two of the keys,
+    // after the keys and the loop record, after the relays, or during the read-back.
+    const struct
+    {
+        int hangUpAfter;
+        const char *written;
+        const char *left;
+    } cuts[] = {
+        {19, "Записано: ничего", "Не записано: ключи, шлейфы и общие настройки, реле, пароль"},
+        {22, "Записано: ключи, шлейфы и общие настройки", "Не записано: реле, пароль"},
+        {27, "Записано: ключи, шлейфы и общие настройки, реле", "Не записано: пароль"},
+        {28, "Записано: ключи, шлейфы и общие настройки, реле, пароль", "Не записано: ничего"},
+    };
+    for (const auto &cut : cuts) {
+        SCOPED_TRACE(cut.hangUpAfter);
+        CliFixture f;
+        const sim::PanelState before = f.panel.state();
+        ASSERT_EQ(
+            f.run({"read", "--port", f.port, "-o", f.path("panel.txt"), "--password"}).exitCode, 0);
+        QString text = QString::fromUtf8(ReadFile(f.path("panel.txt")));
+        text.replace(QStringLiteral("Ключ 1: 0000000000000000"),
+                     QStringLiteral("Ключ 1: 0123456789abcdef"));
+        text.replace(QStringLiteral("Шлейф 3, при размыкании: реле 2 включить: нет"),
+                     QStringLiteral("Шлейф 3, при размыкании: реле 2 включить: да"));
+        text.replace(QStringLiteral("Шлейф 1, замыкание: нет"),
+                     QStringLiteral("Шлейф 1, замыкание: да"));
+        text.replace(QStringLiteral("Пароль: 12345"), QStringLiteral("Пароль: 54321"));
+        WriteFile(f.path("new.txt"), text.toUtf8());
+
+        sim::PanelFaults unplugged;
+        unplugged.hangUpAfter = cut.hangUpAfter;
+        f.panel.setFaults(unplugged);
+        const CliResult write = f.run({"write", "--port", f.port, f.path("new.txt"), "--yes"});
+        EXPECT_EQ(write.exitCode, 7) << write.err.toStdString();
+        EXPECT_TRUE(write.err.contains(QString::fromUtf8(cut.written) + QLatin1Char('\n')))
+            << write.err.toStdString();
+        EXPECT_TRUE(write.err.contains(QString::fromUtf8(cut.left) + QLatin1Char('\n')));
+        EXPECT_TRUE(write.err.contains(QStringLiteral("orvanta-cli restore 1")));
+
+        // The same panel plugged in again: the snapshot brings back exactly what it held.
+        sim::PanelServer again(f.panel.state());
+        const QString port = QString::fromStdString(again.openPseudoTerminal());
+        again.start();
+        const CliResult history = f.run({"history"});
+        EXPECT_TRUE(history.out.startsWith(QStringLiteral("1\t"))) << history.out.toStdString();
+        EXPECT_TRUE(history.out.contains(QStringLiteral("прервано")));
+        const CliResult restore = f.run({"restore", "1", "--port", port, "--yes"});
+        EXPECT_EQ(restore.exitCode, 0) << restore.err.toStdString() << restore.out.toStdString();
+        EXPECT_EQ(again.state().keys, before.keys);
+        EXPECT_EQ(again.state().loopRecord, before.loopRecord);
+        EXPECT_EQ(again.state().relayRules, before.relayRules);
+        EXPECT_EQ(again.state().password, before.password);
+    }
+}
+
+TEST(Cli, EachPortWithoutThePanelSaysWhy)
+{
     CliFixture f;
-    const QProcessEnvironment user = f.user();
-    const sim::PanelState before = f.panel.state();
-    ASSERT_EQ(f.run({"read", "--port", f.port, "-o", f.path("panel.txt"), "--password"}, {}, user)
-                  .exitCode,
-              0);
-    QString text = QString::fromUtf8(ReadFile(f.path("panel.txt")));
-    text.replace(QStringLiteral("Шлейф 3, при размыкании: реле 2 включить: нет"),
-                 QStringLiteral("Шлейф 3, при размыкании: реле 2 включить: да"));
-    text.replace(QStringLiteral("Шлейф 1, замыкание: нет"),
-                 QStringLiteral("Шлейф 1, замыкание: да"));
-    text.replace(QStringLiteral("Пароль: 12345"), QStringLiteral("Пароль: 54321"));
-    WriteFile(f.path("new.txt"), text.toUtf8());
+    f.panel.setVersion("VER 02.11 ORVANTA GSM");
+    sim::PanelServer held;
+    const QString heldPort = QString::fromStdString(held.openPseudoTerminal());
+    QProcess holder; // another program holding the port with a lock, as careful programs do
+    holder.start(QStringLiteral("flock"),
+                 {heldPort, QStringLiteral("sleep"), QStringLiteral("60")});
+    ASSERT_TRUE(holder.waitForStarted());
+    sim::PanelServer closed;
+    const QString closedPort = QString::fromStdString(closed.openPseudoTerminal());
+    WriteFile(f.path("Config.ini"), QStringLiteral("[Ports]\nCOM11=%1\nCOM12=%2\nCOM13=%3\n"
+                                                   "COM14=/dev/ttyNOSUCH\n")
+                                        .arg(f.port, heldPort, closedPort)
+                                        .toUtf8());
+    const QByteArray lockOwner = " " + QByteArray::number(holder.processId()) + " ";
+    for (int i = 0; i < 500 && !ReadFile(QStringLiteral("/proc/locks")).contains(lockOwner); ++i)
+        QThread::msleep(10);
 
-    // The line goes after the snapshot's read (16 commands), the keys and the loop record.
-    sim::PanelFaults unplugged;
-    unplugged.hangUpAfter = 21;
-    f.panel.setFaults(unplugged);
-    const CliResult write =
-        f.run({"write", "--port", f.port, f.path("new.txt"), "--yes"}, {}, user);
-    EXPECT_EQ(write.exitCode, 7) << write.err.toStdString();
-    EXPECT_TRUE(write.err.contains(QStringLiteral("Записано: ключи, шлейфы и общие настройки")))
-        << write.err.toStdString();
-    EXPECT_TRUE(write.err.contains(QStringLiteral("Не записано: реле, пароль")));
-    EXPECT_TRUE(write.err.contains(QStringLiteral("orvanta-cli restore 1")));
-    const sim::PanelState mixed = f.panel.state();
-    EXPECT_NE(mixed.loopRecord, before.loopRecord);
+    const auto detect = [&](const QString &port, const QProcessEnvironment &environment) {
+        return f.run({"--config", f.path("Config.ini"), "detect", "--port", port}, {}, environment);
+    };
+    const CliResult other = detect(QStringLiteral("COM11"), f.user());
+    EXPECT_EQ(other.exitCode, 3);
+    EXPECT_TRUE(other.err.contains(
+        QStringLiteral(
+            "COM11 (%1): ответило устройство с другой прошивкой: \"VER 02.11 ORVANTA GSM\"")
+            .arg(f.port)))
+        << other.err.toStdString();
+    const CliResult busy = detect(QStringLiteral("COM12"), f.user());
+    EXPECT_TRUE(busy.err.contains(
+        QStringLiteral("COM12 (%1): занят: flock (pid %2)").arg(heldPort).arg(holder.processId())))
+        << busy.err.toStdString();
+    const CliResult absent = detect(QStringLiteral("COM14"), f.user());
+    EXPECT_TRUE(absent.err.contains(QStringLiteral("COM14 (/dev/ttyNOSUCH): нет устройства")))
+        << absent.err.toStdString();
 
-    // The same panel plugged in again: the snapshot brings back exactly what it held.
-    sim::PanelServer again(mixed);
-    const QString port = QString::fromStdString(again.openPseudoTerminal());
-    again.start();
-    const CliResult history = f.run({"history"}, {}, user);
-    EXPECT_TRUE(history.out.startsWith(QStringLiteral("1\t"))) << history.out.toStdString();
-    EXPECT_TRUE(history.out.contains(QStringLiteral("прервано")));
-    const CliResult restore = f.run({"restore", "1", "--port", port, "--yes"}, {}, user);
-    EXPECT_EQ(restore.exitCode, 0) << restore.err.toStdString() << restore.out.toStdString();
-    EXPECT_EQ(again.state().loopRecord, before.loopRecord);
-    EXPECT_EQ(again.state().relayRules, before.relayRules);
-    EXPECT_EQ(again.state().password, before.password);
-    EXPECT_EQ(f.run({"history"}, {}, user).out.count(QLatin1Char('\n')), 2); // the restore too
+    // A device the user may not open: the tool run as an unprivileged user.
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only root can run the tool as another user";
+    // The tool and its Config.ini where that user can reach them.
+    QFile::setPermissions(f.folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                               QFile::ReadOther | QFile::ExeOther);
+    ASSERT_TRUE(QFile::copy(QStringLiteral(ORVANTA_CLI), f.path("orvanta-cli")));
+    const auto asNobody = [&](const QString &port) {
+        QProcess cli;
+        cli.start(QStringLiteral("setpriv"),
+                  {"--reuid=nobody", "--regid=nogroup", "--clear-groups", f.path("orvanta-cli"),
+                   "--config", f.path("Config.ini"), "detect", "--port", port});
+        cli.waitForFinished(60000);
+        return QString::fromUtf8(cli.readAllStandardError());
+    };
+    ASSERT_EQ(::chown(QFile::encodeName(closedPort).constData(), 0, 0), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(closedPort).constData(), 0600), 0);
+    EXPECT_TRUE(asNobody(QStringLiteral("COM13"))
+                    .contains(QStringLiteral("COM13 (%1): нет доступа: устройство открыто только "
+                                             "владельцу root (права 0600)")
+                                  .arg(closedPort)));
+    const struct group *dialout = ::getgrnam("dialout");
+    ASSERT_NE(dialout, nullptr);
+    ASSERT_EQ(::chown(QFile::encodeName(closedPort).constData(), 0, dialout->gr_gid), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(closedPort).constData(), 0660), 0);
+    const QString joinable = asNobody(QStringLiteral("COM13"));
+    EXPECT_TRUE(joinable.contains(QStringLiteral("COM13 (%1): нет доступа: устройство "
+                                                 "принадлежит группе dialout: добавьте "
+                                                 "пользователя в нее")
+                                      .arg(closedPort)))
+        << joinable.toStdString();
+    holder.kill();
+    holder.waitForFinished();
 }

@@ -238,10 +238,14 @@ TEST(ConnectionCheck, NoPanelAnywhere)
     f.window->CheckConnection();
     EXPECT_FALSE(f.connected());
     EXPECT_EQ(f.port()->currentText(), QStringLiteral("/nonexistent/chosen"));
+    // The box says which ports were tried and why each failed, each port once.
     ASSERT_EQ(f.dialogs.boxes.size(), 1u);
     EXPECT_EQ(f.dialogs.boxes[0],
               std::make_pair(Dialogs::Kind::Question,
-                             QStringLiteral("Нет связи с охранной панелью \"Orvanta\"!")));
+                             QStringLiteral("Нет связи с охранной панелью \"Orvanta\"!\n\n"
+                                            "/nonexistent/chosen: нет устройства\n"
+                                            "/nonexistent/a: нет устройства\n"
+                                            "/nonexistent/b: нет устройства")));
 }
 
 TEST(ConnectionCheck, PanelOnTheThirdPort)
