@@ -11,7 +11,9 @@ class CheckGroup
 {
 public:
     CheckGroup() = default;
-    explicit CheckGroup(const std::array<QCheckBox *, 8> &boxes) : m_boxes(boxes) {}
+    explicit CheckGroup(const std::array<QCheckBox *, 8> &boxes)
+        : m_boxes(boxes)
+    {}
 
     // Sets the check marks from the byte's bits (SetGroupChecks).
     void SetChecks(uint8_t byte) const

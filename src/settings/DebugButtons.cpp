@@ -8,6 +8,15 @@
 
 namespace orvanta {
 
+void RunPartWrite(const PartWrite &partWrite, const std::function<void(PanelSettings &)> &collect,
+                  const std::function<void()> &write)
+{
+    if (partWrite)
+        partWrite(collect, write);
+    else
+        write();
+}
+
 void AddDebugButtons(QGridLayout *grid, int row, int rowSpan, int column, Activity &activity,
                      const QString &writeName, std::function<void()> write, const QString &readName,
                      std::function<void()> read)

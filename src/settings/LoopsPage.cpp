@@ -49,7 +49,12 @@ LoopsPage::LoopsPage(PanelLink &link, const std::array<QCheckBox *, 8> &options,
         grid->addWidget(new QLabel(QStringLiteral("Шлейф %1").arg(loop)), loop, 0);
 
     AddDebugButtons(
-        grid, 1, 8, 5, m_link.activity(), QStringLiteral("WriteSH"), [this] { WriteSHClick(); },
+        grid, 1, 8, 5, m_link.activity(), QStringLiteral("WriteSH"),
+        [this] {
+            RunPartWrite(
+                m_partWrite, [this](PanelSettings &settings) { Collect(settings); },
+                [this] { WriteSHClick(); });
+        },
         QStringLiteral("ReadSH"), [this] { ReadSHClick(); });
     grid->setColumnStretch(6, 1);
     grid->setRowStretch(9, 1);

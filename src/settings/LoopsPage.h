@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CheckGroup.h"
+#include "DebugButtons.h"
 
 #include <QWidget>
 
@@ -30,10 +31,13 @@ public:
     // Shows the record as a read takes it; gives the record the checkboxes make.
     void Observe(ReadObserver &observer);
     void Collect(PanelSettings &settings) const;
+    // How the page's "Записать в устройство" runs its write.
+    void SetPartWrite(PartWrite partWrite) { m_partWrite = std::move(partWrite); }
 
 private:
     PanelLink &m_link;
     CheckGroup m_groups[RecordBytes]; // by byte of the record
+    PartWrite m_partWrite;
 };
 
 } // namespace orvanta

@@ -112,7 +112,12 @@ void RelaysPage::buildGrid()
     const int buttonColumn = FirstRelayColumn + 2 * Relays;
     AddDebugButtons(
         grid, FirstCheckRow, 16, buttonColumn, m_link.activity(), QStringLiteral("Button22"),
-        [this] { Button22Click(); }, QStringLiteral("Button8"), [this] { Button8Click(); });
+        [this] {
+            RunPartWrite(
+                m_partWrite, [this](PanelSettings &settings) { Collect(settings); },
+                [this] { Button22Click(); });
+        },
+        QStringLiteral("Button8"), [this] { Button8Click(); });
     grid->setColumnStretch(buttonColumn + 1, 1);
     grid->setRowStretch(FirstCheckRow + 16, 1);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CheckGroup.h"
+#include "DebugButtons.h"
 
 #include <QWidget>
 #include <array>
@@ -45,6 +46,8 @@ public:
     // no whole number throws EConvertError.
     void Observe(ReadObserver &observer);
     void Collect(PanelSettings &settings) const;
+    // How the page's "Записать в устройство" runs its write.
+    void SetPartWrite(PartWrite partWrite) { m_partWrite = std::move(partWrite); }
 
     QLineEdit *OnTime(int relay) const { return m_onTimes[size_t(relay - 1)]; }
 
@@ -57,6 +60,7 @@ private:
     void setOnTimesEnabled(bool enabled) const;
 
     PanelLink &m_link;
+    PartWrite m_partWrite;
     std::array<std::array<CheckGroup, GroupsPerRelay>, Relays> m_groups;
     std::array<QLineEdit *, Relays> m_onTimes{};
 };

@@ -130,6 +130,13 @@ TfContact::TfContact(Startup startup, QWidget *parent)
     m_loopsPage = named(new LoopsPage(m_link, m_generalPage->Options()), "TabSheet4");
     m_pages->addTab(m_loopsPage, QStringLiteral("Настройка шлейфов"));
     m_relaysPage = named(new RelaysPage(m_link), "TabSheet5");
+    // The pages' own writes keep a snapshot first, as the write of all settings does.
+    const PartWrite partWrite = [this](const std::function<void(PanelSettings &)> &collect,
+                                       const std::function<void()> &write) {
+        writeAfterSnapshot(collect, write);
+    };
+    m_loopsPage->SetPartWrite(partWrite);
+    m_relaysPage->SetPartWrite(partWrite);
     m_pages->addTab(m_relaysPage, QStringLiteral("Настройка включения реле"));
     layout->addWidget(m_pages, 1);
     layout->addWidget(buildFooter());
@@ -510,52 +517,64 @@ void TfContact::Button2Click()
     if (!m_link.IsOpened())
         return;
     WaitDialogScope waiting(this);
-    std::optional<int> snapshot;
-    SnapshotJournal journal;
     try {
-        // What the panel holds is read whole and kept before the first byte is written: a read
-        // that fails writes nothing.
-        PanelSettings current;
-        ReadPanelSettings(m_link, current);
-        PanelSettings shown;
-        try {
-            shown = CollectSettings();
-        } catch (const std::exception &) {
-            // A field that is no number stops the write at its part, below.
-        }
-        snapshot = journal.keep(current, m_port->currentText(), CompareSettings(current, shown));
-        // Each page gives its part just before the part is sent, in the order of the write: a page
-        // that cannot give its part ends the write there, after the parts before it.
-        PanelSettings settings;
-        m_keysPage->Collect(settings);
-        WriteKeys(m_link, settings);
-        m_loopsPage->Collect(settings);
-        WriteLoops(m_link, settings);
-        m_relaysPage->Collect(settings);
-        WriteRelays(m_link, settings);
-        m_generalPage->Collect(settings);
-        WritePassword(m_link, settings);
-        journal.setResult(*snapshot, QStringLiteral("записано"));
+        writeAfterSnapshot([this](PanelSettings &settings) { settings = CollectSettings(); },
+                           [this] {
+                               // Each page gives its part just before the part is sent, in the
+                               // order of the write: a page that cannot give its part ends the
+                               // write there, after the parts before it.
+                               PanelSettings settings;
+                               m_keysPage->Collect(settings);
+                               WriteKeys(m_link, settings);
+                               m_loopsPage->Collect(settings);
+                               WriteLoops(m_link, settings);
+                               m_relaysPage->Collect(settings);
+                               WriteRelays(m_link, settings);
+                               m_generalPage->Collect(settings);
+                               WritePassword(m_link, settings);
+                           });
         waiting.close();
     } catch (const std::exception &error) {
         waiting.close();
-        QString after;
-        if (snapshot) {
-            journal.setResult(*snapshot, QStringLiteral("прервано"));
-            after = QStringLiteral("\n\nПрежние настройки охранной панели сохранены (снимок № %1): "
-                                   "их вернёт «Вернуть настройки до записи…» в меню «Файл…».")
-                        .arg(*snapshot);
-        }
         reportExchangeError(QStringLiteral("Ошибка записи в охранную панель \"Orvanta\":\n\r\n\r"),
-                            error, after);
+                            error);
     }
 }
 
-void TfContact::reportExchangeError(const QString &prefix, const std::exception &error,
-                                    const QString &after)
+void TfContact::writeAfterSnapshot(const std::function<void(PanelSettings &)> &collect,
+                                   const std::function<void()> &write)
+{
+    // What the panel holds is read whole and kept before the first byte is written: a read that
+    // fails writes nothing.
+    PanelSettings current;
+    ReadPanelSettings(m_link, current);
+    PanelSettings wanted = current;
+    try {
+        collect(wanted);
+    } catch (const std::exception &) {
+        // A field that is no number stops the write at its part.
+    }
+    SnapshotJournal journal;
+    const int snapshot =
+        journal.keep(current, m_port->currentText(), CompareSettings(current, wanted));
+    try {
+        write();
+    } catch (const std::exception &error) {
+        journal.setResult(snapshot, QStringLiteral("прервано"));
+        throw std::runtime_error(
+            (ErrorText(error) +
+             QStringLiteral("\n\nПрежние настройки охранной панели сохранены (снимок № %1): "
+                            "их вернёт «Вернуть настройки до записи…» в меню «Файл…».")
+                 .arg(snapshot))
+                .toStdString());
+    }
+    journal.setResult(snapshot, QStringLiteral("записано"));
+}
+
+void TfContact::reportExchangeError(const QString &prefix, const std::exception &error)
 {
     m_log.LogExchange(ErrorText(error), true);
-    Dialogs::ShowError(prefix + ErrorText(error) + after, this);
+    Dialogs::ShowError(prefix + ErrorText(error), this);
 }
 
 // What cannot be read leaves the display as it was.

@@ -97,11 +97,15 @@ private:
     // The panel's settings read whole under the wait dialog, the pages left as they are; nothing
     // (and "Нет связи…" said) when no panel answers.
     std::optional<PanelSettings> readPanelAsItIs();
+    // Runs a settings write after a snapshot of what the panel holds, and journals how it ended;
+    // collect gives what the write changes over that. An error of the write comes back with where
+    // the snapshot is.
+    void writeAfterSnapshot(const std::function<void(PanelSettings &)> &collect,
+                            const std::function<void()> &write);
     // Shows each record in its page as the read takes it.
     ReadObserver pageObserver();
     // Logs the error that ended a whole-panel action and shows it after the prefix.
-    void reportExchangeError(const QString &prefix, const std::exception &error,
-                             const QString &after = {});
+    void reportExchangeError(const QString &prefix, const std::exception &error);
     void reportLogFailure(const QString &message);
     bool exchangeRunning() const
     {

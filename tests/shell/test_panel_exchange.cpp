@@ -1,6 +1,7 @@
 // Reading and writing the whole panel, the connection check, the password and panel memory.
 #include "Errors.h"
 #include "GeneralPage.h"
+#include "LoopsPage.h"
 #include "IniFile.h"
 #include "MessageTable.h"
 #include "PanelMemory.h"
@@ -125,6 +126,35 @@ TEST(WholePanel, WriteInItsOrder)
     f.window->Button2Click();
     EXPECT_TRUE(f.commands().empty());
     EXPECT_TRUE(f.dialogs.boxes.empty());
+}
+
+TEST(WholePanel, PagesOwnWritesKeepASnapshotFirst)
+{
+    ExchangeFixture f(sim::PanelState{}, {QStringLiteral("DEBUG")});
+    f.window->Button1Click();
+    f.window->Loops().findChild<QCheckBox *>(QStringLiteral("CheckBox9"))->setChecked(true);
+    f.panel.clearTranscript();
+    f.child<QPushButton>(QStringLiteral("WriteSH"))->click();
+    const Commands sent = f.commands();
+    ASSERT_EQ(sent.size(), 14u);
+    EXPECT_EQ(sent.front(), "+T01"); // the whole read comes first
+    EXPECT_EQ(sent.back().substr(0, 2), "+K");
+    std::vector<JournalEntry> journal = SnapshotJournal().entries();
+    ASSERT_EQ(journal.size(), 1u);
+    EXPECT_EQ(journal[0].changes, QStringList{QStringLiteral("Шлейф 1, замыкание: нет → да")});
+
+    // A read that fails writes nothing and says which setting it missed.
+    f.faults([](sim::PanelFaults &x) {
+        x.onlyCommand = "+T02";
+        x.silent = true;
+    });
+    f.panel.clearTranscript();
+    f.child<QPushButton>(QStringLiteral("Button22"))->click();
+    for (const std::string &command : f.commands())
+        EXPECT_LE(command.size(), 4u) << command; // reads only
+    ASSERT_EQ(f.dialogs.boxes.size(), 1u);
+    EXPECT_TRUE(f.dialogs.boxes[0].second.contains(QStringLiteral("Ключ 2")));
+    EXPECT_EQ(SnapshotJournal().entries().size(), 1u);
 }
 
 TEST(WholePanel, FirmwareVersionDecides)
