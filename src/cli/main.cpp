@@ -3,6 +3,7 @@
 #include "AppPaths.h"
 #include "Errors.h"
 #include "ExchangeLog.h"
+#include "JsonShapes.h"
 #include "MessageTable.h"
 #include "MessageTools.h"
 #include "PanelConnection.h"
@@ -19,10 +20,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTextStream>
 #include <cstdio>
 #include <functional>
 #include <map>
+#include <unistd.h>
 
 using namespace orvanta;
 
@@ -44,7 +49,7 @@ enum Exit {
 QTextStream out(stdout);
 QTextStream err(stderr);
 
-const char *const Usage = R"(Usage: orvanta-cli [--config FILE] COMMAND [options]
+const char *const Usage = R"(Usage: orvanta-cli [options] COMMAND [arguments]
 
 The Orvanta panel's settings without a window.
 
@@ -63,21 +68,32 @@ Commands:
   speak TEXT -o WAVE         speaks the text in Russian as a message (44.1 kHz, 16 bits)
   trim WAVE                  removes the silence at both ends of a message
   normalize WAVE             brings a message's peak to -1 dBFS
+  help [COMMAND]             this text, or a command's
+
+A settings FILE of "-" is read from standard input; "-o -" writes to standard output.
 
 Options:
   --config FILE   Config.ini to take port names from (default: the window's: beside the
                   program for a portable copy, else ~/.config/Orvanta/, else /etc/xdg/Orvanta/)
-  --port P        the port: a name such as COM3, or a device path; without it every port
-                  is tried, COM2 first
+  --port P        the port: a name such as COM3, or a device path; without it COM2 is tried,
+                  then COM1 to COM8, the USB serial devices and the ports Config.ini names
   --password      read: put the password into the file (made readable by you alone)
-  --yes           write: write without asking
+  --yes           write, restore: write without asking (needed when there is no terminal)
+  --json          ports, detect, show, diff, history: print JSON (shapes in the README)
+  --verbose       say which Config.ini is used, and print the exchange with the panel on
+                  standard error
+  --version       the program's version
+  --              what follows is no option, even when it begins with "-"
   -h, --help      this text, or a command's with COMMAND --help
+
+Questions and progress go to standard error, and only to a terminal.
 
 Exit status: 0 done (the panel holds the file's settings), 1 the panel differs (diff),
 2 wrong use or a settings file that cannot be taken, 3 no panel, 4 the panel did not keep
-what was written, 5 the write was not confirmed, 6 a setting could not be read whole (nothing
-was written; an existing output file is left as it was), 7 a write was cut off (the panel
-holds part of the new settings; restore brings back the snapshot), 8 an internal error.
+what was written, 5 the write was not confirmed (or there was no terminal to ask and no
+--yes), 6 a setting could not be read whole (nothing was written; an existing output file is
+left as it was), 7 a write was cut off (the panel holds part of the new settings; restore
+brings back the snapshot), 8 an internal error.
 
 Before every write the panel's settings are read whole and kept as a snapshot in
 ~/.local/share/Orvanta/snapshots/ with a journal line; if that read fails, nothing is written.
@@ -85,12 +101,13 @@ Before every write the panel's settings are read whole and kept as a snapshot in
 
 const std::map<QString, const char *> CommandHelp = {
     {"ports",
-     "Usage: orvanta-cli ports\n\nLists each port name with its device and whether it can be "
-     "opened: free, busy (and by which program), no permission (and how to get it), absent.\n"},
+     "Usage: orvanta-cli ports [--json]\n\nLists each port name with its device and whether it "
+     "can be opened: free, busy (and by which program), no permission (and how to get it), "
+     "absent, no serial port.\n"},
     {"detect",
-     "Usage: orvanta-cli detect [--port P]\n\nTries the port (or every port, COM2 first) and "
-     "prints "
-     "the first that the panel answers on, with its firmware version. Exit 3 when none.\n"},
+     "Usage: orvanta-cli detect [--port P] [--json]\n\nTries the port (or every port, COM2 "
+     "first) and prints the first that the panel answers on, with its firmware version. Exit 3 "
+     "when none, with the reason for each port tried.\n"},
     {"read", "Usage: orvanta-cli read [--port P] [-o FILE] [--password]\n\nReads every setting of "
              "the panel "
              "into a settings file, or to standard output. The password only with --password.\n"},
@@ -99,25 +116,28 @@ const std::map<QString, const char *> CommandHelp = {
      "would "
      "change, asks (unless --yes), writes, reads back and reports any setting the panel did not "
      "keep. Exit 0 when the panel holds the file's settings, 4 when it does not.\n"},
-    {"history",
-     "Usage: orvanta-cli history\n\nLists the writes so far: number, time, port, firmware, "
-     "how it ended, and how many settings it changed. Each has the snapshot of what "
-     "the panel held before it.\n"},
+    {"history", "Usage: orvanta-cli history [--json]\n\nLists the writes so far: number, time, "
+                "port, firmware, "
+                "how it ended, and how many settings it changed. Each has the snapshot of what "
+                "the panel held before it.\n"},
     {"restore",
      "Usage: orvanta-cli restore N [--port P] [--yes]\n\nWrites snapshot N (see history) "
      "back into the panel: shows its date, port and the differences, asks, writes, "
      "reads back. A snapshot of the panel is kept first, as for every write.\n"},
-    {"diff", "Usage: orvanta-cli diff [--port P] FILE\n\nLists each setting in which the panel "
-             "differs from "
-             "the file. Exit 0 when none, 1 when some.\n"},
-    {"show", "Usage: orvanta-cli show FILE\n\nChecks a settings file and prints it as the tool "
-             "writes it.\n"},
+    {"diff",
+     "Usage: orvanta-cli diff [--port P] FILE [--json]\n\nLists each setting in which the panel "
+     "differs from "
+     "the file. Exit 0 when none, 1 when some.\n"},
+    {"show",
+     "Usage: orvanta-cli show FILE [--json]\n\nChecks a settings file and prints it as the tool "
+     "writes it.\n"},
     {"speak", "Usage: orvanta-cli speak TEXT -o WAVE\n\nSpeaks the text in Russian (espeak-ng) and "
               "keeps it as a voice message: PCM mono 44.1 kHz 16-bit.\n"},
     {"trim", "Usage: orvanta-cli trim WAVE\n\nRemoves the silence at both ends of a voice message "
              "(keeping 50 ms beside the sound), so that it takes less of the panel's memory.\n"},
     {"normalize", "Usage: orvanta-cli normalize WAVE\n\nScales a voice message so that its peak "
                   "reaches -1 dBFS, so that the messages sound even.\n"},
+    {"help", "Usage: orvanta-cli help [COMMAND]\n\nThe program's help, or a command's.\n"},
 };
 
 struct Options
@@ -130,26 +150,68 @@ struct Options
     bool password = false;
     bool yes = false;
     bool help = false;
+    bool json = false;
+    bool verbose = false;
+    bool version = false;
+};
+
+void printJson(const QJsonValue &value)
+{
+    out << (value.isArray() ? QJsonDocument(value.toArray()) : QJsonDocument(value.toObject()))
+               .toJson(QJsonDocument::Indented);
+}
+
+// Counts the commands of long work on standard error, only when that is a terminal.
+class Progress
+{
+public:
+    Progress(PanelLink &link, const QString &what)
+    {
+        if (!::isatty(STDERR_FILENO))
+            return;
+        m_connection = QObject::connect(&link, &PanelLink::commandSent, [this, what] {
+            err << "\r" << what << ": " << ++m_commands << " " << Qt::flush;
+        });
+    }
+    ~Progress()
+    {
+        if (!m_connection)
+            return;
+        QObject::disconnect(m_connection);
+        err << "\r\x1b[K" << Qt::flush; // the line is cleared for what follows
+    }
+    Progress(const Progress &) = delete;
+    Progress &operator=(const Progress &) = delete;
+
+private:
+    QMetaObject::Connection m_connection;
+    int m_commands = 0;
 };
 
 // The panel found on the port, or on every port in the window's order.
 class Panel
 {
 public:
-    explicit Panel(const AppConfig &config)
+    Panel(const AppConfig &config, const Options &options)
         : m_config(config)
         , m_connection(config, {})
-    {}
+    {
+        if (options.verbose)
+            m_connection.log().setEcho([](const QByteArray &entry) {
+                err << QString::fromUtf8(entry).replace(QStringLiteral("\r\n"),
+                                                        QStringLiteral("\n"))
+                    << Qt::flush;
+            });
+    }
     // Looks for a panel with the expected firmware on the port, or on COM2 and then every port;
     // says per port why the panel is not there.
     bool find(const QString &port)
     {
-        const std::vector<PortAttempt> attempts =
-            m_connection.find(port.isEmpty() ? QStringList{QStringLiteral("COM2")} + PortNames() +
-                                                   m_config.mappedPortNames()
-                                             : QStringList{port});
-        if (!attempts.empty() && attempts.back().found()) {
-            m_found = attempts.back();
+        m_attempts = m_connection.find(port.isEmpty() ? QStringList{QStringLiteral("COM2")} +
+                                                            PortNames() + m_config.mappedPortNames()
+                                                      : QStringList{port});
+        if (!m_attempts.empty() && m_attempts.back().found()) {
+            m_found = m_attempts.back();
             return true;
         }
         err << (port.isEmpty()
@@ -157,11 +219,12 @@ public:
                           "Нет связи с охранной панелью \"Orvanta\" ни на одном порту.\n")
                     : QStringLiteral("Нет связи с охранной панелью \"Orvanta\" на порту %1.\n")
                           .arg(port))
-            << FailedPortsText(attempts) << "\n";
+            << FailedPortsText(m_attempts) << "\n";
         return false;
     }
     PanelSettings read()
     {
+        const Progress progress(link(), QStringLiteral("Чтение настроек"));
         PanelSettings settings;
         ReadPanelSettings(link(), settings);
         settings.usedSeconds = MessageTable::ReadUsedSeconds(link());
@@ -170,10 +233,12 @@ public:
     PanelLink &link() { return m_connection.link(); }
     const QString &port() const { return m_found.port; }
     const QString &version() const { return m_found.firmware; }
+    const std::vector<PortAttempt> &attempts() const { return m_attempts; }
 
 private:
     const AppConfig &m_config;
     PanelConnection m_connection;
+    std::vector<PortAttempt> m_attempts;
     PortAttempt m_found;
 };
 
@@ -190,42 +255,75 @@ void printLength(const TWaveFile &wave)
                .arg(double(wave.Samples.size()) / wave.Format.SampleRate, 0, 'f', 2);
 }
 
-int ports(const AppConfig &config)
+// A settings file by its path, or standard input for "-".
+PanelSettings readSettings(const QString &path)
+{
+    if (path != QLatin1String("-"))
+        return ReadSettingsFile(path);
+    QFile input;
+    if (!input.open(stdin, QIODevice::ReadOnly))
+        throw EInOutError(QStringLiteral("Не удалось прочитать стандартный ввод"));
+    return ReadSettings(input);
+}
+
+int ports(const AppConfig &config, const Options &options)
 {
     QStringList names = PortNames() + config.mappedPortNames();
     names.removeDuplicates();
+    QJsonArray rows;
     for (const QString &name : names) {
         const QString device = QString::fromStdString(config.devicePath(name.toStdString()));
-        out << name << "\t" << device << "\t" << ProbePort(device).describe() << "\n";
+        const PortProbe probe = ProbePort(device);
+        if (options.json)
+            rows.append(PortJson(name, device, probe));
+        else
+            out << name << "\t" << device << "\t" << probe.describe() << "\n";
     }
+    if (options.json)
+        printJson(rows);
     return Done;
 }
 
 int detect(const AppConfig &config, const Options &options)
 {
-    Panel panel(config);
-    if (!panel.find(options.port))
-        return NoPanel;
-    out << panel.port() << "\t" << panel.version() << "\n";
-    return Done;
+    Panel panel(config, options);
+    const bool found = panel.find(options.port);
+    if (options.json) {
+        QJsonArray attempts;
+        for (const PortAttempt &attempt : panel.attempts())
+            attempts.append(AttemptJson(attempt));
+        printJson(QJsonObject{{QStringLiteral("found"), found},
+                              {QStringLiteral("port"), panel.port()},
+                              {QStringLiteral("firmware"), panel.version()},
+                              {QStringLiteral("attempts"), attempts}});
+    } else if (found) {
+        out << panel.port() << "\t" << panel.version() << "\n";
+    }
+    return found ? Done : NoPanel;
 }
 
 int read(const AppConfig &config, const Options &options)
 {
-    Panel panel(config);
+    Panel panel(config, options);
     if (!panel.find(options.port))
         return NoPanel;
     const PanelSettings settings = panel.read();
-    if (options.output.isEmpty())
+    if (options.output.isEmpty() || options.output == QLatin1String("-"))
         out << SettingsText(settings, options.password);
     else
         WriteSettingsFile(options.output, settings, options.password);
     return Done;
 }
 
+// Asks on the terminal; without one there is nobody to ask, and --yes is the way to write.
 bool confirmed()
 {
-    out << "Записать эти настройки в охранную панель? [д/н] " << Qt::flush;
+    if (!::isatty(STDIN_FILENO)) {
+        err << "orvanta-cli: нет терминала, чтобы спросить; чтобы записать без вопроса, добавьте "
+               "--yes\n";
+        return false;
+    }
+    err << "Записать эти настройки в охранную панель? [д/н] " << Qt::flush;
     QTextStream in(stdin);
     const QString answer = in.readLine().trimmed().toLower();
     return answer == QStringLiteral("д") || answer == QStringLiteral("да") ||
@@ -244,6 +342,7 @@ int writeWithSnapshot(Panel &panel, const PanelSettings &wanted, const Options &
     }
     out << "Изменится:\n";
     printLines(out, changes);
+    out.flush();
     if (!options.yes && !confirmed())
         return Cancelled;
     SnapshotJournal journal;
@@ -287,12 +386,15 @@ int writeWithSnapshot(Panel &panel, const PanelSettings &wanted, const Options &
     };
     QStringList notKept;
     try {
-        for (const auto &[name, part] : parts) {
-            part();
-            // A panel that refused the part still answers; one that is gone does not.
-            if (!panel.link().Connected() && panel.link().Query(QStringLiteral("+v")).isEmpty())
-                throw EDeviceError("панель не отвечает", 0);
-            written += name;
+        {
+            const Progress progress(panel.link(), QStringLiteral("Запись настроек"));
+            for (const auto &[name, part] : parts) {
+                part();
+                // A panel that refused the part still answers; one that is gone does not.
+                if (!panel.link().Connected() && panel.link().Query(QStringLiteral("+v")).isEmpty())
+                    throw EDeviceError("панель не отвечает", 0);
+                written += name;
+            }
         }
         notKept = CompareSettings(panel.read(), wanted);
     } catch (const EDeviceError &error) {
@@ -311,19 +413,27 @@ int writeWithSnapshot(Panel &panel, const PanelSettings &wanted, const Options &
 
 int write(const AppConfig &config, const Options &options)
 {
-    const PanelSettings wanted = ReadSettingsFile(options.file); // refused before anything is sent
-    Panel panel(config);
+    const PanelSettings wanted = readSettings(options.file); // refused before anything is sent
+    Panel panel(config, options);
     if (!panel.find(options.port))
         return NoPanel;
     return writeWithSnapshot(panel, wanted, options);
 }
 
-int history()
+int history(const Options &options)
 {
-    for (const JournalEntry &entry : SnapshotJournal().entries())
-        out << entry.number << "\t" << entry.time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))
-            << "\t" << entry.port << "\t" << entry.firmware << "\t" << entry.result << "\t"
-            << entry.changes.size() << " изм.\n";
+    QJsonArray entries;
+    for (const JournalEntry &entry : SnapshotJournal().entries()) {
+        if (options.json)
+            entries.append(JournalEntryJson(entry));
+        else
+            out << entry.number << "\t"
+                << entry.time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) << "\t" << entry.port
+                << "\t" << entry.firmware << "\t" << entry.result << "\t" << entry.changes.size()
+                << " изм.\n";
+    }
+    if (options.json)
+        printJson(entries);
     return Done;
 }
 
@@ -343,7 +453,7 @@ int restore(const AppConfig &config, const Options &options)
             out << "Снимок № " << number << " от "
                 << entry.time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) << ", порт "
                 << entry.port << ", " << entry.firmware << "\n";
-    Panel panel(config);
+    Panel panel(config, options);
     if (!panel.find(options.port))
         return NoPanel;
     return writeWithSnapshot(panel, snapshot, options);
@@ -351,12 +461,15 @@ int restore(const AppConfig &config, const Options &options)
 
 int diff(const AppConfig &config, const Options &options)
 {
-    const PanelSettings wanted = ReadSettingsFile(options.file);
-    Panel panel(config);
+    const PanelSettings wanted = readSettings(options.file);
+    Panel panel(config, options);
     if (!panel.find(options.port))
         return NoPanel;
     const QStringList changes = CompareSettings(panel.read(), wanted);
-    printLines(out, changes);
+    if (options.json)
+        printJson(ChangesJson(changes));
+    else
+        printLines(out, changes);
     return changes.isEmpty() ? Done : Differs;
 }
 
@@ -394,13 +507,18 @@ int speak(const Options &options)
 
 int show(const Options &options)
 {
-    out << SettingsText(ReadSettingsFile(options.file), true);
+    const PanelSettings settings = readSettings(options.file);
+    if (options.json)
+        printJson(SettingsJson(settings));
+    else
+        out << SettingsText(settings, true);
     return Done;
 }
 
 // Reads the command line; false (with a message) when it cannot be taken.
 bool parse(const QStringList &arguments, Options &options)
 {
+    bool optionsEnded = false;
     for (int i = 1; i < arguments.size(); ++i) {
         const QString &argument = arguments[i];
         const auto value = [&](QString &into) {
@@ -411,32 +529,47 @@ bool parse(const QStringList &arguments, Options &options)
             into = arguments[++i];
             return true;
         };
-        if (argument == QLatin1String("-h") || argument == QLatin1String("--help"))
-            options.help = true;
-        else if (argument == QLatin1String("--config")) {
-            if (!value(options.config))
+        const std::map<QString, bool *> flags = {
+            {QStringLiteral("-h"), &options.help},
+            {QStringLiteral("--help"), &options.help},
+            {QStringLiteral("--password"), &options.password},
+            {QStringLiteral("--yes"), &options.yes},
+            {QStringLiteral("--json"), &options.json},
+            {QStringLiteral("--verbose"), &options.verbose},
+            {QStringLiteral("--version"), &options.version},
+        };
+        const std::map<QString, QString *> values = {
+            {QStringLiteral("--config"), &options.config},
+            {QStringLiteral("--port"), &options.port},
+            {QStringLiteral("-o"), &options.output},
+            {QStringLiteral("--output"), &options.output},
+        };
+        const bool positional = optionsEnded || argument == QLatin1String("-") ||
+                                !argument.startsWith(QLatin1Char('-'));
+        if (!positional && argument == QLatin1String("--")) {
+            optionsEnded = true;
+        } else if (!positional && flags.count(argument)) {
+            *flags.at(argument) = true;
+        } else if (!positional && values.count(argument)) {
+            if (!value(*values.at(argument)))
                 return false;
-        } else if (argument == QLatin1String("--port")) {
-            if (!value(options.port))
-                return false;
-        } else if (argument == QLatin1String("-o") || argument == QLatin1String("--output")) {
-            if (!value(options.output))
-                return false;
-        } else if (argument == QLatin1String("--password"))
-            options.password = true;
-        else if (argument == QLatin1String("--yes"))
-            options.yes = true;
-        else if (argument.startsWith(QLatin1Char('-'))) {
+        } else if (!positional) {
             err << "orvanta-cli: unknown option " << argument << " (see --help)\n";
             return false;
-        } else if (options.command.isEmpty())
+        } else if (options.command.isEmpty()) {
             options.command = argument;
-        else if (options.file.isEmpty())
+        } else if (options.file.isEmpty()) {
             options.file = argument;
-        else {
+        } else {
             err << "orvanta-cli: one file at most (see --help)\n";
             return false;
         }
+    }
+    // "help COMMAND" is "COMMAND --help".
+    if (options.command == QLatin1String("help")) {
+        options.help = true;
+        options.command = options.file;
+        options.file.clear();
     }
     return true;
 }
@@ -449,6 +582,10 @@ int main(int argc, char **argv)
     Options options;
     if (!parse(app.arguments(), options))
         return BadUse;
+    if (options.version) {
+        out << "orvanta-cli " << ORVANTA_VERSION << "\n";
+        return Done;
+    }
     if (options.command.isEmpty()) {
         (options.help ? out : err) << Usage;
         return options.help ? Done : BadUse;
@@ -478,15 +615,20 @@ int main(int argc, char **argv)
         err << "orvanta-cli: no such Config.ini: " << options.config << "\n";
         return BadUse;
     }
-    const AppConfig config = AppConfig::loadFile(
-        options.config.isEmpty() ? AppPaths::resolve(QCoreApplication::applicationDirPath(),
-                                                     QDir::currentPath(), QDir::homePath())
-                                       .configFile
-                                 : options.config);
+    const QString configFile = options.config.isEmpty()
+                                   ? AppPaths::resolve(QCoreApplication::applicationDirPath(),
+                                                       QDir::currentPath(), QDir::homePath())
+                                         .configFile
+                                   : options.config;
+    if (options.verbose)
+        err << "Config.ini: " << QFileInfo(configFile).absoluteFilePath()
+            << (QFileInfo(configFile).isFile() ? QString() : QStringLiteral(" (нет такого файла)"))
+            << "\n";
+    const AppConfig config = AppConfig::loadFile(configFile);
     const std::map<QString, std::function<int()>> commands = {
         {QStringLiteral("ports"),
          [&] {
-             return ports(config);
+             return ports(config, options);
          }},
         {QStringLiteral("detect"),
          [&] {
@@ -502,7 +644,7 @@ int main(int argc, char **argv)
          }},
         {QStringLiteral("history"),
          [&] {
-             return history();
+             return history(options);
          }},
         {QStringLiteral("restore"),
          [&] {

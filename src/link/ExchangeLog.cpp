@@ -27,12 +27,16 @@ QByteArray stamp()
 
 void ExchangeLog::LogExchange(const QString &text, bool Stamped, const QByteArray &bytes)
 {
-    if (!m_enabled || m_failed)
+    if (!m_enabled && !m_echo)
         return;
     const QByteArray body = text.isEmpty() ? withoutZeros(bytes) : text.toUtf8();
     QByteArray entry = body;
     if (Stamped)
         entry = stamp() + body + (text.isEmpty() ? " ###\r\n" : " #\r\n");
+    if (m_echo)
+        m_echo(entry);
+    if (!m_enabled || m_failed || m_path.isEmpty())
+        return;
 
     QFile file(m_path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append) || file.write(entry) != entry.size() ||

@@ -70,6 +70,7 @@ void PanelLink::wait_OK(const QString &Command, int Attempts, int ReadBudget, QS
 
     const std::string frame = Command.toLatin1().toStdString() + "\r";
     for (int attempt = 1; attempt <= Attempts; ++attempt) {
+        emit commandSent(Command);
         m_comm.WriteString(frame);
         buffer.fill(0);
         int received = 0;

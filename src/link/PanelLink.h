@@ -55,6 +55,8 @@ public:
 
 signals:
     void connectedChanged(bool connected);
+    // A command goes out (each attempt), so that long work can show its progress.
+    void commandSent(const QString &command);
 
 private:
     TXComm &m_comm;

@@ -332,14 +332,26 @@ PanelSettings ReadSettingsFile(const QString &path)
     if (!file.open(QIODevice::ReadOnly))
         throw EInOutError(
             QStringLiteral("Не удалось открыть файл %1: %2").arg(path, file.errorString()));
+    return ReadSettings(file);
+}
+
+PanelSettings ReadSettings(QIODevice &device)
+{
     // A settings file is UTF-8; one saved in another encoding is said to be so, not taken for
     // something that is no settings file at all. A file larger than any settings file is not
     // read whole.
     constexpr qint64 Largest = 1 << 20;
-    if (file.size() > Largest)
+    QByteArray bytes;
+    while (bytes.size() <= Largest) {
+        const QByteArray chunk = device.read(Largest + 1 - bytes.size());
+        if (chunk.isEmpty())
+            break;
+        bytes += chunk;
+    }
+    if (bytes.size() > Largest)
         throw lineError(1, QStringLiteral("это не файл настроек охранной панели Orvanta"));
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = utf8(file.read(Largest));
+    const QString text = utf8(bytes);
     if (utf8.hasError())
         throw ESettingsFileError(
             QStringLiteral("файл не в кодировке UTF-8: сохраните его в UTF-8"));

@@ -2,6 +2,7 @@
 
 #include "PanelSettings.h"
 
+#include <QIODevice>
 #include <QString>
 #include <QStringList>
 #include <stdexcept>
@@ -31,6 +32,8 @@ PanelSettings ParseSettingsText(const QString &text);
 void WriteSettingsFile(const QString &path, const PanelSettings &settings, bool withPassword);
 // Throws EInOutError when the file cannot be read, ESettingsFileError when it cannot be taken.
 PanelSettings ReadSettingsFile(const QString &path);
+// The same from an open device, a pipe among them.
+PanelSettings ReadSettings(QIODevice &device);
 
 // Each setting that wanted holds and that differs in current, in words:
 // "Шлейф 3, при размыкании: реле 2 включить: нет → да". The version and the memory in use are

@@ -7,6 +7,9 @@
 #include "XComDrv.h"
 
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
@@ -55,6 +58,7 @@ struct CliFixture
     {
         QProcess cli;
         cli.setProcessEnvironment(environment);
+        cli.setWorkingDirectory(folder.path());
         cli.start(QStringLiteral(ORVANTA_CLI), arguments);
         cli.write(input);
         cli.closeWriteChannel();
@@ -136,6 +140,60 @@ TEST(Cli, PortsTellFreeFromBusy)
         << ports.out.toStdString();
     const CliResult detect = f.run({"--config", f.path("Config.ini"), "detect"});
     EXPECT_EQ(detect.out, QStringLiteral("COM11\tVER 03.07 ORVANTA GSM\n"));
+}
+
+TEST(Cli, FitsTheCommandLine)
+{
+    CliFixture f;
+    EXPECT_TRUE(f.run({"--version"}).out.startsWith(QStringLiteral("orvanta-cli 2.")));
+    EXPECT_EQ(f.run({"help", "write"}).out, f.run({"write", "--help"}).out);
+
+    // Standard output and input stand for files; "--" ends the options.
+    const CliResult read = f.run({"read", "--port", f.port, "-o", "-"});
+    ASSERT_EQ(read.exitCode, 0);
+    WriteFile(f.path("-dashed.txt"), read.out.toUtf8());
+    EXPECT_EQ(f.run({"show", "--", QStringLiteral("-dashed.txt")}).exitCode, 0);
+    EXPECT_EQ(f.run({"show", "-"}, read.out.toUtf8()).out, read.out);
+    QString changed = read.out;
+    changed.replace(QStringLiteral("Шлейф 1, замыкание: нет"),
+                    QStringLiteral("Шлейф 1, замыкание: да"));
+
+    // No terminal to ask and no --yes: refused, naming --yes, nothing written.
+    f.panel.clearTranscript();
+    const CliResult unasked = f.run({"write", "--port", f.port, "-"}, changed.toUtf8());
+    EXPECT_EQ(unasked.exitCode, 5);
+    EXPECT_TRUE(unasked.err.contains(QStringLiteral("--yes")));
+    for (const std::string &command : f.panel.commands())
+        EXPECT_LE(command.size(), 4u) << command;
+
+    // One shape each with --json.
+    const auto json = [&](QStringList arguments, const QByteArray &input = {}) {
+        arguments << QStringLiteral("--json");
+        return QJsonDocument::fromJson(f.run(arguments, input).out.toUtf8());
+    };
+    EXPECT_EQ(json({"diff", "--port", f.port, "-"}, changed.toUtf8()).array(),
+              QJsonArray({QJsonObject{
+                  {"setting", "Шлейф 1, замыкание"}, {"panel", "нет"}, {"file", "да"}}}));
+    const QJsonObject shown = json({"show", "-"}, read.out.toUtf8()).object();
+    EXPECT_EQ(shown["settings"].toArray()[0].toObject(),
+              (QJsonObject{{"name", "Версия прошивки"}, {"value", "VER 03.07 ORVANTA GSM"}}));
+    const QJsonObject detected = json({"detect", "--port", f.port}).object();
+    EXPECT_TRUE(detected["found"].toBool());
+    EXPECT_EQ(detected["port"].toString(), f.port);
+    EXPECT_EQ(json({"detect", "--port", f.path("none")})["attempts"][0]["failure"].toString(),
+              QStringLiteral("нет устройства"));
+    EXPECT_EQ(json({"ports"}).array()[0].toObject()["port"].toString(), QStringLiteral("COM1"));
+    ASSERT_EQ(f.run({"write", "--yes", "--port", f.port, "-"}, changed.toUtf8()).exitCode, 0);
+    const QJsonArray history = json({"history"}).array();
+    ASSERT_EQ(history.size(), 1);
+    EXPECT_EQ(history[0]["result"].toString(), QStringLiteral("записано"));
+    EXPECT_EQ(history[0]["changes"][0]["file"].toString(), QStringLiteral("да"));
+
+    // --verbose says which Config.ini and shows the exchange.
+    const CliResult verbose = f.run({"--verbose", "detect", "--port", f.port});
+    EXPECT_TRUE(verbose.err.startsWith(QStringLiteral("Config.ini: /")))
+        << verbose.err.toStdString();
+    EXPECT_TRUE(verbose.err.contains(QStringLiteral(">VER 03.07 ORVANTA GSM")));
 }
 
 TEST(Cli, TrimAndNormalizeAMessage)

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "PanelConnection.h"
+#include "PanelSettings.h"
+#include "PortProbe.h"
+#include "SnapshotJournal.h"
+
+#include <QJsonArray>
+#include <QJsonObject>
+
+namespace orvanta {
+
+// What orvanta-cli prints with --json: one fixed shape per command, the same words as its text.
+
+// {"port": "COM2", "device": "/dev/ttyS1", "state": "busy", "detail": "minicom (pid 4711)"}
+// state: free, busy, no-permission, absent, not-serial, failed.
+QJsonObject PortJson(const QString &port, const QString &device, const PortProbe &probe);
+// {"port", "device", "firmware", "failure"}: failure empty where the panel answered.
+QJsonObject AttemptJson(const PortAttempt &attempt);
+// {"format": 1, "settings": [{"name": "Шлейф 1, замыкание", "value": "нет"}, …]} in the
+// file's order, the password among them.
+QJsonObject SettingsJson(const PanelSettings &settings);
+// [{"setting": …, "panel": "нет", "file": "да"}, …]
+QJsonArray ChangesJson(const QStringList &changes);
+// {"number", "time" (ISO 8601), "port", "firmware", "result", "changes": [as ChangesJson]}
+QJsonObject JournalEntryJson(const JournalEntry &entry);
+
+} // namespace orvanta
