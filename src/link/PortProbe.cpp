@@ -98,8 +98,11 @@ bool listedInGroup(const struct group &entry)
 
 QString PortHolder(const QString &devicePath)
 {
+    // The lock stays with its open file after the program that took it ended (a child may have
+    // it still); then the program that has the device open is the one to name.
     QString pid = lockOwner(devicePath);
-    if (pid.isEmpty() || pid == QString::number(::getpid()))
+    if (pid.isEmpty() || pid == QString::number(::getpid()) ||
+        !QFileInfo::exists(QStringLiteral("/proc/") + pid))
         pid = openedBy(devicePath);
     return pid.isEmpty() ? QString() : programName(pid);
 }

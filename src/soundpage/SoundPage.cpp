@@ -55,6 +55,12 @@ SoundPage::SoundPage(PanelLink &link, QString soundHome, QWidget *parent)
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
+    // Why sound cannot play, on a line of its own under the buttons, so that it never squeezes
+    // them; the line is there only while there is something to say.
+    m_status = named(new QLabel, "StatusL");
+    m_status->setWordWrap(true);
+    m_status->setStyleSheet(QStringLiteral("color: #a00;"));
+    m_status->hide();
     buildDebugGroup();
     layout->addWidget(m_debugGroup);
     buildMemoryGroup();
@@ -69,6 +75,7 @@ SoundPage::SoundPage(PanelLink &link, QString soundHome, QWidget *parent)
     connectDebugButtons();
     connectUploadButtons();
     layout->addWidget(findChild<QWidget *>(QStringLiteral("Panel5")));
+    layout->addWidget(m_status);
     layout->addWidget(findChild<QGroupBox *>(QStringLiteral("GroupBox1")));
     layout->addWidget(m_grid, 1);
     connect(&m_activity, &Activity::changed, this, [this] { updateControls(); });
@@ -153,10 +160,7 @@ void SoundPage::buildButtonStrip()
         button->setAutoRaise(true);
         row->addWidget(button);
     }
-    m_status = named(new QLabel, "StatusL");
-    m_status->setWordWrap(true);
-    m_status->setStyleSheet(QStringLiteral("color: #a00;"));
-    row->addWidget(m_status, 1);
+    row->addStretch(1);
     row->addWidget(named(new QPushButton(QStringLiteral("Записать звук в устройство")), "Button4"));
     row->addWidget(named(new QPushButton(QStringLiteral("Остановить")), "Button5"));
 }
@@ -398,6 +402,7 @@ void SoundPage::updateControls()
     findChild<QPushButton *>(QStringLiteral("Button5"))
         ->setEnabled(now == Activity::Kind::Uploading);
     m_status->setText(m_outputProblem.isEmpty() ? editor.PlaybackProblem() : m_outputProblem);
+    m_status->setVisible(!m_status->text().isEmpty());
 }
 
 // The messages of the list against the panel's eight minutes, counted as the upload will take
