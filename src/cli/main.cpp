@@ -133,10 +133,14 @@ const std::map<QString, const char *> CommandHelp = {
      "writes it.\n"},
     {"speak", "Usage: orvanta-cli speak TEXT -o WAVE\n\nSpeaks the text in Russian (espeak-ng) and "
               "keeps it as a voice message: PCM mono 44.1 kHz 16-bit.\n"},
-    {"trim", "Usage: orvanta-cli trim WAVE\n\nRemoves the silence at both ends of a voice message "
-             "(keeping 50 ms beside the sound), so that it takes less of the panel's memory.\n"},
-    {"normalize", "Usage: orvanta-cli normalize WAVE\n\nScales a voice message so that its peak "
-                  "reaches -1 dBFS, so that the messages sound even.\n"},
+    {"trim",
+     "Usage: orvanta-cli trim WAVE [-o OUT]\n\nRemoves the silence at both ends of a voice message "
+     "(keeping 50 ms beside the sound), so that it takes less of the panel's memory. A file that "
+     "is no 16-bit mono PCM WAV is never written over: the result goes to OUT, or to a WAV "
+     "file of its name beside it.\n"},
+    {"normalize",
+     "Usage: orvanta-cli normalize WAVE [-o OUT]\n\nScales a voice message so that its peak "
+     "reaches -1 dBFS, so that the messages sound even. Any file as for trim.\n"},
     {"help", "Usage: orvanta-cli help [COMMAND]\n\nThe program's help, or a command's.\n"},
 };
 
@@ -474,17 +478,35 @@ int diff(const AppConfig &config, const Options &options)
 }
 
 // A message edited in place; the file is replaced whole. Prints the new length.
+// A message edited: a 16-bit mono PCM WAV file in place (or into -o), any other sound file into
+// -o or a WAV file of its name beside it, never over itself. Prints the new length.
 int editMessage(const Options &options, const std::function<bool(TWaveFile &)> &edit)
 {
     TWaveFile wave(options.file, [](const QString &message) { err << message << "\n"; });
-    if (!wave.Loaded)
+    if (!wave.Loaded) {
+        if (!wave.LoadError.isEmpty())
+            err << wave.LoadError << "\n";
         return BadUse;
-    if (!edit(wave)) {
+    }
+    QString target = options.output;
+    if (target.isEmpty() && !wave.PlainPcm) {
+        const QFileInfo input(options.file);
+        target = input.dir().filePath(input.completeBaseName() + QStringLiteral(".wav"));
+        if (QFileInfo(target).exists()) {
+            err << "orvanta-cli: " << options.file
+                << " не в формате сообщений (WAV PCM, 16 бит, моно) и не будет перезаписан, а "
+                << target << " уже есть: укажите файл результата: -o FILE\n";
+            return BadUse;
+        }
+    }
+    if (!edit(wave) && target.isEmpty()) {
         out << "Без изменений.\n";
         return Done;
     }
-    if (!wave.Save())
+    if (!wave.SaveToFile(target.isEmpty() ? options.file : target))
         return BadUse;
+    if (!target.isEmpty())
+        out << target << ": ";
     printLength(wave);
     return Done;
 }

@@ -45,6 +45,12 @@ QString MessageEdit::replace(std::vector<int16_t> samples, uint32_t rate, bool k
     // A file the user has made read-only is not ours to change.
     if (ReadOnlyMessage(name))
         return QStringLiteral("Файл \"%1\" только для чтения: изменение не сохранено").arg(name);
+    // A file in another format (several channels, other sample widths, compressed) would be
+    // written back as 16-bit mono PCM: it is left as it is.
+    if (!m_wave->PlainPcm)
+        return QStringLiteral("Файл \"%1\" не в формате сообщений (WAV PCM, 16 бит, моно): "
+                              "изменение не сохранено, файл оставлен как есть")
+            .arg(name);
     TWaveFile edited = *m_wave;
     edited.Samples = std::move(samples);
     edited.Format.SampleRate = rate;

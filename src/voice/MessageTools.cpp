@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <sndfile.h>
 
 namespace orvanta {
 
@@ -60,22 +61,13 @@ bool EvenLoudness(std::vector<int16_t> &samples)
 
 double WaveSeconds(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // The length from the header alone, through the same reader as the message itself.
+    SF_INFO info = {};
+    SNDFILE *file = sf_open(QFile::encodeName(path).constData(), SFM_READ, &info);
+    if (!file)
         return 0;
-    const QByteArray header = file.read(TWaveFile::HeaderSize);
-    if (header.size() < TWaveFile::HeaderSize)
-        return 0;
-    RiffBlock riff;
-    FormatBlock format;
-    DataHeader data;
-    ParseWaveHeader(reinterpret_cast<const uchar *>(header.constData()), riff, format, data);
-    const qint64 frameBytes =
-        qint64(format.BitsPerSample / 8) * std::max<quint16>(1, format.Channels);
-    if (format.SampleRate == 0 || frameBytes == 0)
-        return 0;
-    const qint64 present = std::min<qint64>(data.DataSize, file.size() - TWaveFile::HeaderSize);
-    return double(present / frameBytes) / format.SampleRate;
+    sf_close(file);
+    return info.samplerate > 0 ? double(info.frames) / info.samplerate : 0;
 }
 
 } // namespace orvanta

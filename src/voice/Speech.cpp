@@ -1,6 +1,7 @@
 #include "Speech.h"
 
 #include <espeak-ng/espeak_ng.h>
+#include <soxr.h>
 
 #include <algorithm>
 #include <cmath>
@@ -45,37 +46,22 @@ void initialise()
             QStringLiteral("Синтезатор речи espeak-ng не запускается: %1").arg(statusText(status)));
 }
 
-constexpr int FilterHalfWidth = 24; // input samples on each side of an output sample
-
-double windowedSinc(double x, double cutoff)
-{
-    if (std::abs(x) >= FilterHalfWidth)
-        return 0;
-    const double sinc = x == 0 ? 1 : std::sin(M_PI * cutoff * x) / (M_PI * cutoff * x);
-    const double window = 0.42 + 0.5 * std::cos(M_PI * x / FilterHalfWidth) +
-                          0.08 * std::cos(2 * M_PI * x / FilterHalfWidth);
-    return cutoff * sinc * window; // Blackman
-}
-
 } // namespace
 
 std::vector<int16_t> Resample(const std::vector<int16_t> &samples, int fromRate, int toRate)
 {
     if (fromRate == toRate || samples.empty())
         return samples;
-    // Below the lower of the two Nyquist frequencies, so that nothing folds back.
-    const double cutoff = std::min(1.0, double(toRate) / fromRate);
-    const size_t count = size_t(double(samples.size()) * toRate / fromRate);
-    std::vector<int16_t> out(count);
-    for (size_t n = 0; n < count; ++n) {
-        const double t = double(n) * fromRate / toRate;
-        const qint64 centre = qint64(std::floor(t));
-        double sum = 0;
-        for (qint64 k = centre - FilterHalfWidth + 1; k <= centre + FilterHalfWidth; ++k)
-            if (k >= 0 && k < qint64(samples.size()))
-                sum += samples[size_t(k)] * windowedSinc(t - double(k), cutoff);
-        out[n] = int16_t(std::clamp(std::lround(sum), -32768L, 32767L));
-    }
+    std::vector<int16_t> out(size_t(double(samples.size()) * toRate / fromRate + 0.5));
+    size_t done = 0;
+    const soxr_io_spec_t io = soxr_io_spec(SOXR_INT16_I, SOXR_INT16_I);
+    const soxr_quality_spec_t quality = soxr_quality_spec(SOXR_HQ, 0);
+    if (const soxr_error_t error =
+            soxr_oneshot(fromRate, toRate, 1, samples.data(), samples.size(), nullptr, out.data(),
+                         out.size(), &done, &io, &quality, nullptr))
+        throw ESpeechError(QStringLiteral("Не удалось изменить частоту отсчётов: %1")
+                               .arg(QString::fromUtf8(error)));
+    out.resize(done);
     return out;
 }
 

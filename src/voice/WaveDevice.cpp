@@ -41,15 +41,16 @@ qint64 monotonicMs()
 
 bool playable(const TWaveFile &wave)
 {
-    const uint16_t bits = wave.Loaded ? wave.SourceBitsPerSample : wave.Format.BitsPerSample;
-    return wave.Format.FormatTag == 1 && (bits == 8 || bits == 16) && wave.Format.Channels >= 1 &&
-           wave.Format.SampleRate >= 1000 && wave.Format.SampleRate <= 384000;
+    // A loaded message is 16-bit mono whatever its file held.
+    return wave.Format.FormatTag == 1 && wave.Format.BitsPerSample == 16 &&
+           wave.Format.Channels == 1 && wave.Format.SampleRate >= 1000 &&
+           wave.Format.SampleRate <= 384000;
 }
 
 QString cannotPlay(const QString &fileName)
 {
-    return QStringLiteral("Звук из файла \"%1\" не может быть воспроизведён: это не звуковой файл "
-                          "PCM (8 или 16 бит)")
+    return QStringLiteral("Звук из файла \"%1\" не может быть воспроизведён: частота его "
+                          "отсчётов не подходит устройству")
         .arg(fileName);
 }
 
@@ -128,9 +129,7 @@ void WaveDevice::Open()
         throw EWaveDeviceError(QStringLiteral("Файл \"%1\" не найден").arg(FileName));
     const TWaveFile wave(FileName);
     // A recording starts from a file that holds the header alone: no sound yet, but its format.
-    const bool headerOnly = !wave.Loaded && wave.Data.DataSize == 0 &&
-                            QFileInfo(FileName).size() >= TWaveFile::HeaderSize;
-    openWave(output, wave, headerOnly);
+    openWave(output, wave, !wave.Loaded && wave.NoSoundYet);
 }
 
 void WaveDevice::Open(const TWaveFile &wave)
@@ -155,13 +154,8 @@ void WaveDevice::openWave(const QAudioDevice &output, const TWaveFile &wave, boo
     m_format = format;
 
     m_samples.clear();
-    if (wave.Loaded) {
+    if (wave.Loaded)
         m_samples = wave.Samples;
-        // 8-bit sound is held as unsigned values; the output takes it as 16-bit centred on 0.
-        if (wave.SourceBitsPerSample == 8)
-            for (int16_t &sample : m_samples)
-                sample = int16_t((sample - 128) * 256);
-    }
     m_position = 0;
     m_open = true;
 }

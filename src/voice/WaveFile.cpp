@@ -5,14 +5,21 @@
 
 #include <QFile>
 #include <QtEndian>
+#include <algorithm>
 #include <cstring>
+#include <memory>
+#include <sndfile.h>
+#include <type_traits>
 
 namespace orvanta {
 
 namespace {
 
-constexpr qint64 RiffAndFormatSize = 36;
-constexpr int MaxBytesPerSample = 2;
+constexpr sf_count_t BlockFrames = 1 << 16;
+constexpr double FullScale = 32768; // a 16-bit sample s reads as s / 32768
+// Far beyond the panel's eight minutes: a small compressed file cannot fill the memory with hours
+// of sound.
+constexpr size_t LongestSeconds = 20 * 60;
 
 QByteArray headerBytes(const RiffBlock &riff, const FormatBlock &format, const DataHeader &data)
 {
@@ -32,6 +39,39 @@ QByteArray headerBytes(const RiffBlock &riff, const FormatBlock &format, const D
     std::memcpy(b + 36, data.DataId, 4);
     qToLittleEndian<quint32>(data.DataSize, b + 40);
     return bytes;
+}
+
+// 16-bit files come as they are, mixed down to the rounded mean of the channels; every other
+// format as samples of -1 to 1 (8-bit centred, float as it is), rounded to 16 bits and clipped.
+// False when the sound is longer than any message can be.
+template <typename Sample>
+bool readFrames(SNDFILE *file, int channels, sf_count_t frames, size_t longest,
+                sf_count_t (*read)(SNDFILE *, Sample *, sf_count_t), std::vector<int16_t> &samples)
+{
+    std::vector<Sample> block(size_t(BlockFrames) * size_t(channels));
+    samples.clear();
+    samples.reserve(std::min(size_t(std::max<sf_count_t>(frames, 0)), longest));
+    for (;;) {
+        const sf_count_t got = read(file, block.data(), BlockFrames);
+        if (got <= 0)
+            return true;
+        if (samples.size() + size_t(got) > longest)
+            return false;
+        if constexpr (std::is_same_v<Sample, short>) {
+            if (channels == 1) {
+                samples.insert(samples.end(), block.begin(), block.begin() + got);
+                continue;
+            }
+        }
+        for (sf_count_t frame = 0; frame < got; ++frame) {
+            double sum = 0;
+            for (int channel = 0; channel < channels; ++channel)
+                sum += block[size_t(frame * channels + channel)];
+            const double scale = std::is_same_v<Sample, short> ? 1 : FullScale;
+            samples.push_back(
+                int16_t(std::clamp(std::lround(sum / channels * scale), -32768L, 32767L)));
+        }
+    }
 }
 
 } // namespace
@@ -62,8 +102,9 @@ TWaveFile::TWaveFile(const QString &fileName, MessageHandler showMessage)
         report("Не удалось открыть файл", fileName);
         return;
     }
+    file.close();
     FileName = fileName;
-    Loaded = load(file);
+    Loaded = load(fileName);
     if (!Loaded)
         report("Не удалось загрузить файл", fileName);
 }
@@ -74,60 +115,52 @@ void TWaveFile::report(const char *what, const QString &fileName) const
         m_showMessage(QStringLiteral("%1 \"%2\"!").arg(QString::fromUtf8(what), fileName));
 }
 
-bool TWaveFile::load(QFile &file)
+bool TWaveFile::load(const QString &fileName)
 {
-    uchar header[HeaderSize] = {};
-    // Missing bytes of the data header stay zero; only the first 36 bytes must be there.
-    if (file.read(reinterpret_cast<char *>(header), HeaderSize) < RiffAndFormatSize)
+    SF_INFO info = {};
+    SNDFILE *file = sf_open(QFile::encodeName(fileName).constData(), SFM_READ, &info);
+    if (!file) {
+        LoadError = QString::fromLocal8Bit(sf_strerror(nullptr));
         return false;
-    ParseWaveHeader(header, Riff, Format, Data);
-    if (Format.Channels == 0)
-        Format.Channels = 1;
-    const int bytesPerSample = Format.BitsPerSample / 8;
-    // Samples wider than 16 bits do not fit the 16-bit samples held.
-    if (bytesPerSample == 0 || bytesPerSample > MaxBytesPerSample)
-        return false;
-    const qint64 frameBytes = qint64(bytesPerSample) * Format.Channels;
-    const quint64 announced = Data.DataSize / uint32_t(bytesPerSample) / Format.Channels;
-
-    // As many frames as the file holds, the last one possibly partly: never more than that,
-    // whatever the header announces.
-    const qint64 available = std::max<qint64>(0, file.size() - file.pos());
-    const qint64 present = (available + frameBytes - 1) / frameBytes;
-    const qint64 frames = std::min<qint64>(qint64(announced), present);
-    const QByteArray bytes = file.read(std::min(available, frames * frameBytes));
-    const auto *data = reinterpret_cast<const uchar *>(bytes.constData());
-
-    // Of each frame the last channel's sample is kept: the right channel of a stereo file.
-    Samples.assign(size_t(frames), 0);
-    const qint64 complete = std::min<qint64>(frames, bytes.size() / frameBytes);
-    const uchar *last = data + qint64(Format.Channels - 1) * bytesPerSample;
-    for (qint64 i = 0; i < complete; ++i) {
-        const uchar *sample = last + i * frameBytes;
-        Samples[size_t(i)] = bytesPerSample == 2 ? int16_t(qFromLittleEndian<quint16>(sample))
-                                                 : int16_t(*sample); // 8-bit: 0 to 255
     }
-    if (complete < frames) {
-        // The cut-off last frame: each channel's bytes, as far as they go, land in the same
-        // sample, so a short last read leaves bytes of the channel before it.
-        uchar sample[2] = {0, 0};
-        for (int channel = 0; channel < Format.Channels; ++channel) {
-            const qint64 offset = complete * frameBytes + qint64(channel) * bytesPerSample;
-            const qint64 got = std::clamp<qint64>(bytes.size() - offset, 0, bytesPerSample);
-            if (got > 0)
-                std::memcpy(sample, data + offset, size_t(got));
-        }
-        Samples[size_t(complete)] = int16_t(qFromLittleEndian<quint16>(sample));
-    }
-    if (Samples.empty())
+    const std::unique_ptr<SNDFILE, int (*)(SNDFILE *)> closing(file, sf_close);
+    if (info.channels < 1 || info.samplerate < 1) {
+        LoadError = QStringLiteral("в файле нет звука");
         return false;
-
-    SourceBitsPerSample = Format.BitsPerSample;
-    Data.DataSize = uint32_t(2 * Samples.size());
-    Format.Channels = 1;
-    Format.BitsPerSample = 16;
-    Format.BlockAlign = 2;
+    }
+    Format = FormatBlock{};
+    Format.SampleRate = uint32_t(info.samplerate);
     Format.ByteRate = Format.SampleRate * 2;
+    if (info.frames < 1) {
+        // A sound file without sound yet, as a recording starts: its format is known.
+        NoSoundYet = true;
+        LoadError = QStringLiteral("в файле нет звука");
+        return false;
+    }
+    const bool sixteenBits = (info.format & SF_FORMAT_SUBMASK) == SF_FORMAT_PCM_16;
+    const size_t longest = size_t(info.samplerate) * LongestSeconds;
+    const bool complete = sixteenBits ? readFrames<short>(file, info.channels, info.frames, longest,
+                                                          sf_readf_short, Samples)
+                                      : readFrames<double>(file, info.channels, info.frames,
+                                                           longest, sf_readf_double, Samples);
+    if (!complete) {
+        LoadError = QStringLiteral("звук длиннее %1 мин.").arg(LongestSeconds / 60);
+        Samples.clear();
+        return false;
+    }
+    if (sf_error(file) != SF_ERR_NO_ERROR) {
+        LoadError = QString::fromLocal8Bit(sf_strerror(file));
+        Samples.clear();
+        return false;
+    }
+    if (Samples.empty()) {
+        LoadError = QStringLiteral("в файле нет звука");
+        return false;
+    }
+    PlainPcm = (info.format & SF_FORMAT_TYPEMASK) == SF_FORMAT_WAV &&
+               (info.format & SF_FORMAT_SUBMASK) == SF_FORMAT_PCM_16 && info.channels == 1;
+    Data.DataSize = uint32_t(2 * Samples.size());
+    Riff.RiffSize = 36 + Data.DataSize;
     return true;
 }
 

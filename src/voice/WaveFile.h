@@ -5,8 +5,6 @@
 #include <functional>
 #include <vector>
 
-class QFile;
-
 namespace orvanta {
 
 // The three header blocks of a wave file, as they lie in its first 44 bytes.
@@ -38,9 +36,10 @@ struct DataHeader
 // The header blocks from a file's first 44 bytes, as they stand.
 void ParseWaveHeader(const uchar *bytes, RiffBlock &riff, FormatBlock &format, DataHeader &data);
 
-// One voice message: a wave file held as one channel of signed 16-bit samples. The first 44 bytes
-// of a file are taken as the header, whatever they say; multi-channel files keep their last
-// channel, 8-bit files their unsigned values 0 to 255.
+// One voice message, held as one channel of signed 16-bit samples at the file's rate. Any sound
+// file libsndfile reads comes in: WAV with any chunks or sample format, FLAC, Ogg, MP3 and more;
+// several channels are mixed down, other sample widths converted with rounding and clipping.
+// It is saved as PCM WAV with a 44-byte header.
 class TWaveFile
 {
 public:
@@ -71,12 +70,17 @@ public:
     bool Loaded = false;
     std::vector<int16_t> Samples;
     bool ShowMessages = false;
-    // Bits per sample as the file had them before loading: 8-bit samples are held as their
-    // unsigned values 0 to 255, which must be centred on 0 to be heard as sound.
-    uint16_t SourceBitsPerSample = 16;
+    // Whether the file as it lies is what Save writes, 16-bit mono PCM WAV, so that saving over it
+    // loses nothing of its sound.
+    bool PlainPcm = false;
+    // Why the file could not be loaded, in the reader's words.
+    QString LoadError;
+    // The file is a sound file that holds no sound yet (a header alone); Format is its format.
+    bool NoSoundYet = false;
 
 private:
-    bool load(QFile &file);
+    bool load(const QString &fileName);
+
     void report(const char *what, const QString &fileName) const;
 
     MessageHandler m_showMessage;

@@ -209,6 +209,18 @@ TEST(Cli, TrimAndNormalizeAMessage)
     EXPECT_EQ(f.run({"normalize", f.path("message.wav")}).exitCode, 0);
     EXPECT_EQ(TWaveFile(f.path("message.wav")).Samples[2206], 29204);
     EXPECT_EQ(f.run({"trim", f.path("missing.wav")}).exitCode, 2);
+
+    // A file in another format is never written over: the result lies beside it, or in -o.
+    QProcess::execute(QStringLiteral("sox"),
+                      {f.path("message.wav"), "-c", "2", "-b", "24", f.path("stereo.wav")});
+    const QByteArray stereo = ReadFile(f.path("stereo.wav"));
+    EXPECT_EQ(f.run({"normalize", f.path("stereo.wav")}).exitCode, 2); // stereo.wav is itself
+    EXPECT_EQ(f.run({"normalize", f.path("stereo.wav"), "-o", f.path("even.wav")}).exitCode, 0);
+    EXPECT_EQ(ReadFile(f.path("stereo.wav")), stereo);
+    EXPECT_EQ(TWaveFile(f.path("even.wav")).Samples, TWaveFile(f.path("message.wav")).Samples);
+    QProcess::execute(QStringLiteral("sox"), {f.path("message.wav"), f.path("music.flac")});
+    EXPECT_EQ(f.run({"trim", f.path("music.flac")}).exitCode, 0);
+    EXPECT_EQ(TWaveFile(f.path("music.wav")).Samples, TWaveFile(f.path("message.wav")).Samples);
     EXPECT_EQ(f.run({"speak", "Тревога, шлейф три", "-o", f.path("spoken.wav")}).exitCode, 0);
     EXPECT_EQ(TWaveFile(f.path("spoken.wav")).Format.SampleRate, 44100u);
 }

@@ -229,6 +229,15 @@ TEST(WaveAdjuster, FileThatCannotBeReplacedRefusesTheEditAndChangesNothing)
     EXPECT_TRUE(f.edit(0, 99, &TWaveAdjuster::SilenceSelection)
                     .contains(QStringLiteral("только для чтения")));
     EXPECT_EQ(ReadFile(file), before);
+
+    // A file in another format would be written back as 16-bit mono: it is left as it is.
+    QProcess::execute(QStringLiteral("sox"), {file, "-c", "2", "-b", "24", f.path("stereo.wav")});
+    const QByteArray stereo = ReadFile(f.path("stereo.wav"));
+    f.editor.LoadSound(f.path("stereo.wav"));
+    EXPECT_EQ(f.editor.SampleCount(), 300);
+    EXPECT_TRUE(f.edit(0, 99, &TWaveAdjuster::CutSelection)
+                    .contains(QStringLiteral("не в формате сообщений")));
+    EXPECT_EQ(ReadFile(f.path("stereo.wav")), stereo);
 }
 
 TEST(WaveAdjuster, NoSoundShowsTheGridAndIgnoresEverything)
