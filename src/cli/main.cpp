@@ -68,6 +68,7 @@ Commands:
   speak TEXT -o WAVE         speaks the text in Russian as a message (44.1 kHz, 16 bits)
   trim WAVE                  removes the silence at both ends of a message
   normalize WAVE             brings a message's peak to -1 dBFS
+  import SOUND -o WAVE       makes a voice message of any sound file (WAV, FLAC, Ogg, MP3)
   help [COMMAND]             this text, or a command's
 
 A settings FILE of "-" is read from standard input; "-o -" writes to standard output.
@@ -141,6 +142,9 @@ const std::map<QString, const char *> CommandHelp = {
     {"normalize",
      "Usage: orvanta-cli normalize WAVE [-o OUT]\n\nScales a voice message so that its peak "
      "reaches -1 dBFS, so that the messages sound even. Any file as for trim.\n"},
+    {"import", "Usage: orvanta-cli import SOUND -o WAVE\n\nConverts a sound file of any format "
+               "the tool reads (WAV of any kind, FLAC, Ogg, MP3) into a voice message: PCM mono "
+               "44.1 kHz 16-bit. A sound longer than the panel's memory is refused.\n"},
     {"help", "Usage: orvanta-cli help [COMMAND]\n\nThe program's help, or a command's.\n"},
 };
 
@@ -527,6 +531,23 @@ int speak(const Options &options)
     return Done;
 }
 
+int import(const Options &options)
+{
+    if (options.output.isEmpty()) {
+        err << CommandHelp.at(QStringLiteral("import"));
+        return BadUse;
+    }
+    const ImportResult imported = ImportSound(options.file, options.output, MemorySeconds);
+    if (!imported.error.isEmpty()) {
+        err << imported.error << "\n";
+        return BadUse;
+    }
+    if (!imported.note.isEmpty())
+        err << imported.note << "\n";
+    out << options.output << ": " << QString::number(imported.seconds, 'f', 2) << " сек.\n";
+    return Done;
+}
+
 int show(const Options &options)
 {
     const PanelSettings settings = readSettings(options.file);
@@ -626,7 +647,7 @@ int main(int argc, char **argv)
         options.command == QLatin1String("show") || options.command == QLatin1String("trim") ||
         options.command == QLatin1String("speak") ||
         options.command == QLatin1String("normalize") ||
-        options.command == QLatin1String("restore");
+        options.command == QLatin1String("import") || options.command == QLatin1String("restore");
     if (needsFile != !options.file.isEmpty()) {
         err << help->second;
         return BadUse;
@@ -683,6 +704,10 @@ int main(int argc, char **argv)
         {QStringLiteral("speak"),
          [&] {
              return speak(options);
+         }},
+        {QStringLiteral("import"),
+         [&] {
+             return import(options);
          }},
         {QStringLiteral("trim"),
          [&] {

@@ -1,5 +1,6 @@
 #include "MessageTools.h"
 
+#include "Speech.h"
 #include "WaveFile.h"
 
 #include <QFile>
@@ -68,6 +69,40 @@ double WaveSeconds(const QString &path)
         return 0;
     sf_close(file);
     return info.samplerate > 0 ? double(info.frames) / info.samplerate : 0;
+}
+
+ImportResult ImportSound(const QString &source, const QString &target, int longestSeconds)
+{
+    ImportResult result;
+    TWaveFile wave(source);
+    if (!wave.Loaded) {
+        result.error = QStringLiteral("Не удалось загрузить файл \"%1\": %2")
+                           .arg(source, wave.LoadError.isEmpty() ? QStringLiteral("нет файла")
+                                                                 : wave.LoadError);
+        return result;
+    }
+    result.seconds = double(wave.Samples.size()) / wave.Format.SampleRate;
+    if (result.seconds > longestSeconds) {
+        result.error = QStringLiteral("Звук длиной %1 сек. не поместится в память охранной "
+                                      "панели: она вмещает %2 сек.")
+                           .arg(result.seconds, 0, 'f', 1)
+                           .arg(longestSeconds);
+        return result;
+    }
+    if (result.seconds > LongMessageSeconds)
+        result.note = QStringLiteral("Сообщение длиной %1 сек.: длиннее %2 сек., оно займет "
+                                     "много памяти охранной панели")
+                          .arg(result.seconds, 0, 'f', 1)
+                          .arg(LongMessageSeconds);
+    TWaveFile message;
+    message.Samples = Resample(wave.Samples, int(wave.Format.SampleRate), MessageRate);
+    try {
+        if (!message.SaveToFile(target))
+            result.error = QStringLiteral("Не удалось создать файл \"%1\"!").arg(target);
+    } catch (const std::exception &error) {
+        result.error = QString::fromUtf8(error.what());
+    }
+    return result;
 }
 
 } // namespace orvanta

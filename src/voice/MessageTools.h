@@ -24,4 +24,17 @@ constexpr int LoudnessPeak = 29204;
 // than the file holds); 0 for a file that is missing or no wave file.
 double WaveSeconds(const QString &path);
 
+// A sound file of any format the tool reads, brought in as a message: 16-bit mono PCM WAV at the
+// tool's recording rate, written whole into target or not at all. error says why not; note is
+// said to the user of a long message that is kept.
+struct ImportResult
+{
+    QString error;
+    QString note;
+    double seconds = 0;
+};
+// Longer than longestSeconds is refused; longer than LongMessageSeconds is kept with a note.
+constexpr int LongMessageSeconds = 30;
+ImportResult ImportSound(const QString &source, const QString &target, int longestSeconds);
+
 } // namespace orvanta

@@ -17,12 +17,12 @@ public:
 };
 
 // The text spoken by espeak-ng in the given voice, as a message's samples: mono 16-bit at
-// MessageRate, resampled from the library's own rate with a windowed-sinc filter. Throws
+// MessageRate, resampled from the library's own rate (soxr). Throws
 // ESpeechError when the library or the voice is missing or the text cannot be spoken.
 constexpr int MessageRate = 44100;
 std::vector<int16_t> SpeakText(const QString &text, const QString &voice = QStringLiteral("ru"));
 
-// Band-limited resampling of 16-bit sound from one rate to another.
+// Band-limited resampling of 16-bit sound from one rate to another (soxr, high quality).
 std::vector<int16_t> Resample(const std::vector<int16_t> &samples, int fromRate, int toRate);
 
 } // namespace orvanta

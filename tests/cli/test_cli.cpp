@@ -196,7 +196,7 @@ TEST(Cli, FitsTheCommandLine)
     EXPECT_TRUE(verbose.err.contains(QStringLiteral(">VER 03.07 ORVANTA GSM")));
 }
 
-TEST(Cli, TrimAndNormalizeAMessage)
+TEST(Cli, MessageCommands)
 {
     CliFixture f;
     TWaveFile wave;
@@ -221,6 +221,21 @@ TEST(Cli, TrimAndNormalizeAMessage)
     QProcess::execute(QStringLiteral("sox"), {f.path("message.wav"), f.path("music.flac")});
     EXPECT_EQ(f.run({"trim", f.path("music.flac")}).exitCode, 0);
     EXPECT_EQ(TWaveFile(f.path("music.wav")).Samples, TWaveFile(f.path("message.wav")).Samples);
+    // Any sound file becomes a message at 44.1 kHz; longer than the panel's memory it is refused.
+    QProcess::execute(QStringLiteral("sox"), {"-n", "-r", "22050", "-c", "2", f.path("tone.ogg"),
+                                              "synth", "31", "sine", "440"});
+    const CliResult imported = f.run({"import", f.path("tone.ogg"), "-o", f.path("tone.wav")});
+    EXPECT_EQ(imported.exitCode, 0) << imported.err.toStdString();
+    EXPECT_TRUE(imported.err.contains(QStringLiteral("длиннее 30 сек.")));
+    const TWaveFile tone(f.path("tone.wav"));
+    EXPECT_EQ(tone.Format.SampleRate, 44100u);
+    EXPECT_NEAR(double(tone.Samples.size()) / 44100, 31, 0.05);
+    QProcess::execute(QStringLiteral("sox"),
+                      {"-n", "-r", "8000", f.path("long.flac"), "trim", "0", "481"});
+    const CliResult refused = f.run({"import", f.path("long.flac"), "-o", f.path("long.wav")});
+    EXPECT_EQ(refused.exitCode, 2);
+    EXPECT_TRUE(refused.err.contains(QStringLiteral("481.0 сек."))) << refused.err.toStdString();
+    EXPECT_FALSE(QFile::exists(f.path("long.wav")));
     EXPECT_EQ(f.run({"speak", "Тревога, шлейф три", "-o", f.path("spoken.wav")}).exitCode, 0);
     EXPECT_EQ(TWaveFile(f.path("spoken.wav")).Format.SampleRate, 44100u);
 }
