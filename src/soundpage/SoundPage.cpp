@@ -9,17 +9,23 @@
 #include "WaveAdjuster.h"
 
 #include <QCheckBox>
+#include <QDir>
+#include <QDropEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyle>
 #include <QTableView>
+#include <QTimer>
 #include <QToolButton>
+#include <QUrl>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -70,6 +76,8 @@ SoundPage::SoundPage(PanelLink &link, QString soundHome, QWidget *parent)
     layout->addWidget(findChild<QGroupBox *>(QStringLiteral("GroupBox2")));
     m_editor = named(new TWaveAdjuster, "WA");
     m_editor->setFixedHeight(105);
+    m_editor->setAcceptDrops(true);
+    m_editor->installEventFilter(this);
     layout->addWidget(m_editor);
     connectEditorButtons();
     connectDebugButtons();
@@ -147,6 +155,7 @@ void SoundPage::buildButtonStrip()
         {"CutSB", QStyle::SP_DialogDiscardButton, "Удалить выделенный фрагмент"},
         {"SilenceSB", QStyle::SP_MediaVolumeMuted, "Преобразовать выделенный фрагмент в тишину"},
         {"UndoSB", QStyle::SP_ArrowBack, "Отменить последнее действие"},
+        {"ImportSB", QStyle::SP_DialogOpenButton, "Загрузить звук из файла…"},
         {"SpeakSB", QStyle::SP_MessageBoxInformation, "Озвучить текст сообщения"},
         {"TrimSB", QStyle::SP_ToolBarHorizontalExtensionButton,
          "Удалить тишину в начале и в конце"},
@@ -187,6 +196,9 @@ void SoundPage::buildGrid()
     for (int column = 0; column < Columns; ++column)
         m_grid->setColumnWidth(column, widths[column]);
     m_grid->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    m_grid->viewport()->setAcceptDrops(true);
+    m_grid->viewport()->installEventFilter(this);
+    m_grid->installEventFilter(this);
     // A file name typed into the list changes what the messages add up to.
     connect(&m_messages, &MessageList::filesChanged, this, [this] { showListLength(); });
     connect(m_grid->selectionModel(), &QItemSelectionModel::currentChanged, this,
@@ -302,13 +314,26 @@ void SoundPage::connectEditorButtons()
     const std::pair<const char *, QString (TWaveAdjuster::*)()> edits[] = {
         {"CutSB", &TWaveAdjuster::CutSelection},
         {"SilenceSB", &TWaveAdjuster::SilenceSelection},
-        {"UndoSB", &TWaveAdjuster::Undo},
         {"TrimSB", &TWaveAdjuster::TrimSilence},
         {"NormalizeSB", &TWaveAdjuster::EvenLoudness},
     };
     for (const auto &entry : edits)
         connect(findChild<QToolButton *>(QLatin1String(entry.first)), &QToolButton::clicked, this,
                 [this, action = entry.second] { edit(action); });
+    connect(findChild<QToolButton *>(QStringLiteral("UndoSB")), &QToolButton::clicked, this,
+            [this] { undo(); });
+    connect(findChild<QToolButton *>(QStringLiteral("ImportSB")), &QToolButton::clicked, this,
+            Dialogs::Guarded([this] {
+                const QString source = Dialogs::GetOpenFileName(
+                    QDir::homePath(),
+                    QStringLiteral("Звуковые файлы (*.wav *.flac *.ogg *.oga *.opus *.mp3 *.aif "
+                                   "*.aiff *.au);;Все файлы (*)"),
+                    window());
+                if (!source.isEmpty())
+                    ImportSound(SelectedRow(), source);
+            }));
+    // After an edit of the message, the editor's undo is the one that counts.
+    connect(m_editor, &TWaveAdjuster::soundWritten, this, [this] { m_import.forget(); });
     m_activity.setPlayingStopper([this] { m_editor->StopSound(); });
     connect(m_editor, &TWaveAdjuster::stateChanged, this, [this] { updateControls(); });
     connect(m_editor, &TWaveAdjuster::soundWritten, this, [this] { showListLength(); });
@@ -323,6 +348,90 @@ void SoundPage::edit(QString (TWaveAdjuster::*action)())
     const ActivityScope editing(m_activity, Activity::Kind::Editing);
     if (editing)
         (m_editor->*action)();
+}
+
+void SoundPage::undo()
+{
+    const ActivityScope editing(m_activity, Activity::Kind::Editing);
+    if (!editing)
+        return;
+    if (!m_import.canUndo(SelectedRow())) {
+        m_editor->Undo();
+        return;
+    }
+    const QString error = m_import.undo();
+    if (!error.isEmpty())
+        Dialogs::ShowError(error, window());
+    ShowSelectedMessage();
+    showListLength();
+    updateControls();
+}
+
+void SoundPage::ImportSound(int row, const QString &source)
+{
+    const ActivityScope editing(m_activity, Activity::Kind::Editing);
+    if (!editing || row < 1 || row > Rows - 1)
+        return;
+    QString note;
+    const QString error = m_import.importInto(row, source, note);
+    if (!error.isEmpty()) {
+        Dialogs::ShowError(error, window());
+        return;
+    }
+    SelectCell(MessageList::FileColumn, row);
+    ShowSelectedMessage();
+    showListLength();
+    updateControls();
+    if (!note.isEmpty())
+        Dialogs::ShowInformation(note, window());
+}
+
+bool SoundPage::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_grid && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent *>(event)->key() == Qt::Key_Delete) {
+        // Delete empties the selected file cells, however many: the rows then name no message.
+        if (!m_activity.canBegin(Activity::Kind::Editing))
+            return true;
+        for (const QModelIndex &index : m_grid->selectionModel()->selectedIndexes())
+            if (index.column() == MessageList::FileColumn)
+                m_messages.setCell(MessageList::FileColumn, index.row() + 1, QString());
+        ShowSelectedMessage();
+        return true;
+    }
+    const bool onList = watched == m_grid->viewport();
+    if (!onList && watched != m_editor)
+        return QWidget::eventFilter(watched, event);
+    const auto localFile = [](const QMimeData *data) {
+        const QList<QUrl> urls = data ? data->urls() : QList<QUrl>();
+        return urls.size() == 1 && urls[0].isLocalFile() ? urls[0].toLocalFile() : QString();
+    };
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+        auto *drag = static_cast<QDropEvent *>(event);
+        if (!localFile(drag->mimeData()).isEmpty() && m_activity.canBegin(Activity::Kind::Editing))
+            drag->acceptProposedAction();
+        else
+            drag->ignore();
+        return true;
+    }
+    case QEvent::Drop: {
+        auto *drop = static_cast<QDropEvent *>(event);
+        const QString file = localFile(drop->mimeData());
+        const int row =
+            onList ? m_grid->indexAt(drop->position().toPoint()).row() + 1 : SelectedRow();
+        if (file.isEmpty() || row < 1)
+            return true;
+        drop->acceptProposedAction();
+        // The drop ends before the import, so that the file manager is not kept waiting.
+        QTimer::singleShot(0, this,
+                           Dialogs::Guarded([this, row, file] { ImportSound(row, file); }));
+        return true;
+    }
+    default:
+        return QWidget::eventFilter(watched, event);
+    }
 }
 
 void SoundPage::Play(bool fromStart)
@@ -390,7 +499,8 @@ void SoundPage::updateControls()
         {"StopSB", now == Activity::Kind::Playing || now == Activity::Kind::Recording},
         {"CutSB", sound},
         {"SilenceSB", sound},
-        {"UndoSB", free && editor.CanUndo()},
+        {"UndoSB", free && (editor.CanUndo() || m_import.canUndo(SelectedRow()))},
+        {"ImportSB", free},
         {"SpeakSB", free},
         {"TrimSB", sound},
         {"NormalizeSB", sound},

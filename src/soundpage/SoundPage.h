@@ -1,6 +1,7 @@
 #pragma once
 
 #include "MessageList.h"
+#include "SoundImport.h"
 
 #include <QString>
 #include <QWidget>
@@ -84,6 +85,8 @@ public:
     void Play(bool fromStart);
     void Stop();
     void Speak();
+    // Brings a sound file of any format into the row as its message (see SoundImport).
+    void ImportSound(int row, const QString &source);
 
 private:
     void buildDebugGroup();
@@ -99,10 +102,15 @@ private:
     void editorFinished();
     // Runs an edit of the shown message, unless another activity runs.
     void edit(QString (TWaveAdjuster::*action)());
+    // Undoes the last import into the shown row, or else the editor's last edit.
+    void undo();
+    // Files dropped from the desktop onto a row of the list or onto the waveform are imported.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
     PanelLink &m_link;
     Activity &m_activity;
     MessageList m_messages;
+    SoundImport m_import{m_messages};
     QGroupBox *m_debugGroup = nullptr;
     QLabel *m_rowNumber = nullptr;  // Panel4
     QLabel *m_usage = nullptr;      // EepL

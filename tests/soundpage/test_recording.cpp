@@ -7,8 +7,11 @@
 #include "WaveAdjuster.h"
 #include "WindowFixture.h"
 
+#include <QDropEvent>
 #include <QElapsedTimer>
+#include <QItemSelection>
 #include <QLabel>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
@@ -381,4 +384,62 @@ TEST(SoundPage, SpeechFromTheRowsText)
     window->findChild<QToolButton *>(QStringLiteral("SpeakSB"))->click();
     EXPECT_EQ(window->Sounds().Cell(1, 3), QStringLiteral("3.wav"));
     EXPECT_TRUE(TWaveFile(QDir(f.binDir()).filePath(QStringLiteral("sound/3.wav"))).Loaded);
+}
+
+TEST(SoundPage, SoundFilesAreImportedByButtonAndDropWithOneUndo)
+{
+    WindowFixture f;
+    auto window = f.open();
+    window->show();
+    SoundPage &page = window->Sounds();
+    const QString sound = QDir(f.binDir()).filePath(QStringLiteral("sound/"));
+    const QString source = f.folder.filePath(QStringLiteral("stereo.ogg"));
+    QProcess::execute(QStringLiteral("sox"), {"-n", "-r", "22050", "-c", "2", source, "synth",
+                                              "1.5", "sine", "440", "sine", "660"});
+
+    // By the button, into the selected row: named after its file cell, at 44.1 kHz, mono.
+    page.SelectCell(0, 5);
+    f.dialogs.chooseFile(source);
+    window->findChild<QToolButton *>(QStringLiteral("ImportSB"))->click();
+    EXPECT_EQ(page.Cell(1, 5), QStringLiteral("sound 5.wav"));
+    const TWaveFile imported(sound + QStringLiteral("sound 5.wav"));
+    EXPECT_EQ(imported.Format.SampleRate, 44100u);
+    EXPECT_NEAR(imported.Samples.size() / 44100.0, 1.5, 0.01);
+    EXPECT_EQ(page.Editor().SampleCount(), qint64(imported.Samples.size()));
+
+    // Dropped onto row 7, whose file is row 5's: a free name; one undo brings back cell and file.
+    page.SetCell(1, 7, QStringLiteral("sound 5.wav"));
+    QTableView *list = page.Grid();
+    const QPoint row7 = list->visualRect(list->model()->index(6, 1)).center();
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(source)});
+    QDropEvent drop(row7, Qt::CopyAction, &data, Qt::LeftButton, {});
+    QDragEnterEvent enter(row7, Qt::CopyAction, &data, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(list->viewport(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QCoreApplication::sendEvent(list->viewport(), &drop);
+    ASSERT_TRUE(RunEventsUntil([&] { return page.Cell(1, 7) != QStringLiteral("sound 5.wav"); }));
+    EXPECT_EQ(page.Cell(1, 7), QStringLiteral("sound 5-2.wav"));
+    EXPECT_EQ(page.SelectedRow(), 7);
+    window->findChild<QToolButton *>(QStringLiteral("UndoSB"))->click();
+    EXPECT_EQ(page.Cell(1, 7), QStringLiteral("sound 5.wav"));
+    EXPECT_FALSE(QFile::exists(sound + QStringLiteral("sound 5-2.wav")));
+
+    // Longer than the panel's memory: refused, nothing changed.
+    const QString longSound = f.folder.filePath(QStringLiteral("long.flac"));
+    QProcess::execute(QStringLiteral("sox"), {"-n", "-r", "8000", longSound, "trim", "0", "490"});
+    page.ImportSound(3, longSound);
+    ASSERT_EQ(f.dialogs.boxes.size(), 1u);
+    EXPECT_TRUE(f.dialogs.boxes[0].second.contains(QStringLiteral("490.0 сек.")));
+    EXPECT_EQ(page.Cell(1, 3), QStringLiteral("sound 3"));
+
+    // Delete empties a whole range of file cells.
+    list->setFocus();
+    list->selectionModel()->select(
+        QItemSelection(list->model()->index(9, 1), list->model()->index(19, 1)),
+        QItemSelectionModel::ClearAndSelect);
+    QTest::keyClick(list, Qt::Key_Delete);
+    for (int row = 10; row <= 20; ++row)
+        EXPECT_EQ(page.Cell(1, row), QString()) << row;
+    EXPECT_EQ(page.Cell(1, 21), QStringLiteral("sound 21"));
 }

@@ -1,0 +1,92 @@
+#include "SoundImport.h"
+
+#include "AtomicFile.h"
+#include "MessageList.h"
+#include "MessageTable.h"
+#include "MessageTools.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace orvanta {
+
+namespace {
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+SoundImport::SoundImport(MessageList &messages)
+    : m_messages(messages)
+{}
+
+bool SoundImport::nameTaken(const QString &name, int number) const
+{
+    bool own = false;
+    for (int row = 1; row <= MessageList::Messages; ++row) {
+        if (m_messages.cell(MessageList::FileColumn, row).trimmed() != name)
+            continue;
+        if (row != number)
+            return true;
+        own = true;
+    }
+    if (own)
+        return false; // the row's own file is replaced, and the undo keeps it
+    const QString path = QDir(m_messages.soundHome()).filePath(QStringLiteral("sound/") + name);
+    return QFileInfo::exists(path); // a file no row names is the user's, not to be replaced
+}
+
+QString SoundImport::targetName(int number) const
+{
+    const QString cell = m_messages.cell(MessageList::FileColumn, number).trimmed();
+    const QString base = cell.isEmpty() || QDir::isAbsolutePath(cell)
+                             ? QString::number(number)
+                             : QFileInfo(cell).completeBaseName();
+    QString name = base + QStringLiteral(".wav");
+    for (int n = 2; nameTaken(name, number); ++n)
+        name = QStringLiteral("%1-%2.wav").arg(base).arg(n);
+    return name;
+}
+
+QString SoundImport::importInto(int number, const QString &source, QString &note)
+{
+    const QString name = targetName(number);
+    const QString path = QDir(m_messages.soundHome()).filePath(QStringLiteral("sound/") + name);
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+        return QStringLiteral("Не удалось создать папку \"%1\"")
+            .arg(QFileInfo(path).absolutePath());
+    Undo undo{number, m_messages.cell(MessageList::FileColumn, number), path, std::nullopt};
+    if (QFileInfo::exists(path))
+        undo.bytes = contents(path);
+    const ImportResult imported = ImportSound(source, path, MemorySeconds);
+    if (!imported.error.isEmpty())
+        return imported.error;
+    note = imported.note;
+    m_messages.setCell(MessageList::FileColumn, number, name);
+    m_undo = std::move(undo);
+    return {};
+}
+
+QString SoundImport::undo()
+{
+    if (!m_undo)
+        return {};
+    const Undo undo = std::move(*m_undo);
+    m_undo.reset();
+    if (undo.bytes) {
+        QString error;
+        if (SaveFileAtomically(undo.path, *undo.bytes, &error) != SaveResult::Saved)
+            return QStringLiteral("Не удалось вернуть файл \"%1\": %2").arg(undo.path, error);
+    } else {
+        QFile::remove(undo.path);
+    }
+    m_messages.setCell(MessageList::FileColumn, undo.number, undo.cell);
+    return {};
+}
+
+} // namespace orvanta

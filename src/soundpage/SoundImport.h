@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+namespace orvanta {
+
+class MessageList;
+
+// Brings sound files of any format into the list's rows: each is converted into a message in the
+// sound folder, the row is pointed at it, and one undo brings back both the row's file cell and
+// the file the import wrote over.
+class SoundImport
+{
+public:
+    explicit SoundImport(MessageList &messages);
+
+    // Imports source into message number's row. Empty when done, else why nothing changed; note
+    // tells of a long message that was kept.
+    QString importInto(int number, const QString &source, QString &note);
+    // The file name in the sound folder an import into the row takes: the row's file name with
+    // ".wav", or the number and ".wav" when the cell is blank or names a file elsewhere; with a
+    // number added when another row, or a file no row names, has that name.
+    QString targetName(int number) const;
+
+    bool canUndo(int number) const { return m_undo && m_undo->number == number; }
+    // Puts back the row's file cell and the file as it was before the import.
+    QString undo();
+    // A later edit of the message: its own undo is the one that counts now.
+    void forget() { m_undo.reset(); }
+
+private:
+    struct Undo
+    {
+        int number = 0;
+        QString cell;
+        QString path;
+        std::optional<QByteArray> bytes; // the file the import replaced; none when it was new
+    };
+    bool nameTaken(const QString &name, int number) const;
+
+    MessageList &m_messages;
+    std::optional<Undo> m_undo;
+};
+
+} // namespace orvanta
