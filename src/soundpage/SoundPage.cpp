@@ -333,7 +333,10 @@ void SoundPage::connectEditorButtons()
                     ImportSound(SelectedRow(), source);
             }));
     // After an edit of the message, the editor's undo is the one that counts.
-    connect(m_editor, &TWaveAdjuster::soundWritten, this, [this] { m_import.forget(); });
+    connect(m_editor, &TWaveAdjuster::soundWritten, this, [this] {
+        if (!m_keepImportUndo)
+            m_import.forget();
+    });
     m_activity.setPlayingStopper([this] { m_editor->StopSound(); });
     connect(m_editor, &TWaveAdjuster::stateChanged, this, [this] { updateControls(); });
     connect(m_editor, &TWaveAdjuster::soundWritten, this, [this] { showListLength(); });
@@ -346,8 +349,27 @@ void SoundPage::connectEditorButtons()
 void SoundPage::edit(QString (TWaveAdjuster::*action)())
 {
     const ActivityScope editing(m_activity, Activity::Kind::Editing);
-    if (editing)
-        (m_editor->*action)();
+    if (!editing)
+        return;
+    // A file in another format is never written over: the first edit makes the row's message a
+    // copy of it and edits the copy; one undo then brings back the row's file as it was.
+    const TWaveFile *wave = m_editor->Wave();
+    const bool importFirst =
+        wave && wave->Loaded && !wave->PlainPcm;
+    if (importFirst) {
+        QString note;
+        const QString error = m_import.importInto(SelectedRow(), wave->FileName, note);
+        if (!error.isEmpty()) {
+            Dialogs::ShowError(error, window());
+            return;
+        }
+        ShowSelectedMessage();
+    }
+    m_keepImportUndo = importFirst;
+    (m_editor->*action)();
+    m_keepImportUndo = false;
+    showListLength();
+    updateControls();
 }
 
 void SoundPage::undo()

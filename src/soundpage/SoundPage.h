@@ -111,6 +111,7 @@ private:
     Activity &m_activity;
     MessageList m_messages;
     SoundImport m_import{m_messages};
+    bool m_keepImportUndo = false; // the edit under way follows the import it made
     QGroupBox *m_debugGroup = nullptr;
     QLabel *m_rowNumber = nullptr;  // Panel4
     QLabel *m_usage = nullptr;      // EepL

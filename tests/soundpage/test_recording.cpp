@@ -17,6 +17,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <cmath>
 #include <gtest/gtest.h>
 
 using namespace orvanta;
@@ -424,6 +425,33 @@ TEST(SoundPage, SoundFilesAreImportedByButtonAndDropWithOneUndo)
     window->findChild<QToolButton *>(QStringLiteral("UndoSB"))->click();
     EXPECT_EQ(page.Cell(1, 7), QStringLiteral("sound 5.wav"));
     EXPECT_FALSE(QFile::exists(sound + QStringLiteral("sound 5-2.wav")));
+
+    // An edit of a file in another format edits a copy; the file stays byte for byte, the copy
+    // keeps its loudness, and one undo points the row back at the file.
+    const QString eight = f.folder.filePath(QStringLiteral("eight.wav"));
+    QProcess::execute(QStringLiteral("sox"), {"-n", "-r", "8000", "-b", "8", "-e", "unsigned",
+                                              eight, "synth", "1", "sine", "440", "vol", "0.7"});
+    const QByteArray eightBytes = ReadFile(eight);
+    const auto peak = [](const std::vector<int16_t> &samples) {
+        int most = 0;
+        for (int16_t sample : samples)
+            most = std::max(most, std::abs(int(sample)));
+        return most;
+    };
+    const int eightPeak = peak(TWaveFile(eight).Samples);
+    page.SetCell(1, 9, eight);
+    page.SelectCell(0, 9);
+    page.Editor().SelStart = 0;
+    page.Editor().SelEnd = 99;
+    window->findChild<QToolButton *>(QStringLiteral("SilenceSB"))->click();
+    EXPECT_EQ(ReadFile(eight), eightBytes);
+    EXPECT_EQ(page.Cell(1, 9), QStringLiteral("9.wav"));
+    const TWaveFile copy(sound + QStringLiteral("9.wav"));
+    EXPECT_EQ(copy.Format.SampleRate, 44100u);
+    EXPECT_NEAR(20 * std::log10(double(peak(copy.Samples)) / eightPeak), 0, 0.5);
+    window->findChild<QToolButton *>(QStringLiteral("UndoSB"))->click();
+    EXPECT_EQ(page.Cell(1, 9), eight);
+    EXPECT_FALSE(QFile::exists(sound + QStringLiteral("9.wav")));
 
     // Longer than the panel's memory: refused, nothing changed.
     const QString longSound = f.folder.filePath(QStringLiteral("long.flac"));
