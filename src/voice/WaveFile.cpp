@@ -177,10 +177,16 @@ bool TWaveFile::SaveToFile(const QString &fileName)
     const qsizetype start = bytes.size();
     bytes.resize(start + qsizetype(count) * bytesPerSample, '\0');
     auto *out = reinterpret_cast<uchar *>(bytes.data()) + start;
-    for (size_t i = 0; i < count && i < Samples.size(); ++i) {
-        uchar sample[2];
-        qToLittleEndian<quint16>(quint16(Samples[i]), sample);
-        std::memcpy(out + i * size_t(bytesPerSample), sample, size_t(std::min(bytesPerSample, 2)));
+    const size_t written = std::min(count, Samples.size());
+    if (bytesPerSample == 2) {
+        qToLittleEndian<qint16>(Samples.data(), qsizetype(written), out); // one copy on x86
+    } else {
+        for (size_t i = 0; i < written; ++i) {
+            uchar sample[2];
+            qToLittleEndian<quint16>(quint16(Samples[i]), sample);
+            std::memcpy(out + i * size_t(bytesPerSample), sample,
+                        size_t(std::min(bytesPerSample, 2)));
+        }
     }
     QString error;
     switch (SaveFileAtomically(fileName, bytes, &error)) {
