@@ -142,6 +142,7 @@ void SoundPage::buildButtonStrip()
     strip->setFixedHeight(47);
     auto *row = new QHBoxLayout(strip);
     row->setContentsMargins(4, 7, 4, 7);
+    row->setSpacing(2); // the eleven tools and both upload buttons fit the narrowest window
     const struct
     {
         const char *name;

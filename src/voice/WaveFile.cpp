@@ -15,11 +15,16 @@ namespace orvanta {
 
 namespace {
 
-constexpr sf_count_t BlockFrames = 1 << 16;
+constexpr sf_count_t BlockSamples = 1 << 16;
 constexpr double FullScale = 32768; // a 16-bit sample s reads as s / 32768
-// Far beyond the panel's eight minutes: a small compressed file cannot fill the memory with hours
-// of sound.
-constexpr size_t LongestSeconds = 20 * 60;
+// Beyond the panel's eight minutes at any usual rate, and no more samples than ten minutes at
+// 48 kHz: a small compressed file cannot fill the memory with hours of sound.
+constexpr size_t LongestSeconds = 10 * 60;
+constexpr size_t MostSamples = 48000 * LongestSeconds;
+// The rates a sound output plays; beyond them a header is more likely broken than high-fidelity.
+constexpr int LowestRate = 1000;
+constexpr int HighestRate = 384000;
+constexpr size_t ReservedAtOnce = size_t(1) << 20;
 
 QByteArray headerBytes(const RiffBlock &riff, const FormatBlock &format, const DataHeader &data)
 {
@@ -48,11 +53,14 @@ template <typename Sample>
 bool readFrames(SNDFILE *file, int channels, sf_count_t frames, size_t longest,
                 sf_count_t (*read)(SNDFILE *, Sample *, sf_count_t), std::vector<int16_t> &samples)
 {
-    std::vector<Sample> block(size_t(BlockFrames) * size_t(channels));
+    // The block holds the same number of samples however many channels a file claims.
+    const sf_count_t blockFrames = std::max<sf_count_t>(1, BlockSamples / channels);
+    std::vector<Sample> block(size_t(blockFrames) * size_t(channels));
     samples.clear();
-    samples.reserve(std::min(size_t(std::max<sf_count_t>(frames, 0)), longest));
+    // A header may claim any length: room is made for what is read, up to a modest start.
+    samples.reserve(std::min({size_t(std::max<sf_count_t>(frames, 0)), longest, ReservedAtOnce}));
     for (;;) {
-        const sf_count_t got = read(file, block.data(), BlockFrames);
+        const sf_count_t got = read(file, block.data(), blockFrames);
         if (got <= 0)
             return true;
         if (samples.size() + size_t(got) > longest)
@@ -128,6 +136,13 @@ bool TWaveFile::load(const QString &fileName)
         LoadError = QStringLiteral("в файле нет звука");
         return false;
     }
+    if (info.samplerate < LowestRate || info.samplerate > HighestRate) {
+        LoadError = QStringLiteral("частота отсчётов %1 Гц: можно от %2 до %3 Гц")
+                        .arg(info.samplerate)
+                        .arg(LowestRate)
+                        .arg(HighestRate);
+        return false;
+    }
     Format = FormatBlock{};
     Format.SampleRate = uint32_t(info.samplerate);
     Format.ByteRate = Format.SampleRate * 2;
@@ -138,13 +153,13 @@ bool TWaveFile::load(const QString &fileName)
         return false;
     }
     const bool sixteenBits = (info.format & SF_FORMAT_SUBMASK) == SF_FORMAT_PCM_16;
-    const size_t longest = size_t(info.samplerate) * LongestSeconds;
+    const size_t longest = std::min(size_t(info.samplerate) * LongestSeconds, MostSamples);
     const bool complete = sixteenBits ? readFrames<short>(file, info.channels, info.frames, longest,
                                                           sf_readf_short, Samples)
                                       : readFrames<double>(file, info.channels, info.frames,
                                                            longest, sf_readf_double, Samples);
     if (!complete) {
-        LoadError = QStringLiteral("звук длиннее %1 мин.").arg(LongestSeconds / 60);
+        LoadError = QStringLiteral("звук длиннее %1 сек.").arg(longest / size_t(info.samplerate));
         Samples.clear();
         return false;
     }
