@@ -95,8 +95,14 @@ void TWaveAdjuster::openOnDevice()
 {
     m_playbackProblem.clear();
     Player.Close();
-    if (!SoundLoaded())
+    if (!SoundLoaded()) {
+        // A file that is there but holds no sound the reader takes: the reason stays in view.
+        const TWaveFile *wave = m_message.wave();
+        if (wave && !wave->LoadError.isEmpty())
+            m_playbackProblem = QStringLiteral("Не удалось загрузить файл \"%1\": %2")
+                                    .arg(m_message.fileName(), wave->LoadError);
         return;
+    }
     try {
         Player.Open(*m_message.wave()); // the file just read, not read once more
         Player.SetTimeFormat(WaveDevice::TimeFormat::Samples);

@@ -246,6 +246,11 @@ TEST(WaveAdjuster, NoSoundShowsTheGridAndIgnoresEverything)
     f.editor.LoadSound(f.path("missing.wav"));
     EXPECT_FALSE(f.editor.SoundLoaded());
     EXPECT_EQ(f.dialogs.boxes.size(), 1u); // errors are shown: "Не удалось открыть файл"
+    WriteFile(f.path("notes.wav"), "a user's notes, not sound");
+    f.editor.LoadSound(f.path("notes.wav")); // the reader's reason stays in view
+    EXPECT_TRUE(f.editor.PlaybackProblem().startsWith(
+        QStringLiteral("Не удалось загрузить файл \"%1\": ").arg(f.path("notes.wav"))));
+    EXPECT_EQ(f.dialogs.boxes.size(), 2u);
     const QImage grid = f.editor.Background;
     QTest::mouseClick(&f.editor, Qt::LeftButton, {}, QPoint(100, 50));
     f.editor.CutSelection();
