@@ -1,6 +1,7 @@
 #include "SoundImport.h"
 
 #include "AtomicFile.h"
+#include "MessageEdit.h"
 #include "MessageList.h"
 #include "MessageTable.h"
 #include "MessageTools.h"
@@ -35,10 +36,10 @@ bool SoundImport::nameTaken(const QString &name, int number) const
             return true;
         own = true;
     }
-    if (own)
-        return false; // the row's own file is replaced, and the undo keeps it
     const QString path = QDir(m_messages.soundHome()).filePath(QStringLiteral("sound/") + name);
-    return QFileInfo::exists(path); // a file no row names is the user's, not to be replaced
+    // The row's own file is replaced (the undo keeps it) unless the user made it read-only; a
+    // file no row names is the user's, not to be replaced.
+    return own ? ReadOnlyMessage(path) : QFileInfo::exists(path);
 }
 
 QString SoundImport::targetName(int number) const

@@ -343,8 +343,14 @@ void SoundPage::connectEditorButtons()
     connect(m_editor, &TWaveAdjuster::soundWritten, this, [this] { showListLength(); });
     connect(&m_editor->Player, &WaveDevice::playEnded, this,
             [this] { m_activity.end(Activity::Kind::Playing); });
-    connect(m_editor, &TWaveAdjuster::recordingFinished, this,
-            [this] { m_activity.end(Activity::Kind::Recording); });
+    connect(m_editor, &TWaveAdjuster::recordingFinished, this, [this](const QString &error) {
+        // A take kept in a file of its own becomes the row's message only now.
+        if (error.isEmpty() && m_recordedName.first > 0)
+            m_messages.setCell(MessageList::FileColumn, m_recordedName.first,
+                               m_recordedName.second);
+        m_recordedName = {};
+        m_activity.end(Activity::Kind::Recording);
+    });
 }
 
 void SoundPage::edit(QString (TWaveAdjuster::*action)())
@@ -355,8 +361,7 @@ void SoundPage::edit(QString (TWaveAdjuster::*action)())
     // A file in another format is never written over: the first edit makes the row's message a
     // copy of it and edits the copy; one undo then brings back the row's file as it was.
     const TWaveFile *wave = m_editor->Wave();
-    const bool importFirst =
-        wave && wave->Loaded && !wave->PlainPcm;
+    const bool importFirst = wave && wave->Loaded && !wave->PlainPcm;
     if (importFirst) {
         QString note;
         const QString error = m_import.importInto(SelectedRow(), wave->FileName, note);
@@ -481,8 +486,18 @@ void SoundPage::Record()
 {
     if (!m_activity.begin(Activity::Kind::Recording))
         return;
-    const QString file = m_messages.fileToWrite(SelectedRow());
+    const int row = SelectedRow();
+    QString file = m_messages.fileToWrite(row);
+    // A file the tool cannot write back as it is (another format, or no sound it reads) is not
+    // recorded over: the take goes into a WAV file of its own.
+    const TWaveFile *wave = m_editor->Wave();
+    if (wave && wave->FileName == file &&
+        (wave->Loaded ? !wave->PlainPcm : !wave->LoadError.isEmpty() && !wave->NoSoundYet)) {
+        m_recordedName = {row, m_import.targetName(row)};
+        file = QDir(SoundHome()).filePath(QStringLiteral("sound/") + m_recordedName.second);
+    }
     if (!m_editor->RecordSound(file, MaxRecordingSeconds).isEmpty()) {
+        m_recordedName = {};
         m_activity.end(Activity::Kind::Recording);
         return;
     }

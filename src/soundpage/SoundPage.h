@@ -111,7 +111,8 @@ private:
     Activity &m_activity;
     MessageList m_messages;
     SoundImport m_import{m_messages};
-    bool m_keepImportUndo = false; // the edit under way follows the import it made
+    bool m_keepImportUndo = false;          // the edit under way follows the import it made
+    std::pair<int, QString> m_recordedName; // the row and new file of a take kept beside its file
     QGroupBox *m_debugGroup = nullptr;
     QLabel *m_rowNumber = nullptr;  // Panel4
     QLabel *m_usage = nullptr;      // EepL

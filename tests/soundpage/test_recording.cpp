@@ -480,5 +480,20 @@ TEST(SoundPage, EditOfAFileInAnotherFormatEditsACopy)
             QFile::exists(QDir(f.binDir()).filePath(QStringLiteral("sound/%1.wav").arg(row))));
         ++row;
     }
+
+    // A take is not recorded over such a file either: it gets a file of its own.
+    const SoundFormat &flac = *std::find_if(formats.begin(), formats.end(), [](const auto &format) {
+        return format.name == QStringLiteral("flac.flac");
+    });
+    const QByteArray before = ReadFile(flac.path);
+    page.SetCell(1, 30, flac.path);
+    page.SelectCell(0, 30);
+    window->findChild<QToolButton *>(QStringLiteral("RecSB"))->click();
+    RunEvents(600);
+    window->findChild<QToolButton *>(QStringLiteral("StopSB"))->click();
+    ASSERT_TRUE(RunEventsUntil([&] { return !page.Editor().Recording(); }));
+    EXPECT_EQ(ReadFile(flac.path), before);
+    EXPECT_EQ(page.Cell(1, 30), QStringLiteral("30.wav"));
+    EXPECT_TRUE(TWaveFile(page.SoundPath(30)).Loaded);
     EXPECT_TRUE(f.dialogs.boxes.empty());
 }
