@@ -482,20 +482,29 @@ void SoundPage::Stop()
 }
 
 // A recording needs no panel; it goes into the row's file, named first when the cell is blank.
+QString SoundPage::fileForNewSound(int row, QString &newName)
+{
+    newName.clear();
+    const QString file = m_messages.fileToWrite(row);
+    // A file the tool cannot write back as it is (another format, or no sound it reads) is not
+    // replaced: the new sound goes into a WAV file of its own.
+    const TWaveFile *wave = m_editor->Wave();
+    if (!wave || wave->FileName != file ||
+        (wave->Loaded ? wave->PlainPcm : wave->LoadError.isEmpty() || wave->NoSoundYet))
+        return file;
+    newName = m_import.targetName(row);
+    return QDir(SoundHome()).filePath(QStringLiteral("sound/") + newName);
+}
+
 void SoundPage::Record()
 {
     if (!m_activity.begin(Activity::Kind::Recording))
         return;
     const int row = SelectedRow();
-    QString file = m_messages.fileToWrite(row);
-    // A file the tool cannot write back as it is (another format, or no sound it reads) is not
-    // recorded over: the take goes into a WAV file of its own.
-    const TWaveFile *wave = m_editor->Wave();
-    if (wave && wave->FileName == file &&
-        (wave->Loaded ? !wave->PlainPcm : !wave->LoadError.isEmpty() && !wave->NoSoundYet)) {
-        m_recordedName = {row, m_import.targetName(row)};
-        file = QDir(SoundHome()).filePath(QStringLiteral("sound/") + m_recordedName.second);
-    }
+    QString newName;
+    const QString file = fileForNewSound(row, newName);
+    if (!newName.isEmpty())
+        m_recordedName = {row, newName};
     if (!m_editor->RecordSound(file, MaxRecordingSeconds).isEmpty()) {
         m_recordedName = {};
         m_activity.end(Activity::Kind::Recording);
@@ -518,7 +527,10 @@ void SoundPage::Speak()
             window());
         return;
     }
-    m_editor->SpeakMessage(text, m_messages.fileToWrite(row));
+    QString newName;
+    const QString file = fileForNewSound(row, newName);
+    if (m_editor->SpeakMessage(text, file).isEmpty() && !newName.isEmpty())
+        m_messages.setCell(MessageList::FileColumn, row, newName);
 }
 
 // A control is enabled only when it can act now: a click never silently does nothing, and

@@ -102,6 +102,9 @@ private:
     void editorFinished();
     // Runs an edit of the shown message, unless another activity runs.
     void edit(QString (TWaveAdjuster::*action)());
+    // Where new sound for the row goes: its file, or, when that file cannot be written back as it
+    // is, a WAV file of its own (newName) that the row names once the sound is kept.
+    QString fileForNewSound(int row, QString &newName);
     // Undoes the last import into the shown row, or else the editor's last edit.
     void undo();
     // Files dropped from the desktop onto a row of the list or onto the waveform are imported.

@@ -495,5 +495,12 @@ TEST(SoundPage, EditOfAFileInAnotherFormatEditsACopy)
     EXPECT_EQ(ReadFile(flac.path), before);
     EXPECT_EQ(page.Cell(1, 30), QStringLiteral("30.wav"));
     EXPECT_TRUE(TWaveFile(page.SoundPath(30)).Loaded);
+    // Nor is speech spoken over it.
+    page.SetCell(1, 31, flac.path);
+    page.SelectCell(0, 31);
+    window->findChild<QToolButton *>(QStringLiteral("SpeakSB"))->click();
+    EXPECT_EQ(ReadFile(flac.path), before);
+    EXPECT_EQ(page.Cell(1, 31), QStringLiteral("31.wav"));
+    EXPECT_TRUE(TWaveFile(page.SoundPath(31)).Loaded);
     EXPECT_TRUE(f.dialogs.boxes.empty());
 }
