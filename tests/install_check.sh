@@ -11,7 +11,8 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 for file in bin/orvanta-config bin/orvanta-cli bin/orvanta-panel-sim \
     share/applications/org.orvanta.OrvantaConfig.desktop \
     share/icons/hicolor/scalable/apps/org.orvanta.OrvantaConfig.svg \
-    share/metainfo/org.orvanta.OrvantaConfig.metainfo.xml share/doc/OrvantaConfig/README.md; do
+    share/metainfo/org.orvanta.OrvantaConfig.metainfo.xml share/doc/orvanta-config/README.md \
+    share/doc/orvanta-config/copyright share/doc/orvanta-config/changelog.gz; do
     [ -e "$prefix/$file" ] || { echo "missing: $file"; exit 1; }
 done
 version=$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM= "$prefix/bin/orvanta-config" --version)

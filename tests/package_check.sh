@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# The Debian package on this machine: installed with apt-get, the installed tool started as the
-# desktop menu starts it (a fresh home folder, offscreen), and the installed virtual panel must
-# hear it read the panel.
+# The Debian package on this machine: checked by lintian (no error allowed), installed with
+# apt-get, the installed tool started as the desktop menu starts it (a fresh home folder,
+# offscreen), and the installed virtual panel must hear it read the panel.
 #   package_check.sh PACKAGE.deb
 set -euo pipefail
 package=$(realpath "$1")
+# Warnings and notes are printed, not fatal.
+lintian --allow-root --fail-on error "$package"
 DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$package" >/dev/null
 dpkg-deb --field "$package" Package Version Depends
 

@@ -138,12 +138,8 @@ void readRelays(const PanelQuery &query, PanelSettings &settings, const ReadObse
         tell(observer.relayAnswered, relay, true);
         tell(observer.relayRule, relay, rule);
     }
-    // Each byte holds a relay's on-time halved: every byte is a valid time, 0 to 510 seconds.
-    const auto halves = recordValue<PanelSettings::Relays>(query, QStringLiteral("+L"),
-                                                           QStringLiteral("Время включения реле"));
-    PanelSettings::RelayTimes seconds{};
-    for (int relay = 1; relay <= PanelSettings::Relays; ++relay)
-        seconds[size_t(relay - 1)] = 2 * halves[size_t(relay - 1)];
+    const PanelSettings::RelayTimes seconds = DecodeRelayTimes(recordValue<PanelSettings::Relays>(
+        query, QStringLiteral("+L"), QStringLiteral("Время включения реле")));
     settings.relayTimes = seconds;
     tell(observer.relayTimesAnswered, true);
     for (int relay = 1; relay <= PanelSettings::Relays; ++relay)

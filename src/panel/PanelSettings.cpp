@@ -20,4 +20,12 @@ QString EncodeRelayTimes(const PanelSettings::RelayTimes &seconds)
     return record;
 }
 
+PanelSettings::RelayTimes DecodeRelayTimes(const std::array<uint8_t, PanelSettings::Relays> &halves)
+{
+    PanelSettings::RelayTimes seconds{};
+    for (size_t relay = 0; relay < halves.size(); ++relay)
+        seconds[relay] = 2 * halves[relay];
+    return seconds;
+}
+
 } // namespace orvanta

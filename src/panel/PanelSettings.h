@@ -41,5 +41,8 @@ struct PanelSettings
 // so the panel keeps even seconds from 0 to 510. Throws EConvertError when a time is below 0 or
 // above 510, naming the relay and the range.
 QString EncodeRelayTimes(const PanelSettings::RelayTimes &seconds);
+// The record read back: each byte is a relay's on-time halved, so every byte is a valid time.
+PanelSettings::RelayTimes
+DecodeRelayTimes(const std::array<uint8_t, PanelSettings::Relays> &halves);
 
 } // namespace orvanta

@@ -1,6 +1,7 @@
 #include "GeneralPage.h"
 
 #include "PanelExchange.h"
+#include "WidgetNames.h"
 
 #include "Password.h"
 
@@ -25,8 +26,8 @@ GeneralPage::GeneralPage(QWidget *parent)
     m_password->setMaxLength(5);
     m_password->setMaximumWidth(120);
     // Both come from the panel; neither is kept between runs (the password least of all).
-    m_version->setProperty("tag", 1);
-    m_password->setProperty("tag", 1);
+    MarkNotKept(m_version);
+    MarkNotKept(m_password);
     m_password->installEventFilter(this);
     form->addRow(QStringLiteral("Версия прошивки"), m_version);
     form->addRow(QStringLiteral("Пароль"), m_password);

@@ -5,6 +5,7 @@
 #include "KeyCode.h"
 #include "PanelExchange.h"
 #include "PanelLink.h"
+#include "WidgetNames.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -65,7 +66,7 @@ KeysPage::KeysPage(PanelLink &link, QWidget *parent)
     m_capturedCode = new QLineEdit;
     m_capturedCode->setObjectName(QStringLiteral("e1"));
     m_capturedCode->setFixedWidth(201);
-    m_capturedCode->setProperty("tag", 1); // a key code is not kept between runs
+    MarkNotKept(m_capturedCode); // a key code is not kept between runs
     m_capture = new QPushButton(QStringLiteral("Чтение ключа"));
     m_capture->setObjectName(QStringLiteral("Button3"));
     stripLayout->addWidget(m_capturedCode);
@@ -161,6 +162,13 @@ void KeysPage::Button3Click()
     {
         ListeningScope listening(m_capture);
         value = m_link.Query(KeySlotCommand(0), CaptureReadBudget);
+    }
+    // No key at the reader: the row and the code field stay as they were, so that the next write
+    // of all settings does not erase the key held in that slot.
+    if (value.isEmpty()) {
+        Dialogs::ShowInformation(
+            QStringLiteral("Ключ не прочитан: приложите ключ к считывателю и повторите"), window());
+        return;
     }
     m_capturedCode->setText(ReverseKeyBytes(value));
     setRow(row, m_capturedCode->text());

@@ -4,6 +4,7 @@
 #include "DebugButtons.h"
 #include "PanelExchange.h"
 #include "PanelLink.h"
+#include "WidgetNames.h"
 
 #include <QGridLayout>
 #include <QIntValidator>
@@ -75,7 +76,7 @@ void RelaysPage::buildGrid()
         onTime->setValidator(new OnTimeValidator(onTime));
         onTime->setAlignment(Qt::AlignRight);
         onTime->setMaximumWidth(70);
-        onTime->setProperty("tag", 1); // read from the panel, not kept between runs
+        MarkNotKept(onTime); // read from the panel, not kept between runs
         m_onTimes[size_t(relay - 1)] = onTime;
         grid->addWidget(onTime, 0, column, 1, 2, Qt::AlignCenter);
         grid->addWidget(centred(QStringLiteral("Реле %1").arg(relay)), 1, column, 1, 2);

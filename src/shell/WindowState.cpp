@@ -1,5 +1,7 @@
 #include "WindowState.h"
 
+#include "WidgetNames.h"
+
 #include <QAbstractSpinBox>
 #include <QComboBox>
 #include <QGuiApplication>
@@ -71,7 +73,7 @@ private:
 bool kept(const QLineEdit *edit)
 {
     // Line edits inside combo and spin boxes belong to those.
-    return !edit->objectName().isEmpty() && edit->property("tag").toInt() != 1 &&
+    return !edit->objectName().isEmpty() && !IsNotKept(edit) &&
            !qobject_cast<QComboBox *>(edit->parentWidget()) &&
            !qobject_cast<QAbstractSpinBox *>(edit->parentWidget());
 }

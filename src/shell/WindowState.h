@@ -10,8 +10,8 @@ namespace orvanta {
 
 // The main window's place, size and maximized state, and the texts of its combo boxes, kept
 // between runs (organisation "Orvanta", application "Forms", group named after the window).
-// Edit boxes whose "tag" property is 1 hold values that must not be kept, such as the panel's
-// password, and are neither stored nor restored.
+// Edit boxes marked not kept (MarkNotKept) hold values such as the panel's password, and are
+// neither stored nor restored.
 //
 // A stored value of the wrong type is reported ("Invalid data type for '<name>'") and skipped,
 // so that the window keeps its built-in value and one bad line cannot stop every later start.

@@ -1,5 +1,7 @@
 #include "fContactU.h"
 
+#include "WidgetNames.h"
+
 #include "Dialogs.h"
 #include "Errors.h"
 #include "GeneralPage.h"
@@ -54,12 +56,6 @@ constexpr int IdlePaintMs = 20;
 
 const QString MessagesFile = QStringLiteral("messages.txt");
 const QString SoundsFile = QStringLiteral("sounds.txt");
-
-template <typename Widget> Widget *named(Widget *widget, const char *name)
-{
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
 
 } // namespace
 

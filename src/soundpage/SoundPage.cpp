@@ -7,6 +7,7 @@
 #include "PanelLink.h"
 #include "SoundUpload.h"
 #include "WaveAdjuster.h"
+#include "WidgetNames.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -34,12 +35,6 @@
 namespace orvanta {
 
 namespace {
-
-template <typename Widget> Widget *named(Widget *widget, const char *name)
-{
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
 
 // A small sunken caption beside a debug button, where the panel's answer appears.
 QLabel *answerPanel(const char *name)
@@ -196,6 +191,13 @@ void SoundPage::buildGrid()
     const int widths[Columns] = {279, 163, 155};
     for (int column = 0; column < Columns; ++column)
         m_grid->setColumnWidth(column, widths[column]);
+    // The message texts take the width a wider window gives; at least eight rows stay in view
+    // however low the window.
+    m_grid->horizontalHeader()->setSectionResizeMode(MessageList::TextColumn, QHeaderView::Stretch);
+    m_grid->horizontalHeader()->setMinimumSectionSize(60);
+    m_grid->setMinimumHeight(m_grid->horizontalHeader()->sizeHint().height() +
+                             VisibleRows * m_grid->verticalHeader()->defaultSectionSize() +
+                             2 * m_grid->frameWidth());
     m_grid->setSelectionMode(QAbstractItemView::ContiguousSelection);
     m_grid->viewport()->setAcceptDrops(true);
     m_grid->viewport()->installEventFilter(this);

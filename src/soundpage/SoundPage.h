@@ -29,6 +29,8 @@ public:
     static constexpr int Rows = SoundListColumn::Rows;
 
     static constexpr int MaxRecordingSeconds = 30;
+    // Rows of the list in view at the window's least height.
+    static constexpr int VisibleRows = 8;
 
     // soundHome: the folder that holds "sound/", the messages' wave files.
     SoundPage(PanelLink &link, QString soundHome, QWidget *parent = nullptr);

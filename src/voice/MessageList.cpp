@@ -100,7 +100,9 @@ void MessageList::fillDefaults()
     m_lists[FileColumn].cells[0] = QStringLiteral("Файл");
     for (int number = 1; number <= Messages; ++number) {
         m_lists[TextColumn].cells[number] = QStringLiteral("Сообщение %1").arg(number);
-        m_lists[FileColumn].cells[number] = QStringLiteral("%1.wav").arg(number);
+        // No file yet: the row gets one ("N.wav") when it first gets a message, so that an
+        // upload never stops at a row naming a file that does not exist.
+        m_lists[FileColumn].cells[number].clear();
     }
     clearAddresses();
     endResetModel();

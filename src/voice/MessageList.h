@@ -35,8 +35,9 @@ public:
     // Column 0 from the messages list, column 1 from the sounds list, "Адрес" over column 2.
     // Throws EInOutError when a list cannot be read.
     void load(const QString &messagesPath, const QString &soundsPath);
-    // The lists of a first start: messages "Сообщение N" with the file "N.wav", titled
-    // "Сообщение" and "Файл"; written as new UTF-8 files.
+    // The lists of a first start: messages "Сообщение N" with blank file cells (a row gets its
+    // file when it first gets a message), titled "Сообщение" and "Файл"; written as new UTF-8
+    // files.
     void fillDefaults();
     // Writes both lists back, each on its own. Returns the failures, each naming its file.
     QStringList save(const QString &messagesPath, const QString &soundsPath) const;

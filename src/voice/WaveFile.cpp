@@ -193,7 +193,8 @@ bool TWaveFile::SaveToFile(const QString &fileName)
     bytes.resize(start + qsizetype(count) * bytesPerSample, '\0');
     auto *out = reinterpret_cast<uchar *>(bytes.data()) + start;
     const size_t written = std::min(count, Samples.size());
-    if (bytesPerSample == 2) {
+    // An empty vector may hold no buffer at all: a header alone copies nothing.
+    if (bytesPerSample == 2 && written > 0) {
         qToLittleEndian<qint16>(Samples.data(), qsizetype(written), out); // one copy on x86
     } else {
         for (size_t i = 0; i < written; ++i) {

@@ -106,14 +106,19 @@ TEST(KeysPage, CaptureReplacesTheSelectedRowOnly)
     EXPECT_TRUE(f.child<QPushButton>(QStringLiteral("Button3"))->isEnabled());
 }
 
-TEST(KeysPage, CaptureWithoutAKeyWritesZeros)
+TEST(KeysPage, CaptureWithoutAKeyChangesNothingAndSaysSo)
 {
     KeysFixture f;
     f.panel.setKeyWaitMs(0);
+    f.list->setItem(3, 1, new QTableWidgetItem(QStringLiteral("0123456789ABCDEF")));
+    f.child<QLineEdit>(QStringLiteral("e1"))->setText(QStringLiteral("FEDCBA9876543210"));
     f.list->setCurrentCell(3, 1);
     f.keys.Button3Click(); // listens the whole five seconds
-    EXPECT_EQ(f.child<QLineEdit>(QStringLiteral("e1"))->text(), QStringLiteral("0000000000000000"));
-    EXPECT_EQ(f.keys.KeyCode(4), QStringLiteral("0000000000000000"));
+    EXPECT_EQ(f.child<QLineEdit>(QStringLiteral("e1"))->text(), QStringLiteral("FEDCBA9876543210"));
+    EXPECT_EQ(f.keys.KeyCode(4), QStringLiteral("0123456789ABCDEF"));
+    ASSERT_EQ(f.dialogs.boxes.size(), 1u);
+    EXPECT_EQ(f.dialogs.boxes[0].second,
+              QStringLiteral("Ключ не прочитан: приложите ключ к считывателю и повторите"));
     EXPECT_EQ(f.child<QPushButton>(QStringLiteral("Button3"))->text(),
               QStringLiteral("Чтение ключа"));
 }

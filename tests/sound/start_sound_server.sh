@@ -4,17 +4,28 @@
 # and an input "orvanta_in" that hears what the output plays. No display and no sound hardware
 # are needed. The ids of what it starts are kept in STATE_DIR/pids for stop_sound_server.sh;
 # STATE_DIR/env holds the variables a client needs.
-#   start_sound_server.sh STATE_DIR
+#
+# The runtime folder (sockets) is short, under /tmp: a Unix socket path may not pass 108 bytes,
+# which a folder inside a deep checkout soon does. RUNTIME_DIR names it, else a new one is made;
+# it is kept in STATE_DIR/runtime-dir and removed when the server stops. A start that fails stops
+# what it started.
+#   start_sound_server.sh STATE_DIR [RUNTIME_DIR]
 set -euo pipefail
 state=$(realpath -m "$1")
-runtime="$state/runtime"
+scripts=$(dirname "$0")
 
 # A server left by an interrupted run is stopped first, by the ids it saved.
-"$(dirname "$0")/stop_sound_server.sh" "$state" >/dev/null 2>&1 || true
+"$scripts/stop_sound_server.sh" "$state" >/dev/null 2>&1 || true
 rm -rf "$state"
+mkdir -p "$state"
+runtime=${2:-$(mktemp -d /tmp/orvanta-sound.XXXXXX)}
+rm -rf "$runtime"
 mkdir -p "$runtime"
 chmod 700 "$runtime"
+echo "$runtime" >"$state/runtime-dir"
 : >"$state/pids"
+up=0
+trap '[ $up = 1 ] || "$scripts/stop_sound_server.sh" "$state" >/dev/null 2>&1' EXIT
 
 export XDG_RUNTIME_DIR="$runtime"
 export DBUS_SESSION_BUS_ADDRESS="unix:path=$runtime/bus"
@@ -70,4 +81,5 @@ export XDG_RUNTIME_DIR="$runtime"
 export DBUS_SESSION_BUS_ADDRESS="$DBUS_SESSION_BUS_ADDRESS"
 export PULSE_SERVER="$PULSE_SERVER"
 ENV
+up=1
 echo "sound server up: $PULSE_SERVER"

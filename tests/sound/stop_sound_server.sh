@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Stops what start_sound_server.sh started, by the process ids it saved, newest first.
+# Stops what start_sound_server.sh started, by the process ids it saved, newest first, and
+# removes its runtime folder.
 #   stop_sound_server.sh STATE_DIR
 set -uo pipefail
 state=$(realpath -m "$1")
@@ -14,4 +15,8 @@ for _ in $(seq 40); do
 done
 for pid in $pids; do kill -9 "$pid" 2>/dev/null; done
 rm -f "$state/pids"
+if [ -f "$state/runtime-dir" ]; then
+    rm -rf "$(cat "$state/runtime-dir")"
+    rm -f "$state/runtime-dir"
+fi
 echo "sound server stopped"

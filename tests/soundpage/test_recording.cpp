@@ -10,6 +10,7 @@
 
 #include <QDropEvent>
 #include <QElapsedTimer>
+#include <QHeaderView>
 #include <QItemSelection>
 #include <QLabel>
 #include <QMimeData>
@@ -503,4 +504,22 @@ TEST(SoundPage, EditOfAFileInAnotherFormatEditsACopy)
     EXPECT_EQ(page.Cell(1, 31), QStringLiteral("31.wav"));
     EXPECT_TRUE(TWaveFile(page.SoundPath(31)).Loaded);
     EXPECT_TRUE(f.dialogs.boxes.empty());
+}
+
+TEST(SoundPage, ListTakesTheWindowsWidthAndShowsEightRowsAtTheLeastHeight)
+{
+    WindowFixture f;
+    auto window = f.open();
+    window->show();
+    QTableView *list = window->Sounds().Grid();
+    window->resize(window->minimumSizeHint());
+    RunEvents(50);
+    EXPECT_GE(list->viewport()->height() / list->verticalHeader()->defaultSectionSize(),
+              SoundPage::VisibleRows);
+    window->resize(1400, 900);
+    RunEvents(50);
+    int used = 0;
+    for (int column = 0; column < SoundPage::Columns; ++column)
+        used += list->columnWidth(column);
+    EXPECT_EQ(used, list->viewport()->width()); // no blank band beside the columns
 }

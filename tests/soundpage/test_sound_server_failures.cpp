@@ -21,8 +21,9 @@ struct SoundServerOutage
 {
     ~SoundServerOutage()
     {
-        QProcess::execute(QStringLiteral(ORVANTA_SOUND_SCRIPTS "/start_sound_server.sh"),
-                          {QStringLiteral(ORVANTA_SOUND_STATE)});
+        QProcess::execute(
+            QStringLiteral(ORVANTA_SOUND_SCRIPTS "/start_sound_server.sh"),
+            {QStringLiteral(ORVANTA_SOUND_STATE), QStringLiteral(ORVANTA_SOUND_RUNTIME)});
     }
     void begin()
     {
