@@ -58,9 +58,10 @@ TDeviceEvents countedEvents(const serial_icounter_struct &before,
 
 } // namespace
 
-CommEventThread::CommEventThread(int descriptor, Deliver deliver)
+CommEventThread::CommEventThread(int descriptor, Deliver deliver, std::function<void()> finished)
     : m_descriptor(descriptor)
     , m_deliver(std::move(deliver))
+    , m_onFinished(std::move(finished))
 {
     m_stop = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
     m_input = std::thread([this] { watchInput(); });
@@ -94,12 +95,18 @@ void CommEventThread::join()
     if (m_input.joinable())
         m_input.join();
     // A wait in TIOCMIWAIT ends only by a signal; it is sent until the thread has left it.
-    while (m_modem.joinable() && !m_modemFinished) {
-        ::pthread_kill(m_modem.native_handle(), wakeSignal());
+    while (modemWaiting()) {
+        wakeModemWatch();
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
     if (m_modem.joinable())
         m_modem.join();
+}
+
+void CommEventThread::wakeModemWatch()
+{
+    if (modemWaiting())
+        ::pthread_kill(m_modem.native_handle(), wakeSignal());
 }
 
 void CommEventThread::watchInput()
@@ -146,6 +153,8 @@ void CommEventThread::watchInput()
     if (poller >= 0)
         ::close(poller);
     m_finished = true;
+    if (m_onFinished)
+        m_onFinished();
 }
 
 void CommEventThread::watchModemLines()
@@ -168,6 +177,8 @@ void CommEventThread::watchModemLines()
             break;
     }
     m_modemFinished = true;
+    if (m_onFinished)
+        m_onFinished();
 }
 
 } // namespace orvanta

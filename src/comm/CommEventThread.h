@@ -31,7 +31,8 @@ public:
     // Delivers a batch; false ends the thread.
     using Deliver = std::function<bool(TDeviceEvents)>;
 
-    CommEventThread(int descriptor, Deliver deliver);
+    // finished is called by each watching thread as it ends.
+    CommEventThread(int descriptor, Deliver deliver, std::function<void()> finished = {});
     ~CommEventThread();
     CommEventThread(const CommEventThread &) = delete;
     CommEventThread &operator=(const CommEventThread &) = delete;
@@ -39,7 +40,12 @@ public:
     // Asks both threads to end; they do so at once, also from inside a wait.
     void requestStop();
     bool stopRequested() const { return m_stopping; }
-    bool finished() const { return m_finished; }
+    // Both watches have ended.
+    bool finished() const { return m_finished && m_modemFinished; }
+    // Whether the modem-line watch may still sit in its wait, which only a signal ends.
+    bool modemWaiting() const { return m_modem.joinable() && !m_modemFinished; }
+    // Sends that signal (after requestStop); sent until the watch has left the wait.
+    void wakeModemWatch();
     // Waits for the threads to end (after requestStop).
     void join();
 
@@ -50,6 +56,7 @@ private:
     int m_descriptor;
     int m_stop = -1; // eventfd
     Deliver m_deliver;
+    std::function<void()> m_onFinished;
     std::atomic<bool> m_stopping{false};
     std::atomic<bool> m_finished{false};
     std::atomic<bool> m_modemFinished{true};

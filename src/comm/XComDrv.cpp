@@ -361,7 +361,7 @@ uint32_t TCustomComm::WriteData(const void *buffer, uint32_t count, uint32_t tim
         uint32_t written = 0;
         if (room != 0) {
             written = WritePort(data + result, std::min(room, count - result));
-            DispatchEvents({deOutEmpty});
+            dispatchOneAtATime({deOutEmpty});
             if (written > 0) {
                 result += written;
                 FlagScope busy(m_sendBusy);
@@ -723,77 +723,99 @@ void TCustomComm::SetOwnerThreadRunner(OwnerThreadRunner runner)
     m_ownerThreadRunner = std::move(runner);
 }
 
-// On the event thread: hands the batch over and waits until it was delivered, or until the port
-// closes. An exception of a callback ends the event thread.
+void TCustomComm::dispatchOneAtATime(TDeviceEvents events)
+{
+    const std::lock_guard lock(m_callbackMutex);
+    DispatchEvents(events);
+}
+
 bool TCustomComm::deliverEvents(TDeviceEvents events)
 {
     if (!m_synchronize) {
         try {
-            DispatchEvents(events);
+            dispatchOneAtATime(events);
             return true;
         } catch (...) {
             return false;
         }
     }
+    const auto batch = std::make_shared<PendingBatch>(PendingBatch{events});
     std::unique_lock lock(m_deliveryMutex);
-    m_pendingBatch = events;
+    m_pendingBatches.push_back(batch);
     if (m_ownerThreadRunner)
         m_ownerThreadRunner([this] { ServeDeliveries(); });
-    m_deliveryDone.wait(lock, [this] { return !m_pendingBatch || m_stopDeliveries; });
-    const bool delivered = !m_pendingBatch && !m_deliveryFailed;
-    m_pendingBatch.reset();
-    return delivered;
+    m_deliveryChanged.notify_all(); // a closing owner serves it too
+    m_deliveryChanged.wait(lock, [&] { return batch->served; });
+    return !batch->failed;
 }
 
 void TCustomComm::ServeDeliveries()
 {
-    std::optional<TDeviceEvents> batch;
-    {
-        std::lock_guard lock(m_deliveryMutex);
-        batch = m_pendingBatch;
+    for (;;) {
+        std::shared_ptr<PendingBatch> batch;
+        {
+            const std::lock_guard lock(m_deliveryMutex);
+            if (m_pendingBatches.empty())
+                return;
+            batch = m_pendingBatches.front();
+            m_pendingBatches.pop_front();
+        }
+        bool failed = false;
+        try {
+            dispatchOneAtATime(batch->events);
+        } catch (...) {
+            failed = true;
+        }
+        {
+            const std::lock_guard lock(m_deliveryMutex);
+            batch->served = true;
+            batch->failed = failed;
+        }
+        m_deliveryChanged.notify_all();
     }
-    if (!batch)
-        return;
-    bool failed = false;
-    try {
-        DispatchEvents(*batch);
-    } catch (...) {
-        failed = true;
-    }
-    {
-        std::lock_guard lock(m_deliveryMutex);
-        m_pendingBatch.reset();
-        m_deliveryFailed = failed;
-    }
-    m_deliveryDone.notify_all();
 }
 
 void TCustomComm::StartEventThread()
 {
-    m_deliveryFailed = false;
-    m_stopDeliveries = false;
     m_eventThread = std::make_unique<CommEventThread>(
-        m_port.descriptor(), [this](TDeviceEvents events) { return deliverEvents(events); });
+        m_port.descriptor(), [this](TDeviceEvents events) { return deliverEvents(events); },
+        [this] {
+            const std::lock_guard lock(m_deliveryMutex);
+            m_deliveryChanged.notify_all();
+        });
 }
 
 void TCustomComm::StopEventThread()
 {
     if (!m_eventThread)
         return;
-    {
-        std::lock_guard lock(m_deliveryMutex);
-        m_stopDeliveries = true;
-        m_eventThread->requestStop();
-    }
-    m_deliveryDone.notify_all();
-    // A batch that waits for this thread is served meanwhile: the event thread never waits for
-    // a thread that waits for it.
+    m_eventThread->requestStop();
+    // Until both watches have ended: the batches they still hand over are served here (a watch
+    // waiting for its batch would otherwise never end), and a watch in the middle of a callback
+    // is waited for without spinning. The modem-line wait ends only by a signal, sent until it
+    // has left it.
+    std::unique_lock lock(m_deliveryMutex);
     while (!m_eventThread->finished()) {
-        ServeDeliveries();
-        std::this_thread::yield();
+        if (!m_pendingBatches.empty()) {
+            lock.unlock();
+            ServeDeliveries();
+            lock.lock();
+            continue;
+        }
+        const auto ready = [this] {
+            return !m_pendingBatches.empty() || m_eventThread->finished();
+        };
+        if (m_eventThread->modemWaiting()) {
+            m_eventThread->wakeModemWatch();
+            m_deliveryChanged.wait_for(lock, std::chrono::milliseconds(1), ready);
+        } else {
+            m_deliveryChanged.wait(lock, ready);
+        }
     }
+    lock.unlock();
     m_eventThread->join();
     m_eventThread.reset();
+    ServeDeliveries(); // what was handed over last, before the watches ended
 }
 
 } // namespace orvanta

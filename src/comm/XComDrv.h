@@ -8,6 +8,7 @@
 #include <atomic>
 #include <condition_variable>
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -243,7 +244,7 @@ public:
     // write or close, or for ServeDeliveries.
     using OwnerThreadRunner = std::function<void(std::function<void()>)>;
     void SetOwnerThreadRunner(OwnerThreadRunner runner);
-    // On the owner thread: delivers the batch that waits for it, if any.
+    // On the owner thread: delivers the batches that wait for it, in the order they came.
     void ServeDeliveries();
 
 protected:
@@ -280,7 +281,11 @@ protected:
     virtual void DoCommEvent(TDeviceEvents events);
     virtual void DoData(uint32_t received);
     virtual void StartEventThread();
+    // Ends the event threads; every batch they still hand over is served first, so none is lost.
     virtual void StopEventThread();
+    // An event thread's batch: delivered on this thread without Synchronize, else handed to the
+    // owner thread and waited for. False ends the thread (a callback threw).
+    bool deliverEvents(TDeviceEvents events);
 
     void UpdateDCB();
     void UpdateBuffers();
@@ -339,15 +344,24 @@ private:
     // Read by the event thread when it delivers without Synchronize.
     std::atomic<int32_t> m_lockCount{0};
 
-    // The event thread, and the batch it hands to the owner thread.
-    bool deliverEvents(TDeviceEvents events);
+    // Delivers a batch to the owner's callbacks, one delivery at a time whichever thread it
+    // comes from (the two watches, a writing thread).
+    void dispatchOneAtATime(TDeviceEvents events);
+    std::recursive_mutex m_callbackMutex; // a callback that writes delivers deOutEmpty within
+
+    // The event threads, and the batches they hand to the owner thread, each waiting for its
+    // own to be served.
+    struct PendingBatch
+    {
+        TDeviceEvents events;
+        bool served = false;
+        bool failed = false;
+    };
     std::unique_ptr<class CommEventThread> m_eventThread;
     OwnerThreadRunner m_ownerThreadRunner;
     std::mutex m_deliveryMutex;
-    std::condition_variable m_deliveryDone;
-    std::optional<TDeviceEvents> m_pendingBatch;
-    bool m_deliveryFailed = false;
-    bool m_stopDeliveries = false; // under the mutex: a waiting delivery gives up
+    std::condition_variable m_deliveryChanged; // a batch waits, was served, or a watch ended
+    std::deque<std::shared_ptr<PendingBatch>> m_pendingBatches;
     bool m_sendBusy = false;
     bool m_readBusy = false;
 };

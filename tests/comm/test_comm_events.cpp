@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <ctime>
@@ -22,6 +23,7 @@ namespace {
 // The component with its dispatch open to the test, and what its callbacks saw.
 struct EventPort : TXComm
 {
+    using TCustomComm::deliverEvents; // an event thread's entry, for threads of the test
     using TCustomComm::DispatchEvents;
 
     PtyPair pty;
@@ -190,4 +192,78 @@ TEST(CommEvents, QuietCloseAndHangUpEndTheThreadWithoutSpinning)
     EXPECT_LT(cpuSeconds() - before,
               0.1);               // a thread spinning on the hung-up line would take it all
     EXPECT_TRUE(port.IsOpened()); // the port stays open
+}
+
+// Batches handed to the owner by several threads at once: each is served, none is lost, also
+// when the port closes with batches still waiting.
+TEST(CommEvents, EveryBatchHandedToTheOwnerIsServedEvenAtClose)
+{
+    EventPort port;
+    ASSERT_TRUE(port.OpenDevice());
+    std::atomic<int> delivered{0};
+    std::vector<std::thread> threads;
+    for (int t = 0; t < 2; ++t)
+        threads.emplace_back([&] {
+            for (int i = 0; i < 50; ++i)
+                delivered += port.deliverEvents({deChar}) ? 1 : 0;
+        });
+    while (delivered < 100)
+        port.ServeDeliveries(); // the owner's loop
+    for (std::thread &thread : threads)
+        thread.join();
+    EXPECT_EQ(port.look([&] { return port.events.size(); }), 100u);
+
+    port.look([&] {
+        port.events.clear();
+        return 0;
+    });
+    threads.clear();
+    delivered = 0;
+    for (int t = 0; t < 30; ++t)
+        threads.emplace_back([&] { delivered += port.deliverEvents({deChar}) ? 1 : 0; });
+    std::this_thread::sleep_for(100ms); // all thirty wait for the owner
+    port.CloseDevice();
+    for (std::thread &thread : threads)
+        thread.join();
+    EXPECT_EQ(delivered, 30);
+    EXPECT_EQ(port.look([&] { return port.events.size(); }), 30u);
+}
+
+// Without Synchronize the callbacks run on the delivering threads, still one at a time; a close
+// during a long callback waits for it without spinning.
+TEST(CommEvents, UnsynchronizedCallbacksRunOneAtATimeAndACloseWaitsQuietly)
+{
+    EventPort port;
+    port.SetSynchronize(false);
+    std::atomic<int> inside{0}, most{0};
+    std::atomic<int> lasting{1}; // milliseconds each callback takes
+    std::atomic<bool> running{false};
+    port.OnCommEvent = [&](TCustomComm &, TDeviceEvents) {
+        most = std::max(most.load(), ++inside);
+        running = true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(lasting.load()));
+        --inside;
+    };
+    ASSERT_TRUE(port.OpenDevice());
+    std::vector<std::thread> threads;
+    for (int t = 0; t < 2; ++t)
+        threads.emplace_back([&] {
+            for (int i = 0; i < 50; ++i)
+                port.deliverEvents({deChar});
+        });
+    for (int i = 0; i < 50; ++i)
+        port.WriteString("+"); // deOutEmpty on this thread
+    for (std::thread &thread : threads)
+        thread.join();
+    EXPECT_EQ(most, 1);
+
+    std::this_thread::sleep_for(50ms); // what the line echoed is delivered by now
+    lasting = 600;
+    running = false;
+    port.pty.send("x"); // the event thread runs the callback
+    while (!running)
+        std::this_thread::sleep_for(1ms);
+    const double before = cpuSeconds();
+    port.CloseDevice();
+    EXPECT_LT(cpuSeconds() - before, 0.1); // a spinning close would take most of the 600 ms
 }
