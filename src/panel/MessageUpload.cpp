@@ -40,6 +40,7 @@ void MessageUpload::start(std::vector<UploadMessage> messages)
     m_panelRecording = false;
     m_previousEnd.reset();
     m_outcome = {};
+    m_outcome.total = int(m_messages.size());
     nextMessage();
 }
 
@@ -112,8 +113,10 @@ void MessageUpload::messagePlayed(const QString &error)
 // the memory, or the panel kept less time than the sound lasts.
 void MessageUpload::checkEnd()
 {
-    if (m_end.isEmpty())
+    if (m_end.isEmpty()) {
+        m_outcome.failedRow = message().row; // the panel did not say where it ended
         return finish(UploadOutcome::End::NoEndAddress);
+    }
     try {
         m_endUnits = HexStrToInt(m_end);
     } catch (const std::exception &error) {

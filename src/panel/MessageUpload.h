@@ -53,6 +53,7 @@ struct UploadOutcome
     };
     End end = End::Complete;
     int written = 0; // messages the panel holds and its table confirmed
+    int total = 0;   // messages the upload was to send
     int failedRow = 0;
     QString error;
 };

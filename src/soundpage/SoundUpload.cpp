@@ -117,9 +117,12 @@ void SoundUpload::Button4Click()
     Activity &activity = m_link.activity();
     if (!activity.canBegin(Activity::Kind::Uploading))
         return;
-    // No link: nothing is sent, and the upload is over all the same.
+    // No link: nothing would be sent, and that is said instead of a completion.
     if (!m_link.IsOpened()) {
-        Dialogs::ShowInformation(QStringLiteral("Процесс записи завершен!"), m_page.window());
+        Dialogs::ShowError(QStringLiteral("Нет связи с охранной панелью \"Orvanta\": порт не "
+                                          "открыт, сообщения не записаны. Выберите порт и "
+                                          "проверьте связь."),
+                           m_page.window());
         return;
     }
     const MessageList &list = m_page.Messages();
@@ -138,6 +141,14 @@ void SoundUpload::Button4Click()
     m_sequence.start(std::move(messages));
 }
 
+void SoundUpload::Button5Click()
+{
+    if (!m_sequence.running())
+        return;
+    m_sequence.requestStop();
+    m_page.Progress()->setFormat(QStringLiteral("Остановка после текущего сообщения…"));
+}
+
 void SoundUpload::Abort()
 {
     if (!m_sequence.running())
@@ -148,25 +159,32 @@ void SoundUpload::Abort()
 
 void SoundUpload::uploadFinished(const UploadOutcome &outcome)
 {
+    m_page.Progress()->setFormat(QStringLiteral("%p%"));
     m_device.Close();
     m_link.activity().end(Activity::Kind::Uploading);
     m_page.ShowSelectedMessage();
     emit finished();
     if (m_aborted)
         return;
-    switch (outcome.end) {
-    case UploadOutcome::End::Failed:
-    case UploadOutcome::End::Full:
-        // The progress stays where the upload ended.
-        Dialogs::ShowError(outcome.error, m_page.window());
+    const QString done = QStringLiteral("Процесс записи завершен!");
+    if (outcome.end == UploadOutcome::End::Complete) {
+        Dialogs::ShowInformation(done, m_page.window());
+        m_page.Progress()->setValue(0);
         return;
-    case UploadOutcome::End::Complete:
-    case UploadOutcome::End::Stopped:
-    case UploadOutcome::End::NoEndAddress:
-        break;
     }
-    Dialogs::ShowInformation(QStringLiteral("Процесс записи завершен!"), m_page.window());
-    m_page.Progress()->setValue(0);
+    // Anything short of every message says how many the panel holds, and which did not go in.
+    QString summary =
+        QStringLiteral("Записано сообщений: %1 из %2").arg(outcome.written).arg(outcome.total);
+    if (outcome.failedRow > 0)
+        summary += QStringLiteral("; не записано сообщение %1").arg(outcome.failedRow);
+    summary = done + QLatin1Char('\n') + summary + QLatin1Char('.');
+    if (outcome.error.isEmpty()) {
+        Dialogs::ShowInformation(summary, m_page.window());
+        m_page.Progress()->setValue(0);
+    } else {
+        // The progress stays where the upload ended.
+        Dialogs::ShowError(outcome.error + QStringLiteral("\n\n") + summary, m_page.window());
+    }
 }
 
 void SoundUpload::repaintProgress() const

@@ -36,7 +36,8 @@ public:
     // "Записать звук в устройство": starts the upload and returns; finished() tells its end.
     void Button4Click();
     // "Остановить": the upload ends before the next message.
-    void Button5Click() { m_sequence.requestStop(); }
+    // Ends the upload after the message being played, and says so at once.
+    void Button5Click();
     // "Загрузить" and "Сохранить" (debug): the table written from a file, and saved to one; their
     // buttons run them as a panel exchange.
     void Button6Click();

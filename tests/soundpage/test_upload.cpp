@@ -127,12 +127,15 @@ TEST(Upload, MessagesReachThePanelWholeAndTheTableIsChecked)
 TEST(Upload, EmptyFirstRowStartsWithTheNextCommandAndStopEndsAfterTheMessage)
 {
     UploadFixture f({{2, 0.5}, {3, 0.5}, {5, 0.5}});
-    // "Остановить" while message 3 plays: it is finished and checked, row 5 is not sent.
+    // "Остановить" while message 3 plays: it is finished and checked, row 5 is not sent; the
+    // stop is said at once.
+    QString said;
     f.panel.setMessageListener([&](bool started, int message) {
         if (started && message == 2) // told on the panel's thread: the click goes to the window's
             QMetaObject::invokeMethod(f.window.get(), [&] {
                 QTimer::singleShot(700, f.window.get(), [&] {
                     f.child<QPushButton>(QStringLiteral("Button5"))->click();
+                    said = f.child<QProgressBar>(QStringLiteral("p"))->text();
                 });
             });
     });
@@ -140,7 +143,9 @@ TEST(Upload, EmptyFirstRowStartsWithTheNextCommandAndStopEndsAfterTheMessage)
     EXPECT_EQ(f.commands(), (Commands{"+J", "+j", "+E04", "+E05", "+J", "+j", "+E06", "+E07"}));
     EXPECT_EQ(f.address(3), QStringLiteral("Ok"));
     EXPECT_EQ(f.address(5), QString());
-    EXPECT_EQ(f.dialogs.boxes.back().second, QStringLiteral("Процесс записи завершен!"));
+    EXPECT_EQ(said, QStringLiteral("Остановка после текущего сообщения…"));
+    EXPECT_EQ(f.dialogs.boxes.back().second,
+              QStringLiteral("Процесс записи завершен!\nЗаписано сообщений: 2 из 3."));
 }
 
 TEST(Upload, TableEntryThatNeverMatchesEndsTheUploadNamingTheRow)
@@ -170,7 +175,9 @@ TEST(Upload, NoEndAddressEndsTheUploadWithTheCompletionMessage)
     f.uploadAll();
     EXPECT_EQ(f.commands(), (Commands{"+J00", "+j"}));
     ASSERT_EQ(f.dialogs.boxes.size(), 1u);
-    EXPECT_EQ(f.dialogs.boxes[0].second, QStringLiteral("Процесс записи завершен!"));
+    EXPECT_EQ(f.dialogs.boxes[0].second,
+              QStringLiteral("Процесс записи завершен!\nЗаписано сообщений: 0 из 2; не записано "
+                             "сообщение 1."));
 }
 
 TEST(Upload, FileTheDeviceRefusesEndsTheUploadWithItsMessage)
@@ -182,7 +189,19 @@ TEST(Upload, FileTheDeviceRefusesEndsTheUploadWithItsMessage)
     ASSERT_EQ(f.dialogs.boxes.size(), 1u);
     EXPECT_EQ(f.dialogs.boxes[0].first, Dialogs::Kind::Error);
     EXPECT_TRUE(f.dialogs.boxes[0].second.startsWith(QStringLiteral("Звук из файла")));
+    EXPECT_TRUE(f.dialogs.boxes[0].second.endsWith(
+        QStringLiteral("Процесс записи завершен!\nЗаписано сообщений: 1 из 2; не записано "
+                       "сообщение 2.")));
     EXPECT_EQ(f.child<QProgressBar>(QStringLiteral("p"))->value(), 1); // where it stopped
+
+    // Without an open port nothing starts, and no completion is claimed.
+    f.window->XComm1().CloseDevice();
+    f.panel.clearTranscript();
+    f.uploadAll();
+    EXPECT_TRUE(f.commands().empty());
+    ASSERT_EQ(f.dialogs.boxes.size(), 2u);
+    EXPECT_EQ(f.dialogs.boxes[1].first, Dialogs::Kind::Error);
+    EXPECT_TRUE(f.dialogs.boxes[1].second.contains(QStringLiteral("порт не открыт")));
 }
 
 TEST(Upload, MessagesThatDoNotFitAreAskedAboutFirst)
