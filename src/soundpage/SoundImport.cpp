@@ -12,15 +12,13 @@
 
 namespace orvanta {
 
-namespace {
-
-QByteArray contents(const QString &path)
+std::optional<QByteArray> SoundImport::Contents(const QString &path)
 {
     QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return file.readAll();
 }
-
-} // namespace
 
 SoundImport::SoundImport(MessageList &messages)
     : m_messages(messages)
@@ -61,9 +59,7 @@ QString SoundImport::importInto(int number, const QString &source, QString &note
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return QStringLiteral("Не удалось создать папку \"%1\"")
             .arg(QFileInfo(path).absolutePath());
-    Undo undo{number, m_messages.cell(MessageList::FileColumn, number), path, std::nullopt};
-    if (QFileInfo::exists(path))
-        undo.bytes = contents(path);
+    Undo undo{number, m_messages.cell(MessageList::FileColumn, number), path, Contents(path)};
     const ImportResult imported = ImportSound(source, path, MemorySeconds);
     if (!imported.error.isEmpty())
         return imported.error;

@@ -24,6 +24,16 @@ public:
     // number added when another row, or a file no row names, has that name.
     QString targetName(int number) const;
 
+    // A row's message replaced otherwise (a recording): the same one undo brings back the file
+    // at path as it was (before; none when there was no file) and the row's file cell.
+    void rememberReplaced(int number, const QString &path, std::optional<QByteArray> before,
+                          const QString &cell)
+    {
+        m_undo = Undo{number, cell, path, std::move(before)};
+    }
+    // What the file at path holds now, for rememberReplaced; none when there is no such file.
+    static std::optional<QByteArray> Contents(const QString &path);
+
     bool canUndo(int number) const { return m_undo && m_undo->number == number; }
     // Puts back the row's file cell and the file as it was before the import.
     QString undo();

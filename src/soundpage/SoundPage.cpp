@@ -350,7 +350,13 @@ void SoundPage::connectEditorButtons()
         if (error.isEmpty() && m_recordedName.first > 0)
             m_messages.setCell(MessageList::FileColumn, m_recordedName.first,
                                m_recordedName.second);
+        // A take kept over a message can be undone like any other change of it.
+        if (error.isEmpty())
+            m_import.rememberReplaced(m_beforeRecording.row, m_beforeRecording.path,
+                                      std::move(m_beforeRecording.bytes), m_beforeRecording.cell);
         m_recordedName = {};
+        m_beforeRecording = {};
+        updateControls();
         m_activity.end(Activity::Kind::Recording);
     });
 }
@@ -503,10 +509,12 @@ void SoundPage::Record()
     if (!m_activity.begin(Activity::Kind::Recording))
         return;
     const int row = SelectedRow();
+    const QString cell = m_messages.cell(MessageList::FileColumn, row);
     QString newName;
     const QString file = fileForNewSound(row, newName);
     if (!newName.isEmpty())
         m_recordedName = {row, newName};
+    m_beforeRecording = {row, file, SoundImport::Contents(file), cell};
     if (!m_editor->RecordSound(file, MaxRecordingSeconds).isEmpty()) {
         m_recordedName = {};
         m_activity.end(Activity::Kind::Recording);

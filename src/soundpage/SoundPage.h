@@ -118,6 +118,14 @@ private:
     SoundImport m_import{m_messages};
     bool m_keepImportUndo = false;          // the edit under way follows the import it made
     std::pair<int, QString> m_recordedName; // the row and new file of a take kept beside its file
+    // What a recording replaces, for its undo: the row, its file, the file's bytes, the cell.
+    struct BeforeRecording
+    {
+        int row = 0;
+        QString path;
+        std::optional<QByteArray> bytes;
+        QString cell;
+    } m_beforeRecording;
     QGroupBox *m_debugGroup = nullptr;
     QLabel *m_rowNumber = nullptr;  // Panel4
     QLabel *m_usage = nullptr;      // EepL

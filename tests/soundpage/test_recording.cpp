@@ -523,3 +523,36 @@ TEST(SoundPage, ListTakesTheWindowsWidthAndShowsEightRowsAtTheLeastHeight)
         used += list->columnWidth(column);
     EXPECT_EQ(used, list->viewport()->width()); // no blank band beside the columns
 }
+
+TEST(SoundPage, ARecordingCanBeUndone)
+{
+    WindowFixture f;
+    auto window = f.open();
+    SoundPage &page = window->Sounds();
+    QDir().mkpath(QFileInfo(page.SoundPath(2)).path());
+    TWaveFile old;
+    old.Samples.assign(4410, 1234);
+    ASSERT_TRUE(old.SaveToFile(page.SoundPath(2)));
+    const QByteArray before = ReadFile(page.SoundPath(2));
+    const auto recordInto = [&](int row) {
+        page.SelectCell(0, row);
+        window->findChild<QToolButton *>(QStringLiteral("RecSB"))->click();
+        RunEvents(500);
+        window->findChild<QToolButton *>(QStringLiteral("StopSB"))->click();
+        return RunEventsUntil([&] { return !page.Editor().Recording(); });
+    };
+    // Over a message: undo brings it back byte for byte.
+    ASSERT_TRUE(recordInto(2));
+    ASSERT_NE(ReadFile(page.SoundPath(2)), before);
+    window->findChild<QToolButton *>(QStringLiteral("UndoSB"))->click();
+    EXPECT_EQ(ReadFile(page.SoundPath(2)), before);
+    EXPECT_EQ(page.Editor().SampleCount(), 4410);
+    // Into a row without a message: undo removes the take and the name it got.
+    page.SetCell(1, 3, QString());
+    ASSERT_TRUE(recordInto(3));
+    EXPECT_EQ(page.Cell(1, 3), QStringLiteral("3.wav"));
+    window->findChild<QToolButton *>(QStringLiteral("UndoSB"))->click();
+    EXPECT_EQ(page.Cell(1, 3), QString());
+    EXPECT_FALSE(QFile::exists(QDir(QFileInfo(page.SoundPath(2)).path()).filePath("3.wav")));
+    EXPECT_TRUE(f.dialogs.boxes.empty());
+}
