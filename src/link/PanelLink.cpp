@@ -50,6 +50,7 @@ PanelLink::PanelLink(TXComm &comm, ExchangeLog &log, QObject *parent)
 
 void PanelLink::SetConnected(bool connected)
 {
+    m_checked = true;
     if (connected == m_connected)
         return;
     m_connected = connected;

@@ -43,6 +43,8 @@ public:
     bool InExchange() const { return m_inExchange; }
     // Whether the panel answered the last attempt.
     bool Connected() const { return m_connected; }
+    // The last look at the panel found none: an exchange or a connection check went unanswered.
+    bool ConnectionFailed() const { return m_checked && !m_connected; }
     void SetConnected(bool connected);
 
     ExchangeLog &Log() { return m_log; }
@@ -64,6 +66,7 @@ private:
     Activity m_activity;
     bool m_inExchange = false;
     bool m_connected = false;
+    bool m_checked = false; // the panel was asked at least once
 };
 
 } // namespace orvanta

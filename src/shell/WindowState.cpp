@@ -154,4 +154,16 @@ void SaveWindowState(const QWidget &window)
     }
 }
 
+QString LoadWindowValue(const QWidget &window, const QString &name)
+{
+    QSettings settings(QStringLiteral("Orvanta"), QStringLiteral("Forms"));
+    return StateStore(settings, window).value(name).toString();
+}
+
+void SaveWindowValue(const QWidget &window, const QString &name, const QString &value)
+{
+    QSettings settings(QStringLiteral("Orvanta"), QStringLiteral("Forms"));
+    StateStore(settings, window).set(name, value);
+}
+
 } // namespace orvanta

@@ -20,5 +20,8 @@ void LoadWindowState(QWidget &window, const BadValueHandler &reportBadValue);
 // The same from a given store, such as a file of its own.
 void LoadWindowState(QWidget &window, QSettings &settings, const BadValueHandler &reportBadValue);
 void SaveWindowState(const QWidget &window);
+// One more text kept with the window's state, such as a chosen device; empty when none is kept.
+QString LoadWindowValue(const QWidget &window, const QString &name);
+void SaveWindowValue(const QWidget &window, const QString &name, const QString &value);
 
 } // namespace orvanta

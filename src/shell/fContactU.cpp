@@ -388,6 +388,14 @@ void TfContact::FormCreate()
 {
     m_pages->setCurrentIndex(0);
     LoadWindowState(*this, [this](const QString &message) { Dialogs::ShowError(message, this); });
+    // The devices chosen in the page's dialog, unless Config.ini names them.
+    const QString output = m_config.soundOutput();
+    const QString input = m_config.soundInput();
+    m_soundPage->SetSoundDevices(
+        output.isEmpty() ? LoadWindowValue(*this, QStringLiteral("SoundOutput")) : output,
+        input.isEmpty() ? LoadWindowValue(*this, QStringLiteral("SoundInput")) : input);
+    if (output.isEmpty() && input.isEmpty())
+        m_soundPage->GiveUpMissingDevices();
     m_keysPage->AddPlaceholderKeys();
 
     const QString firstArgument = m_startup.arguments.value(0);
@@ -415,6 +423,8 @@ void TfContact::FormDestroy()
         return;
     m_destroyed = true;
     SaveWindowState(*this);
+    SaveWindowValue(*this, QStringLiteral("SoundOutput"), m_soundPage->SoundOutput());
+    SaveWindowValue(*this, QStringLiteral("SoundInput"), m_soundPage->SoundInput());
     // The user's typing in the grid exists nowhere else: a list that cannot be kept is said.
     const QStringList failures =
         m_soundPage->SaveLists(m_paths.inLists(MessagesFile), m_paths.inLists(SoundsFile));

@@ -3,9 +3,12 @@
 #include "ActivityControls.h"
 #include "Convert.h"
 #include "Dialogs.h"
+#include "LevelMeter.h"
 #include "MessageTable.h"
 #include "PanelLink.h"
+#include "SoundDevicesDialog.h"
 #include "SoundUpload.h"
+#include "ThemeIcon.h"
 #include "WaveAdjuster.h"
 #include "WidgetNames.h"
 
@@ -18,6 +21,8 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
+#include <QMediaDevices>
 #include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
@@ -73,15 +78,31 @@ SoundPage::SoundPage(PanelLink &link, QString soundHome, QWidget *parent)
     m_editor->setFixedHeight(105);
     m_editor->setAcceptDrops(true);
     m_editor->installEventFilter(this);
-    layout->addWidget(m_editor);
+    // The meter stands beside the waveform: the page gains no height.
+    auto *editorRow = new QHBoxLayout;
+    editorRow->setSpacing(2);
+    editorRow->addWidget(m_editor, 1);
+    m_meter = named(new LevelMeter, "LevelMeter");
+    m_meter->setFixedHeight(m_editor->height());
+    editorRow->addWidget(m_meter);
+    layout->addLayout(editorRow);
     connectEditorButtons();
     connectDebugButtons();
     connectUploadButtons();
+    m_meter->watch(m_editor->Player);
+    m_meter->watch(m_upload->Device());
     layout->addWidget(findChild<QWidget *>(QStringLiteral("Panel5")));
     layout->addWidget(m_status);
     layout->addWidget(findChild<QGroupBox *>(QStringLiteral("GroupBox1")));
     layout->addWidget(m_grid, 1);
-    connect(&m_activity, &Activity::changed, this, [this] { updateControls(); });
+    connect(&m_activity, &Activity::changed, this, [this] {
+        updateControls();
+        GiveUpMissingDevices();
+    });
+    // The sound library does not reliably signal devices that come and go: a chosen device is
+    // looked for now and then, and only while one is chosen.
+    m_deviceLook.setInterval(DeviceLookMs);
+    connect(&m_deviceLook, &QTimer::timeout, this, [this] { GiveUpMissingDevices(); });
     m_outputProblem = m_editor->Player.OutputProblem();
     updateControls();
 }
@@ -138,33 +159,41 @@ void SoundPage::buildButtonStrip()
     auto *row = new QHBoxLayout(strip);
     row->setContentsMargins(4, 7, 4, 7);
     row->setSpacing(2); // the eleven tools and both upload buttons fit the narrowest window
+    // Each hint names the key that does the same while the waveform has the focus.
     const struct
     {
         const char *name;
-        QStyle::StandardPixmap icon;
+        const char *icon;
         const char *hint;
     } tools[] = {
-        {"RecSB", QStyle::SP_DialogYesButton, "Начать запись"},
-        {"PlayFStartSB", QStyle::SP_MediaSkipBackward, "Воспроизвести с начала"},
-        {"PlaySB", QStyle::SP_MediaPlay, "Воспроизвести"},
-        {"StopSB", QStyle::SP_MediaStop, "Остановить воспроизведение/запись"},
-        {"CutSB", QStyle::SP_DialogDiscardButton, "Удалить выделенный фрагмент"},
-        {"SilenceSB", QStyle::SP_MediaVolumeMuted, "Преобразовать выделенный фрагмент в тишину"},
-        {"UndoSB", QStyle::SP_ArrowBack, "Отменить последнее действие"},
-        {"ImportSB", QStyle::SP_DialogOpenButton, "Загрузить звук из файла…"},
-        {"SpeakSB", QStyle::SP_MessageBoxInformation, "Озвучить текст сообщения"},
-        {"TrimSB", QStyle::SP_ToolBarHorizontalExtensionButton,
-         "Удалить тишину в начале и в конце"},
-        {"NormalizeSB", QStyle::SP_MediaVolume, "Выровнять громкость"},
+        {"RecSB", "media-record", "Начать запись"},
+        {"PlayFStartSB", "media-skip-backward", "Воспроизвести с начала"},
+        {"PlaySB", "media-playback-start", "Воспроизвести (Пробел)"},
+        {"StopSB", "media-playback-stop", "Остановить воспроизведение/запись (Esc, Пробел)"},
+        {"CutSB", "edit-cut", "Удалить выделенный фрагмент (Delete, Ctrl+X)"},
+        {"SilenceSB", "audio-volume-muted", "Преобразовать выделенный фрагмент в тишину"},
+        {"UndoSB", "edit-undo", "Отменить последнее действие (Ctrl+Z)"},
+        {"ImportSB", "document-open", "Загрузить звук из файла…"},
+        {"SpeakSB", "text-speak", "Озвучить текст сообщения"},
+        {"TrimSB", "orvanta-trim-silence", "Удалить тишину в начале и в конце"},
+        {"NormalizeSB", "orvanta-even-loudness", "Выровнять громкость"},
+        {"FitSB", "zoom-fit-best",
+         "Показать всё сообщение (Ctrl+0; приблизить и отдалить: Ctrl+колесо мыши)"},
+        {"DevicesSB", "audio-card", "Устройства звука и проверочный тон…"},
     };
     for (const auto &tool : tools) {
         auto *button = named(new QToolButton, tool.name);
         button->setFixedSize(33, 33);
-        button->setIcon(style()->standardIcon(tool.icon));
+        button->setIconSize(QSize(24, 24));
+        button->setIcon(ThemeIcon(QLatin1String(tool.icon)));
         button->setToolTip(QString::fromUtf8(tool.hint));
         button->setAutoRaise(true);
         row->addWidget(button);
     }
+    m_selection = named(new QLabel, "SelectionL");
+    m_selection->setToolTip(QStringLiteral("Начало и длина выделенного фрагмента"));
+    row->addSpacing(6);
+    row->addWidget(m_selection);
     row->addStretch(1);
     row->addWidget(named(new QPushButton(QStringLiteral("Записать звук в устройство")), "Button4"));
     row->addWidget(named(new QPushButton(QStringLiteral("Остановить")), "Button5"));
@@ -281,6 +310,13 @@ void SoundPage::connectUploadButtons()
 
 void SoundPage::SetSoundDevices(const QString &output, const QString &input)
 {
+    m_outputName = output;
+    m_inputName = input;
+    m_deviceNote.clear();
+    if (output.isEmpty() && input.isEmpty())
+        m_deviceLook.stop();
+    else
+        m_deviceLook.start();
     m_editor->Player.SetDeviceNames(output, input);
     m_upload->SetDeviceNames(output, input);
     m_outputProblem = m_editor->Player.OutputProblem();
@@ -325,6 +361,18 @@ void SoundPage::connectEditorButtons()
                 [this, action = entry.second] { edit(action); });
     connect(findChild<QToolButton *>(QStringLiteral("UndoSB")), &QToolButton::clicked, this,
             [this] { undo(); });
+    connect(findChild<QToolButton *>(QStringLiteral("FitSB")), &QToolButton::clicked, m_editor,
+            &TWaveAdjuster::FitWhole);
+    connect(findChild<QToolButton *>(QStringLiteral("DevicesSB")), &QToolButton::clicked, this,
+            Dialogs::Guarded([this] { chooseDevices(); }));
+    // The waveform's keys run the same actions as the buttons, under the same rules.
+    m_editor->StopIcon = ThemeIcon(QStringLiteral("media-playback-stop"));
+    connect(m_editor, &TWaveAdjuster::playRequested, this, [this] { Play(false); });
+    connect(m_editor, &TWaveAdjuster::stopRequested, this, [this] { Stop(); });
+    connect(m_editor, &TWaveAdjuster::cutRequested, this,
+            [this] { edit(&TWaveAdjuster::CutSelection); });
+    connect(m_editor, &TWaveAdjuster::undoRequested, this, [this] { undo(); });
+    connect(m_editor, &TWaveAdjuster::selectionChanged, this, [this] { showSelection(); });
     connect(findChild<QToolButton *>(QStringLiteral("ImportSB")), &QToolButton::clicked, this,
             Dialogs::Guarded([this] {
                 const QString source = Dialogs::GetOpenFileName(
@@ -564,6 +612,8 @@ void SoundPage::updateControls()
         {"SpeakSB", free},
         {"TrimSB", sound},
         {"NormalizeSB", sound},
+        {"FitSB", editor.SampleCount() > 0 && !editor.Recording()},
+        {"DevicesSB", now == Activity::Kind::None},
     };
     for (const auto &[name, enabled] : states)
         findChild<QToolButton *>(QLatin1String(name))->setEnabled(enabled);
@@ -571,8 +621,65 @@ void SoundPage::updateControls()
         ->setEnabled(m_activity.canBegin(Activity::Kind::Uploading));
     findChild<QPushButton *>(QStringLiteral("Button5"))
         ->setEnabled(now == Activity::Kind::Uploading);
-    m_status->setText(m_outputProblem.isEmpty() ? editor.PlaybackProblem() : m_outputProblem);
+    const QString problem = m_outputProblem.isEmpty() ? editor.PlaybackProblem() : m_outputProblem;
+    m_status->setText(problem.isEmpty() ? m_deviceNote : problem);
     m_status->setVisible(!m_status->text().isEmpty());
+}
+
+void SoundPage::showSelection()
+{
+    const TWaveAdjuster &editor = *m_editor;
+    if (editor.SampleCount() == 0 || editor.Recording()) {
+        m_selection->clear();
+        return;
+    }
+    const auto seconds = [](double value) {
+        return QLocale().toString(value, 'f', 3) + QStringLiteral(" с");
+    };
+    m_selection->setText(
+        QStringLiteral("Начало %1\nДлина %2")
+            .arg(seconds(editor.SelectionStartSeconds()), seconds(editor.SelectionSeconds())));
+}
+
+void SoundPage::chooseDevices()
+{
+    if (m_activity.current() != Activity::Kind::None)
+        return;
+    SoundDevicesDialog dialog(m_outputName, m_inputName, window());
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    SetSoundDevices(dialog.Output(), dialog.Input());
+    emit soundDevicesChosen();
+}
+
+// What ran on a device that went away has ended with its own error.
+void SoundPage::GiveUpMissingDevices()
+{
+    if (m_activity.current() != Activity::Kind::None)
+        return;
+    const auto missing = [](const QList<QAudioDevice> &devices, const QString &name) {
+        return !name.isEmpty() && std::none_of(devices.begin(), devices.end(), [&](const auto &d) {
+            return d.description() == name;
+        });
+    };
+    QStringList gone;
+    QString output = m_outputName;
+    QString input = m_inputName;
+    if (missing(QMediaDevices::audioOutputs(), output)) {
+        gone << QStringLiteral("вывода звука \"%1\"").arg(output);
+        output.clear();
+    }
+    if (missing(QMediaDevices::audioInputs(), input)) {
+        gone << QStringLiteral("записи звука \"%1\"").arg(input);
+        input.clear();
+    }
+    if (gone.isEmpty())
+        return;
+    SetSoundDevices(output, input);
+    m_deviceNote = QStringLiteral("Устройства %1 больше нет: звук идёт через устройство по "
+                                  "умолчанию")
+                       .arg(gone.join(QStringLiteral(" и ")));
+    updateControls();
 }
 
 // The messages of the list against the panel's eight minutes, counted as the upload will take

@@ -4,6 +4,7 @@
 #include "SoundImport.h"
 
 #include <QString>
+#include <QTimer>
 #include <QWidget>
 
 class QGroupBox;
@@ -14,6 +15,7 @@ class QTableView;
 namespace orvanta {
 
 class Activity;
+class LevelMeter;
 class PanelLink;
 class SoundUpload;
 class TWaveAdjuster;
@@ -31,6 +33,8 @@ public:
     static constexpr int MaxRecordingSeconds = 30;
     // Rows of the list in view at the window's least height.
     static constexpr int VisibleRows = 8;
+    // How often a chosen sound device is looked for on the sound server.
+    static constexpr int DeviceLookMs = 1000;
 
     // soundHome: the folder that holds "sound/", the messages' wave files.
     SoundPage(PanelLink &link, QString soundHome, QWidget *parent = nullptr);
@@ -65,9 +69,16 @@ public:
     double ListSeconds(double perMessage = 0) const { return m_messages.listSeconds(perMessage); }
 
     void SetDebugMode(bool on);
+    // The sound output and input by description; empty names the system's default.
     void SetSoundDevices(const QString &output, const QString &input);
+    const QString &SoundOutput() const { return m_outputName; }
+    const QString &SoundInput() const { return m_inputName; }
+    // A chosen device the sound server no longer offers is given up for the default, with a
+    // note, once nothing runs: on its way out, and for a device remembered from the last run.
+    void GiveUpMissingDevices();
     MessageList &Messages() { return m_messages; }
     TWaveAdjuster &Editor() { return *m_editor; }
+    LevelMeter &Meter() { return *m_meter; }
     SoundUpload &Upload() { return *m_upload; }
     QTableView *Grid() const { return m_grid; }
     QProgressBar *Progress() const { return m_progress; } // p, the upload's progress
@@ -90,6 +101,10 @@ public:
     // Brings a sound file of any format into the row as its message (see SoundImport).
     void ImportSound(int row, const QString &source);
 
+signals:
+    // The user chose the sound devices in their dialog.
+    void soundDevicesChosen();
+
 private:
     void buildDebugGroup();
     void buildMemoryGroup();
@@ -101,6 +116,9 @@ private:
     void connectUploadButtons();
     void updateControls();
     void showListLength();
+    void showSelection();
+    // The dialog that chooses the sound output and input and plays the check tone.
+    void chooseDevices();
     void editorFinished();
     // Runs an edit of the shown message, unless another activity runs.
     void edit(QString (TWaveAdjuster::*action)());
@@ -131,12 +149,18 @@ private:
     QLabel *m_usage = nullptr;      // EepL
     QLabel *m_listLength = nullptr; // TotalL
     QLabel *m_status = nullptr;     // StatusL: why something cannot be done now
+    QLabel *m_selection = nullptr;  // SelectionL: the selection's start and length
     // Why nothing can be played or recorded: asked of the sound server when the devices are
     // chosen, not at every change of the editor's state (a resize redraws it step by step).
     QString m_outputProblem;
+    QString m_outputName;
+    QString m_inputName;
+    QString m_deviceNote; // a device that went away and was given up for the default
+    QTimer m_deviceLook;
     QProgressBar *m_usageBar = nullptr; // EepPB
     QTableView *m_grid = nullptr;
-    TWaveAdjuster *m_editor = nullptr;  // WA
+    TWaveAdjuster *m_editor = nullptr; // WA
+    LevelMeter *m_meter = nullptr;
     QProgressBar *m_progress = nullptr; // p
     SoundUpload *m_upload = nullptr;
 };

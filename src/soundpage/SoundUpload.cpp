@@ -125,6 +125,13 @@ void SoundUpload::Button4Click()
                            m_page.window());
         return;
     }
+    if (m_link.ConnectionFailed()) {
+        Dialogs::ShowError(QStringLiteral("Нет связи с охранной панелью \"Orvanta\": панель не "
+                                          "ответила на последнюю команду, сообщения не записаны. "
+                                          "Проверьте подключение и связь."),
+                           m_page.window());
+        return;
+    }
     const MessageList &list = m_page.Messages();
     if (!messagesFitOrUserAgrees(list.listSeconds(SecondsAroundMessage)))
         return;

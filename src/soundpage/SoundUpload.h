@@ -45,6 +45,8 @@ public:
     // Makes word n of panel memory hold value; the outcome goes into the address column.
     bool try_write_eeprom(const QString &value, int n);
     bool Running() const { return m_sequence.running(); }
+    // The device the messages are played on.
+    WaveDevice &Device() { return m_device; }
     // Ends a running upload at once, for a closing window: no message box follows.
     void Abort();
 

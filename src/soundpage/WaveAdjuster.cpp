@@ -2,8 +2,11 @@
 
 #include "Dialogs.h"
 
+#include <QKeyEvent>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
 
@@ -48,6 +51,8 @@ TWaveAdjuster::TWaveAdjuster(QWidget *parent)
     QPalette black = palette();
     black.setColor(QPalette::Window, Qt::black);
     setPalette(black);
+    // A click gives the waveform the keys: play, stop, cut, undo, select, move the cursor.
+    setFocusPolicy(Qt::StrongFocus);
     m_follow.setInterval(FollowMs);
     connect(&m_follow, &QTimer::timeout, this, [this] { followPlayer(); });
     connect(&Player, &WaveDevice::stateChanged, this, [this] {
@@ -58,6 +63,10 @@ TWaveAdjuster::TWaveAdjuster(QWidget *parent)
     connect(&m_message, &MessageEdit::samplesChanged, this, [this] { m_envelopeStale = true; });
     connect(&m_message, &MessageEdit::written, this, &TWaveAdjuster::soundWritten);
     connect(&Recorder, &MessageRecorder::finished, this, &TWaveAdjuster::recordingEnded);
+    connect(&Recorder, &MessageRecorder::soundArrived, this, [this] {
+        m_soundArrived = true;
+        showOverlay();
+    });
     Redraw();
 }
 
@@ -87,6 +96,8 @@ void TWaveAdjuster::LoadSound(const QString &fileName)
         };
     m_message.load(fileName, show);
     SelStart = SelEnd = 0;
+    m_zoom = 1; // a message is first seen whole
+    m_offset = 0;
     openOnDevice();
     Redraw();
 }
@@ -120,12 +131,14 @@ void TWaveAdjuster::Redraw()
     if (SoundLoaded()) {
         // Where a column holds a sample or two, the plot is drawn segment by segment; longer
         // sounds from their envelope, which looks the same at a fraction of the cost.
-        if (PlotEverySegment || SampleCount() <= 2 * qint64(width()))
+        if (PlotEverySegment || SampleCount() <= 2 * qint64(virtualWidth()))
             plotSegments();
         else
             plotEnvelope();
+        drawRuler();
     }
     showOverlay();
+    emit selectionChanged();
     emit stateChanged();
 }
 
@@ -155,13 +168,16 @@ void TWaveAdjuster::plotSegments()
 {
     const std::vector<int16_t> &s = m_message.wave()->Samples;
     const qint64 n = qint64(s.size());
-    const int W = width();
+    const int W = virtualWidth();
     const int H = height();
     QPainter painter(&Background);
-    QPoint previous(0, H / 2);
-    for (qint64 k = 0; k + 1 < n; ++k) {
+    // Only the samples in view and their neighbours just outside it are drawn.
+    const qint64 first = std::max<qint64>(sampleAt(0) - 1, 0);
+    const qint64 end = std::min(sampleAt(Background.width()) + 2, n);
+    QPoint previous(first == 0 ? -m_offset : xOf(first), H / 2);
+    for (qint64 k = first; k + 1 < end; ++k) {
         painter.setPen(QColor(loudnessColour(PairLoudness(s[size_t(k)], s[size_t(k + 1)]))));
-        const QPoint point(int(RoundedDivision(k * W, n)),
+        const QPoint point(int(RoundedDivision(k * W, n)) - m_offset,
                            rounded(s[size_t(k)] / 32767.0 * H / 2 + H / 2.0));
         painter.drawLine(previous, point);
         previous = point;
@@ -176,14 +192,16 @@ void TWaveAdjuster::plotEnvelope()
         m_envelope.setSamples(m_message.wave()->Samples);
         m_envelopeStale = false;
     }
-    const int W = width();
+    const int W = virtualWidth();
     const int H = height();
     const auto y = [H](int16_t sample) {
         return rounded(sample / 32767.0 * H / 2 + H / 2.0);
     };
-    int previous = H / 2;
+    // Only the columns in view are asked for; the first joins the column left of the view.
+    const WaveEnvelope::Column left = m_envelope.column(m_offset - 1, W);
+    int previous = m_offset > 0 && !left.empty ? y(left.last) : H / 2;
     for (int x = 0; x < Background.width(); ++x) {
-        const WaveEnvelope::Column column = m_envelope.column(x, W);
+        const WaveEnvelope::Column column = m_envelope.column(x + m_offset, W);
         if (column.empty)
             continue;
         const int top = std::max(std::min(y(column.low), previous), 0);
@@ -202,7 +220,117 @@ int TWaveAdjuster::cursorX() const
     const qint64 length = Player.Length();
     if (length <= 0)
         return -1;
-    return int(RoundedDivision(qint64(Background.width()) * Player.Position(), length));
+    const qint64 shownWidth = virtualWidth() - (width() - Background.width());
+    const int x = int(RoundedDivision(shownWidth * Player.Position(), length)) - m_offset;
+    return x >= 0 && x < Background.width() ? x : -1;
+}
+
+int TWaveAdjuster::virtualWidth() const
+{
+    return std::max(width(), int(std::lround(width() * m_zoom)));
+}
+
+qint64 TWaveAdjuster::sampleAt(int x) const
+{
+    return RoundedDivision(SampleCount() * (qint64(x) + m_offset), virtualWidth());
+}
+
+int TWaveAdjuster::xOf(qint64 sample) const
+{
+    return int(RoundedDivision(sample * virtualWidth(), std::max<qint64>(SampleCount(), 1))) -
+           m_offset;
+}
+
+qint64 TWaveAdjuster::FirstShownSample() const
+{
+    return std::clamp<qint64>(sampleAt(0), 0, SampleCount());
+}
+
+qint64 TWaveAdjuster::ShownSampleCount() const
+{
+    return std::clamp<qint64>(sampleAt(width()), 0, SampleCount()) - FirstShownSample();
+}
+
+void TWaveAdjuster::scrollTo(int offset)
+{
+    m_offset = std::clamp(offset, 0, virtualWidth() - width());
+}
+
+void TWaveAdjuster::SetZoom(double zoom, int anchorX)
+{
+    // At most a few pixels a sample: closer shows nothing more.
+    const double most = std::max(1.0, 8.0 * double(SampleCount()) / std::max(width(), 1));
+    const double anchor = double(anchorX + m_offset) / virtualWidth();
+    m_zoom = std::clamp(zoom, 1.0, most);
+    scrollTo(int(std::lround(anchor * virtualWidth())) - anchorX);
+    Redraw();
+}
+
+double TWaveAdjuster::SelectionStartSeconds() const
+{
+    const TWaveFile *wave = Wave();
+    return wave && wave->Format.SampleRate ? double(SelStart) / wave->Format.SampleRate : 0;
+}
+
+double TWaveAdjuster::SelectionSeconds() const
+{
+    const TWaveFile *wave = Wave();
+    return wave && wave->Format.SampleRate ? double(SelEnd - SelStart) / wave->Format.SampleRate
+                                           : 0;
+}
+
+void TWaveAdjuster::Select(qint64 first, qint64 last)
+{
+    const qint64 n = SampleCount();
+    if (n == 0 || Recording())
+        return;
+    SelStart = std::clamp<qint64>(std::min(first, last), 0, n - 1);
+    SelEnd = std::clamp<qint64>(std::max(first, last), 0, n - 1);
+    if (Player.IsOpen() && !Player.IsPlaying())
+        Player.Seek(RoundedDivision(SelStart * Player.Length(), n));
+    // The cursor stays in view: the view moves to it when it is outside.
+    const int x = xOf(SelStart);
+    if (x < 0 || x >= width()) {
+        scrollTo(x + m_offset - width() / 2);
+        Redraw();
+        return;
+    }
+    showOverlay();
+    emit selectionChanged();
+}
+
+// Seconds along the lower edge, a mark every step that leaves room for its figure.
+void TWaveAdjuster::drawRuler()
+{
+    const TWaveFile *wave = Wave();
+    const qint64 n = SampleCount();
+    if (!wave || n == 0 || wave->Format.SampleRate == 0)
+        return;
+    const double rate = wave->Format.SampleRate;
+    const double pixelsPerSecond = virtualWidth() * rate / double(n);
+    double step = 0.01;
+    for (const double candidate : {0.01, 0.02, 0.05, 0.1, 0.2, 0.5, 1.0, 2.0, 5.0, 10.0, 30.0}) {
+        step = candidate;
+        if (candidate * pixelsPerSecond >= 48)
+            break;
+    }
+    const int decimals = step >= 1 ? 0 : step >= 0.1 ? 1 : 2;
+    QPainter painter(&Background);
+    painter.setPen(QColor(170, 170, 170));
+    QFont font = painter.font();
+    font.setPixelSize(9);
+    painter.setFont(font);
+    const int bottom = Background.height() - 1;
+    const double firstSecond = std::ceil(FirstShownSample() / rate / step) * step;
+    for (double second = firstSecond;; second += step) {
+        const int x = xOf(qint64(std::llround(second * rate)));
+        if (x >= Background.width() || second * rate > n)
+            break;
+        painter.drawLine(x, bottom, x, bottom - 4);
+        const QString label =
+            QLocale().toString(second, 'f', decimals) + (x < 30 ? QStringLiteral(" с") : QString());
+        painter.drawText(x + 2, bottom - 1, label);
+    }
 }
 
 void TWaveAdjuster::showOverlay()
@@ -219,23 +347,48 @@ void TWaveAdjuster::showOverlay()
         Overlay.fill(Qt::black);
         text(1, m_note);
     } else if (Recording()) {
-        Overlay.fill(Qt::black);
-        text(1, QStringLiteral("Идет запись..."));
-        text(20, QStringLiteral("Произнесите фразу и нажмите кнопку \"Стоп\"."));
+        drawRecordingState(painter);
     } else if (const int cursor = cursorX(); cursor >= 0) {
         m_shownCursor = cursor;
         painter.drawLine(cursor, 0, cursor, Overlay.height() - 1);
         // Every pixel of the selection, its edges included, takes its inverse colour.
-        const qint64 n = SampleCount();
-        const int first = int(RoundedDivision(SelStart * width(), n));
-        const int last = std::min(int(RoundedDivision(SelEnd * width(), n)), Overlay.width() - 1);
+        const int first = std::max(xOf(SelStart), 0);
+        const int last = std::min(xOf(SelEnd), Overlay.width() - 1);
         for (int row = 0; row < Overlay.height(); ++row) {
             auto *pixels = reinterpret_cast<QRgb *>(Overlay.scanLine(row));
-            for (int x = std::max(std::min(first, last), 0); x <= std::max(first, last); ++x)
+            for (int x = std::min(first, last); x <= last; ++x)
                 pixels[x] = pixels[x] ^ 0x00FFFFFF;
         }
     }
     update();
+}
+
+// The user is asked to speak only once the input delivers sound, so that the first syllable is
+// not lost; then the time recorded and the limit count up in view.
+void TWaveAdjuster::drawRecordingState(QPainter &painter)
+{
+    Overlay.fill(Qt::black);
+    const auto line = [&](int y, const QString &text) {
+        const QRect box(1, y, Overlay.width(), Overlay.height());
+        painter.drawText(box, Qt::AlignLeft | Qt::AlignTop, text);
+        return painter.fontMetrics().horizontalAdvance(text);
+    };
+    if (!m_soundArrived) {
+        line(1, QStringLiteral("Подготовка записи..."));
+        return;
+    }
+    const auto clock = [](qint64 ms) {
+        const qint64 seconds = ms / 1000;
+        return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
+    };
+    const qint64 recorded = Player.IsRecording() ? Player.Position() : 0;
+    m_shownSecond = recorded / 1000;
+    line(1, QStringLiteral("Идет запись...   %1 из %2")
+                .arg(clock(recorded), clock(m_recordingLimitMs)));
+    const int width = line(20, QStringLiteral("Произнесите фразу и нажмите кнопку \"Стоп\"."));
+    const int size = painter.fontMetrics().height();
+    if (!StopIcon.isNull())
+        painter.drawPixmap(width + 6, 20, StopIcon.pixmap(size, size));
 }
 
 void TWaveAdjuster::followPlayer()
@@ -243,7 +396,19 @@ void TWaveAdjuster::followPlayer()
     const bool busy = Player.IsPlaying() || Player.IsRecording();
     if (!busy)
         m_follow.stop(); // the last look shows where the sound stopped
-    if (!busy || cursorX() != m_shownCursor)
+    const bool newSecond = Recording() && Player.IsRecording() && m_soundArrived &&
+                           Player.Position() / 1000 != m_shownSecond;
+    // A zoomed view turns the page when the playing sound runs past its right edge.
+    if (Player.IsPlaying() && m_zoom > 1 && Player.Length() > 0) {
+        const qint64 shownWidth = virtualWidth() - (width() - Background.width());
+        const int x = int(RoundedDivision(shownWidth * Player.Position(), Player.Length()));
+        if (x - m_offset >= Background.width() || x < m_offset) {
+            scrollTo(x);
+            Redraw();
+            return;
+        }
+    }
+    if (!busy || newSecond || cursorX() != m_shownCursor)
         showOverlay();
 }
 
@@ -271,12 +436,13 @@ void TWaveAdjuster::mousePressEvent(QMouseEvent *event)
         return;
     const qint64 n = SampleCount();
     Selecting = true;
-    SelStart = RoundedDivision(n * event->position().toPoint().x(), width());
+    SelStart = sampleAt(event->position().toPoint().x());
     if (Player.IsOpen())
         Player.Seek(RoundedDivision(SelStart * Player.Length(), n));
     SelStart = std::clamp<qint64>(SelStart, 0, n - 1);
     SelEnd = SelStart;
     showOverlay();
+    emit selectionChanged();
 }
 
 void TWaveAdjuster::mouseMoveEvent(QMouseEvent *event)
@@ -286,14 +452,15 @@ void TWaveAdjuster::mouseMoveEvent(QMouseEvent *event)
     if (Selecting) {
         const qint64 n = SampleCount();
         const int x = event->position().toPoint().x();
-        SelEnd = RoundedDivision(n * x, width());
-        if (x < 0)
+        SelEnd = sampleAt(x);
+        if (x < 0 && m_offset == 0)
             SelEnd = 0;
-        if (x > width())
+        if (x > width() && m_offset + width() >= virtualWidth())
             SelEnd = n - 1;
         SelEnd = std::clamp<qint64>(SelEnd, 0, n - 1);
     }
     showOverlay();
+    emit selectionChanged();
 }
 
 void TWaveAdjuster::mouseReleaseEvent(QMouseEvent *event)
@@ -304,6 +471,51 @@ void TWaveAdjuster::mouseReleaseEvent(QMouseEvent *event)
     if (SelEnd < SelStart)
         std::swap(SelStart, SelEnd);
     showOverlay();
+    emit selectionChanged();
+}
+
+void TWaveAdjuster::keyPressEvent(QKeyEvent *event)
+{
+    const QKeyCombination key = event->keyCombination();
+    const qint64 n = SampleCount();
+    const bool running = Player.IsPlaying() || Recording();
+    if (key == QKeyCombination(Qt::Key_Space))
+        emit(running ? stopRequested() : playRequested());
+    else if (key == QKeyCombination(Qt::Key_Escape))
+        emit stopRequested();
+    else if (key == QKeyCombination(Qt::Key_Delete) ||
+             key == QKeyCombination(Qt::ControlModifier, Qt::Key_X))
+        emit cutRequested();
+    else if (key == QKeyCombination(Qt::ControlModifier, Qt::Key_Z))
+        emit undoRequested();
+    else if (key == QKeyCombination(Qt::ControlModifier, Qt::Key_A))
+        Select(0, n - 1);
+    else if (key == QKeyCombination(Qt::Key_Home))
+        Select(0, 0);
+    else if (key == QKeyCombination(Qt::Key_End))
+        Select(n - 1, n - 1);
+    else if (key == QKeyCombination(Qt::ControlModifier, Qt::Key_0))
+        FitWhole();
+    else
+        return QWidget::keyPressEvent(event);
+    event->accept();
+}
+
+// Ctrl and the wheel zoom around the mouse; the wheel alone moves a zoomed view along.
+void TWaveAdjuster::wheelEvent(QWheelEvent *event)
+{
+    const int steps = event->angleDelta().y() / 120;
+    if (steps == 0 || SampleCount() == 0 || Recording())
+        return QWidget::wheelEvent(event);
+    if (event->modifiers() & Qt::ControlModifier) {
+        SetZoom(m_zoom * std::pow(1.5, steps), int(event->position().x()));
+    } else if (m_zoom > 1) {
+        scrollTo(m_offset - steps * width() / 8);
+        Redraw();
+    } else {
+        return QWidget::wheelEvent(event);
+    }
+    event->accept();
 }
 
 QString TWaveAdjuster::edited(const QString &error)
@@ -389,6 +601,9 @@ void TWaveAdjuster::ReportPlaybackError()
 QString TWaveAdjuster::RecordSound(const QString &fileName, int maxSeconds)
 {
     stopDevice();
+    m_soundArrived = false;
+    m_shownSecond = -1;
+    m_recordingLimitMs = maxSeconds * 1000;
     const MessageRecorder::Start start = Recorder.start(fileName, maxSeconds);
     if (!start.error.isEmpty()) {
         // The device's own words are in the status; the box keeps the short form.

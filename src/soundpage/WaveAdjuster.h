@@ -5,6 +5,7 @@
 #include "WaveDevice.h"
 #include "WaveEnvelope.h"
 
+#include <QIcon>
 #include <QImage>
 #include <QTimer>
 #include <QWidget>
@@ -68,11 +69,35 @@ public:
     qint64 SelEnd = 0;
     bool Selecting = false;
     bool ShowErrors = true;
+    // Drawn beside the recording's prompt: the icon of the button that stops it.
+    QIcon StopIcon;
     // Draws every sound segment by segment, the reference picture the envelope matches; slow
     // for long sounds, for comparisons only.
     bool PlotEverySegment = false;
 
+    // The view: 1 shows the whole message; larger shows a part of it that much wider. The
+    // shown part keeps the point at x (in the widget) where it is.
+    double Zoom() const { return m_zoom; }
+    void SetZoom(double zoom, int anchorX);
+    void FitWhole() { SetZoom(1, 0); }
+    // The first sample in view and the number of samples in view.
+    qint64 FirstShownSample() const;
+    qint64 ShownSampleCount() const;
+    // Where the selection starts and how long it is, in seconds of the message.
+    double SelectionStartSeconds() const;
+    double SelectionSeconds() const;
+    // Selects the samples from first to last (the cursor alone when equal), which stay in view.
+    void Select(qint64 first, qint64 last);
+
 signals:
+    // The keys of the waveform ask the page for what it runs as one of the tool's activities:
+    // play (from the cursor or the selection), stop, cut, undo.
+    void playRequested();
+    void stopRequested();
+    void cutRequested();
+    void undoRequested();
+    // The selection or the cursor moved.
+    void selectionChanged();
     // What the editor can do changed: a sound was loaded or edited, playing or recording began
     // or ended.
     void stateChanged();
@@ -87,13 +112,22 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
 
 private:
     void drawGrid();
+    void drawRuler();
+    // The whole message's width in pixels at the zoom, and the widget's x of a sample and back.
+    int virtualWidth() const;
+    qint64 sampleAt(int x) const;
+    int xOf(qint64 sample) const;
+    void scrollTo(int offset);
     void plotSegments();
     void plotEnvelope();
     // Composes Overlay from Background and the current state, and schedules its painting.
     void showOverlay();
+    void drawRecordingState(QPainter &painter);
     // Keeps the cursor following a playing sound; repaints only when its column moves.
     void followPlayer();
     int cursorX() const;
@@ -110,6 +144,11 @@ private:
     WaveEnvelope m_envelope;
     bool m_envelopeStale = true;
     QTimer m_follow;
+    double m_zoom = 1;
+    int m_offset = 0; // the virtual x at the widget's left edge
+    int m_recordingLimitMs = 0;
+    bool m_soundArrived = false; // the input of the running recording delivers sound
+    qint64 m_shownSecond = -1;   // of the recording's time in view
     int m_shownCursor = -1;
 };
 

@@ -65,6 +65,19 @@ bool EvenLoudness(std::vector<int16_t> &samples)
     return true;
 }
 
+std::vector<int16_t> TestTone(int sampleRate, double seconds)
+{
+    const size_t count = size_t(std::lround(seconds * sampleRate));
+    const double fade = 0.01 * sampleRate; // no click at either end
+    std::vector<int16_t> samples(count);
+    for (size_t k = 0; k < count; ++k) {
+        const double edge = std::min({1.0, double(k) / fade, double(count - 1 - k) / fade});
+        samples[k] = int16_t(std::lround(LoudnessPeak * edge *
+                                         std::sin(2 * M_PI * 1000.0 * double(k) / sampleRate)));
+    }
+    return samples;
+}
+
 double WaveSeconds(const QString &path)
 {
     // The length from the header alone, through the same reader as the message itself.

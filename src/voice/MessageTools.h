@@ -20,6 +20,10 @@ bool EvenLoudness(std::vector<int16_t> &samples);
 // The peak that EvenLoudness gives: 32767 × 10^(−1/20).
 constexpr int LoudnessPeak = 29204;
 
+// A 1 kHz tone at the peak EvenLoudness gives, with short fades: what the panel hears of an
+// evened message, so that its input level can be set before an upload.
+std::vector<int16_t> TestTone(int sampleRate, double seconds);
+
 // Seconds of sound in a wave file, from its header alone (as the wave file reads it, never more
 // than the file holds); 0 for a file that is missing or no wave file.
 double WaveSeconds(const QString &path);

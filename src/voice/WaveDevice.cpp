@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <cstdlib>
 #include <cstring>
 #include <utility>
 
@@ -85,7 +86,7 @@ WaveDevice::WaveDevice(QObject *parent)
     : QObject(parent)
 {
     m_watch.setInterval(WatchMs);
-    connect(&m_watch, &QTimer::timeout, this, [this] { watchPlayback(); });
+    connect(&m_watch, &QTimer::timeout, this, [this] { watchStream(); });
 }
 
 WaveDevice::~WaveDevice()
@@ -240,13 +241,14 @@ void WaveDevice::Play()
     m_playBuffer.setData(data);
     m_playBuffer.open(QIODevice::ReadOnly);
 
-    m_sink = std::make_unique<QAudioSink>(outputDevice(), m_format);
+    m_streamDevice = outputDevice();
+    m_sink = std::make_unique<QAudioSink>(m_streamDevice, m_format);
     m_sink->start(&m_playBuffer);
     if (m_sink->error() != QAudio::NoError) {
         m_sink.reset();
         throw EWaveDeviceError(QStringLiteral("Устройство вывода звука не принимает звук"));
     }
-    m_playStart = start;
+    m_playStart = m_peakFrom = start;
     m_playEnd = end;
     m_playMicroseconds = (end - start) * 1'000'000 / m_format.sampleRate();
     m_lastProcessed = -1;
@@ -264,10 +266,15 @@ void WaveDevice::Play()
 
 // The end of playing is when the output has played the whole sound, not when it has taken the
 // last data: that comes earlier, and stopping then would cut the sound's end.
-void WaveDevice::watchPlayback()
+void WaveDevice::watchStream()
 {
+    // The sound library does not reliably signal a device that went away, and the sound server
+    // moves its streams to another one at once: every look asks whether it is still there.
+    if (deviceGone())
+        return;
     if (!m_sink) {
-        m_watch.stop();
+        if (!m_source)
+            m_watch.stop();
         return;
     }
     const qint64 processed = m_sink->processedUSecs();
@@ -285,6 +292,21 @@ void WaveDevice::watchPlayback()
         m_position = playPosition();
         endPlayback(QStringLiteral("Звук прерван: сервер звука не отвечает"));
     }
+}
+
+double WaveDevice::TakePeak()
+{
+    int peak = 0;
+    if (m_source) {
+        collectRecording();
+        peak = std::exchange(m_recordedPeak, 0);
+    } else if (m_sink) {
+        const qint64 now = playPosition();
+        for (qint64 k = m_peakFrom; k < now; ++k)
+            peak = std::max(peak, std::abs(int(m_samples[size_t(k)])));
+        m_peakFrom = std::max(m_peakFrom, now);
+    }
+    return peak / 32768.0;
 }
 
 void WaveDevice::SettleBeforeExit()
@@ -329,7 +351,10 @@ void WaveDevice::Record()
                                               "формате файла \"%1\"")
                                    .arg(FileName));
     m_recorded.clear();
+    m_recordedPeak = 0;
+    m_streamDevice = input;
     m_source = std::make_unique<QAudioSource>(input, m_format);
+    m_source->setBufferSize(m_format.bytesForDuration(qint64(InputBufferMs) * 1000));
     m_sourceData = m_source->start();
     if (!m_sourceData || m_source->error() != QAudio::NoError) {
         m_source.reset();
@@ -341,6 +366,7 @@ void WaveDevice::Record()
     connect(m_source.get(), &QAudioSource::stateChanged, this,
             [this](QAudio::State state) { watchRecording(state); });
     m_recordClock.start();
+    m_watch.start();
     m_samples.clear();
     m_position = 0;
     emit stateChanged();
@@ -350,7 +376,11 @@ void WaveDevice::collectRecording()
 {
     if (!m_sourceData)
         return;
-    m_recorded += m_sourceData->readAll();
+    const QByteArray chunk = m_sourceData->readAll();
+    const auto *samples = reinterpret_cast<const int16_t *>(chunk.constData());
+    for (qsizetype i = 0; i < chunk.size() / 2; ++i)
+        m_recordedPeak = std::max(m_recordedPeak, std::abs(int(samples[i])));
+    m_recorded += chunk;
     if (!m_soundArrived && !m_recorded.isEmpty()) {
         m_soundArrived = true;
         m_sinceSoundArrived.start();
@@ -365,6 +395,11 @@ void WaveDevice::watchRecording(QAudio::State state)
 {
     if (!m_source || state != QAudio::StoppedState || m_source->error() == QAudio::NoError)
         return;
+    failRecording(QStringLiteral("Запись прервана: сервер звука не отвечает"));
+}
+
+void WaveDevice::failRecording(const QString &error)
+{
     disconnect(m_source.get(), nullptr, this, nullptr);
     if (m_sourceData)
         disconnect(m_sourceData, nullptr, this, nullptr);
@@ -375,7 +410,24 @@ void WaveDevice::watchRecording(QAudio::State state)
     m_samples.clear();
     m_position = 0;
     emit stateChanged();
-    emit recordingFailed(QStringLiteral("Запись прервана: сервер звука не отвечает"));
+    emit recordingFailed(error);
+}
+
+bool WaveDevice::deviceGone()
+{
+    const QString name = m_streamDevice.description();
+    if (m_sink && !QMediaDevices::audioOutputs().contains(m_streamDevice)) {
+        m_position = playPosition();
+        endPlayback(
+            QStringLiteral("Звук прерван: устройства вывода звука \"%1\" больше нет").arg(name));
+        return true;
+    }
+    if (m_source && !QMediaDevices::audioInputs().contains(m_streamDevice)) {
+        failRecording(
+            QStringLiteral("Запись прервана: устройства записи звука \"%1\" больше нет").arg(name));
+        return true;
+    }
+    return false;
 }
 
 // Captured sound reaches the program later than it was heard: before the input is closed, what

@@ -89,6 +89,10 @@ public:
     // in main: waits out what is left of that moment, if a stream ended recently.
     static void SettleBeforeExit();
 
+    // The loudest sample heard since the last call, as a share of full scale (0 to 1): of what the
+    // output played up to where it is now, or of what the input delivered. 0 while neither runs.
+    double TakePeak();
+
     bool IsPlaying() const { return m_sink != nullptr; }
     bool IsRecording() const { return m_source != nullptr; }
 
@@ -98,6 +102,10 @@ public:
     // How often a playing sound is looked at, for its end: a listener that is told of the end
     // (the panel) hears up to this much silence more.
     static constexpr int WatchMs = 25;
+    // The input's buffer: the delay from the record call to the first sound the program gets is
+    // about this and the stream's set-up. The server's default is many times longer, which
+    // would make the user wait before speaking, or cut the first syllable.
+    static constexpr int InputBufferMs = 20;
 
 signals:
     // Playing or recording began or ended.
@@ -119,10 +127,14 @@ private:
     qint64 toSamples(qint64 value) const;
     qint64 fromSamples(qint64 samples) const;
     qint64 playPosition() const;
-    void watchPlayback();
+    void watchStream();
     void endPlayback(const QString &error = {});
     void collectRecording();
     void watchRecording(QAudio::State state);
+    void failRecording(const QString &error);
+    // A device the sound server no longer offers ends what runs on it with an error: a stream it
+    // carried would otherwise go on, unasked, on another device.
+    bool deviceGone();
     void endRecording();
 
     QString m_outputName;
@@ -133,12 +145,15 @@ private:
     std::vector<int16_t> m_samples; // the sound, centred on 0
     qint64 m_position = 0;
 
+    QAudioDevice m_streamDevice; // the device of the running stream
     std::unique_ptr<QAudioSink> m_sink;
     QBuffer m_playBuffer;
     qint64 m_playStart = 0;
     qint64 m_playEnd = 0;
     qint64 m_playMicroseconds = 0;
     qint64 m_lastProcessed = -1;
+    qint64 m_peakFrom = 0;  // the first played sample not yet in a peak
+    int m_recordedPeak = 0; // the loudest recorded sample since the last peak
     QElapsedTimer m_sinceProgress;
     QTimer m_watch;
     QEventLoop *m_waitLoop = nullptr;

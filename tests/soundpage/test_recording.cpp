@@ -1,5 +1,6 @@
 // Recording and playback in the editor and from the sound page, through the private sound
 // server, and the one activity at a time of the page and the window.
+#include "LevelMeter.h"
 #include "MessageTools.h"
 #include "SoundAnalysis.h"
 #include "SoundFormats.h"
@@ -8,11 +9,14 @@
 #include "WaveAdjuster.h"
 #include "WindowFixture.h"
 
+#include <QApplication>
 #include <QDropEvent>
 #include <QElapsedTimer>
 #include <QHeaderView>
 #include <QItemSelection>
+#include <QKeySequence>
 #include <QLabel>
+#include <QLocale>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTableView>
@@ -555,4 +559,146 @@ TEST(SoundPage, ARecordingCanBeUndone)
     EXPECT_EQ(page.Cell(1, 3), QString());
     EXPECT_FALSE(QFile::exists(QDir(QFileInfo(page.SoundPath(2)).path()).filePath("3.wav")));
     EXPECT_TRUE(f.dialogs.boxes.empty());
+}
+
+// The waveform's keys, as the user presses them once a click gave it the focus, each against
+// what its button does; every key is named in its button's hint.
+TEST(SoundPage, WaveformKeysDoWhatTheirButtonsDo)
+{
+    WindowFixture f;
+    auto window = f.open();
+    SoundPage &page = window->Sounds();
+    QDir().mkpath(QFileInfo(page.SoundPath(2)).path());
+    TWaveFile message;
+    message.Samples.assign(Rate, 3000);
+    ASSERT_TRUE(message.SaveToFile(page.SoundPath(2)));
+    page.SelectCell(0, 2);
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    TWaveAdjuster &editor = page.Editor();
+    QTest::mouseClick(&editor, Qt::LeftButton, {}, QPoint(100, 50));
+    ASSERT_TRUE(editor.hasFocus());
+    const qint64 n = Rate;
+    const auto selection = [&] {
+        return std::pair(editor.SelStart, editor.SelEnd);
+    };
+    const struct
+    {
+        QKeyCombination key;
+        const char *button; // whose hint names the key
+        const char *hint;
+        std::function<bool()> done;
+    } keys[] = {
+        {Qt::ControlModifier | Qt::Key_A, nullptr, nullptr,
+         [&] {
+             return selection() == std::pair<qint64, qint64>(0, n - 1);
+         }},
+        {QKeyCombination(Qt::Key_Home), nullptr, nullptr,
+         [&] {
+             return selection() == std::pair<qint64, qint64>(0, 0);
+         }},
+        {QKeyCombination(Qt::Key_End), nullptr, nullptr,
+         [&] {
+             return selection() == std::pair<qint64, qint64>(n - 1, n - 1);
+         }},
+        {QKeyCombination(Qt::Key_Home), nullptr, nullptr,
+         [] {
+             return true;
+         }},
+        {QKeyCombination(Qt::Key_Space), "PlaySB", "Пробел",
+         [&] {
+             return editor.Player.IsPlaying();
+         }},
+        {QKeyCombination(Qt::Key_Space), "StopSB", "Пробел",
+         [&] {
+             return !editor.Player.IsPlaying();
+         }},
+        {QKeyCombination(Qt::Key_Space), nullptr, nullptr,
+         [&] {
+             return editor.Player.IsPlaying();
+         }},
+        {QKeyCombination(Qt::Key_Escape), "StopSB", "Esc",
+         [&] {
+             return !editor.Player.IsPlaying();
+         }},
+        {Qt::ControlModifier | Qt::Key_A, nullptr, nullptr,
+         [] {
+             return true;
+         }},
+        {QKeyCombination(Qt::Key_Delete), "CutSB", "Delete",
+         [&] {
+             return editor.SampleCount() == 0;
+         }},
+        {Qt::ControlModifier | Qt::Key_Z, "UndoSB", "Ctrl+Z",
+         [&] {
+             return editor.SampleCount() == n;
+         }},
+        {Qt::ControlModifier | Qt::Key_A, nullptr, nullptr,
+         [] {
+             return true;
+         }},
+        {Qt::ControlModifier | Qt::Key_X, "CutSB", "Ctrl+X",
+         [&] {
+             return editor.SampleCount() == 0;
+         }},
+        {Qt::ControlModifier | Qt::Key_Z, nullptr, nullptr,
+         [&] {
+             return editor.SampleCount() == n;
+         }},
+        {Qt::ControlModifier | Qt::Key_0, "FitSB", "Ctrl+0",
+         [&] {
+             return editor.Zoom() == 1;
+         }},
+    };
+    editor.SetZoom(4, 0);
+    for (const auto &entry : keys) {
+        SCOPED_TRACE(QKeySequence(entry.key).toString().toStdString());
+        QTest::keyClick(&editor, entry.key.key(), entry.key.keyboardModifiers());
+        EXPECT_TRUE(RunEventsUntil(entry.done, 3000));
+        if (entry.button) {
+            EXPECT_TRUE(window->findChild<QToolButton *>(QLatin1String(entry.button))
+                            ->toolTip()
+                            .contains(QString::fromUtf8(entry.hint)));
+        }
+    }
+    // The selection's start and length are in view.
+    QTest::keyClick(&editor, Qt::Key_A, Qt::ControlModifier);
+    const QString shown = window->findChild<QLabel *>(QStringLiteral("SelectionL"))->text();
+    EXPECT_TRUE(shown.contains(QLocale().toString(double(n - 1) / Rate, 'f', 3)))
+        << shown.toStdString();
+    // A disabled button's icon is drawn at less than half opacity.
+    const QImage faded = window->findChild<QToolButton *>(QStringLiteral("RecSB"))
+                             ->icon()
+                             .pixmap(24, QIcon::Disabled)
+                             .toImage();
+    int alpha = 0;
+    for (int y = 0; y < faded.height(); ++y)
+        for (int x = 0; x < faded.width(); ++x)
+            alpha = std::max(alpha, qAlpha(faded.pixel(x, y)));
+    EXPECT_GT(alpha, 0);
+    EXPECT_LE(alpha, 128);
+    EXPECT_TRUE(f.dialogs.boxes.empty());
+}
+
+// The meter's peak for tones of known level, and its overload mark only at full scale.
+TEST(LevelMeter, ShowsTheTonesPeakAndOverloadOnlyAtFullScale)
+{
+    for (const double decibels : {-6.0, -20.0, 0.0}) {
+        SCOPED_TRACE(decibels);
+        LevelMeter meter;
+        WaveDevice device;
+        meter.watch(device);
+        // Full scale is a tone a little too loud, clipped as a sound card would.
+        const double amplitude = 32768 * std::pow(10, decibels / 20) * (decibels == 0 ? 1.05 : 1);
+        TWaveFile tone;
+        tone.Loaded = true;
+        for (int k = 0; k < Rate / 2; ++k)
+            tone.Samples.push_back(int16_t(std::clamp(
+                std::lround(amplitude * std::sin(2 * M_PI * k / 44.1)), -32767L, 32767L)));
+        device.Open(tone);
+        device.Wait = true;
+        device.Play();
+        EXPECT_NEAR(meter.HighestDecibels(), decibels, 0.5);
+        EXPECT_EQ(meter.Clipped(), decibels == 0);
+    }
 }

@@ -194,14 +194,21 @@ TEST(Upload, FileTheDeviceRefusesEndsTheUploadWithItsMessage)
                        "сообщение 2.")));
     EXPECT_EQ(f.child<QProgressBar>(QStringLiteral("p"))->value(), 1); // where it stopped
 
-    // Without an open port nothing starts, and no completion is claimed.
-    f.window->XComm1().CloseDevice();
-    f.panel.clearTranscript();
+    // Without a panel that answered the last exchange, or without an open port, nothing starts
+    // and no completion is claimed.
+    sim::PanelFaults silent;
+    silent.silent = true;
+    f.panel.setFaults(silent);
+    f.window->Button1Click(); // a read that goes unanswered; the port stays open
+    const size_t boxes = f.dialogs.boxes.size();
     f.uploadAll();
-    EXPECT_TRUE(f.commands().empty());
-    ASSERT_EQ(f.dialogs.boxes.size(), 2u);
-    EXPECT_EQ(f.dialogs.boxes[1].first, Dialogs::Kind::Error);
-    EXPECT_TRUE(f.dialogs.boxes[1].second.contains(QStringLiteral("порт не открыт")));
+    ASSERT_EQ(f.dialogs.boxes.size(), boxes + 1);
+    EXPECT_TRUE(f.dialogs.boxes.back().second.contains(QStringLiteral("не ответила")));
+    f.window->XComm1().CloseDevice();
+    f.uploadAll();
+    ASSERT_EQ(f.dialogs.boxes.size(), boxes + 2);
+    EXPECT_EQ(f.dialogs.boxes.back().first, Dialogs::Kind::Error);
+    EXPECT_TRUE(f.dialogs.boxes.back().second.contains(QStringLiteral("порт не открыт")));
 }
 
 TEST(Upload, MessagesThatDoNotFitAreAskedAboutFirst)

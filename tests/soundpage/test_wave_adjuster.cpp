@@ -6,9 +6,11 @@
 #include "TestFiles.h"
 #include "WaveAdjuster.h"
 
+#include <QCoreApplication>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
 
 #include <random>
@@ -345,4 +347,40 @@ TEST(WaveAdjuster, SpeechIsAnUndoableEditAndAFailureKeepsTheOldMessage)
     EXPECT_GT(spoken.Samples.size(), size_t(44100 / 2));
     f.editor.Undo();
     EXPECT_EQ(f.onDisk(), ramp(8000));
+}
+
+// Ctrl and the wheel zoom around the mouse, the wheel alone moves along, a click selects where
+// it is in the zoomed view, and fitting shows the whole message again; the ruler marks seconds.
+TEST(WaveAdjuster, ZoomKeepsThePointUnderTheMouseAndFitShowsTheWhole)
+{
+    EditorFixture f;
+    f.load(ramp(69000)); // a hundred samples a pixel
+    const auto clickAt = [&](int x) {
+        QTest::mouseClick(&f.editor, Qt::LeftButton, {}, QPoint(x, 50));
+        return f.editor.SelStart;
+    };
+    const auto wheel = [&](int x, int steps, Qt::KeyboardModifiers keys) {
+        QWheelEvent event(QPointF(x, 50), f.editor.mapToGlobal(QPointF(x, 50)), {},
+                          QPoint(0, 120 * steps), Qt::NoButton, keys, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(&f.editor, &event);
+    };
+    const qint64 before = clickAt(300);
+    wheel(300, 2, Qt::ControlModifier);
+    EXPECT_DOUBLE_EQ(f.editor.Zoom(), 2.25);
+    EXPECT_NEAR(f.editor.ShownSampleCount(), 69000 / 2.25, 100);
+    EXPECT_NEAR(clickAt(300), before, 50);           // the point under the mouse stayed
+    EXPECT_NEAR(clickAt(301) - clickAt(300), 44, 2); // a pixel is fewer samples now
+    const qint64 first = f.editor.FirstShownSample();
+    wheel(300, -1, {});
+    EXPECT_GT(f.editor.FirstShownSample(), first); // the wheel alone moves the view along
+    f.editor.FitWhole();
+    EXPECT_EQ(f.editor.FirstShownSample(), 0);
+    EXPECT_EQ(f.editor.ShownSampleCount(), 69000);
+    // A mark every 0.2 s of the 1.56 s message, grey, on the lower edge.
+    const QImage &plot = f.editor.Background;
+    const int bottom = plot.height() - 1;
+    for (const double second : {0.4, 1.0, 1.4}) {
+        const int x = int(std::lround(second * 44100 * 690 / 69000));
+        EXPECT_EQ(plot.pixel(x, bottom - 2), qRgb(170, 170, 170)) << second;
+    }
 }

@@ -6,7 +6,10 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QMediaDevices>
+#include <QProcess>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using namespace orvanta;
@@ -193,4 +196,73 @@ TEST(WaveDevice, OpeningReportsWhatItRefuses)
     device.Record();
     EXPECT_TRUE(device.IsRecording());
     device.Close();
+}
+
+namespace {
+
+// A second output on the private server, named as the desktop would show it, for as long as the
+// object lives.
+struct SecondOutput
+{
+    static constexpr const char *Description = "Orvanta-Second-Output";
+    QString module;
+
+    SecondOutput()
+    {
+        QProcess pactl;
+        pactl.start(QStringLiteral("pactl"),
+                    {"load-module", "module-null-sink", "sink_name=orvanta_second",
+                     QStringLiteral("sink_properties=device.description=%1").arg(Description)});
+        pactl.waitForFinished();
+        module = QString::fromUtf8(pactl.readAllStandardOutput()).trimmed();
+        EXPECT_TRUE(RunEventsUntil([] { return offered(); }))
+            << "the server offers no second output";
+    }
+    ~SecondOutput() { remove(); }
+    void remove()
+    {
+        if (!module.isEmpty())
+            QProcess::execute(QStringLiteral("pactl"), {"unload-module", module});
+        module.clear();
+    }
+    static bool offered()
+    {
+        const QList<QAudioDevice> outputs = QMediaDevices::audioOutputs();
+        return std::any_of(outputs.begin(), outputs.end(), [](const QAudioDevice &device) {
+            return device.description() == QLatin1String(Description);
+        });
+    }
+};
+
+} // namespace
+
+// The chosen output is the one that sounds: the default output's listener hears nothing. When
+// the chosen output goes away mid-play, the play ends with an error and never goes on through
+// another output.
+TEST(WaveDevice, ChosenOutputPlaysAndOneThatGoesAwayEndsThePlay)
+{
+    SoundFolder f;
+    SecondOutput second;
+    WaveDevice player;
+    player.SetDeviceNames(QLatin1String(SecondOutput::Description), QString());
+    opened(player, f.tone("tone.wav", 1.0));
+    const ToneMeasure elsewhere = hear(f.emptyRecording("default.wav"), [&] {
+        player.Wait = true;
+        player.Play();
+    });
+    EXPECT_LT(elsewhere.peak, 300) << "the default output sounded";
+
+    QString ended = QStringLiteral("not ended");
+    QObject::connect(&player, &WaveDevice::playEnded, [&](const QString &error) { ended = error; });
+    const ToneMeasure afterRemoval = hear(f.emptyRecording("after.wav"), [&] {
+        player.Rewind();
+        player.Play();
+        RunEvents(200);
+        second.remove();
+        EXPECT_TRUE(RunEventsUntil([&] { return !player.IsPlaying(); }, 3000));
+    });
+    EXPECT_EQ(ended, QStringLiteral("Звук прерван: устройства вывода звука \"%1\" больше нет")
+                         .arg(QLatin1String(SecondOutput::Description)));
+    // The server moves the stream at once; the device ends it at its next look.
+    EXPECT_LT(afterRemoval.seconds, 2.0 * WaveDevice::WatchMs / 1000) << "the sound went on";
 }

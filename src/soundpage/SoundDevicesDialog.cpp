@@ -1,0 +1,111 @@
+#include "SoundDevicesDialog.h"
+
+#include "MessageTools.h"
+#include "ThemeIcon.h"
+#include "WaveFile.h"
+#include "WidgetNames.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QMediaDevices>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace orvanta {
+
+namespace {
+
+// The default first, under its own name, then each device; a named device the server no longer
+// offers stays on the list as missing, so that the choice is never changed silently.
+QComboBox *deviceList(const QList<QAudioDevice> &devices, const QAudioDevice &fallback,
+                      const QString &current)
+{
+    auto *list = new QComboBox;
+    list->addItem(QStringLiteral("По умолчанию (%1)")
+                      .arg(fallback.isNull() ? QStringLiteral("нет") : fallback.description()),
+                  QString());
+    for (const QAudioDevice &device : devices)
+        list->addItem(device.description(), device.description());
+    if (!current.isEmpty() && list->findData(current) < 0)
+        list->addItem(QStringLiteral("%1 (нет на сервере звука)").arg(current), current);
+    list->setCurrentIndex(std::max(list->findData(current), 0));
+    return list;
+}
+
+} // namespace
+
+SoundDevicesDialog::SoundDevicesDialog(const QString &output, const QString &input, QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("SoundDevicesDialog"));
+    setWindowTitle(QStringLiteral("Устройства звука"));
+    auto *layout = new QVBoxLayout(this);
+    auto *form = new QFormLayout;
+    m_output = named(
+        deviceList(QMediaDevices::audioOutputs(), QMediaDevices::defaultAudioOutput(), output),
+        "OutputCB");
+    m_input =
+        named(deviceList(QMediaDevices::audioInputs(), QMediaDevices::defaultAudioInput(), input),
+              "InputCB");
+    form->addRow(QStringLiteral("Вывод звука (к панели):"), m_output);
+    form->addRow(QStringLiteral("Запись звука (микрофон):"), m_input);
+    layout->addLayout(form);
+
+    auto *tone = named(new QPushButton(ThemeIcon(QStringLiteral("orvanta-test-tone")),
+                                       QStringLiteral("Проверочный тон")),
+                       "ToneB");
+    tone->setToolTip(QStringLiteral("Тон 1 кГц на выбранном выводе, с громкостью выровненных "
+                                    "сообщений: по нему настраивают уровень входа панели"));
+    connect(tone, &QPushButton::clicked, this, [this] { PlayTone(); });
+    m_toneNote = named(new QLabel, "ToneL");
+    m_toneNote->setWordWrap(true);
+    layout->addWidget(tone, 0, Qt::AlignLeft);
+    layout->addWidget(m_toneNote);
+    connect(&m_tone, &WaveDevice::playEnded, this,
+            [this](const QString &error) { m_toneNote->setText(error); });
+
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+}
+
+QString SoundDevicesDialog::Output() const
+{
+    return m_output->currentData().toString();
+}
+
+QString SoundDevicesDialog::Input() const
+{
+    return m_input->currentData().toString();
+}
+
+void SoundDevicesDialog::PlayTone()
+{
+    if (m_tone.IsPlaying()) {
+        m_tone.Stop();
+        return;
+    }
+    TWaveFile wave;
+    wave.Samples = TestTone(int(wave.Format.SampleRate), ToneSeconds);
+    wave.Loaded = true;
+    try {
+        m_tone.SetDeviceNames(Output(), QString());
+        m_tone.Open(wave);
+        m_tone.Play();
+        m_toneNote->setText(
+            QStringLiteral("Звучит тон 1 кГц на \"%1\"…").arg(m_output->currentText()));
+    } catch (const EWaveDeviceError &error) {
+        m_toneNote->setText(QString::fromStdString(error.what()));
+    }
+}
+
+void SoundDevicesDialog::done(int result)
+{
+    m_tone.Close(); // the tone ends with the dialog
+    QDialog::done(result);
+}
+
+} // namespace orvanta
