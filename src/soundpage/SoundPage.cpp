@@ -158,7 +158,7 @@ void SoundPage::buildButtonStrip()
     strip->setFixedHeight(47);
     auto *row = new QHBoxLayout(strip);
     row->setContentsMargins(4, 7, 4, 7);
-    row->setSpacing(2); // the eleven tools and both upload buttons fit the narrowest window
+    row->setSpacing(2); // the tools and the selection fit the narrowest window
     // Each hint names the key that does the same while the waveform has the focus.
     const struct
     {
@@ -195,8 +195,6 @@ void SoundPage::buildButtonStrip()
     row->addSpacing(6);
     row->addWidget(m_selection);
     row->addStretch(1);
-    row->addWidget(named(new QPushButton(QStringLiteral("Записать звук в устройство")), "Button4"));
-    row->addWidget(named(new QPushButton(QStringLiteral("Остановить")), "Button5"));
 }
 
 void SoundPage::buildProgressGroup()
@@ -206,7 +204,10 @@ void SoundPage::buildProgressGroup()
     auto *progress = m_progress = named(new QProgressBar, "p");
     progress->setRange(0, MessageTable::Messages);
     progress->setValue(0);
-    row->addWidget(progress);
+    row->addWidget(progress, 1);
+    // The upload's buttons beside its progress: the strip above holds the editing tools.
+    row->addWidget(named(new QPushButton(QStringLiteral("Записать звук в устройство")), "Button4"));
+    row->addWidget(named(new QPushButton(QStringLiteral("Остановить")), "Button5"));
 }
 
 void SoundPage::buildGrid()
@@ -624,6 +625,7 @@ void SoundPage::updateControls()
     const QString problem = m_outputProblem.isEmpty() ? editor.PlaybackProblem() : m_outputProblem;
     m_status->setText(problem.isEmpty() ? m_deviceNote : problem);
     m_status->setVisible(!m_status->text().isEmpty());
+    showSelection();
 }
 
 void SoundPage::showSelection()

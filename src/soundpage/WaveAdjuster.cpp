@@ -387,8 +387,13 @@ void TWaveAdjuster::drawRecordingState(QPainter &painter)
                 .arg(clock(recorded), clock(m_recordingLimitMs)));
     const int width = line(20, QStringLiteral("Произнесите фразу и нажмите кнопку \"Стоп\"."));
     const int size = painter.fontMetrics().height();
-    if (!StopIcon.isNull())
-        painter.drawPixmap(width + 6, 20, StopIcon.pixmap(size, size));
+    if (!StopIcon.isNull()) {
+        // On a light tile, as on the button: a dark icon would vanish on the black view.
+        const QRect tile(width + 6, 19, size + 2, size + 2);
+        painter.setBrush(QColor(230, 230, 230));
+        painter.drawRoundedRect(tile, 3, 3);
+        painter.drawPixmap(tile.topLeft() + QPoint(1, 1), StopIcon.pixmap(size, size));
+    }
 }
 
 void TWaveAdjuster::followPlayer()
