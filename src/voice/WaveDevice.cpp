@@ -30,6 +30,16 @@ constexpr int StreamSetUpMs = 400;
 // machine its teardown took more than 400 ms.
 constexpr int StreamSettleMs = 1000;
 
+QString ServerGoneWhilePlaying()
+{
+    return QStringLiteral("Звук прерван: сервер звука не отвечает");
+}
+
+QString ServerGoneWhileRecording()
+{
+    return QStringLiteral("Запись прервана: сервер звука не отвечает");
+}
+
 // When the last stream of this program ended (the monotonic clock's milliseconds), or never.
 std::atomic<qint64> lastStreamEnd{-1};
 
@@ -290,7 +300,7 @@ void WaveDevice::watchStream()
         endPlayback();
     } else if (failed || m_sinceProgress.elapsed() > StallMs) {
         m_position = playPosition();
-        endPlayback(QStringLiteral("Звук прерван: сервер звука не отвечает"));
+        endPlayback(ServerGoneWhilePlaying());
     }
 }
 
@@ -395,7 +405,7 @@ void WaveDevice::watchRecording(QAudio::State state)
 {
     if (!m_source || state != QAudio::StoppedState || m_source->error() == QAudio::NoError)
         return;
-    failRecording(QStringLiteral("Запись прервана: сервер звука не отвечает"));
+    failRecording(ServerGoneWhileRecording());
 }
 
 void WaveDevice::failRecording(const QString &error)
@@ -415,16 +425,28 @@ void WaveDevice::failRecording(const QString &error)
 
 bool WaveDevice::deviceGone()
 {
+    // A server that went away takes every device with it, and is said as such.
     const QString name = m_streamDevice.description();
-    if (m_sink && !QMediaDevices::audioOutputs().contains(m_streamDevice)) {
+    if (m_sink) {
+        const QList<QAudioDevice> outputs = QMediaDevices::audioOutputs();
+        if (outputs.contains(m_streamDevice))
+            return false;
         m_position = playPosition();
-        endPlayback(
-            QStringLiteral("Звук прерван: устройства вывода звука \"%1\" больше нет").arg(name));
+        endPlayback(outputs.isEmpty()
+                        ? ServerGoneWhilePlaying()
+                        : QStringLiteral("Звук прерван: устройства вывода звука \"%1\" больше нет")
+                              .arg(name));
         return true;
     }
-    if (m_source && !QMediaDevices::audioInputs().contains(m_streamDevice)) {
+    if (m_source) {
+        const QList<QAudioDevice> inputs = QMediaDevices::audioInputs();
+        if (inputs.contains(m_streamDevice))
+            return false;
         failRecording(
-            QStringLiteral("Запись прервана: устройства записи звука \"%1\" больше нет").arg(name));
+            inputs.isEmpty()
+                ? ServerGoneWhileRecording()
+                : QStringLiteral("Запись прервана: устройства записи звука \"%1\" больше нет")
+                      .arg(name));
         return true;
     }
     return false;

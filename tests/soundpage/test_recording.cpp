@@ -2,6 +2,7 @@
 // server, and the one activity at a time of the page and the window.
 #include "LevelMeter.h"
 #include "MessageTools.h"
+#include "SecondOutput.h"
 #include "SoundAnalysis.h"
 #include "SoundFormats.h"
 #include "SoundPage.h"
@@ -701,4 +702,26 @@ TEST(LevelMeter, ShowsTheTonesPeakAndOverloadOnlyAtFullScale)
         EXPECT_NEAR(meter.HighestDecibels(), decibels, 0.5);
         EXPECT_EQ(meter.Clipped(), decibels == 0);
     }
+}
+
+// The chosen output is kept for the next start; one that goes away while nothing runs gives way
+// to the default, and the page says so.
+TEST(SoundPage, ChosenOutputIsKeptAndOneThatGoesAwayGivesWayToTheDefault)
+{
+    WindowFixture f;
+    SecondOutput second;
+    const QString chosen = QLatin1String(SecondOutput::Description);
+    auto window = f.open();
+    window->Sounds().SetSoundDevices(chosen, QString());
+    window->close();
+    window = f.open();
+    SoundPage &page = window->Sounds();
+    EXPECT_EQ(page.SoundOutput(), chosen);
+    second.remove();
+    EXPECT_TRUE(RunEventsUntil([&] { return page.SoundOutput().isEmpty(); }, 5000));
+    EXPECT_EQ(window->findChild<QLabel *>(QStringLiteral("StatusL"))->text(),
+              QStringLiteral("Устройства вывода звука \"%1\" больше нет: звук идёт через "
+                             "устройство по умолчанию")
+                  .arg(chosen));
+    EXPECT_TRUE(window->findChild<QToolButton *>(QStringLiteral("RecSB"))->isEnabled());
 }

@@ -1,15 +1,13 @@
 // The wave-audio device on the real sound path: a private sound server whose input hears what
 // its output plays, so that what the device plays is recorded and measured.
+#include "SecondOutput.h"
 #include "SoundAnalysis.h"
 #include "WaveDevice.h"
 #include "WaveFile.h"
 
 #include <QElapsedTimer>
 #include <QFile>
-#include <QMediaDevices>
-#include <QProcess>
 #include <QTemporaryDir>
-#include <algorithm>
 #include <gtest/gtest.h>
 
 using namespace orvanta;
@@ -197,44 +195,6 @@ TEST(WaveDevice, OpeningReportsWhatItRefuses)
     EXPECT_TRUE(device.IsRecording());
     device.Close();
 }
-
-namespace {
-
-// A second output on the private server, named as the desktop would show it, for as long as the
-// object lives.
-struct SecondOutput
-{
-    static constexpr const char *Description = "Orvanta-Second-Output";
-    QString module;
-
-    SecondOutput()
-    {
-        QProcess pactl;
-        pactl.start(QStringLiteral("pactl"),
-                    {"load-module", "module-null-sink", "sink_name=orvanta_second",
-                     QStringLiteral("sink_properties=device.description=%1").arg(Description)});
-        pactl.waitForFinished();
-        module = QString::fromUtf8(pactl.readAllStandardOutput()).trimmed();
-        EXPECT_TRUE(RunEventsUntil([] { return offered(); }))
-            << "the server offers no second output";
-    }
-    ~SecondOutput() { remove(); }
-    void remove()
-    {
-        if (!module.isEmpty())
-            QProcess::execute(QStringLiteral("pactl"), {"unload-module", module});
-        module.clear();
-    }
-    static bool offered()
-    {
-        const QList<QAudioDevice> outputs = QMediaDevices::audioOutputs();
-        return std::any_of(outputs.begin(), outputs.end(), [](const QAudioDevice &device) {
-            return device.description() == QLatin1String(Description);
-        });
-    }
-};
-
-} // namespace
 
 // The chosen output is the one that sounds: the default output's listener hears nothing. When
 // the chosen output goes away mid-play, the play ends with an error and never goes on through
