@@ -2,6 +2,10 @@
 
 #include "Dialogs.h"
 
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
 namespace orvanta {
 
 OrvantaApplication::OrvantaApplication(int &argc, char **argv)
@@ -11,6 +15,12 @@ OrvantaApplication::OrvantaApplication(int &argc, char **argv)
     setApplicationName(QStringLiteral("Orvanta Config"));
     // No display name: the window system would append it to the window's caption.
     setApplicationVersion(QStringLiteral("2.0.5.0"));
+    // Qt's own buttons and dialogs ("Да", "Отмена", the file dialogs) in the interface's
+    // language, whatever the machine's locale.
+    auto *qtTexts = new QTranslator(this);
+    if (qtTexts->load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(qtTexts);
 }
 
 bool OrvantaApplication::notify(QObject *receiver, QEvent *event)

@@ -34,6 +34,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
@@ -430,6 +431,16 @@ void TfContact::FormDestroy()
         m_soundPage->SaveLists(m_paths.inLists(MessagesFile), m_paths.inLists(SoundsFile));
     if (!failures.isEmpty())
         Dialogs::ShowError(failures.join(QLatin1Char('\n')), this);
+}
+
+void TfContact::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // Otherwise the first field of the window, the port's, would take the keys on the first show.
+    if (!event->spontaneous() && !m_shownOnce) {
+        m_shownOnce = true;
+        m_soundPage->FocusFirstButton();
+    }
 }
 
 void TfContact::closeEvent(QCloseEvent *event)

@@ -85,6 +85,7 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     QWidget *buildHeader();
@@ -138,6 +139,7 @@ private:
     LoopsPage *m_loopsPage = nullptr;
     RelaysPage *m_relaysPage = nullptr;
     QLabel *m_footer = nullptr; // Panel59
+    bool m_shownOnce = false;
 };
 
 } // namespace orvanta

@@ -77,12 +77,14 @@ SoundPage::SoundPage(PanelLink &link, QString soundHome, QWidget *parent)
     m_editor = named(new TWaveAdjuster, "WA");
     m_editor->setFixedHeight(105);
     m_editor->setAcceptDrops(true);
+    m_editor->setAccessibleName(QStringLiteral("Звук сообщения"));
     m_editor->installEventFilter(this);
     // The meter stands beside the waveform: the page gains no height.
     auto *editorRow = new QHBoxLayout;
     editorRow->setSpacing(2);
     editorRow->addWidget(m_editor, 1);
     m_meter = named(new LevelMeter, "LevelMeter");
+    m_meter->setAccessibleName(QStringLiteral("Уровень звука"));
     m_meter->setFixedHeight(m_editor->height());
     editorRow->addWidget(m_meter);
     layout->addLayout(editorRow);
@@ -187,6 +189,8 @@ void SoundPage::buildButtonStrip()
         button->setIconSize(QSize(24, 24));
         button->setIcon(ThemeIcon(QLatin1String(tool.icon)));
         button->setToolTip(QString::fromUtf8(tool.hint));
+        // A screen reader speaks the hint's words, without the keys.
+        button->setAccessibleName(button->toolTip().section(QStringLiteral(" ("), 0, 0));
         button->setAutoRaise(true);
         row->addWidget(button);
     }
@@ -733,6 +737,19 @@ void SoundPage::ShowMemoryUsage(int usedSeconds)
 {
     m_usageBar->setValue(std::min(usedSeconds, m_usageBar->maximum()));
     m_usage->setText(MemoryUsageText(usedSeconds));
+}
+
+void SoundPage::FocusFirstButton()
+{
+    // The strip's buttons in their order; one that cannot act now cannot take the keys either.
+    const QWidget *strip = findChild<QWidget *>(QStringLiteral("Panel5"));
+    for (QToolButton *button : strip->findChildren<QToolButton *>(Qt::FindDirectChildrenOnly)) {
+        if (button->isEnabled()) {
+            button->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+    m_grid->setFocus(Qt::OtherFocusReason);
 }
 
 void SoundPage::SetDebugMode(bool on)

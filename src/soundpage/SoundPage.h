@@ -93,6 +93,10 @@ public:
     // The row whose message the editor shows and records into (Panel4).
     int SelectedRow() const;
 
+    // The page's first button takes the keys at start, so that no text field catches stray
+    // typing (the port's field would save it).
+    void FocusFirstButton();
+
     // The page's actions, refused while another activity runs.
     void Record();
     void Play(bool fromStart);

@@ -11,6 +11,7 @@
 #include "fContactU.h"
 #include "fWaitU.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -19,12 +20,14 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 using namespace orvanta;
@@ -355,4 +358,25 @@ TEST(InstalledTool, StartedFromTheMenuKeepsItsFilesInTheUsersFolders)
         ReadSoundList(kept.filePath(QStringLiteral("sounds.txt"))).cells[3].trimmed().isEmpty());
     EXPECT_TRUE(QFile::exists(kept.filePath(QStringLiteral("messages.txt"))));
     EXPECT_FALSE(QFile::exists(QDir(home.path()).filePath(QStringLiteral("messages.txt"))));
+}
+
+// At start the keys go to the sound page's first button, never to a text field such as the
+// port's; Qt's own buttons speak Russian whatever the machine's locale; the icon-only buttons
+// have names a screen reader speaks.
+TEST(MainWindow, StartsWithTheKeysOnAButtonAndQtsTextsInRussian)
+{
+    WindowFixture f;
+    auto window = f.open();
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    ASSERT_TRUE(QApplication::focusWidget());
+    // The first button that can act: without a sound output here, recording cannot.
+    EXPECT_TRUE(qobject_cast<QToolButton *>(QApplication::focusWidget()))
+        << QApplication::focusWidget()->objectName().toStdString();
+    QMessageBox box(QMessageBox::Question, QString(), QString(),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    EXPECT_EQ(box.button(QMessageBox::Yes)->text(), QStringLiteral("&Да"));
+    EXPECT_EQ(box.button(QMessageBox::Cancel)->text(), QStringLiteral("Отмена"));
+    EXPECT_EQ(child<QWidget>(*window, "RecSB")->accessibleName(), QStringLiteral("Начать запись"));
+    EXPECT_EQ(child<QWidget>(*window, "PlaySB")->accessibleName(), QStringLiteral("Воспроизвести"));
 }
