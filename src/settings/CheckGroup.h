@@ -41,11 +41,13 @@ private:
     std::array<QCheckBox *, 8> m_boxes{};
 };
 
-// A checkbox without text, named "CheckBox" and its number, as the settings pages address them.
-inline QCheckBox *NumberedCheckBox(int number)
+// A checkbox without text, named "CheckBox" and its number, as the settings pages address them;
+// a screen reader speaks the words of its row and column (accessibleName).
+inline QCheckBox *NumberedCheckBox(int number, const QString &accessibleName)
 {
     auto *box = new QCheckBox;
     box->setObjectName(QStringLiteral("CheckBox%1").arg(number));
+    box->setAccessibleName(accessibleName);
     return box;
 }
 

@@ -66,6 +66,7 @@ KeysPage::KeysPage(PanelLink &link, QWidget *parent)
     m_capturedCode = new QLineEdit;
     m_capturedCode->setObjectName(QStringLiteral("e1"));
     m_capturedCode->setFixedWidth(201);
+    m_capturedCode->setAccessibleName(QStringLiteral("Код ключа"));
     MarkNotKept(m_capturedCode); // a key code is not kept between runs
     m_capture = new QPushButton(QStringLiteral("Чтение ключа"));
     m_capture->setObjectName(QStringLiteral("Button3"));
@@ -77,6 +78,7 @@ KeysPage::KeysPage(PanelLink &link, QWidget *parent)
     m_list = new QTableWidget(0, 2);
     m_list->setObjectName(QStringLiteral("TouchSTR"));
     m_list->setHorizontalHeaderLabels({QStringLiteral("Номер"), QStringLiteral("Ключ")});
+    m_list->setAccessibleName(QStringLiteral("Ключи Touch Memory"));
     m_list->verticalHeader()->hide();
     m_list->setColumnWidth(NumberColumn, 49);
     m_list->setColumnWidth(CodeColumn, 627);

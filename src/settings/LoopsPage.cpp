@@ -39,7 +39,11 @@ LoopsPage::LoopsPage(PanelLink &link, const std::array<QCheckBox *, 8> &options,
         grid->addWidget(caption, 0, column + 1);
         std::array<QCheckBox *, 8> boxes{};
         for (int loop = 1; loop <= 8; ++loop) {
-            boxes[size_t(loop - 1)] = NumberedCheckBox(Columns[column].firstNumber + loop - 1);
+            boxes[size_t(loop - 1)] =
+                NumberedCheckBox(Columns[column].firstNumber + loop - 1,
+                                 QStringLiteral("Шлейф %1: %2")
+                                     .arg(loop)
+                                     .arg(QString::fromUtf8(Columns[column].caption)));
             grid->addWidget(boxes[size_t(loop - 1)], loop, column + 1, Qt::AlignCenter);
         }
         m_groups[Columns[column].recordByte] = CheckGroup(boxes);

@@ -76,6 +76,7 @@ void RelaysPage::buildGrid()
         onTime->setValidator(new OnTimeValidator(onTime));
         onTime->setAlignment(Qt::AlignRight);
         onTime->setMaximumWidth(70);
+        onTime->setAccessibleName(QStringLiteral("Реле %1: время включения, с").arg(relay));
         MarkNotKept(onTime); // read from the panel, not kept between runs
         m_onTimes[size_t(relay - 1)] = onTime;
         grid->addWidget(onTime, 0, column, 1, 2, Qt::AlignCenter);
@@ -98,7 +99,14 @@ void RelaysPage::buildGrid()
             for (int event = 0; event < 2; ++event) {
                 std::array<QCheckBox *, 8> boxes{};
                 for (int loop = 1; loop <= 8; ++loop) {
-                    auto *box = NumberedCheckBox(CheckBoxNumber(relay, action, event, loop));
+                    auto *box = NumberedCheckBox(
+                        CheckBoxNumber(relay, action, event, loop),
+                        QStringLiteral("Реле %1 %2: шлейф %3, %4")
+                            .arg(relay)
+                            .arg(action == 0 ? QStringLiteral("вкл") : QStringLiteral("выкл"))
+                            .arg(loop)
+                            .arg(event == 0 ? QStringLiteral("замыкание")
+                                            : QStringLiteral("размыкание")));
                     boxes[size_t(loop - 1)] = box;
                     grid->addWidget(box, FirstCheckRow + 2 * (loop - 1) + event,
                                     FirstRelayColumn + 2 * (relay - 1) + action, Qt::AlignCenter);

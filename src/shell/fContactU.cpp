@@ -15,6 +15,7 @@
 #include "SnapshotJournal.h"
 #include "SoundPage.h"
 #include "SoundUpload.h"
+#include "TabOrder.h"
 #include "WaveAdjuster.h"
 #include "WindowState.h"
 #include "fWaitU.h"
@@ -115,6 +116,8 @@ TfContact::TfContact(Startup startup, QWidget *parent)
     layout->addWidget(buildHeader());
 
     m_pages = named(new QTabWidget, "PageControl1");
+    // Tab follows what the eye reads on a page once it is laid out, that is shown.
+    connect(m_pages, &QTabWidget::currentChanged, this, [this] { orderTabsOnceLaidOut(); });
     // Tight tabs, so that all five captions fit the window's minimum width.
     m_pages->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 4px 5px; }"));
     m_soundPage = named(new SoundPage(m_link, m_paths.soundHome), "TabSheet3");
@@ -433,12 +436,22 @@ void TfContact::FormDestroy()
         Dialogs::ShowError(failures.join(QLatin1Char('\n')), this);
 }
 
+void TfContact::orderTabsOnceLaidOut()
+{
+    // A page is laid out when the events of its showing have run.
+    QTimer::singleShot(0, this, [this] {
+        if (isVisible())
+            OrderTabsAsRead(*m_pages->currentWidget());
+    });
+}
+
 void TfContact::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     // Otherwise the first field of the window, the port's, would take the keys on the first show.
     if (!event->spontaneous() && !m_shownOnce) {
         m_shownOnce = true;
+        orderTabsOnceLaidOut();
         m_soundPage->FocusFirstButton();
     }
 }

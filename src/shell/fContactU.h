@@ -86,6 +86,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    // Tab on the shown page follows what the eye reads.
+    void orderTabsOnceLaidOut();
 
 private:
     QWidget *buildHeader();

@@ -218,6 +218,7 @@ void SoundPage::buildGrid()
 {
     m_grid = named(new QTableView(this), "SoundSG");
     m_grid->setModel(&m_messages);
+    m_grid->setAccessibleName(QStringLiteral("Сообщения"));
     m_grid->verticalHeader()->hide();
     m_grid->verticalHeader()->setDefaultSectionSize(17);
     m_grid->verticalHeader()->setMinimumSectionSize(17);

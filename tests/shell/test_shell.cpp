@@ -11,6 +11,9 @@
 #include "fContactU.h"
 #include "fWaitU.h"
 
+#include <QAbstractItemView>
+#include <QAbstractSpinBox>
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -379,4 +382,70 @@ TEST(MainWindow, StartsWithTheKeysOnAButtonAndQtsTextsInRussian)
     EXPECT_EQ(box.button(QMessageBox::Cancel)->text(), QStringLiteral("Отмена"));
     EXPECT_EQ(child<QWidget>(*window, "RecSB")->accessibleName(), QStringLiteral("Начать запись"));
     EXPECT_EQ(child<QWidget>(*window, "PlaySB")->accessibleName(), QStringLiteral("Воспроизвести"));
+}
+
+// Every control a user can act on has a name a screen reader speaks, made of the words beside or
+// on it, on every page; none is named after its object name.
+TEST(MainWindow, EveryControlHasANameAScreenReaderSpeaks)
+{
+    WindowFixture f;
+    auto window = f.open();
+    window->show();
+    auto *pages = child<QTabWidget>(*window, "PageControl1");
+    QStringList nameless;
+    for (int page = 0; page < pages->count(); ++page) {
+        pages->setCurrentIndex(page);
+        for (QWidget *control : window->findChildren<QWidget *>()) {
+            const bool actionable =
+                qobject_cast<QAbstractButton *>(control) || qobject_cast<QLineEdit *>(control) ||
+                qobject_cast<QComboBox *>(control) || qobject_cast<QAbstractSpinBox *>(control) ||
+                qobject_cast<QAbstractItemView *>(control);
+            if (!actionable || !control->isVisible() || control->focusPolicy() == Qt::NoFocus ||
+                qobject_cast<QComboBox *>(control->parentWidget()) ||
+                qobject_cast<QAbstractSpinBox *>(control->parentWidget()))
+                continue;
+            QAccessibleInterface *face = QAccessible::queryAccessibleInterface(control);
+            const QString name = face ? face->text(QAccessible::Name) : QString();
+            if (name.trimmed().isEmpty() || name == control->objectName())
+                nameless << control->metaObject()->className() + QStringLiteral(" ") +
+                                control->objectName();
+        }
+    }
+    EXPECT_TRUE(nameless.isEmpty()) << nameless.join(QStringLiteral(", ")).toStdString();
+}
+
+// Tab walks every page's controls in the order the eye reads them: row by row, left to right.
+TEST(MainWindow, TabFollowsTheVisualOrderOnEveryPage)
+{
+    WindowFixture f;
+    auto window = f.open();
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    auto *pages = child<QTabWidget>(*window, "PageControl1");
+    for (int page = 0; page < pages->count(); ++page) {
+        pages->setCurrentIndex(page);
+        QCoreApplication::processEvents();
+        QWidget *sheet = pages->widget(page);
+        SCOPED_TRACE(pages->tabText(page).toStdString());
+        // The controls of the page the focus chain passes, in its order.
+        std::vector<QWidget *> walk;
+        QWidget *start = window.get();
+        for (QWidget *w = start; walk.size() < 2000; w = w->nextInFocusChain()) {
+            if (sheet->isAncestorOf(w) && w->isVisible() && w->isEnabled() &&
+                (w->focusPolicy() & Qt::TabFocus) && !w->focusProxy() &&
+                !std::count(walk.begin(), walk.end(), w))
+                walk.push_back(w);
+            if (w->nextInFocusChain() == start)
+                break;
+        }
+        for (size_t i = 1; i < walk.size(); ++i) {
+            const QRect a(walk[i - 1]->mapTo(sheet, QPoint(0, 0)), walk[i - 1]->size());
+            const QRect b(walk[i]->mapTo(sheet, QPoint(0, 0)), walk[i]->size());
+            // Below, or on the same line and to the right; a line is where the boxes overlap.
+            const bool sameLine = b.top() < a.bottom() && a.top() < b.bottom();
+            EXPECT_TRUE(sameLine ? b.left() > a.left() : b.top() >= a.top())
+                << walk[i - 1]->objectName().toStdString() << " then "
+                << walk[i]->objectName().toStdString();
+        }
+    }
 }
