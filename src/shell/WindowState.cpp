@@ -78,6 +78,24 @@ bool kept(const QLineEdit *edit)
            !qobject_cast<QAbstractSpinBox *>(edit->parentWidget());
 }
 
+// The window within the screen's free area, title bar and all: a screen smaller than the window,
+// or bounds kept from a larger one, would put its lower edge and its buttons out of reach.
+void fitOnScreen(const QWidget &window, QRect &bounds)
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    const int titleBar = window.style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    const QSize least = window.minimumSize();
+    bounds.setWidth(std::max(std::min(bounds.width(), area.width()), least.width()));
+    bounds.setHeight(std::max(std::min(bounds.height(), area.height() - titleBar), least.height()));
+    bounds.moveLeft(
+        std::max(std::min(bounds.left(), area.right() + 1 - bounds.width()), area.left()));
+    bounds.moveTop(std::max(std::min(bounds.top(), area.bottom() + 1 - titleBar - bounds.height()),
+                            area.top()));
+}
+
 } // namespace
 
 void LoadWindowState(QWidget &window, const BadValueHandler &reportBadValue)
@@ -105,6 +123,7 @@ void LoadWindowState(QWidget &window, QSettings &settings, const BadValueHandler
         bounds.setHeight(*height);
     if (const std::optional<int> width = store.integer(key + "Width"))
         bounds.setWidth(*width);
+    fitOnScreen(window, bounds);
     window.move(bounds.topLeft());
     window.resize(bounds.size());
     // Maximized after the bounds are set, so that they are the bounds it restores to.

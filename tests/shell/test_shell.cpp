@@ -21,11 +21,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -244,7 +247,7 @@ TEST(WindowStateStore, PortPositionAndMaximizedComeBack)
     {
         auto window = f.open();
         window->show();
-        window->setGeometry(120, 90, 720, 700);
+        window->setGeometry(40, 30, 720, 700);
         child<QComboBox>(*window, "cb1")->setCurrentText(QStringLiteral("COM5"));
     }
     {
@@ -252,12 +255,32 @@ TEST(WindowStateStore, PortPositionAndMaximizedComeBack)
         EXPECT_EQ(child<QComboBox>(*window, "cb1")->currentText(), QStringLiteral("COM5"));
         EXPECT_FALSE(window->isMaximized());
         window->show();
-        EXPECT_EQ(window->geometry(), QRect(120, 90, 720, 700));
+        EXPECT_EQ(window->geometry(), QRect(40, 30, 720, 700));
         window->showMaximized();
     }
     auto window = f.open();
     EXPECT_TRUE(window->windowState() & Qt::WindowMaximized);
     EXPECT_EQ(window->geometry().size(), QSize(720, 700)); // the bounds it restores to
+}
+
+// Bounds kept from a larger screen, or a screen smaller than the window, leave the window within
+// the screen's free area, title bar and all.
+TEST(WindowStateStore, WindowFitsTheScreen)
+{
+    WindowFixture f;
+    {
+        auto window = f.open();
+        window->show();
+        window->setGeometry(700, 600, 1500, 1400);
+    }
+    auto window = f.open();
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    const int titleBar = window->style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    const QRect bounds = window->geometry();
+    EXPECT_GE(bounds.left(), area.left());
+    EXPECT_LE(bounds.right(), area.right());
+    EXPECT_GE(bounds.top(), area.top());
+    EXPECT_LE(bounds.bottom() + titleBar, area.bottom());
 }
 
 TEST(WindowStateStore, SecretTextsAreNotKept)
