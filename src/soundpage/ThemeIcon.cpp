@@ -17,6 +17,7 @@ QIcon ThemeIcon(const QString &name)
     for (const int size : {16, 22, 24, 32, 48}) {
         const QPixmap normal = themed.pixmap(size, size);
         QPixmap faded(normal.size());
+        faded.setDevicePixelRatio(normal.devicePixelRatio()); // as sharp on a dense screen
         faded.fill(Qt::transparent);
         QPainter painter(&faded);
         painter.setOpacity(DisabledIconOpacity);

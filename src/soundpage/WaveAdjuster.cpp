@@ -125,7 +125,11 @@ void TWaveAdjuster::openOnDevice()
 
 void TWaveAdjuster::Redraw()
 {
-    Background = QImage(std::max(width() - 2, 1), std::max(height() - 2, 1), QImage::Format_RGB32);
+    // Drawn in the screen's own pixels, so that a screen at twice the density shows it sharp.
+    m_scale = devicePixelRatioF();
+    const int border = toView(1);
+    Background = QImage(std::max(viewWidth() - 2 * border, 1),
+                        std::max(viewHeight() - 2 * border, 1), QImage::Format_RGB32);
     Background.fill(Qt::black);
     drawGrid();
     if (SoundLoaded()) {
@@ -153,12 +157,12 @@ void TWaveAdjuster::drawGrid()
     painter.drawLine(0, h / 2, w, h / 2);
     for (int i = 1; i <= H / 40; ++i) {
         painter.setPen(gridColour(std::abs(H / 80.0 - i - 0.5), H / 40.0));
-        painter.drawLine(0, h / 2 + 20 * i, w, h / 2 + 20 * i);
-        painter.drawLine(0, h / 2 - 20 * i, w, h / 2 - 20 * i);
+        painter.drawLine(0, h / 2 + toView(20 * i), w, h / 2 + toView(20 * i));
+        painter.drawLine(0, h / 2 - toView(20 * i), w, h / 2 - toView(20 * i));
     }
     for (int j = 1; j <= W / 20; ++j) {
         painter.setPen(gridColour(std::abs(W / 40.0 - j), W / 20.0));
-        painter.drawLine(20 * j, 0, 20 * j, h);
+        painter.drawLine(toView(20 * j), 0, toView(20 * j), h);
     }
 }
 
@@ -169,7 +173,7 @@ void TWaveAdjuster::plotSegments()
     const std::vector<int16_t> &s = m_message.wave()->Samples;
     const qint64 n = qint64(s.size());
     const int W = virtualWidth();
-    const int H = height();
+    const int H = viewHeight();
     QPainter painter(&Background);
     // Only the samples in view and their neighbours just outside it are drawn.
     const qint64 first = std::max<qint64>(sampleAt(0) - 1, 0);
@@ -193,7 +197,7 @@ void TWaveAdjuster::plotEnvelope()
         m_envelopeStale = false;
     }
     const int W = virtualWidth();
-    const int H = height();
+    const int H = viewHeight();
     const auto y = [H](int16_t sample) {
         return rounded(sample / 32767.0 * H / 2 + H / 2.0);
     };
@@ -220,14 +224,14 @@ int TWaveAdjuster::cursorX() const
     const qint64 length = Player.Length();
     if (length <= 0)
         return -1;
-    const qint64 shownWidth = virtualWidth() - (width() - Background.width());
+    const qint64 shownWidth = virtualWidth() - (viewWidth() - Background.width());
     const int x = int(RoundedDivision(shownWidth * Player.Position(), length)) - m_offset;
     return x >= 0 && x < Background.width() ? x : -1;
 }
 
 int TWaveAdjuster::virtualWidth() const
 {
-    return std::max(width(), int(std::lround(width() * m_zoom)));
+    return std::max(viewWidth(), int(std::lround(viewWidth() * m_zoom)));
 }
 
 qint64 TWaveAdjuster::sampleAt(int x) const
@@ -248,21 +252,22 @@ qint64 TWaveAdjuster::FirstShownSample() const
 
 qint64 TWaveAdjuster::ShownSampleCount() const
 {
-    return std::clamp<qint64>(sampleAt(width()), 0, SampleCount()) - FirstShownSample();
+    return std::clamp<qint64>(sampleAt(viewWidth()), 0, SampleCount()) - FirstShownSample();
 }
 
 void TWaveAdjuster::scrollTo(int offset)
 {
-    m_offset = std::clamp(offset, 0, virtualWidth() - width());
+    m_offset = std::clamp(offset, 0, virtualWidth() - viewWidth());
 }
 
 void TWaveAdjuster::SetZoom(double zoom, int anchorX)
 {
     // At most a few pixels a sample: closer shows nothing more.
-    const double most = std::max(1.0, 8.0 * double(SampleCount()) / std::max(width(), 1));
-    const double anchor = double(anchorX + m_offset) / virtualWidth();
+    const double most = std::max(1.0, 8.0 * double(SampleCount()) / std::max(viewWidth(), 1));
+    const int anchorPixel = toView(anchorX);
+    const double anchor = double(anchorPixel + m_offset) / virtualWidth();
     m_zoom = std::clamp(zoom, 1.0, most);
-    scrollTo(int(std::lround(anchor * virtualWidth())) - anchorX);
+    scrollTo(int(std::lround(anchor * virtualWidth())) - anchorPixel);
     Redraw();
 }
 
@@ -290,8 +295,8 @@ void TWaveAdjuster::Select(qint64 first, qint64 last)
         Player.Seek(RoundedDivision(SelStart * Player.Length(), n));
     // The cursor stays in view: the view moves to it when it is outside.
     const int x = xOf(SelStart);
-    if (x < 0 || x >= width()) {
-        scrollTo(x + m_offset - width() / 2);
+    if (x < 0 || x >= viewWidth()) {
+        scrollTo(x + m_offset - viewWidth() / 2);
         Redraw();
         return;
     }
@@ -300,6 +305,20 @@ void TWaveAdjuster::Select(qint64 first, qint64 last)
 }
 
 // Seconds along the lower edge, a mark every step that leaves room for its figure.
+int TWaveAdjuster::toView(qreal logical) const
+{
+    return int(std::lround(logical * m_scale));
+}
+
+void TWaveAdjuster::scaleFont(QPainter &painter) const
+{
+    if (m_scale == 1)
+        return;
+    QFont font = painter.font();
+    font.setPointSizeF(font.pointSizeF() * m_scale);
+    painter.setFont(font);
+}
+
 void TWaveAdjuster::drawRuler()
 {
     const TWaveFile *wave = Wave();
@@ -311,14 +330,14 @@ void TWaveAdjuster::drawRuler()
     double step = 0.01;
     for (const double candidate : {0.01, 0.02, 0.05, 0.1, 0.2, 0.5, 1.0, 2.0, 5.0, 10.0, 30.0}) {
         step = candidate;
-        if (candidate * pixelsPerSecond >= 48)
+        if (candidate * pixelsPerSecond >= 48 * m_scale)
             break;
     }
     const int decimals = step >= 1 ? 0 : step >= 0.1 ? 1 : 2;
     QPainter painter(&Background);
     painter.setPen(QColor(170, 170, 170));
     QFont font = painter.font();
-    font.setPixelSize(9);
+    font.setPixelSize(toView(9));
     painter.setFont(font);
     const int bottom = Background.height() - 1;
     const double firstSecond = std::ceil(FirstShownSample() / rate / step) * step;
@@ -326,10 +345,10 @@ void TWaveAdjuster::drawRuler()
         const int x = xOf(qint64(std::llround(second * rate)));
         if (x >= Background.width() || second * rate > n)
             break;
-        painter.drawLine(x, bottom, x, bottom - 4);
-        const QString label =
-            QLocale().toString(second, 'f', decimals) + (x < 30 ? QStringLiteral(" с") : QString());
-        painter.drawText(x + 2, bottom - 1, label);
+        painter.drawLine(x, bottom, x, bottom - toView(4));
+        const QString label = QLocale().toString(second, 'f', decimals) +
+                              (x < toView(30) ? QStringLiteral(" с") : QString());
+        painter.drawText(x + toView(2), bottom - toView(1), label);
     }
 }
 
@@ -339,13 +358,14 @@ void TWaveAdjuster::showOverlay()
     m_shownCursor = -1;
     QPainter painter(&Overlay);
     painter.setPen(Qt::white);
+    scaleFont(painter);
     const auto text = [&](int y, const QString &line) {
         painter.drawText(QRect(1, y, Overlay.width(), Overlay.height()),
                          Qt::AlignLeft | Qt::AlignTop, line);
     };
     if (!m_note.isEmpty()) {
         Overlay.fill(Qt::black);
-        text(1, m_note);
+        text(toView(1), m_note);
     } else if (Recording()) {
         drawRecordingState(painter);
     } else if (const int cursor = cursorX(); cursor >= 0) {
@@ -374,7 +394,7 @@ void TWaveAdjuster::drawRecordingState(QPainter &painter)
         return painter.fontMetrics().horizontalAdvance(text);
     };
     if (!m_soundArrived) {
-        line(1, QStringLiteral("Подготовка записи..."));
+        line(toView(1), QStringLiteral("Подготовка записи..."));
         return;
     }
     const auto clock = [](qint64 ms) {
@@ -383,13 +403,14 @@ void TWaveAdjuster::drawRecordingState(QPainter &painter)
     };
     const qint64 recorded = Player.IsRecording() ? Player.Position() : 0;
     m_shownSecond = recorded / 1000;
-    line(1, QStringLiteral("Идет запись...   %1 из %2")
-                .arg(clock(recorded), clock(m_recordingLimitMs)));
-    const int width = line(20, QStringLiteral("Произнесите фразу и нажмите кнопку \"Стоп\"."));
+    line(toView(1), QStringLiteral("Идет запись...   %1 из %2")
+                        .arg(clock(recorded), clock(m_recordingLimitMs)));
+    const int width =
+        line(toView(20), QStringLiteral("Произнесите фразу и нажмите кнопку \"Стоп\"."));
     const int size = painter.fontMetrics().height();
     if (!StopIcon.isNull()) {
         // On a light tile, as on the button: a dark icon would vanish on the black view.
-        const QRect tile(width + 6, 19, size + 2, size + 2);
+        const QRect tile(width + toView(6), toView(19), size + 2, size + 2);
         painter.setBrush(QColor(230, 230, 230));
         painter.drawRoundedRect(tile, 3, 3);
         painter.drawPixmap(tile.topLeft() + QPoint(1, 1), StopIcon.pixmap(size, size));
@@ -405,7 +426,7 @@ void TWaveAdjuster::followPlayer()
                            Player.Position() / 1000 != m_shownSecond;
     // A zoomed view turns the page when the playing sound runs past its right edge.
     if (Player.IsPlaying() && m_zoom > 1 && Player.Length() > 0) {
-        const qint64 shownWidth = virtualWidth() - (width() - Background.width());
+        const qint64 shownWidth = virtualWidth() - (viewWidth() - Background.width());
         const int x = int(RoundedDivision(shownWidth * Player.Position(), Player.Length()));
         if (x - m_offset >= Background.width() || x < m_offset) {
             scrollTo(x);
@@ -421,7 +442,8 @@ void TWaveAdjuster::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::black);
-    painter.drawImage(1, 1, Overlay);
+    // The view's pixels are the screen's: one to one, whatever its density.
+    painter.drawImage(QRectF(1, 1, Overlay.width() / m_scale, Overlay.height() / m_scale), Overlay);
 }
 
 void TWaveAdjuster::resizeEvent(QResizeEvent *)
@@ -441,7 +463,7 @@ void TWaveAdjuster::mousePressEvent(QMouseEvent *event)
         return;
     const qint64 n = SampleCount();
     Selecting = true;
-    SelStart = sampleAt(event->position().toPoint().x());
+    SelStart = sampleAt(toView(event->position().x()));
     if (Player.IsOpen())
         Player.Seek(RoundedDivision(SelStart * Player.Length(), n));
     SelStart = std::clamp<qint64>(SelStart, 0, n - 1);
@@ -456,11 +478,11 @@ void TWaveAdjuster::mouseMoveEvent(QMouseEvent *event)
         return;
     if (Selecting) {
         const qint64 n = SampleCount();
-        const int x = event->position().toPoint().x();
+        const int x = toView(event->position().x());
         SelEnd = sampleAt(x);
         if (x < 0 && m_offset == 0)
             SelEnd = 0;
-        if (x > width() && m_offset + width() >= virtualWidth())
+        if (x > viewWidth() && m_offset + viewWidth() >= virtualWidth())
             SelEnd = n - 1;
         SelEnd = std::clamp<qint64>(SelEnd, 0, n - 1);
     }
@@ -515,7 +537,7 @@ void TWaveAdjuster::wheelEvent(QWheelEvent *event)
     if (event->modifiers() & Qt::ControlModifier) {
         SetZoom(m_zoom * std::pow(1.5, steps), int(event->position().x()));
     } else if (m_zoom > 1) {
-        scrollTo(m_offset - steps * width() / 8);
+        scrollTo(m_offset - steps * viewWidth() / 8);
         Redraw();
     } else {
         return QWidget::wheelEvent(event);

@@ -10,6 +10,8 @@
 #include <QTimer>
 #include <QWidget>
 
+class QPainter;
+
 namespace orvanta {
 
 // The waveform editor of the sound page: the message being edited drawn over a coloured grid, a
@@ -120,6 +122,12 @@ private:
     void drawRuler();
     // The whole message's width in pixels at the zoom, and the widget's x of a sample and back.
     int virtualWidth() const;
+    // The view in the screen's pixels: the widget's size times the screen's density.
+    int viewWidth() const { return toView(width()); }
+    int viewHeight() const { return toView(height()); }
+    int toView(qreal logical) const;
+    // Texts drawn into the view keep their size on a denser screen.
+    void scaleFont(QPainter &painter) const;
     qint64 sampleAt(int x) const;
     int xOf(qint64 sample) const;
     void scrollTo(int offset);
@@ -145,7 +153,8 @@ private:
     bool m_envelopeStale = true;
     QTimer m_follow;
     double m_zoom = 1;
-    int m_offset = 0; // the virtual x at the widget's left edge
+    qreal m_scale = 1; // the screen's pixels a widget pixel
+    int m_offset = 0;  // the virtual x at the widget's left edge
     int m_recordingLimitMs = 0;
     bool m_soundArrived = false; // the input of the running recording delivers sound
     qint64 m_shownSecond = -1;   // of the recording's time in view

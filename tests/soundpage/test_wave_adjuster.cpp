@@ -384,3 +384,19 @@ TEST(WaveAdjuster, ZoomKeepsThePointUnderTheMouseAndFitShowsTheWhole)
         EXPECT_EQ(plot.pixel(x, bottom - 2), qRgb(170, 170, 170)) << second;
     }
 }
+
+// On a screen of twice the density the view is drawn in the screen's pixels, one to one, and the
+// mouse still selects where it points. Run with QT_SCALE_FACTOR=2; skipped on a plain screen.
+TEST(WaveAdjuster, DenseScreenDrawsInItsOwnPixels)
+{
+    EditorFixture f;
+    if (f.editor.devicePixelRatioF() < 2)
+        GTEST_SKIP() << "a screen of the plain density";
+    f.load(ramp(6900));
+    EXPECT_EQ(f.editor.Background.size(), QSize(2 * (690 - 2), 2 * (105 - 2)));
+    QTest::mouseClick(&f.editor, Qt::LeftButton, {}, QPoint(345, 50));
+    EXPECT_NEAR(f.editor.SelStart, 3450, 10);
+    // The centre line and a grid line lie where the plain view has them, at twice the pixels.
+    EXPECT_EQ(f.editor.Background.pixel(10, 103), qRgb(0, 0, 255));
+    EXPECT_EQ(f.editor.grab().toImage().size(), QSize(2 * 690, 2 * 105));
+}
