@@ -44,6 +44,11 @@ QString AppConfig::soundInput() const
     return m_ini.value(QStringLiteral("Sound"), QStringLiteral("Input")).trimmed();
 }
 
+QString AppConfig::soundVoice() const
+{
+    return m_ini.value(QStringLiteral("Sound"), QStringLiteral("Voice")).trimmed();
+}
+
 bool DecideDebugMode(const QString &configValue, const QString &firstArgument)
 {
     return firstArgument.toUpper() == QLatin1String("DEBUG") ||

@@ -26,6 +26,8 @@ public:
     // panel's cable can stay on a sound card of its own; empty for the system's default.
     QString soundOutput() const;
     QString soundInput() const;
+    // [Sound] Voice: the speech voice for every message; empty chooses by each message's text.
+    QString soundVoice() const;
 
 private:
     IniFile m_ini;

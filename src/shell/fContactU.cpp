@@ -123,6 +123,7 @@ TfContact::TfContact(Startup startup, QWidget *parent)
     m_soundPage = named(new SoundPage(m_link, m_paths.soundHome), "TabSheet3");
     m_pages->addTab(m_soundPage, QStringLiteral("Запись звука"));
     m_soundPage->SetSoundDevices(m_config.soundOutput(), m_config.soundInput());
+    m_soundPage->SetSpeechVoice(m_config.soundVoice());
     m_generalPage = named(new GeneralPage, "TabSheet1");
     m_pages->addTab(m_generalPage, QStringLiteral("Общие настройки"));
     m_keysPage = named(new KeysPage(m_link), "TabSheet2");

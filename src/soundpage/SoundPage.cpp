@@ -8,6 +8,7 @@
 #include "PanelLink.h"
 #include "SoundDevicesDialog.h"
 #include "SoundUpload.h"
+#include "Speech.h"
 #include "ThemeIcon.h"
 #include "WaveAdjuster.h"
 #include "WidgetNames.h"
@@ -593,7 +594,8 @@ void SoundPage::Speak()
     }
     QString newName;
     const QString file = fileForNewSound(row, newName);
-    if (m_editor->SpeakMessage(text, file).isEmpty() && !newName.isEmpty())
+    const QString voice = m_voice.isEmpty() ? VoiceForText(text) : m_voice;
+    if (m_editor->SpeakMessage(text, file, voice).isEmpty() && !newName.isEmpty())
         m_messages.setCell(MessageList::FileColumn, row, newName);
 }
 

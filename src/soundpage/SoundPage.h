@@ -71,6 +71,8 @@ public:
     void SetDebugMode(bool on);
     // The sound output and input by description; empty names the system's default.
     void SetSoundDevices(const QString &output, const QString &input);
+    // The speech voice for every message; empty chooses by each message's text.
+    void SetSpeechVoice(const QString &voice) { m_voice = voice; }
     const QString &SoundOutput() const { return m_outputName; }
     const QString &SoundInput() const { return m_inputName; }
     // A chosen device the sound server no longer offers is given up for the default, with a
@@ -159,6 +161,7 @@ private:
     QString m_outputProblem;
     QString m_outputName;
     QString m_inputName;
+    QString m_voice;
     QString m_deviceNote; // a device that went away and was given up for the default
     QTimer m_deviceLook;
     QProgressBar *m_usageBar = nullptr; // EepPB

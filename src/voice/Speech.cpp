@@ -88,4 +88,17 @@ std::vector<int16_t> SpeakText(const QString &text, const QString &voice)
     return Resample(samples, espeak_ng_GetSampleRate(), MessageRate);
 }
 
+QString VoiceForText(const QString &text)
+{
+    bool cyrillic = false;
+    bool latin = false;
+    for (const QChar c : text) {
+        if (QStringLiteral("іїєґІЇЄҐ").contains(c))
+            return QStringLiteral("uk");
+        cyrillic = cyrillic || c.script() == QChar::Script_Cyrillic;
+        latin = latin || (c.script() == QChar::Script_Latin && c.isLetter());
+    }
+    return cyrillic || !latin ? QStringLiteral("ru") : QStringLiteral("en");
+}
+
 } // namespace orvanta

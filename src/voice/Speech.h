@@ -22,6 +22,10 @@ public:
 constexpr int MessageRate = 44100;
 std::vector<int16_t> SpeakText(const QString &text, const QString &voice = QStringLiteral("ru"));
 
+// The voice for a text in the languages the panel is sold with: Ukrainian letters (і, ї, є, ґ)
+// give "uk", other Cyrillic "ru", Latin letters "en"; a text with no letters "ru".
+QString VoiceForText(const QString &text);
+
 // Band-limited resampling of 16-bit sound from one rate to another (soxr, high quality).
 std::vector<int16_t> Resample(const std::vector<int16_t> &samples, int fromRate, int toRate);
 

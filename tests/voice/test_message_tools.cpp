@@ -80,6 +80,23 @@ TEST(MessageTools, WaveSecondsFromTheHeader)
     EXPECT_EQ(WaveSeconds(folder.filePath(QStringLiteral("missing.wav"))), 0);
 }
 
+// The voice follows the language of the row's own text, and each of them speaks.
+TEST(Speech, VoiceFollowsTheTextsLanguage)
+{
+    const std::pair<const char *, const char *> texts[] = {
+        {"Тревога, шлейф три", "ru"},
+        {"Тривога, шлейф три. Перевірте об'єкт", "uk"},
+        {"Alarm, loop three", "en"},
+        {"Сигнал ALARM 2", "ru"},
+        {"12 34", "ru"},
+    };
+    for (const auto &[text, voice] : texts) {
+        const QString words = QString::fromUtf8(text);
+        EXPECT_EQ(VoiceForText(words), QLatin1String(voice)) << text;
+        EXPECT_GT(SpeakText(words, VoiceForText(words)).size(), size_t(Rate / 4)) << text;
+    }
+}
+
 TEST(Speech, RussianTextBecomesAMessageAndAnUnknownVoiceIsSaid)
 {
     const std::vector<int16_t> short_ = SpeakText(QStringLiteral("Тревога"));
