@@ -82,7 +82,10 @@ bool kept(const QLineEdit *edit)
 // or bounds kept from a larger one, would put its lower edge and its buttons out of reach.
 void fitOnScreen(const QWidget &window, QRect &bounds)
 {
-    const QScreen *screen = QGuiApplication::primaryScreen();
+    // The screen the window was on, when it is still there.
+    const QScreen *screen = QGuiApplication::screenAt(bounds.center());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;
     const QRect area = screen->availableGeometry();

@@ -124,6 +124,11 @@ TfContact::TfContact(Startup startup, QWidget *parent)
     m_pages->addTab(m_soundPage, QStringLiteral("Запись звука"));
     m_soundPage->SetSoundDevices(m_config.soundOutput(), m_config.soundInput());
     m_soundPage->SetSpeechVoice(m_config.soundVoice());
+    // A choice in the devices dialog is kept at once, not only at a clean exit.
+    connect(m_soundPage, &SoundPage::soundDevicesChosen, this, [this] {
+        SaveWindowValue(*this, QStringLiteral("SoundOutput"), m_soundPage->SoundOutput());
+        SaveWindowValue(*this, QStringLiteral("SoundInput"), m_soundPage->SoundInput());
+    });
     m_generalPage = named(new GeneralPage, "TabSheet1");
     m_pages->addTab(m_generalPage, QStringLiteral("Общие настройки"));
     m_keysPage = named(new KeysPage(m_link), "TabSheet2");

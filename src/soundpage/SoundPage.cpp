@@ -398,8 +398,14 @@ void SoundPage::connectEditorButtons()
     m_activity.setPlayingStopper([this] { m_editor->StopSound(); });
     connect(m_editor, &TWaveAdjuster::stateChanged, this, [this] { updateControls(); });
     connect(m_editor, &TWaveAdjuster::soundWritten, this, [this] { showListLength(); });
-    connect(&m_editor->Player, &WaveDevice::playEnded, this,
-            [this] { m_activity.end(Activity::Kind::Playing); });
+    connect(&m_editor->Player, &WaveDevice::playEnded, this, [this](const QString &error) {
+        m_activity.end(Activity::Kind::Playing);
+        // A sound cut short by the server or by a device that went away says so.
+        if (!error.isEmpty()) {
+            m_deviceNote = error;
+            updateControls();
+        }
+    });
     connect(m_editor, &TWaveAdjuster::recordingFinished, this, [this](const QString &error) {
         // A take kept in a file of its own becomes the row's message only now.
         if (error.isEmpty() && m_recordedName.first > 0)
@@ -666,10 +672,13 @@ void SoundPage::GiveUpMissingDevices()
 {
     if (m_activity.current() != Activity::Kind::None)
         return;
+    // Named as the device is found: all of its description, or a part of it. A server that
+    // offers nothing at all is away for a moment, and the choice is kept for its return.
     const auto missing = [](const QList<QAudioDevice> &devices, const QString &name) {
-        return !name.isEmpty() && std::none_of(devices.begin(), devices.end(), [&](const auto &d) {
-            return d.description() == name;
-        });
+        return !name.isEmpty() && !devices.isEmpty() &&
+               std::none_of(devices.begin(), devices.end(), [&](const QAudioDevice &device) {
+                   return device.description().contains(name, Qt::CaseInsensitive);
+               });
     };
     QStringList gone;
     QString output = m_outputName;

@@ -126,8 +126,8 @@ void SoundUpload::Button4Click()
         return;
     }
     if (m_link.ConnectionFailed()) {
-        Dialogs::ShowError(QStringLiteral("Нет связи с охранной панелью \"Orvanta\": панель не "
-                                          "ответила на последнюю команду, сообщения не записаны. "
+        Dialogs::ShowError(QStringLiteral("Нет связи с охранной панелью \"Orvanta\": последний "
+                                          "обмен с панелью не удался, сообщения не записаны. "
                                           "Проверьте подключение и связь."),
                            m_page.window());
         return;

@@ -127,6 +127,9 @@ void TWaveAdjuster::Redraw()
 {
     // Drawn in the screen's own pixels, so that a screen at twice the density shows it sharp.
     m_scale = devicePixelRatioF();
+    // An edit or a resize may leave the view past the sound's end, or closer than it allows.
+    m_zoom = std::min(m_zoom, mostZoom());
+    scrollTo(m_offset);
     const int border = toView(1);
     Background = QImage(std::max(viewWidth() - 2 * border, 1),
                         std::max(viewHeight() - 2 * border, 1), QImage::Format_RGB32);
@@ -231,7 +234,7 @@ int TWaveAdjuster::cursorX() const
 
 int TWaveAdjuster::virtualWidth() const
 {
-    return std::max(viewWidth(), int(std::lround(viewWidth() * m_zoom)));
+    return std::max({viewWidth(), int(std::lround(viewWidth() * m_zoom)), 1});
 }
 
 qint64 TWaveAdjuster::sampleAt(int x) const
@@ -260,10 +263,16 @@ void TWaveAdjuster::scrollTo(int offset)
     m_offset = std::clamp(offset, 0, virtualWidth() - viewWidth());
 }
 
+double TWaveAdjuster::mostZoom() const
+{
+    // At most a few pixels a sample: closer shows nothing more.
+    return std::max(1.0, 8.0 * double(SampleCount()) / std::max(viewWidth(), 1));
+}
+
 void TWaveAdjuster::SetZoom(double zoom, int anchorX)
 {
     // At most a few pixels a sample: closer shows nothing more.
-    const double most = std::max(1.0, 8.0 * double(SampleCount()) / std::max(viewWidth(), 1));
+    const double most = mostZoom();
     const int anchorPixel = toView(anchorX);
     const double anchor = double(anchorPixel + m_offset) / virtualWidth();
     m_zoom = std::clamp(zoom, 1.0, most);
@@ -280,8 +289,10 @@ double TWaveAdjuster::SelectionStartSeconds() const
 double TWaveAdjuster::SelectionSeconds() const
 {
     const TWaveFile *wave = Wave();
-    return wave && wave->Format.SampleRate ? double(SelEnd - SelStart) / wave->Format.SampleRate
-                                           : 0;
+    // Its edges included, as a cut takes them.
+    return wave && wave->Format.SampleRate && SampleCount() > 0
+               ? double(SelEnd - SelStart + 1) / wave->Format.SampleRate
+               : 0;
 }
 
 void TWaveAdjuster::Select(qint64 first, qint64 last)
@@ -368,15 +379,18 @@ void TWaveAdjuster::showOverlay()
         text(toView(1), m_note);
     } else if (Recording()) {
         drawRecordingState(painter);
-    } else if (const int cursor = cursorX(); cursor >= 0) {
-        m_shownCursor = cursor;
-        painter.drawLine(cursor, 0, cursor, Overlay.height() - 1);
-        // Every pixel of the selection, its edges included, takes its inverse colour.
-        const int first = std::max(xOf(SelStart), 0);
-        const int last = std::min(xOf(SelEnd), Overlay.width() - 1);
+    } else if (SampleCount() > 0 && Player.IsOpen() && !Player.IsRecording()) {
+        if (const int cursor = cursorX(); cursor >= 0) {
+            m_shownCursor = cursor;
+            painter.drawLine(cursor, 0, cursor, Overlay.height() - 1);
+        }
+        // Every pixel of the selection in view, its edges included, takes its inverse colour;
+        // a drag to the left has its end before its start.
+        const int first = std::max(std::min(xOf(SelStart), xOf(SelEnd)), 0);
+        const int last = std::min(std::max(xOf(SelStart), xOf(SelEnd)), Overlay.width() - 1);
         for (int row = 0; row < Overlay.height(); ++row) {
             auto *pixels = reinterpret_cast<QRgb *>(Overlay.scanLine(row));
-            for (int x = std::min(first, last); x <= last; ++x)
+            for (int x = first; x <= last; ++x)
                 pixels[x] = pixels[x] ^ 0x00FFFFFF;
         }
     }
@@ -428,8 +442,10 @@ void TWaveAdjuster::followPlayer()
     if (Player.IsPlaying() && m_zoom > 1 && Player.Length() > 0) {
         const qint64 shownWidth = virtualWidth() - (viewWidth() - Background.width());
         const int x = int(RoundedDivision(shownWidth * Player.Position(), Player.Length()));
-        if (x - m_offset >= Background.width() || x < m_offset) {
+        const int offset = m_offset;
+        if (x - m_offset >= Background.width() || x < m_offset)
             scrollTo(x);
+        if (m_offset != offset) {
             Redraw();
             return;
         }
@@ -531,7 +547,10 @@ void TWaveAdjuster::keyPressEvent(QKeyEvent *event)
 // Ctrl and the wheel zoom around the mouse; the wheel alone moves a zoomed view along.
 void TWaveAdjuster::wheelEvent(QWheelEvent *event)
 {
-    const int steps = event->angleDelta().y() / 120;
+    // A touchpad sends small steps: they add up to a notch.
+    m_wheel += event->angleDelta().y();
+    const int steps = m_wheel / 120;
+    m_wheel -= steps * 120;
     if (steps == 0 || SampleCount() == 0 || Recording())
         return QWidget::wheelEvent(event);
     if (event->modifiers() & Qt::ControlModifier) {

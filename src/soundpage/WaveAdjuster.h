@@ -122,6 +122,7 @@ private:
     void drawRuler();
     // The whole message's width in pixels at the zoom, and the widget's x of a sample and back.
     int virtualWidth() const;
+    double mostZoom() const;
     // The view in the screen's pixels: the widget's size times the screen's density.
     int viewWidth() const { return toView(width()); }
     int viewHeight() const { return toView(height()); }
@@ -154,6 +155,7 @@ private:
     QTimer m_follow;
     double m_zoom = 1;
     qreal m_scale = 1; // the screen's pixels a widget pixel
+    int m_wheel = 0;   // wheel turns not yet a whole notch
     int m_offset = 0;  // the virtual x at the widget's left edge
     int m_recordingLimitMs = 0;
     bool m_soundArrived = false; // the input of the running recording delivers sound

@@ -423,13 +423,21 @@ void WaveDevice::failRecording(const QString &error)
     emit recordingFailed(error);
 }
 
+// By the server's id alone: a device's other traits, such as being the default, may change
+// while it stays.
+static bool offered(const QList<QAudioDevice> &devices, const QAudioDevice &device)
+{
+    return std::any_of(devices.begin(), devices.end(),
+                       [&](const QAudioDevice &other) { return other.id() == device.id(); });
+}
+
 bool WaveDevice::deviceGone()
 {
     // A server that went away takes every device with it, and is said as such.
     const QString name = m_streamDevice.description();
     if (m_sink) {
         const QList<QAudioDevice> outputs = QMediaDevices::audioOutputs();
-        if (outputs.contains(m_streamDevice))
+        if (offered(outputs, m_streamDevice))
             return false;
         m_position = playPosition();
         endPlayback(outputs.isEmpty()
@@ -440,7 +448,7 @@ bool WaveDevice::deviceGone()
     }
     if (m_source) {
         const QList<QAudioDevice> inputs = QMediaDevices::audioInputs();
-        if (inputs.contains(m_streamDevice))
+        if (offered(inputs, m_streamDevice))
             return false;
         failRecording(
             inputs.isEmpty()

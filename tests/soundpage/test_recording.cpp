@@ -665,7 +665,7 @@ TEST(SoundPage, WaveformKeysDoWhatTheirButtonsDo)
     // The selection's start and length are in view.
     QTest::keyClick(&editor, Qt::Key_A, Qt::ControlModifier);
     const QString shown = window->findChild<QLabel *>(QStringLiteral("SelectionL"))->text();
-    EXPECT_TRUE(shown.contains(QLocale().toString(double(n - 1) / Rate, 'f', 3)))
+    EXPECT_TRUE(shown.contains(QLocale().toString(double(n) / Rate, 'f', 3)))
         << shown.toStdString();
     // A disabled button's icon is drawn at less than half opacity.
     const QImage faded = window->findChild<QToolButton *>(QStringLiteral("RecSB"))

@@ -203,7 +203,8 @@ TEST(Upload, FileTheDeviceRefusesEndsTheUploadWithItsMessage)
     const size_t boxes = f.dialogs.boxes.size();
     f.uploadAll();
     ASSERT_EQ(f.dialogs.boxes.size(), boxes + 1);
-    EXPECT_TRUE(f.dialogs.boxes.back().second.contains(QStringLiteral("не ответила")));
+    EXPECT_TRUE(
+        f.dialogs.boxes.back().second.contains(QStringLiteral("обмен с панелью не удался")));
     f.window->XComm1().CloseDevice();
     f.uploadAll();
     ASSERT_EQ(f.dialogs.boxes.size(), boxes + 2);

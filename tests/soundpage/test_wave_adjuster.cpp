@@ -373,6 +373,11 @@ TEST(WaveAdjuster, ZoomKeepsThePointUnderTheMouseAndFitShowsTheWhole)
     const qint64 first = f.editor.FirstShownSample();
     wheel(300, -1, {});
     EXPECT_GT(f.editor.FirstShownSample(), first); // the wheel alone moves the view along
+    // A selection left of the view is not drawn, and nothing is drawn outside the picture.
+    f.editor.Select(0, 10);
+    wheel(300, -20, {});
+    ASSERT_GT(f.editor.FirstShownSample(), 10);
+    EXPECT_EQ(f.editor.Overlay.pixel(0, 50), f.editor.Background.pixel(0, 50));
     f.editor.FitWhole();
     EXPECT_EQ(f.editor.FirstShownSample(), 0);
     EXPECT_EQ(f.editor.ShownSampleCount(), 69000);
