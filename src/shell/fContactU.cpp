@@ -125,10 +125,7 @@ TfContact::TfContact(Startup startup, QWidget *parent)
     m_soundPage->SetSoundDevices(m_config.soundOutput(), m_config.soundInput());
     m_soundPage->SetSpeechVoice(m_config.soundVoice());
     // A choice in the devices dialog is kept at once, not only at a clean exit.
-    connect(m_soundPage, &SoundPage::soundDevicesChosen, this, [this] {
-        SaveWindowValue(*this, QStringLiteral("SoundOutput"), m_soundPage->SoundOutput());
-        SaveWindowValue(*this, QStringLiteral("SoundInput"), m_soundPage->SoundInput());
-    });
+    connect(m_soundPage, &SoundPage::soundDevicesChosen, this, [this] { keepSoundDevices(); });
     m_generalPage = named(new GeneralPage, "TabSheet1");
     m_pages->addTab(m_generalPage, QStringLiteral("Общие настройки"));
     m_keysPage = named(new KeysPage(m_link), "TabSheet2");
@@ -433,13 +430,18 @@ void TfContact::FormDestroy()
         return;
     m_destroyed = true;
     SaveWindowState(*this);
-    SaveWindowValue(*this, QStringLiteral("SoundOutput"), m_soundPage->SoundOutput());
-    SaveWindowValue(*this, QStringLiteral("SoundInput"), m_soundPage->SoundInput());
+    keepSoundDevices();
     // The user's typing in the grid exists nowhere else: a list that cannot be kept is said.
     const QStringList failures =
         m_soundPage->SaveLists(m_paths.inLists(MessagesFile), m_paths.inLists(SoundsFile));
     if (!failures.isEmpty())
         Dialogs::ShowError(failures.join(QLatin1Char('\n')), this);
+}
+
+void TfContact::keepSoundDevices() const
+{
+    SaveWindowValue(*this, QStringLiteral("SoundOutput"), m_soundPage->SoundOutput());
+    SaveWindowValue(*this, QStringLiteral("SoundInput"), m_soundPage->SoundInput());
 }
 
 void TfContact::orderTabsOnceLaidOut()

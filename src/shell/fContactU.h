@@ -88,6 +88,8 @@ protected:
     void showEvent(QShowEvent *event) override;
     // Tab on the shown page follows what the eye reads.
     void orderTabsOnceLaidOut();
+    // The sound devices in use, kept with the window's state for the next start.
+    void keepSoundDevices() const;
 
 private:
     QWidget *buildHeader();

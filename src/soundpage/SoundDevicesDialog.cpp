@@ -28,9 +28,13 @@ QComboBox *deviceList(const QList<QAudioDevice> &devices, const QAudioDevice &fa
                   QString());
     for (const QAudioDevice &device : devices)
         list->addItem(device.description(), device.description());
-    if (!current.isEmpty() && list->findData(current) < 0)
-        list->addItem(QStringLiteral("%1 (нет на сервере звука)").arg(current), current);
-    list->setCurrentIndex(std::max(list->findData(current), 0));
+    // A name may be a part of the description, as Config.ini allows.
+    const std::optional<QAudioDevice> found =
+        current.isEmpty() ? std::nullopt : FindSoundDevice(devices, current);
+    const QString chosen = found ? found->description() : current;
+    if (!chosen.isEmpty() && list->findData(chosen) < 0)
+        list->addItem(QStringLiteral("%1 (нет на сервере звука)").arg(chosen), chosen);
+    list->setCurrentIndex(std::max(list->findData(chosen), 0));
     return list;
 }
 

@@ -672,13 +672,10 @@ void SoundPage::GiveUpMissingDevices()
 {
     if (m_activity.current() != Activity::Kind::None)
         return;
-    // Named as the device is found: all of its description, or a part of it. A server that
-    // offers nothing at all is away for a moment, and the choice is kept for its return.
+    // A server that offers nothing at all is away for a moment: the choice is kept for its
+    // return.
     const auto missing = [](const QList<QAudioDevice> &devices, const QString &name) {
-        return !name.isEmpty() && !devices.isEmpty() &&
-               std::none_of(devices.begin(), devices.end(), [&](const QAudioDevice &device) {
-                   return device.description().contains(name, Qt::CaseInsensitive);
-               });
+        return !name.isEmpty() && !devices.isEmpty() && !FindSoundDevice(devices, name);
     };
     QStringList gone;
     QString output = m_outputName;

@@ -65,8 +65,22 @@ QString cannotPlay(const QString &fileName)
         .arg(fileName);
 }
 
-// A device by its description: an exact match first, then one that contains the name.
-std::optional<QAudioDevice> findDevice(const QList<QAudioDevice> &devices, const QString &name)
+QAudioDevice chooseDevice(const QList<QAudioDevice> &devices, const QAudioDevice &fallback,
+                          const QString &name, const QString &kind)
+{
+    if (name.isEmpty()) {
+        if (fallback.isNull())
+            throw EWaveDeviceError(QStringLiteral("Нет устройства %1").arg(kind));
+        return fallback;
+    }
+    if (const std::optional<QAudioDevice> device = FindSoundDevice(devices, name))
+        return *device;
+    throw EWaveDeviceError(QStringLiteral("Нет устройства %1 \"%2\"").arg(kind, name));
+}
+
+} // namespace
+
+std::optional<QAudioDevice> FindSoundDevice(const QList<QAudioDevice> &devices, const QString &name)
 {
     for (const QAudioDevice &device : devices)
         if (device.description() == name)
@@ -76,21 +90,6 @@ std::optional<QAudioDevice> findDevice(const QList<QAudioDevice> &devices, const
             return device;
     return std::nullopt;
 }
-
-QAudioDevice chooseDevice(const QList<QAudioDevice> &devices, const QAudioDevice &fallback,
-                          const QString &name, const QString &kind)
-{
-    if (name.isEmpty()) {
-        if (fallback.isNull())
-            throw EWaveDeviceError(QStringLiteral("Нет устройства %1").arg(kind));
-        return fallback;
-    }
-    if (const std::optional<QAudioDevice> device = findDevice(devices, name))
-        return *device;
-    throw EWaveDeviceError(QStringLiteral("Нет устройства %1 \"%2\"").arg(kind, name));
-}
-
-} // namespace
 
 WaveDevice::WaveDevice(QObject *parent)
     : QObject(parent)

@@ -30,6 +30,11 @@ public:
     {}
 };
 
+// A device by its description as the desktop shows it: an exact match first, then one whose
+// description contains the name (a part of it is enough).
+std::optional<QAudioDevice> FindSoundDevice(const QList<QAudioDevice> &devices,
+                                            const QString &name);
+
 // The wave-audio device: one wave file at a time, played on the sound output and recorded from
 // the sound input. Positions, lengths and the from and to of the next play are in the time
 // format last set: samples of the file, or milliseconds.

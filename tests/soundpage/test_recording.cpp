@@ -61,6 +61,15 @@ struct RecordingFixture
     }
 };
 
+// A message of count samples of one value in the row's file, as an earlier recording left it.
+bool putMessage(const SoundPage &page, int row, size_t count, int16_t value)
+{
+    QDir().mkpath(QFileInfo(page.SoundPath(row)).path());
+    TWaveFile message;
+    message.Samples.assign(count, value);
+    return message.SaveToFile(page.SoundPath(row));
+}
+
 } // namespace
 
 TEST(Recording, StoppedRecordingIsSavedShownAndHoldsTheTone)
@@ -534,10 +543,7 @@ TEST(SoundPage, ARecordingCanBeUndone)
     WindowFixture f;
     auto window = f.open();
     SoundPage &page = window->Sounds();
-    QDir().mkpath(QFileInfo(page.SoundPath(2)).path());
-    TWaveFile old;
-    old.Samples.assign(4410, 1234);
-    ASSERT_TRUE(old.SaveToFile(page.SoundPath(2)));
+    ASSERT_TRUE(putMessage(page, 2, 4410, 1234));
     const QByteArray before = ReadFile(page.SoundPath(2));
     const auto recordInto = [&](int row) {
         page.SelectCell(0, row);
@@ -569,10 +575,7 @@ TEST(SoundPage, WaveformKeysDoWhatTheirButtonsDo)
     WindowFixture f;
     auto window = f.open();
     SoundPage &page = window->Sounds();
-    QDir().mkpath(QFileInfo(page.SoundPath(2)).path());
-    TWaveFile message;
-    message.Samples.assign(Rate, 3000);
-    ASSERT_TRUE(message.SaveToFile(page.SoundPath(2)));
+    ASSERT_TRUE(putMessage(page, 2, Rate, 3000));
     page.SelectCell(0, 2);
     window->show();
     QApplication::setActiveWindow(window.get());
