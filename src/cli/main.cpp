@@ -4,6 +4,7 @@
 #include "Errors.h"
 #include "ExchangeLog.h"
 #include "JsonShapes.h"
+#include "Language.h"
 #include "MessageTable.h"
 #include "MessageTools.h"
 #include "PanelConnection.h"
@@ -31,6 +32,12 @@
 
 using namespace orvanta;
 
+// The program's texts in the interface's language.
+class Cli
+{
+    Q_DECLARE_TR_FUNCTIONS(Cli)
+};
+
 namespace {
 
 // What scripts can rely on.
@@ -49,7 +56,8 @@ enum Exit {
 QTextStream out(stdout);
 QTextStream err(stderr);
 
-const char *const Usage = R"(Usage: orvanta-cli [options] COMMAND [arguments]
+const char *const Usage =
+    QT_TRANSLATE_NOOP("Cli", R"(Usage: orvanta-cli [options] COMMAND [arguments]
 
 The Orvanta panel's settings without a window.
 
@@ -74,6 +82,8 @@ Commands:
 A settings FILE of "-" is read from standard input; "-o -" writes to standard output.
 
 Options:
+  --lang L        the language of the texts: ru (Russian), uk (Ukrainian) or en (English);
+                  default: the one chosen in the window, else Russian
   --config FILE   Config.ini to take port names from (default: the window's: beside the
                   program for a portable copy, else ~/.config/Orvanta/, else /etc/xdg/Orvanta/)
   --port P        the port: a name such as COM3, or a device path; without it COM2 is tried,
@@ -98,54 +108,81 @@ brings back the snapshot), 8 an internal error.
 
 Before every write the panel's settings are read whole and kept as a snapshot in
 ~/.local/share/Orvanta/snapshots/ with a journal line; if that read fails, nothing is written.
-)";
+)");
 
 const std::map<QString, const char *> CommandHelp = {
     {"ports",
-     "Usage: orvanta-cli ports [--json]\n\nLists each port name with its device and whether it "
-     "can be opened: free, busy (and by which program), no permission (and how to get it), "
-     "absent, no serial port.\n"},
+     QT_TRANSLATE_NOOP(
+         "Cli",
+         "Usage: orvanta-cli ports [--json]\n\nLists each port name with its device and whether it "
+         "can be opened: free, busy (and by which program), no permission (and how to get it), "
+         "absent, no serial port.\n")},
     {"detect",
-     "Usage: orvanta-cli detect [--port P] [--json]\n\nTries the port (or every port, COM2 "
-     "first) and prints the first that the panel answers on, with its firmware version. Exit 3 "
-     "when none, with the reason for each port tried.\n"},
-    {"read", "Usage: orvanta-cli read [--port P] [-o FILE] [--password]\n\nReads every setting of "
-             "the panel "
-             "into a settings file, or to standard output. The password only with --password.\n"},
+     QT_TRANSLATE_NOOP(
+         "Cli",
+         "Usage: orvanta-cli detect [--port P] [--json]\n\nTries the port (or every port, COM2 "
+         "first) and prints the first that the panel answers on, with its firmware version. Exit 3 "
+         "when none, with the reason for each port tried.\n")},
+    {"read",
+     QT_TRANSLATE_NOOP(
+         "Cli",
+         "Usage: orvanta-cli read [--port P] [-o FILE] [--password]\n\nReads every setting of "
+         "the panel "
+         "into a settings file, or to standard output. The password only with --password.\n")},
     {"write",
-     "Usage: orvanta-cli write [--port P] FILE [--yes]\n\nReads the panel, lists what the file "
-     "would "
-     "change, asks (unless --yes), writes, reads back and reports any setting the panel did not "
-     "keep. Exit 0 when the panel holds the file's settings, 4 when it does not.\n"},
-    {"history", "Usage: orvanta-cli history [--json]\n\nLists the writes so far: number, time, "
+     QT_TRANSLATE_NOOP(
+         "Cli",
+         "Usage: orvanta-cli write [--port P] FILE [--yes]\n\nReads the panel, lists what the file "
+         "would "
+         "change, asks (unless --yes), writes, reads back and reports any setting the panel did "
+         "not "
+         "keep. Exit 0 when the panel holds the file's settings, 4 when it does not.\n")},
+    {"history",
+     QT_TRANSLATE_NOOP(
+         "Cli", "Usage: orvanta-cli history [--json]\n\nLists the writes so far: number, time, "
                 "port, firmware, "
                 "how it ended, and how many settings it changed. Each has the snapshot of what "
-                "the panel held before it.\n"},
+                "the panel held before it.\n")},
     {"restore",
-     "Usage: orvanta-cli restore N [--port P] [--yes]\n\nWrites snapshot N (see history) "
-     "back into the panel: shows its date, port and the differences, asks, writes, "
-     "reads back. A snapshot of the panel is kept first, as for every write.\n"},
-    {"diff",
-     "Usage: orvanta-cli diff [--port P] FILE [--json]\n\nLists each setting in which the panel "
-     "differs from "
-     "the file. Exit 0 when none, 1 when some.\n"},
-    {"show",
-     "Usage: orvanta-cli show FILE [--json]\n\nChecks a settings file and prints it as the tool "
-     "writes it.\n"},
-    {"speak", "Usage: orvanta-cli speak TEXT -o WAVE\n\nSpeaks the text in Russian (espeak-ng) and "
-              "keeps it as a voice message: PCM mono 44.1 kHz 16-bit.\n"},
+     QT_TRANSLATE_NOOP(
+         "Cli",
+         "Usage: orvanta-cli restore N [--port P] [--yes]\n\nWrites snapshot N (see history) "
+         "back into the panel: shows its date, port and the differences, asks, writes, "
+         "reads back. A snapshot of the panel is kept first, as for every write.\n")},
+    {"diff", QT_TRANSLATE_NOOP("Cli", "Usage: orvanta-cli diff [--port P] FILE [--json]\n\nLists "
+                                      "each setting in which the panel "
+                                      "differs from "
+                                      "the file. Exit 0 when none, 1 when some.\n")},
+    {"show", QT_TRANSLATE_NOOP("Cli", "Usage: orvanta-cli show FILE [--json]\n\nChecks a settings "
+                                      "file and prints it as the tool "
+                                      "writes it.\n")},
+    {"speak",
+     QT_TRANSLATE_NOOP(
+         "Cli",
+         "Usage: orvanta-cli speak TEXT -o WAVE\n\nSpeaks the text in Russian (espeak-ng) and "
+         "keeps it as a voice message: PCM mono 44.1 kHz 16-bit.\n")},
     {"trim",
-     "Usage: orvanta-cli trim WAVE [-o OUT]\n\nRemoves the silence at both ends of a voice message "
-     "(keeping 50 ms beside the sound), so that it takes less of the panel's memory. A file that "
-     "is no 16-bit mono PCM WAV is never written over: the result goes to OUT, or to a WAV "
-     "file of its name beside it.\n"},
+     QT_TRANSLATE_NOOP(
+         "Cli",
+         "Usage: orvanta-cli trim WAVE [-o OUT]\n\nRemoves the silence at both ends of a voice "
+         "message "
+         "(keeping 50 ms beside the sound), so that it takes less of the panel's memory. A file "
+         "that "
+         "is no 16-bit mono PCM WAV is never written over: the result goes to OUT, or to a WAV "
+         "file of its name beside it.\n")},
     {"normalize",
-     "Usage: orvanta-cli normalize WAVE [-o OUT]\n\nScales a voice message so that its peak "
-     "reaches -1 dBFS, so that the messages sound even. Any file as for trim.\n"},
-    {"import", "Usage: orvanta-cli import SOUND -o WAVE\n\nConverts a sound file of any format "
-               "the tool reads (WAV of any kind, FLAC, Ogg, MP3) into a voice message: PCM mono "
-               "44.1 kHz 16-bit. A sound longer than the panel's memory is refused.\n"},
-    {"help", "Usage: orvanta-cli help [COMMAND]\n\nThe program's help, or a command's.\n"},
+     QT_TRANSLATE_NOOP(
+         "Cli",
+         "Usage: orvanta-cli normalize WAVE [-o OUT]\n\nScales a voice message so that its peak "
+         "reaches -1 dBFS, so that the messages sound even. Any file as for trim.\n")},
+    {"import",
+     QT_TRANSLATE_NOOP(
+         "Cli", "Usage: orvanta-cli import SOUND -o WAVE\n\nConverts a sound file of any format "
+                "the tool reads (WAV of any kind, FLAC, Ogg, MP3) into a voice message: PCM mono "
+                "44.1 kHz 16-bit. A sound longer than the panel's memory is refused.\n")},
+    {"help",
+     QT_TRANSLATE_NOOP(
+         "Cli", "Usage: orvanta-cli help [COMMAND]\n\nThe program's help, or a command's.\n")},
 };
 
 struct Options
@@ -162,6 +199,17 @@ struct Options
     bool verbose = false;
     bool version = false;
 };
+
+// A text of the tables above in the interface's language.
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("Cli", text);
+}
+
+QString commandHelp(const QString &command)
+{
+    return translated(CommandHelp.at(command));
+}
 
 void printJson(const QJsonValue &value)
 {
@@ -223,16 +271,14 @@ public:
             return true;
         }
         err << (port.isEmpty()
-                    ? QStringLiteral(
-                          "Нет связи с охранной панелью \"Orvanta\" ни на одном порту.\n")
-                    : QStringLiteral("Нет связи с охранной панелью \"Orvanta\" на порту %1.\n")
-                          .arg(port))
+                    ? Cli::tr("Нет связи с охранной панелью \"Orvanta\" ни на одном порту.\n")
+                    : Cli::tr("Нет связи с охранной панелью \"Orvanta\" на порту %1.\n").arg(port))
             << FailedPortsText(m_attempts) << "\n";
         return false;
     }
     PanelSettings read()
     {
-        const Progress progress(link(), QStringLiteral("Чтение настроек"));
+        const Progress progress(link(), Cli::tr("Чтение настроек"));
         PanelSettings settings;
         ReadPanelSettings(link(), settings);
         settings.usedSeconds = MessageTable::ReadUsedSeconds(link());
@@ -259,7 +305,7 @@ void printLines(QTextStream &to, const QStringList &lines)
 // A message's length, as the message commands report it.
 void printLength(const TWaveFile &wave)
 {
-    out << QStringLiteral("%1 сек.\n")
+    out << Cli::tr("%1 сек.\n")
                .arg(double(wave.Samples.size()) / wave.Format.SampleRate, 0, 'f', 2);
 }
 
@@ -270,7 +316,7 @@ PanelSettings readSettings(const QString &path)
         return ReadSettingsFile(path);
     QFile input;
     if (!input.open(stdin, QIODevice::ReadOnly))
-        throw EInOutError(QStringLiteral("Не удалось прочитать стандартный ввод"));
+        throw EInOutError(Cli::tr("Не удалось прочитать стандартный ввод"));
     return ReadSettings(input);
 }
 
@@ -327,15 +373,19 @@ int read(const AppConfig &config, const Options &options)
 bool confirmed()
 {
     if (!::isatty(STDIN_FILENO)) {
-        err << "orvanta-cli: нет терминала, чтобы спросить; чтобы записать без вопроса, добавьте "
-               "--yes\n";
+        err << Cli::tr("orvanta-cli: нет терминала, чтобы спросить; чтобы записать без вопроса, "
+                       "добавьте --yes\n");
         return false;
     }
-    err << "Записать эти настройки в охранную панель? [д/н] " << Qt::flush;
+    err << Cli::tr("Записать эти настройки в охранную панель? [д/н] ") << Qt::flush;
     QTextStream in(stdin);
     const QString answer = in.readLine().trimmed().toLower();
-    return answer == QStringLiteral("д") || answer == QStringLiteral("да") ||
-           answer == QStringLiteral("y") || answer == QStringLiteral("yes");
+    // Yes in the interface's language, and in Russian and English whatever it is.
+    const QStringList yes = Cli::tr("д,да", "the answers that mean yes, comma-separated")
+                                .split(QLatin1Char(','), Qt::SkipEmptyParts) +
+                            QStringList{QStringLiteral("д"), QStringLiteral("да"),
+                                        QStringLiteral("y"), QStringLiteral("yes")};
+    return yes.contains(answer);
 }
 
 // Writes the settings after keeping what the panel held in the journal, part by part, and says
@@ -345,10 +395,10 @@ int writeWithSnapshot(Panel &panel, const PanelSettings &wanted, const Options &
     const PanelSettings current = panel.read();
     const QStringList changes = CompareSettings(current, wanted);
     if (changes.isEmpty()) {
-        out << "Панель уже хранит эти настройки.\n";
+        out << Cli::tr("Панель уже хранит эти настройки.\n");
         return Done;
     }
-    out << "Изменится:\n";
+    out << Cli::tr("Изменится:\n");
     printLines(out, changes);
     out.flush();
     if (!options.yes && !confirmed())
@@ -356,19 +406,19 @@ int writeWithSnapshot(Panel &panel, const PanelSettings &wanted, const Options &
     SnapshotJournal journal;
     const int entry = journal.keep(current, panel.port(), changes); // before the first byte
     const std::pair<QString, std::function<void()>> parts[] = {
-        {QStringLiteral("ключи"),
+        {Cli::tr("ключи"),
          [&] {
              WriteKeys(panel.link(), wanted);
          }},
-        {QStringLiteral("шлейфы и общие настройки"),
+        {Cli::tr("шлейфы и общие настройки"),
          [&] {
              WriteLoops(panel.link(), wanted);
          }},
-        {QStringLiteral("реле"),
+        {Cli::tr("реле"),
          [&] {
              WriteRelays(panel.link(), wanted);
          }},
-        {QStringLiteral("пароль"),
+        {Cli::tr("пароль"),
          [&] {
              WritePassword(panel.link(), wanted);
          }},
@@ -381,26 +431,30 @@ int writeWithSnapshot(Panel &panel, const PanelSettings &wanted, const Options &
         for (const auto &part : parts)
             if (!written.contains(part.first))
                 left += part.first;
-        journal.setResult(entry, QStringLiteral("прервано"));
-        err << "Запись прервана: " << QString::fromUtf8(error.what()) << "\n"
-            << "Записано: " << (written.isEmpty() ? QStringLiteral("ничего") : written.join(", "))
-            << "\nНе записано: " << (left.isEmpty() ? QStringLiteral("ничего") : left.join(", "))
-            << "\n"
-            << (left.isEmpty() ? "Прочитать панель после записи не удалось: проверьте ее "
-                                 "командой orvanta-cli diff.\n"
-                               : "Панель хранит теперь часть новых и часть прежних настроек.\n")
-            << "Прежние настройки сохранены; вернуть их: orvanta-cli restore " << entry << "\n";
+        journal.setResult(entry, JournalResult::Interrupted);
+        const auto listed = [](const QStringList &parts) {
+            return parts.isEmpty() ? Cli::tr("ничего") : parts.join(QStringLiteral(", "));
+        };
+        err << Cli::tr("Запись прервана: %1\n").arg(QString::fromUtf8(error.what()))
+            << Cli::tr("Записано: %1\n").arg(listed(written))
+            << Cli::tr("Не записано: %1\n").arg(listed(left))
+            << (left.isEmpty() ? Cli::tr("Прочитать панель после записи не удалось: проверьте ее "
+                                         "командой orvanta-cli diff.\n")
+                               : Cli::tr("Панель хранит теперь часть новых и часть прежних "
+                                         "настроек.\n"))
+            << Cli::tr("Прежние настройки сохранены; вернуть их: orvanta-cli restore %1\n")
+                   .arg(entry);
         return Interrupted;
     };
     QStringList notKept;
     try {
         {
-            const Progress progress(panel.link(), QStringLiteral("Запись настроек"));
+            const Progress progress(panel.link(), Cli::tr("Запись настроек"));
             for (const auto &[name, part] : parts) {
                 part();
                 // A panel that refused the part still answers; one that is gone does not.
                 if (!panel.link().Connected() && panel.link().Query(QStringLiteral("+v")).isEmpty())
-                    throw EDeviceError("панель не отвечает", 0);
+                    throw EDeviceError(Cli::tr("панель не отвечает").toStdString(), 0);
                 written += name;
             }
         }
@@ -408,13 +462,12 @@ int writeWithSnapshot(Panel &panel, const PanelSettings &wanted, const Options &
     } catch (const EDeviceError &error) {
         return interrupted(error);
     }
-    journal.setResult(entry, notKept.isEmpty() ? QStringLiteral("записано")
-                                               : QStringLiteral("панель не сохранила часть"));
+    journal.setResult(entry, notKept.isEmpty() ? JournalResult::Written : JournalResult::NotKept);
     if (notKept.isEmpty()) {
-        out << "Записано; панель хранит эти настройки.\n";
+        out << Cli::tr("Записано; панель хранит эти настройки.\n");
         return Done;
     }
-    err << "Панель не сохранила:\n";
+    err << Cli::tr("Панель не сохранила:\n");
     printLines(err, notKept);
     return NotKept;
 }
@@ -437,8 +490,8 @@ int history(const Options &options)
         else
             out << entry.number << "\t"
                 << entry.time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) << "\t" << entry.port
-                << "\t" << entry.firmware << "\t" << entry.result << "\t" << entry.changes.size()
-                << " изм.\n";
+                << "\t" << entry.firmware << "\t" << JournalResultText(entry.result) << "\t"
+                << Cli::tr("%n изм.\n", nullptr, int(entry.changes.size()));
     }
     if (options.json)
         printJson(entries);
@@ -451,16 +504,17 @@ int restore(const AppConfig &config, const Options &options)
     bool ok = false;
     const int number = options.file.toInt(&ok);
     if (!ok) {
-        err << CommandHelp.at(QStringLiteral("restore"));
+        err << commandHelp(QStringLiteral("restore"));
         return BadUse;
     }
     SnapshotJournal journal;
     const PanelSettings snapshot = journal.snapshot(number);
     for (const JournalEntry &entry : journal.entries())
         if (entry.number == number)
-            out << "Снимок № " << number << " от "
-                << entry.time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) << ", порт "
-                << entry.port << ", " << entry.firmware << "\n";
+            out << Cli::tr("Снимок № %1 от %2, порт %3, %4\n")
+                       .arg(number)
+                       .arg(entry.time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")), entry.port,
+                            entry.firmware);
     Panel panel(config, options);
     if (!panel.find(options.port))
         return NoPanel;
@@ -497,14 +551,14 @@ int editMessage(const Options &options, const std::function<bool(TWaveFile &)> &
         const QFileInfo input(options.file);
         target = input.dir().filePath(input.completeBaseName() + QStringLiteral(".wav"));
         if (QFileInfo(target).exists()) {
-            err << "orvanta-cli: " << options.file
-                << " не в формате сообщений (WAV PCM, 16 бит, моно) и не будет перезаписан, а "
-                << target << " уже есть: укажите файл результата: -o FILE\n";
+            err << Cli::tr("orvanta-cli: %1 не в формате сообщений (WAV PCM, 16 бит, моно) и не "
+                           "будет перезаписан, а %2 уже есть: укажите файл результата: -o FILE\n")
+                       .arg(options.file, target);
             return BadUse;
         }
     }
     if (!edit(wave) && target.isEmpty()) {
-        out << "Без изменений.\n";
+        out << Cli::tr("Без изменений.\n");
         return Done;
     }
     if (!wave.SaveToFile(target.isEmpty() ? options.file : target))
@@ -518,13 +572,13 @@ int editMessage(const Options &options, const std::function<bool(TWaveFile &)> &
 int speak(const Options &options)
 {
     if (options.output.isEmpty()) {
-        err << CommandHelp.at(QStringLiteral("speak"));
+        err << commandHelp(QStringLiteral("speak"));
         return BadUse;
     }
     TWaveFile wave;
     wave.Samples = SpeakText(options.file);
     if (!wave.SaveToFile(options.output)) {
-        err << "Не удалось создать файл " << options.output << "\n";
+        err << Cli::tr("Не удалось создать файл %1\n").arg(options.output);
         return BadUse;
     }
     printLength(wave);
@@ -534,7 +588,7 @@ int speak(const Options &options)
 int import(const Options &options)
 {
     if (options.output.isEmpty()) {
-        err << CommandHelp.at(QStringLiteral("import"));
+        err << commandHelp(QStringLiteral("import"));
         return BadUse;
     }
     const ImportResult imported = ImportSound(options.file, options.output, MemorySeconds);
@@ -544,7 +598,7 @@ int import(const Options &options)
     }
     if (!imported.note.isEmpty())
         err << imported.note << "\n";
-    out << options.output << ": " << QString::number(imported.seconds, 'f', 2) << " сек.\n";
+    out << options.output << ": " << Cli::tr("%1 сек.\n").arg(imported.seconds, 0, 'f', 2);
     return Done;
 }
 
@@ -566,7 +620,7 @@ bool parse(const QStringList &arguments, Options &options)
         const QString &argument = arguments[i];
         const auto value = [&](QString &into) {
             if (i + 1 >= arguments.size()) {
-                err << "orvanta-cli: " << argument << " needs a value\n";
+                err << Cli::tr("orvanta-cli: %1 needs a value\n").arg(argument);
                 return false;
             }
             into = arguments[++i];
@@ -597,14 +651,14 @@ bool parse(const QStringList &arguments, Options &options)
             if (!value(*values.at(argument)))
                 return false;
         } else if (!positional) {
-            err << "orvanta-cli: unknown option " << argument << " (see --help)\n";
+            err << Cli::tr("orvanta-cli: unknown option %1 (see --help)\n").arg(argument);
             return false;
         } else if (options.command.isEmpty()) {
             options.command = argument;
         } else if (options.file.isEmpty()) {
             options.file = argument;
         } else {
-            err << "orvanta-cli: one file at most (see --help)\n";
+            err << Cli::tr("orvanta-cli: one file at most (see --help)\n");
             return false;
         }
     }
@@ -622,24 +676,39 @@ bool parse(const QStringList &arguments, Options &options)
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    Options options;
-    if (!parse(app.arguments(), options))
+    QStringList arguments = app.arguments();
+    // The texts speak the language of --lang, else Config.ini's, else the window's last choice.
+    const QString language = TakeLanguageOption(arguments);
+    const auto useLanguage = [&language](const AppConfig &config) {
+        UseLanguage(ChooseLanguage({language, config.language(), RememberedLanguage()}));
+    };
+    const AppPaths paths = AppPaths::resolve(QCoreApplication::applicationDirPath(),
+                                             QDir::currentPath(), QDir::homePath());
+    useLanguage(AppConfig::loadFile(paths.configFile));
+    if (!language.isEmpty() && LanguageCode(language).isEmpty()) {
+        err << Cli::tr("orvanta-cli: unknown language %1: ru, uk or en\n").arg(language);
         return BadUse;
+    }
+    Options options;
+    if (!parse(arguments, options))
+        return BadUse;
+    if (!options.config.isEmpty())
+        useLanguage(AppConfig::loadFile(options.config));
     if (options.version) {
         out << "orvanta-cli " << ORVANTA_VERSION << "\n";
         return Done;
     }
     if (options.command.isEmpty()) {
-        (options.help ? out : err) << Usage;
+        (options.help ? out : err) << translated(Usage);
         return options.help ? Done : BadUse;
     }
     const auto help = CommandHelp.find(options.command);
     if (help == CommandHelp.end()) {
-        err << "orvanta-cli: unknown command " << options.command << " (see --help)\n";
+        err << Cli::tr("orvanta-cli: unknown command %1 (see --help)\n").arg(options.command);
         return BadUse;
     }
     if (options.help) {
-        out << help->second;
+        out << translated(help->second);
         return Done;
     }
     const bool needsFile =
@@ -649,23 +718,19 @@ int main(int argc, char **argv)
         options.command == QLatin1String("normalize") ||
         options.command == QLatin1String("import") || options.command == QLatin1String("restore");
     if (needsFile != !options.file.isEmpty()) {
-        err << help->second;
+        err << translated(help->second);
         return BadUse;
     }
     // The same Config.ini as the window's: beside the program for a portable copy, else the
     // user's, then the system's. One named on the command line must exist.
     if (!options.config.isEmpty() && !QFileInfo(options.config).isFile()) {
-        err << "orvanta-cli: no such Config.ini: " << options.config << "\n";
+        err << Cli::tr("orvanta-cli: no such Config.ini: %1\n").arg(options.config);
         return BadUse;
     }
-    const QString configFile = options.config.isEmpty()
-                                   ? AppPaths::resolve(QCoreApplication::applicationDirPath(),
-                                                       QDir::currentPath(), QDir::homePath())
-                                         .configFile
-                                   : options.config;
+    const QString configFile = options.config.isEmpty() ? paths.configFile : options.config;
     if (options.verbose)
         err << "Config.ini: " << QFileInfo(configFile).absoluteFilePath()
-            << (QFileInfo(configFile).isFile() ? QString() : QStringLiteral(" (нет такого файла)"))
+            << (QFileInfo(configFile).isFile() ? QString() : Cli::tr(" (нет такого файла)"))
             << "\n";
     const AppConfig config = AppConfig::loadFile(configFile);
     const std::map<QString, std::function<int()>> commands = {
@@ -737,15 +802,15 @@ int main(int argc, char **argv)
         return ReadIncomplete;
     } catch (const EDeviceError &error) {
         // An unplugged adapter, a port that fails under the exchange.
-        err << "Ошибка связи с охранной панелью \"Orvanta\": " << QString::fromUtf8(error.what())
-            << "\n";
+        err << Cli::tr("Ошибка связи с охранной панелью \"Orvanta\": %1\n")
+                   .arg(QString::fromUtf8(error.what()));
         return NoPanel;
     } catch (const EConvertError &error) {
         err << QString::fromUtf8(error.what()) << "\n";
         return BadUse;
     } catch (const std::exception &error) {
-        err << "orvanta-cli: внутренняя ошибка программы: " << QString::fromUtf8(error.what())
-            << "\n";
+        err << Cli::tr("orvanta-cli: внутренняя ошибка программы: %1\n")
+                   .arg(QString::fromUtf8(error.what()));
         return Internal;
     }
 }

@@ -4,8 +4,8 @@
 #include "Errors.h"
 #include "TextEncoding.h"
 
+#include <QCoreApplication>
 #include <QFile>
-
 
 namespace orvanta {
 
@@ -20,7 +20,8 @@ IniFile IniFile::read(const QString &path)
     QString section;
     for (QString line : text.split(QLatin1Char('\n'))) {
         line = line.trimmed();
-        if (line.isEmpty() || line.startsWith(QLatin1Char(';')) || line.startsWith(QLatin1Char('#')))
+        if (line.isEmpty() || line.startsWith(QLatin1Char(';')) ||
+            line.startsWith(QLatin1Char('#')))
             continue;
         if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
             section = line.mid(1, line.size() - 2).trimmed();
@@ -91,7 +92,9 @@ void IniFile::write(const QString &path) const
     }
     QString error;
     if (SaveFileAtomically(path, text.toUtf8(), &error) != SaveResult::Saved)
-        throw EInOutError(QStringLiteral("Не удалось записать файл %1: %2").arg(path, error));
+        throw EInOutError(
+            QCoreApplication::translate("orvanta::IniFile", "Не удалось записать файл %1: %2")
+                .arg(path, error));
 }
 
 } // namespace orvanta

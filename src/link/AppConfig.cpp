@@ -23,6 +23,11 @@ QStringList AppConfig::mappedPortNames() const
     return m_ini.keys(QStringLiteral("Ports"));
 }
 
+QString AppConfig::language() const
+{
+    return m_ini.value(QStringLiteral("Main"), QStringLiteral("Language")).trimmed();
+}
+
 QString AppConfig::debugValue() const
 {
     return m_ini.value(QStringLiteral("Main"), QStringLiteral("Debug"), QStringLiteral("False"));

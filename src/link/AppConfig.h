@@ -18,6 +18,8 @@ public:
     static AppConfig loadFile(const QString &path);
 
     QString debugValue() const; // "False" when not given
+    // [Main] Language: the interface's language ("ru", "uk", "en"); empty when not given.
+    QString language() const;
     // The device a port name opens: the [Ports] entry, else the usual mapping of names.
     std::string devicePath(const std::string &portName) const;
     // The port names [Ports] maps, as the file spells them.

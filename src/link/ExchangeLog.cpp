@@ -1,5 +1,6 @@
 #include "ExchangeLog.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QLocale>
@@ -43,7 +44,8 @@ void ExchangeLog::LogExchange(const QString &text, bool Stamped, const QByteArra
         !file.flush()) {
         m_failed = true;
         const QString message =
-            QStringLiteral("Ошибка записи в файл %1: %2").arg(m_path, file.errorString());
+            QCoreApplication::translate("orvanta::ExchangeLog", "Ошибка записи в файл %1: %2")
+                .arg(m_path, file.errorString());
         if (m_onFailure)
             m_onFailure(message);
         else

@@ -1,5 +1,6 @@
 #include "PortProbe.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -120,18 +121,26 @@ QString AccessAdvice(const QString &devicePath)
         owner ? QString::fromLocal8Bit(owner->pw_name) : QString::number(info.st_uid);
     const bool groupMayUse = (info.st_mode & (S_IRGRP | S_IWGRP)) == (S_IRGRP | S_IWGRP);
     if (!groupMayUse)
-        return QStringLiteral("устройство открыто только владельцу %1 (права %2); группа %3 "
-                              "доступа не дает, вступать в нее бесполезно: нужно правило udev "
-                              "или права, выданные администратором")
+        return QCoreApplication::translate(
+                   "orvanta::PortProbe",
+                   "устройство открыто только владельцу %1 (права %2); группа %3 "
+                   "доступа не дает, вступать в нее бесполезно: нужно правило udev "
+                   "или права, выданные администратором")
             .arg(ownerName)
             .arg(info.st_mode & 0777, 4, 8, QLatin1Char('0'))
             .arg(group);
     if (inGroupNow(info.st_gid))
-        return QStringLiteral("вы в группе %1, но и ей устройство сейчас не открыто").arg(group);
+        return QCoreApplication::translate("orvanta::PortProbe",
+                                           "вы в группе %1, но и ей устройство сейчас не открыто")
+            .arg(group);
     if (entry && listedInGroup(*entry))
-        return QStringLiteral("вы уже добавлены в группу %1: войдите в систему заново").arg(group);
-    return QStringLiteral("устройство принадлежит группе %1: добавьте пользователя в нее "
-                          "(sudo usermod -aG %1 $USER) и войдите в систему заново")
+        return QCoreApplication::translate("orvanta::PortProbe",
+                                           "вы уже добавлены в группу %1: войдите в систему заново")
+            .arg(group);
+    return QCoreApplication::translate(
+               "orvanta::PortProbe",
+               "устройство принадлежит группе %1: добавьте пользователя в нее "
+               "(sudo usermod -aG %1 $USER) и войдите в систему заново")
         .arg(group);
 }
 
@@ -140,22 +149,22 @@ QString PortProbe::describe() const
     QString text;
     switch (state) {
     case State::Free:
-        text = QStringLiteral("свободен");
+        text = QCoreApplication::translate("orvanta::PortProbe", "свободен");
         break;
     case State::Busy:
-        text = QStringLiteral("занят");
+        text = QCoreApplication::translate("orvanta::PortProbe", "занят");
         break;
     case State::NoPermission:
-        text = QStringLiteral("нет доступа");
+        text = QCoreApplication::translate("orvanta::PortProbe", "нет доступа");
         break;
     case State::Absent:
-        text = QStringLiteral("нет устройства");
+        text = QCoreApplication::translate("orvanta::PortProbe", "нет устройства");
         break;
     case State::NotSerial:
-        text = QStringLiteral("не последовательный порт");
+        text = QCoreApplication::translate("orvanta::PortProbe", "не последовательный порт");
         break;
     case State::Failed:
-        text = QStringLiteral("не открывается");
+        text = QCoreApplication::translate("orvanta::PortProbe", "не открывается");
         break;
     }
     return detail.isEmpty() ? text : text + QStringLiteral(": ") + detail;

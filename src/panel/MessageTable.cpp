@@ -1,5 +1,7 @@
 #include "MessageTable.h"
 
+#include <QCoreApplication>
+
 #include "IniFile.h"
 #include "PanelMemory.h"
 
@@ -67,7 +69,7 @@ namespace orvanta {
 
 QString MemoryUsageText(int usedSeconds)
 {
-    return QStringLiteral("Занято %1 мин. %2 сек. из 8 мин.")
+    return QCoreApplication::translate("orvanta::MessageTable", "Занято %1 мин. %2 сек. из 8 мин.")
         .arg(usedSeconds / 60)
         .arg(usedSeconds % 60);
 }

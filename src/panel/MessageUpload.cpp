@@ -100,7 +100,7 @@ void MessageUpload::messagePlayed(const QString &error)
         return fail(ErrorText(failure), true);
     }
     if (m_aborted) {
-        report(message().row, QStringLiteral("Запись прервана"));
+        report(message().row, tr("Запись прервана"));
         return finish(UploadOutcome::End::Stopped);
     }
     if (!error.isEmpty())
@@ -131,14 +131,13 @@ void MessageUpload::checkEnd()
         if (m_observer.memoryUsed)
             m_observer.memoryUsed(
                 MessageTable::Seconds(std::min(m_endUnits, MessageTable::EndOfMemory)));
-        report(current.row, QStringLiteral("Не поместилось"));
+        report(current.row, tr("Не поместилось"));
         m_outcome.failedRow = current.row;
-        m_outcome.error =
-            QStringLiteral("Память охранной панели заполнена: поместились сообщений: %1 из %2; "
-                           "сообщение %3 не поместилось.")
-                .arg(m_outcome.written)
-                .arg(m_messages.size())
-                .arg(current.row);
+        m_outcome.error = tr("Память охранной панели заполнена: поместились сообщений: %1 из %2; "
+                             "сообщение %3 не поместилось.")
+                              .arg(m_outcome.written)
+                              .arg(m_messages.size())
+                              .arg(current.row);
         return finish(UploadOutcome::End::Full);
     }
     m_reads = 0;
@@ -174,8 +173,8 @@ void MessageUpload::verifyEntry()
     }
     // A panel that keeps reporting another value must not hold the upload for ever.
     if (m_reads >= MaxEntryReads)
-        return fail(QStringLiteral("Сообщение %1: охранная панель сообщила адрес %2, а в её "
-                                   "таблице адресов записано %3.")
+        return fail(tr("Сообщение %1: охранная панель сообщила адрес %2, а в её "
+                       "таблице адресов записано %3.")
                         .arg(current.row)
                         .arg(m_end, entry.text()),
                     false);
@@ -228,7 +227,7 @@ void MessageUpload::abortNow()
     const bool cut = m_panelRecording || m_playing;
     endPanelRecording();
     if (cut && m_index < m_messages.size())
-        report(message().row, QStringLiteral("Запись прервана"));
+        report(message().row, tr("Запись прервана"));
     finish(UploadOutcome::End::Stopped);
 }
 

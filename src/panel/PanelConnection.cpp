@@ -1,5 +1,7 @@
 #include "PanelConnection.h"
 
+#include <QCoreApplication>
+
 #include "PanelExchange.h"
 #include "PanelPort.h"
 #include "PortProbe.h"
@@ -50,18 +52,22 @@ PortAttempt PanelConnection::tryPort(const QString &port)
         m_link.SetConnected(false);
         const PortProbe probe = ProbePort(attempt.device);
         // A device that opens for the probe failed the tool for a reason of the moment.
-        attempt.failure = probe.state == PortProbe::State::Free ? QStringLiteral("не открывается")
-                                                                : probe.describe();
+        attempt.failure =
+            probe.state == PortProbe::State::Free
+                ? QCoreApplication::translate("orvanta::PanelConnection", "не открывается")
+                : probe.describe();
         return attempt;
     }
     attempt.firmware = m_link.Query(QStringLiteral("+v"));
     if (IsExpectedFirmware(attempt.firmware))
         return attempt;
     m_link.SetConnected(false);
-    attempt.failure = attempt.firmware.isEmpty()
-                          ? QStringLiteral("нет ответа")
-                          : QStringLiteral("ответило устройство с другой прошивкой: \"%1\"")
-                                .arg(attempt.firmware);
+    attempt.failure =
+        attempt.firmware.isEmpty()
+            ? QCoreApplication::translate("orvanta::PanelConnection", "нет ответа")
+            : QCoreApplication::translate("orvanta::PanelConnection",
+                                          "ответило устройство с другой прошивкой: \"%1\"")
+                  .arg(attempt.firmware);
     return attempt;
 }
 

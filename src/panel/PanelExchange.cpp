@@ -7,6 +7,7 @@
 #include "PanelReply.h"
 #include "Password.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -62,23 +63,29 @@ QString wholeValue(const PanelQuery &query, const QString &command, const QStrin
     const QString reply = query(command);
     if (reply.isEmpty())
         throw EIncompleteRead(setting,
-                              QStringLiteral("охранная панель не ответила на %1").arg(command));
+                              QCoreApplication::translate("orvanta::PanelExchange",
+                                                          "охранная панель не ответила на %1")
+                                  .arg(command));
     const std::optional<QString> value = ExtractWholeValue(reply);
     if (!value)
-        throw EIncompleteRead(setting,
-                              QStringLiteral("ответ на %1 пришёл не целиком").arg(command));
+        throw EIncompleteRead(setting, QCoreApplication::translate("orvanta::PanelExchange",
+                                                                   "ответ на %1 пришёл не целиком")
+                                           .arg(command));
     return *value;
 }
 
 [[noreturn]] void refuse(const QString &setting, const QString &value)
 {
-    throw EIncompleteRead(setting, QStringLiteral("охранная панель ответила «%1»").arg(value));
+    throw EIncompleteRead(setting, QCoreApplication::translate("orvanta::PanelExchange",
+                                                               "охранная панель ответила «%1»")
+                                       .arg(value));
 }
 
 // A key code as the settings file holds it: exactly 16 hex digits, in either letter case.
 QString keyValue(const PanelQuery &query, int slot)
 {
-    const QString setting = QStringLiteral("Ключ %1").arg(slot);
+    const QString setting =
+        QCoreApplication::translate("orvanta::PanelExchange", "Ключ %1").arg(slot);
     const QString value = wholeValue(query, KeySlotCommand(slot), setting);
     static const QRegularExpression hex(QStringLiteral("^[0-9A-Fa-f]{16}$"));
     if (!hex.match(value).hasMatch())
@@ -112,14 +119,15 @@ void readKeys(const PanelQuery &query, PanelSettings &settings, const ReadObserv
 void readVersionAndPassword(const PanelQuery &query, PanelSettings &settings,
                             const ReadObserver &observer)
 {
-    const QString versionName = QStringLiteral("Версия прошивки");
+    const QString versionName =
+        QCoreApplication::translate("orvanta::PanelExchange", "Версия прошивки");
     const QString version = wholeValue(query, QStringLiteral("+v"), versionName);
     if (!IsExpectedFirmware(version))
         refuse(versionName, version);
     settings.version = version;
     tell(observer.version, version);
     // Each digit of the password comes as "0" and the digit.
-    const QString passwordName = QStringLiteral("Пароль");
+    const QString passwordName = QCoreApplication::translate("orvanta::PanelExchange", "Пароль");
     const QString coded = wholeValue(query, QStringLiteral("+Q"), passwordName);
     static const QRegularExpression pairs(QStringLiteral("^(0[0-9]){5}$"));
     if (!pairs.match(coded).hasMatch())
@@ -133,13 +141,16 @@ void readRelays(const PanelQuery &query, PanelSettings &settings, const ReadObse
     for (int relay = 1; relay <= PanelSettings::Relays; ++relay) {
         const auto rule = recordValue<PanelSettings::RelayRuleBytes>(
             query, relayCommand(relay),
-            QStringLiteral("Реле %1, правила включения и выключения").arg(relay));
+            QCoreApplication::translate("orvanta::PanelExchange",
+                                        "Реле %1, правила включения и выключения")
+                .arg(relay));
         settings.relayRules[size_t(relay - 1)] = rule;
         tell(observer.relayAnswered, relay, true);
         tell(observer.relayRule, relay, rule);
     }
     const PanelSettings::RelayTimes seconds = DecodeRelayTimes(recordValue<PanelSettings::Relays>(
-        query, QStringLiteral("+L"), QStringLiteral("Время включения реле")));
+        query, QStringLiteral("+L"),
+        QCoreApplication::translate("orvanta::PanelExchange", "Время включения реле")));
     settings.relayTimes = seconds;
     tell(observer.relayTimesAnswered, true);
     for (int relay = 1; relay <= PanelSettings::Relays; ++relay)
@@ -149,7 +160,9 @@ void readRelays(const PanelQuery &query, PanelSettings &settings, const ReadObse
 void readLoops(const PanelQuery &query, PanelSettings &settings, const ReadObserver &observer)
 {
     settings.loops = recordValue<PanelSettings::LoopRecordBytes>(
-        query, QStringLiteral("+K"), QStringLiteral("Настройки шлейфов и общие настройки"));
+        query, QStringLiteral("+K"),
+        QCoreApplication::translate("orvanta::PanelExchange",
+                                    "Настройки шлейфов и общие настройки"));
     tell(observer.loops, settings.loops);
 }
 
@@ -224,7 +237,10 @@ void WriteKeys(PanelLink &link, const PanelSettings &settings)
         // A slot that a read ended before holds no code: writing zeros would erase it.
         if (!code || code->isEmpty()) {
             link.Log().LogExchange(
-                QStringLiteral("Ключ %1 не записан: в списке нет его кода").arg(slot), true);
+                QCoreApplication::translate("orvanta::PanelExchange",
+                                            "Ключ %1 не записан: в списке нет его кода")
+                    .arg(slot),
+                true);
             continue;
         }
         link.Query(KeySlotCommand(slot, ReverseKeyBytes(*code)));

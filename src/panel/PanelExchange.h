@@ -2,6 +2,8 @@
 
 #include "PanelSettings.h"
 
+#include <QCoreApplication>
+
 #include <functional>
 #include <stdexcept>
 
@@ -36,7 +38,9 @@ class EIncompleteRead : public std::runtime_error
 public:
     EIncompleteRead(const QString &setting, const QString &reason)
         : std::runtime_error(
-              QStringLiteral("Не прочитано: %1 — %2").arg(setting, reason).toStdString())
+              QCoreApplication::translate("orvanta::PanelExchange", "Не прочитано: %1 — %2")
+                  .arg(setting, reason)
+                  .toStdString())
     {}
 };
 

@@ -1,5 +1,7 @@
 #include "PanelSettings.h"
 
+#include <QCoreApplication>
+
 #include "Errors.h"
 #include "HexRecord.h"
 
@@ -12,7 +14,9 @@ QString EncodeRelayTimes(const PanelSettings::RelayTimes &seconds)
         const int time = seconds[size_t(relay - 1)];
         if (time < 0 || time > PanelSettings::MaxRelaySeconds)
             throw EConvertError(
-                QStringLiteral("Время включения реле %1 (%2 сек.) должно быть от 0 до 510 сек.")
+                QCoreApplication::translate(
+                    "orvanta::PanelSettings",
+                    "Время включения реле %1 (%2 сек.) должно быть от 0 до 510 сек.")
                     .arg(relay)
                     .arg(time));
         record += HexByte(time / 2);

@@ -3,6 +3,7 @@
 #include "AtomicFile.h"
 #include "Errors.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QRegularExpression>
 #include <QStringDecoder>
@@ -17,29 +18,46 @@ namespace {
 
 constexpr int FormatVersion = 1;
 const QString Header = QStringLiteral("Настройки охранной панели Orvanta, формат ");
-const QString Yes = QStringLiteral("да");
-const QString No = QStringLiteral("нет");
+const char *const YesWord = QT_TRANSLATE_NOOP("orvanta::SettingsFile", "да");
+const char *const NoWord = QT_TRANSLATE_NOOP("orvanta::SettingsFile", "нет");
+const QString Yes = QString::fromUtf8(YesWord);
+const QString No = QString::fromUtf8(NoWord);
 const QString Missing = QStringLiteral("—");
 
 // The general options by their bit of the options byte, as the file names them.
 const char *const OptionNames[8] = {
-    "Объект находится под охраной",
-    "Дозваниваться при постановке на охрану",
-    "Дозваниваться при снятии с охраны",
-    "Не использовать ключи Touch Memory",
-    "Дозваниваться при переходе на резервное питание",
-    "Дозваниваться при переходе на основное питание",
-    "Выключать реле после снятия с охраны",
-    "Обрабатывать события для реле после снятия с охраны",
+    QT_TRANSLATE_NOOP("orvanta::SettingsFile", "Объект находится под охраной"),
+    QT_TRANSLATE_NOOP("orvanta::SettingsFile", "Дозваниваться при постановке на охрану"),
+    QT_TRANSLATE_NOOP("orvanta::SettingsFile", "Дозваниваться при снятии с охраны"),
+    QT_TRANSLATE_NOOP("orvanta::SettingsFile", "Не использовать ключи Touch Memory"),
+    QT_TRANSLATE_NOOP("orvanta::SettingsFile", "Дозваниваться при переходе на резервное питание"),
+    QT_TRANSLATE_NOOP("orvanta::SettingsFile", "Дозваниваться при переходе на основное питание"),
+    QT_TRANSLATE_NOOP("orvanta::SettingsFile", "Выключать реле после снятия с охраны"),
+    QT_TRANSLATE_NOOP("orvanta::SettingsFile",
+                      "Обрабатывать события для реле после снятия с охраны"),
 };
 // The loop record's bytes other than the options, and what each bit of them says of a loop.
 const std::pair<int, const char *> LoopBytes[] = {
-    {0, "замыкание"}, {1, "размыкание"}, {2, "24"}, {4, "нормально замкнут"}};
+    {0, QT_TRANSLATE_NOOP("orvanta::SettingsFile", "замыкание")},
+    {1, QT_TRANSLATE_NOOP("orvanta::SettingsFile", "размыкание")},
+    {2, "24"},
+    {4, QT_TRANSLATE_NOOP("orvanta::SettingsFile", "нормально замкнут")}};
 // The relay rule record's bytes: switch on or off, when the loop closes or opens.
-const std::pair<const char *, const char *> RuleBytes[] = {{"при замыкании", "включить"},
-                                                           {"при размыкании", "включить"},
-                                                           {"при замыкании", "выключить"},
-                                                           {"при размыкании", "выключить"}};
+const char *const AtClosing = QT_TRANSLATE_NOOP("orvanta::SettingsFile", "при замыкании");
+const char *const AtOpening = QT_TRANSLATE_NOOP("orvanta::SettingsFile", "при размыкании");
+const char *const SwitchOn = QT_TRANSLATE_NOOP("orvanta::SettingsFile", "включить");
+const char *const SwitchOff = QT_TRANSLATE_NOOP("orvanta::SettingsFile", "выключить");
+const std::pair<const char *, const char *> RuleBytes[] = {
+    {AtClosing, SwitchOn}, {AtOpening, SwitchOn}, {AtClosing, SwitchOff}, {AtOpening, SwitchOff}};
+
+// Words as the file spells them, or in the interface's language: the file stays readable
+// whatever language wrote it, and a comparison speaks the user's.
+QString say(bool translated, const char *text)
+{
+    return translated ? QCoreApplication::translate("orvanta::SettingsFile", text)
+                      : QString::fromUtf8(text);
+}
+using Naming = std::function<QString(bool translated)>;
 
 // A part of the settings that is held or not as a whole.
 enum class Part {
@@ -96,7 +114,8 @@ void hold(PanelSettings &s, Part part)
 // empty text, or why the value cannot be taken.
 struct Setting
 {
-    QString name;
+    Naming naming;
+    QString name; // as the file spells it
     Part part;
     bool compared; // false: what the panel reports, not a setting
     std::function<QString(const PanelSettings &)> get;
@@ -104,26 +123,33 @@ struct Setting
     bool caseless = false; // hex digits, equal in either letter case
 };
 
-Setting bitSetting(const QString &name, Part part, std::function<uint8_t &(PanelSettings &)> byte,
+Setting bitSetting(const Naming &naming, Part part, std::function<uint8_t &(PanelSettings &)> byte,
                    int bit)
 {
-    return {name, part, true,
+    return {naming,
+            naming(false),
+            part,
+            true,
             [byte, bit](const PanelSettings &s) {
                 return (byte(const_cast<PanelSettings &>(s)) >> bit) & 1 ? Yes : No;
             },
             [byte, bit](PanelSettings &s, const QString &value) {
                 if (value != Yes && value != No)
-                    return QStringLiteral("значение должно быть «да» или «нет»");
+                    return QCoreApplication::translate("orvanta::SettingsFile",
+                                                       "значение должно быть «да» или «нет»");
                 byte(s) = uint8_t((byte(s) & ~(1 << bit)) | (value == Yes ? 1 << bit : 0));
                 return QString();
             }};
 }
 
 // A whole number from 0 to maximum; with step 2, an even one.
-Setting numberSetting(const QString &name, Part part, bool compared,
+Setting numberSetting(const Naming &naming, Part part, bool compared,
                       std::function<int &(PanelSettings &)> number, int maximum, int step = 1)
 {
-    return {name, part, compared,
+    return {naming,
+            naming(false),
+            part,
+            compared,
             [number](const PanelSettings &s) {
                 return QString::number(number(const_cast<PanelSettings &>(s)));
             },
@@ -132,26 +158,32 @@ Setting numberSetting(const QString &name, Part part, bool compared,
                 const int parsed = value.toInt(&ok);
                 if (!ok || parsed < 0 || parsed > maximum || parsed % step != 0 ||
                     value.startsWith(QLatin1Char('+')))
-                    return step == 2
-                               ? QStringLiteral("значение должно быть чётным числом от 0 до %1: "
-                                                "охранная панель хранит чётные секунды")
-                                     .arg(maximum)
-                               : QStringLiteral("значение должно быть целым числом от 0 до %1")
-                                     .arg(maximum);
+                    return step == 2 ? QCoreApplication::translate(
+                                           "orvanta::SettingsFile",
+                                           "значение должно быть чётным числом от 0 до %1: "
+                                           "охранная панель хранит чётные секунды")
+                                           .arg(maximum)
+                                     : QCoreApplication::translate(
+                                           "orvanta::SettingsFile",
+                                           "значение должно быть целым числом от 0 до %1")
+                                           .arg(maximum);
                 number(s) = parsed;
                 return QString();
             }};
 }
 
-Setting textSetting(const QString &name, Part part, bool compared,
+Setting textSetting(const Naming &naming, Part part, bool compared,
                     std::function<QString &(PanelSettings &)> text,
-                    const QRegularExpression &pattern, const QString &rule)
+                    const QRegularExpression &pattern, const char *rule)
 {
-    return {name, part, compared,
+    return {naming,
+            naming(false),
+            part,
+            compared,
             [text](const PanelSettings &s) { return text(const_cast<PanelSettings &>(s)); },
             [text, pattern, rule](PanelSettings &s, const QString &value) {
                 if (!pattern.match(value).hasMatch())
-                    return rule;
+                    return say(true, rule);
                 text(s) = value;
                 return QString();
             }};
@@ -162,25 +194,36 @@ const std::vector<Setting> &settingsTable()
 {
     static const std::vector<Setting> table = [] {
         std::vector<Setting> all;
-        all.push_back(textSetting(QStringLiteral("Версия прошивки"), Part::Version, false,
-                                  [](PanelSettings &s) -> QString & { return *s.version; },
-                                  QRegularExpression(QStringLiteral("^.*$")), {}));
         all.push_back(textSetting(
-            QStringLiteral("Пароль"), Part::Password, true,
-            [](PanelSettings &s) -> QString & { return *s.password; },
+            [](bool translated) {
+                return say(translated,
+                           QT_TRANSLATE_NOOP("orvanta::SettingsFile", "Версия прошивки"));
+            },
+            Part::Version, false, [](PanelSettings &s) -> QString & { return *s.version; },
+            QRegularExpression(QStringLiteral("^.*$")), ""));
+        all.push_back(textSetting(
+            [](bool translated) {
+                return say(translated, QT_TRANSLATE_NOOP("orvanta::SettingsFile", "Пароль"));
+            },
+            Part::Password, true, [](PanelSettings &s) -> QString & { return *s.password; },
             QRegularExpression(QStringLiteral("^[0-9]{1,5}$")),
-            QStringLiteral("пароль — от одной до пяти цифр")));
+            QT_TRANSLATE_NOOP("orvanta::SettingsFile", "пароль — от одной до пяти цифр")));
         for (int slot = 1; slot <= PanelSettings::KeySlots; ++slot) {
             all.push_back(textSetting(
-                QStringLiteral("Ключ %1").arg(slot), Part(int(Part::Key1) + slot - 1), true,
+                [slot](bool translated) {
+                    return say(translated, QT_TRANSLATE_NOOP("orvanta::SettingsFile", "Ключ %1"))
+                        .arg(slot);
+                },
+                Part(int(Part::Key1) + slot - 1), true,
                 [slot](PanelSettings &s) -> QString & { return *s.keys[size_t(slot - 1)]; },
                 QRegularExpression(QStringLiteral("^[0-9A-Fa-f]{16}$")),
-                QStringLiteral("код ключа — 16 шестнадцатеричных цифр")));
+                QT_TRANSLATE_NOOP("orvanta::SettingsFile",
+                                  "код ключа — 16 шестнадцатеричных цифр")));
             all.back().caseless = true;
         }
         for (int bit = 0; bit < 8; ++bit)
             all.push_back(bitSetting(
-                QString::fromUtf8(OptionNames[bit]), Part::Loops,
+                [bit](bool translated) { return say(translated, OptionNames[bit]); }, Part::Loops,
                 [](PanelSettings &s) -> uint8_t & {
                     return (*s.loops)[PanelSettings::OptionsByte];
                 },
@@ -188,7 +231,12 @@ const std::vector<Setting> &settingsTable()
         for (int loop = 1; loop <= PanelSettings::Loops; ++loop) {
             for (const auto &[byte, what] : LoopBytes)
                 all.push_back(bitSetting(
-                    QStringLiteral("Шлейф %1, %2").arg(loop).arg(QString::fromUtf8(what)),
+                    [loop, what = what](bool translated) {
+                        return say(translated,
+                                   QT_TRANSLATE_NOOP("orvanta::SettingsFile", "Шлейф %1, %2"))
+                            .arg(loop)
+                            .arg(say(translated, what));
+                    },
                     Part::Loops,
                     [byte = byte](PanelSettings &s) -> uint8_t & {
                         return (*s.loops)[size_t(byte)];
@@ -197,11 +245,14 @@ const std::vector<Setting> &settingsTable()
             for (int relay = 1; relay <= PanelSettings::Relays; ++relay)
                 for (int byte = 0; byte < PanelSettings::RelayRuleBytes; ++byte)
                     all.push_back(bitSetting(
-                        QStringLiteral("Шлейф %1, %2: реле %3 %4")
-                            .arg(loop)
-                            .arg(QString::fromUtf8(RuleBytes[byte].first))
-                            .arg(relay)
-                            .arg(QString::fromUtf8(RuleBytes[byte].second)),
+                        [loop, relay, byte](bool translated) {
+                            return say(translated, QT_TRANSLATE_NOOP("orvanta::SettingsFile",
+                                                                     "Шлейф %1, %2: реле %3 %4"))
+                                .arg(loop)
+                                .arg(say(translated, RuleBytes[byte].first))
+                                .arg(relay)
+                                .arg(say(translated, RuleBytes[byte].second));
+                        },
                         Part(int(Part::Relay1) + relay - 1),
                         [relay, byte](PanelSettings &s) -> uint8_t & {
                             return (*s.relayRules[size_t(relay - 1)])[size_t(byte)];
@@ -210,12 +261,20 @@ const std::vector<Setting> &settingsTable()
         }
         for (int relay = 1; relay <= PanelSettings::Relays; ++relay)
             all.push_back(numberSetting(
-                QStringLiteral("Реле %1, время включения, сек.").arg(relay), Part::Times, true,
+                [relay](bool translated) {
+                    return say(translated, QT_TRANSLATE_NOOP("orvanta::SettingsFile",
+                                                             "Реле %1, время включения, сек."))
+                        .arg(relay);
+                },
+                Part::Times, true,
                 [relay](PanelSettings &s) -> int & { return (*s.relayTimes)[size_t(relay - 1)]; },
                 PanelSettings::MaxRelaySeconds, 2));
         all.push_back(numberSetting(
-            QStringLiteral("Занято памяти сообщений, сек."), Part::Memory, false,
-            [](PanelSettings &s) -> int & { return *s.usedSeconds; }, 100000));
+            [](bool translated) {
+                return say(translated, QT_TRANSLATE_NOOP("orvanta::SettingsFile",
+                                                         "Занято памяти сообщений, сек."));
+            },
+            Part::Memory, false, [](PanelSettings &s) -> int & { return *s.usedSeconds; }, 100000));
         return all;
     }();
     return table;
@@ -223,7 +282,8 @@ const std::vector<Setting> &settingsTable()
 
 ESettingsFileError lineError(int line, const QString &why)
 {
-    return ESettingsFileError(QStringLiteral("Строка %1: %2").arg(line).arg(why));
+    return ESettingsFileError(
+        QCoreApplication::translate("orvanta::SettingsFile", "Строка %1: %2").arg(line).arg(why));
 }
 
 } // namespace
@@ -262,16 +322,18 @@ PanelSettings ParseSettingsText(const QString &text)
             continue;
         if (!headerRead) {
             if (!line.startsWith(Header))
-                throw lineError(number,
-                                QStringLiteral("это не файл настроек охранной панели Orvanta"));
+                throw lineError(number, QCoreApplication::translate(
+                                            "orvanta::SettingsFile",
+                                            "это не файл настроек охранной панели Orvanta"));
             // Exactly the formats this program understands: there is one so far.
             const QString format = line.mid(Header.size()).trimmed();
             if (format != QString::number(FormatVersion))
-                throw lineError(number,
-                                QStringLiteral("формат файла «%1», а программа понимает только "
-                                               "формат %2")
-                                    .arg(format)
-                                    .arg(FormatVersion));
+                throw lineError(number, QCoreApplication::translate(
+                                            "orvanta::SettingsFile",
+                                            "формат файла «%1», а программа понимает только "
+                                            "формат %2")
+                                            .arg(format)
+                                            .arg(FormatVersion));
             headerRead = true;
             continue;
         }
@@ -286,13 +348,18 @@ PanelSettings ParseSettingsText(const QString &text)
             known = byName.find(name);
         }
         if (name.isEmpty())
-            throw lineError(number, QStringLiteral("ожидается «название: значение»"));
+            throw lineError(number, QCoreApplication::translate("orvanta::SettingsFile",
+                                                                "ожидается «название: значение»"));
         if (known == byName.end())
-            throw lineError(number, QStringLiteral("неизвестная настройка «%1»").arg(name));
+            throw lineError(number, QCoreApplication::translate("orvanta::SettingsFile",
+                                                                "неизвестная настройка «%1»")
+                                        .arg(name));
         if (seen.count(name))
-            throw lineError(
-                number,
-                QStringLiteral("настройка «%1» уже была в строке %2").arg(name).arg(seen[name]));
+            throw lineError(number,
+                            QCoreApplication::translate("orvanta::SettingsFile",
+                                                        "настройка «%1» уже была в строке %2")
+                                .arg(name)
+                                .arg(seen[name]));
         seen[name] = number;
         const Setting &setting = *known->second;
         if (!held(settings, setting.part))
@@ -302,12 +369,16 @@ PanelSettings ParseSettingsText(const QString &text)
         ++linesOfPart[setting.part];
     }
     if (!headerRead)
-        throw lineError(1, QStringLiteral("это не файл настроек охранной панели Orvanta"));
+        throw lineError(
+            1, QCoreApplication::translate("orvanta::SettingsFile",
+                                           "это не файл настроек охранной панели Orvanta"));
     // A part is taken whole or not at all: a missing bit would be sent as "нет".
     const int lastLine = int(lines.size()) - (lines.last().isEmpty() ? 1 : 0);
     for (const Setting &setting : settingsTable())
         if (held(settings, setting.part) && !seen.count(setting.name))
-            throw lineError(lastLine, QStringLiteral("нет настройки «%1»").arg(setting.name));
+            throw lineError(
+                lastLine, QCoreApplication::translate("orvanta::SettingsFile", "нет настройки «%1»")
+                              .arg(setting.name));
     return settings;
 }
 
@@ -323,7 +394,9 @@ void WriteSettingsFile(const QString &path, const PanelSettings &settings, bool 
     if (withPassword)
         ::umask(previous);
     if (result != SaveResult::Saved)
-        throw EInOutError(QStringLiteral("Не удалось записать файл %1: %2").arg(path, error));
+        throw EInOutError(
+            QCoreApplication::translate("orvanta::SettingsFile", "Не удалось записать файл %1: %2")
+                .arg(path, error));
 }
 
 PanelSettings ReadSettingsFile(const QString &path)
@@ -331,7 +404,8 @@ PanelSettings ReadSettingsFile(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw EInOutError(
-            QStringLiteral("Не удалось открыть файл %1: %2").arg(path, file.errorString()));
+            QCoreApplication::translate("orvanta::SettingsFile", "Не удалось открыть файл %1: %2")
+                .arg(path, file.errorString()));
     return ReadSettings(file);
 }
 
@@ -349,17 +423,22 @@ PanelSettings ReadSettings(QIODevice &device)
         bytes += chunk;
     }
     if (bytes.size() > Largest)
-        throw lineError(1, QStringLiteral("это не файл настроек охранной панели Orvanta"));
+        throw lineError(
+            1, QCoreApplication::translate("orvanta::SettingsFile",
+                                           "это не файл настроек охранной панели Orvanta"));
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString text = utf8(bytes);
     if (utf8.hasError())
-        throw ESettingsFileError(
-            QStringLiteral("файл не в кодировке UTF-8: сохраните его в UTF-8"));
+        throw ESettingsFileError(QCoreApplication::translate(
+            "orvanta::SettingsFile", "файл не в кодировке UTF-8: сохраните его в UTF-8"));
     return ParseSettingsText(text);
 }
 
 QStringList CompareSettings(const PanelSettings &current, const PanelSettings &wanted)
 {
+    const auto shown = [](const QString &value) {
+        return value == Yes ? say(true, YesWord) : value == No ? say(true, NoWord) : value;
+    };
     QStringList changes;
     for (const Setting &setting : settingsTable()) {
         if (!setting.compared || !held(wanted, setting.part))
@@ -367,7 +446,8 @@ QStringList CompareSettings(const PanelSettings &current, const PanelSettings &w
         const QString now = held(current, setting.part) ? setting.get(current) : Missing;
         const QString then = setting.get(wanted);
         if (now.compare(then, setting.caseless ? Qt::CaseInsensitive : Qt::CaseSensitive) != 0)
-            changes += setting.name + QStringLiteral(": ") + now + QStringLiteral(" → ") + then;
+            changes += setting.naming(true) + QStringLiteral(": ") + shown(now) +
+                       QStringLiteral(" → ") + shown(then);
     }
     return changes;
 }

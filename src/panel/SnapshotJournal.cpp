@@ -80,15 +80,14 @@ void SnapshotJournal::save(const std::vector<JournalEntry> &entries) const
                 '\n';
     QString error;
     if (SaveFileAtomically(journalPath(), text, &error) != SaveResult::Saved)
-        throw EInOutError(
-            QStringLiteral("Не удалось записать журнал %1: %2").arg(journalPath(), error));
+        throw EInOutError(tr("Не удалось записать журнал %1: %2").arg(journalPath(), error));
 }
 
 int SnapshotJournal::keep(const PanelSettings &before, const QString &port,
                           const QStringList &changes)
 {
     if (!QDir().mkpath(m_folder))
-        throw EInOutError(QStringLiteral("Не удалось создать папку %1").arg(m_folder));
+        throw EInOutError(tr("Не удалось создать папку %1").arg(m_folder));
     std::vector<JournalEntry> all = entries();
     JournalEntry entry;
     entry.number = all.empty() ? 1 : all.back().number + 1;
@@ -97,7 +96,7 @@ int SnapshotJournal::keep(const PanelSettings &before, const QString &port,
     entry.firmware = before.version.value_or(QString());
     entry.snapshotFile =
         QStringLiteral("snapshot-%1.txt").arg(entry.number, 6, 10, QLatin1Char('0'));
-    entry.result = QStringLiteral("запись не закончена");
+    entry.result = QString::fromUtf8(JournalResult::Unfinished);
     entry.changes = changes;
     WriteSettingsFile(QDir(m_folder).filePath(entry.snapshotFile), before, true);
     all.push_back(entry);
@@ -109,12 +108,17 @@ int SnapshotJournal::keep(const PanelSettings &before, const QString &port,
     return entry.number;
 }
 
-void SnapshotJournal::setResult(int number, const QString &result)
+QString JournalResultText(const QString &result)
+{
+    return SnapshotJournal::tr(result.toUtf8().constData());
+}
+
+void SnapshotJournal::setResult(int number, const char *result)
 {
     std::vector<JournalEntry> all = entries();
     for (JournalEntry &entry : all)
         if (entry.number == number)
-            entry.result = result;
+            entry.result = QString::fromUtf8(result);
     save(all);
 }
 
@@ -123,7 +127,7 @@ PanelSettings SnapshotJournal::snapshot(int number) const
     for (const JournalEntry &entry : entries())
         if (entry.number == number)
             return ReadSettingsFile(QDir(m_folder).filePath(entry.snapshotFile));
-    throw EInOutError(QStringLiteral("В журнале нет записи № %1").arg(number));
+    throw EInOutError(tr("В журнале нет записи № %1").arg(number));
 }
 
 } // namespace orvanta

@@ -2,12 +2,27 @@
 
 #include "PanelSettings.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
 #include <vector>
 
 namespace orvanta {
+
+// How a write ended, as the journal keeps it whatever the interface's language.
+namespace JournalResult {
+inline constexpr const char *Unfinished =
+    QT_TRANSLATE_NOOP("orvanta::SnapshotJournal", "запись не закончена");
+inline constexpr const char *Written = QT_TRANSLATE_NOOP("orvanta::SnapshotJournal", "записано");
+inline constexpr const char *Interrupted =
+    QT_TRANSLATE_NOOP("orvanta::SnapshotJournal", "прервано");
+inline constexpr const char *NotKept =
+    QT_TRANSLATE_NOOP("orvanta::SnapshotJournal", "панель не сохранила часть");
+} // namespace JournalResult
+
+// A kept result in the interface's language.
+QString JournalResultText(const QString &result);
 
 // One write to a panel as the journal keeps it: when, where, to which firmware, what it changed,
 // how it ended, and the settings file that holds what the panel held before it.
@@ -28,6 +43,8 @@ struct JournalEntry
 // snapshots stay.
 class SnapshotJournal
 {
+    Q_DECLARE_TR_FUNCTIONS(orvanta::SnapshotJournal)
+
 public:
     static constexpr int Kept = 200;
 
@@ -39,7 +56,7 @@ public:
     // the entry's number. Throws EInOutError when it cannot be kept: then nothing may be written.
     int keep(const PanelSettings &before, const QString &port, const QStringList &changes);
     // How the write of the entry ended.
-    void setResult(int number, const QString &result);
+    void setResult(int number, const char *result);
 
     // Oldest first.
     std::vector<JournalEntry> entries() const;

@@ -1,7 +1,9 @@
 #include "DebugButtons.h"
 
 #include "ActivityControls.h"
+#include "LiveText.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -26,11 +28,15 @@ void AddDebugButtons(QGridLayout *grid, int row, int rowSpan, int column, Activi
         const char *caption;
         const QString &name;
         std::function<void()> &action;
-    } buttons[] = {{"Записать в устройство", writeName, write}, {"Прочитать", readName, read}};
+    } buttons[] = {
+        {QT_TRANSLATE_NOOP("orvanta::DebugButtons", "Записать в устройство"), writeName, write},
+        {QT_TRANSLATE_NOOP("orvanta::DebugButtons", "Прочитать"), readName, read}};
     auto *stack = new QVBoxLayout;
     stack->setContentsMargins(0, 0, 0, 0);
     for (const auto &button : buttons) {
-        auto *widget = new QPushButton(QString::fromUtf8(button.caption));
+        auto *widget = TranslatedText(new QPushButton, [caption = button.caption] {
+            return QCoreApplication::translate("orvanta::DebugButtons", caption);
+        });
         widget->setObjectName(button.name);
         widget->setVisible(false);
         BindToActivity(widget, activity, Activity::Kind::Exchange, std::move(button.action));

@@ -1,5 +1,6 @@
 #include "GeneralPage.h"
 
+#include "LiveText.h"
 #include "PanelExchange.h"
 #include "WidgetNames.h"
 
@@ -8,6 +9,7 @@
 #include <QCheckBox>
 #include <QFormLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
 
@@ -29,8 +31,12 @@ GeneralPage::GeneralPage(QWidget *parent)
     MarkNotKept(m_version);
     MarkNotKept(m_password);
     m_password->installEventFilter(this);
-    form->addRow(QStringLiteral("Версия прошивки"), m_version);
-    form->addRow(QStringLiteral("Пароль"), m_password);
+    auto *versionLabel = TranslatedText(new QLabel, [] { return tr("Версия прошивки"); });
+    auto *passwordLabel = TranslatedText(new QLabel, [] { return tr("Пароль"); });
+    versionLabel->setBuddy(m_version);
+    passwordLabel->setBuddy(m_password);
+    form->addRow(versionLabel, m_version);
+    form->addRow(passwordLabel, m_password);
     layout->addLayout(form);
 
     // Top to bottom as shown; the bit of each in the options byte.
@@ -40,17 +46,18 @@ GeneralPage::GeneralPage(QWidget *parent)
         const char *caption;
         int bit;
     } options[] = {
-        {"ohrana", "Объект находится под охраной", 0},
-        {"ps", "Дозваниваться при постановке на охрану", 1},
-        {"sn", "Дозваниваться при снятии с охраны", 2},
-        {"brb_rez", "Дозваниваться при переходе на резервное  питание", 4},
-        {"brb_osn", "Дозваниваться при переходе на основное питание", 5},
-        {"xrele", "Выключать реле после снятия с охраны?", 6},
-        {"not_tm", "Не использовать ключи Touch Memory", 3},
-        {"xwork", "Обрабатывать события для реле после снятия с охраны", 7},
+        {"ohrana", QT_TR_NOOP("Объект находится под охраной"), 0},
+        {"ps", QT_TR_NOOP("Дозваниваться при постановке на охрану"), 1},
+        {"sn", QT_TR_NOOP("Дозваниваться при снятии с охраны"), 2},
+        {"brb_rez", QT_TR_NOOP("Дозваниваться при переходе на резервное  питание"), 4},
+        {"brb_osn", QT_TR_NOOP("Дозваниваться при переходе на основное питание"), 5},
+        {"xrele", QT_TR_NOOP("Выключать реле после снятия с охраны?"), 6},
+        {"not_tm", QT_TR_NOOP("Не использовать ключи Touch Memory"), 3},
+        {"xwork", QT_TR_NOOP("Обрабатывать события для реле после снятия с охраны"), 7},
     };
     for (const auto &option : options) {
-        auto *box = new QCheckBox(QString::fromUtf8(option.caption));
+        auto *box =
+            TranslatedText(new QCheckBox, [caption = option.caption] { return tr(caption); });
         box->setObjectName(QLatin1String(option.name));
         m_options[size_t(option.bit)] = box;
         layout->addWidget(box);

@@ -3,6 +3,7 @@
 #include "ActivityControls.h"
 #include "Dialogs.h"
 #include "KeyCode.h"
+#include "LiveText.h"
 #include "PanelExchange.h"
 #include "PanelLink.h"
 #include "WidgetNames.h"
@@ -31,7 +32,7 @@ public:
         , m_caption(button->text())
     {
         QApplication::setOverrideCursor(Qt::BusyCursor);
-        m_button->setText(QStringLiteral("Приложите ключ к считывателю…"));
+        m_button->setText(KeysPage::tr("Приложите ключ к считывателю…"));
         m_button->setEnabled(false);
         m_button->window()->repaint();
     }
@@ -66,9 +67,8 @@ KeysPage::KeysPage(PanelLink &link, QWidget *parent)
     m_capturedCode = new QLineEdit;
     m_capturedCode->setObjectName(QStringLiteral("e1"));
     m_capturedCode->setFixedWidth(201);
-    m_capturedCode->setAccessibleName(QStringLiteral("Код ключа"));
     MarkNotKept(m_capturedCode); // a key code is not kept between runs
-    m_capture = new QPushButton(QStringLiteral("Чтение ключа"));
+    m_capture = new QPushButton;
     m_capture->setObjectName(QStringLiteral("Button3"));
     stripLayout->addWidget(m_capturedCode);
     stripLayout->addWidget(m_capture);
@@ -77,8 +77,12 @@ KeysPage::KeysPage(PanelLink &link, QWidget *parent)
 
     m_list = new QTableWidget(0, 2);
     m_list->setObjectName(QStringLiteral("TouchSTR"));
-    m_list->setHorizontalHeaderLabels({QStringLiteral("Номер"), QStringLiteral("Ключ")});
-    m_list->setAccessibleName(QStringLiteral("Ключи Touch Memory"));
+    KeepTranslated(this, [this] {
+        m_capturedCode->setAccessibleName(tr("Код ключа"));
+        m_capture->setText(tr("Чтение ключа"));
+        m_list->setHorizontalHeaderLabels({tr("Номер"), tr("Ключ")});
+        m_list->setAccessibleName(tr("Ключи Touch Memory"));
+    });
     m_list->verticalHeader()->hide();
     m_list->setColumnWidth(NumberColumn, 49);
     m_list->setColumnWidth(CodeColumn, 627);
@@ -168,8 +172,8 @@ void KeysPage::Button3Click()
     // No key at the reader: the row and the code field stay as they were, so that the next write
     // of all settings does not erase the key held in that slot.
     if (value.isEmpty()) {
-        Dialogs::ShowInformation(
-            QStringLiteral("Ключ не прочитан: приложите ключ к считывателю и повторите"), window());
+        Dialogs::ShowInformation(tr("Ключ не прочитан: приложите ключ к считывателю и повторите"),
+                                 window());
         return;
     }
     m_capturedCode->setText(ReverseKeyBytes(value));

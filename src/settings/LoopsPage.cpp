@@ -1,6 +1,7 @@
 #include "LoopsPage.h"
 
 #include "DebugButtons.h"
+#include "LiveText.h"
 #include "PanelExchange.h"
 #include "PanelLink.h"
 
@@ -19,10 +20,10 @@ struct LoopColumn
     int recordByte; // 0-based byte of the record
 };
 constexpr LoopColumn Columns[] = {
-    {"Замыкание", 9, 0},
-    {"Размыкание", 17, 1},
+    {QT_TRANSLATE_NOOP("orvanta::LoopsPage", "Замыкание"), 9, 0},
+    {QT_TRANSLATE_NOOP("orvanta::LoopsPage", "Размыкание"), 17, 1},
     {"24", 1, 2},
-    {"Нормально замкнут", 185, 4},
+    {QT_TRANSLATE_NOOP("orvanta::LoopsPage", "Нормально замкнут"), 185, 4},
 };
 constexpr int OptionsByte = PanelSettings::OptionsByte;
 
@@ -34,23 +35,25 @@ LoopsPage::LoopsPage(PanelLink &link, const std::array<QCheckBox *, 8> &options,
 {
     auto *grid = new QGridLayout(this);
     for (int column = 0; column < 4; ++column) {
-        auto *caption = new QLabel(QString::fromUtf8(Columns[column].caption));
+        const char *const columnCaption = Columns[column].caption;
+        auto *caption = TranslatedText(new QLabel, [columnCaption] { return tr(columnCaption); });
         caption->setAlignment(Qt::AlignCenter);
         grid->addWidget(caption, 0, column + 1);
         std::array<QCheckBox *, 8> boxes{};
         for (int loop = 1; loop <= 8; ++loop) {
-            boxes[size_t(loop - 1)] =
-                NumberedCheckBox(Columns[column].firstNumber + loop - 1,
-                                 QStringLiteral("Шлейф %1: %2")
-                                     .arg(loop)
-                                     .arg(QString::fromUtf8(Columns[column].caption)));
+            QCheckBox *box = boxes[size_t(loop - 1)] =
+                NumberedCheckBox(Columns[column].firstNumber + loop - 1, QString());
+            KeepTranslated(box, [box, loop, columnCaption] {
+                box->setAccessibleName(tr("Шлейф %1: %2").arg(loop).arg(tr(columnCaption)));
+            });
             grid->addWidget(boxes[size_t(loop - 1)], loop, column + 1, Qt::AlignCenter);
         }
         m_groups[Columns[column].recordByte] = CheckGroup(boxes);
     }
     m_groups[OptionsByte] = CheckGroup(options);
     for (int loop = 1; loop <= 8; ++loop)
-        grid->addWidget(new QLabel(QStringLiteral("Шлейф %1").arg(loop)), loop, 0);
+        grid->addWidget(TranslatedText(new QLabel, [loop] { return tr("Шлейф %1").arg(loop); }),
+                        loop, 0);
 
     AddDebugButtons(
         grid, 1, 8, 5, m_link.activity(), QStringLiteral("WriteSH"),

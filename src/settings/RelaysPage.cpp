@@ -2,6 +2,7 @@
 
 #include "Convert.h"
 #include "DebugButtons.h"
+#include "LiveText.h"
 #include "PanelExchange.h"
 #include "PanelLink.h"
 #include "WidgetNames.h"
@@ -37,11 +38,16 @@ public:
     }
 };
 
-QLabel *centred(const QString &text)
+template <typename Text> QLabel *centred(Text text)
 {
-    auto *label = new QLabel(text);
+    auto *label = TranslatedText(new QLabel, text);
     label->setAlignment(Qt::AlignCenter);
     return label;
+}
+
+QString switchedText(int action)
+{
+    return action == 0 ? RelaysPage::tr("вкл") : RelaysPage::tr("выкл");
 }
 
 } // namespace
@@ -59,13 +65,15 @@ void RelaysPage::buildGrid()
     grid->setHorizontalSpacing(4);
     grid->setVerticalSpacing(2);
 
-    auto *onTimeCaption = new QLabel(QStringLiteral("Время включения, в сек."));
+    auto *onTimeCaption = new QLabel;
     onTimeCaption->setObjectName(QStringLiteral("Panel6"));
     onTimeCaption->setFrameShape(QFrame::Panel);
     onTimeCaption->setFrameShadow(QFrame::Raised);
-    onTimeCaption->setToolTip(
-        QStringLiteral("Время, на которое включается реле, а затем выключается. Если ноль, то "
-                       "включается и не выключается."));
+    KeepTranslated(onTimeCaption, [onTimeCaption] {
+        onTimeCaption->setText(tr("Время включения, в сек."));
+        onTimeCaption->setToolTip(tr("Время, на которое включается реле, а затем выключается. "
+                                     "Если ноль, то включается и не выключается."));
+    });
     grid->addWidget(onTimeCaption, 0, 0, 1, 2);
 
     for (int relay = 1; relay <= Relays; ++relay) {
@@ -76,22 +84,25 @@ void RelaysPage::buildGrid()
         onTime->setValidator(new OnTimeValidator(onTime));
         onTime->setAlignment(Qt::AlignRight);
         onTime->setMaximumWidth(70);
-        onTime->setAccessibleName(QStringLiteral("Реле %1: время включения, с").arg(relay));
+        KeepTranslated(onTime, [onTime, relay] {
+            onTime->setAccessibleName(tr("Реле %1: время включения, с").arg(relay));
+        });
         MarkNotKept(onTime); // read from the panel, not kept between runs
         m_onTimes[size_t(relay - 1)] = onTime;
         grid->addWidget(onTime, 0, column, 1, 2, Qt::AlignCenter);
-        grid->addWidget(centred(QStringLiteral("Реле %1").arg(relay)), 1, column, 1, 2);
-        grid->addWidget(centred(QStringLiteral("вкл")), 2, column);
-        grid->addWidget(centred(QStringLiteral("выкл")), 2, column + 1);
+        grid->addWidget(centred([relay] { return tr("Реле %1").arg(relay); }), 1, column, 1, 2);
+        grid->addWidget(centred([] { return switchedText(0); }), 2, column);
+        grid->addWidget(centred([] { return switchedText(1); }), 2, column + 1);
     }
 
     for (int loop = 1; loop <= 8; ++loop) {
         const int row = FirstCheckRow + 2 * (loop - 1);
-        grid->addWidget(new QLabel(QStringLiteral("Шлейф %1").arg(loop)), row, 0, 2, 1);
-        auto *closing = new QLabel(QStringLiteral("Замыкание"));
+        grid->addWidget(TranslatedText(new QLabel, [loop] { return tr("Шлейф %1").arg(loop); }),
+                        row, 0, 2, 1);
+        auto *closing = TranslatedText(new QLabel, [] { return tr("Замыкание"); });
         closing->setStyleSheet(QStringLiteral("color: green;"));
         grid->addWidget(closing, row, 1);
-        grid->addWidget(new QLabel(QStringLiteral("Размыкание")), row + 1, 1);
+        grid->addWidget(TranslatedText(new QLabel, [] { return tr("Размыкание"); }), row + 1, 1);
     }
 
     for (int relay = 1; relay <= Relays; ++relay) {
@@ -99,14 +110,16 @@ void RelaysPage::buildGrid()
             for (int event = 0; event < 2; ++event) {
                 std::array<QCheckBox *, 8> boxes{};
                 for (int loop = 1; loop <= 8; ++loop) {
-                    auto *box = NumberedCheckBox(
-                        CheckBoxNumber(relay, action, event, loop),
-                        QStringLiteral("Реле %1 %2: шлейф %3, %4")
-                            .arg(relay)
-                            .arg(action == 0 ? QStringLiteral("вкл") : QStringLiteral("выкл"))
-                            .arg(loop)
-                            .arg(event == 0 ? QStringLiteral("замыкание")
-                                            : QStringLiteral("размыкание")));
+                    auto *box =
+                        NumberedCheckBox(CheckBoxNumber(relay, action, event, loop), QString());
+                    KeepTranslated(box, [=] {
+                        box->setAccessibleName(
+                            tr("Реле %1 %2: шлейф %3, %4")
+                                .arg(relay)
+                                .arg(switchedText(action))
+                                .arg(loop)
+                                .arg(event == 0 ? tr("замыкание") : tr("размыкание")));
+                    });
                     boxes[size_t(loop - 1)] = box;
                     grid->addWidget(box, FirstCheckRow + 2 * (loop - 1) + event,
                                     FirstRelayColumn + 2 * (relay - 1) + action, Qt::AlignCenter);

@@ -2,9 +2,9 @@
 
 #include "Dialogs.h"
 
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
+#include "Language.h"
+
+#include <QCoreApplication>
 
 namespace orvanta {
 
@@ -15,12 +15,9 @@ OrvantaApplication::OrvantaApplication(int &argc, char **argv)
     setApplicationName(QStringLiteral("Orvanta Config"));
     // No display name: the window system would append it to the window's caption.
     setApplicationVersion(QStringLiteral("2.0.5.0"));
-    // Qt's own buttons and dialogs ("Да", "Отмена", the file dialogs) in the interface's
-    // language, whatever the machine's locale.
-    auto *qtTexts = new QTranslator(this);
-    if (qtTexts->load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
-                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        installTranslator(qtTexts);
+    // Russian, with Qt's own buttons and dialogs ("Да", "Отмена", the file dialogs) in it,
+    // whatever the machine's locale, until the window takes the language chosen.
+    UseLanguage(QStringLiteral("ru"));
 }
 
 bool OrvantaApplication::notify(QObject *receiver, QEvent *event)
@@ -30,7 +27,8 @@ bool OrvantaApplication::notify(QObject *receiver, QEvent *event)
     } catch (const std::exception &error) {
         Dialogs::ShowError(QString::fromUtf8(error.what()));
     } catch (...) {
-        Dialogs::ShowError(QStringLiteral("Неизвестная ошибка"));
+        Dialogs::ShowError(
+            QCoreApplication::translate("orvanta::OrvantaApplication", "Неизвестная ошибка"));
     }
     return false;
 }

@@ -6,6 +6,8 @@
 #include "Errors.h"
 #include "GeneralPage.h"
 #include "KeysPage.h"
+#include "Language.h"
+#include "LiveText.h"
 #include "LoopsPage.h"
 #include "MessageTable.h"
 #include "PanelExchange.h"
@@ -20,6 +22,7 @@
 #include "WindowState.h"
 #include "fWaitU.h"
 
+#include <QActionGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -101,7 +104,11 @@ TfContact::TfContact(Startup startup, QWidget *parent)
     , m_config(AppConfig::loadFile(m_paths.configFile))
 {
     setObjectName(QStringLiteral("fContact"));
-    setWindowTitle(QStringLiteral("Настройка охранной панели \"Orvanta\""));
+    // The language comes first, so that every text is built in it: the command line's, else
+    // Config.ini's, else the one last chosen in the window.
+    const QString languageOption = TakeLanguageOption(m_startup.arguments);
+    UseLanguage(ChooseLanguage({languageOption, m_config.language(), RememberedLanguage()}));
+    KeepTranslated(this, [this] { setWindowTitle(tr("Настройка охранной панели \"Orvanta\"")); });
     resize(698, 766);
     setMinimumWidth(698);
 
@@ -121,17 +128,17 @@ TfContact::TfContact(Startup startup, QWidget *parent)
     // Tight tabs, so that all five captions fit the window's minimum width.
     m_pages->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 4px 5px; }"));
     m_soundPage = named(new SoundPage(m_link, m_paths.soundHome), "TabSheet3");
-    m_pages->addTab(m_soundPage, QStringLiteral("Запись звука"));
+    m_pages->addTab(m_soundPage, QString());
     m_soundPage->SetSoundDevices(m_config.soundOutput(), m_config.soundInput());
     m_soundPage->SetSpeechVoice(m_config.soundVoice());
     // A choice in the devices dialog is kept at once, not only at a clean exit.
     connect(m_soundPage, &SoundPage::soundDevicesChosen, this, [this] { keepSoundDevices(); });
     m_generalPage = named(new GeneralPage, "TabSheet1");
-    m_pages->addTab(m_generalPage, QStringLiteral("Общие настройки"));
+    m_pages->addTab(m_generalPage, QString());
     m_keysPage = named(new KeysPage(m_link), "TabSheet2");
-    m_pages->addTab(m_keysPage, QStringLiteral("Ключи Touch Memory"));
+    m_pages->addTab(m_keysPage, QString());
     m_loopsPage = named(new LoopsPage(m_link, m_generalPage->Options()), "TabSheet4");
-    m_pages->addTab(m_loopsPage, QStringLiteral("Настройка шлейфов"));
+    m_pages->addTab(m_loopsPage, QString());
     m_relaysPage = named(new RelaysPage(m_link), "TabSheet5");
     // The pages' own writes keep a snapshot first, as the write of all settings does.
     const PartWrite partWrite = [this](const std::function<void(PanelSettings &)> &collect,
@@ -140,7 +147,21 @@ TfContact::TfContact(Startup startup, QWidget *parent)
     };
     m_loopsPage->SetPartWrite(partWrite);
     m_relaysPage->SetPartWrite(partWrite);
-    m_pages->addTab(m_relaysPage, QStringLiteral("Настройка включения реле"));
+    m_pages->addTab(m_relaysPage, QString());
+    KeepTranslated(m_pages, [this] {
+        const QString captions[] = {tr("Запись звука"), tr("Общие настройки"),
+                                    tr("Ключи Touch Memory"), tr("Настройка шлейфов"),
+                                    tr("Настройка включения реле")};
+        for (int page = 0; page < m_pages->count(); ++page)
+            m_pages->setTabText(page, captions[page]);
+        // The tab bar names its scroll buttons once, in Qt's own words (Qt's catalogue).
+        const char *const qtContext = "QTabBar";
+        const std::pair<const char *, const char *> scrolls[] = {
+            {"ScrollLeftButton", "Scroll Left"}, {"ScrollRightButton", "Scroll Right"}};
+        for (const auto &[name, words] : scrolls)
+            if (auto *button = m_pages->findChild<QToolButton *>(QLatin1String(name)))
+                button->setAccessibleName(QCoreApplication::translate(qtContext, words));
+    });
     layout->addWidget(m_pages, 1);
     layout->addWidget(buildFooter());
 
@@ -176,7 +197,7 @@ QWidget *TfContact::buildHeader()
     auto *grid = new QGridLayout(header);
     grid->setContentsMargins(12, 8, 12, 8);
 
-    auto *portLabel = new QLabel(QStringLiteral("Порт:"));
+    auto *portLabel = new QLabel;
     m_port = named(new QComboBox, "cb1");
     m_port->setEditable(true);
     m_port->addItems(PortNames());
@@ -184,14 +205,18 @@ QWidget *TfContact::buildHeader()
     m_port->setMinimumWidth(160);
     portLabel->setBuddy(m_port);
 
-    m_connected = named(new QCheckBox(QStringLiteral("Связь с охранной панелью")), "xCon");
+    m_connected = named(new QCheckBox, "xCon");
     m_connected->setFocusPolicy(Qt::NoFocus);
     m_connected->installEventFilter(this);
 
-    auto *read =
-        named(new QPushButton(QStringLiteral("Прочитать настройки из \"Orvanta\"")), "Button1");
-    auto *write =
-        named(new QPushButton(QStringLiteral("Записать настройки в \"Orvanta\"")), "Button2");
+    auto *read = named(new QPushButton, "Button1");
+    auto *write = named(new QPushButton, "Button2");
+    KeepTranslated(header, [this, portLabel, read, write] {
+        portLabel->setText(tr("Порт:"));
+        m_connected->setText(tr("Связь с охранной панелью"));
+        read->setText(tr("Прочитать настройки из \"Orvanta\""));
+        write->setText(tr("Записать настройки в \"Orvanta\""));
+    });
     read->setMinimumHeight(32);
     write->setMinimumHeight(32);
     connect(read, &QPushButton::clicked, this, [this] { Button1Click(); });
@@ -224,8 +249,6 @@ QWidget *TfContact::buildHeader()
 QWidget *TfContact::buildSettingsFileMenu()
 {
     auto *button = named(new QToolButton, "SettingsFileSB");
-    button->setText(QStringLiteral("Файл…"));
-    button->setToolTip(QStringLiteral("Настройки охранной панели в файле"));
     button->setPopupMode(QToolButton::InstantPopup);
     auto *menu = new QMenu(button);
     const struct
@@ -234,25 +257,64 @@ QWidget *TfContact::buildSettingsFileMenu()
         const char *caption;
         void (TfContact::*action)();
     } items[] = {
-        {"SaveSettingsAction", "Сохранить настройки в файл…", &TfContact::SaveSettingsToFile},
-        {"LoadSettingsAction", "Загрузить настройки из файла…", &TfContact::LoadSettingsFromFile},
-        {"CompareSettingsAction", "Сравнить с панелью…", &TfContact::CompareWithPanel},
-        {"RestoreSnapshotAction", "Вернуть настройки до записи…", &TfContact::RestoreSnapshot},
+        {"SaveSettingsAction", QT_TR_NOOP("Сохранить настройки в файл…"),
+         &TfContact::SaveSettingsToFile},
+        {"LoadSettingsAction", QT_TR_NOOP("Загрузить настройки из файла…"),
+         &TfContact::LoadSettingsFromFile},
+        {"CompareSettingsAction", QT_TR_NOOP("Сравнить с панелью…"), &TfContact::CompareWithPanel},
+        {"RestoreSnapshotAction", QT_TR_NOOP("Вернуть настройки до записи…"),
+         &TfContact::RestoreSnapshot},
     };
+    std::vector<std::pair<QAction *, const char *>> captions;
     for (const auto &item : items) {
-        QAction *action = menu->addAction(QString::fromUtf8(item.caption));
+        QAction *action = menu->addAction(QString());
         action->setObjectName(QLatin1String(item.name));
         connect(action, &QAction::triggered, this,
                 Dialogs::Guarded([this, method = item.action] { (this->*method)(); }));
+        captions.emplace_back(action, item.caption);
     }
+    menu->addSeparator();
+    // Each language by its own name, and the menu's title in all three, so that a user lost in a
+    // language not theirs finds the way back.
+    QMenu *languages = menu->addMenu(QStringLiteral("Язык / Мова / Language"));
+    languages->menuAction()->setObjectName(QStringLiteral("LanguageMenu"));
+    auto *choice = new QActionGroup(languages);
+    const std::pair<const char *, QString> names[] = {
+        {"ru", QStringLiteral("Русский")},
+        {"uk", QStringLiteral("Українська")},
+        {"en", QStringLiteral("English")},
+    };
+    for (const auto &[code, name] : names) {
+        QAction *action = languages->addAction(name);
+        action->setObjectName(QStringLiteral("Language_") + QLatin1String(code));
+        action->setCheckable(true);
+        action->setChecked(CurrentLanguage() == QLatin1String(code));
+        choice->addAction(action);
+        connect(action, &QAction::triggered, this, [this, language = QString::fromLatin1(code)] {
+            ChooseInterfaceLanguage(language);
+        });
+    }
+    KeepTranslated(button, [button, captions] {
+        button->setText(tr("Файл…"));
+        button->setToolTip(tr("Настройки охранной панели в файле"));
+        for (const auto &[action, caption] : captions)
+            action->setText(tr(caption));
+    });
     button->setMenu(menu);
     return button;
 }
 
 namespace {
 
-const QString SettingsFilter = QStringLiteral("Настройки охранной панели (*.txt);;Все файлы (*)");
-const QString NoPanelMessage = QStringLiteral("Нет связи с охранной панелью \"Orvanta\"!");
+QString settingsFilter()
+{
+    return TfContact::tr("Настройки охранной панели (*.txt);;Все файлы (*)");
+}
+
+QString noPanelMessage()
+{
+    return TfContact::tr("Нет связи с охранной панелью \"Orvanta\"!");
+}
 
 } // namespace
 
@@ -260,19 +322,18 @@ void TfContact::SaveSettingsToFile()
 {
     const PanelSettings settings = CollectSettings(); // a field that is no number stops here
     const QString path =
-        Dialogs::GetSaveFileName(QDir::homePath(), SettingsFilter, QStringLiteral("txt"), this);
+        Dialogs::GetSaveFileName(QDir::homePath(), settingsFilter(), QStringLiteral("txt"), this);
     if (path.isEmpty())
         return;
-    const bool withPassword =
-        Dialogs::Ask(QStringLiteral("Сохранить в файле и пароль охранной панели?\n\n"
-                                    "Файл с паролем будет доступен только вам."),
-                     this);
+    const bool withPassword = Dialogs::Ask(tr("Сохранить в файле и пароль охранной панели?\n\n"
+                                              "Файл с паролем будет доступен только вам."),
+                                           this);
     WriteSettingsFile(path, settings, withPassword);
 }
 
 void TfContact::LoadSettingsFromFile()
 {
-    const QString path = Dialogs::GetOpenFileName(QDir::homePath(), SettingsFilter, this);
+    const QString path = Dialogs::GetOpenFileName(QDir::homePath(), settingsFilter(), this);
     if (!path.isEmpty())
         ShowSettings(ReadSettingsFile(path)); // shown in the pages; nothing is sent
 }
@@ -283,7 +344,7 @@ std::optional<PanelSettings> TfContact::readPanelAsItIs()
     const PortAttempt attempt = m_connection.tryPort(m_port->currentText());
     if (!attempt.found()) {
         waiting.close();
-        Dialogs::ShowQuestion(NoPanelMessage + QStringLiteral("\n\n") + attempt.describe(), this);
+        Dialogs::ShowQuestion(noPanelMessage() + QStringLiteral("\n\n") + attempt.describe(), this);
         return std::nullopt;
     }
     PanelSettings current;
@@ -293,7 +354,7 @@ std::optional<PanelSettings> TfContact::readPanelAsItIs()
 
 void TfContact::CompareWithPanel()
 {
-    const QString path = Dialogs::GetOpenFileName(QDir::homePath(), SettingsFilter, this);
+    const QString path = Dialogs::GetOpenFileName(QDir::homePath(), settingsFilter(), this);
     if (path.isEmpty())
         return;
     const PanelSettings wanted = ReadSettingsFile(path);
@@ -304,10 +365,9 @@ void TfContact::CompareWithPanel()
     if (!current)
         return;
     const QStringList changes = CompareSettings(*current, wanted);
-    Dialogs::ShowInformation(changes.isEmpty()
-                                 ? QStringLiteral("Охранная панель хранит настройки из файла.")
-                                 : QStringLiteral("Запись файла изменит в охранной панели:\n\n") +
-                                       changes.join(QLatin1Char('\n')),
+    Dialogs::ShowInformation(changes.isEmpty() ? tr("Охранная панель хранит настройки из файла.")
+                                               : tr("Запись файла изменит в охранной панели:\n\n") +
+                                                     changes.join(QLatin1Char('\n')),
                              this);
 }
 
@@ -316,21 +376,20 @@ void TfContact::RestoreSnapshot()
     SnapshotJournal journal;
     std::vector<JournalEntry> entries = journal.entries();
     if (entries.empty()) {
-        Dialogs::ShowInformation(QStringLiteral("Записей в охранную панель ещё не было: "
-                                                "вернуть нечего."),
+        Dialogs::ShowInformation(tr("Записей в охранную панель ещё не было: "
+                                    "вернуть нечего."),
                                  this);
         return;
     }
     std::reverse(entries.begin(), entries.end()); // the newest first
     QStringList items;
     for (const JournalEntry &entry : entries)
-        items += QStringLiteral("№ %1  %2  %3  %4  %5 (%6 изм.)")
+        items += tr("№ %1  %2  %3  %4  %5 (%n изм.)", nullptr, int(entry.changes.size()))
                      .arg(entry.number)
                      .arg(entry.time.toString(QStringLiteral("dd.MM.yyyy HH:mm")), entry.port,
-                          entry.firmware, entry.result)
-                     .arg(entry.changes.size());
+                          entry.firmware, JournalResultText(entry.result));
     const int chosen = Dialogs::ChooseItem(
-        QStringLiteral("Настройки, которые охранная панель хранила до записи:"), items, this);
+        tr("Настройки, которые охранная панель хранила до записи:"), items, this);
     if (chosen < 0)
         return;
     const JournalEntry &entry = entries[size_t(chosen)];
@@ -344,11 +403,11 @@ void TfContact::RestoreSnapshot()
     const PanelSettings &current = *read;
     const QStringList changes = CompareSettings(current, wanted);
     if (changes.isEmpty()) {
-        Dialogs::ShowInformation(QStringLiteral("Охранная панель уже хранит эти настройки."), this);
+        Dialogs::ShowInformation(tr("Охранная панель уже хранит эти настройки."), this);
         return;
     }
-    if (!Dialogs::Ask(QStringLiteral("Снимок № %1 от %2, порт %3, %4.\n\nЗапись изменит в "
-                                     "охранной панели:\n\n%5\n\nВернуть эти настройки?")
+    if (!Dialogs::Ask(tr("Снимок № %1 от %2, порт %3, %4.\n\nЗапись изменит в "
+                         "охранной панели:\n\n%5\n\nВернуть эти настройки?")
                           .arg(entry.number)
                           .arg(entry.time.toString(QStringLiteral("dd.MM.yyyy HH:mm")), entry.port,
                                entry.firmware, changes.join(QLatin1Char('\n'))),
@@ -361,18 +420,17 @@ void TfContact::RestoreSnapshot()
     ReadPanelSettings(m_link, now);
     waiting.reset();
     const QStringList notKept = CompareSettings(now, wanted);
-    journal.setResult(snapshot, notKept.isEmpty() ? QStringLiteral("записано")
-                                                  : QStringLiteral("панель не сохранила часть"));
+    journal.setResult(snapshot,
+                      notKept.isEmpty() ? JournalResult::Written : JournalResult::NotKept);
     ShowSettings(now);
     if (notKept.isEmpty())
-        Dialogs::ShowInformation(QStringLiteral("Настройки возвращены: охранная панель хранит "
-                                                "снимок № %1.")
+        Dialogs::ShowInformation(tr("Настройки возвращены: охранная панель хранит "
+                                    "снимок № %1.")
                                      .arg(entry.number),
                                  this);
     else
-        Dialogs::ShowError(QStringLiteral("Охранная панель не сохранила:\n\n") +
-                               notKept.join(QLatin1Char('\n')),
-                           this);
+        Dialogs::ShowError(
+            tr("Охранная панель не сохранила:\n\n") + notKept.join(QLatin1Char('\n')), this);
 }
 
 QWidget *TfContact::buildFooter()
@@ -382,13 +440,21 @@ QWidget *TfContact::buildFooter()
     m_footer->setAlignment(Qt::AlignCenter);
     m_footer->setStyleSheet(QStringLiteral("color: blue; text-decoration: underline;"));
     m_footer->setCursor(Qt::PointingHandCursor);
-    m_footer->setToolTip(QStringLiteral("Orvanta Config %1\nНастройка охранной панели \"Orvanta\": "
-                                        "связь по последовательному порту, настройки, голосовые "
-                                        "сообщения.\nЗапуск с параметром DEBUG — режим отладки; "
-                                        "orvanta-config --help — подсказка.")
-                             .arg(QCoreApplication::applicationVersion()));
+    KeepTranslated(m_footer, [this] {
+        m_footer->setToolTip(tr("Orvanta Config %1\nНастройка охранной панели \"Orvanta\": "
+                                "связь по последовательному порту, настройки, голосовые "
+                                "сообщения.\nЗапуск с параметром DEBUG — режим отладки; "
+                                "orvanta-config --help — подсказка.")
+                                 .arg(QCoreApplication::applicationVersion()));
+    });
     m_footer->installEventFilter(this);
     return m_footer;
+}
+
+void TfContact::ChooseInterfaceLanguage(const QString &language)
+{
+    UseLanguage(language);
+    RememberLanguage(CurrentLanguage());
 }
 
 void TfContact::FormCreate()
@@ -541,8 +607,8 @@ void TfContact::Button1Click()
     } catch (const std::exception &error) {
         waiting.reset();
         m_link.SetConnected(false);
-        reportExchangeError(QStringLiteral("Ошибка связи с охранной панелью \"Orvanta\":\n\r\n\r"),
-                            error);
+        reportExchangeError(
+            tr("Ошибка связи с охранной панелью \"Orvanta\":") + QStringLiteral("\n\r\n\r"), error);
     }
 }
 
@@ -574,8 +640,8 @@ void TfContact::Button2Click()
         waiting.close();
     } catch (const std::exception &error) {
         waiting.close();
-        reportExchangeError(QStringLiteral("Ошибка записи в охранную панель \"Orvanta\":\n\r\n\r"),
-                            error);
+        reportExchangeError(
+            tr("Ошибка записи в охранную панель \"Orvanta\":") + QStringLiteral("\n\r\n\r"), error);
     }
 }
 
@@ -598,15 +664,14 @@ void TfContact::writeAfterSnapshot(const std::function<void(PanelSettings &)> &c
     try {
         write();
     } catch (const std::exception &error) {
-        journal.setResult(snapshot, QStringLiteral("прервано"));
+        journal.setResult(snapshot, JournalResult::Interrupted);
         throw std::runtime_error(
-            (ErrorText(error) +
-             QStringLiteral("\n\nПрежние настройки охранной панели сохранены (снимок № %1): "
-                            "их вернёт «Вернуть настройки до записи…» в меню «Файл…».")
-                 .arg(snapshot))
+            (ErrorText(error) + tr("\n\nПрежние настройки охранной панели сохранены (снимок № %1): "
+                                   "их вернёт «Вернуть настройки до записи…» в меню «Файл…».")
+                                    .arg(snapshot))
                 .toStdString());
     }
-    journal.setResult(snapshot, QStringLiteral("записано"));
+    journal.setResult(snapshot, JournalResult::Written);
 }
 
 void TfContact::reportExchangeError(const QString &prefix, const std::exception &error)
@@ -679,7 +744,7 @@ void TfContact::CheckConnection()
     if (!m_link.Connected()) {
         m_port->setCurrentText(remembered);
         // Each port tried, with why the panel was not found there.
-        Dialogs::ShowQuestion(NoPanelMessage + QStringLiteral("\n\n") + FailedPortsText(attempts),
+        Dialogs::ShowQuestion(noPanelMessage() + QStringLiteral("\n\n") + FailedPortsText(attempts),
                               this);
     }
 }

@@ -57,6 +57,8 @@ public:
     void CheckConnection();
     void xConMouseDown();
     void Panel59Click();
+    // Speaks the language ("ru", "uk", "en") at once and from now on.
+    void ChooseInterfaceLanguage(const QString &language);
     // The settings the pages show, and settings shown in them (nothing is sent).
     PanelSettings CollectSettings() const;
     void ShowSettings(const PanelSettings &settings);

@@ -18,7 +18,7 @@ TfWait::TfWait(QWidget *owner)
     : QDialog(owner, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("fWait"));
-    setWindowTitle(QStringLiteral("Обмен данными"));
+    setWindowTitle(tr("Обмен данными"));
     setFixedSize(313, 105);
     setModal(false);
     auto *animation = new QProgressBar(this);

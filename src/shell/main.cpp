@@ -1,25 +1,47 @@
+#include "AppConfig.h"
+#include "AppPaths.h"
+#include "Language.h"
 #include "OrvantaApplication.h"
 #include "WaveDevice.h"
 #include "fContactU.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <cstdio>
 #include <cstring>
 
 namespace {
 
-const char *const Help = R"(Usage: orvanta-config [DEBUG]
+const char *const Help = QT_TRANSLATE_NOOP("Cli", R"(Usage: orvanta-config [DEBUG] [--lang L]
 
 The configuration tool of the Orvanta GSM security panel: finds the panel on a serial port,
 reads and writes its settings, records, trims and plays the voice messages and uploads them
 into the panel.
 
   DEBUG          debug mode: the panel's debug buttons, and every exchange kept in log.txt
+  --lang L       the language: ru (Russian), uk (Ukrainian) or en (English); default: the one
+                 last chosen in the window's "Файл…" menu, else Russian
   --version      the version
   --help         this text
 
 Files: Config.ini and sound/ beside the program when it is a portable copy; otherwise
 ~/.config/Orvanta/Config.ini (or /etc/xdg/Orvanta/Config.ini) and ~/.local/share/Orvanta/.
-)";
+)");
+
+// The help in the language the window would speak.
+void printHelp(int argc, char **argv)
+{
+    QCoreApplication core(argc, argv);
+    QStringList arguments = core.arguments();
+    const QString language = orvanta::TakeLanguageOption(arguments);
+    const QString config = orvanta::AppPaths::resolve(QCoreApplication::applicationDirPath(),
+                                                      QDir::currentPath(), QDir::homePath())
+                               .configFile;
+    orvanta::UseLanguage(
+        orvanta::ChooseLanguage({language, orvanta::AppConfig::loadFile(config).language(),
+                                 orvanta::RememberedLanguage()}));
+    std::fputs(QCoreApplication::translate("Cli", Help).toLocal8Bit().constData(), stdout);
+}
 
 } // namespace
 
@@ -32,7 +54,7 @@ int main(int argc, char **argv)
             return 0;
         }
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-            std::fputs(Help, stdout);
+            printHelp(argc, argv);
             return 0;
         }
     }

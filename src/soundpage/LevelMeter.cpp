@@ -1,5 +1,7 @@
 #include "LevelMeter.h"
 
+#include "LiveText.h"
+
 #include "WaveDevice.h"
 
 #include <QPainter>
@@ -22,7 +24,9 @@ LevelMeter::LevelMeter(QWidget *parent)
     : QWidget(parent)
 {
     setFixedWidth(sizeHint().width());
-    setToolTip(QStringLiteral("Уровень звука: пики, самый громкий пик и метка перегрузки"));
+    KeepTranslated(this, [this] {
+        setToolTip(tr("Уровень звука: пики, самый громкий пик и метка перегрузки"));
+    });
     m_look.setInterval(LookMs);
     connect(&m_look, &QTimer::timeout, this, [this] { look(); });
 }

@@ -23,9 +23,10 @@ QComboBox *deviceList(const QList<QAudioDevice> &devices, const QAudioDevice &fa
                       const QString &current)
 {
     auto *list = new QComboBox;
-    list->addItem(QStringLiteral("По умолчанию (%1)")
-                      .arg(fallback.isNull() ? QStringLiteral("нет") : fallback.description()),
-                  QString());
+    list->addItem(
+        SoundDevicesDialog::tr("По умолчанию (%1)")
+            .arg(fallback.isNull() ? SoundDevicesDialog::tr("нет") : fallback.description()),
+        QString());
     for (const QAudioDevice &device : devices)
         list->addItem(device.description(), device.description());
     // A name may be a part of the description, as Config.ini allows.
@@ -33,7 +34,7 @@ QComboBox *deviceList(const QList<QAudioDevice> &devices, const QAudioDevice &fa
         current.isEmpty() ? std::nullopt : FindSoundDevice(devices, current);
     const QString chosen = found ? found->description() : current;
     if (!chosen.isEmpty() && list->findData(chosen) < 0)
-        list->addItem(QStringLiteral("%1 (нет на сервере звука)").arg(chosen), chosen);
+        list->addItem(SoundDevicesDialog::tr("%1 (нет на сервере звука)").arg(chosen), chosen);
     list->setCurrentIndex(std::max(list->findData(chosen), 0));
     return list;
 }
@@ -44,7 +45,7 @@ SoundDevicesDialog::SoundDevicesDialog(const QString &output, const QString &inp
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("SoundDevicesDialog"));
-    setWindowTitle(QStringLiteral("Устройства звука"));
+    setWindowTitle(tr("Устройства звука"));
     auto *layout = new QVBoxLayout(this);
     auto *form = new QFormLayout;
     m_output = named(
@@ -53,15 +54,15 @@ SoundDevicesDialog::SoundDevicesDialog(const QString &output, const QString &inp
     m_input =
         named(deviceList(QMediaDevices::audioInputs(), QMediaDevices::defaultAudioInput(), input),
               "InputCB");
-    form->addRow(QStringLiteral("Вывод звука (к панели):"), m_output);
-    form->addRow(QStringLiteral("Запись звука (микрофон):"), m_input);
+    form->addRow(tr("Вывод звука (к панели):"), m_output);
+    form->addRow(tr("Запись звука (микрофон):"), m_input);
     layout->addLayout(form);
 
-    auto *tone = named(new QPushButton(ThemeIcon(QStringLiteral("orvanta-test-tone")),
-                                       QStringLiteral("Проверочный тон")),
-                       "ToneB");
-    tone->setToolTip(QStringLiteral("Тон 1 кГц на выбранном выводе, с громкостью выровненных "
-                                    "сообщений: по нему настраивают уровень входа панели"));
+    auto *tone = named(
+        new QPushButton(ThemeIcon(QStringLiteral("orvanta-test-tone")), tr("Проверочный тон")),
+        "ToneB");
+    tone->setToolTip(tr("Тон 1 кГц на выбранном выводе, с громкостью выровненных "
+                        "сообщений: по нему настраивают уровень входа панели"));
     connect(tone, &QPushButton::clicked, this, [this] { PlayTone(); });
     m_toneNote = named(new QLabel, "ToneL");
     m_toneNote->setWordWrap(true);
@@ -99,8 +100,7 @@ void SoundDevicesDialog::PlayTone()
         m_tone.SetDeviceNames(Output(), QString());
         m_tone.Open(wave);
         m_tone.Play();
-        m_toneNote->setText(
-            QStringLiteral("Звучит тон 1 кГц на \"%1\"…").arg(m_output->currentText()));
+        m_toneNote->setText(tr("Звучит тон 1 кГц на \"%1\"…").arg(m_output->currentText()));
     } catch (const EWaveDeviceError &error) {
         m_toneNote->setText(QString::fromStdString(error.what()));
     }

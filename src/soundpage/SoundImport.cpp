@@ -57,8 +57,7 @@ QString SoundImport::importInto(int number, const QString &source, QString &note
     const QString name = targetName(number);
     const QString path = QDir(m_messages.soundHome()).filePath(QStringLiteral("sound/") + name);
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-        return QStringLiteral("Не удалось создать папку \"%1\"")
-            .arg(QFileInfo(path).absolutePath());
+        return tr("Не удалось создать папку \"%1\"").arg(QFileInfo(path).absolutePath());
     Undo undo{number, m_messages.cell(MessageList::FileColumn, number), path, Contents(path)};
     const ImportResult imported = ImportSound(source, path, MemorySeconds);
     if (!imported.error.isEmpty())
@@ -78,7 +77,7 @@ QString SoundImport::undo()
     if (undo.bytes) {
         QString error;
         if (SaveFileAtomically(undo.path, *undo.bytes, &error) != SaveResult::Saved)
-            return QStringLiteral("Не удалось вернуть файл \"%1\": %2").arg(undo.path, error);
+            return tr("Не удалось вернуть файл \"%1\": %2").arg(undo.path, error);
     } else {
         QFile::remove(undo.path);
     }

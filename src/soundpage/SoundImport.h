@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 #include <optional>
 
@@ -13,6 +14,8 @@ class MessageList;
 // the file the import wrote over.
 class SoundImport
 {
+    Q_DECLARE_TR_FUNCTIONS(orvanta::SoundImport)
+
 public:
     explicit SoundImport(MessageList &messages);
 

@@ -4,6 +4,7 @@
 #include "Convert.h"
 #include "Dialogs.h"
 #include "LevelMeter.h"
+#include "LiveText.h"
 #include "MessageTable.h"
 #include "PanelLink.h"
 #include "SoundDevicesDialog.h"
@@ -78,14 +79,12 @@ SoundPage::SoundPage(PanelLink &link, QString soundHome, QWidget *parent)
     m_editor = named(new TWaveAdjuster, "WA");
     m_editor->setFixedHeight(105);
     m_editor->setAcceptDrops(true);
-    m_editor->setAccessibleName(QStringLiteral("Звук сообщения"));
     m_editor->installEventFilter(this);
     // The meter stands beside the waveform: the page gains no height.
     auto *editorRow = new QHBoxLayout;
     editorRow->setSpacing(2);
     editorRow->addWidget(m_editor, 1);
     m_meter = named(new LevelMeter, "LevelMeter");
-    m_meter->setAccessibleName(QStringLiteral("Уровень звука"));
     m_meter->setFixedHeight(m_editor->height());
     editorRow->addWidget(m_meter);
     layout->addLayout(editorRow);
@@ -106,8 +105,17 @@ SoundPage::SoundPage(PanelLink &link, QString soundHome, QWidget *parent)
     // looked for now and then, and only while one is chosen.
     m_deviceLook.setInterval(DeviceLookMs);
     connect(&m_deviceLook, &QTimer::timeout, this, [this] { GiveUpMissingDevices(); });
-    m_outputProblem = m_editor->Player.OutputProblem();
-    updateControls();
+    // The texts the page makes itself, again in a new language.
+    KeepTranslated(this, [this] {
+        m_editor->setAccessibleName(tr("Звук сообщения"));
+        m_meter->setAccessibleName(tr("Уровень звука"));
+        m_outputProblem = m_editor->Player.OutputProblem();
+        if (m_usedSeconds)
+            ShowMemoryUsage(*m_usedSeconds);
+        showListLength();
+        m_messages.retranslate();
+        updateControls();
+    });
 }
 
 void SoundPage::buildDebugGroup()
@@ -115,31 +123,43 @@ void SoundPage::buildDebugGroup()
     m_debugGroup = named(new QGroupBox(QStringLiteral("Debug"), this), "DebugGB");
     m_debugGroup->setFixedHeight(113);
     auto *grid = new QGridLayout(m_debugGroup);
-    auto *correct = named(new QCheckBox(QStringLiteral("Исправлять ошибки")), "xerror");
+    auto *correct = named(new QCheckBox, "xerror");
     correct->setChecked(true);
     m_rowNumber = named(new QLabel(QStringLiteral("1")), "Panel4");
     m_rowNumber->setFrameShape(QFrame::Panel);
     m_rowNumber->setFrameShadow(QFrame::Sunken);
     m_rowNumber->setAlignment(Qt::AlignCenter);
     m_rowNumber->setMinimumWidth(30);
-    grid->addWidget(named(new QPushButton(QStringLiteral("Проиграть с начала")), "p1"), 0, 0);
+    auto *fromStart = named(new QPushButton, "p1");
+    auto *numbered = named(new QPushButton, "p2");
+    auto *next = named(new QPushButton, "p3");
+    auto *load = named(new QPushButton, "Button6");
+    auto *save = named(new QPushButton, "Button7");
+    KeepTranslated(m_debugGroup, [=] {
+        correct->setText(tr("Исправлять ошибки"));
+        fromStart->setText(tr("Проиграть с начала"));
+        numbered->setText(tr("Проиграть сообщение с номером"));
+        next->setText(tr("Проиграть очередного сообщения"));
+        load->setText(tr("Загрузить"));
+        save->setText(tr("Сохранить"));
+    });
+    grid->addWidget(fromStart, 0, 0);
     grid->addWidget(answerPanel("xaddr3"), 0, 2);
-    grid->addWidget(named(new QPushButton(QStringLiteral("Проиграть сообщение с номером")), "p2"),
-                    1, 0);
+    grid->addWidget(numbered, 1, 0);
     grid->addWidget(m_rowNumber, 1, 1);
     grid->addWidget(answerPanel("xaddr"), 1, 2);
-    grid->addWidget(named(new QPushButton(QStringLiteral("Проиграть очередного сообщения")), "p3"),
-                    2, 0);
+    grid->addWidget(next, 2, 0);
     grid->addWidget(answerPanel("xaddr2"), 2, 2);
     grid->addWidget(correct, 0, 3);
-    grid->addWidget(named(new QPushButton(QStringLiteral("Загрузить")), "Button6"), 1, 3);
-    grid->addWidget(named(new QPushButton(QStringLiteral("Сохранить")), "Button7"), 2, 3);
+    grid->addWidget(load, 1, 3);
+    grid->addWidget(save, 2, 3);
     grid->setColumnStretch(4, 1);
 }
 
 void SoundPage::buildMemoryGroup()
 {
-    auto *group = named(new QGroupBox(QStringLiteral("Состояние памяти"), this), "GroupBox2");
+    auto *group = named(new QGroupBox(this), "GroupBox2");
+    KeepTranslated(group, [group] { group->setTitle(tr("Состояние памяти")); });
     auto *row = new QHBoxLayout(group);
     m_usage = named(new QLabel, "EepL");
     m_usage->setMinimumWidth(220);
@@ -169,34 +189,39 @@ void SoundPage::buildButtonStrip()
         const char *icon;
         const char *hint;
     } tools[] = {
-        {"RecSB", "media-record", "Начать запись"},
-        {"PlayFStartSB", "media-skip-backward", "Воспроизвести с начала"},
-        {"PlaySB", "media-playback-start", "Воспроизвести (Пробел)"},
-        {"StopSB", "media-playback-stop", "Остановить воспроизведение/запись (Esc, Пробел)"},
-        {"CutSB", "edit-cut", "Удалить выделенный фрагмент (Delete, Ctrl+X)"},
-        {"SilenceSB", "audio-volume-muted", "Преобразовать выделенный фрагмент в тишину"},
-        {"UndoSB", "edit-undo", "Отменить последнее действие (Ctrl+Z)"},
-        {"ImportSB", "document-open", "Загрузить звук из файла…"},
-        {"SpeakSB", "text-speak", "Озвучить текст сообщения"},
-        {"TrimSB", "orvanta-trim-silence", "Удалить тишину в начале и в конце"},
-        {"NormalizeSB", "orvanta-even-loudness", "Выровнять громкость"},
+        {"RecSB", "media-record", QT_TR_NOOP("Начать запись")},
+        {"PlayFStartSB", "media-skip-backward", QT_TR_NOOP("Воспроизвести с начала")},
+        {"PlaySB", "media-playback-start", QT_TR_NOOP("Воспроизвести (Пробел)")},
+        {"StopSB", "media-playback-stop",
+         QT_TR_NOOP("Остановить воспроизведение/запись (Esc, Пробел)")},
+        {"CutSB", "edit-cut", QT_TR_NOOP("Удалить выделенный фрагмент (Delete, Ctrl+X)")},
+        {"SilenceSB", "audio-volume-muted",
+         QT_TR_NOOP("Преобразовать выделенный фрагмент в тишину")},
+        {"UndoSB", "edit-undo", QT_TR_NOOP("Отменить последнее действие (Ctrl+Z)")},
+        {"ImportSB", "document-open", QT_TR_NOOP("Загрузить звук из файла…")},
+        {"SpeakSB", "text-speak", QT_TR_NOOP("Озвучить текст сообщения")},
+        {"TrimSB", "orvanta-trim-silence", QT_TR_NOOP("Удалить тишину в начале и в конце")},
+        {"NormalizeSB", "orvanta-even-loudness", QT_TR_NOOP("Выровнять громкость")},
         {"FitSB", "zoom-fit-best",
-         "Показать всё сообщение (Ctrl+0; приблизить и отдалить: Ctrl+колесо мыши)"},
-        {"DevicesSB", "audio-card", "Устройства звука и проверочный тон…"},
+         QT_TR_NOOP("Показать всё сообщение (Ctrl+0; приблизить и отдалить: Ctrl+колесо мыши)")},
+        {"DevicesSB", "audio-card", QT_TR_NOOP("Устройства звука и проверочный тон…")},
     };
     for (const auto &tool : tools) {
         auto *button = named(new QToolButton, tool.name);
         button->setFixedSize(33, 33);
         button->setIconSize(QSize(24, 24));
         button->setIcon(ThemeIcon(QLatin1String(tool.icon)));
-        button->setToolTip(QString::fromUtf8(tool.hint));
-        // A screen reader speaks the hint's words, without the keys.
-        button->setAccessibleName(button->toolTip().section(QStringLiteral(" ("), 0, 0));
+        KeepTranslated(button, [button, hint = tool.hint] {
+            button->setToolTip(tr(hint));
+            // A screen reader speaks the hint's words, without the keys.
+            button->setAccessibleName(button->toolTip().section(QStringLiteral(" ("), 0, 0));
+        });
         button->setAutoRaise(true);
         row->addWidget(button);
     }
     m_selection = named(new QLabel, "SelectionL");
-    m_selection->setToolTip(QStringLiteral("Начало и длина выделенного фрагмента"));
+    KeepTranslated(m_selection,
+                   [this] { m_selection->setToolTip(tr("Начало и длина выделенного фрагмента")); });
     row->addSpacing(6);
     row->addWidget(m_selection);
     row->addStretch(1);
@@ -204,22 +229,29 @@ void SoundPage::buildButtonStrip()
 
 void SoundPage::buildProgressGroup()
 {
-    auto *group = named(new QGroupBox(QStringLiteral("Процесс записи"), this), "GroupBox1");
+    auto *group = named(new QGroupBox(this), "GroupBox1");
     auto *row = new QHBoxLayout(group);
     auto *progress = m_progress = named(new QProgressBar, "p");
     progress->setRange(0, MessageTable::Messages);
     progress->setValue(0);
     row->addWidget(progress, 1);
     // The upload's buttons beside its progress: the strip above holds the editing tools.
-    row->addWidget(named(new QPushButton(QStringLiteral("Записать звук в устройство")), "Button4"));
-    row->addWidget(named(new QPushButton(QStringLiteral("Остановить")), "Button5"));
+    auto *upload = named(new QPushButton, "Button4");
+    auto *stop = named(new QPushButton, "Button5");
+    KeepTranslated(group, [=] {
+        group->setTitle(tr("Процесс записи"));
+        upload->setText(tr("Записать звук в устройство"));
+        stop->setText(tr("Остановить"));
+    });
+    row->addWidget(upload);
+    row->addWidget(stop);
 }
 
 void SoundPage::buildGrid()
 {
     m_grid = named(new QTableView(this), "SoundSG");
     m_grid->setModel(&m_messages);
-    m_grid->setAccessibleName(QStringLiteral("Сообщения"));
+    KeepTranslated(m_grid, [this] { m_grid->setAccessibleName(tr("Сообщения")); });
     m_grid->verticalHeader()->hide();
     m_grid->verticalHeader()->setDefaultSectionSize(17);
     m_grid->verticalHeader()->setMinimumSectionSize(17);
@@ -384,8 +416,8 @@ void SoundPage::connectEditorButtons()
             Dialogs::Guarded([this] {
                 const QString source = Dialogs::GetOpenFileName(
                     QDir::homePath(),
-                    QStringLiteral("Звуковые файлы (*.wav *.flac *.ogg *.oga *.opus *.mp3 *.aif "
-                                   "*.aiff *.au);;Все файлы (*)"),
+                    tr("Звуковые файлы (*.wav *.flac *.ogg *.oga *.opus *.mp3 *.aif "
+                       "*.aiff *.au);;Все файлы (*)"),
                     window());
                 if (!source.isEmpty())
                     ImportSound(SelectedRow(), source);
@@ -594,8 +626,7 @@ void SoundPage::Speak()
     const QString text = Cell(MessageList::TextColumn, row).trimmed();
     if (text.isEmpty()) {
         Dialogs::ShowInformation(
-            QStringLiteral("В строке %1 нет текста сообщения: озвучивать нечего.").arg(row),
-            window());
+            tr("В строке %1 нет текста сообщения: озвучивать нечего.").arg(row), window());
         return;
     }
     QString newName;
@@ -649,10 +680,10 @@ void SoundPage::showSelection()
         return;
     }
     const auto seconds = [](double value) {
-        return QLocale().toString(value, 'f', 3) + QStringLiteral(" с");
+        return QLocale().toString(value, 'f', 3) + tr(" с");
     };
     m_selection->setText(
-        QStringLiteral("Начало %1\nДлина %2")
+        tr("Начало %1\nДлина %2")
             .arg(seconds(editor.SelectionStartSeconds()), seconds(editor.SelectionSeconds())));
 }
 
@@ -681,19 +712,19 @@ void SoundPage::GiveUpMissingDevices()
     QString output = m_outputName;
     QString input = m_inputName;
     if (missing(QMediaDevices::audioOutputs(), output)) {
-        gone << QStringLiteral("вывода звука \"%1\"").arg(output);
+        gone << tr("вывода звука \"%1\"").arg(output);
         output.clear();
     }
     if (missing(QMediaDevices::audioInputs(), input)) {
-        gone << QStringLiteral("записи звука \"%1\"").arg(input);
+        gone << tr("записи звука \"%1\"").arg(input);
         input.clear();
     }
     if (gone.isEmpty())
         return;
     SetSoundDevices(output, input);
-    m_deviceNote = QStringLiteral("Устройства %1 больше нет: звук идёт через устройство по "
-                                  "умолчанию")
-                       .arg(gone.join(QStringLiteral(" и ")));
+    m_deviceNote = tr("Устройства %1 больше нет: звук идёт через устройство по "
+                      "умолчанию")
+                       .arg(gone.join(tr(" и ")));
     updateControls();
 }
 
@@ -702,9 +733,8 @@ void SoundPage::GiveUpMissingDevices()
 void SoundPage::showListLength()
 {
     const int whole = int(std::lround(ListSeconds(SoundUpload::SecondsAroundMessage)));
-    m_listLength->setText(QStringLiteral("Сообщения в списке: %1 мин. %2 сек. из 8 мин.")
-                              .arg(whole / 60)
-                              .arg(whole % 60));
+    m_listLength->setText(
+        tr("Сообщения в списке: %1 мин. %2 сек. из 8 мин.").arg(whole / 60).arg(whole % 60));
     m_listLength->setStyleSheet(whole > MemorySeconds ? QStringLiteral("color: red;") : QString());
 }
 
@@ -744,6 +774,7 @@ void SoundPage::connectDebugButtons()
 
 void SoundPage::ShowMemoryUsage(int usedSeconds)
 {
+    m_usedSeconds = usedSeconds;
     m_usageBar->setValue(std::min(usedSeconds, m_usageBar->maximum()));
     m_usage->setText(MemoryUsageText(usedSeconds));
 }

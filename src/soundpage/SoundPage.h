@@ -6,6 +6,7 @@
 #include <QString>
 #include <QTimer>
 #include <QWidget>
+#include <optional>
 
 class QGroupBox;
 class QLabel;
@@ -151,11 +152,12 @@ private:
         QString cell;
     } m_beforeRecording;
     QGroupBox *m_debugGroup = nullptr;
-    QLabel *m_rowNumber = nullptr;  // Panel4
-    QLabel *m_usage = nullptr;      // EepL
-    QLabel *m_listLength = nullptr; // TotalL
-    QLabel *m_status = nullptr;     // StatusL: why something cannot be done now
-    QLabel *m_selection = nullptr;  // SelectionL: the selection's start and length
+    QLabel *m_rowNumber = nullptr;    // Panel4
+    QLabel *m_usage = nullptr;        // EepL
+    std::optional<int> m_usedSeconds; // shown in m_usage once the panel told it
+    QLabel *m_listLength = nullptr;   // TotalL
+    QLabel *m_status = nullptr;       // StatusL: why something cannot be done now
+    QLabel *m_selection = nullptr;    // SelectionL: the selection's start and length
     // Why nothing can be played or recorded: asked of the sound server when the devices are
     // chosen, not at every change of the editor's state (a resize redraws it step by step).
     QString m_outputProblem;

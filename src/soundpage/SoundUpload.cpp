@@ -104,9 +104,9 @@ bool SoundUpload::messagesFitOrUserAgrees(double seconds)
     if (seconds <= MemorySeconds)
         return true;
     const int whole = int(seconds + 0.5);
-    return Dialogs::Ask(QStringLiteral("Сообщения займут %1 мин. %2 сек., а память охранной панели "
-                                       "вмещает 8 мин.: последние сообщения не поместятся.\n\n"
-                                       "Записать сообщения всё равно?")
+    return Dialogs::Ask(tr("Сообщения займут %1 мин. %2 сек., а память охранной панели "
+                           "вмещает 8 мин.: последние сообщения не поместятся.\n\n"
+                           "Записать сообщения всё равно?")
                             .arg(whole / 60)
                             .arg(whole % 60),
                         m_page.window());
@@ -119,16 +119,16 @@ void SoundUpload::Button4Click()
         return;
     // No link: nothing would be sent, and that is said instead of a completion.
     if (!m_link.IsOpened()) {
-        Dialogs::ShowError(QStringLiteral("Нет связи с охранной панелью \"Orvanta\": порт не "
-                                          "открыт, сообщения не записаны. Выберите порт и "
-                                          "проверьте связь."),
+        Dialogs::ShowError(tr("Нет связи с охранной панелью \"Orvanta\": порт не "
+                              "открыт, сообщения не записаны. Выберите порт и "
+                              "проверьте связь."),
                            m_page.window());
         return;
     }
     if (m_link.ConnectionFailed()) {
-        Dialogs::ShowError(QStringLiteral("Нет связи с охранной панелью \"Orvanta\": последний "
-                                          "обмен с панелью не удался, сообщения не записаны. "
-                                          "Проверьте подключение и связь."),
+        Dialogs::ShowError(tr("Нет связи с охранной панелью \"Orvanta\": последний "
+                              "обмен с панелью не удался, сообщения не записаны. "
+                              "Проверьте подключение и связь."),
                            m_page.window());
         return;
     }
@@ -153,7 +153,7 @@ void SoundUpload::Button5Click()
     if (!m_sequence.running())
         return;
     m_sequence.requestStop();
-    m_page.Progress()->setFormat(QStringLiteral("Остановка после текущего сообщения…"));
+    m_page.Progress()->setFormat(tr("Остановка после текущего сообщения…"));
 }
 
 void SoundUpload::Abort()
@@ -173,17 +173,16 @@ void SoundUpload::uploadFinished(const UploadOutcome &outcome)
     emit finished();
     if (m_aborted)
         return;
-    const QString done = QStringLiteral("Процесс записи завершен!");
+    const QString done = tr("Процесс записи завершен!");
     if (outcome.end == UploadOutcome::End::Complete) {
         Dialogs::ShowInformation(done, m_page.window());
         m_page.Progress()->setValue(0);
         return;
     }
     // Anything short of every message says how many the panel holds, and which did not go in.
-    QString summary =
-        QStringLiteral("Записано сообщений: %1 из %2").arg(outcome.written).arg(outcome.total);
+    QString summary = tr("Записано сообщений: %1 из %2").arg(outcome.written).arg(outcome.total);
     if (outcome.failedRow > 0)
-        summary += QStringLiteral("; не записано сообщение %1").arg(outcome.failedRow);
+        summary += tr("; не записано сообщение %1").arg(outcome.failedRow);
     summary = done + QLatin1Char('\n') + summary + QLatin1Char('.');
     if (outcome.error.isEmpty()) {
         Dialogs::ShowInformation(summary, m_page.window());
@@ -212,9 +211,8 @@ bool SoundUpload::try_write_eeprom(const QString &value, int n)
 
 void SoundUpload::Button7Click()
 {
-    const QString path =
-        Dialogs::GetSaveFileName(m_page.SoundHome(), QStringLiteral("Текстовые файлы (*.txt)"),
-                                 QStringLiteral("txt"), m_page.window());
+    const QString path = Dialogs::GetSaveFileName(m_page.SoundHome(), tr("Текстовые файлы (*.txt)"),
+                                                  QStringLiteral("txt"), m_page.window());
     if (path.isEmpty())
         return;
     QProgressBar *progress = m_page.Progress();
@@ -243,8 +241,7 @@ void SoundUpload::Button7Click()
 void SoundUpload::Button6Click()
 {
     const QString path = Dialogs::GetOpenFileName(
-        m_page.SoundHome(), QStringLiteral("Текстовый файл (*.txt);;Все файлы (*.*)"),
-        m_page.window());
+        m_page.SoundHome(), tr("Текстовый файл (*.txt);;Все файлы (*.*)"), m_page.window());
     if (path.isEmpty())
         return;
     const MessageTable::Entries entries = MessageTable::ReadTableFile(path);

@@ -110,7 +110,7 @@ void TWaveAdjuster::openOnDevice()
         // A file that is there but holds no sound the reader takes: the reason stays in view.
         const TWaveFile *wave = m_message.wave();
         if (wave && !wave->LoadError.isEmpty())
-            m_playbackProblem = QStringLiteral("Не удалось загрузить файл \"%1\": %2")
+            m_playbackProblem = tr("Не удалось загрузить файл \"%1\": %2")
                                     .arg(m_message.fileName(), wave->LoadError);
         return;
     }
@@ -357,8 +357,8 @@ void TWaveAdjuster::drawRuler()
         if (x >= Background.width() || second * rate > n)
             break;
         painter.drawLine(x, bottom, x, bottom - toView(4));
-        const QString label = QLocale().toString(second, 'f', decimals) +
-                              (x < toView(30) ? QStringLiteral(" с") : QString());
+        const QString label =
+            QLocale().toString(second, 'f', decimals) + (x < toView(30) ? tr(" с") : QString());
         painter.drawText(x + toView(2), bottom - toView(1), label);
     }
 }
@@ -408,7 +408,7 @@ void TWaveAdjuster::drawRecordingState(QPainter &painter)
         return painter.fontMetrics().horizontalAdvance(text);
     };
     if (!m_soundArrived) {
-        line(toView(1), QStringLiteral("Подготовка записи..."));
+        line(toView(1), tr("Подготовка записи..."));
         return;
     }
     const auto clock = [](qint64 ms) {
@@ -417,10 +417,9 @@ void TWaveAdjuster::drawRecordingState(QPainter &painter)
     };
     const qint64 recorded = Player.IsRecording() ? Player.Position() : 0;
     m_shownSecond = recorded / 1000;
-    line(toView(1), QStringLiteral("Идет запись...   %1 из %2")
-                        .arg(clock(recorded), clock(m_recordingLimitMs)));
-    const int width =
-        line(toView(20), QStringLiteral("Произнесите фразу и нажмите кнопку \"Стоп\"."));
+    line(toView(1),
+         tr("Идет запись...   %1 из %2").arg(clock(recorded), clock(m_recordingLimitMs)));
+    const int width = line(toView(20), tr("Произнесите фразу и нажмите кнопку \"Стоп\"."));
     const int size = painter.fontMetrics().height();
     if (!StopIcon.isNull()) {
         // On a light tile, as on the button: a dark icon would vanish on the black view.
@@ -628,7 +627,7 @@ QString TWaveAdjuster::SpeakMessage(const QString &text, const QString &fileName
                                     const QString &voice)
 {
     stopDevice();
-    m_note = QStringLiteral("Озвучивание...");
+    m_note = tr("Озвучивание...");
     showOverlay();
     repaint();
     const QString error = m_message.speak(text, fileName, voice);
@@ -641,7 +640,7 @@ QString TWaveAdjuster::SpeakMessage(const QString &text, const QString &fileName
 void TWaveAdjuster::ReportPlaybackError()
 {
     if (ShowErrors)
-        Dialogs::ShowMessage(QStringLiteral("Ошибка воспроизведения!"), this);
+        Dialogs::ShowMessage(tr("Ошибка воспроизведения!"), this);
 }
 
 QString TWaveAdjuster::RecordSound(const QString &fileName, int maxSeconds)

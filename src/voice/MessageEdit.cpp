@@ -40,16 +40,16 @@ void MessageEdit::unload()
 QString MessageEdit::replace(std::vector<int16_t> samples, uint32_t rate, bool keepUndo)
 {
     if (!loaded())
-        return QStringLiteral("Нет звука для изменения");
+        return tr("Нет звука для изменения");
     const QString &name = m_wave->FileName;
     // A file the user has made read-only is not ours to change.
     if (ReadOnlyMessage(name))
-        return QStringLiteral("Файл \"%1\" только для чтения: изменение не сохранено").arg(name);
+        return tr("Файл \"%1\" только для чтения: изменение не сохранено").arg(name);
     // A file in another format (several channels, other sample widths, compressed) would be
     // written back as 16-bit mono PCM: it is left as it is.
     if (!m_wave->PlainPcm)
-        return QStringLiteral("Файл \"%1\" не в формате сообщений (WAV PCM, 16 бит, моно): "
-                              "изменение не сохранено, файл оставлен как есть")
+        return tr("Файл \"%1\" не в формате сообщений (WAV PCM, 16 бит, моно): "
+                  "изменение не сохранено, файл оставлен как есть")
             .arg(name);
     TWaveFile edited = *m_wave;
     edited.Samples = std::move(samples);
@@ -57,7 +57,7 @@ QString MessageEdit::replace(std::vector<int16_t> samples, uint32_t rate, bool k
     edited.Format.ByteRate = rate * 2;
     try {
         if (!edited.SaveToFile(name))
-            return QStringLiteral("Не удалось создать файл \"%1\"!").arg(name);
+            return tr("Не удалось создать файл \"%1\"!").arg(name);
     } catch (const std::exception &error) {
         return ErrorText(error);
     }
@@ -74,7 +74,7 @@ QString MessageEdit::replace(std::vector<int16_t> samples, uint32_t rate, bool k
 QString MessageEdit::change(const std::function<bool(std::vector<int16_t> &)> &edit)
 {
     if (!loaded())
-        return QStringLiteral("Нет звука для изменения");
+        return tr("Нет звука для изменения");
     std::vector<int16_t> samples = m_wave->Samples;
     if (!edit(samples))
         return {};
@@ -123,13 +123,12 @@ QString MessageEdit::speak(const QString &text, const QString &fileName, const Q
     if (loaded() && m_fileName == fileName)
         return replace(std::move(samples), MessageRate);
     if (ReadOnlyMessage(fileName))
-        return QStringLiteral("Файл \"%1\" только для чтения: изменение не сохранено")
-            .arg(fileName);
+        return tr("Файл \"%1\" только для чтения: изменение не сохранено").arg(fileName);
     TWaveFile spoken;
     spoken.Samples = std::move(samples);
     try {
         if (!spoken.SaveToFile(fileName))
-            return QStringLiteral("Не удалось создать файл \"%1\"!").arg(fileName);
+            return tr("Не удалось создать файл \"%1\"!").arg(fileName);
     } catch (const std::exception &error) {
         return ErrorText(error);
     }

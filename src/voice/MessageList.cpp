@@ -42,7 +42,14 @@ QVariant MessageList::headerData(int section, Qt::Orientation orientation, int r
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
-    return cell(section, 0);
+    // The lists keep their titles as first written; a title the tool wrote shows in the
+    // interface's language.
+    return tr(cell(section, 0).toUtf8().constData());
+}
+
+void MessageList::retranslate()
+{
+    emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
 }
 
 Qt::ItemFlags MessageList::flags(const QModelIndex &index) const
@@ -96,10 +103,10 @@ void MessageList::fillDefaults()
         m_lists[column] = SoundListColumn{};
         m_loaded[column] = true;
     }
-    m_lists[TextColumn].cells[0] = QStringLiteral("Сообщение");
-    m_lists[FileColumn].cells[0] = QStringLiteral("Файл");
+    m_lists[TextColumn].cells[0] = QString::fromUtf8(QT_TR_NOOP("Сообщение"));
+    m_lists[FileColumn].cells[0] = QString::fromUtf8(QT_TR_NOOP("Файл"));
     for (int number = 1; number <= Messages; ++number) {
-        m_lists[TextColumn].cells[number] = QStringLiteral("Сообщение %1").arg(number);
+        m_lists[TextColumn].cells[number] = tr("Сообщение %1").arg(number);
         // No file yet: the row gets one ("N.wav") when it first gets a message, so that an
         // upload never stops at a row naming a file that does not exist.
         m_lists[FileColumn].cells[number].clear();
@@ -170,7 +177,7 @@ void MessageList::clearAddresses()
 {
     for (int number = 1; number <= Messages; ++number)
         setCell(AddressColumn, number, QString());
-    setCell(AddressColumn, 0, QStringLiteral("Адрес"));
+    setCell(AddressColumn, 0, QString::fromUtf8(QT_TR_NOOP("Адрес")));
 }
 
 } // namespace orvanta

@@ -36,16 +36,16 @@ MessageRecorder::MessageRecorder(WaveDevice &device, QObject *parent)
 MessageRecorder::Start MessageRecorder::start(const QString &fileName, int maxSeconds)
 {
     if (m_recording)
-        return {QStringLiteral("Запись уже идёт")};
+        return {tr("Запись уже идёт")};
     const QFileInfo target(fileName);
     if (fileName.isEmpty() || target.isDir())
-        return {QStringLiteral("Нет файла для записи сообщения")};
+        return {tr("Нет файла для записи сообщения")};
     if (ReadOnlyMessage(fileName))
-        return {QStringLiteral("Файл \"%1\" только для чтения: запись не начата").arg(fileName)};
+        return {tr("Файл \"%1\" только для чтения: запись не начата").arg(fileName)};
     m_fileName = fileName;
     m_takeFile = fileName + QStringLiteral(".recording");
     if (!TWaveFile().SaveToFile(m_takeFile))
-        return {QStringLiteral("Не удалось создать файл \"%1\"").arg(m_takeFile)};
+        return {tr("Не удалось создать файл \"%1\"").arg(m_takeFile)};
     try {
         m_device.Close();
         m_device.FileName = m_takeFile;
@@ -90,13 +90,13 @@ void MessageRecorder::stop()
 QString MessageRecorder::keepTake()
 {
     if (m_device.Length() <= 0)
-        return QStringLiteral("Звук не записан: устройство записи звука не передало звука. "
-                              "Сообщение осталось прежним.");
+        return tr("Звук не записан: устройство записи звука не передало звука. "
+                  "Сообщение осталось прежним.");
     m_device.Save();
     m_device.Close();
     if (std::rename(QFile::encodeName(m_takeFile).constData(),
                     QFile::encodeName(m_fileName).constData()) != 0)
-        return QStringLiteral("Не удалось заменить файл \"%1\"").arg(m_fileName);
+        return tr("Не удалось заменить файл \"%1\"").arg(m_fileName);
     return {};
 }
 

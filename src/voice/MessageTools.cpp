@@ -3,6 +3,7 @@
 #include "Speech.h"
 #include "WaveFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <algorithm>
 #include <cmath>
@@ -94,29 +95,38 @@ ImportResult ImportSound(const QString &source, const QString &target, int longe
     ImportResult result;
     TWaveFile wave(source);
     if (!wave.Loaded) {
-        result.error = QStringLiteral("Не удалось загрузить файл \"%1\": %2")
-                           .arg(source, wave.LoadError.isEmpty() ? QStringLiteral("нет файла")
-                                                                 : wave.LoadError);
+        result.error =
+            QCoreApplication::translate("orvanta::MessageTools",
+                                        "Не удалось загрузить файл \"%1\": %2")
+                .arg(source, wave.LoadError.isEmpty()
+                                 ? QCoreApplication::translate("orvanta::MessageTools", "нет файла")
+                                 : wave.LoadError);
         return result;
     }
     result.seconds = double(wave.Samples.size()) / wave.Format.SampleRate;
     if (result.seconds > longestSeconds) {
-        result.error = QStringLiteral("Звук длиной %1 сек. не поместится в память охранной "
-                                      "панели: она вмещает %2 сек.")
-                           .arg(result.seconds, 0, 'f', 1)
-                           .arg(longestSeconds);
+        result.error =
+            QCoreApplication::translate("orvanta::MessageTools",
+                                        "Звук длиной %1 сек. не поместится в память охранной "
+                                        "панели: она вмещает %2 сек.")
+                .arg(result.seconds, 0, 'f', 1)
+                .arg(longestSeconds);
         return result;
     }
     if (result.seconds > LongMessageSeconds)
-        result.note = QStringLiteral("Сообщение длиной %1 сек.: длиннее %2 сек., оно займет "
-                                     "много памяти охранной панели")
-                          .arg(result.seconds, 0, 'f', 1)
-                          .arg(LongMessageSeconds);
+        result.note =
+            QCoreApplication::translate("orvanta::MessageTools",
+                                        "Сообщение длиной %1 сек.: длиннее %2 сек., оно займет "
+                                        "много памяти охранной панели")
+                .arg(result.seconds, 0, 'f', 1)
+                .arg(LongMessageSeconds);
     TWaveFile message;
     message.Samples = Resample(wave.Samples, int(wave.Format.SampleRate), MessageRate);
     try {
         if (!message.SaveToFile(target))
-            result.error = QStringLiteral("Не удалось создать файл \"%1\"!").arg(target);
+            result.error = QCoreApplication::translate("orvanta::MessageTools",
+                                                       "Не удалось создать файл \"%1\"!")
+                               .arg(target);
     } catch (const std::exception &error) {
         result.error = QString::fromUtf8(error.what());
     }

@@ -3,6 +3,7 @@
 #include "AtomicFile.h"
 #include "Errors.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QRegularExpression>
 
@@ -13,7 +14,8 @@ SoundListColumn ReadSoundList(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw EInOutError(
-            QStringLiteral("Не удалось открыть файл %1: %2").arg(path, file.errorString()));
+            QCoreApplication::translate("orvanta::SoundList", "Не удалось открыть файл %1: %2")
+                .arg(path, file.errorString()));
     SoundListColumn column;
     QString text = decodeText(file.readAll(), column.encoding);
     // A final line end closes the last line; it does not start another.
@@ -35,7 +37,9 @@ void WriteSoundList(const QString &path, const SoundListColumn &column)
         text += column.cells.value(row) + QStringLiteral("\r\n");
     QString error;
     if (SaveFileAtomically(path, encodeText(text, column.encoding), &error) != SaveResult::Saved)
-        throw EInOutError(QStringLiteral("Не удалось создать файл %1: %2").arg(path, error));
+        throw EInOutError(
+            QCoreApplication::translate("orvanta::SoundList", "Не удалось создать файл %1: %2")
+                .arg(path, error));
 }
 
 } // namespace orvanta

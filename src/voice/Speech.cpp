@@ -1,5 +1,7 @@
 #include "Speech.h"
 
+#include <QCoreApplication>
+
 #include <espeak-ng/espeak_ng.h>
 #include <soxr.h>
 
@@ -42,8 +44,9 @@ void initialise()
         return result;
     }();
     if (status != ENS_OK)
-        throw ESpeechError(
-            QStringLiteral("Синтезатор речи espeak-ng не запускается: %1").arg(statusText(status)));
+        throw ESpeechError(QCoreApplication::translate(
+                               "orvanta::Speech", "Синтезатор речи espeak-ng не запускается: %1")
+                               .arg(statusText(status)));
 }
 
 } // namespace
@@ -59,7 +62,8 @@ std::vector<int16_t> Resample(const std::vector<int16_t> &samples, int fromRate,
     if (const soxr_error_t error =
             soxr_oneshot(fromRate, toRate, 1, samples.data(), samples.size(), nullptr, out.data(),
                          out.size(), &done, &io, &quality, nullptr))
-        throw ESpeechError(QStringLiteral("Не удалось изменить частоту отсчётов: %1")
+        throw ESpeechError(QCoreApplication::translate("orvanta::Speech",
+                                                       "Не удалось изменить частоту отсчётов: %1")
                                .arg(QString::fromUtf8(error)));
     out.resize(done);
     return out;
@@ -72,7 +76,8 @@ std::vector<int16_t> SpeakText(const QString &text, const QString &voice)
     if (const espeak_ng_STATUS status = espeak_ng_SetVoiceByName(voice.toUtf8().constData());
         status != ENS_OK)
         throw ESpeechError(
-            QStringLiteral("Нет голоса «%1» для синтеза речи: %2").arg(voice, statusText(status)));
+            QCoreApplication::translate("orvanta::Speech", "Нет голоса «%1» для синтеза речи: %2")
+                .arg(voice, statusText(status)));
     std::vector<int16_t> samples;
     spoken = &samples;
     const QByteArray utf8 = text.toUtf8();
@@ -81,10 +86,13 @@ std::vector<int16_t> SpeakText(const QString &text, const QString &voice)
                              espeakCHARS_UTF8, nullptr, nullptr);
     spoken = nullptr;
     if (status != ENS_OK)
-        throw ESpeechError(QStringLiteral("Текст не удалось озвучить: %1").arg(statusText(status)));
-    if (samples.empty())
         throw ESpeechError(
-            QStringLiteral("Синтезатор речи не дал звука для текста «%1»").arg(text));
+            QCoreApplication::translate("orvanta::Speech", "Текст не удалось озвучить: %1")
+                .arg(statusText(status)));
+    if (samples.empty())
+        throw ESpeechError(QCoreApplication::translate(
+                               "orvanta::Speech", "Синтезатор речи не дал звука для текста «%1»")
+                               .arg(text));
     return Resample(samples, espeak_ng_GetSampleRate(), MessageRate);
 }
 

@@ -32,12 +32,12 @@ constexpr int StreamSettleMs = 1000;
 
 QString ServerGoneWhilePlaying()
 {
-    return QStringLiteral("Звук прерван: сервер звука не отвечает");
+    return WaveDevice::tr("Звук прерван: сервер звука не отвечает");
 }
 
 QString ServerGoneWhileRecording()
 {
-    return QStringLiteral("Запись прервана: сервер звука не отвечает");
+    return WaveDevice::tr("Запись прервана: сервер звука не отвечает");
 }
 
 // When the last stream of this program ended (the monotonic clock's milliseconds), or never.
@@ -60,7 +60,7 @@ bool playable(const TWaveFile &wave)
 
 QString cannotPlay(const QString &fileName)
 {
-    return QStringLiteral("Звук из файла \"%1\" не может быть воспроизведён: частота его "
+    return WaveDevice::tr("Звук из файла \"%1\" не может быть воспроизведён: частота его "
                           "отсчётов не подходит устройству")
         .arg(fileName);
 }
@@ -70,12 +70,12 @@ QAudioDevice chooseDevice(const QList<QAudioDevice> &devices, const QAudioDevice
 {
     if (name.isEmpty()) {
         if (fallback.isNull())
-            throw EWaveDeviceError(QStringLiteral("Нет устройства %1").arg(kind));
+            throw EWaveDeviceError(WaveDevice::tr("Нет устройства %1").arg(kind));
         return fallback;
     }
     if (const std::optional<QAudioDevice> device = FindSoundDevice(devices, name))
         return *device;
-    throw EWaveDeviceError(QStringLiteral("Нет устройства %1 \"%2\"").arg(kind, name));
+    throw EWaveDeviceError(WaveDevice::tr("Нет устройства %1 \"%2\"").arg(kind, name));
 }
 
 } // namespace
@@ -112,7 +112,7 @@ void WaveDevice::SetDeviceNames(const QString &output, const QString &input)
 QAudioDevice WaveDevice::outputDevice() const
 {
     return chooseDevice(QMediaDevices::audioOutputs(), QMediaDevices::defaultAudioOutput(),
-                        m_outputName, QStringLiteral("вывода звука"));
+                        m_outputName, tr("вывода звука"));
 }
 
 QString WaveDevice::OutputProblem() const
@@ -128,7 +128,7 @@ QString WaveDevice::OutputProblem() const
 QAudioDevice WaveDevice::inputDevice() const
 {
     return chooseDevice(QMediaDevices::audioInputs(), QMediaDevices::defaultAudioInput(),
-                        m_inputName, QStringLiteral("записи звука"));
+                        m_inputName, tr("записи звука"));
 }
 
 void WaveDevice::Open()
@@ -136,7 +136,7 @@ void WaveDevice::Open()
     Close();
     const QAudioDevice output = outputDevice();
     if (!QFileInfo(FileName).isFile())
-        throw EWaveDeviceError(QStringLiteral("Файл \"%1\" не найден").arg(FileName));
+        throw EWaveDeviceError(tr("Файл \"%1\" не найден").arg(FileName));
     const TWaveFile wave(FileName);
     // A recording starts from a file that holds the header alone: no sound yet, but its format.
     openWave(output, wave, !wave.Loaded && wave.NoSoundYet);
@@ -184,7 +184,7 @@ void WaveDevice::Close()
 void WaveDevice::requireOpen() const
 {
     if (!m_open)
-        throw EWaveDeviceError(QStringLiteral("Звуковой файл не открыт"));
+        throw EWaveDeviceError(tr("Звуковой файл не открыт"));
 }
 
 qint64 WaveDevice::toSamples(qint64 value) const
@@ -255,7 +255,7 @@ void WaveDevice::Play()
     m_sink->start(&m_playBuffer);
     if (m_sink->error() != QAudio::NoError) {
         m_sink.reset();
-        throw EWaveDeviceError(QStringLiteral("Устройство вывода звука не принимает звук"));
+        throw EWaveDeviceError(tr("Устройство вывода звука не принимает звук"));
     }
     m_playStart = m_peakFrom = start;
     m_playEnd = end;
@@ -356,8 +356,8 @@ void WaveDevice::Record()
     Stop();
     const QAudioDevice input = inputDevice();
     if (!input.isFormatSupported(m_format))
-        throw EWaveDeviceError(QStringLiteral("Устройство записи звука не записывает звук в "
-                                              "формате файла \"%1\"")
+        throw EWaveDeviceError(tr("Устройство записи звука не записывает звук в "
+                                  "формате файла \"%1\"")
                                    .arg(FileName));
     m_recorded.clear();
     m_recordedPeak = 0;
@@ -368,7 +368,7 @@ void WaveDevice::Record()
     if (!m_sourceData || m_source->error() != QAudio::NoError) {
         m_source.reset();
         m_sourceData = nullptr;
-        throw EWaveDeviceError(QStringLiteral("Устройство записи звука не отвечает"));
+        throw EWaveDeviceError(tr("Устройство записи звука не отвечает"));
     }
     m_soundArrived = false;
     connect(m_sourceData, &QIODevice::readyRead, this, [this] { collectRecording(); });
@@ -441,8 +441,7 @@ bool WaveDevice::deviceGone()
         m_position = playPosition();
         endPlayback(outputs.isEmpty()
                         ? ServerGoneWhilePlaying()
-                        : QStringLiteral("Звук прерван: устройства вывода звука \"%1\" больше нет")
-                              .arg(name));
+                        : tr("Звук прерван: устройства вывода звука \"%1\" больше нет").arg(name));
         return true;
     }
     if (m_source) {
@@ -452,8 +451,7 @@ bool WaveDevice::deviceGone()
         failRecording(
             inputs.isEmpty()
                 ? ServerGoneWhileRecording()
-                : QStringLiteral("Запись прервана: устройства записи звука \"%1\" больше нет")
-                      .arg(name));
+                : tr("Запись прервана: устройства записи звука \"%1\" больше нет").arg(name));
         return true;
     }
     return false;
@@ -521,7 +519,7 @@ void WaveDevice::Save()
     wave.Format.SampleRate = uint32_t(m_format.sampleRate());
     wave.Format.ByteRate = wave.Format.SampleRate * 2;
     if (!wave.SaveToFile(FileName))
-        throw EWaveDeviceError(QStringLiteral("Не удалось создать файл \"%1\"").arg(FileName));
+        throw EWaveDeviceError(tr("Не удалось создать файл \"%1\"").arg(FileName));
 }
 
 } // namespace orvanta

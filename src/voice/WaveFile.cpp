@@ -3,6 +3,7 @@
 #include "AtomicFile.h"
 #include "Errors.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QtEndian>
 #include <algorithm>
@@ -107,20 +108,21 @@ TWaveFile::TWaveFile(const QString &fileName, MessageHandler showMessage)
 {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly)) {
-        report("Не удалось открыть файл", fileName);
+        report(QT_TRANSLATE_NOOP("orvanta::WaveFile", "Не удалось открыть файл"), fileName);
         return;
     }
     file.close();
     FileName = fileName;
     Loaded = load(fileName);
     if (!Loaded)
-        report("Не удалось загрузить файл", fileName);
+        report(QT_TRANSLATE_NOOP("orvanta::WaveFile", "Не удалось загрузить файл"), fileName);
 }
 
 void TWaveFile::report(const char *what, const QString &fileName) const
 {
     if (ShowMessages && m_showMessage)
-        m_showMessage(QStringLiteral("%1 \"%2\"!").arg(QString::fromUtf8(what), fileName));
+        m_showMessage(QStringLiteral("%1 \"%2\"!")
+                          .arg(QCoreApplication::translate("orvanta::WaveFile", what), fileName));
 }
 
 bool TWaveFile::load(const QString &fileName)
@@ -133,11 +135,12 @@ bool TWaveFile::load(const QString &fileName)
     }
     const std::unique_ptr<SNDFILE, int (*)(SNDFILE *)> closing(file, sf_close);
     if (info.channels < 1 || info.samplerate < 1) {
-        LoadError = QStringLiteral("в файле нет звука");
+        LoadError = QCoreApplication::translate("orvanta::WaveFile", "в файле нет звука");
         return false;
     }
     if (info.samplerate < LowestRate || info.samplerate > HighestRate) {
-        LoadError = QStringLiteral("частота отсчётов %1 Гц: можно от %2 до %3 Гц")
+        LoadError = QCoreApplication::translate("orvanta::WaveFile",
+                                                "частота отсчётов %1 Гц: можно от %2 до %3 Гц")
                         .arg(info.samplerate)
                         .arg(LowestRate)
                         .arg(HighestRate);
@@ -149,7 +152,7 @@ bool TWaveFile::load(const QString &fileName)
     if (info.frames < 1) {
         // A sound file without sound yet, as a recording starts: its format is known.
         NoSoundYet = true;
-        LoadError = QStringLiteral("в файле нет звука");
+        LoadError = QCoreApplication::translate("orvanta::WaveFile", "в файле нет звука");
         return false;
     }
     const bool sixteenBits = (info.format & SF_FORMAT_SUBMASK) == SF_FORMAT_PCM_16;
@@ -159,7 +162,8 @@ bool TWaveFile::load(const QString &fileName)
                                       : readFrames<double>(file, info.channels, info.frames,
                                                            longest, sf_readf_double, Samples);
     if (!complete) {
-        LoadError = QStringLiteral("звук длиннее %1 сек.").arg(longest / size_t(info.samplerate));
+        LoadError = QCoreApplication::translate("orvanta::WaveFile", "звук длиннее %1 сек.")
+                        .arg(longest / size_t(info.samplerate));
         Samples.clear();
         return false;
     }
@@ -169,7 +173,7 @@ bool TWaveFile::load(const QString &fileName)
         return false;
     }
     if (Samples.empty()) {
-        LoadError = QStringLiteral("в файле нет звука");
+        LoadError = QCoreApplication::translate("orvanta::WaveFile", "в файле нет звука");
         return false;
     }
     PlainPcm = (info.format & SF_FORMAT_TYPEMASK) == SF_FORMAT_WAV &&
@@ -209,11 +213,12 @@ bool TWaveFile::SaveToFile(const QString &fileName)
     case SaveResult::Saved:
         break;
     case SaveResult::CannotCreate:
-        report("Не удалось создать файл", fileName);
+        report(QT_TRANSLATE_NOOP("orvanta::WaveFile", "Не удалось создать файл"), fileName);
         return false;
     case SaveResult::WriteFailed:
         throw EInOutError(
-            QStringLiteral("Не удалось записать файл \"%1\": %2").arg(fileName, error));
+            QCoreApplication::translate("orvanta::WaveFile", "Не удалось записать файл \"%1\": %2")
+                .arg(fileName, error));
     }
     Riff = riff;
     Data = data;

@@ -6,6 +6,7 @@
 #include "WaveFile.h"
 #include "XComDrv.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -47,6 +48,8 @@ struct CliFixture
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("XDG_DATA_HOME"), path("data"));
+        // The window's last choice of language too: the texts speak Russian unless told.
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), path("config"));
         return environment;
     }
     CliResult run(QStringList arguments, const QByteArray &input = {}) const
@@ -194,6 +197,36 @@ TEST(Cli, FitsTheCommandLine)
     EXPECT_TRUE(verbose.err.startsWith(QStringLiteral("Config.ini: /")))
         << verbose.err.toStdString();
     EXPECT_TRUE(verbose.err.contains(QStringLiteral(">VER 03.07 ORVANTA GSM")));
+}
+
+// The texts speak --lang's language, else Config.ini's, else the one chosen in the window, else
+// Russian; a count before a word takes the word's plural form.
+TEST(Cli, SpeaksTheChosenLanguage)
+{
+    CliFixture f;
+    EXPECT_TRUE(f.run({"help"}).out.startsWith(QStringLiteral("Использование: orvanta-cli")));
+    EXPECT_TRUE(
+        f.run({"--lang", "en", "help"}).out.startsWith(QStringLiteral("Usage: orvanta-cli")));
+    const CliResult unknown = f.run({"--lang=xx", "help"});
+    EXPECT_EQ(unknown.exitCode, 2);
+    EXPECT_EQ(unknown.err, QStringLiteral("orvanta-cli: неизвестный язык xx: ru, uk или en\n"));
+    QDir().mkpath(f.path("config/Orvanta"));
+    WriteFile(f.path("config/Orvanta/Forms.conf"), "[fContact]\nLanguage=uk\n");
+    EXPECT_TRUE(f.run({"help"}).out.startsWith(QStringLiteral("Використання: orvanta-cli")));
+    WriteFile(f.path("Config.ini"), "[Main]\nLanguage=en\n");
+    EXPECT_TRUE(f.run({"--config", f.path("Config.ini"), "help"})
+                    .out.startsWith(QStringLiteral("Usage: orvanta-cli")));
+
+    const CliResult read = f.run({"read", "--port", f.port, "-o", "-"});
+    QString changed = read.out;
+    for (int loop = 1; loop <= 5; ++loop)
+        changed.replace(QStringLiteral("Шлейф %1, замыкание: нет").arg(loop),
+                        QStringLiteral("Шлейф %1, замыкание: да").arg(loop));
+    ASSERT_EQ(f.run({"write", "--yes", "--port", f.port, "-"}, changed.toUtf8()).exitCode, 0);
+    const QString counted[][2] = {{"ru", "5 изменений"}, {"uk", "5 змін"}, {"en", "5 changes"}};
+    for (const auto &[language, count] : counted)
+        EXPECT_TRUE(f.run({"--lang", language, "history"}).out.endsWith(count + QLatin1Char('\n')))
+            << language.toStdString();
 }
 
 TEST(Cli, MessageCommands)

@@ -300,7 +300,7 @@ TEST(SnapshotJournal, KeepsTheNewestSnapshotsWithTheirEntriesAndTheirPasswordsPr
         *settings.password = QStringLiteral("1%1").arg(n % 10000, 4, 10, QLatin1Char('0'));
         EXPECT_EQ(journal.keep(settings, QStringLiteral("COM2"), {QStringLiteral("x → y")}), n);
     }
-    journal.setResult(201, QStringLiteral("записано"));
+    journal.setResult(201, JournalResult::Written);
     const std::vector<JournalEntry> entries = journal.entries();
     ASSERT_EQ(entries.size(), size_t(SnapshotJournal::Kept));
     EXPECT_EQ(entries.front().number, 2); // the oldest went, with its file

@@ -14,6 +14,7 @@
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -471,4 +472,82 @@ TEST(MainWindow, TabFollowsTheVisualOrderOnEveryPage)
                 << walk[i]->objectName().toStdString();
         }
     }
+}
+
+namespace {
+
+// Every text the window shows or speaks: captions, hints, accessible names, tabs, titles of
+// groups and columns, menu entries.
+QStringList shownTexts(QWidget &window)
+{
+    QStringList texts{window.windowTitle()};
+    for (QWidget *widget : window.findChildren<QWidget *>()) {
+        texts << widget->toolTip() << widget->accessibleName();
+        if (auto *button = qobject_cast<QAbstractButton *>(widget))
+            texts << button->text();
+        if (auto *label = qobject_cast<QLabel *>(widget))
+            texts << label->text();
+        if (auto *group = qobject_cast<QGroupBox *>(widget))
+            texts << group->title();
+        if (auto *tabs = qobject_cast<QTabWidget *>(widget))
+            for (int i = 0; i < tabs->count(); ++i)
+                texts << tabs->tabText(i);
+        if (auto *view = qobject_cast<QAbstractItemView *>(widget); view && view->model())
+            for (int i = 0; i < view->model()->columnCount(); ++i)
+                texts << view->model()->headerData(i, Qt::Horizontal).toString();
+        for (QAction *action : widget->actions())
+            if (!action->objectName().startsWith(QLatin1String("Language")))
+                texts << action->text();
+    }
+    texts.removeAll(QString());
+    return texts;
+}
+
+QStringList withCyrillic(const QStringList &texts)
+{
+    QStringList found;
+    for (const QString &text : texts)
+        if (std::any_of(text.begin(), text.end(),
+                        [](QChar c) { return c.script() == QChar::Script_Cyrillic; }))
+            found << text;
+    return found;
+}
+
+} // namespace
+
+// The language chosen in the menu speaks at once in every text, Qt's own buttons included, and
+// comes back at the next start; Config.ini and --lang override it; Russian returns word for word.
+TEST(MainWindow, LanguageChosenInTheMenuSpeaksAtOnceAndIsKept)
+{
+    WindowFixture f;
+    auto window = f.open();
+    window->show();
+    const QStringList russian = shownTexts(*window);
+    ASSERT_FALSE(withCyrillic(russian).isEmpty());
+
+    child<QAction>(*window, "Language_en")->trigger();
+    QCoreApplication::processEvents(); // the change reaches the windows as an event
+    EXPECT_EQ(withCyrillic(shownTexts(*window)), QStringList());
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Orvanta Panel Setup"));
+    QMessageBox box(QMessageBox::Question, QString(), QString(), QMessageBox::Cancel);
+    EXPECT_EQ(box.button(QMessageBox::Cancel)->text(), QStringLiteral("Cancel"));
+
+    window.reset();
+    window = f.open();
+    EXPECT_TRUE(child<QAction>(*window, "Language_en")->isChecked());
+    EXPECT_EQ(child<QAbstractButton>(*window, "Button1")->text(),
+              QStringLiteral("Read settings from Orvanta"));
+
+    window.reset();
+    window = f.open({QStringLiteral("--lang"), QStringLiteral("uk"), QStringLiteral("debug")});
+    EXPECT_EQ(child<QAbstractButton>(*window, "Button1")->text(),
+              QStringLiteral("Прочитати налаштування з \"Orvanta\""));
+    EXPECT_TRUE(child<QWidget>(*window, "DebugGB")->isVisibleTo(window.get())); // DEBUG still first
+    QMessageBox ukrainian(QMessageBox::Question, QString(), QString(), QMessageBox::Cancel);
+    EXPECT_EQ(ukrainian.button(QMessageBox::Cancel)->text(), QStringLiteral("Скасувати"));
+
+    WriteFile(QDir(f.binDir()).filePath(QStringLiteral("Config.ini")), "[Main]\nLanguage=ru\n");
+    window.reset();
+    window = f.open();
+    EXPECT_EQ(shownTexts(*window), russian);
 }

@@ -1,0 +1,109 @@
+#include "Language.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QSettings>
+#include <QTranslator>
+#include <memory>
+
+namespace orvanta {
+
+namespace {
+
+struct Translators
+{
+    std::unique_ptr<QTranslator> own;
+    std::unique_ptr<QTranslator> qt;
+    QString language = QStringLiteral("ru");
+};
+
+Translators &translators()
+{
+    static Translators installed;
+    return installed;
+}
+
+// A catalogue in use, or none when it cannot be loaded (the source texts then show).
+std::unique_ptr<QTranslator> installed(const QString &file, const QString &folder)
+{
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(file, folder) || !QCoreApplication::installTranslator(translator.get()))
+        return nullptr;
+    return translator;
+}
+
+} // namespace
+
+QStringList InterfaceLanguages()
+{
+    return {QStringLiteral("ru"), QStringLiteral("uk"), QStringLiteral("en")};
+}
+
+QString LanguageCode(const QString &choice)
+{
+    const QString code = choice.trimmed().toLower();
+    return InterfaceLanguages().contains(code) ? code : QString();
+}
+
+QString ChooseLanguage(const QStringList &choices)
+{
+    for (const QString &choice : choices)
+        if (const QString code = LanguageCode(choice); !code.isEmpty())
+            return code;
+    return QStringLiteral("ru");
+}
+
+void UseLanguage(const QString &code)
+{
+    Translators &in = translators();
+    // The old ones leave first, so that the change reaches the windows once, with the new texts.
+    for (auto *old : {&in.own, &in.qt})
+        if (*old) {
+            QCoreApplication::removeTranslator(old->get());
+            old->reset();
+        }
+    in.language = LanguageCode(code).isEmpty() ? QStringLiteral("ru") : LanguageCode(code);
+    in.qt = installed(QStringLiteral("qtbase_") + in.language,
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    in.own = installed(QStringLiteral("orvanta_") + in.language, QStringLiteral(":/i18n"));
+}
+
+QString TakeLanguageOption(QStringList &arguments)
+{
+    const QString option = QStringLiteral("--lang");
+    for (int i = 0; i < arguments.size(); ++i) {
+        if (arguments[i].startsWith(option + QLatin1Char('=')))
+            return arguments.takeAt(i).mid(option.size() + 1);
+        if (arguments[i] == option) {
+            arguments.removeAt(i);
+            return i < arguments.size() ? arguments.takeAt(i) : QString();
+        }
+    }
+    return {};
+}
+
+namespace {
+
+// Beside the main window's state, where the window keeps the rest of what it remembers.
+const QString RememberedKey = QStringLiteral("fContact/Language");
+
+} // namespace
+
+QString RememberedLanguage()
+{
+    return LanguageCode(QSettings(QStringLiteral("Orvanta"), QStringLiteral("Forms"))
+                            .value(RememberedKey)
+                            .toString());
+}
+
+void RememberLanguage(const QString &code)
+{
+    QSettings(QStringLiteral("Orvanta"), QStringLiteral("Forms")).setValue(RememberedKey, code);
+}
+
+QString CurrentLanguage()
+{
+    return translators().language;
+}
+
+} // namespace orvanta

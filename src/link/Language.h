@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace orvanta {
+
+// The languages the interface speaks, by their codes: Russian (the texts' own), Ukrainian and
+// English.
+QStringList InterfaceLanguages();
+// The code a choice names ("ru", "UK", " en "), or empty when it names no interface language.
+QString LanguageCode(const QString &choice);
+// The first of the choices that names an interface language, else Russian. The choices come
+// from the command line, Config.ini and the last choice in the window, in that order.
+QString ChooseLanguage(const QStringList &choices);
+// Puts the language's catalogue and Qt's own texts (buttons, file dialogs) in use, in place of
+// the language used before; every window then receives a language change. Needs the
+// application object.
+void UseLanguage(const QString &code);
+// Takes "--lang L" or "--lang=L" out of the arguments and returns L (empty when not given).
+QString TakeLanguageOption(QStringList &arguments);
+// The language last chosen in the window, kept with its state; empty when none was chosen.
+QString RememberedLanguage();
+void RememberLanguage(const QString &code);
+// The language in use ("ru" until another is chosen).
+QString CurrentLanguage();
+
+} // namespace orvanta

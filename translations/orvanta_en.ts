@@ -1,0 +1,1667 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="ru">
+<context>
+    <name>Cli</name>
+    <message>
+        <source>Usage: orvanta-cli [options] COMMAND [arguments]
+
+The Orvanta panel&apos;s settings without a window.
+
+Commands:
+  ports                      the ports it would try: device, and whether it can be opened
+  detect                     looks for the panel on the ports; prints the port and firmware
+  read [--port P] [-o FILE] [--password]
+                             reads the panel&apos;s settings into FILE (or prints them)
+  write [--port P] FILE [--yes]
+                             shows what would change, asks, writes, and checks the panel
+  diff [--port P] FILE       lists the settings in which the panel differs from FILE
+  history                    the writes so far, each with the snapshot taken before it
+  restore N [--port P] [--yes]
+                             writes snapshot N back (compare, confirm, verify as write)
+  show FILE                  checks a settings file and prints it
+  speak TEXT -o WAVE         speaks the text in Russian as a message (44.1 kHz, 16 bits)
+  trim WAVE                  removes the silence at both ends of a message
+  normalize WAVE             brings a message&apos;s peak to -1 dBFS
+  import SOUND -o WAVE       makes a voice message of any sound file (WAV, FLAC, Ogg, MP3)
+  help [COMMAND]             this text, or a command&apos;s
+
+A settings FILE of &quot;-&quot; is read from standard input; &quot;-o -&quot; writes to standard output.
+
+Options:
+  --lang L        the language of the texts: ru (Russian), uk (Ukrainian) or en (English);
+                  default: the one chosen in the window, else Russian
+  --config FILE   Config.ini to take port names from (default: the window&apos;s: beside the
+                  program for a portable copy, else ~/.config/Orvanta/, else /etc/xdg/Orvanta/)
+  --port P        the port: a name such as COM3, or a device path; without it COM2 is tried,
+                  then COM1 to COM8, the USB serial devices and the ports Config.ini names
+  --password      read: put the password into the file (made readable by you alone)
+  --yes           write, restore: write without asking (needed when there is no terminal)
+  --json          ports, detect, show, diff, history: print JSON (shapes in the README)
+  --verbose       say which Config.ini is used, and print the exchange with the panel on
+                  standard error
+  --version       the program&apos;s version
+  --              what follows is no option, even when it begins with &quot;-&quot;
+  -h, --help      this text, or a command&apos;s with COMMAND --help
+
+Questions and progress go to standard error, and only to a terminal.
+
+Exit status: 0 done (the panel holds the file&apos;s settings), 1 the panel differs (diff),
+2 wrong use or a settings file that cannot be taken, 3 no panel, 4 the panel did not keep
+what was written, 5 the write was not confirmed (or there was no terminal to ask and no
+--yes), 6 a setting could not be read whole (nothing was written; an existing output file is
+left as it was), 7 a write was cut off (the panel holds part of the new settings; restore
+brings back the snapshot), 8 an internal error.
+
+Before every write the panel&apos;s settings are read whole and kept as a snapshot in
+~/.local/share/Orvanta/snapshots/ with a journal line; if that read fails, nothing is written.
+</source>
+        <translation>Usage: orvanta-cli [options] COMMAND [arguments]
+
+The Orvanta panel&apos;s settings without a window.
+
+Commands:
+  ports                      the ports it would try: device, and whether it can be opened
+  detect                     looks for the panel on the ports; prints the port and firmware
+  read [--port P] [-o FILE] [--password]
+                             reads the panel&apos;s settings into FILE (or prints them)
+  write [--port P] FILE [--yes]
+                             shows what would change, asks, writes, and checks the panel
+  diff [--port P] FILE       lists the settings in which the panel differs from FILE
+  history                    the writes so far, each with the snapshot taken before it
+  restore N [--port P] [--yes]
+                             writes snapshot N back (compare, confirm, verify as write)
+  show FILE                  checks a settings file and prints it
+  speak TEXT -o WAVE         speaks the text in Russian as a message (44.1 kHz, 16 bits)
+  trim WAVE                  removes the silence at both ends of a message
+  normalize WAVE             brings a message&apos;s peak to -1 dBFS
+  import SOUND -o WAVE       makes a voice message of any sound file (WAV, FLAC, Ogg, MP3)
+  help [COMMAND]             this text, or a command&apos;s
+
+A settings FILE of &quot;-&quot; is read from standard input; &quot;-o -&quot; writes to standard output.
+
+Options:
+  --lang L        the language of the texts: ru (Russian), uk (Ukrainian) or en (English);
+                  default: the one chosen in the window, else Russian
+  --config FILE   Config.ini to take port names from (default: the window&apos;s: beside the
+                  program for a portable copy, else ~/.config/Orvanta/, else /etc/xdg/Orvanta/)
+  --port P        the port: a name such as COM3, or a device path; without it COM2 is tried,
+                  then COM1 to COM8, the USB serial devices and the ports Config.ini names
+  --password      read: put the password into the file (made readable by you alone)
+  --yes           write, restore: write without asking (needed when there is no terminal)
+  --json          ports, detect, show, diff, history: print JSON (shapes in the README)
+  --verbose       say which Config.ini is used, and print the exchange with the panel on
+                  standard error
+  --version       the program&apos;s version
+  --              what follows is no option, even when it begins with &quot;-&quot;
+  -h, --help      this text, or a command&apos;s with COMMAND --help
+
+Questions and progress go to standard error, and only to a terminal.
+
+Exit status: 0 done (the panel holds the file&apos;s settings), 1 the panel differs (diff),
+2 wrong use or a settings file that cannot be taken, 3 no panel, 4 the panel did not keep
+what was written, 5 the write was not confirmed (or there was no terminal to ask and no
+--yes), 6 a setting could not be read whole (nothing was written; an existing output file is
+left as it was), 7 a write was cut off (the panel holds part of the new settings; restore
+brings back the snapshot), 8 an internal error.
+
+Before every write the panel&apos;s settings are read whole and kept as a snapshot in
+~/.local/share/Orvanta/snapshots/ with a journal line; if that read fails, nothing is written.
+</translation>
+    </message>
+    <message>
+        <source>Usage: orvanta-cli ports [--json]
+
+Lists each port name with its device and whether it can be opened: free, busy (and by which program), no permission (and how to get it), absent, no serial port.
+</source>
+        <translation>Usage: orvanta-cli ports [--json]
+
+Lists each port name with its device and whether it can be opened: free, busy (and by which program), no permission (and how to get it), absent, no serial port.
+</translation>
+    </message>
+    <message>
+        <source>Usage: orvanta-cli detect [--port P] [--json]
+
+Tries the port (or every port, COM2 first) and prints the first that the panel answers on, with its firmware version. Exit 3 when none, with the reason for each port tried.
+</source>
+        <translation>Usage: orvanta-cli detect [--port P] [--json]
+
+Tries the port (or every port, COM2 first) and prints the first that the panel answers on, with its firmware version. Exit 3 when none, with the reason for each port tried.
+</translation>
+    </message>
+    <message>
+        <source>Usage: orvanta-cli read [--port P] [-o FILE] [--password]
+
+Reads every setting of the panel into a settings file, or to standard output. The password only with --password.
+</source>
+        <translation>Usage: orvanta-cli read [--port P] [-o FILE] [--password]
+
+Reads every setting of the panel into a settings file, or to standard output. The password only with --password.
+</translation>
+    </message>
+    <message>
+        <source>Usage: orvanta-cli write [--port P] FILE [--yes]
+
+Reads the panel, lists what the file would change, asks (unless --yes), writes, reads back and reports any setting the panel did not keep. Exit 0 when the panel holds the file&apos;s settings, 4 when it does not.
+</source>
+        <translation>Usage: orvanta-cli write [--port P] FILE [--yes]
+
+Reads the panel, lists what the file would change, asks (unless --yes), writes, reads back and reports any setting the panel did not keep. Exit 0 when the panel holds the file&apos;s settings, 4 when it does not.
+</translation>
+    </message>
+    <message>
+        <source>Usage: orvanta-cli history [--json]
+
+Lists the writes so far: number, time, port, firmware, how it ended, and how many settings it changed. Each has the snapshot of what the panel held before it.
+</source>
+        <translation>Usage: orvanta-cli history [--json]
+
+Lists the writes so far: number, time, port, firmware, how it ended, and how many settings it changed. Each has the snapshot of what the panel held before it.
+</translation>
+    </message>
+    <message>
+        <source>Usage: orvanta-cli restore N [--port P] [--yes]
+
+Writes snapshot N (see history) back into the panel: shows its date, port and the differences, asks, writes, reads back. A snapshot of the panel is kept first, as for every write.
+</source>
+        <translation>Usage: orvanta-cli restore N [--port P] [--yes]
+
+Writes snapshot N (see history) back into the panel: shows its date, port and the differences, asks, writes, reads back. A snapshot of the panel is kept first, as for every write.
+</translation>
+    </message>
+    <message>
+        <source>Usage: orvanta-cli diff [--port P] FILE [--json]
+
+Lists each setting in which the panel differs from the file. Exit 0 when none, 1 when some.
+</source>
+        <translation>Usage: orvanta-cli diff [--port P] FILE [--json]
+
+Lists each setting in which the panel differs from the file. Exit 0 when none, 1 when some.
+</translation>
+    </message>
+    <message>
+        <source>Usage: orvanta-cli show FILE [--json]
+
+Checks a settings file and prints it as the tool writes it.
+</source>
+        <translation>Usage: orvanta-cli show FILE [--json]
+
+Checks a settings file and prints it as the tool writes it.
+</translation>
+    </message>
+    <message>
+        <source>Usage: orvanta-cli speak TEXT -o WAVE
+
+Speaks the text in Russian (espeak-ng) and keeps it as a voice message: PCM mono 44.1 kHz 16-bit.
+</source>
+        <translation>Usage: orvanta-cli speak TEXT -o WAVE
+
+Speaks the text in Russian (espeak-ng) and keeps it as a voice message: PCM mono 44.1 kHz 16-bit.
+</translation>
+    </message>
+    <message>
+        <source>Usage: orvanta-cli trim WAVE [-o OUT]
+
+Removes the silence at both ends of a voice message (keeping 50 ms beside the sound), so that it takes less of the panel&apos;s memory. A file that is no 16-bit mono PCM WAV is never written over: the result goes to OUT, or to a WAV file of its name beside it.
+</source>
+        <translation>Usage: orvanta-cli trim WAVE [-o OUT]
+
+Removes the silence at both ends of a voice message (keeping 50 ms beside the sound), so that it takes less of the panel&apos;s memory. A file that is no 16-bit mono PCM WAV is never written over: the result goes to OUT, or to a WAV file of its name beside it.
+</translation>
+    </message>
+    <message>
+        <source>Usage: orvanta-cli normalize WAVE [-o OUT]
+
+Scales a voice message so that its peak reaches -1 dBFS, so that the messages sound even. Any file as for trim.
+</source>
+        <translation>Usage: orvanta-cli normalize WAVE [-o OUT]
+
+Scales a voice message so that its peak reaches -1 dBFS, so that the messages sound even. Any file as for trim.
+</translation>
+    </message>
+    <message>
+        <source>Usage: orvanta-cli import SOUND -o WAVE
+
+Converts a sound file of any format the tool reads (WAV of any kind, FLAC, Ogg, MP3) into a voice message: PCM mono 44.1 kHz 16-bit. A sound longer than the panel&apos;s memory is refused.
+</source>
+        <translation>Usage: orvanta-cli import SOUND -o WAVE
+
+Converts a sound file of any format the tool reads (WAV of any kind, FLAC, Ogg, MP3) into a voice message: PCM mono 44.1 kHz 16-bit. A sound longer than the panel&apos;s memory is refused.
+</translation>
+    </message>
+    <message>
+        <source>Usage: orvanta-cli help [COMMAND]
+
+The program&apos;s help, or a command&apos;s.
+</source>
+        <translation>Usage: orvanta-cli help [COMMAND]
+
+The program&apos;s help, or a command&apos;s.
+</translation>
+    </message>
+    <message>
+        <source>Нет связи с охранной панелью &quot;Orvanta&quot; ни на одном порту.
+</source>
+        <translation>No connection with the Orvanta panel on any port.
+</translation>
+    </message>
+    <message>
+        <source>Нет связи с охранной панелью &quot;Orvanta&quot; на порту %1.
+</source>
+        <translation>No connection with the Orvanta panel on port %1.
+</translation>
+    </message>
+    <message>
+        <source>Чтение настроек</source>
+        <translation>Reading settings</translation>
+    </message>
+    <message>
+        <source>%1 сек.
+</source>
+        <translation>%1 s
+</translation>
+    </message>
+    <message>
+        <source>Не удалось прочитать стандартный ввод</source>
+        <translation>Could not read standard input</translation>
+    </message>
+    <message>
+        <source>orvanta-cli: нет терминала, чтобы спросить; чтобы записать без вопроса, добавьте --yes
+</source>
+        <translation>orvanta-cli: no terminal to ask on; to write without asking, add --yes
+</translation>
+    </message>
+    <message>
+        <source>Записать эти настройки в охранную панель? [д/н] </source>
+        <translation>Write these settings to the panel? [y/n] </translation>
+    </message>
+    <message>
+        <source>д,да</source>
+        <comment>the answers that mean yes, comma-separated</comment>
+        <translation>y,yes</translation>
+    </message>
+    <message>
+        <source>Панель уже хранит эти настройки.
+</source>
+        <translation>The panel already holds these settings.
+</translation>
+    </message>
+    <message>
+        <source>Изменится:
+</source>
+        <translation>Changes:
+</translation>
+    </message>
+    <message>
+        <source>ключи</source>
+        <translation>keys</translation>
+    </message>
+    <message>
+        <source>шлейфы и общие настройки</source>
+        <translation>loops and general settings</translation>
+    </message>
+    <message>
+        <source>реле</source>
+        <translation>relays</translation>
+    </message>
+    <message>
+        <source>пароль</source>
+        <translation>password</translation>
+    </message>
+    <message>
+        <source>ничего</source>
+        <translation>nothing</translation>
+    </message>
+    <message>
+        <source>Запись прервана: %1
+</source>
+        <translation>Write interrupted: %1
+</translation>
+    </message>
+    <message>
+        <source>Записано: %1
+</source>
+        <translation>Written: %1
+</translation>
+    </message>
+    <message>
+        <source>Не записано: %1
+</source>
+        <translation>Not written: %1
+</translation>
+    </message>
+    <message>
+        <source>Прочитать панель после записи не удалось: проверьте ее командой orvanta-cli diff.
+</source>
+        <translation>Could not read the panel after the write: check it with orvanta-cli diff.
+</translation>
+    </message>
+    <message>
+        <source>Панель хранит теперь часть новых и часть прежних настроек.
+</source>
+        <translation>The panel now holds part of the new settings and part of the previous ones.
+</translation>
+    </message>
+    <message>
+        <source>Прежние настройки сохранены; вернуть их: orvanta-cli restore %1
+</source>
+        <translation>The previous settings have been kept; to bring them back: orvanta-cli restore %1
+</translation>
+    </message>
+    <message>
+        <source>Запись настроек</source>
+        <translation>Writing settings</translation>
+    </message>
+    <message>
+        <source>панель не отвечает</source>
+        <translation>the panel is not responding</translation>
+    </message>
+    <message>
+        <source>Записано; панель хранит эти настройки.
+</source>
+        <translation>Written; the panel holds these settings.
+</translation>
+    </message>
+    <message>
+        <source>Панель не сохранила:
+</source>
+        <translation>The panel did not keep:
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n изм.
+</source>
+        <translation>
+            <numerusform>%n change
+</numerusform>
+            <numerusform>%n changes
+</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Снимок № %1 от %2, порт %3, %4
+</source>
+        <translation>Snapshot No. %1 of %2, port %3, %4
+</translation>
+    </message>
+    <message>
+        <source>orvanta-cli: %1 не в формате сообщений (WAV PCM, 16 бит, моно) и не будет перезаписан, а %2 уже есть: укажите файл результата: -o FILE
+</source>
+        <translation>orvanta-cli: %1 is not in the message format (WAV PCM, 16-bit, mono) and will not be overwritten, but %2 already exists: give an output file: -o FILE
+</translation>
+    </message>
+    <message>
+        <source>Без изменений.
+</source>
+        <translation>No changes.
+</translation>
+    </message>
+    <message>
+        <source>Не удалось создать файл %1
+</source>
+        <translation>Could not create file %1
+</translation>
+    </message>
+    <message>
+        <source>orvanta-cli: %1 needs a value
+</source>
+        <translation>orvanta-cli: %1 needs a value
+</translation>
+    </message>
+    <message>
+        <source>orvanta-cli: unknown option %1 (see --help)
+</source>
+        <translation>orvanta-cli: unknown option %1 (see --help)
+</translation>
+    </message>
+    <message>
+        <source>orvanta-cli: one file at most (see --help)
+</source>
+        <translation>orvanta-cli: one file at most (see --help)
+</translation>
+    </message>
+    <message>
+        <source>orvanta-cli: unknown language %1: ru, uk or en
+</source>
+        <translation>orvanta-cli: unknown language %1: ru, uk or en
+</translation>
+    </message>
+    <message>
+        <source>orvanta-cli: unknown command %1 (see --help)
+</source>
+        <translation>orvanta-cli: unknown command %1 (see --help)
+</translation>
+    </message>
+    <message>
+        <source>orvanta-cli: no such Config.ini: %1
+</source>
+        <translation>orvanta-cli: no such Config.ini: %1
+</translation>
+    </message>
+    <message>
+        <source> (нет такого файла)</source>
+        <translation> (no such file)</translation>
+    </message>
+    <message>
+        <source>Ошибка связи с охранной панелью &quot;Orvanta&quot;: %1
+</source>
+        <translation>Error communicating with the Orvanta panel: %1
+</translation>
+    </message>
+    <message>
+        <source>orvanta-cli: внутренняя ошибка программы: %1
+</source>
+        <translation>orvanta-cli: internal program error: %1
+</translation>
+    </message>
+    <message>
+        <source>Usage: orvanta-config [DEBUG] [--lang L]
+
+The configuration tool of the Orvanta GSM security panel: finds the panel on a serial port,
+reads and writes its settings, records, trims and plays the voice messages and uploads them
+into the panel.
+
+  DEBUG          debug mode: the panel&apos;s debug buttons, and every exchange kept in log.txt
+  --lang L       the language: ru (Russian), uk (Ukrainian) or en (English); default: the one
+                 last chosen in the window&apos;s &quot;Файл…&quot; menu, else Russian
+  --version      the version
+  --help         this text
+
+Files: Config.ini and sound/ beside the program when it is a portable copy; otherwise
+~/.config/Orvanta/Config.ini (or /etc/xdg/Orvanta/Config.ini) and ~/.local/share/Orvanta/.
+</source>
+        <translation>Usage: orvanta-config [DEBUG] [--lang L]
+
+The configuration tool of the Orvanta GSM security panel: finds the panel on a serial port,
+reads and writes its settings, records, trims and plays the voice messages and uploads them
+into the panel.
+
+  DEBUG          debug mode: the panel&apos;s debug buttons, and every exchange kept in log.txt
+  --lang L       the language: ru (Russian), uk (Ukrainian) or en (English); default: the one
+                 last chosen in the window&apos;s &quot;File…&quot; menu, else Russian
+  --version      the version
+  --help         this text
+
+Files: Config.ini and sound/ beside the program when it is a portable copy; otherwise
+~/.config/Orvanta/Config.ini (or /etc/xdg/Orvanta/Config.ini) and ~/.local/share/Orvanta/.
+</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::DebugButtons</name>
+    <message>
+        <source>Записать в устройство</source>
+        <translation>Write to device</translation>
+    </message>
+    <message>
+        <source>Прочитать</source>
+        <translation>Read</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::ExchangeLog</name>
+    <message>
+        <source>Ошибка записи в файл %1: %2</source>
+        <translation>Error writing to file %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::GeneralPage</name>
+    <message>
+        <source>Версия прошивки</source>
+        <translation>Firmware version</translation>
+    </message>
+    <message>
+        <source>Пароль</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>Объект находится под охраной</source>
+        <translation>The site is armed</translation>
+    </message>
+    <message>
+        <source>Дозваниваться при постановке на охрану</source>
+        <translation>Call out on arming</translation>
+    </message>
+    <message>
+        <source>Дозваниваться при снятии с охраны</source>
+        <translation>Call out on disarming</translation>
+    </message>
+    <message>
+        <source>Дозваниваться при переходе на резервное  питание</source>
+        <translation>Call out on switching to backup power</translation>
+    </message>
+    <message>
+        <source>Дозваниваться при переходе на основное питание</source>
+        <translation>Call out on switching to mains power</translation>
+    </message>
+    <message>
+        <source>Выключать реле после снятия с охраны?</source>
+        <translation>Switch relays off after disarming?</translation>
+    </message>
+    <message>
+        <source>Не использовать ключи Touch Memory</source>
+        <translation>Do not use Touch Memory keys</translation>
+    </message>
+    <message>
+        <source>Обрабатывать события для реле после снятия с охраны</source>
+        <translation>Handle relay events after disarming</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::IniFile</name>
+    <message>
+        <source>Не удалось записать файл %1: %2</source>
+        <translation>Could not write file %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::KeysPage</name>
+    <message>
+        <source>Приложите ключ к считывателю…</source>
+        <translation>Touch the key to the reader…</translation>
+    </message>
+    <message>
+        <source>Код ключа</source>
+        <translation>Key code</translation>
+    </message>
+    <message>
+        <source>Чтение ключа</source>
+        <translation>Reading key</translation>
+    </message>
+    <message>
+        <source>Номер</source>
+        <translation>Number</translation>
+    </message>
+    <message>
+        <source>Ключ</source>
+        <translation>Key</translation>
+    </message>
+    <message>
+        <source>Ключи Touch Memory</source>
+        <translation>Touch Memory keys</translation>
+    </message>
+    <message>
+        <source>Ключ не прочитан: приложите ключ к считывателю и повторите</source>
+        <translation>Key not read: touch the key to the reader and try again</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::LevelMeter</name>
+    <message>
+        <source>Уровень звука: пики, самый громкий пик и метка перегрузки</source>
+        <translation>Sound level: peaks, the loudest peak and the clipping mark</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::LoopsPage</name>
+    <message>
+        <source>Замыкание</source>
+        <translation>Closing</translation>
+    </message>
+    <message>
+        <source>Размыкание</source>
+        <translation>Opening</translation>
+    </message>
+    <message>
+        <source>Нормально замкнут</source>
+        <translation>Normally closed</translation>
+    </message>
+    <message>
+        <source>Шлейф %1: %2</source>
+        <translation>Loop %1: %2</translation>
+    </message>
+    <message>
+        <source>Шлейф %1</source>
+        <translation>Loop %1</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::MessageEdit</name>
+    <message>
+        <source>Нет звука для изменения</source>
+        <translation>No sound to change</translation>
+    </message>
+    <message>
+        <source>Файл &quot;%1&quot; только для чтения: изменение не сохранено</source>
+        <translation>File &quot;%1&quot; is read-only: the change has not been saved</translation>
+    </message>
+    <message>
+        <source>Файл &quot;%1&quot; не в формате сообщений (WAV PCM, 16 бит, моно): изменение не сохранено, файл оставлен как есть</source>
+        <translation>File &quot;%1&quot; is not in the message format (WAV PCM, 16-bit, mono): the change has not been saved, the file has been left as it is</translation>
+    </message>
+    <message>
+        <source>Не удалось создать файл &quot;%1&quot;!</source>
+        <translation>Could not create file &quot;%1&quot;!</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::MessageList</name>
+    <message>
+        <source>Сообщение</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <source>Файл</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Сообщение %1</source>
+        <translation>Message %1</translation>
+    </message>
+    <message>
+        <source>Адрес</source>
+        <translation>Address</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::MessageRecorder</name>
+    <message>
+        <source>Запись уже идёт</source>
+        <translation>Recording is already in progress</translation>
+    </message>
+    <message>
+        <source>Нет файла для записи сообщения</source>
+        <translation>No file to record the message into</translation>
+    </message>
+    <message>
+        <source>Файл &quot;%1&quot; только для чтения: запись не начата</source>
+        <translation>File &quot;%1&quot; is read-only: recording not started</translation>
+    </message>
+    <message>
+        <source>Не удалось создать файл &quot;%1&quot;</source>
+        <translation>Could not create file &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Звук не записан: устройство записи звука не передало звука. Сообщение осталось прежним.</source>
+        <translation>No sound recorded: the sound input device delivered no sound. The message is unchanged.</translation>
+    </message>
+    <message>
+        <source>Не удалось заменить файл &quot;%1&quot;</source>
+        <translation>Could not replace file &quot;%1&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::MessageTable</name>
+    <message>
+        <source>Занято %1 мин. %2 сек. из 8 мин.</source>
+        <translation>Used %1 min %2 s of 8 min</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::MessageTools</name>
+    <message>
+        <source>Не удалось загрузить файл &quot;%1&quot;: %2</source>
+        <translation>Could not load file &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>нет файла</source>
+        <translation>no file</translation>
+    </message>
+    <message>
+        <source>Звук длиной %1 сек. не поместится в память охранной панели: она вмещает %2 сек.</source>
+        <translation>A sound %1 s long will not fit in the panel&apos;s memory: it holds %2 s.</translation>
+    </message>
+    <message>
+        <source>Сообщение длиной %1 сек.: длиннее %2 сек., оно займет много памяти охранной панели</source>
+        <translation>The message is %1 s long: longer than %2 s, it will take up a lot of the panel&apos;s memory</translation>
+    </message>
+    <message>
+        <source>Не удалось создать файл &quot;%1&quot;!</source>
+        <translation>Could not create file &quot;%1&quot;!</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::MessageUpload</name>
+    <message>
+        <source>Запись прервана</source>
+        <translation>Write interrupted</translation>
+    </message>
+    <message>
+        <source>Не поместилось</source>
+        <translation>Did not fit</translation>
+    </message>
+    <message>
+        <source>Память охранной панели заполнена: поместились сообщений: %1 из %2; сообщение %3 не поместилось.</source>
+        <translation>The panel&apos;s memory is full: %1 of %2 messages fitted; message %3 did not fit.</translation>
+    </message>
+    <message>
+        <source>Сообщение %1: охранная панель сообщила адрес %2, а в её таблице адресов записано %3.</source>
+        <translation>Message %1: the panel reported address %2, but its address table says %3.</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::OrvantaApplication</name>
+    <message>
+        <source>Неизвестная ошибка</source>
+        <translation>Unknown error</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::PanelConnection</name>
+    <message>
+        <source>не открывается</source>
+        <translation>cannot be opened</translation>
+    </message>
+    <message>
+        <source>нет ответа</source>
+        <translation>no answer</translation>
+    </message>
+    <message>
+        <source>ответило устройство с другой прошивкой: &quot;%1&quot;</source>
+        <translation>a device with different firmware answered: &quot;%1&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::PanelExchange</name>
+    <message>
+        <source>охранная панель не ответила на %1</source>
+        <translation>the panel did not answer %1</translation>
+    </message>
+    <message>
+        <source>ответ на %1 пришёл не целиком</source>
+        <translation>the answer to %1 was incomplete</translation>
+    </message>
+    <message>
+        <source>охранная панель ответила «%1»</source>
+        <translation>the panel answered &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Ключ %1</source>
+        <translation>Key %1</translation>
+    </message>
+    <message>
+        <source>Версия прошивки</source>
+        <translation>Firmware version</translation>
+    </message>
+    <message>
+        <source>Пароль</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>Реле %1, правила включения и выключения</source>
+        <translation>Relay %1, switch-on and switch-off rules</translation>
+    </message>
+    <message>
+        <source>Время включения реле</source>
+        <translation>Relay on-time</translation>
+    </message>
+    <message>
+        <source>Настройки шлейфов и общие настройки</source>
+        <translation>Loop settings and general settings</translation>
+    </message>
+    <message>
+        <source>Ключ %1 не записан: в списке нет его кода</source>
+        <translation>Key %1 not written: its code is missing from the list</translation>
+    </message>
+    <message>
+        <source>Не прочитано: %1 — %2</source>
+        <translation>Not read: %1 — %2</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::PanelSettings</name>
+    <message>
+        <source>Время включения реле %1 (%2 сек.) должно быть от 0 до 510 сек.</source>
+        <translation>Relay %1 on-time (%2 s) must be from 0 to 510 s.</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::PortProbe</name>
+    <message>
+        <source>устройство открыто только владельцу %1 (права %2); группа %3 доступа не дает, вступать в нее бесполезно: нужно правило udev или права, выданные администратором</source>
+        <translation>the device is open to its owner %1 only (permissions %2); group %3 gives no access, so joining it will not help: a udev rule or permissions granted by the administrator are needed</translation>
+    </message>
+    <message>
+        <source>вы в группе %1, но и ей устройство сейчас не открыто</source>
+        <translation>you are in group %1, but the device is not open to it either at the moment</translation>
+    </message>
+    <message>
+        <source>вы уже добавлены в группу %1: войдите в систему заново</source>
+        <translation>you have already been added to group %1: log in again</translation>
+    </message>
+    <message>
+        <source>устройство принадлежит группе %1: добавьте пользователя в нее (sudo usermod -aG %1 $USER) и войдите в систему заново</source>
+        <translation>the device belongs to group %1: add the user to it (sudo usermod -aG %1 $USER) and log in again</translation>
+    </message>
+    <message>
+        <source>свободен</source>
+        <translation>free</translation>
+    </message>
+    <message>
+        <source>занят</source>
+        <translation>busy</translation>
+    </message>
+    <message>
+        <source>нет доступа</source>
+        <translation>no permission</translation>
+    </message>
+    <message>
+        <source>нет устройства</source>
+        <translation>no device</translation>
+    </message>
+    <message>
+        <source>не последовательный порт</source>
+        <translation>not a serial port</translation>
+    </message>
+    <message>
+        <source>не открывается</source>
+        <translation>cannot be opened</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::RelaysPage</name>
+    <message>
+        <source>вкл</source>
+        <translation>on</translation>
+    </message>
+    <message>
+        <source>выкл</source>
+        <translation>off</translation>
+    </message>
+    <message>
+        <source>Время включения, в сек.</source>
+        <translation>On-time, s</translation>
+    </message>
+    <message>
+        <source>Время, на которое включается реле, а затем выключается. Если ноль, то включается и не выключается.</source>
+        <translation>How long the relay stays on before it switches off again. If zero, it switches on and stays on.</translation>
+    </message>
+    <message>
+        <source>Реле %1: время включения, с</source>
+        <translation>Relay %1: on-time, s</translation>
+    </message>
+    <message>
+        <source>Реле %1</source>
+        <translation>Relay %1</translation>
+    </message>
+    <message>
+        <source>Шлейф %1</source>
+        <translation>Loop %1</translation>
+    </message>
+    <message>
+        <source>Замыкание</source>
+        <translation>Closing</translation>
+    </message>
+    <message>
+        <source>Размыкание</source>
+        <translation>Opening</translation>
+    </message>
+    <message>
+        <source>Реле %1 %2: шлейф %3, %4</source>
+        <translation>Relay %1 %2: loop %3, %4</translation>
+    </message>
+    <message>
+        <source>замыкание</source>
+        <translation>closing</translation>
+    </message>
+    <message>
+        <source>размыкание</source>
+        <translation>opening</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::SettingsFile</name>
+    <message>
+        <source>да</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>нет</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>Объект находится под охраной</source>
+        <translation>The site is armed</translation>
+    </message>
+    <message>
+        <source>Дозваниваться при постановке на охрану</source>
+        <translation>Call out on arming</translation>
+    </message>
+    <message>
+        <source>Дозваниваться при снятии с охраны</source>
+        <translation>Call out on disarming</translation>
+    </message>
+    <message>
+        <source>Не использовать ключи Touch Memory</source>
+        <translation>Do not use Touch Memory keys</translation>
+    </message>
+    <message>
+        <source>Дозваниваться при переходе на резервное питание</source>
+        <translation>Call out on switching to backup power</translation>
+    </message>
+    <message>
+        <source>Дозваниваться при переходе на основное питание</source>
+        <translation>Call out on switching to mains power</translation>
+    </message>
+    <message>
+        <source>Выключать реле после снятия с охраны</source>
+        <translation>Switch relays off after disarming</translation>
+    </message>
+    <message>
+        <source>Обрабатывать события для реле после снятия с охраны</source>
+        <translation>Handle relay events after disarming</translation>
+    </message>
+    <message>
+        <source>замыкание</source>
+        <translation>closing</translation>
+    </message>
+    <message>
+        <source>размыкание</source>
+        <translation>opening</translation>
+    </message>
+    <message>
+        <source>нормально замкнут</source>
+        <translation>normally closed</translation>
+    </message>
+    <message>
+        <source>при замыкании</source>
+        <translation>on closing</translation>
+    </message>
+    <message>
+        <source>при размыкании</source>
+        <translation>on opening</translation>
+    </message>
+    <message>
+        <source>включить</source>
+        <translation>switch on</translation>
+    </message>
+    <message>
+        <source>выключить</source>
+        <translation>switch off</translation>
+    </message>
+    <message>
+        <source>значение должно быть «да» или «нет»</source>
+        <translation>the value must be &quot;yes&quot; or &quot;no&quot;</translation>
+    </message>
+    <message>
+        <source>значение должно быть чётным числом от 0 до %1: охранная панель хранит чётные секунды</source>
+        <translation>the value must be an even number from 0 to %1: the panel stores even seconds</translation>
+    </message>
+    <message>
+        <source>значение должно быть целым числом от 0 до %1</source>
+        <translation>the value must be a whole number from 0 to %1</translation>
+    </message>
+    <message>
+        <source>Версия прошивки</source>
+        <translation>Firmware version</translation>
+    </message>
+    <message>
+        <source>Пароль</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>пароль — от одной до пяти цифр</source>
+        <translation>the password is one to five digits</translation>
+    </message>
+    <message>
+        <source>Ключ %1</source>
+        <translation>Key %1</translation>
+    </message>
+    <message>
+        <source>код ключа — 16 шестнадцатеричных цифр</source>
+        <translation>the key code is 16 hexadecimal digits</translation>
+    </message>
+    <message>
+        <source>Шлейф %1, %2</source>
+        <translation>Loop %1, %2</translation>
+    </message>
+    <message>
+        <source>Шлейф %1, %2: реле %3 %4</source>
+        <translation>Loop %1, %2: relay %3 %4</translation>
+    </message>
+    <message>
+        <source>Реле %1, время включения, сек.</source>
+        <translation>Relay %1, on-time, s</translation>
+    </message>
+    <message>
+        <source>Занято памяти сообщений, сек.</source>
+        <translation>Message memory used, s</translation>
+    </message>
+    <message>
+        <source>Строка %1: %2</source>
+        <translation>Line %1: %2</translation>
+    </message>
+    <message>
+        <source>это не файл настроек охранной панели Orvanta</source>
+        <translation>this is not an Orvanta panel settings file</translation>
+    </message>
+    <message>
+        <source>формат файла «%1», а программа понимает только формат %2</source>
+        <translation>the file format is &quot;%1&quot;, but the program only understands format %2</translation>
+    </message>
+    <message>
+        <source>ожидается «название: значение»</source>
+        <translation>expected &quot;name: value&quot;</translation>
+    </message>
+    <message>
+        <source>неизвестная настройка «%1»</source>
+        <translation>unknown setting &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>настройка «%1» уже была в строке %2</source>
+        <translation>setting &quot;%1&quot; already appeared on line %2</translation>
+    </message>
+    <message>
+        <source>нет настройки «%1»</source>
+        <translation>setting &quot;%1&quot; is missing</translation>
+    </message>
+    <message>
+        <source>Не удалось записать файл %1: %2</source>
+        <translation>Could not write file %1: %2</translation>
+    </message>
+    <message>
+        <source>Не удалось открыть файл %1: %2</source>
+        <translation>Could not open file %1: %2</translation>
+    </message>
+    <message>
+        <source>файл не в кодировке UTF-8: сохраните его в UTF-8</source>
+        <translation>the file is not in UTF-8 encoding: save it in UTF-8</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::SnapshotJournal</name>
+    <message>
+        <source>Не удалось записать журнал %1: %2</source>
+        <translation>Could not write to journal %1: %2</translation>
+    </message>
+    <message>
+        <source>Не удалось создать папку %1</source>
+        <translation>Could not create folder %1</translation>
+    </message>
+    <message>
+        <source>В журнале нет записи № %1</source>
+        <translation>There is no entry No. %1 in the journal</translation>
+    </message>
+    <message>
+        <source>запись не закончена</source>
+        <translation>write not finished</translation>
+    </message>
+    <message>
+        <source>записано</source>
+        <translation>written</translation>
+    </message>
+    <message>
+        <source>прервано</source>
+        <translation>interrupted</translation>
+    </message>
+    <message>
+        <source>панель не сохранила часть</source>
+        <translation>the panel did not keep everything</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::SoundDevicesDialog</name>
+    <message>
+        <source>Устройства звука</source>
+        <translation>Sound devices</translation>
+    </message>
+    <message>
+        <source>Вывод звука (к панели):</source>
+        <translation>Sound output (to the panel):</translation>
+    </message>
+    <message>
+        <source>Запись звука (микрофон):</source>
+        <translation>Sound input (microphone):</translation>
+    </message>
+    <message>
+        <source>Проверочный тон</source>
+        <translation>Test tone</translation>
+    </message>
+    <message>
+        <source>Тон 1 кГц на выбранном выводе, с громкостью выровненных сообщений: по нему настраивают уровень входа панели</source>
+        <translation>A 1 kHz tone on the selected output, at the loudness of evened-out messages: use it to set the panel&apos;s input level</translation>
+    </message>
+    <message>
+        <source>Звучит тон 1 кГц на &quot;%1&quot;…</source>
+        <translation>Playing a 1 kHz tone on &quot;%1&quot;…</translation>
+    </message>
+    <message>
+        <source>По умолчанию (%1)</source>
+        <translation>Default (%1)</translation>
+    </message>
+    <message>
+        <source>нет</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>%1 (нет на сервере звука)</source>
+        <translation>%1 (not on the sound server)</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::SoundImport</name>
+    <message>
+        <source>Не удалось создать папку &quot;%1&quot;</source>
+        <translation>Could not create folder &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Не удалось вернуть файл &quot;%1&quot;: %2</source>
+        <translation>Could not restore file &quot;%1&quot;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::SoundList</name>
+    <message>
+        <source>Не удалось открыть файл %1: %2</source>
+        <translation>Could not open file %1: %2</translation>
+    </message>
+    <message>
+        <source>Не удалось создать файл %1: %2</source>
+        <translation>Could not create file %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::SoundPage</name>
+    <message>
+        <source>Звук сообщения</source>
+        <translation>Message sound</translation>
+    </message>
+    <message>
+        <source>Уровень звука</source>
+        <translation>Sound level</translation>
+    </message>
+    <message>
+        <source>Исправлять ошибки</source>
+        <translation>Correct errors</translation>
+    </message>
+    <message>
+        <source>Проиграть с начала</source>
+        <translation>Play from the start</translation>
+    </message>
+    <message>
+        <source>Проиграть сообщение с номером</source>
+        <translation>Play message number</translation>
+    </message>
+    <message>
+        <source>Проиграть очередного сообщения</source>
+        <translation>Play the next message</translation>
+    </message>
+    <message>
+        <source>Загрузить</source>
+        <translation>Load</translation>
+    </message>
+    <message>
+        <source>Сохранить</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Состояние памяти</source>
+        <translation>Memory status</translation>
+    </message>
+    <message>
+        <source>Начать запись</source>
+        <translation>Start recording</translation>
+    </message>
+    <message>
+        <source>Воспроизвести с начала</source>
+        <translation>Play from the start</translation>
+    </message>
+    <message>
+        <source>Воспроизвести (Пробел)</source>
+        <translation>Play (Space)</translation>
+    </message>
+    <message>
+        <source>Остановить воспроизведение/запись (Esc, Пробел)</source>
+        <translation>Stop playback/recording (Esc, Space)</translation>
+    </message>
+    <message>
+        <source>Удалить выделенный фрагмент (Delete, Ctrl+X)</source>
+        <translation>Delete the selection (Delete, Ctrl+X)</translation>
+    </message>
+    <message>
+        <source>Преобразовать выделенный фрагмент в тишину</source>
+        <translation>Turn the selection into silence</translation>
+    </message>
+    <message>
+        <source>Отменить последнее действие (Ctrl+Z)</source>
+        <translation>Undo the last action (Ctrl+Z)</translation>
+    </message>
+    <message>
+        <source>Загрузить звук из файла…</source>
+        <translation>Load sound from file…</translation>
+    </message>
+    <message>
+        <source>Озвучить текст сообщения</source>
+        <translation>Speak the message text</translation>
+    </message>
+    <message>
+        <source>Удалить тишину в начале и в конце</source>
+        <translation>Remove the silence at the start and end</translation>
+    </message>
+    <message>
+        <source>Выровнять громкость</source>
+        <translation>Even out the loudness</translation>
+    </message>
+    <message>
+        <source>Показать всё сообщение (Ctrl+0; приблизить и отдалить: Ctrl+колесо мыши)</source>
+        <translation>Show the whole message (Ctrl+0; zoom in and out: Ctrl+mouse wheel)</translation>
+    </message>
+    <message>
+        <source>Устройства звука и проверочный тон…</source>
+        <translation>Sound devices and test tone…</translation>
+    </message>
+    <message>
+        <source>Начало и длина выделенного фрагмента</source>
+        <translation>Start and length of the selection</translation>
+    </message>
+    <message>
+        <source>Процесс записи</source>
+        <translation>Write progress</translation>
+    </message>
+    <message>
+        <source>Записать звук в устройство</source>
+        <translation>Write sound to the panel</translation>
+    </message>
+    <message>
+        <source>Остановить</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Сообщения</source>
+        <translation>Messages</translation>
+    </message>
+    <message>
+        <source>Звуковые файлы (*.wav *.flac *.ogg *.oga *.opus *.mp3 *.aif *.aiff *.au);;Все файлы (*)</source>
+        <translation>Sound files (*.wav *.flac *.ogg *.oga *.opus *.mp3 *.aif *.aiff *.au);;All files (*)</translation>
+    </message>
+    <message>
+        <source>В строке %1 нет текста сообщения: озвучивать нечего.</source>
+        <translation>Line %1 has no message text: there is nothing to speak.</translation>
+    </message>
+    <message>
+        <source> с</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Начало %1
+Длина %2</source>
+        <translation>Start %1
+Length %2</translation>
+    </message>
+    <message>
+        <source>вывода звука &quot;%1&quot;</source>
+        <translation>the sound output device &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>записи звука &quot;%1&quot;</source>
+        <translation>the sound input device &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Устройства %1 больше нет: звук идёт через устройство по умолчанию</source>
+        <translation>No longer available: %1; sound now goes through the default device</translation>
+    </message>
+    <message>
+        <source> и </source>
+        <translation> and </translation>
+    </message>
+    <message>
+        <source>Сообщения в списке: %1 мин. %2 сек. из 8 мин.</source>
+        <translation>Messages in the list: %1 min %2 s of 8 min</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::SoundUpload</name>
+    <message>
+        <source>Сообщения займут %1 мин. %2 сек., а память охранной панели вмещает 8 мин.: последние сообщения не поместятся.
+
+Записать сообщения всё равно?</source>
+        <translation>The messages will take %1 min %2 s, but the panel&apos;s memory holds 8 min: the last messages will not fit.
+
+Write the messages anyway?</translation>
+    </message>
+    <message>
+        <source>Нет связи с охранной панелью &quot;Orvanta&quot;: порт не открыт, сообщения не записаны. Выберите порт и проверьте связь.</source>
+        <translation>No connection with the Orvanta panel: the port is not open, the messages have not been written. Choose a port and check the connection.</translation>
+    </message>
+    <message>
+        <source>Нет связи с охранной панелью &quot;Orvanta&quot;: последний обмен с панелью не удался, сообщения не записаны. Проверьте подключение и связь.</source>
+        <translation>No connection with the Orvanta panel: the last exchange with the panel failed, the messages have not been written. Check the cable and the connection.</translation>
+    </message>
+    <message>
+        <source>Остановка после текущего сообщения…</source>
+        <translation>Stopping after the current message…</translation>
+    </message>
+    <message>
+        <source>Процесс записи завершен!</source>
+        <translation>Writing complete!</translation>
+    </message>
+    <message>
+        <source>Записано сообщений: %1 из %2</source>
+        <translation>Messages written: %1 of %2</translation>
+    </message>
+    <message>
+        <source>; не записано сообщение %1</source>
+        <translation>; message %1 not written</translation>
+    </message>
+    <message>
+        <source>Текстовые файлы (*.txt)</source>
+        <translation>Text files (*.txt)</translation>
+    </message>
+    <message>
+        <source>Текстовый файл (*.txt);;Все файлы (*.*)</source>
+        <translation>Text file (*.txt);;All files (*.*)</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::Speech</name>
+    <message>
+        <source>Синтезатор речи espeak-ng не запускается: %1</source>
+        <translation>The espeak-ng speech synthesiser cannot be started: %1</translation>
+    </message>
+    <message>
+        <source>Не удалось изменить частоту отсчётов: %1</source>
+        <translation>Could not change the sample rate: %1</translation>
+    </message>
+    <message>
+        <source>Нет голоса «%1» для синтеза речи: %2</source>
+        <translation>No voice &quot;%1&quot; for speech synthesis: %2</translation>
+    </message>
+    <message>
+        <source>Текст не удалось озвучить: %1</source>
+        <translation>The text could not be spoken: %1</translation>
+    </message>
+    <message>
+        <source>Синтезатор речи не дал звука для текста «%1»</source>
+        <translation>The speech synthesiser gave no sound for the text &quot;%1&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::TWaveAdjuster</name>
+    <message>
+        <source>Не удалось загрузить файл &quot;%1&quot;: %2</source>
+        <translation>Could not load file &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source> с</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Подготовка записи...</source>
+        <translation>Preparing to record...</translation>
+    </message>
+    <message>
+        <source>Идет запись...   %1 из %2</source>
+        <translation>Recording...   %1 of %2</translation>
+    </message>
+    <message>
+        <source>Произнесите фразу и нажмите кнопку &quot;Стоп&quot;.</source>
+        <translation>Say the phrase and press the &quot;Stop&quot; button.</translation>
+    </message>
+    <message>
+        <source>Озвучивание...</source>
+        <translation>Speaking...</translation>
+    </message>
+    <message>
+        <source>Ошибка воспроизведения!</source>
+        <translation>Playback error!</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::TfContact</name>
+    <message>
+        <source>Настройка охранной панели &quot;Orvanta&quot;</source>
+        <translation>Orvanta Panel Setup</translation>
+    </message>
+    <message>
+        <source>Запись звука</source>
+        <translation>Sound recording</translation>
+    </message>
+    <message>
+        <source>Общие настройки</source>
+        <translation>General settings</translation>
+    </message>
+    <message>
+        <source>Ключи Touch Memory</source>
+        <translation>Touch Memory keys</translation>
+    </message>
+    <message>
+        <source>Настройка шлейфов</source>
+        <translation>Loop settings</translation>
+    </message>
+    <message>
+        <source>Настройка включения реле</source>
+        <translation>Relay switching settings</translation>
+    </message>
+    <message>
+        <source>Порт:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>Связь с охранной панелью</source>
+        <translation>Connection with the panel</translation>
+    </message>
+    <message>
+        <source>Прочитать настройки из &quot;Orvanta&quot;</source>
+        <translation>Read settings from Orvanta</translation>
+    </message>
+    <message>
+        <source>Записать настройки в &quot;Orvanta&quot;</source>
+        <translation>Write settings to Orvanta</translation>
+    </message>
+    <message>
+        <source>Сохранить настройки в файл…</source>
+        <translation>Save settings to file…</translation>
+    </message>
+    <message>
+        <source>Загрузить настройки из файла…</source>
+        <translation>Load settings from file…</translation>
+    </message>
+    <message>
+        <source>Сравнить с панелью…</source>
+        <translation>Compare with panel…</translation>
+    </message>
+    <message>
+        <source>Вернуть настройки до записи…</source>
+        <translation>Restore settings from before a write…</translation>
+    </message>
+    <message>
+        <source>Файл…</source>
+        <translation>File…</translation>
+    </message>
+    <message>
+        <source>Настройки охранной панели в файле</source>
+        <translation>Panel settings in a file</translation>
+    </message>
+    <message>
+        <source>Настройки охранной панели (*.txt);;Все файлы (*)</source>
+        <translation>Panel settings (*.txt);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Нет связи с охранной панелью &quot;Orvanta&quot;!</source>
+        <translation>No connection with the Orvanta panel!</translation>
+    </message>
+    <message>
+        <source>Сохранить в файле и пароль охранной панели?
+
+Файл с паролем будет доступен только вам.</source>
+        <translation>Save the panel&apos;s password in the file as well?
+
+The file with the password will be readable by you alone.</translation>
+    </message>
+    <message>
+        <source>Охранная панель хранит настройки из файла.</source>
+        <translation>The panel holds the settings from the file.</translation>
+    </message>
+    <message>
+        <source>Запись файла изменит в охранной панели:
+
+</source>
+        <translation>Writing the file will change the following in the panel:
+
+</translation>
+    </message>
+    <message>
+        <source>Записей в охранную панель ещё не было: вернуть нечего.</source>
+        <translation>Nothing has been written to the panel yet: there is nothing to restore.</translation>
+    </message>
+    <message numerus="yes">
+        <source>№ %1  %2  %3  %4  %5 (%n изм.)</source>
+        <translation>
+            <numerusform>No. %1  %2  %3  %4  %5 (%n change)</numerusform>
+            <numerusform>No. %1  %2  %3  %4  %5 (%n changes)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Настройки, которые охранная панель хранила до записи:</source>
+        <translation>Settings the panel held before the write:</translation>
+    </message>
+    <message>
+        <source>Охранная панель уже хранит эти настройки.</source>
+        <translation>The panel already holds these settings.</translation>
+    </message>
+    <message>
+        <source>Снимок № %1 от %2, порт %3, %4.
+
+Запись изменит в охранной панели:
+
+%5
+
+Вернуть эти настройки?</source>
+        <translation>Snapshot No. %1 taken %2, port %3, %4.
+
+Writing will change the following in the panel:
+
+%5
+
+Restore these settings?</translation>
+    </message>
+    <message>
+        <source>Настройки возвращены: охранная панель хранит снимок № %1.</source>
+        <translation>Settings restored: the panel holds snapshot No. %1.</translation>
+    </message>
+    <message>
+        <source>Охранная панель не сохранила:
+
+</source>
+        <translation>The panel did not keep:
+
+</translation>
+    </message>
+    <message>
+        <source>Orvanta Config %1
+Настройка охранной панели &quot;Orvanta&quot;: связь по последовательному порту, настройки, голосовые сообщения.
+Запуск с параметром DEBUG — режим отладки; orvanta-config --help — подсказка.</source>
+        <translation>Orvanta Config %1
+Setting up the Orvanta security panel: serial port link, settings, voice messages.
+Run with DEBUG for debug mode; orvanta-config --help for help.</translation>
+    </message>
+    <message>
+        <source>
+
+Прежние настройки охранной панели сохранены (снимок № %1): их вернёт «Вернуть настройки до записи…» в меню «Файл…».</source>
+        <translation>
+
+The panel&apos;s previous settings have been saved (snapshot No. %1): &quot;Restore settings from before a write…&quot; in the &quot;File…&quot; menu brings them back.</translation>
+    </message>
+    <message>
+        <source>Ошибка связи с охранной панелью &quot;Orvanta&quot;:</source>
+        <translation>Error communicating with the Orvanta panel:</translation>
+    </message>
+    <message>
+        <source>Ошибка записи в охранную панель &quot;Orvanta&quot;:</source>
+        <translation>Error writing to the Orvanta panel:</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::TfWait</name>
+    <message>
+        <source>Обмен данными</source>
+        <translation>Data exchange</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::WaveDevice</name>
+    <message>
+        <source>вывода звука</source>
+        <translation>sound output</translation>
+    </message>
+    <message>
+        <source>записи звука</source>
+        <translation>sound input</translation>
+    </message>
+    <message>
+        <source>Файл &quot;%1&quot; не найден</source>
+        <translation>File &quot;%1&quot; not found</translation>
+    </message>
+    <message>
+        <source>Звуковой файл не открыт</source>
+        <translation>Sound file not open</translation>
+    </message>
+    <message>
+        <source>Устройство вывода звука не принимает звук</source>
+        <translation>The sound output device does not accept sound</translation>
+    </message>
+    <message>
+        <source>Устройство записи звука не записывает звук в формате файла &quot;%1&quot;</source>
+        <translation>The sound input device cannot record in the format of file &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Устройство записи звука не отвечает</source>
+        <translation>The sound input device is not responding</translation>
+    </message>
+    <message>
+        <source>Звук прерван: устройства вывода звука &quot;%1&quot; больше нет</source>
+        <translation>Sound stopped: the sound output device &quot;%1&quot; is no longer available</translation>
+    </message>
+    <message>
+        <source>Запись прервана: устройства записи звука &quot;%1&quot; больше нет</source>
+        <translation>Recording stopped: the sound input device &quot;%1&quot; is no longer available</translation>
+    </message>
+    <message>
+        <source>Не удалось создать файл &quot;%1&quot;</source>
+        <translation>Could not create file &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Звук прерван: сервер звука не отвечает</source>
+        <translation>Sound stopped: the sound server is not responding</translation>
+    </message>
+    <message>
+        <source>Запись прервана: сервер звука не отвечает</source>
+        <translation>Recording stopped: the sound server is not responding</translation>
+    </message>
+    <message>
+        <source>Звук из файла &quot;%1&quot; не может быть воспроизведён: частота его отсчётов не подходит устройству</source>
+        <translation>The sound from file &quot;%1&quot; cannot be played: its sample rate does not suit the device</translation>
+    </message>
+    <message>
+        <source>Нет устройства %1</source>
+        <translation>No %1 device</translation>
+    </message>
+    <message>
+        <source>Нет устройства %1 &quot;%2&quot;</source>
+        <translation>No %1 device &quot;%2&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::WaveFile</name>
+    <message>
+        <source>Не удалось открыть файл</source>
+        <translation>Could not open the file</translation>
+    </message>
+    <message>
+        <source>Не удалось загрузить файл</source>
+        <translation>Could not load the file</translation>
+    </message>
+    <message>
+        <source>в файле нет звука</source>
+        <translation>the file contains no sound</translation>
+    </message>
+    <message>
+        <source>частота отсчётов %1 Гц: можно от %2 до %3 Гц</source>
+        <translation>sample rate %1 Hz: allowed from %2 to %3 Hz</translation>
+    </message>
+    <message>
+        <source>звук длиннее %1 сек.</source>
+        <translation>the sound is longer than %1 s</translation>
+    </message>
+    <message>
+        <source>Не удалось создать файл</source>
+        <translation>Could not create the file</translation>
+    </message>
+    <message>
+        <source>Не удалось записать файл &quot;%1&quot;: %2</source>
+        <translation>Could not write file &quot;%1&quot;: %2</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1677 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru" sourcelanguage="ru">
+<context>
+    <name>Cli</name>
+    <message>
+        <source>Usage: orvanta-cli [options] COMMAND [arguments]
+
+The Orvanta panel&apos;s settings without a window.
+
+Commands:
+  ports                      the ports it would try: device, and whether it can be opened
+  detect                     looks for the panel on the ports; prints the port and firmware
+  read [--port P] [-o FILE] [--password]
+                             reads the panel&apos;s settings into FILE (or prints them)
+  write [--port P] FILE [--yes]
+                             shows what would change, asks, writes, and checks the panel
+  diff [--port P] FILE       lists the settings in which the panel differs from FILE
+  history                    the writes so far, each with the snapshot taken before it
+  restore N [--port P] [--yes]
+                             writes snapshot N back (compare, confirm, verify as write)
+  show FILE                  checks a settings file and prints it
+  speak TEXT -o WAVE         speaks the text in Russian as a message (44.1 kHz, 16 bits)
+  trim WAVE                  removes the silence at both ends of a message
+  normalize WAVE             brings a message&apos;s peak to -1 dBFS
+  import SOUND -o WAVE       makes a voice message of any sound file (WAV, FLAC, Ogg, MP3)
+  help [COMMAND]             this text, or a command&apos;s
+
+A settings FILE of &quot;-&quot; is read from standard input; &quot;-o -&quot; writes to standard output.
+
+Options:
+  --lang L        the language of the texts: ru (Russian), uk (Ukrainian) or en (English);
+                  default: the one chosen in the window, else Russian
+  --config FILE   Config.ini to take port names from (default: the window&apos;s: beside the
+                  program for a portable copy, else ~/.config/Orvanta/, else /etc/xdg/Orvanta/)
+  --port P        the port: a name such as COM3, or a device path; without it COM2 is tried,
+                  then COM1 to COM8, the USB serial devices and the ports Config.ini names
+  --password      read: put the password into the file (made readable by you alone)
+  --yes           write, restore: write without asking (needed when there is no terminal)
+  --json          ports, detect, show, diff, history: print JSON (shapes in the README)
+  --verbose       say which Config.ini is used, and print the exchange with the panel on
+                  standard error
+  --version       the program&apos;s version
+  --              what follows is no option, even when it begins with &quot;-&quot;
+  -h, --help      this text, or a command&apos;s with COMMAND --help
+
+Questions and progress go to standard error, and only to a terminal.
+
+Exit status: 0 done (the panel holds the file&apos;s settings), 1 the panel differs (diff),
+2 wrong use or a settings file that cannot be taken, 3 no panel, 4 the panel did not keep
+what was written, 5 the write was not confirmed (or there was no terminal to ask and no
+--yes), 6 a setting could not be read whole (nothing was written; an existing output file is
+left as it was), 7 a write was cut off (the panel holds part of the new settings; restore
+brings back the snapshot), 8 an internal error.
+
+Before every write the panel&apos;s settings are read whole and kept as a snapshot in
+~/.local/share/Orvanta/snapshots/ with a journal line; if that read fails, nothing is written.
+</source>
+        <translation>Использование: orvanta-cli [параметры] COMMAND [аргументы]
+
+Настройки охранной панели Orvanta без окна.
+
+Команды:
+  ports                      порты, которые будут опробованы: устройство и можно ли его открыть
+  detect                     ищет панель на портах; выводит порт и версию прошивки
+  read [--port P] [-o FILE] [--password]
+                             читает настройки панели в FILE (или выводит их)
+  write [--port P] FILE [--yes]
+                             показывает, что изменится, спрашивает, записывает и проверяет
+                             панель
+  diff [--port P] FILE       перечисляет настройки, в которых панель отличается от FILE
+  history                    сделанные записи, каждая со снимком, снятым перед ней
+  restore N [--port P] [--yes]
+                             записывает снимок N обратно (сравнение, подтверждение и проверка —
+                             как у write)
+  show FILE                  проверяет файл настроек и выводит его
+  speak TEXT -o WAVE         озвучивает текст по-русски как сообщение (44,1 кГц, 16 бит)
+  trim WAVE                  удаляет тишину в начале и в конце сообщения
+  normalize WAVE             доводит пик сообщения до -1 dBFS
+  import SOUND -o WAVE       делает голосовое сообщение из любого звукового файла (WAV, FLAC,
+                             Ogg, MP3)
+  help [COMMAND]             эта справка или справка по команде
+
+Если FILE настроек — «-», он читается со стандартного ввода; «-o -» пишет в стандартный вывод.
+
+Параметры:
+  --lang L        язык текстов: ru (русский), uk (украинский) или en (английский);
+                  по умолчанию — выбранный в окне, иначе русский
+  --config FILE   Config.ini, из которого берутся имена портов (по умолчанию тот, что у окна:
+                  рядом с программой для переносной копии, иначе ~/.config/Orvanta/, иначе
+                  /etc/xdg/Orvanta/)
+  --port P        порт: имя вроде COM3 или путь к устройству; без него пробуется COM2, затем
+                  порты с COM1 по COM8, последовательные USB-устройства и порты, названные
+                  в Config.ini
+  --password      read: записать в файл и пароль (файл будет доступен только вам)
+  --yes           write, restore: записывать без вопроса (нужно, когда нет терминала)
+  --json          ports, detect, show, diff, history: выводить JSON (его структура описана
+                  в README)
+  --verbose       сообщать, какой Config.ini используется, и выводить обмен с панелью
+                  в стандартный поток ошибок
+  --version       версия программы
+  --              дальнейшее — не параметры, даже если начинается с «-»
+  -h, --help      эта справка; COMMAND --help — справка по команде
+
+Вопросы и ход работы выводятся в стандартный поток ошибок, и только если это терминал.
+
+Код возврата: 0 — готово (панель хранит настройки из файла), 1 — панель отличается (diff),
+2 — неверный вызов или файл настроек, который нельзя принять, 3 — нет панели, 4 — панель
+не сохранила записанное, 5 — запись не подтверждена (или не было терминала для вопроса
+и не было --yes), 6 — настройку не удалось прочитать целиком (ничего не записано;
+существующий выходной файл оставлен как был), 7 — запись оборвалась (панель хранит часть
+новых настроек; restore возвращает снимок), 8 — внутренняя ошибка.
+
+Перед каждой записью настройки панели читаются целиком и сохраняются как снимок
+в ~/.local/share/Orvanta/snapshots/ со строкой в журнале; если это чтение не удалось,
+ничего не записывается.
+</translation>
+    </message>
+    <message>
+        <source>Usage: orvanta-cli ports [--json]
+
+Lists each port name with its device and whether it can be opened: free, busy (and by which program), no permission (and how to get it), absent, no serial port.
+</source>
+        <translation>Использование: orvanta-cli ports [--json]
+
+Перечисляет имена портов с их устройствами и сообщает, можно ли открыть каждый: свободен, занят (и какой программой), нет доступа (и как его получить), нет устройства, не последовательный порт.
+</translation>
+    </message>
+    <message>
+        <source>Usage: orvanta-cli detect [--port P] [--json]
+
+Tries the port (or every port, COM2 first) and prints the first that the panel answers on, with its firmware version. Exit 3 when none, with the reason for each port tried.
+</source>
+        <translation>Использование: orvanta-cli detect [--port P] [--json]
+
+Опрашивает порт (или все порты, начиная с COM2) и выводит первый, на котором отвечает панель, с версией её прошивки. Если панель не найдена — код возврата 3 и причина для каждого опробованного порта.
+</translation>
+    </message>
+    <message>
+        <source>Usage: orvanta-cli read [--port P] [-o FILE] [--password]
+
+Reads every setting of the panel into a settings file, or to standard output. The password only with --password.
+</source>
+        <translation>Использование: orvanta-cli read [--port P] [-o FILE] [--password]
+
+Читает все настройки панели в файл настроек или в стандартный вывод. Пароль — только с --password.
+</translation>
+    </message>
+    <message>
+        <source>Usage: orvanta-cli write [--port P] FILE [--yes]
+
+Reads the panel, lists what the file would change, asks (unless --yes), writes, reads back and reports any setting the panel did not keep. Exit 0 when the panel holds the file&apos;s settings, 4 when it does not.
+</source>
+        <translation>Использование: orvanta-cli write [--port P] FILE [--yes]
+
+Читает панель, перечисляет, что изменит файл, спрашивает (если нет --yes), записывает, читает обратно и сообщает о каждой настройке, которую панель не сохранила. Код возврата 0, если панель хранит настройки из файла, 4 — если нет.
+</translation>
+    </message>
+    <message>
+        <source>Usage: orvanta-cli history [--json]
+
+Lists the writes so far: number, time, port, firmware, how it ended, and how many settings it changed. Each has the snapshot of what the panel held before it.
+</source>
+        <translation>Использование: orvanta-cli history [--json]
+
+Перечисляет сделанные записи: номер, время, порт, прошивка, чем закончилась запись и сколько настроек она изменила. У каждой записи есть снимок того, что панель хранила до неё.
+</translation>
+    </message>
+    <message>
+        <source>Usage: orvanta-cli restore N [--port P] [--yes]
+
+Writes snapshot N (see history) back into the panel: shows its date, port and the differences, asks, writes, reads back. A snapshot of the panel is kept first, as for every write.
+</source>
+        <translation>Использование: orvanta-cli restore N [--port P] [--yes]
+
+Записывает снимок N (см. history) обратно в панель: показывает его дату, порт и различия, спрашивает, записывает, читает обратно. Сначала, как перед каждой записью, сохраняется снимок панели.
+</translation>
+    </message>
+    <message>
+        <source>Usage: orvanta-cli diff [--port P] FILE [--json]
+
+Lists each setting in which the panel differs from the file. Exit 0 when none, 1 when some.
+</source>
+        <translation>Использование: orvanta-cli diff [--port P] FILE [--json]
+
+Перечисляет все настройки, в которых панель отличается от файла. Код возврата 0, если различий нет, 1 — если есть.
+</translation>
+    </message>
+    <message>
+        <source>Usage: orvanta-cli show FILE [--json]
+
+Checks a settings file and prints it as the tool writes it.
+</source>
+        <translation>Использование: orvanta-cli show FILE [--json]
+
+Проверяет файл настроек и выводит его в том виде, в каком его записывает программа.
+</translation>
+    </message>
+    <message>
+        <source>Usage: orvanta-cli speak TEXT -o WAVE
+
+Speaks the text in Russian (espeak-ng) and keeps it as a voice message: PCM mono 44.1 kHz 16-bit.
+</source>
+        <translation>Использование: orvanta-cli speak TEXT -o WAVE
+
+Озвучивает текст по-русски (espeak-ng) и сохраняет его как голосовое сообщение: PCM, моно, 44,1 кГц, 16 бит.
+</translation>
+    </message>
+    <message>
+        <source>Usage: orvanta-cli trim WAVE [-o OUT]
+
+Removes the silence at both ends of a voice message (keeping 50 ms beside the sound), so that it takes less of the panel&apos;s memory. A file that is no 16-bit mono PCM WAV is never written over: the result goes to OUT, or to a WAV file of its name beside it.
+</source>
+        <translation>Использование: orvanta-cli trim WAVE [-o OUT]
+
+Удаляет тишину в начале и в конце голосового сообщения (оставляя 50 мс рядом со звуком), чтобы оно занимало меньше памяти панели. Файл, который не является WAV PCM моно 16 бит, никогда не перезаписывается: результат записывается в OUT или в WAV-файл с тем же именем рядом с ним.
+</translation>
+    </message>
+    <message>
+        <source>Usage: orvanta-cli normalize WAVE [-o OUT]
+
+Scales a voice message so that its peak reaches -1 dBFS, so that the messages sound even. Any file as for trim.
+</source>
+        <translation>Использование: orvanta-cli normalize WAVE [-o OUT]
+
+Масштабирует голосовое сообщение так, чтобы его пик достигал -1 dBFS, — чтобы сообщения звучали одинаково громко. С любым файлом поступает так же, как trim.
+</translation>
+    </message>
+    <message>
+        <source>Usage: orvanta-cli import SOUND -o WAVE
+
+Converts a sound file of any format the tool reads (WAV of any kind, FLAC, Ogg, MP3) into a voice message: PCM mono 44.1 kHz 16-bit. A sound longer than the panel&apos;s memory is refused.
+</source>
+        <translation>Использование: orvanta-cli import SOUND -o WAVE
+
+Преобразует звуковой файл любого формата, который читает программа (WAV любого вида, FLAC, Ogg, MP3), в голосовое сообщение: PCM, моно, 44,1 кГц, 16 бит. Звук длиннее, чем вмещает память панели, не принимается.
+</translation>
+    </message>
+    <message>
+        <source>Usage: orvanta-cli help [COMMAND]
+
+The program&apos;s help, or a command&apos;s.
+</source>
+        <translation>Использование: orvanta-cli help [COMMAND]
+
+Справка по программе или по команде.
+</translation>
+    </message>
+    <message>
+        <source>Нет связи с охранной панелью &quot;Orvanta&quot; ни на одном порту.
+</source>
+        <translation>Нет связи с охранной панелью &quot;Orvanta&quot; ни на одном порту.
+</translation>
+    </message>
+    <message>
+        <source>Нет связи с охранной панелью &quot;Orvanta&quot; на порту %1.
+</source>
+        <translation>Нет связи с охранной панелью &quot;Orvanta&quot; на порту %1.
+</translation>
+    </message>
+    <message>
+        <source>Чтение настроек</source>
+        <translation>Чтение настроек</translation>
+    </message>
+    <message>
+        <source>%1 сек.
+</source>
+        <translation>%1 сек.
+</translation>
+    </message>
+    <message>
+        <source>Не удалось прочитать стандартный ввод</source>
+        <translation>Не удалось прочитать стандартный ввод</translation>
+    </message>
+    <message>
+        <source>orvanta-cli: нет терминала, чтобы спросить; чтобы записать без вопроса, добавьте --yes
+</source>
+        <translation>orvanta-cli: нет терминала, чтобы спросить; чтобы записать без вопроса, добавьте --yes
+</translation>
+    </message>
+    <message>
+        <source>Записать эти настройки в охранную панель? [д/н] </source>
+        <translation>Записать эти настройки в охранную панель? [д/н] </translation>
+    </message>
+    <message>
+        <source>д,да</source>
+        <comment>the answers that mean yes, comma-separated</comment>
+        <translation>д,да</translation>
+    </message>
+    <message>
+        <source>Панель уже хранит эти настройки.
+</source>
+        <translation>Панель уже хранит эти настройки.
+</translation>
+    </message>
+    <message>
+        <source>Изменится:
+</source>
+        <translation>Изменится:
+</translation>
+    </message>
+    <message>
+        <source>ключи</source>
+        <translation>ключи</translation>
+    </message>
+    <message>
+        <source>шлейфы и общие настройки</source>
+        <translation>шлейфы и общие настройки</translation>
+    </message>
+    <message>
+        <source>реле</source>
+        <translation>реле</translation>
+    </message>
+    <message>
+        <source>пароль</source>
+        <translation>пароль</translation>
+    </message>
+    <message>
+        <source>ничего</source>
+        <translation>ничего</translation>
+    </message>
+    <message>
+        <source>Запись прервана: %1
+</source>
+        <translation>Запись прервана: %1
+</translation>
+    </message>
+    <message>
+        <source>Записано: %1
+</source>
+        <translation>Записано: %1
+</translation>
+    </message>
+    <message>
+        <source>Не записано: %1
+</source>
+        <translation>Не записано: %1
+</translation>
+    </message>
+    <message>
+        <source>Прочитать панель после записи не удалось: проверьте ее командой orvanta-cli diff.
+</source>
+        <translation>Прочитать панель после записи не удалось: проверьте ее командой orvanta-cli diff.
+</translation>
+    </message>
+    <message>
+        <source>Панель хранит теперь часть новых и часть прежних настроек.
+</source>
+        <translation>Панель хранит теперь часть новых и часть прежних настроек.
+</translation>
+    </message>
+    <message>
+        <source>Прежние настройки сохранены; вернуть их: orvanta-cli restore %1
+</source>
+        <translation>Прежние настройки сохранены; вернуть их: orvanta-cli restore %1
+</translation>
+    </message>
+    <message>
+        <source>Запись настроек</source>
+        <translation>Запись настроек</translation>
+    </message>
+    <message>
+        <source>панель не отвечает</source>
+        <translation>панель не отвечает</translation>
+    </message>
+    <message>
+        <source>Записано; панель хранит эти настройки.
+</source>
+        <translation>Записано; панель хранит эти настройки.
+</translation>
+    </message>
+    <message>
+        <source>Панель не сохранила:
+</source>
+        <translation>Панель не сохранила:
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n изм.
+</source>
+        <translation>
+            <numerusform>%n изменение
+</numerusform>
+            <numerusform>%n изменения
+</numerusform>
+            <numerusform>%n изменений
+</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Снимок № %1 от %2, порт %3, %4
+</source>
+        <translation>Снимок № %1 от %2, порт %3, %4
+</translation>
+    </message>
+    <message>
+        <source>orvanta-cli: %1 не в формате сообщений (WAV PCM, 16 бит, моно) и не будет перезаписан, а %2 уже есть: укажите файл результата: -o FILE
+</source>
+        <translation>orvanta-cli: %1 не в формате сообщений (WAV PCM, 16 бит, моно) и не будет перезаписан, а %2 уже есть: укажите файл результата: -o FILE
+</translation>
+    </message>
+    <message>
+        <source>Без изменений.
+</source>
+        <translation>Без изменений.
+</translation>
+    </message>
+    <message>
+        <source>Не удалось создать файл %1
+</source>
+        <translation>Не удалось создать файл %1
+</translation>
+    </message>
+    <message>
+        <source>orvanta-cli: %1 needs a value
+</source>
+        <translation>orvanta-cli: параметру %1 нужно значение
+</translation>
+    </message>
+    <message>
+        <source>orvanta-cli: unknown option %1 (see --help)
+</source>
+        <translation>orvanta-cli: неизвестный параметр %1 (см. --help)
+</translation>
+    </message>
+    <message>
+        <source>orvanta-cli: one file at most (see --help)
+</source>
+        <translation>orvanta-cli: можно указать не больше одного файла (см. --help)
+</translation>
+    </message>
+    <message>
+        <source>orvanta-cli: unknown language %1: ru, uk or en
+</source>
+        <translation>orvanta-cli: неизвестный язык %1: ru, uk или en
+</translation>
+    </message>
+    <message>
+        <source>orvanta-cli: unknown command %1 (see --help)
+</source>
+        <translation>orvanta-cli: неизвестная команда %1 (см. --help)
+</translation>
+    </message>
+    <message>
+        <source>orvanta-cli: no such Config.ini: %1
+</source>
+        <translation>orvanta-cli: Config.ini не найден: %1
+</translation>
+    </message>
+    <message>
+        <source> (нет такого файла)</source>
+        <translation> (нет такого файла)</translation>
+    </message>
+    <message>
+        <source>Ошибка связи с охранной панелью &quot;Orvanta&quot;: %1
+</source>
+        <translation>Ошибка связи с охранной панелью &quot;Orvanta&quot;: %1
+</translation>
+    </message>
+    <message>
+        <source>orvanta-cli: внутренняя ошибка программы: %1
+</source>
+        <translation>orvanta-cli: внутренняя ошибка программы: %1
+</translation>
+    </message>
+    <message>
+        <source>Usage: orvanta-config [DEBUG] [--lang L]
+
+The configuration tool of the Orvanta GSM security panel: finds the panel on a serial port,
+reads and writes its settings, records, trims and plays the voice messages and uploads them
+into the panel.
+
+  DEBUG          debug mode: the panel&apos;s debug buttons, and every exchange kept in log.txt
+  --lang L       the language: ru (Russian), uk (Ukrainian) or en (English); default: the one
+                 last chosen in the window&apos;s &quot;Файл…&quot; menu, else Russian
+  --version      the version
+  --help         this text
+
+Files: Config.ini and sound/ beside the program when it is a portable copy; otherwise
+~/.config/Orvanta/Config.ini (or /etc/xdg/Orvanta/Config.ini) and ~/.local/share/Orvanta/.
+</source>
+        <translation>Использование: orvanta-config [DEBUG] [--lang L]
+
+Программа настройки охранной GSM-панели Orvanta: находит панель на последовательном порту,
+читает и записывает её настройки, записывает, обрезает и проигрывает голосовые сообщения и
+записывает их в панель.
+
+  DEBUG          режим отладки: отладочные кнопки панели и каждый обмен в файле log.txt
+  --lang L       язык: ru (русский), uk (украинский) или en (английский); по умолчанию —
+                 последний выбранный в меню «Файл…» окна, иначе русский
+  --version      версия
+  --help         этот текст
+
+Файлы: Config.ini и sound/ рядом с программой, когда это переносная копия; иначе
+~/.config/Orvanta/Config.ini (или /etc/xdg/Orvanta/Config.ini) и ~/.local/share/Orvanta/.
+</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::DebugButtons</name>
+    <message>
+        <source>Записать в устройство</source>
+        <translation>Записать в устройство</translation>
+    </message>
+    <message>
+        <source>Прочитать</source>
+        <translation>Прочитать</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::ExchangeLog</name>
+    <message>
+        <source>Ошибка записи в файл %1: %2</source>
+        <translation>Ошибка записи в файл %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::GeneralPage</name>
+    <message>
+        <source>Версия прошивки</source>
+        <translation>Версия прошивки</translation>
+    </message>
+    <message>
+        <source>Пароль</source>
+        <translation>Пароль</translation>
+    </message>
+    <message>
+        <source>Объект находится под охраной</source>
+        <translation>Объект находится под охраной</translation>
+    </message>
+    <message>
+        <source>Дозваниваться при постановке на охрану</source>
+        <translation>Дозваниваться при постановке на охрану</translation>
+    </message>
+    <message>
+        <source>Дозваниваться при снятии с охраны</source>
+        <translation>Дозваниваться при снятии с охраны</translation>
+    </message>
+    <message>
+        <source>Дозваниваться при переходе на резервное  питание</source>
+        <translation>Дозваниваться при переходе на резервное  питание</translation>
+    </message>
+    <message>
+        <source>Дозваниваться при переходе на основное питание</source>
+        <translation>Дозваниваться при переходе на основное питание</translation>
+    </message>
+    <message>
+        <source>Выключать реле после снятия с охраны?</source>
+        <translation>Выключать реле после снятия с охраны?</translation>
+    </message>
+    <message>
+        <source>Не использовать ключи Touch Memory</source>
+        <translation>Не использовать ключи Touch Memory</translation>
+    </message>
+    <message>
+        <source>Обрабатывать события для реле после снятия с охраны</source>
+        <translation>Обрабатывать события для реле после снятия с охраны</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::IniFile</name>
+    <message>
+        <source>Не удалось записать файл %1: %2</source>
+        <translation>Не удалось записать файл %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::KeysPage</name>
+    <message>
+        <source>Приложите ключ к считывателю…</source>
+        <translation>Приложите ключ к считывателю…</translation>
+    </message>
+    <message>
+        <source>Код ключа</source>
+        <translation>Код ключа</translation>
+    </message>
+    <message>
+        <source>Чтение ключа</source>
+        <translation>Чтение ключа</translation>
+    </message>
+    <message>
+        <source>Номер</source>
+        <translation>Номер</translation>
+    </message>
+    <message>
+        <source>Ключ</source>
+        <translation>Ключ</translation>
+    </message>
+    <message>
+        <source>Ключи Touch Memory</source>
+        <translation>Ключи Touch Memory</translation>
+    </message>
+    <message>
+        <source>Ключ не прочитан: приложите ключ к считывателю и повторите</source>
+        <translation>Ключ не прочитан: приложите ключ к считывателю и повторите</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::LevelMeter</name>
+    <message>
+        <source>Уровень звука: пики, самый громкий пик и метка перегрузки</source>
+        <translation>Уровень звука: пики, самый громкий пик и метка перегрузки</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::LoopsPage</name>
+    <message>
+        <source>Замыкание</source>
+        <translation>Замыкание</translation>
+    </message>
+    <message>
+        <source>Размыкание</source>
+        <translation>Размыкание</translation>
+    </message>
+    <message>
+        <source>Нормально замкнут</source>
+        <translation>Нормально замкнут</translation>
+    </message>
+    <message>
+        <source>Шлейф %1: %2</source>
+        <translation>Шлейф %1: %2</translation>
+    </message>
+    <message>
+        <source>Шлейф %1</source>
+        <translation>Шлейф %1</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::MessageEdit</name>
+    <message>
+        <source>Нет звука для изменения</source>
+        <translation>Нет звука для изменения</translation>
+    </message>
+    <message>
+        <source>Файл &quot;%1&quot; только для чтения: изменение не сохранено</source>
+        <translation>Файл &quot;%1&quot; только для чтения: изменение не сохранено</translation>
+    </message>
+    <message>
+        <source>Файл &quot;%1&quot; не в формате сообщений (WAV PCM, 16 бит, моно): изменение не сохранено, файл оставлен как есть</source>
+        <translation>Файл &quot;%1&quot; не в формате сообщений (WAV PCM, 16 бит, моно): изменение не сохранено, файл оставлен как есть</translation>
+    </message>
+    <message>
+        <source>Не удалось создать файл &quot;%1&quot;!</source>
+        <translation>Не удалось создать файл &quot;%1&quot;!</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::MessageList</name>
+    <message>
+        <source>Сообщение</source>
+        <translation>Сообщение</translation>
+    </message>
+    <message>
+        <source>Файл</source>
+        <translation>Файл</translation>
+    </message>
+    <message>
+        <source>Сообщение %1</source>
+        <translation>Сообщение %1</translation>
+    </message>
+    <message>
+        <source>Адрес</source>
+        <translation>Адрес</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::MessageRecorder</name>
+    <message>
+        <source>Запись уже идёт</source>
+        <translation>Запись уже идёт</translation>
+    </message>
+    <message>
+        <source>Нет файла для записи сообщения</source>
+        <translation>Нет файла для записи сообщения</translation>
+    </message>
+    <message>
+        <source>Файл &quot;%1&quot; только для чтения: запись не начата</source>
+        <translation>Файл &quot;%1&quot; только для чтения: запись не начата</translation>
+    </message>
+    <message>
+        <source>Не удалось создать файл &quot;%1&quot;</source>
+        <translation>Не удалось создать файл &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Звук не записан: устройство записи звука не передало звука. Сообщение осталось прежним.</source>
+        <translation>Звук не записан: устройство записи звука не передало звука. Сообщение осталось прежним.</translation>
+    </message>
+    <message>
+        <source>Не удалось заменить файл &quot;%1&quot;</source>
+        <translation>Не удалось заменить файл &quot;%1&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::MessageTable</name>
+    <message>
+        <source>Занято %1 мин. %2 сек. из 8 мин.</source>
+        <translation>Занято %1 мин. %2 сек. из 8 мин.</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::MessageTools</name>
+    <message>
+        <source>Не удалось загрузить файл &quot;%1&quot;: %2</source>
+        <translation>Не удалось загрузить файл &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>нет файла</source>
+        <translation>нет файла</translation>
+    </message>
+    <message>
+        <source>Звук длиной %1 сек. не поместится в память охранной панели: она вмещает %2 сек.</source>
+        <translation>Звук длиной %1 сек. не поместится в память охранной панели: она вмещает %2 сек.</translation>
+    </message>
+    <message>
+        <source>Сообщение длиной %1 сек.: длиннее %2 сек., оно займет много памяти охранной панели</source>
+        <translation>Сообщение длиной %1 сек.: длиннее %2 сек., оно займет много памяти охранной панели</translation>
+    </message>
+    <message>
+        <source>Не удалось создать файл &quot;%1&quot;!</source>
+        <translation>Не удалось создать файл &quot;%1&quot;!</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::MessageUpload</name>
+    <message>
+        <source>Запись прервана</source>
+        <translation>Запись прервана</translation>
+    </message>
+    <message>
+        <source>Не поместилось</source>
+        <translation>Не поместилось</translation>
+    </message>
+    <message>
+        <source>Память охранной панели заполнена: поместились сообщений: %1 из %2; сообщение %3 не поместилось.</source>
+        <translation>Память охранной панели заполнена: поместились сообщений: %1 из %2; сообщение %3 не поместилось.</translation>
+    </message>
+    <message>
+        <source>Сообщение %1: охранная панель сообщила адрес %2, а в её таблице адресов записано %3.</source>
+        <translation>Сообщение %1: охранная панель сообщила адрес %2, а в её таблице адресов записано %3.</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::OrvantaApplication</name>
+    <message>
+        <source>Неизвестная ошибка</source>
+        <translation>Неизвестная ошибка</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::PanelConnection</name>
+    <message>
+        <source>не открывается</source>
+        <translation>не открывается</translation>
+    </message>
+    <message>
+        <source>нет ответа</source>
+        <translation>нет ответа</translation>
+    </message>
+    <message>
+        <source>ответило устройство с другой прошивкой: &quot;%1&quot;</source>
+        <translation>ответило устройство с другой прошивкой: &quot;%1&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::PanelExchange</name>
+    <message>
+        <source>охранная панель не ответила на %1</source>
+        <translation>охранная панель не ответила на %1</translation>
+    </message>
+    <message>
+        <source>ответ на %1 пришёл не целиком</source>
+        <translation>ответ на %1 пришёл не целиком</translation>
+    </message>
+    <message>
+        <source>охранная панель ответила «%1»</source>
+        <translation>охранная панель ответила «%1»</translation>
+    </message>
+    <message>
+        <source>Ключ %1</source>
+        <translation>Ключ %1</translation>
+    </message>
+    <message>
+        <source>Версия прошивки</source>
+        <translation>Версия прошивки</translation>
+    </message>
+    <message>
+        <source>Пароль</source>
+        <translation>Пароль</translation>
+    </message>
+    <message>
+        <source>Реле %1, правила включения и выключения</source>
+        <translation>Реле %1, правила включения и выключения</translation>
+    </message>
+    <message>
+        <source>Время включения реле</source>
+        <translation>Время включения реле</translation>
+    </message>
+    <message>
+        <source>Настройки шлейфов и общие настройки</source>
+        <translation>Настройки шлейфов и общие настройки</translation>
+    </message>
+    <message>
+        <source>Ключ %1 не записан: в списке нет его кода</source>
+        <translation>Ключ %1 не записан: в списке нет его кода</translation>
+    </message>
+    <message>
+        <source>Не прочитано: %1 — %2</source>
+        <translation>Не прочитано: %1 — %2</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::PanelSettings</name>
+    <message>
+        <source>Время включения реле %1 (%2 сек.) должно быть от 0 до 510 сек.</source>
+        <translation>Время включения реле %1 (%2 сек.) должно быть от 0 до 510 сек.</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::PortProbe</name>
+    <message>
+        <source>устройство открыто только владельцу %1 (права %2); группа %3 доступа не дает, вступать в нее бесполезно: нужно правило udev или права, выданные администратором</source>
+        <translation>устройство открыто только владельцу %1 (права %2); группа %3 доступа не дает, вступать в нее бесполезно: нужно правило udev или права, выданные администратором</translation>
+    </message>
+    <message>
+        <source>вы в группе %1, но и ей устройство сейчас не открыто</source>
+        <translation>вы в группе %1, но и ей устройство сейчас не открыто</translation>
+    </message>
+    <message>
+        <source>вы уже добавлены в группу %1: войдите в систему заново</source>
+        <translation>вы уже добавлены в группу %1: войдите в систему заново</translation>
+    </message>
+    <message>
+        <source>устройство принадлежит группе %1: добавьте пользователя в нее (sudo usermod -aG %1 $USER) и войдите в систему заново</source>
+        <translation>устройство принадлежит группе %1: добавьте пользователя в нее (sudo usermod -aG %1 $USER) и войдите в систему заново</translation>
+    </message>
+    <message>
+        <source>свободен</source>
+        <translation>свободен</translation>
+    </message>
+    <message>
+        <source>занят</source>
+        <translation>занят</translation>
+    </message>
+    <message>
+        <source>нет доступа</source>
+        <translation>нет доступа</translation>
+    </message>
+    <message>
+        <source>нет устройства</source>
+        <translation>нет устройства</translation>
+    </message>
+    <message>
+        <source>не последовательный порт</source>
+        <translation>не последовательный порт</translation>
+    </message>
+    <message>
+        <source>не открывается</source>
+        <translation>не открывается</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::RelaysPage</name>
+    <message>
+        <source>вкл</source>
+        <translation>вкл</translation>
+    </message>
+    <message>
+        <source>выкл</source>
+        <translation>выкл</translation>
+    </message>
+    <message>
+        <source>Время включения, в сек.</source>
+        <translation>Время включения, в сек.</translation>
+    </message>
+    <message>
+        <source>Время, на которое включается реле, а затем выключается. Если ноль, то включается и не выключается.</source>
+        <translation>Время, на которое включается реле, а затем выключается. Если ноль, то включается и не выключается.</translation>
+    </message>
+    <message>
+        <source>Реле %1: время включения, с</source>
+        <translation>Реле %1: время включения, с</translation>
+    </message>
+    <message>
+        <source>Реле %1</source>
+        <translation>Реле %1</translation>
+    </message>
+    <message>
+        <source>Шлейф %1</source>
+        <translation>Шлейф %1</translation>
+    </message>
+    <message>
+        <source>Замыкание</source>
+        <translation>Замыкание</translation>
+    </message>
+    <message>
+        <source>Размыкание</source>
+        <translation>Размыкание</translation>
+    </message>
+    <message>
+        <source>Реле %1 %2: шлейф %3, %4</source>
+        <translation>Реле %1 %2: шлейф %3, %4</translation>
+    </message>
+    <message>
+        <source>замыкание</source>
+        <translation>замыкание</translation>
+    </message>
+    <message>
+        <source>размыкание</source>
+        <translation>размыкание</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::SettingsFile</name>
+    <message>
+        <source>да</source>
+        <translation>да</translation>
+    </message>
+    <message>
+        <source>нет</source>
+        <translation>нет</translation>
+    </message>
+    <message>
+        <source>Объект находится под охраной</source>
+        <translation>Объект находится под охраной</translation>
+    </message>
+    <message>
+        <source>Дозваниваться при постановке на охрану</source>
+        <translation>Дозваниваться при постановке на охрану</translation>
+    </message>
+    <message>
+        <source>Дозваниваться при снятии с охраны</source>
+        <translation>Дозваниваться при снятии с охраны</translation>
+    </message>
+    <message>
+        <source>Не использовать ключи Touch Memory</source>
+        <translation>Не использовать ключи Touch Memory</translation>
+    </message>
+    <message>
+        <source>Дозваниваться при переходе на резервное питание</source>
+        <translation>Дозваниваться при переходе на резервное питание</translation>
+    </message>
+    <message>
+        <source>Дозваниваться при переходе на основное питание</source>
+        <translation>Дозваниваться при переходе на основное питание</translation>
+    </message>
+    <message>
+        <source>Выключать реле после снятия с охраны</source>
+        <translation>Выключать реле после снятия с охраны</translation>
+    </message>
+    <message>
+        <source>Обрабатывать события для реле после снятия с охраны</source>
+        <translation>Обрабатывать события для реле после снятия с охраны</translation>
+    </message>
+    <message>
+        <source>замыкание</source>
+        <translation>замыкание</translation>
+    </message>
+    <message>
+        <source>размыкание</source>
+        <translation>размыкание</translation>
+    </message>
+    <message>
+        <source>нормально замкнут</source>
+        <translation>нормально замкнут</translation>
+    </message>
+    <message>
+        <source>при замыкании</source>
+        <translation>при замыкании</translation>
+    </message>
+    <message>
+        <source>при размыкании</source>
+        <translation>при размыкании</translation>
+    </message>
+    <message>
+        <source>включить</source>
+        <translation>включить</translation>
+    </message>
+    <message>
+        <source>выключить</source>
+        <translation>выключить</translation>
+    </message>
+    <message>
+        <source>значение должно быть «да» или «нет»</source>
+        <translation>значение должно быть «да» или «нет»</translation>
+    </message>
+    <message>
+        <source>значение должно быть чётным числом от 0 до %1: охранная панель хранит чётные секунды</source>
+        <translation>значение должно быть чётным числом от 0 до %1: охранная панель хранит чётные секунды</translation>
+    </message>
+    <message>
+        <source>значение должно быть целым числом от 0 до %1</source>
+        <translation>значение должно быть целым числом от 0 до %1</translation>
+    </message>
+    <message>
+        <source>Версия прошивки</source>
+        <translation>Версия прошивки</translation>
+    </message>
+    <message>
+        <source>Пароль</source>
+        <translation>Пароль</translation>
+    </message>
+    <message>
+        <source>пароль — от одной до пяти цифр</source>
+        <translation>пароль — от одной до пяти цифр</translation>
+    </message>
+    <message>
+        <source>Ключ %1</source>
+        <translation>Ключ %1</translation>
+    </message>
+    <message>
+        <source>код ключа — 16 шестнадцатеричных цифр</source>
+        <translation>код ключа — 16 шестнадцатеричных цифр</translation>
+    </message>
+    <message>
+        <source>Шлейф %1, %2</source>
+        <translation>Шлейф %1, %2</translation>
+    </message>
+    <message>
+        <source>Шлейф %1, %2: реле %3 %4</source>
+        <translation>Шлейф %1, %2: реле %3 %4</translation>
+    </message>
+    <message>
+        <source>Реле %1, время включения, сек.</source>
+        <translation>Реле %1, время включения, сек.</translation>
+    </message>
+    <message>
+        <source>Занято памяти сообщений, сек.</source>
+        <translation>Занято памяти сообщений, сек.</translation>
+    </message>
+    <message>
+        <source>Строка %1: %2</source>
+        <translation>Строка %1: %2</translation>
+    </message>
+    <message>
+        <source>это не файл настроек охранной панели Orvanta</source>
+        <translation>это не файл настроек охранной панели Orvanta</translation>
+    </message>
+    <message>
+        <source>формат файла «%1», а программа понимает только формат %2</source>
+        <translation>формат файла «%1», а программа понимает только формат %2</translation>
+    </message>
+    <message>
+        <source>ожидается «название: значение»</source>
+        <translation>ожидается «название: значение»</translation>
+    </message>
+    <message>
+        <source>неизвестная настройка «%1»</source>
+        <translation>неизвестная настройка «%1»</translation>
+    </message>
+    <message>
+        <source>настройка «%1» уже была в строке %2</source>
+        <translation>настройка «%1» уже была в строке %2</translation>
+    </message>
+    <message>
+        <source>нет настройки «%1»</source>
+        <translation>нет настройки «%1»</translation>
+    </message>
+    <message>
+        <source>Не удалось записать файл %1: %2</source>
+        <translation>Не удалось записать файл %1: %2</translation>
+    </message>
+    <message>
+        <source>Не удалось открыть файл %1: %2</source>
+        <translation>Не удалось открыть файл %1: %2</translation>
+    </message>
+    <message>
+        <source>файл не в кодировке UTF-8: сохраните его в UTF-8</source>
+        <translation>файл не в кодировке UTF-8: сохраните его в UTF-8</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::SnapshotJournal</name>
+    <message>
+        <source>Не удалось записать журнал %1: %2</source>
+        <translation>Не удалось записать журнал %1: %2</translation>
+    </message>
+    <message>
+        <source>Не удалось создать папку %1</source>
+        <translation>Не удалось создать папку %1</translation>
+    </message>
+    <message>
+        <source>В журнале нет записи № %1</source>
+        <translation>В журнале нет записи № %1</translation>
+    </message>
+    <message>
+        <source>запись не закончена</source>
+        <translation>запись не закончена</translation>
+    </message>
+    <message>
+        <source>записано</source>
+        <translation>записано</translation>
+    </message>
+    <message>
+        <source>прервано</source>
+        <translation>прервано</translation>
+    </message>
+    <message>
+        <source>панель не сохранила часть</source>
+        <translation>панель не сохранила часть</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::SoundDevicesDialog</name>
+    <message>
+        <source>Устройства звука</source>
+        <translation>Устройства звука</translation>
+    </message>
+    <message>
+        <source>Вывод звука (к панели):</source>
+        <translation>Вывод звука (к панели):</translation>
+    </message>
+    <message>
+        <source>Запись звука (микрофон):</source>
+        <translation>Запись звука (микрофон):</translation>
+    </message>
+    <message>
+        <source>Проверочный тон</source>
+        <translation>Проверочный тон</translation>
+    </message>
+    <message>
+        <source>Тон 1 кГц на выбранном выводе, с громкостью выровненных сообщений: по нему настраивают уровень входа панели</source>
+        <translation>Тон 1 кГц на выбранном выводе, с громкостью выровненных сообщений: по нему настраивают уровень входа панели</translation>
+    </message>
+    <message>
+        <source>Звучит тон 1 кГц на &quot;%1&quot;…</source>
+        <translation>Звучит тон 1 кГц на &quot;%1&quot;…</translation>
+    </message>
+    <message>
+        <source>По умолчанию (%1)</source>
+        <translation>По умолчанию (%1)</translation>
+    </message>
+    <message>
+        <source>нет</source>
+        <translation>нет</translation>
+    </message>
+    <message>
+        <source>%1 (нет на сервере звука)</source>
+        <translation>%1 (нет на сервере звука)</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::SoundImport</name>
+    <message>
+        <source>Не удалось создать папку &quot;%1&quot;</source>
+        <translation>Не удалось создать папку &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Не удалось вернуть файл &quot;%1&quot;: %2</source>
+        <translation>Не удалось вернуть файл &quot;%1&quot;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::SoundList</name>
+    <message>
+        <source>Не удалось открыть файл %1: %2</source>
+        <translation>Не удалось открыть файл %1: %2</translation>
+    </message>
+    <message>
+        <source>Не удалось создать файл %1: %2</source>
+        <translation>Не удалось создать файл %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::SoundPage</name>
+    <message>
+        <source>Звук сообщения</source>
+        <translation>Звук сообщения</translation>
+    </message>
+    <message>
+        <source>Уровень звука</source>
+        <translation>Уровень звука</translation>
+    </message>
+    <message>
+        <source>Исправлять ошибки</source>
+        <translation>Исправлять ошибки</translation>
+    </message>
+    <message>
+        <source>Проиграть с начала</source>
+        <translation>Проиграть с начала</translation>
+    </message>
+    <message>
+        <source>Проиграть сообщение с номером</source>
+        <translation>Проиграть сообщение с номером</translation>
+    </message>
+    <message>
+        <source>Проиграть очередного сообщения</source>
+        <translation>Проиграть очередного сообщения</translation>
+    </message>
+    <message>
+        <source>Загрузить</source>
+        <translation>Загрузить</translation>
+    </message>
+    <message>
+        <source>Сохранить</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Состояние памяти</source>
+        <translation>Состояние памяти</translation>
+    </message>
+    <message>
+        <source>Начать запись</source>
+        <translation>Начать запись</translation>
+    </message>
+    <message>
+        <source>Воспроизвести с начала</source>
+        <translation>Воспроизвести с начала</translation>
+    </message>
+    <message>
+        <source>Воспроизвести (Пробел)</source>
+        <translation>Воспроизвести (Пробел)</translation>
+    </message>
+    <message>
+        <source>Остановить воспроизведение/запись (Esc, Пробел)</source>
+        <translation>Остановить воспроизведение/запись (Esc, Пробел)</translation>
+    </message>
+    <message>
+        <source>Удалить выделенный фрагмент (Delete, Ctrl+X)</source>
+        <translation>Удалить выделенный фрагмент (Delete, Ctrl+X)</translation>
+    </message>
+    <message>
+        <source>Преобразовать выделенный фрагмент в тишину</source>
+        <translation>Преобразовать выделенный фрагмент в тишину</translation>
+    </message>
+    <message>
+        <source>Отменить последнее действие (Ctrl+Z)</source>
+        <translation>Отменить последнее действие (Ctrl+Z)</translation>
+    </message>
+    <message>
+        <source>Загрузить звук из файла…</source>
+        <translation>Загрузить звук из файла…</translation>
+    </message>
+    <message>
+        <source>Озвучить текст сообщения</source>
+        <translation>Озвучить текст сообщения</translation>
+    </message>
+    <message>
+        <source>Удалить тишину в начале и в конце</source>
+        <translation>Удалить тишину в начале и в конце</translation>
+    </message>
+    <message>
+        <source>Выровнять громкость</source>
+        <translation>Выровнять громкость</translation>
+    </message>
+    <message>
+        <source>Показать всё сообщение (Ctrl+0; приблизить и отдалить: Ctrl+колесо мыши)</source>
+        <translation>Показать всё сообщение (Ctrl+0; приблизить и отдалить: Ctrl+колесо мыши)</translation>
+    </message>
+    <message>
+        <source>Устройства звука и проверочный тон…</source>
+        <translation>Устройства звука и проверочный тон…</translation>
+    </message>
+    <message>
+        <source>Начало и длина выделенного фрагмента</source>
+        <translation>Начало и длина выделенного фрагмента</translation>
+    </message>
+    <message>
+        <source>Процесс записи</source>
+        <translation>Процесс записи</translation>
+    </message>
+    <message>
+        <source>Записать звук в устройство</source>
+        <translation>Записать звук в устройство</translation>
+    </message>
+    <message>
+        <source>Остановить</source>
+        <translation>Остановить</translation>
+    </message>
+    <message>
+        <source>Сообщения</source>
+        <translation>Сообщения</translation>
+    </message>
+    <message>
+        <source>Звуковые файлы (*.wav *.flac *.ogg *.oga *.opus *.mp3 *.aif *.aiff *.au);;Все файлы (*)</source>
+        <translation>Звуковые файлы (*.wav *.flac *.ogg *.oga *.opus *.mp3 *.aif *.aiff *.au);;Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>В строке %1 нет текста сообщения: озвучивать нечего.</source>
+        <translation>В строке %1 нет текста сообщения: озвучивать нечего.</translation>
+    </message>
+    <message>
+        <source> с</source>
+        <translation> с</translation>
+    </message>
+    <message>
+        <source>Начало %1
+Длина %2</source>
+        <translation>Начало %1
+Длина %2</translation>
+    </message>
+    <message>
+        <source>вывода звука &quot;%1&quot;</source>
+        <translation>вывода звука &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>записи звука &quot;%1&quot;</source>
+        <translation>записи звука &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Устройства %1 больше нет: звук идёт через устройство по умолчанию</source>
+        <translation>Устройства %1 больше нет: звук идёт через устройство по умолчанию</translation>
+    </message>
+    <message>
+        <source> и </source>
+        <translation> и </translation>
+    </message>
+    <message>
+        <source>Сообщения в списке: %1 мин. %2 сек. из 8 мин.</source>
+        <translation>Сообщения в списке: %1 мин. %2 сек. из 8 мин.</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::SoundUpload</name>
+    <message>
+        <source>Сообщения займут %1 мин. %2 сек., а память охранной панели вмещает 8 мин.: последние сообщения не поместятся.
+
+Записать сообщения всё равно?</source>
+        <translation>Сообщения займут %1 мин. %2 сек., а память охранной панели вмещает 8 мин.: последние сообщения не поместятся.
+
+Записать сообщения всё равно?</translation>
+    </message>
+    <message>
+        <source>Нет связи с охранной панелью &quot;Orvanta&quot;: порт не открыт, сообщения не записаны. Выберите порт и проверьте связь.</source>
+        <translation>Нет связи с охранной панелью &quot;Orvanta&quot;: порт не открыт, сообщения не записаны. Выберите порт и проверьте связь.</translation>
+    </message>
+    <message>
+        <source>Нет связи с охранной панелью &quot;Orvanta&quot;: последний обмен с панелью не удался, сообщения не записаны. Проверьте подключение и связь.</source>
+        <translation>Нет связи с охранной панелью &quot;Orvanta&quot;: последний обмен с панелью не удался, сообщения не записаны. Проверьте подключение и связь.</translation>
+    </message>
+    <message>
+        <source>Остановка после текущего сообщения…</source>
+        <translation>Остановка после текущего сообщения…</translation>
+    </message>
+    <message>
+        <source>Процесс записи завершен!</source>
+        <translation>Процесс записи завершен!</translation>
+    </message>
+    <message>
+        <source>Записано сообщений: %1 из %2</source>
+        <translation>Записано сообщений: %1 из %2</translation>
+    </message>
+    <message>
+        <source>; не записано сообщение %1</source>
+        <translation>; не записано сообщение %1</translation>
+    </message>
+    <message>
+        <source>Текстовые файлы (*.txt)</source>
+        <translation>Текстовые файлы (*.txt)</translation>
+    </message>
+    <message>
+        <source>Текстовый файл (*.txt);;Все файлы (*.*)</source>
+        <translation>Текстовый файл (*.txt);;Все файлы (*.*)</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::Speech</name>
+    <message>
+        <source>Синтезатор речи espeak-ng не запускается: %1</source>
+        <translation>Синтезатор речи espeak-ng не запускается: %1</translation>
+    </message>
+    <message>
+        <source>Не удалось изменить частоту отсчётов: %1</source>
+        <translation>Не удалось изменить частоту отсчётов: %1</translation>
+    </message>
+    <message>
+        <source>Нет голоса «%1» для синтеза речи: %2</source>
+        <translation>Нет голоса «%1» для синтеза речи: %2</translation>
+    </message>
+    <message>
+        <source>Текст не удалось озвучить: %1</source>
+        <translation>Текст не удалось озвучить: %1</translation>
+    </message>
+    <message>
+        <source>Синтезатор речи не дал звука для текста «%1»</source>
+        <translation>Синтезатор речи не дал звука для текста «%1»</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::TWaveAdjuster</name>
+    <message>
+        <source>Не удалось загрузить файл &quot;%1&quot;: %2</source>
+        <translation>Не удалось загрузить файл &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source> с</source>
+        <translation> с</translation>
+    </message>
+    <message>
+        <source>Подготовка записи...</source>
+        <translation>Подготовка записи...</translation>
+    </message>
+    <message>
+        <source>Идет запись...   %1 из %2</source>
+        <translation>Идет запись...   %1 из %2</translation>
+    </message>
+    <message>
+        <source>Произнесите фразу и нажмите кнопку &quot;Стоп&quot;.</source>
+        <translation>Произнесите фразу и нажмите кнопку &quot;Стоп&quot;.</translation>
+    </message>
+    <message>
+        <source>Озвучивание...</source>
+        <translation>Озвучивание...</translation>
+    </message>
+    <message>
+        <source>Ошибка воспроизведения!</source>
+        <translation>Ошибка воспроизведения!</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::TfContact</name>
+    <message>
+        <source>Настройка охранной панели &quot;Orvanta&quot;</source>
+        <translation>Настройка охранной панели &quot;Orvanta&quot;</translation>
+    </message>
+    <message>
+        <source>Запись звука</source>
+        <translation>Запись звука</translation>
+    </message>
+    <message>
+        <source>Общие настройки</source>
+        <translation>Общие настройки</translation>
+    </message>
+    <message>
+        <source>Ключи Touch Memory</source>
+        <translation>Ключи Touch Memory</translation>
+    </message>
+    <message>
+        <source>Настройка шлейфов</source>
+        <translation>Настройка шлейфов</translation>
+    </message>
+    <message>
+        <source>Настройка включения реле</source>
+        <translation>Настройка включения реле</translation>
+    </message>
+    <message>
+        <source>Порт:</source>
+        <translation>Порт:</translation>
+    </message>
+    <message>
+        <source>Связь с охранной панелью</source>
+        <translation>Связь с охранной панелью</translation>
+    </message>
+    <message>
+        <source>Прочитать настройки из &quot;Orvanta&quot;</source>
+        <translation>Прочитать настройки из &quot;Orvanta&quot;</translation>
+    </message>
+    <message>
+        <source>Записать настройки в &quot;Orvanta&quot;</source>
+        <translation>Записать настройки в &quot;Orvanta&quot;</translation>
+    </message>
+    <message>
+        <source>Сохранить настройки в файл…</source>
+        <translation>Сохранить настройки в файл…</translation>
+    </message>
+    <message>
+        <source>Загрузить настройки из файла…</source>
+        <translation>Загрузить настройки из файла…</translation>
+    </message>
+    <message>
+        <source>Сравнить с панелью…</source>
+        <translation>Сравнить с панелью…</translation>
+    </message>
+    <message>
+        <source>Вернуть настройки до записи…</source>
+        <translation>Вернуть настройки до записи…</translation>
+    </message>
+    <message>
+        <source>Файл…</source>
+        <translation>Файл…</translation>
+    </message>
+    <message>
+        <source>Настройки охранной панели в файле</source>
+        <translation>Настройки охранной панели в файле</translation>
+    </message>
+    <message>
+        <source>Настройки охранной панели (*.txt);;Все файлы (*)</source>
+        <translation>Настройки охранной панели (*.txt);;Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>Нет связи с охранной панелью &quot;Orvanta&quot;!</source>
+        <translation>Нет связи с охранной панелью &quot;Orvanta&quot;!</translation>
+    </message>
+    <message>
+        <source>Сохранить в файле и пароль охранной панели?
+
+Файл с паролем будет доступен только вам.</source>
+        <translation>Сохранить в файле и пароль охранной панели?
+
+Файл с паролем будет доступен только вам.</translation>
+    </message>
+    <message>
+        <source>Охранная панель хранит настройки из файла.</source>
+        <translation>Охранная панель хранит настройки из файла.</translation>
+    </message>
+    <message>
+        <source>Запись файла изменит в охранной панели:
+
+</source>
+        <translation>Запись файла изменит в охранной панели:
+
+</translation>
+    </message>
+    <message>
+        <source>Записей в охранную панель ещё не было: вернуть нечего.</source>
+        <translation>Записей в охранную панель ещё не было: вернуть нечего.</translation>
+    </message>
+    <message numerus="yes">
+        <source>№ %1  %2  %3  %4  %5 (%n изм.)</source>
+        <translation>
+            <numerusform>№ %1  %2  %3  %4  %5 (%n изменение)</numerusform>
+            <numerusform>№ %1  %2  %3  %4  %5 (%n изменения)</numerusform>
+            <numerusform>№ %1  %2  %3  %4  %5 (%n изменений)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Настройки, которые охранная панель хранила до записи:</source>
+        <translation>Настройки, которые охранная панель хранила до записи:</translation>
+    </message>
+    <message>
+        <source>Охранная панель уже хранит эти настройки.</source>
+        <translation>Охранная панель уже хранит эти настройки.</translation>
+    </message>
+    <message>
+        <source>Снимок № %1 от %2, порт %3, %4.
+
+Запись изменит в охранной панели:
+
+%5
+
+Вернуть эти настройки?</source>
+        <translation>Снимок № %1 от %2, порт %3, %4.
+
+Запись изменит в охранной панели:
+
+%5
+
+Вернуть эти настройки?</translation>
+    </message>
+    <message>
+        <source>Настройки возвращены: охранная панель хранит снимок № %1.</source>
+        <translation>Настройки возвращены: охранная панель хранит снимок № %1.</translation>
+    </message>
+    <message>
+        <source>Охранная панель не сохранила:
+
+</source>
+        <translation>Охранная панель не сохранила:
+
+</translation>
+    </message>
+    <message>
+        <source>Orvanta Config %1
+Настройка охранной панели &quot;Orvanta&quot;: связь по последовательному порту, настройки, голосовые сообщения.
+Запуск с параметром DEBUG — режим отладки; orvanta-config --help — подсказка.</source>
+        <translation>Orvanta Config %1
+Настройка охранной панели &quot;Orvanta&quot;: связь по последовательному порту, настройки, голосовые сообщения.
+Запуск с параметром DEBUG — режим отладки; orvanta-config --help — подсказка.</translation>
+    </message>
+    <message>
+        <source>
+
+Прежние настройки охранной панели сохранены (снимок № %1): их вернёт «Вернуть настройки до записи…» в меню «Файл…».</source>
+        <translation>
+
+Прежние настройки охранной панели сохранены (снимок № %1): их вернёт «Вернуть настройки до записи…» в меню «Файл…».</translation>
+    </message>
+    <message>
+        <source>Ошибка связи с охранной панелью &quot;Orvanta&quot;:</source>
+        <translation>Ошибка связи с охранной панелью &quot;Orvanta&quot;:</translation>
+    </message>
+    <message>
+        <source>Ошибка записи в охранную панель &quot;Orvanta&quot;:</source>
+        <translation>Ошибка записи в охранную панель &quot;Orvanta&quot;:</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::TfWait</name>
+    <message>
+        <source>Обмен данными</source>
+        <translation>Обмен данными</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::WaveDevice</name>
+    <message>
+        <source>вывода звука</source>
+        <translation>вывода звука</translation>
+    </message>
+    <message>
+        <source>записи звука</source>
+        <translation>записи звука</translation>
+    </message>
+    <message>
+        <source>Файл &quot;%1&quot; не найден</source>
+        <translation>Файл &quot;%1&quot; не найден</translation>
+    </message>
+    <message>
+        <source>Звуковой файл не открыт</source>
+        <translation>Звуковой файл не открыт</translation>
+    </message>
+    <message>
+        <source>Устройство вывода звука не принимает звук</source>
+        <translation>Устройство вывода звука не принимает звук</translation>
+    </message>
+    <message>
+        <source>Устройство записи звука не записывает звук в формате файла &quot;%1&quot;</source>
+        <translation>Устройство записи звука не записывает звук в формате файла &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Устройство записи звука не отвечает</source>
+        <translation>Устройство записи звука не отвечает</translation>
+    </message>
+    <message>
+        <source>Звук прерван: устройства вывода звука &quot;%1&quot; больше нет</source>
+        <translation>Звук прерван: устройства вывода звука &quot;%1&quot; больше нет</translation>
+    </message>
+    <message>
+        <source>Запись прервана: устройства записи звука &quot;%1&quot; больше нет</source>
+        <translation>Запись прервана: устройства записи звука &quot;%1&quot; больше нет</translation>
+    </message>
+    <message>
+        <source>Не удалось создать файл &quot;%1&quot;</source>
+        <translation>Не удалось создать файл &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Звук прерван: сервер звука не отвечает</source>
+        <translation>Звук прерван: сервер звука не отвечает</translation>
+    </message>
+    <message>
+        <source>Запись прервана: сервер звука не отвечает</source>
+        <translation>Запись прервана: сервер звука не отвечает</translation>
+    </message>
+    <message>
+        <source>Звук из файла &quot;%1&quot; не может быть воспроизведён: частота его отсчётов не подходит устройству</source>
+        <translation>Звук из файла &quot;%1&quot; не может быть воспроизведён: частота его отсчётов не подходит устройству</translation>
+    </message>
+    <message>
+        <source>Нет устройства %1</source>
+        <translation>Нет устройства %1</translation>
+    </message>
+    <message>
+        <source>Нет устройства %1 &quot;%2&quot;</source>
+        <translation>Нет устройства %1 &quot;%2&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::WaveFile</name>
+    <message>
+        <source>Не удалось открыть файл</source>
+        <translation>Не удалось открыть файл</translation>
+    </message>
+    <message>
+        <source>Не удалось загрузить файл</source>
+        <translation>Не удалось загрузить файл</translation>
+    </message>
+    <message>
+        <source>в файле нет звука</source>
+        <translation>в файле нет звука</translation>
+    </message>
+    <message>
+        <source>частота отсчётов %1 Гц: можно от %2 до %3 Гц</source>
+        <translation>частота отсчётов %1 Гц: можно от %2 до %3 Гц</translation>
+    </message>
+    <message>
+        <source>звук длиннее %1 сек.</source>
+        <translation>звук длиннее %1 сек.</translation>
+    </message>
+    <message>
+        <source>Не удалось создать файл</source>
+        <translation>Не удалось создать файл</translation>
+    </message>
+    <message>
+        <source>Не удалось записать файл &quot;%1&quot;: %2</source>
+        <translation>Не удалось записать файл &quot;%1&quot;: %2</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1673 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="uk" sourcelanguage="ru">
+<context>
+    <name>Cli</name>
+    <message>
+        <source>Usage: orvanta-cli [options] COMMAND [arguments]
+
+The Orvanta panel&apos;s settings without a window.
+
+Commands:
+  ports                      the ports it would try: device, and whether it can be opened
+  detect                     looks for the panel on the ports; prints the port and firmware
+  read [--port P] [-o FILE] [--password]
+                             reads the panel&apos;s settings into FILE (or prints them)
+  write [--port P] FILE [--yes]
+                             shows what would change, asks, writes, and checks the panel
+  diff [--port P] FILE       lists the settings in which the panel differs from FILE
+  history                    the writes so far, each with the snapshot taken before it
+  restore N [--port P] [--yes]
+                             writes snapshot N back (compare, confirm, verify as write)
+  show FILE                  checks a settings file and prints it
+  speak TEXT -o WAVE         speaks the text in Russian as a message (44.1 kHz, 16 bits)
+  trim WAVE                  removes the silence at both ends of a message
+  normalize WAVE             brings a message&apos;s peak to -1 dBFS
+  import SOUND -o WAVE       makes a voice message of any sound file (WAV, FLAC, Ogg, MP3)
+  help [COMMAND]             this text, or a command&apos;s
+
+A settings FILE of &quot;-&quot; is read from standard input; &quot;-o -&quot; writes to standard output.
+
+Options:
+  --lang L        the language of the texts: ru (Russian), uk (Ukrainian) or en (English);
+                  default: the one chosen in the window, else Russian
+  --config FILE   Config.ini to take port names from (default: the window&apos;s: beside the
+                  program for a portable copy, else ~/.config/Orvanta/, else /etc/xdg/Orvanta/)
+  --port P        the port: a name such as COM3, or a device path; without it COM2 is tried,
+                  then COM1 to COM8, the USB serial devices and the ports Config.ini names
+  --password      read: put the password into the file (made readable by you alone)
+  --yes           write, restore: write without asking (needed when there is no terminal)
+  --json          ports, detect, show, diff, history: print JSON (shapes in the README)
+  --verbose       say which Config.ini is used, and print the exchange with the panel on
+                  standard error
+  --version       the program&apos;s version
+  --              what follows is no option, even when it begins with &quot;-&quot;
+  -h, --help      this text, or a command&apos;s with COMMAND --help
+
+Questions and progress go to standard error, and only to a terminal.
+
+Exit status: 0 done (the panel holds the file&apos;s settings), 1 the panel differs (diff),
+2 wrong use or a settings file that cannot be taken, 3 no panel, 4 the panel did not keep
+what was written, 5 the write was not confirmed (or there was no terminal to ask and no
+--yes), 6 a setting could not be read whole (nothing was written; an existing output file is
+left as it was), 7 a write was cut off (the panel holds part of the new settings; restore
+brings back the snapshot), 8 an internal error.
+
+Before every write the panel&apos;s settings are read whole and kept as a snapshot in
+~/.local/share/Orvanta/snapshots/ with a journal line; if that read fails, nothing is written.
+</source>
+        <translation>Використання: orvanta-cli [параметри] COMMAND [аргументи]
+
+Налаштування панелі Orvanta без вікна.
+
+Команди:
+  ports                      порти, які програма спробує: пристрій і чи можна його відкрити
+  detect                     шукає панель на портах; виводить порт і прошивку
+  read [--port P] [-o FILE] [--password]
+                             читає налаштування панелі у FILE (або виводить їх)
+  write [--port P] FILE [--yes]
+                             показує, що зміниться, запитує, записує й перевіряє панель
+  diff [--port P] FILE       перелічує налаштування, якими панель відрізняється від FILE
+  history                    виконані записи, кожен зі знімком, зробленим перед ним
+  restore N [--port P] [--yes]
+                             записує знімок N назад (порівнює, питає, перевіряє, як write)
+  show FILE                  перевіряє файл налаштувань і виводить його
+  speak TEXT -o WAVE         озвучує текст російською як повідомлення (44,1 кГц, 16 біт)
+  trim WAVE                  видаляє тишу з обох кінців повідомлення
+  normalize WAVE             доводить пік повідомлення до -1 dBFS
+  import SOUND -o WAVE       робить голосове повідомлення з будь-якого звукового файлу (WAV,
+                             FLAC, Ogg, MP3)
+  help [COMMAND]             цей текст або довідка команди
+
+FILE налаштувань &quot;-&quot; читається зі стандартного вводу; &quot;-o -&quot; записує у стандартний вивід.
+
+Параметри:
+  --lang L        мова текстів: ru (російська), uk (українська) або en (англійська);
+                  типово — вибрана у вікні, інакше російська
+  --config FILE   Config.ini, з якого брати назви портів (типово — той, що й у вікні: поруч із
+                  програмою для портативної копії, інакше ~/.config/Orvanta/, інакше
+                  /etc/xdg/Orvanta/)
+  --port P        порт: назва на кшталт COM3 або шлях до пристрою; без нього пробується COM2,
+                  потім COM1–COM8, послідовні USB-пристрої та порти, названі в Config.ini
+  --password      read: записати пароль у файл (читати його зможете лише ви)
+  --yes           write, restore: записати без запитання (потрібно, коли немає термінала)
+  --json          ports, detect, show, diff, history: виводити JSON (формати — у README)
+  --verbose       повідомляти, який Config.ini використано, і виводити обмін із панеллю у
+                  стандартний потік помилок
+  --version       версія програми
+  --              далі йдуть не параметри, навіть якщо починаються з &quot;-&quot;
+  -h, --help      цей текст або довідка команди: COMMAND --help
+
+Запитання та перебіг роботи виводяться у стандартний потік помилок і лише в термінал.
+
+Коди завершення: 0 — виконано (панель зберігає налаштування з файлу), 1 — панель відрізняється
+(diff), 2 — неправильне використання або файл налаштувань, який не можна прийняти, 3 — немає
+панелі, 4 — панель не зберегла записане, 5 — запис не підтверджено (або не було термінала, щоб
+запитати, і не було --yes), 6 — налаштування не вдалося прочитати повністю (нічого не записано;
+наявний вихідний файл залишено як був), 7 — запис перервано (панель зберігає частину нових
+налаштувань; restore повертає знімок), 8 — внутрішня помилка.
+
+Перед кожним записом налаштування панелі читаються повністю й зберігаються як знімок у
+~/.local/share/Orvanta/snapshots/ з рядком у журналі; якщо це читання не вдалося, нічого не
+записується.
+</translation>
+    </message>
+    <message>
+        <source>Usage: orvanta-cli ports [--json]
+
+Lists each port name with its device and whether it can be opened: free, busy (and by which program), no permission (and how to get it), absent, no serial port.
+</source>
+        <translation>Використання: orvanta-cli ports [--json]
+
+Перелічує назви портів, пристрій кожного й чи можна його відкрити: вільний, зайнятий (і якою програмою), немає доступу (і як його отримати), немає пристрою, не послідовний порт.
+</translation>
+    </message>
+    <message>
+        <source>Usage: orvanta-cli detect [--port P] [--json]
+
+Tries the port (or every port, COM2 first) and prints the first that the panel answers on, with its firmware version. Exit 3 when none, with the reason for each port tried.
+</source>
+        <translation>Використання: orvanta-cli detect [--port P] [--json]
+
+Пробує порт (або всі порти, спершу COM2) і виводить перший, на якому відповідає панель, разом із версією її прошивки. Якщо такого немає — код завершення 3 і причина для кожного перевіреного порту.
+</translation>
+    </message>
+    <message>
+        <source>Usage: orvanta-cli read [--port P] [-o FILE] [--password]
+
+Reads every setting of the panel into a settings file, or to standard output. The password only with --password.
+</source>
+        <translation>Використання: orvanta-cli read [--port P] [-o FILE] [--password]
+
+Читає всі налаштування панелі у файл налаштувань або у стандартний вивід. Пароль — лише з --password.
+</translation>
+    </message>
+    <message>
+        <source>Usage: orvanta-cli write [--port P] FILE [--yes]
+
+Reads the panel, lists what the file would change, asks (unless --yes), writes, reads back and reports any setting the panel did not keep. Exit 0 when the panel holds the file&apos;s settings, 4 when it does not.
+</source>
+        <translation>Використання: orvanta-cli write [--port P] FILE [--yes]
+
+Читає панель, перелічує, що змінить файл, запитує (якщо немає --yes), записує, читає назад і повідомляє про кожне налаштування, якого панель не зберегла. Код завершення 0, коли панель зберігає налаштування з файлу, 4 — коли ні.
+</translation>
+    </message>
+    <message>
+        <source>Usage: orvanta-cli history [--json]
+
+Lists the writes so far: number, time, port, firmware, how it ended, and how many settings it changed. Each has the snapshot of what the panel held before it.
+</source>
+        <translation>Використання: orvanta-cli history [--json]
+
+Перелічує виконані записи: номер, час, порт, прошивка, чим завершився і скільки налаштувань змінив. До кожного є знімок того, що панель зберігала перед ним.
+</translation>
+    </message>
+    <message>
+        <source>Usage: orvanta-cli restore N [--port P] [--yes]
+
+Writes snapshot N (see history) back into the panel: shows its date, port and the differences, asks, writes, reads back. A snapshot of the panel is kept first, as for every write.
+</source>
+        <translation>Використання: orvanta-cli restore N [--port P] [--yes]
+
+Записує знімок N (див. history) назад у панель: показує його дату, порт і відмінності, запитує, записує, читає назад. Спершу, як і перед кожним записом, зберігається знімок панелі.
+</translation>
+    </message>
+    <message>
+        <source>Usage: orvanta-cli diff [--port P] FILE [--json]
+
+Lists each setting in which the panel differs from the file. Exit 0 when none, 1 when some.
+</source>
+        <translation>Використання: orvanta-cli diff [--port P] FILE [--json]
+
+Перелічує кожне налаштування, яким панель відрізняється від файлу. Код завершення 0, якщо відмінностей немає, 1 — якщо є.
+</translation>
+    </message>
+    <message>
+        <source>Usage: orvanta-cli show FILE [--json]
+
+Checks a settings file and prints it as the tool writes it.
+</source>
+        <translation>Використання: orvanta-cli show FILE [--json]
+
+Перевіряє файл налаштувань і виводить його так, як його записує програма.
+</translation>
+    </message>
+    <message>
+        <source>Usage: orvanta-cli speak TEXT -o WAVE
+
+Speaks the text in Russian (espeak-ng) and keeps it as a voice message: PCM mono 44.1 kHz 16-bit.
+</source>
+        <translation>Використання: orvanta-cli speak TEXT -o WAVE
+
+Озвучує текст російською (espeak-ng) і зберігає його як голосове повідомлення: PCM моно 44,1 кГц 16 біт.
+</translation>
+    </message>
+    <message>
+        <source>Usage: orvanta-cli trim WAVE [-o OUT]
+
+Removes the silence at both ends of a voice message (keeping 50 ms beside the sound), so that it takes less of the panel&apos;s memory. A file that is no 16-bit mono PCM WAV is never written over: the result goes to OUT, or to a WAV file of its name beside it.
+</source>
+        <translation>Використання: orvanta-cli trim WAVE [-o OUT]
+
+Видаляє тишу з обох кінців голосового повідомлення (залишаючи 50 мс біля звуку), щоб воно займало менше пам’яті панелі. Файл, який не є WAV PCM 16 біт моно, ніколи не перезаписується: результат потрапляє в OUT або у WAV-файл із його назвою поруч із ним.
+</translation>
+    </message>
+    <message>
+        <source>Usage: orvanta-cli normalize WAVE [-o OUT]
+
+Scales a voice message so that its peak reaches -1 dBFS, so that the messages sound even. Any file as for trim.
+</source>
+        <translation>Використання: orvanta-cli normalize WAVE [-o OUT]
+
+Масштабує голосове повідомлення так, щоб його пік досягав -1 dBFS, — тоді повідомлення звучать рівно. Файли обробляються так само, як у trim.
+</translation>
+    </message>
+    <message>
+        <source>Usage: orvanta-cli import SOUND -o WAVE
+
+Converts a sound file of any format the tool reads (WAV of any kind, FLAC, Ogg, MP3) into a voice message: PCM mono 44.1 kHz 16-bit. A sound longer than the panel&apos;s memory is refused.
+</source>
+        <translation>Використання: orvanta-cli import SOUND -o WAVE
+
+Перетворює звуковий файл будь-якого формату, який читає програма (WAV будь-якого виду, FLAC, Ogg, MP3), на голосове повідомлення: PCM моно 44,1 кГц 16 біт. Звук, довший, ніж уміщує пам’ять панелі, не приймається.
+</translation>
+    </message>
+    <message>
+        <source>Usage: orvanta-cli help [COMMAND]
+
+The program&apos;s help, or a command&apos;s.
+</source>
+        <translation>Використання: orvanta-cli help [COMMAND]
+
+Довідка програми або команди.
+</translation>
+    </message>
+    <message>
+        <source>Нет связи с охранной панелью &quot;Orvanta&quot; ни на одном порту.
+</source>
+        <translation>Немає зв’язку з охоронною панеллю &quot;Orvanta&quot; на жодному порту.
+</translation>
+    </message>
+    <message>
+        <source>Нет связи с охранной панелью &quot;Orvanta&quot; на порту %1.
+</source>
+        <translation>Немає зв’язку з охоронною панеллю &quot;Orvanta&quot; на порту %1.
+</translation>
+    </message>
+    <message>
+        <source>Чтение настроек</source>
+        <translation>Читання налаштувань</translation>
+    </message>
+    <message>
+        <source>%1 сек.
+</source>
+        <translation>%1 сек.
+</translation>
+    </message>
+    <message>
+        <source>Не удалось прочитать стандартный ввод</source>
+        <translation>Не вдалося прочитати стандартний ввід</translation>
+    </message>
+    <message>
+        <source>orvanta-cli: нет терминала, чтобы спросить; чтобы записать без вопроса, добавьте --yes
+</source>
+        <translation>orvanta-cli: немає термінала, щоб запитати; щоб записати без запитання, додайте --yes
+</translation>
+    </message>
+    <message>
+        <source>Записать эти настройки в охранную панель? [д/н] </source>
+        <translation>Записати ці налаштування в охоронну панель? [т/н] </translation>
+    </message>
+    <message>
+        <source>д,да</source>
+        <comment>the answers that mean yes, comma-separated</comment>
+        <translation>т,так</translation>
+    </message>
+    <message>
+        <source>Панель уже хранит эти настройки.
+</source>
+        <translation>Панель уже зберігає ці налаштування.
+</translation>
+    </message>
+    <message>
+        <source>Изменится:
+</source>
+        <translation>Зміниться:
+</translation>
+    </message>
+    <message>
+        <source>ключи</source>
+        <translation>ключі</translation>
+    </message>
+    <message>
+        <source>шлейфы и общие настройки</source>
+        <translation>шлейфи та загальні налаштування</translation>
+    </message>
+    <message>
+        <source>реле</source>
+        <translation>реле</translation>
+    </message>
+    <message>
+        <source>пароль</source>
+        <translation>пароль</translation>
+    </message>
+    <message>
+        <source>ничего</source>
+        <translation>нічого</translation>
+    </message>
+    <message>
+        <source>Запись прервана: %1
+</source>
+        <translation>Запис перервано: %1
+</translation>
+    </message>
+    <message>
+        <source>Записано: %1
+</source>
+        <translation>Записано: %1
+</translation>
+    </message>
+    <message>
+        <source>Не записано: %1
+</source>
+        <translation>Не записано: %1
+</translation>
+    </message>
+    <message>
+        <source>Прочитать панель после записи не удалось: проверьте ее командой orvanta-cli diff.
+</source>
+        <translation>Не вдалося прочитати панель після запису: перевірте її командою orvanta-cli diff.
+</translation>
+    </message>
+    <message>
+        <source>Панель хранит теперь часть новых и часть прежних настроек.
+</source>
+        <translation>Тепер панель зберігає частину нових і частину попередніх налаштувань.
+</translation>
+    </message>
+    <message>
+        <source>Прежние настройки сохранены; вернуть их: orvanta-cli restore %1
+</source>
+        <translation>Попередні налаштування збережено; повернути їх: orvanta-cli restore %1
+</translation>
+    </message>
+    <message>
+        <source>Запись настроек</source>
+        <translation>Запис налаштувань</translation>
+    </message>
+    <message>
+        <source>панель не отвечает</source>
+        <translation>панель не відповідає</translation>
+    </message>
+    <message>
+        <source>Записано; панель хранит эти настройки.
+</source>
+        <translation>Записано; панель зберігає ці налаштування.
+</translation>
+    </message>
+    <message>
+        <source>Панель не сохранила:
+</source>
+        <translation>Панель не зберегла:
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n изм.
+</source>
+        <translation>
+            <numerusform>%n зміна
+</numerusform>
+            <numerusform>%n зміни
+</numerusform>
+            <numerusform>%n змін
+</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Снимок № %1 от %2, порт %3, %4
+</source>
+        <translation>Знімок № %1 від %2, порт %3, %4
+</translation>
+    </message>
+    <message>
+        <source>orvanta-cli: %1 не в формате сообщений (WAV PCM, 16 бит, моно) и не будет перезаписан, а %2 уже есть: укажите файл результата: -o FILE
+</source>
+        <translation>orvanta-cli: %1 не у форматі повідомлень (WAV PCM, 16 біт, моно), тож його не буде перезаписано, а %2 уже існує: вкажіть файл результату: -o FILE
+</translation>
+    </message>
+    <message>
+        <source>Без изменений.
+</source>
+        <translation>Без змін.
+</translation>
+    </message>
+    <message>
+        <source>Не удалось создать файл %1
+</source>
+        <translation>Не вдалося створити файл %1
+</translation>
+    </message>
+    <message>
+        <source>orvanta-cli: %1 needs a value
+</source>
+        <translation>orvanta-cli: %1 потребує значення
+</translation>
+    </message>
+    <message>
+        <source>orvanta-cli: unknown option %1 (see --help)
+</source>
+        <translation>orvanta-cli: невідомий параметр %1 (див. --help)
+</translation>
+    </message>
+    <message>
+        <source>orvanta-cli: one file at most (see --help)
+</source>
+        <translation>orvanta-cli: не більше одного файлу (див. --help)
+</translation>
+    </message>
+    <message>
+        <source>orvanta-cli: unknown language %1: ru, uk or en
+</source>
+        <translation>orvanta-cli: невідома мова %1: ru, uk або en
+</translation>
+    </message>
+    <message>
+        <source>orvanta-cli: unknown command %1 (see --help)
+</source>
+        <translation>orvanta-cli: невідома команда %1 (див. --help)
+</translation>
+    </message>
+    <message>
+        <source>orvanta-cli: no such Config.ini: %1
+</source>
+        <translation>orvanta-cli: немає такого Config.ini: %1
+</translation>
+    </message>
+    <message>
+        <source> (нет такого файла)</source>
+        <translation> (немає такого файлу)</translation>
+    </message>
+    <message>
+        <source>Ошибка связи с охранной панелью &quot;Orvanta&quot;: %1
+</source>
+        <translation>Помилка зв’язку з охоронною панеллю &quot;Orvanta&quot;: %1
+</translation>
+    </message>
+    <message>
+        <source>orvanta-cli: внутренняя ошибка программы: %1
+</source>
+        <translation>orvanta-cli: внутрішня помилка програми: %1
+</translation>
+    </message>
+    <message>
+        <source>Usage: orvanta-config [DEBUG] [--lang L]
+
+The configuration tool of the Orvanta GSM security panel: finds the panel on a serial port,
+reads and writes its settings, records, trims and plays the voice messages and uploads them
+into the panel.
+
+  DEBUG          debug mode: the panel&apos;s debug buttons, and every exchange kept in log.txt
+  --lang L       the language: ru (Russian), uk (Ukrainian) or en (English); default: the one
+                 last chosen in the window&apos;s &quot;Файл…&quot; menu, else Russian
+  --version      the version
+  --help         this text
+
+Files: Config.ini and sound/ beside the program when it is a portable copy; otherwise
+~/.config/Orvanta/Config.ini (or /etc/xdg/Orvanta/Config.ini) and ~/.local/share/Orvanta/.
+</source>
+        <translation>Використання: orvanta-config [DEBUG] [--lang L]
+
+Програма налаштування охоронної GSM-панелі Orvanta: знаходить панель на послідовному порту,
+читає й записує її налаштування, записує, обрізає та відтворює голосові повідомлення й
+записує їх у панель.
+
+  DEBUG          режим налагодження: кнопки налагодження панелі та кожен обмін у файлі log.txt
+  --lang L       мова: ru (російська), uk (українська) або en (англійська); типово — остання
+                 вибрана в меню «Файл…» вікна, інакше російська
+  --version      версія
+  --help         цей текст
+
+Файли: Config.ini і sound/ поруч із програмою, коли це переносна копія; інакше
+~/.config/Orvanta/Config.ini (або /etc/xdg/Orvanta/Config.ini) і ~/.local/share/Orvanta/.
+</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::DebugButtons</name>
+    <message>
+        <source>Записать в устройство</source>
+        <translation>Записати в пристрій</translation>
+    </message>
+    <message>
+        <source>Прочитать</source>
+        <translation>Прочитати</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::ExchangeLog</name>
+    <message>
+        <source>Ошибка записи в файл %1: %2</source>
+        <translation>Помилка запису у файл %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::GeneralPage</name>
+    <message>
+        <source>Версия прошивки</source>
+        <translation>Версія прошивки</translation>
+    </message>
+    <message>
+        <source>Пароль</source>
+        <translation>Пароль</translation>
+    </message>
+    <message>
+        <source>Объект находится под охраной</source>
+        <translation>Об’єкт перебуває під охороною</translation>
+    </message>
+    <message>
+        <source>Дозваниваться при постановке на охрану</source>
+        <translation>Телефонувати під час постановки на охорону</translation>
+    </message>
+    <message>
+        <source>Дозваниваться при снятии с охраны</source>
+        <translation>Телефонувати під час зняття з охорони</translation>
+    </message>
+    <message>
+        <source>Дозваниваться при переходе на резервное  питание</source>
+        <translation>Телефонувати в разі переходу на резервне  живлення</translation>
+    </message>
+    <message>
+        <source>Дозваниваться при переходе на основное питание</source>
+        <translation>Телефонувати в разі переходу на основне живлення</translation>
+    </message>
+    <message>
+        <source>Выключать реле после снятия с охраны?</source>
+        <translation>Вимикати реле після зняття з охорони?</translation>
+    </message>
+    <message>
+        <source>Не использовать ключи Touch Memory</source>
+        <translation>Не використовувати ключі Touch Memory</translation>
+    </message>
+    <message>
+        <source>Обрабатывать события для реле после снятия с охраны</source>
+        <translation>Обробляти події для реле після зняття з охорони</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::IniFile</name>
+    <message>
+        <source>Не удалось записать файл %1: %2</source>
+        <translation>Не вдалося записати файл %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::KeysPage</name>
+    <message>
+        <source>Приложите ключ к считывателю…</source>
+        <translation>Прикладіть ключ до зчитувача…</translation>
+    </message>
+    <message>
+        <source>Код ключа</source>
+        <translation>Код ключа</translation>
+    </message>
+    <message>
+        <source>Чтение ключа</source>
+        <translation>Читання ключа</translation>
+    </message>
+    <message>
+        <source>Номер</source>
+        <translation>Номер</translation>
+    </message>
+    <message>
+        <source>Ключ</source>
+        <translation>Ключ</translation>
+    </message>
+    <message>
+        <source>Ключи Touch Memory</source>
+        <translation>Ключі Touch Memory</translation>
+    </message>
+    <message>
+        <source>Ключ не прочитан: приложите ключ к считывателю и повторите</source>
+        <translation>Ключ не прочитано: прикладіть ключ до зчитувача й повторіть</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::LevelMeter</name>
+    <message>
+        <source>Уровень звука: пики, самый громкий пик и метка перегрузки</source>
+        <translation>Рівень звуку: піки, найгучніший пік і позначка перевантаження</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::LoopsPage</name>
+    <message>
+        <source>Замыкание</source>
+        <translation>Замикання</translation>
+    </message>
+    <message>
+        <source>Размыкание</source>
+        <translation>Розмикання</translation>
+    </message>
+    <message>
+        <source>Нормально замкнут</source>
+        <translation>Нормально замкнений</translation>
+    </message>
+    <message>
+        <source>Шлейф %1: %2</source>
+        <translation>Шлейф %1: %2</translation>
+    </message>
+    <message>
+        <source>Шлейф %1</source>
+        <translation>Шлейф %1</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::MessageEdit</name>
+    <message>
+        <source>Нет звука для изменения</source>
+        <translation>Немає звуку для зміни</translation>
+    </message>
+    <message>
+        <source>Файл &quot;%1&quot; только для чтения: изменение не сохранено</source>
+        <translation>Файл &quot;%1&quot; лише для читання: зміну не збережено</translation>
+    </message>
+    <message>
+        <source>Файл &quot;%1&quot; не в формате сообщений (WAV PCM, 16 бит, моно): изменение не сохранено, файл оставлен как есть</source>
+        <translation>Файл &quot;%1&quot; не у форматі повідомлень (WAV PCM, 16 біт, моно): зміну не збережено, файл залишено як є</translation>
+    </message>
+    <message>
+        <source>Не удалось создать файл &quot;%1&quot;!</source>
+        <translation>Не вдалося створити файл &quot;%1&quot;!</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::MessageList</name>
+    <message>
+        <source>Сообщение</source>
+        <translation>Повідомлення</translation>
+    </message>
+    <message>
+        <source>Файл</source>
+        <translation>Файл</translation>
+    </message>
+    <message>
+        <source>Сообщение %1</source>
+        <translation>Повідомлення %1</translation>
+    </message>
+    <message>
+        <source>Адрес</source>
+        <translation>Адреса</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::MessageRecorder</name>
+    <message>
+        <source>Запись уже идёт</source>
+        <translation>Запис уже триває</translation>
+    </message>
+    <message>
+        <source>Нет файла для записи сообщения</source>
+        <translation>Немає файлу для запису повідомлення</translation>
+    </message>
+    <message>
+        <source>Файл &quot;%1&quot; только для чтения: запись не начата</source>
+        <translation>Файл &quot;%1&quot; лише для читання: запис не розпочато</translation>
+    </message>
+    <message>
+        <source>Не удалось создать файл &quot;%1&quot;</source>
+        <translation>Не вдалося створити файл &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Звук не записан: устройство записи звука не передало звука. Сообщение осталось прежним.</source>
+        <translation>Звук не записано: пристрій запису звуку не передав звуку. Повідомлення залишилося без змін.</translation>
+    </message>
+    <message>
+        <source>Не удалось заменить файл &quot;%1&quot;</source>
+        <translation>Не вдалося замінити файл &quot;%1&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::MessageTable</name>
+    <message>
+        <source>Занято %1 мин. %2 сек. из 8 мин.</source>
+        <translation>Зайнято %1 хв. %2 сек. з 8 хв.</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::MessageTools</name>
+    <message>
+        <source>Не удалось загрузить файл &quot;%1&quot;: %2</source>
+        <translation>Не вдалося завантажити файл &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>нет файла</source>
+        <translation>немає файлу</translation>
+    </message>
+    <message>
+        <source>Звук длиной %1 сек. не поместится в память охранной панели: она вмещает %2 сек.</source>
+        <translation>Звук тривалістю %1 сек. не вміститься в пам’ять охоронної панелі: вона вміщує %2 сек.</translation>
+    </message>
+    <message>
+        <source>Сообщение длиной %1 сек.: длиннее %2 сек., оно займет много памяти охранной панели</source>
+        <translation>Повідомлення тривалістю %1 сек.: довше за %2 сек., воно займе багато пам’яті охоронної панелі</translation>
+    </message>
+    <message>
+        <source>Не удалось создать файл &quot;%1&quot;!</source>
+        <translation>Не вдалося створити файл &quot;%1&quot;!</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::MessageUpload</name>
+    <message>
+        <source>Запись прервана</source>
+        <translation>Запис перервано</translation>
+    </message>
+    <message>
+        <source>Не поместилось</source>
+        <translation>Не вмістилося</translation>
+    </message>
+    <message>
+        <source>Память охранной панели заполнена: поместились сообщений: %1 из %2; сообщение %3 не поместилось.</source>
+        <translation>Пам’ять охоронної панелі заповнена: вмістилося повідомлень: %1 з %2; повідомлення %3 не вмістилося.</translation>
+    </message>
+    <message>
+        <source>Сообщение %1: охранная панель сообщила адрес %2, а в её таблице адресов записано %3.</source>
+        <translation>Повідомлення %1: охоронна панель повідомила адресу %2, а в її таблиці адрес записано %3.</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::OrvantaApplication</name>
+    <message>
+        <source>Неизвестная ошибка</source>
+        <translation>Невідома помилка</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::PanelConnection</name>
+    <message>
+        <source>не открывается</source>
+        <translation>не відкривається</translation>
+    </message>
+    <message>
+        <source>нет ответа</source>
+        <translation>немає відповіді</translation>
+    </message>
+    <message>
+        <source>ответило устройство с другой прошивкой: &quot;%1&quot;</source>
+        <translation>відповів пристрій з іншою прошивкою: &quot;%1&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::PanelExchange</name>
+    <message>
+        <source>охранная панель не ответила на %1</source>
+        <translation>охоронна панель не відповіла на %1</translation>
+    </message>
+    <message>
+        <source>ответ на %1 пришёл не целиком</source>
+        <translation>відповідь на %1 надійшла не повністю</translation>
+    </message>
+    <message>
+        <source>охранная панель ответила «%1»</source>
+        <translation>охоронна панель відповіла «%1»</translation>
+    </message>
+    <message>
+        <source>Ключ %1</source>
+        <translation>Ключ %1</translation>
+    </message>
+    <message>
+        <source>Версия прошивки</source>
+        <translation>Версія прошивки</translation>
+    </message>
+    <message>
+        <source>Пароль</source>
+        <translation>Пароль</translation>
+    </message>
+    <message>
+        <source>Реле %1, правила включения и выключения</source>
+        <translation>Реле %1, правила увімкнення та вимкнення</translation>
+    </message>
+    <message>
+        <source>Время включения реле</source>
+        <translation>Час увімкнення реле</translation>
+    </message>
+    <message>
+        <source>Настройки шлейфов и общие настройки</source>
+        <translation>Налаштування шлейфів і загальні налаштування</translation>
+    </message>
+    <message>
+        <source>Ключ %1 не записан: в списке нет его кода</source>
+        <translation>Ключ %1 не записано: у списку немає його коду</translation>
+    </message>
+    <message>
+        <source>Не прочитано: %1 — %2</source>
+        <translation>Не прочитано: %1 — %2</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::PanelSettings</name>
+    <message>
+        <source>Время включения реле %1 (%2 сек.) должно быть от 0 до 510 сек.</source>
+        <translation>Час увімкнення реле %1 (%2 сек.) має бути від 0 до 510 сек.</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::PortProbe</name>
+    <message>
+        <source>устройство открыто только владельцу %1 (права %2); группа %3 доступа не дает, вступать в нее бесполезно: нужно правило udev или права, выданные администратором</source>
+        <translation>пристрій відкритий лише для власника %1 (права %2); група %3 доступу не дає, вступати до неї марно: потрібне правило udev або права, надані адміністратором</translation>
+    </message>
+    <message>
+        <source>вы в группе %1, но и ей устройство сейчас не открыто</source>
+        <translation>ви в групі %1, але й для неї пристрій зараз не відкритий</translation>
+    </message>
+    <message>
+        <source>вы уже добавлены в группу %1: войдите в систему заново</source>
+        <translation>ви вже додані до групи %1: увійдіть у систему знову</translation>
+    </message>
+    <message>
+        <source>устройство принадлежит группе %1: добавьте пользователя в нее (sudo usermod -aG %1 $USER) и войдите в систему заново</source>
+        <translation>пристрій належить групі %1: додайте користувача до неї (sudo usermod -aG %1 $USER) і увійдіть у систему знову</translation>
+    </message>
+    <message>
+        <source>свободен</source>
+        <translation>вільний</translation>
+    </message>
+    <message>
+        <source>занят</source>
+        <translation>зайнятий</translation>
+    </message>
+    <message>
+        <source>нет доступа</source>
+        <translation>немає доступу</translation>
+    </message>
+    <message>
+        <source>нет устройства</source>
+        <translation>немає пристрою</translation>
+    </message>
+    <message>
+        <source>не последовательный порт</source>
+        <translation>не послідовний порт</translation>
+    </message>
+    <message>
+        <source>не открывается</source>
+        <translation>не відкривається</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::RelaysPage</name>
+    <message>
+        <source>вкл</source>
+        <translation>увімк</translation>
+    </message>
+    <message>
+        <source>выкл</source>
+        <translation>вимк</translation>
+    </message>
+    <message>
+        <source>Время включения, в сек.</source>
+        <translation>Час увімкнення, сек.</translation>
+    </message>
+    <message>
+        <source>Время, на которое включается реле, а затем выключается. Если ноль, то включается и не выключается.</source>
+        <translation>Час, на який реле вмикається, а потім вимикається. Якщо нуль, то вмикається й не вимикається.</translation>
+    </message>
+    <message>
+        <source>Реле %1: время включения, с</source>
+        <translation>Реле %1: час увімкнення, с</translation>
+    </message>
+    <message>
+        <source>Реле %1</source>
+        <translation>Реле %1</translation>
+    </message>
+    <message>
+        <source>Шлейф %1</source>
+        <translation>Шлейф %1</translation>
+    </message>
+    <message>
+        <source>Замыкание</source>
+        <translation>Замикання</translation>
+    </message>
+    <message>
+        <source>Размыкание</source>
+        <translation>Розмикання</translation>
+    </message>
+    <message>
+        <source>Реле %1 %2: шлейф %3, %4</source>
+        <translation>Реле %1 %2: шлейф %3, %4</translation>
+    </message>
+    <message>
+        <source>замыкание</source>
+        <translation>замикання</translation>
+    </message>
+    <message>
+        <source>размыкание</source>
+        <translation>розмикання</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::SettingsFile</name>
+    <message>
+        <source>да</source>
+        <translation>так</translation>
+    </message>
+    <message>
+        <source>нет</source>
+        <translation>ні</translation>
+    </message>
+    <message>
+        <source>Объект находится под охраной</source>
+        <translation>Об’єкт перебуває під охороною</translation>
+    </message>
+    <message>
+        <source>Дозваниваться при постановке на охрану</source>
+        <translation>Телефонувати під час постановки на охорону</translation>
+    </message>
+    <message>
+        <source>Дозваниваться при снятии с охраны</source>
+        <translation>Телефонувати під час зняття з охорони</translation>
+    </message>
+    <message>
+        <source>Не использовать ключи Touch Memory</source>
+        <translation>Не використовувати ключі Touch Memory</translation>
+    </message>
+    <message>
+        <source>Дозваниваться при переходе на резервное питание</source>
+        <translation>Телефонувати в разі переходу на резервне живлення</translation>
+    </message>
+    <message>
+        <source>Дозваниваться при переходе на основное питание</source>
+        <translation>Телефонувати в разі переходу на основне живлення</translation>
+    </message>
+    <message>
+        <source>Выключать реле после снятия с охраны</source>
+        <translation>Вимикати реле після зняття з охорони</translation>
+    </message>
+    <message>
+        <source>Обрабатывать события для реле после снятия с охраны</source>
+        <translation>Обробляти події для реле після зняття з охорони</translation>
+    </message>
+    <message>
+        <source>замыкание</source>
+        <translation>замикання</translation>
+    </message>
+    <message>
+        <source>размыкание</source>
+        <translation>розмикання</translation>
+    </message>
+    <message>
+        <source>нормально замкнут</source>
+        <translation>нормально замкнений</translation>
+    </message>
+    <message>
+        <source>при замыкании</source>
+        <translation>при замиканні</translation>
+    </message>
+    <message>
+        <source>при размыкании</source>
+        <translation>при розмиканні</translation>
+    </message>
+    <message>
+        <source>включить</source>
+        <translation>увімкнути</translation>
+    </message>
+    <message>
+        <source>выключить</source>
+        <translation>вимкнути</translation>
+    </message>
+    <message>
+        <source>значение должно быть «да» или «нет»</source>
+        <translation>значення має бути «так» або «ні»</translation>
+    </message>
+    <message>
+        <source>значение должно быть чётным числом от 0 до %1: охранная панель хранит чётные секунды</source>
+        <translation>значення має бути парним числом від 0 до %1: охоронна панель зберігає час у парних секундах</translation>
+    </message>
+    <message>
+        <source>значение должно быть целым числом от 0 до %1</source>
+        <translation>значення має бути цілим числом від 0 до %1</translation>
+    </message>
+    <message>
+        <source>Версия прошивки</source>
+        <translation>Версія прошивки</translation>
+    </message>
+    <message>
+        <source>Пароль</source>
+        <translation>Пароль</translation>
+    </message>
+    <message>
+        <source>пароль — от одной до пяти цифр</source>
+        <translation>пароль — від однієї до п’яти цифр</translation>
+    </message>
+    <message>
+        <source>Ключ %1</source>
+        <translation>Ключ %1</translation>
+    </message>
+    <message>
+        <source>код ключа — 16 шестнадцатеричных цифр</source>
+        <translation>код ключа — 16 шістнадцяткових цифр</translation>
+    </message>
+    <message>
+        <source>Шлейф %1, %2</source>
+        <translation>Шлейф %1, %2</translation>
+    </message>
+    <message>
+        <source>Шлейф %1, %2: реле %3 %4</source>
+        <translation>Шлейф %1, %2: реле %3 %4</translation>
+    </message>
+    <message>
+        <source>Реле %1, время включения, сек.</source>
+        <translation>Реле %1, час увімкнення, сек.</translation>
+    </message>
+    <message>
+        <source>Занято памяти сообщений, сек.</source>
+        <translation>Зайнято пам’яті повідомлень, сек.</translation>
+    </message>
+    <message>
+        <source>Строка %1: %2</source>
+        <translation>Рядок %1: %2</translation>
+    </message>
+    <message>
+        <source>это не файл настроек охранной панели Orvanta</source>
+        <translation>це не файл налаштувань охоронної панелі Orvanta</translation>
+    </message>
+    <message>
+        <source>формат файла «%1», а программа понимает только формат %2</source>
+        <translation>формат файлу «%1», а програма розуміє лише формат %2</translation>
+    </message>
+    <message>
+        <source>ожидается «название: значение»</source>
+        <translation>очікується «назва: значення»</translation>
+    </message>
+    <message>
+        <source>неизвестная настройка «%1»</source>
+        <translation>невідоме налаштування «%1»</translation>
+    </message>
+    <message>
+        <source>настройка «%1» уже была в строке %2</source>
+        <translation>налаштування «%1» уже було в рядку %2</translation>
+    </message>
+    <message>
+        <source>нет настройки «%1»</source>
+        <translation>немає налаштування «%1»</translation>
+    </message>
+    <message>
+        <source>Не удалось записать файл %1: %2</source>
+        <translation>Не вдалося записати файл %1: %2</translation>
+    </message>
+    <message>
+        <source>Не удалось открыть файл %1: %2</source>
+        <translation>Не вдалося відкрити файл %1: %2</translation>
+    </message>
+    <message>
+        <source>файл не в кодировке UTF-8: сохраните его в UTF-8</source>
+        <translation>файл не в кодуванні UTF-8: збережіть його в UTF-8</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::SnapshotJournal</name>
+    <message>
+        <source>Не удалось записать журнал %1: %2</source>
+        <translation>Не вдалося записати журнал %1: %2</translation>
+    </message>
+    <message>
+        <source>Не удалось создать папку %1</source>
+        <translation>Не вдалося створити теку %1</translation>
+    </message>
+    <message>
+        <source>В журнале нет записи № %1</source>
+        <translation>У журналі немає запису № %1</translation>
+    </message>
+    <message>
+        <source>запись не закончена</source>
+        <translation>запис не завершено</translation>
+    </message>
+    <message>
+        <source>записано</source>
+        <translation>записано</translation>
+    </message>
+    <message>
+        <source>прервано</source>
+        <translation>перервано</translation>
+    </message>
+    <message>
+        <source>панель не сохранила часть</source>
+        <translation>панель не зберегла частину</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::SoundDevicesDialog</name>
+    <message>
+        <source>Устройства звука</source>
+        <translation>Пристрої звуку</translation>
+    </message>
+    <message>
+        <source>Вывод звука (к панели):</source>
+        <translation>Виведення звуку (до панелі):</translation>
+    </message>
+    <message>
+        <source>Запись звука (микрофон):</source>
+        <translation>Запис звуку (мікрофон):</translation>
+    </message>
+    <message>
+        <source>Проверочный тон</source>
+        <translation>Тестовий тон</translation>
+    </message>
+    <message>
+        <source>Тон 1 кГц на выбранном выводе, с громкостью выровненных сообщений: по нему настраивают уровень входа панели</source>
+        <translation>Тон 1 кГц на вибраному пристрої виведення, з гучністю вирівняних повідомлень: за ним налаштовують рівень входу панелі</translation>
+    </message>
+    <message>
+        <source>Звучит тон 1 кГц на &quot;%1&quot;…</source>
+        <translation>Звучить тон 1 кГц на &quot;%1&quot;…</translation>
+    </message>
+    <message>
+        <source>По умолчанию (%1)</source>
+        <translation>Типовий (%1)</translation>
+    </message>
+    <message>
+        <source>нет</source>
+        <translation>немає</translation>
+    </message>
+    <message>
+        <source>%1 (нет на сервере звука)</source>
+        <translation>%1 (немає на сервері звуку)</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::SoundImport</name>
+    <message>
+        <source>Не удалось создать папку &quot;%1&quot;</source>
+        <translation>Не вдалося створити теку &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Не удалось вернуть файл &quot;%1&quot;: %2</source>
+        <translation>Не вдалося повернути файл &quot;%1&quot;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::SoundList</name>
+    <message>
+        <source>Не удалось открыть файл %1: %2</source>
+        <translation>Не вдалося відкрити файл %1: %2</translation>
+    </message>
+    <message>
+        <source>Не удалось создать файл %1: %2</source>
+        <translation>Не вдалося створити файл %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::SoundPage</name>
+    <message>
+        <source>Звук сообщения</source>
+        <translation>Звук повідомлення</translation>
+    </message>
+    <message>
+        <source>Уровень звука</source>
+        <translation>Рівень звуку</translation>
+    </message>
+    <message>
+        <source>Исправлять ошибки</source>
+        <translation>Виправляти помилки</translation>
+    </message>
+    <message>
+        <source>Проиграть с начала</source>
+        <translation>Відтворити з початку</translation>
+    </message>
+    <message>
+        <source>Проиграть сообщение с номером</source>
+        <translation>Відтворити повідомлення з номером</translation>
+    </message>
+    <message>
+        <source>Проиграть очередного сообщения</source>
+        <translation>Відтворити наступне повідомлення</translation>
+    </message>
+    <message>
+        <source>Загрузить</source>
+        <translation>Завантажити</translation>
+    </message>
+    <message>
+        <source>Сохранить</source>
+        <translation>Зберегти</translation>
+    </message>
+    <message>
+        <source>Состояние памяти</source>
+        <translation>Стан пам’яті</translation>
+    </message>
+    <message>
+        <source>Начать запись</source>
+        <translation>Почати запис</translation>
+    </message>
+    <message>
+        <source>Воспроизвести с начала</source>
+        <translation>Відтворити з початку</translation>
+    </message>
+    <message>
+        <source>Воспроизвести (Пробел)</source>
+        <translation>Відтворити (Пробіл)</translation>
+    </message>
+    <message>
+        <source>Остановить воспроизведение/запись (Esc, Пробел)</source>
+        <translation>Зупинити відтворення/запис (Esc, Пробіл)</translation>
+    </message>
+    <message>
+        <source>Удалить выделенный фрагмент (Delete, Ctrl+X)</source>
+        <translation>Видалити виділений фрагмент (Delete, Ctrl+X)</translation>
+    </message>
+    <message>
+        <source>Преобразовать выделенный фрагмент в тишину</source>
+        <translation>Перетворити виділений фрагмент на тишу</translation>
+    </message>
+    <message>
+        <source>Отменить последнее действие (Ctrl+Z)</source>
+        <translation>Скасувати останню дію (Ctrl+Z)</translation>
+    </message>
+    <message>
+        <source>Загрузить звук из файла…</source>
+        <translation>Завантажити звук із файлу…</translation>
+    </message>
+    <message>
+        <source>Озвучить текст сообщения</source>
+        <translation>Озвучити текст повідомлення</translation>
+    </message>
+    <message>
+        <source>Удалить тишину в начале и в конце</source>
+        <translation>Видалити тишу на початку й у кінці</translation>
+    </message>
+    <message>
+        <source>Выровнять громкость</source>
+        <translation>Вирівняти гучність</translation>
+    </message>
+    <message>
+        <source>Показать всё сообщение (Ctrl+0; приблизить и отдалить: Ctrl+колесо мыши)</source>
+        <translation>Показати все повідомлення (Ctrl+0; наблизити й віддалити: Ctrl+коліщатко миші)</translation>
+    </message>
+    <message>
+        <source>Устройства звука и проверочный тон…</source>
+        <translation>Пристрої звуку й тестовий тон…</translation>
+    </message>
+    <message>
+        <source>Начало и длина выделенного фрагмента</source>
+        <translation>Початок і довжина виділеного фрагмента</translation>
+    </message>
+    <message>
+        <source>Процесс записи</source>
+        <translation>Процес запису</translation>
+    </message>
+    <message>
+        <source>Записать звук в устройство</source>
+        <translation>Записати звук у пристрій</translation>
+    </message>
+    <message>
+        <source>Остановить</source>
+        <translation>Зупинити</translation>
+    </message>
+    <message>
+        <source>Сообщения</source>
+        <translation>Повідомлення</translation>
+    </message>
+    <message>
+        <source>Звуковые файлы (*.wav *.flac *.ogg *.oga *.opus *.mp3 *.aif *.aiff *.au);;Все файлы (*)</source>
+        <translation>Звукові файли (*.wav *.flac *.ogg *.oga *.opus *.mp3 *.aif *.aiff *.au);;Усі файли (*)</translation>
+    </message>
+    <message>
+        <source>В строке %1 нет текста сообщения: озвучивать нечего.</source>
+        <translation>У рядку %1 немає тексту повідомлення: озвучувати нічого.</translation>
+    </message>
+    <message>
+        <source> с</source>
+        <translation> с</translation>
+    </message>
+    <message>
+        <source>Начало %1
+Длина %2</source>
+        <translation>Початок %1
+Довжина %2</translation>
+    </message>
+    <message>
+        <source>вывода звука &quot;%1&quot;</source>
+        <translation>виведення звуку &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>записи звука &quot;%1&quot;</source>
+        <translation>запису звуку &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Устройства %1 больше нет: звук идёт через устройство по умолчанию</source>
+        <translation>Пристрою %1 більше немає: звук іде через типовий пристрій</translation>
+    </message>
+    <message>
+        <source> и </source>
+        <translation> і </translation>
+    </message>
+    <message>
+        <source>Сообщения в списке: %1 мин. %2 сек. из 8 мин.</source>
+        <translation>Повідомлення в списку: %1 хв. %2 сек. з 8 хв.</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::SoundUpload</name>
+    <message>
+        <source>Сообщения займут %1 мин. %2 сек., а память охранной панели вмещает 8 мин.: последние сообщения не поместятся.
+
+Записать сообщения всё равно?</source>
+        <translation>Повідомлення займуть %1 хв. %2 сек., а пам’ять охоронної панелі вміщує 8 хв.: останні повідомлення не вмістяться.
+
+Усе одно записати повідомлення?</translation>
+    </message>
+    <message>
+        <source>Нет связи с охранной панелью &quot;Orvanta&quot;: порт не открыт, сообщения не записаны. Выберите порт и проверьте связь.</source>
+        <translation>Немає зв’язку з охоронною панеллю &quot;Orvanta&quot;: порт не відкрито, повідомлення не записано. Виберіть порт і перевірте зв’язок.</translation>
+    </message>
+    <message>
+        <source>Нет связи с охранной панелью &quot;Orvanta&quot;: последний обмен с панелью не удался, сообщения не записаны. Проверьте подключение и связь.</source>
+        <translation>Немає зв’язку з охоронною панеллю &quot;Orvanta&quot;: останній обмін із панеллю не вдався, повідомлення не записано. Перевірте підключення та зв’язок.</translation>
+    </message>
+    <message>
+        <source>Остановка после текущего сообщения…</source>
+        <translation>Зупинка після поточного повідомлення…</translation>
+    </message>
+    <message>
+        <source>Процесс записи завершен!</source>
+        <translation>Процес запису завершено!</translation>
+    </message>
+    <message>
+        <source>Записано сообщений: %1 из %2</source>
+        <translation>Записано повідомлень: %1 з %2</translation>
+    </message>
+    <message>
+        <source>; не записано сообщение %1</source>
+        <translation>; не записано повідомлення %1</translation>
+    </message>
+    <message>
+        <source>Текстовые файлы (*.txt)</source>
+        <translation>Текстові файли (*.txt)</translation>
+    </message>
+    <message>
+        <source>Текстовый файл (*.txt);;Все файлы (*.*)</source>
+        <translation>Текстовий файл (*.txt);;Усі файли (*.*)</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::Speech</name>
+    <message>
+        <source>Синтезатор речи espeak-ng не запускается: %1</source>
+        <translation>Синтезатор мовлення espeak-ng не запускається: %1</translation>
+    </message>
+    <message>
+        <source>Не удалось изменить частоту отсчётов: %1</source>
+        <translation>Не вдалося змінити частоту дискретизації: %1</translation>
+    </message>
+    <message>
+        <source>Нет голоса «%1» для синтеза речи: %2</source>
+        <translation>Немає голосу «%1» для синтезу мовлення: %2</translation>
+    </message>
+    <message>
+        <source>Текст не удалось озвучить: %1</source>
+        <translation>Не вдалося озвучити текст: %1</translation>
+    </message>
+    <message>
+        <source>Синтезатор речи не дал звука для текста «%1»</source>
+        <translation>Синтезатор мовлення не дав звуку для тексту «%1»</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::TWaveAdjuster</name>
+    <message>
+        <source>Не удалось загрузить файл &quot;%1&quot;: %2</source>
+        <translation>Не вдалося завантажити файл &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source> с</source>
+        <translation> с</translation>
+    </message>
+    <message>
+        <source>Подготовка записи...</source>
+        <translation>Підготовка запису...</translation>
+    </message>
+    <message>
+        <source>Идет запись...   %1 из %2</source>
+        <translation>Триває запис...   %1 з %2</translation>
+    </message>
+    <message>
+        <source>Произнесите фразу и нажмите кнопку &quot;Стоп&quot;.</source>
+        <translation>Вимовте фразу й натисніть кнопку &quot;Стоп&quot;.</translation>
+    </message>
+    <message>
+        <source>Озвучивание...</source>
+        <translation>Озвучування...</translation>
+    </message>
+    <message>
+        <source>Ошибка воспроизведения!</source>
+        <translation>Помилка відтворення!</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::TfContact</name>
+    <message>
+        <source>Настройка охранной панели &quot;Orvanta&quot;</source>
+        <translation>Налаштування охоронної панелі &quot;Orvanta&quot;</translation>
+    </message>
+    <message>
+        <source>Запись звука</source>
+        <translation>Запис звуку</translation>
+    </message>
+    <message>
+        <source>Общие настройки</source>
+        <translation>Загальні налаштування</translation>
+    </message>
+    <message>
+        <source>Ключи Touch Memory</source>
+        <translation>Ключі Touch Memory</translation>
+    </message>
+    <message>
+        <source>Настройка шлейфов</source>
+        <translation>Налаштування шлейфів</translation>
+    </message>
+    <message>
+        <source>Настройка включения реле</source>
+        <translation>Налаштування увімкнення реле</translation>
+    </message>
+    <message>
+        <source>Порт:</source>
+        <translation>Порт:</translation>
+    </message>
+    <message>
+        <source>Связь с охранной панелью</source>
+        <translation>Зв’язок з охоронною панеллю</translation>
+    </message>
+    <message>
+        <source>Прочитать настройки из &quot;Orvanta&quot;</source>
+        <translation>Прочитати налаштування з &quot;Orvanta&quot;</translation>
+    </message>
+    <message>
+        <source>Записать настройки в &quot;Orvanta&quot;</source>
+        <translation>Записати налаштування в &quot;Orvanta&quot;</translation>
+    </message>
+    <message>
+        <source>Сохранить настройки в файл…</source>
+        <translation>Зберегти налаштування у файл…</translation>
+    </message>
+    <message>
+        <source>Загрузить настройки из файла…</source>
+        <translation>Завантажити налаштування з файлу…</translation>
+    </message>
+    <message>
+        <source>Сравнить с панелью…</source>
+        <translation>Порівняти з панеллю…</translation>
+    </message>
+    <message>
+        <source>Вернуть настройки до записи…</source>
+        <translation>Повернути налаштування до запису…</translation>
+    </message>
+    <message>
+        <source>Файл…</source>
+        <translation>Файл…</translation>
+    </message>
+    <message>
+        <source>Настройки охранной панели в файле</source>
+        <translation>Налаштування охоронної панелі у файлі</translation>
+    </message>
+    <message>
+        <source>Настройки охранной панели (*.txt);;Все файлы (*)</source>
+        <translation>Налаштування охоронної панелі (*.txt);;Усі файли (*)</translation>
+    </message>
+    <message>
+        <source>Нет связи с охранной панелью &quot;Orvanta&quot;!</source>
+        <translation>Немає зв’язку з охоронною панеллю &quot;Orvanta&quot;!</translation>
+    </message>
+    <message>
+        <source>Сохранить в файле и пароль охранной панели?
+
+Файл с паролем будет доступен только вам.</source>
+        <translation>Зберегти у файлі й пароль охоронної панелі?
+
+Файл із паролем буде доступний лише вам.</translation>
+    </message>
+    <message>
+        <source>Охранная панель хранит настройки из файла.</source>
+        <translation>Охоронна панель зберігає налаштування з файлу.</translation>
+    </message>
+    <message>
+        <source>Запись файла изменит в охранной панели:
+
+</source>
+        <translation>Запис файлу змінить в охоронній панелі:
+
+</translation>
+    </message>
+    <message>
+        <source>Записей в охранную панель ещё не было: вернуть нечего.</source>
+        <translation>Записів в охоронну панель ще не було: повертати нічого.</translation>
+    </message>
+    <message numerus="yes">
+        <source>№ %1  %2  %3  %4  %5 (%n изм.)</source>
+        <translation>
+            <numerusform>№ %1  %2  %3  %4  %5 (%n зміна)</numerusform>
+            <numerusform>№ %1  %2  %3  %4  %5 (%n зміни)</numerusform>
+            <numerusform>№ %1  %2  %3  %4  %5 (%n змін)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Настройки, которые охранная панель хранила до записи:</source>
+        <translation>Налаштування, які охоронна панель зберігала до запису:</translation>
+    </message>
+    <message>
+        <source>Охранная панель уже хранит эти настройки.</source>
+        <translation>Охоронна панель уже зберігає ці налаштування.</translation>
+    </message>
+    <message>
+        <source>Снимок № %1 от %2, порт %3, %4.
+
+Запись изменит в охранной панели:
+
+%5
+
+Вернуть эти настройки?</source>
+        <translation>Знімок № %1 від %2, порт %3, %4.
+
+Запис змінить в охоронній панелі:
+
+%5
+
+Повернути ці налаштування?</translation>
+    </message>
+    <message>
+        <source>Настройки возвращены: охранная панель хранит снимок № %1.</source>
+        <translation>Налаштування повернуто: охоронна панель зберігає знімок № %1.</translation>
+    </message>
+    <message>
+        <source>Охранная панель не сохранила:
+
+</source>
+        <translation>Охоронна панель не зберегла:
+
+</translation>
+    </message>
+    <message>
+        <source>Orvanta Config %1
+Настройка охранной панели &quot;Orvanta&quot;: связь по последовательному порту, настройки, голосовые сообщения.
+Запуск с параметром DEBUG — режим отладки; orvanta-config --help — подсказка.</source>
+        <translation>Orvanta Config %1
+Налаштування охоронної панелі &quot;Orvanta&quot;: зв’язок через послідовний порт, налаштування, голосові повідомлення.
+Запуск із параметром DEBUG — режим налагодження; orvanta-config --help — довідка.</translation>
+    </message>
+    <message>
+        <source>
+
+Прежние настройки охранной панели сохранены (снимок № %1): их вернёт «Вернуть настройки до записи…» в меню «Файл…».</source>
+        <translation>
+
+Попередні налаштування охоронної панелі збережено (знімок № %1): їх поверне «Повернути налаштування до запису…» у меню «Файл…».</translation>
+    </message>
+    <message>
+        <source>Ошибка связи с охранной панелью &quot;Orvanta&quot;:</source>
+        <translation>Помилка зв’язку з охоронною панеллю &quot;Orvanta&quot;:</translation>
+    </message>
+    <message>
+        <source>Ошибка записи в охранную панель &quot;Orvanta&quot;:</source>
+        <translation>Помилка запису в охоронну панель &quot;Orvanta&quot;:</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::TfWait</name>
+    <message>
+        <source>Обмен данными</source>
+        <translation>Обмін даними</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::WaveDevice</name>
+    <message>
+        <source>вывода звука</source>
+        <translation>виведення звуку</translation>
+    </message>
+    <message>
+        <source>записи звука</source>
+        <translation>запису звуку</translation>
+    </message>
+    <message>
+        <source>Файл &quot;%1&quot; не найден</source>
+        <translation>Файл &quot;%1&quot; не знайдено</translation>
+    </message>
+    <message>
+        <source>Звуковой файл не открыт</source>
+        <translation>Звуковий файл не відкрито</translation>
+    </message>
+    <message>
+        <source>Устройство вывода звука не принимает звук</source>
+        <translation>Пристрій виведення звуку не приймає звук</translation>
+    </message>
+    <message>
+        <source>Устройство записи звука не записывает звук в формате файла &quot;%1&quot;</source>
+        <translation>Пристрій запису звуку не записує звук у форматі файлу &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Устройство записи звука не отвечает</source>
+        <translation>Пристрій запису звуку не відповідає</translation>
+    </message>
+    <message>
+        <source>Звук прерван: устройства вывода звука &quot;%1&quot; больше нет</source>
+        <translation>Звук перервано: пристрою виведення звуку &quot;%1&quot; більше немає</translation>
+    </message>
+    <message>
+        <source>Запись прервана: устройства записи звука &quot;%1&quot; больше нет</source>
+        <translation>Запис перервано: пристрою запису звуку &quot;%1&quot; більше немає</translation>
+    </message>
+    <message>
+        <source>Не удалось создать файл &quot;%1&quot;</source>
+        <translation>Не вдалося створити файл &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Звук прерван: сервер звука не отвечает</source>
+        <translation>Звук перервано: сервер звуку не відповідає</translation>
+    </message>
+    <message>
+        <source>Запись прервана: сервер звука не отвечает</source>
+        <translation>Запис перервано: сервер звуку не відповідає</translation>
+    </message>
+    <message>
+        <source>Звук из файла &quot;%1&quot; не может быть воспроизведён: частота его отсчётов не подходит устройству</source>
+        <translation>Звук із файлу &quot;%1&quot; неможливо відтворити: його частота дискретизації не підходить пристрою</translation>
+    </message>
+    <message>
+        <source>Нет устройства %1</source>
+        <translation>Немає пристрою %1</translation>
+    </message>
+    <message>
+        <source>Нет устройства %1 &quot;%2&quot;</source>
+        <translation>Немає пристрою %1 &quot;%2&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::WaveFile</name>
+    <message>
+        <source>Не удалось открыть файл</source>
+        <translation>Не вдалося відкрити файл</translation>
+    </message>
+    <message>
+        <source>Не удалось загрузить файл</source>
+        <translation>Не вдалося завантажити файл</translation>
+    </message>
+    <message>
+        <source>в файле нет звука</source>
+        <translation>у файлі немає звуку</translation>
+    </message>
+    <message>
+        <source>частота отсчётов %1 Гц: можно от %2 до %3 Гц</source>
+        <translation>частота дискретизації %1 Гц: допустимо від %2 до %3 Гц</translation>
+    </message>
+    <message>
+        <source>звук длиннее %1 сек.</source>
+        <translation>звук довший за %1 сек.</translation>
+    </message>
+    <message>
+        <source>Не удалось создать файл</source>
+        <translation>Не вдалося створити файл</translation>
+    </message>
+    <message>
+        <source>Не удалось записать файл &quot;%1&quot;: %2</source>
+        <translation>Не вдалося записати файл &quot;%1&quot;: %2</translation>
+    </message>
+</context>
+</TS>
