@@ -497,6 +497,13 @@ Files: Config.ini and sound/ beside the program when it is a portable copy; othe
     </message>
 </context>
 <context>
+    <name>orvanta::Convert</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>&apos;%1&apos; is not a valid integer value</translation>
+    </message>
+</context>
+<context>
     <name>orvanta::DebugButtons</name>
     <message>
         <source>Записать в устройство</source>
@@ -1672,6 +1679,13 @@ Files: Config.ini and sound/ beside the program when it is a portable copy; othe
     <message>
         <source>Не удалось записать файл &quot;%1&quot;: %2</source>
         <translation>Не удалось записать файл &quot;%1&quot;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::WindowState</name>
+    <message>
+        <source>Invalid data type for &apos;%1&apos;</source>
+        <translation>Invalid data type for &apos;%1&apos;</translation>
     </message>
 </context>
 </TS>

@@ -493,6 +493,13 @@ Files: Config.ini and sound/ beside the program when it is a portable copy; othe
     </message>
 </context>
 <context>
+    <name>orvanta::Convert</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>&apos;%1&apos; не є допустимим цілим числом</translation>
+    </message>
+</context>
+<context>
     <name>orvanta::DebugButtons</name>
     <message>
         <source>Записать в устройство</source>
@@ -1668,6 +1675,13 @@ Files: Config.ini and sound/ beside the program when it is a portable copy; othe
     <message>
         <source>Не удалось записать файл &quot;%1&quot;: %2</source>
         <translation>Не вдалося записати файл &quot;%1&quot;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::WindowState</name>
+    <message>
+        <source>Invalid data type for &apos;%1&apos;</source>
+        <translation>Неприпустимий тип даних для &apos;%1&apos;</translation>
     </message>
 </context>
 </TS>

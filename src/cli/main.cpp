@@ -404,7 +404,8 @@ int writeWithSnapshot(Panel &panel, const PanelSettings &wanted, const Options &
     if (!options.yes && !confirmed())
         return Cancelled;
     SnapshotJournal journal;
-    const int entry = journal.keep(current, panel.port(), changes); // before the first byte
+    const int entry = journal.keep(current, panel.port(), // before the first byte
+                                   CompareSettings(current, wanted, Wording::File));
     const std::pair<QString, std::function<void()>> parts[] = {
         {Cli::tr("ключи"),
          [&] {
@@ -527,9 +528,10 @@ int diff(const AppConfig &config, const Options &options)
     Panel panel(config, options);
     if (!panel.find(options.port))
         return NoPanel;
-    const QStringList changes = CompareSettings(panel.read(), wanted);
+    const PanelSettings current = panel.read();
+    const QStringList changes = CompareSettings(current, wanted);
     if (options.json)
-        printJson(ChangesJson(changes));
+        printJson(ChangesJson(CompareSettings(current, wanted, Wording::File)));
     else
         printLines(out, changes);
     return changes.isEmpty() ? Done : Differs;

@@ -434,10 +434,14 @@ PanelSettings ReadSettings(QIODevice &device)
     return ParseSettingsText(text);
 }
 
-QStringList CompareSettings(const PanelSettings &current, const PanelSettings &wanted)
+QStringList CompareSettings(const PanelSettings &current, const PanelSettings &wanted,
+                            Wording wording)
 {
-    const auto shown = [](const QString &value) {
-        return value == Yes ? say(true, YesWord) : value == No ? say(true, NoWord) : value;
+    const bool translated = wording == Wording::Interface;
+    const auto shown = [translated](const QString &value) {
+        return value == Yes  ? say(translated, YesWord)
+               : value == No ? say(translated, NoWord)
+                             : value;
     };
     QStringList changes;
     for (const Setting &setting : settingsTable()) {
@@ -446,7 +450,7 @@ QStringList CompareSettings(const PanelSettings &current, const PanelSettings &w
         const QString now = held(current, setting.part) ? setting.get(current) : Missing;
         const QString then = setting.get(wanted);
         if (now.compare(then, setting.caseless ? Qt::CaseInsensitive : Qt::CaseSensitive) != 0)
-            changes += setting.naming(true) + QStringLiteral(": ") + shown(now) +
+            changes += setting.naming(translated) + QStringLiteral(": ") + shown(now) +
                        QStringLiteral(" → ") + shown(then);
     }
     return changes;

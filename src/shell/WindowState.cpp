@@ -4,6 +4,7 @@
 
 #include <QAbstractSpinBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -63,7 +64,9 @@ private:
     void reportBadValue(const QString &name) const
     {
         if (m_reportBadValue)
-            m_reportBadValue(QStringLiteral("Invalid data type for '%1'").arg(name));
+            m_reportBadValue(
+                QCoreApplication::translate("orvanta::WindowState", "Invalid data type for '%1'")
+                    .arg(name));
     }
 
     QSettings &m_settings;

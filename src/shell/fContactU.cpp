@@ -414,7 +414,8 @@ void TfContact::RestoreSnapshot()
                       this))
         return;
     std::optional<WaitDialogScope> waiting(this);
-    const int snapshot = journal.keep(current, m_port->currentText(), changes);
+    const int snapshot = journal.keep(current, m_port->currentText(),
+                                      CompareSettings(current, wanted, Wording::File));
     WritePanelSettings(m_link, wanted);
     PanelSettings now;
     ReadPanelSettings(m_link, now);
@@ -659,8 +660,8 @@ void TfContact::writeAfterSnapshot(const std::function<void(PanelSettings &)> &c
         // A field that is no number stops the write at its part.
     }
     SnapshotJournal journal;
-    const int snapshot =
-        journal.keep(current, m_port->currentText(), CompareSettings(current, wanted));
+    const int snapshot = journal.keep(current, m_port->currentText(),
+                                      CompareSettings(current, wanted, Wording::File));
     try {
         write();
     } catch (const std::exception &error) {

@@ -12,6 +12,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QThread>
 #include <grp.h>
@@ -227,6 +228,17 @@ TEST(Cli, SpeaksTheChosenLanguage)
     for (const auto &[language, count] : counted)
         EXPECT_TRUE(f.run({"--lang", language, "history"}).out.endsWith(count + QLatin1Char('\n')))
             << language.toStdString();
+
+    // A person reads the differences in the language; programs read the file's words.
+    WriteFile(f.path("before.txt"), read.out.toUtf8());
+    const CliResult english =
+        f.run({"--lang", "en", "diff", "--port", f.port, f.path("before.txt")});
+    EXPECT_EQ(english.exitCode, 1);
+    EXPECT_FALSE(english.out.contains(QRegularExpression(QStringLiteral("\\p{Cyrillic}"))))
+        << english.out.toStdString();
+    const CliResult json =
+        f.run({"--lang", "en", "diff", "--json", "--port", f.port, f.path("before.txt")});
+    EXPECT_TRUE(json.out.contains(QStringLiteral("\"Шлейф 1, замыкание\"")));
 }
 
 TEST(Cli, MessageCommands)
