@@ -1429,11 +1429,11 @@ Files: Config.ini and sound/ beside the program when it is a portable copy; othe
     </message>
     <message>
         <source>Настройка шлейфов</source>
-        <translation>Налаштування шлейфів</translation>
+        <translation>Шлейфи</translation>
     </message>
     <message>
         <source>Настройка включения реле</source>
-        <translation>Налаштування увімкнення реле</translation>
+        <translation>Увімкнення реле</translation>
     </message>
     <message>
         <source>Порт:</source>

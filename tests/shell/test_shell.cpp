@@ -30,6 +30,7 @@
 #include <QScreen>
 #include <QSettings>
 #include <QStyle>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -525,8 +526,14 @@ TEST(MainWindow, LanguageChosenInTheMenuSpeaksAtOnceAndIsKept)
     const QStringList russian = shownTexts(*window);
     ASSERT_FALSE(withCyrillic(russian).isEmpty());
 
-    child<QAction>(*window, "Language_en")->trigger();
-    QCoreApplication::processEvents(); // the change reaches the windows as an event
+    // Every page's caption fits the narrowest window in every language.
+    auto *pages = child<QTabWidget>(*window, "PageControl1");
+    window->resize(window->minimumWidth(), window->height());
+    for (const char *language : {"Language_uk", "Language_en"}) {
+        child<QAction>(*window, language)->trigger();
+        QCoreApplication::processEvents(); // the change reaches the windows as an event
+        EXPECT_LE(pages->tabBar()->sizeHint().width(), pages->width()) << language;
+    }
     EXPECT_EQ(withCyrillic(shownTexts(*window)), QStringList());
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Orvanta Panel Setup"));
     QMessageBox box(QMessageBox::Question, QString(), QString(), QMessageBox::Cancel);
