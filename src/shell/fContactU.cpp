@@ -213,6 +213,8 @@ QWidget *TfContact::buildHeader()
     auto *write = named(new QPushButton, "Button2");
     KeepTranslated(header, [this, portLabel, read, write] {
         portLabel->setText(tr("Порт:"));
+        // The combo box is labelled by its buddy; the field inside it speaks the label's word.
+        m_port->lineEdit()->setAccessibleName(portLabel->text().remove(QLatin1Char(':')).trimmed());
         m_connected->setText(tr("Связь с охранной панелью"));
         read->setText(tr("Прочитать настройки из \"Orvanta\""));
         write->setText(tr("Записать настройки в \"Orvanta\""));

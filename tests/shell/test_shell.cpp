@@ -426,12 +426,14 @@ TEST(MainWindow, EveryControlHasANameAScreenReaderSpeaks)
                 qobject_cast<QComboBox *>(control) || qobject_cast<QAbstractSpinBox *>(control) ||
                 qobject_cast<QAbstractItemView *>(control);
             if (!actionable || !control->isVisible() || control->focusPolicy() == Qt::NoFocus ||
-                qobject_cast<QComboBox *>(control->parentWidget()) ||
                 qobject_cast<QAbstractSpinBox *>(control->parentWidget()))
                 continue;
             QAccessibleInterface *face = QAccessible::queryAccessibleInterface(control);
             const QString name = face ? face->text(QAccessible::Name) : QString();
-            if (name.trimmed().isEmpty() || name == control->objectName())
+            // A combo box speaks its value as its name and its label through a relation.
+            const bool labelled = !qobject_cast<QComboBox *>(control) ||
+                                  !face->relations(QAccessible::Label).isEmpty();
+            if (name.trimmed().isEmpty() || name == control->objectName() || !labelled)
                 nameless << control->metaObject()->className() + QStringLiteral(" ") +
                                 control->objectName();
         }
