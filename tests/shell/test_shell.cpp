@@ -547,8 +547,14 @@ TEST(MainWindow, LanguageChosenInTheMenuSpeaksAtOnceAndIsKept)
     EXPECT_EQ(child<QAbstractButton>(*window, "Button1")->text(),
               QStringLiteral("Read settings from Orvanta"));
 
+    // A first start fills the list in the language: no lists yet.
     window.reset();
+    QFile::remove(QStringLiteral("messages.txt"));
+    QFile::remove(QStringLiteral("sounds.txt"));
     window = f.open({QStringLiteral("--lang"), QStringLiteral("uk"), QStringLiteral("debug")});
+    auto *list = child<QTableView>(*window, "SoundSG")->model();
+    EXPECT_EQ(list->index(0, 0).data().toString(), QStringLiteral("Повідомлення 1"));
+    EXPECT_EQ(list->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Повідомлення"));
     EXPECT_EQ(child<QAbstractButton>(*window, "Button1")->text(),
               QStringLiteral("Прочитати налаштування з \"Orvanta\""));
     EXPECT_TRUE(child<QWidget>(*window, "DebugGB")->isVisibleTo(window.get())); // DEBUG still first
@@ -557,6 +563,8 @@ TEST(MainWindow, LanguageChosenInTheMenuSpeaksAtOnceAndIsKept)
 
     WriteFile(QDir(f.binDir()).filePath(QStringLiteral("Config.ini")), "[Main]\nLanguage=ru\n");
     window.reset();
+    WriteFile(QStringLiteral("messages.txt"), NumberedLines(55, "message "));
+    WriteFile(QStringLiteral("sounds.txt"), NumberedLines(55, "sound "));
     window = f.open();
     EXPECT_EQ(shownTexts(*window), russian);
 }
