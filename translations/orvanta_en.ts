@@ -4,112 +4,6 @@
 <context>
     <name>Cli</name>
     <message>
-        <source>Usage: orvanta-cli [options] COMMAND [arguments]
-
-The Orvanta panel&apos;s settings without a window.
-
-Commands:
-  ports                      the ports it would try: device, and whether it can be opened
-  detect                     looks for the panel on the ports; prints the port and firmware
-  read [--port P] [-o FILE] [--password]
-                             reads the panel&apos;s settings into FILE (or prints them)
-  write [--port P] FILE [--yes]
-                             shows what would change, asks, writes, and checks the panel
-  diff [--port P] FILE       lists the settings in which the panel differs from FILE
-  history                    the writes so far, each with the snapshot taken before it
-  restore N [--port P] [--yes]
-                             writes snapshot N back (compare, confirm, verify as write)
-  show FILE                  checks a settings file and prints it
-  speak TEXT -o WAVE         speaks the text in Russian as a message (44.1 kHz, 16 bits)
-  trim WAVE                  removes the silence at both ends of a message
-  normalize WAVE             brings a message&apos;s peak to -1 dBFS
-  import SOUND -o WAVE       makes a voice message of any sound file (WAV, FLAC, Ogg, MP3)
-  help [COMMAND]             this text, or a command&apos;s
-
-A settings FILE of &quot;-&quot; is read from standard input; &quot;-o -&quot; writes to standard output.
-
-Options:
-  --lang L        the language of the texts: ru (Russian), uk (Ukrainian) or en (English);
-                  default: the one chosen in the window, else Russian
-  --config FILE   Config.ini to take port names from (default: the window&apos;s: beside the
-                  program for a portable copy, else ~/.config/Orvanta/, else /etc/xdg/Orvanta/)
-  --port P        the port: a name such as COM3, or a device path; without it COM2 is tried,
-                  then COM1 to COM8, the USB serial devices and the ports Config.ini names
-  --password      read: put the password into the file (made readable by you alone)
-  --yes           write, restore: write without asking (needed when there is no terminal)
-  --json          ports, detect, show, diff, history: print JSON (shapes in the README)
-  --verbose       say which Config.ini is used, and print the exchange with the panel on
-                  standard error
-  --version       the program&apos;s version
-  --              what follows is no option, even when it begins with &quot;-&quot;
-  -h, --help      this text, or a command&apos;s with COMMAND --help
-
-Questions and progress go to standard error, and only to a terminal.
-
-Exit status: 0 done (the panel holds the file&apos;s settings), 1 the panel differs (diff),
-2 wrong use or a settings file that cannot be taken, 3 no panel, 4 the panel did not keep
-what was written, 5 the write was not confirmed (or there was no terminal to ask and no
---yes), 6 a setting could not be read whole (nothing was written; an existing output file is
-left as it was), 7 a write was cut off (the panel holds part of the new settings; restore
-brings back the snapshot), 8 an internal error.
-
-Before every write the panel&apos;s settings are read whole and kept as a snapshot in
-~/.local/share/Orvanta/snapshots/ with a journal line; if that read fails, nothing is written.
-</source>
-        <translation>Usage: orvanta-cli [options] COMMAND [arguments]
-
-The Orvanta panel&apos;s settings without a window.
-
-Commands:
-  ports                      the ports it would try: device, and whether it can be opened
-  detect                     looks for the panel on the ports; prints the port and firmware
-  read [--port P] [-o FILE] [--password]
-                             reads the panel&apos;s settings into FILE (or prints them)
-  write [--port P] FILE [--yes]
-                             shows what would change, asks, writes, and checks the panel
-  diff [--port P] FILE       lists the settings in which the panel differs from FILE
-  history                    the writes so far, each with the snapshot taken before it
-  restore N [--port P] [--yes]
-                             writes snapshot N back (compare, confirm, verify as write)
-  show FILE                  checks a settings file and prints it
-  speak TEXT -o WAVE         speaks the text in Russian as a message (44.1 kHz, 16 bits)
-  trim WAVE                  removes the silence at both ends of a message
-  normalize WAVE             brings a message&apos;s peak to -1 dBFS
-  import SOUND -o WAVE       makes a voice message of any sound file (WAV, FLAC, Ogg, MP3)
-  help [COMMAND]             this text, or a command&apos;s
-
-A settings FILE of &quot;-&quot; is read from standard input; &quot;-o -&quot; writes to standard output.
-
-Options:
-  --lang L        the language of the texts: ru (Russian), uk (Ukrainian) or en (English);
-                  default: the one chosen in the window, else Russian
-  --config FILE   Config.ini to take port names from (default: the window&apos;s: beside the
-                  program for a portable copy, else ~/.config/Orvanta/, else /etc/xdg/Orvanta/)
-  --port P        the port: a name such as COM3, or a device path; without it COM2 is tried,
-                  then COM1 to COM8, the USB serial devices and the ports Config.ini names
-  --password      read: put the password into the file (made readable by you alone)
-  --yes           write, restore: write without asking (needed when there is no terminal)
-  --json          ports, detect, show, diff, history: print JSON (shapes in the README)
-  --verbose       say which Config.ini is used, and print the exchange with the panel on
-                  standard error
-  --version       the program&apos;s version
-  --              what follows is no option, even when it begins with &quot;-&quot;
-  -h, --help      this text, or a command&apos;s with COMMAND --help
-
-Questions and progress go to standard error, and only to a terminal.
-
-Exit status: 0 done (the panel holds the file&apos;s settings), 1 the panel differs (diff),
-2 wrong use or a settings file that cannot be taken, 3 no panel, 4 the panel did not keep
-what was written, 5 the write was not confirmed (or there was no terminal to ask and no
---yes), 6 a setting could not be read whole (nothing was written; an existing output file is
-left as it was), 7 a write was cut off (the panel holds part of the new settings; restore
-brings back the snapshot), 8 an internal error.
-
-Before every write the panel&apos;s settings are read whole and kept as a snapshot in
-~/.local/share/Orvanta/snapshots/ with a journal line; if that read fails, nothing is written.
-</translation>
-    </message>
-    <message>
         <source>Usage: orvanta-cli ports [--json]
 
 Lists each port name with its device and whether it can be opened: free, busy (and by which program), no permission (and how to get it), absent, no serial port.
@@ -381,7 +275,7 @@ The program&apos;s help, or a command&apos;s.
     <message>
         <source>Снимок № %1 от %2, порт %3, %4
 </source>
-        <translation>Snapshot No. %1 of %2, port %3, %4
+        <translation>Snapshot No. %1 taken %2, port %3, %4
 </translation>
     </message>
     <message>
@@ -455,6 +349,112 @@ The program&apos;s help, or a command&apos;s.
 </translation>
     </message>
     <message>
+        <source>Usage: orvanta-cli [options] COMMAND [arguments]
+
+The Orvanta panel&apos;s settings without a window.
+
+Commands:
+  ports                      the ports it would try: device, and whether it can be opened
+  detect                     looks for the panel on the ports; prints the port and firmware
+  read [--port P] [-o FILE] [--password]
+                             reads the panel&apos;s settings into FILE (or prints them)
+  write [--port P] FILE [--yes]
+                             shows what would change, asks, writes, and checks the panel
+  diff [--port P] FILE       lists the settings in which the panel differs from FILE
+  history                    the writes so far, each with the snapshot taken before it
+  restore N [--port P] [--yes]
+                             writes snapshot N back (compare, confirm, verify as write)
+  show FILE                  checks a settings file and prints it
+  speak TEXT -o WAVE         speaks the text in Russian as a message (44.1 kHz, 16 bits)
+  trim WAVE                  removes the silence at both ends of a message
+  normalize WAVE             brings a message&apos;s peak to -1 dBFS
+  import SOUND -o WAVE       makes a voice message of any sound file (WAV, FLAC, Ogg, MP3)
+  help [COMMAND]             this text, or a command&apos;s
+
+A settings FILE of &quot;-&quot; is read from standard input; &quot;-o -&quot; writes to standard output.
+
+Options:
+  --lang L        the language of the texts: ru (Russian), uk (Ukrainian) or en (English);
+                  without it Config.ini&apos;s, else the window&apos;s choice, else Russian
+  --config FILE   Config.ini to take port names from (default: the window&apos;s: beside the
+                  program for a portable copy, else ~/.config/Orvanta/, else /etc/xdg/Orvanta/)
+  --port P        the port: a name such as COM3, or a device path; without it COM2 is tried,
+                  then COM1 to COM8, the USB serial devices and the ports Config.ini names
+  --password      read: put the password into the file (made readable by you alone)
+  --yes           write, restore: write without asking (needed when there is no terminal)
+  --json          ports, detect, show, diff, history: print JSON (shapes in the README)
+  --verbose       say which Config.ini is used, and print the exchange with the panel on
+                  standard error
+  --version       the program&apos;s version
+  --              what follows is no option, even when it begins with &quot;-&quot;
+  -h, --help      this text, or a command&apos;s with COMMAND --help
+
+Questions and progress go to standard error, and only to a terminal.
+
+Exit status: 0 done (the panel holds the file&apos;s settings), 1 the panel differs (diff),
+2 wrong use or a settings file that cannot be taken, 3 no panel, 4 the panel did not keep
+what was written, 5 the write was not confirmed (or there was no terminal to ask and no
+--yes), 6 a setting could not be read whole (nothing was written; an existing output file is
+left as it was), 7 a write was cut off (the panel holds part of the new settings; restore
+brings back the snapshot), 8 an internal error.
+
+Before every write the panel&apos;s settings are read whole and kept as a snapshot in
+~/.local/share/Orvanta/snapshots/ with a journal line; if that read fails, nothing is written.
+</source>
+        <translation>Usage: orvanta-cli [options] COMMAND [arguments]
+
+The Orvanta panel&apos;s settings without a window.
+
+Commands:
+  ports                      the ports it would try: device, and whether it can be opened
+  detect                     looks for the panel on the ports; prints the port and firmware
+  read [--port P] [-o FILE] [--password]
+                             reads the panel&apos;s settings into FILE (or prints them)
+  write [--port P] FILE [--yes]
+                             shows what would change, asks, writes, and checks the panel
+  diff [--port P] FILE       lists the settings in which the panel differs from FILE
+  history                    the writes so far, each with the snapshot taken before it
+  restore N [--port P] [--yes]
+                             writes snapshot N back (compare, confirm, verify as write)
+  show FILE                  checks a settings file and prints it
+  speak TEXT -o WAVE         speaks the text in Russian as a message (44.1 kHz, 16 bits)
+  trim WAVE                  removes the silence at both ends of a message
+  normalize WAVE             brings a message&apos;s peak to -1 dBFS
+  import SOUND -o WAVE       makes a voice message of any sound file (WAV, FLAC, Ogg, MP3)
+  help [COMMAND]             this text, or a command&apos;s
+
+A settings FILE of &quot;-&quot; is read from standard input; &quot;-o -&quot; writes to standard output.
+
+Options:
+  --lang L        the language of the texts: ru (Russian), uk (Ukrainian) or en (English);
+                  without it Config.ini&apos;s, else the window&apos;s choice, else Russian
+  --config FILE   Config.ini to take port names from (default: the window&apos;s: beside the
+                  program for a portable copy, else ~/.config/Orvanta/, else /etc/xdg/Orvanta/)
+  --port P        the port: a name such as COM3, or a device path; without it COM2 is tried,
+                  then COM1 to COM8, the USB serial devices and the ports Config.ini names
+  --password      read: put the password into the file (made readable by you alone)
+  --yes           write, restore: write without asking (needed when there is no terminal)
+  --json          ports, detect, show, diff, history: print JSON (shapes in the README)
+  --verbose       say which Config.ini is used, and print the exchange with the panel on
+                  standard error
+  --version       the program&apos;s version
+  --              what follows is no option, even when it begins with &quot;-&quot;
+  -h, --help      this text, or a command&apos;s with COMMAND --help
+
+Questions and progress go to standard error, and only to a terminal.
+
+Exit status: 0 done (the panel holds the file&apos;s settings), 1 the panel differs (diff),
+2 wrong use or a settings file that cannot be taken, 3 no panel, 4 the panel did not keep
+what was written, 5 the write was not confirmed (or there was no terminal to ask and no
+--yes), 6 a setting could not be read whole (nothing was written; an existing output file is
+left as it was), 7 a write was cut off (the panel holds part of the new settings; restore
+brings back the snapshot), 8 an internal error.
+
+Before every write the panel&apos;s settings are read whole and kept as a snapshot in
+~/.local/share/Orvanta/snapshots/ with a journal line; if that read fails, nothing is written.
+</translation>
+    </message>
+    <message>
         <source>Usage: orvanta-config [DEBUG] [--lang L]
 
 The configuration tool of the Orvanta GSM security panel: finds the panel on a serial port,
@@ -462,8 +462,9 @@ reads and writes its settings, records, trims and plays the voice messages and u
 into the panel.
 
   DEBUG          debug mode: the panel&apos;s debug buttons, and every exchange kept in log.txt
-  --lang L       the language: ru (Russian), uk (Ukrainian) or en (English); default: the one
-                 last chosen in the window&apos;s &quot;Файл…&quot; menu, else Russian
+  --lang L       the language: ru (Russian), uk (Ukrainian) or en (English); without it
+                 Config.ini&apos;s [Main] Language, else the one last chosen in the &quot;Файл…&quot; menu,
+                 else Russian
   --version      the version
   --help         this text
 
@@ -477,8 +478,9 @@ reads and writes its settings, records, trims and plays the voice messages and u
 into the panel.
 
   DEBUG          debug mode: the panel&apos;s debug buttons, and every exchange kept in log.txt
-  --lang L       the language: ru (Russian), uk (Ukrainian) or en (English); default: the one
-                 last chosen in the window&apos;s &quot;File…&quot; menu, else Russian
+  --lang L       the language: ru (Russian), uk (Ukrainian) or en (English); without it
+                 Config.ini&apos;s [Main] Language, else the one last chosen in the &quot;File…&quot; menu,
+                 else Russian
   --version      the version
   --help         this text
 
@@ -574,7 +576,7 @@ Files: Config.ini and sound/ beside the program when it is a portable copy; othe
     </message>
     <message>
         <source>Чтение ключа</source>
-        <translation>Reading key</translation>
+        <translation>Read key</translation>
     </message>
     <message>
         <source>Номер</source>
@@ -796,10 +798,6 @@ Files: Config.ini and sound/ beside the program when it is a portable copy; othe
     <message>
         <source>Настройки шлейфов и общие настройки</source>
         <translation>Loop settings and general settings</translation>
-    </message>
-    <message>
-        <source>Ключ %1 не записан: в списке нет его кода</source>
-        <translation>Key %1 not written: its code is missing from the list</translation>
     </message>
     <message>
         <source>Не прочитано: %1 — %2</source>

@@ -4,119 +4,6 @@
 <context>
     <name>Cli</name>
     <message>
-        <source>Usage: orvanta-cli [options] COMMAND [arguments]
-
-The Orvanta panel&apos;s settings without a window.
-
-Commands:
-  ports                      the ports it would try: device, and whether it can be opened
-  detect                     looks for the panel on the ports; prints the port and firmware
-  read [--port P] [-o FILE] [--password]
-                             reads the panel&apos;s settings into FILE (or prints them)
-  write [--port P] FILE [--yes]
-                             shows what would change, asks, writes, and checks the panel
-  diff [--port P] FILE       lists the settings in which the panel differs from FILE
-  history                    the writes so far, each with the snapshot taken before it
-  restore N [--port P] [--yes]
-                             writes snapshot N back (compare, confirm, verify as write)
-  show FILE                  checks a settings file and prints it
-  speak TEXT -o WAVE         speaks the text in Russian as a message (44.1 kHz, 16 bits)
-  trim WAVE                  removes the silence at both ends of a message
-  normalize WAVE             brings a message&apos;s peak to -1 dBFS
-  import SOUND -o WAVE       makes a voice message of any sound file (WAV, FLAC, Ogg, MP3)
-  help [COMMAND]             this text, or a command&apos;s
-
-A settings FILE of &quot;-&quot; is read from standard input; &quot;-o -&quot; writes to standard output.
-
-Options:
-  --lang L        the language of the texts: ru (Russian), uk (Ukrainian) or en (English);
-                  default: the one chosen in the window, else Russian
-  --config FILE   Config.ini to take port names from (default: the window&apos;s: beside the
-                  program for a portable copy, else ~/.config/Orvanta/, else /etc/xdg/Orvanta/)
-  --port P        the port: a name such as COM3, or a device path; without it COM2 is tried,
-                  then COM1 to COM8, the USB serial devices and the ports Config.ini names
-  --password      read: put the password into the file (made readable by you alone)
-  --yes           write, restore: write without asking (needed when there is no terminal)
-  --json          ports, detect, show, diff, history: print JSON (shapes in the README)
-  --verbose       say which Config.ini is used, and print the exchange with the panel on
-                  standard error
-  --version       the program&apos;s version
-  --              what follows is no option, even when it begins with &quot;-&quot;
-  -h, --help      this text, or a command&apos;s with COMMAND --help
-
-Questions and progress go to standard error, and only to a terminal.
-
-Exit status: 0 done (the panel holds the file&apos;s settings), 1 the panel differs (diff),
-2 wrong use or a settings file that cannot be taken, 3 no panel, 4 the panel did not keep
-what was written, 5 the write was not confirmed (or there was no terminal to ask and no
---yes), 6 a setting could not be read whole (nothing was written; an existing output file is
-left as it was), 7 a write was cut off (the panel holds part of the new settings; restore
-brings back the snapshot), 8 an internal error.
-
-Before every write the panel&apos;s settings are read whole and kept as a snapshot in
-~/.local/share/Orvanta/snapshots/ with a journal line; if that read fails, nothing is written.
-</source>
-        <translation>Использование: orvanta-cli [параметры] COMMAND [аргументы]
-
-Настройки охранной панели Orvanta без окна.
-
-Команды:
-  ports                      порты, которые будут опробованы: устройство и можно ли его открыть
-  detect                     ищет панель на портах; выводит порт и версию прошивки
-  read [--port P] [-o FILE] [--password]
-                             читает настройки панели в FILE (или выводит их)
-  write [--port P] FILE [--yes]
-                             показывает, что изменится, спрашивает, записывает и проверяет
-                             панель
-  diff [--port P] FILE       перечисляет настройки, в которых панель отличается от FILE
-  history                    сделанные записи, каждая со снимком, снятым перед ней
-  restore N [--port P] [--yes]
-                             записывает снимок N обратно (сравнение, подтверждение и проверка —
-                             как у write)
-  show FILE                  проверяет файл настроек и выводит его
-  speak TEXT -o WAVE         озвучивает текст по-русски как сообщение (44,1 кГц, 16 бит)
-  trim WAVE                  удаляет тишину в начале и в конце сообщения
-  normalize WAVE             доводит пик сообщения до -1 dBFS
-  import SOUND -o WAVE       делает голосовое сообщение из любого звукового файла (WAV, FLAC,
-                             Ogg, MP3)
-  help [COMMAND]             эта справка или справка по команде
-
-Если FILE настроек — «-», он читается со стандартного ввода; «-o -» пишет в стандартный вывод.
-
-Параметры:
-  --lang L        язык текстов: ru (русский), uk (украинский) или en (английский);
-                  по умолчанию — выбранный в окне, иначе русский
-  --config FILE   Config.ini, из которого берутся имена портов (по умолчанию тот, что у окна:
-                  рядом с программой для переносной копии, иначе ~/.config/Orvanta/, иначе
-                  /etc/xdg/Orvanta/)
-  --port P        порт: имя вроде COM3 или путь к устройству; без него пробуется COM2, затем
-                  порты с COM1 по COM8, последовательные USB-устройства и порты, названные
-                  в Config.ini
-  --password      read: записать в файл и пароль (файл будет доступен только вам)
-  --yes           write, restore: записывать без вопроса (нужно, когда нет терминала)
-  --json          ports, detect, show, diff, history: выводить JSON (его структура описана
-                  в README)
-  --verbose       сообщать, какой Config.ini используется, и выводить обмен с панелью
-                  в стандартный поток ошибок
-  --version       версия программы
-  --              дальнейшее — не параметры, даже если начинается с «-»
-  -h, --help      эта справка; COMMAND --help — справка по команде
-
-Вопросы и ход работы выводятся в стандартный поток ошибок, и только если это терминал.
-
-Код возврата: 0 — готово (панель хранит настройки из файла), 1 — панель отличается (diff),
-2 — неверный вызов или файл настроек, который нельзя принять, 3 — нет панели, 4 — панель
-не сохранила записанное, 5 — запись не подтверждена (или не было терминала для вопроса
-и не было --yes), 6 — настройку не удалось прочитать целиком (ничего не записано;
-существующий выходной файл оставлен как был), 7 — запись оборвалась (панель хранит часть
-новых настроек; restore возвращает снимок), 8 — внутренняя ошибка.
-
-Перед каждой записью настройки панели читаются целиком и сохраняются как снимок
-в ~/.local/share/Orvanta/snapshots/ со строкой в журнале; если это чтение не удалось,
-ничего не записывается.
-</translation>
-    </message>
-    <message>
         <source>Usage: orvanta-cli ports [--json]
 
 Lists each port name with its device and whether it can be opened: free, busy (and by which program), no permission (and how to get it), absent, no serial port.
@@ -464,6 +351,119 @@ The program&apos;s help, or a command&apos;s.
 </translation>
     </message>
     <message>
+        <source>Usage: orvanta-cli [options] COMMAND [arguments]
+
+The Orvanta panel&apos;s settings without a window.
+
+Commands:
+  ports                      the ports it would try: device, and whether it can be opened
+  detect                     looks for the panel on the ports; prints the port and firmware
+  read [--port P] [-o FILE] [--password]
+                             reads the panel&apos;s settings into FILE (or prints them)
+  write [--port P] FILE [--yes]
+                             shows what would change, asks, writes, and checks the panel
+  diff [--port P] FILE       lists the settings in which the panel differs from FILE
+  history                    the writes so far, each with the snapshot taken before it
+  restore N [--port P] [--yes]
+                             writes snapshot N back (compare, confirm, verify as write)
+  show FILE                  checks a settings file and prints it
+  speak TEXT -o WAVE         speaks the text in Russian as a message (44.1 kHz, 16 bits)
+  trim WAVE                  removes the silence at both ends of a message
+  normalize WAVE             brings a message&apos;s peak to -1 dBFS
+  import SOUND -o WAVE       makes a voice message of any sound file (WAV, FLAC, Ogg, MP3)
+  help [COMMAND]             this text, or a command&apos;s
+
+A settings FILE of &quot;-&quot; is read from standard input; &quot;-o -&quot; writes to standard output.
+
+Options:
+  --lang L        the language of the texts: ru (Russian), uk (Ukrainian) or en (English);
+                  without it Config.ini&apos;s, else the window&apos;s choice, else Russian
+  --config FILE   Config.ini to take port names from (default: the window&apos;s: beside the
+                  program for a portable copy, else ~/.config/Orvanta/, else /etc/xdg/Orvanta/)
+  --port P        the port: a name such as COM3, or a device path; without it COM2 is tried,
+                  then COM1 to COM8, the USB serial devices and the ports Config.ini names
+  --password      read: put the password into the file (made readable by you alone)
+  --yes           write, restore: write without asking (needed when there is no terminal)
+  --json          ports, detect, show, diff, history: print JSON (shapes in the README)
+  --verbose       say which Config.ini is used, and print the exchange with the panel on
+                  standard error
+  --version       the program&apos;s version
+  --              what follows is no option, even when it begins with &quot;-&quot;
+  -h, --help      this text, or a command&apos;s with COMMAND --help
+
+Questions and progress go to standard error, and only to a terminal.
+
+Exit status: 0 done (the panel holds the file&apos;s settings), 1 the panel differs (diff),
+2 wrong use or a settings file that cannot be taken, 3 no panel, 4 the panel did not keep
+what was written, 5 the write was not confirmed (or there was no terminal to ask and no
+--yes), 6 a setting could not be read whole (nothing was written; an existing output file is
+left as it was), 7 a write was cut off (the panel holds part of the new settings; restore
+brings back the snapshot), 8 an internal error.
+
+Before every write the panel&apos;s settings are read whole and kept as a snapshot in
+~/.local/share/Orvanta/snapshots/ with a journal line; if that read fails, nothing is written.
+</source>
+        <translation>Использование: orvanta-cli [параметры] COMMAND [аргументы]
+
+Настройки охранной панели Orvanta без окна.
+
+Команды:
+  ports                      порты, которые будут опробованы: устройство и можно ли его открыть
+  detect                     ищет панель на портах; выводит порт и версию прошивки
+  read [--port P] [-o FILE] [--password]
+                             читает настройки панели в FILE (или выводит их)
+  write [--port P] FILE [--yes]
+                             показывает, что изменится, спрашивает, записывает и проверяет
+                             панель
+  diff [--port P] FILE       перечисляет настройки, в которых панель отличается от FILE
+  history                    сделанные записи, каждая со снимком, снятым перед ней
+  restore N [--port P] [--yes]
+                             записывает снимок N обратно (сравнение, подтверждение и проверка —
+                             как у write)
+  show FILE                  проверяет файл настроек и выводит его
+  speak TEXT -o WAVE         озвучивает текст по-русски как сообщение (44,1 кГц, 16 бит)
+  trim WAVE                  удаляет тишину в начале и в конце сообщения
+  normalize WAVE             доводит пик сообщения до -1 dBFS
+  import SOUND -o WAVE       делает голосовое сообщение из любого звукового файла (WAV, FLAC,
+                             Ogg, MP3)
+  help [COMMAND]             эта справка или справка по команде
+
+Если FILE настроек — «-», он читается со стандартного ввода; «-o -» пишет в стандартный вывод.
+
+Параметры:
+  --lang L        язык текстов: ru (русский), uk (украинский) или en (английский);
+                  без него — из Config.ini, иначе выбранный в окне, иначе русский
+  --config FILE   Config.ini, из которого берутся имена портов (по умолчанию тот, что у окна:
+                  рядом с программой для переносной копии, иначе ~/.config/Orvanta/, иначе
+                  /etc/xdg/Orvanta/)
+  --port P        порт: имя вроде COM3 или путь к устройству; без него пробуется COM2, затем
+                  порты с COM1 по COM8, последовательные USB-устройства и порты, названные
+                  в Config.ini
+  --password      read: записать в файл и пароль (файл будет доступен только вам)
+  --yes           write, restore: записывать без вопроса (нужно, когда нет терминала)
+  --json          ports, detect, show, diff, history: выводить JSON (его структура описана
+                  в README)
+  --verbose       сообщать, какой Config.ini используется, и выводить обмен с панелью
+                  в стандартный поток ошибок
+  --version       версия программы
+  --              дальнейшее — не параметры, даже если начинается с «-»
+  -h, --help      эта справка; COMMAND --help — справка по команде
+
+Вопросы и ход работы выводятся в стандартный поток ошибок, и только если это терминал.
+
+Код возврата: 0 — готово (панель хранит настройки из файла), 1 — панель отличается (diff),
+2 — неверный вызов или файл настроек, который нельзя принять, 3 — нет панели, 4 — панель
+не сохранила записанное, 5 — запись не подтверждена (или не было терминала для вопроса
+и не было --yes), 6 — настройку не удалось прочитать целиком (ничего не записано;
+существующий выходной файл оставлен как был), 7 — запись оборвалась (панель хранит часть
+новых настроек; restore возвращает снимок), 8 — внутренняя ошибка.
+
+Перед каждой записью настройки панели читаются целиком и сохраняются как снимок
+в ~/.local/share/Orvanta/snapshots/ со строкой в журнале; если это чтение не удалось,
+ничего не записывается.
+</translation>
+    </message>
+    <message>
         <source>Usage: orvanta-config [DEBUG] [--lang L]
 
 The configuration tool of the Orvanta GSM security panel: finds the panel on a serial port,
@@ -471,28 +471,30 @@ reads and writes its settings, records, trims and plays the voice messages and u
 into the panel.
 
   DEBUG          debug mode: the panel&apos;s debug buttons, and every exchange kept in log.txt
-  --lang L       the language: ru (Russian), uk (Ukrainian) or en (English); default: the one
-                 last chosen in the window&apos;s &quot;Файл…&quot; menu, else Russian
+  --lang L       the language: ru (Russian), uk (Ukrainian) or en (English); without it
+                 Config.ini&apos;s [Main] Language, else the one last chosen in the &quot;Файл…&quot; menu,
+                 else Russian
   --version      the version
   --help         this text
 
 Files: Config.ini and sound/ beside the program when it is a portable copy; otherwise
 ~/.config/Orvanta/Config.ini (or /etc/xdg/Orvanta/Config.ini) and ~/.local/share/Orvanta/.
 </source>
-        <translation>Использование: orvanta-config [DEBUG] [--lang L]
+        <translation>Usage: orvanta-config [DEBUG] [--lang L]
 
-Программа настройки охранной GSM-панели Orvanta: находит панель на последовательном порту,
-читает и записывает её настройки, записывает, обрезает и проигрывает голосовые сообщения и
-записывает их в панель.
+The configuration tool of the Orvanta GSM security panel: finds the panel on a serial port,
+reads and writes its settings, records, trims and plays the voice messages and uploads them
+into the panel.
 
-  DEBUG          режим отладки: отладочные кнопки панели и каждый обмен в файле log.txt
-  --lang L       язык: ru (русский), uk (украинский) или en (английский); по умолчанию —
-                 последний выбранный в меню «Файл…» окна, иначе русский
-  --version      версия
-  --help         этот текст
+  DEBUG          debug mode: the panel&apos;s debug buttons, and every exchange kept in log.txt
+  --lang L       the language: ru (Russian), uk (Ukrainian) or en (English); without it
+                 Config.ini&apos;s [Main] Language, else the one last chosen in the &quot;Файл…&quot; menu,
+                 else Russian
+  --version      the version
+  --help         this text
 
-Файлы: Config.ini и sound/ рядом с программой, когда это переносная копия; иначе
-~/.config/Orvanta/Config.ini (или /etc/xdg/Orvanta/Config.ini) и ~/.local/share/Orvanta/.
+Files: Config.ini and sound/ beside the program when it is a portable copy; otherwise
+~/.config/Orvanta/Config.ini (or /etc/xdg/Orvanta/Config.ini) and ~/.local/share/Orvanta/.
 </translation>
     </message>
 </context>
@@ -805,10 +807,6 @@ Files: Config.ini and sound/ beside the program when it is a portable copy; othe
     <message>
         <source>Настройки шлейфов и общие настройки</source>
         <translation>Настройки шлейфов и общие настройки</translation>
-    </message>
-    <message>
-        <source>Ключ %1 не записан: в списке нет его кода</source>
-        <translation>Ключ %1 не записан: в списке нет его кода</translation>
     </message>
     <message>
         <source>Не прочитано: %1 — %2</source>

@@ -83,7 +83,7 @@ A settings FILE of "-" is read from standard input; "-o -" writes to standard ou
 
 Options:
   --lang L        the language of the texts: ru (Russian), uk (Ukrainian) or en (English);
-                  default: the one chosen in the window, else Russian
+                  without it Config.ini's, else the window's choice, else Russian
   --config FILE   Config.ini to take port names from (default: the window's: beside the
                   program for a portable copy, else ~/.config/Orvanta/, else /etc/xdg/Orvanta/)
   --port P        the port: a name such as COM3, or a device path; without it COM2 is tried,
@@ -680,15 +680,20 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     QStringList arguments = app.arguments();
     // The texts speak the language of --lang, else Config.ini's, else the window's last choice.
-    const QString language = TakeLanguageOption(arguments);
+    const std::optional<QString> language = TakeLanguageOption(arguments);
     const auto useLanguage = [&language](const AppConfig &config) {
-        UseLanguage(ChooseLanguage({language, config.language(), RememberedLanguage()}));
+        UseLanguage(ChooseLanguage(
+            {language.value_or(QString()), config.language(), RememberedLanguage()}));
     };
     const AppPaths paths = AppPaths::resolve(QCoreApplication::applicationDirPath(),
                                              QDir::currentPath(), QDir::homePath());
     useLanguage(AppConfig::loadFile(paths.configFile));
-    if (!language.isEmpty() && LanguageCode(language).isEmpty()) {
-        err << Cli::tr("orvanta-cli: unknown language %1: ru, uk or en\n").arg(language);
+    if (language && language->isEmpty()) {
+        err << Cli::tr("orvanta-cli: %1 needs a value\n").arg(QStringLiteral("--lang"));
+        return BadUse;
+    }
+    if (language && LanguageCode(*language).isEmpty()) {
+        err << Cli::tr("orvanta-cli: unknown language %1: ru, uk or en\n").arg(*language);
         return BadUse;
     }
     Options options;

@@ -68,18 +68,21 @@ void UseLanguage(const QString &code)
     in.own = installed(QStringLiteral("orvanta_") + in.language, QStringLiteral(":/i18n"));
 }
 
-QString TakeLanguageOption(QStringList &arguments)
+std::optional<QString> TakeLanguageOption(QStringList &arguments)
 {
     const QString option = QStringLiteral("--lang");
-    for (int i = 0; i < arguments.size(); ++i) {
-        if (arguments[i].startsWith(option + QLatin1Char('=')))
-            return arguments.takeAt(i).mid(option.size() + 1);
-        if (arguments[i] == option) {
+    std::optional<QString> language;
+    for (int i = 0; i < arguments.size() && arguments[i] != QLatin1String("--");) {
+        if (arguments[i].startsWith(option + QLatin1Char('='))) {
+            language = arguments.takeAt(i).mid(option.size() + 1);
+        } else if (arguments[i] == option) {
             arguments.removeAt(i);
-            return i < arguments.size() ? arguments.takeAt(i) : QString();
+            language = i < arguments.size() ? arguments.takeAt(i) : QString();
+        } else {
+            ++i;
         }
     }
-    return {};
+    return language;
 }
 
 namespace {

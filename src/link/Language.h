@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace orvanta {
 
@@ -17,8 +18,9 @@ QString ChooseLanguage(const QStringList &choices);
 // the language used before; every window then receives a language change. Needs the
 // application object.
 void UseLanguage(const QString &code);
-// Takes "--lang L" or "--lang=L" out of the arguments and returns L (empty when not given).
-QString TakeLanguageOption(QStringList &arguments);
+// Takes every "--lang L" and "--lang=L" before a "--" out of the arguments and returns the last
+// L: empty when given without a value, none when not given.
+std::optional<QString> TakeLanguageOption(QStringList &arguments);
 // The language last chosen in the window, kept with its state; empty when none was chosen.
 QString RememberedLanguage();
 void RememberLanguage(const QString &code);

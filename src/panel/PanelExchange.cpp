@@ -236,11 +236,9 @@ void WriteKeys(PanelLink &link, const PanelSettings &settings)
         const std::optional<QString> &code = settings.keys[size_t(slot - 1)];
         // A slot that a read ended before holds no code: writing zeros would erase it.
         if (!code || code->isEmpty()) {
+            // The log speaks Russian whatever the interface's language, as its other lines do.
             link.Log().LogExchange(
-                QCoreApplication::translate("orvanta::PanelExchange",
-                                            "Ключ %1 не записан: в списке нет его кода")
-                    .arg(slot),
-                true);
+                QStringLiteral("Ключ %1 не записан: в списке нет его кода").arg(slot), true);
             continue;
         }
         link.Query(KeySlotCommand(slot, ReverseKeyBytes(*code)));

@@ -106,8 +106,9 @@ TfContact::TfContact(Startup startup, QWidget *parent)
     setObjectName(QStringLiteral("fContact"));
     // The language comes first, so that every text is built in it: the command line's, else
     // Config.ini's, else the one last chosen in the window.
-    const QString languageOption = TakeLanguageOption(m_startup.arguments);
-    UseLanguage(ChooseLanguage({languageOption, m_config.language(), RememberedLanguage()}));
+    const std::optional<QString> languageOption = TakeLanguageOption(m_startup.arguments);
+    UseLanguage(ChooseLanguage(
+        {languageOption.value_or(QString()), m_config.language(), RememberedLanguage()}));
     KeepTranslated(this, [this] { setWindowTitle(tr("Настройка охранной панели \"Orvanta\"")); });
     resize(698, 766);
     setMinimumWidth(698);

@@ -19,8 +19,9 @@ reads and writes its settings, records, trims and plays the voice messages and u
 into the panel.
 
   DEBUG          debug mode: the panel's debug buttons, and every exchange kept in log.txt
-  --lang L       the language: ru (Russian), uk (Ukrainian) or en (English); default: the one
-                 last chosen in the window's "Файл…" menu, else Russian
+  --lang L       the language: ru (Russian), uk (Ukrainian) or en (English); without it
+                 Config.ini's [Main] Language, else the one last chosen in the "Файл…" menu,
+                 else Russian
   --version      the version
   --help         this text
 
@@ -33,7 +34,7 @@ void printHelp(int argc, char **argv)
 {
     QCoreApplication core(argc, argv);
     QStringList arguments = core.arguments();
-    const QString language = orvanta::TakeLanguageOption(arguments);
+    const QString language = orvanta::TakeLanguageOption(arguments).value_or(QString());
     const QString config = orvanta::AppPaths::resolve(QCoreApplication::applicationDirPath(),
                                                       QDir::currentPath(), QDir::homePath())
                                .configFile;

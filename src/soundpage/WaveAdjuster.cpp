@@ -466,6 +466,14 @@ void TWaveAdjuster::resizeEvent(QResizeEvent *)
     Redraw();
 }
 
+// The ruler's unit is drawn into the picture: a new language draws it again.
+void TWaveAdjuster::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        Redraw();
+    QWidget::changeEvent(event);
+}
+
 bool TWaveAdjuster::mouseTakesPart(const QMouseEvent *event, bool anyButton) const
 {
     // During a recording the view shows no sound: a click must not reach the device.

@@ -211,6 +211,10 @@ TEST(Cli, SpeaksTheChosenLanguage)
     const CliResult unknown = f.run({"--lang=xx", "help"});
     EXPECT_EQ(unknown.exitCode, 2);
     EXPECT_EQ(unknown.err, QStringLiteral("orvanta-cli: неизвестный язык xx: ru, uk или en\n"));
+    EXPECT_EQ(f.run({"help", "--lang"}).err,
+              QStringLiteral("orvanta-cli: параметру --lang нужно значение\n"));
+    EXPECT_TRUE(f.run({"--lang", "en", "--lang=uk", "help"})
+                    .out.startsWith(QStringLiteral("Використання: orvanta-cli"))); // the last
     QDir().mkpath(f.path("config/Orvanta"));
     WriteFile(f.path("config/Orvanta/Forms.conf"), "[fContact]\nLanguage=uk\n");
     EXPECT_TRUE(f.run({"help"}).out.startsWith(QStringLiteral("Використання: orvanta-cli")));
