@@ -682,8 +682,7 @@ int main(int argc, char **argv)
     // The texts speak the language of --lang, else Config.ini's, else the window's last choice.
     const std::optional<QString> language = TakeLanguageOption(arguments);
     const auto useLanguage = [&language](const AppConfig &config) {
-        UseLanguage(ChooseLanguage(
-            {language.value_or(QString()), config.language(), RememberedLanguage()}));
+        UseLanguage(ChooseLanguage(language, config));
     };
     const AppPaths paths = AppPaths::resolve(QCoreApplication::applicationDirPath(),
                                              QDir::currentPath(), QDir::homePath());

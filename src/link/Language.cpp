@@ -10,6 +10,9 @@ namespace orvanta {
 
 namespace {
 
+// Beside the main window's state, where the window keeps the rest of what it remembers.
+const QString RememberedKey = QStringLiteral("fContact/Language");
+
 struct Translators
 {
     std::unique_ptr<QTranslator> own;
@@ -45,9 +48,10 @@ QString LanguageCode(const QString &choice)
     return InterfaceLanguages().contains(code) ? code : QString();
 }
 
-QString ChooseLanguage(const QStringList &choices)
+QString ChooseLanguage(const std::optional<QString> &option, const AppConfig &config)
 {
-    for (const QString &choice : choices)
+    for (const QString &choice :
+         {option.value_or(QString()), config.language(), RememberedLanguage()})
         if (const QString code = LanguageCode(choice); !code.isEmpty())
             return code;
     return QStringLiteral("ru");
@@ -56,13 +60,15 @@ QString ChooseLanguage(const QStringList &choices)
 void UseLanguage(const QString &code)
 {
     Translators &in = translators();
-    // The old ones leave first, so that the change reaches the windows once, with the new texts.
+    // The windows hear of the change through posted events, so they set their texts when those
+    // arrive, with the new catalogues already in place.
     for (auto *old : {&in.own, &in.qt})
         if (*old) {
             QCoreApplication::removeTranslator(old->get());
             old->reset();
         }
-    in.language = LanguageCode(code).isEmpty() ? QStringLiteral("ru") : LanguageCode(code);
+    const QString known = LanguageCode(code);
+    in.language = known.isEmpty() ? QStringLiteral("ru") : known;
     in.qt = installed(QStringLiteral("qtbase_") + in.language,
                       QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     in.own = installed(QStringLiteral("orvanta_") + in.language, QStringLiteral(":/i18n"));
@@ -84,13 +90,6 @@ std::optional<QString> TakeLanguageOption(QStringList &arguments)
     }
     return language;
 }
-
-namespace {
-
-// Beside the main window's state, where the window keeps the rest of what it remembers.
-const QString RememberedKey = QStringLiteral("fContact/Language");
-
-} // namespace
 
 QString RememberedLanguage()
 {

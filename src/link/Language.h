@@ -1,5 +1,7 @@
 #pragma once
 
+#include "AppConfig.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -11,9 +13,10 @@ namespace orvanta {
 QStringList InterfaceLanguages();
 // The code a choice names ("ru", "UK", " en "), or empty when it names no interface language.
 QString LanguageCode(const QString &choice);
-// The first of the choices that names an interface language, else Russian. The choices come
-// from the command line, Config.ini and the last choice in the window, in that order.
-QString ChooseLanguage(const QStringList &choices);
+// The language a program speaks: the command line's option, else Config.ini's [Main] Language,
+// else the last choice in the window, else Russian. A choice that names no interface language is
+// passed over.
+QString ChooseLanguage(const std::optional<QString> &option, const AppConfig &config);
 // Puts the language's catalogue and Qt's own texts (buttons, file dialogs) in use, in place of
 // the language used before; every window then receives a language change. Needs the
 // application object.

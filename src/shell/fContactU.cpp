@@ -106,9 +106,7 @@ TfContact::TfContact(Startup startup, QWidget *parent)
     setObjectName(QStringLiteral("fContact"));
     // The language comes first, so that every text is built in it: the command line's, else
     // Config.ini's, else the one last chosen in the window.
-    const std::optional<QString> languageOption = TakeLanguageOption(m_startup.arguments);
-    UseLanguage(ChooseLanguage(
-        {languageOption.value_or(QString()), m_config.language(), RememberedLanguage()}));
+    UseLanguage(ChooseLanguage(TakeLanguageOption(m_startup.arguments), m_config));
     KeepTranslated(this, [this] { setWindowTitle(tr("Настройка охранной панели \"Orvanta\"")); });
     resize(698, 766);
     setMinimumWidth(698);

@@ -34,13 +34,11 @@ void printHelp(int argc, char **argv)
 {
     QCoreApplication core(argc, argv);
     QStringList arguments = core.arguments();
-    const QString language = orvanta::TakeLanguageOption(arguments).value_or(QString());
     const QString config = orvanta::AppPaths::resolve(QCoreApplication::applicationDirPath(),
                                                       QDir::currentPath(), QDir::homePath())
                                .configFile;
-    orvanta::UseLanguage(
-        orvanta::ChooseLanguage({language, orvanta::AppConfig::loadFile(config).language(),
-                                 orvanta::RememberedLanguage()}));
+    orvanta::UseLanguage(orvanta::ChooseLanguage(orvanta::TakeLanguageOption(arguments),
+                                                 orvanta::AppConfig::loadFile(config)));
     std::fputs(QCoreApplication::translate("Cli", Help).toLocal8Bit().constData(), stdout);
 }
 
