@@ -26,6 +26,18 @@ for catalogue in "$source"/translations/orvanta_*.ts; do
         failed=1
     fi
 done
+# The help texts are English in the sources: a Russian or Ukrainian catalogue that gives them
+# back unchanged has not translated them.
+for language in ru uk; do
+    untranslated=$(awk '/<source>Usage: / { source = $0; inside = 1; next }
+        inside && /<translation>Usage: / { print source }
+        /<\/translation>/ { inside = 0 }' "$source/translations/orvanta_$language.ts")
+    if [ -n "$untranslated" ]; then
+        echo "orvanta_$language.ts gives help texts back in English:"
+        echo "$untranslated"
+        failed=1
+    fi
+done
 english=$(awk '/<translation/ { inside = 1 } inside { print } /<\/translation>/ { inside = 0 }' \
     "$source/translations/orvanta_en.ts" |
     LC_ALL=C.UTF-8 grep -P '\p{Cyrillic}' || true)

@@ -480,21 +480,21 @@ into the panel.
 Files: Config.ini and sound/ beside the program when it is a portable copy; otherwise
 ~/.config/Orvanta/Config.ini (or /etc/xdg/Orvanta/Config.ini) and ~/.local/share/Orvanta/.
 </source>
-        <translation>Usage: orvanta-config [DEBUG] [--lang L]
+        <translation>Использование: orvanta-config [DEBUG] [--lang L]
 
-The configuration tool of the Orvanta GSM security panel: finds the panel on a serial port,
-reads and writes its settings, records, trims and plays the voice messages and uploads them
-into the panel.
+Программа настройки охранной GSM-панели Orvanta: находит панель на последовательном порту,
+читает и записывает её настройки, записывает, обрезает и проигрывает голосовые сообщения и
+записывает их в панель.
 
-  DEBUG          debug mode: the panel&apos;s debug buttons, and every exchange kept in log.txt
-  --lang L       the language: ru (Russian), uk (Ukrainian) or en (English); without it
-                 Config.ini&apos;s [Main] Language, else the one last chosen in the &quot;Файл…&quot; menu,
-                 else Russian
-  --version      the version
-  --help         this text
+  DEBUG          режим отладки: отладочные кнопки панели и каждый обмен в файле log.txt
+  --lang L       язык: ru (русский), uk (украинский) или en (английский); без него —
+                 [Main] Language из Config.ini, иначе последний выбранный в меню «Файл…»,
+                 иначе русский
+  --version      версия
+  --help         этот текст
 
-Files: Config.ini and sound/ beside the program when it is a portable copy; otherwise
-~/.config/Orvanta/Config.ini (or /etc/xdg/Orvanta/Config.ini) and ~/.local/share/Orvanta/.
+Файлы: Config.ini и sound/ рядом с программой, когда это переносная копия; иначе
+~/.config/Orvanta/Config.ini (или /etc/xdg/Orvanta/Config.ini) и ~/.local/share/Orvanta/.
 </translation>
     </message>
 </context>
