@@ -13,7 +13,6 @@
 #include "Password.h"
 #include "QtPrinters.h"
 #include "SettingsFile.h"
-#include "SnapshotJournal.h"
 
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -289,34 +288,4 @@ TEST(SettingsFile, CompareListsExactlyTheChangesAndVerifyWhatThePanelDidNotKeep)
     ReadPanelSettings(f.link, back);
     EXPECT_EQ(CompareSettings(back, changed),
               QStringList{"Реле 3, время включения, сек.: 250 → 100"});
-}
-
-TEST(SnapshotJournal, KeepsTheNewestSnapshotsWithTheirEntriesAndTheirPasswordsPrivate)
-{
-    QTemporaryDir folder;
-    SnapshotJournal journal(folder.filePath(QStringLiteral("snapshots")));
-    PanelSettings settings = sample();
-    for (int n = 1; n <= SnapshotJournal::Kept + 1; ++n) {
-        *settings.password = QStringLiteral("1%1").arg(n % 10000, 4, 10, QLatin1Char('0'));
-        EXPECT_EQ(journal.keep(settings, QStringLiteral("COM2"), {QStringLiteral("x → y")}), n);
-    }
-    journal.setResult(201, JournalResult::Written);
-    const std::vector<JournalEntry> entries = journal.entries();
-    ASSERT_EQ(entries.size(), size_t(SnapshotJournal::Kept));
-    EXPECT_EQ(entries.front().number, 2); // the oldest went, with its file
-    EXPECT_EQ(entries.back().result, QStringLiteral("записано"));
-    EXPECT_EQ(entries.back().changes, QStringList{QStringLiteral("x → y")});
-    EXPECT_EQ(QDir(folder.filePath(QStringLiteral("snapshots"))).entryList(QDir::Files).size(),
-              SnapshotJournal::Kept + 1); // and the journal
-    EXPECT_EQ(journal.snapshot(201).password, QStringLiteral("10201"));
-    EXPECT_THROW(journal.snapshot(1), EInOutError);
-    struct stat info
-    {
-    };
-    ASSERT_EQ(::stat(QFile::encodeName(folder.filePath(QStringLiteral("snapshots/") +
-                                                       entries.back().snapshotFile))
-                         .constData(),
-                     &info),
-              0);
-    EXPECT_EQ(info.st_mode & 0777, 0600u);
 }
