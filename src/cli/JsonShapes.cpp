@@ -82,7 +82,8 @@ QJsonObject JournalEntryJson(const JournalEntry &entry)
             {QStringLiteral("port"), entry.port},
             {QStringLiteral("firmware"), entry.firmware},
             {QStringLiteral("result"), entry.result},
-            {QStringLiteral("changes"), ChangesJson(entry.changes)}};
+            {QStringLiteral("changes"), ChangesJson(entry.changes)},
+            {QStringLiteral("detail"), QJsonArray::fromStringList(entry.detail)}};
 }
 
 } // namespace orvanta

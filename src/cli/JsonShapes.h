@@ -22,7 +22,8 @@ QJsonObject AttemptJson(const PortAttempt &attempt);
 QJsonObject SettingsJson(const PanelSettings &settings);
 // [{"setting": …, "panel": "нет", "file": "да"}, …]
 QJsonArray ChangesJson(const QStringList &changes);
-// {"number", "time" (ISO 8601), "port", "firmware", "result", "changes": [as ChangesJson]}
+// {"number", "time" (ISO 8601), "port", "firmware", "result", "changes": [as ChangesJson],
+// "detail": [text, …]}
 QJsonObject JournalEntryJson(const JournalEntry &entry);
 
 } // namespace orvanta

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace orvanta {
@@ -21,6 +22,11 @@ QString flat(QString text)
     return text.replace(Field, QLatin1Char(' '))
         .replace(QLatin1Char('\n'), QLatin1Char(' '))
         .replace(QLatin1Char('\r'), QLatin1Char(' '));
+}
+
+QStringList list(const QString &field)
+{
+    return field.isEmpty() ? QStringList() : field.split(ChangeSeparator);
 }
 
 } // namespace
@@ -40,12 +46,19 @@ QString SnapshotJournal::journalPath() const
     return QDir(m_folder).filePath(QStringLiteral("journal.txt"));
 }
 
+QString SnapshotJournal::snapshotPath(int number) const
+{
+    return QDir(m_folder).filePath(
+        QStringLiteral("snapshot-%1.txt").arg(number, 6, 10, QLatin1Char('0')));
+}
+
 std::vector<JournalEntry> SnapshotJournal::entries() const
 {
     std::vector<JournalEntry> entries;
     QFile file(journalPath());
     if (!file.open(QIODevice::ReadOnly))
         return entries;
+    // Lines of earlier versions lack the detail.
     for (const QByteArray &line : file.readAll().split('\n')) {
         const QStringList fields = QString::fromUtf8(line).split(Field);
         if (fields.size() < 7)
@@ -57,7 +70,8 @@ std::vector<JournalEntry> SnapshotJournal::entries() const
         entry.firmware = fields[3];
         entry.snapshotFile = fields[4];
         entry.result = fields[5];
-        entry.changes = fields[6].isEmpty() ? QStringList() : fields[6].split(ChangeSeparator);
+        entry.changes = list(fields[6]);
+        entry.detail = list(fields.value(7));
         if (entry.number > 0)
             entries.push_back(entry);
     }
@@ -74,7 +88,8 @@ void SnapshotJournal::save(const std::vector<JournalEntry> &entries) const
                             flat(entry.firmware),
                             entry.snapshotFile,
                             flat(entry.result),
-                            flat(entry.changes.join(ChangeSeparator))}
+                            flat(entry.changes.join(ChangeSeparator)),
+                            flat(entry.detail.join(ChangeSeparator))}
                     .join(Field)
                     .toUtf8() +
                 '\n';
@@ -94,14 +109,13 @@ int SnapshotJournal::keep(const PanelSettings &before, const QString &port,
     entry.time = QDateTime::currentDateTime();
     entry.port = port;
     entry.firmware = before.version.value_or(QString());
-    entry.snapshotFile =
-        QStringLiteral("snapshot-%1.txt").arg(entry.number, 6, 10, QLatin1Char('0'));
+    entry.snapshotFile = QFileInfo(snapshotPath(entry.number)).fileName();
     entry.result = QString::fromUtf8(JournalResult::Unfinished);
     entry.changes = changes;
-    WriteSettingsFile(QDir(m_folder).filePath(entry.snapshotFile), before, true);
+    WriteSettingsFile(snapshotPath(entry.number), before, true);
     all.push_back(entry);
     while (all.size() > size_t(Kept)) {
-        QFile::remove(QDir(m_folder).filePath(all.front().snapshotFile));
+        QFile::remove(snapshotPath(all.front().number));
         all.erase(all.begin());
     }
     save(all);
@@ -113,12 +127,32 @@ QString JournalResultText(const QString &result)
     return SnapshotJournal::tr(result.toUtf8().constData());
 }
 
-void SnapshotJournal::setResult(int number, const char *result)
+QString JournalTimeText(const QDateTime &time)
+{
+    return time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+}
+
+QStringList JournalEntryFields(const JournalEntry &entry)
+{
+    QString result = JournalResultText(entry.result);
+    if (!entry.detail.isEmpty())
+        result += QStringLiteral(": ") + entry.detail.join(QStringLiteral(", "));
+    return {QString::number(entry.number),
+            JournalTimeText(entry.time),
+            entry.port,
+            entry.firmware,
+            result,
+            SnapshotJournal::tr("%n изм.", nullptr, int(entry.changes.size()))};
+}
+
+void SnapshotJournal::setResult(int number, const char *result, const QStringList &detail)
 {
     std::vector<JournalEntry> all = entries();
     for (JournalEntry &entry : all)
-        if (entry.number == number)
+        if (entry.number == number) {
             entry.result = QString::fromUtf8(result);
+            entry.detail = detail;
+        }
     save(all);
 }
 
@@ -126,7 +160,7 @@ PanelSettings SnapshotJournal::snapshot(int number) const
 {
     for (const JournalEntry &entry : entries())
         if (entry.number == number)
-            return ReadSettingsFile(QDir(m_folder).filePath(entry.snapshotFile));
+            return ReadSettingsFile(snapshotPath(number));
     throw EInOutError(tr("В журнале нет записи № %1").arg(number));
 }
 

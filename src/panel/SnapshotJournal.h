@@ -19,6 +19,10 @@ inline constexpr const char *Interrupted =
     QT_TRANSLATE_NOOP("orvanta::SnapshotJournal", "прервано");
 inline constexpr const char *NotKept =
     QT_TRANSLATE_NOOP("orvanta::SnapshotJournal", "панель не сохранила часть");
+inline constexpr const char *Refused =
+    QT_TRANSLATE_NOOP("orvanta::SnapshotJournal", "панель отказала");
+inline constexpr const char *Unchecked =
+    QT_TRANSLATE_NOOP("orvanta::SnapshotJournal", "записано, не проверено");
 } // namespace JournalResult
 
 // A kept result in the interface's language.
@@ -35,7 +39,14 @@ struct JournalEntry
     QString snapshotFile; // in the journal's folder
     QString result;
     QStringList changes;
+    QStringList detail; // the parts the panel refused, or the settings it did not keep
 };
+
+// "yyyy-MM-dd HH:mm:ss", as the journal's time is shown to a person.
+QString JournalTimeText(const QDateTime &time);
+// An entry for a person, in the interface's language: number, time, port, firmware, result (with
+// its detail after ": "), count of changes.
+QStringList JournalEntryFields(const JournalEntry &entry);
 
 // The settings each panel held before every write, kept as settings files (with the password,
 // readable by their owner alone) beside a journal of the writes. The panel reports no serial
@@ -55,14 +66,15 @@ public:
     // Keeps what the panel holds before a write, with the changes the write will make; returns
     // the entry's number. Throws EInOutError when it cannot be kept: then nothing may be written.
     int keep(const PanelSettings &before, const QString &port, const QStringList &changes);
-    // How the write of the entry ended.
-    void setResult(int number, const char *result);
+    // How the write of the entry ended. Throws EInOutError when the journal cannot be saved.
+    void setResult(int number, const char *result, const QStringList &detail = {});
 
     // Oldest first.
     std::vector<JournalEntry> entries() const;
     // The snapshot of the entry; throws EInOutError or ESettingsFileError when it is gone or
     // cannot be read.
     PanelSettings snapshot(int number) const;
+    QString snapshotPath(int number) const;
 
 private:
     QString journalPath() const;

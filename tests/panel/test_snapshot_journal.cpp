@@ -1,5 +1,6 @@
 // The journal of the snapshots kept before each write.
 #include "Errors.h"
+#include "JsonShapes.h"
 #include "QtPrinters.h"
 #include "SnapshotJournal.h"
 
@@ -55,4 +56,30 @@ TEST(SnapshotJournal, KeepsTheNewestSnapshotsWithTheirEntriesAndTheirPasswordsPr
     EXPECT_EQ(journal.snapshot(201).password, QStringLiteral("10201"));
     EXPECT_THROW(journal.snapshot(1), EInOutError);
     EXPECT_EQ(modeOf(QDir(snapshots).filePath(entries.back().snapshotFile)), 0600u);
+}
+
+TEST(SnapshotJournal, ResultWithDetailForAPersonAndForJson)
+{
+    QTemporaryDir folder;
+    SnapshotJournal journal(folder.path());
+    const int number = journal.keep(panelWith(QStringLiteral("12345")), QStringLiteral("COM2"),
+                                    {QStringLiteral("x → y"), QStringLiteral("z → w")});
+    journal.setResult(number, JournalResult::Refused,
+                      {QStringLiteral("ключи"), QStringLiteral("реле")});
+    JournalEntry entry = journal.entries().back();
+    EXPECT_EQ(
+        JournalEntryFields(entry),
+        (QStringList{QStringLiteral("1"), JournalTimeText(entry.time), QStringLiteral("COM2"),
+                     QStringLiteral("VER 03.07 ORVANTA GSM"),
+                     QStringLiteral("панель отказала: ключи, реле"), QStringLiteral("2 изм.")}));
+    const QJsonObject json = JournalEntryJson(entry);
+    EXPECT_EQ(json[QStringLiteral("result")].toString(), QStringLiteral("панель отказала"));
+    EXPECT_EQ(json[QStringLiteral("detail")].toArray(),
+              QJsonArray({QStringLiteral("ключи"), QStringLiteral("реле")}));
+
+    journal.setResult(number, JournalResult::Unchecked);
+    entry = journal.entries().back();
+    EXPECT_EQ(JournalEntryFields(entry)[4], QStringLiteral("записано, не проверено"));
+    EXPECT_EQ(JournalTimeText(QDateTime(QDate(2026, 12, 7), QTime(16, 40, 2))),
+              QStringLiteral("2026-12-07 16:40:02"));
 }
