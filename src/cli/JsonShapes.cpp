@@ -77,6 +77,10 @@ QJsonArray ChangesJson(const QStringList &changes)
 
 QJsonObject JournalEntryJson(const JournalEntry &entry)
 {
+    if (entry.damaged)
+        return {{QStringLiteral("number"), 0},
+                {QStringLiteral("result"), entry.result},
+                {QStringLiteral("line"), entry.line}};
     return {{QStringLiteral("number"), entry.number},
             {QStringLiteral("time"), entry.time.toString(Qt::ISODate)},
             {QStringLiteral("port"), entry.port},

@@ -23,7 +23,7 @@ QJsonObject SettingsJson(const PanelSettings &settings);
 // [{"setting": …, "panel": "нет", "file": "да"}, …]
 QJsonArray ChangesJson(const QStringList &changes);
 // {"number", "time" (ISO 8601), "port", "firmware", "result", "changes": [as ChangesJson],
-// "detail": [text, …]}
+// "detail": [text, …]}; a damaged line of the journal: {"number": 0, "result", "line"}.
 QJsonObject JournalEntryJson(const JournalEntry &entry);
 
 } // namespace orvanta

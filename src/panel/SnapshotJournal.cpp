@@ -9,6 +9,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 namespace orvanta {
 
 namespace {
@@ -27,6 +29,55 @@ QString flat(QString text)
 QStringList list(const QString &field)
 {
     return field.isEmpty() ? QStringList() : field.split(ChangeSeparator);
+}
+
+// Number, time, port, firmware, snapshot file, result, changes and the detail (which lines of
+// earlier versions lack); any other line is damaged and kept as it is.
+JournalEntry readLine(const QString &line)
+{
+    JournalEntry entry;
+    entry.line = line;
+    const QStringList fields = entry.line.split(Field);
+    bool numbered = false;
+    entry.number = fields[0].toInt(&numbered);
+    entry.time = QDateTime::fromString(fields.value(1), Qt::ISODate);
+    if (fields.size() < 7 || fields.size() > 8 || !numbered || entry.number <= 0 ||
+        !entry.time.isValid()) {
+        entry.number = 0;
+        entry.time = {};
+        entry.damaged = true;
+        entry.result = QString::fromUtf8(JournalResult::Damaged);
+        return entry;
+    }
+    entry.port = fields[2];
+    entry.firmware = fields[3];
+    entry.snapshotFile = fields[4];
+    entry.result = fields[5];
+    entry.changes = list(fields[6]);
+    entry.detail = list(fields.value(7));
+    return entry;
+}
+
+// The entry as the journal keeps it; a damaged line as it was read.
+QString lineOf(const JournalEntry &entry)
+{
+    if (entry.damaged)
+        return entry.line;
+    return QStringList{QString::number(entry.number),
+                       entry.time.toString(Qt::ISODate),
+                       flat(entry.port),
+                       flat(entry.firmware),
+                       entry.snapshotFile,
+                       flat(entry.result),
+                       flat(entry.changes.join(ChangeSeparator)),
+                       flat(entry.detail.join(ChangeSeparator))}
+        .join(Field);
+}
+
+// A damaged line's number still counts when it can be read, so that it is not given again.
+int numberOf(const JournalEntry &entry)
+{
+    return entry.damaged ? entry.line.section(Field, 0, 0).toInt() : entry.number;
 }
 
 } // namespace
@@ -58,23 +109,9 @@ std::vector<JournalEntry> SnapshotJournal::entries() const
     QFile file(journalPath());
     if (!file.open(QIODevice::ReadOnly))
         return entries;
-    // Lines of earlier versions lack the detail.
-    for (const QByteArray &line : file.readAll().split('\n')) {
-        const QStringList fields = QString::fromUtf8(line).split(Field);
-        if (fields.size() < 7)
-            continue;
-        JournalEntry entry;
-        entry.number = fields[0].toInt();
-        entry.time = QDateTime::fromString(fields[1], Qt::ISODate);
-        entry.port = fields[2];
-        entry.firmware = fields[3];
-        entry.snapshotFile = fields[4];
-        entry.result = fields[5];
-        entry.changes = list(fields[6]);
-        entry.detail = list(fields.value(7));
-        if (entry.number > 0)
-            entries.push_back(entry);
-    }
+    for (const QByteArray &line : file.readAll().split('\n'))
+        if (!line.isEmpty())
+            entries.push_back(readLine(QString::fromUtf8(line)));
     return entries;
 }
 
@@ -82,20 +119,18 @@ void SnapshotJournal::save(const std::vector<JournalEntry> &entries) const
 {
     QByteArray text;
     for (const JournalEntry &entry : entries)
-        text += QStringList{QString::number(entry.number),
-                            entry.time.toString(Qt::ISODate),
-                            flat(entry.port),
-                            flat(entry.firmware),
-                            entry.snapshotFile,
-                            flat(entry.result),
-                            flat(entry.changes.join(ChangeSeparator)),
-                            flat(entry.detail.join(ChangeSeparator))}
-                    .join(Field)
-                    .toUtf8() +
-                '\n';
+        text += lineOf(entry).toUtf8() + '\n';
     QString error;
     if (SaveFileAtomically(journalPath(), text, &error) != SaveResult::Saved)
         throw EInOutError(tr("Не удалось записать журнал %1: %2").arg(journalPath(), error));
+}
+
+int SnapshotJournal::nextNumber(const std::vector<JournalEntry> &entries) const
+{
+    int highest = 0;
+    for (const JournalEntry &entry : entries)
+        highest = std::max(highest, numberOf(entry));
+    return highest + 1;
 }
 
 int SnapshotJournal::keep(const PanelSettings &before, const QString &port,
@@ -105,20 +140,32 @@ int SnapshotJournal::keep(const PanelSettings &before, const QString &port,
         throw EInOutError(tr("Не удалось создать папку %1").arg(m_folder));
     std::vector<JournalEntry> all = entries();
     JournalEntry entry;
-    entry.number = all.empty() ? 1 : all.back().number + 1;
+    entry.number = nextNumber(all);
+    const QString path = snapshotPath(entry.number);
     entry.time = QDateTime::currentDateTime();
     entry.port = port;
     entry.firmware = before.version.value_or(QString());
-    entry.snapshotFile = QFileInfo(snapshotPath(entry.number)).fileName();
+    entry.snapshotFile = QFileInfo(path).fileName();
     entry.result = QString::fromUtf8(JournalResult::Unfinished);
     entry.changes = changes;
-    WriteSettingsFile(snapshotPath(entry.number), before, true);
     all.push_back(entry);
-    while (all.size() > size_t(Kept)) {
-        QFile::remove(snapshotPath(all.front().number));
-        all.erase(all.begin());
+    // The oldest entries go beyond Kept; damaged lines stay, as nothing says what they were.
+    std::vector<int> pruned;
+    auto count =
+        std::count_if(all.begin(), all.end(), [](const JournalEntry &e) { return !e.damaged; });
+    for (auto it = all.begin(); count > Kept && it != all.end();) {
+        if (it->damaged) {
+            ++it;
+            continue;
+        }
+        pruned.push_back(it->number);
+        it = all.erase(it);
+        --count;
     }
+    WriteSettingsFile(path, before, true);
     save(all);
+    for (int number : pruned)
+        QFile::remove(snapshotPath(number));
     return entry.number;
 }
 
@@ -134,6 +181,8 @@ QString JournalTimeText(const QDateTime &time)
 
 QStringList JournalEntryFields(const JournalEntry &entry)
 {
+    if (entry.damaged)
+        return {QStringLiteral("?"), {}, {}, {}, JournalResultText(entry.result), entry.line};
     QString result = JournalResultText(entry.result);
     if (!entry.detail.isEmpty())
         result += QStringLiteral(": ") + entry.detail.join(QStringLiteral(", "));
@@ -149,7 +198,7 @@ void SnapshotJournal::setResult(int number, const char *result, const QStringLis
 {
     std::vector<JournalEntry> all = entries();
     for (JournalEntry &entry : all)
-        if (entry.number == number) {
+        if (!entry.damaged && entry.number == number) {
             entry.result = QString::fromUtf8(result);
             entry.detail = detail;
         }
@@ -159,7 +208,7 @@ void SnapshotJournal::setResult(int number, const char *result, const QStringLis
 PanelSettings SnapshotJournal::snapshot(int number) const
 {
     for (const JournalEntry &entry : entries())
-        if (entry.number == number)
+        if (!entry.damaged && entry.number == number)
             return ReadSettingsFile(snapshotPath(number));
     throw EInOutError(tr("В журнале нет записи № %1").arg(number));
 }

@@ -23,6 +23,9 @@ inline constexpr const char *Refused =
     QT_TRANSLATE_NOOP("orvanta::SnapshotJournal", "панель отказала");
 inline constexpr const char *Unchecked =
     QT_TRANSLATE_NOOP("orvanta::SnapshotJournal", "записано, не проверено");
+// A line of the journal that cannot be read as an entry.
+inline constexpr const char *Damaged =
+    QT_TRANSLATE_NOOP("orvanta::SnapshotJournal", "повреждённая строка журнала");
 } // namespace JournalResult
 
 // A kept result in the interface's language.
@@ -32,20 +35,23 @@ QString JournalResultText(const QString &result);
 // how it ended, and the settings file that holds what the panel held before it.
 struct JournalEntry
 {
-    int number = 0; // never reused
+    int number = 0; // never reused; 0 for a damaged line
     QDateTime time;
     QString port;
     QString firmware;
     QString snapshotFile; // in the journal's folder
     QString result;
     QStringList changes;
-    QStringList detail; // the parts the panel refused, or the settings it did not keep
+    QStringList detail;   // the parts the panel refused, or the settings it did not keep
+    bool damaged = false; // a line that cannot be read as an entry: only line holds it
+    QString line;         // the line as the journal holds it
 };
 
 // "yyyy-MM-dd HH:mm:ss", as the journal's time is shown to a person.
 QString JournalTimeText(const QDateTime &time);
 // An entry for a person, in the interface's language: number, time, port, firmware, result (with
-// its detail after ": "), count of changes.
+// its detail after ": "), count of changes. A damaged line: "?", three empty fields, the result
+// Damaged and the line itself.
 QStringList JournalEntryFields(const JournalEntry &entry);
 
 // The settings each panel held before every write, kept as settings files (with the password,
@@ -69,7 +75,7 @@ public:
     // How the write of the entry ended. Throws EInOutError when the journal cannot be saved.
     void setResult(int number, const char *result, const QStringList &detail = {});
 
-    // Oldest first.
+    // Oldest first, damaged lines among them.
     std::vector<JournalEntry> entries() const;
     // The snapshot of the entry; throws EInOutError or ESettingsFileError when it is gone or
     // cannot be read.
@@ -79,6 +85,7 @@ public:
 private:
     QString journalPath() const;
     void save(const std::vector<JournalEntry> &entries) const;
+    int nextNumber(const std::vector<JournalEntry> &entries) const;
 
     QString m_folder;
 };
