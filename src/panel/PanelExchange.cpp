@@ -66,7 +66,7 @@ QString wholeValue(const PanelQuery &query, const QString &command, const QStrin
                               QCoreApplication::translate("orvanta::PanelExchange",
                                                           "охранная панель не ответила на %1")
                                   .arg(command));
-    const std::optional<QString> value = ExtractWholeValue(reply);
+    const std::optional<QString> value = ExtractWholeValue(reply, command);
     if (!value)
         throw EIncompleteRead(setting, QCoreApplication::translate("orvanta::PanelExchange",
                                                                    "ответ на %1 пришёл не целиком")

@@ -90,6 +90,35 @@ TEST(ReplyParsing, ValueAndAcceptance)
     EXPECT_EQ(ExtractReplyValue(QStringLiteral("a>b>c\r\n")), QStringLiteral("b>c"));
 }
 
+// A value is taken only from the one answer to the command sent: anything else in the buffer is
+// left over from another reply, and its value must never pass for this one.
+TEST(ReplyParsing, WholeValueOfTheOneAnswer)
+{
+    const struct
+    {
+        const char *reply;
+        const char *command;
+        std::optional<QString> value;
+    } cases[] = {
+        {">0102\r\nOK\r\n", "+K", QStringLiteral("0102")},
+        {"+K\r\n>0102\r\nOK\r\n", "+K", QStringLiteral("0102")}, // the panel's echo
+        {">\r\nOK", "+K", QString()},
+        {"+k01\r\n>0102\r\nOK\r\n", "+K", std::nullopt},    // another command's echo
+        {">AA\r\nOK\r\n>BB\r\nOK\r\n", "+K", std::nullopt}, // two answers
+        {"OK\r\n>BB\r\nOK\r\n", "+K", std::nullopt},        // a write's answer ahead
+        {">BB\r\nOK\r\nOK\r\n", "+K", std::nullopt},        // and after
+        {"\r\nOK\r\n>BB\r\nOK\r\n", "+K", std::nullopt},
+        {"x>0102\r\nOK\r\n", "+K", std::nullopt},
+        {">0102OK\r\n", "+K", std::nullopt}, // the line end lost
+        {">0102\r\n", "+K", std::nullopt},   // no acceptance
+        {"OK\r\n", "+K", std::nullopt},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(ExtractWholeValue(QString::fromLatin1(c.reply), QString::fromLatin1(c.command)),
+                  c.value)
+            << c.reply;
+}
+
 TEST(Transaction, AnsweredCommand)
 {
     PanelFixture f;

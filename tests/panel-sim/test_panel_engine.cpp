@@ -35,9 +35,9 @@ TEST(PanelProtocol, ReadsWritesAndErrors)
     EXPECT_EQ(panel.state().password, "12345");
     EXPECT_EQ(reply(panel, "+Q"), value("0102030405"));
 
-    for (const char *bad : {"+X", "v", "+K123", "+Kzz00000000", "+k06", "+k0", "+k0100", "+E6",
-                            "+EzZ", "+E6c0", "+T05", "+T0", "+Q123", "+Q0a0b0c0d0e", "+I36",
-                            "+Izz", "+vv"})
+    for (const char *bad :
+         {"+X", "v", "+K123", "+Kzz00000000", "+k06", "+k0", "+k0100", "+E6", "+EzZ", "+E6c0",
+          "+T05", "+T0", "+Q123", "+Q0a0b0c0d0e", "+I36", "+Izz", "+vv"})
         EXPECT_EQ(reply(panel, bad), "ERROR\r\n") << bad;
     EXPECT_EQ(panel.state().loopRecord[0], 1) << "a malformed write changed the record";
 }
@@ -55,6 +55,25 @@ TEST(PanelProtocol, MemoryBytesAndWords)
     panel.faults().stuckCell = 0x0a;
     EXPECT_EQ(reply(panel, "+E0a12"), "OK\r\n");
     EXPECT_EQ(reply(panel, "+E0a"), value("FF"));
+}
+
+// Every write is answered as usual and changes nothing; with a prefix, only its commands.
+TEST(PanelProtocol, ForgetfulPanelKeepsWhatItHeld)
+{
+    const std::pair<const char *, const char *> writes[] = {
+        {"+K0102040810", "+K"},           {"+k03aabbccdd", "+k03"}, {"+L00010203fa", "+L"},
+        {"+T02efcdab8967452301", "+T02"}, {"+Q0908070605", "+Q"},   {"+E0a12", "+E0a"},
+    };
+    PanelEngine panel;
+    panel.faults().forget = true;
+    for (const auto &[write, read] : writes) {
+        const std::string before = reply(panel, read);
+        EXPECT_EQ(reply(panel, write), "OK\r\n") << write;
+        EXPECT_EQ(reply(panel, read), before) << write;
+    }
+    panel.faults().onlyCommand = "+L";
+    reply(panel, "+K0102040810");
+    EXPECT_EQ(reply(panel, "+K"), value("0102040810"));
 }
 
 TEST(PanelProtocol, RecorderKeepsTheAddressTable)
@@ -97,7 +116,7 @@ TEST(PanelProtocol, PlayingAnswersTheStartAddress)
     EXPECT_EQ(reply(panel, "+I"), value("0005"));
     EXPECT_EQ(reply(panel, "+I02"), value("000F"));
     EXPECT_EQ(reply(panel, "+I35"), value("000F")); // message 54 starts where 53 ended
-    EXPECT_EQ(reply(panel, "+I"), value("0000")); // after the last comes the first
+    EXPECT_EQ(reply(panel, "+I"), value("0000"));   // after the last comes the first
 }
 
 TEST(PanelProtocol, KeyAtTheReader)
@@ -106,7 +125,8 @@ TEST(PanelProtocol, KeyAtTheReader)
     const auto none = panel.handle("+T00", 0);
     EXPECT_TRUE(none.waitForKey);
     EXPECT_TRUE(none.reply.empty());
-    panel.state().readerKey = std::array<uint8_t, 8>{0x01, 0x23, 0x45, 0x67, 0x89, 0xAB, 0xCD, 0xEF};
+    panel.state().readerKey =
+        std::array<uint8_t, 8>{0x01, 0x23, 0x45, 0x67, 0x89, 0xAB, 0xCD, 0xEF};
     EXPECT_EQ(reply(panel, "+T00"), value("0123456789ABCDEF"));
 }
 

@@ -52,7 +52,8 @@ TEST(PanelOverTheLine, AnswersAndKeepsATranscript)
     EXPECT_EQ(line.exchange("+bogus"), "ERROR\r\n");
     // Line feeds and NUL bytes between commands are not part of any command.
     EXPECT_EQ(line.exchange(std::string("\n\0+K", 4)), ">0102040810\r\nOK\r\n");
-    EXPECT_EQ(line.panel.commands(), (std::vector<std::string>{"+v", "+K0102040810", "+bogus", "+K"}));
+    EXPECT_EQ(line.panel.commands(),
+              (std::vector<std::string>{"+v", "+K0102040810", "+bogus", "+K"}));
     const auto transcript = line.panel.transcript();
     EXPECT_LE(transcript.front().ms, transcript.back().ms);
 }
@@ -85,6 +86,23 @@ TEST(PanelOverTheLine, SilentAndDelayedPanels)
     EXPECT_EQ(slow.exchange("+v", 100), ">VER 03.07 ORVANTA GSM\r\nOK\r\n");
 }
 
+// Each reply of the commands the fault applies to comes once more, after the replies sent
+// before it is due.
+TEST(PanelOverTheLine, RepeatedRepliesComeAgainLater)
+{
+    PanelFaults faults;
+    faults.onlyCommand = "+K";
+    faults.repeatAfterMs = 100;
+    PanelOnLine line(faults);
+    const std::string version = ">VER 03.07 ORVANTA GSM\r\nOK\r\n", loops = ">0000000000\r\nOK\r\n";
+    line.comm.WriteString("+K\r+v\r");
+    const std::string expected = loops + version + loops;
+    char buffer[100];
+    // Read until that much came, or long past the repeat: no more than that is on its way.
+    EXPECT_EQ(std::string(buffer, line.comm.ReadData(buffer, uint32_t(expected.size() + 1), 1000)),
+              expected);
+}
+
 TEST(PanelOverTheLine, KeyCaptureWaitsForAKey)
 {
     PanelOnLine line;
@@ -113,8 +131,8 @@ TEST(PanelOverTheLine, HangUpLooksLikeAnUnpluggedAdapter)
 
 TEST(PanelOverTheLine, StateAndTranscriptFiles)
 {
-    const auto folder = std::filesystem::temp_directory_path()
-                        / ("orvanta-sim-" + std::to_string(::getpid()));
+    const auto folder =
+        std::filesystem::temp_directory_path() / ("orvanta-sim-" + std::to_string(::getpid()));
     std::filesystem::create_directories(folder);
     const std::string stateFile = folder / "panel.state";
     const std::string transcriptFile = folder / "transcript.txt";

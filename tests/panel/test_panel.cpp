@@ -20,6 +20,7 @@
 
 #include <random>
 #include <sys/stat.h>
+#include <thread>
 
 using namespace orvanta;
 using orvanta::test::conversionError;
@@ -194,6 +195,42 @@ TEST(PanelSettings, ReadIsWholeOrFailsNamingTheSetting)
     PanelSettings read;
     ReadPanelSettings(f.link, read);
     EXPECT_EQ((*read.relayTimes)[0], 510);
+}
+
+// A read takes each value from the answer to its own command alone: an echo of that command is
+// part of the answer, a late repeat of another reply is not, and the setting it lands on is not
+// read whole. Nothing taken differs from what the panel holds.
+TEST(PanelSettings, ReadTakesNoReplyOfAnotherCommand)
+{
+    PanelOnLink f;
+    WritePanelSettings(f.link, sample());
+    sim::PanelFaults echo;
+    echo.echo = true;
+    f.panel.setFaults(echo);
+    PanelSettings read;
+    ReadPanelSettings(f.link, read);
+    EXPECT_TRUE(CompareSettings(read, sample()).isEmpty());
+
+    // The reply to "+k05" comes again between that transaction and the next, ahead of the reply
+    // to "+k01", a record of the same length.
+    sim::PanelFaults repeat;
+    repeat.onlyCommand = "+k05";
+    repeat.repeatAfterMs = 150;
+    f.panel.setFaults(repeat);
+    f.link.Exchange(QStringLiteral("+k05"));
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    PanelSettings partial;
+    try {
+        ReadRelays(f.link, partial);
+        ADD_FAILURE() << "the read went through";
+    } catch (const EIncompleteRead &error) {
+        EXPECT_TRUE(QString::fromUtf8(error.what()).contains(QStringLiteral("Реле ")))
+            << error.what();
+    }
+    for (size_t relay = 0; relay < partial.relayRules.size(); ++relay)
+        EXPECT_TRUE(!partial.relayRules[relay] ||
+                    partial.relayRules[relay] == sample().relayRules[relay])
+            << relay + 1;
 }
 
 TEST(SettingsFile, RoundTripIsExactAndThePasswordOnlyOnRequest)

@@ -70,6 +70,11 @@ std::string PanelEngine::valueReply(const std::string &command, std::string valu
     return reply;
 }
 
+bool PanelEngine::keeps(const std::string &command) const
+{
+    return !(m_faults.forget && m_faults.appliesTo(command));
+}
+
 std::string PanelEngine::doneReply(const std::string &command) const
 {
     const bool echo = m_faults.echo && m_faults.appliesTo(command);
@@ -121,6 +126,8 @@ PanelEngine::Outcome PanelEngine::password(const std::string &command)
             return error();
         digits += digit;
     }
+    if (!keeps(command))
+        return {doneReply(command)};
     m_state.password = digits;
     return {doneReply(command), false, true};
 }
@@ -135,6 +142,8 @@ PanelEngine::Outcome PanelEngine::memory(const std::string &command)
         return {valueReply(command, hex(command, &m_state.memory[address], 1))};
     if (!parseHex(command.substr(4, 2), &value, 1))
         return error();
+    if (!keeps(command))
+        return {doneReply(command)};
     if (m_faults.stuckCell != int(address))
         m_state.memory[address] = value;
     return {doneReply(command), false, true};
@@ -149,6 +158,8 @@ PanelEngine::Outcome PanelEngine::record(const std::string &command, uint8_t *by
     uint8_t parsed[8];
     if (command.size() != prefix + 2 * count || !parseHex(command.substr(prefix), parsed, count))
         return error();
+    if (!keeps(command))
+        return {doneReply(command)};
     std::copy(parsed, parsed + count, bytes);
     return {doneReply(command), false, true};
 }

@@ -37,6 +37,8 @@ private:
     std::string doneReply(const std::string &command) const;
     std::string hex(const std::string &command, const uint8_t *bytes, size_t count) const;
     std::string word(const std::string &command, uint16_t value) const;
+    // Whether a write of this command changes what the panel holds.
+    bool keeps(const std::string &command) const;
 
     Outcome password(const std::string &command);
     Outcome memory(const std::string &command);

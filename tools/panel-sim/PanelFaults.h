@@ -14,6 +14,8 @@ struct PanelFaults
 
     // Commands refused: "ERROR", and nothing changes.
     bool refuse = false;
+    // Writes answered "OK" all the same, but the panel keeps what it held.
+    bool forget = false;
 
     // The text of replies.
     bool echo = false;                // send the command back before the reply
@@ -25,12 +27,13 @@ struct PanelFaults
     bool overlong = false;            // filler before "OK", so the reply exceeds 254 bytes
 
     // The timing of replies.
-    bool silent = false;  // no reply at all
-    int delayMs = 0;      // wait before replying
-    size_t chunkSize = 0; // send replies in pieces of this many bytes (0: whole)
-    int chunkPauseMs = 0; // pause between pieces
-    bool splitOK = false; // a pause between the "O" and the "K" of "OK"
-    int hangUpAfter = 0;  // close the line after this many commands (0: never)
+    bool silent = false;   // no reply at all
+    int delayMs = 0;       // wait before replying
+    size_t chunkSize = 0;  // send replies in pieces of this many bytes (0: whole)
+    int chunkPauseMs = 0;  // pause between pieces
+    bool splitOK = false;  // a pause between the "O" and the "K" of "OK"
+    int hangUpAfter = 0;   // close the line after this many commands (0: never)
+    int repeatAfterMs = 0; // send each reply again this long after it (0: never)
 
     // The memory.
     std::optional<int> stuckCell; // a byte address that never keeps what is written

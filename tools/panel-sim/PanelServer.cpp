@@ -141,11 +141,17 @@ void PanelServer::serve()
     std::string line;
     bool overlong = false;
     while (!m_stopping && m_fd >= 0) {
+        // The wait ends in time for the next repeated reply.
+        int timeout = -1;
+        if (!m_repeats.empty())
+            timeout =
+                int(std::max<int64_t>(0, int64_t(m_repeats.begin()->first) - int64_t(nowMs())));
         pollfd fds[2] = {{m_fd, POLLIN, 0}, {m_wake, POLLIN, 0}};
-        if (::poll(fds, 2, -1) < 0 && errno != EINTR)
+        if (::poll(fds, 2, timeout) < 0 && errno != EINTR)
             break;
         if (m_stopping || fds[1].revents)
             break;
+        sendRepeats();
         if (!(fds[0].revents & (POLLIN | POLLHUP | POLLERR)))
             continue;
         char buffer[256];
@@ -221,8 +227,12 @@ void PanelServer::handleCommand(const std::string &command)
 
     if (faulty && faults.delayMs > 0 && !pause(faults.delayMs))
         return;
-    if (!(faulty && faults.silent) && !outcome.reply.empty())
+    if (!(faulty && faults.silent) && !outcome.reply.empty()) {
         send(outcome.reply, faulty ? faults : PanelFaults{});
+        if (faulty && faults.repeatAfterMs > 0)
+            m_repeats.emplace(nowMs() + uint64_t(faults.repeatAfterMs),
+                              std::make_pair(outcome.reply, faults));
+    }
     // The last reply gets a moment to be read: a hung-up line loses what it still holds.
     if (lastCommand && pause(HangUpDelayMs))
         hangUp();
@@ -265,6 +275,15 @@ void PanelServer::send(const std::string &reply, const PanelFaults &faults)
             m_bytesSent += uint64_t(written);
         }
         from = to;
+    }
+}
+
+void PanelServer::sendRepeats()
+{
+    while (!m_repeats.empty() && m_repeats.begin()->first <= nowMs() && m_fd >= 0) {
+        const auto [reply, faults] = m_repeats.begin()->second;
+        m_repeats.erase(m_repeats.begin());
+        send(reply, faults);
     }
 }
 

@@ -6,6 +6,7 @@
 #include <condition_variable>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -67,6 +68,8 @@ public:
 private:
     void handleCommand(const std::string &command);
     void send(const std::string &reply, const PanelFaults &faults);
+    // Sends the repeated replies that are due.
+    void sendRepeats();
     // Sleeps, waking early when the panel stops; false when it stopped.
     bool pause(int ms);
     // Closes the panel's end: to the tool the line looks unplugged.
@@ -83,6 +86,8 @@ private:
     int m_keyWaitMs = 3000;
     MessageListener m_listener;
     int m_commandCount = 0;
+    // Replies to send again, by when: touched by the serving thread alone.
+    std::multimap<uint64_t, std::pair<std::string, PanelFaults>> m_repeats;
 
     int m_fd = -1;       // the panel's end of the line
     int m_keepOpen = -1; // the tool's end of a pseudo-terminal, held so the line survives reopening

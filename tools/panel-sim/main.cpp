@@ -38,6 +38,7 @@ State:
 Faults:
   --only PREFIX        the faults below apply only to commands beginning with PREFIX
   --refuse             answer ERROR and change nothing
+  --forget             answer a write OK but keep the old value
   --silent             never answer
   --delay MS           wait before each reply
   --chunk N            send replies in pieces of N bytes
@@ -50,6 +51,7 @@ Faults:
   --value TEXT         replace values by TEXT
   --nul-bytes          a NUL byte after every reply byte
   --overlong           make every reply longer than 254 bytes
+  --repeat MS          send each reply again MS ms later
   --hang-up-after N    close the line 200 ms after the reply to the Nth command
                        (to the tool it looks like an unplugged adapter)
   --stuck-cell ADDR    a memory byte (decimal address) that never keeps what is written
@@ -132,6 +134,10 @@ int main(int argc, char **argv)
             listenFolder = value();
         else if (option == "--only")
             faults.onlyCommand = value();
+        else if (option == "--forget")
+            faults.forget = true;
+        else if (option == "--repeat")
+            faults.repeatAfterMs = number(value(), "--repeat");
         else if (option == "--silent")
             faults.silent = true;
         else if (option == "--refuse")
