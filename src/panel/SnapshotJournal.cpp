@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -17,6 +19,11 @@ namespace {
 
 const QChar Field = QLatin1Char('\t');
 const QString ChangeSeparator = QStringLiteral(" | ");
+
+// The journal is held for a few milliseconds at a time; a lock older than this belongs to a
+// program that hangs (one that ended is seen at once by its process id).
+constexpr int StaleLockMs = 10'000;
+constexpr int LockWaitMs = 15'000;
 
 // Tabs and line ends in a field would break its line.
 QString flat(QString text)
@@ -103,8 +110,21 @@ QString SnapshotJournal::snapshotPath(int number) const
         QStringLiteral("snapshot-%1.txt").arg(number, 6, 10, QLatin1Char('0')));
 }
 
+std::unique_ptr<QLockFile> SnapshotJournal::lockJournal() const
+{
+    auto lock =
+        std::make_unique<QLockFile>(QDir(m_folder).filePath(QStringLiteral("journal.lock")));
+    lock->setStaleLockTime(StaleLockMs);
+    if (lock->tryLock(LockWaitMs))
+        return lock;
+    if (lock->error() == QLockFile::LockFailedError)
+        throw EInOutError(tr("Журнал %1 занят другой программой").arg(journalPath()));
+    throw EInOutError(tr("Не удалось заблокировать журнал %1").arg(journalPath()));
+}
+
 std::vector<JournalEntry> SnapshotJournal::entries() const
 {
+    // The journal is replaced whole, so a reader sees it before or after a change, never half.
     std::vector<JournalEntry> entries;
     QFile file(journalPath());
     if (!file.open(QIODevice::ReadOnly))
@@ -123,6 +143,8 @@ void SnapshotJournal::save(const std::vector<JournalEntry> &entries) const
     QString error;
     if (SaveFileAtomically(journalPath(), text, &error) != SaveResult::Saved)
         throw EInOutError(tr("Не удалось записать журнал %1: %2").arg(journalPath(), error));
+    // A journal of an earlier version was readable by all.
+    QFile::setPermissions(journalPath(), QFile::ReadOwner | QFile::WriteOwner);
 }
 
 int SnapshotJournal::nextNumber(const std::vector<JournalEntry> &entries) const
@@ -130,6 +152,12 @@ int SnapshotJournal::nextNumber(const std::vector<JournalEntry> &entries) const
     int highest = 0;
     for (const JournalEntry &entry : entries)
         highest = std::max(highest, numberOf(entry));
+    static const QRegularExpression snapshotName(QStringLiteral("^snapshot-(\\d+)\\.txt$"));
+    for (const QString &name : QDir(m_folder).entryList(QDir::Files)) {
+        const QRegularExpressionMatch match = snapshotName.match(name);
+        if (match.hasMatch())
+            highest = std::max(highest, match.captured(1).toInt());
+    }
     return highest + 1;
 }
 
@@ -138,9 +166,24 @@ int SnapshotJournal::keep(const PanelSettings &before, const QString &port,
 {
     if (!QDir().mkpath(m_folder))
         throw EInOutError(tr("Не удалось создать папку %1").arg(m_folder));
+    // Snapshots hold the password: the folder is its owner's alone, whoever made it.
+    QFile::setPermissions(m_folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const auto lock = lockJournal();
     std::vector<JournalEntry> all = entries();
     JournalEntry entry;
-    entry.number = nextNumber(all);
+    // The snapshot's file is made where nothing stands, not even a link: a file the journal does
+    // not name keeps its number, and the snapshot takes the next one.
+    for (entry.number = nextNumber(all);; ++entry.number) {
+        QFile file(snapshotPath(entry.number));
+        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly,
+                      QFile::ReadOwner | QFile::WriteOwner))
+            break;
+        const QFileInfo present(file.fileName());
+        if (!present.exists() && !present.isSymLink())
+            throw EInOutError(QCoreApplication::translate("orvanta::SettingsFile",
+                                                          "Не удалось записать файл %1: %2")
+                                  .arg(file.fileName(), file.errorString()));
+    }
     const QString path = snapshotPath(entry.number);
     entry.time = QDateTime::currentDateTime();
     entry.port = port;
@@ -162,8 +205,14 @@ int SnapshotJournal::keep(const PanelSettings &before, const QString &port,
         it = all.erase(it);
         --count;
     }
-    WriteSettingsFile(path, before, true);
-    save(all);
+    // A snapshot no journal line names would keep a password nobody knows of.
+    try {
+        WriteSettingsFile(path, before, true);
+        save(all);
+    } catch (...) {
+        QFile::remove(path);
+        throw;
+    }
     for (int number : pruned)
         QFile::remove(snapshotPath(number));
     return entry.number;
@@ -196,6 +245,7 @@ QStringList JournalEntryFields(const JournalEntry &entry)
 
 void SnapshotJournal::setResult(int number, const char *result, const QStringList &detail)
 {
+    const auto lock = lockJournal();
     std::vector<JournalEntry> all = entries();
     for (JournalEntry &entry : all)
         if (!entry.damaged && entry.number == number) {
