@@ -33,6 +33,15 @@ QString flat(QString text)
         .replace(QLatin1Char('\r'), QLatin1Char(' '));
 }
 
+// A change of the password (its line in the settings file's words) keeps neither value: the
+// values run from "Пароль: " at the start of a change to the change's end.
+QString masked(QString line)
+{
+    static const QRegularExpression password(
+        QStringLiteral("(^|\\t| \\| )Пароль: .*?(?=\\t| \\| |$)"));
+    return line.replace(password, QStringLiteral("\\1Пароль: ••••• → •••••"));
+}
+
 QStringList list(const QString &field)
 {
     return field.isEmpty() ? QStringList() : field.split(ChangeSeparator);
@@ -43,7 +52,7 @@ QStringList list(const QString &field)
 JournalEntry readLine(const QString &line)
 {
     JournalEntry entry;
-    entry.line = line;
+    entry.line = masked(line);
     const QStringList fields = entry.line.split(Field);
     bool numbered = false;
     entry.number = fields[0].toInt(&numbered);
@@ -70,15 +79,11 @@ QString lineOf(const JournalEntry &entry)
 {
     if (entry.damaged)
         return entry.line;
-    return QStringList{QString::number(entry.number),
-                       entry.time.toString(Qt::ISODate),
-                       flat(entry.port),
-                       flat(entry.firmware),
-                       entry.snapshotFile,
-                       flat(entry.result),
-                       flat(entry.changes.join(ChangeSeparator)),
-                       flat(entry.detail.join(ChangeSeparator))}
-        .join(Field);
+    return masked(QStringList{QString::number(entry.number), entry.time.toString(Qt::ISODate),
+                              flat(entry.port), flat(entry.firmware), entry.snapshotFile,
+                              flat(entry.result), flat(entry.changes.join(ChangeSeparator)),
+                              flat(entry.detail.join(ChangeSeparator))}
+                      .join(Field));
 }
 
 // A damaged line's number still counts when it can be read, so that it is not given again.

@@ -79,7 +79,7 @@ public:
     // How the write of the entry ended. Throws EInOutError when the journal cannot be saved.
     void setResult(int number, const char *result, const QStringList &detail = {});
 
-    // Oldest first, damaged lines among them.
+    // Oldest first, damaged lines among them. A change of the password shows no password.
     std::vector<JournalEntry> entries() const;
     // The snapshot of the entry; throws EInOutError or ESettingsFileError when it is gone or
     // cannot be read.

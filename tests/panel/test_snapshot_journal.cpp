@@ -1,5 +1,5 @@
 // The journal of the snapshots kept before each write: numbers given once, under a lock shared by
-// programs that write at the same time; damaged lines kept.
+// programs that write at the same time; damaged lines kept; no password in the journal.
 #include "Errors.h"
 #include "JsonShapes.h"
 #include "QtPrinters.h"
@@ -249,6 +249,38 @@ TEST(SnapshotJournal, DamagedLinesStayVisibleAndAreNeverDropped)
     EXPECT_EQ(QJsonDocument(JournalEntryJson(line)).toJson(QJsonDocument::Compact),
               QByteArray(
                   R"({"line":"обрыв\tстроки","number":0,"result":"повреждённая строка журнала"})"));
+}
+
+TEST(SnapshotJournal, PasswordNeverStandsInTheJournal)
+{
+    QTemporaryDir folder;
+    SnapshotJournal journal(folder.path());
+    const QString journalFile = QDir(folder.path()).filePath(QStringLiteral("journal.txt"));
+    // Lines of an earlier version that hold passwords, one of them damaged.
+    writeFile(journalFile,
+              oldLine(1, QStringLiteral("Реле 1, время включения, сек.: 40 → 60 | Пароль: 11111 → "
+                                        "22222")) +
+                  "2\tПароль: 33333 → 44444\n");
+    EXPECT_TRUE(journal.entries().back().line.contains(QStringLiteral("Пароль: ••••• → •••••")));
+    QByteArray json;
+    for (const JournalEntry &entry : journal.entries())
+        json += QJsonDocument(JournalEntryJson(entry)).toJson();
+    for (const char *password : {"11111", "22222", "33333", "44444"})
+        EXPECT_FALSE(json.contains(password)) << json.constData();
+
+    const int number = journal.keep(panelWith(QStringLiteral("55555")), QStringLiteral("COM2"),
+                                    {QStringLiteral("Пароль: 55555 → 66666"),
+                                     QStringLiteral("Реле 1, время включения, сек.: 40 → 60")});
+    journal.setResult(number, JournalResult::NotKept, {QStringLiteral("Пароль: 66666 → 55555")});
+    const JournalEntry entry = journal.entries().back();
+    EXPECT_EQ(entry.changes,
+              (QStringList{QStringLiteral("Пароль: ••••• → •••••"),
+                           QStringLiteral("Реле 1, время включения, сек.: 40 → 60")}));
+    EXPECT_EQ(entry.detail, QStringList{QStringLiteral("Пароль: ••••• → •••••")});
+    const QByteArray text = contentOf(journalFile);
+    for (const char *password : {"11111", "22222", "33333", "44444", "55555", "66666"})
+        EXPECT_FALSE(text.contains(password)) << text.constData();
+    EXPECT_EQ(journal.snapshot(number).password, QStringLiteral("55555")); // the snapshot has it
 }
 
 TEST(SnapshotJournal, ResultWithDetailForAPersonAndForJson)
