@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -18,12 +20,26 @@ namespace {
 const QChar Field = QLatin1Char('\t');
 const QString ChangeSeparator = QStringLiteral(" | ");
 
+// The journal is held for a few milliseconds at a time; a lock older than this belongs to a
+// program that hangs (one that ended is seen at once by its process id).
+constexpr int StaleLockMs = 10'000;
+constexpr int LockWaitMs = 15'000;
+
 // Tabs and line ends in a field would break its line.
 QString flat(QString text)
 {
     return text.replace(Field, QLatin1Char(' '))
         .replace(QLatin1Char('\n'), QLatin1Char(' '))
         .replace(QLatin1Char('\r'), QLatin1Char(' '));
+}
+
+// A change of the password (its line in the settings file's words) keeps neither value: the
+// values run from "Пароль: " at the start of a change to the change's end.
+QString masked(QString line)
+{
+    static const QRegularExpression password(
+        QStringLiteral("(^|\\t| \\| )Пароль: .*?(?=\\t| \\| |$)"));
+    return line.replace(password, QStringLiteral("\\1Пароль: ••••• → •••••"));
 }
 
 QStringList list(const QString &field)
@@ -36,7 +52,7 @@ QStringList list(const QString &field)
 JournalEntry readLine(const QString &line)
 {
     JournalEntry entry;
-    entry.line = line;
+    entry.line = masked(line);
     const QStringList fields = entry.line.split(Field);
     bool numbered = false;
     entry.number = fields[0].toInt(&numbered);
@@ -63,15 +79,11 @@ QString lineOf(const JournalEntry &entry)
 {
     if (entry.damaged)
         return entry.line;
-    return QStringList{QString::number(entry.number),
-                       entry.time.toString(Qt::ISODate),
-                       flat(entry.port),
-                       flat(entry.firmware),
-                       entry.snapshotFile,
-                       flat(entry.result),
-                       flat(entry.changes.join(ChangeSeparator)),
-                       flat(entry.detail.join(ChangeSeparator))}
-        .join(Field);
+    return masked(QStringList{QString::number(entry.number), entry.time.toString(Qt::ISODate),
+                              flat(entry.port), flat(entry.firmware), entry.snapshotFile,
+                              flat(entry.result), flat(entry.changes.join(ChangeSeparator)),
+                              flat(entry.detail.join(ChangeSeparator))}
+                      .join(Field));
 }
 
 // A damaged line's number still counts when it can be read, so that it is not given again.
@@ -103,8 +115,21 @@ QString SnapshotJournal::snapshotPath(int number) const
         QStringLiteral("snapshot-%1.txt").arg(number, 6, 10, QLatin1Char('0')));
 }
 
+std::unique_ptr<QLockFile> SnapshotJournal::lockJournal() const
+{
+    auto lock =
+        std::make_unique<QLockFile>(QDir(m_folder).filePath(QStringLiteral("journal.lock")));
+    lock->setStaleLockTime(StaleLockMs);
+    if (lock->tryLock(LockWaitMs))
+        return lock;
+    if (lock->error() == QLockFile::LockFailedError)
+        throw EInOutError(tr("Журнал %1 занят другой программой").arg(journalPath()));
+    throw EInOutError(tr("Не удалось заблокировать журнал %1").arg(journalPath()));
+}
+
 std::vector<JournalEntry> SnapshotJournal::entries() const
 {
+    // The journal is replaced whole, so a reader sees it before or after a change, never half.
     std::vector<JournalEntry> entries;
     QFile file(journalPath());
     if (!file.open(QIODevice::ReadOnly))
@@ -123,6 +148,8 @@ void SnapshotJournal::save(const std::vector<JournalEntry> &entries) const
     QString error;
     if (SaveFileAtomically(journalPath(), text, &error) != SaveResult::Saved)
         throw EInOutError(tr("Не удалось записать журнал %1: %2").arg(journalPath(), error));
+    // A journal of an earlier version was readable by all.
+    QFile::setPermissions(journalPath(), QFile::ReadOwner | QFile::WriteOwner);
 }
 
 int SnapshotJournal::nextNumber(const std::vector<JournalEntry> &entries) const
@@ -130,6 +157,12 @@ int SnapshotJournal::nextNumber(const std::vector<JournalEntry> &entries) const
     int highest = 0;
     for (const JournalEntry &entry : entries)
         highest = std::max(highest, numberOf(entry));
+    static const QRegularExpression snapshotName(QStringLiteral("^snapshot-(\\d+)\\.txt$"));
+    for (const QString &name : QDir(m_folder).entryList(QDir::Files)) {
+        const QRegularExpressionMatch match = snapshotName.match(name);
+        if (match.hasMatch())
+            highest = std::max(highest, match.captured(1).toInt());
+    }
     return highest + 1;
 }
 
@@ -138,9 +171,24 @@ int SnapshotJournal::keep(const PanelSettings &before, const QString &port,
 {
     if (!QDir().mkpath(m_folder))
         throw EInOutError(tr("Не удалось создать папку %1").arg(m_folder));
+    // Snapshots hold the password: the folder is its owner's alone, whoever made it.
+    QFile::setPermissions(m_folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const auto lock = lockJournal();
     std::vector<JournalEntry> all = entries();
     JournalEntry entry;
-    entry.number = nextNumber(all);
+    // The snapshot's file is made where nothing stands, not even a link: a file the journal does
+    // not name keeps its number, and the snapshot takes the next one.
+    for (entry.number = nextNumber(all);; ++entry.number) {
+        QFile file(snapshotPath(entry.number));
+        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly,
+                      QFile::ReadOwner | QFile::WriteOwner))
+            break;
+        const QFileInfo present(file.fileName());
+        if (!present.exists() && !present.isSymLink())
+            throw EInOutError(QCoreApplication::translate("orvanta::SettingsFile",
+                                                          "Не удалось записать файл %1: %2")
+                                  .arg(file.fileName(), file.errorString()));
+    }
     const QString path = snapshotPath(entry.number);
     entry.time = QDateTime::currentDateTime();
     entry.port = port;
@@ -162,8 +210,14 @@ int SnapshotJournal::keep(const PanelSettings &before, const QString &port,
         it = all.erase(it);
         --count;
     }
-    WriteSettingsFile(path, before, true);
-    save(all);
+    // A snapshot no journal line names would keep a password nobody knows of.
+    try {
+        WriteSettingsFile(path, before, true);
+        save(all);
+    } catch (...) {
+        QFile::remove(path);
+        throw;
+    }
     for (int number : pruned)
         QFile::remove(snapshotPath(number));
     return entry.number;
@@ -196,6 +250,7 @@ QStringList JournalEntryFields(const JournalEntry &entry)
 
 void SnapshotJournal::setResult(int number, const char *result, const QStringList &detail)
 {
+    const auto lock = lockJournal();
     std::vector<JournalEntry> all = entries();
     for (JournalEntry &entry : all)
         if (!entry.damaged && entry.number == number) {

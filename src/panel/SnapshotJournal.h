@@ -6,7 +6,10 @@
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
+#include <memory>
 #include <vector>
+
+class QLockFile;
 
 namespace orvanta {
 
@@ -55,9 +58,10 @@ QString JournalTimeText(const QDateTime &time);
 QStringList JournalEntryFields(const JournalEntry &entry);
 
 // The settings each panel held before every write, kept as settings files (with the password,
-// readable by their owner alone) beside a journal of the writes. The panel reports no serial
-// number, so there is one journal; each entry says its port and firmware. The newest Kept
-// snapshots stay.
+// readable by their owner alone) beside a journal of the writes, in a folder of their owner's
+// alone. The panel reports no serial number, so there is one journal; each entry says its port and
+// firmware. The newest Kept snapshots stay. Programs that write at the same time take turns on a
+// lock file in the folder; a number is never given twice, even when the journal was lost.
 class SnapshotJournal
 {
     Q_DECLARE_TR_FUNCTIONS(orvanta::SnapshotJournal)
@@ -75,7 +79,7 @@ public:
     // How the write of the entry ended. Throws EInOutError when the journal cannot be saved.
     void setResult(int number, const char *result, const QStringList &detail = {});
 
-    // Oldest first, damaged lines among them.
+    // Oldest first, damaged lines among them. A change of the password shows no password.
     std::vector<JournalEntry> entries() const;
     // The snapshot of the entry; throws EInOutError or ESettingsFileError when it is gone or
     // cannot be read.
@@ -84,6 +88,9 @@ public:
 
 private:
     QString journalPath() const;
+    // Waits for the journal's lock, held until the lock is destroyed; throws EInOutError when it
+    // does not come.
+    std::unique_ptr<QLockFile> lockJournal() const;
     void save(const std::vector<JournalEntry> &entries) const;
     int nextNumber(const std::vector<JournalEntry> &entries) const;
 

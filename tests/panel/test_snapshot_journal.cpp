@@ -1,4 +1,5 @@
-// The journal of the snapshots kept before each write.
+// The journal of the snapshots kept before each write: numbers given once, under a lock shared by
+// programs that write at the same time; damaged lines kept; no password in the journal.
 #include "Errors.h"
 #include "JsonShapes.h"
 #include "QtPrinters.h"
@@ -7,10 +8,14 @@
 #include <QDir>
 #include <QFile>
 #include <QJsonDocument>
+#include <QLockFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace orvanta;
 
@@ -59,12 +64,22 @@ QByteArray oldLine(int number, const QString &changes = QStringLiteral("x → y"
         .toUtf8();
 }
 
+QStringList snapshotFiles(const QString &folder)
+{
+    return QDir(folder).entryList({QStringLiteral("snapshot-*")}, QDir::Files | QDir::System);
+}
+
 } // namespace
 
 TEST(SnapshotJournal, KeepsTheNewestSnapshotsWithTheirEntriesAndTheirPasswordsPrivate)
 {
     QTemporaryDir folder;
     const QString snapshots = folder.filePath(QStringLiteral("snapshots"));
+    // A folder an earlier version made, readable by all, is closed too.
+    ASSERT_TRUE(QDir().mkpath(snapshots));
+    QFile::setPermissions(snapshots, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                         QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther |
+                                         QFile::ExeOther);
     SnapshotJournal journal(snapshots);
     for (int n = 1; n <= SnapshotJournal::Kept + 1; ++n)
         EXPECT_EQ(journal.keep(panelWith(QStringLiteral("1%1").arg(n, 4, 10, QLatin1Char('0'))),
@@ -76,37 +91,113 @@ TEST(SnapshotJournal, KeepsTheNewestSnapshotsWithTheirEntriesAndTheirPasswordsPr
     EXPECT_EQ(entries.front().number, 2); // the oldest went, with its file
     EXPECT_EQ(entries.back().result, QStringLiteral("записано"));
     EXPECT_EQ(entries.back().changes, QStringList{QStringLiteral("x → y")});
-    EXPECT_EQ(QDir(snapshots).entryList(QDir::Files).size(),
-              SnapshotJournal::Kept + 1); // and the journal
+    EXPECT_EQ(snapshotFiles(snapshots).size(), SnapshotJournal::Kept);
+    EXPECT_FALSE(QFile::exists(journal.snapshotPath(1)));
     EXPECT_EQ(journal.snapshot(201).password, QStringLiteral("10201"));
     EXPECT_THROW(journal.snapshot(1), EInOutError);
-    EXPECT_EQ(modeOf(QDir(snapshots).filePath(entries.back().snapshotFile)), 0600u);
+    EXPECT_EQ(modeOf(journal.snapshotPath(201)), 0600u);
+    EXPECT_EQ(modeOf(QDir(snapshots).filePath(QStringLiteral("journal.txt"))), 0600u);
+    EXPECT_EQ(modeOf(snapshots), 0700u);
 }
 
-TEST(SnapshotJournal, ResultWithDetailForAPersonAndForJson)
+// Each child keeps its snapshots while the others do; all wait for the parent's lock first, so
+// that they start together.
+TEST(SnapshotJournal, ProgramsKeepingAtOnceGetAnEntryAndASnapshotEach)
 {
     QTemporaryDir folder;
-    SnapshotJournal journal(folder.path());
-    const int number = journal.keep(panelWith(QStringLiteral("12345")), QStringLiteral("COM2"),
-                                    {QStringLiteral("x → y"), QStringLiteral("z → w")});
-    journal.setResult(number, JournalResult::Refused,
-                      {QStringLiteral("ключи"), QStringLiteral("реле")});
-    JournalEntry entry = journal.entries().back();
-    EXPECT_EQ(
-        JournalEntryFields(entry),
-        (QStringList{QStringLiteral("1"), JournalTimeText(entry.time), QStringLiteral("COM2"),
-                     QStringLiteral("VER 03.07 ORVANTA GSM"),
-                     QStringLiteral("панель отказала: ключи, реле"), QStringLiteral("2 изм.")}));
-    const QJsonObject json = JournalEntryJson(entry);
-    EXPECT_EQ(json[QStringLiteral("result")].toString(), QStringLiteral("панель отказала"));
-    EXPECT_EQ(json[QStringLiteral("detail")].toArray(),
-              QJsonArray({QStringLiteral("ключи"), QStringLiteral("реле")}));
+    const QString snapshots = folder.filePath(QStringLiteral("snapshots"));
+    ASSERT_TRUE(QDir().mkpath(snapshots));
+    constexpr int Children = 3;
+    constexpr int EachKeeps = 5;
+    auto held =
+        std::make_unique<QLockFile>(QDir(snapshots).filePath(QStringLiteral("journal.lock")));
+    ASSERT_TRUE(held->tryLock(0));
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    std::vector<pid_t> children;
+    for (int child = 1; child <= Children; ++child) {
+        const pid_t pid = ::fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            int failed = ::write(ready[1], "r", 1) == 1 ? 0 : 1;
+            try {
+                SnapshotJournal journal(snapshots);
+                for (int n = 1; n <= EachKeeps; ++n) {
+                    const QString port = QStringLiteral("COM%1").arg(child);
+                    const int number = journal.keep(panelWith(QStringLiteral("%1%2").arg(child).arg(
+                                                        n, 4, 10, QLatin1Char('0'))),
+                                                    port, {QStringLiteral("x → y")});
+                    journal.setResult(number, JournalResult::Written, {port});
+                }
+            } catch (const std::exception &error) {
+                std::fprintf(stderr, "child %d: %s\n", child, error.what());
+                failed = 1;
+            }
+            ::_exit(failed); // nothing of the parent's test runs on in the child
+        }
+        children.push_back(pid);
+    }
+    for (int child = 0; child < Children; ++child) {
+        char byte = 0;
+        ASSERT_EQ(::read(ready[0], &byte, 1), 1);
+    }
+    held.reset();
+    for (pid_t pid : children) {
+        int status = 0;
+        ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    ::close(ready[0]);
+    ::close(ready[1]);
 
-    journal.setResult(number, JournalResult::Unchecked);
-    entry = journal.entries().back();
-    EXPECT_EQ(JournalEntryFields(entry)[4], QStringLiteral("записано, не проверено"));
-    EXPECT_EQ(JournalTimeText(QDateTime(QDate(2026, 12, 7), QTime(16, 40, 2))),
-              QStringLiteral("2026-12-07 16:40:02"));
+    const SnapshotJournal journal(snapshots);
+    const std::vector<JournalEntry> entries = journal.entries();
+    ASSERT_EQ(entries.size(), size_t(Children * EachKeeps));
+    QStringList passwords;
+    for (size_t i = 0; i < entries.size(); ++i) {
+        const JournalEntry &entry = entries[i];
+        EXPECT_EQ(entry.number, int(i) + 1);
+        EXPECT_EQ(entry.result, QStringLiteral("записано")); // no result was lost either
+        EXPECT_EQ(entry.detail, QStringList{entry.port});
+        // The snapshot is the one its entry's program kept.
+        const QString password = *journal.snapshot(entry.number).password;
+        EXPECT_EQ(QStringLiteral("COM") + password.left(1), entry.port);
+        passwords += password;
+    }
+    passwords.removeDuplicates();
+    EXPECT_EQ(passwords.size(), Children * EachKeeps);
+}
+
+TEST(SnapshotJournal, NumbersAreNeverGivenTwiceNorSnapshotsOverwritten)
+{
+    QTemporaryDir folder;
+    const QString snapshots = folder.filePath(QStringLiteral("snapshots"));
+    const QString journalFile = QDir(snapshots).filePath(QStringLiteral("journal.txt"));
+    SnapshotJournal journal(snapshots);
+    const QStringList changes{QStringLiteral("x → y")};
+    ASSERT_EQ(journal.keep(panelWith(QStringLiteral("11111")), QStringLiteral("COM2"), changes), 1);
+    ASSERT_EQ(journal.keep(panelWith(QStringLiteral("22222")), QStringLiteral("COM2"), changes), 2);
+    const QByteArray second = contentOf(journal.snapshotPath(2));
+
+    // A lost journal: the snapshots present count.
+    ASSERT_TRUE(QFile::remove(journalFile));
+    EXPECT_EQ(journal.keep(panelWith(QStringLiteral("33333")), QStringLiteral("COM2"), changes), 3);
+    EXPECT_EQ(contentOf(journal.snapshotPath(2)), second);
+
+    // A damaged line whose number can still be read counts.
+    writeFile(journalFile, "7\t2026-12-07T16:4");
+    EXPECT_EQ(journal.keep(panelWith(QStringLiteral("44444")), QStringLiteral("COM2"), changes), 8);
+
+    // A snapshot no line names, and a link to nowhere taking the next name: neither is written
+    // over or through.
+    writeFile(journal.snapshotPath(11), "someone else's");
+    const QString target = folder.filePath(QStringLiteral("elsewhere.txt"));
+    ASSERT_TRUE(QFile::link(target, journal.snapshotPath(12)));
+    EXPECT_EQ(journal.keep(panelWith(QStringLiteral("55555")), QStringLiteral("COM2"), changes),
+              13);
+    EXPECT_EQ(contentOf(journal.snapshotPath(11)), "someone else's");
+    EXPECT_FALSE(QFile::exists(target));
+    EXPECT_EQ(journal.snapshot(13).password, QStringLiteral("55555"));
 }
 
 TEST(SnapshotJournal, DamagedLinesStayVisibleAndAreNeverDropped)
@@ -158,4 +249,74 @@ TEST(SnapshotJournal, DamagedLinesStayVisibleAndAreNeverDropped)
     EXPECT_EQ(QJsonDocument(JournalEntryJson(line)).toJson(QJsonDocument::Compact),
               QByteArray(
                   R"({"line":"обрыв\tстроки","number":0,"result":"повреждённая строка журнала"})"));
+}
+
+TEST(SnapshotJournal, PasswordNeverStandsInTheJournal)
+{
+    QTemporaryDir folder;
+    SnapshotJournal journal(folder.path());
+    const QString journalFile = QDir(folder.path()).filePath(QStringLiteral("journal.txt"));
+    // Lines of an earlier version that hold passwords, one of them damaged.
+    writeFile(journalFile,
+              oldLine(1, QStringLiteral("Реле 1, время включения, сек.: 40 → 60 | Пароль: 11111 → "
+                                        "22222")) +
+                  "2\tПароль: 33333 → 44444\n");
+    EXPECT_TRUE(journal.entries().back().line.contains(QStringLiteral("Пароль: ••••• → •••••")));
+    QByteArray json;
+    for (const JournalEntry &entry : journal.entries())
+        json += QJsonDocument(JournalEntryJson(entry)).toJson();
+    for (const char *password : {"11111", "22222", "33333", "44444"})
+        EXPECT_FALSE(json.contains(password)) << json.constData();
+
+    const int number = journal.keep(panelWith(QStringLiteral("55555")), QStringLiteral("COM2"),
+                                    {QStringLiteral("Пароль: 55555 → 66666"),
+                                     QStringLiteral("Реле 1, время включения, сек.: 40 → 60")});
+    journal.setResult(number, JournalResult::NotKept, {QStringLiteral("Пароль: 66666 → 55555")});
+    const JournalEntry entry = journal.entries().back();
+    EXPECT_EQ(entry.changes,
+              (QStringList{QStringLiteral("Пароль: ••••• → •••••"),
+                           QStringLiteral("Реле 1, время включения, сек.: 40 → 60")}));
+    EXPECT_EQ(entry.detail, QStringList{QStringLiteral("Пароль: ••••• → •••••")});
+    const QByteArray text = contentOf(journalFile);
+    for (const char *password : {"11111", "22222", "33333", "44444", "55555", "66666"})
+        EXPECT_FALSE(text.contains(password)) << text.constData();
+    EXPECT_EQ(journal.snapshot(number).password, QStringLiteral("55555")); // the snapshot has it
+}
+
+TEST(SnapshotJournal, ResultWithDetailForAPersonAndForJson)
+{
+    QTemporaryDir folder;
+    SnapshotJournal journal(folder.path());
+    const int number = journal.keep(panelWith(QStringLiteral("12345")), QStringLiteral("COM2"),
+                                    {QStringLiteral("x → y"), QStringLiteral("z → w")});
+    journal.setResult(number, JournalResult::Refused,
+                      {QStringLiteral("ключи"), QStringLiteral("реле")});
+    JournalEntry entry = journal.entries().back();
+    EXPECT_EQ(
+        JournalEntryFields(entry),
+        (QStringList{QStringLiteral("1"), JournalTimeText(entry.time), QStringLiteral("COM2"),
+                     QStringLiteral("VER 03.07 ORVANTA GSM"),
+                     QStringLiteral("панель отказала: ключи, реле"), QStringLiteral("2 изм.")}));
+    const QJsonObject json = JournalEntryJson(entry);
+    EXPECT_EQ(json[QStringLiteral("result")].toString(), QStringLiteral("панель отказала"));
+    EXPECT_EQ(json[QStringLiteral("detail")].toArray(),
+              QJsonArray({QStringLiteral("ключи"), QStringLiteral("реле")}));
+
+    journal.setResult(number, JournalResult::Unchecked);
+    entry = journal.entries().back();
+    EXPECT_EQ(JournalEntryFields(entry)[4], QStringLiteral("записано, не проверено"));
+    EXPECT_EQ(JournalTimeText(QDateTime(QDate(2026, 12, 7), QTime(16, 40, 2))),
+              QStringLiteral("2026-12-07 16:40:02"));
+}
+
+// A snapshot (with the password) that no journal line names would be kept unknown to anybody.
+TEST(SnapshotJournal, JournalThatCannotBeSavedLeavesNoSnapshotAndIsSaid)
+{
+    QTemporaryDir folder;
+    SnapshotJournal journal(folder.path());
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("journal.txt")));
+    EXPECT_THROW(journal.keep(panelWith(QStringLiteral("12345")), QStringLiteral("COM2"), {}),
+                 EInOutError);
+    EXPECT_EQ(snapshotFiles(folder.path()), QStringList());
+    EXPECT_THROW(journal.setResult(1, JournalResult::Written), EInOutError);
 }
