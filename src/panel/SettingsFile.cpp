@@ -2,6 +2,7 @@
 
 #include "AtomicFile.h"
 #include "Errors.h"
+#include "Password.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -121,6 +122,8 @@ struct Setting
     std::function<QString(const PanelSettings &)> get;
     std::function<QString(PanelSettings &, const QString &)> set;
     bool caseless = false; // hex digits, equal in either letter case
+    // The value as the panel will hold it, where that differs from what was given.
+    std::function<QString(const QString &)> asKept = {};
 };
 
 Setting bitSetting(const Naming &naming, Part part, std::function<uint8_t &(PanelSettings &)> byte,
@@ -206,8 +209,12 @@ const std::vector<Setting> &settingsTable()
                 return say(translated, QT_TRANSLATE_NOOP("orvanta::SettingsFile", "Пароль"));
             },
             Part::Password, true, [](PanelSettings &s) -> QString & { return *s.password; },
-            QRegularExpression(QStringLiteral("^[0-9]{1,5}$")),
-            QT_TRANSLATE_NOOP("orvanta::SettingsFile", "пароль — от одной до пяти цифр")));
+            QRegularExpression(QStringLiteral("^[1-9]{1,5}$")),
+            QT_TRANSLATE_NOOP("orvanta::SettingsFile",
+                              "пароль — от одной до пяти цифр от 1 до 9: цифру 0 охранная "
+                              "панель не принимает")));
+        // A shorter password is padded with 5s when it is sent.
+        all.back().asKept = PaddedPassword;
         for (int slot = 1; slot <= PanelSettings::KeySlots; ++slot) {
             all.push_back(textSetting(
                 [slot](bool translated) {
@@ -447,8 +454,11 @@ QStringList CompareSettings(const PanelSettings &current, const PanelSettings &w
     for (const Setting &setting : settingsTable()) {
         if (!setting.compared || !held(wanted, setting.part))
             continue;
-        const QString now = held(current, setting.part) ? setting.get(current) : Missing;
-        const QString then = setting.get(wanted);
+        const auto kept = [&setting](const QString &value) {
+            return setting.asKept ? setting.asKept(value) : value;
+        };
+        const QString now = held(current, setting.part) ? kept(setting.get(current)) : Missing;
+        const QString then = kept(setting.get(wanted));
         if (now.compare(then, setting.caseless ? Qt::CaseInsensitive : Qt::CaseSensitive) != 0)
             changes += setting.naming(translated) + QStringLiteral(": ") + shown(now) +
                        QStringLiteral(" → ") + shown(then);

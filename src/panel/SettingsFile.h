@@ -37,7 +37,8 @@ PanelSettings ReadSettings(QIODevice &device);
 
 // Each setting that wanted holds and that differs in current, in words:
 // "Шлейф 3, при размыкании: реле 2 включить: нет → да". The version and the memory in use are
-// what the panel reports, not settings, and are not compared. The words are the interface's
+// what the panel reports, not settings, and are not compared; a password is compared as the
+// panel holds it, padded with 5s to five digits. The words are the interface's
 // language for a person, or the file's, which stay the same in every language, for what is kept
 // or read by programs (the journal, JSON).
 enum class Wording { Interface, File };

@@ -278,6 +278,14 @@ TEST(SettingsFile, MalformedFilesAreRefusedNamingTheLine)
                                 .arg(QLatin1String(format)))),
             QStringLiteral("Строка 1: формат файла «%1», а программа понимает только формат 1")
                 .arg(QLatin1String(format)));
+    // A password the panel can carry: one to five digits 1 to 9, equal ones side by side too.
+    for (const char *password : {"0", "10203", "123456", "", "12a"})
+        EXPECT_EQ(errorOf(with(1, QStringLiteral("Пароль: %1").arg(QLatin1String(password)))),
+                  QStringLiteral("Строка 2: Пароль: пароль — от одной до пяти цифр от 1 до 9: "
+                                 "цифру 0 охранная панель не принимает"))
+            << password;
+    EXPECT_EQ(ParseSettingsText(with(1, QStringLiteral("Пароль: 1123"))).password,
+              QStringLiteral("1123"));
     EXPECT_EQ(errorOf(with(2, QStringLiteral("Ключ 1: 12"))),
               QStringLiteral("Строка 3: Ключ 1: код ключа — 16 шестнадцатеричных цифр"));
     const int time = int(lines.indexOf(QRegularExpression(QStringLiteral("^Реле 2, время.*"))));
@@ -307,9 +315,14 @@ TEST(SettingsFile, CompareListsExactlyTheChangesAndVerifyWhatThePanelDidNotKeep)
     (*now.relayRules[1])[1] &= ~(1 << 2);
     (*wanted.relayTimes)[0] = 40;
     wanted.keys[0] = wanted.keys[0]->toUpper(); // the same key in the other letter case
+    now.password = QStringLiteral("38155");
+    wanted.password = QStringLiteral("381"); // sent padded with 5s: the same password
     EXPECT_EQ(CompareSettings(now, wanted),
               (QStringList{"Шлейф 3, при размыкании: реле 2 включить: нет → да",
                            "Реле 1, время включения, сек.: 0 → 40"}));
+    wanted.password = QStringLiteral("39");
+    EXPECT_EQ(CompareSettings(now, wanted, Wording::File).first(),
+              QStringLiteral("Пароль: 38155 → 39555"));
 
     // A panel that refuses the time record keeps its old times: verification says so.
     PanelOnLink f;
@@ -333,8 +346,15 @@ TEST(SnapshotJournal, KeepsTheNewestSnapshotsWithTheirEntriesAndTheirPasswordsPr
     QTemporaryDir folder;
     SnapshotJournal journal(folder.filePath(QStringLiteral("snapshots")));
     PanelSettings settings = sample();
+    // A password of digits 1 to 9 for each snapshot: its number in base 9, each digit one up.
+    const auto password = [](int n) {
+        QString digits = QString::number(n, 9).rightJustified(5, QLatin1Char('0'));
+        for (QChar &digit : digits)
+            digit = QChar(digit.unicode() + 1);
+        return digits;
+    };
     for (int n = 1; n <= SnapshotJournal::Kept + 1; ++n) {
-        *settings.password = QStringLiteral("1%1").arg(n % 10000, 4, 10, QLatin1Char('0'));
+        *settings.password = password(n);
         EXPECT_EQ(journal.keep(settings, QStringLiteral("COM2"), {QStringLiteral("x → y")}), n);
     }
     journal.setResult(201, JournalResult::Written);
@@ -345,7 +365,7 @@ TEST(SnapshotJournal, KeepsTheNewestSnapshotsWithTheirEntriesAndTheirPasswordsPr
     EXPECT_EQ(entries.back().changes, QStringList{QStringLiteral("x → y")});
     EXPECT_EQ(QDir(folder.filePath(QStringLiteral("snapshots"))).entryList(QDir::Files).size(),
               SnapshotJournal::Kept + 1); // and the journal
-    EXPECT_EQ(journal.snapshot(201).password, QStringLiteral("10201"));
+    EXPECT_EQ(journal.snapshot(201).password, password(201));
     EXPECT_THROW(journal.snapshot(1), EInOutError);
     struct stat info
     {
