@@ -289,12 +289,11 @@ TEST(SettingsFile, MalformedFilesAreRefusedNamingTheLine)
     EXPECT_EQ(errorOf(with(2, QStringLiteral("Ключ 1: 12"))),
               QStringLiteral("Строка 3: Ключ 1: код ключа — 16 шестнадцатеричных цифр"));
     const int time = int(lines.indexOf(QRegularExpression(QStringLiteral("^Реле 2, время.*"))));
-    // The panel keeps even seconds: an odd time would never be kept, so it is no setting.
-    for (const char *seconds : {"511", "41"})
+    for (const char *seconds : {"511", "-2", "+4", "4.0"})
         EXPECT_EQ(errorOf(with(time, QStringLiteral("Реле 2, время включения, сек.: %1")
                                          .arg(QLatin1String(seconds)))),
                   QStringLiteral("Строка %1: Реле 2, время включения, сек.: значение должно быть "
-                                 "чётным числом от 0 до 510: охранная панель хранит чётные секунды")
+                                 "целым числом от 0 до 510")
                       .arg(time + 1));
     EXPECT_EQ(errorOf(with(9, QStringLiteral("Шлейф 1, замыкание: может быть"))).left(10),
               QStringLiteral("Строка 10:"));
@@ -305,6 +304,38 @@ TEST(SettingsFile, MalformedFilesAreRefusedNamingTheLine)
     shortened.removeAt(20); // a loop bit missing: the record would be sent with it cleared
     EXPECT_TRUE(
         errorOf(shortened.join(QLatin1Char('\n'))).contains(QStringLiteral("нет настройки")));
+}
+
+// The panel keeps even seconds: an odd on-time, as the window saves what was typed, is taken one
+// lower, as the write would send it, and each such line is told.
+TEST(SettingsFile, OddOnTimesAreTakenAsThePanelKeepsThem)
+{
+    QStringList lines = SettingsText(sample(), false).split(QLatin1Char('\n'));
+    const int time = int(lines.indexOf(QRegularExpression(QStringLiteral("^Реле 1, время.*"))));
+    lines[time] = QStringLiteral("Реле 1, время включения, сек.: 7");
+    lines[time + 3] = QStringLiteral("Реле 4, время включения, сек.: 509");
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("template.txt"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(lines.join(QLatin1Char('\n')).toUtf8());
+    file.close();
+
+    QStringList notes{QStringLiteral("kept")};
+    EXPECT_EQ(ReadSettingsFile(path, &notes).relayTimes,
+              (PanelSettings::RelayTimes{6, 2, 250, 508, 510}));
+    EXPECT_EQ(notes, (QStringList{"kept",
+                                  QStringLiteral("Строка %1: Реле 1, время включения, сек.: "
+                                                 "значение 7 округлено до 6: охранная панель "
+                                                 "хранит чётные секунды")
+                                      .arg(time + 1),
+                                  QStringLiteral("Строка %1: Реле 4, время включения, сек.: "
+                                                 "значение 509 округлено до 508: охранная панель "
+                                                 "хранит чётные секунды")
+                                      .arg(time + 4)}));
+    notes.clear();
+    ParseSettingsText(SettingsText(sample(), false), &notes);
+    EXPECT_TRUE(notes.isEmpty());
 }
 
 TEST(SettingsFile, CompareListsExactlyTheChangesAndVerifyWhatThePanelDidNotKeep)
