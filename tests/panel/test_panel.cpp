@@ -234,6 +234,27 @@ TEST(PanelSettings, ReadTakesNoReplyOfAnotherCommand)
             << relay + 1;
 }
 
+// The memory in use is read whole or not at all: a byte of the usage word that is missing, came
+// in part or is no hex number gives nothing, never 0 or a figure made of what came.
+TEST(MessageTable, UsedSecondsReadWholeOrNothing)
+{
+    PanelOnLink f;
+    EXPECT_EQ(MessageTable::ReadUsedSecondsWhole(f.link), 0); // a fresh panel: FFFF
+    f.link.Query(QStringLiteral("+E6c09"));
+    f.link.Query(QStringLiteral("+E6d60"));
+    EXPECT_EQ(MessageTable::ReadUsedSecondsWhole(f.link), 480);
+    const sim::PanelFaults faults[] = {
+        {.onlyCommand = "+E6d", .silent = true},
+        {.onlyCommand = "+E6d", .dropValueLineEnd = true}, // the byte came in part
+        {.onlyCommand = "+E6c", .garbageValue = true},
+        {.onlyCommand = "+E6c", .value = " 9"}, // no hex byte, though " 960" makes a number
+    };
+    for (const sim::PanelFaults &fault : faults) {
+        f.panel.setFaults(fault);
+        EXPECT_EQ(MessageTable::ReadUsedSecondsWhole(f.link), std::nullopt) << fault.onlyCommand;
+    }
+}
+
 TEST(SettingsFile, RoundTripIsExactAndThePasswordOnlyOnRequest)
 {
     for (unsigned seed : {1u, 2u, 3u}) {
