@@ -1,9 +1,12 @@
 #include "MessageTable.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 
 #include "IniFile.h"
+#include "PanelLink.h"
 #include "PanelMemory.h"
+#include "PanelReply.h"
 
 namespace orvanta::MessageTable {
 
@@ -44,6 +47,20 @@ std::optional<int> ReadUsedSeconds(PanelLink &link)
 {
     const PanelMemory::Word word = PanelMemory(link).ReadWord(UsageWord);
     return UsedSecondsFromBytes(word.high, word.low);
+}
+
+std::optional<int> ReadUsedSecondsWhole(PanelLink &link)
+{
+    static const QRegularExpression hexByte(QStringLiteral("^[0-9A-Fa-f]{2}$"));
+    QString word;
+    for (const int address : {2 * UsageWord, 2 * UsageWord + 1}) {
+        const QString command = QStringLiteral("+E") + PanelMemory::Address(address);
+        const std::optional<QString> byte = ExtractWholeValue(link.Exchange(command), command);
+        if (!byte || !hexByte.match(*byte).hasMatch())
+            return std::nullopt;
+        word += *byte;
+    }
+    return UsedSecondsFromBytes(word.left(2), word.mid(2));
 }
 
 Entries ReadTableFile(const QString &path)

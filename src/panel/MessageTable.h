@@ -33,6 +33,9 @@ constexpr int Seconds(int units)
 std::optional<int> UsedSecondsFromBytes(const QString &high, const QString &low);
 // Seconds of memory in use as word 54 says; nothing when it cannot be read.
 std::optional<int> ReadUsedSeconds(PanelLink &link);
+// The same only when both bytes of the word came whole, as two hex digits each; nothing
+// otherwise, so that a missing or garbled reply is never taken for a figure.
+std::optional<int> ReadUsedSecondsWhole(PanelLink &link);
 
 // The table file of the debug buttons: section "Sound", keys "s0" … "s53" (entry k + 1 under
 // "s" + k). A missing key reads as "0000". Both throw EInOutError.

@@ -2,11 +2,15 @@
 
 namespace orvanta {
 
+QString PaddedPassword(const QString &password)
+{
+    return password.leftJustified(5, QLatin1Char('5'));
+}
+
 QString EncodePassword(const QString &password)
 {
-    const QString padded = password.leftJustified(5, QLatin1Char('5'));
     QString coded;
-    for (QChar c : padded)
+    for (QChar c : PaddedPassword(password))
         coded += QLatin1Char('0') + QString(c);
     return coded;
 }

@@ -5,7 +5,9 @@
 
 namespace orvanta {
 
-// The password on the wire: padded with "5" to five characters, each sent as "0" and itself.
+// The password as the panel keeps it: padded with "5" to five characters.
+QString PaddedPassword(const QString &password);
+// The password on the wire: padded, each character sent as "0" and itself.
 QString EncodePassword(const QString &password);
 // Every second character of the panel's value, padded with "0" to ten first.
 QString DecodePassword(const QString &value);

@@ -2,6 +2,7 @@
 
 #include "AtomicFile.h"
 #include "Errors.h"
+#include "Password.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -111,7 +112,8 @@ void hold(PanelSettings &s, Part part)
 }
 
 // One line of the file: its name, its part, how its value is told and taken. set returns an
-// empty text, or why the value cannot be taken.
+// empty text, or why the value cannot be taken; a value taken otherwise than given is told in
+// its note.
 struct Setting
 {
     Naming naming;
@@ -119,8 +121,10 @@ struct Setting
     Part part;
     bool compared; // false: what the panel reports, not a setting
     std::function<QString(const PanelSettings &)> get;
-    std::function<QString(PanelSettings &, const QString &)> set;
+    std::function<QString(PanelSettings &, const QString &, QString &note)> set;
     bool caseless = false; // hex digits, equal in either letter case
+    // The value as the panel will hold it, where that differs from what was given.
+    std::function<QString(const QString &)> asKept = {};
 };
 
 Setting bitSetting(const Naming &naming, Part part, std::function<uint8_t &(PanelSettings &)> byte,
@@ -133,7 +137,7 @@ Setting bitSetting(const Naming &naming, Part part, std::function<uint8_t &(Pane
             [byte, bit](const PanelSettings &s) {
                 return (byte(const_cast<PanelSettings &>(s)) >> bit) & 1 ? Yes : No;
             },
-            [byte, bit](PanelSettings &s, const QString &value) {
+            [byte, bit](PanelSettings &s, const QString &value, QString &) {
                 if (value != Yes && value != No)
                     return QCoreApplication::translate("orvanta::SettingsFile",
                                                        "значение должно быть «да» или «нет»");
@@ -142,9 +146,10 @@ Setting bitSetting(const Naming &naming, Part part, std::function<uint8_t &(Pane
             }};
 }
 
-// A whole number from 0 to maximum; with step 2, an even one.
+// A whole number from 0 to maximum. With even, an odd one is taken one lower, as the panel keeps
+// it: its record holds halves.
 Setting numberSetting(const Naming &naming, Part part, bool compared,
-                      std::function<int &(PanelSettings &)> number, int maximum, int step = 1)
+                      std::function<int &(PanelSettings &)> number, int maximum, bool even = false)
 {
     return {naming,
             naming(false),
@@ -153,21 +158,21 @@ Setting numberSetting(const Naming &naming, Part part, bool compared,
             [number](const PanelSettings &s) {
                 return QString::number(number(const_cast<PanelSettings &>(s)));
             },
-            [number, maximum, step](PanelSettings &s, const QString &value) {
+            [number, maximum, even](PanelSettings &s, const QString &value, QString &note) {
                 bool ok = false;
                 const int parsed = value.toInt(&ok);
-                if (!ok || parsed < 0 || parsed > maximum || parsed % step != 0 ||
-                    value.startsWith(QLatin1Char('+')))
-                    return step == 2 ? QCoreApplication::translate(
-                                           "orvanta::SettingsFile",
-                                           "значение должно быть чётным числом от 0 до %1: "
-                                           "охранная панель хранит чётные секунды")
-                                           .arg(maximum)
-                                     : QCoreApplication::translate(
-                                           "orvanta::SettingsFile",
-                                           "значение должно быть целым числом от 0 до %1")
-                                           .arg(maximum);
-                number(s) = parsed;
+                if (!ok || parsed < 0 || parsed > maximum || value.startsWith(QLatin1Char('+')))
+                    return QCoreApplication::translate(
+                               "orvanta::SettingsFile",
+                               "значение должно быть целым числом от 0 до %1")
+                        .arg(maximum);
+                number(s) = even ? parsed / 2 * 2 : parsed;
+                if (number(s) != parsed)
+                    note = QCoreApplication::translate("orvanta::SettingsFile",
+                                                       "значение %1 округлено до %2: охранная "
+                                                       "панель хранит чётные секунды")
+                               .arg(parsed)
+                               .arg(number(s));
                 return QString();
             }};
 }
@@ -181,7 +186,7 @@ Setting textSetting(const Naming &naming, Part part, bool compared,
             part,
             compared,
             [text](const PanelSettings &s) { return text(const_cast<PanelSettings &>(s)); },
-            [text, pattern, rule](PanelSettings &s, const QString &value) {
+            [text, pattern, rule](PanelSettings &s, const QString &value, QString &) {
                 if (!pattern.match(value).hasMatch())
                     return say(true, rule);
                 text(s) = value;
@@ -206,8 +211,12 @@ const std::vector<Setting> &settingsTable()
                 return say(translated, QT_TRANSLATE_NOOP("orvanta::SettingsFile", "Пароль"));
             },
             Part::Password, true, [](PanelSettings &s) -> QString & { return *s.password; },
-            QRegularExpression(QStringLiteral("^[0-9]{1,5}$")),
-            QT_TRANSLATE_NOOP("orvanta::SettingsFile", "пароль — от одной до пяти цифр")));
+            QRegularExpression(QStringLiteral("^[1-9]{1,5}$")),
+            QT_TRANSLATE_NOOP("orvanta::SettingsFile",
+                              "пароль — от одной до пяти цифр от 1 до 9: цифру 0 охранная "
+                              "панель не принимает")));
+        // A shorter password is padded with 5s when it is sent.
+        all.back().asKept = PaddedPassword;
         for (int slot = 1; slot <= PanelSettings::KeySlots; ++slot) {
             all.push_back(textSetting(
                 [slot](bool translated) {
@@ -268,7 +277,7 @@ const std::vector<Setting> &settingsTable()
                 },
                 Part::Times, true,
                 [relay](PanelSettings &s) -> int & { return (*s.relayTimes)[size_t(relay - 1)]; },
-                PanelSettings::MaxRelaySeconds, 2));
+                PanelSettings::MaxRelaySeconds, true));
         all.push_back(numberSetting(
             [](bool translated) {
                 return say(translated, QT_TRANSLATE_NOOP("orvanta::SettingsFile",
@@ -280,10 +289,16 @@ const std::vector<Setting> &settingsTable()
     return table;
 }
 
+QString lineText(int line, const QString &what)
+{
+    return QCoreApplication::translate("orvanta::SettingsFile", "Строка %1: %2")
+        .arg(line)
+        .arg(what);
+}
+
 ESettingsFileError lineError(int line, const QString &why)
 {
-    return ESettingsFileError(
-        QCoreApplication::translate("orvanta::SettingsFile", "Строка %1: %2").arg(line).arg(why));
+    return ESettingsFileError(lineText(line, why));
 }
 
 } // namespace
@@ -302,7 +317,7 @@ QString SettingsText(const PanelSettings &settings, bool withPassword)
     return text;
 }
 
-PanelSettings ParseSettingsText(const QString &text)
+PanelSettings ParseSettingsText(const QString &text, QStringList *notes)
 {
     std::map<QString, const Setting *> byName;
     for (const Setting &setting : settingsTable())
@@ -312,6 +327,7 @@ PanelSettings ParseSettingsText(const QString &text)
     PanelSettings settings;
     std::map<Part, int> linesOfPart;
     std::map<QString, int> seen;
+    QStringList rounded;
     bool headerRead = false;
     for (int index = 0; index < lines.size(); ++index) {
         const int number = index + 1;
@@ -364,8 +380,11 @@ PanelSettings ParseSettingsText(const QString &text)
         const Setting &setting = *known->second;
         if (!held(settings, setting.part))
             hold(settings, setting.part);
-        if (const QString why = setting.set(settings, value); !why.isEmpty())
+        QString note;
+        if (const QString why = setting.set(settings, value, note); !why.isEmpty())
             throw lineError(number, QStringLiteral("%1: %2").arg(name, why));
+        if (!note.isEmpty())
+            rounded += lineText(number, QStringLiteral("%1: %2").arg(name, note));
         ++linesOfPart[setting.part];
     }
     if (!headerRead)
@@ -379,6 +398,8 @@ PanelSettings ParseSettingsText(const QString &text)
             throw lineError(
                 lastLine, QCoreApplication::translate("orvanta::SettingsFile", "нет настройки «%1»")
                               .arg(setting.name));
+    if (notes)
+        *notes += rounded;
     return settings;
 }
 
@@ -399,17 +420,17 @@ void WriteSettingsFile(const QString &path, const PanelSettings &settings, bool 
                 .arg(path, error));
 }
 
-PanelSettings ReadSettingsFile(const QString &path)
+PanelSettings ReadSettingsFile(const QString &path, QStringList *notes)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw EInOutError(
             QCoreApplication::translate("orvanta::SettingsFile", "Не удалось открыть файл %1: %2")
                 .arg(path, file.errorString()));
-    return ReadSettings(file);
+    return ReadSettings(file, notes);
 }
 
-PanelSettings ReadSettings(QIODevice &device)
+PanelSettings ReadSettings(QIODevice &device, QStringList *notes)
 {
     // A settings file is UTF-8; one saved in another encoding is said to be so, not taken for
     // something that is no settings file at all. A file larger than any settings file is not
@@ -431,7 +452,7 @@ PanelSettings ReadSettings(QIODevice &device)
     if (utf8.hasError())
         throw ESettingsFileError(QCoreApplication::translate(
             "orvanta::SettingsFile", "файл не в кодировке UTF-8: сохраните его в UTF-8"));
-    return ParseSettingsText(text);
+    return ParseSettingsText(text, notes);
 }
 
 QStringList CompareSettings(const PanelSettings &current, const PanelSettings &wanted,
@@ -447,8 +468,11 @@ QStringList CompareSettings(const PanelSettings &current, const PanelSettings &w
     for (const Setting &setting : settingsTable()) {
         if (!setting.compared || !held(wanted, setting.part))
             continue;
-        const QString now = held(current, setting.part) ? setting.get(current) : Missing;
-        const QString then = setting.get(wanted);
+        const auto kept = [&setting](const QString &value) {
+            return setting.asKept ? setting.asKept(value) : value;
+        };
+        const QString now = held(current, setting.part) ? kept(setting.get(current)) : Missing;
+        const QString then = kept(setting.get(wanted));
         if (now.compare(then, setting.caseless ? Qt::CaseInsensitive : Qt::CaseSensitive) != 0)
             changes += setting.naming(translated) + QStringLiteral(": ") + shown(now) +
                        QStringLiteral(" → ") + shown(then);

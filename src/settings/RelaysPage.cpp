@@ -176,9 +176,11 @@ void RelaysPage::Collect(PanelSettings &settings) const
             rule[size_t(byte)] = group(relay, byte).Byte();
         settings.relayRules[size_t(relay - 1)] = rule;
     }
+    // The seconds the panel will hold: its record keeps halves, so an odd time is sent one lower.
+    // The journal, a comparison and a saved file then speak of what is sent.
     PanelSettings::RelayTimes seconds{};
     for (int relay = 1; relay <= Relays; ++relay)
-        seconds[size_t(relay - 1)] = StrToInt(OnTime(relay)->text());
+        seconds[size_t(relay - 1)] = StrToInt(OnTime(relay)->text()) / 2 * 2;
     settings.relayTimes = seconds;
 }
 

@@ -42,8 +42,9 @@ public:
     // The time record: each field's seconds halved (toward zero), two hex digits per relay.
     QString EncodeOnTimes() const;
 
-    // Shows the records as a read takes them; gives the records the page makes. A field that is
-    // no whole number throws EConvertError.
+    // Shows the records as a read takes them; gives the records the page makes, each on-time as
+    // the panel will hold it (an odd one a second lower; the field keeps what was typed). A field
+    // that is no whole number throws EConvertError.
     void Observe(ReadObserver &observer);
     void Collect(PanelSettings &settings) const;
     // How the page's "Записать в устройство" runs its write.

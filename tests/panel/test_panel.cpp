@@ -233,6 +233,27 @@ TEST(PanelSettings, ReadTakesNoReplyOfAnotherCommand)
             << relay + 1;
 }
 
+// The memory in use is read whole or not at all: a byte of the usage word that is missing, came
+// in part or is no hex number gives nothing, never 0 or a figure made of what came.
+TEST(MessageTable, UsedSecondsReadWholeOrNothing)
+{
+    PanelOnLink f;
+    EXPECT_EQ(MessageTable::ReadUsedSecondsWhole(f.link), 0); // a fresh panel: FFFF
+    f.link.Query(QStringLiteral("+E6c09"));
+    f.link.Query(QStringLiteral("+E6d60"));
+    EXPECT_EQ(MessageTable::ReadUsedSecondsWhole(f.link), 480);
+    const sim::PanelFaults faults[] = {
+        {.onlyCommand = "+E6d", .silent = true},
+        {.onlyCommand = "+E6d", .dropValueLineEnd = true}, // the byte came in part
+        {.onlyCommand = "+E6c", .garbageValue = true},
+        {.onlyCommand = "+E6c", .value = " 9"}, // no hex byte, though " 960" makes a number
+    };
+    for (const sim::PanelFaults &fault : faults) {
+        f.panel.setFaults(fault);
+        EXPECT_EQ(MessageTable::ReadUsedSecondsWhole(f.link), std::nullopt) << fault.onlyCommand;
+    }
+}
+
 TEST(SettingsFile, RoundTripIsExactAndThePasswordOnlyOnRequest)
 {
     for (unsigned seed : {1u, 2u, 3u}) {
@@ -277,15 +298,22 @@ TEST(SettingsFile, MalformedFilesAreRefusedNamingTheLine)
                                 .arg(QLatin1String(format)))),
             QStringLiteral("Строка 1: формат файла «%1», а программа понимает только формат 1")
                 .arg(QLatin1String(format)));
+    // A password the panel can carry: one to five digits 1 to 9, equal ones side by side too.
+    for (const char *password : {"0", "10203", "123456", "", "12a"})
+        EXPECT_EQ(errorOf(with(1, QStringLiteral("Пароль: %1").arg(QLatin1String(password)))),
+                  QStringLiteral("Строка 2: Пароль: пароль — от одной до пяти цифр от 1 до 9: "
+                                 "цифру 0 охранная панель не принимает"))
+            << password;
+    EXPECT_EQ(ParseSettingsText(with(1, QStringLiteral("Пароль: 1123"))).password,
+              QStringLiteral("1123"));
     EXPECT_EQ(errorOf(with(2, QStringLiteral("Ключ 1: 12"))),
               QStringLiteral("Строка 3: Ключ 1: код ключа — 16 шестнадцатеричных цифр"));
     const int time = int(lines.indexOf(QRegularExpression(QStringLiteral("^Реле 2, время.*"))));
-    // The panel keeps even seconds: an odd time would never be kept, so it is no setting.
-    for (const char *seconds : {"511", "41"})
+    for (const char *seconds : {"511", "-2", "+4", "4.0"})
         EXPECT_EQ(errorOf(with(time, QStringLiteral("Реле 2, время включения, сек.: %1")
                                          .arg(QLatin1String(seconds)))),
                   QStringLiteral("Строка %1: Реле 2, время включения, сек.: значение должно быть "
-                                 "чётным числом от 0 до 510: охранная панель хранит чётные секунды")
+                                 "целым числом от 0 до 510")
                       .arg(time + 1));
     EXPECT_EQ(errorOf(with(9, QStringLiteral("Шлейф 1, замыкание: может быть"))).left(10),
               QStringLiteral("Строка 10:"));
@@ -298,6 +326,38 @@ TEST(SettingsFile, MalformedFilesAreRefusedNamingTheLine)
         errorOf(shortened.join(QLatin1Char('\n'))).contains(QStringLiteral("нет настройки")));
 }
 
+// The panel keeps even seconds: an odd on-time, as the window saves what was typed, is taken one
+// lower, as the write would send it, and each such line is told.
+TEST(SettingsFile, OddOnTimesAreTakenAsThePanelKeepsThem)
+{
+    QStringList lines = SettingsText(sample(), false).split(QLatin1Char('\n'));
+    const int time = int(lines.indexOf(QRegularExpression(QStringLiteral("^Реле 1, время.*"))));
+    lines[time] = QStringLiteral("Реле 1, время включения, сек.: 7");
+    lines[time + 3] = QStringLiteral("Реле 4, время включения, сек.: 509");
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("template.txt"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(lines.join(QLatin1Char('\n')).toUtf8());
+    file.close();
+
+    QStringList notes{QStringLiteral("kept")};
+    EXPECT_EQ(ReadSettingsFile(path, &notes).relayTimes,
+              (PanelSettings::RelayTimes{6, 2, 250, 508, 510}));
+    EXPECT_EQ(notes, (QStringList{"kept",
+                                  QStringLiteral("Строка %1: Реле 1, время включения, сек.: "
+                                                 "значение 7 округлено до 6: охранная панель "
+                                                 "хранит чётные секунды")
+                                      .arg(time + 1),
+                                  QStringLiteral("Строка %1: Реле 4, время включения, сек.: "
+                                                 "значение 509 округлено до 508: охранная панель "
+                                                 "хранит чётные секунды")
+                                      .arg(time + 4)}));
+    notes.clear();
+    ParseSettingsText(SettingsText(sample(), false), &notes);
+    EXPECT_TRUE(notes.isEmpty());
+}
+
 TEST(SettingsFile, CompareListsExactlyTheChangesAndVerifyWhatThePanelDidNotKeep)
 {
     PanelSettings now = sample();
@@ -306,9 +366,14 @@ TEST(SettingsFile, CompareListsExactlyTheChangesAndVerifyWhatThePanelDidNotKeep)
     (*now.relayRules[1])[1] &= ~(1 << 2);
     (*wanted.relayTimes)[0] = 40;
     wanted.keys[0] = wanted.keys[0]->toUpper(); // the same key in the other letter case
+    now.password = QStringLiteral("38155");
+    wanted.password = QStringLiteral("381"); // sent padded with 5s: the same password
     EXPECT_EQ(CompareSettings(now, wanted),
               (QStringList{"Шлейф 3, при размыкании: реле 2 включить: нет → да",
                            "Реле 1, время включения, сек.: 0 → 40"}));
+    wanted.password = QStringLiteral("39");
+    EXPECT_EQ(CompareSettings(now, wanted, Wording::File).first(),
+              QStringLiteral("Пароль: 38155 → 39555"));
 
     // A panel that refuses the time record keeps its old times: verification says so.
     PanelOnLink f;

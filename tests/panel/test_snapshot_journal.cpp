@@ -81,9 +81,16 @@ TEST(SnapshotJournal, KeepsTheNewestSnapshotsWithTheirEntriesAndTheirPasswordsPr
                                          QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther |
                                          QFile::ExeOther);
     SnapshotJournal journal(snapshots);
+    // A password of digits 1 to 9 for each snapshot: its number in base 9, each digit one up.
+    const auto password = [](int n) {
+        QString digits = QString::number(n, 9).rightJustified(5, QLatin1Char('0'));
+        for (QChar &digit : digits)
+            digit = QChar(digit.unicode() + 1);
+        return digits;
+    };
     for (int n = 1; n <= SnapshotJournal::Kept + 1; ++n)
-        EXPECT_EQ(journal.keep(panelWith(QStringLiteral("1%1").arg(n, 4, 10, QLatin1Char('0'))),
-                               QStringLiteral("COM2"), {QStringLiteral("x → y")}),
+        EXPECT_EQ(journal.keep(panelWith(password(n)), QStringLiteral("COM2"),
+                               {QStringLiteral("x → y")}),
                   n);
     journal.setResult(201, JournalResult::Written);
     const std::vector<JournalEntry> entries = journal.entries();
@@ -93,7 +100,7 @@ TEST(SnapshotJournal, KeepsTheNewestSnapshotsWithTheirEntriesAndTheirPasswordsPr
     EXPECT_EQ(entries.back().changes, QStringList{QStringLiteral("x → y")});
     EXPECT_EQ(snapshotFiles(snapshots).size(), SnapshotJournal::Kept);
     EXPECT_FALSE(QFile::exists(journal.snapshotPath(1)));
-    EXPECT_EQ(journal.snapshot(201).password, QStringLiteral("10201"));
+    EXPECT_EQ(journal.snapshot(201).password, password(201));
     EXPECT_THROW(journal.snapshot(1), EInOutError);
     EXPECT_EQ(modeOf(journal.snapshotPath(201)), 0600u);
     EXPECT_EQ(modeOf(QDir(snapshots).filePath(QStringLiteral("journal.txt"))), 0600u);

@@ -112,6 +112,11 @@ TEST(RelaysPage, WriteSendsRulesThenOnTimes)
     f.box(153)->setEnabled(false);
     f.box(153)->setChecked(true); // disabled boxes are written all the same
     f.setOnTimes({"0", "1", "7", "250", "500"});
+    // What the panel will hold is what the page gives, for the journal, a comparison or a file.
+    PanelSettings collected;
+    f.relays.Collect(collected);
+    EXPECT_EQ(collected.relayTimes, (PanelSettings::RelayTimes{0, 0, 6, 250, 500}));
+    EXPECT_EQ(f.onTimes(), (QStringList{"0", "1", "7", "250", "500"}));
     f.relays.Button22Click();
     EXPECT_EQ(f.commands(),
               (std::vector<std::string>{"+k0100000000", "+k0200000000", "+k0300000000",

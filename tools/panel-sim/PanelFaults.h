@@ -18,13 +18,13 @@ struct PanelFaults
     bool forget = false;
 
     // The text of replies.
-    bool echo = false;                // send the command back before the reply
-    bool lowerCaseHex = false;        // hex digits in lower case
-    bool dropValueLineEnd = false;    // no CR LF after a value
-    bool garbageValue = false;        // values replaced by characters that are no hex digits
-    std::optional<std::string> value; // values replaced by this text
-    bool nulBytes = false;            // a NUL byte after every reply byte
-    bool overlong = false;            // filler before "OK", so the reply exceeds 254 bytes
+    bool echo = false;                  // send the command back before the reply
+    bool lowerCaseHex = false;          // hex digits in lower case
+    bool dropValueLineEnd = false;      // no CR LF after a value
+    bool garbageValue = false;          // values replaced by characters that are no hex digits
+    std::optional<std::string> value{}; // values replaced by this text
+    bool nulBytes = false;              // a NUL byte after every reply byte
+    bool overlong = false;              // filler before "OK", so the reply exceeds 254 bytes
 
     // The timing of replies.
     bool silent = false;   // no reply at all
@@ -36,7 +36,7 @@ struct PanelFaults
     int repeatAfterMs = 0; // send each reply again this long after it (0: never)
 
     // The memory.
-    std::optional<int> stuckCell; // a byte address that never keeps what is written
+    std::optional<int> stuckCell{}; // a byte address that never keeps what is written
 
     bool appliesTo(const std::string &command) const
     {
