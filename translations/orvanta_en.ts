@@ -34,16 +34,6 @@ Reads every setting of the panel into a settings file, or to standard output. Th
 </translation>
     </message>
     <message>
-        <source>Usage: orvanta-cli write [--port P] FILE [--yes]
-
-Reads the panel, lists what the file would change, asks (unless --yes), writes, reads back and reports any setting the panel did not keep. Exit 0 when the panel holds the file&apos;s settings, 4 when it does not.
-</source>
-        <translation>Usage: orvanta-cli write [--port P] FILE [--yes]
-
-Reads the panel, lists what the file would change, asks (unless --yes), writes, reads back and reports any setting the panel did not keep. Exit 0 when the panel holds the file&apos;s settings, 4 when it does not.
-</translation>
-    </message>
-    <message>
         <source>Usage: orvanta-cli history [--json]
 
 Lists the writes so far: number, time, port, firmware, how it ended, and how many settings it changed. Each has the snapshot of what the panel held before it.
@@ -187,56 +177,6 @@ The program&apos;s help, or a command&apos;s.
 </translation>
     </message>
     <message>
-        <source>ключи</source>
-        <translation>keys</translation>
-    </message>
-    <message>
-        <source>шлейфы и общие настройки</source>
-        <translation>loops and general settings</translation>
-    </message>
-    <message>
-        <source>реле</source>
-        <translation>relays</translation>
-    </message>
-    <message>
-        <source>пароль</source>
-        <translation>password</translation>
-    </message>
-    <message>
-        <source>ничего</source>
-        <translation>nothing</translation>
-    </message>
-    <message>
-        <source>Запись прервана: %1
-</source>
-        <translation>Write interrupted: %1
-</translation>
-    </message>
-    <message>
-        <source>Записано: %1
-</source>
-        <translation>Written: %1
-</translation>
-    </message>
-    <message>
-        <source>Не записано: %1
-</source>
-        <translation>Not written: %1
-</translation>
-    </message>
-    <message>
-        <source>Прочитать панель после записи не удалось: проверьте ее командой orvanta-cli diff.
-</source>
-        <translation>Could not read the panel after the write: check it with orvanta-cli diff.
-</translation>
-    </message>
-    <message>
-        <source>Панель хранит теперь часть новых и часть прежних настроек.
-</source>
-        <translation>The panel now holds part of the new settings and part of the previous ones.
-</translation>
-    </message>
-    <message>
         <source>Прежние настройки сохранены; вернуть их: orvanta-cli restore %1
 </source>
         <translation>The previous settings have been kept; to bring them back: orvanta-cli restore %1
@@ -247,30 +187,10 @@ The program&apos;s help, or a command&apos;s.
         <translation>Writing settings</translation>
     </message>
     <message>
-        <source>панель не отвечает</source>
-        <translation>the panel is not responding</translation>
-    </message>
-    <message>
         <source>Записано; панель хранит эти настройки.
 </source>
         <translation>Written; the panel holds these settings.
 </translation>
-    </message>
-    <message>
-        <source>Панель не сохранила:
-</source>
-        <translation>The panel did not keep:
-</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n изм.
-</source>
-        <translation>
-            <numerusform>%n change
-</numerusform>
-            <numerusform>%n changes
-</numerusform>
-        </translation>
     </message>
     <message>
         <source>Снимок № %1 от %2, порт %3, %4
@@ -349,6 +269,52 @@ The program&apos;s help, or a command&apos;s.
 </translation>
     </message>
     <message>
+        <source>Usage: orvanta-config [DEBUG] [--lang L]
+
+The configuration tool of the Orvanta GSM security panel: finds the panel on a serial port,
+reads and writes its settings, records, trims and plays the voice messages and uploads them
+into the panel.
+
+  DEBUG          debug mode: the panel&apos;s debug buttons, and every exchange kept in log.txt
+  --lang L       the language: ru (Russian), uk (Ukrainian) or en (English); without it
+                 Config.ini&apos;s [Main] Language, else the one last chosen in the &quot;Файл…&quot; menu,
+                 else Russian
+  --version      the version
+  --help         this text
+
+Files: Config.ini and sound/ beside the program when it is a portable copy; otherwise
+~/.config/Orvanta/Config.ini (or /etc/xdg/Orvanta/Config.ini) and ~/.local/share/Orvanta/.
+</source>
+        <translation>Usage: orvanta-config [DEBUG] [--lang L]
+
+The configuration tool of the Orvanta GSM security panel: finds the panel on a serial port,
+reads and writes its settings, records, trims and plays the voice messages and uploads them
+into the panel.
+
+  DEBUG          debug mode: the panel&apos;s debug buttons, and every exchange kept in log.txt
+  --lang L       the language: ru (Russian), uk (Ukrainian) or en (English); without it
+                 Config.ini&apos;s [Main] Language, else the one last chosen in the &quot;File…&quot; menu,
+                 else Russian
+  --version      the version
+  --help         this text
+
+Files: Config.ini and sound/ beside the program when it is a portable copy; otherwise
+~/.config/Orvanta/Config.ini (or /etc/xdg/Orvanta/Config.ini) and ~/.local/share/Orvanta/.
+</translation>
+    </message>
+    <message>
+        <source>Внимание: настройки прочитаны из панели с прошивкой «%1», а эта панель — «%2».
+</source>
+        <translation>Warning: the settings were read from a panel with firmware &quot;%1&quot;, and this panel has &quot;%2&quot;.
+</translation>
+    </message>
+    <message>
+        <source>Снимок прежних настроек: %1
+</source>
+        <translation>Snapshot of the previous settings: %1
+</translation>
+    </message>
+    <message>
         <source>Usage: orvanta-cli [options] COMMAND [arguments]
 
 The Orvanta panel&apos;s settings without a window.
@@ -396,7 +362,8 @@ Exit status: 0 done (the panel holds the file&apos;s settings), 1 the panel diff
 what was written, 5 the write was not confirmed (or there was no terminal to ask and no
 --yes), 6 a setting could not be read whole (nothing was written; an existing output file is
 left as it was), 7 a write was cut off (the panel holds part of the new settings; restore
-brings back the snapshot), 8 an internal error.
+brings back the snapshot), 8 an internal error, 9 written but not checked: the panel could
+not be read back (restore brings back the snapshot).
 
 Before every write the panel&apos;s settings are read whole and kept as a snapshot in
 ~/.local/share/Orvanta/snapshots/ with a journal line; if that read fails, nothing is written.
@@ -448,45 +415,87 @@ Exit status: 0 done (the panel holds the file&apos;s settings), 1 the panel diff
 what was written, 5 the write was not confirmed (or there was no terminal to ask and no
 --yes), 6 a setting could not be read whole (nothing was written; an existing output file is
 left as it was), 7 a write was cut off (the panel holds part of the new settings; restore
-brings back the snapshot), 8 an internal error.
+brings back the snapshot), 8 an internal error, 9 written but not checked: the panel could
+not be read back (restore brings back the snapshot).
 
 Before every write the panel&apos;s settings are read whole and kept as a snapshot in
 ~/.local/share/Orvanta/snapshots/ with a journal line; if that read fails, nothing is written.
 </translation>
     </message>
     <message>
-        <source>Usage: orvanta-config [DEBUG] [--lang L]
+        <source>Usage: orvanta-cli write [--port P] FILE [--yes]
 
-The configuration tool of the Orvanta GSM security panel: finds the panel on a serial port,
-reads and writes its settings, records, trims and plays the voice messages and uploads them
-into the panel.
-
-  DEBUG          debug mode: the panel&apos;s debug buttons, and every exchange kept in log.txt
-  --lang L       the language: ru (Russian), uk (Ukrainian) or en (English); without it
-                 Config.ini&apos;s [Main] Language, else the one last chosen in the &quot;Файл…&quot; menu,
-                 else Russian
-  --version      the version
-  --help         this text
-
-Files: Config.ini and sound/ beside the program when it is a portable copy; otherwise
-~/.config/Orvanta/Config.ini (or /etc/xdg/Orvanta/Config.ini) and ~/.local/share/Orvanta/.
+Reads the panel, lists what the file would change, asks (unless --yes), writes, reads back and reports any setting the panel did not keep. Exit 0 when the panel holds the file&apos;s settings, 4 when it does not (it refused a part, or kept other values), 7 when the write was cut off, 9 when it could not be read back to check.
 </source>
-        <translation>Usage: orvanta-config [DEBUG] [--lang L]
+        <translation>Usage: orvanta-cli write [--port P] FILE [--yes]
 
-The configuration tool of the Orvanta GSM security panel: finds the panel on a serial port,
-reads and writes its settings, records, trims and plays the voice messages and uploads them
-into the panel.
-
-  DEBUG          debug mode: the panel&apos;s debug buttons, and every exchange kept in log.txt
-  --lang L       the language: ru (Russian), uk (Ukrainian) or en (English); without it
-                 Config.ini&apos;s [Main] Language, else the one last chosen in the &quot;File…&quot; menu,
-                 else Russian
-  --version      the version
-  --help         this text
-
-Files: Config.ini and sound/ beside the program when it is a portable copy; otherwise
-~/.config/Orvanta/Config.ini (or /etc/xdg/Orvanta/Config.ini) and ~/.local/share/Orvanta/.
+Reads the panel, lists what the file would change, asks (unless --yes), writes, reads back and reports any setting the panel did not keep. Exit 0 when the panel holds the file&apos;s settings, 4 when it does not (it refused a part, or kept other values), 7 when the write was cut off, 9 when it could not be read back to check.
 </translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::CheckedWrite</name>
+    <message>
+        <source>ключи</source>
+        <translation>keys</translation>
+    </message>
+    <message>
+        <source>шлейфы и общие настройки</source>
+        <translation>loops and general settings</translation>
+    </message>
+    <message>
+        <source>реле</source>
+        <translation>relays</translation>
+    </message>
+    <message>
+        <source>пароль</source>
+        <translation>password</translation>
+    </message>
+    <message>
+        <source>Ничего не записано.</source>
+        <translation>Nothing was written.</translation>
+    </message>
+    <message>
+        <source>%1 (не целиком)</source>
+        <translation>%1 (in part)</translation>
+    </message>
+    <message>
+        <source>Записано: %1. Охранная панель хранит теперь часть новых и часть прежних настроек.</source>
+        <translation>Written: %1. The panel now holds part of the new settings and part of the previous ones.</translation>
+    </message>
+    <message>
+        <source>охранная панель не отвечает</source>
+        <translation>the panel does not answer</translation>
+    </message>
+    <message>
+        <source>Записано; охранная панель хранит эти настройки.</source>
+        <translation>Written; the panel holds these settings.</translation>
+    </message>
+    <message>
+        <source>Охранная панель приняла запись, но не сохранила:
+</source>
+        <translation>The panel accepted the write but did not keep:
+</translation>
+    </message>
+    <message>
+        <source>Охранная панель отказалась принять: %1.</source>
+        <translation>The panel refused to accept: %1.</translation>
+    </message>
+    <message>
+        <source>Настройки записаны, но прочитать их для проверки не удалось: %1
+Охранная панель, вероятно, хранит новые настройки.</source>
+        <translation>The settings were written, but they could not be read back to check them: %1
+The panel probably holds the new settings.</translation>
+    </message>
+    <message>
+        <source>Запись прервана: %1
+</source>
+        <translation>The write was cut off: %1
+</translation>
+    </message>
+    <message>
+        <source>Внимание: снимок прочитан на порту %1 из панели с прошивкой «%2», а сейчас запись пойдёт на порт %3 в панель с прошивкой «%4».</source>
+        <translation>Warning: the snapshot was read on port %1 from a panel with firmware &quot;%2&quot;, and the write now goes to port %3, to a panel with firmware &quot;%4&quot;.</translation>
     </message>
 </context>
 <context>
@@ -740,6 +749,21 @@ Files: Config.ini and sound/ beside the program when it is a portable copy; othe
     </message>
 </context>
 <context>
+    <name>orvanta::NotHeldMark</name>
+    <message>
+        <source>Охранная панель хранит: %1</source>
+        <translation>The panel holds: %1</translation>
+    </message>
+    <message>
+        <source>отмечено</source>
+        <translation>checked</translation>
+    </message>
+    <message>
+        <source>не отмечено</source>
+        <translation>not checked</translation>
+    </message>
+</context>
+<context>
     <name>orvanta::OrvantaApplication</name>
     <message>
         <source>Неизвестная ошибка</source>
@@ -980,10 +1004,6 @@ Files: Config.ini and sound/ beside the program when it is a portable copy; othe
         <translation>the value must be &quot;yes&quot; or &quot;no&quot;</translation>
     </message>
     <message>
-        <source>значение должно быть чётным числом от 0 до %1: охранная панель хранит чётные секунды</source>
-        <translation>the value must be an even number from 0 to %1: the panel stores even seconds</translation>
-    </message>
-    <message>
         <source>значение должно быть целым числом от 0 до %1</source>
         <translation>the value must be a whole number from 0 to %1</translation>
     </message>
@@ -994,10 +1014,6 @@ Files: Config.ini and sound/ beside the program when it is a portable copy; othe
     <message>
         <source>Пароль</source>
         <translation>Password</translation>
-    </message>
-    <message>
-        <source>пароль — от одной до пяти цифр</source>
-        <translation>the password is one to five digits</translation>
     </message>
     <message>
         <source>Ключ %1</source>
@@ -1063,6 +1079,14 @@ Files: Config.ini and sound/ beside the program when it is a portable copy; othe
         <source>файл не в кодировке UTF-8: сохраните его в UTF-8</source>
         <translation>the file is not in UTF-8 encoding: save it in UTF-8</translation>
     </message>
+    <message>
+        <source>значение %1 округлено до %2: охранная панель хранит чётные секунды</source>
+        <translation>the value %1 was rounded down to %2: the panel stores even seconds</translation>
+    </message>
+    <message>
+        <source>пароль — от одной до пяти цифр от 1 до 9: цифру 0 охранная панель не принимает</source>
+        <translation>the password is one to five digits from 1 to 9: the panel does not take the digit 0</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::SnapshotJournal</name>
@@ -1093,6 +1117,33 @@ Files: Config.ini and sound/ beside the program when it is a portable copy; othe
     <message>
         <source>панель не сохранила часть</source>
         <translation>the panel did not keep everything</translation>
+    </message>
+    <message>
+        <source>Журнал %1 занят другой программой</source>
+        <translation>Journal %1 is in use by another program</translation>
+    </message>
+    <message>
+        <source>Не удалось заблокировать журнал %1</source>
+        <translation>Could not lock journal %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n изм.</source>
+        <translation>
+            <numerusform>%n change</numerusform>
+            <numerusform>%n changes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>панель отказала</source>
+        <translation>the panel refused</translation>
+    </message>
+    <message>
+        <source>записано, не проверено</source>
+        <translation>written, not checked</translation>
+    </message>
+    <message>
+        <source>повреждённая строка журнала</source>
+        <translation>damaged journal line</translation>
     </message>
 </context>
 <context>
@@ -1500,13 +1551,6 @@ The file with the password will be readable by you alone.</translation>
         <source>Записей в охранную панель ещё не было: вернуть нечего.</source>
         <translation>Nothing has been written to the panel yet: there is nothing to restore.</translation>
     </message>
-    <message numerus="yes">
-        <source>№ %1  %2  %3  %4  %5 (%n изм.)</source>
-        <translation>
-            <numerusform>No. %1  %2  %3  %4  %5 (%n change)</numerusform>
-            <numerusform>No. %1  %2  %3  %4  %5 (%n changes)</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Настройки, которые охранная панель хранила до записи:</source>
         <translation>Settings the panel held before the write:</translation>
@@ -1536,14 +1580,6 @@ Restore these settings?</translation>
         <translation>Settings restored: the panel holds snapshot No. %1.</translation>
     </message>
     <message>
-        <source>Охранная панель не сохранила:
-
-</source>
-        <translation>The panel did not keep:
-
-</translation>
-    </message>
-    <message>
         <source>Orvanta Config %1
 Настройка охранной панели &quot;Orvanta&quot;: связь по последовательному порту, настройки, голосовые сообщения.
 Запуск с параметром DEBUG — режим отладки; orvanta-config --help — подсказка.</source>
@@ -1552,20 +1588,24 @@ Setting up the Orvanta security panel: serial port link, settings, voice message
 Run with DEBUG for debug mode; orvanta-config --help for help.</translation>
     </message>
     <message>
-        <source>
-
-Прежние настройки охранной панели сохранены (снимок № %1): их вернёт «Вернуть настройки до записи…» в меню «Файл…».</source>
-        <translation>
-
-The panel&apos;s previous settings have been saved (snapshot No. %1): &quot;Restore settings from before a write…&quot; in the &quot;File…&quot; menu brings them back.</translation>
-    </message>
-    <message>
         <source>Ошибка связи с охранной панелью &quot;Orvanta&quot;:</source>
         <translation>Error communicating with the Orvanta panel:</translation>
     </message>
     <message>
         <source>Ошибка записи в охранную панель &quot;Orvanta&quot;:</source>
         <translation>Error writing to the Orvanta panel:</translation>
+    </message>
+    <message>
+        <source>Дождитесь конца текущей работы со звуком или с охранной панелью.</source>
+        <translation>Wait until the current work with the sound or the panel is over.</translation>
+    </message>
+    <message>
+        <source>Прежние настройки охранной панели сохранены (снимок № %1): их вернёт «Вернуть настройки до записи…» в меню «Файл…».</source>
+        <translation>The panel&apos;s previous settings have been kept (snapshot No. %1): &quot;Restore settings from before a write…&quot; in the &quot;File…&quot; menu brings them back.</translation>
+    </message>
+    <message>
+        <source>Снимок прежних настроек: %1</source>
+        <translation>Snapshot of the previous settings: %1</translation>
     </message>
 </context>
 <context>

@@ -34,16 +34,6 @@ Reads every setting of the panel into a settings file, or to standard output. Th
 </translation>
     </message>
     <message>
-        <source>Usage: orvanta-cli write [--port P] FILE [--yes]
-
-Reads the panel, lists what the file would change, asks (unless --yes), writes, reads back and reports any setting the panel did not keep. Exit 0 when the panel holds the file&apos;s settings, 4 when it does not.
-</source>
-        <translation>Использование: orvanta-cli write [--port P] FILE [--yes]
-
-Читает панель, перечисляет, что изменит файл, спрашивает (если нет --yes), записывает, читает обратно и сообщает о каждой настройке, которую панель не сохранила. Код возврата 0, если панель хранит настройки из файла, 4 — если нет.
-</translation>
-    </message>
-    <message>
         <source>Usage: orvanta-cli history [--json]
 
 Lists the writes so far: number, time, port, firmware, how it ended, and how many settings it changed. Each has the snapshot of what the panel held before it.
@@ -187,56 +177,6 @@ The program&apos;s help, or a command&apos;s.
 </translation>
     </message>
     <message>
-        <source>ключи</source>
-        <translation>ключи</translation>
-    </message>
-    <message>
-        <source>шлейфы и общие настройки</source>
-        <translation>шлейфы и общие настройки</translation>
-    </message>
-    <message>
-        <source>реле</source>
-        <translation>реле</translation>
-    </message>
-    <message>
-        <source>пароль</source>
-        <translation>пароль</translation>
-    </message>
-    <message>
-        <source>ничего</source>
-        <translation>ничего</translation>
-    </message>
-    <message>
-        <source>Запись прервана: %1
-</source>
-        <translation>Запись прервана: %1
-</translation>
-    </message>
-    <message>
-        <source>Записано: %1
-</source>
-        <translation>Записано: %1
-</translation>
-    </message>
-    <message>
-        <source>Не записано: %1
-</source>
-        <translation>Не записано: %1
-</translation>
-    </message>
-    <message>
-        <source>Прочитать панель после записи не удалось: проверьте ее командой orvanta-cli diff.
-</source>
-        <translation>Прочитать панель после записи не удалось: проверьте ее командой orvanta-cli diff.
-</translation>
-    </message>
-    <message>
-        <source>Панель хранит теперь часть новых и часть прежних настроек.
-</source>
-        <translation>Панель хранит теперь часть новых и часть прежних настроек.
-</translation>
-    </message>
-    <message>
         <source>Прежние настройки сохранены; вернуть их: orvanta-cli restore %1
 </source>
         <translation>Прежние настройки сохранены; вернуть их: orvanta-cli restore %1
@@ -247,32 +187,10 @@ The program&apos;s help, or a command&apos;s.
         <translation>Запись настроек</translation>
     </message>
     <message>
-        <source>панель не отвечает</source>
-        <translation>панель не отвечает</translation>
-    </message>
-    <message>
         <source>Записано; панель хранит эти настройки.
 </source>
         <translation>Записано; панель хранит эти настройки.
 </translation>
-    </message>
-    <message>
-        <source>Панель не сохранила:
-</source>
-        <translation>Панель не сохранила:
-</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n изм.
-</source>
-        <translation>
-            <numerusform>%n изменение
-</numerusform>
-            <numerusform>%n изменения
-</numerusform>
-            <numerusform>%n изменений
-</numerusform>
-        </translation>
     </message>
     <message>
         <source>Снимок № %1 от %2, порт %3, %4
@@ -351,6 +269,52 @@ The program&apos;s help, or a command&apos;s.
 </translation>
     </message>
     <message>
+        <source>Usage: orvanta-config [DEBUG] [--lang L]
+
+The configuration tool of the Orvanta GSM security panel: finds the panel on a serial port,
+reads and writes its settings, records, trims and plays the voice messages and uploads them
+into the panel.
+
+  DEBUG          debug mode: the panel&apos;s debug buttons, and every exchange kept in log.txt
+  --lang L       the language: ru (Russian), uk (Ukrainian) or en (English); without it
+                 Config.ini&apos;s [Main] Language, else the one last chosen in the &quot;Файл…&quot; menu,
+                 else Russian
+  --version      the version
+  --help         this text
+
+Files: Config.ini and sound/ beside the program when it is a portable copy; otherwise
+~/.config/Orvanta/Config.ini (or /etc/xdg/Orvanta/Config.ini) and ~/.local/share/Orvanta/.
+</source>
+        <translation>Использование: orvanta-config [DEBUG] [--lang L]
+
+Программа настройки охранной GSM-панели Orvanta: находит панель на последовательном порту,
+читает и записывает её настройки, записывает, обрезает и проигрывает голосовые сообщения и
+записывает их в панель.
+
+  DEBUG          режим отладки: отладочные кнопки панели и каждый обмен в файле log.txt
+  --lang L       язык: ru (русский), uk (украинский) или en (английский); без него —
+                 [Main] Language из Config.ini, иначе последний выбранный в меню «Файл…»,
+                 иначе русский
+  --version      версия
+  --help         этот текст
+
+Файлы: Config.ini и sound/ рядом с программой, когда это переносная копия; иначе
+~/.config/Orvanta/Config.ini (или /etc/xdg/Orvanta/Config.ini) и ~/.local/share/Orvanta/.
+</translation>
+    </message>
+    <message>
+        <source>Внимание: настройки прочитаны из панели с прошивкой «%1», а эта панель — «%2».
+</source>
+        <translation>Внимание: настройки прочитаны из панели с прошивкой «%1», а эта панель — «%2».
+</translation>
+    </message>
+    <message>
+        <source>Снимок прежних настроек: %1
+</source>
+        <translation>Снимок прежних настроек: %1
+</translation>
+    </message>
+    <message>
         <source>Usage: orvanta-cli [options] COMMAND [arguments]
 
 The Orvanta panel&apos;s settings without a window.
@@ -398,7 +362,8 @@ Exit status: 0 done (the panel holds the file&apos;s settings), 1 the panel diff
 what was written, 5 the write was not confirmed (or there was no terminal to ask and no
 --yes), 6 a setting could not be read whole (nothing was written; an existing output file is
 left as it was), 7 a write was cut off (the panel holds part of the new settings; restore
-brings back the snapshot), 8 an internal error.
+brings back the snapshot), 8 an internal error, 9 written but not checked: the panel could
+not be read back (restore brings back the snapshot).
 
 Before every write the panel&apos;s settings are read whole and kept as a snapshot in
 ~/.local/share/Orvanta/snapshots/ with a journal line; if that read fails, nothing is written.
@@ -456,7 +421,8 @@ Before every write the panel&apos;s settings are read whole and kept as a snapsh
 не сохранила записанное, 5 — запись не подтверждена (или не было терминала для вопроса
 и не было --yes), 6 — настройку не удалось прочитать целиком (ничего не записано;
 существующий выходной файл оставлен как был), 7 — запись оборвалась (панель хранит часть
-новых настроек; restore возвращает снимок), 8 — внутренняя ошибка.
+новых настроек; restore возвращает снимок), 8 — внутренняя ошибка, 9 — записано, но не проверено: панель
+не удалось прочитать обратно (restore возвращает снимок).
 
 Перед каждой записью настройки панели читаются целиком и сохраняются как снимок
 в ~/.local/share/Orvanta/snapshots/ со строкой в журнале; если это чтение не удалось,
@@ -464,38 +430,79 @@ Before every write the panel&apos;s settings are read whole and kept as a snapsh
 </translation>
     </message>
     <message>
-        <source>Usage: orvanta-config [DEBUG] [--lang L]
+        <source>Usage: orvanta-cli write [--port P] FILE [--yes]
 
-The configuration tool of the Orvanta GSM security panel: finds the panel on a serial port,
-reads and writes its settings, records, trims and plays the voice messages and uploads them
-into the panel.
-
-  DEBUG          debug mode: the panel&apos;s debug buttons, and every exchange kept in log.txt
-  --lang L       the language: ru (Russian), uk (Ukrainian) or en (English); without it
-                 Config.ini&apos;s [Main] Language, else the one last chosen in the &quot;Файл…&quot; menu,
-                 else Russian
-  --version      the version
-  --help         this text
-
-Files: Config.ini and sound/ beside the program when it is a portable copy; otherwise
-~/.config/Orvanta/Config.ini (or /etc/xdg/Orvanta/Config.ini) and ~/.local/share/Orvanta/.
+Reads the panel, lists what the file would change, asks (unless --yes), writes, reads back and reports any setting the panel did not keep. Exit 0 when the panel holds the file&apos;s settings, 4 when it does not (it refused a part, or kept other values), 7 when the write was cut off, 9 when it could not be read back to check.
 </source>
-        <translation>Использование: orvanta-config [DEBUG] [--lang L]
+        <translation>Использование: orvanta-cli write [--port P] FILE [--yes]
 
-Программа настройки охранной GSM-панели Orvanta: находит панель на последовательном порту,
-читает и записывает её настройки, записывает, обрезает и проигрывает голосовые сообщения и
-записывает их в панель.
-
-  DEBUG          режим отладки: отладочные кнопки панели и каждый обмен в файле log.txt
-  --lang L       язык: ru (русский), uk (украинский) или en (английский); без него —
-                 [Main] Language из Config.ini, иначе последний выбранный в меню «Файл…»,
-                 иначе русский
-  --version      версия
-  --help         этот текст
-
-Файлы: Config.ini и sound/ рядом с программой, когда это переносная копия; иначе
-~/.config/Orvanta/Config.ini (или /etc/xdg/Orvanta/Config.ini) и ~/.local/share/Orvanta/.
+Читает панель, перечисляет, что изменит файл, спрашивает (если нет --yes), записывает, читает обратно и сообщает о каждой настройке, которую панель не сохранила. Код возврата 0, если панель хранит настройки из файла, 4 — если нет (панель отказалась принять часть или сохранила другие значения), 7 — если запись оборвалась, 9 — если её не удалось прочитать обратно для проверки.
 </translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::CheckedWrite</name>
+    <message>
+        <source>ключи</source>
+        <translation>ключи</translation>
+    </message>
+    <message>
+        <source>шлейфы и общие настройки</source>
+        <translation>шлейфы и общие настройки</translation>
+    </message>
+    <message>
+        <source>реле</source>
+        <translation>реле</translation>
+    </message>
+    <message>
+        <source>пароль</source>
+        <translation>пароль</translation>
+    </message>
+    <message>
+        <source>Ничего не записано.</source>
+        <translation>Ничего не записано.</translation>
+    </message>
+    <message>
+        <source>%1 (не целиком)</source>
+        <translation>%1 (не целиком)</translation>
+    </message>
+    <message>
+        <source>Записано: %1. Охранная панель хранит теперь часть новых и часть прежних настроек.</source>
+        <translation>Записано: %1. Охранная панель хранит теперь часть новых и часть прежних настроек.</translation>
+    </message>
+    <message>
+        <source>охранная панель не отвечает</source>
+        <translation>охранная панель не отвечает</translation>
+    </message>
+    <message>
+        <source>Записано; охранная панель хранит эти настройки.</source>
+        <translation>Записано; охранная панель хранит эти настройки.</translation>
+    </message>
+    <message>
+        <source>Охранная панель приняла запись, но не сохранила:
+</source>
+        <translation>Охранная панель приняла запись, но не сохранила:
+</translation>
+    </message>
+    <message>
+        <source>Охранная панель отказалась принять: %1.</source>
+        <translation>Охранная панель отказалась принять: %1.</translation>
+    </message>
+    <message>
+        <source>Настройки записаны, но прочитать их для проверки не удалось: %1
+Охранная панель, вероятно, хранит новые настройки.</source>
+        <translation>Настройки записаны, но прочитать их для проверки не удалось: %1
+Охранная панель, вероятно, хранит новые настройки.</translation>
+    </message>
+    <message>
+        <source>Запись прервана: %1
+</source>
+        <translation>Запись прервана: %1
+</translation>
+    </message>
+    <message>
+        <source>Внимание: снимок прочитан на порту %1 из панели с прошивкой «%2», а сейчас запись пойдёт на порт %3 в панель с прошивкой «%4».</source>
+        <translation>Внимание: снимок прочитан на порту %1 из панели с прошивкой «%2», а сейчас запись пойдёт на порт %3 в панель с прошивкой «%4».</translation>
     </message>
 </context>
 <context>
@@ -749,6 +756,21 @@ Files: Config.ini and sound/ beside the program when it is a portable copy; othe
     </message>
 </context>
 <context>
+    <name>orvanta::NotHeldMark</name>
+    <message>
+        <source>Охранная панель хранит: %1</source>
+        <translation>Охранная панель хранит: %1</translation>
+    </message>
+    <message>
+        <source>отмечено</source>
+        <translation>отмечено</translation>
+    </message>
+    <message>
+        <source>не отмечено</source>
+        <translation>не отмечено</translation>
+    </message>
+</context>
+<context>
     <name>orvanta::OrvantaApplication</name>
     <message>
         <source>Неизвестная ошибка</source>
@@ -989,10 +1011,6 @@ Files: Config.ini and sound/ beside the program when it is a portable copy; othe
         <translation>значение должно быть «да» или «нет»</translation>
     </message>
     <message>
-        <source>значение должно быть чётным числом от 0 до %1: охранная панель хранит чётные секунды</source>
-        <translation>значение должно быть чётным числом от 0 до %1: охранная панель хранит чётные секунды</translation>
-    </message>
-    <message>
         <source>значение должно быть целым числом от 0 до %1</source>
         <translation>значение должно быть целым числом от 0 до %1</translation>
     </message>
@@ -1003,10 +1021,6 @@ Files: Config.ini and sound/ beside the program when it is a portable copy; othe
     <message>
         <source>Пароль</source>
         <translation>Пароль</translation>
-    </message>
-    <message>
-        <source>пароль — от одной до пяти цифр</source>
-        <translation>пароль — от одной до пяти цифр</translation>
     </message>
     <message>
         <source>Ключ %1</source>
@@ -1072,6 +1086,14 @@ Files: Config.ini and sound/ beside the program when it is a portable copy; othe
         <source>файл не в кодировке UTF-8: сохраните его в UTF-8</source>
         <translation>файл не в кодировке UTF-8: сохраните его в UTF-8</translation>
     </message>
+    <message>
+        <source>значение %1 округлено до %2: охранная панель хранит чётные секунды</source>
+        <translation>значение %1 округлено до %2: охранная панель хранит чётные секунды</translation>
+    </message>
+    <message>
+        <source>пароль — от одной до пяти цифр от 1 до 9: цифру 0 охранная панель не принимает</source>
+        <translation>пароль — от одной до пяти цифр от 1 до 9: цифру 0 охранная панель не принимает</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::SnapshotJournal</name>
@@ -1102,6 +1124,34 @@ Files: Config.ini and sound/ beside the program when it is a portable copy; othe
     <message>
         <source>панель не сохранила часть</source>
         <translation>панель не сохранила часть</translation>
+    </message>
+    <message>
+        <source>Журнал %1 занят другой программой</source>
+        <translation>Журнал %1 занят другой программой</translation>
+    </message>
+    <message>
+        <source>Не удалось заблокировать журнал %1</source>
+        <translation>Не удалось заблокировать журнал %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n изм.</source>
+        <translation>
+            <numerusform>%n изменение</numerusform>
+            <numerusform>%n изменения</numerusform>
+            <numerusform>%n изменений</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>панель отказала</source>
+        <translation>панель отказала</translation>
+    </message>
+    <message>
+        <source>записано, не проверено</source>
+        <translation>записано, не проверено</translation>
+    </message>
+    <message>
+        <source>повреждённая строка журнала</source>
+        <translation>повреждённая строка журнала</translation>
     </message>
 </context>
 <context>
@@ -1509,14 +1559,6 @@ Files: Config.ini and sound/ beside the program when it is a portable copy; othe
         <source>Записей в охранную панель ещё не было: вернуть нечего.</source>
         <translation>Записей в охранную панель ещё не было: вернуть нечего.</translation>
     </message>
-    <message numerus="yes">
-        <source>№ %1  %2  %3  %4  %5 (%n изм.)</source>
-        <translation>
-            <numerusform>№ %1  %2  %3  %4  %5 (%n изменение)</numerusform>
-            <numerusform>№ %1  %2  %3  %4  %5 (%n изменения)</numerusform>
-            <numerusform>№ %1  %2  %3  %4  %5 (%n изменений)</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Настройки, которые охранная панель хранила до записи:</source>
         <translation>Настройки, которые охранная панель хранила до записи:</translation>
@@ -1546,14 +1588,6 @@ Files: Config.ini and sound/ beside the program when it is a portable copy; othe
         <translation>Настройки возвращены: охранная панель хранит снимок № %1.</translation>
     </message>
     <message>
-        <source>Охранная панель не сохранила:
-
-</source>
-        <translation>Охранная панель не сохранила:
-
-</translation>
-    </message>
-    <message>
         <source>Orvanta Config %1
 Настройка охранной панели &quot;Orvanta&quot;: связь по последовательному порту, настройки, голосовые сообщения.
 Запуск с параметром DEBUG — режим отладки; orvanta-config --help — подсказка.</source>
@@ -1562,20 +1596,24 @@ Files: Config.ini and sound/ beside the program when it is a portable copy; othe
 Запуск с параметром DEBUG — режим отладки; orvanta-config --help — подсказка.</translation>
     </message>
     <message>
-        <source>
-
-Прежние настройки охранной панели сохранены (снимок № %1): их вернёт «Вернуть настройки до записи…» в меню «Файл…».</source>
-        <translation>
-
-Прежние настройки охранной панели сохранены (снимок № %1): их вернёт «Вернуть настройки до записи…» в меню «Файл…».</translation>
-    </message>
-    <message>
         <source>Ошибка связи с охранной панелью &quot;Orvanta&quot;:</source>
         <translation>Ошибка связи с охранной панелью &quot;Orvanta&quot;:</translation>
     </message>
     <message>
         <source>Ошибка записи в охранную панель &quot;Orvanta&quot;:</source>
         <translation>Ошибка записи в охранную панель &quot;Orvanta&quot;:</translation>
+    </message>
+    <message>
+        <source>Дождитесь конца текущей работы со звуком или с охранной панелью.</source>
+        <translation>Дождитесь конца текущей работы со звуком или с охранной панелью.</translation>
+    </message>
+    <message>
+        <source>Прежние настройки охранной панели сохранены (снимок № %1): их вернёт «Вернуть настройки до записи…» в меню «Файл…».</source>
+        <translation>Прежние настройки охранной панели сохранены (снимок № %1): их вернёт «Вернуть настройки до записи…» в меню «Файл…».</translation>
+    </message>
+    <message>
+        <source>Снимок прежних настроек: %1</source>
+        <translation>Снимок прежних настроек: %1</translation>
     </message>
 </context>
 <context>

@@ -34,16 +34,6 @@ Reads every setting of the panel into a settings file, or to standard output. Th
 </translation>
     </message>
     <message>
-        <source>Usage: orvanta-cli write [--port P] FILE [--yes]
-
-Reads the panel, lists what the file would change, asks (unless --yes), writes, reads back and reports any setting the panel did not keep. Exit 0 when the panel holds the file&apos;s settings, 4 when it does not.
-</source>
-        <translation>Використання: orvanta-cli write [--port P] FILE [--yes]
-
-Читає панель, перелічує, що змінить файл, запитує (якщо немає --yes), записує, читає назад і повідомляє про кожне налаштування, якого панель не зберегла. Код завершення 0, коли панель зберігає налаштування з файлу, 4 — коли ні.
-</translation>
-    </message>
-    <message>
         <source>Usage: orvanta-cli history [--json]
 
 Lists the writes so far: number, time, port, firmware, how it ended, and how many settings it changed. Each has the snapshot of what the panel held before it.
@@ -187,56 +177,6 @@ The program&apos;s help, or a command&apos;s.
 </translation>
     </message>
     <message>
-        <source>ключи</source>
-        <translation>ключі</translation>
-    </message>
-    <message>
-        <source>шлейфы и общие настройки</source>
-        <translation>шлейфи та загальні налаштування</translation>
-    </message>
-    <message>
-        <source>реле</source>
-        <translation>реле</translation>
-    </message>
-    <message>
-        <source>пароль</source>
-        <translation>пароль</translation>
-    </message>
-    <message>
-        <source>ничего</source>
-        <translation>нічого</translation>
-    </message>
-    <message>
-        <source>Запись прервана: %1
-</source>
-        <translation>Запис перервано: %1
-</translation>
-    </message>
-    <message>
-        <source>Записано: %1
-</source>
-        <translation>Записано: %1
-</translation>
-    </message>
-    <message>
-        <source>Не записано: %1
-</source>
-        <translation>Не записано: %1
-</translation>
-    </message>
-    <message>
-        <source>Прочитать панель после записи не удалось: проверьте ее командой orvanta-cli diff.
-</source>
-        <translation>Не вдалося прочитати панель після запису: перевірте її командою orvanta-cli diff.
-</translation>
-    </message>
-    <message>
-        <source>Панель хранит теперь часть новых и часть прежних настроек.
-</source>
-        <translation>Тепер панель зберігає частину нових і частину попередніх налаштувань.
-</translation>
-    </message>
-    <message>
         <source>Прежние настройки сохранены; вернуть их: orvanta-cli restore %1
 </source>
         <translation>Попередні налаштування збережено; повернути їх: orvanta-cli restore %1
@@ -247,32 +187,10 @@ The program&apos;s help, or a command&apos;s.
         <translation>Запис налаштувань</translation>
     </message>
     <message>
-        <source>панель не отвечает</source>
-        <translation>панель не відповідає</translation>
-    </message>
-    <message>
         <source>Записано; панель хранит эти настройки.
 </source>
         <translation>Записано; панель зберігає ці налаштування.
 </translation>
-    </message>
-    <message>
-        <source>Панель не сохранила:
-</source>
-        <translation>Панель не зберегла:
-</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n изм.
-</source>
-        <translation>
-            <numerusform>%n зміна
-</numerusform>
-            <numerusform>%n зміни
-</numerusform>
-            <numerusform>%n змін
-</numerusform>
-        </translation>
     </message>
     <message>
         <source>Снимок № %1 от %2, порт %3, %4
@@ -351,6 +269,52 @@ The program&apos;s help, or a command&apos;s.
 </translation>
     </message>
     <message>
+        <source>Usage: orvanta-config [DEBUG] [--lang L]
+
+The configuration tool of the Orvanta GSM security panel: finds the panel on a serial port,
+reads and writes its settings, records, trims and plays the voice messages and uploads them
+into the panel.
+
+  DEBUG          debug mode: the panel&apos;s debug buttons, and every exchange kept in log.txt
+  --lang L       the language: ru (Russian), uk (Ukrainian) or en (English); without it
+                 Config.ini&apos;s [Main] Language, else the one last chosen in the &quot;Файл…&quot; menu,
+                 else Russian
+  --version      the version
+  --help         this text
+
+Files: Config.ini and sound/ beside the program when it is a portable copy; otherwise
+~/.config/Orvanta/Config.ini (or /etc/xdg/Orvanta/Config.ini) and ~/.local/share/Orvanta/.
+</source>
+        <translation>Використання: orvanta-config [DEBUG] [--lang L]
+
+Програма налаштування охоронної GSM-панелі Orvanta: знаходить панель на послідовному порту,
+читає й записує її налаштування, записує, обрізає та відтворює голосові повідомлення й
+записує їх у панель.
+
+  DEBUG          режим налагодження: кнопки налагодження панелі та кожен обмін у файлі log.txt
+  --lang L       мова: ru (російська), uk (українська) або en (англійська); без нього —
+                 [Main] Language з Config.ini, інакше остання вибрана в меню «Файл…»,
+                 інакше російська
+  --version      версія
+  --help         цей текст
+
+Файли: Config.ini і sound/ поруч із програмою, коли це переносна копія; інакше
+~/.config/Orvanta/Config.ini (або /etc/xdg/Orvanta/Config.ini) і ~/.local/share/Orvanta/.
+</translation>
+    </message>
+    <message>
+        <source>Внимание: настройки прочитаны из панели с прошивкой «%1», а эта панель — «%2».
+</source>
+        <translation>Увага: налаштування прочитано з панелі з прошивкою «%1», а ця панель — «%2».
+</translation>
+    </message>
+    <message>
+        <source>Снимок прежних настроек: %1
+</source>
+        <translation>Знімок попередніх налаштувань: %1
+</translation>
+    </message>
+    <message>
         <source>Usage: orvanta-cli [options] COMMAND [arguments]
 
 The Orvanta panel&apos;s settings without a window.
@@ -398,7 +362,8 @@ Exit status: 0 done (the panel holds the file&apos;s settings), 1 the panel diff
 what was written, 5 the write was not confirmed (or there was no terminal to ask and no
 --yes), 6 a setting could not be read whole (nothing was written; an existing output file is
 left as it was), 7 a write was cut off (the panel holds part of the new settings; restore
-brings back the snapshot), 8 an internal error.
+brings back the snapshot), 8 an internal error, 9 written but not checked: the panel could
+not be read back (restore brings back the snapshot).
 
 Before every write the panel&apos;s settings are read whole and kept as a snapshot in
 ~/.local/share/Orvanta/snapshots/ with a journal line; if that read fails, nothing is written.
@@ -452,7 +417,8 @@ FILE налаштувань &quot;-&quot; читається зі стандар
 панелі, 4 — панель не зберегла записане, 5 — запис не підтверджено (або не було термінала, щоб
 запитати, і не було --yes), 6 — налаштування не вдалося прочитати повністю (нічого не записано;
 наявний вихідний файл залишено як був), 7 — запис перервано (панель зберігає частину нових
-налаштувань; restore повертає знімок), 8 — внутрішня помилка.
+налаштувань; restore повертає знімок), 8 — внутрішня помилка, 9 — записано, але не перевірено: панель
+не вдалося прочитати назад (restore повертає знімок).
 
 Перед кожним записом налаштування панелі читаються повністю й зберігаються як знімок у
 ~/.local/share/Orvanta/snapshots/ з рядком у журналі; якщо це читання не вдалося, нічого не
@@ -460,38 +426,79 @@ FILE налаштувань &quot;-&quot; читається зі стандар
 </translation>
     </message>
     <message>
-        <source>Usage: orvanta-config [DEBUG] [--lang L]
+        <source>Usage: orvanta-cli write [--port P] FILE [--yes]
 
-The configuration tool of the Orvanta GSM security panel: finds the panel on a serial port,
-reads and writes its settings, records, trims and plays the voice messages and uploads them
-into the panel.
-
-  DEBUG          debug mode: the panel&apos;s debug buttons, and every exchange kept in log.txt
-  --lang L       the language: ru (Russian), uk (Ukrainian) or en (English); without it
-                 Config.ini&apos;s [Main] Language, else the one last chosen in the &quot;Файл…&quot; menu,
-                 else Russian
-  --version      the version
-  --help         this text
-
-Files: Config.ini and sound/ beside the program when it is a portable copy; otherwise
-~/.config/Orvanta/Config.ini (or /etc/xdg/Orvanta/Config.ini) and ~/.local/share/Orvanta/.
+Reads the panel, lists what the file would change, asks (unless --yes), writes, reads back and reports any setting the panel did not keep. Exit 0 when the panel holds the file&apos;s settings, 4 when it does not (it refused a part, or kept other values), 7 when the write was cut off, 9 when it could not be read back to check.
 </source>
-        <translation>Використання: orvanta-config [DEBUG] [--lang L]
+        <translation>Використання: orvanta-cli write [--port P] FILE [--yes]
 
-Програма налаштування охоронної GSM-панелі Orvanta: знаходить панель на послідовному порту,
-читає й записує її налаштування, записує, обрізає та відтворює голосові повідомлення й
-записує їх у панель.
-
-  DEBUG          режим налагодження: кнопки налагодження панелі та кожен обмін у файлі log.txt
-  --lang L       мова: ru (російська), uk (українська) або en (англійська); без нього —
-                 [Main] Language з Config.ini, інакше остання вибрана в меню «Файл…»,
-                 інакше російська
-  --version      версія
-  --help         цей текст
-
-Файли: Config.ini і sound/ поруч із програмою, коли це переносна копія; інакше
-~/.config/Orvanta/Config.ini (або /etc/xdg/Orvanta/Config.ini) і ~/.local/share/Orvanta/.
+Читає панель, перелічує, що змінить файл, запитує (якщо немає --yes), записує, читає назад і повідомляє про кожне налаштування, якого панель не зберегла. Код завершення 0, коли панель зберігає налаштування з файлу, 4 — коли ні (панель відмовилася прийняти частину або зберегла інші значення), 7 — коли запис перервано, 9 — коли його не вдалося прочитати назад для перевірки.
 </translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::CheckedWrite</name>
+    <message>
+        <source>ключи</source>
+        <translation>ключі</translation>
+    </message>
+    <message>
+        <source>шлейфы и общие настройки</source>
+        <translation>шлейфи та загальні налаштування</translation>
+    </message>
+    <message>
+        <source>реле</source>
+        <translation>реле</translation>
+    </message>
+    <message>
+        <source>пароль</source>
+        <translation>пароль</translation>
+    </message>
+    <message>
+        <source>Ничего не записано.</source>
+        <translation>Нічого не записано.</translation>
+    </message>
+    <message>
+        <source>%1 (не целиком)</source>
+        <translation>%1 (не повністю)</translation>
+    </message>
+    <message>
+        <source>Записано: %1. Охранная панель хранит теперь часть новых и часть прежних настроек.</source>
+        <translation>Записано: %1. Охоронна панель тепер зберігає частину нових і частину попередніх налаштувань.</translation>
+    </message>
+    <message>
+        <source>охранная панель не отвечает</source>
+        <translation>охоронна панель не відповідає</translation>
+    </message>
+    <message>
+        <source>Записано; охранная панель хранит эти настройки.</source>
+        <translation>Записано; охоронна панель зберігає ці налаштування.</translation>
+    </message>
+    <message>
+        <source>Охранная панель приняла запись, но не сохранила:
+</source>
+        <translation>Охоронна панель прийняла запис, але не зберегла:
+</translation>
+    </message>
+    <message>
+        <source>Охранная панель отказалась принять: %1.</source>
+        <translation>Охоронна панель відмовилася прийняти: %1.</translation>
+    </message>
+    <message>
+        <source>Настройки записаны, но прочитать их для проверки не удалось: %1
+Охранная панель, вероятно, хранит новые настройки.</source>
+        <translation>Налаштування записано, але прочитати їх для перевірки не вдалося: %1
+Охоронна панель, імовірно, зберігає нові налаштування.</translation>
+    </message>
+    <message>
+        <source>Запись прервана: %1
+</source>
+        <translation>Запис перервано: %1
+</translation>
+    </message>
+    <message>
+        <source>Внимание: снимок прочитан на порту %1 из панели с прошивкой «%2», а сейчас запись пойдёт на порт %3 в панель с прошивкой «%4».</source>
+        <translation>Увага: знімок прочитано на порту %1 з панелі з прошивкою «%2», а зараз запис піде на порт %3 у панель з прошивкою «%4».</translation>
     </message>
 </context>
 <context>
@@ -745,6 +752,21 @@ Files: Config.ini and sound/ beside the program when it is a portable copy; othe
     </message>
 </context>
 <context>
+    <name>orvanta::NotHeldMark</name>
+    <message>
+        <source>Охранная панель хранит: %1</source>
+        <translation>Охоронна панель зберігає: %1</translation>
+    </message>
+    <message>
+        <source>отмечено</source>
+        <translation>позначено</translation>
+    </message>
+    <message>
+        <source>не отмечено</source>
+        <translation>не позначено</translation>
+    </message>
+</context>
+<context>
     <name>orvanta::OrvantaApplication</name>
     <message>
         <source>Неизвестная ошибка</source>
@@ -985,10 +1007,6 @@ Files: Config.ini and sound/ beside the program when it is a portable copy; othe
         <translation>значення має бути «так» або «ні»</translation>
     </message>
     <message>
-        <source>значение должно быть чётным числом от 0 до %1: охранная панель хранит чётные секунды</source>
-        <translation>значення має бути парним числом від 0 до %1: охоронна панель зберігає час у парних секундах</translation>
-    </message>
-    <message>
         <source>значение должно быть целым числом от 0 до %1</source>
         <translation>значення має бути цілим числом від 0 до %1</translation>
     </message>
@@ -999,10 +1017,6 @@ Files: Config.ini and sound/ beside the program when it is a portable copy; othe
     <message>
         <source>Пароль</source>
         <translation>Пароль</translation>
-    </message>
-    <message>
-        <source>пароль — от одной до пяти цифр</source>
-        <translation>пароль — від однієї до п’яти цифр</translation>
     </message>
     <message>
         <source>Ключ %1</source>
@@ -1068,6 +1082,14 @@ Files: Config.ini and sound/ beside the program when it is a portable copy; othe
         <source>файл не в кодировке UTF-8: сохраните его в UTF-8</source>
         <translation>файл не в кодуванні UTF-8: збережіть його в UTF-8</translation>
     </message>
+    <message>
+        <source>значение %1 округлено до %2: охранная панель хранит чётные секунды</source>
+        <translation>значення %1 округлено до %2: охоронна панель зберігає час у парних секундах</translation>
+    </message>
+    <message>
+        <source>пароль — от одной до пяти цифр от 1 до 9: цифру 0 охранная панель не принимает</source>
+        <translation>пароль — від однієї до п’яти цифр від 1 до 9: цифру 0 охоронна панель не приймає</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::SnapshotJournal</name>
@@ -1098,6 +1120,34 @@ Files: Config.ini and sound/ beside the program when it is a portable copy; othe
     <message>
         <source>панель не сохранила часть</source>
         <translation>панель не зберегла частину</translation>
+    </message>
+    <message>
+        <source>Журнал %1 занят другой программой</source>
+        <translation>Журнал %1 зайнятий іншою програмою</translation>
+    </message>
+    <message>
+        <source>Не удалось заблокировать журнал %1</source>
+        <translation>Не вдалося заблокувати журнал %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n изм.</source>
+        <translation>
+            <numerusform>%n зміна</numerusform>
+            <numerusform>%n зміни</numerusform>
+            <numerusform>%n змін</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>панель отказала</source>
+        <translation>панель відмовила</translation>
+    </message>
+    <message>
+        <source>записано, не проверено</source>
+        <translation>записано, не перевірено</translation>
+    </message>
+    <message>
+        <source>повреждённая строка журнала</source>
+        <translation>пошкоджений рядок журналу</translation>
     </message>
 </context>
 <context>
@@ -1505,14 +1555,6 @@ Files: Config.ini and sound/ beside the program when it is a portable copy; othe
         <source>Записей в охранную панель ещё не было: вернуть нечего.</source>
         <translation>Записів в охоронну панель ще не було: повертати нічого.</translation>
     </message>
-    <message numerus="yes">
-        <source>№ %1  %2  %3  %4  %5 (%n изм.)</source>
-        <translation>
-            <numerusform>№ %1  %2  %3  %4  %5 (%n зміна)</numerusform>
-            <numerusform>№ %1  %2  %3  %4  %5 (%n зміни)</numerusform>
-            <numerusform>№ %1  %2  %3  %4  %5 (%n змін)</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Настройки, которые охранная панель хранила до записи:</source>
         <translation>Налаштування, які охоронна панель зберігала до запису:</translation>
@@ -1542,14 +1584,6 @@ Files: Config.ini and sound/ beside the program when it is a portable copy; othe
         <translation>Налаштування повернуто: охоронна панель зберігає знімок № %1.</translation>
     </message>
     <message>
-        <source>Охранная панель не сохранила:
-
-</source>
-        <translation>Охоронна панель не зберегла:
-
-</translation>
-    </message>
-    <message>
         <source>Orvanta Config %1
 Настройка охранной панели &quot;Orvanta&quot;: связь по последовательному порту, настройки, голосовые сообщения.
 Запуск с параметром DEBUG — режим отладки; orvanta-config --help — подсказка.</source>
@@ -1558,20 +1592,24 @@ Files: Config.ini and sound/ beside the program when it is a portable copy; othe
 Запуск із параметром DEBUG — режим налагодження; orvanta-config --help — довідка.</translation>
     </message>
     <message>
-        <source>
-
-Прежние настройки охранной панели сохранены (снимок № %1): их вернёт «Вернуть настройки до записи…» в меню «Файл…».</source>
-        <translation>
-
-Попередні налаштування охоронної панелі збережено (знімок № %1): їх поверне «Повернути налаштування до запису…» у меню «Файл…».</translation>
-    </message>
-    <message>
         <source>Ошибка связи с охранной панелью &quot;Orvanta&quot;:</source>
         <translation>Помилка зв’язку з охоронною панеллю &quot;Orvanta&quot;:</translation>
     </message>
     <message>
         <source>Ошибка записи в охранную панель &quot;Orvanta&quot;:</source>
         <translation>Помилка запису в охоронну панель &quot;Orvanta&quot;:</translation>
+    </message>
+    <message>
+        <source>Дождитесь конца текущей работы со звуком или с охранной панелью.</source>
+        <translation>Дочекайтеся кінця поточної роботи зі звуком або з охоронною панеллю.</translation>
+    </message>
+    <message>
+        <source>Прежние настройки охранной панели сохранены (снимок № %1): их вернёт «Вернуть настройки до записи…» в меню «Файл…».</source>
+        <translation>Попередні налаштування охоронної панелі збережено (знімок № %1): їх поверне «Повернути налаштування до запису…» у меню «Файл…».</translation>
+    </message>
+    <message>
+        <source>Снимок прежних настроек: %1</source>
+        <translation>Знімок попередніх налаштувань: %1</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 // orvanta-cli: the panel's settings from a terminal or a script, without a window.
 #include "AppConfig.h"
 #include "AppPaths.h"
+#include "CheckedWrite.h"
 #include "Errors.h"
 #include "ExchangeLog.h"
 #include "JsonShapes.h"
@@ -24,6 +25,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QTextStream>
 #include <cstdio>
 #include <functional>
@@ -51,6 +53,7 @@ enum Exit {
     ReadIncomplete = 6, // a setting could not be read whole: nothing was written anywhere
     Interrupted = 7,    // a write was cut off: the panel holds a mix, the snapshot brings it back
     Internal = 8,       // a fault of this program, reported as what it is
+    Unchecked = 9,      // written, but the panel could not be read back to check it
 };
 
 QTextStream out(stdout);
@@ -104,7 +107,8 @@ Exit status: 0 done (the panel holds the file's settings), 1 the panel differs (
 what was written, 5 the write was not confirmed (or there was no terminal to ask and no
 --yes), 6 a setting could not be read whole (nothing was written; an existing output file is
 left as it was), 7 a write was cut off (the panel holds part of the new settings; restore
-brings back the snapshot), 8 an internal error.
+brings back the snapshot), 8 an internal error, 9 written but not checked: the panel could
+not be read back (restore brings back the snapshot).
 
 Before every write the panel's settings are read whole and kept as a snapshot in
 ~/.local/share/Orvanta/snapshots/ with a journal line; if that read fails, nothing is written.
@@ -136,7 +140,9 @@ const std::map<QString, const char *> CommandHelp = {
          "would "
          "change, asks (unless --yes), writes, reads back and reports any setting the panel did "
          "not "
-         "keep. Exit 0 when the panel holds the file's settings, 4 when it does not.\n")},
+         "keep. Exit 0 when the panel holds the file's settings, 4 when it does not (it refused "
+         "a part, or kept other values), 7 when the write was cut off, 9 when it could not be "
+         "read back to check.\n")},
     {"history",
      QT_TRANSLATE_NOOP(
          "Cli", "Usage: orvanta-cli history [--json]\n\nLists the writes so far: number, time, "
@@ -252,12 +258,21 @@ public:
         : m_config(config)
         , m_connection(config, {})
     {
-        if (options.verbose)
-            m_connection.log().setEcho([](const QByteArray &entry) {
-                err << QString::fromUtf8(entry).replace(QStringLiteral("\r\n"),
-                                                        QStringLiteral("\n"))
-                    << Qt::flush;
-            });
+        if (!options.verbose)
+            return;
+        // The trace shows the exchange, but never the password: neither the coded one that "+Q"
+        // sends nor the one its reply carries.
+        QObject::connect(&link(), &PanelLink::commandSent,
+                         [this](const QString &command) { m_lastCommand = command; });
+        m_connection.log().setEcho([this](const QByteArray &entry) {
+            QString text =
+                QString::fromUtf8(entry).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+            if (m_lastCommand.startsWith(QLatin1String("+Q"))) {
+                static const QRegularExpression coded(QStringLiteral("(\\+Q|>)[0-9]+"));
+                text.replace(coded, QStringLiteral("\\1••••••••••"));
+            }
+            err << text << Qt::flush;
+        });
     }
     // Looks for a panel with the expected firmware on the port, or on COM2 and then every port;
     // says per port why the panel is not there.
@@ -281,7 +296,8 @@ public:
         const Progress progress(link(), Cli::tr("Чтение настроек"));
         PanelSettings settings;
         ReadPanelSettings(link(), settings);
-        settings.usedSeconds = MessageTable::ReadUsedSeconds(link());
+        // Left out of the file unless both bytes came whole.
+        settings.usedSeconds = MessageTable::ReadUsedSecondsWhole(link());
         return settings;
     }
     PanelLink &link() { return m_connection.link(); }
@@ -292,6 +308,7 @@ public:
 private:
     const AppConfig &m_config;
     PanelConnection m_connection;
+    QString m_lastCommand;
     std::vector<PortAttempt> m_attempts;
     PortAttempt m_found;
 };
@@ -310,14 +327,22 @@ void printLength(const TWaveFile &wave)
 }
 
 // A settings file by its path, or standard input for "-".
+// What was rounded as the panel keeps it is said on standard error.
 PanelSettings readSettings(const QString &path)
 {
-    if (path != QLatin1String("-"))
-        return ReadSettingsFile(path);
-    QFile input;
-    if (!input.open(stdin, QIODevice::ReadOnly))
-        throw EInOutError(Cli::tr("Не удалось прочитать стандартный ввод"));
-    return ReadSettings(input);
+    QStringList notes;
+    PanelSettings settings;
+    if (path != QLatin1String("-")) {
+        settings = ReadSettingsFile(path, &notes);
+    } else {
+        QFile input;
+        if (!input.open(stdin, QIODevice::ReadOnly))
+            throw EInOutError(Cli::tr("Не удалось прочитать стандартный ввод"));
+        settings = ReadSettings(input, &notes);
+    }
+    for (const QString &note : notes)
+        err << path << ": " << note << "\n";
+    return settings;
 }
 
 int ports(const AppConfig &config, const Options &options)
@@ -388,11 +413,16 @@ bool confirmed()
     return yes.contains(answer);
 }
 
-// Writes the settings after keeping what the panel held in the journal, part by part, and says
-// how it ended: kept, not kept, or cut off with the parts written and the way back.
+// Writes the settings through the checked write (snapshot, parts in order, read-back, journal)
+// and says how it ended: held, not held, refused, unchecked or cut off, with the way back.
 int writeWithSnapshot(Panel &panel, const PanelSettings &wanted, const Options &options)
 {
     const PanelSettings current = panel.read();
+    // A file read from another panel's firmware may mean something else there.
+    if (wanted.version && current.version && *wanted.version != *current.version)
+        err << Cli::tr("Внимание: настройки прочитаны из панели с прошивкой «%1», а эта панель — "
+                       "«%2».\n")
+                   .arg(*wanted.version, *current.version);
     const QStringList changes = CompareSettings(current, wanted);
     if (changes.isEmpty()) {
         out << Cli::tr("Панель уже хранит эти настройки.\n");
@@ -404,73 +434,38 @@ int writeWithSnapshot(Panel &panel, const PanelSettings &wanted, const Options &
     if (!options.yes && !confirmed())
         return Cancelled;
     SnapshotJournal journal;
-    const int entry = journal.keep(current, panel.port(), // before the first byte
-                                   CompareSettings(current, wanted, Wording::File));
-    const std::pair<QString, std::function<void()>> parts[] = {
-        {Cli::tr("ключи"),
-         [&] {
-             WriteKeys(panel.link(), wanted);
-         }},
-        {Cli::tr("шлейфы и общие настройки"),
-         [&] {
-             WriteLoops(panel.link(), wanted);
-         }},
-        {Cli::tr("реле"),
-         [&] {
-             WriteRelays(panel.link(), wanted);
-         }},
-        {Cli::tr("пароль"),
-         [&] {
-             WritePassword(panel.link(), wanted);
-         }},
-    };
-    // A part counts as written once the panel answered its last command; a line that goes while
-    // a command is under way shows up as a port error or as a panel that no longer answers.
-    QStringList written;
-    const auto interrupted = [&](const EDeviceError &error) {
-        QStringList left;
-        for (const auto &part : parts)
-            if (!written.contains(part.first))
-                left += part.first;
-        journal.setResult(entry, JournalResult::Interrupted);
-        const auto listed = [](const QStringList &parts) {
-            return parts.isEmpty() ? Cli::tr("ничего") : parts.join(QStringLiteral(", "));
-        };
-        err << Cli::tr("Запись прервана: %1\n").arg(QString::fromUtf8(error.what()))
-            << Cli::tr("Записано: %1\n").arg(listed(written))
-            << Cli::tr("Не записано: %1\n").arg(listed(left))
-            << (left.isEmpty() ? Cli::tr("Прочитать панель после записи не удалось: проверьте ее "
-                                         "командой orvanta-cli diff.\n")
-                               : Cli::tr("Панель хранит теперь часть новых и часть прежних "
-                                         "настроек.\n"))
-            << Cli::tr("Прежние настройки сохранены; вернуть их: orvanta-cli restore %1\n")
-                   .arg(entry);
-        return Interrupted;
-    };
-    QStringList notKept;
-    try {
-        {
-            const Progress progress(panel.link(), Cli::tr("Запись настроек"));
-            for (const auto &[name, part] : parts) {
-                part();
-                // A panel that refused the part still answers; one that is gone does not.
-                if (!panel.link().Connected() && panel.link().Query(QStringLiteral("+v")).isEmpty())
-                    throw EDeviceError(Cli::tr("панель не отвечает").toStdString(), 0);
-                written += name;
-            }
-        }
-        notKept = CompareSettings(panel.read(), wanted);
-    } catch (const EDeviceError &error) {
-        return interrupted(error);
+    WriteOutcome outcome;
+    {
+        const Progress progress(panel.link(), Cli::tr("Запись настроек"));
+        WriteRequest request;
+        request.current = current;
+        request.wanted = wanted;
+        request.port = panel.port();
+        outcome = WriteChecked(panel.link(), journal, request);
     }
-    journal.setResult(entry, notKept.isEmpty() ? JournalResult::Written : JournalResult::NotKept);
-    if (notKept.isEmpty()) {
+    using Result = WriteOutcome::Result;
+    if (outcome.result == Result::Checked)
         out << Cli::tr("Записано; панель хранит эти настройки.\n");
+    else
+        err << DescribeWriteOutcome(outcome) << "\n";
+    if (outcome.result != Result::Checked && outcome.wroteSomething())
+        err << Cli::tr("Прежние настройки сохранены; вернуть их: orvanta-cli restore %1\n")
+                   .arg(outcome.snapshot);
+    if (!outcome.journalError.isEmpty())
+        err << outcome.journalError << "\n"
+            << Cli::tr("Снимок прежних настроек: %1\n").arg(outcome.snapshotPath);
+    switch (outcome.result) {
+    case Result::Checked:
         return Done;
+    case Result::NotKept:
+    case Result::Refused:
+        return NotKept;
+    case Result::Unchecked:
+        return Unchecked;
+    case Result::Interrupted:
+        break;
     }
-    err << Cli::tr("Панель не сохранила:\n");
-    printLines(err, notKept);
-    return NotKept;
+    return Interrupted;
 }
 
 int write(const AppConfig &config, const Options &options)
@@ -489,10 +484,7 @@ int history(const Options &options)
         if (options.json)
             entries.append(JournalEntryJson(entry));
         else
-            out << entry.number << "\t"
-                << entry.time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) << "\t" << entry.port
-                << "\t" << entry.firmware << "\t" << JournalResultText(entry.result) << "\t"
-                << Cli::tr("%n изм.\n", nullptr, int(entry.changes.size()));
+            out << JournalEntryFields(entry).join(QLatin1Char('\t')) << "\n";
     }
     if (options.json)
         printJson(entries);
@@ -509,16 +501,22 @@ int restore(const AppConfig &config, const Options &options)
         return BadUse;
     }
     SnapshotJournal journal;
-    const PanelSettings snapshot = journal.snapshot(number);
+    PanelSettings snapshot = journal.snapshot(number);
+    JournalEntry taken;
     for (const JournalEntry &entry : journal.entries())
         if (entry.number == number)
-            out << Cli::tr("Снимок № %1 от %2, порт %3, %4\n")
-                       .arg(number)
-                       .arg(entry.time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")), entry.port,
-                            entry.firmware);
+            taken = entry;
+    out << Cli::tr("Снимок № %1 от %2, порт %3, %4\n")
+               .arg(number)
+               .arg(JournalTimeText(taken.time), taken.port, taken.firmware);
     Panel panel(config, options);
     if (!panel.find(options.port))
         return NoPanel;
+    if (const QString foreign = ForeignSnapshotWarning(taken, panel.port(), panel.version());
+        !foreign.isEmpty())
+        err << foreign << "\n";
+    // Said once above, with the port: not again as a file from another firmware.
+    snapshot.version.reset();
     return writeWithSnapshot(panel, snapshot, options);
 }
 
@@ -626,6 +624,11 @@ bool parse(const QStringList &arguments, Options &options)
                 return false;
             }
             into = arguments[++i];
+            // An empty port would be no port at all, and every port would be searched.
+            if (into.isEmpty() && argument == QLatin1String("--port")) {
+                err << Cli::tr("orvanta-cli: %1 needs a value\n").arg(argument);
+                return false;
+            }
             return true;
         };
         const std::map<QString, bool *> flags = {

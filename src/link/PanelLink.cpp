@@ -2,6 +2,7 @@
 
 #include "PanelPort.h"
 #include "PanelReply.h"
+#include "XComErr.h"
 
 namespace orvanta {
 
@@ -69,6 +70,19 @@ void PanelLink::wait_OK(const QString &Command, int Attempts, int ReadBudget, QS
     Reply.clear();
     ExchangeScope scope(m_comm, m_inExchange);
 
+    m_silenceExcused = false;
+    try {
+        transact(Command, cmd, Attempts, ReadBudget, buffer, Reply);
+    } catch (const EDeviceError &) {
+        // A port that fails under the exchange leaves no panel answering.
+        SetConnected(false);
+        throw;
+    }
+}
+
+void PanelLink::transact(const QString &Command, const QString &cmd, int Attempts, int ReadBudget,
+                         QByteArray &buffer, QString &Reply)
+{
     const std::string frame = Command.toLatin1().toStdString() + "\r";
     for (int attempt = 1; attempt <= Attempts; ++attempt) {
         emit commandSent(Command);
@@ -107,6 +121,14 @@ QString PanelLink::Query(const QString &Command, int ReadBudget)
 {
     QString reply;
     wait_OK(Command, 1, ReadBudget, reply);
+    return ExtractReplyValue(reply);
+}
+
+QString PanelLink::QueryAllowingSilence(const QString &Command, int ReadBudget)
+{
+    QString reply;
+    wait_OK(Command, 1, ReadBudget, reply);
+    m_silenceExcused = reply.isEmpty() && m_comm.IsOpened();
     return ExtractReplyValue(reply);
 }
 

@@ -34,6 +34,9 @@ public:
     // One attempt with the default budget; returns the reply as it came, for a reader that
     // checks it whole.
     QString Exchange(const QString &Command);
+    // One attempt whose silence is a normal outcome (no key held to the reader): the connection
+    // tick is cleared as for any unanswered command, but the panel does not count as lost.
+    QString QueryAllowingSilence(const QString &Command, int ReadBudget);
 
     // (Re)opens the port on the given device at 19200 bit/s, no parity, no flow control. Failure
     // is silent: callers test IsOpened().
@@ -44,7 +47,7 @@ public:
     // Whether the panel answered the last attempt.
     bool Connected() const { return m_connected; }
     // The last look at the panel found none: an exchange or a connection check went unanswered.
-    bool ConnectionFailed() const { return m_checked && !m_connected; }
+    bool ConnectionFailed() const { return m_checked && !m_connected && !m_silenceExcused; }
     void SetConnected(bool connected);
 
     ExchangeLog &Log() { return m_log; }
@@ -61,12 +64,17 @@ signals:
     void commandSent(const QString &command);
 
 private:
+    // The attempts of wait_OK, with the port's lock held.
+    void transact(const QString &Command, const QString &cmd, int Attempts, int ReadBudget,
+                  QByteArray &buffer, QString &Reply);
+
     TXComm &m_comm;
     ExchangeLog &m_log;
     Activity m_activity;
     bool m_inExchange = false;
     bool m_connected = false;
-    bool m_checked = false; // the panel was asked at least once
+    bool m_checked = false;        // the panel was asked at least once
+    bool m_silenceExcused = false; // the last command could go unanswered
 };
 
 } // namespace orvanta

@@ -129,7 +129,8 @@ void readVersionAndPassword(const PanelQuery &query, PanelSettings &settings,
     // Each digit of the password comes as "0" and the digit.
     const QString passwordName = QCoreApplication::translate("orvanta::PanelExchange", "Пароль");
     const QString coded = wholeValue(query, QStringLiteral("+Q"), passwordName);
-    static const QRegularExpression pairs(QStringLiteral("^(0[0-9]){5}$"));
+    // Digits 1 to 9: the panel's coding carries no 0, so a 0 is a garbled reply.
+    static const QRegularExpression pairs(QStringLiteral("^(0[1-9]){5}$"));
     if (!pairs.match(coded).hasMatch())
         refuse(passwordName, coded);
     settings.password = DecodePassword(coded);
@@ -230,50 +231,93 @@ void ShowSettings(const PanelSettings &settings, const ReadObserver &observer)
         tell(observer.loops, settings.loops);
 }
 
+QStringList WriteCommands(WritePart part, const PanelSettings &settings, ExchangeLog *log)
+{
+    QStringList commands;
+    switch (part) {
+    case WritePart::Keys:
+        for (int slot = 1; slot <= PanelSettings::KeySlots; ++slot) {
+            const std::optional<QString> &code = settings.keys[size_t(slot - 1)];
+            // A slot that a read ended before holds no code: writing zeros would erase it.
+            if (code && !code->isEmpty())
+                commands += KeySlotCommand(slot, ReverseKeyBytes(*code));
+            else if (log)
+                // The log speaks Russian whatever the interface's language, as its other lines do.
+                log->LogExchange(
+                    QStringLiteral("Ключ %1 не записан: в списке нет его кода").arg(slot), true);
+        }
+        break;
+    case WritePart::Loops:
+        if (settings.loops)
+            commands += QStringLiteral("+K") + encodeRecord(*settings.loops);
+        break;
+    case WritePart::Relays: {
+        // A time that cannot be sent stops the part before any of it reaches the panel.
+        const QString times =
+            settings.relayTimes ? EncodeRelayTimes(*settings.relayTimes) : QString();
+        for (int relay = 1; relay <= PanelSettings::Relays; ++relay)
+            if (const auto &rule = settings.relayRules[size_t(relay - 1)])
+                commands += relayCommand(relay) + encodeRecord(*rule);
+        if (settings.relayTimes)
+            commands += QStringLiteral("+L") + times;
+        break;
+    }
+    case WritePart::Password:
+        if (settings.password)
+            commands += QStringLiteral("+Q") + EncodePassword(*settings.password);
+        break;
+    }
+    return commands;
+}
+
+void ReadPart(PanelLink &link, WritePart part, PanelSettings &settings)
+{
+    switch (part) {
+    case WritePart::Keys:
+        return ReadKeys(link, settings);
+    case WritePart::Loops:
+        return ReadLoops(link, settings);
+    case WritePart::Relays:
+        return ReadRelays(link, settings);
+    case WritePart::Password:
+        return ReadVersionAndPassword(link, settings);
+    }
+}
+
+namespace {
+
+void sendPart(PanelLink &link, WritePart part, const PanelSettings &settings)
+{
+    for (const QString &command : WriteCommands(part, settings, &link.Log()))
+        link.Query(command);
+}
+
+} // namespace
+
 void WriteKeys(PanelLink &link, const PanelSettings &settings)
 {
-    for (int slot = 1; slot <= PanelSettings::KeySlots; ++slot) {
-        const std::optional<QString> &code = settings.keys[size_t(slot - 1)];
-        // A slot that a read ended before holds no code: writing zeros would erase it.
-        if (!code || code->isEmpty()) {
-            // The log speaks Russian whatever the interface's language, as its other lines do.
-            link.Log().LogExchange(
-                QStringLiteral("Ключ %1 не записан: в списке нет его кода").arg(slot), true);
-            continue;
-        }
-        link.Query(KeySlotCommand(slot, ReverseKeyBytes(*code)));
-    }
+    sendPart(link, WritePart::Keys, settings);
 }
 
 void WriteLoops(PanelLink &link, const PanelSettings &settings)
 {
-    if (settings.loops)
-        link.Query(QStringLiteral("+K") + encodeRecord(*settings.loops));
+    sendPart(link, WritePart::Loops, settings);
 }
 
 void WriteRelays(PanelLink &link, const PanelSettings &settings)
 {
-    // A time that cannot be sent stops the write before anything reaches the panel.
-    const QString times = settings.relayTimes ? EncodeRelayTimes(*settings.relayTimes) : QString();
-    for (int relay = 1; relay <= PanelSettings::Relays; ++relay)
-        if (const auto &rule = settings.relayRules[size_t(relay - 1)])
-            link.Query(relayCommand(relay) + encodeRecord(*rule));
-    if (settings.relayTimes)
-        link.Query(QStringLiteral("+L") + times);
+    sendPart(link, WritePart::Relays, settings);
 }
 
 void WritePassword(PanelLink &link, const PanelSettings &settings)
 {
-    if (settings.password)
-        link.Query(QStringLiteral("+Q") + EncodePassword(*settings.password));
+    sendPart(link, WritePart::Password, settings);
 }
 
 void WritePanelSettings(PanelLink &link, const PanelSettings &settings)
 {
-    WriteKeys(link, settings);
-    WriteLoops(link, settings);
-    WriteRelays(link, settings);
-    WritePassword(link, settings);
+    for (const WritePart part : WriteOrder)
+        sendPart(link, part, settings);
 }
 
 } // namespace orvanta

@@ -3,12 +3,14 @@
 #include "PanelSettings.h"
 
 #include <QCoreApplication>
+#include <QStringList>
 
 #include <functional>
 #include <stdexcept>
 
 namespace orvanta {
 
+class ExchangeLog;
 class PanelLink;
 
 // Told of each record as the whole-panel read takes it from the panel, so that a window shows
@@ -61,14 +63,25 @@ void ReadPanelSettings(const PanelQuery &query, PanelSettings &settings,
 // loaded from a file the way it shows a read.
 void ShowSettings(const PanelSettings &settings, const ReadObserver &observer);
 
-// The parts of the whole-panel write; a part the settings do not hold is not sent. A key slot
-// without a code is skipped (and said so in the log). The relay times are checked before the
-// first relay record is sent.
+// The parts of the whole-panel write, in the order they go to the panel.
+enum class WritePart { Keys, Loops, Relays, Password };
+inline constexpr WritePart WriteOrder[] = {WritePart::Keys, WritePart::Loops, WritePart::Relays,
+                                           WritePart::Password};
+
+// The commands that write a part; none for a part the settings do not hold. A key slot without a
+// code is skipped (and said so in the log, when one is given). Throws EConvertError for a relay
+// time the panel cannot hold, before any command of the part is made.
+QStringList WriteCommands(WritePart part, const PanelSettings &settings,
+                          ExchangeLog *log = nullptr);
+// Reads one part back from the panel, whole or EIncompleteRead (the password with the version).
+void ReadPart(PanelLink &link, WritePart part, PanelSettings &settings);
+
+// The parts of the whole-panel write, sent without looking at the replies.
 void WriteKeys(PanelLink &link, const PanelSettings &settings);
 void WriteLoops(PanelLink &link, const PanelSettings &settings);
 void WriteRelays(PanelLink &link, const PanelSettings &settings);
 void WritePassword(PanelLink &link, const PanelSettings &settings);
-// Keys, loops, relays, password: the order of the window's write.
+// Every part, in the order of the write.
 void WritePanelSettings(PanelLink &link, const PanelSettings &settings);
 
 // The panel this tool speaks to answers "+v" with firmware 03, in any letter case.

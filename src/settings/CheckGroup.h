@@ -1,8 +1,11 @@
 #pragma once
 
+#include "NotHeldMark.h"
+
 #include <QCheckBox>
 #include <array>
 #include <cstdint>
+#include <optional>
 
 namespace orvanta {
 
@@ -29,6 +32,15 @@ public:
             if (m_boxes[size_t(i)]->isChecked())
                 byte |= uint8_t(1 << i);
         return byte;
+    }
+    // Marks each box whose check the panel's byte does not hold; nothing held clears the marks.
+    void MarkNotHeld(std::optional<uint8_t> held) const
+    {
+        for (int i = 0; i < 8; ++i) {
+            const bool panel = held && ((*held >> i) & 1);
+            const bool differs = held && panel != m_boxes[size_t(i)]->isChecked();
+            orvanta::MarkNotHeld(m_boxes[size_t(i)], differs ? CheckText(panel) : QString());
+        }
     }
     // Enables or disables the boxes; their marks stay (SetGroupEnabled).
     void SetEnabled(bool enabled) const

@@ -10,11 +10,10 @@
 
 namespace orvanta {
 
-void RunPartWrite(const PartWrite &partWrite, const std::function<void(PanelSettings &)> &collect,
-                  const std::function<void()> &write)
+void RunPartWrite(const PartWrite &partWrite, WritePart part, const std::function<void()> &write)
 {
     if (partWrite)
-        partWrite(collect, write);
+        partWrite(part);
     else
         write();
 }

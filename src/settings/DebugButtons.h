@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Activity.h"
+#include "PanelExchange.h"
 
 #include <QString>
 #include <functional>
@@ -9,17 +10,12 @@ class QGridLayout;
 
 namespace orvanta {
 
-struct PanelSettings;
+// How a page's own write runs: the window's checked write of the page's part (a snapshot
+// first, the part read back, a journal line). Without it the write runs alone.
+using PartWrite = std::function<void(WritePart part)>;
 
-// How a page's own write runs: the window reads the panel whole and keeps a snapshot before the
-// write, and gives the journal what the write changes (the page's part, from collect, over what
-// the panel holds). Without it the write runs alone.
-using PartWrite = std::function<void(const std::function<void(PanelSettings &)> &collect,
-                                     const std::function<void()> &write)>;
-
-// Runs a page's write through partWrite, or alone when there is none.
-void RunPartWrite(const PartWrite &partWrite, const std::function<void(PanelSettings &)> &collect,
-                  const std::function<void()> &write);
+// Runs a page's write of its part through partWrite, or alone when there is none.
+void RunPartWrite(const PartWrite &partWrite, WritePart part, const std::function<void()> &write);
 
 // The page's own "Записать в устройство" and "Прочитать" buttons, one above the other at the
 // top of a column of the grid that spans rowSpan rows from row, so that the taller buttons never

@@ -1,6 +1,7 @@
 #include "GeneralPage.h"
 
 #include "LiveText.h"
+#include "NotHeldMark.h"
 #include "PanelExchange.h"
 #include "WidgetNames.h"
 
@@ -78,6 +79,13 @@ void GeneralPage::Observe(ReadObserver &observer)
 void GeneralPage::Collect(PanelSettings &settings) const
 {
     settings.password = m_password->text();
+}
+
+void GeneralPage::MarkNotHeld(const PanelSettings &held) const
+{
+    // The panel pads a short password with 5s, so "12" is held as "12555".
+    const bool differs = held.password && PaddedPassword(m_password->text()) != *held.password;
+    orvanta::MarkNotHeld(m_password, differs ? *held.password : QString());
 }
 
 bool GeneralPage::eventFilter(QObject *watched, QEvent *event)

@@ -27,6 +27,8 @@ public:
     // Shows the version and password as a read takes them; gives the password typed.
     void Observe(ReadObserver &observer);
     void Collect(PanelSettings &settings) const;
+    // Marks the password when the panel does not hold the one typed.
+    void MarkNotHeld(const PanelSettings &held) const;
 
 protected:
     // The password field's key filter (xpassKeyPress).

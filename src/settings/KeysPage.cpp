@@ -4,6 +4,7 @@
 #include "Dialogs.h"
 #include "KeyCode.h"
 #include "LiveText.h"
+#include "NotHeldMark.h"
 #include "PanelExchange.h"
 #include "PanelLink.h"
 #include "WidgetNames.h"
@@ -143,6 +144,19 @@ void KeysPage::Collect(PanelSettings &settings) const
     }
 }
 
+void KeysPage::MarkNotHeld(const PanelSettings &held) const
+{
+    for (int row = 1; row <= std::min(Slots, m_list->rowCount()); ++row) {
+        QTableWidgetItem *item = m_list->item(row - 1, CodeColumn);
+        if (!item)
+            continue;
+        const std::optional<QString> &code = held.keys[size_t(row - 1)];
+        const bool differs = code && code->compare(item->text(), Qt::CaseInsensitive) != 0;
+        item->setBackground(differs ? QBrush(QColor(0xff, 0xc8, 0xc8)) : QBrush());
+        item->setToolTip(differs ? NotHeldText(*code) : QString());
+    }
+}
+
 void KeysPage::ReadKeys()
 {
     PanelSettings settings;
@@ -167,7 +181,7 @@ void KeysPage::Button3Click()
     QString value;
     {
         ListeningScope listening(m_capture);
-        value = m_link.Query(KeySlotCommand(0), CaptureReadBudget);
+        value = m_link.QueryAllowingSilence(KeySlotCommand(0), CaptureReadBudget);
     }
     // No key at the reader: the row and the code field stay as they were, so that the next write
     // of all settings does not erase the key held in that slot.

@@ -39,6 +39,8 @@ public:
     // gives none).
     void Observe(ReadObserver &observer);
     void Collect(PanelSettings &settings) const;
+    // Marks the rows whose code the panel's slot does not hold.
+    void MarkNotHeld(const PanelSettings &held) const;
 
 private:
     void setRow(int row, const QString &code);

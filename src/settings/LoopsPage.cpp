@@ -57,11 +57,7 @@ LoopsPage::LoopsPage(PanelLink &link, const std::array<QCheckBox *, 8> &options,
 
     AddDebugButtons(
         grid, 1, 8, 5, m_link.activity(), QStringLiteral("WriteSH"),
-        [this] {
-            RunPartWrite(
-                m_partWrite, [this](PanelSettings &settings) { Collect(settings); },
-                [this] { WriteSHClick(); });
-        },
+        [this] { RunPartWrite(m_partWrite, WritePart::Loops, [this] { WriteSHClick(); }); },
         QStringLiteral("ReadSH"), [this] { ReadSHClick(); });
     grid->setColumnStretch(6, 1);
     grid->setRowStretch(9, 1);
@@ -84,6 +80,13 @@ void LoopsPage::Collect(PanelSettings &settings) const
     for (int k = 0; k < RecordBytes; ++k)
         record[size_t(k)] = m_groups[k].Byte();
     settings.loops = record;
+}
+
+void LoopsPage::MarkNotHeld(const PanelSettings &held) const
+{
+    for (int k = 0; k < RecordBytes; ++k)
+        m_groups[k].MarkNotHeld(held.loops ? std::optional((*held.loops)[size_t(k)])
+                                           : std::nullopt);
 }
 
 void LoopsPage::ReadSHClick()

@@ -31,6 +31,8 @@ public:
     // Shows the record as a read takes it; gives the record the checkboxes make.
     void Observe(ReadObserver &observer);
     void Collect(PanelSettings &settings) const;
+    // Marks the boxes (general options among them) whose check the panel does not hold.
+    void MarkNotHeld(const PanelSettings &held) const;
     // How the page's "Записать в устройство" runs its write.
     void SetPartWrite(PartWrite partWrite) { m_partWrite = std::move(partWrite); }
 

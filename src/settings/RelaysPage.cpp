@@ -3,6 +3,7 @@
 #include "Convert.h"
 #include "DebugButtons.h"
 #include "LiveText.h"
+#include "NotHeldMark.h"
 #include "PanelExchange.h"
 #include "PanelLink.h"
 #include "WidgetNames.h"
@@ -134,11 +135,7 @@ void RelaysPage::buildGrid()
     const int buttonColumn = FirstRelayColumn + 2 * Relays;
     AddDebugButtons(
         grid, FirstCheckRow, 16, buttonColumn, m_link.activity(), QStringLiteral("Button22"),
-        [this] {
-            RunPartWrite(
-                m_partWrite, [this](PanelSettings &settings) { Collect(settings); },
-                [this] { Button22Click(); });
-        },
+        [this] { RunPartWrite(m_partWrite, WritePart::Relays, [this] { Button22Click(); }); },
         QStringLiteral("Button8"), [this] { Button8Click(); });
     grid->setColumnStretch(buttonColumn + 1, 1);
     grid->setRowStretch(FirstCheckRow + 16, 1);
@@ -182,6 +179,23 @@ void RelaysPage::Collect(PanelSettings &settings) const
     for (int relay = 1; relay <= Relays; ++relay)
         seconds[size_t(relay - 1)] = StrToInt(OnTime(relay)->text()) / 2 * 2;
     settings.relayTimes = seconds;
+}
+
+void RelaysPage::MarkNotHeld(const PanelSettings &held) const
+{
+    for (int relay = 1; relay <= Relays; ++relay) {
+        const auto &rule = held.relayRules[size_t(relay - 1)];
+        for (int byte = 0; byte < GroupsPerRelay; ++byte)
+            group(relay, byte)
+                .MarkNotHeld(rule ? std::optional((*rule)[size_t(byte)]) : std::nullopt);
+        bool ok = false;
+        const int shown = OnTime(relay)->text().toInt(&ok) / 2 * 2;
+        const bool differs =
+            held.relayTimes && (!ok || shown != (*held.relayTimes)[size_t(relay - 1)]);
+        orvanta::MarkNotHeld(OnTime(relay),
+                             differs ? QString::number((*held.relayTimes)[size_t(relay - 1)])
+                                     : QString());
+    }
 }
 
 QString RelaysPage::EncodeOnTimes() const

@@ -47,6 +47,8 @@ public:
     // that is no whole number throws EConvertError.
     void Observe(ReadObserver &observer);
     void Collect(PanelSettings &settings) const;
+    // Marks the boxes and on-times the panel does not hold as the page shows them.
+    void MarkNotHeld(const PanelSettings &held) const;
     // How the page's "Записать в устройство" runs its write.
     void SetPartWrite(PartWrite partWrite) { m_partWrite = std::move(partWrite); }
 

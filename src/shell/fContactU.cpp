@@ -2,9 +2,11 @@
 
 #include "WidgetNames.h"
 
+#include "CheckedWrite.h"
 #include "Dialogs.h"
 #include "Errors.h"
 #include "GeneralPage.h"
+#include "HeldInput.h"
 #include "KeysPage.h"
 #include "Language.h"
 #include "LiveText.h"
@@ -139,10 +141,9 @@ TfContact::TfContact(Startup startup, QWidget *parent)
     m_loopsPage = named(new LoopsPage(m_link, m_generalPage->Options()), "TabSheet4");
     m_pages->addTab(m_loopsPage, QString());
     m_relaysPage = named(new RelaysPage(m_link), "TabSheet5");
-    // The pages' own writes keep a snapshot first, as the write of all settings does.
-    const PartWrite partWrite = [this](const std::function<void(PanelSettings &)> &collect,
-                                       const std::function<void()> &write) {
-        writeAfterSnapshot(collect, write);
+    // The pages' own writes are checked writes of their part, as the write of all settings is.
+    const PartWrite partWrite = [this](WritePart part) {
+        writeChecked({part});
     };
     m_loopsPage->SetPartWrite(partWrite);
     m_relaysPage->SetPartWrite(partWrite);
@@ -177,6 +178,8 @@ TfContact::TfContact(Startup startup, QWidget *parent)
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     });
     m_log.setFailureHandler([this](const QString &message) { reportLogFailure(message); });
+    // What the user clicked or typed while the window was blocked never acts afterwards.
+    new HeldInputDropper(m_link.activity(), this);
 
     FormCreate();
     // The search for the panel runs once the window is on the screen, so the user sees it work.
@@ -270,8 +273,20 @@ QWidget *TfContact::buildSettingsFileMenu()
     for (const auto &item : items) {
         QAction *action = menu->addAction(QString());
         action->setObjectName(QLatin1String(item.name));
-        connect(action, &QAction::triggered, this,
-                Dialogs::Guarded([this, method = item.action] { (this->*method)(); }));
+        // Each entry waits for the running activity: greyed meanwhile, and a choice that came
+        // through all the same is answered, never dropped without a word.
+        connect(action, &QAction::triggered, this, Dialogs::Guarded([this, method = item.action] {
+                    if (m_link.activity().canBegin(Activity::Kind::Exchange))
+                        (this->*method)();
+                    else
+                        Dialogs::ShowInformation(tr("Дождитесь конца текущей работы "
+                                                    "со звуком или с охранной панелью."),
+                                                 this);
+                }));
+        const auto follow = [this, action] {
+            action->setEnabled(m_link.activity().canBegin(Activity::Kind::Exchange));
+        };
+        connect(&m_link.activity(), &Activity::changed, action, follow);
         captions.emplace_back(action, item.caption);
     }
     menu->addSeparator();
@@ -335,8 +350,12 @@ void TfContact::SaveSettingsToFile()
 void TfContact::LoadSettingsFromFile()
 {
     const QString path = Dialogs::GetOpenFileName(QDir::homePath(), settingsFilter(), this);
-    if (!path.isEmpty())
-        ShowSettings(ReadSettingsFile(path)); // shown in the pages; nothing is sent
+    if (path.isEmpty())
+        return;
+    QStringList notes;
+    ShowSettings(ReadSettingsFile(path, &notes)); // shown in the pages; nothing is sent
+    if (!notes.isEmpty())
+        Dialogs::ShowInformation(notes.join(QLatin1Char('\n')), this);
 }
 
 std::optional<PanelSettings> TfContact::readPanelAsItIs()
@@ -385,10 +404,7 @@ void TfContact::RestoreSnapshot()
     std::reverse(entries.begin(), entries.end()); // the newest first
     QStringList items;
     for (const JournalEntry &entry : entries)
-        items += tr("№ %1  %2  %3  %4  %5 (%n изм.)", nullptr, int(entry.changes.size()))
-                     .arg(entry.number)
-                     .arg(entry.time.toString(QStringLiteral("dd.MM.yyyy HH:mm")), entry.port,
-                          entry.firmware, JournalResultText(entry.result));
+        items += JournalEntryFields(entry).join(QStringLiteral("  "));
     const int chosen = Dialogs::ChooseItem(
         tr("Настройки, которые охранная панель хранила до записи:"), items, this);
     if (chosen < 0)
@@ -407,32 +423,31 @@ void TfContact::RestoreSnapshot()
         Dialogs::ShowInformation(tr("Охранная панель уже хранит эти настройки."), this);
         return;
     }
+    const QString foreign =
+        ForeignSnapshotWarning(entry, m_port->currentText(), current.version.value_or(QString()));
     if (!Dialogs::Ask(tr("Снимок № %1 от %2, порт %3, %4.\n\nЗапись изменит в "
                          "охранной панели:\n\n%5\n\nВернуть эти настройки?")
-                          .arg(entry.number)
-                          .arg(entry.time.toString(QStringLiteral("dd.MM.yyyy HH:mm")), entry.port,
-                               entry.firmware, changes.join(QLatin1Char('\n'))),
+                              .arg(entry.number)
+                              .arg(JournalTimeText(entry.time), entry.port, entry.firmware,
+                                   changes.join(QLatin1Char('\n'))) +
+                          (foreign.isEmpty() ? QString() : QStringLiteral("\n\n") + foreign),
                       this))
         return;
-    std::optional<WaitDialogScope> waiting(this);
-    const int snapshot = journal.keep(current, m_port->currentText(),
-                                      CompareSettings(current, wanted, Wording::File));
-    WritePanelSettings(m_link, wanted);
-    PanelSettings now;
-    ReadPanelSettings(m_link, now);
+    WriteRequest request;
+    request.current = current;
+    request.wanted = wanted;
+    request.port = m_port->currentText();
+    std::optional<WaitDialogScope> waiting(std::in_place, this);
+    const WriteOutcome outcome = WriteChecked(m_link, journal, request);
     waiting.reset();
-    const QStringList notKept = CompareSettings(now, wanted);
-    journal.setResult(snapshot,
-                      notKept.isEmpty() ? JournalResult::Written : JournalResult::NotKept);
-    ShowSettings(now);
-    if (notKept.isEmpty())
+    ShowSettings(outcome.held);
+    if (outcome.result == WriteOutcome::Result::Checked)
         Dialogs::ShowInformation(tr("Настройки возвращены: охранная панель хранит "
                                     "снимок № %1.")
                                      .arg(entry.number),
                                  this);
-    else
-        Dialogs::ShowError(
-            tr("Охранная панель не сохранила:\n\n") + notKept.join(QLatin1Char('\n')), this);
+    reportWrite(tr("Ошибка записи в охранную панель \"Orvanta\":") + QStringLiteral("\n\r\n\r"),
+                outcome);
 }
 
 QWidget *TfContact::buildFooter()
@@ -622,58 +637,79 @@ void TfContact::Button2Click()
     // With the port closed nothing is sent, and nothing is said.
     if (!m_link.IsOpened())
         return;
-    WaitDialogScope waiting(this);
-    try {
-        writeAfterSnapshot([this](PanelSettings &settings) { settings = CollectSettings(); },
-                           [this] {
-                               // Each page gives its part just before the part is sent, in the
-                               // order of the write: a page that cannot give its part ends the
-                               // write there, after the parts before it.
-                               PanelSettings settings;
-                               m_keysPage->Collect(settings);
-                               WriteKeys(m_link, settings);
-                               m_loopsPage->Collect(settings);
-                               WriteLoops(m_link, settings);
-                               m_relaysPage->Collect(settings);
-                               WriteRelays(m_link, settings);
-                               m_generalPage->Collect(settings);
-                               WritePassword(m_link, settings);
-                           });
-        waiting.close();
-    } catch (const std::exception &error) {
-        waiting.close();
-        reportExchangeError(
-            tr("Ошибка записи в охранную панель \"Orvanta\":") + QStringLiteral("\n\r\n\r"), error);
+    writeChecked({std::begin(WriteOrder), std::end(WriteOrder)});
+}
+
+void TfContact::collectPart(WritePart part, PanelSettings &settings) const
+{
+    switch (part) {
+    case WritePart::Keys:
+        return m_keysPage->Collect(settings);
+    case WritePart::Loops:
+        return m_loopsPage->Collect(settings);
+    case WritePart::Relays:
+        return m_relaysPage->Collect(settings);
+    case WritePart::Password:
+        return m_generalPage->Collect(settings);
     }
 }
 
-void TfContact::writeAfterSnapshot(const std::function<void(PanelSettings &)> &collect,
-                                   const std::function<void()> &write)
+void TfContact::writeChecked(const std::vector<WritePart> &parts)
 {
-    // What the panel holds is read whole and kept before the first byte is written: a read that
-    // fails writes nothing.
-    PanelSettings current;
-    ReadPanelSettings(m_link, current);
-    PanelSettings wanted = current;
+    const QString prefix =
+        tr("Ошибка записи в охранную панель \"Orvanta\":") + QStringLiteral("\n\r\n\r");
+    std::optional<WaitDialogScope> waiting(std::in_place, this);
+    std::optional<WriteOutcome> outcome;
     try {
-        collect(wanted);
-    } catch (const std::exception &) {
-        // A field that is no number stops the write at its part.
-    }
-    SnapshotJournal journal;
-    const int snapshot = journal.keep(current, m_port->currentText(),
-                                      CompareSettings(current, wanted, Wording::File));
-    try {
-        write();
+        // What the panel holds is read whole and kept before the first byte is written: a read
+        // that fails writes nothing.
+        WriteRequest request;
+        ReadPanelSettings(m_link, request.current);
+        request.wanted = request.current;
+        for (const WritePart part : parts) {
+            try {
+                collectPart(part, request.wanted);
+            } catch (const std::exception &) {
+                // A field that is no number stops the write at its part, when it comes to it.
+            }
+        }
+        request.port = m_port->currentText();
+        request.parts = parts;
+        // Each page gives its part just before the part is sent, in the order of the write.
+        request.source = [this](WritePart part, PanelSettings &settings) {
+            collectPart(part, settings);
+        };
+        SnapshotJournal journal;
+        outcome = WriteChecked(m_link, journal, request);
     } catch (const std::exception &error) {
-        journal.setResult(snapshot, JournalResult::Interrupted);
-        throw std::runtime_error(
-            (ErrorText(error) + tr("\n\nПрежние настройки охранной панели сохранены (снимок № %1): "
-                                   "их вернёт «Вернуть настройки до записи…» в меню «Файл…».")
-                                    .arg(snapshot))
-                .toStdString());
+        waiting.reset();
+        reportExchangeError(prefix, error);
+        return;
     }
-    journal.setResult(snapshot, JournalResult::Written);
+    waiting.reset();
+    // The pages keep what the user set; where the panel is known to hold something else, they
+    // show it.
+    const bool known = outcome->result == WriteOutcome::Result::NotKept ||
+                       outcome->result == WriteOutcome::Result::Refused;
+    markNotHeld(known ? outcome->held : PanelSettings{});
+    reportWrite(prefix, *outcome);
+}
+
+void TfContact::reportWrite(const QString &prefix, const WriteOutcome &outcome)
+{
+    const bool checked = outcome.result == WriteOutcome::Result::Checked;
+    if (checked && outcome.journalError.isEmpty())
+        return; // written and checked: said by nothing, as a write always was
+    QString text = checked ? QString() : DescribeWriteOutcome(outcome) + QStringLiteral("\n\n");
+    if (outcome.wroteSomething())
+        text += tr("Прежние настройки охранной панели сохранены (снимок № %1): их вернёт "
+                   "«Вернуть настройки до записи…» в меню «Файл…».")
+                    .arg(outcome.snapshot);
+    if (!outcome.journalError.isEmpty())
+        text += QStringLiteral("\n\n") + outcome.journalError + QStringLiteral("\n") +
+                tr("Снимок прежних настроек: %1").arg(outcome.snapshotPath);
+    m_log.LogExchange(text.trimmed(), true);
+    Dialogs::ShowError((checked ? QString() : prefix) + text.trimmed(), this);
 }
 
 void TfContact::reportExchangeError(const QString &prefix, const std::exception &error)
@@ -717,6 +753,15 @@ PanelSettings TfContact::CollectSettings() const
 void TfContact::ShowSettings(const PanelSettings &settings)
 {
     orvanta::ShowSettings(settings, pageObserver());
+    markNotHeld({});
+}
+
+void TfContact::markNotHeld(const PanelSettings &held)
+{
+    m_keysPage->MarkNotHeld(held);
+    m_loopsPage->MarkNotHeld(held);
+    m_relaysPage->MarkNotHeld(held);
+    m_generalPage->MarkNotHeld(held);
 }
 
 void TfContact::SetUsedSeconds(int seconds)

@@ -2,6 +2,7 @@
 
 #include "AppConfig.h"
 #include "AppPaths.h"
+#include "CheckedWrite.h"
 #include "ExchangeLog.h"
 #include "PanelConnection.h"
 #include "PanelExchange.h"
@@ -104,11 +105,15 @@ private:
     // The panel's settings read whole under the wait dialog, the pages left as they are; nothing
     // (and "Нет связи…" said) when no panel answers.
     std::optional<PanelSettings> readPanelAsItIs();
-    // Runs a settings write after a snapshot of what the panel holds, and journals how it ended;
-    // collect gives what the write changes over that. An error of the write comes back with where
-    // the snapshot is.
-    void writeAfterSnapshot(const std::function<void(PanelSettings &)> &collect,
-                            const std::function<void()> &write);
+    // The checked write of the pages' parts under the wait dialog; says how it ended unless the
+    // panel holds what was sent.
+    void writeChecked(const std::vector<WritePart> &parts);
+    // The part of the settings that its page shows; throws when a field is no number.
+    void collectPart(WritePart part, PanelSettings &settings) const;
+    // Marks on the pages what the panel does not hold of what they show; nothing held clears.
+    void markNotHeld(const PanelSettings &held);
+    // Says how a write ended, after the prefix, when the panel does not hold what was sent.
+    void reportWrite(const QString &prefix, const WriteOutcome &outcome);
     // Shows each record in its page as the read takes it.
     ReadObserver pageObserver();
     // Logs the error that ended a whole-panel action and shows it after the prefix.

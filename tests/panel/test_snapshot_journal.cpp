@@ -89,9 +89,9 @@ TEST(SnapshotJournal, KeepsTheNewestSnapshotsWithTheirEntriesAndTheirPasswordsPr
         return digits;
     };
     for (int n = 1; n <= SnapshotJournal::Kept + 1; ++n)
-        EXPECT_EQ(journal.keep(panelWith(password(n)), QStringLiteral("COM2"),
-                               {QStringLiteral("x → y")}),
-                  n);
+        EXPECT_EQ(
+            journal.keep(panelWith(password(n)), QStringLiteral("COM2"), {QStringLiteral("x → y")}),
+            n);
     journal.setResult(201, JournalResult::Written);
     const std::vector<JournalEntry> entries = journal.entries();
     ASSERT_EQ(entries.size(), size_t(SnapshotJournal::Kept));
@@ -131,9 +131,9 @@ TEST(SnapshotJournal, ProgramsKeepingAtOnceGetAnEntryAndASnapshotEach)
                 SnapshotJournal journal(snapshots);
                 for (int n = 1; n <= EachKeeps; ++n) {
                     const QString port = QStringLiteral("COM%1").arg(child);
-                    const int number = journal.keep(panelWith(QStringLiteral("%1%2").arg(child).arg(
-                                                        n, 4, 10, QLatin1Char('0'))),
-                                                    port, {QStringLiteral("x → y")});
+                    const int number =
+                        journal.keep(panelWith(QString::number(child * 10000 + 1110 + n)), port,
+                                     {QStringLiteral("x → y")});
                     journal.setResult(number, JournalResult::Written, {port});
                 }
             } catch (const std::exception &error) {

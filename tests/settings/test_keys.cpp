@@ -4,6 +4,7 @@
 #include "WindowFixture.h"
 #include "XComErr.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -121,4 +122,12 @@ TEST(KeysPage, CaptureWithoutAKeyChangesNothingAndSaysSo)
               QStringLiteral("Ключ не прочитан: приложите ключ к считывателю и повторите"));
     EXPECT_EQ(f.child<QPushButton>(QStringLiteral("Button3"))->text(),
               QStringLiteral("Чтение ключа"));
+    // No key at the reader clears the connection tick, as any unanswered command does, but is
+    // no lost panel: an upload is not refused for it.
+    EXPECT_FALSE(f.child<QCheckBox>(QStringLiteral("xCon"))->isChecked());
+    EXPECT_FALSE(f.window->Link().ConnectionFailed());
+    f.child<QPushButton>(QStringLiteral("Button4"))->click();
+    for (const auto &box : f.dialogs.boxes)
+        EXPECT_FALSE(box.second.contains(QStringLiteral("последний обмен с панелью не удался")))
+            << box.second.toStdString();
 }

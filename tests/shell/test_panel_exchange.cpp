@@ -1,11 +1,14 @@
 // Reading and writing the whole panel, the connection check, the password and panel memory.
 #include "Errors.h"
 #include "GeneralPage.h"
-#include "LoopsPage.h"
 #include "IniFile.h"
+#include "KeysPage.h"
+#include "LoopsPage.h"
 #include "MessageTable.h"
 #include "PanelMemory.h"
 #include "Password.h"
+#include "QueuedInput.h"
+#include "SettingsFile.h"
 #include "SnapshotJournal.h"
 #include "SoundPage.h"
 #include "SoundUpload.h"
@@ -83,6 +86,54 @@ TEST(WholePanel, CloseDuringTheReadWaitsForItsEnd)
     EXPECT_FALSE(f.window->isVisible());
 }
 
+// A click that reaches the window while it is blocked (a read, a write, a key capture, speech)
+// is held by the window system; once the work is over it must not act on a button that is
+// enabled again.
+TEST(WholePanel, ClicksMadeWhileTheWindowIsBlockedNeverActAfterwards)
+{
+    sim::PanelState state;
+    state.readerKey = std::array<uint8_t, 8>{1, 2, 3, 4, 5, 6, 7, 8};
+    ExchangeFixture f(state);
+    f.window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(f.window.get()));
+    f.window->Button1Click(); // the pages hold the panel's settings
+    QPushButton *read = f.child<QPushButton>(QStringLiteral("Button1"));
+    QPushButton *write = f.child<QPushButton>(QStringLiteral("Button2"));
+    const std::pair<const char *, std::function<void()>> blocking[] = {
+        {"read",
+         [&] {
+             f.window->Button1Click();
+         }},
+        {"write",
+         [&] {
+             f.window->Button2Click();
+         }},
+        {"key capture",
+         [&] {
+             f.child<QPushButton>(QStringLiteral("Button3"))->click();
+         }},
+        {"speech",
+         [&] {
+             f.window->Sounds().Speak();
+         }},
+    };
+    for (const auto &[what, run] : blocking) {
+        for (QPushButton *clicked : {read, write}) {
+            f.panel.clearTranscript();
+            QueueClick(clicked); // the click waits in the window system's queue
+            run();
+            const size_t sent = f.commands().size();
+            QTest::qWait(100);
+            EXPECT_EQ(f.commands().size(), sent)
+                << what << ": a click on " << clicked->objectName().toStdString()
+                << " acted after it";
+        }
+    }
+    QueueClick(read); // the window takes input again at once
+    QTest::qWait(100);
+    EXPECT_FALSE(f.commands().empty());
+}
+
 TEST(WholePanel, UnwritableDebugLogIsReportedOnceAndTheReadGoesOn)
 {
     ExchangeFixture f(sim::PanelState{}, {QStringLiteral("DEBUG")});
@@ -112,7 +163,10 @@ TEST(WholePanel, WriteInItsOrder)
         Commands(sent.begin() + 13, sent.end()),
         (Commands{"+T014242424242424242", "+T024242424242424242", "+T034242424242424242",
                   "+T044242424242424242", "+K0000000000", "+k0100000000", "+k0200000000",
-                  "+k0300000000", "+k0400000000", "+k0500000000", "+L0000000000", "+Q0102050505"}));
+                  "+k0300000000", "+k0400000000", "+k0500000000", "+L0000000000", "+Q0102050505",
+                  // every part read back
+                  "+T01", "+T02", "+T03", "+T04", "+K", "+k01", "+k02", "+k03", "+k04", "+k05",
+                  "+L", "+v", "+Q"}));
     const std::vector<JournalEntry> journal = SnapshotJournal().entries();
     ASSERT_EQ(journal.size(), 1u);
     EXPECT_EQ(journal[0].result, QStringLiteral("записано"));
@@ -128,6 +182,89 @@ TEST(WholePanel, WriteInItsOrder)
     EXPECT_TRUE(f.dialogs.boxes.empty());
 }
 
+// The panel answers a part of the write without taking it, or takes it and keeps the old value:
+// the box names the part or the setting, the journal says so, the page marks what the panel
+// does not hold, and the panel keeps what it held.
+TEST(WholePanel, WriteThePanelDidNotTakeIsSaidAndMarked)
+{
+    const struct
+    {
+        const char *command; // the write's, not the read's
+        bool forget;
+        const char *said;
+        const char *journaled;
+    } faults[] = {
+        {"+T010", false, "Охранная панель отказалась принять: ключи.\nНичего не записано.",
+         "панель отказала"},
+        {"+K0", false, "Охранная панель отказалась принять: шлейфы и общие настройки.",
+         "панель отказала"},
+        {"+k010", false, "Охранная панель отказалась принять: реле.", "панель отказала"},
+        {"+Q0", false, "Охранная панель отказалась принять: пароль.", "панель отказала"},
+        {"+K0", true, "не сохранила:\n  Шлейф 1, замыкание: нет → да", "панель не сохранила часть"},
+    };
+    for (const auto &fault : faults) {
+        SCOPED_TRACE(fault.command);
+        ExchangeFixture f;
+        f.window->Button1Click();
+        const sim::PanelState before = f.panel.state();
+        auto *loop = f.child<QCheckBox>(QStringLiteral("CheckBox9")); // loop 1 closing
+        loop->setChecked(true);
+        f.faults([&](sim::PanelFaults &x) {
+            x.onlyCommand = fault.command;
+            x.refuse = !fault.forget;
+            x.forget = fault.forget;
+        });
+        f.window->Button2Click();
+        ASSERT_EQ(f.dialogs.boxes.size(), 1u);
+        EXPECT_TRUE(f.dialogs.boxes[0].second.contains(QString::fromUtf8(fault.said)))
+            << f.dialogs.boxes[0].second.toStdString();
+        EXPECT_EQ(SnapshotJournal().entries().back().result, QString::fromUtf8(fault.journaled));
+        EXPECT_TRUE(loop->isChecked()); // the page keeps the user's value
+        // The loop record went before the relays and the password were refused.
+        const bool loopsKept = fault.command[1] == 'k' || fault.command[1] == 'Q';
+        EXPECT_EQ(loop->toolTip().isEmpty(), loopsKept) << loop->toolTip().toStdString();
+        EXPECT_EQ(f.panel.state().loopRecord == before.loopRecord, !loopsKept);
+        EXPECT_EQ(f.panel.state().password, before.password);
+        f.panel.setFaults({});
+        f.window->Button1Click(); // a read shows what the panel holds, unmarked
+        EXPECT_TRUE(loop->toolTip().isEmpty());
+    }
+}
+
+// Every page at its extremes goes from the window into a file, back into the window, into the
+// panel and back from it without a refusal or a difference.
+TEST(SettingsFiles, EveryPageAtItsExtremesComesBackWhole)
+{
+    ExchangeFixture f;
+    f.window->Button1Click();
+    PanelSettings extreme = f.window->CollectSettings();
+    extreme.keys = {QStringLiteral("FFFFFFFFFFFFFFFF"), QStringLiteral("0000000000000001"),
+                    QStringLiteral("ABCDEF0123456789"), QStringLiteral("0000000000000000")};
+    extreme.password = QStringLiteral("99999");
+    extreme.loops = {0xff, 0x00, 0xff, 0xff, 0x80};
+    for (auto &rule : extreme.relayRules)
+        rule = {0xff, 0x01, 0x80, 0xff};
+    extreme.relayTimes = {0, 2, 498, 500, 6};
+    f.window->ShowSettings(extreme);
+    f.child<QLineEdit>(QStringLiteral("k5"))->setText(QStringLiteral("7")); // held as 6
+    const QString file = f.folder.filePath(QStringLiteral("extreme.txt"));
+    f.dialogs.chooseFile(file);
+    f.dialogs.answer(true); // with the password
+    f.child<QAction>(QStringLiteral("SaveSettingsAction"))->trigger();
+    f.dialogs.boxes.clear();                 // the question about the password
+    f.window->ShowSettings(PanelSettings{}); // nothing of it left in the pages but the file
+    f.child<QAction>(QStringLiteral("LoadSettingsAction"))->trigger();
+    EXPECT_TRUE(f.dialogs.boxes.empty()) << f.dialogs.boxes[0].second.toStdString();
+    f.window->Button2Click();
+    EXPECT_TRUE(f.dialogs.boxes.empty()) << f.dialogs.boxes[0].second.toStdString();
+    EXPECT_EQ(SnapshotJournal().entries().back().result, QStringLiteral("записано"));
+    f.window->Button1Click();
+    EXPECT_TRUE(CompareSettings(f.window->CollectSettings(), extreme).isEmpty())
+        << CompareSettings(f.window->CollectSettings(), extreme)
+               .join(QLatin1Char('\n'))
+               .toStdString();
+}
+
 TEST(WholePanel, PagesOwnWritesKeepASnapshotFirst)
 {
     ExchangeFixture f(sim::PanelState{}, {QStringLiteral("DEBUG")});
@@ -136,9 +273,10 @@ TEST(WholePanel, PagesOwnWritesKeepASnapshotFirst)
     f.panel.clearTranscript();
     f.child<QPushButton>(QStringLiteral("WriteSH"))->click();
     const Commands sent = f.commands();
-    ASSERT_EQ(sent.size(), 14u);
+    ASSERT_EQ(sent.size(), 15u);
     EXPECT_EQ(sent.front(), "+T01"); // the whole read comes first
-    EXPECT_EQ(sent.back().substr(0, 2), "+K");
+    EXPECT_EQ(sent[13], "+K0100000000");
+    EXPECT_EQ(sent.back(), "+K"); // the part read back
     std::vector<JournalEntry> journal = SnapshotJournal().entries();
     ASSERT_EQ(journal.size(), 1u);
     EXPECT_EQ(journal[0].changes, QStringList{QStringLiteral("Шлейф 1, замыкание: нет → да")});
@@ -196,15 +334,27 @@ TEST(WholePanel, ReadThatGarblesASettingChangesNoPageAndNamesIt)
     EXPECT_EQ(f.commands().back(), "+K"); // nothing after the failed record
 
     // The next write sends what the pages held, not what the garbled reply decoded to; a field
-    // that is no number ends it before the relay records and the password.
+    // that is no number ends it before the relay records and the password, and the parts
+    // written are read back.
     f.panel.setFaults({});
     f.panel.clearTranscript();
     f.child<QLineEdit>(QStringLiteral("k2"))->clear();
     f.window->Button2Click();
-    EXPECT_TRUE(f.dialogs.boxes.back().second.startsWith(QStringLiteral(
-        "Ошибка записи в охранную панель \"Orvanta\":\n\r\n\r'' is not a valid integer value\n\n"
-        "Прежние настройки охранной панели сохранены (снимок № 1)")));
-    EXPECT_EQ(f.commands().back(), "+K123456789a");
+    EXPECT_EQ(
+        f.dialogs.boxes.back().second,
+        QStringLiteral("Ошибка записи в охранную панель \"Orvanta\":\n\r\n\rЗапись прервана: "
+                       "'' is not a valid integer value\nЗаписано: ключи, шлейфы и общие "
+                       "настройки. Охранная панель хранит теперь часть новых и часть прежних "
+                       "настроек.\n\nПрежние настройки охранной панели сохранены (снимок № 1): "
+                       "их вернёт «Вернуть настройки до записи…» в меню «Файл…»."));
+    const Commands sent = f.commands();
+    EXPECT_NE(std::find(sent.begin(), sent.end(), "+K123456789a"), sent.end());
+    EXPECT_EQ(sent.back(), "+K"); // read back
+    const auto relayWritten = [](const std::string &command) {
+        return command.substr(0, 3) == "+k0" && command.size() > 4;
+    };
+    EXPECT_EQ(std::count_if(sent.begin(), sent.end(), relayWritten),
+              0); // relays read, none written
 }
 
 TEST(WholePanel, MemoryUsage)
