@@ -3,6 +3,9 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
+#include <cstring>
+
 namespace orvanta {
 
 SaveResult SaveFileAtomically(const QString &path, const QByteArray &bytes, QString *error)
@@ -21,8 +24,12 @@ SaveResult SaveFileAtomically(const QString &path, const QByteArray &bytes, QStr
     // tail at commit without a word.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return fail(SaveResult::CannotCreate, file.errorString());
+    errno = 0;
     if (file.write(bytes) != bytes.size()) {
-        const QString text = file.errorString();
+        // A full disk stops the write short without an error of Qt's own: the system's says why.
+        const int code = errno;
+        const QString text =
+            code != 0 ? QString::fromLocal8Bit(std::strerror(code)) : file.errorString();
         file.cancelWriting();
         return fail(SaveResult::WriteFailed, text);
     }

@@ -263,8 +263,15 @@ void SnapshotJournal::setResult(int number, const char *result, const QStringLis
 PanelSettings SnapshotJournal::snapshot(int number) const
 {
     for (const JournalEntry &entry : entries())
-        if (!entry.damaged && entry.number == number)
-            return ReadSettingsFile(snapshotPath(number));
+        if (!entry.damaged && entry.number == number) {
+            // A snapshot that cannot be taken is named by its file, which the user can look at.
+            try {
+                return ReadSettingsFile(snapshotPath(number));
+            } catch (const ESettingsFileError &error) {
+                throw ESettingsFileError(snapshotPath(number) + QStringLiteral(": ") +
+                                         QString::fromUtf8(error.what()));
+            }
+        }
     throw EInOutError(tr("В журнале нет записи № %1").arg(number));
 }
 

@@ -260,9 +260,12 @@ TEST(Transaction, PortErrorsPassThroughAndTheExchangeEnds)
     unplugged.hangUpAfter = 1;
     PanelFixture f(unplugged);
     EXPECT_EQ(f.exchange(QStringLiteral("+v")), Version);
+    EXPECT_TRUE(f.link.Connected());
     EXPECT_THROW(f.exchange(QStringLiteral("+v")), EDeviceError);
     EXPECT_FALSE(f.link.InExchange());
     EXPECT_EQ(f.comm.LockCount(), 0);
+    EXPECT_FALSE(f.link.Connected()); // a panel gone with its line is said to be gone
+    EXPECT_TRUE(f.link.ConnectionFailed());
 }
 
 TEST(Transaction, UnwritableLogIsReportedOnceAndNeverEndsTheExchange)

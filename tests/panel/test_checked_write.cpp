@@ -10,6 +10,8 @@
 #include "QtPrinters.h"
 #include "SnapshotJournal.h"
 
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -193,4 +195,20 @@ TEST(CheckedWrite, PartThatCannotBeGivenEndsTheWriteThere)
     EXPECT_EQ(outcome.error, QStringLiteral("'' is not a valid integer value"));
     EXPECT_EQ(f.panel.commands().back(), "+K"); // the loops read back
     EXPECT_EQ(f.entry().result, QStringLiteral("прервано"));
+}
+
+// A journal that cannot take the outcome (gone and a folder in its place, during the write)
+// hides nothing: the outcome stands, with where the snapshot is.
+TEST(CheckedWrite, JournalThatCannotTakeTheOutcomeStillLeavesItSaid)
+{
+    WriteFixture f;
+    const QString journalFile = f.folder.filePath(QStringLiteral("snapshots/journal.txt"));
+    f.request.source = [&](WritePart part, PanelSettings &) {
+        if (part == WritePart::Keys && QFile::remove(journalFile))
+            QDir().mkdir(journalFile);
+    };
+    const WriteOutcome outcome = f.write();
+    EXPECT_EQ(outcome.result, Result::Checked);
+    EXPECT_TRUE(outcome.journalError.contains(journalFile)) << outcome.journalError.toStdString();
+    EXPECT_TRUE(QFile::exists(outcome.snapshotPath));
 }
