@@ -152,7 +152,7 @@ void KeysPage::MarkNotHeld(const PanelSettings &held) const
             continue;
         const std::optional<QString> &code = held.keys[size_t(row - 1)];
         const bool differs = code && code->compare(item->text(), Qt::CaseInsensitive) != 0;
-        item->setBackground(differs ? QBrush(QColor(0xff, 0xc8, 0xc8)) : QBrush());
+        item->setBackground(differs ? QBrush(QColor(0xff, 0xa0, 0xa0)) : QBrush());
         item->setToolTip(differs ? NotHeldText(*code) : QString());
     }
 }

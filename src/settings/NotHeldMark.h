@@ -17,8 +17,11 @@ inline QString NotHeldText(const QString &held)
 // the user's value. An empty text clears the mark.
 inline void MarkNotHeld(QWidget *control, const QString &held)
 {
-    control->setStyleSheet(held.isEmpty() ? QString()
-                                          : QStringLiteral("background-color: #ffc8c8;"));
+    // Only the control's own ground: its tooltip keeps the usual look.
+    control->setStyleSheet(held.isEmpty()
+                               ? QString()
+                               : QStringLiteral("%1 { background-color: #ffa0a0; }")
+                                     .arg(QLatin1String(control->metaObject()->className())));
     control->setToolTip(held.isEmpty() ? QString() : NotHeldText(held));
 }
 
