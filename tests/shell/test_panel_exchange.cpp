@@ -22,6 +22,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
@@ -263,6 +264,39 @@ TEST(SettingsFiles, EveryPageAtItsExtremesComesBackWhole)
         << CompareSettings(f.window->CollectSettings(), extreme)
                .join(QLatin1Char('\n'))
                .toStdString();
+}
+
+// The same change written from the window and from the command line leaves the same journal
+// line: one write, one way of journaling it.
+TEST(WholePanel, WindowAndCommandLineJournalTheSameWriteAlike)
+{
+    ExchangeFixture f;
+    f.window->Button1Click();
+    const QString port = f.port()->currentText();
+    auto *loop = f.child<QCheckBox>(QStringLiteral("CheckBox9"));
+    loop->setChecked(true);
+    f.window->Button2Click();
+    const QString file = f.folder.filePath(QStringLiteral("changed.txt"));
+    WriteSettingsFile(file, f.window->CollectSettings(), true);
+    loop->setChecked(false);
+    f.window->Button2Click(); // and back, for the command line to make the same change
+
+    f.window->XComm1().CloseDevice(); // the port is the command line's now
+    QProcess cli;
+    cli.start(QStringLiteral(ORVANTA_CLI), {QStringLiteral("write"), QStringLiteral("--yes"),
+                                            QStringLiteral("--port"), port, file});
+    ASSERT_TRUE(cli.waitForFinished(60000));
+    EXPECT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
+
+    const std::vector<JournalEntry> journal = SnapshotJournal().entries();
+    ASSERT_EQ(journal.size(), 3u);
+    for (const JournalEntry &entry : {journal[0], journal[2]}) {
+        EXPECT_EQ(entry.port, port);
+        EXPECT_EQ(entry.firmware, QStringLiteral("VER 03.07 ORVANTA GSM"));
+        EXPECT_EQ(entry.result, QStringLiteral("записано"));
+        EXPECT_EQ(entry.changes, QStringList{QStringLiteral("Шлейф 1, замыкание: нет → да")});
+        EXPECT_TRUE(entry.detail.isEmpty());
+    }
 }
 
 TEST(WholePanel, PagesOwnWritesKeepASnapshotFirst)
