@@ -37,7 +37,13 @@ struct WriteFixture
         const QString path = QString::fromStdString(panel.openPseudoTerminal());
         panel.start();
         link.OpenPort(path);
-        ReadPanelSettings(link, request.current);
+        // Every fixture's panel starts alike: what it holds is read once.
+        static const PanelSettings held = [this] {
+            PanelSettings settings;
+            ReadPanelSettings(link, settings);
+            return settings;
+        }();
+        request.current = held;
         request.wanted = request.current;
         request.wanted.keys[0] = QStringLiteral("0123456789ABCDEF");
         (*request.wanted.loops)[0] = 0x01;
