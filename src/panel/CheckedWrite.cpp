@@ -4,8 +4,6 @@
 #include "PanelLink.h"
 #include "SnapshotJournal.h"
 
-#include <algorithm>
-
 namespace orvanta {
 
 namespace {
@@ -23,11 +21,11 @@ struct CheckedWriteText
     Q_DECLARE_TR_FUNCTIONS(orvanta::CheckedWrite)
 };
 
-QString partNames(const std::vector<WritePart> &parts, Wording wording = Wording::Interface)
+QString partNames(const std::vector<WritePart> &parts)
 {
     QStringList names;
     for (const WritePart part : parts)
-        names += WritePartName(part, wording);
+        names += WritePartName(part);
     return names.join(QStringLiteral(", "));
 }
 

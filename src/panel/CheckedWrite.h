@@ -50,6 +50,11 @@ struct WriteOutcome
     QString journalError; // the outcome could not be journaled (it is still said)
 
     bool wroteSomething() const { return !written.empty() || partlyWritten; }
+    // Whether held is what the panel holds: every part written was read back.
+    bool heldKnown() const
+    {
+        return result == Result::Checked || result == Result::NotKept || result == Result::Refused;
+    }
 };
 
 // The one write of settings into the panel, for the window and the command line alike: the

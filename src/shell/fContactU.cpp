@@ -327,6 +327,13 @@ QString settingsFilter()
     return TfContact::tr("Настройки охранной панели (*.txt);;Все файлы (*)");
 }
 
+// What every failed write's box begins with.
+QString writeErrorPrefix()
+{
+    return TfContact::tr("Ошибка записи в охранную панель \"Orvanta\":") +
+           QStringLiteral("\n\r\n\r");
+}
+
 QString noPanelMessage()
 {
     return TfContact::tr("Нет связи с охранной панелью \"Orvanta\"!");
@@ -440,14 +447,14 @@ void TfContact::RestoreSnapshot()
     std::optional<WaitDialogScope> waiting(std::in_place, this);
     const WriteOutcome outcome = WriteChecked(m_link, journal, request);
     waiting.reset();
-    ShowSettings(outcome.held);
+    if (outcome.heldKnown())
+        ShowSettings(outcome.held);
     if (outcome.result == WriteOutcome::Result::Checked)
         Dialogs::ShowInformation(tr("Настройки возвращены: охранная панель хранит "
                                     "снимок № %1.")
                                      .arg(entry.number),
                                  this);
-    reportWrite(tr("Ошибка записи в охранную панель \"Orvanta\":") + QStringLiteral("\n\r\n\r"),
-                outcome);
+    reportWrite(writeErrorPrefix(), outcome);
 }
 
 QWidget *TfContact::buildFooter()
@@ -656,8 +663,7 @@ void TfContact::collectPart(WritePart part, PanelSettings &settings) const
 
 void TfContact::writeChecked(const std::vector<WritePart> &parts)
 {
-    const QString prefix =
-        tr("Ошибка записи в охранную панель \"Orvanta\":") + QStringLiteral("\n\r\n\r");
+    const QString prefix = writeErrorPrefix();
     std::optional<WaitDialogScope> waiting(std::in_place, this);
     std::optional<WriteOutcome> outcome;
     try {
@@ -689,9 +695,7 @@ void TfContact::writeChecked(const std::vector<WritePart> &parts)
     waiting.reset();
     // The pages keep what the user set; where the panel is known to hold something else, they
     // show it.
-    const bool known = outcome->result == WriteOutcome::Result::NotKept ||
-                       outcome->result == WriteOutcome::Result::Refused;
-    markNotHeld(known ? outcome->held : PanelSettings{});
+    markNotHeld(outcome->heldKnown() ? outcome->held : PanelSettings{});
     reportWrite(prefix, *outcome);
 }
 
