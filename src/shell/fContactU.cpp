@@ -402,6 +402,8 @@ void TfContact::RestoreSnapshot()
 {
     SnapshotJournal journal;
     std::vector<JournalEntry> entries = journal.entries();
+    // A damaged line of the journal names no snapshot to return to.
+    std::erase_if(entries, [](const JournalEntry &entry) { return entry.damaged; });
     if (entries.empty()) {
         Dialogs::ShowInformation(tr("Записей в охранную панель ещё не было: "
                                     "вернуть нечего."),
