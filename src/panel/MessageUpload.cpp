@@ -20,6 +20,8 @@ MessageUpload::MessageUpload(PanelLink &link, UploadPlayer player, QObject *pare
         else
             m_nextStep();
     });
+    m_playDeadline.setSingleShot(true);
+    connect(&m_playDeadline, &QTimer::timeout, this, [this] { playTooLong(); });
 }
 
 void MessageUpload::report(int row, const QString &text) const
@@ -79,15 +81,32 @@ void MessageUpload::nextMessage()
 void MessageUpload::playMessage()
 {
     m_playing = true;
-    // The sound may end inside play() or from a device signal: either way the next step runs
-    // from the event loop, never inside the device's own handler.
-    m_player.play([this](const QString &error) {
-        if (!m_playing)
-            return;
-        m_playing = false;
-        QMetaObject::invokeMethod(
-            this, [this, error] { messagePlayed(error); }, Qt::QueuedConnection);
+    const int play = ++m_plays;
+    m_playDeadline.start(int(message().seconds * 1000) + PlayDeadlineExtraMs);
+    m_player.play([this, play](const QString &error) {
+        if (play == m_plays)
+            playEnded(error);
     });
+}
+
+// The sound may end inside play() or from a device signal: either way the next step runs from
+// the event loop, never inside the device's own handler.
+void MessageUpload::playEnded(const QString &error)
+{
+    if (!m_playing)
+        return;
+    m_playing = false;
+    m_playDeadline.stop();
+    QMetaObject::invokeMethod(
+        this, [this, error] { messagePlayed(error); }, Qt::QueuedConnection);
+}
+
+// A player that never tells the end of its sound would leave the panel recording for good.
+void MessageUpload::playTooLong()
+{
+    const int seconds = m_playDeadline.interval() / 1000;
+    playEnded(tr("Звук не закончился за %1 с: устройство вывода звука не ответило").arg(seconds));
+    m_player.stop(); // an end it tells now comes too late and is not taken
 }
 
 void MessageUpload::messagePlayed(const QString &error)
@@ -211,7 +230,8 @@ void MessageUpload::abort()
     m_aborted = true;
     m_stopRequested = true;
     if (m_playing) {
-        m_player.stop(); // the played callback goes on from there
+        m_player.stop();
+        playEnded({}); // whether or not the player told the end of its stop
     } else if (m_step.isActive()) {
         m_step.stop();
         QMetaObject::invokeMethod(
@@ -234,6 +254,7 @@ void MessageUpload::abortNow()
 void MessageUpload::finish(UploadOutcome::End end)
 {
     m_step.stop();
+    m_playDeadline.stop();
     m_running = false;
     m_playing = false;
     m_outcome.end = end;

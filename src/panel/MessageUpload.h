@@ -75,6 +75,8 @@ public:
     static constexpr int MaxEntryReads = 10;
     // "+j" waits longer for its answer: the panel closes the message first.
     static constexpr int EndReadBudgetExtraMs = 2000;
+    // A play whose end is not told within the message's length and this much more has failed.
+    static constexpr int PlayDeadlineExtraMs = 2000;
 
     MessageUpload(PanelLink &link, UploadPlayer player, QObject *parent = nullptr);
 
@@ -90,7 +92,7 @@ public:
     void requestStop() { m_stopRequested = true; }
     bool stopRequested() const { return m_stopRequested; }
     // Ends the upload at once: the sound is cut, the panel's recording ended with "+j", and the
-    // message is not counted.
+    // message is not counted; a player that does not answer its stop is not waited for.
     void abort();
     bool running() const { return m_running; }
 
@@ -101,6 +103,8 @@ private:
     const UploadMessage &message() const { return m_messages[m_index]; }
     void nextMessage();
     void playMessage();
+    void playEnded(const QString &error);
+    void playTooLong();
     void messagePlayed(const QString &error);
     void checkEnd();
     void verifyEntry();
@@ -125,6 +129,8 @@ private:
     bool m_aborted = false;
     bool m_panelRecording = false;
     bool m_playing = false;
+    int m_plays = 0; // plays started, so that a late end of an earlier one is not taken
+    QTimer m_playDeadline;
     QString m_end; // what "+j" answered for the current message
     int m_endUnits = 0;
     std::optional<int> m_previousEnd; // where the message before it ended

@@ -240,8 +240,16 @@ void WaveDevice::Play()
     const qint64 start = std::clamp<qint64>(from ? toSamples(*from) : m_position, 0, count);
     const qint64 end = std::clamp<qint64>(to ? toSamples(*to) : count, start, count);
     m_position = start;
-    if (start == end)
+    const int play = ++m_plays;
+    if (start == end) {
+        // Nothing to play is heard to its end at once. Told from the event loop, as every end
+        // is, so that whoever waits for it has set up its wait; a later play makes it void.
+        QTimer::singleShot(0, this, [this, play] {
+            if (play == m_plays)
+                emit playEnded({});
+        });
         return;
+    }
 
     const qint64 padding = qint64(m_format.sampleRate()) * PaddingMs / 1000;
     QByteArray data(2 * (end - start + padding), '\0');

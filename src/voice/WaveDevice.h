@@ -115,8 +115,8 @@ public:
 signals:
     // Playing or recording began or ended.
     void stateChanged();
-    // Playing ended: heard to its end or stopped (error empty), or cut short by the sound
-    // server (error says so).
+    // Playing ended: heard to its end (a play with nothing to play too, once Play has returned)
+    // or stopped (error empty), or cut short by the sound server (error says so).
     void playEnded(const QString &error);
     // The input delivered its first sound.
     void recordingStarted();
@@ -162,6 +162,7 @@ private:
     QElapsedTimer m_sinceProgress;
     QTimer m_watch;
     QEventLoop *m_waitLoop = nullptr;
+    int m_plays = 0; // plays started, so that the end of nothing played is told for its own
 
     std::unique_ptr<QAudioSource> m_source;
     // The input's data, which the sound library deletes when its stream fails.

@@ -26,6 +26,7 @@ struct UploadOnLink
     PanelLink link{comm, log};
     std::map<int, QString> rows; // the address cells
     int failAt = 0;              // the message whose playing fails
+    bool mute = false;           // the player never tells an end, not even of its stop
     int played = 0;
     std::function<void()> whilePlaying;
     MessageUpload upload{link, player()};
@@ -55,6 +56,11 @@ struct UploadOnLink
         };
         p.play = [this, pending, played](std::function<void(const QString &)> done) {
             ++this->played;
+            if (mute) {
+                if (whilePlaying)
+                    whilePlaying();
+                return;
+            }
             if (this->played == failAt)
                 return done(QStringLiteral("Звук прерван: сервер звука не отвечает"));
             *played = std::move(done);
@@ -64,7 +70,9 @@ struct UploadOnLink
             if (whilePlaying)
                 whilePlaying();
         };
-        p.stop = [pending, played] {
+        p.stop = [this, pending, played] {
+            if (mute)
+                return;
             pending->stop();
             (*played)(QStringLiteral("остановлено"));
         };
@@ -80,8 +88,11 @@ struct UploadOnLink
             loop.quit();
         });
         upload.start(std::move(messages));
+        // Bounded, so that an upload that never ends fails here instead of hanging the run.
+        QTimer::singleShot(30000, &loop, &QEventLoop::quit);
         if (upload.running())
             loop.exec();
+        EXPECT_FALSE(upload.running()) << "the upload never ended";
         return outcome;
     }
 };
@@ -164,4 +175,28 @@ TEST(MessageUpload, StopEndsAfterTheMessageAndAbortEndsThePanelsRecordingAtOnce)
     EXPECT_EQ(outcome.end, UploadOutcome::End::Complete);
     EXPECT_EQ(twice.panel.commands(), (Commands{"+J00", "+j", "+E02", "+E03"}));
     EXPECT_FALSE(twice.upload.stopRequested());
+}
+
+TEST(MessageUpload, PlayWhoseEndIsNeverToldEndsByItsDeadlineOrAtOnceOnAbort)
+{
+    UploadOnLink late;
+    late.mute = true;
+    UploadOutcome outcome = late.run(messages({1, 2}, 0.2));
+    EXPECT_EQ(outcome.end, UploadOutcome::End::Failed);
+    EXPECT_EQ(outcome.failedRow, 1);
+    EXPECT_EQ(late.panel.commands(), (Commands{"+J00", "+j"}));
+    EXPECT_EQ(late.rows[1], QStringLiteral("Звук не закончился за 2 с: устройство вывода звука "
+                                           "не ответило"));
+    EXPECT_EQ(outcome.error, late.rows[1]);
+
+    // A closing window does not wait for the deadline of a long message.
+    UploadOnLink closing;
+    closing.mute = true;
+    closing.whilePlaying = [&] {
+        closing.upload.abort();
+    };
+    outcome = closing.run(messages({1, 2}, 60));
+    EXPECT_EQ(outcome.end, UploadOutcome::End::Stopped);
+    EXPECT_EQ(closing.panel.commands(), (Commands{"+J00", "+j"}));
+    EXPECT_EQ(closing.rows[1], QStringLiteral("Запись прервана"));
 }

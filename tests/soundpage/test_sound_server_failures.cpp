@@ -1,12 +1,17 @@
 // The private sound server stopped while the tool records or uploads: the activity ends with an
-// error, nothing crashes, the old message stays and the panel is not left recording. Each test
-// starts the server again for the tests after it.
+// error, nothing crashes, the old message stays and the panel is not left recording; a virtual
+// panel that listens goes on answering. Each test starts the server again for the tests after it.
+#include "ExchangeLog.h"
+#include "PanelLink.h"
+#include "PanelPort.h"
 #include "SoundAnalysis.h"
 #include "SoundPage.h"
 #include "SoundUpload.h"
 #include "WaveAdjuster.h"
+#include "WaveFile.h"
 #include "WindowFixture.h"
 
+#include <QElapsedTimer>
 #include <QPushButton>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -16,19 +21,24 @@ using namespace orvanta::test;
 
 namespace {
 
-// Stops the sound server now, and starts it again when the test ends.
+// Stops the sound server now, and starts it again when the test ends, or before.
 struct SoundServerOutage
 {
-    ~SoundServerOutage()
+    bool gone = false;
+    ~SoundServerOutage() { end(); }
+    void begin()
     {
+        gone = true;
+        QProcess::execute(QStringLiteral(ORVANTA_SOUND_SCRIPTS "/stop_sound_server.sh"),
+                          {QStringLiteral(ORVANTA_SOUND_STATE)});
+    }
+    void end()
+    {
+        if (!std::exchange(gone, false))
+            return;
         QProcess::execute(
             QStringLiteral(ORVANTA_SOUND_SCRIPTS "/start_sound_server.sh"),
             {QStringLiteral(ORVANTA_SOUND_STATE), QStringLiteral(ORVANTA_SOUND_RUNTIME)});
-    }
-    void begin()
-    {
-        QProcess::execute(QStringLiteral(ORVANTA_SOUND_SCRIPTS "/stop_sound_server.sh"),
-                          {QStringLiteral(ORVANTA_SOUND_STATE)});
     }
 };
 
@@ -84,4 +94,63 @@ TEST(SoundServerFailure, DuringAnUploadThePanelStopsRecordingAndTheRowFails)
     ASSERT_EQ(f.dialogs.boxes.size(), 1u);
     EXPECT_EQ(f.dialogs.boxes[0].first, Dialogs::Kind::Error);
     EXPECT_TRUE(f.window->Link().activity().idle());
+}
+
+TEST(SoundServerFailure, ListeningPanelAnswersWhileTheServerIsGoneAndHearsOnceItIsBack)
+{
+    SoundServerOutage outage;
+    QTemporaryDir folder;
+    const QString heard = folder.filePath(QStringLiteral("heard"));
+    const QString port = folder.filePath(QStringLiteral("panel"));
+    QProcess panel;
+    panel.start(QStringLiteral(ORVANTA_PANEL_SIM), {"--link", port, "--listen", heard});
+    ASSERT_TRUE(panel.waitForReadyRead(10000));
+    QByteArray said;
+    const auto saidSoFar = [&] {
+        said += panel.readAllStandardError();
+        return QString::fromUtf8(said);
+    };
+    TXComm comm;
+    ExchangeLog log;
+    PanelLink link(comm, log);
+    ApplyPanelPortDefaults(comm);
+    link.OpenPort(port);
+    const QString version = link.Query(QStringLiteral("+v"));
+    ASSERT_FALSE(version.isEmpty());
+
+    // The server goes away while message 1 records, and stays away longer than Qt's sound
+    // library goes on trying to reach it.
+    link.Query(QStringLiteral("+J00"));
+    outage.begin();
+    EXPECT_EQ(link.Query(QStringLiteral("+v")), version);
+    EXPECT_FALSE(link.Query(QStringLiteral("+j"), 5000).isEmpty());
+    EXPECT_TRUE(RunEventsUntil([&] { return saidSoFar().contains("sound input stopped"); }, 10000))
+        << said.toStdString();
+    QElapsedTimer away;
+    away.start();
+    while (away.elapsed() < 5000) {
+        EXPECT_EQ(link.Query(QStringLiteral("+v")), version);
+        RunEvents(500);
+    }
+
+    // Back again: message 2 holds what was played.
+    outage.end();
+    ASSERT_TRUE(RunEventsUntil(
+        [&] { return saidSoFar().contains("hearing the sound input again"); }, 20000))
+        << said.toStdString();
+    const QString tone = folder.filePath(QStringLiteral("tone.wav"));
+    ASSERT_TRUE(MakeTone(tone, 0.5, 440));
+    link.Query(QStringLiteral("+J"));
+    QProcess player;
+    ASSERT_TRUE(PlayInTheBackground(player, tone));
+    EXPECT_TRUE(player.waitForFinished(10000));
+    link.Query(QStringLiteral("+j"), 5000);
+    const TWaveFile recorded(QDir(heard).filePath(QStringLiteral("02.wav")));
+    ASSERT_TRUE(recorded.Loaded);
+    EXPECT_NEAR(MeasureTone(recorded.Samples, 44100).seconds, 0.5, 0.15);
+
+    EXPECT_EQ(panel.state(), QProcess::Running);
+    panel.terminate();
+    EXPECT_TRUE(panel.waitForFinished(5000));
+    EXPECT_EQ(panel.exitStatus(), QProcess::NormalExit);
 }

@@ -12,6 +12,7 @@
 
 #include <QCheckBox>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QLabel>
 #include <QProcess>
 #include <QProgressBar>
@@ -146,6 +147,22 @@ TEST(Upload, EmptyFirstRowStartsWithTheNextCommandAndStopEndsAfterTheMessage)
     EXPECT_EQ(said, QStringLiteral("Остановка после текущего сообщения…"));
     EXPECT_EQ(f.dialogs.boxes.back().second,
               QStringLiteral("Процесс записи завершен!\nЗаписано сообщений: 2 из 3."));
+}
+
+TEST(Upload, MessageWithoutSoundIsSentAndTheUploadGoesOn)
+{
+    // Row 1 as the editor leaves it after everything was cut: a wave header without samples.
+    UploadFixture f({{1, 0.3}, {2, 0.3}});
+    const QString file = QDir(f.binDir()).filePath(QStringLiteral("sound/m1.wav"));
+    ASSERT_TRUE(TWaveFile().SaveToFile(file));
+    ASSERT_EQ(QFileInfo(file).size(), 44);
+    f.uploadAll();
+    EXPECT_EQ(f.commands(), (Commands{"+J00", "+j", "+E02", "+E03", "+J", "+j", "+E04", "+E05"}));
+    EXPECT_EQ(f.address(1), QStringLiteral("Ok"));
+    EXPECT_EQ(f.address(2), QStringLiteral("Ok"));
+    ASSERT_EQ(f.dialogs.boxes.size(), 1u);
+    EXPECT_EQ(f.dialogs.boxes[0], std::make_pair(Dialogs::Kind::Information,
+                                                 QStringLiteral("Процесс записи завершен!")));
 }
 
 TEST(Upload, TableEntryThatNeverMatchesEndsTheUploadNamingTheRow)

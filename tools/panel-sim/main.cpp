@@ -35,6 +35,8 @@ State:
   --transcript FILE    append every command received, with its time in ms, to FILE
   --listen FOLDER      listen to the default sound input while a message is recorded
                        ("+J" to "+j") and keep each as FOLDER/NN.wav (message NN)
+  --read-sound-input   only write what the default sound input hears to standard output
+                       (16-bit mono 44.1 kHz), until it stops: what --listen reads
 Faults:
   --only PREFIX        the faults below apply only to commands beginning with PREFIX
   --refuse             answer ERROR and change nothing
@@ -103,6 +105,9 @@ int main(int argc, char **argv)
     std::string device, link, stateFile, transcriptFile, listenFolder;
     std::optional<std::string> firmware, readerKey;
     int keyWait = 3000;
+
+    if (argc == 2 && std::strcmp(argv[1], "--read-sound-input") == 0)
+        return ReadSoundInput(argc, argv);
 
     for (int i = 1; i < argc; ++i) {
         const std::string option = argv[i];
