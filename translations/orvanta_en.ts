@@ -747,6 +747,10 @@ The panel probably holds the new settings.</translation>
         <source>Сообщение %1: охранная панель сообщила адрес %2, а в её таблице адресов записано %3.</source>
         <translation>Message %1: the panel reported address %2, but its address table says %3.</translation>
     </message>
+    <message>
+        <source>Звук не закончился за %1 с: устройство вывода звука не ответило</source>
+        <translation>The sound did not end within %1 s: the sound output did not respond</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::NotHeldMark</name>

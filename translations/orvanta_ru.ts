@@ -754,6 +754,10 @@ Reads the panel, lists what the file would change, asks (unless --yes), writes, 
         <source>Сообщение %1: охранная панель сообщила адрес %2, а в её таблице адресов записано %3.</source>
         <translation>Сообщение %1: охранная панель сообщила адрес %2, а в её таблице адресов записано %3.</translation>
     </message>
+    <message>
+        <source>Звук не закончился за %1 с: устройство вывода звука не ответило</source>
+        <translation>Звук не закончился за %1 с: устройство вывода звука не ответило</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::NotHeldMark</name>

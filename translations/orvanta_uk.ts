@@ -750,6 +750,10 @@ Reads the panel, lists what the file would change, asks (unless --yes), writes, 
         <source>Сообщение %1: охранная панель сообщила адрес %2, а в её таблице адресов записано %3.</source>
         <translation>Повідомлення %1: охоронна панель повідомила адресу %2, а в її таблиці адрес записано %3.</translation>
     </message>
+    <message>
+        <source>Звук не закончился за %1 с: устройство вывода звука не ответило</source>
+        <translation>Звук не закінчився за %1 с: пристрій виведення звуку не відповів</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::NotHeldMark</name>
