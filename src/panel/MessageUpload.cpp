@@ -54,8 +54,12 @@ void MessageUpload::nextAfter(int milliseconds, std::function<void()> step)
 
 void MessageUpload::nextMessage()
 {
-    if (m_index >= m_messages.size())
+    if (m_index >= m_messages.size()) {
+        // The walk goes on over the rows after the last message, which name no file.
+        if (m_observer.progress)
+            m_observer.progress(MessageTable::Messages - 1);
         return finish(UploadOutcome::End::Complete);
+    }
     const UploadMessage &current = message();
     if (m_observer.progress)
         m_observer.progress(current.row - 1);
@@ -64,8 +68,12 @@ void MessageUpload::nextMessage()
     if (m_observer.rowStarted)
         m_observer.rowStarted(current.row);
     // A file the sound output refuses ends the upload before the panel is told anything.
-    if (const QString error = m_player.open(current.file); !error.isEmpty())
-        return fail(error, false);
+    const OpenedSound sound = m_player.open(current.file);
+    if (m_aborted)
+        return abortNow();
+    if (!sound.error.isEmpty())
+        return fail(sound.error, false);
+    m_seconds = sound.seconds;
     try {
         m_link.Query(current.row == 1 ? QStringLiteral("+J00") : QStringLiteral("+J"));
         m_panelRecording = true;
@@ -82,7 +90,7 @@ void MessageUpload::playMessage()
 {
     m_playing = true;
     const int play = ++m_plays;
-    m_playDeadline.start(int(message().seconds * 1000) + PlayDeadlineExtraMs);
+    m_playDeadline.start(int(m_seconds * 1000) + PlayDeadlineExtraMs);
     m_player.play([this, play](const QString &error) {
         if (play == m_plays)
             playEnded(error);
@@ -143,9 +151,8 @@ void MessageUpload::checkEnd()
     }
     const UploadMessage &current = message();
     const bool atTheEnd = m_endUnits >= MessageTable::EndOfMemory;
-    const bool cut =
-        m_previousEnd &&
-        double(m_endUnits - *m_previousEnd) / MessageTable::UnitsPerSecond < current.seconds;
+    const bool cut = m_previousEnd &&
+                     double(m_endUnits - *m_previousEnd) / MessageTable::UnitsPerSecond < m_seconds;
     if (atTheEnd || cut) {
         if (m_observer.memoryUsed)
             m_observer.memoryUsed(

@@ -11,21 +11,27 @@ namespace orvanta {
 
 class PanelLink;
 
-// One message of an upload: its row of the list (1 to 54), its wave file, and how long its sound
-// lasts.
+// One message of an upload: its row of the list (1 to 54) and its wave file, read when its turn
+// comes.
 struct UploadMessage
 {
     int row = 0;
     QString file;
+};
+
+// A message's file made ready to play: the reason it cannot be, or how long its sound lasts.
+struct OpenedSound
+{
+    QString error;
     double seconds = 0;
 };
 
 // How the upload plays a message on the PC's sound output.
 struct UploadPlayer
 {
-    // Makes the file ready to play, before the panel is told to record: the reason it cannot be
-    // played, or empty.
-    std::function<QString(const QString &file)> open;
+    // Reads the file as it is now and proves the output running, before the panel is told to
+    // record.
+    std::function<OpenedSound(const QString &file)> open;
     // Plays the opened file and calls played once: with an empty text when the sound was heard
     // to its end, else with the reason it was not.
     std::function<void(std::function<void(const QString &error)> played)> play;
@@ -131,7 +137,8 @@ private:
     bool m_playing = false;
     int m_plays = 0; // plays started, so that a late end of an earlier one is not taken
     QTimer m_playDeadline;
-    QString m_end; // what "+j" answered for the current message
+    double m_seconds = 0; // the current message's sound, as it was read for its turn
+    QString m_end;        // what "+j" answered for the current message
     int m_endUnits = 0;
     std::optional<int> m_previousEnd; // where the message before it ended
     int m_reads = 0;

@@ -73,8 +73,8 @@ SoundPage::SoundPage(PanelLink &link, QString soundHome, QWidget *parent)
     layout->addWidget(m_debugGroup);
     buildMemoryGroup();
     buildButtonStrip();
-    buildProgressGroup();
     buildGrid();
+    m_upload = new SoundUpload(m_link, m_messages, this);
     layout->addWidget(findChild<QGroupBox *>(QStringLiteral("GroupBox2")));
     m_editor = named(new TWaveAdjuster, "WA");
     m_editor->setFixedHeight(105);
@@ -95,9 +95,10 @@ SoundPage::SoundPage(PanelLink &link, QString soundHome, QWidget *parent)
     m_meter->watch(m_upload->Device());
     layout->addWidget(findChild<QWidget *>(QStringLiteral("Panel5")));
     layout->addWidget(m_status);
-    layout->addWidget(findChild<QGroupBox *>(QStringLiteral("GroupBox1")));
+    layout->addWidget(m_upload);
     layout->addWidget(m_grid, 1);
     connect(&m_activity, &Activity::changed, this, [this] {
+        lockListDuringSound();
         updateControls();
         GiveUpMissingDevices();
     });
@@ -227,26 +228,6 @@ void SoundPage::buildButtonStrip()
     row->addStretch(1);
 }
 
-void SoundPage::buildProgressGroup()
-{
-    auto *group = named(new QGroupBox(this), "GroupBox1");
-    auto *row = new QHBoxLayout(group);
-    auto *progress = m_progress = named(new QProgressBar, "p");
-    progress->setRange(0, MessageTable::Messages);
-    progress->setValue(0);
-    row->addWidget(progress, 1);
-    // The upload's buttons beside its progress: the strip above holds the editing tools.
-    auto *upload = named(new QPushButton, "Button4");
-    auto *stop = named(new QPushButton, "Button5");
-    KeepTranslated(group, [=] {
-        group->setTitle(tr("Процесс записи"));
-        upload->setText(tr("Записать звук в устройство"));
-        stop->setText(tr("Остановить"));
-    });
-    row->addWidget(upload);
-    row->addWidget(stop);
-}
-
 void SoundPage::buildGrid()
 {
     m_grid = named(new QTableView(this), "SoundSG");
@@ -325,6 +306,11 @@ bool SoundPage::CorrectErrors() const
     return findChild<QCheckBox *>(QStringLiteral("xerror"))->isChecked();
 }
 
+QProgressBar *SoundPage::Progress() const
+{
+    return m_upload->Progress();
+}
+
 void SoundPage::ScrollToRow(int row)
 {
     const int visible =
@@ -335,16 +321,50 @@ void SoundPage::ScrollToRow(int row)
 
 void SoundPage::connectUploadButtons()
 {
-    m_upload = new SoundUpload(m_link, *this, this);
-    auto *start = findChild<QPushButton *>(QStringLiteral("Button4"));
-    connect(start, &QPushButton::clicked, this,
-            Dialogs::Guarded([this] { m_upload->Button4Click(); }));
-    connect(findChild<QPushButton *>(QStringLiteral("Button5")), &QPushButton::clicked, this,
-            [this] { m_upload->Button5Click(); });
+    m_upload->SetCorrectErrors([this] { return CorrectErrors(); });
+    connect(m_upload, &SoundUpload::rowStarted, this, [this](int row) { showUploadRow(row); });
+    connect(m_upload, &SoundUpload::usedSecondsChanged, this,
+            [this](int seconds) { ShowMemoryUsage(seconds); });
+    // After an upload the editor shows the selected row's message again.
+    connect(m_upload, &SoundUpload::finished, this, [this] { ShowSelectedMessage(); });
     BindToActivity(findChild<QPushButton *>(QStringLiteral("Button6")), m_activity,
                    Activity::Kind::Exchange, [this] { m_upload->Button6Click(); });
     BindToActivity(findChild<QPushButton *>(QStringLiteral("Button7")), m_activity,
                    Activity::Kind::Exchange, [this] { m_upload->Button7Click(); });
+}
+
+// The message being sent is the one shown, its row selected and in view; the current cell stays
+// where the user left it, so that no editor opens or closes on another row.
+void SoundPage::showUploadRow(int row)
+{
+    const QModelIndex index = m_messages.index(row - 1, MessageList::TextColumn);
+    m_grid->selectionModel()->select(index, QItemSelectionModel::ClearAndSelect |
+                                                QItemSelectionModel::Rows);
+    ScrollToRow(row);
+    m_editor->ShowErrors = false;
+    m_editor->LoadSound(SoundPath(row));
+    m_editor->ShowErrors = true;
+}
+
+// While a recording or an upload runs, the list stays as they took it: what they write goes to
+// the rows they began with, and no typing lands in another row.
+void SoundPage::lockListDuringSound()
+{
+    const Activity::Kind now = m_activity.current();
+    const bool lock = now == Activity::Kind::Recording || now == Activity::Kind::Uploading;
+    if (lock == m_messages.locked())
+        return;
+    if (lock) {
+        // A cell being typed into keeps what was typed so far.
+        if (QWidget *editor = m_grid->indexWidget(m_grid->currentIndex())) {
+            QMetaObject::invokeMethod(m_grid, "commitData", Q_ARG(QWidget *, editor));
+            QMetaObject::invokeMethod(
+                m_grid, "closeEditor", Q_ARG(QWidget *, editor),
+                Q_ARG(QAbstractItemDelegate::EndEditHint, QAbstractItemDelegate::NoHint));
+        }
+    }
+    m_messages.setLocked(lock);
+    m_grid->horizontalHeader()->setSectionsClickable(!lock);
 }
 
 void SoundPage::SetSoundDevices(const QString &output, const QString &input)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "MessageList.h"
+#include "MessageTable.h"
 #include "SoundImport.h"
 
 #include <QString>
@@ -84,7 +85,7 @@ public:
     LevelMeter &Meter() { return *m_meter; }
     SoundUpload &Upload() { return *m_upload; }
     QTableView *Grid() const { return m_grid; }
-    QProgressBar *Progress() const { return m_progress; } // p, the upload's progress
+    QProgressBar *Progress() const; // p, the upload's progress
     // "Исправлять ошибки": a table entry that differs is read again.
     bool CorrectErrors() const;
     // Scrolls the grid so that the row is near the middle.
@@ -116,11 +117,12 @@ private:
     void buildDebugGroup();
     void buildMemoryGroup();
     void buildButtonStrip();
-    void buildProgressGroup();
     void buildGrid();
     void connectEditorButtons();
     void connectDebugButtons();
     void connectUploadButtons();
+    void showUploadRow(int row);
+    void lockListDuringSound();
     void updateControls();
     void showListLength();
     void showSelection();
@@ -140,7 +142,7 @@ private:
     PanelLink &m_link;
     Activity &m_activity;
     MessageList m_messages;
-    SoundImport m_import{m_messages};
+    SoundImport m_import{m_messages, MemorySeconds};
     bool m_keepImportUndo = false;          // the edit under way follows the import it made
     std::pair<int, QString> m_recordedName; // the row and new file of a take kept beside its file
     // What a recording replaces, for its undo: the row, its file, the file's bytes, the cell.
@@ -170,7 +172,6 @@ private:
     QTableView *m_grid = nullptr;
     TWaveAdjuster *m_editor = nullptr; // WA
     LevelMeter *m_meter = nullptr;
-    QProgressBar *m_progress = nullptr; // p
     SoundUpload *m_upload = nullptr;
 };
 

@@ -2,15 +2,17 @@
 
 #include "Dialogs.h"
 #include "Errors.h"
+#include "LiveText.h"
 #include "MessageList.h"
 #include "MessageTable.h"
 #include "PanelLink.h"
 #include "PanelMemory.h"
-#include "SoundPage.h"
-#include "WaveAdjuster.h"
+#include "UploadCheck.h"
+#include "WidgetNames.h"
 
+#include <QHBoxLayout>
 #include <QProgressBar>
-#include <QTableView>
+#include <QPushButton>
 
 namespace orvanta {
 
@@ -35,35 +37,55 @@ private:
 
 } // namespace
 
-SoundUpload::SoundUpload(PanelLink &link, SoundPage &page, QObject *parent)
-    : QObject(parent)
+SoundUpload::SoundUpload(PanelLink &link, MessageList &messages, QWidget *parent)
+    : QGroupBox(parent)
     , m_link(link)
-    , m_page(page)
+    , m_messages(messages)
     , m_sequence(link, player())
 {
+    setObjectName(QStringLiteral("GroupBox1"));
+    auto *row = new QHBoxLayout(this);
+    m_progress = named(new QProgressBar, "p");
+    m_progress->setRange(0, Rows);
+    m_progress->setValue(0);
+    row->addWidget(m_progress, 1);
+    m_start = named(new QPushButton, "Button4");
+    m_stop = named(new QPushButton, "Button5");
+    KeepTranslated(this, [this] {
+        setTitle(tr("Процесс записи"));
+        m_start->setText(tr("Записать звук в устройство"));
+        m_stop->setText(tr("Остановить"));
+    });
+    row->addWidget(m_start);
+    row->addWidget(m_stop);
+    connect(m_start, &QPushButton::clicked, this, Dialogs::Guarded([this] { Button4Click(); }));
+    connect(m_stop, &QPushButton::clicked, this, [this] { Button5Click(); });
+
     UploadObserver observer;
     observer.progress = [this](int position) {
-        m_page.Progress()->setValue(position);
+        m_progress->setValue(position);
     };
-    // The message being played is the one shown, its row selected and in view.
     observer.rowStarted = [this](int row) {
-        m_page.SelectCell(MessageList::TextColumn, row);
-        m_page.ScrollToRow(row);
+        emit rowStarted(row);
     };
     observer.rowReport = [this](int row, const QString &text) {
-        m_page.SetCell(MessageList::AddressColumn, row, text);
+        m_messages.setCell(MessageList::AddressColumn, row, text);
     };
     observer.memoryUsed = [this](int seconds) {
-        m_page.ShowMemoryUsage(seconds);
         emit usedSecondsChanged(seconds);
     };
     m_sequence.setObserver(observer);
-    m_sequence.setCorrectErrors([this] { return m_page.CorrectErrors(); });
     connect(&m_sequence, &MessageUpload::finished, this, &SoundUpload::uploadFinished);
     connect(&m_device, &WaveDevice::playEnded, this, [this](const QString &error) {
         if (auto played = std::exchange(m_played, nullptr))
             played(error);
     });
+}
+
+void SoundUpload::SetCorrectErrors(std::function<bool()> correct)
+{
+    m_correctErrors = correct;
+    m_sequence.setCorrectErrors(std::move(correct));
 }
 
 void SoundUpload::SetDeviceNames(const QString &output, const QString &input)
@@ -74,14 +96,20 @@ void SoundUpload::SetDeviceNames(const QString &output, const QString &input)
 UploadPlayer SoundUpload::player()
 {
     UploadPlayer player;
+    // The file as it is now, on an output that is proven to start: a message the panel is told
+    // to record but never hears would take a slot of its memory with silence.
     player.open = [this](const QString &file) {
+        OpenedSound sound;
         try {
             m_device.FileName = file;
             m_device.Open();
-            return QString();
+            m_device.SetTimeFormat(WaveDevice::TimeFormat::Milliseconds);
+            sound.seconds = m_device.Length() / 1000.0;
+            sound.error = m_device.ProveOutput(OutputStartMs);
         } catch (const std::exception &error) {
-            return ErrorText(error);
+            sound.error = ErrorText(error);
         }
+        return sound;
     };
     player.play = [this](std::function<void(const QString &)> played) {
         m_played = std::move(played);
@@ -109,7 +137,34 @@ bool SoundUpload::messagesFitOrUserAgrees(double seconds)
                            "Записать сообщения всё равно?")
                             .arg(whole / 60)
                             .arg(whole % 60),
-                        m_page.window());
+                        window());
+}
+
+bool SoundUpload::checkPassed(const UploadCheck &check)
+{
+    if (check.passed())
+        return true;
+    if (!check.outputProblem.isEmpty()) {
+        Dialogs::ShowError(tr("Сообщения не записаны: %1.").arg(check.outputProblem), window());
+        return false;
+    }
+    QStringList lines;
+    for (const UploadCheck::Problem &problem : check.problems) {
+        m_messages.setCell(MessageList::AddressColumn, problem.row, problem.reason);
+        if (lines.size() < ListedProblems)
+            lines += tr("Строка %1, \"%2\": %3")
+                         .arg(problem.row)
+                         .arg(m_messages.cell(MessageList::FileColumn, problem.row).trimmed(),
+                              problem.reason);
+    }
+    if (int more = int(check.problems.size()) - ListedProblems; more > 0)
+        lines += tr("и ещё строк: %1").arg(more);
+    Dialogs::ShowError(tr("Сообщения не записаны: эти строки списка нельзя воспроизвести. "
+                          "Исправьте их или очистите в них имя файла и запустите запись "
+                          "снова; ничего не отправлено в охранную панель.\n\n%1")
+                           .arg(lines.join(QLatin1Char('\n'))),
+                       window());
+    return false;
 }
 
 void SoundUpload::Button4Click()
@@ -122,29 +177,35 @@ void SoundUpload::Button4Click()
         Dialogs::ShowError(tr("Нет связи с охранной панелью \"Orvanta\": порт не "
                               "открыт, сообщения не записаны. Выберите порт и "
                               "проверьте связь."),
-                           m_page.window());
+                           window());
         return;
     }
     if (m_link.ConnectionFailed()) {
         Dialogs::ShowError(tr("Нет связи с охранной панелью \"Orvanta\": последний "
                               "обмен с панелью не удался, сообщения не записаны. "
                               "Проверьте подключение и связь."),
-                           m_page.window());
+                           window());
         return;
     }
-    const MessageList &list = m_page.Messages();
-    if (!messagesFitOrUserAgrees(list.listSeconds(SecondsAroundMessage)))
-        return;
     std::vector<UploadMessage> messages;
-    for (int row = 1; row <= Rows; ++row)
-        if (const QString file = list.messageFile(row); !file.isEmpty())
-            messages.push_back({row, file, list.messageSeconds(row)});
+    std::vector<MessageToPlay> toCheck;
+    for (int row = 1; row <= Rows; ++row) {
+        if (const QString file = m_messages.messageFile(row); !file.isEmpty()) {
+            messages.push_back({row, file});
+            toCheck.push_back({row, file});
+        }
+    }
+    m_messages.clearAddresses();
+    const UploadCheck check = CheckMessagesToPlay(toCheck, m_device);
+    if (!checkPassed(check) ||
+        !messagesFitOrUserAgrees(check.seconds + SecondsAroundMessage * double(messages.size())))
+        return;
     if (!activity.begin(Activity::Kind::Uploading))
         return;
     activity.setEnder([this] { Abort(); });
     m_aborted = false;
-    m_page.Messages().clearAddresses();
-    m_page.Progress()->setRange(0, Rows);
+    m_progress->setRange(0, Rows);
+    emit started();
     m_sequence.start(std::move(messages));
 }
 
@@ -153,7 +214,7 @@ void SoundUpload::Button5Click()
     if (!m_sequence.running())
         return;
     m_sequence.requestStop();
-    m_page.Progress()->setFormat(tr("Остановка после текущего сообщения…"));
+    m_progress->setFormat(tr("Остановка после текущего сообщения…"));
 }
 
 void SoundUpload::Abort()
@@ -166,56 +227,49 @@ void SoundUpload::Abort()
 
 void SoundUpload::uploadFinished(const UploadOutcome &outcome)
 {
-    m_page.Progress()->setFormat(QStringLiteral("%p%"));
+    m_progress->setFormat(QStringLiteral("%p%"));
     m_device.Close();
     m_link.activity().end(Activity::Kind::Uploading);
-    m_page.ShowSelectedMessage();
     emit finished();
     if (m_aborted)
         return;
     const QString done = tr("Процесс записи завершен!");
     if (outcome.end == UploadOutcome::End::Complete) {
-        Dialogs::ShowInformation(done, m_page.window());
-        m_page.Progress()->setValue(0);
+        Dialogs::ShowInformation(done, window());
+        m_progress->setValue(0);
         return;
     }
     // Anything short of every message says how many the panel holds, and which did not go in.
     QString summary = tr("Записано сообщений: %1 из %2").arg(outcome.written).arg(outcome.total);
     if (outcome.failedRow > 0)
         summary += tr("; не записано сообщение %1").arg(outcome.failedRow);
-    summary = done + QLatin1Char('\n') + summary + QLatin1Char('.');
+    summary += QLatin1Char('.');
     if (outcome.error.isEmpty()) {
-        Dialogs::ShowInformation(summary, m_page.window());
-        m_page.Progress()->setValue(0);
+        Dialogs::ShowInformation(done + QLatin1Char('\n') + summary, window());
+        m_progress->setValue(0);
     } else {
-        // The progress stays where the upload ended.
-        Dialogs::ShowError(outcome.error + QStringLiteral("\n\n") + summary, m_page.window());
+        // The error alone, without the completion; the progress stays where the upload ended.
+        Dialogs::ShowError(outcome.error + QStringLiteral("\n\n") + summary, window());
     }
-}
-
-void SoundUpload::repaintProgress() const
-{
-    m_page.Grid()->repaint();
-    m_page.Progress()->repaint();
 }
 
 bool SoundUpload::try_write_eeprom(const QString &value, int n)
 {
     PanelMemory(m_link).try_write_eeprom(
         value, n,
-        [this, n](const QString &line) { m_page.SetCell(MessageList::AddressColumn, n, line); },
-        [this] { return m_page.CorrectErrors(); });
-    repaintProgress();
+        [this, n](const QString &line) { m_messages.setCell(MessageList::AddressColumn, n, line); },
+        [this] { return m_correctErrors ? m_correctErrors() : true; });
+    m_progress->repaint();
     return true;
 }
 
 void SoundUpload::Button7Click()
 {
-    const QString path = Dialogs::GetSaveFileName(m_page.SoundHome(), tr("Текстовые файлы (*.txt)"),
-                                                  QStringLiteral("txt"), m_page.window());
+    const QString path = Dialogs::GetSaveFileName(
+        m_messages.soundHome(), tr("Текстовые файлы (*.txt)"), QStringLiteral("txt"), window());
     if (path.isEmpty())
         return;
-    QProgressBar *progress = m_page.Progress();
+    QProgressBar *progress = m_progress;
     const ProgressReset reset(progress);
     progress->setRange(0, Rows - 1);
     progress->setValue(0);
@@ -226,9 +280,9 @@ void SoundUpload::Button7Click()
         for (; read < Rows; ++read) {
             const QString entry = memory.ReadWord(read + 1).text();
             entries[size_t(read)] = entry;
-            m_page.SetCell(MessageList::AddressColumn, read + 1, entry);
+            m_messages.setCell(MessageList::AddressColumn, read + 1, entry);
             progress->setValue(read);
-            repaintProgress();
+            progress->repaint();
         }
     } catch (const std::exception &) {
         // What was read before the failure is kept in the file all the same.
@@ -241,19 +295,19 @@ void SoundUpload::Button7Click()
 void SoundUpload::Button6Click()
 {
     const QString path = Dialogs::GetOpenFileName(
-        m_page.SoundHome(), tr("Текстовый файл (*.txt);;Все файлы (*.*)"), m_page.window());
+        m_messages.soundHome(), tr("Текстовый файл (*.txt);;Все файлы (*.*)"), window());
     if (path.isEmpty())
         return;
     const MessageTable::Entries entries = MessageTable::ReadTableFile(path);
-    QProgressBar *progress = m_page.Progress();
+    QProgressBar *progress = m_progress;
     const ProgressReset reset(progress);
     progress->setRange(0, Rows - 1);
     progress->setValue(0);
     for (int k = 0; k < Rows; ++k) {
-        m_page.SetCell(MessageList::AddressColumn, k + 1, entries[size_t(k)]);
+        m_messages.setCell(MessageList::AddressColumn, k + 1, entries[size_t(k)]);
         try_write_eeprom(entries[size_t(k)], k + 1);
         progress->setValue(progress->value() + 1);
-        repaintProgress();
+        progress->repaint();
     }
 }
 

@@ -4,18 +4,23 @@
 #include "PanelLink.h"
 #include "WaveDevice.h"
 
-#include <QObject>
+#include <QGroupBox>
 #include <QString>
+
+class QProgressBar;
+class QPushButton;
 
 namespace orvanta {
 
-class SoundPage;
+class MessageList;
+struct UploadCheck;
 
-// The sound page's side of putting the messages into the panel: "Записать звук в устройство"
-// starts the upload sequence with the list's messages and a sound device of its own, the page
-// shows what the sequence reports; in debug mode the panel's message address table is saved to a
-// file and written back from one.
-class SoundUpload : public QObject
+// The upload's view, the group "Процесс записи": its progress `p`, "Записать звук в
+// устройство" and "Остановить". It checks the list's messages, starts the upload sequence with a
+// sound device of its own, and shows what the sequence reports in the list's address column and
+// its progress; the page follows its signals. In debug mode the panel's message address table is
+// saved to a file and written back from one.
+class SoundUpload : public QGroupBox
 {
     Q_OBJECT
 public:
@@ -27,16 +32,22 @@ public:
     // measures 0.62 s.
     static constexpr double SecondsAroundMessage =
         (PanelLink::ReadStepMs + MessageUpload::PauseMs + WaveDevice::WatchMs) / 1000.0;
+    // How long the output may take to start before a message's "+J".
+    static constexpr int OutputStartMs = 1000;
+    // Problems a check box lists one by one; more are counted.
+    static constexpr int ListedProblems = 12;
 
-    SoundUpload(PanelLink &link, SoundPage &page, QObject *parent = nullptr);
+    SoundUpload(PanelLink &link, MessageList &messages, QWidget *parent = nullptr);
 
     void SetDebugEnabled(bool enabled) { m_sequence.setDebugLines(enabled); }
+    // "Исправлять ошибки": a table entry that differs is read again.
+    void SetCorrectErrors(std::function<bool()> correct);
     void SetDeviceNames(const QString &output, const QString &input);
 
-    // "Записать звук в устройство": starts the upload and returns; finished() tells its end.
+    // "Записать звук в устройство": checks the messages, starts the upload and returns;
+    // finished() tells its end.
     void Button4Click();
-    // "Остановить": the upload ends before the next message.
-    // Ends the upload after the message being played, and says so at once.
+    // "Остановить": the upload ends after the message being played, and says so at once.
     void Button5Click();
     // "Загрузить" and "Сохранить" (debug): the table written from a file, and saved to one; their
     // buttons run them as a panel exchange.
@@ -47,24 +58,34 @@ public:
     bool Running() const { return m_sequence.running(); }
     // The device the messages are played on.
     WaveDevice &Device() { return m_device; }
+    QProgressBar *Progress() const { return m_progress; }
     // Ends a running upload at once, for a closing window: no message box follows.
     void Abort();
 
 signals:
+    // The upload begins: the list stays as it is until finished().
+    void started();
+    // The message of the row is being sent.
+    void rowStarted(int row);
     // Seconds of message memory in use, as the table says after a message.
     void usedSecondsChanged(int seconds);
     void finished();
 
 private:
+    // Says what stands in the way, row by row, and marks the rows; false when anything does.
+    bool checkPassed(const UploadCheck &check);
     bool messagesFitOrUserAgrees(double seconds);
     void uploadFinished(const UploadOutcome &outcome);
     UploadPlayer player();
-    void repaintProgress() const;
 
     PanelLink &m_link;
-    SoundPage &m_page;
+    MessageList &m_messages;
+    QProgressBar *m_progress = nullptr; // p
+    QPushButton *m_start = nullptr;     // Button4
+    QPushButton *m_stop = nullptr;      // Button5
     WaveDevice m_device; // the upload's own, so that the editor can show a message meanwhile
     std::function<void(const QString &)> m_played;
+    std::function<bool()> m_correctErrors;
     MessageUpload m_sequence;
     bool m_aborted = false;
 };

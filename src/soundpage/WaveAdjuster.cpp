@@ -2,6 +2,7 @@
 
 #include "Dialogs.h"
 
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLocale>
 #include <QMouseEvent>
@@ -109,7 +110,7 @@ void TWaveAdjuster::openOnDevice()
     if (!SoundLoaded()) {
         // A file that is there but holds no sound the reader takes: the reason stays in view.
         const TWaveFile *wave = m_message.wave();
-        if (wave && !wave->LoadError.isEmpty())
+        if (wave && !wave->LoadError.isEmpty() && QFileInfo::exists(m_message.fileName()))
             m_playbackProblem = tr("Не удалось загрузить файл \"%1\": %2")
                                     .arg(m_message.fileName(), wave->LoadError);
         return;

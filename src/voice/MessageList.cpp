@@ -32,7 +32,7 @@ QVariant MessageList::data(const QModelIndex &index, int role) const
 
 bool MessageList::setData(const QModelIndex &index, const QVariant &value, int role)
 {
-    if (!index.isValid() || role != Qt::EditRole)
+    if (!index.isValid() || role != Qt::EditRole || m_locked)
         return false;
     setCell(index.column(), index.row() + 1, value.toString());
     return true;
@@ -54,7 +54,8 @@ void MessageList::retranslate()
 
 Qt::ItemFlags MessageList::flags(const QModelIndex &index) const
 {
-    return QAbstractTableModel::flags(index) | Qt::ItemIsEditable;
+    const Qt::ItemFlags flags = QAbstractTableModel::flags(index);
+    return m_locked ? flags : flags | Qt::ItemIsEditable;
 }
 
 QString MessageList::cell(int column, int number) const

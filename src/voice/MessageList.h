@@ -58,6 +58,9 @@ public:
     double listSeconds(double perMessage = 0) const;
     // The address column emptied under its title.
     void clearAddresses();
+    // While locked no cell takes what is typed into it; the program still writes them.
+    void setLocked(bool locked) { m_locked = locked; }
+    bool locked() const { return m_locked; }
 
 signals:
     // A message's file name changed, or a file was written: the total may differ.
@@ -68,6 +71,7 @@ private:
     SoundListColumn m_lists[2]; // cells 0 … 54 of the text and file columns, with encodings
     bool m_loaded[2] = {false, false};
     QStringList m_addresses = QStringList(SoundListColumn::Rows);
+    bool m_locked = false;
 };
 
 } // namespace orvanta

@@ -1,5 +1,7 @@
 #include "MessageTools.h"
 
+#include "RegularFile.h"
+
 #include "Speech.h"
 #include "WaveFile.h"
 
@@ -82,8 +84,11 @@ std::vector<int16_t> TestTone(int sampleRate, double seconds)
 double WaveSeconds(const QString &path)
 {
     // The length from the header alone, through the same reader as the message itself.
+    const RegularFile opened(path);
+    if (!opened.isOpen())
+        return 0;
     SF_INFO info = {};
-    SNDFILE *file = sf_open(QFile::encodeName(path).constData(), SFM_READ, &info);
+    SNDFILE *file = sf_open_fd(opened.descriptor(), SFM_READ, &info, SF_FALSE);
     if (!file)
         return 0;
     sf_close(file);

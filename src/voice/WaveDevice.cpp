@@ -135,11 +135,14 @@ void WaveDevice::Open()
 {
     Close();
     const QAudioDevice output = outputDevice();
-    if (!QFileInfo(FileName).isFile())
+    if (!QFileInfo::exists(FileName))
         throw EWaveDeviceError(tr("Файл \"%1\" не найден").arg(FileName));
     const TWaveFile wave(FileName);
     // A recording starts from a file that holds the header alone: no sound yet, but its format.
-    openWave(output, wave, !wave.Loaded && wave.NoSoundYet);
+    if (!wave.Loaded && !wave.NoSoundYet)
+        throw EWaveDeviceError(tr("Звук из файла \"%1\" не может быть воспроизведён: %2")
+                                   .arg(FileName, wave.LoadError));
+    openWave(output, wave, !wave.Loaded);
 }
 
 void WaveDevice::Open(const TWaveFile &wave)
@@ -279,6 +282,38 @@ void WaveDevice::Play()
         loop.exec(QEventLoop::ExcludeUserInputEvents);
         m_waitLoop = nullptr;
     }
+}
+
+QString WaveDevice::ProveOutput(int withinMs)
+{
+    requireOpen();
+    Stop();
+    QAudioDevice output;
+    try {
+        output = outputDevice();
+    } catch (const EWaveDeviceError &error) {
+        return QString::fromStdString(error.what());
+    }
+    QBuffer silence;
+    silence.setData(QByteArray(m_format.bytesForDuration(qint64(withinMs) * 1000), '\0'));
+    silence.open(QIODevice::ReadOnly);
+    QAudioSink sink(output, m_format);
+    sink.start(&silence);
+    QElapsedTimer waited;
+    waited.start();
+    while (sink.error() == QAudio::NoError && sink.processedUSecs() == 0 &&
+           waited.elapsed() < withinMs) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        QThread::msleep(5);
+    }
+    const bool running = sink.error() == QAudio::NoError && sink.processedUSecs() > 0;
+    sink.reset();
+    sink.stop();
+    lastStreamEnd = monotonicMs();
+    if (running)
+        return {};
+    return tr("Устройство вывода звука не запустилось за %1 с: сервер звука не отвечает")
+        .arg(withinMs / 1000.0);
 }
 
 // The end of playing is when the output has played the whole sound, not when it has taken the

@@ -80,6 +80,9 @@ public:
     void Seek(qint64 position);
     // From the position (or From) to the end (or To).
     void Play();
+    // Proves the output running: opens it in the open file's format and lets it take silence.
+    // Empty once it took some within withinMs, else why not; user input waits meanwhile.
+    QString ProveOutput(int withinMs);
     // Into the open file, from position 0 until stopped, in the file's format.
     void Record();
     // Ends playing or recording; what was recorded becomes the device's sound.

@@ -2,6 +2,7 @@
 
 #include "AtomicFile.h"
 #include "Errors.h"
+#include "RegularFile.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -106,14 +107,14 @@ TWaveFile::TWaveFile(const QString &fileName, MessageHandler showMessage)
     : ShowMessages(bool(showMessage))
     , m_showMessage(std::move(showMessage))
 {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
+    const RegularFile file(fileName);
+    if (!file.isOpen()) {
+        LoadError = file.error();
         report(QT_TRANSLATE_NOOP("orvanta::WaveFile", "Не удалось открыть файл"), fileName);
         return;
     }
-    file.close();
     FileName = fileName;
-    Loaded = load(fileName);
+    Loaded = load(file.descriptor());
     if (!Loaded)
         report(QT_TRANSLATE_NOOP("orvanta::WaveFile", "Не удалось загрузить файл"), fileName);
 }
@@ -125,10 +126,10 @@ void TWaveFile::report(const char *what, const QString &fileName) const
                           .arg(QCoreApplication::translate("orvanta::WaveFile", what), fileName));
 }
 
-bool TWaveFile::load(const QString &fileName)
+bool TWaveFile::load(int fd)
 {
     SF_INFO info = {};
-    SNDFILE *file = sf_open(QFile::encodeName(fileName).constData(), SFM_READ, &info);
+    SNDFILE *file = sf_open_fd(fd, SFM_READ, &info, SF_FALSE);
     if (!file) {
         LoadError = QString::fromLocal8Bit(sf_strerror(nullptr));
         return false;

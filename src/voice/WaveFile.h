@@ -73,13 +73,14 @@ public:
     // Whether the file as it lies is what Save writes, 16-bit mono PCM WAV, so that saving over it
     // loses nothing of its sound.
     bool PlainPcm = false;
-    // Why the file could not be loaded, in the reader's words.
+    // Why the file could not be opened or loaded, in the reader's words.
     QString LoadError;
     // The file is a sound file that holds no sound yet (a header alone); Format is its format.
     bool NoSoundYet = false;
 
 private:
-    bool load(const QString &fileName);
+    // Reads the sound from the open file.
+    bool load(int fd);
 
     void report(const char *what, const QString &fileName) const;
 

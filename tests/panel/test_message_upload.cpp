@@ -24,9 +24,11 @@ struct UploadOnLink
     TXComm comm;
     ExchangeLog log;
     PanelLink link{comm, log};
-    std::map<int, QString> rows; // the address cells
-    int failAt = 0;              // the message whose playing fails
-    bool mute = false;           // the player never tells an end, not even of its stop
+    std::map<int, QString> rows;       // the address cells
+    std::map<QString, double> lengths; // each file's sound as read when its turn comes
+    std::vector<int> progress;
+    int failAt = 0;    // the message whose playing fails
+    bool mute = false; // the player never tells an end, not even of its stop
     int played = 0;
     std::function<void()> whilePlaying;
     MessageUpload upload{link, player()};
@@ -42,6 +44,9 @@ struct UploadOnLink
         observer.rowReport = [this](int row, const QString &text) {
             rows[row] = text;
         };
+        observer.progress = [this](int position) {
+            progress.push_back(position);
+        };
         upload.setObserver(observer);
     }
 
@@ -51,8 +56,8 @@ struct UploadOnLink
         pending->setSingleShot(true);
         auto played = std::make_shared<std::function<void(const QString &)>>();
         UploadPlayer p;
-        p.open = [](const QString &) {
-            return QString();
+        p.open = [this](const QString &file) {
+            return OpenedSound{{}, lengths[file]};
         };
         p.play = [this, pending, played](std::function<void(const QString &)> done) {
             ++this->played;
@@ -79,8 +84,10 @@ struct UploadOnLink
         return p;
     }
 
-    UploadOutcome run(std::vector<UploadMessage> messages)
+    UploadOutcome run(std::vector<UploadMessage> messages, double seconds = 0.3)
     {
+        for (const UploadMessage &message : messages)
+            lengths.try_emplace(message.file, seconds);
         UploadOutcome outcome;
         QEventLoop loop;
         QObject::connect(&upload, &MessageUpload::finished, &loop, [&](const UploadOutcome &o) {
@@ -97,11 +104,11 @@ struct UploadOnLink
     }
 };
 
-std::vector<UploadMessage> messages(std::initializer_list<int> rows, double seconds = 0.3)
+std::vector<UploadMessage> messages(std::initializer_list<int> rows)
 {
     std::vector<UploadMessage> list;
     for (int row : rows)
-        list.push_back({row, QStringLiteral("m%1.wav").arg(row), seconds});
+        list.push_back({row, QStringLiteral("m%1.wav").arg(row)});
     return list;
 }
 
@@ -137,10 +144,24 @@ TEST(MessageUpload, MessagesPastTheEndOfTheMemoryFail)
 
     // The panel kept less time than the message's sound lasts.
     UploadOnLink cut;
-    outcome = cut.run({{1, QStringLiteral("a.wav"), 0.3}, {2, QStringLiteral("b.wav"), 30}});
+    cut.lengths[QStringLiteral("m2.wav")] = 30;
+    outcome = cut.run(messages({1, 2}));
     EXPECT_EQ(outcome.end, UploadOutcome::End::Full);
     EXPECT_EQ(outcome.written, 1);
     EXPECT_EQ(cut.rows[2], QStringLiteral("Не поместилось"));
+
+    // A file made shorter on disk while the upload runs is measured when its turn comes: what the
+    // panel kept of it is no shortfall.
+    UploadOnLink shortened;
+    shortened.lengths[QStringLiteral("m2.wav")] = 30;
+    shortened.whilePlaying = [&] {
+        shortened.lengths[QStringLiteral("m2.wav")] = 0.3;
+    };
+    outcome = shortened.run(messages({1, 2}));
+    EXPECT_EQ(outcome.end, UploadOutcome::End::Complete);
+    EXPECT_EQ(outcome.written, 2);
+    // The progress walks every row, to the last one's position once all went in.
+    EXPECT_EQ(shortened.progress, (std::vector<int>{0, 1, 53}));
 }
 
 TEST(MessageUpload, StopEndsAfterTheMessageAndAbortEndsThePanelsRecordingAtOnce)
@@ -181,7 +202,7 @@ TEST(MessageUpload, PlayWhoseEndIsNeverToldEndsByItsDeadlineOrAtOnceOnAbort)
 {
     UploadOnLink late;
     late.mute = true;
-    UploadOutcome outcome = late.run(messages({1, 2}, 0.2));
+    UploadOutcome outcome = late.run(messages({1, 2}), 0.2);
     EXPECT_EQ(outcome.end, UploadOutcome::End::Failed);
     EXPECT_EQ(outcome.failedRow, 1);
     EXPECT_EQ(late.panel.commands(), (Commands{"+J00", "+j"}));
@@ -195,7 +216,7 @@ TEST(MessageUpload, PlayWhoseEndIsNeverToldEndsByItsDeadlineOrAtOnceOnAbort)
     closing.whilePlaying = [&] {
         closing.upload.abort();
     };
-    outcome = closing.run(messages({1, 2}, 60));
+    outcome = closing.run(messages({1, 2}), 60);
     EXPECT_EQ(outcome.end, UploadOutcome::End::Stopped);
     EXPECT_EQ(closing.panel.commands(), (Commands{"+J00", "+j"}));
     EXPECT_EQ(closing.rows[1], QStringLiteral("Запись прервана"));

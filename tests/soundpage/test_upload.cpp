@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace orvanta;
 using namespace orvanta::test;
@@ -149,20 +150,43 @@ TEST(Upload, EmptyFirstRowStartsWithTheNextCommandAndStopEndsAfterTheMessage)
               QStringLiteral("Процесс записи завершен!\nЗаписано сообщений: 2 из 3."));
 }
 
-TEST(Upload, MessageWithoutSoundIsSentAndTheUploadGoesOn)
+// Every row is checked before the panel is told anything: a row skipped half-way would move
+// every later message into an earlier slot of the panel.
+TEST(Upload, RowsThatCannotPlayAreListedAndNothingIsSentUntilTheyAreMended)
 {
-    // Row 1 as the editor leaves it after everything was cut: a wave header without samples.
     UploadFixture f({{1, 0.3}, {2, 0.3}});
-    const QString file = QDir(f.binDir()).filePath(QStringLiteral("sound/m1.wav"));
-    ASSERT_TRUE(TWaveFile().SaveToFile(file));
-    ASSERT_EQ(QFileInfo(file).size(), 44);
+    const QDir sound(QDir(f.binDir()).filePath(QStringLiteral("sound")));
+    ASSERT_TRUE(TWaveFile().SaveToFile(sound.filePath(QStringLiteral("m2.wav")))); // all cut
+    QFile(sound.filePath(QStringLiteral("empty.wav"))).open(QIODevice::WriteOnly);
+    ASSERT_EQ(mkfifo(QFile::encodeName(sound.filePath(QStringLiteral("fifo.wav"))), 0600), 0);
+    SoundPage &page = f.window->Sounds();
+    page.SetCell(1, 3, QStringLiteral("3.wav"));
+    page.SetCell(1, 4, QStringLiteral("empty.wav"));
+    page.SetCell(1, 5, QStringLiteral("fifo.wav"));
     f.uploadAll();
-    EXPECT_EQ(f.commands(), (Commands{"+J00", "+j", "+E02", "+E03", "+J", "+j", "+E04", "+E05"}));
-    EXPECT_EQ(f.address(1), QStringLiteral("Ok"));
-    EXPECT_EQ(f.address(2), QStringLiteral("Ok"));
+    EXPECT_TRUE(f.commands().empty());
     ASSERT_EQ(f.dialogs.boxes.size(), 1u);
-    EXPECT_EQ(f.dialogs.boxes[0], std::make_pair(Dialogs::Kind::Information,
-                                                 QStringLiteral("Процесс записи завершен!")));
+    EXPECT_EQ(f.dialogs.boxes[0].first, Dialogs::Kind::Error);
+    const QString box = f.dialogs.boxes[0].second;
+    for (const char *line :
+         {"Строка 2, \"m2.wav\": в файле нет звука", "Строка 3, \"3.wav\": файл не найден",
+          "Строка 4, \"empty.wav\": файл пуст", "Строка 5, \"fifo.wav\": это не обычный файл"})
+        EXPECT_TRUE(box.contains(QString::fromUtf8(line))) << line;
+    EXPECT_FALSE(box.contains(QStringLiteral("Строка 1")));
+    EXPECT_EQ(f.address(5), QStringLiteral("это не обычный файл"));
+
+    // Rows emptied as the box says are skipped; the progress walks every row and stands at the
+    // last while the completion shows, then returns to 0.
+    for (int row = 2; row <= 5; ++row)
+        page.SetCell(1, row, QString());
+    auto *progress = f.child<QProgressBar>(QStringLiteral("p"));
+    int progressAtBox = -1;
+    Dialogs::SetRecorder(
+        [&](Dialogs::Kind, const QString &) { progressAtBox = progress->value(); });
+    f.uploadAll();
+    EXPECT_EQ(f.commands(), (Commands{"+J00", "+j", "+E02", "+E03"}));
+    EXPECT_EQ(progressAtBox, SoundPage::Rows - 2);
+    EXPECT_EQ(progress->value(), 0);
 }
 
 TEST(Upload, TableEntryThatNeverMatchesEndsTheUploadNamingTheRow)
@@ -197,18 +221,24 @@ TEST(Upload, NoEndAddressEndsTheUploadWithTheCompletionMessage)
                              "сообщение 1."));
 }
 
-TEST(Upload, FileTheDeviceRefusesEndsTheUploadWithItsMessage)
+// A file spoilt after the check ends the upload at its row: the error alone, without the
+// completion, and the progress where it stopped.
+TEST(Upload, FileSpoiltDuringTheUploadEndsItWithTheErrorAlone)
 {
-    UploadFixture f({{1, 0.3}, {2, 0.3}});
-    WriteFile(QDir(f.binDir()).filePath(QStringLiteral("sound/m2.wav")), QByteArray(100, 'x'));
+    UploadFixture f({{1, 1.0}, {2, 0.3}});
+    f.panel.setMessageListener([&](bool started, int message) {
+        if (started && message == 1)
+            WriteFile(QDir(f.binDir()).filePath(QStringLiteral("sound/m2.wav")),
+                      QByteArray(100, 'x'));
+    });
     f.uploadAll();
     EXPECT_EQ(f.commands().size(), 4u); // row 1 only
     ASSERT_EQ(f.dialogs.boxes.size(), 1u);
     EXPECT_EQ(f.dialogs.boxes[0].first, Dialogs::Kind::Error);
     EXPECT_TRUE(f.dialogs.boxes[0].second.startsWith(QStringLiteral("Звук из файла")));
+    EXPECT_FALSE(f.dialogs.boxes[0].second.contains(QStringLiteral("завершен")));
     EXPECT_TRUE(f.dialogs.boxes[0].second.endsWith(
-        QStringLiteral("Процесс записи завершен!\nЗаписано сообщений: 1 из 2; не записано "
-                       "сообщение 2.")));
+        QStringLiteral("Записано сообщений: 1 из 2; не записано сообщение 2.")));
     EXPECT_EQ(f.child<QProgressBar>(QStringLiteral("p"))->value(), 1); // where it stopped
 
     // Without a panel that answered the last exchange, or without an open port, nothing starts

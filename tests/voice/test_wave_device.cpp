@@ -2,6 +2,7 @@
 // its output plays, so that what the device plays is recorded and measured.
 #include "SecondOutput.h"
 #include "SoundAnalysis.h"
+#include "UploadCheck.h"
 #include "WaveDevice.h"
 #include "WaveFile.h"
 
@@ -9,6 +10,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace orvanta;
 using namespace orvanta::test;
@@ -225,4 +227,46 @@ TEST(WaveDevice, ChosenOutputPlaysAndOneThatGoesAwayEndsThePlay)
                          .arg(QLatin1String(SecondOutput::Description)));
     // The server moves the stream at once; the device ends it at its next look.
     EXPECT_LT(afterRemoval.seconds, 2.0 * WaveDevice::WatchMs / 1000) << "the sound went on";
+}
+
+// Before an upload every message is read and opened as it is now; a file that is not there, is
+// no regular file (a FIFO would hold the tool in open()), is empty or holds no sound is named with
+// its reason, and only the sound that can be played is counted.
+TEST(UploadCheck, NamesEveryMessageThatCannotPlayWithItsReason)
+{
+    SoundFolder f;
+    ASSERT_EQ(mkfifo(QFile::encodeName(f.path("fifo.wav")).constData(), 0600), 0);
+    QFile(f.path("empty.wav")).open(QIODevice::WriteOnly);
+    QFile text(f.path("text.wav"));
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+    text.write(QByteArray(100, 'x'));
+    text.close();
+    WaveDevice device;
+    const UploadCheck check = CheckMessagesToPlay({{1, f.tone("tone.wav", 0.5)},
+                                                   {2, f.path("missing.wav")},
+                                                   {3, f.path("fifo.wav")},
+                                                   {4, f.path("empty.wav")},
+                                                   {5, f.emptyRecording("header.wav")},
+                                                   {6, f.path("text.wav")},
+                                                   {7, f.folder.path()}},
+                                                  device);
+    EXPECT_TRUE(check.outputProblem.isEmpty());
+    std::vector<std::pair<int, QString>> problems;
+    for (const UploadCheck::Problem &problem : check.problems)
+        problems.emplace_back(problem.row, problem.reason);
+    ASSERT_EQ(problems.size(), 6u);
+    EXPECT_EQ(problems[0], std::make_pair(2, QStringLiteral("файл не найден")));
+    EXPECT_EQ(problems[1], std::make_pair(3, QStringLiteral("это не обычный файл")));
+    EXPECT_EQ(problems[2], std::make_pair(4, QStringLiteral("файл пуст")));
+    EXPECT_EQ(problems[3], std::make_pair(5, QStringLiteral("в файле нет звука")));
+    EXPECT_EQ(problems[4].first, 6); // in the sound library's words
+    EXPECT_EQ(problems[5], std::make_pair(7, QStringLiteral("это не обычный файл")));
+    EXPECT_NEAR(check.seconds, 0.5, 0.01);
+    EXPECT_FALSE(device.IsOpen());
+
+    device.SetDeviceNames(QStringLiteral("No Such Card"), {});
+    const UploadCheck noOutput = CheckMessagesToPlay({{1, f.path("tone.wav")}}, device);
+    EXPECT_EQ(noOutput.outputProblem,
+              QStringLiteral("Нет устройства вывода звука \"No Such Card\""));
+    EXPECT_TRUE(noOutput.problems.empty());
 }

@@ -3,8 +3,8 @@
 #include "AtomicFile.h"
 #include "MessageEdit.h"
 #include "MessageList.h"
-#include "MessageTable.h"
 #include "MessageTools.h"
+#include "RegularFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,14 +14,19 @@ namespace orvanta {
 
 std::optional<QByteArray> SoundImport::Contents(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!QFileInfo(path).isFile())
         return std::nullopt;
+    // Read without waiting, whatever was put in the file's place since.
+    const RegularFile opened(path);
+    QFile file;
+    if (!opened.isOpen() || !file.open(opened.descriptor(), QIODevice::ReadOnly))
+        return QByteArray();
     return file.readAll();
 }
 
-SoundImport::SoundImport(MessageList &messages)
+SoundImport::SoundImport(MessageList &messages, int longestSeconds)
     : m_messages(messages)
+    , m_longestSeconds(longestSeconds)
 {}
 
 bool SoundImport::nameTaken(const QString &name, int number) const
@@ -59,7 +64,7 @@ QString SoundImport::importInto(int number, const QString &source, QString &note
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return tr("Не удалось создать папку \"%1\"").arg(QFileInfo(path).absolutePath());
     Undo undo{number, m_messages.cell(MessageList::FileColumn, number), path, Contents(path)};
-    const ImportResult imported = ImportSound(source, path, MemorySeconds);
+    const ImportResult imported = ImportSound(source, path, m_longestSeconds);
     if (!imported.error.isEmpty())
         return imported.error;
     note = imported.note;

@@ -17,7 +17,8 @@ class SoundImport
     Q_DECLARE_TR_FUNCTIONS(orvanta::SoundImport)
 
 public:
-    explicit SoundImport(MessageList &messages);
+    // longestSeconds: the longest sound a message may hold (the panel's whole memory).
+    SoundImport(MessageList &messages, int longestSeconds);
 
     // Imports source into message number's row. Empty when done, else why nothing changed; note
     // tells of a long message that was kept.
@@ -54,6 +55,7 @@ private:
     bool nameTaken(const QString &name, int number) const;
 
     MessageList &m_messages;
+    int m_longestSeconds;
     std::optional<Undo> m_undo;
 };
 

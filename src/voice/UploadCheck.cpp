@@ -1,0 +1,38 @@
+#include "UploadCheck.h"
+
+#include "WaveDevice.h"
+#include "WaveFile.h"
+
+#include <QCoreApplication>
+
+namespace orvanta {
+
+UploadCheck CheckMessagesToPlay(const std::vector<MessageToPlay> &messages, WaveDevice &device)
+{
+    UploadCheck check;
+    check.outputProblem = device.OutputProblem();
+    if (!check.outputProblem.isEmpty())
+        return check;
+    for (const MessageToPlay &message : messages) {
+        const TWaveFile wave(message.file);
+        QString reason;
+        if (!wave.Loaded) {
+            reason = wave.LoadError.isEmpty()
+                         ? QCoreApplication::translate("orvanta::UploadCheck", "в файле нет звука")
+                         : wave.LoadError;
+        } else {
+            try {
+                device.Open(wave);
+                check.seconds += double(wave.Samples.size()) / wave.Format.SampleRate;
+            } catch (const EWaveDeviceError &error) {
+                reason = QString::fromStdString(error.what());
+            }
+        }
+        if (!reason.isEmpty())
+            check.problems.push_back({message.row, message.file, reason});
+    }
+    device.Close();
+    return check;
+}
+
+} // namespace orvanta
