@@ -195,6 +195,10 @@ TEST(SoundPage, RecordingRefusesOtherRowsAndEnablesOnlyWhatCanAct)
     for (const char *name : {"RecSB", "CutSB", "SpeakSB", "Button4", "Button1", "Button2"})
         EXPECT_FALSE(enabled(name)) << name;
     grid->setCurrentIndex(grid->model()->index(9, 0)); // refused while recording
+    // The row being recorded keeps its file: its cell takes no new name, the header no click.
+    EXPECT_FALSE(grid->model()->setData(grid->model()->index(0, 1), QStringLiteral("other.wav")));
+    EXPECT_FALSE(grid->model()->flags(grid->model()->index(0, 1)) & Qt::ItemIsEditable);
+    EXPECT_FALSE(grid->horizontalHeader()->sectionsClickable());
     RunEvents(500);
     window->findChild<QToolButton *>(QStringLiteral("StopSB"))->click();
     EXPECT_FALSE(window->Sounds().Editor().Recording());

@@ -4,6 +4,7 @@
 #include "IniFile.h"
 #include "MessageTable.h"
 #include "PanelMemory.h"
+#include "QueuedInput.h"
 #include "SoundAnalysis.h"
 #include "SoundPage.h"
 #include "SoundUpload.h"
@@ -13,10 +14,12 @@
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QLabel>
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTableView>
 #include <QTimer>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -298,4 +301,47 @@ TEST(Upload, CloseDuringTheUploadEndsThePanelsRecordingAndTheToolAtOnce)
     EXPECT_EQ(f.address(1), QStringLiteral("Запись прервана"));
     EXPECT_EQ(f.address(2), QString());
     EXPECT_TRUE(f.dialogs.boxes.empty());
+}
+
+// Keys and clicks on the list while messages go in change nothing: no editor opens on the cell
+// the user left, none on the row being sent, and the header selects no column.
+TEST(Upload, ListTakesNoTypingAndNoColumnWhileTheUploadRuns)
+{
+    UploadFixture f({{1, 1.5}, {2, 0.3}});
+    f.window->show();
+    auto *grid = f.child<QTableView>(QStringLiteral("SoundSG"));
+    grid->setCurrentIndex(grid->model()->index(8, 1));
+    grid->setFocus();
+    const QString text2 = f.window->Sounds().Cell(0, 2);
+    const QString file9 = f.window->Sounds().Cell(1, 9);
+    bool typed = false;
+    f.panel.setMessageListener([&](bool started, int message) {
+        if (!started || message != 1)
+            return;
+        QMetaObject::invokeMethod(f.window.get(), [&] {
+            for (const QChar key : QStringLiteral("new"))
+                QueueKey(grid, Qt::Key_A + (key.unicode() - 'a'), key);
+            QueueKey(grid, Qt::Key_F2);
+            QueueKey(grid, Qt::Key_Delete);
+            QueueKey(grid, Qt::Key_Return);
+            QHeaderView *header = grid->horizontalHeader();
+            QueueClick(header->viewport(),
+                       QPoint(header->sectionViewportPosition(1) + header->sectionSize(1) / 2,
+                              header->height() / 2));
+            QueueKey(grid, Qt::Key_Delete);
+            typed = true;
+        });
+    });
+    f.uploadAll();
+    EXPECT_TRUE(typed);
+    EXPECT_EQ(f.commands().size(), 8u);
+    EXPECT_EQ(f.window->Sounds().Cell(1, 9), file9);
+    EXPECT_EQ(f.window->Sounds().Cell(1, 1), QStringLiteral("m1.wav"));
+    EXPECT_EQ(f.window->Sounds().Cell(1, 2), QStringLiteral("m2.wav"));
+    EXPECT_EQ(f.window->Sounds().Cell(0, 2), text2);
+    EXPECT_FALSE(grid->selectionModel()->isColumnSelected(1));
+    EXPECT_EQ(grid->indexWidget(grid->currentIndex()), nullptr); // no editor open
+    EXPECT_EQ(grid->currentIndex(), grid->model()->index(8, 1));
+    // Afterwards the list takes typing again.
+    EXPECT_TRUE(grid->model()->flags(grid->model()->index(8, 1)) & Qt::ItemIsEditable);
 }
