@@ -8,6 +8,7 @@
 #include "MessageTable.h"
 #include "PanelLink.h"
 #include "SoundDevicesDialog.h"
+#include "SoundServerWatch.h"
 #include "SoundUpload.h"
 #include "Speech.h"
 #include "ThemeIcon.h"
@@ -106,6 +107,11 @@ SoundPage::SoundPage(PanelLink &link, QString soundHome, QWidget *parent)
     // looked for now and then, and only while one is chosen.
     m_deviceLook.setInterval(DeviceLookMs);
     connect(&m_deviceLook, &QTimer::timeout, this, [this] { GiveUpMissingDevices(); });
+    // The buttons follow the sound server's presence, with the reason in view.
+    connect(&SoundServerWatch::Instance(), &SoundServerWatch::changed, this, [this] {
+        m_outputProblem = m_editor->Player.OutputProblem();
+        updateControls();
+    });
     // The texts the page makes itself, again in a new language.
     KeepTranslated(this, [this] {
         m_editor->setAccessibleName(tr("Звук сообщения"));
@@ -667,8 +673,8 @@ void SoundPage::updateControls()
     // Recording, like playing, goes through the sound output's device.
     const std::pair<const char *, bool> states[] = {
         {"RecSB", free && m_outputProblem.isEmpty()},
-        {"PlayFStartSB", free && editor.CanPlay()},
-        {"PlaySB", free && editor.CanPlay()},
+        {"PlayFStartSB", free && editor.CanPlay() && m_outputProblem.isEmpty()},
+        {"PlaySB", free && editor.CanPlay() && m_outputProblem.isEmpty()},
         {"StopSB", now == Activity::Kind::Playing || now == Activity::Kind::Recording},
         {"CutSB", sound},
         {"SilenceSB", sound},

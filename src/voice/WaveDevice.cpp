@@ -1,5 +1,6 @@
 #include "WaveDevice.h"
 
+#include "SoundServerWatch.h"
 #include "WaveFile.h"
 
 #include <QAudioSink>
@@ -68,6 +69,9 @@ QString cannotPlay(const QString &fileName)
 QAudioDevice chooseDevice(const QList<QAudioDevice> &devices, const QAudioDevice &fallback,
                           const QString &name, const QString &kind)
 {
+    // The library keeps listing the devices of a server that went away.
+    if (const QString away = SoundServerWatch::Instance().Problem(); !away.isEmpty())
+        throw EWaveDeviceError(away);
     if (name.isEmpty()) {
         if (fallback.isNull())
             throw EWaveDeviceError(WaveDevice::tr("Нет устройства %1").arg(kind));
@@ -94,6 +98,7 @@ std::optional<QAudioDevice> FindSoundDevice(const QList<QAudioDevice> &devices, 
 WaveDevice::WaveDevice(QObject *parent)
     : QObject(parent)
 {
+    SoundServerWatch::Instance(); // watching from before the first sound
     m_watch.setInterval(WatchMs);
     connect(&m_watch, &QTimer::timeout, this, [this] { watchStream(); });
 }

@@ -12,8 +12,10 @@
 #include "WindowFixture.h"
 
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QPushButton>
 #include <QTimer>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 using namespace orvanta;
@@ -153,4 +155,54 @@ TEST(SoundServerFailure, ListeningPanelAnswersWhileTheServerIsGoneAndHearsOnceIt
     panel.terminate();
     EXPECT_TRUE(panel.waitForFinished(5000));
     EXPECT_EQ(panel.exitStatus(), QProcess::NormalExit);
+}
+
+// Away for longer than the sound library goes on trying by itself: the page says so and offers
+// no sound meanwhile, an upload sends nothing, and once the server is back the tool plays,
+// records and uploads again without a restart.
+TEST(SoundServerFailure, ServerAwayForLongIsFoundAgain)
+{
+    SoundServerOutage outage;
+    PanelWindowFixture f;
+    const QString message = QDir(f.binDir()).filePath(QStringLiteral("sound/sound 1"));
+    ASSERT_TRUE(MakeTone(message, 0.5, 440));
+    SoundPage &page = f.window->Sounds();
+    for (int row = 2; row <= MessageList::Messages; ++row)
+        page.SetCell(MessageList::FileColumn, row, QString());
+    page.SelectCell(MessageList::TextColumn, 1);
+    auto *status = f.child<QLabel>(QStringLiteral("StatusL"));
+    auto *record = f.child<QToolButton>(QStringLiteral("RecSB"));
+    ASSERT_TRUE(record->isEnabled());
+
+    outage.begin();
+    ASSERT_TRUE(RunEventsUntil([&] { return !status->isHidden(); }, 5000));
+    EXPECT_TRUE(status->text().contains(QStringLiteral("сервером звука")))
+        << status->text().toStdString();
+    RunEvents(8000);
+    EXPECT_FALSE(record->isEnabled());
+    EXPECT_FALSE(f.child<QToolButton>(QStringLiteral("PlaySB"))->isEnabled());
+    f.child<QPushButton>(QStringLiteral("Button4"))->click();
+    EXPECT_TRUE(f.commands().empty());
+    ASSERT_EQ(f.dialogs.boxes.size(), 1u);
+    EXPECT_TRUE(f.dialogs.boxes[0].second.contains(QStringLiteral("сервером звука")));
+
+    outage.end();
+    ASSERT_TRUE(RunEventsUntil([&] { return status->isHidden() && record->isEnabled(); }, 10000))
+        << status->text().toStdString();
+    page.Play(true);
+    EXPECT_TRUE(page.Editor().Player.IsPlaying());
+    QString playError = QStringLiteral("not ended");
+    QObject::connect(&page.Editor().Player, &WaveDevice::playEnded,
+                     [&](const QString &error) { playError = error; });
+    ASSERT_TRUE(RunEventsUntil([&] { return !page.Editor().Player.IsPlaying(); }, 5000));
+    EXPECT_EQ(playError, QString());
+    page.Record();
+    ASSERT_TRUE(page.Editor().Recording());
+    RunEvents(700);
+    page.Stop();
+    EXPECT_TRUE(TWaveFile(message).Loaded);
+    f.child<QPushButton>(QStringLiteral("Button4"))->click();
+    ASSERT_TRUE(RunEventsUntil([&] { return !page.Upload().Running(); }, 20000));
+    EXPECT_EQ(f.commands(), (std::vector<std::string>{"+J00", "+j", "+E02", "+E03"}));
+    EXPECT_EQ(f.dialogs.boxes.back().second, QStringLiteral("Процесс записи завершен!"));
 }
