@@ -572,18 +572,17 @@ void TWaveAdjuster::wheelEvent(QWheelEvent *event)
     event->accept();
 }
 
+// The device and the picture follow the message after an edit, and after a refused one too: the
+// file may have been loaded again because it changed on disk.
 QString TWaveAdjuster::edited(const QString &error)
 {
-    if (!error.isEmpty()) {
-        if (ShowErrors)
-            Dialogs::ShowMessage(error, this);
-        return error;
-    }
     openOnDevice();
     SelStart = std::min(SelStart, std::max<qint64>(SampleCount() - 1, 0));
     SelEnd = std::min(SelEnd, std::max<qint64>(SampleCount() - 1, 0));
     Redraw();
-    return {};
+    if (!error.isEmpty() && ShowErrors)
+        Dialogs::ShowMessage(error, this);
+    return error;
 }
 
 QString TWaveAdjuster::SilenceSelection()

@@ -4,8 +4,13 @@
 #include "MessageTools.h"
 #include "Speech.h"
 
+#include "RegularFile.h"
+
+#include <QCryptographicHash>
+#include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <sys/stat.h>
 
 namespace orvanta {
 
@@ -19,9 +24,44 @@ MessageEdit::MessageEdit(QObject *parent)
     : QObject(parent)
 {}
 
+MessageEdit::FileStamp MessageEdit::stampOf(const QString &fileName, bool withDigest)
+{
+    FileStamp stamp;
+    struct stat status = {};
+    if (::stat(QFile::encodeName(fileName).constData(), &status) != 0)
+        return stamp;
+    stamp.size = status.st_size;
+    stamp.modifiedNs = qint64(status.st_mtim.tv_sec) * 1'000'000'000 + status.st_mtim.tv_nsec;
+    const RegularFile opened(fileName);
+    QFile file;
+    if (withDigest && opened.isOpen() && file.open(opened.descriptor(), QIODevice::ReadOnly)) {
+        QCryptographicHash hash(QCryptographicHash::Sha1);
+        hash.addData(&file);
+        stamp.digest = hash.result();
+    }
+    return stamp;
+}
+
+QString MessageEdit::reloadIfChanged()
+{
+    FileStamp now = stampOf(m_fileName, false);
+    if (now.size == m_stamp.size && now.modifiedNs == m_stamp.modifiedNs)
+        return {};
+    now = stampOf(m_fileName, true);
+    if (now.size == m_stamp.size && now.digest == m_stamp.digest) {
+        m_stamp = now; // touched, not changed
+        return {};
+    }
+    load(m_fileName);
+    return tr("Файл \"%1\" изменён на диске после того, как был показан: показан звук из "
+              "файла, как он есть сейчас; изменение не сделано")
+        .arg(m_fileName);
+}
+
 bool MessageEdit::load(const QString &fileName, TWaveFile::MessageHandler showMessage)
 {
     m_fileName = fileName;
+    m_stamp = stampOf(fileName, true);
     m_wave = std::make_unique<TWaveFile>(fileName, std::move(showMessage));
     m_undoSamples.clear();
     m_undoRate = 0;
@@ -41,6 +81,9 @@ QString MessageEdit::replace(std::vector<int16_t> samples, uint32_t rate, bool k
 {
     if (!loaded())
         return tr("Нет звука для изменения");
+    // Nothing is written from samples the file no longer holds.
+    if (const QString changed = reloadIfChanged(); !changed.isEmpty())
+        return changed;
     const QString &name = m_wave->FileName;
     // A file the user has made read-only is not ours to change.
     if (ReadOnlyMessage(name))
@@ -66,6 +109,7 @@ QString MessageEdit::replace(std::vector<int16_t> samples, uint32_t rate, bool k
         m_undoRate = m_wave->Format.SampleRate;
     }
     *m_wave = std::move(edited);
+    m_stamp = stampOf(name, true);
     emit samplesChanged();
     emit written();
     return {};

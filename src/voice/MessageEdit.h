@@ -57,6 +57,18 @@ signals:
     void written();
 
 private:
+    // What identifies the file's contents as loaded: its size and time, and a digest of its bytes
+    // for when those two change without the sound changing.
+    struct FileStamp
+    {
+        qint64 size = -1;
+        qint64 modifiedNs = 0;
+        QByteArray digest;
+        bool operator==(const FileStamp &) const = default;
+    };
+    static FileStamp stampOf(const QString &fileName, bool withDigest);
+    // The file was changed on disk since it was loaded: it is loaded again, and the text says so.
+    QString reloadIfChanged();
     // Edits a copy of the samples at the message's rate; an edit that returns false changed
     // nothing.
     QString change(const std::function<bool(std::vector<int16_t> &)> &edit);
@@ -65,6 +77,7 @@ private:
 
     std::unique_ptr<TWaveFile> m_wave;
     QString m_fileName;
+    FileStamp m_stamp;
     std::vector<int16_t> m_undoSamples;
     uint32_t m_undoRate = 0;
 };

@@ -1,8 +1,11 @@
-// Trimmed silence and even loudness on samples, and the length of a wave file from its header.
+// Trimmed silence and even loudness on samples, the length of a wave file from its header, and
+// the message being edited.
+#include "MessageEdit.h"
 #include "MessageTools.h"
 #include "Speech.h"
 #include "WaveFile.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -125,4 +128,45 @@ TEST(Speech, RussianTextBecomesAMessageAndAnUnknownVoiceIsSaid)
     }
     EXPECT_NEAR(crossings / 2.0, 1000 * (Rate - 200) / double(Rate), 3);
     EXPECT_NEAR(upPeak, 10000, 150);
+}
+
+// A message replaced on disk while it is shown is never overwritten with the samples shown: the
+// edit loads the file again and says so; a file only touched is edited as usual.
+TEST(MessageEdit, FileChangedOnDiskIsLoadedAgainInsteadOfOverwritten)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("m2.wav"));
+    const auto save = [&](double seconds, int amplitude) {
+        TWaveFile wave;
+        wave.Samples = toneBetweenSilences(0, int(seconds * Rate), 0, amplitude);
+        ASSERT_TRUE(wave.SaveToFile(path));
+    };
+    save(2.0, 8000);
+    MessageEdit edit;
+    ASSERT_TRUE(edit.load(path));
+    save(8.0, 12000); // another program writes the file anew
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray replaced = file.readAll();
+    file.close();
+    EXPECT_TRUE(edit.cut(0, Rate - 1).contains(QStringLiteral("изменён на диске")));
+    EXPECT_EQ(edit.sampleCount(), 8 * Rate);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), replaced);
+    file.close();
+
+    EXPECT_EQ(edit.cut(0, Rate - 1), QString());
+    EXPECT_EQ(edit.sampleCount(), 7 * Rate);
+    save(1.0, 4000); // the undo copy is of another sound now
+    EXPECT_TRUE(edit.undo().contains(QStringLiteral("изменён на диске")));
+    EXPECT_EQ(edit.sampleCount(), Rate);
+    EXPECT_FALSE(edit.canUndo());
+
+    // Same bytes, new time: no change.
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    const QByteArray bytes = file.readAll();
+    file.seek(0);
+    file.write(bytes);
+    file.close();
+    EXPECT_EQ(edit.silence(0, 10), QString());
 }
