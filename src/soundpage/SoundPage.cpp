@@ -655,11 +655,21 @@ void SoundPage::Speak()
             tr("В строке %1 нет текста сообщения: озвучивать нечего.").arg(row), window());
         return;
     }
+    const QString cell = m_messages.cell(MessageList::FileColumn, row);
     QString newName;
     const QString file = fileForNewSound(row, newName);
+    // Speech over the message shown is an edit the editor undoes; speech that makes the row's
+    // message anew is undone as a recording is.
+    const bool shown = m_editor->SoundLoaded() && m_editor->Wave()->FileName == file;
+    std::optional<QByteArray> before = shown ? std::nullopt : SoundImport::Contents(file);
     const QString voice = m_voice.isEmpty() ? VoiceForText(text) : m_voice;
-    if (m_editor->SpeakMessage(text, file, voice).isEmpty() && !newName.isEmpty())
+    if (!m_editor->SpeakMessage(text, file, voice).isEmpty())
+        return;
+    if (!newName.isEmpty())
         m_messages.setCell(MessageList::FileColumn, row, newName);
+    if (!shown)
+        m_import.rememberReplaced(row, file, std::move(before), cell);
+    updateControls();
 }
 
 // A control is enabled only when it can act now: a click never silently does nothing, and
