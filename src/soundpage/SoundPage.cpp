@@ -169,16 +169,25 @@ void SoundPage::buildMemoryGroup()
     KeepTranslated(group, [group] { group->setTitle(tr("Состояние памяти")); });
     auto *row = new QHBoxLayout(group);
     m_usage = named(new QLabel, "EepL");
-    m_usage->setMinimumWidth(220);
     auto *bar = m_usageBar = named(new QProgressBar, "EepPB");
     bar->setRange(0, MemorySeconds);
     bar->setValue(0);
     bar->setTextVisible(false);
     m_listLength = named(new QLabel, "TotalL");
-    auto *figures = new QVBoxLayout;
-    figures->addWidget(m_usage);
-    figures->addWidget(m_listLength);
-    row->addLayout(figures);
+    auto *figures = new QWidget;
+    auto *lines = new QVBoxLayout(figures);
+    lines->setContentsMargins(0, 0, 0, 0);
+    lines->addWidget(m_usage);
+    lines->addWidget(m_listLength);
+    // The figures take the width of their longest possible text, so that the bar beside them
+    // stays put as they change.
+    KeepTranslated(figures, [this, figures] {
+        const QFontMetrics metrics(m_usage->font());
+        figures->setFixedWidth(std::max({220, metrics.horizontalAdvance(MemoryUsageText(479)),
+                                         metrics.horizontalAdvance(listLengthText(5999))}) +
+                               4);
+    });
+    row->addWidget(figures);
     row->addWidget(bar, 1);
 }
 
@@ -569,13 +578,22 @@ bool SoundPage::eventFilter(QObject *watched, QEvent *event)
             drag->acceptProposedAction();
         else
             drag->ignore();
+        if (onList)
+            markDropRow(drag->isAccepted() ? m_grid->indexAt(drag->position().toPoint()).row()
+                                           : -1);
         return true;
     }
+    case QEvent::DragLeave:
+        if (onList)
+            markDropRow(-1);
+        return QWidget::eventFilter(watched, event);
     case QEvent::Drop: {
         auto *drop = static_cast<QDropEvent *>(event);
         const QString file = localFile(drop->mimeData());
         const int row =
             onList ? m_grid->indexAt(drop->position().toPoint()).row() + 1 : SelectedRow();
+        if (onList)
+            markDropRow(-1);
         if (file.isEmpty() || row < 1)
             return true;
         drop->acceptProposedAction();
@@ -587,6 +605,23 @@ bool SoundPage::eventFilter(QObject *watched, QEvent *event)
     default:
         return QWidget::eventFilter(watched, event);
     }
+}
+
+// The row a held file would go into is selected while it is held there; the user's selection
+// comes back when the file leaves or is dropped.
+void SoundPage::markDropRow(int row)
+{
+    QItemSelectionModel *selection = m_grid->selectionModel();
+    if (row < 0) {
+        if (m_selectionBeforeDrag)
+            selection->select(*std::exchange(m_selectionBeforeDrag, std::nullopt),
+                              QItemSelectionModel::ClearAndSelect);
+        return;
+    }
+    if (!m_selectionBeforeDrag)
+        m_selectionBeforeDrag = selection->selection();
+    selection->select(m_messages.index(row, 0),
+                      QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 void SoundPage::Play(bool fromStart)
@@ -769,9 +804,13 @@ void SoundPage::GiveUpMissingDevices()
 void SoundPage::showListLength()
 {
     const int whole = int(std::lround(ListSeconds(SoundUpload::SecondsAroundMessage)));
-    m_listLength->setText(
-        tr("Сообщения в списке: %1 мин. %2 сек. из 8 мин.").arg(whole / 60).arg(whole % 60));
+    m_listLength->setText(listLengthText(whole));
     m_listLength->setStyleSheet(whole > MemorySeconds ? QStringLiteral("color: red;") : QString());
+}
+
+QString SoundPage::listLengthText(int seconds)
+{
+    return tr("Сообщения в списке: %1 мин. %2 сек. из 8 мин.").arg(seconds / 60).arg(seconds % 60);
 }
 
 void SoundPage::connectDebugButtons()

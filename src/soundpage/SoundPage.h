@@ -4,6 +4,7 @@
 #include "MessageTable.h"
 #include "SoundImport.h"
 
+#include <QItemSelection>
 #include <QString>
 #include <QTimer>
 #include <QWidget>
@@ -125,6 +126,7 @@ private:
     void lockListDuringSound();
     void updateControls();
     void showListLength();
+    static QString listLengthText(int seconds);
     void showSelection();
     // The dialog that chooses the sound output and input and plays the check tone.
     void chooseDevices();
@@ -138,6 +140,7 @@ private:
     void undo();
     // Files dropped from the desktop onto a row of the list or onto the waveform are imported.
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void markDropRow(int row);
 
     PanelLink &m_link;
     Activity &m_activity;
@@ -170,6 +173,7 @@ private:
     QTimer m_deviceLook;
     QProgressBar *m_usageBar = nullptr; // EepPB
     QTableView *m_grid = nullptr;
+    std::optional<QItemSelection> m_selectionBeforeDrag;
     TWaveAdjuster *m_editor = nullptr; // WA
     LevelMeter *m_meter = nullptr;
     SoundUpload *m_upload = nullptr;

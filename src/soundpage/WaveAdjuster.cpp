@@ -331,12 +331,20 @@ void TWaveAdjuster::scaleFont(QPainter &painter) const
     painter.setFont(font);
 }
 
-void TWaveAdjuster::drawRuler()
+QFont TWaveAdjuster::rulerFont() const
 {
+    QFont font; // what a painter on the picture starts with
+    font.setPixelSize(toView(9));
+    return font;
+}
+
+std::vector<TWaveAdjuster::RulerMark> TWaveAdjuster::RulerMarks() const
+{
+    std::vector<RulerMark> marks;
     const TWaveFile *wave = Wave();
     const qint64 n = SampleCount();
     if (!wave || n == 0 || wave->Format.SampleRate == 0)
-        return;
+        return marks;
     const double rate = wave->Format.SampleRate;
     const double pixelsPerSecond = virtualWidth() * rate / double(n);
     double step = 0.01;
@@ -346,21 +354,40 @@ void TWaveAdjuster::drawRuler()
             break;
     }
     const int decimals = step >= 1 ? 0 : step >= 0.1 ? 1 : 2;
-    QPainter painter(&Background);
-    painter.setPen(QColor(170, 170, 170));
-    QFont font = painter.font();
-    font.setPixelSize(toView(9));
-    painter.setFont(font);
+    const QFontMetrics metrics(rulerFont());
     const int bottom = Background.height() - 1;
     const double firstSecond = std::ceil(FirstShownSample() / rate / step) * step;
     for (double second = firstSecond;; second += step) {
         const int x = xOf(qint64(std::llround(second * rate)));
         if (x >= Background.width() || second * rate > n)
             break;
-        painter.drawLine(x, bottom, x, bottom - toView(4));
-        const QString label =
-            QLocale().toString(second, 'f', decimals) + (x < toView(30) ? tr(" с") : QString());
-        painter.drawText(x + toView(2), bottom - toView(1), label);
+        RulerMark mark{x,
+                       QLocale().toString(second, 'f', decimals) +
+                           (x < toView(30) ? tr(" с") : QString()),
+                       {}};
+        const int baseline = bottom - toView(1);
+        mark.labelBox = QRect(x + toView(2), baseline - metrics.ascent(),
+                              metrics.horizontalAdvance(mark.label), metrics.height());
+        // A figure cut by the right edge would read as another number.
+        if (mark.labelBox.right() >= Background.width()) {
+            mark.label.clear();
+            mark.labelBox = {};
+        }
+        marks.push_back(mark);
+    }
+    return marks;
+}
+
+void TWaveAdjuster::drawRuler()
+{
+    QPainter painter(&Background);
+    painter.setPen(QColor(170, 170, 170));
+    painter.setFont(rulerFont());
+    const int bottom = Background.height() - 1;
+    for (const RulerMark &mark : RulerMarks()) {
+        painter.drawLine(mark.x, bottom, mark.x, bottom - toView(4));
+        if (!mark.label.isEmpty())
+            painter.drawText(mark.labelBox.left(), bottom - toView(1), mark.label);
     }
 }
 

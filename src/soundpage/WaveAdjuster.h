@@ -80,6 +80,15 @@ public:
     // The view: 1 shows the whole message; larger shows a part of it that much wider. The
     // shown part keeps the point at x (in the widget) where it is.
     double Zoom() const { return m_zoom; }
+    // A second's mark on the ruler: where its line stands, and its figure with the box it takes
+    // (no figure where it would not fit whole).
+    struct RulerMark
+    {
+        int x = 0;
+        QString label;
+        QRect labelBox;
+    };
+    std::vector<RulerMark> RulerMarks() const;
     void SetZoom(double zoom, int anchorX);
     void FitWhole() { SetZoom(1, 0); }
     // The first sample in view and the number of samples in view.
@@ -121,6 +130,7 @@ protected:
 private:
     void drawGrid();
     void drawRuler();
+    QFont rulerFont() const;
     // The whole message's width in pixels at the zoom, and the widget's x of a sample and back.
     int virtualWidth() const;
     double mostZoom() const;

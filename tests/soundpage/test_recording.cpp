@@ -445,6 +445,12 @@ TEST(SoundPage, SoundFilesAreImportedByButtonAndDropWithOneUndo)
     QDragEnterEvent enter(row7, Qt::CopyAction, &data, Qt::LeftButton, {});
     QCoreApplication::sendEvent(list->viewport(), &enter);
     EXPECT_TRUE(enter.isAccepted());
+    // The row the file would go into is marked while the file is held over it.
+    EXPECT_TRUE(list->selectionModel()->isRowSelected(6));
+    QDragLeaveEvent leave;
+    QCoreApplication::sendEvent(list->viewport(), &leave);
+    EXPECT_FALSE(list->selectionModel()->isRowSelected(6));
+    QCoreApplication::sendEvent(list->viewport(), &enter);
     QCoreApplication::sendEvent(list->viewport(), &drop);
     ASSERT_TRUE(RunEventsUntil([&] { return page.Cell(1, 7) != QStringLiteral("sound 5.wav"); }));
     EXPECT_EQ(page.Cell(1, 7), QStringLiteral("sound 5-2.wav"));
@@ -738,4 +744,22 @@ TEST(SoundPage, ChosenOutputIsKeptAndOneThatGoesAwayGivesWayToTheDefault)
                              "устройство по умолчанию")
                   .arg(chosen));
     EXPECT_TRUE(window->findChild<QToolButton *>(QStringLiteral("RecSB"))->isEnabled());
+}
+
+// The memory bar keeps its place while the figures beside it grow.
+TEST(SoundPage, MemoryBarStaysPutAsItsFiguresGrow)
+{
+    WindowFixture f;
+    auto window = f.open();
+    window->show();
+    auto *bar = window->findChild<QWidget *>(QStringLiteral("EepPB"));
+    RunEvents(50);
+    const QRect before = bar->geometry();
+    window->Sounds().ShowMemoryUsage(479);
+    const QString longSound = QDir(f.binDir()).filePath(QStringLiteral("sound/long.wav"));
+    ASSERT_TRUE(MakeTone(longSound, 650.0, 440, 8000));
+    window->Sounds().SetCell(1, 1, QStringLiteral("long.wav"));
+    RunEvents(50);
+    EXPECT_TRUE(window->findChild<QLabel *>(QStringLiteral("TotalL"))->text().contains("10 мин."));
+    EXPECT_EQ(bar->geometry(), before);
 }

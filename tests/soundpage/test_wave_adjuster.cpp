@@ -388,6 +388,21 @@ TEST(WaveAdjuster, ZoomKeepsThePointUnderTheMouseAndFitShowsTheWhole)
         const int x = int(std::lround(second * 44100 * 690 / 69000));
         EXPECT_EQ(plot.pixel(x, bottom - 2), qRgb(170, 170, 170)) << second;
     }
+    // At any zoom, wherever the view stands, a figure is drawn whole or not at all: a cut "2,35"
+    // at the right edge would read as "2".
+    int dropped = 0;
+    for (const double zoom : {7.0, 1e9}) {
+        f.editor.SetZoom(zoom, 0);
+        for (int step = 0; step < 40; ++step) {
+            for (const TWaveAdjuster::RulerMark &mark : f.editor.RulerMarks()) {
+                EXPECT_TRUE(mark.label.isEmpty() || plot.rect().contains(mark.labelBox))
+                    << mark.label.toStdString();
+                dropped += mark.label.isEmpty();
+            }
+            wheel(300, -1, {});
+        }
+    }
+    EXPECT_GT(dropped, 0);
 }
 
 // On a screen of twice the density the view is drawn in the screen's pixels, one to one, and the
