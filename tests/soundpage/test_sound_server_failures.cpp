@@ -206,3 +206,34 @@ TEST(SoundServerFailure, ServerAwayForLongIsFoundAgain)
     EXPECT_EQ(f.commands(), (std::vector<std::string>{"+J00", "+j", "+E02", "+E03"}));
     EXPECT_EQ(f.dialogs.boxes.back().second, QStringLiteral("Процесс записи завершен!"));
 }
+
+// A close while a message plays to a server that has just gone ends the tool within 3.5 s, and
+// the panel is not left recording.
+TEST(SoundServerFailure, CloseDuringAnUploadWithTheServerGoneEndsInTime)
+{
+    SoundServerOutage outage;
+    PanelWindowFixture f;
+    ASSERT_TRUE(MakeTone(QDir(f.binDir()).filePath(QStringLiteral("sound/sound 1")), 3.0, 440));
+    SoundPage &page = f.window->Sounds();
+    for (int row = 2; row <= MessageList::Messages; ++row)
+        page.SetCell(MessageList::FileColumn, row, QString());
+    f.window->show();
+    QElapsedTimer sinceClose;
+    f.panel.setMessageListener([&](bool started, int message) {
+        if (started && message == 1)
+            QMetaObject::invokeMethod(f.window.get(), [&] {
+                QTimer::singleShot(900, f.window.get(), [&] {
+                    outage.begin();
+                    sinceClose.start();
+                    f.window->close();
+                });
+            });
+    });
+    f.child<QPushButton>(QStringLiteral("Button4"))->click();
+    ASSERT_TRUE(
+        RunEventsUntil([&] { return !f.window->isVisible() && !page.Upload().Running(); }, 20000));
+    const qint64 took = sinceClose.elapsed();
+    EXPECT_LT(took, 3500);
+    RecordProperty("close_ms", int(took));
+    EXPECT_EQ(f.commands(), (std::vector<std::string>{"+J00", "+j"}));
+}

@@ -345,3 +345,38 @@ TEST(Upload, ListTakesNoTypingAndNoColumnWhileTheUploadRuns)
     // Afterwards the list takes typing again.
     EXPECT_TRUE(grid->model()->flags(grid->model()->index(8, 1)) & Qt::ItemIsEditable);
 }
+
+// A panel that falls silent mid-message holds neither a stop nor a close for long: a stop ends
+// the upload within the rest of the message and 3.5 s ("+j" with its budget, the pause, the
+// table's check), a close within 3.5 s.
+TEST(Upload, StopAndCloseEndInTimeWhenThePanelFallsSilent)
+{
+    for (const bool close : {false, true}) {
+        SCOPED_TRACE(close ? "close" : "stop");
+        UploadFixture f({{1, 2.0}, {2, 0.5}});
+        f.window->show();
+        QElapsedTimer sinceAsked;
+        f.panel.setMessageListener([&](bool started, int message) {
+            if (!started || message != 1)
+                return;
+            QMetaObject::invokeMethod(f.window.get(), [&] {
+                QTimer::singleShot(500, f.window.get(), [&] {
+                    sim::PanelFaults silent;
+                    silent.silent = true;
+                    f.panel.setFaults(silent);
+                    sinceAsked.start();
+                    if (close)
+                        f.window->close();
+                    else
+                        f.child<QPushButton>(QStringLiteral("Button5"))->click();
+                });
+            });
+        });
+        f.child<QPushButton>(QStringLiteral("Button4"))->click();
+        ASSERT_TRUE(RunEventsUntil([&] { return !f.upload().Running(); }, 20000));
+        const qint64 took = sinceAsked.elapsed();
+        EXPECT_LT(took, close ? 3500 : 2000 + 3500); // the message is just starting to play
+        RecordProperty(close ? "close_ms" : "stop_ms", int(took));
+        EXPECT_EQ(f.commands(), (Commands{"+J00", "+j"}));
+    }
+}
