@@ -652,6 +652,10 @@ The panel probably holds the new settings.</translation>
         <source>Не удалось создать файл &quot;%1&quot;!</source>
         <translation>Could not create file &quot;%1&quot;!</translation>
     </message>
+    <message>
+        <source>Файл &quot;%1&quot; изменён на диске после того, как был показан: показан звук из файла, как он есть сейчас; изменение не сделано</source>
+        <translation>The file &quot;%1&quot; was changed on disk after it was shown: the sound is now shown as the file holds it; the change was not made</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::MessageList</name>
@@ -880,6 +884,25 @@ The panel probably holds the new settings.</translation>
     <message>
         <source>не открывается</source>
         <translation>cannot be opened</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::RegularFile</name>
+    <message>
+        <source>файл не найден</source>
+        <translation>file not found</translation>
+    </message>
+    <message>
+        <source>файл не читается: %1</source>
+        <translation>file cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>это не обычный файл</source>
+        <translation>not a regular file</translation>
+    </message>
+    <message>
+        <source>файл пуст</source>
+        <translation>file is empty</translation>
     </message>
 </context>
 <context>
@@ -1306,18 +1329,6 @@ The panel probably holds the new settings.</translation>
         <translation>Start and length of the selection</translation>
     </message>
     <message>
-        <source>Процесс записи</source>
-        <translation>Write progress</translation>
-    </message>
-    <message>
-        <source>Записать звук в устройство</source>
-        <translation>Write sound to the panel</translation>
-    </message>
-    <message>
-        <source>Остановить</source>
-        <translation>Stop</translation>
-    </message>
-    <message>
         <source>Сообщения</source>
         <translation>Messages</translation>
     </message>
@@ -1361,6 +1372,13 @@ Length %2</translation>
     </message>
 </context>
 <context>
+    <name>orvanta::SoundServerWatch</name>
+    <message>
+        <source>Нет связи с сервером звука: звук не воспроизводится и не записывается, пока сервер не вернётся</source>
+        <translation>No connection to the sound server: no sound is played or recorded until the server is back</translation>
+    </message>
+</context>
+<context>
     <name>orvanta::SoundUpload</name>
     <message>
         <source>Сообщения займут %1 мин. %2 сек., а память охранной панели вмещает 8 мин.: последние сообщения не поместятся.
@@ -1401,6 +1419,38 @@ Write the messages anyway?</translation>
     <message>
         <source>Текстовый файл (*.txt);;Все файлы (*.*)</source>
         <translation>Text file (*.txt);;All files (*.*)</translation>
+    </message>
+    <message>
+        <source>Процесс записи</source>
+        <translation>Write progress</translation>
+    </message>
+    <message>
+        <source>Записать звук в устройство</source>
+        <translation>Write sound to the panel</translation>
+    </message>
+    <message>
+        <source>Остановить</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Сообщения не записаны: %1.</source>
+        <translation>Messages not written: %1.</translation>
+    </message>
+    <message>
+        <source>Строка %1, &quot;%2&quot;: %3</source>
+        <translation>Row %1, &quot;%2&quot;: %3</translation>
+    </message>
+    <message>
+        <source>и ещё строк: %1</source>
+        <translation>and %1 more rows</translation>
+    </message>
+    <message>
+        <source>Сообщения не записаны: эти строки списка нельзя воспроизвести. Исправьте их или очистите в них имя файла и запустите запись снова; ничего не отправлено в охранную панель.
+
+%1</source>
+        <translation>Messages not written: these rows of the list cannot be played. Mend them or clear their file name and start again; nothing was sent to the security panel.
+
+%1</translation>
     </message>
 </context>
 <context>
@@ -1620,6 +1670,13 @@ Run with DEBUG for debug mode; orvanta-config --help for help.</translation>
     </message>
 </context>
 <context>
+    <name>orvanta::UploadCheck</name>
+    <message>
+        <source>в файле нет звука</source>
+        <translation>the file contains no sound</translation>
+    </message>
+</context>
+<context>
     <name>orvanta::WaveDevice</name>
     <message>
         <source>вывода звука</source>
@@ -1680,6 +1737,14 @@ Run with DEBUG for debug mode; orvanta-config --help for help.</translation>
     <message>
         <source>Нет устройства %1 &quot;%2&quot;</source>
         <translation>No %1 device &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>Звук из файла &quot;%1&quot; не может быть воспроизведён: %2</source>
+        <translation>The sound of the file &quot;%1&quot; cannot be played: %2</translation>
+    </message>
+    <message>
+        <source>Устройство вывода звука не запустилось за %1 с: сервер звука не отвечает</source>
+        <translation>The sound output did not start within %1 s: the sound server does not answer</translation>
     </message>
 </context>
 <context>

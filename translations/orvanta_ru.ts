@@ -659,6 +659,10 @@ Reads the panel, lists what the file would change, asks (unless --yes), writes, 
         <source>Не удалось создать файл &quot;%1&quot;!</source>
         <translation>Не удалось создать файл &quot;%1&quot;!</translation>
     </message>
+    <message>
+        <source>Файл &quot;%1&quot; изменён на диске после того, как был показан: показан звук из файла, как он есть сейчас; изменение не сделано</source>
+        <translation>Файл &quot;%1&quot; изменён на диске после того, как был показан: показан звук из файла, как он есть сейчас; изменение не сделано</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::MessageList</name>
@@ -887,6 +891,25 @@ Reads the panel, lists what the file would change, asks (unless --yes), writes, 
     <message>
         <source>не открывается</source>
         <translation>не открывается</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::RegularFile</name>
+    <message>
+        <source>файл не найден</source>
+        <translation>файл не найден</translation>
+    </message>
+    <message>
+        <source>файл не читается: %1</source>
+        <translation>файл не читается: %1</translation>
+    </message>
+    <message>
+        <source>это не обычный файл</source>
+        <translation>это не обычный файл</translation>
+    </message>
+    <message>
+        <source>файл пуст</source>
+        <translation>файл пуст</translation>
     </message>
 </context>
 <context>
@@ -1314,18 +1337,6 @@ Reads the panel, lists what the file would change, asks (unless --yes), writes, 
         <translation>Начало и длина выделенного фрагмента</translation>
     </message>
     <message>
-        <source>Процесс записи</source>
-        <translation>Процесс записи</translation>
-    </message>
-    <message>
-        <source>Записать звук в устройство</source>
-        <translation>Записать звук в устройство</translation>
-    </message>
-    <message>
-        <source>Остановить</source>
-        <translation>Остановить</translation>
-    </message>
-    <message>
         <source>Сообщения</source>
         <translation>Сообщения</translation>
     </message>
@@ -1369,6 +1380,13 @@ Reads the panel, lists what the file would change, asks (unless --yes), writes, 
     </message>
 </context>
 <context>
+    <name>orvanta::SoundServerWatch</name>
+    <message>
+        <source>Нет связи с сервером звука: звук не воспроизводится и не записывается, пока сервер не вернётся</source>
+        <translation>Нет связи с сервером звука: звук не воспроизводится и не записывается, пока сервер не вернётся</translation>
+    </message>
+</context>
+<context>
     <name>orvanta::SoundUpload</name>
     <message>
         <source>Сообщения займут %1 мин. %2 сек., а память охранной панели вмещает 8 мин.: последние сообщения не поместятся.
@@ -1409,6 +1427,38 @@ Reads the panel, lists what the file would change, asks (unless --yes), writes, 
     <message>
         <source>Текстовый файл (*.txt);;Все файлы (*.*)</source>
         <translation>Текстовый файл (*.txt);;Все файлы (*.*)</translation>
+    </message>
+    <message>
+        <source>Процесс записи</source>
+        <translation>Процесс записи</translation>
+    </message>
+    <message>
+        <source>Записать звук в устройство</source>
+        <translation>Записать звук в устройство</translation>
+    </message>
+    <message>
+        <source>Остановить</source>
+        <translation>Остановить</translation>
+    </message>
+    <message>
+        <source>Сообщения не записаны: %1.</source>
+        <translation>Сообщения не записаны: %1.</translation>
+    </message>
+    <message>
+        <source>Строка %1, &quot;%2&quot;: %3</source>
+        <translation>Строка %1, &quot;%2&quot;: %3</translation>
+    </message>
+    <message>
+        <source>и ещё строк: %1</source>
+        <translation>и ещё строк: %1</translation>
+    </message>
+    <message>
+        <source>Сообщения не записаны: эти строки списка нельзя воспроизвести. Исправьте их или очистите в них имя файла и запустите запись снова; ничего не отправлено в охранную панель.
+
+%1</source>
+        <translation>Сообщения не записаны: эти строки списка нельзя воспроизвести. Исправьте их или очистите в них имя файла и запустите запись снова; ничего не отправлено в охранную панель.
+
+%1</translation>
     </message>
 </context>
 <context>
@@ -1628,6 +1678,13 @@ Reads the panel, lists what the file would change, asks (unless --yes), writes, 
     </message>
 </context>
 <context>
+    <name>orvanta::UploadCheck</name>
+    <message>
+        <source>в файле нет звука</source>
+        <translation>в файле нет звука</translation>
+    </message>
+</context>
+<context>
     <name>orvanta::WaveDevice</name>
     <message>
         <source>вывода звука</source>
@@ -1688,6 +1745,14 @@ Reads the panel, lists what the file would change, asks (unless --yes), writes, 
     <message>
         <source>Нет устройства %1 &quot;%2&quot;</source>
         <translation>Нет устройства %1 &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>Звук из файла &quot;%1&quot; не может быть воспроизведён: %2</source>
+        <translation>Звук из файла &quot;%1&quot; не может быть воспроизведён: %2</translation>
+    </message>
+    <message>
+        <source>Устройство вывода звука не запустилось за %1 с: сервер звука не отвечает</source>
+        <translation>Устройство вывода звука не запустилось за %1 с: сервер звука не отвечает</translation>
     </message>
 </context>
 <context>

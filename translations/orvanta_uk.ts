@@ -655,6 +655,10 @@ Reads the panel, lists what the file would change, asks (unless --yes), writes, 
         <source>Не удалось создать файл &quot;%1&quot;!</source>
         <translation>Не вдалося створити файл &quot;%1&quot;!</translation>
     </message>
+    <message>
+        <source>Файл &quot;%1&quot; изменён на диске после того, как был показан: показан звук из файла, как он есть сейчас; изменение не сделано</source>
+        <translation>Файл &quot;%1&quot; змінено на диску після того, як його було показано: показано звук із файлу, яким він є зараз; зміну не зроблено</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::MessageList</name>
@@ -883,6 +887,25 @@ Reads the panel, lists what the file would change, asks (unless --yes), writes, 
     <message>
         <source>не открывается</source>
         <translation>не відкривається</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::RegularFile</name>
+    <message>
+        <source>файл не найден</source>
+        <translation>файл не знайдено</translation>
+    </message>
+    <message>
+        <source>файл не читается: %1</source>
+        <translation>файл не читається: %1</translation>
+    </message>
+    <message>
+        <source>это не обычный файл</source>
+        <translation>це не звичайний файл</translation>
+    </message>
+    <message>
+        <source>файл пуст</source>
+        <translation>файл порожній</translation>
     </message>
 </context>
 <context>
@@ -1310,18 +1333,6 @@ Reads the panel, lists what the file would change, asks (unless --yes), writes, 
         <translation>Початок і довжина виділеного фрагмента</translation>
     </message>
     <message>
-        <source>Процесс записи</source>
-        <translation>Процес запису</translation>
-    </message>
-    <message>
-        <source>Записать звук в устройство</source>
-        <translation>Записати звук у пристрій</translation>
-    </message>
-    <message>
-        <source>Остановить</source>
-        <translation>Зупинити</translation>
-    </message>
-    <message>
         <source>Сообщения</source>
         <translation>Повідомлення</translation>
     </message>
@@ -1365,6 +1376,13 @@ Reads the panel, lists what the file would change, asks (unless --yes), writes, 
     </message>
 </context>
 <context>
+    <name>orvanta::SoundServerWatch</name>
+    <message>
+        <source>Нет связи с сервером звука: звук не воспроизводится и не записывается, пока сервер не вернётся</source>
+        <translation>Немає зв&apos;язку із сервером звуку: звук не відтворюється і не записується, доки сервер не повернеться</translation>
+    </message>
+</context>
+<context>
     <name>orvanta::SoundUpload</name>
     <message>
         <source>Сообщения займут %1 мин. %2 сек., а память охранной панели вмещает 8 мин.: последние сообщения не поместятся.
@@ -1405,6 +1423,38 @@ Reads the panel, lists what the file would change, asks (unless --yes), writes, 
     <message>
         <source>Текстовый файл (*.txt);;Все файлы (*.*)</source>
         <translation>Текстовий файл (*.txt);;Усі файли (*.*)</translation>
+    </message>
+    <message>
+        <source>Процесс записи</source>
+        <translation>Процес запису</translation>
+    </message>
+    <message>
+        <source>Записать звук в устройство</source>
+        <translation>Записати звук у пристрій</translation>
+    </message>
+    <message>
+        <source>Остановить</source>
+        <translation>Зупинити</translation>
+    </message>
+    <message>
+        <source>Сообщения не записаны: %1.</source>
+        <translation>Повідомлення не записано: %1.</translation>
+    </message>
+    <message>
+        <source>Строка %1, &quot;%2&quot;: %3</source>
+        <translation>Рядок %1, &quot;%2&quot;: %3</translation>
+    </message>
+    <message>
+        <source>и ещё строк: %1</source>
+        <translation>і ще рядків: %1</translation>
+    </message>
+    <message>
+        <source>Сообщения не записаны: эти строки списка нельзя воспроизвести. Исправьте их или очистите в них имя файла и запустите запись снова; ничего не отправлено в охранную панель.
+
+%1</source>
+        <translation>Повідомлення не записано: ці рядки списку неможливо відтворити. Виправте їх або очистіть у них ім&apos;я файлу й запустіть запис знову; до охоронної панелі нічого не надіслано.
+
+%1</translation>
     </message>
 </context>
 <context>
@@ -1624,6 +1674,13 @@ Reads the panel, lists what the file would change, asks (unless --yes), writes, 
     </message>
 </context>
 <context>
+    <name>orvanta::UploadCheck</name>
+    <message>
+        <source>в файле нет звука</source>
+        <translation>у файлі немає звуку</translation>
+    </message>
+</context>
+<context>
     <name>orvanta::WaveDevice</name>
     <message>
         <source>вывода звука</source>
@@ -1684,6 +1741,14 @@ Reads the panel, lists what the file would change, asks (unless --yes), writes, 
     <message>
         <source>Нет устройства %1 &quot;%2&quot;</source>
         <translation>Немає пристрою %1 &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>Звук из файла &quot;%1&quot; не может быть воспроизведён: %2</source>
+        <translation>Звук із файлу &quot;%1&quot; неможливо відтворити: %2</translation>
+    </message>
+    <message>
+        <source>Устройство вывода звука не запустилось за %1 с: сервер звука не отвечает</source>
+        <translation>Пристрій виведення звуку не запустився за %1 с: сервер звуку не відповідає</translation>
     </message>
 </context>
 <context>
