@@ -540,8 +540,9 @@ int diff(const AppConfig &config, const Options &options)
 // -o or a WAV file of its name beside it, never over itself. Prints the new length.
 int editMessage(const Options &options, const std::function<bool(TWaveFile &)> &edit)
 {
-    TWaveFile wave(options.file, [](const QString &message) { err << message << "\n"; });
+    TWaveFile wave(options.file);
     if (!wave.Loaded) {
+        err << wave.Failure << "\n";
         if (!wave.LoadError.isEmpty())
             err << wave.LoadError << "\n";
         return BadUse;
@@ -561,8 +562,10 @@ int editMessage(const Options &options, const std::function<bool(TWaveFile &)> &
         out << Cli::tr("Без изменений.\n");
         return Done;
     }
-    if (!wave.SaveToFile(target.isEmpty() ? options.file : target))
+    if (!wave.SaveToFile(target.isEmpty() ? options.file : target)) {
+        err << wave.Failure << "\n";
         return BadUse;
+    }
     if (!target.isEmpty())
         out << target << ": ";
     printLength(wave);

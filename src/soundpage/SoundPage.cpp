@@ -77,7 +77,7 @@ SoundPage::SoundPage(PanelLink &link, QString soundHome, QWidget *parent)
     buildGrid();
     m_upload = new SoundUpload(m_link, m_messages, this);
     layout->addWidget(findChild<QGroupBox *>(QStringLiteral("GroupBox2")));
-    m_editor = named(new TWaveAdjuster, "WA");
+    m_editor = named(new TWaveAdjuster(m_sound), "WA");
     m_editor->setFixedHeight(105);
     m_editor->setAcceptDrops(true);
     m_editor->installEventFilter(this);
@@ -92,7 +92,7 @@ SoundPage::SoundPage(PanelLink &link, QString soundHome, QWidget *parent)
     connectEditorButtons();
     connectDebugButtons();
     connectUploadButtons();
-    m_meter->watch(m_editor->Player);
+    m_meter->watch(m_sound.player());
     m_meter->watch(m_upload->Device());
     layout->addWidget(findChild<QWidget *>(QStringLiteral("Panel5")));
     layout->addWidget(m_status);
@@ -109,14 +109,14 @@ SoundPage::SoundPage(PanelLink &link, QString soundHome, QWidget *parent)
     connect(&m_deviceLook, &QTimer::timeout, this, [this] { GiveUpMissingDevices(); });
     // The buttons follow the sound server's presence, with the reason in view.
     connect(&SoundServerWatch::Instance(), &SoundServerWatch::changed, this, [this] {
-        m_outputProblem = m_editor->Player.OutputProblem();
+        m_outputProblem = m_sound.player().OutputProblem();
         updateControls();
     });
     // The texts the page makes itself, again in a new language.
     KeepTranslated(this, [this] {
         m_editor->setAccessibleName(tr("Звук сообщения"));
         m_meter->setAccessibleName(tr("Уровень звука"));
-        m_outputProblem = m_editor->Player.OutputProblem();
+        m_outputProblem = m_sound.player().OutputProblem();
         if (m_usedSeconds)
             ShowMemoryUsage(*m_usedSeconds);
         showListLength();
@@ -302,9 +302,7 @@ bool SoundPage::SoundSGSelectCell(int ACol, int ARow)
 // once a row has loaded.
 void SoundPage::ShowSelectedMessage()
 {
-    m_editor->ShowErrors = false;
-    m_editor->LoadSound(SoundPath(SelectedRow()));
-    m_editor->ShowErrors = true;
+    m_editor->ShowRow(SelectedRow());
 }
 
 void SoundPage::SelectCell(int column, int row)
@@ -356,9 +354,7 @@ void SoundPage::showUploadRow(int row)
     m_grid->selectionModel()->select(index, QItemSelectionModel::ClearAndSelect |
                                                 QItemSelectionModel::Rows);
     ScrollToRow(row);
-    m_editor->ShowErrors = false;
-    m_editor->LoadSound(SoundPath(row));
-    m_editor->ShowErrors = true;
+    m_editor->ShowRow(row);
 }
 
 // While a recording or an upload runs, the list stays as they took it: what they write goes to
@@ -391,9 +387,9 @@ void SoundPage::SetSoundDevices(const QString &output, const QString &input)
         m_deviceLook.stop();
     else
         m_deviceLook.start();
-    m_editor->Player.SetDeviceNames(output, input);
+    m_sound.player().SetDeviceNames(output, input);
     m_upload->SetDeviceNames(output, input);
-    m_outputProblem = m_editor->Player.OutputProblem();
+    m_outputProblem = m_sound.player().OutputProblem();
     updateControls();
 }
 
@@ -434,7 +430,7 @@ void SoundPage::connectEditorButtons()
         connect(findChild<QToolButton *>(QLatin1String(entry.first)), &QToolButton::clicked, this,
                 [this, action = entry.second] { edit(action); });
     connect(findChild<QToolButton *>(QStringLiteral("UndoSB")), &QToolButton::clicked, this,
-            [this] { undo(); });
+            [this] { edit(&TWaveAdjuster::Undo); });
     connect(findChild<QToolButton *>(QStringLiteral("FitSB")), &QToolButton::clicked, m_editor,
             &TWaveAdjuster::FitWhole);
     connect(findChild<QToolButton *>(QStringLiteral("DevicesSB")), &QToolButton::clicked, this,
@@ -445,7 +441,7 @@ void SoundPage::connectEditorButtons()
     connect(m_editor, &TWaveAdjuster::stopRequested, this, [this] { Stop(); });
     connect(m_editor, &TWaveAdjuster::cutRequested, this,
             [this] { edit(&TWaveAdjuster::CutSelection); });
-    connect(m_editor, &TWaveAdjuster::undoRequested, this, [this] { undo(); });
+    connect(m_editor, &TWaveAdjuster::undoRequested, this, [this] { edit(&TWaveAdjuster::Undo); });
     connect(m_editor, &TWaveAdjuster::selectionChanged, this, [this] { showSelection(); });
     connect(findChild<QToolButton *>(QStringLiteral("ImportSB")), &QToolButton::clicked, this,
             Dialogs::Guarded([this] {
@@ -457,15 +453,10 @@ void SoundPage::connectEditorButtons()
                 if (!source.isEmpty())
                     ImportSound(SelectedRow(), source);
             }));
-    // After an edit of the message, the editor's undo is the one that counts.
-    connect(m_editor, &TWaveAdjuster::soundWritten, this, [this] {
-        if (!m_keepImportUndo)
-            m_import.forget();
-    });
     m_activity.setPlayingStopper([this] { m_editor->StopSound(); });
     connect(m_editor, &TWaveAdjuster::stateChanged, this, [this] { updateControls(); });
     connect(m_editor, &TWaveAdjuster::soundWritten, this, [this] { showListLength(); });
-    connect(&m_editor->Player, &WaveDevice::playEnded, this, [this](const QString &error) {
+    connect(&m_sound.player(), &WaveDevice::playEnded, this, [this](const QString &error) {
         m_activity.end(Activity::Kind::Playing);
         // A sound cut short by the server or by a device that went away says so.
         if (!error.isEmpty()) {
@@ -473,17 +464,7 @@ void SoundPage::connectEditorButtons()
             updateControls();
         }
     });
-    connect(m_editor, &TWaveAdjuster::recordingFinished, this, [this](const QString &error) {
-        // A take kept in a file of its own becomes the row's message only now.
-        if (error.isEmpty() && m_recordedName.first > 0)
-            m_messages.setCell(MessageList::FileColumn, m_recordedName.first,
-                               m_recordedName.second);
-        // A take kept over a message can be undone like any other change of it.
-        if (error.isEmpty())
-            m_import.rememberReplaced(m_beforeRecording.row, m_beforeRecording.path,
-                                      std::move(m_beforeRecording.bytes), m_beforeRecording.cell);
-        m_recordedName = {};
-        m_beforeRecording = {};
+    connect(m_editor, &TWaveAdjuster::recordingFinished, this, [this] {
         updateControls();
         m_activity.end(Activity::Kind::Recording);
     });
@@ -494,40 +475,7 @@ void SoundPage::edit(QString (TWaveAdjuster::*action)())
     const ActivityScope editing(m_activity, Activity::Kind::Editing);
     if (!editing)
         return;
-    // A file in another format is never written over: the first edit makes the row's message a
-    // copy of it and edits the copy; one undo then brings back the row's file as it was.
-    const TWaveFile *wave = m_editor->Wave();
-    const bool importFirst = wave && wave->Loaded && !wave->PlainPcm;
-    if (importFirst) {
-        QString note;
-        const QString error = m_import.importInto(SelectedRow(), wave->FileName, note);
-        if (!error.isEmpty()) {
-            Dialogs::ShowError(error, window());
-            return;
-        }
-        ShowSelectedMessage();
-    }
-    m_keepImportUndo = importFirst;
     (m_editor->*action)();
-    m_keepImportUndo = false;
-    showListLength();
-    updateControls();
-}
-
-void SoundPage::undo()
-{
-    const ActivityScope editing(m_activity, Activity::Kind::Editing);
-    if (!editing)
-        return;
-    if (!m_import.canUndo(SelectedRow())) {
-        m_editor->Undo();
-        return;
-    }
-    const QString error = m_import.undo();
-    if (!error.isEmpty())
-        Dialogs::ShowError(error, window());
-    ShowSelectedMessage();
-    showListLength();
     updateControls();
 }
 
@@ -536,18 +484,16 @@ void SoundPage::ImportSound(int row, const QString &source)
     const ActivityScope editing(m_activity, Activity::Kind::Editing);
     if (!editing || row < 1 || row > Rows - 1)
         return;
-    QString note;
-    const QString error = m_import.importInto(row, source, note);
-    if (!error.isEmpty()) {
-        Dialogs::ShowError(error, window());
+    const SoundResult imported = m_sound.importInto(row, source);
+    if (!imported.done()) {
+        Dialogs::ShowError(imported.error, window());
         return;
     }
     SelectCell(MessageList::FileColumn, row);
     ShowSelectedMessage();
-    showListLength();
     updateControls();
-    if (!note.isEmpty())
-        Dialogs::ShowInformation(note, window());
+    if (!imported.note.isEmpty())
+        Dialogs::ShowInformation(imported.note, window());
 }
 
 bool SoundPage::eventFilter(QObject *watched, QEvent *event)
@@ -632,7 +578,7 @@ void SoundPage::Play(bool fromStart)
         m_editor->PlayFromStart();
     else
         m_editor->PlaySelection();
-    if (!m_editor->Player.IsPlaying())
+    if (!m_sound.player().IsPlaying())
         m_activity.end(Activity::Kind::Playing);
 }
 
@@ -643,34 +589,12 @@ void SoundPage::Stop()
         m_editor->StopSound();
 }
 
-// A recording needs no panel; it goes into the row's file, named first when the cell is blank.
-QString SoundPage::fileForNewSound(int row, QString &newName)
-{
-    newName.clear();
-    const QString file = m_messages.fileToWrite(row);
-    // A file the tool cannot write back as it is (another format, or no sound it reads) is not
-    // replaced: the new sound goes into a WAV file of its own.
-    const TWaveFile *wave = m_editor->Wave();
-    if (!wave || wave->FileName != file ||
-        (wave->Loaded ? wave->PlainPcm : wave->LoadError.isEmpty() || wave->NoSoundYet))
-        return file;
-    newName = m_import.targetName(row);
-    return QDir(SoundHome()).filePath(QStringLiteral("sound/") + newName);
-}
-
+// A recording needs no panel; it goes into the row's message (see MessageSound).
 void SoundPage::Record()
 {
     if (!m_activity.begin(Activity::Kind::Recording))
         return;
-    const int row = SelectedRow();
-    const QString cell = m_messages.cell(MessageList::FileColumn, row);
-    QString newName;
-    const QString file = fileForNewSound(row, newName);
-    if (!newName.isEmpty())
-        m_recordedName = {row, newName};
-    m_beforeRecording = {row, file, SoundImport::Contents(file), cell};
-    if (!m_editor->RecordSound(file, MaxRecordingSeconds).isEmpty()) {
-        m_recordedName = {};
+    if (!m_editor->RecordSound(MaxRecordingSeconds).isEmpty()) {
         m_activity.end(Activity::Kind::Recording);
         return;
     }
@@ -690,20 +614,7 @@ void SoundPage::Speak()
             tr("В строке %1 нет текста сообщения: озвучивать нечего.").arg(row), window());
         return;
     }
-    const QString cell = m_messages.cell(MessageList::FileColumn, row);
-    QString newName;
-    const QString file = fileForNewSound(row, newName);
-    // Speech over the message shown is an edit the editor undoes; speech that makes the row's
-    // message anew is undone as a recording is.
-    const bool shown = m_editor->SoundLoaded() && m_editor->Wave()->FileName == file;
-    std::optional<QByteArray> before = shown ? std::nullopt : SoundImport::Contents(file);
-    const QString voice = m_voice.isEmpty() ? VoiceForText(text) : m_voice;
-    if (!m_editor->SpeakMessage(text, file, voice).isEmpty())
-        return;
-    if (!newName.isEmpty())
-        m_messages.setCell(MessageList::FileColumn, row, newName);
-    if (!shown)
-        m_import.rememberReplaced(row, file, std::move(before), cell);
+    m_editor->SpeakMessage(text, m_voice.isEmpty() ? VoiceForText(text) : m_voice);
     updateControls();
 }
 
@@ -723,7 +634,7 @@ void SoundPage::updateControls()
         {"StopSB", now == Activity::Kind::Playing || now == Activity::Kind::Recording},
         {"CutSB", sound},
         {"SilenceSB", sound},
-        {"UndoSB", free && (editor.CanUndo() || m_import.canUndo(SelectedRow()))},
+        {"UndoSB", free && editor.CanUndo()},
         {"ImportSB", free},
         {"SpeakSB", free},
         {"TrimSB", sound},

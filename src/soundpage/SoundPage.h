@@ -1,8 +1,8 @@
 #pragma once
 
 #include "MessageList.h"
+#include "MessageSound.h"
 #include "MessageTable.h"
-#include "SoundImport.h"
 
 #include <QItemSelection>
 #include <QString>
@@ -83,6 +83,8 @@ public:
     void GiveUpMissingDevices();
     MessageList &Messages() { return m_messages; }
     TWaveAdjuster &Editor() { return *m_editor; }
+    // The message shown, its device and its recorder.
+    MessageSound &Sound() { return m_sound; }
     LevelMeter &Meter() { return *m_meter; }
     SoundUpload &Upload() { return *m_upload; }
     QTableView *Grid() const { return m_grid; }
@@ -133,11 +135,6 @@ private:
     void editorFinished();
     // Runs an edit of the shown message, unless another activity runs.
     void edit(QString (TWaveAdjuster::*action)());
-    // Where new sound for the row goes: its file, or, when that file cannot be written back as it
-    // is, a WAV file of its own (newName) that the row names once the sound is kept.
-    QString fileForNewSound(int row, QString &newName);
-    // Undoes the last import into the shown row, or else the editor's last edit.
-    void undo();
     // Files dropped from the desktop onto a row of the list or onto the waveform are imported.
     bool eventFilter(QObject *watched, QEvent *event) override;
     void markDropRow(int row);
@@ -145,17 +142,7 @@ private:
     PanelLink &m_link;
     Activity &m_activity;
     MessageList m_messages;
-    SoundImport m_import{m_messages, MemorySeconds};
-    bool m_keepImportUndo = false;          // the edit under way follows the import it made
-    std::pair<int, QString> m_recordedName; // the row and new file of a take kept beside its file
-    // What a recording replaces, for its undo: the row, its file, the file's bytes, the cell.
-    struct BeforeRecording
-    {
-        int row = 0;
-        QString path;
-        std::optional<QByteArray> bytes;
-        QString cell;
-    } m_beforeRecording;
+    MessageSound m_sound{m_messages, MemorySeconds};
     QGroupBox *m_debugGroup = nullptr;
     QLabel *m_rowNumber = nullptr;    // Panel4
     QLabel *m_usage = nullptr;        // EepL

@@ -45,8 +45,9 @@ QColor gridColour(double distance, double range)
 
 } // namespace
 
-TWaveAdjuster::TWaveAdjuster(QWidget *parent)
+TWaveAdjuster::TWaveAdjuster(MessageSound &sound, QWidget *parent)
     : QWidget(parent)
+    , m_sound(sound)
 {
     setAutoFillBackground(true);
     QPalette black = palette();
@@ -56,15 +57,15 @@ TWaveAdjuster::TWaveAdjuster(QWidget *parent)
     setFocusPolicy(Qt::StrongFocus);
     m_follow.setInterval(FollowMs);
     connect(&m_follow, &QTimer::timeout, this, [this] { followPlayer(); });
-    connect(&Player, &WaveDevice::stateChanged, this, [this] {
+    connect(&m_sound, &MessageSound::stateChanged, this, [this] {
         if (!m_follow.isActive())
             m_follow.start();
         emit stateChanged();
     });
-    connect(&m_message, &MessageEdit::samplesChanged, this, [this] { m_envelopeStale = true; });
-    connect(&m_message, &MessageEdit::written, this, &TWaveAdjuster::soundWritten);
-    connect(&Recorder, &MessageRecorder::finished, this, &TWaveAdjuster::recordingEnded);
-    connect(&Recorder, &MessageRecorder::soundArrived, this, [this] {
+    connect(&m_sound, &MessageSound::samplesChanged, this, [this] { m_envelopeStale = true; });
+    connect(&m_sound, &MessageSound::written, this, &TWaveAdjuster::soundWritten);
+    connect(&m_sound, &MessageSound::recordingFinished, this, &TWaveAdjuster::recordingEnded);
+    connect(&m_sound, &MessageSound::soundArrived, this, [this] {
         m_soundArrived = true;
         showOverlay();
     });
@@ -73,55 +74,39 @@ TWaveAdjuster::TWaveAdjuster(QWidget *parent)
 
 TWaveAdjuster::~TWaveAdjuster()
 {
-    // The device ends its sound while this editor is still whole.
-    disconnect(&Player, nullptr, this, nullptr);
-    disconnect(&Recorder, nullptr, this, nullptr);
+    disconnect(&m_sound, nullptr, this, nullptr);
     m_follow.stop();
-    Player.Close();
 }
 
-void TWaveAdjuster::stopDevice()
+// A new message is first seen whole, with nothing selected.
+void TWaveAdjuster::shown(const SoundResult &result)
 {
-    if (Player.IsOpen() && !Player.IsRecording())
-        Player.Stop();
+    SelStart = SelEnd = 0;
+    m_zoom = 1;
+    m_offset = 0;
+    Redraw();
+    if (!result.done() && ShowErrors)
+        Dialogs::ShowMessage(result.error, this);
 }
 
 void TWaveAdjuster::LoadSound(const QString &fileName)
 {
     if (Recording())
         return;
-    TWaveFile::MessageHandler show;
-    if (ShowErrors)
-        show = [this](const QString &message) {
-            Dialogs::ShowMessage(message, this);
-        };
-    m_message.load(fileName, show);
-    SelStart = SelEnd = 0;
-    m_zoom = 1; // a message is first seen whole
-    m_offset = 0;
-    openOnDevice();
-    Redraw();
+    shown(m_sound.showFile(fileName));
 }
 
-void TWaveAdjuster::openOnDevice()
+// A row's message, as the list selects it: a file that is missing or unreadable, or that the
+// device refuses, loads without a word, and the editor's errors then stay off until a row loads
+// without one.
+void TWaveAdjuster::ShowRow(int row)
 {
-    m_playbackProblem.clear();
-    Player.Close();
-    if (!SoundLoaded()) {
-        // A file that is there but holds no sound the reader takes: the reason stays in view.
-        const TWaveFile *wave = m_message.wave();
-        if (wave && !wave->LoadError.isEmpty() && QFileInfo::exists(m_message.fileName()))
-            m_playbackProblem = tr("Не удалось загрузить файл \"%1\": %2")
-                                    .arg(m_message.fileName(), wave->LoadError);
+    if (Recording())
         return;
-    }
-    try {
-        Player.Open(*m_message.wave()); // the file just read, not read once more
-        Player.SetTimeFormat(WaveDevice::TimeFormat::Samples);
-    } catch (const std::exception &error) {
-        m_playbackProblem = QString::fromStdString(error.what());
-    }
-    emit stateChanged();
+    ShowErrors = false;
+    const SoundResult result = m_sound.showRow(row);
+    shown({});
+    ShowErrors = result.done() && SoundLoaded() && PlaybackProblem().isEmpty();
 }
 
 void TWaveAdjuster::Redraw()
@@ -174,7 +159,7 @@ void TWaveAdjuster::drawGrid()
 // starts at k; positive samples below the centre line.
 void TWaveAdjuster::plotSegments()
 {
-    const std::vector<int16_t> &s = m_message.wave()->Samples;
+    const std::vector<int16_t> &s = m_sound.wave()->Samples;
     const qint64 n = qint64(s.size());
     const int W = virtualWidth();
     const int H = viewHeight();
@@ -197,7 +182,7 @@ void TWaveAdjuster::plotSegments()
 void TWaveAdjuster::plotEnvelope()
 {
     if (m_envelopeStale) {
-        m_envelope.setSamples(m_message.wave()->Samples);
+        m_envelope.setSamples(m_sound.wave()->Samples);
         m_envelopeStale = false;
     }
     const int W = virtualWidth();
@@ -223,13 +208,13 @@ void TWaveAdjuster::plotEnvelope()
 
 int TWaveAdjuster::cursorX() const
 {
-    if (SampleCount() == 0 || !Player.IsOpen() || Player.IsRecording())
+    if (SampleCount() == 0 || !player().IsOpen() || player().IsRecording())
         return -1;
-    const qint64 length = Player.Length();
+    const qint64 length = player().Length();
     if (length <= 0)
         return -1;
     const qint64 shownWidth = virtualWidth() - (viewWidth() - Background.width());
-    const int x = int(RoundedDivision(shownWidth * Player.Position(), length)) - m_offset;
+    const int x = int(RoundedDivision(shownWidth * player().Position(), length)) - m_offset;
     return x >= 0 && x < Background.width() ? x : -1;
 }
 
@@ -303,8 +288,8 @@ void TWaveAdjuster::Select(qint64 first, qint64 last)
         return;
     SelStart = std::clamp<qint64>(std::min(first, last), 0, n - 1);
     SelEnd = std::clamp<qint64>(std::max(first, last), 0, n - 1);
-    if (Player.IsOpen() && !Player.IsPlaying())
-        Player.Seek(RoundedDivision(SelStart * Player.Length(), n));
+    if (player().IsOpen() && !player().IsPlaying())
+        player().Seek(RoundedDivision(SelStart * player().Length(), n));
     // The cursor stays in view: the view moves to it when it is outside.
     const int x = xOf(SelStart);
     if (x < 0 || x >= viewWidth()) {
@@ -407,7 +392,7 @@ void TWaveAdjuster::showOverlay()
         text(toView(1), m_note);
     } else if (Recording()) {
         drawRecordingState(painter);
-    } else if (SampleCount() > 0 && Player.IsOpen() && !Player.IsRecording()) {
+    } else if (SampleCount() > 0 && player().IsOpen() && !player().IsRecording()) {
         if (const int cursor = cursorX(); cursor >= 0) {
             m_shownCursor = cursor;
             painter.drawLine(cursor, 0, cursor, Overlay.height() - 1);
@@ -443,7 +428,7 @@ void TWaveAdjuster::drawRecordingState(QPainter &painter)
         const qint64 seconds = ms / 1000;
         return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
     };
-    const qint64 recorded = Player.IsRecording() ? Player.Position() : 0;
+    const qint64 recorded = player().IsRecording() ? player().Position() : 0;
     m_shownSecond = recorded / 1000;
     line(toView(1),
          tr("Идет запись...   %1 из %2").arg(clock(recorded), clock(m_recordingLimitMs)));
@@ -460,15 +445,15 @@ void TWaveAdjuster::drawRecordingState(QPainter &painter)
 
 void TWaveAdjuster::followPlayer()
 {
-    const bool busy = Player.IsPlaying() || Player.IsRecording();
+    const bool busy = player().IsPlaying() || player().IsRecording();
     if (!busy)
         m_follow.stop(); // the last look shows where the sound stopped
-    const bool newSecond = Recording() && Player.IsRecording() && m_soundArrived &&
-                           Player.Position() / 1000 != m_shownSecond;
+    const bool newSecond = Recording() && player().IsRecording() && m_soundArrived &&
+                           player().Position() / 1000 != m_shownSecond;
     // A zoomed view turns the page when the playing sound runs past its right edge.
-    if (Player.IsPlaying() && m_zoom > 1 && Player.Length() > 0) {
+    if (player().IsPlaying() && m_zoom > 1 && player().Length() > 0) {
         const qint64 shownWidth = virtualWidth() - (viewWidth() - Background.width());
-        const int x = int(RoundedDivision(shownWidth * Player.Position(), Player.Length()));
+        const int x = int(RoundedDivision(shownWidth * player().Position(), player().Length()));
         const int offset = m_offset;
         if (x - m_offset >= Background.width() || x < m_offset)
             scrollTo(x);
@@ -515,8 +500,8 @@ void TWaveAdjuster::mousePressEvent(QMouseEvent *event)
     const qint64 n = SampleCount();
     Selecting = true;
     SelStart = sampleAt(toView(event->position().x()));
-    if (Player.IsOpen())
-        Player.Seek(RoundedDivision(SelStart * Player.Length(), n));
+    if (player().IsOpen())
+        player().Seek(RoundedDivision(SelStart * player().Length(), n));
     SelStart = std::clamp<qint64>(SelStart, 0, n - 1);
     SelEnd = SelStart;
     showOverlay();
@@ -556,7 +541,7 @@ void TWaveAdjuster::keyPressEvent(QKeyEvent *event)
 {
     const QKeyCombination key = event->keyCombination();
     const qint64 n = SampleCount();
-    const bool running = Player.IsPlaying() || Recording();
+    const bool running = player().IsPlaying() || Recording();
     if (key == QKeyCombination(Qt::Key_Space))
         emit(running ? stopRequested() : playRequested());
     else if (key == QKeyCombination(Qt::Key_Escape))
@@ -599,77 +584,59 @@ void TWaveAdjuster::wheelEvent(QWheelEvent *event)
     event->accept();
 }
 
-// The device and the picture follow the message after an edit, and after a refused one too: the
-// file may have been loaded again because it changed on disk.
-QString TWaveAdjuster::edited(const QString &error)
+// The picture follows the message after an edit, and after a refused one too: the file may
+// have been loaded again because it changed on disk.
+QString TWaveAdjuster::edited(const SoundResult &result)
 {
-    openOnDevice();
     SelStart = std::min(SelStart, std::max<qint64>(SampleCount() - 1, 0));
     SelEnd = std::min(SelEnd, std::max<qint64>(SampleCount() - 1, 0));
     Redraw();
-    if (!error.isEmpty() && ShowErrors)
-        Dialogs::ShowMessage(error, this);
-    return error;
+    if (!result.done() && ShowErrors)
+        Dialogs::ShowMessage(result.error, this);
+    return result.error;
 }
 
 QString TWaveAdjuster::SilenceSelection()
 {
-    if (!SoundLoaded())
-        return {};
-    stopDevice();
-    return edited(m_message.silence(SelStart, SelEnd));
+    return edited(m_sound.silence(SelStart, SelEnd));
 }
 
 QString TWaveAdjuster::CutSelection()
 {
-    if (!SoundLoaded())
-        return {};
-    stopDevice();
-    const QString error = m_message.cut(SelStart, SelEnd);
-    if (error.isEmpty())
+    const SoundResult result = m_sound.cut(SelStart, SelEnd);
+    if (result.done())
         SelStart = SelEnd = 0;
-    return edited(error);
+    return edited(result);
 }
 
 QString TWaveAdjuster::Undo()
 {
-    if (!m_message.canUndo())
-        return {};
-    stopDevice();
-    return edited(m_message.undo());
+    return edited(m_sound.undo());
 }
 
 QString TWaveAdjuster::TrimSilence()
 {
-    if (!SoundLoaded())
-        return {};
-    stopDevice();
-    const QString error = m_message.trim();
-    if (error.isEmpty())
+    const SoundResult result = m_sound.trim();
+    if (result.done())
         SelStart = SelEnd = 0;
-    return edited(error);
+    return edited(result);
 }
 
 QString TWaveAdjuster::EvenLoudness()
 {
-    if (!SoundLoaded())
-        return {};
-    stopDevice();
-    return edited(m_message.evenLoudness());
+    return edited(m_sound.evenLoudness());
 }
 
-QString TWaveAdjuster::SpeakMessage(const QString &text, const QString &fileName,
-                                    const QString &voice)
+QString TWaveAdjuster::SpeakMessage(const QString &text, const QString &voice)
 {
-    stopDevice();
     m_note = tr("Озвучивание...");
     showOverlay();
     repaint();
-    const QString error = m_message.speak(text, fileName, voice);
+    const SoundResult result = m_sound.speak(text, voice);
     m_note.clear();
-    if (error.isEmpty())
+    if (result.done())
         SelStart = SelEnd = 0;
-    return edited(error);
+    return edited(result);
 }
 
 void TWaveAdjuster::ReportPlaybackError()
@@ -678,22 +645,21 @@ void TWaveAdjuster::ReportPlaybackError()
         Dialogs::ShowMessage(tr("Ошибка воспроизведения!"), this);
 }
 
-QString TWaveAdjuster::RecordSound(const QString &fileName, int maxSeconds)
+QString TWaveAdjuster::RecordSound(int maxSeconds)
 {
-    stopDevice();
     m_soundArrived = false;
     m_shownSecond = -1;
     m_recordingLimitMs = maxSeconds * 1000;
-    const MessageRecorder::Start start = Recorder.start(fileName, maxSeconds);
-    if (!start.error.isEmpty()) {
+    bool device = false;
+    const SoundResult result = m_sound.record(maxSeconds, &device);
+    if (!result.done()) {
         // The device's own words are in the status; the box keeps the short form.
-        if (start.device)
+        if (device)
             ReportPlaybackError();
         else if (ShowErrors)
-            Dialogs::ShowMessage(start.error, this);
-        openOnDevice();
+            Dialogs::ShowMessage(result.error, this);
         showOverlay();
-        return start.error;
+        return result.error;
     }
     m_follow.start();
     showOverlay();
@@ -701,65 +667,39 @@ QString TWaveAdjuster::RecordSound(const QString &fileName, int maxSeconds)
     return {};
 }
 
-void TWaveAdjuster::recordingEnded(const QString &fileName, const QString &error)
+// The new take, or the message as it was, is shown.
+void TWaveAdjuster::recordingEnded(const QString &error)
 {
     if (!error.isEmpty() && ShowErrors)
         Dialogs::ShowMessage(error, this);
-    if (error.isEmpty())
-        emit soundWritten();
-    // The new take, or the message as it was.
-    const bool shown = ShowErrors;
-    ShowErrors = false;
-    LoadSound(fileName);
-    ShowErrors = shown;
+    SelStart = SelEnd = 0;
+    m_zoom = 1;
+    m_offset = 0;
+    Redraw();
     emit recordingFinished(error);
 }
 
 void TWaveAdjuster::PlayFromStart()
 {
-    if (!CanPlay())
-        return;
-    try {
-        Player.Stop();
-        Player.Rewind();
-        Player.Play();
-    } catch (const std::exception &) {
+    if (!m_sound.play(0).done())
         ReportPlaybackError();
-    }
 }
 
 void TWaveAdjuster::PlaySelection()
 {
-    const qint64 n = SampleCount();
-    if (!CanPlay())
-        return;
-    try {
-        const qint64 length = Player.Length();
-        Player.From = RoundedDivision(SelStart * length, n);
-        Player.To = SelEnd == SelStart ? length - 1 : RoundedDivision(SelEnd * length, n);
-        Player.Play();
-    } catch (const std::exception &) {
+    // The cursor alone plays from there to the end.
+    if (!m_sound.play(SelStart, SelEnd == SelStart ? SampleCount() - 1 : SelEnd).done())
         ReportPlaybackError();
-    }
 }
 
 void TWaveAdjuster::StopSound()
 {
-    if (Recording()) {
-        Recorder.stop();
-        return;
-    }
-    stopDevice();
+    m_sound.stop();
 }
 
 void TWaveAdjuster::CloseSound()
 {
-    if (Recording())
-        Recorder.stop();
-    Player.Close();
-    m_message.unload();
-    m_playbackProblem.clear();
-    Redraw();
+    m_sound.close();
 }
 
 } // namespace orvanta

@@ -1,8 +1,6 @@
 #pragma once
 
-#include "MessageEdit.h"
-#include "MessageRecorder.h"
-#include "WaveDevice.h"
+#include "MessageSound.h"
 #include "WaveEnvelope.h"
 
 #include <QIcon>
@@ -14,20 +12,24 @@ class QPainter;
 
 namespace orvanta {
 
-// The waveform editor of the sound page: the message being edited drawn over a coloured grid, a
-// play cursor that follows the sound device, a fragment selected with the left mouse button.
-// Edits go to the message (MessageEdit), which writes its file at once; the device is opened on
-// what the file holds, so what plays is what is shown. Recording goes through the recorder.
+// The waveform editor of the sound page: the message shown (MessageSound) drawn over a coloured
+// grid, a play cursor that follows its device, a fragment selected with the left mouse button.
+// It paints, selects and forwards: edits, plays and recordings go to the message, which writes
+// its file at once and opens the device on what the file holds, so what plays is what is shown.
 class TWaveAdjuster : public QWidget
 {
     Q_OBJECT
 public:
-    explicit TWaveAdjuster(QWidget *parent = nullptr);
+    explicit TWaveAdjuster(MessageSound &sound, QWidget *parent = nullptr);
     ~TWaveAdjuster() override;
 
-    // Shows the file's message and opens it on the device. A device that cannot play it leaves
-    // the message shown and editable; PlaybackProblem() says why it cannot be played.
+    // Shows the file's message (a file of no row of the list), its load failure in a box while
+    // errors are shown. A device that cannot play it leaves the message shown and editable;
+    // PlaybackProblem() says why it cannot be played.
     void LoadSound(const QString &fileName);
+    // Shows the row's message as the list selects it: silently, and with errors off until a row
+    // loads without one.
+    void ShowRow(int row);
     // Grid and waveform into Background, at the widget's size.
     void Redraw();
     // The edits of the selection and of the whole message; each is written or refused with a
@@ -37,14 +39,15 @@ public:
     QString Undo();
     QString TrimSilence();
     QString EvenLoudness();
-    QString SpeakMessage(const QString &text, const QString &fileName,
-                         const QString &voice = QStringLiteral("ru"));
+    // The text spoken into the shown row's message.
+    QString SpeakMessage(const QString &text, const QString &voice = QStringLiteral("ru"));
     // "Ошибка воспроизведения!", while errors are shown.
     void ReportPlaybackError();
 
-    // Starts recording into the file, for at most maxSeconds, and returns at once; the view
-    // shows the recording until recordingFinished(). Empty, or why it did not start (said).
-    QString RecordSound(const QString &fileName, int maxSeconds);
+    // Starts recording into the shown row's message, for at most maxSeconds, and returns at once;
+    // the view shows the recording until recordingFinished(). Empty, or why it did not start
+    // (said).
+    QString RecordSound(int maxSeconds);
     // The whole sound, or the selection (from the clicked sample to the end), without waiting.
     void PlayFromStart();
     void PlaySelection();
@@ -53,18 +56,17 @@ public:
     // Stops the device and shows no sound.
     void CloseSound();
 
-    MessageEdit &Message() { return m_message; }
-    const TWaveFile *Wave() const { return m_message.wave(); }
-    bool SoundLoaded() const { return m_message.loaded(); }
-    qint64 SampleCount() const { return m_message.sampleCount(); }
-    bool Recording() const { return Recorder.recording(); }
-    bool CanUndo() const { return m_message.canUndo() && !Recording(); }
-    bool CanPlay() const { return SampleCount() > 0 && Player.IsOpen() && !Recording(); }
+    // The message shown, and the device that plays it.
+    MessageSound &Sound() { return m_sound; }
+    const TWaveFile *Wave() const { return m_sound.wave(); }
+    bool SoundLoaded() const { return m_sound.loaded(); }
+    qint64 SampleCount() const { return m_sound.sampleCount(); }
+    bool Recording() const { return m_sound.recording(); }
+    bool CanUndo() const { return m_sound.canUndo(); }
+    bool CanPlay() const { return m_sound.canPlay(); }
     // Why the shown message cannot be played, or empty.
-    const QString &PlaybackProblem() const { return m_playbackProblem; }
+    const QString &PlaybackProblem() const { return m_sound.playbackProblem(); }
 
-    WaveDevice Player;
-    MessageRecorder Recorder{Player};
     QImage Background; // grid and waveform
     QImage Overlay;    // Background with the cursor and the selection, or a state's text
     qint64 SelStart = 0;
@@ -152,15 +154,14 @@ private:
     void followPlayer();
     int cursorX() const;
     bool mouseTakesPart(const QMouseEvent *event, bool anyButton) const;
-    // Opens the shown message on the device, or notes why it cannot be played.
-    void openOnDevice();
-    QString edited(const QString &error);
-    void recordingEnded(const QString &fileName, const QString &error);
-    void stopDevice();
+    WaveDevice &player() { return m_sound.player(); }
+    const WaveDevice &player() const { return m_sound.player(); }
+    void shown(const SoundResult &result);
+    QString edited(const SoundResult &result);
+    void recordingEnded(const QString &error);
 
-    MessageEdit m_message;
+    MessageSound &m_sound;
     QString m_note; // a passing note over the view, such as "Озвучивание..."
-    QString m_playbackProblem;
     WaveEnvelope m_envelope;
     bool m_envelopeStale = true;
     QTimer m_follow;

@@ -58,11 +58,11 @@ QString MessageEdit::reloadIfChanged()
         .arg(m_fileName);
 }
 
-bool MessageEdit::load(const QString &fileName, TWaveFile::MessageHandler showMessage)
+bool MessageEdit::load(const QString &fileName)
 {
     m_fileName = fileName;
     m_stamp = stampOf(fileName, true);
-    m_wave = std::make_unique<TWaveFile>(fileName, std::move(showMessage));
+    m_wave = std::make_unique<TWaveFile>(fileName);
     m_undoSamples.clear();
     m_undoRate = 0;
     emit samplesChanged();

@@ -23,9 +23,9 @@ class MessageEdit : public QObject
 public:
     explicit MessageEdit(QObject *parent = nullptr);
 
-    // Replaces the message with the file's; false when it holds no sound (nothing is shown).
-    // With a handler, the user is told why a file could not be loaded.
-    bool load(const QString &fileName, TWaveFile::MessageHandler showMessage = {});
+    // Replaces the message with the file's; false when it holds no sound (nothing is shown), and
+    // the wave's Failure says why.
+    bool load(const QString &fileName);
     // The message is no longer shown.
     void unload();
 

@@ -103,27 +103,24 @@ void ParseWaveHeader(const uchar *b, RiffBlock &riff, FormatBlock &format, DataH
     data.DataSize = qFromLittleEndian<quint32>(b + 40);
 }
 
-TWaveFile::TWaveFile(const QString &fileName, MessageHandler showMessage)
-    : ShowMessages(bool(showMessage))
-    , m_showMessage(std::move(showMessage))
+TWaveFile::TWaveFile(const QString &fileName)
 {
     const RegularFile file(fileName);
     if (!file.isOpen()) {
         LoadError = file.error();
-        report(QT_TRANSLATE_NOOP("orvanta::WaveFile", "Не удалось открыть файл"), fileName);
+        fail(QT_TRANSLATE_NOOP("orvanta::WaveFile", "Не удалось открыть файл"), fileName);
         return;
     }
     FileName = fileName;
     Loaded = load(file.descriptor());
     if (!Loaded)
-        report(QT_TRANSLATE_NOOP("orvanta::WaveFile", "Не удалось загрузить файл"), fileName);
+        fail(QT_TRANSLATE_NOOP("orvanta::WaveFile", "Не удалось загрузить файл"), fileName);
 }
 
-void TWaveFile::report(const char *what, const QString &fileName) const
+void TWaveFile::fail(const char *what, const QString &fileName)
 {
-    if (ShowMessages && m_showMessage)
-        m_showMessage(QStringLiteral("%1 \"%2\"!")
-                          .arg(QCoreApplication::translate("orvanta::WaveFile", what), fileName));
+    Failure = QStringLiteral("%1 \"%2\"!")
+                  .arg(QCoreApplication::translate("orvanta::WaveFile", what), fileName);
 }
 
 bool TWaveFile::load(int fd)
@@ -214,7 +211,7 @@ bool TWaveFile::SaveToFile(const QString &fileName)
     case SaveResult::Saved:
         break;
     case SaveResult::CannotCreate:
-        report(QT_TRANSLATE_NOOP("orvanta::WaveFile", "Не удалось создать файл"), fileName);
+        fail(QT_TRANSLATE_NOOP("orvanta::WaveFile", "Не удалось создать файл"), fileName);
         return false;
     case SaveResult::WriteFailed:
         throw EInOutError(

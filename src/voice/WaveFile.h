@@ -2,7 +2,6 @@
 
 #include <QString>
 #include <cstdint>
-#include <functional>
 #include <vector>
 
 namespace orvanta {
@@ -45,20 +44,16 @@ class TWaveFile
 public:
     static constexpr int HeaderSize = 44;
 
-    // Shows the user why a file could not be opened, loaded or created; the caller decides how
-    // (the pages show a plain message box).
-    using MessageHandler = std::function<void(const QString &message)>;
-
-    // Loads the file; never fails as a whole: Loaded tells whether a sound came in. With a
-    // message handler (ShowMessages) the user is told why a file could not be opened or loaded.
-    explicit TWaveFile(const QString &fileName, MessageHandler showMessage = {});
+    // Loads the file; never fails as a whole: Loaded tells whether a sound came in, Failure why
+    // not.
+    explicit TWaveFile(const QString &fileName);
     // No sound yet, with the header of the tool's recordings (PCM mono 44.1 kHz 16-bit).
     TWaveFile() = default;
 
     // Writes the header and the samples through a temporary file that replaces the target only
-    // once complete. A target that cannot be created is reported (with ShowMessages) and left
-    // alone; a failed write throws EInOutError and leaves the target and FileName as they were.
-    // Returns whether the file was written.
+    // once complete. A target that cannot be created is left alone and said in Failure; a failed
+    // write throws EInOutError and leaves the target and FileName as they were. Returns whether
+    // the file was written.
     bool SaveToFile(const QString &fileName);
     bool Save() { return SaveToFile(FileName); }
     void Unload() { Loaded = false; }
@@ -69,12 +64,14 @@ public:
     QString FileName;
     bool Loaded = false;
     std::vector<int16_t> Samples;
-    bool ShowMessages = false;
     // Whether the file as it lies is what Save writes, 16-bit mono PCM WAV, so that saving over it
     // loses nothing of its sound.
     bool PlainPcm = false;
     // Why the file could not be opened or loaded, in the reader's words.
     QString LoadError;
+    // What the user is told of the last file that could not be opened, loaded or created
+    // ("Не удалось открыть файл …!"), or empty.
+    QString Failure;
     // The file is a sound file that holds no sound yet (a header alone); Format is its format.
     bool NoSoundYet = false;
 
@@ -82,9 +79,7 @@ private:
     // Reads the sound from the open file.
     bool load(int fd);
 
-    void report(const char *what, const QString &fileName) const;
-
-    MessageHandler m_showMessage;
+    void fail(const char *what, const QString &fileName);
 };
 
 } // namespace orvanta

@@ -164,7 +164,7 @@ TEST(MainWindow, BuiltAsDescribed)
     auto *grid = child<QTableView>(*window, "SoundSG");
     grid->setCurrentIndex(grid->model()->index(9, 1));
     EXPECT_EQ(child<QLabel>(*window, "Panel4")->text(), QStringLiteral("10"));
-    EXPECT_EQ(sounds.Editor().Message().fileName(),
+    EXPECT_EQ(sounds.Sound().message().fileName(),
               QDir(f.binDir()).filePath(QStringLiteral("sound/sound 10")));
 
     if (const QByteArray shot = qgetenv("ORVANTA_SCREENSHOT"); !shot.isEmpty()) {

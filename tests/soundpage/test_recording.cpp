@@ -1,6 +1,7 @@
 // Recording and playback in the editor and from the sound page, through the private sound
 // server, and the one activity at a time of the page and the window.
 #include "LevelMeter.h"
+#include "LoneEditor.h"
 #include "MessageTools.h"
 #include "SecondOutput.h"
 #include "SoundAnalysis.h"
@@ -34,26 +35,25 @@ namespace {
 
 constexpr int Rate = 44100;
 
-struct RecordingFixture
+struct RecordingFixture : LoneEditor
 {
-    QTemporaryDir folder;
     DialogRecorder dialogs;
-    TWaveAdjuster editor;
 
-    RecordingFixture()
-    {
-        editor.resize(690, 105);
-        editor.show();
-    }
-    QString path(const char *name) const { return folder.filePath(QLatin1String(name)); }
     // A message of 5000 samples, shown in the editor; its bytes as they are on disk.
     QByteArray oldMessage()
     {
         TWaveFile old;
         old.Samples.assign(5000, 1234);
         old.SaveToFile(path("message.wav"));
-        editor.LoadSound(path("message.wav"));
+        showInRow(path("message.wav"));
         return ReadFile(path("message.wav"));
+    }
+    // Records into row 1's message, message.wav.
+    QString record(int maxSeconds)
+    {
+        if (list.cell(MessageList::FileColumn, 1).isEmpty())
+            showInRow(path("message.wav"));
+        return editor.RecordSound(maxSeconds);
     }
     bool recordingEnds()
     {
@@ -80,9 +80,8 @@ TEST(Recording, StoppedRecordingIsSavedShownAndHoldsTheTone)
     ASSERT_TRUE(PlayInTheBackground(tone, f.path("tone.wav")));
     RunEvents(300);
     QElapsedTimer sinceFirstSound;
-    QObject::connect(&f.editor.Recorder, &MessageRecorder::soundArrived,
-                     [&] { sinceFirstSound.start(); });
-    ASSERT_EQ(f.editor.RecordSound(f.path("message.wav"), 30), QString());
+    QObject::connect(&f.sound, &MessageSound::soundArrived, [&] { sinceFirstSound.start(); });
+    ASSERT_EQ(f.record(30), QString());
     ASSERT_TRUE(RunEventsUntil([&] { return sinceFirstSound.isValid(); }));
     RunEvents(1200);
     const double seconds = sinceFirstSound.elapsed() / 1000.0;
@@ -99,7 +98,7 @@ TEST(Recording, StoppedRecordingIsSavedShownAndHoldsTheTone)
 TEST(Recording, UnstoppedRecordingEndsAtTheMaximumLength)
 {
     RecordingFixture f;
-    ASSERT_EQ(f.editor.RecordSound(f.path("message.wav"), 1), QString());
+    ASSERT_EQ(f.record(1), QString());
     ASSERT_TRUE(f.recordingEnds());
     ASSERT_TRUE(f.editor.SoundLoaded());
     EXPECT_NEAR(f.editor.SampleCount() / double(Rate), 1.0, 0.15);
@@ -116,7 +115,7 @@ TEST(Recording, TakeThatCannotBeKeptLeavesTheOldMessage)
     } cases[] = {
         {"no input",
          [](RecordingFixture &f) {
-             f.editor.Player.SetDeviceNames({}, QStringLiteral("No Such Input"));
+             f.sound.player().SetDeviceNames({}, QStringLiteral("No Such Input"));
          },
          QStringLiteral("Ошибка воспроизведения!")},
         {"read-only message",
@@ -130,7 +129,7 @@ TEST(Recording, TakeThatCannotBeKeptLeavesTheOldMessage)
         RecordingFixture f;
         const QByteArray before = f.oldMessage();
         c.arrange(f);
-        if (f.editor.RecordSound(f.path("message.wav"), 30).isEmpty()) {
+        if (f.record(30).isEmpty()) {
             RunEvents(600);
             f.editor.StopSound();
         }
@@ -151,9 +150,9 @@ TEST(Playback, ClickOrDragThenPlayPlaysFromThereOrTheSpan)
     f.editor.LoadSound(f.path("message.wav"));
     const auto playAndFollow = [&] {
         f.editor.PlaySelection();
-        const qint64 start = f.editor.Player.Position();
-        RunEventsUntil([&] { return !f.editor.Player.IsPlaying(); });
-        return std::pair(start, f.editor.Player.Position());
+        const qint64 start = f.sound.player().Position();
+        RunEventsUntil([&] { return !f.sound.player().IsPlaying(); });
+        return std::pair(start, f.sound.player().Position());
     };
     QTest::mouseClick(&f.editor, Qt::LeftButton, {}, QPoint(345, 50));
     ASSERT_EQ(f.editor.SelStart, 22050);
@@ -171,7 +170,7 @@ TEST(Playback, ClickOrDragThenPlayPlaysFromThereOrTheSpan)
     f.dialogs.boxes.clear();
     f.editor.PlayFromStart();
     f.editor.PlaySelection();
-    EXPECT_FALSE(f.editor.Player.IsPlaying());
+    EXPECT_FALSE(f.sound.player().IsPlaying());
     EXPECT_TRUE(f.dialogs.boxes.empty());
 }
 
@@ -628,19 +627,19 @@ TEST(SoundPage, WaveformKeysDoWhatTheirButtonsDo)
          }},
         {QKeyCombination(Qt::Key_Space), "PlaySB", "Пробел",
          [&] {
-             return editor.Player.IsPlaying();
+             return editor.Sound().player().IsPlaying();
          }},
         {QKeyCombination(Qt::Key_Space), "StopSB", "Пробел",
          [&] {
-             return !editor.Player.IsPlaying();
+             return !editor.Sound().player().IsPlaying();
          }},
         {QKeyCombination(Qt::Key_Space), nullptr, nullptr,
          [&] {
-             return editor.Player.IsPlaying();
+             return editor.Sound().player().IsPlaying();
          }},
         {QKeyCombination(Qt::Key_Escape), "StopSB", "Esc",
          [&] {
-             return !editor.Player.IsPlaying();
+             return !editor.Sound().player().IsPlaying();
          }},
         {Qt::ControlModifier | Qt::Key_A, nullptr, nullptr,
          [] {

@@ -190,11 +190,11 @@ TEST(SoundServerFailure, ServerAwayForLongIsFoundAgain)
     ASSERT_TRUE(RunEventsUntil([&] { return status->isHidden() && record->isEnabled(); }, 10000))
         << status->text().toStdString();
     page.Play(true);
-    EXPECT_TRUE(page.Editor().Player.IsPlaying());
+    EXPECT_TRUE(page.Sound().player().IsPlaying());
     QString playError = QStringLiteral("not ended");
-    QObject::connect(&page.Editor().Player, &WaveDevice::playEnded,
+    QObject::connect(&page.Sound().player(), &WaveDevice::playEnded,
                      [&](const QString &error) { playError = error; });
-    ASSERT_TRUE(RunEventsUntil([&] { return !page.Editor().Player.IsPlaying(); }, 5000));
+    ASSERT_TRUE(RunEventsUntil([&] { return !page.Sound().player().IsPlaying(); }, 5000));
     EXPECT_EQ(playError, QString());
     page.Record();
     ASSERT_TRUE(page.Editor().Recording());

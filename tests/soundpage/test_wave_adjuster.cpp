@@ -1,6 +1,7 @@
 // The waveform editor as a real widget on the offscreen platform, on wave files in a temporary
 // folder, with the device on the private sound server.
 #include "DialogRecorder.h"
+#include "LoneEditor.h"
 #include "MessageTools.h"
 #include "Speech.h"
 #include "TestFiles.h"
@@ -21,25 +22,18 @@ using namespace orvanta::test;
 
 namespace {
 
-struct EditorFixture
+struct EditorFixture : LoneEditor
 {
-    QTemporaryDir folder;
     DialogRecorder dialogs;
-    TWaveAdjuster editor;
 
-    explicit EditorFixture(int width = 690)
-    {
-        editor.resize(width, 105);
-        editor.show();
-    }
-    QString path(const char *name) const { return folder.filePath(QLatin1String(name)); }
-    // Writes the samples as a wave file and loads it into the editor.
+    using LoneEditor::LoneEditor;
+    // Writes the samples as a wave file and shows it in the editor as row 1's message.
     QString load(const std::vector<int16_t> &samples, const char *name = "message.wav")
     {
         TWaveFile wave;
         wave.Samples = samples;
         wave.SaveToFile(path(name));
-        editor.LoadSound(path(name));
+        showInRow(path(name));
         return path(name);
     }
     std::vector<int16_t> onDisk(const char *name = "message.wav") const
@@ -119,7 +113,7 @@ TEST(WaveAdjuster, LoudRedQuietGreenCursorWhiteSelectionInverted)
     QTest::mouseMove(&f.editor, QPoint(450, 50));
     QTest::mouseRelease(&f.editor, Qt::LeftButton, {}, QPoint(450, 50));
     const int cursor =
-        int(std::nearbyint(688.0 * f.editor.Player.Position() / f.editor.Player.Length()));
+        int(std::nearbyint(688.0 * f.sound.player().Position() / f.sound.player().Length()));
     EXPECT_NEAR(cursor, 400 * 688 / 690, 2);
     const QImage &view = f.editor.Overlay;
     for (int y : {0, 30, 51, 102}) {
@@ -132,7 +126,7 @@ TEST(WaveAdjuster, LoudRedQuietGreenCursorWhiteSelectionInverted)
     // The cursor alone, outside the selection: move it back with a click.
     QTest::mouseClick(&f.editor, Qt::LeftButton, {}, QPoint(200, 50));
     const int moved =
-        int(std::nearbyint(688.0 * f.editor.Player.Position() / f.editor.Player.Length()));
+        int(std::nearbyint(688.0 * f.sound.player().Position() / f.sound.player().Length()));
     ASSERT_NE(moved, 200); // the one-sample selection sits at 200, the cursor just before it
     for (int y : {0, 51, 102})
         EXPECT_EQ(f.editor.Overlay.pixel(moved, y), qRgb(255, 255, 255)) << y;
@@ -196,7 +190,7 @@ TEST(WaveAdjuster, CuttingEverythingLeavesAnEmptySoundThatUndoBringsBack)
     f.load(ramp(500));
     f.edit(0, 499, &TWaveAdjuster::CutSelection);
     EXPECT_EQ(f.editor.SampleCount(), 0);
-    EXPECT_TRUE(f.editor.Player.IsOpen());
+    EXPECT_TRUE(f.sound.player().IsOpen());
     EXPECT_EQ(ReadFile(f.path("message.wav")).size(), 44); // a valid file, no data
     QTest::mouseClick(&f.editor, Qt::LeftButton, {}, QPoint(100, 50));
     EXPECT_EQ(f.editor.SelStart, 0); // the mouse does nothing
@@ -338,10 +332,10 @@ TEST(WaveAdjuster, SpeechIsAnUndoableEditAndAFailureKeepsTheOldMessage)
     const QString file = f.load(ramp(8000));
     const QByteArray old = ReadFile(file);
     EXPECT_FALSE(
-        f.editor.SpeakMessage(QStringLiteral("Тревога"), file, QStringLiteral("xx-no-such-voice"))
+        f.editor.SpeakMessage(QStringLiteral("Тревога"), QStringLiteral("xx-no-such-voice"))
             .isEmpty());
     EXPECT_EQ(ReadFile(file), old);
-    EXPECT_EQ(f.editor.SpeakMessage(QStringLiteral("Тревога, шлейф три"), file), QString());
+    EXPECT_EQ(f.editor.SpeakMessage(QStringLiteral("Тревога, шлейф три")), QString());
     const TWaveFile spoken(file);
     EXPECT_EQ(spoken.Format.SampleRate, 44100u);
     EXPECT_GT(spoken.Samples.size(), size_t(44100 / 2));
