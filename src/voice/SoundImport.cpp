@@ -45,21 +45,26 @@ bool SoundImport::nameTaken(const QString &name, int number) const
     return own ? ReadOnlyMessage(path) : QFileInfo::exists(path);
 }
 
-QString SoundImport::targetName(int number) const
+QString SoundImport::targetName(int number, const QString &source) const
 {
     const QString cell = m_messages.cell(MessageList::FileColumn, number).trimmed();
     const QString base = cell.isEmpty() || QDir::isAbsolutePath(cell)
                              ? QString::number(number)
                              : QFileInfo(cell).completeBaseName();
     QString name = base + QStringLiteral(".wav");
-    for (int n = 2; nameTaken(name, number); ++n)
+    // The source itself is never the target: a message of another format is read, not replaced.
+    const QDir sound(QDir(m_messages.soundHome()).filePath(QStringLiteral("sound")));
+    const auto isSource = [&](const QString &candidate) {
+        return !source.isEmpty() && QFileInfo(sound.filePath(candidate)) == QFileInfo(source);
+    };
+    for (int n = 2; nameTaken(name, number) || isSource(name); ++n)
         name = QStringLiteral("%1-%2.wav").arg(base).arg(n);
     return name;
 }
 
 QString SoundImport::importInto(int number, const QString &source, QString &note)
 {
-    const QString name = targetName(number);
+    const QString name = targetName(number, source);
     const QString path = QDir(m_messages.soundHome()).filePath(QStringLiteral("sound/") + name);
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return tr("Не удалось создать папку \"%1\"").arg(QFileInfo(path).absolutePath());

@@ -25,8 +25,9 @@ public:
     QString importInto(int number, const QString &source, QString &note);
     // The file name in the sound folder an import into the row takes: the row's file name with
     // ".wav", or the number and ".wav" when the cell is blank or names a file elsewhere; with a
-    // number added when another row, or a file no row names, has that name.
-    QString targetName(int number) const;
+    // number added when another row, or a file no row names, has that name, or when it is the
+    // source of the sound.
+    QString targetName(int number, const QString &source = {}) const;
 
     // A row's message replaced otherwise (a recording): the same one undo brings back the file
     // at path as it was (before; none when there was no file) and the row's file cell.

@@ -1,0 +1,87 @@
+// The sound model without widgets: what an import, speech or an edit does to a row of the list,
+// and its one undo.
+#include "MessageList.h"
+#include "MessageSound.h"
+#include "SoundAnalysis.h"
+#include "WaveFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace orvanta;
+using namespace orvanta::test;
+
+namespace {
+
+struct SoundRows
+{
+    QTemporaryDir folder;
+    MessageList list{folder.path()};
+    MessageSound sound{list, 480};
+
+    SoundRows() { QDir(folder.path()).mkpath(QStringLiteral("sound")); }
+    QString inSound(const char *name) const
+    {
+        return QDir(folder.path()).filePath(QStringLiteral("sound/") + QLatin1String(name));
+    }
+    QString file(int row) const { return list.cell(MessageList::FileColumn, row); }
+};
+
+} // namespace
+
+// A row with no message gets one from an import or from speech, named after the row; one undo
+// takes back both the file and the cell.
+TEST(MessageSound, ImportAndSpeechIntoARowWithoutAMessageAreUndoneWhole)
+{
+    SoundRows f;
+    const QString source = f.folder.filePath(QStringLiteral("source.wav"));
+    ASSERT_TRUE(MakeTone(source, 0.5, 440, 22050));
+    EXPECT_TRUE(f.sound.importInto(2, source).done());
+    EXPECT_EQ(f.file(2), QStringLiteral("2.wav"));
+    f.sound.showRow(2);
+    EXPECT_EQ(f.sound.wave()->Format.SampleRate, 44100u); // at the tool's rate
+    ASSERT_TRUE(f.sound.canUndo());
+    EXPECT_TRUE(f.sound.undo().done());
+    EXPECT_EQ(f.file(2), QString());
+    EXPECT_FALSE(QFile::exists(f.inSound("2.wav")));
+
+    f.list.setCell(MessageList::TextColumn, 3, QStringLiteral("Тревога"));
+    f.sound.showRow(3);
+    EXPECT_TRUE(f.sound.speak(QStringLiteral("Тревога"), QStringLiteral("ru")).done());
+    EXPECT_EQ(f.file(3), QStringLiteral("3.wav"));
+    EXPECT_TRUE(TWaveFile(f.inSound("3.wav")).Loaded);
+    ASSERT_TRUE(f.sound.canUndo());
+    EXPECT_TRUE(f.sound.undo().done());
+    EXPECT_EQ(f.file(3), QString());
+    EXPECT_FALSE(QFile::exists(f.inSound("3.wav")));
+}
+
+// A message in another format is never written over: the first edit makes a message of it at
+// the tool's rate and edits that, the span carried over by time; one undo brings the row's file
+// back.
+TEST(MessageSound, EditOfAnotherFormatEditsACopyAndOneUndoBringsTheFileBack)
+{
+    SoundRows f;
+    ASSERT_TRUE(MakeTone(f.inSound("loud.wav"), 1.0, 440, 22050, 24));
+    const QByteArray original = [&] {
+        QFile file(f.inSound("loud.wav"));
+        file.open(QIODevice::ReadOnly);
+        return file.readAll();
+    }();
+    f.list.setCell(MessageList::FileColumn, 4, QStringLiteral("loud.wav"));
+    f.sound.showRow(4);
+    ASSERT_TRUE(f.sound.loaded());
+    ASSERT_FALSE(f.sound.wave()->PlainPcm);
+    // The first half second of 22,050 samples a second.
+    EXPECT_TRUE(f.sound.cut(0, 11024).done());
+    EXPECT_EQ(f.file(4), QStringLiteral("loud-2.wav"));
+    EXPECT_NEAR(f.sound.sampleCount() / 44100.0, 0.5, 0.01);
+    QFile kept(f.inSound("loud.wav"));
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), original);
+    EXPECT_TRUE(f.sound.undo().done());
+    EXPECT_EQ(f.file(4), QStringLiteral("loud.wav"));
+    EXPECT_FALSE(QFile::exists(f.inSound("loud-2.wav")));
+}
