@@ -704,6 +704,13 @@ The panel probably holds the new settings.</translation>
     </message>
 </context>
 <context>
+    <name>orvanta::MessageSound</name>
+    <message>
+        <source>Не удалось загрузить файл &quot;%1&quot;: %2</source>
+        <translation>Could not load file &quot;%1&quot;: %2</translation>
+    </message>
+</context>
+<context>
     <name>orvanta::MessageTable</name>
     <message>
         <source>Занято %1 мин. %2 сек. из 8 мин.</source>
@@ -1478,10 +1485,6 @@ Write the messages anyway?</translation>
 </context>
 <context>
     <name>orvanta::TWaveAdjuster</name>
-    <message>
-        <source>Не удалось загрузить файл &quot;%1&quot;: %2</source>
-        <translation>Could not load file &quot;%1&quot;: %2</translation>
-    </message>
     <message>
         <source> с</source>
         <translation> s</translation>

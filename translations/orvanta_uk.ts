@@ -707,6 +707,13 @@ Reads the panel, lists what the file would change, asks (unless --yes), writes, 
     </message>
 </context>
 <context>
+    <name>orvanta::MessageSound</name>
+    <message>
+        <source>Не удалось загрузить файл &quot;%1&quot;: %2</source>
+        <translation>Не вдалося завантажити файл &quot;%1&quot;: %2</translation>
+    </message>
+</context>
+<context>
     <name>orvanta::MessageTable</name>
     <message>
         <source>Занято %1 мин. %2 сек. из 8 мин.</source>
@@ -1482,10 +1489,6 @@ Reads the panel, lists what the file would change, asks (unless --yes), writes, 
 </context>
 <context>
     <name>orvanta::TWaveAdjuster</name>
-    <message>
-        <source>Не удалось загрузить файл &quot;%1&quot;: %2</source>
-        <translation>Не вдалося завантажити файл &quot;%1&quot;: %2</translation>
-    </message>
     <message>
         <source> с</source>
         <translation> с</translation>
