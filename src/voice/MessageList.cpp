@@ -134,9 +134,8 @@ QStringList MessageList::save(const QString &messagesPath, const QString &sounds
     return failures;
 }
 
-QString MessageList::soundPath(int number) const
+QString MessageList::pathOfName(const QString &name) const
 {
-    const QString name = cell(FileColumn, number);
     if (QDir::isAbsolutePath(name))
         return name;
     return QDir(m_soundHome).filePath(QStringLiteral("sound/") + name);

@@ -46,7 +46,9 @@ public:
 
     const QString &soundHome() const { return m_soundHome; }
     // The wave file of a message: in "sound/", or an absolute path as it stands.
-    QString soundPath(int number) const;
+    QString soundPath(int number) const { return pathOfName(cell(FileColumn, number)); }
+    // Where a file name of the list lies: the one rule for the messages' files.
+    QString pathOfName(const QString &name) const;
     // The message's file, or empty where the row names none (a blank cell has no message).
     QString messageFile(int number) const;
     // The message's file, naming one first (the number + ".wav") when the cell is blank; the

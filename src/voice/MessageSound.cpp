@@ -100,7 +100,7 @@ QString MessageSound::fileForNewSound(QString &newName)
         (shown->Loaded ? shown->PlainPcm : shown->LoadError.isEmpty() || shown->NoSoundYet))
         return file;
     newName = m_import.targetName(m_row);
-    return QDir(m_messages.soundHome()).filePath(QStringLiteral("sound/") + newName);
+    return m_messages.pathOfName(newName);
 }
 
 SoundResult MessageSound::reshow()

@@ -39,7 +39,7 @@ bool SoundImport::nameTaken(const QString &name, int number) const
             return true;
         own = true;
     }
-    const QString path = QDir(m_messages.soundHome()).filePath(QStringLiteral("sound/") + name);
+    const QString path = m_messages.pathOfName(name);
     // The row's own file is replaced (the undo keeps it) unless the user made it read-only; a
     // file no row names is the user's, not to be replaced.
     return own ? ReadOnlyMessage(path) : QFileInfo::exists(path);
@@ -53,9 +53,9 @@ QString SoundImport::targetName(int number, const QString &source) const
                              : QFileInfo(cell).completeBaseName();
     QString name = base + QStringLiteral(".wav");
     // The source itself is never the target: a message of another format is read, not replaced.
-    const QDir sound(QDir(m_messages.soundHome()).filePath(QStringLiteral("sound")));
     const auto isSource = [&](const QString &candidate) {
-        return !source.isEmpty() && QFileInfo(sound.filePath(candidate)) == QFileInfo(source);
+        return !source.isEmpty() &&
+               QFileInfo(m_messages.pathOfName(candidate)) == QFileInfo(source);
     };
     for (int n = 2; nameTaken(name, number) || isSource(name); ++n)
         name = QStringLiteral("%1-%2.wav").arg(base).arg(n);
@@ -65,7 +65,7 @@ QString SoundImport::targetName(int number, const QString &source) const
 QString SoundImport::importInto(int number, const QString &source, QString &note)
 {
     const QString name = targetName(number, source);
-    const QString path = QDir(m_messages.soundHome()).filePath(QStringLiteral("sound/") + name);
+    const QString path = m_messages.pathOfName(name);
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return tr("Не удалось создать папку \"%1\"").arg(QFileInfo(path).absolutePath());
     Undo undo{number, m_messages.cell(MessageList::FileColumn, number), path, Contents(path)};

@@ -166,6 +166,11 @@ TEST(Upload, RowsThatCannotPlayAreListedAndNothingIsSentUntilTheyAreMended)
     page.SetCell(1, 3, QStringLiteral("3.wav"));
     page.SetCell(1, 4, QStringLiteral("empty.wav"));
     page.SetCell(1, 5, QStringLiteral("fifo.wav"));
+    // Selected, they show why they hold no sound; the FIFO holds nothing up.
+    page.SelectCell(1, 5);
+    page.SelectCell(1, 4);
+    EXPECT_TRUE(
+        f.child<QLabel>(QStringLiteral("StatusL"))->text().endsWith(QStringLiteral("файл пуст")));
     f.uploadAll();
     EXPECT_TRUE(f.commands().empty());
     ASSERT_EQ(f.dialogs.boxes.size(), 1u);

@@ -193,6 +193,7 @@ TEST(WaveDevice, OpeningReportsWhatItRefuses)
     // A card named in the settings: by its whole description or a part of it.
     device.SetDeviceNames(QStringLiteral("Orvanta-Test-Output"), QStringLiteral("test-input"));
     EXPECT_EQ(refusal(f.path("empty.wav")), QStringLiteral("opened"));
+    EXPECT_EQ(device.ProveOutput(1000), QString()); // the output takes sound
     device.Record();
     EXPECT_TRUE(device.IsRecording());
     device.Close();
