@@ -1440,10 +1440,6 @@ Write the messages anyway?</translation>
         <translation>Stop</translation>
     </message>
     <message>
-        <source>Сообщения не записаны: %1.</source>
-        <translation>Messages not written: %1.</translation>
-    </message>
-    <message>
         <source>Строка %1, &quot;%2&quot;: %3</source>
         <translation>Row %1, &quot;%2&quot;: %3</translation>
     </message>
@@ -1458,6 +1454,14 @@ Write the messages anyway?</translation>
         <translation>Messages not written: these rows of the list cannot be played. Mend them or clear their file name and start again; nothing was sent to the security panel.
 
 %1</translation>
+    </message>
+    <message>
+        <source>Сообщения не записаны.
+
+%1.</source>
+        <translation>Messages not written.
+
+%1.</translation>
     </message>
 </context>
 <context>
@@ -1779,6 +1783,10 @@ Run with DEBUG for debug mode; orvanta-config --help for help.</translation>
     <message>
         <source>Не удалось записать файл &quot;%1&quot;: %2</source>
         <translation>Could not write file &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>формат файла не распознан</source>
+        <translation>file format not recognised</translation>
     </message>
 </context>
 <context>

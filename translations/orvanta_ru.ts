@@ -1448,10 +1448,6 @@ Reads the panel, lists what the file would change, asks (unless --yes), writes, 
         <translation>Остановить</translation>
     </message>
     <message>
-        <source>Сообщения не записаны: %1.</source>
-        <translation>Сообщения не записаны: %1.</translation>
-    </message>
-    <message>
         <source>Строка %1, &quot;%2&quot;: %3</source>
         <translation>Строка %1, &quot;%2&quot;: %3</translation>
     </message>
@@ -1466,6 +1462,14 @@ Reads the panel, lists what the file would change, asks (unless --yes), writes, 
         <translation>Сообщения не записаны: эти строки списка нельзя воспроизвести. Исправьте их или очистите в них имя файла и запустите запись снова; ничего не отправлено в охранную панель.
 
 %1</translation>
+    </message>
+    <message>
+        <source>Сообщения не записаны.
+
+%1.</source>
+        <translation>Сообщения не записаны.
+
+%1.</translation>
     </message>
 </context>
 <context>
@@ -1787,6 +1791,10 @@ Reads the panel, lists what the file would change, asks (unless --yes), writes, 
     <message>
         <source>Не удалось записать файл &quot;%1&quot;: %2</source>
         <translation>Не удалось записать файл &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>формат файла не распознан</source>
+        <translation>формат файла не распознан</translation>
     </message>
 </context>
 <context>

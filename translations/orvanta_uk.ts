@@ -1444,10 +1444,6 @@ Reads the panel, lists what the file would change, asks (unless --yes), writes, 
         <translation>Зупинити</translation>
     </message>
     <message>
-        <source>Сообщения не записаны: %1.</source>
-        <translation>Повідомлення не записано: %1.</translation>
-    </message>
-    <message>
         <source>Строка %1, &quot;%2&quot;: %3</source>
         <translation>Рядок %1, &quot;%2&quot;: %3</translation>
     </message>
@@ -1462,6 +1458,14 @@ Reads the panel, lists what the file would change, asks (unless --yes), writes, 
         <translation>Повідомлення не записано: ці рядки списку неможливо відтворити. Виправте їх або очистіть у них ім&apos;я файлу й запустіть запис знову; до охоронної панелі нічого не надіслано.
 
 %1</translation>
+    </message>
+    <message>
+        <source>Сообщения не записаны.
+
+%1.</source>
+        <translation>Повідомлення не записано.
+
+%1.</translation>
     </message>
 </context>
 <context>
@@ -1783,6 +1787,10 @@ Reads the panel, lists what the file would change, asks (unless --yes), writes, 
     <message>
         <source>Не удалось записать файл &quot;%1&quot;: %2</source>
         <translation>Не вдалося записати файл &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>формат файла не распознан</source>
+        <translation>формат файлу не розпізнано</translation>
     </message>
 </context>
 <context>

@@ -594,14 +594,15 @@ int import(const Options &options)
         err << commandHelp(QStringLiteral("import"));
         return BadUse;
     }
-    const ImportResult imported = ImportSound(options.file, options.output, MemorySeconds);
+    double seconds = 0;
+    const SoundResult imported = ImportSound(options.file, options.output, MemorySeconds, &seconds);
     if (!imported.error.isEmpty()) {
         err << imported.error << "\n";
         return BadUse;
     }
     if (!imported.note.isEmpty())
         err << imported.note << "\n";
-    out << options.output << ": " << Cli::tr("%1 сек.\n").arg(imported.seconds, 0, 'f', 2);
+    out << options.output << ": " << Cli::tr("%1 сек.\n").arg(seconds, 0, 'f', 2);
     return Done;
 }
 

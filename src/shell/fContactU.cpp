@@ -231,6 +231,9 @@ QWidget *TfContact::buildHeader()
         read->setEnabled(free);
         write->setEnabled(free);
         m_connected->setEnabled(free);
+        // The port stays the one the running activity uses: another name in the field would
+        // stand beside a ticked connection that is not its own.
+        m_port->setEnabled(free);
     };
     connect(&m_link.activity(), &Activity::changed, this, enable);
 

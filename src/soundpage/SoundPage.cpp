@@ -11,6 +11,7 @@
 #include "SoundServerWatch.h"
 #include "SoundUpload.h"
 #include "Speech.h"
+#include "StatusLine.h"
 #include "ThemeIcon.h"
 #include "WaveAdjuster.h"
 #include "WidgetNames.h"
@@ -66,9 +67,10 @@ SoundPage::SoundPage(PanelLink &link, QString soundHome, QWidget *parent)
     layout->setContentsMargins(4, 4, 4, 4);
     // Why sound cannot play, on a line of its own under the buttons, so that it never squeezes
     // them; the line is there only while there is something to say.
-    m_status = named(new QLabel, "StatusL");
-    m_status->setWordWrap(true);
-    m_status->setStyleSheet(QStringLiteral("color: #a00;"));
+    m_status = named(new StatusLine, "StatusL");
+    QPalette red = m_status->palette();
+    red.setColor(QPalette::WindowText, QColor(0xaa, 0, 0));
+    m_status->setPalette(red);
     m_status->hide();
     buildDebugGroup();
     layout->addWidget(m_debugGroup);
@@ -291,7 +293,8 @@ int SoundPage::SelectedRow() const
 bool SoundPage::SoundSGSelectCell(int ACol, int ARow)
 {
     Q_UNUSED(ACol);
-    if (m_editor->Recording())
+    // The shown message is the one being recorded or sent until that ends.
+    if (m_editor->Recording() || m_activity.current() == Activity::Kind::Uploading)
         return false;
     m_rowNumber->setText(QString::number(ARow));
     ShowSelectedMessage();
@@ -338,8 +341,12 @@ void SoundPage::connectUploadButtons()
     connect(m_upload, &SoundUpload::rowStarted, this, [this](int row) { showUploadRow(row); });
     connect(m_upload, &SoundUpload::usedSecondsChanged, this,
             [this](int seconds) { ShowMemoryUsage(seconds); });
-    // After an upload the editor shows the selected row's message again.
-    connect(m_upload, &SoundUpload::finished, this, [this] { ShowSelectedMessage(); });
+    // After an upload the selected row is marked and shown again.
+    connect(m_upload, &SoundUpload::finished, this, [this] {
+        m_grid->selectionModel()->select(m_grid->currentIndex(),
+                                         QItemSelectionModel::ClearAndSelect);
+        ShowSelectedMessage();
+    });
     BindToActivity(findChild<QPushButton *>(QStringLiteral("Button6")), m_activity,
                    Activity::Kind::Exchange, [this] { m_upload->Button6Click(); });
     BindToActivity(findChild<QPushButton *>(QStringLiteral("Button7")), m_activity,
@@ -464,7 +471,11 @@ void SoundPage::connectEditorButtons()
             updateControls();
         }
     });
-    connect(m_editor, &TWaveAdjuster::recordingFinished, this, [this] {
+    connect(m_editor, &TWaveAdjuster::recordingFinished, this, [this](const QString &error) {
+        // A take that was not kept says why under the buttons too: the editor's boxes may be off
+        // after a row without a message was selected.
+        if (!error.isEmpty())
+            m_deviceNote = error;
         updateControls();
         m_activity.end(Activity::Kind::Recording);
     });
@@ -649,8 +660,7 @@ void SoundPage::updateControls()
     findChild<QPushButton *>(QStringLiteral("Button5"))
         ->setEnabled(now == Activity::Kind::Uploading);
     const QString problem = m_outputProblem.isEmpty() ? editor.PlaybackProblem() : m_outputProblem;
-    m_status->setText(problem.isEmpty() ? m_deviceNote : problem);
-    m_status->setVisible(!m_status->text().isEmpty());
+    m_status->say(problem.isEmpty() ? m_deviceNote : problem);
     showSelection();
 }
 

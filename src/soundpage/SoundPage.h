@@ -21,6 +21,7 @@ class Activity;
 class LevelMeter;
 class PanelLink;
 class SoundUpload;
+class StatusLine;
 class TWaveAdjuster;
 
 // The page "Запись звука": memory state, the waveform editor, the editing and upload buttons, the
@@ -148,7 +149,7 @@ private:
     QLabel *m_usage = nullptr;        // EepL
     std::optional<int> m_usedSeconds; // shown in m_usage once the panel told it
     QLabel *m_listLength = nullptr;   // TotalL
-    QLabel *m_status = nullptr;       // StatusL: why something cannot be done now
+    StatusLine *m_status = nullptr;   // StatusL: why something cannot be done now
     QLabel *m_selection = nullptr;    // SelectionL: the selection's start and length
     // Why nothing can be played or recorded: asked of the sound server when the devices are
     // chosen, not at every change of the editor's state (a resize redraws it step by step).

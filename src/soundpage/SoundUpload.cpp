@@ -145,7 +145,7 @@ bool SoundUpload::checkPassed(const UploadCheck &check)
     if (check.passed())
         return true;
     if (!check.outputProblem.isEmpty()) {
-        Dialogs::ShowError(tr("Сообщения не записаны: %1.").arg(check.outputProblem), window());
+        Dialogs::ShowError(tr("Сообщения не записаны.\n\n%1.").arg(check.outputProblem), window());
         return false;
     }
     QStringList lines;

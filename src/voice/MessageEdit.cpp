@@ -77,7 +77,7 @@ void MessageEdit::unload()
     emit samplesChanged();
 }
 
-QString MessageEdit::replace(std::vector<int16_t> samples, uint32_t rate, bool keepUndo)
+SoundResult MessageEdit::replace(std::vector<int16_t> samples, uint32_t rate, bool keepUndo)
 {
     if (!loaded())
         return tr("Нет звука для изменения");
@@ -115,7 +115,7 @@ QString MessageEdit::replace(std::vector<int16_t> samples, uint32_t rate, bool k
     return {};
 }
 
-QString MessageEdit::change(const std::function<bool(std::vector<int16_t> &)> &edit)
+SoundResult MessageEdit::change(const std::function<bool(std::vector<int16_t> &)> &edit)
 {
     if (!loaded())
         return tr("Нет звука для изменения");
@@ -125,7 +125,7 @@ QString MessageEdit::change(const std::function<bool(std::vector<int16_t> &)> &e
     return replace(std::move(samples), m_wave->Format.SampleRate);
 }
 
-QString MessageEdit::cut(qint64 first, qint64 last)
+SoundResult MessageEdit::cut(qint64 first, qint64 last)
 {
     return change([first, last](std::vector<int16_t> &samples) {
         const qint64 end = std::min(last + 1, qint64(samples.size()));
@@ -135,7 +135,7 @@ QString MessageEdit::cut(qint64 first, qint64 last)
     });
 }
 
-QString MessageEdit::silence(qint64 first, qint64 last)
+SoundResult MessageEdit::silence(qint64 first, qint64 last)
 {
     return change([first, last](std::vector<int16_t> &samples) {
         const qint64 end = std::min(last + 1, qint64(samples.size()));
@@ -145,18 +145,18 @@ QString MessageEdit::silence(qint64 first, qint64 last)
     });
 }
 
-QString MessageEdit::trim()
+SoundResult MessageEdit::trim()
 {
     const int rate = loaded() ? int(m_wave->Format.SampleRate) : 0;
     return change([rate](std::vector<int16_t> &samples) { return TrimSilence(samples, rate); });
 }
 
-QString MessageEdit::evenLoudness()
+SoundResult MessageEdit::evenLoudness()
 {
     return change([](std::vector<int16_t> &samples) { return EvenLoudness(samples); });
 }
 
-QString MessageEdit::speak(const QString &text, const QString &fileName, const QString &voice)
+SoundResult MessageEdit::speak(const QString &text, const QString &fileName, const QString &voice)
 {
     std::vector<int16_t> samples;
     try {
@@ -181,7 +181,7 @@ QString MessageEdit::speak(const QString &text, const QString &fileName, const Q
     return {};
 }
 
-QString MessageEdit::undo()
+SoundResult MessageEdit::undo()
 {
     if (!canUndo())
         return {};

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "SoundResult.h"
 #include "WaveFile.h"
 
 #include <QObject>
@@ -37,18 +38,18 @@ public:
     const std::vector<int16_t> &undoSamples() const { return m_undoSamples; }
     bool canUndo() const { return loaded() && !m_undoSamples.empty(); }
 
-    // Each returns an empty text when the edit was written, else why nothing changed. An edit
-    // that changes no sample (a silent message trimmed) is no edit and returns empty.
-    QString cut(qint64 first, qint64 last);
-    QString silence(qint64 first, qint64 last);
-    QString trim();
-    QString evenLoudness();
+    // Each is done when the edit was written, else says why nothing changed. An edit that changes
+    // no sample (a silent message trimmed) is no edit, and done.
+    SoundResult cut(qint64 first, qint64 last);
+    SoundResult silence(qint64 first, qint64 last);
+    SoundResult trim();
+    SoundResult evenLoudness();
     // The text spoken into the file, at the tool's recording rate: an edit of the message when
     // the file is the one loaded, else a new message in that file, then loaded.
-    QString speak(const QString &text, const QString &fileName,
-                  const QString &voice = QStringLiteral("ru"));
+    SoundResult speak(const QString &text, const QString &fileName,
+                      const QString &voice = QStringLiteral("ru"));
     // Puts the undo copy back; the copy stays, so a second undo gives the same.
-    QString undo();
+    SoundResult undo();
 
 signals:
     // The samples changed: loaded, edited or gone.
@@ -71,9 +72,9 @@ private:
     QString reloadIfChanged();
     // Edits a copy of the samples at the message's rate; an edit that returns false changed
     // nothing.
-    QString change(const std::function<bool(std::vector<int16_t> &)> &edit);
+    SoundResult change(const std::function<bool(std::vector<int16_t> &)> &edit);
     // Writes the new samples; on success the old ones become the undo copy.
-    QString replace(std::vector<int16_t> samples, uint32_t rate, bool keepUndo = true);
+    SoundResult replace(std::vector<int16_t> samples, uint32_t rate, bool keepUndo = true);
 
     std::unique_ptr<TWaveFile> m_wave;
     QString m_fileName;

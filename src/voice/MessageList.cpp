@@ -75,8 +75,12 @@ void MessageList::setCell(int column, int number, const QString &text)
         emit headerDataChanged(Qt::Horizontal, column, column);
     else
         emit dataChanged(index(number - 1, column), index(number - 1, column));
-    if (column == FileColumn)
+    if (column == FileColumn) {
+        // What the last upload said of the row was said of its old file.
+        if (number > 0)
+            setCell(AddressColumn, number, QString());
         emit filesChanged();
+    }
 }
 
 void MessageList::load(const QString &messagesPath, const QString &soundsPath)

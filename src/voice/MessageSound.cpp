@@ -1,6 +1,7 @@
 #include "MessageSound.h"
 
 #include "MessageList.h"
+#include "SoundServerWatch.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -22,6 +23,12 @@ MessageSound::MessageSound(MessageList &messages, int longestSeconds, QObject *p
     });
     connect(&m_recorder, &MessageRecorder::finished, this, &MessageSound::recordingEnded);
     connect(&m_recorder, &MessageRecorder::soundArrived, this, &MessageSound::soundArrived);
+    // A message the device could not take while the sound server was away is opened again when
+    // it is back, so that its reason does not outlive the absence.
+    connect(&SoundServerWatch::Instance(), &SoundServerWatch::changed, this, [this] {
+        if (!recording() && !m_player.IsPlaying())
+            openOnDevice();
+    });
 }
 
 MessageSound::~MessageSound()
@@ -38,7 +45,7 @@ SoundResult MessageSound::showRow(int row)
         return {};
     m_row = row;
     m_player.Close();
-    m_edit.load(m_messages.soundPath(row));
+    m_edit.load(m_messages.messageFile(row)); // a blank cell names no file, not the folder
     openOnDevice();
     return {loaded() ? QString() : m_edit.wave()->Failure, {}};
 }
@@ -110,7 +117,7 @@ SoundResult MessageSound::reshow()
 
 // The copy an edit of another format makes is at the tool's rate: a span of samples is
 // carried over to it by time.
-SoundResult MessageSound::edit(const std::function<QString(double scale)> &change)
+SoundResult MessageSound::edit(const std::function<SoundResult(double scale)> &change)
 {
     if (!loaded() || recording())
         return {};
@@ -128,10 +135,10 @@ SoundResult MessageSound::edit(const std::function<QString(double scale)> &chang
         scale = wave()->Format.SampleRate / rate;
     }
     m_keepImportUndo = importFirst;
-    const QString error = change(scale);
+    const SoundResult result = change(scale);
     m_keepImportUndo = false;
     openOnDevice();
-    return SoundResult::Failed(error);
+    return result;
 }
 
 SoundResult MessageSound::cut(qint64 first, qint64 last)
@@ -168,26 +175,25 @@ SoundResult MessageSound::speak(const QString &text, const QString &voice)
     // row's message anew is undone as a recording is.
     const bool over = loaded() && wave()->FileName == file;
     std::optional<QByteArray> before = over ? std::nullopt : SoundImport::Contents(file);
-    const QString error = m_edit.speak(text, file, voice);
-    if (error.isEmpty()) {
+    const SoundResult spoken = m_edit.speak(text, file, voice);
+    if (spoken.done()) {
         if (!newName.isEmpty())
             m_messages.setCell(MessageList::FileColumn, m_row, newName);
         if (!over)
             m_import.rememberReplaced(m_row, file, std::move(before), cell);
     }
     openOnDevice();
-    return SoundResult::Failed(error);
+    return spoken;
 }
 
 SoundResult MessageSound::importInto(int row, const QString &source)
 {
     if (recording())
         return {};
-    QString note;
-    const QString error = m_import.importInto(row, source, note);
-    if (error.isEmpty())
+    const SoundResult imported = m_import.importInto(row, source);
+    if (imported.done())
         emit written();
-    return {error, note};
+    return imported;
 }
 
 SoundResult MessageSound::undo()
@@ -196,14 +202,14 @@ SoundResult MessageSound::undo()
         return {};
     stopPlaying();
     if (m_row > 0 && m_import.canUndo(m_row)) {
-        const QString error = m_import.undo();
+        const SoundResult undone = m_import.undo();
         reshow();
         emit written();
-        return SoundResult::Failed(error);
+        return undone;
     }
-    const QString error = m_edit.undo();
+    const SoundResult undone = m_edit.undo();
     openOnDevice();
-    return SoundResult::Failed(error);
+    return undone;
 }
 
 SoundResult MessageSound::play(qint64 first, qint64 last)

@@ -82,7 +82,7 @@ private:
     // Where new sound for the row goes: its file, or, when that file cannot be written back as
     // it is, a WAV file of its own (newName) that the row names once the sound is kept.
     QString fileForNewSound(QString &newName);
-    SoundResult edit(const std::function<QString(double scale)> &change);
+    SoundResult edit(const std::function<SoundResult(double scale)> &change);
     SoundResult reshow();
     void openOnDevice();
     void stopPlaying();

@@ -95,9 +95,10 @@ double WaveSeconds(const QString &path)
     return info.samplerate > 0 ? double(info.frames) / info.samplerate : 0;
 }
 
-ImportResult ImportSound(const QString &source, const QString &target, int longestSeconds)
+SoundResult ImportSound(const QString &source, const QString &target, int longestSeconds,
+                        double *seconds)
 {
-    ImportResult result;
+    SoundResult result;
     TWaveFile wave(source);
     if (!wave.Loaded) {
         result.error =
@@ -108,22 +109,24 @@ ImportResult ImportSound(const QString &source, const QString &target, int longe
                                  : wave.LoadError);
         return result;
     }
-    result.seconds = double(wave.Samples.size()) / wave.Format.SampleRate;
-    if (result.seconds > longestSeconds) {
+    const double length = double(wave.Samples.size()) / wave.Format.SampleRate;
+    if (seconds)
+        *seconds = length;
+    if (length > longestSeconds) {
         result.error =
             QCoreApplication::translate("orvanta::MessageTools",
                                         "Звук длиной %1 сек. не поместится в память охранной "
                                         "панели: она вмещает %2 сек.")
-                .arg(result.seconds, 0, 'f', 1)
+                .arg(length, 0, 'f', 1)
                 .arg(longestSeconds);
         return result;
     }
-    if (result.seconds > LongMessageSeconds)
+    if (length > LongMessageSeconds)
         result.note =
             QCoreApplication::translate("orvanta::MessageTools",
                                         "Сообщение длиной %1 сек.: длиннее %2 сек., оно займет "
                                         "много памяти охранной панели")
-                .arg(result.seconds, 0, 'f', 1)
+                .arg(length, 0, 'f', 1)
                 .arg(LongMessageSeconds);
     TWaveFile message;
     message.Samples = Resample(wave.Samples, int(wave.Format.SampleRate), MessageRate);

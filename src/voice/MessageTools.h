@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SoundResult.h"
+
 #include <QString>
 #include <cstdint>
 #include <vector>
@@ -29,16 +31,11 @@ std::vector<int16_t> TestTone(int sampleRate, double seconds);
 double WaveSeconds(const QString &path);
 
 // A sound file of any format the tool reads, brought in as a message: 16-bit mono PCM WAV at the
-// tool's recording rate, written whole into target or not at all. error says why not; note is
-// said to the user of a long message that is kept.
-struct ImportResult
-{
-    QString error;
-    QString note;
-    double seconds = 0;
-};
+// tool's recording rate, written whole into target or not at all. The note of a kept message
+// tells of its length when it is long; seconds, when given, takes the sound's length.
 // Longer than longestSeconds is refused; longer than LongMessageSeconds is kept with a note.
 constexpr int LongMessageSeconds = 30;
-ImportResult ImportSound(const QString &source, const QString &target, int longestSeconds);
+SoundResult ImportSound(const QString &source, const QString &target, int longestSeconds,
+                        double *seconds = nullptr);
 
 } // namespace orvanta

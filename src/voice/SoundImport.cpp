@@ -62,23 +62,23 @@ QString SoundImport::targetName(int number, const QString &source) const
     return name;
 }
 
-QString SoundImport::importInto(int number, const QString &source, QString &note)
+SoundResult SoundImport::importInto(int number, const QString &source)
 {
     const QString name = targetName(number, source);
     const QString path = m_messages.pathOfName(name);
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-        return tr("Не удалось создать папку \"%1\"").arg(QFileInfo(path).absolutePath());
+        return SoundResult::Failed(
+            tr("Не удалось создать папку \"%1\"").arg(QFileInfo(path).absolutePath()));
     Undo undo{number, m_messages.cell(MessageList::FileColumn, number), path, Contents(path)};
-    const ImportResult imported = ImportSound(source, path, m_longestSeconds);
-    if (!imported.error.isEmpty())
-        return imported.error;
-    note = imported.note;
+    SoundResult imported = ImportSound(source, path, m_longestSeconds);
+    if (!imported.done())
+        return imported;
     m_messages.setCell(MessageList::FileColumn, number, name);
     m_undo = std::move(undo);
-    return {};
+    return imported;
 }
 
-QString SoundImport::undo()
+SoundResult SoundImport::undo()
 {
     if (!m_undo)
         return {};
@@ -87,7 +87,8 @@ QString SoundImport::undo()
     if (undo.bytes) {
         QString error;
         if (SaveFileAtomically(undo.path, *undo.bytes, &error) != SaveResult::Saved)
-            return tr("Не удалось вернуть файл \"%1\": %2").arg(undo.path, error);
+            return SoundResult::Failed(
+                tr("Не удалось вернуть файл \"%1\": %2").arg(undo.path, error));
     } else {
         QFile::remove(undo.path);
     }

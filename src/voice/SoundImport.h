@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SoundResult.h"
+
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QString>
@@ -20,9 +22,9 @@ public:
     // longestSeconds: the longest sound a message may hold (the panel's whole memory).
     SoundImport(MessageList &messages, int longestSeconds);
 
-    // Imports source into message number's row. Empty when done, else why nothing changed; note
-    // tells of a long message that was kept.
-    QString importInto(int number, const QString &source, QString &note);
+    // Imports source into message number's row; when it fails nothing changed. The note tells
+    // of a long message that was kept.
+    SoundResult importInto(int number, const QString &source);
     // The file name in the sound folder an import into the row takes: the row's file name with
     // ".wav", or the number and ".wav" when the cell is blank or names a file elsewhere; with a
     // number added when another row, or a file no row names, has that name, or when it is the
@@ -41,7 +43,7 @@ public:
 
     bool canUndo(int number) const { return m_undo && m_undo->number == number; }
     // Puts back the row's file cell and the file as it was before the import.
-    QString undo();
+    SoundResult undo();
     // A later edit of the message: its own undo is the one that counts now.
     void forget() { m_undo.reset(); }
 

@@ -128,7 +128,8 @@ bool TWaveFile::load(int fd)
     SF_INFO info = {};
     SNDFILE *file = sf_open_fd(fd, SFM_READ, &info, SF_FALSE);
     if (!file) {
-        LoadError = QString::fromLocal8Bit(sf_strerror(nullptr));
+        // The library's own words are English; the user is told in the interface's.
+        LoadError = QCoreApplication::translate("orvanta::WaveFile", "формат файла не распознан");
         return false;
     }
     const std::unique_ptr<SNDFILE, int (*)(SNDFILE *)> closing(file, sf_close);

@@ -166,11 +166,17 @@ TEST(Upload, RowsThatCannotPlayAreListedAndNothingIsSentUntilTheyAreMended)
     page.SetCell(1, 3, QStringLiteral("3.wav"));
     page.SetCell(1, 4, QStringLiteral("empty.wav"));
     page.SetCell(1, 5, QStringLiteral("fifo.wav"));
-    // Selected, they show why they hold no sound; the FIFO holds nothing up.
+    // Selected, they show why they hold no sound, and the list does not move for the line that
+    // says it; the FIFO holds nothing up.
+    f.window->show();
+    RunEvents(50);
+    const QRect listPlace = f.child<QTableView>(QStringLiteral("SoundSG"))->geometry();
     page.SelectCell(1, 5);
     page.SelectCell(1, 4);
-    EXPECT_TRUE(
-        f.child<QLabel>(QStringLiteral("StatusL"))->text().endsWith(QStringLiteral("файл пуст")));
+    auto *status = f.child<QLabel>(QStringLiteral("StatusL"));
+    EXPECT_TRUE(status->text().endsWith(QStringLiteral("файл пуст")));
+    RunEvents(50);
+    EXPECT_EQ(f.child<QTableView>(QStringLiteral("SoundSG"))->geometry(), listPlace);
     f.uploadAll();
     EXPECT_TRUE(f.commands().empty());
     ASSERT_EQ(f.dialogs.boxes.size(), 1u);
@@ -187,6 +193,9 @@ TEST(Upload, RowsThatCannotPlayAreListedAndNothingIsSentUntilTheyAreMended)
     // last while the completion shows, then returns to 0.
     for (int row = 2; row <= 5; ++row)
         page.SetCell(1, row, QString());
+    EXPECT_EQ(f.address(5), QString()); // said of the file the row no longer names
+    page.SelectCell(1, 4);
+    EXPECT_TRUE(status->isHidden()); // a row without a file is no fault
     auto *progress = f.child<QProgressBar>(QStringLiteral("p"));
     int progressAtBox = -1;
     Dialogs::SetRecorder(
@@ -320,6 +329,7 @@ TEST(Upload, ListTakesNoTypingAndNoColumnWhileTheUploadRuns)
     const QString text2 = f.window->Sounds().Cell(0, 2);
     const QString file9 = f.window->Sounds().Cell(1, 9);
     bool typed = false;
+    bool portFree = true;
     f.panel.setMessageListener([&](bool started, int message) {
         if (!started || message != 1)
             return;
@@ -334,6 +344,8 @@ TEST(Upload, ListTakesNoTypingAndNoColumnWhileTheUploadRuns)
                        QPoint(header->sectionViewportPosition(1) + header->sectionSize(1) / 2,
                               header->height() / 2));
             QueueKey(grid, Qt::Key_Delete);
+            QueueClick(grid->viewport(), grid->visualRect(grid->model()->index(3, 0)).center());
+            portFree = f.child<QComboBox>(QStringLiteral("cb1"))->isEnabled();
             typed = true;
         });
     });
@@ -347,6 +359,10 @@ TEST(Upload, ListTakesNoTypingAndNoColumnWhileTheUploadRuns)
     EXPECT_FALSE(grid->selectionModel()->isColumnSelected(1));
     EXPECT_EQ(grid->indexWidget(grid->currentIndex()), nullptr); // no editor open
     EXPECT_EQ(grid->currentIndex(), grid->model()->index(8, 1));
+    // The row the page acts on is the one marked again, and the port could not change meanwhile.
+    EXPECT_TRUE(grid->selectionModel()->isSelected(grid->currentIndex()));
+    EXPECT_EQ(f.window->Sounds().SelectedRow(), 9);
+    EXPECT_FALSE(portFree);
     // Afterwards the list takes typing again.
     EXPECT_TRUE(grid->model()->flags(grid->model()->index(8, 1)) & Qt::ItemIsEditable);
 }
