@@ -127,6 +127,15 @@ SoundPage::SoundPage(PanelLink &link, QString soundHome, QWidget *parent)
     });
 }
 
+// The page's members go before its child widgets: the views of the message go first, and
+// nothing the message says on its way out reaches a page being taken apart.
+SoundPage::~SoundPage()
+{
+    m_sound.disconnect(this);
+    m_sound.player().disconnect(this);
+    delete m_editor;
+}
+
 void SoundPage::buildDebugGroup()
 {
     m_debugGroup = named(new QGroupBox(QStringLiteral("Debug"), this), "DebugGB");
@@ -297,6 +306,7 @@ bool SoundPage::SoundSGSelectCell(int ACol, int ARow)
     if (m_editor->Recording() || m_activity.current() == Activity::Kind::Uploading)
         return false;
     m_rowNumber->setText(QString::number(ARow));
+    m_deviceNote.clear(); // said of what ran before
     ShowSelectedMessage();
     return true;
 }
@@ -585,6 +595,7 @@ void SoundPage::Play(bool fromStart)
 {
     if (!m_editor->CanPlay() || !m_activity.begin(Activity::Kind::Playing))
         return;
+    m_deviceNote.clear();
     if (fromStart)
         m_editor->PlayFromStart();
     else
@@ -605,6 +616,7 @@ void SoundPage::Record()
 {
     if (!m_activity.begin(Activity::Kind::Recording))
         return;
+    m_deviceNote.clear();
     if (!m_editor->RecordSound(MaxRecordingSeconds).isEmpty()) {
         m_activity.end(Activity::Kind::Recording);
         return;

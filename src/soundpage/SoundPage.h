@@ -42,6 +42,7 @@ public:
 
     // soundHome: the folder that holds "sound/", the messages' wave files.
     SoundPage(PanelLink &link, QString soundHome, QWidget *parent = nullptr);
+    ~SoundPage() override;
 
     // A cell of the grid by message number; number 0 is the column's title.
     QString Cell(int column, int row) const { return m_messages.cell(column, row); }

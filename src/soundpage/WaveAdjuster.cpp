@@ -72,9 +72,10 @@ TWaveAdjuster::TWaveAdjuster(MessageSound &sound, QWidget *parent)
     Redraw();
 }
 
+// The message may be gone by now (a page's members go before its child widgets): it is not
+// touched; its connections to this view end with the view.
 TWaveAdjuster::~TWaveAdjuster()
 {
-    disconnect(&m_sound, nullptr, this, nullptr);
     m_follow.stop();
 }
 

@@ -25,7 +25,9 @@ int MessageList::columnCount(const QModelIndex &parent) const
 
 QVariant MessageList::data(const QModelIndex &index, int role) const
 {
-    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
+    // A cell too narrow for its text shows it whole in its tooltip.
+    if (!index.isValid() ||
+        (role != Qt::DisplayRole && role != Qt::EditRole && role != Qt::ToolTipRole))
         return {};
     return cell(index.column(), index.row() + 1);
 }

@@ -176,6 +176,8 @@ SoundResult MessageSound::speak(const QString &text, const QString &voice)
     const bool over = loaded() && wave()->FileName == file;
     std::optional<QByteArray> before = over ? std::nullopt : SoundImport::Contents(file);
     const SoundResult spoken = m_edit.speak(text, file, voice);
+    if (!spoken.done())
+        unnameIfNothingCame(m_row, file, cell);
     if (spoken.done()) {
         if (!newName.isEmpty())
             m_messages.setCell(MessageList::FileColumn, m_row, newName);
@@ -242,11 +244,20 @@ SoundResult MessageSound::record(int maxSeconds, bool *device)
         *device = start.device;
     if (!start.error.isEmpty()) {
         m_beforeRecording = {};
+        unnameIfNothingCame(m_row, file, cell);
         openOnDevice();
         return SoundResult::Failed(start.error);
     }
     emit stateChanged();
     return {};
+}
+
+// A blank cell is named before new sound goes into it; when none came, the row names no file
+// again instead of one that does not exist.
+void MessageSound::unnameIfNothingCame(int row, const QString &file, const QString &cell)
+{
+    if (cell.trimmed().isEmpty() && !QFileInfo::exists(file))
+        m_messages.setCell(MessageList::FileColumn, row, cell);
 }
 
 void MessageSound::stop()
@@ -273,6 +284,8 @@ void MessageSound::recordingEnded(const QString &fileName, const QString &error)
             m_messages.setCell(MessageList::FileColumn, before.row, before.newName);
         m_import.rememberReplaced(before.row, before.path, std::move(before.bytes), before.cell);
         emit written();
+    } else {
+        unnameIfNothingCame(before.row, before.path, before.cell);
     }
     // The new take, or the message as it was.
     m_edit.load(fileName);

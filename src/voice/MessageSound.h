@@ -86,6 +86,7 @@ private:
     SoundResult reshow();
     void openOnDevice();
     void stopPlaying();
+    void unnameIfNothingCame(int row, const QString &file, const QString &cell);
     void recordingEnded(const QString &fileName, const QString &error);
 
     MessageList &m_messages;

@@ -69,13 +69,27 @@ SoundResult SoundImport::importInto(int number, const QString &source)
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return SoundResult::Failed(
             tr("Не удалось создать папку \"%1\"").arg(QFileInfo(path).absolutePath()));
-    Undo undo{number, m_messages.cell(MessageList::FileColumn, number), path, Contents(path)};
+    Undo undo{number, m_messages.cell(MessageList::FileColumn, number), path, Contents(path), {}};
     SoundResult imported = ImportSound(source, path, m_longestSeconds);
     if (!imported.done())
         return imported;
     m_messages.setCell(MessageList::FileColumn, number, name);
+    undo.after = name;
     m_undo = std::move(undo);
     return imported;
+}
+
+void SoundImport::rememberReplaced(int number, const QString &path,
+                                   std::optional<QByteArray> before, const QString &cell)
+{
+    m_undo = Undo{number, cell, path, std::move(before),
+                  m_messages.cell(MessageList::FileColumn, number)};
+}
+
+bool SoundImport::canUndo(int number) const
+{
+    return m_undo && m_undo->number == number &&
+           m_messages.cell(MessageList::FileColumn, number) == m_undo->after;
 }
 
 SoundResult SoundImport::undo()

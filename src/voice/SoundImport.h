@@ -34,14 +34,13 @@ public:
     // A row's message replaced otherwise (a recording): the same one undo brings back the file
     // at path as it was (before; none when there was no file) and the row's file cell.
     void rememberReplaced(int number, const QString &path, std::optional<QByteArray> before,
-                          const QString &cell)
-    {
-        m_undo = Undo{number, cell, path, std::move(before)};
-    }
+                          const QString &cell);
     // What the file at path holds now, for rememberReplaced; none when there is no such file.
     static std::optional<QByteArray> Contents(const QString &path);
 
-    bool canUndo(int number) const { return m_undo && m_undo->number == number; }
+    // Only while the row still names what the change left there: a cell emptied or renamed since
+    // is the user's, and an undo would then take away a file the row no longer names.
+    bool canUndo(int number) const;
     // Puts back the row's file cell and the file as it was before the import.
     SoundResult undo();
     // A later edit of the message: its own undo is the one that counts now.
@@ -54,6 +53,7 @@ private:
         QString cell;
         QString path;
         std::optional<QByteArray> bytes; // the file the import replaced; none when it was new
+        QString after;                   // the cell as the change left it
     };
     bool nameTaken(const QString &name, int number) const;
 

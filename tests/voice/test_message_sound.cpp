@@ -46,6 +46,17 @@ TEST(MessageSound, ImportAndSpeechIntoARowWithoutAMessageAreUndoneWhole)
     EXPECT_TRUE(f.sound.undo().done());
     EXPECT_EQ(f.file(2), QString());
     EXPECT_FALSE(QFile::exists(f.inSound("2.wav")));
+    // A cell the user emptied since is the user's: no undo takes the file away behind it.
+    EXPECT_TRUE(f.sound.importInto(2, source).done());
+    f.list.setCell(MessageList::FileColumn, 2, QString());
+    EXPECT_FALSE(f.sound.canUndo());
+
+    // A recording that does not start leaves a row without a message as it was, not naming a
+    // file that never came.
+    f.sound.player().SetDeviceNames({}, QStringLiteral("No Such Input"));
+    f.sound.showRow(5);
+    EXPECT_FALSE(f.sound.record(30).done());
+    EXPECT_EQ(f.file(5), QString());
 
     f.list.setCell(MessageList::TextColumn, 3, QStringLiteral("Тревога"));
     f.sound.showRow(3);
