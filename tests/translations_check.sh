@@ -26,14 +26,16 @@ for catalogue in "$source"/translations/orvanta_*.ts; do
         failed=1
     fi
 done
-# The help texts are English in the sources: a Russian or Ukrainian catalogue that gives them
-# back unchanged has not translated them.
-for language in ru uk; do
+# The help texts are English in the sources: any other catalogue that gives them back unchanged
+# has not translated them.
+for catalogue in "$source"/translations/orvanta_*.ts; do
+    name=$(basename "$catalogue")
+    [ "$name" = orvanta_en.ts ] && continue
     untranslated=$(awk '/<source>Usage: / { source = $0; inside = 1; next }
         inside && /<translation>Usage: / { print source }
-        /<\/translation>/ { inside = 0 }' "$source/translations/orvanta_$language.ts")
+        /<\/translation>/ { inside = 0 }' "$catalogue")
     if [ -n "$untranslated" ]; then
-        echo "orvanta_$language.ts gives help texts back in English:"
+        echo "$name gives help texts back in English:"
         echo "$untranslated"
         failed=1
     fi

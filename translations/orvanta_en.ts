@@ -235,9 +235,9 @@ The program&apos;s help, or a command&apos;s.
 </translation>
     </message>
     <message>
-        <source>orvanta-cli: unknown language %1: ru, uk or en
+        <source>orvanta-cli: unknown language %1: %2 or %3
 </source>
-        <translation>orvanta-cli: unknown language %1: ru, uk or en
+        <translation>orvanta-cli: unknown language %1: %2 or %3
 </translation>
     </message>
     <message>
@@ -276,7 +276,7 @@ reads and writes its settings, records, trims and plays the voice messages and u
 into the panel.
 
   DEBUG          debug mode: the panel&apos;s debug buttons, and every exchange kept in log.txt
-  --lang L       the language: ru (Russian), uk (Ukrainian) or en (English); without it
+  --lang L       the language: %1; without it
                  Config.ini&apos;s [Main] Language, else the one last chosen in the &quot;Файл…&quot; menu,
                  else Russian
   --version      the version
@@ -292,7 +292,7 @@ reads and writes its settings, records, trims and plays the voice messages and u
 into the panel.
 
   DEBUG          debug mode: the panel&apos;s debug buttons, and every exchange kept in log.txt
-  --lang L       the language: ru (Russian), uk (Ukrainian) or en (English); without it
+  --lang L       the language: %1; without it
                  Config.ini&apos;s [Main] Language, else the one last chosen in the &quot;File…&quot; menu,
                  else Russian
   --version      the version
@@ -340,7 +340,7 @@ Commands:
 A settings FILE of &quot;-&quot; is read from standard input; &quot;-o -&quot; writes to standard output.
 
 Options:
-  --lang L        the language of the texts: ru (Russian), uk (Ukrainian) or en (English);
+  --lang L        the language of the texts: %1;
                   without it Config.ini&apos;s, else the window&apos;s choice, else Russian
   --config FILE   Config.ini to take port names from (default: the window&apos;s: beside the
                   program for a portable copy, else ~/.config/Orvanta/, else /etc/xdg/Orvanta/)
@@ -393,7 +393,7 @@ Commands:
 A settings FILE of &quot;-&quot; is read from standard input; &quot;-o -&quot; writes to standard output.
 
 Options:
-  --lang L        the language of the texts: ru (Russian), uk (Ukrainian) or en (English);
+  --lang L        the language of the texts: %1;
                   without it Config.ini&apos;s, else the window&apos;s choice, else Russian
   --config FILE   Config.ini to take port names from (default: the window&apos;s: beside the
                   program for a portable copy, else ~/.config/Orvanta/, else /etc/xdg/Orvanta/)
@@ -713,8 +713,8 @@ The panel probably holds the new settings.</translation>
 <context>
     <name>orvanta::MessageTable</name>
     <message>
-        <source>Занято %1 мин. %2 сек. из 8 мин.</source>
-        <translation>Used %1 min %2 s of 8 min</translation>
+        <source>Занято %1 мин. %2 сек. из %3 мин.</source>
+        <translation>Used %1 min %2 s of %3 min</translation>
     </message>
 </context>
 <context>
@@ -1374,8 +1374,8 @@ Length %2</translation>
         <translation> and </translation>
     </message>
     <message>
-        <source>Сообщения в списке: %1 мин. %2 сек. из 8 мин.</source>
-        <translation>Messages in the list: %1 min %2 s of 8 min</translation>
+        <source>Сообщения в списке: %1 мин. %2 сек. из %3 мин.</source>
+        <translation>Messages in the list: %1 min %2 s of %3 min</translation>
     </message>
 </context>
 <context>
@@ -1388,10 +1388,10 @@ Length %2</translation>
 <context>
     <name>orvanta::SoundUpload</name>
     <message>
-        <source>Сообщения займут %1 мин. %2 сек., а память охранной панели вмещает 8 мин.: последние сообщения не поместятся.
+        <source>Сообщения займут %1 мин. %2 сек., а память охранной панели вмещает %3 мин.: последние сообщения не поместятся.
 
 Записать сообщения всё равно?</source>
-        <translation>The messages will take %1 min %2 s, but the panel&apos;s memory holds 8 min: the last messages will not fit.
+        <translation>The messages will take %1 min %2 s, but the panel&apos;s memory holds %3 min: the last messages will not fit.
 
 Write the messages anyway?</translation>
     </message>

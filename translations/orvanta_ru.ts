@@ -235,9 +235,9 @@ The program&apos;s help, or a command&apos;s.
 </translation>
     </message>
     <message>
-        <source>orvanta-cli: unknown language %1: ru, uk or en
+        <source>orvanta-cli: unknown language %1: %2 or %3
 </source>
-        <translation>orvanta-cli: неизвестный язык %1: ru, uk или en
+        <translation>orvanta-cli: неизвестный язык %1: %2 или %3
 </translation>
     </message>
     <message>
@@ -276,7 +276,7 @@ reads and writes its settings, records, trims and plays the voice messages and u
 into the panel.
 
   DEBUG          debug mode: the panel&apos;s debug buttons, and every exchange kept in log.txt
-  --lang L       the language: ru (Russian), uk (Ukrainian) or en (English); without it
+  --lang L       the language: %1; without it
                  Config.ini&apos;s [Main] Language, else the one last chosen in the &quot;Файл…&quot; menu,
                  else Russian
   --version      the version
@@ -292,7 +292,7 @@ Files: Config.ini and sound/ beside the program when it is a portable copy; othe
 записывает их в панель.
 
   DEBUG          режим отладки: отладочные кнопки панели и каждый обмен в файле log.txt
-  --lang L       язык: ru (русский), uk (украинский) или en (английский); без него —
+  --lang L       язык: %1; без него —
                  [Main] Language из Config.ini, иначе последний выбранный в меню «Файл…»,
                  иначе русский
   --version      версия
@@ -340,7 +340,7 @@ Commands:
 A settings FILE of &quot;-&quot; is read from standard input; &quot;-o -&quot; writes to standard output.
 
 Options:
-  --lang L        the language of the texts: ru (Russian), uk (Ukrainian) or en (English);
+  --lang L        the language of the texts: %1;
                   without it Config.ini&apos;s, else the window&apos;s choice, else Russian
   --config FILE   Config.ini to take port names from (default: the window&apos;s: beside the
                   program for a portable copy, else ~/.config/Orvanta/, else /etc/xdg/Orvanta/)
@@ -396,7 +396,7 @@ Before every write the panel&apos;s settings are read whole and kept as a snapsh
 Если FILE настроек — «-», он читается со стандартного ввода; «-o -» пишет в стандартный вывод.
 
 Параметры:
-  --lang L        язык текстов: ru (русский), uk (украинский) или en (английский);
+  --lang L        язык текстов: %1;
                   без него — из Config.ini, иначе выбранный в окне, иначе русский
   --config FILE   Config.ini, из которого берутся имена портов (по умолчанию тот, что у окна:
                   рядом с программой для переносной копии, иначе ~/.config/Orvanta/, иначе
@@ -720,8 +720,8 @@ Reads the panel, lists what the file would change, asks (unless --yes), writes, 
 <context>
     <name>orvanta::MessageTable</name>
     <message>
-        <source>Занято %1 мин. %2 сек. из 8 мин.</source>
-        <translation>Занято %1 мин. %2 сек. из 8 мин.</translation>
+        <source>Занято %1 мин. %2 сек. из %3 мин.</source>
+        <translation>Занято %1 мин. %2 сек. из %3 мин.</translation>
     </message>
 </context>
 <context>
@@ -1382,8 +1382,8 @@ Reads the panel, lists what the file would change, asks (unless --yes), writes, 
         <translation> и </translation>
     </message>
     <message>
-        <source>Сообщения в списке: %1 мин. %2 сек. из 8 мин.</source>
-        <translation>Сообщения в списке: %1 мин. %2 сек. из 8 мин.</translation>
+        <source>Сообщения в списке: %1 мин. %2 сек. из %3 мин.</source>
+        <translation>Сообщения в списке: %1 мин. %2 сек. из %3 мин.</translation>
     </message>
 </context>
 <context>
@@ -1396,10 +1396,10 @@ Reads the panel, lists what the file would change, asks (unless --yes), writes, 
 <context>
     <name>orvanta::SoundUpload</name>
     <message>
-        <source>Сообщения займут %1 мин. %2 сек., а память охранной панели вмещает 8 мин.: последние сообщения не поместятся.
+        <source>Сообщения займут %1 мин. %2 сек., а память охранной панели вмещает %3 мин.: последние сообщения не поместятся.
 
 Записать сообщения всё равно?</source>
-        <translation>Сообщения займут %1 мин. %2 сек., а память охранной панели вмещает 8 мин.: последние сообщения не поместятся.
+        <translation>Сообщения займут %1 мин. %2 сек., а память охранной панели вмещает %3 мин.: последние сообщения не поместятся.
 
 Записать сообщения всё равно?</translation>
     </message>

@@ -235,9 +235,9 @@ The program&apos;s help, or a command&apos;s.
 </translation>
     </message>
     <message>
-        <source>orvanta-cli: unknown language %1: ru, uk or en
+        <source>orvanta-cli: unknown language %1: %2 or %3
 </source>
-        <translation>orvanta-cli: невідома мова %1: ru, uk або en
+        <translation>orvanta-cli: невідома мова %1: %2 або %3
 </translation>
     </message>
     <message>
@@ -276,7 +276,7 @@ reads and writes its settings, records, trims and plays the voice messages and u
 into the panel.
 
   DEBUG          debug mode: the panel&apos;s debug buttons, and every exchange kept in log.txt
-  --lang L       the language: ru (Russian), uk (Ukrainian) or en (English); without it
+  --lang L       the language: %1; without it
                  Config.ini&apos;s [Main] Language, else the one last chosen in the &quot;Файл…&quot; menu,
                  else Russian
   --version      the version
@@ -292,7 +292,7 @@ Files: Config.ini and sound/ beside the program when it is a portable copy; othe
 записує їх у панель.
 
   DEBUG          режим налагодження: кнопки налагодження панелі та кожен обмін у файлі log.txt
-  --lang L       мова: ru (російська), uk (українська) або en (англійська); без нього —
+  --lang L       мова: %1; без нього —
                  [Main] Language з Config.ini, інакше остання вибрана в меню «Файл…»,
                  інакше російська
   --version      версія
@@ -340,7 +340,7 @@ Commands:
 A settings FILE of &quot;-&quot; is read from standard input; &quot;-o -&quot; writes to standard output.
 
 Options:
-  --lang L        the language of the texts: ru (Russian), uk (Ukrainian) or en (English);
+  --lang L        the language of the texts: %1;
                   without it Config.ini&apos;s, else the window&apos;s choice, else Russian
   --config FILE   Config.ini to take port names from (default: the window&apos;s: beside the
                   program for a portable copy, else ~/.config/Orvanta/, else /etc/xdg/Orvanta/)
@@ -394,7 +394,7 @@ Before every write the panel&apos;s settings are read whole and kept as a snapsh
 FILE налаштувань &quot;-&quot; читається зі стандартного вводу; &quot;-o -&quot; записує у стандартний вивід.
 
 Параметри:
-  --lang L        мова текстів: ru (російська), uk (українська) або en (англійська);
+  --lang L        мова текстів: %1;
                   без нього — з Config.ini, інакше вибрана у вікні, інакше російська
   --config FILE   Config.ini, з якого брати назви портів (типово — той, що й у вікні: поруч із
                   програмою для портативної копії, інакше ~/.config/Orvanta/, інакше
@@ -716,8 +716,8 @@ Reads the panel, lists what the file would change, asks (unless --yes), writes, 
 <context>
     <name>orvanta::MessageTable</name>
     <message>
-        <source>Занято %1 мин. %2 сек. из 8 мин.</source>
-        <translation>Зайнято %1 хв. %2 сек. з 8 хв.</translation>
+        <source>Занято %1 мин. %2 сек. из %3 мин.</source>
+        <translation>Зайнято %1 хв. %2 сек. з %3 хв.</translation>
     </message>
 </context>
 <context>
@@ -1378,8 +1378,8 @@ Reads the panel, lists what the file would change, asks (unless --yes), writes, 
         <translation> і </translation>
     </message>
     <message>
-        <source>Сообщения в списке: %1 мин. %2 сек. из 8 мин.</source>
-        <translation>Повідомлення в списку: %1 хв. %2 сек. з 8 хв.</translation>
+        <source>Сообщения в списке: %1 мин. %2 сек. из %3 мин.</source>
+        <translation>Повідомлення в списку: %1 хв. %2 сек. з %3 хв.</translation>
     </message>
 </context>
 <context>
@@ -1392,10 +1392,10 @@ Reads the panel, lists what the file would change, asks (unless --yes), writes, 
 <context>
     <name>orvanta::SoundUpload</name>
     <message>
-        <source>Сообщения займут %1 мин. %2 сек., а память охранной панели вмещает 8 мин.: последние сообщения не поместятся.
+        <source>Сообщения займут %1 мин. %2 сек., а память охранной панели вмещает %3 мин.: последние сообщения не поместятся.
 
 Записать сообщения всё равно?</source>
-        <translation>Повідомлення займуть %1 хв. %2 сек., а пам’ять охоронної панелі вміщує 8 хв.: останні повідомлення не вмістяться.
+        <translation>Повідомлення займуть %1 хв. %2 сек., а пам’ять охоронної панелі вміщує %3 хв.: останні повідомлення не вмістяться.
 
 Усе одно записати повідомлення?</translation>
     </message>

@@ -85,7 +85,7 @@ Commands:
 A settings FILE of "-" is read from standard input; "-o -" writes to standard output.
 
 Options:
-  --lang L        the language of the texts: ru (Russian), uk (Ukrainian) or en (English);
+  --lang L        the language of the texts: %1;
                   without it Config.ini's, else the window's choice, else Russian
   --config FILE   Config.ini to take port names from (default: the window's: beside the
                   program for a portable copy, else ~/.config/Orvanta/, else /etc/xdg/Orvanta/)
@@ -699,7 +699,10 @@ int main(int argc, char **argv)
         return BadUse;
     }
     if (language && LanguageCode(*language).isEmpty()) {
-        err << Cli::tr("orvanta-cli: unknown language %1: ru, uk or en\n").arg(*language);
+        QStringList codes = InterfaceLanguages();
+        const QString last = codes.takeLast();
+        err << Cli::tr("orvanta-cli: unknown language %1: %2 or %3\n")
+                   .arg(*language, codes.join(QStringLiteral(", ")), last);
         return BadUse;
     }
     Options options;
@@ -712,7 +715,7 @@ int main(int argc, char **argv)
         return Done;
     }
     if (options.command.isEmpty()) {
-        (options.help ? out : err) << translated(Usage);
+        (options.help ? out : err) << translated(Usage).arg(LanguageChoices());
         return options.help ? Done : BadUse;
     }
     const auto help = CommandHelp.find(options.command);

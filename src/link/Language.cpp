@@ -39,7 +39,27 @@ std::unique_ptr<QTranslator> installed(const QString &file, const QString &folde
 
 QStringList InterfaceLanguages()
 {
-    return {QStringLiteral("ru"), QStringLiteral("uk"), QStringLiteral("en")};
+    QStringList codes;
+    for (const InterfaceLanguage &language : LanguageTable)
+        codes += QLatin1String(language.code);
+    return codes;
+}
+
+QString LanguageChoices()
+{
+    QStringList choices;
+    for (const InterfaceLanguage &language : LanguageTable)
+        choices += QStringLiteral("%1 (%2)").arg(QLatin1String(language.code),
+                                                 QString::fromUtf8(language.name));
+    return choices.join(QStringLiteral(", "));
+}
+
+QString LanguageMenuTitle()
+{
+    QStringList words;
+    for (const InterfaceLanguage &language : LanguageTable)
+        words += QString::fromUtf8(language.languageWord);
+    return words.join(QStringLiteral(" / "));
 }
 
 QString LanguageCode(const QString &choice)
@@ -54,7 +74,7 @@ QString ChooseLanguage(const std::optional<QString> &option, const AppConfig &co
          {option.value_or(QString()), config.language(), RememberedLanguage()})
         if (const QString code = LanguageCode(choice); !code.isEmpty())
             return code;
-    return QStringLiteral("ru");
+    return QString::fromLatin1(LanguageTable[0].code);
 }
 
 void UseLanguage(const QString &code)
@@ -68,7 +88,7 @@ void UseLanguage(const QString &code)
             old->reset();
         }
     const QString known = LanguageCode(code);
-    in.language = known.isEmpty() ? QStringLiteral("ru") : known;
+    in.language = known.isEmpty() ? QString::fromLatin1(LanguageTable[0].code) : known;
     in.qt = installed(QStringLiteral("qtbase_") + in.language,
                       QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     in.own = installed(QStringLiteral("orvanta_") + in.language, QStringLiteral(":/i18n"));

@@ -8,9 +8,31 @@
 
 namespace orvanta {
 
-// The languages the interface speaks, by their codes: Russian (the texts' own), Ukrainian and
-// English.
+// A language the interface speaks: its code, which names its catalogue
+// (translations/orvanta_<code>.ts) and Qt's own (qtbase_<code>), its name in itself, and its
+// word for "language" (the menu of languages is titled in all of them, so that a user lost in a
+// language not theirs finds the way back).
+struct InterfaceLanguage
+{
+    const char *code;
+    const char *name;
+    const char *languageWord;
+};
+// Every language the interface speaks, Russian (the texts' own) first. The menu, both programs'
+// help and the command line read this table, and the build takes every catalogue there is: a
+// language is added here and with its catalogue.
+inline constexpr InterfaceLanguage LanguageTable[] = {
+    {"ru", "Русский", "Язык"},
+    {"uk", "Українська", "Мова"},
+    {"en", "English", "Language"},
+};
+
+// The codes of the table, in its order.
 QStringList InterfaceLanguages();
+// The languages as the help lists them: "ru (Русский), uk (Українська), en (English)".
+QString LanguageChoices();
+// The menu's title: "Язык / Мова / Language".
+QString LanguageMenuTitle();
 // The code a choice names ("ru", "UK", " en "), or empty when it names no interface language.
 QString LanguageCode(const QString &choice);
 // The language a program speaks: the command line's option, else Config.ini's [Main] Language,

@@ -1,5 +1,7 @@
 #include "PanelLink.h"
 
+#include "Errors.h"
+
 #include "PanelPort.h"
 #include "PanelReply.h"
 #include "XComErr.h"
@@ -139,7 +141,7 @@ QString PanelLink::Exchange(const QString &Command)
     return reply;
 }
 
-void PanelLink::OpenPort(const QString &deviceName)
+QString PanelLink::OpenPort(const QString &deviceName)
 {
     if (m_comm.IsOpened())
         m_comm.CloseDevice();
@@ -147,12 +149,17 @@ void PanelLink::OpenPort(const QString &deviceName)
     m_comm.SetDeviceName(deviceName.toStdString());
     try {
         m_comm.OpenDevice();
+    } catch (const std::exception &error) {
+        return ErrorText(error);
+    }
+    try {
         m_log.LogExchange(QStringLiteral("Открыли устройство ") + deviceName +
                               QStringLiteral(" на скорости ") + QString::number(m_comm.BaudValue()),
                           true);
     } catch (const std::exception &) {
-        // Callers look at IsOpened(); a log failure leaves the port open.
+        // The port is open all the same; the debug log says its own failure when it is read.
     }
+    return {};
 }
 
 } // namespace orvanta

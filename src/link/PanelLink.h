@@ -38,9 +38,9 @@ public:
     // tick is cleared as for any unanswered command, but the panel does not count as lost.
     QString QueryAllowingSilence(const QString &Command, int ReadBudget);
 
-    // (Re)opens the port on the given device at 19200 bit/s, no parity, no flow control. Failure
-    // is silent: callers test IsOpened().
-    void OpenPort(const QString &deviceName);
+    // (Re)opens the port on the given device at 19200 bit/s, no parity, no flow control. Empty
+    // when it opened, else why not (the serial component's words).
+    QString OpenPort(const QString &deviceName);
     bool IsOpened() const { return m_comm.IsOpened(); }
 
     bool InExchange() const { return m_inExchange; }

@@ -86,9 +86,10 @@ namespace orvanta {
 
 QString MemoryUsageText(int usedSeconds)
 {
-    return QCoreApplication::translate("orvanta::MessageTable", "Занято %1 мин. %2 сек. из 8 мин.")
+    return QCoreApplication::translate("orvanta::MessageTable", "Занято %1 мин. %2 сек. из %3 мин.")
         .arg(usedSeconds / 60)
-        .arg(usedSeconds % 60);
+        .arg(usedSeconds % 60)
+        .arg(MemorySeconds / 60);
 }
 
 } // namespace orvanta

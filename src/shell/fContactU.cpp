@@ -293,18 +293,12 @@ QWidget *TfContact::buildSettingsFileMenu()
         captions.emplace_back(action, item.caption);
     }
     menu->addSeparator();
-    // Each language by its own name, and the menu's title in all three, so that a user lost in a
-    // language not theirs finds the way back.
-    QMenu *languages = menu->addMenu(QStringLiteral("Язык / Мова / Language"));
+    // Each language by its own name, and the menu's title in all of them.
+    QMenu *languages = menu->addMenu(LanguageMenuTitle());
     languages->menuAction()->setObjectName(QStringLiteral("LanguageMenu"));
     auto *choice = new QActionGroup(languages);
-    const std::pair<const char *, QString> names[] = {
-        {"ru", QStringLiteral("Русский")},
-        {"uk", QStringLiteral("Українська")},
-        {"en", QStringLiteral("English")},
-    };
-    for (const auto &[code, name] : names) {
-        QAction *action = languages->addAction(name);
+    for (const auto &[code, name, word] : LanguageTable) {
+        QAction *action = languages->addAction(QString::fromUtf8(name));
         action->setObjectName(QStringLiteral("Language_") + QLatin1String(code));
         action->setCheckable(true);
         action->setChecked(CurrentLanguage() == QLatin1String(code));
@@ -727,13 +721,15 @@ void TfContact::reportExchangeError(const QString &prefix, const std::exception 
     Dialogs::ShowError(prefix + ErrorText(error), this);
 }
 
-// What cannot be read leaves the display as it was.
+// What cannot be read leaves the display as it was: the read that comes with it says its own
+// failure, and the figure is only an addition to it.
 void TfContact::readMemoryUsage()
 {
     try {
         if (const std::optional<int> seconds = MessageTable::ReadUsedSeconds(m_link))
             SetUsedSeconds(*seconds);
-    } catch (const std::exception &) {
+    } catch (const std::exception &error) {
+        m_log.LogExchange(ErrorText(error), true);
     }
 }
 

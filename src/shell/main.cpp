@@ -19,7 +19,7 @@ reads and writes its settings, records, trims and plays the voice messages and u
 into the panel.
 
   DEBUG          debug mode: the panel's debug buttons, and every exchange kept in log.txt
-  --lang L       the language: ru (Russian), uk (Ukrainian) or en (English); without it
+  --lang L       the language: %1; without it
                  Config.ini's [Main] Language, else the one last chosen in the "Файл…" menu,
                  else Russian
   --version      the version
@@ -39,7 +39,11 @@ void printHelp(int argc, char **argv)
                                .configFile;
     orvanta::UseLanguage(orvanta::ChooseLanguage(orvanta::TakeLanguageOption(arguments),
                                                  orvanta::AppConfig::loadFile(config)));
-    std::fputs(QCoreApplication::translate("Cli", Help).toLocal8Bit().constData(), stdout);
+    std::fputs(QCoreApplication::translate("Cli", Help)
+                   .arg(orvanta::LanguageChoices())
+                   .toLocal8Bit()
+                   .constData(),
+               stdout);
 }
 
 } // namespace

@@ -743,7 +743,10 @@ void SoundPage::showListLength()
 
 QString SoundPage::listLengthText(int seconds)
 {
-    return tr("Сообщения в списке: %1 мин. %2 сек. из 8 мин.").arg(seconds / 60).arg(seconds % 60);
+    return tr("Сообщения в списке: %1 мин. %2 сек. из %3 мин.")
+        .arg(seconds / 60)
+        .arg(seconds % 60)
+        .arg(MemorySeconds / 60);
 }
 
 void SoundPage::connectDebugButtons()

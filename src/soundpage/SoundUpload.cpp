@@ -133,10 +133,11 @@ bool SoundUpload::messagesFitOrUserAgrees(double seconds)
         return true;
     const int whole = int(seconds + 0.5);
     return Dialogs::Ask(tr("Сообщения займут %1 мин. %2 сек., а память охранной панели "
-                           "вмещает 8 мин.: последние сообщения не поместятся.\n\n"
+                           "вмещает %3 мин.: последние сообщения не поместятся.\n\n"
                            "Записать сообщения всё равно?")
                             .arg(whole / 60)
-                            .arg(whole % 60),
+                            .arg(whole % 60)
+                            .arg(MemorySeconds / 60),
                         window());
 }
 
