@@ -500,7 +500,7 @@ void TfContact::FormCreate()
     const QString messages = m_paths.inLists(MessagesFile);
     const QString sounds = m_paths.inLists(SoundsFile);
     try {
-        // A first start has no lists anywhere: the 54 messages numbered, each with its file.
+        // A first start has no lists anywhere: the 54 messages numbered, none with a file yet.
         if (!QFileInfo::exists(messages) && !QFileInfo::exists(sounds))
             m_soundPage->FillDefaultLists();
         else

@@ -54,7 +54,8 @@ public:
     // Column 0 from the messages list, column 1 from the sounds list, "Адрес" over column 2.
     // Throws EInOutError when a list cannot be read.
     void LoadLists(const QString &messagesPath, const QString &soundsPath);
-    // The lists of a first start: rows 1 to 54 "Сообщение N" with the file "N.wav".
+    // The lists of a first start: rows 1 to 54 "Сообщение N" (in the interface's language) with
+    // no file yet; a row names "N.wav" when it first gets a message.
     void FillDefaultLists() { m_messages.fillDefaults(); }
     // Writes both lists back, each on its own; the failures, each naming its file.
     QStringList SaveLists(const QString &messagesPath, const QString &soundsPath) const

@@ -1,10 +1,12 @@
-// libFuzzer entry for the readers of untrusted input: ORVANTA_FUZZ_TARGET names the reader
-// (reply, record, password, ini, state, list, settings, read).
+// libFuzzer entry for the readers of untrusted input: ORVANTA_FUZZ_TARGET names the reader;
+// ORVANTA_FUZZ_TARGET=targets prints their names, one a line, which is the list ./run fuzz takes
+// (each target's corpus is tests/fuzz/corpus/<name>).
 #include "FuzzTargets.h"
 
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
 
 namespace {
 
@@ -14,7 +16,13 @@ const orvanta::fuzz::Target *target = nullptr;
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
-    target = orvanta::fuzz::FindTarget(std::getenv("ORVANTA_FUZZ_TARGET"));
+    const char *name = std::getenv("ORVANTA_FUZZ_TARGET");
+    if (name && std::string_view(name) == "targets") {
+        for (size_t i = 0; i < orvanta::fuzz::TargetCount; ++i)
+            std::printf("%s\n", orvanta::fuzz::Targets[i].name);
+        std::exit(0);
+    }
+    target = orvanta::fuzz::FindTarget(name);
     if (!target) {
         std::fprintf(stderr, "Set ORVANTA_FUZZ_TARGET to one of:");
         for (size_t i = 0; i < orvanta::fuzz::TargetCount; ++i)

@@ -17,12 +17,24 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <thread>
 
 using namespace orvanta;
 using namespace orvanta::sim;
 
 namespace {
+
+// Waits, a few milliseconds at a time, until the condition holds: whether it did.
+bool waitFor(const std::function<bool()> &condition, int ms = 3000)
+{
+    for (int waited = 0; !condition(); waited += 5) {
+        if (waited >= ms)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return true;
+}
 
 QByteArray fileBytes(const QString &path)
 {
@@ -198,8 +210,9 @@ TEST(Transaction, LateBytesBeginTheNextReply)
     faults.delayMs = 400;
     faults.onlyCommand = "+v";
     PanelFixture f(faults);
+    const uint64_t sentBefore = f.panel.bytesSent();
     EXPECT_EQ(f.exchange(QStringLiteral("+v")), QString());
-    std::this_thread::sleep_for(std::chrono::milliseconds(300)); // the late reply is in by now
+    ASSERT_TRUE(waitFor([&] { return f.panel.bytesSent() > sentBefore; })); // the late reply
     const QString next = f.exchange(QStringLiteral("+K"));
     EXPECT_TRUE(next.startsWith(Version)) << next.toStdString();
     EXPECT_EQ(ExtractReplyValue(next), QStringLiteral("VER 03.07 ORVANTA GSM"));
@@ -212,13 +225,16 @@ TEST(Transaction, AttemptsAndBudgets)
     PanelFixture f(faults);
 
     // A second attempt sends again at once and is accepted on the first attempt's late reply.
+    const uint64_t sentBefore = f.panel.bytesSent();
     EXPECT_EQ(f.exchange(QStringLiteral("+v"), 2), Version);
+    const uint64_t oneReply = f.panel.bytesSent() - sentBefore;
     EXPECT_EQ(f.panel.commands(), (std::vector<std::string>{"+v", "+v"}));
     EXPECT_TRUE(
         f.lines().contains(QStringLiteral("#Не смогли отправить команду { +v } с попытки № 1 #")));
     EXPECT_TRUE(
         f.lines().contains(QStringLiteral("#Успешно отправили команду { +v } с попытки № 2 #")));
-    std::this_thread::sleep_for(std::chrono::milliseconds(500)); // the second reply drains
+    // The second reply drains.
+    ASSERT_TRUE(waitFor([&] { return f.panel.bytesSent() >= sentBefore + 2 * oneReply; }));
     char drain[100];
     f.comm.ReadData(drain, sizeof drain, 50);
 
@@ -226,7 +242,7 @@ TEST(Transaction, AttemptsAndBudgets)
     f.panel.clearTranscript();
     EXPECT_EQ(f.exchange(QStringLiteral("+L"), 1, 0), QString());
     EXPECT_FALSE(f.link.Connected());
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    EXPECT_TRUE(waitFor([&] { return !f.panel.commands().empty(); }));
     EXPECT_EQ(f.panel.commands(), std::vector<std::string>{"+L"});
 
     // No attempt: nothing sent, only the cancel line, the indicator as it was.
@@ -236,8 +252,10 @@ TEST(Transaction, AttemptsAndBudgets)
     EXPECT_EQ(f.exchange(QStringLiteral("+Q"), 0), QString());
     EXPECT_TRUE(f.link.Connected());
     EXPECT_EQ(f.lines(), (QStringList{"#Отмена отправки команды { +Q }  #", ""}));
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    EXPECT_TRUE(f.panel.commands().empty());
+    // The next command is the first the panel hears: nothing went before it.
+    f.exchange(QStringLiteral("+v"));
+    EXPECT_TRUE(waitFor([&] { return !f.panel.commands().empty(); }));
+    EXPECT_EQ(f.panel.commands(), std::vector<std::string>{"+v"});
 }
 
 TEST(Transaction, ClosedPortSendsNothing)

@@ -8,7 +8,7 @@ import os
 import struct
 import sys
 
-HERE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "corpus")
+HERE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "corpus", "wave")
 
 
 def wave(riff=b"RIFF", wave_id=b"WAVE", fmt=b"fmt ", fmt_size=16, tag=1, channels=1, rate=8000,
