@@ -163,14 +163,23 @@ SoundResult MessageSound::evenLoudness()
     return edit([&](double) { return m_edit.evenLoudness(); });
 }
 
-SoundResult MessageSound::speak(const QString &text, const QString &voice)
+std::optional<MessageSound::NewSound> MessageSound::beginNewSound()
 {
     if (recording() || m_row < 1)
-        return {};
+        return std::nullopt;
     stopPlaying();
-    const QString cell = m_messages.cell(MessageList::FileColumn, m_row);
-    QString newName;
-    const QString file = fileForNewSound(newName);
+    NewSound sound;
+    sound.cell = m_messages.cell(MessageList::FileColumn, m_row);
+    sound.file = fileForNewSound(sound.newName);
+    return sound;
+}
+
+SoundResult MessageSound::speak(const QString &text, const QString &voice)
+{
+    const std::optional<NewSound> target = beginNewSound();
+    if (!target)
+        return {};
+    const auto &[cell, file, newName] = *target;
     // Speech over the message shown is an edit its own undo takes back; speech that makes the
     // row's message anew is undone as a recording is.
     const bool over = loaded() && wave()->FileName == file;
@@ -232,12 +241,10 @@ SoundResult MessageSound::play(qint64 first, qint64 last)
 
 SoundResult MessageSound::record(int maxSeconds, bool *device)
 {
-    if (recording() || m_row < 1)
+    const std::optional<NewSound> target = beginNewSound();
+    if (!target)
         return {};
-    stopPlaying();
-    const QString cell = m_messages.cell(MessageList::FileColumn, m_row);
-    QString newName;
-    const QString file = fileForNewSound(newName);
+    const auto &[cell, file, newName] = *target;
     m_beforeRecording = {m_row, file, SoundImport::Contents(file), cell, newName};
     const MessageRecorder::Start start = m_recorder.start(file, maxSeconds);
     if (device)

@@ -82,6 +82,15 @@ private:
     // Where new sound for the row goes: its file, or, when that file cannot be written back as
     // it is, a WAV file of its own (newName) that the row names once the sound is kept.
     QString fileForNewSound(QString &newName);
+    // Where new sound for the shown row goes, with the row's file cell as it was; none while a
+    // recording runs or no row is shown.
+    struct NewSound
+    {
+        QString cell;
+        QString file;
+        QString newName;
+    };
+    std::optional<NewSound> beginNewSound();
     SoundResult edit(const std::function<SoundResult(double scale)> &change);
     SoundResult reshow();
     void openOnDevice();
