@@ -332,11 +332,6 @@ bool SoundPage::CorrectErrors() const
     return findChild<QCheckBox *>(QStringLiteral("xerror"))->isChecked();
 }
 
-QProgressBar *SoundPage::Progress() const
-{
-    return m_upload->Progress();
-}
-
 void SoundPage::ScrollToRow(int row)
 {
     const int visible =

@@ -71,7 +71,6 @@ public:
     // Shows the selected row's message again (after an upload, which closed it).
     void ShowSelectedMessage();
     QString SoundPath(int row) const { return m_messages.soundPath(row); }
-    QString MessageFile(int row) const { return m_messages.messageFile(row); }
     double ListSeconds(double perMessage = 0) const { return m_messages.listSeconds(perMessage); }
 
     void SetDebugMode(bool on);
@@ -91,7 +90,6 @@ public:
     LevelMeter &Meter() { return *m_meter; }
     SoundUpload &Upload() { return *m_upload; }
     QTableView *Grid() const { return m_grid; }
-    QProgressBar *Progress() const; // p, the upload's progress
     // "Исправлять ошибки": a table entry that differs is read again.
     bool CorrectErrors() const;
     // Scrolls the grid so that the row is near the middle.

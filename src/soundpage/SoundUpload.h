@@ -58,7 +58,6 @@ public:
     bool Running() const { return m_sequence.running(); }
     // The device the messages are played on.
     WaveDevice &Device() { return m_device; }
-    QProgressBar *Progress() const { return m_progress; }
     // Ends a running upload at once, for a closing window: no message box follows.
     void Abort();
 
