@@ -41,20 +41,20 @@ MessageSound::~MessageSound()
 
 SoundResult MessageSound::showRow(int row)
 {
-    if (recording())
-        return {};
-    m_row = row;
-    m_player.Close();
-    m_edit.load(m_messages.messageFile(row)); // a blank cell names no file, not the folder
-    openOnDevice();
-    return {loaded() ? QString() : m_edit.wave()->Failure, {}};
+    // A blank cell names no file, not the sound folder.
+    return show(row, m_messages.messageFile(row));
 }
 
 SoundResult MessageSound::showFile(const QString &fileName)
 {
+    return show(0, fileName);
+}
+
+SoundResult MessageSound::show(int row, const QString &fileName)
+{
     if (recording())
         return {};
-    m_row = 0;
+    m_row = row;
     m_player.Close();
     m_edit.load(fileName);
     openOnDevice();

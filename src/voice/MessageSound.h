@@ -92,6 +92,7 @@ private:
     };
     std::optional<NewSound> beginNewSound();
     SoundResult edit(const std::function<SoundResult(double scale)> &change);
+    SoundResult show(int row, const QString &fileName);
     SoundResult reshow();
     void openOnDevice();
     void stopPlaying();
