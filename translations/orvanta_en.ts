@@ -4,126 +4,6 @@
 <context>
     <name>Cli</name>
     <message>
-        <source>Usage: orvanta-cli ports [--json]
-
-Lists each port name with its device and whether it can be opened: free, busy (and by which program), no permission (and how to get it), absent, no serial port.
-</source>
-        <translation>Usage: orvanta-cli ports [--json]
-
-Lists each port name with its device and whether it can be opened: free, busy (and by which program), no permission (and how to get it), absent, no serial port.
-</translation>
-    </message>
-    <message>
-        <source>Usage: orvanta-cli detect [--port P] [--json]
-
-Tries the port (or every port, COM2 first) and prints the first that the panel answers on, with its firmware version. Exit 3 when none, with the reason for each port tried.
-</source>
-        <translation>Usage: orvanta-cli detect [--port P] [--json]
-
-Tries the port (or every port, COM2 first) and prints the first that the panel answers on, with its firmware version. Exit 3 when none, with the reason for each port tried.
-</translation>
-    </message>
-    <message>
-        <source>Usage: orvanta-cli read [--port P] [-o FILE] [--password]
-
-Reads every setting of the panel into a settings file, or to standard output. The password only with --password.
-</source>
-        <translation>Usage: orvanta-cli read [--port P] [-o FILE] [--password]
-
-Reads every setting of the panel into a settings file, or to standard output. The password only with --password.
-</translation>
-    </message>
-    <message>
-        <source>Usage: orvanta-cli history [--json]
-
-Lists the writes so far: number, time, port, firmware, how it ended, and how many settings it changed. Each has the snapshot of what the panel held before it.
-</source>
-        <translation>Usage: orvanta-cli history [--json]
-
-Lists the writes so far: number, time, port, firmware, how it ended, and how many settings it changed. Each has the snapshot of what the panel held before it.
-</translation>
-    </message>
-    <message>
-        <source>Usage: orvanta-cli restore N [--port P] [--yes]
-
-Writes snapshot N (see history) back into the panel: shows its date, port and the differences, asks, writes, reads back. A snapshot of the panel is kept first, as for every write.
-</source>
-        <translation>Usage: orvanta-cli restore N [--port P] [--yes]
-
-Writes snapshot N (see history) back into the panel: shows its date, port and the differences, asks, writes, reads back. A snapshot of the panel is kept first, as for every write.
-</translation>
-    </message>
-    <message>
-        <source>Usage: orvanta-cli diff [--port P] FILE [--json]
-
-Lists each setting in which the panel differs from the file. Exit 0 when none, 1 when some.
-</source>
-        <translation>Usage: orvanta-cli diff [--port P] FILE [--json]
-
-Lists each setting in which the panel differs from the file. Exit 0 when none, 1 when some.
-</translation>
-    </message>
-    <message>
-        <source>Usage: orvanta-cli show FILE [--json]
-
-Checks a settings file and prints it as the tool writes it.
-</source>
-        <translation>Usage: orvanta-cli show FILE [--json]
-
-Checks a settings file and prints it as the tool writes it.
-</translation>
-    </message>
-    <message>
-        <source>Usage: orvanta-cli speak TEXT -o WAVE
-
-Speaks the text in Russian (espeak-ng) and keeps it as a voice message: PCM mono 44.1 kHz 16-bit.
-</source>
-        <translation>Usage: orvanta-cli speak TEXT -o WAVE
-
-Speaks the text in Russian (espeak-ng) and keeps it as a voice message: PCM mono 44.1 kHz 16-bit.
-</translation>
-    </message>
-    <message>
-        <source>Usage: orvanta-cli trim WAVE [-o OUT]
-
-Removes the silence at both ends of a voice message (keeping 50 ms beside the sound), so that it takes less of the panel&apos;s memory. A file that is no 16-bit mono PCM WAV is never written over: the result goes to OUT, or to a WAV file of its name beside it.
-</source>
-        <translation>Usage: orvanta-cli trim WAVE [-o OUT]
-
-Removes the silence at both ends of a voice message (keeping 50 ms beside the sound), so that it takes less of the panel&apos;s memory. A file that is no 16-bit mono PCM WAV is never written over: the result goes to OUT, or to a WAV file of its name beside it.
-</translation>
-    </message>
-    <message>
-        <source>Usage: orvanta-cli normalize WAVE [-o OUT]
-
-Scales a voice message so that its peak reaches -1 dBFS, so that the messages sound even. Any file as for trim.
-</source>
-        <translation>Usage: orvanta-cli normalize WAVE [-o OUT]
-
-Scales a voice message so that its peak reaches -1 dBFS, so that the messages sound even. Any file as for trim.
-</translation>
-    </message>
-    <message>
-        <source>Usage: orvanta-cli import SOUND -o WAVE
-
-Converts a sound file of any format the tool reads (WAV of any kind, FLAC, Ogg, MP3) into a voice message: PCM mono 44.1 kHz 16-bit. A sound longer than the panel&apos;s memory is refused.
-</source>
-        <translation>Usage: orvanta-cli import SOUND -o WAVE
-
-Converts a sound file of any format the tool reads (WAV of any kind, FLAC, Ogg, MP3) into a voice message: PCM mono 44.1 kHz 16-bit. A sound longer than the panel&apos;s memory is refused.
-</translation>
-    </message>
-    <message>
-        <source>Usage: orvanta-cli help [COMMAND]
-
-The program&apos;s help, or a command&apos;s.
-</source>
-        <translation>Usage: orvanta-cli help [COMMAND]
-
-The program&apos;s help, or a command&apos;s.
-</translation>
-    </message>
-    <message>
         <source>Нет связи с охранной панелью &quot;Orvanta&quot; ни на одном порту.
 </source>
         <translation>No connection with the Orvanta panel on any port.
@@ -315,28 +195,142 @@ Files: Config.ini and sound/ beside the program when it is a portable copy; othe
 </translation>
     </message>
     <message>
+        <source>the ports it would try: device, and whether it can be opened</source>
+        <translation>the ports it would try: device, and whether it can be opened</translation>
+    </message>
+    <message>
+        <source>Lists each port name with its device and whether it can be opened: free, busy (and by which program), no permission (and how to get it), absent, no serial port.
+</source>
+        <translation>Lists each port name with its device and whether it can be opened: free, busy (and by which program), no permission (and how to get it), absent, no serial port.
+</translation>
+    </message>
+    <message>
+        <source>looks for the panel on the ports; prints the port and firmware</source>
+        <translation>looks for the panel on the ports; prints the port and firmware</translation>
+    </message>
+    <message>
+        <source>Tries the port (or every port, COM2 first) and prints the first that the panel answers on, with its firmware version. Exit 3 when none, with the reason for each port tried.
+</source>
+        <translation>Tries the port (or every port, COM2 first) and prints the first that the panel answers on, with its firmware version. Exit 3 when none, with the reason for each port tried.
+</translation>
+    </message>
+    <message>
+        <source>reads the panel&apos;s settings into FILE (or prints them)</source>
+        <translation>reads the panel&apos;s settings into FILE (or prints them)</translation>
+    </message>
+    <message>
+        <source>Reads every setting of the panel into a settings file, or to standard output. The password only with --password.
+</source>
+        <translation>Reads every setting of the panel into a settings file, or to standard output. The password only with --password.
+</translation>
+    </message>
+    <message>
+        <source>shows what would change, asks, writes, and checks the panel</source>
+        <translation>shows what would change, asks, writes, and checks the panel</translation>
+    </message>
+    <message>
+        <source>Reads the panel, lists what the file would change, asks (unless --yes), writes, reads back and reports any setting the panel did not keep. Exit 0 when the panel holds the file&apos;s settings, 4 when it does not (it refused a part, or kept other values), 7 when the write was cut off, 9 when it could not be read back to check.
+</source>
+        <translation>Reads the panel, lists what the file would change, asks (unless --yes), writes, reads back and reports any setting the panel did not keep. Exit 0 when the panel holds the file&apos;s settings, 4 when it does not (it refused a part, or kept other values), 7 when the write was cut off, 9 when it could not be read back to check.
+</translation>
+    </message>
+    <message>
+        <source>lists the settings in which the panel differs from FILE</source>
+        <translation>lists the settings in which the panel differs from FILE</translation>
+    </message>
+    <message>
+        <source>Lists each setting in which the panel differs from the file. Exit 0 when none, 1 when some.
+</source>
+        <translation>Lists each setting in which the panel differs from the file. Exit 0 when none, 1 when some.
+</translation>
+    </message>
+    <message>
+        <source>the writes so far, each with the snapshot taken before it</source>
+        <translation>the writes so far, each with the snapshot taken before it</translation>
+    </message>
+    <message>
+        <source>Lists the writes so far: number, time, port, firmware, how it ended, and how many settings it changed. Each has the snapshot of what the panel held before it.
+</source>
+        <translation>Lists the writes so far: number, time, port, firmware, how it ended, and how many settings it changed. Each has the snapshot of what the panel held before it.
+</translation>
+    </message>
+    <message>
+        <source>writes snapshot N back (compare, confirm, verify as write)</source>
+        <translation>writes snapshot N back (compare, confirm, verify as write)</translation>
+    </message>
+    <message>
+        <source>Writes snapshot N (see history) back into the panel: shows its date, port and the differences, asks, writes, reads back. A snapshot of the panel is kept first, as for every write.
+</source>
+        <translation>Writes snapshot N (see history) back into the panel: shows its date, port and the differences, asks, writes, reads back. A snapshot of the panel is kept first, as for every write.
+</translation>
+    </message>
+    <message>
+        <source>checks a settings file and prints it</source>
+        <translation>checks a settings file and prints it</translation>
+    </message>
+    <message>
+        <source>Checks a settings file and prints it as the tool writes it.
+</source>
+        <translation>Checks a settings file and prints it as the tool writes it.
+</translation>
+    </message>
+    <message>
+        <source>speaks the text in Russian as a message (44.1 kHz, 16 bits)</source>
+        <translation>speaks the text in Russian as a message (44.1 kHz, 16 bits)</translation>
+    </message>
+    <message>
+        <source>Speaks the text in Russian (espeak-ng) and keeps it as a voice message: PCM mono 44.1 kHz 16-bit.
+</source>
+        <translation>Speaks the text in Russian (espeak-ng) and keeps it as a voice message: PCM mono 44.1 kHz 16-bit.
+</translation>
+    </message>
+    <message>
+        <source>removes the silence at both ends of a message</source>
+        <translation>removes the silence at both ends of a message</translation>
+    </message>
+    <message>
+        <source>Removes the silence at both ends of a voice message (keeping 50 ms beside the sound), so that it takes less of the panel&apos;s memory. A file that is no 16-bit mono PCM WAV is never written over: the result goes to OUT, or to a WAV file of its name beside it.
+</source>
+        <translation>Removes the silence at both ends of a voice message (keeping 50 ms beside the sound), so that it takes less of the panel&apos;s memory. A file that is no 16-bit mono PCM WAV is never written over: the result goes to OUT, or to a WAV file of its name beside it.
+</translation>
+    </message>
+    <message>
+        <source>brings a message&apos;s peak to -1 dBFS</source>
+        <translation>brings a message&apos;s peak to -1 dBFS</translation>
+    </message>
+    <message>
+        <source>Scales a voice message so that its peak reaches -1 dBFS, so that the messages sound even. Any file as for trim.
+</source>
+        <translation>Scales a voice message so that its peak reaches -1 dBFS, so that the messages sound even. Any file as for trim.
+</translation>
+    </message>
+    <message>
+        <source>makes a voice message of any sound file (WAV, FLAC, Ogg, MP3)</source>
+        <translation>makes a voice message of any sound file (WAV, FLAC, Ogg, MP3)</translation>
+    </message>
+    <message>
+        <source>Converts a sound file of any format the tool reads (WAV of any kind, FLAC, Ogg, MP3) into a voice message: PCM mono 44.1 kHz 16-bit. A sound longer than the panel&apos;s memory is refused.
+</source>
+        <translation>Converts a sound file of any format the tool reads (WAV of any kind, FLAC, Ogg, MP3) into a voice message: PCM mono 44.1 kHz 16-bit. A sound longer than the panel&apos;s memory is refused.
+</translation>
+    </message>
+    <message>
+        <source>this text, or a command&apos;s</source>
+        <translation>this text, or a command&apos;s</translation>
+    </message>
+    <message>
+        <source>The program&apos;s help, or a command&apos;s.
+</source>
+        <translation>The program&apos;s help, or a command&apos;s.
+</translation>
+    </message>
+    <message>
         <source>Usage: orvanta-cli [options] COMMAND [arguments]
 
 The Orvanta panel&apos;s settings without a window.
 
 Commands:
-  ports                      the ports it would try: device, and whether it can be opened
-  detect                     looks for the panel on the ports; prints the port and firmware
-  read [--port P] [-o FILE] [--password]
-                             reads the panel&apos;s settings into FILE (or prints them)
-  write [--port P] FILE [--yes]
-                             shows what would change, asks, writes, and checks the panel
-  diff [--port P] FILE       lists the settings in which the panel differs from FILE
-  history                    the writes so far, each with the snapshot taken before it
-  restore N [--port P] [--yes]
-                             writes snapshot N back (compare, confirm, verify as write)
-  show FILE                  checks a settings file and prints it
-  speak TEXT -o WAVE         speaks the text in Russian as a message (44.1 kHz, 16 bits)
-  trim WAVE                  removes the silence at both ends of a message
-  normalize WAVE             brings a message&apos;s peak to -1 dBFS
-  import SOUND -o WAVE       makes a voice message of any sound file (WAV, FLAC, Ogg, MP3)
-  help [COMMAND]             this text, or a command&apos;s
-
+%2
 A settings FILE of &quot;-&quot; is read from standard input; &quot;-o -&quot; writes to standard output.
 
 Options:
@@ -373,23 +367,7 @@ Before every write the panel&apos;s settings are read whole and kept as a snapsh
 The Orvanta panel&apos;s settings without a window.
 
 Commands:
-  ports                      the ports it would try: device, and whether it can be opened
-  detect                     looks for the panel on the ports; prints the port and firmware
-  read [--port P] [-o FILE] [--password]
-                             reads the panel&apos;s settings into FILE (or prints them)
-  write [--port P] FILE [--yes]
-                             shows what would change, asks, writes, and checks the panel
-  diff [--port P] FILE       lists the settings in which the panel differs from FILE
-  history                    the writes so far, each with the snapshot taken before it
-  restore N [--port P] [--yes]
-                             writes snapshot N back (compare, confirm, verify as write)
-  show FILE                  checks a settings file and prints it
-  speak TEXT -o WAVE         speaks the text in Russian as a message (44.1 kHz, 16 bits)
-  trim WAVE                  removes the silence at both ends of a message
-  normalize WAVE             brings a message&apos;s peak to -1 dBFS
-  import SOUND -o WAVE       makes a voice message of any sound file (WAV, FLAC, Ogg, MP3)
-  help [COMMAND]             this text, or a command&apos;s
-
+%2
 A settings FILE of &quot;-&quot; is read from standard input; &quot;-o -&quot; writes to standard output.
 
 Options:
@@ -423,14 +401,12 @@ Before every write the panel&apos;s settings are read whole and kept as a snapsh
 </translation>
     </message>
     <message>
-        <source>Usage: orvanta-cli write [--port P] FILE [--yes]
+        <source>Usage: orvanta-cli %1
 
-Reads the panel, lists what the file would change, asks (unless --yes), writes, reads back and reports any setting the panel did not keep. Exit 0 when the panel holds the file&apos;s settings, 4 when it does not (it refused a part, or kept other values), 7 when the write was cut off, 9 when it could not be read back to check.
-</source>
-        <translation>Usage: orvanta-cli write [--port P] FILE [--yes]
+%2</source>
+        <translation>Usage: orvanta-cli %1
 
-Reads the panel, lists what the file would change, asks (unless --yes), writes, reads back and reports any setting the panel did not keep. Exit 0 when the panel holds the file&apos;s settings, 4 when it does not (it refused a part, or kept other values), 7 when the write was cut off, 9 when it could not be read back to check.
-</translation>
+%2</translation>
     </message>
 </context>
 <context>

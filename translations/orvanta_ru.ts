@@ -4,126 +4,6 @@
 <context>
     <name>Cli</name>
     <message>
-        <source>Usage: orvanta-cli ports [--json]
-
-Lists each port name with its device and whether it can be opened: free, busy (and by which program), no permission (and how to get it), absent, no serial port.
-</source>
-        <translation>Использование: orvanta-cli ports [--json]
-
-Перечисляет имена портов с их устройствами и сообщает, можно ли открыть каждый: свободен, занят (и какой программой), нет доступа (и как его получить), нет устройства, не последовательный порт.
-</translation>
-    </message>
-    <message>
-        <source>Usage: orvanta-cli detect [--port P] [--json]
-
-Tries the port (or every port, COM2 first) and prints the first that the panel answers on, with its firmware version. Exit 3 when none, with the reason for each port tried.
-</source>
-        <translation>Использование: orvanta-cli detect [--port P] [--json]
-
-Опрашивает порт (или все порты, начиная с COM2) и выводит первый, на котором отвечает панель, с версией её прошивки. Если панель не найдена — код возврата 3 и причина для каждого опробованного порта.
-</translation>
-    </message>
-    <message>
-        <source>Usage: orvanta-cli read [--port P] [-o FILE] [--password]
-
-Reads every setting of the panel into a settings file, or to standard output. The password only with --password.
-</source>
-        <translation>Использование: orvanta-cli read [--port P] [-o FILE] [--password]
-
-Читает все настройки панели в файл настроек или в стандартный вывод. Пароль — только с --password.
-</translation>
-    </message>
-    <message>
-        <source>Usage: orvanta-cli history [--json]
-
-Lists the writes so far: number, time, port, firmware, how it ended, and how many settings it changed. Each has the snapshot of what the panel held before it.
-</source>
-        <translation>Использование: orvanta-cli history [--json]
-
-Перечисляет сделанные записи: номер, время, порт, прошивка, чем закончилась запись и сколько настроек она изменила. У каждой записи есть снимок того, что панель хранила до неё.
-</translation>
-    </message>
-    <message>
-        <source>Usage: orvanta-cli restore N [--port P] [--yes]
-
-Writes snapshot N (see history) back into the panel: shows its date, port and the differences, asks, writes, reads back. A snapshot of the panel is kept first, as for every write.
-</source>
-        <translation>Использование: orvanta-cli restore N [--port P] [--yes]
-
-Записывает снимок N (см. history) обратно в панель: показывает его дату, порт и различия, спрашивает, записывает, читает обратно. Сначала, как перед каждой записью, сохраняется снимок панели.
-</translation>
-    </message>
-    <message>
-        <source>Usage: orvanta-cli diff [--port P] FILE [--json]
-
-Lists each setting in which the panel differs from the file. Exit 0 when none, 1 when some.
-</source>
-        <translation>Использование: orvanta-cli diff [--port P] FILE [--json]
-
-Перечисляет все настройки, в которых панель отличается от файла. Код возврата 0, если различий нет, 1 — если есть.
-</translation>
-    </message>
-    <message>
-        <source>Usage: orvanta-cli show FILE [--json]
-
-Checks a settings file and prints it as the tool writes it.
-</source>
-        <translation>Использование: orvanta-cli show FILE [--json]
-
-Проверяет файл настроек и выводит его в том виде, в каком его записывает программа.
-</translation>
-    </message>
-    <message>
-        <source>Usage: orvanta-cli speak TEXT -o WAVE
-
-Speaks the text in Russian (espeak-ng) and keeps it as a voice message: PCM mono 44.1 kHz 16-bit.
-</source>
-        <translation>Использование: orvanta-cli speak TEXT -o WAVE
-
-Озвучивает текст по-русски (espeak-ng) и сохраняет его как голосовое сообщение: PCM, моно, 44,1 кГц, 16 бит.
-</translation>
-    </message>
-    <message>
-        <source>Usage: orvanta-cli trim WAVE [-o OUT]
-
-Removes the silence at both ends of a voice message (keeping 50 ms beside the sound), so that it takes less of the panel&apos;s memory. A file that is no 16-bit mono PCM WAV is never written over: the result goes to OUT, or to a WAV file of its name beside it.
-</source>
-        <translation>Использование: orvanta-cli trim WAVE [-o OUT]
-
-Удаляет тишину в начале и в конце голосового сообщения (оставляя 50 мс рядом со звуком), чтобы оно занимало меньше памяти панели. Файл, который не является WAV PCM моно 16 бит, никогда не перезаписывается: результат записывается в OUT или в WAV-файл с тем же именем рядом с ним.
-</translation>
-    </message>
-    <message>
-        <source>Usage: orvanta-cli normalize WAVE [-o OUT]
-
-Scales a voice message so that its peak reaches -1 dBFS, so that the messages sound even. Any file as for trim.
-</source>
-        <translation>Использование: orvanta-cli normalize WAVE [-o OUT]
-
-Масштабирует голосовое сообщение так, чтобы его пик достигал -1 dBFS, — чтобы сообщения звучали одинаково громко. С любым файлом поступает так же, как trim.
-</translation>
-    </message>
-    <message>
-        <source>Usage: orvanta-cli import SOUND -o WAVE
-
-Converts a sound file of any format the tool reads (WAV of any kind, FLAC, Ogg, MP3) into a voice message: PCM mono 44.1 kHz 16-bit. A sound longer than the panel&apos;s memory is refused.
-</source>
-        <translation>Использование: orvanta-cli import SOUND -o WAVE
-
-Преобразует звуковой файл любого формата, который читает программа (WAV любого вида, FLAC, Ogg, MP3), в голосовое сообщение: PCM, моно, 44,1 кГц, 16 бит. Звук длиннее, чем вмещает память панели, не принимается.
-</translation>
-    </message>
-    <message>
-        <source>Usage: orvanta-cli help [COMMAND]
-
-The program&apos;s help, or a command&apos;s.
-</source>
-        <translation>Использование: orvanta-cli help [COMMAND]
-
-Справка по программе или по команде.
-</translation>
-    </message>
-    <message>
         <source>Нет связи с охранной панелью &quot;Orvanta&quot; ни на одном порту.
 </source>
         <translation>Нет связи с охранной панелью &quot;Orvanta&quot; ни на одном порту.
@@ -315,28 +195,142 @@ Files: Config.ini and sound/ beside the program when it is a portable copy; othe
 </translation>
     </message>
     <message>
+        <source>the ports it would try: device, and whether it can be opened</source>
+        <translation>порты, которые будут опробованы: устройство и можно ли его открыть</translation>
+    </message>
+    <message>
+        <source>Lists each port name with its device and whether it can be opened: free, busy (and by which program), no permission (and how to get it), absent, no serial port.
+</source>
+        <translation>Перечисляет имена портов с их устройствами и сообщает, можно ли открыть каждый: свободен, занят (и какой программой), нет доступа (и как его получить), нет устройства, не последовательный порт.
+</translation>
+    </message>
+    <message>
+        <source>looks for the panel on the ports; prints the port and firmware</source>
+        <translation>ищет панель на портах; выводит порт и версию прошивки</translation>
+    </message>
+    <message>
+        <source>Tries the port (or every port, COM2 first) and prints the first that the panel answers on, with its firmware version. Exit 3 when none, with the reason for each port tried.
+</source>
+        <translation>Опрашивает порт (или все порты, начиная с COM2) и выводит первый, на котором отвечает панель, с версией её прошивки. Если панель не найдена — код возврата 3 и причина для каждого опробованного порта.
+</translation>
+    </message>
+    <message>
+        <source>reads the panel&apos;s settings into FILE (or prints them)</source>
+        <translation>читает настройки панели в FILE (или выводит их)</translation>
+    </message>
+    <message>
+        <source>Reads every setting of the panel into a settings file, or to standard output. The password only with --password.
+</source>
+        <translation>Читает все настройки панели в файл настроек или в стандартный вывод. Пароль — только с --password.
+</translation>
+    </message>
+    <message>
+        <source>shows what would change, asks, writes, and checks the panel</source>
+        <translation>показывает, что изменится, спрашивает, записывает и проверяет панель</translation>
+    </message>
+    <message>
+        <source>Reads the panel, lists what the file would change, asks (unless --yes), writes, reads back and reports any setting the panel did not keep. Exit 0 when the panel holds the file&apos;s settings, 4 when it does not (it refused a part, or kept other values), 7 when the write was cut off, 9 when it could not be read back to check.
+</source>
+        <translation>Читает панель, перечисляет, что изменит файл, спрашивает (если нет --yes), записывает, читает обратно и сообщает о каждой настройке, которую панель не сохранила. Код возврата 0, если панель хранит настройки из файла, 4 — если нет (панель отказалась принять часть или сохранила другие значения), 7 — если запись оборвалась, 9 — если её не удалось прочитать обратно для проверки.
+</translation>
+    </message>
+    <message>
+        <source>lists the settings in which the panel differs from FILE</source>
+        <translation>перечисляет настройки, в которых панель отличается от FILE</translation>
+    </message>
+    <message>
+        <source>Lists each setting in which the panel differs from the file. Exit 0 when none, 1 when some.
+</source>
+        <translation>Перечисляет все настройки, в которых панель отличается от файла. Код возврата 0, если различий нет, 1 — если есть.
+</translation>
+    </message>
+    <message>
+        <source>the writes so far, each with the snapshot taken before it</source>
+        <translation>сделанные записи, каждая со снимком, снятым перед ней</translation>
+    </message>
+    <message>
+        <source>Lists the writes so far: number, time, port, firmware, how it ended, and how many settings it changed. Each has the snapshot of what the panel held before it.
+</source>
+        <translation>Перечисляет сделанные записи: номер, время, порт, прошивка, чем закончилась запись и сколько настроек она изменила. У каждой записи есть снимок того, что панель хранила до неё.
+</translation>
+    </message>
+    <message>
+        <source>writes snapshot N back (compare, confirm, verify as write)</source>
+        <translation>записывает снимок N обратно (сравнение, подтверждение и проверка — как у write)</translation>
+    </message>
+    <message>
+        <source>Writes snapshot N (see history) back into the panel: shows its date, port and the differences, asks, writes, reads back. A snapshot of the panel is kept first, as for every write.
+</source>
+        <translation>Записывает снимок N (см. history) обратно в панель: показывает его дату, порт и различия, спрашивает, записывает, читает обратно. Сначала, как перед каждой записью, сохраняется снимок панели.
+</translation>
+    </message>
+    <message>
+        <source>checks a settings file and prints it</source>
+        <translation>проверяет файл настроек и выводит его</translation>
+    </message>
+    <message>
+        <source>Checks a settings file and prints it as the tool writes it.
+</source>
+        <translation>Проверяет файл настроек и выводит его в том виде, в каком его записывает программа.
+</translation>
+    </message>
+    <message>
+        <source>speaks the text in Russian as a message (44.1 kHz, 16 bits)</source>
+        <translation>озвучивает текст по-русски как сообщение (44,1 кГц, 16 бит)</translation>
+    </message>
+    <message>
+        <source>Speaks the text in Russian (espeak-ng) and keeps it as a voice message: PCM mono 44.1 kHz 16-bit.
+</source>
+        <translation>Озвучивает текст по-русски (espeak-ng) и сохраняет его как голосовое сообщение: PCM, моно, 44,1 кГц, 16 бит.
+</translation>
+    </message>
+    <message>
+        <source>removes the silence at both ends of a message</source>
+        <translation>удаляет тишину в начале и в конце сообщения</translation>
+    </message>
+    <message>
+        <source>Removes the silence at both ends of a voice message (keeping 50 ms beside the sound), so that it takes less of the panel&apos;s memory. A file that is no 16-bit mono PCM WAV is never written over: the result goes to OUT, or to a WAV file of its name beside it.
+</source>
+        <translation>Удаляет тишину в начале и в конце голосового сообщения (оставляя 50 мс рядом со звуком), чтобы оно занимало меньше памяти панели. Файл, который не является WAV PCM моно 16 бит, никогда не перезаписывается: результат записывается в OUT или в WAV-файл с тем же именем рядом с ним.
+</translation>
+    </message>
+    <message>
+        <source>brings a message&apos;s peak to -1 dBFS</source>
+        <translation>доводит пик сообщения до -1 dBFS</translation>
+    </message>
+    <message>
+        <source>Scales a voice message so that its peak reaches -1 dBFS, so that the messages sound even. Any file as for trim.
+</source>
+        <translation>Масштабирует голосовое сообщение так, чтобы его пик достигал -1 dBFS, — чтобы сообщения звучали одинаково громко. С любым файлом поступает так же, как trim.
+</translation>
+    </message>
+    <message>
+        <source>makes a voice message of any sound file (WAV, FLAC, Ogg, MP3)</source>
+        <translation>делает голосовое сообщение из любого звукового файла (WAV, FLAC, Ogg, MP3)</translation>
+    </message>
+    <message>
+        <source>Converts a sound file of any format the tool reads (WAV of any kind, FLAC, Ogg, MP3) into a voice message: PCM mono 44.1 kHz 16-bit. A sound longer than the panel&apos;s memory is refused.
+</source>
+        <translation>Преобразует звуковой файл любого формата, который читает программа (WAV любого вида, FLAC, Ogg, MP3), в голосовое сообщение: PCM, моно, 44,1 кГц, 16 бит. Звук длиннее, чем вмещает память панели, не принимается.
+</translation>
+    </message>
+    <message>
+        <source>this text, or a command&apos;s</source>
+        <translation>эта справка или справка по команде</translation>
+    </message>
+    <message>
+        <source>The program&apos;s help, or a command&apos;s.
+</source>
+        <translation>Справка по программе или по команде.
+</translation>
+    </message>
+    <message>
         <source>Usage: orvanta-cli [options] COMMAND [arguments]
 
 The Orvanta panel&apos;s settings without a window.
 
 Commands:
-  ports                      the ports it would try: device, and whether it can be opened
-  detect                     looks for the panel on the ports; prints the port and firmware
-  read [--port P] [-o FILE] [--password]
-                             reads the panel&apos;s settings into FILE (or prints them)
-  write [--port P] FILE [--yes]
-                             shows what would change, asks, writes, and checks the panel
-  diff [--port P] FILE       lists the settings in which the panel differs from FILE
-  history                    the writes so far, each with the snapshot taken before it
-  restore N [--port P] [--yes]
-                             writes snapshot N back (compare, confirm, verify as write)
-  show FILE                  checks a settings file and prints it
-  speak TEXT -o WAVE         speaks the text in Russian as a message (44.1 kHz, 16 bits)
-  trim WAVE                  removes the silence at both ends of a message
-  normalize WAVE             brings a message&apos;s peak to -1 dBFS
-  import SOUND -o WAVE       makes a voice message of any sound file (WAV, FLAC, Ogg, MP3)
-  help [COMMAND]             this text, or a command&apos;s
-
+%2
 A settings FILE of &quot;-&quot; is read from standard input; &quot;-o -&quot; writes to standard output.
 
 Options:
@@ -373,26 +367,7 @@ Before every write the panel&apos;s settings are read whole and kept as a snapsh
 Настройки охранной панели Orvanta без окна.
 
 Команды:
-  ports                      порты, которые будут опробованы: устройство и можно ли его открыть
-  detect                     ищет панель на портах; выводит порт и версию прошивки
-  read [--port P] [-o FILE] [--password]
-                             читает настройки панели в FILE (или выводит их)
-  write [--port P] FILE [--yes]
-                             показывает, что изменится, спрашивает, записывает и проверяет
-                             панель
-  diff [--port P] FILE       перечисляет настройки, в которых панель отличается от FILE
-  history                    сделанные записи, каждая со снимком, снятым перед ней
-  restore N [--port P] [--yes]
-                             записывает снимок N обратно (сравнение, подтверждение и проверка —
-                             как у write)
-  show FILE                  проверяет файл настроек и выводит его
-  speak TEXT -o WAVE         озвучивает текст по-русски как сообщение (44,1 кГц, 16 бит)
-  trim WAVE                  удаляет тишину в начале и в конце сообщения
-  normalize WAVE             доводит пик сообщения до -1 dBFS
-  import SOUND -o WAVE       делает голосовое сообщение из любого звукового файла (WAV, FLAC,
-                             Ogg, MP3)
-  help [COMMAND]             эта справка или справка по команде
-
+%2
 Если FILE настроек — «-», он читается со стандартного ввода; «-o -» пишет в стандартный вывод.
 
 Параметры:
@@ -430,14 +405,12 @@ Before every write the panel&apos;s settings are read whole and kept as a snapsh
 </translation>
     </message>
     <message>
-        <source>Usage: orvanta-cli write [--port P] FILE [--yes]
+        <source>Usage: orvanta-cli %1
 
-Reads the panel, lists what the file would change, asks (unless --yes), writes, reads back and reports any setting the panel did not keep. Exit 0 when the panel holds the file&apos;s settings, 4 when it does not (it refused a part, or kept other values), 7 when the write was cut off, 9 when it could not be read back to check.
-</source>
-        <translation>Использование: orvanta-cli write [--port P] FILE [--yes]
+%2</source>
+        <translation>Использование: orvanta-cli %1
 
-Читает панель, перечисляет, что изменит файл, спрашивает (если нет --yes), записывает, читает обратно и сообщает о каждой настройке, которую панель не сохранила. Код возврата 0, если панель хранит настройки из файла, 4 — если нет (панель отказалась принять часть или сохранила другие значения), 7 — если запись оборвалась, 9 — если её не удалось прочитать обратно для проверки.
-</translation>
+%2</translation>
     </message>
 </context>
 <context>

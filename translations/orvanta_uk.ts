@@ -4,126 +4,6 @@
 <context>
     <name>Cli</name>
     <message>
-        <source>Usage: orvanta-cli ports [--json]
-
-Lists each port name with its device and whether it can be opened: free, busy (and by which program), no permission (and how to get it), absent, no serial port.
-</source>
-        <translation>Використання: orvanta-cli ports [--json]
-
-Перелічує назви портів, пристрій кожного й чи можна його відкрити: вільний, зайнятий (і якою програмою), немає доступу (і як його отримати), немає пристрою, не послідовний порт.
-</translation>
-    </message>
-    <message>
-        <source>Usage: orvanta-cli detect [--port P] [--json]
-
-Tries the port (or every port, COM2 first) and prints the first that the panel answers on, with its firmware version. Exit 3 when none, with the reason for each port tried.
-</source>
-        <translation>Використання: orvanta-cli detect [--port P] [--json]
-
-Пробує порт (або всі порти, спершу COM2) і виводить перший, на якому відповідає панель, разом із версією її прошивки. Якщо такого немає — код завершення 3 і причина для кожного перевіреного порту.
-</translation>
-    </message>
-    <message>
-        <source>Usage: orvanta-cli read [--port P] [-o FILE] [--password]
-
-Reads every setting of the panel into a settings file, or to standard output. The password only with --password.
-</source>
-        <translation>Використання: orvanta-cli read [--port P] [-o FILE] [--password]
-
-Читає всі налаштування панелі у файл налаштувань або у стандартний вивід. Пароль — лише з --password.
-</translation>
-    </message>
-    <message>
-        <source>Usage: orvanta-cli history [--json]
-
-Lists the writes so far: number, time, port, firmware, how it ended, and how many settings it changed. Each has the snapshot of what the panel held before it.
-</source>
-        <translation>Використання: orvanta-cli history [--json]
-
-Перелічує виконані записи: номер, час, порт, прошивка, чим завершився і скільки налаштувань змінив. До кожного є знімок того, що панель зберігала перед ним.
-</translation>
-    </message>
-    <message>
-        <source>Usage: orvanta-cli restore N [--port P] [--yes]
-
-Writes snapshot N (see history) back into the panel: shows its date, port and the differences, asks, writes, reads back. A snapshot of the panel is kept first, as for every write.
-</source>
-        <translation>Використання: orvanta-cli restore N [--port P] [--yes]
-
-Записує знімок N (див. history) назад у панель: показує його дату, порт і відмінності, запитує, записує, читає назад. Спершу, як і перед кожним записом, зберігається знімок панелі.
-</translation>
-    </message>
-    <message>
-        <source>Usage: orvanta-cli diff [--port P] FILE [--json]
-
-Lists each setting in which the panel differs from the file. Exit 0 when none, 1 when some.
-</source>
-        <translation>Використання: orvanta-cli diff [--port P] FILE [--json]
-
-Перелічує кожне налаштування, яким панель відрізняється від файлу. Код завершення 0, якщо відмінностей немає, 1 — якщо є.
-</translation>
-    </message>
-    <message>
-        <source>Usage: orvanta-cli show FILE [--json]
-
-Checks a settings file and prints it as the tool writes it.
-</source>
-        <translation>Використання: orvanta-cli show FILE [--json]
-
-Перевіряє файл налаштувань і виводить його так, як його записує програма.
-</translation>
-    </message>
-    <message>
-        <source>Usage: orvanta-cli speak TEXT -o WAVE
-
-Speaks the text in Russian (espeak-ng) and keeps it as a voice message: PCM mono 44.1 kHz 16-bit.
-</source>
-        <translation>Використання: orvanta-cli speak TEXT -o WAVE
-
-Озвучує текст російською (espeak-ng) і зберігає його як голосове повідомлення: PCM моно 44,1 кГц 16 біт.
-</translation>
-    </message>
-    <message>
-        <source>Usage: orvanta-cli trim WAVE [-o OUT]
-
-Removes the silence at both ends of a voice message (keeping 50 ms beside the sound), so that it takes less of the panel&apos;s memory. A file that is no 16-bit mono PCM WAV is never written over: the result goes to OUT, or to a WAV file of its name beside it.
-</source>
-        <translation>Використання: orvanta-cli trim WAVE [-o OUT]
-
-Видаляє тишу з обох кінців голосового повідомлення (залишаючи 50 мс біля звуку), щоб воно займало менше пам’яті панелі. Файл, який не є WAV PCM 16 біт моно, ніколи не перезаписується: результат потрапляє в OUT або у WAV-файл із його назвою поруч із ним.
-</translation>
-    </message>
-    <message>
-        <source>Usage: orvanta-cli normalize WAVE [-o OUT]
-
-Scales a voice message so that its peak reaches -1 dBFS, so that the messages sound even. Any file as for trim.
-</source>
-        <translation>Використання: orvanta-cli normalize WAVE [-o OUT]
-
-Масштабує голосове повідомлення так, щоб його пік досягав -1 dBFS, — тоді повідомлення звучать рівно. Файли обробляються так само, як у trim.
-</translation>
-    </message>
-    <message>
-        <source>Usage: orvanta-cli import SOUND -o WAVE
-
-Converts a sound file of any format the tool reads (WAV of any kind, FLAC, Ogg, MP3) into a voice message: PCM mono 44.1 kHz 16-bit. A sound longer than the panel&apos;s memory is refused.
-</source>
-        <translation>Використання: orvanta-cli import SOUND -o WAVE
-
-Перетворює звуковий файл будь-якого формату, який читає програма (WAV будь-якого виду, FLAC, Ogg, MP3), на голосове повідомлення: PCM моно 44,1 кГц 16 біт. Звук, довший, ніж уміщує пам’ять панелі, не приймається.
-</translation>
-    </message>
-    <message>
-        <source>Usage: orvanta-cli help [COMMAND]
-
-The program&apos;s help, or a command&apos;s.
-</source>
-        <translation>Використання: orvanta-cli help [COMMAND]
-
-Довідка програми або команди.
-</translation>
-    </message>
-    <message>
         <source>Нет связи с охранной панелью &quot;Orvanta&quot; ни на одном порту.
 </source>
         <translation>Немає зв’язку з охоронною панеллю &quot;Orvanta&quot; на жодному порту.
@@ -315,28 +195,142 @@ Files: Config.ini and sound/ beside the program when it is a portable copy; othe
 </translation>
     </message>
     <message>
+        <source>the ports it would try: device, and whether it can be opened</source>
+        <translation>порти, які програма спробує: пристрій і чи можна його відкрити</translation>
+    </message>
+    <message>
+        <source>Lists each port name with its device and whether it can be opened: free, busy (and by which program), no permission (and how to get it), absent, no serial port.
+</source>
+        <translation>Перелічує назви портів, пристрій кожного й чи можна його відкрити: вільний, зайнятий (і якою програмою), немає доступу (і як його отримати), немає пристрою, не послідовний порт.
+</translation>
+    </message>
+    <message>
+        <source>looks for the panel on the ports; prints the port and firmware</source>
+        <translation>шукає панель на портах; виводить порт і прошивку</translation>
+    </message>
+    <message>
+        <source>Tries the port (or every port, COM2 first) and prints the first that the panel answers on, with its firmware version. Exit 3 when none, with the reason for each port tried.
+</source>
+        <translation>Пробує порт (або всі порти, спершу COM2) і виводить перший, на якому відповідає панель, разом із версією її прошивки. Якщо такого немає — код завершення 3 і причина для кожного перевіреного порту.
+</translation>
+    </message>
+    <message>
+        <source>reads the panel&apos;s settings into FILE (or prints them)</source>
+        <translation>читає налаштування панелі у FILE (або виводить їх)</translation>
+    </message>
+    <message>
+        <source>Reads every setting of the panel into a settings file, or to standard output. The password only with --password.
+</source>
+        <translation>Читає всі налаштування панелі у файл налаштувань або у стандартний вивід. Пароль — лише з --password.
+</translation>
+    </message>
+    <message>
+        <source>shows what would change, asks, writes, and checks the panel</source>
+        <translation>показує, що зміниться, запитує, записує й перевіряє панель</translation>
+    </message>
+    <message>
+        <source>Reads the panel, lists what the file would change, asks (unless --yes), writes, reads back and reports any setting the panel did not keep. Exit 0 when the panel holds the file&apos;s settings, 4 when it does not (it refused a part, or kept other values), 7 when the write was cut off, 9 when it could not be read back to check.
+</source>
+        <translation>Читає панель, перелічує, що змінить файл, запитує (якщо немає --yes), записує, читає назад і повідомляє про кожне налаштування, якого панель не зберегла. Код завершення 0, коли панель зберігає налаштування з файлу, 4 — коли ні (панель відмовилася прийняти частину або зберегла інші значення), 7 — коли запис перервано, 9 — коли його не вдалося прочитати назад для перевірки.
+</translation>
+    </message>
+    <message>
+        <source>lists the settings in which the panel differs from FILE</source>
+        <translation>перелічує налаштування, якими панель відрізняється від FILE</translation>
+    </message>
+    <message>
+        <source>Lists each setting in which the panel differs from the file. Exit 0 when none, 1 when some.
+</source>
+        <translation>Перелічує кожне налаштування, яким панель відрізняється від файлу. Код завершення 0, якщо відмінностей немає, 1 — якщо є.
+</translation>
+    </message>
+    <message>
+        <source>the writes so far, each with the snapshot taken before it</source>
+        <translation>виконані записи, кожен зі знімком, зробленим перед ним</translation>
+    </message>
+    <message>
+        <source>Lists the writes so far: number, time, port, firmware, how it ended, and how many settings it changed. Each has the snapshot of what the panel held before it.
+</source>
+        <translation>Перелічує виконані записи: номер, час, порт, прошивка, чим завершився і скільки налаштувань змінив. До кожного є знімок того, що панель зберігала перед ним.
+</translation>
+    </message>
+    <message>
+        <source>writes snapshot N back (compare, confirm, verify as write)</source>
+        <translation>записує знімок N назад (порівнює, питає, перевіряє, як write)</translation>
+    </message>
+    <message>
+        <source>Writes snapshot N (see history) back into the panel: shows its date, port and the differences, asks, writes, reads back. A snapshot of the panel is kept first, as for every write.
+</source>
+        <translation>Записує знімок N (див. history) назад у панель: показує його дату, порт і відмінності, запитує, записує, читає назад. Спершу, як і перед кожним записом, зберігається знімок панелі.
+</translation>
+    </message>
+    <message>
+        <source>checks a settings file and prints it</source>
+        <translation>перевіряє файл налаштувань і виводить його</translation>
+    </message>
+    <message>
+        <source>Checks a settings file and prints it as the tool writes it.
+</source>
+        <translation>Перевіряє файл налаштувань і виводить його так, як його записує програма.
+</translation>
+    </message>
+    <message>
+        <source>speaks the text in Russian as a message (44.1 kHz, 16 bits)</source>
+        <translation>озвучує текст російською як повідомлення (44,1 кГц, 16 біт)</translation>
+    </message>
+    <message>
+        <source>Speaks the text in Russian (espeak-ng) and keeps it as a voice message: PCM mono 44.1 kHz 16-bit.
+</source>
+        <translation>Озвучує текст російською (espeak-ng) і зберігає його як голосове повідомлення: PCM моно 44,1 кГц 16 біт.
+</translation>
+    </message>
+    <message>
+        <source>removes the silence at both ends of a message</source>
+        <translation>видаляє тишу з обох кінців повідомлення</translation>
+    </message>
+    <message>
+        <source>Removes the silence at both ends of a voice message (keeping 50 ms beside the sound), so that it takes less of the panel&apos;s memory. A file that is no 16-bit mono PCM WAV is never written over: the result goes to OUT, or to a WAV file of its name beside it.
+</source>
+        <translation>Видаляє тишу з обох кінців голосового повідомлення (залишаючи 50 мс біля звуку), щоб воно займало менше пам’яті панелі. Файл, який не є WAV PCM 16 біт моно, ніколи не перезаписується: результат потрапляє в OUT або у WAV-файл із його назвою поруч із ним.
+</translation>
+    </message>
+    <message>
+        <source>brings a message&apos;s peak to -1 dBFS</source>
+        <translation>доводить пік повідомлення до -1 dBFS</translation>
+    </message>
+    <message>
+        <source>Scales a voice message so that its peak reaches -1 dBFS, so that the messages sound even. Any file as for trim.
+</source>
+        <translation>Масштабує голосове повідомлення так, щоб його пік досягав -1 dBFS, — тоді повідомлення звучать рівно. Файли обробляються так само, як у trim.
+</translation>
+    </message>
+    <message>
+        <source>makes a voice message of any sound file (WAV, FLAC, Ogg, MP3)</source>
+        <translation>робить голосове повідомлення з будь-якого звукового файлу (WAV, FLAC, Ogg, MP3)</translation>
+    </message>
+    <message>
+        <source>Converts a sound file of any format the tool reads (WAV of any kind, FLAC, Ogg, MP3) into a voice message: PCM mono 44.1 kHz 16-bit. A sound longer than the panel&apos;s memory is refused.
+</source>
+        <translation>Перетворює звуковий файл будь-якого формату, який читає програма (WAV будь-якого виду, FLAC, Ogg, MP3), на голосове повідомлення: PCM моно 44,1 кГц 16 біт. Звук, довший, ніж уміщує пам’ять панелі, не приймається.
+</translation>
+    </message>
+    <message>
+        <source>this text, or a command&apos;s</source>
+        <translation>цей текст або довідка команди</translation>
+    </message>
+    <message>
+        <source>The program&apos;s help, or a command&apos;s.
+</source>
+        <translation>Довідка програми або команди.
+</translation>
+    </message>
+    <message>
         <source>Usage: orvanta-cli [options] COMMAND [arguments]
 
 The Orvanta panel&apos;s settings without a window.
 
 Commands:
-  ports                      the ports it would try: device, and whether it can be opened
-  detect                     looks for the panel on the ports; prints the port and firmware
-  read [--port P] [-o FILE] [--password]
-                             reads the panel&apos;s settings into FILE (or prints them)
-  write [--port P] FILE [--yes]
-                             shows what would change, asks, writes, and checks the panel
-  diff [--port P] FILE       lists the settings in which the panel differs from FILE
-  history                    the writes so far, each with the snapshot taken before it
-  restore N [--port P] [--yes]
-                             writes snapshot N back (compare, confirm, verify as write)
-  show FILE                  checks a settings file and prints it
-  speak TEXT -o WAVE         speaks the text in Russian as a message (44.1 kHz, 16 bits)
-  trim WAVE                  removes the silence at both ends of a message
-  normalize WAVE             brings a message&apos;s peak to -1 dBFS
-  import SOUND -o WAVE       makes a voice message of any sound file (WAV, FLAC, Ogg, MP3)
-  help [COMMAND]             this text, or a command&apos;s
-
+%2
 A settings FILE of &quot;-&quot; is read from standard input; &quot;-o -&quot; writes to standard output.
 
 Options:
@@ -373,24 +367,7 @@ Before every write the panel&apos;s settings are read whole and kept as a snapsh
 Налаштування панелі Orvanta без вікна.
 
 Команди:
-  ports                      порти, які програма спробує: пристрій і чи можна його відкрити
-  detect                     шукає панель на портах; виводить порт і прошивку
-  read [--port P] [-o FILE] [--password]
-                             читає налаштування панелі у FILE (або виводить їх)
-  write [--port P] FILE [--yes]
-                             показує, що зміниться, запитує, записує й перевіряє панель
-  diff [--port P] FILE       перелічує налаштування, якими панель відрізняється від FILE
-  history                    виконані записи, кожен зі знімком, зробленим перед ним
-  restore N [--port P] [--yes]
-                             записує знімок N назад (порівнює, питає, перевіряє, як write)
-  show FILE                  перевіряє файл налаштувань і виводить його
-  speak TEXT -o WAVE         озвучує текст російською як повідомлення (44,1 кГц, 16 біт)
-  trim WAVE                  видаляє тишу з обох кінців повідомлення
-  normalize WAVE             доводить пік повідомлення до -1 dBFS
-  import SOUND -o WAVE       робить голосове повідомлення з будь-якого звукового файлу (WAV,
-                             FLAC, Ogg, MP3)
-  help [COMMAND]             цей текст або довідка команди
-
+%2
 FILE налаштувань &quot;-&quot; читається зі стандартного вводу; &quot;-o -&quot; записує у стандартний вивід.
 
 Параметри:
@@ -426,14 +403,12 @@ FILE налаштувань &quot;-&quot; читається зі стандар
 </translation>
     </message>
     <message>
-        <source>Usage: orvanta-cli write [--port P] FILE [--yes]
+        <source>Usage: orvanta-cli %1
 
-Reads the panel, lists what the file would change, asks (unless --yes), writes, reads back and reports any setting the panel did not keep. Exit 0 when the panel holds the file&apos;s settings, 4 when it does not (it refused a part, or kept other values), 7 when the write was cut off, 9 when it could not be read back to check.
-</source>
-        <translation>Використання: orvanta-cli write [--port P] FILE [--yes]
+%2</source>
+        <translation>Використання: orvanta-cli %1
 
-Читає панель, перелічує, що змінить файл, запитує (якщо немає --yes), записує, читає назад і повідомляє про кожне налаштування, якого панель не зберегла. Код завершення 0, коли панель зберігає налаштування з файлу, 4 — коли ні (панель відмовилася прийняти частину або зберегла інші значення), 7 — коли запис перервано, 9 — коли його не вдалося прочитати назад для перевірки.
-</translation>
+%2</translation>
     </message>
 </context>
 <context>

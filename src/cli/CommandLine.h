@@ -1,0 +1,71 @@
+#pragma once
+
+#include "AppConfig.h"
+#include "PanelSettings.h"
+
+#include <QCoreApplication>
+#include <QJsonValue>
+#include <QStringList>
+#include <QTextStream>
+
+// The program's texts in the interface's language.
+class Cli
+{
+    Q_DECLARE_TR_FUNCTIONS(Cli)
+};
+
+namespace orvanta::cli {
+
+// What scripts can rely on.
+enum Exit {
+    Done = 0,           // done; for diff and write: the panel holds the file's settings
+    Differs = 1,        // diff: the panel differs from the file
+    BadUse = 2,         // a wrong command line, or a settings file that cannot be taken
+    NoPanel = 3,        // no port, or no panel answering on it
+    NotKept = 4,        // write: the panel does not hold what was written
+    Cancelled = 5,      // write: the user said no
+    ReadIncomplete = 6, // a setting could not be read whole: nothing was written anywhere
+    Interrupted = 7,    // a write was cut off: the panel holds a mix, the snapshot brings it back
+    Internal = 8,       // a fault of this program, reported as what it is
+    Unchecked = 9,      // written, but the panel could not be read back to check it
+};
+
+extern QTextStream out;
+extern QTextStream err;
+
+struct Options
+{
+    QString command;
+    QString config;
+    QString port;
+    QString output;
+    QString file; // the command's one argument: a file, a text, a snapshot's number
+    bool password = false;
+    bool yes = false;
+    bool help = false;
+    bool json = false;
+    bool verbose = false;
+    bool version = false;
+};
+
+// Reads the command line; false (with a message) when it cannot be taken.
+bool ParseCommandLine(const QStringList &arguments, Options &options);
+
+// What a command runs with.
+struct Invocation
+{
+    const Options &options;
+    const AppConfig &config;
+};
+
+// A text of the program's tables in the interface's language.
+QString Translated(const char *text);
+
+void PrintJson(const QJsonValue &value);
+void PrintLines(QTextStream &to, const QStringList &lines);
+
+// A settings file by its path, or standard input for "-".
+// What was rounded as the panel keeps it is said on standard error.
+PanelSettings ReadSettingsArgument(const QString &path);
+
+} // namespace orvanta::cli

@@ -1,0 +1,209 @@
+#include "Commands.h"
+
+#include "Language.h"
+
+namespace orvanta::cli {
+
+// Each in its own file in commands/.
+int RunPorts(const Invocation &call);
+int RunDetect(const Invocation &call);
+int RunRead(const Invocation &call);
+int RunWrite(const Invocation &call);
+int RunDiff(const Invocation &call);
+int RunHistory(const Invocation &call);
+int RunRestore(const Invocation &call);
+int RunShow(const Invocation &call);
+int RunSpeak(const Invocation &call);
+int RunTrim(const Invocation &call);
+int RunNormalize(const Invocation &call);
+int RunImport(const Invocation &call);
+
+const std::vector<Command> &Commands()
+{
+    static const std::vector<Command> commands = {
+        {"ports", "[--json]", false,
+         QT_TRANSLATE_NOOP("Cli", "the ports it would try: device, and whether it can be opened"),
+         QT_TRANSLATE_NOOP(
+             "Cli", "Lists each port name with its device and whether it can be opened: free, "
+                    "busy (and by which program), no permission (and how to get it), absent, no "
+                    "serial port.\n"),
+         RunPorts},
+        {"detect", "[--port P] [--json]", false,
+         QT_TRANSLATE_NOOP("Cli", "looks for the panel on the ports; prints the port and firmware"),
+         QT_TRANSLATE_NOOP(
+             "Cli", "Tries the port (or every port, COM2 first) and prints the first that the "
+                    "panel answers on, with its firmware version. Exit 3 when none, with the "
+                    "reason for each port tried.\n"),
+         RunDetect},
+        {"read", "[--port P] [-o FILE] [--password]", false,
+         QT_TRANSLATE_NOOP("Cli", "reads the panel's settings into FILE (or prints them)"),
+         QT_TRANSLATE_NOOP("Cli", "Reads every setting of the panel into a settings file, or to "
+                                  "standard output. The password only with --password.\n"),
+         RunRead},
+        {"write", "[--port P] FILE [--yes]", true,
+         QT_TRANSLATE_NOOP("Cli", "shows what would change, asks, writes, and checks the panel"),
+         QT_TRANSLATE_NOOP(
+             "Cli", "Reads the panel, lists what the file would change, asks (unless --yes), "
+                    "writes, reads back and reports any setting the panel did not keep. Exit 0 "
+                    "when the panel holds the file's settings, 4 when it does not (it refused a "
+                    "part, or kept other values), 7 when the write was cut off, 9 when it could "
+                    "not be read back to check.\n"),
+         RunWrite},
+        {"diff", "[--port P] FILE [--json]", true,
+         QT_TRANSLATE_NOOP("Cli", "lists the settings in which the panel differs from FILE"),
+         QT_TRANSLATE_NOOP("Cli", "Lists each setting in which the panel differs from the file. "
+                                  "Exit 0 when none, 1 when some.\n"),
+         RunDiff},
+        {"history", "[--json]", false,
+         QT_TRANSLATE_NOOP("Cli", "the writes so far, each with the snapshot taken before it"),
+         QT_TRANSLATE_NOOP(
+             "Cli", "Lists the writes so far: number, time, port, firmware, how it ended, and "
+                    "how many settings it changed. Each has the snapshot of what the panel held "
+                    "before it.\n"),
+         RunHistory},
+        {"restore", "N [--port P] [--yes]", true,
+         QT_TRANSLATE_NOOP("Cli", "writes snapshot N back (compare, confirm, verify as write)"),
+         QT_TRANSLATE_NOOP(
+             "Cli", "Writes snapshot N (see history) back into the panel: shows its date, port "
+                    "and the differences, asks, writes, reads back. A snapshot of the panel is "
+                    "kept first, as for every write.\n"),
+         RunRestore},
+        {"show", "FILE [--json]", true,
+         QT_TRANSLATE_NOOP("Cli", "checks a settings file and prints it"),
+         QT_TRANSLATE_NOOP("Cli", "Checks a settings file and prints it as the tool writes it.\n"),
+         RunShow},
+        {"speak", "TEXT -o WAVE", true,
+         QT_TRANSLATE_NOOP("Cli", "speaks the text in Russian as a message (44.1 kHz, 16 bits)"),
+         QT_TRANSLATE_NOOP("Cli", "Speaks the text in Russian (espeak-ng) and keeps it as a "
+                                  "voice message: PCM mono 44.1 kHz 16-bit.\n"),
+         RunSpeak},
+        {"trim", "WAVE [-o OUT]", true,
+         QT_TRANSLATE_NOOP("Cli", "removes the silence at both ends of a message"),
+         QT_TRANSLATE_NOOP(
+             "Cli", "Removes the silence at both ends of a voice message (keeping 50 ms beside "
+                    "the sound), so that it takes less of the panel's memory. A file that is no "
+                    "16-bit mono PCM WAV is never written over: the result goes to OUT, or to a "
+                    "WAV file of its name beside it.\n"),
+         RunTrim},
+        {"normalize", "WAVE [-o OUT]", true,
+         QT_TRANSLATE_NOOP("Cli", "brings a message's peak to -1 dBFS"),
+         QT_TRANSLATE_NOOP("Cli", "Scales a voice message so that its peak reaches -1 dBFS, so "
+                                  "that the messages sound even. Any file as for trim.\n"),
+         RunNormalize},
+        {"import", "SOUND -o WAVE", true,
+         QT_TRANSLATE_NOOP("Cli", "makes a voice message of any sound file (WAV, FLAC, Ogg, MP3)"),
+         QT_TRANSLATE_NOOP(
+             "Cli", "Converts a sound file of any format the tool reads (WAV of any kind, FLAC, "
+                    "Ogg, MP3) into a voice message: PCM mono 44.1 kHz 16-bit. A sound longer "
+                    "than the panel's memory is refused.\n"),
+         RunImport},
+        {"help", "[COMMAND]", false, QT_TRANSLATE_NOOP("Cli", "this text, or a command's"),
+         QT_TRANSLATE_NOOP("Cli", "The program's help, or a command's.\n"), nullptr},
+    };
+    return commands;
+}
+
+const Command *FindCommand(const QString &name)
+{
+    for (const Command &command : Commands())
+        if (name == QLatin1String(command.name))
+            return &command;
+    return nullptr;
+}
+
+namespace {
+
+QString invocation(const Command &command)
+{
+    return QLatin1String(command.name) + QLatin1Char(' ') + QLatin1String(command.synopsis);
+}
+
+// The command's line in the program's help: its synopsis, and its summary from column 29,
+// wrapped to 96 columns; a synopsis too long for that puts the summary on the lines below.
+QString commandLine(const Command &command)
+{
+    constexpr int SummaryColumn = 29;
+    constexpr int Width = 96;
+    const QString head = QStringLiteral("  ") + invocation(command);
+    QString text;
+    QString line;
+    if (head.size() + 2 <= SummaryColumn) {
+        line = head.leftJustified(SummaryColumn);
+    } else {
+        text = head + QLatin1Char('\n');
+        line = QString(SummaryColumn, QLatin1Char(' '));
+    }
+    bool lineHasWords = false;
+    for (const QString &word : Translated(command.summary).split(QLatin1Char(' '))) {
+        if (lineHasWords && line.size() + 1 + word.size() > Width) {
+            text += line + QLatin1Char('\n');
+            line = QString(SummaryColumn, QLatin1Char(' '));
+            lineHasWords = false;
+        }
+        if (lineHasWords)
+            line += QLatin1Char(' ');
+        line += word;
+        lineHasWords = true;
+    }
+    return text + line + QLatin1Char('\n');
+}
+
+const char *const Usage =
+    QT_TRANSLATE_NOOP("Cli", R"(Usage: orvanta-cli [options] COMMAND [arguments]
+
+The Orvanta panel's settings without a window.
+
+Commands:
+%2
+A settings FILE of "-" is read from standard input; "-o -" writes to standard output.
+
+Options:
+  --lang L        the language of the texts: %1;
+                  without it Config.ini's, else the window's choice, else Russian
+  --config FILE   Config.ini to take port names from (default: the window's: beside the
+                  program for a portable copy, else ~/.config/Orvanta/, else /etc/xdg/Orvanta/)
+  --port P        the port: a name such as COM3, or a device path; without it COM2 is tried,
+                  then COM1 to COM8, the USB serial devices and the ports Config.ini names
+  --password      read: put the password into the file (made readable by you alone)
+  --yes           write, restore: write without asking (needed when there is no terminal)
+  --json          ports, detect, show, diff, history: print JSON (shapes in the README)
+  --verbose       say which Config.ini is used, and print the exchange with the panel on
+                  standard error
+  --version       the program's version
+  --              what follows is no option, even when it begins with "-"
+  -h, --help      this text, or a command's with COMMAND --help
+
+Questions and progress go to standard error, and only to a terminal.
+
+Exit status: 0 done (the panel holds the file's settings), 1 the panel differs (diff),
+2 wrong use or a settings file that cannot be taken, 3 no panel, 4 the panel did not keep
+what was written, 5 the write was not confirmed (or there was no terminal to ask and no
+--yes), 6 a setting could not be read whole (nothing was written; an existing output file is
+left as it was), 7 a write was cut off (the panel holds part of the new settings; restore
+brings back the snapshot), 8 an internal error, 9 written but not checked: the panel could
+not be read back (restore brings back the snapshot).
+
+Before every write the panel's settings are read whole and kept as a snapshot in
+~/.local/share/Orvanta/snapshots/ with a journal line; if that read fails, nothing is written.
+)");
+
+} // namespace
+
+QString CommandHelp(const QString &name)
+{
+    const Command *command = FindCommand(name);
+    if (!command)
+        return {};
+    return Cli::tr("Usage: orvanta-cli %1\n\n%2")
+        .arg(invocation(*command), Translated(command->describes));
+}
+
+QString ProgramHelp()
+{
+    QString lines;
+    for (const Command &command : Commands())
+        lines += commandLine(command);
+    return Translated(Usage).arg(LanguageChoices(), lines);
+}
+
+} // namespace orvanta::cli

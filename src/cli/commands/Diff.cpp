@@ -1,0 +1,24 @@
+// diff: the settings in which the panel differs from a file.
+#include "Commands.h"
+#include "JsonShapes.h"
+#include "PanelSession.h"
+#include "SettingsFile.h"
+
+namespace orvanta::cli {
+
+int RunDiff(const Invocation &call)
+{
+    const PanelSettings wanted = ReadSettingsArgument(call.options.file);
+    PanelSession panel(call.config, call.options);
+    if (!panel.find(call.options.port))
+        return NoPanel;
+    const PanelSettings current = panel.read();
+    const QStringList changes = CompareSettings(current, wanted);
+    if (call.options.json)
+        PrintJson(ChangesJson(CompareSettings(current, wanted, Wording::File)));
+    else
+        PrintLines(out, changes);
+    return changes.isEmpty() ? Done : Differs;
+}
+
+} // namespace orvanta::cli

@@ -1,0 +1,22 @@
+// read: every setting of the panel into a settings file, or to standard output.
+#include "Commands.h"
+#include "PanelSession.h"
+#include "SettingsFile.h"
+
+namespace orvanta::cli {
+
+int RunRead(const Invocation &call)
+{
+    const Options &options = call.options;
+    PanelSession panel(call.config, options);
+    if (!panel.find(options.port))
+        return NoPanel;
+    const PanelSettings settings = panel.read();
+    if (options.output.isEmpty() || options.output == QLatin1String("-"))
+        out << SettingsText(settings, options.password);
+    else
+        WriteSettingsFile(options.output, settings, options.password);
+    return Done;
+}
+
+} // namespace orvanta::cli

@@ -1,0 +1,15 @@
+// trim: the silence at both ends of a message removed.
+#include "Commands.h"
+#include "MessageFile.h"
+#include "MessageTools.h"
+
+namespace orvanta::cli {
+
+int RunTrim(const Invocation &call)
+{
+    return EditMessageFile(call.options, [](TWaveFile &wave) {
+        return TrimSilence(wave.Samples, int(wave.Format.SampleRate));
+    });
+}
+
+} // namespace orvanta::cli
