@@ -541,6 +541,10 @@ The panel probably holds the new settings.</translation>
         <source>Обрабатывать события для реле после снятия с охраны</source>
         <translation>Handle relay events after disarming</translation>
     </message>
+    <message>
+        <source>Общие настройки</source>
+        <translation>General settings</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::IniFile</name>
@@ -608,6 +612,10 @@ The panel probably holds the new settings.</translation>
     <message>
         <source>Шлейф %1</source>
         <translation>Loop %1</translation>
+    </message>
+    <message>
+        <source>Настройка шлейфов</source>
+        <translation>Loop settings</translation>
     </message>
 </context>
 <context>
@@ -937,6 +945,10 @@ The panel probably holds the new settings.</translation>
     <message>
         <source>размыкание</source>
         <translation>opening</translation>
+    </message>
+    <message>
+        <source>Настройка включения реле</source>
+        <translation>Relay switching settings</translation>
     </message>
 </context>
 <context>
@@ -1499,22 +1511,6 @@ Write the messages anyway?</translation>
     <message>
         <source>Запись звука</source>
         <translation>Sound recording</translation>
-    </message>
-    <message>
-        <source>Общие настройки</source>
-        <translation>General settings</translation>
-    </message>
-    <message>
-        <source>Ключи Touch Memory</source>
-        <translation>Touch Memory keys</translation>
-    </message>
-    <message>
-        <source>Настройка шлейфов</source>
-        <translation>Loop settings</translation>
-    </message>
-    <message>
-        <source>Настройка включения реле</source>
-        <translation>Relay switching settings</translation>
     </message>
     <message>
         <source>Порт:</source>

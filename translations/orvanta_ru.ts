@@ -545,6 +545,10 @@ Before every write the panel&apos;s settings are read whole and kept as a snapsh
         <source>Обрабатывать события для реле после снятия с охраны</source>
         <translation>Обрабатывать события для реле после снятия с охраны</translation>
     </message>
+    <message>
+        <source>Общие настройки</source>
+        <translation>Общие настройки</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::IniFile</name>
@@ -612,6 +616,10 @@ Before every write the panel&apos;s settings are read whole and kept as a snapsh
     <message>
         <source>Шлейф %1</source>
         <translation>Шлейф %1</translation>
+    </message>
+    <message>
+        <source>Настройка шлейфов</source>
+        <translation>Настройка шлейфов</translation>
     </message>
 </context>
 <context>
@@ -941,6 +949,10 @@ Before every write the panel&apos;s settings are read whole and kept as a snapsh
     <message>
         <source>размыкание</source>
         <translation>размыкание</translation>
+    </message>
+    <message>
+        <source>Настройка включения реле</source>
+        <translation>Настройка включения реле</translation>
     </message>
 </context>
 <context>
@@ -1504,22 +1516,6 @@ Before every write the panel&apos;s settings are read whole and kept as a snapsh
     <message>
         <source>Запись звука</source>
         <translation>Запись звука</translation>
-    </message>
-    <message>
-        <source>Общие настройки</source>
-        <translation>Общие настройки</translation>
-    </message>
-    <message>
-        <source>Ключи Touch Memory</source>
-        <translation>Ключи Touch Memory</translation>
-    </message>
-    <message>
-        <source>Настройка шлейфов</source>
-        <translation>Настройка шлейфов</translation>
-    </message>
-    <message>
-        <source>Настройка включения реле</source>
-        <translation>Настройка включения реле</translation>
     </message>
     <message>
         <source>Порт:</source>

@@ -543,6 +543,10 @@ FILE налаштувань &quot;-&quot; читається зі стандар
         <source>Обрабатывать события для реле после снятия с охраны</source>
         <translation>Обробляти події для реле після зняття з охорони</translation>
     </message>
+    <message>
+        <source>Общие настройки</source>
+        <translation>Загальні налаштування</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::IniFile</name>
@@ -610,6 +614,10 @@ FILE налаштувань &quot;-&quot; читається зі стандар
     <message>
         <source>Шлейф %1</source>
         <translation>Шлейф %1</translation>
+    </message>
+    <message>
+        <source>Настройка шлейфов</source>
+        <translation>Шлейфи</translation>
     </message>
 </context>
 <context>
@@ -939,6 +947,10 @@ FILE налаштувань &quot;-&quot; читається зі стандар
     <message>
         <source>размыкание</source>
         <translation>розмикання</translation>
+    </message>
+    <message>
+        <source>Настройка включения реле</source>
+        <translation>Увімкнення реле</translation>
     </message>
 </context>
 <context>
@@ -1502,22 +1514,6 @@ FILE налаштувань &quot;-&quot; читається зі стандар
     <message>
         <source>Запись звука</source>
         <translation>Запис звуку</translation>
-    </message>
-    <message>
-        <source>Общие настройки</source>
-        <translation>Загальні налаштування</translation>
-    </message>
-    <message>
-        <source>Ключи Touch Memory</source>
-        <translation>Ключі Touch Memory</translation>
-    </message>
-    <message>
-        <source>Настройка шлейфов</source>
-        <translation>Шлейфи</translation>
-    </message>
-    <message>
-        <source>Настройка включения реле</source>
-        <translation>Увімкнення реле</translation>
     </message>
     <message>
         <source>Порт:</source>

@@ -17,7 +17,7 @@
 namespace orvanta {
 
 GeneralPage::GeneralPage(QWidget *parent)
-    : QWidget(parent)
+    : SettingsPage(parent)
 {
     auto *layout = new QVBoxLayout(this);
     auto *form = new QFormLayout;
@@ -66,7 +66,12 @@ GeneralPage::GeneralPage(QWidget *parent)
     layout->addStretch(1);
 }
 
-void GeneralPage::Observe(ReadObserver &observer)
+QString GeneralPage::title() const
+{
+    return tr("Общие настройки");
+}
+
+void GeneralPage::observe(ReadObserver &observer)
 {
     observer.version = [this](const QString &version) {
         m_version->setText(version);
@@ -76,12 +81,12 @@ void GeneralPage::Observe(ReadObserver &observer)
     };
 }
 
-void GeneralPage::Collect(PanelSettings &settings) const
+void GeneralPage::collect(PanelSettings &settings) const
 {
     settings.password = m_password->text();
 }
 
-void GeneralPage::MarkNotHeld(const PanelSettings &held) const
+void GeneralPage::markNotHeld(const PanelSettings &held) const
 {
     // The panel pads a short password with 5s, so "12" is held as "12555".
     const bool differs = held.password && PaddedPassword(m_password->text()) != *held.password;

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QWidget>
+#include "SettingsPage.h"
+
 #include <array>
 
 class QCheckBox;
@@ -13,7 +14,7 @@ struct ReadObserver;
 
 // The page "Общие настройки": firmware version, password, and the eight general options, which
 // travel in the loop settings record.
-class GeneralPage : public QWidget
+class GeneralPage : public SettingsPage
 {
     Q_OBJECT
 public:
@@ -24,11 +25,13 @@ public:
     QLineEdit *Version() const { return m_version; }
     QLineEdit *Password() const { return m_password; }
 
+    QString title() const override;
+    WritePart part() const override { return WritePart::Password; }
     // Shows the version and password as a read takes them; gives the password typed.
-    void Observe(ReadObserver &observer);
-    void Collect(PanelSettings &settings) const;
+    void observe(ReadObserver &observer) override;
+    void collect(PanelSettings &settings) const override;
     // Marks the password when the panel does not hold the one typed.
-    void MarkNotHeld(const PanelSettings &held) const;
+    void markNotHeld(const PanelSettings &held) const override;
 
 protected:
     // The password field's key filter (xpassKeyPress).

@@ -54,7 +54,7 @@ private:
 } // namespace
 
 KeysPage::KeysPage(PanelLink &link, QWidget *parent)
-    : QWidget(parent)
+    : SettingsPage(parent)
     , m_link(link)
 {
     auto *layout = new QVBoxLayout(this);
@@ -122,7 +122,12 @@ void KeysPage::AddPlaceholderKeys()
     m_list->setCurrentCell(0, CodeColumn);
 }
 
-void KeysPage::Observe(ReadObserver &observer)
+QString KeysPage::title() const
+{
+    return tr("Ключи Touch Memory");
+}
+
+void KeysPage::observe(ReadObserver &observer)
 {
     observer.keysStart = [this] {
         m_selectedBeforeRead = std::max(m_list->currentRow(), 0);
@@ -136,7 +141,7 @@ void KeysPage::Observe(ReadObserver &observer)
     };
 }
 
-void KeysPage::Collect(PanelSettings &settings) const
+void KeysPage::collect(PanelSettings &settings) const
 {
     for (int row = 1; row <= Slots; ++row) {
         const QString code = KeyCode(row);
@@ -144,7 +149,7 @@ void KeysPage::Collect(PanelSettings &settings) const
     }
 }
 
-void KeysPage::MarkNotHeld(const PanelSettings &held) const
+void KeysPage::markNotHeld(const PanelSettings &held) const
 {
     for (int row = 1; row <= std::min(Slots, m_list->rowCount()); ++row) {
         QTableWidgetItem *item = m_list->item(row - 1, CodeColumn);
@@ -155,22 +160,6 @@ void KeysPage::MarkNotHeld(const PanelSettings &held) const
         item->setBackground(differs ? QBrush(QColor(0xff, 0xa0, 0xa0)) : QBrush());
         item->setToolTip(differs ? NotHeldText(*code) : QString());
     }
-}
-
-void KeysPage::ReadKeys()
-{
-    PanelSettings settings;
-    orvanta::ReadKeys(m_link, settings); // shown only once every slot came whole
-    ReadObserver observer;
-    Observe(observer);
-    ShowSettings(settings, observer);
-}
-
-void KeysPage::WriteKeys()
-{
-    PanelSettings settings;
-    Collect(settings);
-    orvanta::WriteKeys(m_link, settings);
 }
 
 void KeysPage::Button3Click()

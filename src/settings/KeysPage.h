@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include "SettingsPage.h"
 
 class QLineEdit;
 class QPushButton;
@@ -14,7 +14,7 @@ struct ReadObserver;
 
 // The page "Ключи Touch Memory": the codes of the panel's four key slots, and the capture of
 // the key held at the panel's reader into the selected slot.
-class KeysPage : public QWidget
+class KeysPage : public SettingsPage
 {
     Q_OBJECT
 public:
@@ -25,22 +25,20 @@ public:
 
     // Four rows, numbered 1 to 4, each with the placeholder code.
     void AddPlaceholderKeys();
-    // Replaces the list with the codes the panel's slots hold.
-    void ReadKeys();
-    // Sends the codes of rows 1 to 4 to the panel's slots.
-    void WriteKeys();
     // Captures the key at the panel's reader into the selected row.
     void Button3Click();
 
     // The code shown in a row (1 to 4).
     QString KeyCode(int row) const;
 
+    QString title() const override;
+    WritePart part() const override { return WritePart::Keys; }
     // Shows the keys as a read takes them; gives the keys of the list (a row without a code
     // gives none).
-    void Observe(ReadObserver &observer);
-    void Collect(PanelSettings &settings) const;
+    void observe(ReadObserver &observer) override;
+    void collect(PanelSettings &settings) const override;
     // Marks the rows whose code the panel's slot does not hold.
-    void MarkNotHeld(const PanelSettings &held) const;
+    void markNotHeld(const PanelSettings &held) const override;
 
 private:
     void setRow(int row, const QString &code);

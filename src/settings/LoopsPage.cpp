@@ -1,6 +1,5 @@
 #include "LoopsPage.h"
 
-#include "DebugButtons.h"
 #include "LiveText.h"
 #include "PanelExchange.h"
 #include "PanelLink.h"
@@ -30,7 +29,7 @@ constexpr int OptionsByte = PanelSettings::OptionsByte;
 } // namespace
 
 LoopsPage::LoopsPage(PanelLink &link, const std::array<QCheckBox *, 8> &options, QWidget *parent)
-    : QWidget(parent)
+    : SettingsPage(parent)
     , m_link(link)
 {
     auto *grid = new QGridLayout(this);
@@ -55,15 +54,19 @@ LoopsPage::LoopsPage(PanelLink &link, const std::array<QCheckBox *, 8> &options,
         grid->addWidget(TranslatedText(new QLabel, [loop] { return tr("Шлейф %1").arg(loop); }),
                         loop, 0);
 
-    AddDebugButtons(
-        grid, 1, 8, 5, m_link.activity(), QStringLiteral("WriteSH"),
-        [this] { RunPartWrite(m_partWrite, WritePart::Loops, [this] { WriteSHClick(); }); },
+    addDebugButtons(
+        grid, 1, 8, 5, m_link.activity(), QStringLiteral("WriteSH"), [this] { WriteSHClick(); },
         QStringLiteral("ReadSH"), [this] { ReadSHClick(); });
     grid->setColumnStretch(6, 1);
     grid->setRowStretch(9, 1);
 }
 
-void LoopsPage::Observe(ReadObserver &observer)
+QString LoopsPage::title() const
+{
+    return tr("Настройка шлейфов");
+}
+
+void LoopsPage::observe(ReadObserver &observer)
 {
     observer.loops = [this](const std::optional<PanelSettings::LoopRecord> &record) {
         for (int k = 0; k < RecordBytes; ++k) {
@@ -74,7 +77,7 @@ void LoopsPage::Observe(ReadObserver &observer)
     };
 }
 
-void LoopsPage::Collect(PanelSettings &settings) const
+void LoopsPage::collect(PanelSettings &settings) const
 {
     PanelSettings::LoopRecord record{};
     for (int k = 0; k < RecordBytes; ++k)
@@ -82,7 +85,7 @@ void LoopsPage::Collect(PanelSettings &settings) const
     settings.loops = record;
 }
 
-void LoopsPage::MarkNotHeld(const PanelSettings &held) const
+void LoopsPage::markNotHeld(const PanelSettings &held) const
 {
     for (int k = 0; k < RecordBytes; ++k)
         m_groups[k].MarkNotHeld(held.loops ? std::optional((*held.loops)[size_t(k)])
@@ -94,14 +97,14 @@ void LoopsPage::ReadSHClick()
     PanelSettings settings;
     ReadLoops(m_link, settings); // shown only once the record came whole
     ReadObserver observer;
-    Observe(observer);
+    observe(observer);
     ShowSettings(settings, observer);
 }
 
 void LoopsPage::WriteSHClick()
 {
     PanelSettings settings;
-    Collect(settings);
+    collect(settings);
     WriteLoops(m_link, settings);
 }
 

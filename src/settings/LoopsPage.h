@@ -1,9 +1,8 @@
 #pragma once
 
-#include "CheckGroup.h"
-#include "DebugButtons.h"
+#include "SettingsPage.h"
 
-#include <QWidget>
+#include "CheckGroup.h"
 
 namespace orvanta {
 
@@ -13,7 +12,7 @@ struct ReadObserver;
 
 // The page "Настройка шлейфов": how each of the eight loops reacts, read and written together
 // with the general options as the five-byte loop settings record ("+K").
-class LoopsPage : public QWidget
+class LoopsPage : public SettingsPage
 {
     Q_OBJECT
 public:
@@ -28,18 +27,17 @@ public:
     // Sends the record the 40 checkboxes make.
     void WriteSHClick();
 
+    QString title() const override;
+    WritePart part() const override { return WritePart::Loops; }
     // Shows the record as a read takes it; gives the record the checkboxes make.
-    void Observe(ReadObserver &observer);
-    void Collect(PanelSettings &settings) const;
+    void observe(ReadObserver &observer) override;
+    void collect(PanelSettings &settings) const override;
     // Marks the boxes (general options among them) whose check the panel does not hold.
-    void MarkNotHeld(const PanelSettings &held) const;
-    // How the page's "Записать в устройство" runs its write.
-    void SetPartWrite(PartWrite partWrite) { m_partWrite = std::move(partWrite); }
+    void markNotHeld(const PanelSettings &held) const override;
 
 private:
     PanelLink &m_link;
     CheckGroup m_groups[RecordBytes]; // by byte of the record
-    PartWrite m_partWrite;
 };
 
 } // namespace orvanta

@@ -1,7 +1,6 @@
 #include "RelaysPage.h"
 
 #include "Convert.h"
-#include "DebugButtons.h"
 #include "LiveText.h"
 #include "NotHeldMark.h"
 #include "PanelExchange.h"
@@ -54,7 +53,7 @@ QString switchedText(int action)
 } // namespace
 
 RelaysPage::RelaysPage(PanelLink &link, QWidget *parent)
-    : QWidget(parent)
+    : SettingsPage(parent)
     , m_link(link)
 {
     buildGrid();
@@ -133,10 +132,9 @@ void RelaysPage::buildGrid()
     }
 
     const int buttonColumn = FirstRelayColumn + 2 * Relays;
-    AddDebugButtons(
+    addDebugButtons(
         grid, FirstCheckRow, 16, buttonColumn, m_link.activity(), QStringLiteral("Button22"),
-        [this] { RunPartWrite(m_partWrite, WritePart::Relays, [this] { Button22Click(); }); },
-        QStringLiteral("Button8"), [this] { Button8Click(); });
+        [this] { Button22Click(); }, QStringLiteral("Button8"), [this] { Button8Click(); });
     grid->setColumnStretch(buttonColumn + 1, 1);
     grid->setRowStretch(FirstCheckRow + 16, 1);
 }
@@ -147,7 +145,12 @@ void RelaysPage::setOnTimesEnabled(bool enabled) const
         field->setEnabled(enabled);
 }
 
-void RelaysPage::Observe(ReadObserver &observer)
+QString RelaysPage::title() const
+{
+    return tr("Настройка включения реле");
+}
+
+void RelaysPage::observe(ReadObserver &observer)
 {
     observer.relayAnswered = [this](int relay, bool answered) {
         for (int byte = 0; byte < GroupsPerRelay; ++byte)
@@ -165,7 +168,7 @@ void RelaysPage::Observe(ReadObserver &observer)
     };
 }
 
-void RelaysPage::Collect(PanelSettings &settings) const
+void RelaysPage::collect(PanelSettings &settings) const
 {
     for (int relay = 1; relay <= Relays; ++relay) {
         PanelSettings::RelayRule rule{};
@@ -181,7 +184,7 @@ void RelaysPage::Collect(PanelSettings &settings) const
     settings.relayTimes = seconds;
 }
 
-void RelaysPage::MarkNotHeld(const PanelSettings &held) const
+void RelaysPage::markNotHeld(const PanelSettings &held) const
 {
     for (int relay = 1; relay <= Relays; ++relay) {
         const auto &rule = held.relayRules[size_t(relay - 1)];
@@ -201,7 +204,7 @@ void RelaysPage::MarkNotHeld(const PanelSettings &held) const
 QString RelaysPage::EncodeOnTimes() const
 {
     PanelSettings settings;
-    Collect(settings);
+    collect(settings);
     return EncodeRelayTimes(*settings.relayTimes);
 }
 
@@ -210,14 +213,14 @@ void RelaysPage::Button8Click()
     PanelSettings settings;
     ReadRelays(m_link, settings); // shown only once every record came whole
     ReadObserver observer;
-    Observe(observer);
+    observe(observer);
     ShowSettings(settings, observer);
 }
 
 void RelaysPage::Button22Click()
 {
     PanelSettings settings;
-    Collect(settings);
+    collect(settings);
     WriteRelays(m_link, settings);
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "CheckGroup.h"
-#include "DebugButtons.h"
+#include "SettingsPage.h"
 
-#include <QWidget>
+#include "CheckGroup.h"
+
 #include <array>
 
 class QLineEdit;
@@ -17,7 +17,7 @@ struct ReadObserver;
 // The page "Настройка включения реле": for each of the five relays, which loop events switch it
 // on or off (a four-byte rule record each, "+k01" to "+k05"), and how long it stays on (the
 // five-byte time record "+L", in units of two seconds).
-class RelaysPage : public QWidget
+class RelaysPage : public SettingsPage
 {
     Q_OBJECT
 public:
@@ -42,15 +42,15 @@ public:
     // The time record: each field's seconds halved (toward zero), two hex digits per relay.
     QString EncodeOnTimes() const;
 
+    QString title() const override;
+    WritePart part() const override { return WritePart::Relays; }
     // Shows the records as a read takes them; gives the records the page makes, each on-time as
     // the panel will hold it (an odd one a second lower; the field keeps what was typed). A field
     // that is no whole number throws EConvertError.
-    void Observe(ReadObserver &observer);
-    void Collect(PanelSettings &settings) const;
+    void observe(ReadObserver &observer) override;
+    void collect(PanelSettings &settings) const override;
     // Marks the boxes and on-times the panel does not hold as the page shows them.
-    void MarkNotHeld(const PanelSettings &held) const;
-    // How the page's "Записать в устройство" runs its write.
-    void SetPartWrite(PartWrite partWrite) { m_partWrite = std::move(partWrite); }
+    void markNotHeld(const PanelSettings &held) const override;
 
     QLineEdit *OnTime(int relay) const { return m_onTimes[size_t(relay - 1)]; }
 
@@ -63,7 +63,6 @@ private:
     void setOnTimesEnabled(bool enabled) const;
 
     PanelLink &m_link;
-    PartWrite m_partWrite;
     std::array<std::array<CheckGroup, GroupsPerRelay>, Relays> m_groups;
     std::array<QLineEdit *, Relays> m_onTimes{};
 };

@@ -135,25 +135,19 @@ TfContact::TfContact(Startup startup, QWidget *parent)
     // A choice in the devices dialog is kept at once, not only at a clean exit.
     connect(m_soundPage, &SoundPage::soundDevicesChosen, this, [this] { keepSoundDevices(); });
     m_generalPage = named(new GeneralPage, "TabSheet1");
-    m_pages->addTab(m_generalPage, QString());
     m_keysPage = named(new KeysPage(m_link), "TabSheet2");
-    m_pages->addTab(m_keysPage, QString());
     m_loopsPage = named(new LoopsPage(m_link, m_generalPage->Options()), "TabSheet4");
-    m_pages->addTab(m_loopsPage, QString());
     m_relaysPage = named(new RelaysPage(m_link), "TabSheet5");
-    // The pages' own writes are checked writes of their part, as the write of all settings is.
-    const PartWrite partWrite = [this](WritePart part) {
-        writeChecked({part});
-    };
-    m_loopsPage->SetPartWrite(partWrite);
-    m_relaysPage->SetPartWrite(partWrite);
-    m_pages->addTab(m_relaysPage, QString());
+    m_settingsPages = {m_generalPage, m_keysPage, m_loopsPage, m_relaysPage};
+    for (SettingsPage *page : m_settingsPages) {
+        m_pages->addTab(page, QString());
+        // A page's own write is a checked write of its part, as the write of all settings is.
+        page->setPartWrite([this](WritePart part) { writeChecked({part}); });
+    }
     KeepTranslated(m_pages, [this] {
-        const QString captions[] = {tr("Запись звука"), tr("Общие настройки"),
-                                    tr("Ключи Touch Memory"), tr("Настройка шлейфов"),
-                                    tr("Настройка включения реле")};
-        for (int page = 0; page < m_pages->count(); ++page)
-            m_pages->setTabText(page, captions[page]);
+        m_pages->setTabText(0, tr("Запись звука"));
+        for (SettingsPage *page : m_settingsPages)
+            m_pages->setTabText(m_pages->indexOf(page), page->title());
         // The tab bar names its scroll buttons once, in Qt's own words (Qt's catalogue).
         const char *const qtContext = "QTabBar";
         const std::pair<const char *, const char *> scrolls[] = {
@@ -598,9 +592,8 @@ void TfContact::applyDebugMode(bool on)
     m_debugEnabled = on;
     m_log.setEnabled(on);
     m_soundPage->SetDebugMode(on);
-    for (const char *name : {"ReadSH", "WriteSH", "Button8", "Button22"})
-        if (auto *button = findChild<QWidget *>(QLatin1String(name)))
-            button->setVisible(on);
+    for (const SettingsPage *page : m_settingsPages)
+        page->setDebugMode(on);
 }
 
 void TfContact::OpenPort()
@@ -648,16 +641,9 @@ void TfContact::Button2Click()
 
 void TfContact::collectPart(WritePart part, PanelSettings &settings) const
 {
-    switch (part) {
-    case WritePart::Keys:
-        return m_keysPage->Collect(settings);
-    case WritePart::Loops:
-        return m_loopsPage->Collect(settings);
-    case WritePart::Relays:
-        return m_relaysPage->Collect(settings);
-    case WritePart::Password:
-        return m_generalPage->Collect(settings);
-    }
+    for (const SettingsPage *page : m_settingsPages)
+        if (page->part() == part)
+            page->collect(settings);
 }
 
 void TfContact::writeChecked(const std::vector<WritePart> &parts)
@@ -736,20 +722,16 @@ void TfContact::readMemoryUsage()
 ReadObserver TfContact::pageObserver()
 {
     ReadObserver observer;
-    m_keysPage->Observe(observer);
-    m_generalPage->Observe(observer);
-    m_relaysPage->Observe(observer);
-    m_loopsPage->Observe(observer);
+    for (SettingsPage *page : m_settingsPages)
+        page->observe(observer);
     return observer;
 }
 
 PanelSettings TfContact::CollectSettings() const
 {
     PanelSettings settings;
-    m_keysPage->Collect(settings);
-    m_loopsPage->Collect(settings);
-    m_relaysPage->Collect(settings);
-    m_generalPage->Collect(settings);
+    for (const SettingsPage *page : m_settingsPages)
+        page->collect(settings);
     settings.version = m_generalPage->Version()->text();
     settings.usedSeconds = m_usedSeconds;
     return settings;
@@ -763,10 +745,8 @@ void TfContact::ShowSettings(const PanelSettings &settings)
 
 void TfContact::markNotHeld(const PanelSettings &held)
 {
-    m_keysPage->MarkNotHeld(held);
-    m_loopsPage->MarkNotHeld(held);
-    m_relaysPage->MarkNotHeld(held);
-    m_generalPage->MarkNotHeld(held);
+    for (const SettingsPage *page : m_settingsPages)
+        page->markNotHeld(held);
 }
 
 void TfContact::SetUsedSeconds(int seconds)

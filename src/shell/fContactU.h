@@ -12,6 +12,7 @@
 #include <QStringList>
 #include <QWidget>
 #include <optional>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
@@ -24,6 +25,7 @@ class GeneralPage;
 class KeysPage;
 class LoopsPage;
 class RelaysPage;
+class SettingsPage;
 class SoundPage;
 
 // The main window: the header with the port and the panel actions, the five pages, the footer
@@ -149,7 +151,8 @@ private:
     GeneralPage *m_generalPage = nullptr;
     LoopsPage *m_loopsPage = nullptr;
     RelaysPage *m_relaysPage = nullptr;
-    QLabel *m_footer = nullptr; // Panel59
+    std::vector<SettingsPage *> m_settingsPages; // in the order of their tabs, after the sound's
+    QLabel *m_footer = nullptr;                  // Panel59
     bool m_shownOnce = false;
 };
 

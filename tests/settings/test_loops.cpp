@@ -4,7 +4,7 @@
 #include "GeneralPage.h"
 #include "HexRecord.h"
 #include "LoopsPage.h"
-#include "WindowFixture.h"
+#include "PageFixture.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -18,9 +18,10 @@ using namespace orvanta::test;
 
 namespace {
 
-struct LoopsFixture : PanelWindowFixture
+struct LoopsFixture : PageFixture
 {
-    using PanelWindowFixture::PanelWindowFixture;
+    GeneralPage &general = place(new GeneralPage);
+    LoopsPage &loops = place(new LoopsPage(link, general.Options()));
 
     std::vector<QCheckBox *> boxes() const
     {
@@ -61,17 +62,17 @@ struct LoopsFixture : PanelWindowFixture
 TEST(LoopsPage, RecordSetsExactlyItsBoxes)
 {
     LoopsFixture f;
-    f.window->Link().Query(QStringLiteral("+K0102040810"));
+    f.link.Query(QStringLiteral("+K0102040810"));
     f.setAll(true);
-    f.window->Loops().ReadSHClick();
+    f.loops.ReadSHClick();
     EXPECT_EQ(f.checkedNames(),
               (QStringList{"CheckBox18", "CheckBox189", "CheckBox3", "CheckBox9", "not_tm"}));
 
-    f.window->Link().Query(QStringLiteral("+KFFFFFFFFFF"));
-    f.window->Loops().ReadSHClick();
+    f.link.Query(QStringLiteral("+KFFFFFFFFFF"));
+    f.loops.ReadSHClick();
     EXPECT_EQ(f.checkedNames().size(), 40);
-    f.window->Link().Query(QStringLiteral("+K0000000000"));
-    f.window->Loops().ReadSHClick();
+    f.link.Query(QStringLiteral("+K0000000000"));
+    f.loops.ReadSHClick();
     EXPECT_TRUE(f.checkedNames().isEmpty());
 }
 
@@ -79,15 +80,15 @@ TEST(LoopsPage, WriteSendsTwelveLowerCaseCharacters)
 {
     LoopsFixture f;
     f.setAll(false);
-    f.window->Loops().WriteSHClick();
+    f.loops.WriteSHClick();
     f.setAll(true);
     f.box(QStringLiteral("CheckBox9"))
         ->setEnabled(false); // disabled boxes are written all the same
-    f.window->Loops().WriteSHClick();
+    f.loops.WriteSHClick();
     f.setAll(false);
     f.box(QStringLiteral("CheckBox16"))->setChecked(true); // loop 8 closing: bit 7 of byte 1
     f.box(QStringLiteral("xwork"))->setChecked(true);
-    f.window->Loops().WriteSHClick();
+    f.loops.WriteSHClick();
     EXPECT_EQ(f.commands(),
               (std::vector<std::string>{"+K0000000000", "+Kffffffffff", "+K8000008000"}));
 }
@@ -99,7 +100,7 @@ TEST(LoopsPage, RecordThatIsMissingOrGarbledChangesNothing)
         LoopsFixture f;
         f.box(QStringLiteral("CheckBox5"))->setChecked(true);
         f.panelValue(value);
-        EXPECT_THROW(f.window->Loops().ReadSHClick(), EIncompleteRead);
+        EXPECT_THROW(f.loops.ReadSHClick(), EIncompleteRead);
         for (QCheckBox *b : f.boxes())
             EXPECT_TRUE(b->isEnabled()) << b->objectName().toStdString();
         EXPECT_EQ(f.checkedNames(), QStringList{"CheckBox5"});
@@ -107,7 +108,7 @@ TEST(LoopsPage, RecordThatIsMissingOrGarbledChangesNothing)
     // What the record's own decoder takes is taken: five pairs, the last one a single digit.
     LoopsFixture f;
     f.panelValue(std::string("010204081"));
-    f.window->Loops().ReadSHClick();
+    f.loops.ReadSHClick();
     EXPECT_EQ(f.checkedNames(),
               (QStringList{"CheckBox18", "CheckBox185", "CheckBox3", "CheckBox9", "not_tm"}));
 }
@@ -115,33 +116,30 @@ TEST(LoopsPage, RecordThatIsMissingOrGarbledChangesNothing)
 TEST(LoopsPage, CaptionsAndDebugButtons)
 {
     LoopsFixture f;
-    f.window->show();
+    f.host.show();
+    EXPECT_EQ(f.loops.title(), QStringLiteral("Настройка шлейфов"));
     QStringList captions;
-    for (QLabel *label : f.window->Loops().findChildren<QLabel *>())
+    for (QLabel *label : f.loops.findChildren<QLabel *>())
         captions += label->text();
     for (const char *caption :
          {"Замыкание", "Размыкание", "24", "Нормально замкнут", "Шлейф 1", "Шлейф 8"})
         EXPECT_TRUE(captions.contains(QString::fromUtf8(caption))) << caption;
-    EXPECT_EQ(f.child<QPushButton>(QStringLiteral("WriteSH"))->text(),
-              QStringLiteral("Записать в устройство"));
-    EXPECT_EQ(f.child<QPushButton>(QStringLiteral("ReadSH"))->text(), QStringLiteral("Прочитать"));
-    EXPECT_FALSE(f.child<QPushButton>(QStringLiteral("ReadSH"))->isVisibleTo(&f.window->Loops()));
+    auto *write = f.child<QPushButton>(QStringLiteral("WriteSH"));
+    auto *read = f.child<QPushButton>(QStringLiteral("ReadSH"));
+    EXPECT_EQ(write->text(), QStringLiteral("Записать в устройство"));
+    EXPECT_EQ(read->text(), QStringLiteral("Прочитать"));
+    EXPECT_FALSE(read->isVisibleTo(&f.loops));
 
-    LoopsFixture debug(sim::PanelState{}, {QStringLiteral("DEBUG")});
-    debug.window->show();
-    EXPECT_TRUE(
-        debug.child<QPushButton>(QStringLiteral("ReadSH"))->isVisibleTo(&debug.window->Loops()));
-    EXPECT_TRUE(
-        debug.child<QPushButton>(QStringLiteral("WriteSH"))->isVisibleTo(&debug.window->Loops()));
-    debug.child<QTabWidget>(QStringLiteral("PageControl1"))
-        ->setCurrentWidget(&debug.window->Loops());
-    EXPECT_EQ(debug.rowSteps({9, 10, 11, 12, 13, 14, 15, 16}).size(),
+    f.loops.setDebugMode(true);
+    EXPECT_TRUE(read->isVisibleTo(&f.loops));
+    EXPECT_TRUE(write->isVisibleTo(&f.loops));
+    EXPECT_EQ(f.rowSteps({9, 10, 11, 12, 13, 14, 15, 16}).size(),
               1u); // the buttons stretch no row
     // A bad record read from the debug button ends in an error box.
-    debug.panelValue(std::string("zz"));
-    debug.child<QPushButton>(QStringLiteral("ReadSH"))->click();
-    ASSERT_FALSE(debug.dialogs.boxes.empty());
-    EXPECT_EQ(debug.dialogs.boxes.back().second,
+    f.panelValue(std::string("zz"));
+    read->click();
+    ASSERT_FALSE(f.dialogs.boxes.empty());
+    EXPECT_EQ(f.dialogs.boxes.back().second,
               QStringLiteral("Не прочитано: Настройки шлейфов и общие настройки — охранная панель "
                              "ответила «zz»"));
 }
@@ -158,13 +156,13 @@ TEST(GeneralPage, CaptionsInOrder)
                                "Не использовать ключи Touch Memory",
                                "Обрабатывать события для реле после снятия с охраны"};
     QStringList shown;
-    for (QCheckBox *box : f.window->General().findChildren<QCheckBox *>())
+    for (QCheckBox *box : f.general.findChildren<QCheckBox *>())
         shown += box->text();
     EXPECT_EQ(shown, expected);
     EXPECT_TRUE(f.child<QLineEdit>(QStringLiteral("xver"))->isReadOnly());
     EXPECT_EQ(f.child<QLineEdit>(QStringLiteral("xpass"))->maxLength(), 5);
     QStringList labels;
-    for (QLabel *label : f.window->General().findChildren<QLabel *>())
+    for (QLabel *label : f.general.findChildren<QLabel *>())
         labels += label->text();
     EXPECT_TRUE(labels.contains(QStringLiteral("Версия прошивки")));
     EXPECT_TRUE(labels.contains(QStringLiteral("Пароль")));

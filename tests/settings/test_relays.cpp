@@ -1,8 +1,8 @@
 // The relay page against the virtual panel.
 #include "Convert.h"
 #include "Errors.h"
+#include "PageFixture.h"
 #include "RelaysPage.h"
-#include "WindowFixture.h"
 
 #include <QCheckBox>
 #include <QFocusEvent>
@@ -16,10 +16,9 @@ using namespace orvanta::test;
 
 namespace {
 
-struct RelaysFixture : PanelWindowFixture
+struct RelaysFixture : PageFixture
 {
-    using PanelWindowFixture::PanelWindowFixture;
-    RelaysPage &relays = window->Relays();
+    RelaysPage &relays = place(new RelaysPage(link));
 
     QCheckBox *box(int number) const
     {
@@ -71,8 +70,8 @@ TEST(RelaysPage, NumberingOfTheCheckboxes)
 TEST(RelaysPage, ReadSetsRulesAndOnTimes)
 {
     RelaysFixture f;
-    f.window->Link().Query(QStringLiteral("+k0301020408"));
-    f.window->Link().Query(QStringLiteral("+L00010203fa"));
+    f.link.Query(QStringLiteral("+k0301020408"));
+    f.link.Query(QStringLiteral("+L00010203fa"));
     f.box(90)->setChecked(true); // cleared by the read
     f.relays.Button8Click();
     EXPECT_EQ(f.numbers(), (std::vector<int>{89, 98, 107, 116}));
@@ -114,7 +113,7 @@ TEST(RelaysPage, WriteSendsRulesThenOnTimes)
     f.setOnTimes({"0", "1", "7", "250", "500"});
     // What the panel will hold is what the page gives, for the journal, a comparison or a file.
     PanelSettings collected;
-    f.relays.Collect(collected);
+    f.relays.collect(collected);
     EXPECT_EQ(collected.relayTimes, (PanelSettings::RelayTimes{0, 0, 6, 250, 500}));
     EXPECT_EQ(f.onTimes(), (QStringList{"0", "1", "7", "250", "500"}));
     f.relays.Button22Click();
@@ -144,9 +143,9 @@ TEST(RelaysPage, EmptyFieldStopsBeforeTheTimes)
 
 TEST(RelaysPage, DebugButtonsKeepTheSubRowsEven)
 {
-    RelaysFixture f(sim::PanelState{}, {QStringLiteral("DEBUG")});
-    f.window->show();
-    f.child<QTabWidget>(QStringLiteral("PageControl1"))->setCurrentWidget(&f.relays);
+    RelaysFixture f;
+    f.relays.setDebugMode(true);
+    f.host.show();
     // Relay 1 "вкл": closing and opening of loops 1 and 2, row by row.
     EXPECT_EQ(f.rowSteps({25, 33, 26, 34, 27}).size(), 1u);
 }

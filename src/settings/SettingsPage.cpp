@@ -1,4 +1,4 @@
-#include "DebugButtons.h"
+#include "SettingsPage.h"
 
 #include "ActivityControls.h"
 #include "LiveText.h"
@@ -10,25 +10,30 @@
 
 namespace orvanta {
 
-void RunPartWrite(const PartWrite &partWrite, WritePart part, const std::function<void()> &write)
+void SettingsPage::setDebugMode(bool on) const
 {
-    if (partWrite)
-        partWrite(part);
-    else
-        write();
+    for (QWidget *button : m_debugButtons)
+        button->setVisible(on);
 }
 
-void AddDebugButtons(QGridLayout *grid, int row, int rowSpan, int column, Activity &activity,
-                     const QString &writeName, std::function<void()> write, const QString &readName,
-                     std::function<void()> read)
+void SettingsPage::addDebugButtons(QGridLayout *grid, int row, int rowSpan, int column,
+                                   Activity &activity, const QString &writeName,
+                                   std::function<void()> write, const QString &readName,
+                                   std::function<void()> read)
 {
+    std::function<void()> partWrite = [this, write = std::move(write)] {
+        if (m_partWrite)
+            m_partWrite(part());
+        else
+            write();
+    };
     const struct
     {
         const char *caption;
         const QString &name;
         std::function<void()> &action;
     } buttons[] = {
-        {QT_TRANSLATE_NOOP("orvanta::DebugButtons", "Записать в устройство"), writeName, write},
+        {QT_TRANSLATE_NOOP("orvanta::DebugButtons", "Записать в устройство"), writeName, partWrite},
         {QT_TRANSLATE_NOOP("orvanta::DebugButtons", "Прочитать"), readName, read}};
     auto *stack = new QVBoxLayout;
     stack->setContentsMargins(0, 0, 0, 0);
@@ -40,6 +45,7 @@ void AddDebugButtons(QGridLayout *grid, int row, int rowSpan, int column, Activi
         widget->setVisible(false);
         BindToActivity(widget, activity, Activity::Kind::Exchange, std::move(button.action));
         stack->addWidget(widget);
+        m_debugButtons.push_back(widget);
     }
     stack->addStretch(1);
     grid->addLayout(stack, row, column, rowSpan, 1);
