@@ -1,0 +1,33 @@
+// The entry of every test program. Qt's event loop; where the program has widgets, the
+// offscreen platform and a window-state store of its own; where it sounds, a quiet end after
+// the sound.
+#include <gtest/gtest.h>
+
+#ifdef ORVANTA_TEST_WIDGETS
+#include "OrvantaApplication.h"
+
+#include <QTemporaryDir>
+#else
+#include <QCoreApplication>
+#endif
+#ifdef ORVANTA_TEST_SOUND
+#include "WaveDevice.h"
+#endif
+
+int main(int argc, char **argv)
+{
+#ifdef ORVANTA_TEST_WIDGETS
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    orvanta::OrvantaApplication app(argc, argv);
+#else
+    QCoreApplication app(argc, argv);
+#endif
+    ::testing::InitGoogleTest(&argc, argv);
+    const int result = RUN_ALL_TESTS();
+#ifdef ORVANTA_TEST_SOUND
+    orvanta::WaveDevice::SettleBeforeExit();
+#endif
+    return result;
+}
