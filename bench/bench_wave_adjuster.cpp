@@ -30,7 +30,7 @@ struct LoneEditor
     void showInRow(const QString &file)
     {
         list.setCell(MessageList::FileColumn, 1, file);
-        view.ShowRow(1);
+        view.showRow(1);
     }
 };
 

@@ -69,12 +69,12 @@ void BM_PlayTenSeconds(benchmark::State &state)
 {
     WaveDevice player;
     player.FileName = tone(10);
-    player.Open();
+    player.open();
     double share = 0;
     for (auto _ : state) {
         share = coreShare([&] {
             player.Wait = true;
-            player.Play();
+            player.play();
         });
     }
     state.counters["core_share_percent"] = 100 * share;
@@ -85,13 +85,13 @@ void BM_RecordTenSeconds(benchmark::State &state)
 {
     WaveDevice recorder;
     recorder.FileName = emptyRecording();
-    recorder.Open();
+    recorder.open();
     double share = 0;
     for (auto _ : state) {
         share = coreShare([&] {
-            recorder.Record();
+            recorder.record();
             runEvents(10000);
-            recorder.Stop();
+            recorder.stop();
         });
     }
     state.counters["core_share_percent"] = 100 * share;
@@ -111,21 +111,21 @@ void BM_PlayToFirstSound(benchmark::State &state)
 {
     WaveDevice player;
     player.FileName = tone(0.5);
-    player.Open();
+    player.open();
     WaveDevice recorder;
     recorder.FileName = emptyRecording();
-    recorder.Open();
-    recorder.SetTimeFormat(WaveDevice::TimeFormat::Milliseconds);
+    recorder.open();
+    recorder.setTimeFormat(WaveDevice::TimeFormat::Milliseconds);
     std::vector<double> delays;
     for (auto _ : state) {
-        recorder.Record();
+        recorder.record();
         runEvents(300);
-        const qint64 recordedAtCall = recorder.Position();
-        player.Rewind();
+        const qint64 recordedAtCall = recorder.position();
+        player.rewind();
         player.Wait = true;
-        player.Play();
+        player.play();
         runEvents(200);
-        recorder.Stop();
+        recorder.stop();
         recorder.Save();
         const TWaveFile recording(recorder.FileName);
         size_t first = 0;
@@ -143,7 +143,7 @@ void BM_RecordToFirstSample(benchmark::State &state)
 {
     WaveDevice recorder;
     recorder.FileName = emptyRecording();
-    recorder.Open();
+    recorder.open();
     std::vector<double> delays;
     for (auto _ : state) {
         QEventLoop loop;
@@ -151,12 +151,12 @@ void BM_RecordToFirstSample(benchmark::State &state)
             QObject::connect(&recorder, &WaveDevice::recordingStarted, &loop, &QEventLoop::quit);
         QElapsedTimer sinceCall;
         sinceCall.start();
-        recorder.Record();
+        recorder.record();
         QTimer::singleShot(2000, &loop, &QEventLoop::quit);
         loop.exec();
         delays.push_back(double(sinceCall.nsecsElapsed()) / 1e6);
         QObject::disconnect(arrived);
-        recorder.Stop();
+        recorder.stop();
         runEvents(100);
     }
     state.counters["record_to_sample_median_ms"] = median(delays);

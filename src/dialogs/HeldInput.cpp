@@ -51,18 +51,18 @@ HeldInputDropper::HeldInputDropper(Activity &activity, QObject *parent)
     connect(&activity, &Activity::changed, this, [this, &activity] {
         const Activity::Kind ended = m_last;
         m_last = activity.current();
-        if (Blocks(ended) && ended != m_last)
-            DropPendingInput();
+        if (blocks(ended) && ended != m_last)
+            dropPendingInput();
     });
 }
 
-bool HeldInputDropper::Blocks(Activity::Kind kind)
+bool HeldInputDropper::blocks(Activity::Kind kind)
 {
     return kind == Activity::Kind::Exchange || kind == Activity::Kind::Speaking ||
            kind == Activity::Kind::Editing;
 }
 
-void HeldInputDropper::DropPendingInput()
+void HeldInputDropper::dropPendingInput()
 {
     InputSwallower swallower;
     QCoreApplication::instance()->installEventFilter(&swallower);

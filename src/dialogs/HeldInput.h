@@ -17,9 +17,9 @@ public:
     explicit HeldInputDropper(Activity &activity, QObject *parent = nullptr);
 
     // Whether the activity blocks the window while it runs (its waits hold input back).
-    static bool Blocks(Activity::Kind kind);
+    static bool blocks(Activity::Kind kind);
     // Delivers every event waiting now, the user's input dropped.
-    static void DropPendingInput();
+    static void dropPendingInput();
 
 private:
     Activity::Kind m_last = Activity::Kind::None;

@@ -51,7 +51,7 @@ PanelLink::PanelLink(TXComm &comm, ExchangeLog &log, QObject *parent)
     , m_log(log)
 {}
 
-void PanelLink::SetConnected(bool connected)
+void PanelLink::setConnected(bool connected)
 {
     m_checked = true;
     if (connected == m_connected)
@@ -77,7 +77,7 @@ void PanelLink::wait_OK(const QString &Command, int Attempts, int ReadBudget, QS
         transact(Command, cmd, Attempts, ReadBudget, buffer, Reply);
     } catch (const EDeviceError &) {
         // A port that fails under the exchange leaves no panel answering.
-        SetConnected(false);
+        setConnected(false);
         throw;
     }
 }
@@ -103,7 +103,7 @@ void PanelLink::transact(const QString &Command, const QString &cmd, int Attempt
             m_log.LogExchange(QStringLiteral("error"), true);
         }
         if (ReplyHasOK(buffer)) {
-            SetConnected(true);
+            setConnected(true);
             m_log.LogExchange(
                 attemptLine(QStringLiteral("Успешно отправили команду { "), cmd, attempt), true);
             QByteArray reply = buffer.left(ReplyLimit);
@@ -111,7 +111,7 @@ void PanelLink::transact(const QString &Command, const QString &cmd, int Attempt
             Reply = QString::fromLatin1(reply);
             return;
         }
-        SetConnected(false);
+        setConnected(false);
         m_log.LogExchange(
             attemptLine(QStringLiteral("Не смогли отправить команду { "), cmd, attempt), true);
     }
@@ -119,14 +119,14 @@ void PanelLink::transact(const QString &Command, const QString &cmd, int Attempt
                       true);
 }
 
-QString PanelLink::Query(const QString &Command, int ReadBudget)
+QString PanelLink::query(const QString &Command, int ReadBudget)
 {
     QString reply;
     wait_OK(Command, 1, ReadBudget, reply);
     return ExtractReplyValue(reply);
 }
 
-QString PanelLink::QueryAllowingSilence(const QString &Command, int ReadBudget)
+QString PanelLink::queryAllowingSilence(const QString &Command, int ReadBudget)
 {
     QString reply;
     wait_OK(Command, 1, ReadBudget, reply);
@@ -134,7 +134,7 @@ QString PanelLink::QueryAllowingSilence(const QString &Command, int ReadBudget)
     return ExtractReplyValue(reply);
 }
 
-QString PanelLink::Exchange(const QString &Command)
+QString PanelLink::exchange(const QString &Command)
 {
     QString reply;
     wait_OK(Command, 1, DefaultReadBudget, reply);

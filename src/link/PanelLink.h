@@ -30,13 +30,13 @@ public:
     // or empty. A closed port sends nothing. Errors of the port and the log pass through.
     void wait_OK(const QString &Command, int Attempts, int ReadBudget, QString &Reply);
     // One attempt with the default budget; returns the reply's value.
-    QString Query(const QString &Command, int ReadBudget = DefaultReadBudget);
+    QString query(const QString &Command, int ReadBudget = DefaultReadBudget);
     // One attempt with the default budget; returns the reply as it came, for a reader that
     // checks it whole.
-    QString Exchange(const QString &Command);
+    QString exchange(const QString &Command);
     // One attempt whose silence is a normal outcome (no key held to the reader): the connection
     // tick is cleared as for any unanswered command, but the panel does not count as lost.
-    QString QueryAllowingSilence(const QString &Command, int ReadBudget);
+    QString queryAllowingSilence(const QString &Command, int ReadBudget);
 
     // (Re)opens the port on the given device at 19200 bit/s, no parity, no flow control. Empty
     // when it opened, else why not (the serial component's words).
@@ -45,12 +45,12 @@ public:
 
     bool InExchange() const { return m_inExchange; }
     // Whether the panel answered the last attempt.
-    bool Connected() const { return m_connected; }
+    bool connected() const { return m_connected; }
     // The last look at the panel found none: an exchange or a connection check went unanswered.
-    bool ConnectionFailed() const { return m_checked && !m_connected && !m_silenceExcused; }
-    void SetConnected(bool connected);
+    bool connectionFailed() const { return m_checked && !m_connected && !m_silenceExcused; }
+    void setConnected(bool connected);
 
-    ExchangeLog &Log() { return m_log; }
+    ExchangeLog &log() { return m_log; }
     // What the tool is doing now; a panel exchange begins here like any other activity.
     Activity &activity() { return m_activity; }
     const Activity &activity() const { return m_activity; }

@@ -20,12 +20,12 @@ public:
     {}
 
     // The address as two lower-case hex digits ("0a", "6c").
-    static QString Address(int address);
+    static QString addressDigits(int address);
 
     // The byte as the panel's reply gives it (two hex digits), or empty without an answer.
-    QString ReadByte(int address);
+    QString readByte(int address);
     // Writes two characters; the reply is not examined.
-    void WriteByte(int address, const QString &twoCharacters);
+    void writeByte(int address, const QString &twoCharacters);
 
     // Word n as its two byte texts, the high byte read first.
     struct Word
@@ -34,7 +34,7 @@ public:
         QString low;
         QString text() const { return high + low; }
     };
-    Word ReadWord(int n);
+    Word readWord(int n);
 
     // Makes word n hold value (four hex characters, compared as text): reads it back, rewrites
     // it when it differs, and reports each verification as "n: value : HHLL", with "--->" in

@@ -51,11 +51,11 @@ enum class Sent { Acknowledged, Refused, LineGone };
 Sent sendPart(PanelLink &link, const QStringList &commands, int &acknowledged)
 {
     for (const QString &command : commands) {
-        if (!link.Exchange(command).isEmpty()) {
+        if (!link.exchange(command).isEmpty()) {
             ++acknowledged;
             continue;
         }
-        return link.Exchange(QStringLiteral("+v")).isEmpty() ? Sent::LineGone : Sent::Refused;
+        return link.exchange(QStringLiteral("+v")).isEmpty() ? Sent::LineGone : Sent::Refused;
     }
     return Sent::Acknowledged;
 }
@@ -154,7 +154,7 @@ WriteOutcome WriteChecked(PanelLink &link, SnapshotJournal &journal, const Write
         try {
             if (request.source)
                 request.source(part, wanted);
-            commands = WriteCommands(part, wanted, &link.Log());
+            commands = WriteCommands(part, wanted, &link.log());
         } catch (const std::exception &error) {
             outcome.result = WriteOutcome::Result::Interrupted;
             outcome.error = ErrorText(error);

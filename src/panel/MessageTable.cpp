@@ -45,7 +45,7 @@ std::optional<int> UsedSecondsFromBytes(const QString &high, const QString &low)
 
 std::optional<int> ReadUsedSeconds(PanelLink &link)
 {
-    const PanelMemory::Word word = PanelMemory(link).ReadWord(UsageWord);
+    const PanelMemory::Word word = PanelMemory(link).readWord(UsageWord);
     return UsedSecondsFromBytes(word.high, word.low);
 }
 
@@ -54,8 +54,8 @@ std::optional<int> ReadUsedSecondsWhole(PanelLink &link)
     static const QRegularExpression hexByte(QStringLiteral("^[0-9A-Fa-f]{2}$"));
     QString word;
     for (const int address : {2 * UsageWord, 2 * UsageWord + 1}) {
-        const QString command = QStringLiteral("+E") + PanelMemory::Address(address);
-        const std::optional<QString> byte = ExtractWholeValue(link.Exchange(command), command);
+        const QString command = QStringLiteral("+E") + PanelMemory::addressDigits(address);
+        const std::optional<QString> byte = ExtractWholeValue(link.exchange(command), command);
         if (!byte || !hexByte.match(*byte).hasMatch())
             return std::nullopt;
         word += *byte;

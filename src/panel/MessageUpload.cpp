@@ -75,7 +75,7 @@ void MessageUpload::nextMessage()
         return fail(sound.error, false);
     m_seconds = sound.seconds;
     try {
-        m_link.Query(current.row == 1 ? QStringLiteral("+J00") : QStringLiteral("+J"));
+        m_link.query(current.row == 1 ? QStringLiteral("+J00") : QStringLiteral("+J"));
         m_panelRecording = true;
     } catch (const std::exception &error) {
         m_panelRecording = true; // it may have been heard
@@ -121,7 +121,7 @@ void MessageUpload::messagePlayed(const QString &error)
 {
     QString end;
     try {
-        end = m_link.Query(QStringLiteral("+j"), DefaultReadBudget + EndReadBudgetExtraMs);
+        end = m_link.query(QStringLiteral("+j"), DefaultReadBudget + EndReadBudgetExtraMs);
         m_panelRecording = false;
     } catch (const std::exception &failure) {
         return fail(ErrorText(failure), true);
@@ -175,7 +175,7 @@ void MessageUpload::verifyEntry()
     const UploadMessage &current = message();
     PanelMemory::Word entry;
     try {
-        entry = PanelMemory(m_link).ReadWord(current.row);
+        entry = PanelMemory(m_link).readWord(current.row);
     } catch (const std::exception &error) {
         return fail(ErrorText(error), true);
     }
@@ -213,7 +213,7 @@ void MessageUpload::endPanelRecording()
         return;
     m_panelRecording = false;
     try {
-        m_link.Query(QStringLiteral("+j"), DefaultReadBudget + EndReadBudgetExtraMs);
+        m_link.query(QStringLiteral("+j"), DefaultReadBudget + EndReadBudgetExtraMs);
     } catch (const std::exception &) {
         // The line itself failed; the error that brought us here is the one to tell.
     }

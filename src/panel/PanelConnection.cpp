@@ -49,7 +49,7 @@ PortAttempt PanelConnection::tryPort(const QString &port)
         port, QString::fromStdString(m_config.devicePath(port.toStdString())), {}, {}};
     m_link.OpenPort(port);
     if (!m_link.IsOpened()) {
-        m_link.SetConnected(false);
+        m_link.setConnected(false);
         const PortProbe probe = ProbePort(attempt.device);
         // A device that opens for the probe failed the tool for a reason of the moment.
         attempt.failure =
@@ -58,10 +58,10 @@ PortAttempt PanelConnection::tryPort(const QString &port)
                 : probe.describe();
         return attempt;
     }
-    attempt.firmware = m_link.Query(QStringLiteral("+v"));
+    attempt.firmware = m_link.query(QStringLiteral("+v"));
     if (IsExpectedFirmware(attempt.firmware))
         return attempt;
-    m_link.SetConnected(false);
+    m_link.setConnected(false);
     attempt.failure =
         attempt.firmware.isEmpty()
             ? QCoreApplication::translate("orvanta::PanelConnection", "нет ответа")

@@ -53,7 +53,7 @@ namespace {
 PanelQuery queryOf(PanelLink &link)
 {
     return [&link](const QString &command) {
-        return link.Exchange(command);
+        return link.exchange(command);
     };
 }
 
@@ -288,8 +288,8 @@ namespace {
 
 void sendPart(PanelLink &link, WritePart part, const PanelSettings &settings)
 {
-    for (const QString &command : WriteCommands(part, settings, &link.Log()))
-        link.Query(command);
+    for (const QString &command : WriteCommands(part, settings, &link.log()))
+        link.query(command);
 }
 
 } // namespace

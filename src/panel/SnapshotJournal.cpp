@@ -94,7 +94,7 @@ int numberOf(const JournalEntry &entry)
 
 } // namespace
 
-QString SnapshotJournal::DefaultFolder()
+QString SnapshotJournal::defaultFolder()
 {
     return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
         .filePath(QStringLiteral("Orvanta/snapshots"));

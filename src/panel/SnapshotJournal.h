@@ -70,8 +70,8 @@ public:
     static constexpr int Kept = 200;
 
     // The user's data folder's "snapshots".
-    static QString DefaultFolder();
-    explicit SnapshotJournal(QString folder = DefaultFolder());
+    static QString defaultFolder();
+    explicit SnapshotJournal(QString folder = defaultFolder());
 
     // Keeps what the panel holds before a write, with the changes the write will make; returns
     // the entry's number. Throws EInOutError when it cannot be kept: then nothing may be written.

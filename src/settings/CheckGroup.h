@@ -19,13 +19,13 @@ public:
     {}
 
     // Sets the check marks from the byte's bits (SetGroupChecks).
-    void SetChecks(uint8_t byte) const
+    void setChecks(uint8_t byte) const
     {
         for (int i = 0; i < 8; ++i)
             m_boxes[size_t(i)]->setChecked((byte >> i) & 1);
     }
     // The byte the check marks make, whether the boxes are enabled or not (GetGroupByte).
-    uint8_t Byte() const
+    uint8_t byte() const
     {
         uint8_t byte = 0;
         for (int i = 0; i < 8; ++i)
@@ -34,7 +34,7 @@ public:
         return byte;
     }
     // Marks each box whose check the panel's byte does not hold; nothing held clears the marks.
-    void MarkNotHeld(std::optional<uint8_t> held) const
+    void markNotHeld(std::optional<uint8_t> held) const
     {
         for (int i = 0; i < 8; ++i) {
             const bool panel = held && ((*held >> i) & 1);
@@ -43,7 +43,7 @@ public:
         }
     }
     // Enables or disables the boxes; their marks stay (SetGroupEnabled).
-    void SetEnabled(bool enabled) const
+    void setEnabled(bool enabled) const
     {
         for (QCheckBox *box : m_boxes)
             box->setEnabled(enabled);

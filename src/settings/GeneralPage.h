@@ -22,8 +22,8 @@ public:
 
     // The options by bit of their byte: ohrana, ps, sn, not_tm, brb_rez, brb_osn, xrele, xwork.
     const std::array<QCheckBox *, 8> &Options() const { return m_options; }
-    QLineEdit *Version() const { return m_version; }
-    QLineEdit *Password() const { return m_password; }
+    QLineEdit *version() const { return m_version; }
+    QLineEdit *password() const { return m_password; }
 
     QString title() const override;
     WritePart part() const override { return WritePart::Password; }

@@ -109,13 +109,13 @@ void KeysPage::setRow(int row, const QString &code)
     m_list->setItem(row - 1, CodeColumn, new QTableWidgetItem(code));
 }
 
-QString KeysPage::KeyCode(int row) const
+QString KeysPage::keyCode(int row) const
 {
     const QTableWidgetItem *item = m_list->item(row - 1, CodeColumn);
     return item ? item->text() : QString();
 }
 
-void KeysPage::AddPlaceholderKeys()
+void KeysPage::addPlaceholderKeys()
 {
     for (int row = 1; row <= Slots; ++row)
         setRow(row, PlaceholderKeyCode);
@@ -144,7 +144,7 @@ void KeysPage::observe(ReadObserver &observer)
 void KeysPage::collect(PanelSettings &settings) const
 {
     for (int row = 1; row <= Slots; ++row) {
-        const QString code = KeyCode(row);
+        const QString code = keyCode(row);
         settings.keys[size_t(row - 1)] = code.isEmpty() ? std::nullopt : std::optional(code);
     }
 }
@@ -170,7 +170,7 @@ void KeysPage::Button3Click()
     QString value;
     {
         ListeningScope listening(m_capture);
-        value = m_link.QueryAllowingSilence(KeySlotCommand(0), CaptureReadBudget);
+        value = m_link.queryAllowingSilence(KeySlotCommand(0), CaptureReadBudget);
     }
     // No key at the reader: the row and the code field stay as they were, so that the next write
     // of all settings does not erase the key held in that slot.

@@ -24,12 +24,12 @@ public:
     explicit KeysPage(PanelLink &link, QWidget *parent = nullptr);
 
     // Four rows, numbered 1 to 4, each with the placeholder code.
-    void AddPlaceholderKeys();
+    void addPlaceholderKeys();
     // Captures the key at the panel's reader into the selected row.
     void Button3Click();
 
     // The code shown in a row (1 to 4).
-    QString KeyCode(int row) const;
+    QString keyCode(int row) const;
 
     QString title() const override;
     WritePart part() const override { return WritePart::Keys; }

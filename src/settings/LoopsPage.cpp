@@ -70,9 +70,9 @@ void LoopsPage::observe(ReadObserver &observer)
 {
     observer.loops = [this](const std::optional<PanelSettings::LoopRecord> &record) {
         for (int k = 0; k < RecordBytes; ++k) {
-            m_groups[k].SetEnabled(record.has_value());
+            m_groups[k].setEnabled(record.has_value());
             if (record)
-                m_groups[k].SetChecks((*record)[size_t(k)]);
+                m_groups[k].setChecks((*record)[size_t(k)]);
         }
     };
 }
@@ -81,14 +81,14 @@ void LoopsPage::collect(PanelSettings &settings) const
 {
     PanelSettings::LoopRecord record{};
     for (int k = 0; k < RecordBytes; ++k)
-        record[size_t(k)] = m_groups[k].Byte();
+        record[size_t(k)] = m_groups[k].byte();
     settings.loops = record;
 }
 
 void LoopsPage::markNotHeld(const PanelSettings &held) const
 {
     for (int k = 0; k < RecordBytes; ++k)
-        m_groups[k].MarkNotHeld(held.loops ? std::optional((*held.loops)[size_t(k)])
+        m_groups[k].markNotHeld(held.loops ? std::optional((*held.loops)[size_t(k)])
                                            : std::nullopt);
 }
 

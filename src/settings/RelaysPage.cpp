@@ -111,7 +111,7 @@ void RelaysPage::buildGrid()
                 std::array<QCheckBox *, 8> boxes{};
                 for (int loop = 1; loop <= 8; ++loop) {
                     auto *box =
-                        NumberedCheckBox(CheckBoxNumber(relay, action, event, loop), QString());
+                        NumberedCheckBox(checkBoxNumber(relay, action, event, loop), QString());
                     KeepTranslated(box, [=] {
                         box->setAccessibleName(
                             tr("Реле %1 %2: шлейф %3, %4")
@@ -154,17 +154,17 @@ void RelaysPage::observe(ReadObserver &observer)
 {
     observer.relayAnswered = [this](int relay, bool answered) {
         for (int byte = 0; byte < GroupsPerRelay; ++byte)
-            group(relay, byte).SetEnabled(answered);
+            group(relay, byte).setEnabled(answered);
     };
     observer.relayRule = [this](int relay, const PanelSettings::RelayRule &rule) {
         for (int byte = 0; byte < GroupsPerRelay; ++byte)
-            group(relay, byte).SetChecks(rule[size_t(byte)]);
+            group(relay, byte).setChecks(rule[size_t(byte)]);
     };
     observer.relayTimesAnswered = [this](bool answered) {
         setOnTimesEnabled(answered);
     };
     observer.relayTime = [this](int relay, int seconds) {
-        OnTime(relay)->setText(QString::number(seconds));
+        onTime(relay)->setText(QString::number(seconds));
     };
 }
 
@@ -173,14 +173,14 @@ void RelaysPage::collect(PanelSettings &settings) const
     for (int relay = 1; relay <= Relays; ++relay) {
         PanelSettings::RelayRule rule{};
         for (int byte = 0; byte < GroupsPerRelay; ++byte)
-            rule[size_t(byte)] = group(relay, byte).Byte();
+            rule[size_t(byte)] = group(relay, byte).byte();
         settings.relayRules[size_t(relay - 1)] = rule;
     }
     // The seconds the panel will hold: its record keeps halves, so an odd time is sent one lower.
     // The journal, a comparison and a saved file then speak of what is sent.
     PanelSettings::RelayTimes seconds{};
     for (int relay = 1; relay <= Relays; ++relay)
-        seconds[size_t(relay - 1)] = StrToInt(OnTime(relay)->text()) / 2 * 2;
+        seconds[size_t(relay - 1)] = StrToInt(onTime(relay)->text()) / 2 * 2;
     settings.relayTimes = seconds;
 }
 
@@ -190,18 +190,18 @@ void RelaysPage::markNotHeld(const PanelSettings &held) const
         const auto &rule = held.relayRules[size_t(relay - 1)];
         for (int byte = 0; byte < GroupsPerRelay; ++byte)
             group(relay, byte)
-                .MarkNotHeld(rule ? std::optional((*rule)[size_t(byte)]) : std::nullopt);
+                .markNotHeld(rule ? std::optional((*rule)[size_t(byte)]) : std::nullopt);
         bool ok = false;
-        const int shown = OnTime(relay)->text().toInt(&ok) / 2 * 2;
+        const int shown = onTime(relay)->text().toInt(&ok) / 2 * 2;
         const bool differs =
             held.relayTimes && (!ok || shown != (*held.relayTimes)[size_t(relay - 1)]);
-        orvanta::MarkNotHeld(OnTime(relay),
+        orvanta::MarkNotHeld(onTime(relay),
                              differs ? QString::number((*held.relayTimes)[size_t(relay - 1)])
                                      : QString());
     }
 }
 
-QString RelaysPage::EncodeOnTimes() const
+QString RelaysPage::encodeOnTimes() const
 {
     PanelSettings settings;
     collect(settings);

@@ -28,7 +28,7 @@ public:
 
     // The checkbox number of relay (1-5), action (0 on, 1 off), event (0 closing, 1 opening)
     // and loop (1-8).
-    static int CheckBoxNumber(int relay, int action, int event, int loop)
+    static int checkBoxNumber(int relay, int action, int event, int loop)
     {
         return 25 + 32 * (relay - 1) + 16 * action + 8 * event + (loop - 1);
     }
@@ -40,7 +40,7 @@ public:
     // time that does not fit the record, throws EConvertError before anything is sent.
     void Button22Click();
     // The time record: each field's seconds halved (toward zero), two hex digits per relay.
-    QString EncodeOnTimes() const;
+    QString encodeOnTimes() const;
 
     QString title() const override;
     WritePart part() const override { return WritePart::Relays; }
@@ -52,7 +52,7 @@ public:
     // Marks the boxes and on-times the panel does not hold as the page shows them.
     void markNotHeld(const PanelSettings &held) const override;
 
-    QLineEdit *OnTime(int relay) const { return m_onTimes[size_t(relay - 1)]; }
+    QLineEdit *onTime(int relay) const { return m_onTimes[size_t(relay - 1)]; }
 
 private:
     const CheckGroup &group(int relay, int byte) const

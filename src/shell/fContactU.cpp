@@ -130,8 +130,8 @@ TfContact::TfContact(Startup startup, QWidget *parent)
     m_pages->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 4px 5px; }"));
     m_soundPage = named(new SoundPage(m_link, m_paths.soundHome), "TabSheet3");
     m_pages->addTab(m_soundPage, QString());
-    m_soundPage->SetSoundDevices(m_config.soundOutput(), m_config.soundInput());
-    m_soundPage->SetSpeechVoice(m_config.soundVoice());
+    m_soundPage->setSoundDevices(m_config.soundOutput(), m_config.soundInput());
+    m_soundPage->setSpeechVoice(m_config.soundVoice());
     // A choice in the devices dialog is kept at once, not only at a clean exit.
     connect(m_soundPage, &SoundPage::soundDevicesChosen, this, [this] { keepSoundDevices(); });
     m_generalPage = named(new GeneralPage, "TabSheet1");
@@ -161,7 +161,7 @@ TfContact::TfContact(Startup startup, QWidget *parent)
 
     connect(&m_link, &PanelLink::connectedChanged, m_connected, &QCheckBox::setChecked);
     // The upload keeps the memory in use up to date as it checks each message.
-    connect(&m_soundPage->Upload(), &SoundUpload::usedSecondsChanged, this,
+    connect(&m_soundPage->upload(), &SoundUpload::usedSecondsChanged, this,
             [this](int seconds) { m_usedSeconds = seconds; });
     // A transaction blocks the window; while it waits, paint and timer events still pass (the
     // wait dialog's animation among them), never the user's input.
@@ -259,12 +259,12 @@ QWidget *TfContact::buildSettingsFileMenu()
         void (TfContact::*action)();
     } items[] = {
         {"SaveSettingsAction", QT_TR_NOOP("Сохранить настройки в файл…"),
-         &TfContact::SaveSettingsToFile},
+         &TfContact::saveSettingsToFile},
         {"LoadSettingsAction", QT_TR_NOOP("Загрузить настройки из файла…"),
-         &TfContact::LoadSettingsFromFile},
-        {"CompareSettingsAction", QT_TR_NOOP("Сравнить с панелью…"), &TfContact::CompareWithPanel},
+         &TfContact::loadSettingsFromFile},
+        {"CompareSettingsAction", QT_TR_NOOP("Сравнить с панелью…"), &TfContact::compareWithPanel},
         {"RestoreSnapshotAction", QT_TR_NOOP("Вернуть настройки до записи…"),
-         &TfContact::RestoreSnapshot},
+         &TfContact::restoreSnapshot},
     };
     std::vector<std::pair<QAction *, const char *>> captions;
     for (const auto &item : items) {
@@ -298,7 +298,7 @@ QWidget *TfContact::buildSettingsFileMenu()
         action->setChecked(CurrentLanguage() == QLatin1String(code));
         choice->addAction(action);
         connect(action, &QAction::triggered, this, [this, language = QString::fromLatin1(code)] {
-            ChooseInterfaceLanguage(language);
+            chooseInterfaceLanguage(language);
         });
     }
     KeepTranslated(button, [button, captions] {
@@ -332,9 +332,9 @@ QString noPanelMessage()
 
 } // namespace
 
-void TfContact::SaveSettingsToFile()
+void TfContact::saveSettingsToFile()
 {
-    const PanelSettings settings = CollectSettings(); // a field that is no number stops here
+    const PanelSettings settings = collectSettings(); // a field that is no number stops here
     const QString path =
         Dialogs::GetSaveFileName(QDir::homePath(), settingsFilter(), QStringLiteral("txt"), this);
     if (path.isEmpty())
@@ -345,13 +345,13 @@ void TfContact::SaveSettingsToFile()
     WriteSettingsFile(path, settings, withPassword);
 }
 
-void TfContact::LoadSettingsFromFile()
+void TfContact::loadSettingsFromFile()
 {
     const QString path = Dialogs::GetOpenFileName(QDir::homePath(), settingsFilter(), this);
     if (path.isEmpty())
         return;
     QStringList notes;
-    ShowSettings(ReadSettingsFile(path, &notes)); // shown in the pages; nothing is sent
+    showSettings(ReadSettingsFile(path, &notes)); // shown in the pages; nothing is sent
     if (!notes.isEmpty())
         Dialogs::ShowInformation(notes.join(QLatin1Char('\n')), this);
 }
@@ -370,7 +370,7 @@ std::optional<PanelSettings> TfContact::readPanelAsItIs()
     return current;
 }
 
-void TfContact::CompareWithPanel()
+void TfContact::compareWithPanel()
 {
     const QString path = Dialogs::GetOpenFileName(QDir::homePath(), settingsFilter(), this);
     if (path.isEmpty())
@@ -389,7 +389,7 @@ void TfContact::CompareWithPanel()
                              this);
 }
 
-void TfContact::RestoreSnapshot()
+void TfContact::restoreSnapshot()
 {
     SnapshotJournal journal;
     std::vector<JournalEntry> entries = journal.entries();
@@ -441,7 +441,7 @@ void TfContact::RestoreSnapshot()
     const WriteOutcome outcome = WriteChecked(m_link, journal, request);
     waiting.reset();
     if (outcome.heldKnown())
-        ShowSettings(outcome.held);
+        showSettings(outcome.held);
     if (outcome.result == WriteOutcome::Result::Checked)
         Dialogs::ShowInformation(tr("Настройки возвращены: охранная панель хранит "
                                     "снимок № %1.")
@@ -468,7 +468,7 @@ QWidget *TfContact::buildFooter()
     return m_footer;
 }
 
-void TfContact::ChooseInterfaceLanguage(const QString &language)
+void TfContact::chooseInterfaceLanguage(const QString &language)
 {
     UseLanguage(language);
     RememberLanguage(CurrentLanguage());
@@ -481,12 +481,12 @@ void TfContact::FormCreate()
     // The devices chosen in the page's dialog, unless Config.ini names them.
     const QString output = m_config.soundOutput();
     const QString input = m_config.soundInput();
-    m_soundPage->SetSoundDevices(
+    m_soundPage->setSoundDevices(
         output.isEmpty() ? LoadWindowValue(*this, QStringLiteral("SoundOutput")) : output,
         input.isEmpty() ? LoadWindowValue(*this, QStringLiteral("SoundInput")) : input);
     if (output.isEmpty() && input.isEmpty())
-        m_soundPage->GiveUpMissingDevices();
-    m_keysPage->AddPlaceholderKeys();
+        m_soundPage->giveUpMissingDevices();
+    m_keysPage->addPlaceholderKeys();
 
     const QString firstArgument = m_startup.arguments.value(0);
     applyDebugMode(DecideDebugMode(m_config.debugValue(), firstArgument));
@@ -496,15 +496,15 @@ void TfContact::FormCreate()
     try {
         // A first start has no lists anywhere: the 54 messages numbered, none with a file yet.
         if (!QFileInfo::exists(messages) && !QFileInfo::exists(sounds))
-            m_soundPage->FillDefaultLists();
+            m_soundPage->fillDefaultLists();
         else
-            m_soundPage->LoadLists(messages, sounds);
+            m_soundPage->loadLists(messages, sounds);
     } catch (const EInOutError &error) {
         Dialogs::ShowError(ErrorText(error), this);
         m_startup.checkConnection = false;
         return;
     }
-    m_soundPage->SelectCell(0, 1);
+    m_soundPage->selectCell(0, 1);
 }
 
 void TfContact::FormDestroy()
@@ -516,15 +516,15 @@ void TfContact::FormDestroy()
     keepSoundDevices();
     // The user's typing in the grid exists nowhere else: a list that cannot be kept is said.
     const QStringList failures =
-        m_soundPage->SaveLists(m_paths.inLists(MessagesFile), m_paths.inLists(SoundsFile));
+        m_soundPage->saveLists(m_paths.inLists(MessagesFile), m_paths.inLists(SoundsFile));
     if (!failures.isEmpty())
         Dialogs::ShowError(failures.join(QLatin1Char('\n')), this);
 }
 
 void TfContact::keepSoundDevices() const
 {
-    SaveWindowValue(*this, QStringLiteral("SoundOutput"), m_soundPage->SoundOutput());
-    SaveWindowValue(*this, QStringLiteral("SoundInput"), m_soundPage->SoundInput());
+    SaveWindowValue(*this, QStringLiteral("SoundOutput"), m_soundPage->soundOutput());
+    SaveWindowValue(*this, QStringLiteral("SoundInput"), m_soundPage->soundInput());
 }
 
 void TfContact::orderTabsOnceLaidOut()
@@ -543,7 +543,7 @@ void TfContact::showEvent(QShowEvent *event)
     if (!event->spontaneous() && !m_shownOnce) {
         m_shownOnce = true;
         orderTabsOnceLaidOut();
-        m_soundPage->FocusFirstButton();
+        m_soundPage->focusFirstButton();
     }
 }
 
@@ -591,7 +591,7 @@ void TfContact::applyDebugMode(bool on)
 {
     m_debugEnabled = on;
     m_log.setEnabled(on);
-    m_soundPage->SetDebugMode(on);
+    m_soundPage->setDebugMode(on);
     for (const SettingsPage *page : m_settingsPages)
         page->setDebugMode(on);
 }
@@ -616,13 +616,13 @@ void TfContact::Button1Click()
         // page as it was, so that a later write never sends what a garbled reply decoded to.
         PanelSettings settings;
         ReadPanelSettings(m_link, settings);
-        ShowSettings(settings);
+        showSettings(settings);
         waiting.reset();
         readMemoryUsage();
-        m_link.Query(QStringLiteral("+v"));
+        m_link.query(QStringLiteral("+v"));
     } catch (const std::exception &error) {
         waiting.reset();
-        m_link.SetConnected(false);
+        m_link.setConnected(false);
         reportExchangeError(
             tr("Ошибка связи с охранной панелью \"Orvanta\":") + QStringLiteral("\n\r\n\r"), error);
     }
@@ -713,7 +713,7 @@ void TfContact::readMemoryUsage()
 {
     try {
         if (const std::optional<int> seconds = MessageTable::ReadUsedSeconds(m_link))
-            SetUsedSeconds(*seconds);
+            setUsedSeconds(*seconds);
     } catch (const std::exception &error) {
         m_log.LogExchange(ErrorText(error), true);
     }
@@ -727,17 +727,17 @@ ReadObserver TfContact::pageObserver()
     return observer;
 }
 
-PanelSettings TfContact::CollectSettings() const
+PanelSettings TfContact::collectSettings() const
 {
     PanelSettings settings;
     for (const SettingsPage *page : m_settingsPages)
         page->collect(settings);
-    settings.version = m_generalPage->Version()->text();
+    settings.version = m_generalPage->version()->text();
     settings.usedSeconds = m_usedSeconds;
     return settings;
 }
 
-void TfContact::ShowSettings(const PanelSettings &settings)
+void TfContact::showSettings(const PanelSettings &settings)
 {
     orvanta::ShowSettings(settings, pageObserver());
     markNotHeld({});
@@ -749,10 +749,10 @@ void TfContact::markNotHeld(const PanelSettings &held)
         page->markNotHeld(held);
 }
 
-void TfContact::SetUsedSeconds(int seconds)
+void TfContact::setUsedSeconds(int seconds)
 {
     m_usedSeconds = seconds;
-    m_soundPage->ShowMemoryUsage(seconds);
+    m_soundPage->showMemoryUsage(seconds);
 }
 
 void TfContact::CheckConnection()
@@ -769,11 +769,11 @@ void TfContact::CheckConnection()
             attempts.push_back(m_lastAttempt);
     };
     readOnSelectedPort();
-    for (int item = 0; item < m_port->count() && !m_link.Connected(); ++item) {
+    for (int item = 0; item < m_port->count() && !m_link.connected(); ++item) {
         m_port->setCurrentIndex(item);
         readOnSelectedPort();
     }
-    if (!m_link.Connected()) {
+    if (!m_link.connected()) {
         m_port->setCurrentText(remembered);
         // Each port tried, with why the panel was not found there.
         Dialogs::ShowQuestion(noPanelMessage() + QStringLiteral("\n\n") + FailedPortsText(attempts),

@@ -61,31 +61,31 @@ public:
     void xConMouseDown();
     void Panel59Click();
     // Speaks the language ("ru", "uk", "en") at once and from now on.
-    void ChooseInterfaceLanguage(const QString &language);
+    void chooseInterfaceLanguage(const QString &language);
     // The settings the pages show, and settings shown in them (nothing is sent).
-    PanelSettings CollectSettings() const;
-    void ShowSettings(const PanelSettings &settings);
+    PanelSettings collectSettings() const;
+    void showSettings(const PanelSettings &settings);
     // The header's file menu: the pages' settings into a file, a file into the pages (nothing is
     // sent), and the list of what writing a file would change in the panel.
-    void SaveSettingsToFile();
-    void LoadSettingsFromFile();
-    void CompareWithPanel();
+    void saveSettingsToFile();
+    void loadSettingsFromFile();
+    void compareWithPanel();
     // "Вернуть настройки до записи…": a snapshot of the journal written back into the panel, with
     // the differences shown and asked about first, a snapshot of what it holds now kept, and the
     // result read back.
-    void RestoreSnapshot();
+    void restoreSnapshot();
 
     int UsedSeconds() const { return m_usedSeconds; }
-    void SetUsedSeconds(int seconds);
+    void setUsedSeconds(int seconds);
 
     bool DebugEnabled() const { return m_debugEnabled; }
-    PanelLink &Link() { return m_link; }
+    PanelLink &link() { return m_link; }
     TXComm &XComm1() { return m_comm; }
-    SoundPage &Sounds() { return *m_soundPage; }
-    KeysPage &Keys() { return *m_keysPage; }
-    GeneralPage &General() { return *m_generalPage; }
-    LoopsPage &Loops() { return *m_loopsPage; }
-    RelaysPage &Relays() { return *m_relaysPage; }
+    SoundPage &sounds() { return *m_soundPage; }
+    KeysPage &keys() { return *m_keysPage; }
+    GeneralPage &general() { return *m_generalPage; }
+    LoopsPage &loops() { return *m_loopsPage; }
+    RelaysPage &relays() { return *m_relaysPage; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -71,6 +71,6 @@ int main(int argc, char **argv)
         window.show();
         result = app.exec();
     } // the window ends its sound here
-    orvanta::WaveDevice::SettleBeforeExit();
+    orvanta::WaveDevice::settleBeforeExit();
     return result;
 }

@@ -40,7 +40,7 @@ void LevelMeter::watch(WaveDevice &device)
 void LevelMeter::devicesChanged()
 {
     const bool running = std::any_of(m_devices.begin(), m_devices.end(), [](const auto &device) {
-        return device && (device->IsPlaying() || device->IsRecording());
+        return device && (device->isPlaying() || device->isRecording());
     });
     if (running == m_running)
         return;
@@ -63,7 +63,7 @@ void LevelMeter::look()
     double share = 0;
     for (const QPointer<WaveDevice> &device : std::as_const(m_devices))
         if (device)
-            share = std::max(share, device->TakePeak());
+            share = std::max(share, device->takePeak());
     m_peak = toDecibels(share);
     m_highest = std::max(m_highest, m_peak);
     m_clipped = m_clipped || share >= 32767 / 32768.0;

@@ -28,9 +28,9 @@ public:
 
     // The last peak shown and the highest since the stream began, in dBFS (FloorDecibels for
     // none); whether a sample reached full scale since the stream began.
-    double PeakDecibels() const { return m_peak; }
-    double HighestDecibels() const { return m_highest; }
-    bool Clipped() const { return m_clipped; }
+    double peakDecibels() const { return m_peak; }
+    double highestDecibels() const { return m_highest; }
+    bool clipped() const { return m_clipped; }
 
     QSize sizeHint() const override { return {14, 100}; }
 

@@ -63,7 +63,7 @@ SoundDevicesDialog::SoundDevicesDialog(const QString &output, const QString &inp
         "ToneB");
     tone->setToolTip(tr("Тон 1 кГц на выбранном выводе, с громкостью выровненных "
                         "сообщений: по нему настраивают уровень входа панели"));
-    connect(tone, &QPushButton::clicked, this, [this] { PlayTone(); });
+    connect(tone, &QPushButton::clicked, this, [this] { playTone(); });
     m_toneNote = named(new QLabel, "ToneL");
     m_toneNote->setWordWrap(true);
     layout->addWidget(tone, 0, Qt::AlignLeft);
@@ -77,29 +77,29 @@ SoundDevicesDialog::SoundDevicesDialog(const QString &output, const QString &inp
     layout->addWidget(buttons);
 }
 
-QString SoundDevicesDialog::Output() const
+QString SoundDevicesDialog::output() const
 {
     return m_output->currentData().toString();
 }
 
-QString SoundDevicesDialog::Input() const
+QString SoundDevicesDialog::input() const
 {
     return m_input->currentData().toString();
 }
 
-void SoundDevicesDialog::PlayTone()
+void SoundDevicesDialog::playTone()
 {
-    if (m_tone.IsPlaying()) {
-        m_tone.Stop();
+    if (m_tone.isPlaying()) {
+        m_tone.stop();
         return;
     }
     TWaveFile wave;
     wave.Samples = TestTone(int(wave.Format.SampleRate), ToneSeconds);
     wave.Loaded = true;
     try {
-        m_tone.SetDeviceNames(Output(), QString());
-        m_tone.Open(wave);
-        m_tone.Play();
+        m_tone.setDeviceNames(output(), QString());
+        m_tone.open(wave);
+        m_tone.play();
         m_toneNote->setText(tr("Звучит тон 1 кГц на \"%1\"…").arg(m_output->currentText()));
     } catch (const EWaveDeviceError &error) {
         m_toneNote->setText(QString::fromStdString(error.what()));
@@ -108,7 +108,7 @@ void SoundDevicesDialog::PlayTone()
 
 void SoundDevicesDialog::done(int result)
 {
-    m_tone.Close(); // the tone ends with the dialog
+    m_tone.close(); // the tone ends with the dialog
     QDialog::done(result);
 }
 

@@ -22,11 +22,11 @@ public:
     SoundDevicesDialog(const QString &output, const QString &input, QWidget *parent = nullptr);
 
     // The chosen devices by description; empty for the system's default.
-    QString Output() const;
-    QString Input() const;
+    QString output() const;
+    QString input() const;
     // "Проверочный тон": plays the tone on the chosen output, or stops it when it plays.
-    void PlayTone();
-    WaveDevice &ToneDevice() { return m_tone; }
+    void playTone();
+    WaveDevice &toneDevice() { return m_tone; }
 
 private:
     void done(int result) override;

@@ -95,7 +95,7 @@ SoundPage::SoundPage(PanelLink &link, QString soundHome, QWidget *parent)
     connectDebugButtons();
     connectUploadButtons();
     m_meter->watch(m_sound.player());
-    m_meter->watch(m_upload->Device());
+    m_meter->watch(m_upload->device());
     layout->addWidget(findChild<QWidget *>(QStringLiteral("Panel5")));
     layout->addWidget(m_status);
     layout->addWidget(m_upload);
@@ -103,24 +103,24 @@ SoundPage::SoundPage(PanelLink &link, QString soundHome, QWidget *parent)
     connect(&m_activity, &Activity::changed, this, [this] {
         lockListDuringSound();
         updateControls();
-        GiveUpMissingDevices();
+        giveUpMissingDevices();
     });
     // The sound library does not reliably signal devices that come and go: a chosen device is
     // looked for now and then, and only while one is chosen.
     m_deviceLook.setInterval(DeviceLookMs);
-    connect(&m_deviceLook, &QTimer::timeout, this, [this] { GiveUpMissingDevices(); });
+    connect(&m_deviceLook, &QTimer::timeout, this, [this] { giveUpMissingDevices(); });
     // The buttons follow the sound server's presence, with the reason in view.
-    connect(&SoundServerWatch::Instance(), &SoundServerWatch::changed, this, [this] {
-        m_outputProblem = m_sound.player().OutputProblem();
+    connect(&SoundServerWatch::instance(), &SoundServerWatch::changed, this, [this] {
+        m_outputProblem = m_sound.player().outputProblem();
         updateControls();
     });
     // The texts the page makes itself, again in a new language.
     KeepTranslated(this, [this] {
         m_editor->setAccessibleName(tr("Звук сообщения"));
         m_meter->setAccessibleName(tr("Уровень звука"));
-        m_outputProblem = m_sound.player().OutputProblem();
+        m_outputProblem = m_sound.player().outputProblem();
         if (m_usedSeconds)
-            ShowMemoryUsage(*m_usedSeconds);
+            showMemoryUsage(*m_usedSeconds);
         showListLength();
         m_messages.retranslate();
         updateControls();
@@ -289,12 +289,12 @@ void SoundPage::buildGrid()
             });
 }
 
-void SoundPage::LoadLists(const QString &messagesPath, const QString &soundsPath)
+void SoundPage::loadLists(const QString &messagesPath, const QString &soundsPath)
 {
     m_messages.load(messagesPath, soundsPath);
 }
 
-int SoundPage::SelectedRow() const
+int SoundPage::selectedRow() const
 {
     return StrToInt(m_rowNumber->text());
 }
@@ -307,18 +307,18 @@ bool SoundPage::SoundSGSelectCell(int ACol, int ARow)
         return false;
     m_rowNumber->setText(QString::number(ARow));
     m_deviceNote.clear(); // said of what ran before
-    ShowSelectedMessage();
+    showSelectedMessage();
     return true;
 }
 
 // A row without a readable file shows the grid alone, without a message; errors are shown again
 // once a row has loaded.
-void SoundPage::ShowSelectedMessage()
+void SoundPage::showSelectedMessage()
 {
-    m_editor->ShowRow(SelectedRow());
+    m_editor->showRow(selectedRow());
 }
 
-void SoundPage::SelectCell(int column, int row)
+void SoundPage::selectCell(int column, int row)
 {
     const QModelIndex index = m_messages.index(row - 1, column);
     if (m_grid->currentIndex() == index)
@@ -327,12 +327,12 @@ void SoundPage::SelectCell(int column, int row)
         m_grid->setCurrentIndex(index);
 }
 
-bool SoundPage::CorrectErrors() const
+bool SoundPage::correctErrors() const
 {
     return findChild<QCheckBox *>(QStringLiteral("xerror"))->isChecked();
 }
 
-void SoundPage::ScrollToRow(int row)
+void SoundPage::scrollToRow(int row)
 {
     const int visible =
         std::max(1, m_grid->viewport()->height() / m_grid->verticalHeader()->defaultSectionSize());
@@ -342,15 +342,15 @@ void SoundPage::ScrollToRow(int row)
 
 void SoundPage::connectUploadButtons()
 {
-    m_upload->SetCorrectErrors([this] { return CorrectErrors(); });
+    m_upload->setCorrectErrors([this] { return correctErrors(); });
     connect(m_upload, &SoundUpload::rowStarted, this, [this](int row) { showUploadRow(row); });
     connect(m_upload, &SoundUpload::usedSecondsChanged, this,
-            [this](int seconds) { ShowMemoryUsage(seconds); });
+            [this](int seconds) { showMemoryUsage(seconds); });
     // After an upload the selected row is marked and shown again.
     connect(m_upload, &SoundUpload::finished, this, [this] {
         m_grid->selectionModel()->select(m_grid->currentIndex(),
                                          QItemSelectionModel::ClearAndSelect);
-        ShowSelectedMessage();
+        showSelectedMessage();
     });
     BindToActivity(findChild<QPushButton *>(QStringLiteral("Button6")), m_activity,
                    Activity::Kind::Exchange, [this] { m_upload->Button6Click(); });
@@ -365,8 +365,8 @@ void SoundPage::showUploadRow(int row)
     const QModelIndex index = m_messages.index(row - 1, MessageList::TextColumn);
     m_grid->selectionModel()->select(index, QItemSelectionModel::ClearAndSelect |
                                                 QItemSelectionModel::Rows);
-    ScrollToRow(row);
-    m_editor->ShowRow(row);
+    scrollToRow(row);
+    m_editor->showRow(row);
 }
 
 // While a recording or an upload runs, the list stays as they took it: what they write goes to
@@ -390,7 +390,7 @@ void SoundPage::lockListDuringSound()
     m_grid->horizontalHeader()->setSectionsClickable(!lock);
 }
 
-void SoundPage::SetSoundDevices(const QString &output, const QString &input)
+void SoundPage::setSoundDevices(const QString &output, const QString &input)
 {
     m_outputName = output;
     m_inputName = input;
@@ -399,9 +399,9 @@ void SoundPage::SetSoundDevices(const QString &output, const QString &input)
         m_deviceLook.stop();
     else
         m_deviceLook.start();
-    m_sound.player().SetDeviceNames(output, input);
-    m_upload->SetDeviceNames(output, input);
-    m_outputProblem = m_sound.player().OutputProblem();
+    m_sound.player().setDeviceNames(output, input);
+    m_upload->setDeviceNames(output, input);
+    m_outputProblem = m_sound.player().outputProblem();
     updateControls();
 }
 
@@ -410,23 +410,23 @@ void SoundPage::connectEditorButtons()
     const std::pair<const char *, std::function<void()>> actions[] = {
         {"RecSB",
          [this] {
-             Record();
+             record();
          }},
         {"PlayFStartSB",
          [this] {
-             Play(true);
+             play(true);
          }},
         {"PlaySB",
          [this] {
-             Play(false);
+             play(false);
          }},
         {"StopSB",
          [this] {
-             Stop();
+             stop();
          }},
         {"SpeakSB",
          [this] {
-             Speak();
+             speak();
          }},
     };
     for (const auto &entry : actions)
@@ -435,8 +435,8 @@ void SoundPage::connectEditorButtons()
     const std::pair<const char *, QString (TWaveAdjuster::*)()> edits[] = {
         {"CutSB", &TWaveAdjuster::CutSelection},
         {"SilenceSB", &TWaveAdjuster::SilenceSelection},
-        {"TrimSB", &TWaveAdjuster::TrimSilence},
-        {"NormalizeSB", &TWaveAdjuster::EvenLoudness},
+        {"TrimSB", &TWaveAdjuster::trimSilence},
+        {"NormalizeSB", &TWaveAdjuster::evenLoudness},
     };
     for (const auto &entry : edits)
         connect(findChild<QToolButton *>(QLatin1String(entry.first)), &QToolButton::clicked, this,
@@ -444,13 +444,13 @@ void SoundPage::connectEditorButtons()
     connect(findChild<QToolButton *>(QStringLiteral("UndoSB")), &QToolButton::clicked, this,
             [this] { edit(&TWaveAdjuster::Undo); });
     connect(findChild<QToolButton *>(QStringLiteral("FitSB")), &QToolButton::clicked, m_editor,
-            &TWaveAdjuster::FitWhole);
+            &TWaveAdjuster::fitWhole);
     connect(findChild<QToolButton *>(QStringLiteral("DevicesSB")), &QToolButton::clicked, this,
             Dialogs::Guarded([this] { chooseDevices(); }));
     // The waveform's keys run the same actions as the buttons, under the same rules.
     m_editor->StopIcon = ThemeIcon(QStringLiteral("media-playback-stop"));
-    connect(m_editor, &TWaveAdjuster::playRequested, this, [this] { Play(false); });
-    connect(m_editor, &TWaveAdjuster::stopRequested, this, [this] { Stop(); });
+    connect(m_editor, &TWaveAdjuster::playRequested, this, [this] { play(false); });
+    connect(m_editor, &TWaveAdjuster::stopRequested, this, [this] { stop(); });
     connect(m_editor, &TWaveAdjuster::cutRequested, this,
             [this] { edit(&TWaveAdjuster::CutSelection); });
     connect(m_editor, &TWaveAdjuster::undoRequested, this, [this] { edit(&TWaveAdjuster::Undo); });
@@ -463,7 +463,7 @@ void SoundPage::connectEditorButtons()
                        "*.aiff *.au);;Все файлы (*)"),
                     window());
                 if (!source.isEmpty())
-                    ImportSound(SelectedRow(), source);
+                    importSound(selectedRow(), source);
             }));
     m_activity.setPlayingStopper([this] { m_editor->StopSound(); });
     connect(m_editor, &TWaveAdjuster::stateChanged, this, [this] { updateControls(); });
@@ -495,7 +495,7 @@ void SoundPage::edit(QString (TWaveAdjuster::*action)())
     updateControls();
 }
 
-void SoundPage::ImportSound(int row, const QString &source)
+void SoundPage::importSound(int row, const QString &source)
 {
     const ActivityScope editing(m_activity, Activity::Kind::Editing);
     if (!editing || row < 1 || row > Rows - 1)
@@ -505,8 +505,8 @@ void SoundPage::ImportSound(int row, const QString &source)
         Dialogs::ShowError(imported.error, window());
         return;
     }
-    SelectCell(MessageList::FileColumn, row);
-    ShowSelectedMessage();
+    selectCell(MessageList::FileColumn, row);
+    showSelectedMessage();
     updateControls();
     if (!imported.note.isEmpty())
         Dialogs::ShowInformation(imported.note, window());
@@ -522,7 +522,7 @@ bool SoundPage::eventFilter(QObject *watched, QEvent *event)
         for (const QModelIndex &index : m_grid->selectionModel()->selectedIndexes())
             if (index.column() == MessageList::FileColumn)
                 m_messages.setCell(MessageList::FileColumn, index.row() + 1, QString());
-        ShowSelectedMessage();
+        showSelectedMessage();
         return true;
     }
     const bool onList = watched == m_grid->viewport();
@@ -553,7 +553,7 @@ bool SoundPage::eventFilter(QObject *watched, QEvent *event)
         auto *drop = static_cast<QDropEvent *>(event);
         const QString file = localFile(drop->mimeData());
         const int row =
-            onList ? m_grid->indexAt(drop->position().toPoint()).row() + 1 : SelectedRow();
+            onList ? m_grid->indexAt(drop->position().toPoint()).row() + 1 : selectedRow();
         if (onList)
             markDropRow(-1);
         if (file.isEmpty() || row < 1)
@@ -561,7 +561,7 @@ bool SoundPage::eventFilter(QObject *watched, QEvent *event)
         drop->acceptProposedAction();
         // The drop ends before the import, so that the file manager is not kept waiting.
         QTimer::singleShot(0, this,
-                           Dialogs::Guarded([this, row, file] { ImportSound(row, file); }));
+                           Dialogs::Guarded([this, row, file] { importSound(row, file); }));
         return true;
     }
     default:
@@ -586,20 +586,20 @@ void SoundPage::markDropRow(int row)
                       QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
-void SoundPage::Play(bool fromStart)
+void SoundPage::play(bool fromStart)
 {
-    if (!m_editor->CanPlay() || !m_activity.begin(Activity::Kind::Playing))
+    if (!m_editor->canPlay() || !m_activity.begin(Activity::Kind::Playing))
         return;
     m_deviceNote.clear();
     if (fromStart)
         m_editor->PlayFromStart();
     else
         m_editor->PlaySelection();
-    if (!m_sound.player().IsPlaying())
+    if (!m_sound.player().isPlaying())
         m_activity.end(Activity::Kind::Playing);
 }
 
-void SoundPage::Stop()
+void SoundPage::stop()
 {
     if (m_activity.current() == Activity::Kind::Playing ||
         m_activity.current() == Activity::Kind::Recording)
@@ -607,7 +607,7 @@ void SoundPage::Stop()
 }
 
 // A recording needs no panel; it goes into the row's message (see MessageSound).
-void SoundPage::Record()
+void SoundPage::record()
 {
     if (!m_activity.begin(Activity::Kind::Recording))
         return;
@@ -620,19 +620,19 @@ void SoundPage::Record()
     m_activity.setEnder([this] { m_editor->StopSound(); });
 }
 
-void SoundPage::Speak()
+void SoundPage::speak()
 {
     const ActivityScope speaking(m_activity, Activity::Kind::Speaking);
     if (!speaking)
         return;
-    const int row = SelectedRow();
-    const QString text = Cell(MessageList::TextColumn, row).trimmed();
+    const int row = selectedRow();
+    const QString text = cell(MessageList::TextColumn, row).trimmed();
     if (text.isEmpty()) {
         Dialogs::ShowInformation(
             tr("В строке %1 нет текста сообщения: озвучивать нечего.").arg(row), window());
         return;
     }
-    m_editor->SpeakMessage(text, m_voice.isEmpty() ? VoiceForText(text) : m_voice);
+    m_editor->speakMessage(text, m_voice.isEmpty() ? VoiceForText(text) : m_voice);
     updateControls();
 }
 
@@ -643,21 +643,21 @@ void SoundPage::updateControls()
     const TWaveAdjuster &editor = *m_editor;
     const Activity::Kind now = m_activity.current();
     const bool free = m_activity.canBegin(Activity::Kind::Editing);
-    const bool sound = editor.SampleCount() > 0 && free;
+    const bool sound = editor.sampleCount() > 0 && free;
     // Recording, like playing, goes through the sound output's device.
     const std::pair<const char *, bool> states[] = {
         {"RecSB", free && m_outputProblem.isEmpty()},
-        {"PlayFStartSB", free && editor.CanPlay() && m_outputProblem.isEmpty()},
-        {"PlaySB", free && editor.CanPlay() && m_outputProblem.isEmpty()},
+        {"PlayFStartSB", free && editor.canPlay() && m_outputProblem.isEmpty()},
+        {"PlaySB", free && editor.canPlay() && m_outputProblem.isEmpty()},
         {"StopSB", now == Activity::Kind::Playing || now == Activity::Kind::Recording},
         {"CutSB", sound},
         {"SilenceSB", sound},
-        {"UndoSB", free && editor.CanUndo()},
+        {"UndoSB", free && editor.canUndo()},
         {"ImportSB", free},
         {"SpeakSB", free},
         {"TrimSB", sound},
         {"NormalizeSB", sound},
-        {"FitSB", editor.SampleCount() > 0 && !editor.Recording()},
+        {"FitSB", editor.sampleCount() > 0 && !editor.Recording()},
         {"DevicesSB", now == Activity::Kind::None},
     };
     for (const auto &[name, enabled] : states)
@@ -666,7 +666,7 @@ void SoundPage::updateControls()
         ->setEnabled(m_activity.canBegin(Activity::Kind::Uploading));
     findChild<QPushButton *>(QStringLiteral("Button5"))
         ->setEnabled(now == Activity::Kind::Uploading);
-    const QString problem = m_outputProblem.isEmpty() ? editor.PlaybackProblem() : m_outputProblem;
+    const QString problem = m_outputProblem.isEmpty() ? editor.playbackProblem() : m_outputProblem;
     m_status->say(problem.isEmpty() ? m_deviceNote : problem);
     showSelection();
 }
@@ -674,7 +674,7 @@ void SoundPage::updateControls()
 void SoundPage::showSelection()
 {
     const TWaveAdjuster &editor = *m_editor;
-    if (editor.SampleCount() == 0 || editor.Recording()) {
+    if (editor.sampleCount() == 0 || editor.Recording()) {
         m_selection->clear();
         return;
     }
@@ -683,7 +683,7 @@ void SoundPage::showSelection()
     };
     m_selection->setText(
         tr("Начало %1\nДлина %2")
-            .arg(seconds(editor.SelectionStartSeconds()), seconds(editor.SelectionSeconds())));
+            .arg(seconds(editor.selectionStartSeconds()), seconds(editor.selectionSeconds())));
 }
 
 void SoundPage::chooseDevices()
@@ -693,12 +693,12 @@ void SoundPage::chooseDevices()
     SoundDevicesDialog dialog(m_outputName, m_inputName, window());
     if (dialog.exec() != QDialog::Accepted)
         return;
-    SetSoundDevices(dialog.Output(), dialog.Input());
+    setSoundDevices(dialog.output(), dialog.input());
     emit soundDevicesChosen();
 }
 
 // What ran on a device that went away has ended with its own error.
-void SoundPage::GiveUpMissingDevices()
+void SoundPage::giveUpMissingDevices()
 {
     if (m_activity.current() != Activity::Kind::None)
         return;
@@ -720,7 +720,7 @@ void SoundPage::GiveUpMissingDevices()
     }
     if (gone.isEmpty())
         return;
-    SetSoundDevices(output, input);
+    setSoundDevices(output, input);
     m_deviceNote = tr("Устройства %1 больше нет: звук идёт через устройство по "
                       "умолчанию")
                        .arg(gone.join(tr(" и ")));
@@ -731,7 +731,7 @@ void SoundPage::GiveUpMissingDevices()
 // them, so that the installer sees before an upload whether they fit.
 void SoundPage::showListLength()
 {
-    const int whole = int(std::lround(ListSeconds(SoundUpload::SecondsAroundMessage)));
+    const int whole = int(std::lround(listSeconds(SoundUpload::SecondsAroundMessage)));
     m_listLength->setText(listLengthText(whole));
     m_listLength->setStyleSheet(whole > MemorySeconds ? QStringLiteral("color: red;") : QString());
 }
@@ -761,7 +761,7 @@ void SoundPage::connectDebugButtons()
          [this] {
              if (m_rowNumber->text().isEmpty())
                  return QString();
-             return QStringLiteral("+I") + QString::asprintf("%.2x", SelectedRow() - 1);
+             return QStringLiteral("+I") + QString::asprintf("%.2x", selectedRow() - 1);
          }},
         {"p3", "xaddr2",
          [] {
@@ -773,19 +773,19 @@ void SoundPage::connectDebugButtons()
         BindToActivity(findChild<QPushButton *>(QLatin1String(button.button)), m_activity,
                        Activity::Kind::Exchange, [this, answer, command = button.command] {
                            if (const QString text = command(); !text.isEmpty())
-                               answer->setText(m_link.Query(text));
+                               answer->setText(m_link.query(text));
                        });
     }
 }
 
-void SoundPage::ShowMemoryUsage(int usedSeconds)
+void SoundPage::showMemoryUsage(int usedSeconds)
 {
     m_usedSeconds = usedSeconds;
     m_usageBar->setValue(std::min(usedSeconds, m_usageBar->maximum()));
     m_usage->setText(MemoryUsageText(usedSeconds));
 }
 
-void SoundPage::FocusFirstButton()
+void SoundPage::focusFirstButton()
 {
     // The strip's buttons in their order; one that cannot act now cannot take the keys either.
     const QWidget *strip = findChild<QWidget *>(QStringLiteral("Panel5"));
@@ -798,10 +798,10 @@ void SoundPage::FocusFirstButton()
     m_grid->setFocus(Qt::OtherFocusReason);
 }
 
-void SoundPage::SetDebugMode(bool on)
+void SoundPage::setDebugMode(bool on)
 {
     m_debugGroup->setVisible(on);
-    m_upload->SetDebugEnabled(on);
+    m_upload->setDebugEnabled(on);
 }
 
 } // namespace orvanta

@@ -45,20 +45,20 @@ public:
     ~SoundPage() override;
 
     // A cell of the grid by message number; number 0 is the column's title.
-    QString Cell(int column, int row) const { return m_messages.cell(column, row); }
-    void SetCell(int column, int row, const QString &text)
+    QString cell(int column, int row) const { return m_messages.cell(column, row); }
+    void setCell(int column, int row, const QString &text)
     {
         m_messages.setCell(column, row, text);
     }
 
     // Column 0 from the messages list, column 1 from the sounds list, "Адрес" over column 2.
     // Throws EInOutError when a list cannot be read.
-    void LoadLists(const QString &messagesPath, const QString &soundsPath);
+    void loadLists(const QString &messagesPath, const QString &soundsPath);
     // The lists of a first start: rows 1 to 54 "Сообщение N" (in the interface's language) with
     // no file yet; a row names "N.wav" when it first gets a message.
-    void FillDefaultLists() { m_messages.fillDefaults(); }
+    void fillDefaultLists() { m_messages.fillDefaults(); }
     // Writes both lists back, each on its own; the failures, each naming its file.
-    QStringList SaveLists(const QString &messagesPath, const QString &soundsPath) const
+    QStringList saveLists(const QString &messagesPath, const QString &soundsPath) const
     {
         return m_messages.save(messagesPath, soundsPath);
     }
@@ -67,51 +67,51 @@ public:
     // editor, silently. Refused (false) while a recording runs.
     bool SoundSGSelectCell(int ACol, int ARow);
     // Selects a cell of the grid as the user would, so that its row's sound is shown.
-    void SelectCell(int column, int row);
+    void selectCell(int column, int row);
     // Shows the selected row's message again (after an upload, which closed it).
-    void ShowSelectedMessage();
-    QString SoundPath(int row) const { return m_messages.soundPath(row); }
-    double ListSeconds(double perMessage = 0) const { return m_messages.listSeconds(perMessage); }
+    void showSelectedMessage();
+    QString soundPath(int row) const { return m_messages.soundPath(row); }
+    double listSeconds(double perMessage = 0) const { return m_messages.listSeconds(perMessage); }
 
-    void SetDebugMode(bool on);
+    void setDebugMode(bool on);
     // The sound output and input by description; empty names the system's default.
-    void SetSoundDevices(const QString &output, const QString &input);
+    void setSoundDevices(const QString &output, const QString &input);
     // The speech voice for every message; empty chooses by each message's text.
-    void SetSpeechVoice(const QString &voice) { m_voice = voice; }
-    const QString &SoundOutput() const { return m_outputName; }
-    const QString &SoundInput() const { return m_inputName; }
+    void setSpeechVoice(const QString &voice) { m_voice = voice; }
+    const QString &soundOutput() const { return m_outputName; }
+    const QString &soundInput() const { return m_inputName; }
     // A chosen device the sound server no longer offers is given up for the default, with a
     // note, once nothing runs: on its way out, and for a device remembered from the last run.
-    void GiveUpMissingDevices();
-    MessageList &Messages() { return m_messages; }
-    TWaveAdjuster &Editor() { return *m_editor; }
+    void giveUpMissingDevices();
+    MessageList &messages() { return m_messages; }
+    TWaveAdjuster &editor() { return *m_editor; }
     // The message shown, its device and its recorder.
-    MessageSound &Sound() { return m_sound; }
-    LevelMeter &Meter() { return *m_meter; }
-    SoundUpload &Upload() { return *m_upload; }
-    QTableView *Grid() const { return m_grid; }
+    MessageSound &sound() { return m_sound; }
+    LevelMeter &meter() { return *m_meter; }
+    SoundUpload &upload() { return *m_upload; }
+    QTableView *grid() const { return m_grid; }
     // "Исправлять ошибки": a table entry that differs is read again.
-    bool CorrectErrors() const;
+    bool correctErrors() const;
     // Scrolls the grid so that the row is near the middle.
-    void ScrollToRow(int row);
+    void scrollToRow(int row);
     // The folder that holds "sound/"; the table dialogs start there.
-    const QString &SoundHome() const { return m_messages.soundHome(); }
+    const QString &soundHome() const { return m_messages.soundHome(); }
     // Seconds of message memory in use, on the bar (at most full) and as text.
-    void ShowMemoryUsage(int usedSeconds);
+    void showMemoryUsage(int usedSeconds);
     // The row whose message the editor shows and records into (Panel4).
-    int SelectedRow() const;
+    int selectedRow() const;
 
     // The page's first button takes the keys at start, so that no text field catches stray
     // typing (the port's field would save it).
-    void FocusFirstButton();
+    void focusFirstButton();
 
     // The page's actions, refused while another activity runs.
-    void Record();
-    void Play(bool fromStart);
-    void Stop();
-    void Speak();
+    void record();
+    void play(bool fromStart);
+    void stop();
+    void speak();
     // Brings a sound file of any format into the row as its message (see SoundImport).
-    void ImportSound(int row, const QString &source);
+    void importSound(int row, const QString &source);
 
 signals:
     // The user chose the sound devices in their dialog.

@@ -82,15 +82,15 @@ SoundUpload::SoundUpload(PanelLink &link, MessageList &messages, QWidget *parent
     });
 }
 
-void SoundUpload::SetCorrectErrors(std::function<bool()> correct)
+void SoundUpload::setCorrectErrors(std::function<bool()> correct)
 {
     m_correctErrors = correct;
     m_sequence.setCorrectErrors(std::move(correct));
 }
 
-void SoundUpload::SetDeviceNames(const QString &output, const QString &input)
+void SoundUpload::setDeviceNames(const QString &output, const QString &input)
 {
-    m_device.SetDeviceNames(output, input);
+    m_device.setDeviceNames(output, input);
 }
 
 UploadPlayer SoundUpload::player()
@@ -102,10 +102,10 @@ UploadPlayer SoundUpload::player()
         OpenedSound sound;
         try {
             m_device.FileName = file;
-            m_device.Open();
-            m_device.SetTimeFormat(WaveDevice::TimeFormat::Milliseconds);
-            sound.seconds = m_device.Length() / 1000.0;
-            sound.error = m_device.ProveOutput(OutputStartMs);
+            m_device.open();
+            m_device.setTimeFormat(WaveDevice::TimeFormat::Milliseconds);
+            sound.seconds = m_device.length() / 1000.0;
+            sound.error = m_device.proveOutput(OutputStartMs);
         } catch (const std::exception &error) {
             sound.error = ErrorText(error);
         }
@@ -114,15 +114,15 @@ UploadPlayer SoundUpload::player()
     player.play = [this](std::function<void(const QString &)> played) {
         m_played = std::move(played);
         try {
-            m_device.Play();
+            m_device.play();
         } catch (const std::exception &error) {
             if (auto failed = std::exchange(m_played, nullptr))
                 failed(ErrorText(error));
         }
     };
     player.stop = [this] {
-        if (m_device.IsOpen())
-            m_device.Stop();
+        if (m_device.isOpen())
+            m_device.stop();
     };
     return player;
 }
@@ -181,7 +181,7 @@ void SoundUpload::Button4Click()
                            window());
         return;
     }
-    if (m_link.ConnectionFailed()) {
+    if (m_link.connectionFailed()) {
         Dialogs::ShowError(tr("Нет связи с охранной панелью \"Orvanta\": последний "
                               "обмен с панелью не удался, сообщения не записаны. "
                               "Проверьте подключение и связь."),
@@ -203,7 +203,7 @@ void SoundUpload::Button4Click()
         return;
     if (!activity.begin(Activity::Kind::Uploading))
         return;
-    activity.setEnder([this] { Abort(); });
+    activity.setEnder([this] { abort(); });
     m_aborted = false;
     m_progress->setRange(0, Rows);
     emit started();
@@ -218,7 +218,7 @@ void SoundUpload::Button5Click()
     m_progress->setFormat(tr("Остановка после текущего сообщения…"));
 }
 
-void SoundUpload::Abort()
+void SoundUpload::abort()
 {
     if (!m_sequence.running())
         return;
@@ -229,7 +229,7 @@ void SoundUpload::Abort()
 void SoundUpload::uploadFinished(const UploadOutcome &outcome)
 {
     m_progress->setFormat(QStringLiteral("%p%"));
-    m_device.Close();
+    m_device.close();
     m_link.activity().end(Activity::Kind::Uploading);
     emit finished();
     if (m_aborted)
@@ -279,7 +279,7 @@ void SoundUpload::Button7Click()
     int read = 0;
     try {
         for (; read < Rows; ++read) {
-            const QString entry = memory.ReadWord(read + 1).text();
+            const QString entry = memory.readWord(read + 1).text();
             entries[size_t(read)] = entry;
             m_messages.setCell(MessageList::AddressColumn, read + 1, entry);
             progress->setValue(read);

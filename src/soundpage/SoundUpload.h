@@ -39,10 +39,10 @@ public:
 
     SoundUpload(PanelLink &link, MessageList &messages, QWidget *parent = nullptr);
 
-    void SetDebugEnabled(bool enabled) { m_sequence.setDebugLines(enabled); }
+    void setDebugEnabled(bool enabled) { m_sequence.setDebugLines(enabled); }
     // "Исправлять ошибки": a table entry that differs is read again.
-    void SetCorrectErrors(std::function<bool()> correct);
-    void SetDeviceNames(const QString &output, const QString &input);
+    void setCorrectErrors(std::function<bool()> correct);
+    void setDeviceNames(const QString &output, const QString &input);
 
     // "Записать звук в устройство": checks the messages, starts the upload and returns;
     // finished() tells its end.
@@ -55,11 +55,11 @@ public:
     void Button7Click();
     // Makes word n of panel memory hold value; the outcome goes into the address column.
     bool try_write_eeprom(const QString &value, int n);
-    bool Running() const { return m_sequence.running(); }
+    bool running() const { return m_sequence.running(); }
     // The device the messages are played on.
-    WaveDevice &Device() { return m_device; }
+    WaveDevice &device() { return m_device; }
     // Ends a running upload at once, for a closing window: no message box follows.
-    void Abort();
+    void abort();
 
 signals:
     // The upload begins: the list stays as it is until finished().

@@ -100,14 +100,14 @@ void TWaveAdjuster::LoadSound(const QString &fileName)
 // A row's message, as the list selects it: a file that is missing or unreadable, or that the
 // device refuses, loads without a word, and the editor's errors then stay off until a row loads
 // without one.
-void TWaveAdjuster::ShowRow(int row)
+void TWaveAdjuster::showRow(int row)
 {
     if (Recording())
         return;
     ShowErrors = false;
     const SoundResult result = m_sound.showRow(row);
     shown({});
-    ShowErrors = result.done() && SoundLoaded() && PlaybackProblem().isEmpty();
+    ShowErrors = result.done() && soundLoaded() && playbackProblem().isEmpty();
 }
 
 void TWaveAdjuster::Redraw()
@@ -122,10 +122,10 @@ void TWaveAdjuster::Redraw()
                         std::max(viewHeight() - 2 * border, 1), QImage::Format_RGB32);
     Background.fill(Qt::black);
     drawGrid();
-    if (SoundLoaded()) {
+    if (soundLoaded()) {
         // Where a column holds a sample or two, the plot is drawn segment by segment; longer
         // sounds from their envelope, which looks the same at a fraction of the cost.
-        if (PlotEverySegment || SampleCount() <= 2 * qint64(virtualWidth()))
+        if (PlotEverySegment || sampleCount() <= 2 * qint64(virtualWidth()))
             plotSegments();
         else
             plotEnvelope();
@@ -209,13 +209,13 @@ void TWaveAdjuster::plotEnvelope()
 
 int TWaveAdjuster::cursorX() const
 {
-    if (SampleCount() == 0 || !player().IsOpen() || player().IsRecording())
+    if (sampleCount() == 0 || !player().isOpen() || player().isRecording())
         return -1;
-    const qint64 length = player().Length();
+    const qint64 length = player().length();
     if (length <= 0)
         return -1;
     const qint64 shownWidth = virtualWidth() - (viewWidth() - Background.width());
-    const int x = int(RoundedDivision(shownWidth * player().Position(), length)) - m_offset;
+    const int x = int(RoundedDivision(shownWidth * player().position(), length)) - m_offset;
     return x >= 0 && x < Background.width() ? x : -1;
 }
 
@@ -226,23 +226,23 @@ int TWaveAdjuster::virtualWidth() const
 
 qint64 TWaveAdjuster::sampleAt(int x) const
 {
-    return RoundedDivision(SampleCount() * (qint64(x) + m_offset), virtualWidth());
+    return RoundedDivision(sampleCount() * (qint64(x) + m_offset), virtualWidth());
 }
 
 int TWaveAdjuster::xOf(qint64 sample) const
 {
-    return int(RoundedDivision(sample * virtualWidth(), std::max<qint64>(SampleCount(), 1))) -
+    return int(RoundedDivision(sample * virtualWidth(), std::max<qint64>(sampleCount(), 1))) -
            m_offset;
 }
 
-qint64 TWaveAdjuster::FirstShownSample() const
+qint64 TWaveAdjuster::firstShownSample() const
 {
-    return std::clamp<qint64>(sampleAt(0), 0, SampleCount());
+    return std::clamp<qint64>(sampleAt(0), 0, sampleCount());
 }
 
-qint64 TWaveAdjuster::ShownSampleCount() const
+qint64 TWaveAdjuster::shownSampleCount() const
 {
-    return std::clamp<qint64>(sampleAt(viewWidth()), 0, SampleCount()) - FirstShownSample();
+    return std::clamp<qint64>(sampleAt(viewWidth()), 0, sampleCount()) - firstShownSample();
 }
 
 void TWaveAdjuster::scrollTo(int offset)
@@ -253,10 +253,10 @@ void TWaveAdjuster::scrollTo(int offset)
 double TWaveAdjuster::mostZoom() const
 {
     // At most a few pixels a sample: closer shows nothing more.
-    return std::max(1.0, 8.0 * double(SampleCount()) / std::max(viewWidth(), 1));
+    return std::max(1.0, 8.0 * double(sampleCount()) / std::max(viewWidth(), 1));
 }
 
-void TWaveAdjuster::SetZoom(double zoom, int anchorX)
+void TWaveAdjuster::setZoom(double zoom, int anchorX)
 {
     // At most a few pixels a sample: closer shows nothing more.
     const double most = mostZoom();
@@ -267,30 +267,30 @@ void TWaveAdjuster::SetZoom(double zoom, int anchorX)
     Redraw();
 }
 
-double TWaveAdjuster::SelectionStartSeconds() const
+double TWaveAdjuster::selectionStartSeconds() const
 {
     const TWaveFile *wave = Wave();
     return wave && wave->Format.SampleRate ? double(SelStart) / wave->Format.SampleRate : 0;
 }
 
-double TWaveAdjuster::SelectionSeconds() const
+double TWaveAdjuster::selectionSeconds() const
 {
     const TWaveFile *wave = Wave();
     // Its edges included, as a cut takes them.
-    return wave && wave->Format.SampleRate && SampleCount() > 0
+    return wave && wave->Format.SampleRate && sampleCount() > 0
                ? double(SelEnd - SelStart + 1) / wave->Format.SampleRate
                : 0;
 }
 
-void TWaveAdjuster::Select(qint64 first, qint64 last)
+void TWaveAdjuster::select(qint64 first, qint64 last)
 {
-    const qint64 n = SampleCount();
+    const qint64 n = sampleCount();
     if (n == 0 || Recording())
         return;
     SelStart = std::clamp<qint64>(std::min(first, last), 0, n - 1);
     SelEnd = std::clamp<qint64>(std::max(first, last), 0, n - 1);
-    if (player().IsOpen() && !player().IsPlaying())
-        player().Seek(RoundedDivision(SelStart * player().Length(), n));
+    if (player().isOpen() && !player().isPlaying())
+        player().seek(RoundedDivision(SelStart * player().length(), n));
     // The cursor stays in view: the view moves to it when it is outside.
     const int x = xOf(SelStart);
     if (x < 0 || x >= viewWidth()) {
@@ -324,11 +324,11 @@ QFont TWaveAdjuster::rulerFont() const
     return font;
 }
 
-std::vector<TWaveAdjuster::RulerMark> TWaveAdjuster::RulerMarks() const
+std::vector<TWaveAdjuster::RulerMark> TWaveAdjuster::rulerMarks() const
 {
     std::vector<RulerMark> marks;
     const TWaveFile *wave = Wave();
-    const qint64 n = SampleCount();
+    const qint64 n = sampleCount();
     if (!wave || n == 0 || wave->Format.SampleRate == 0)
         return marks;
     const double rate = wave->Format.SampleRate;
@@ -342,7 +342,7 @@ std::vector<TWaveAdjuster::RulerMark> TWaveAdjuster::RulerMarks() const
     const int decimals = step >= 1 ? 0 : step >= 0.1 ? 1 : 2;
     const QFontMetrics metrics(rulerFont());
     const int bottom = Background.height() - 1;
-    const double firstSecond = std::ceil(FirstShownSample() / rate / step) * step;
+    const double firstSecond = std::ceil(firstShownSample() / rate / step) * step;
     for (double second = firstSecond;; second += step) {
         const int x = xOf(qint64(std::llround(second * rate)));
         if (x >= Background.width() || second * rate > n)
@@ -370,7 +370,7 @@ void TWaveAdjuster::drawRuler()
     painter.setPen(QColor(170, 170, 170));
     painter.setFont(rulerFont());
     const int bottom = Background.height() - 1;
-    for (const RulerMark &mark : RulerMarks()) {
+    for (const RulerMark &mark : rulerMarks()) {
         painter.drawLine(mark.x, bottom, mark.x, bottom - toView(4));
         if (!mark.label.isEmpty())
             painter.drawText(mark.labelBox.left(), bottom - toView(1), mark.label);
@@ -393,7 +393,7 @@ void TWaveAdjuster::showOverlay()
         text(toView(1), m_note);
     } else if (Recording()) {
         drawRecordingState(painter);
-    } else if (SampleCount() > 0 && player().IsOpen() && !player().IsRecording()) {
+    } else if (sampleCount() > 0 && player().isOpen() && !player().isRecording()) {
         if (const int cursor = cursorX(); cursor >= 0) {
             m_shownCursor = cursor;
             painter.drawLine(cursor, 0, cursor, Overlay.height() - 1);
@@ -429,7 +429,7 @@ void TWaveAdjuster::drawRecordingState(QPainter &painter)
         const qint64 seconds = ms / 1000;
         return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
     };
-    const qint64 recorded = player().IsRecording() ? player().Position() : 0;
+    const qint64 recorded = player().isRecording() ? player().position() : 0;
     m_shownSecond = recorded / 1000;
     line(toView(1),
          tr("Идет запись...   %1 из %2").arg(clock(recorded), clock(m_recordingLimitMs)));
@@ -446,15 +446,15 @@ void TWaveAdjuster::drawRecordingState(QPainter &painter)
 
 void TWaveAdjuster::followPlayer()
 {
-    const bool busy = player().IsPlaying() || player().IsRecording();
+    const bool busy = player().isPlaying() || player().isRecording();
     if (!busy)
         m_follow.stop(); // the last look shows where the sound stopped
-    const bool newSecond = Recording() && player().IsRecording() && m_soundArrived &&
-                           player().Position() / 1000 != m_shownSecond;
+    const bool newSecond = Recording() && player().isRecording() && m_soundArrived &&
+                           player().position() / 1000 != m_shownSecond;
     // A zoomed view turns the page when the playing sound runs past its right edge.
-    if (player().IsPlaying() && m_zoom > 1 && player().Length() > 0) {
+    if (player().isPlaying() && m_zoom > 1 && player().length() > 0) {
         const qint64 shownWidth = virtualWidth() - (viewWidth() - Background.width());
-        const int x = int(RoundedDivision(shownWidth * player().Position(), player().Length()));
+        const int x = int(RoundedDivision(shownWidth * player().position(), player().length()));
         const int offset = m_offset;
         if (x - m_offset >= Background.width() || x < m_offset)
             scrollTo(x);
@@ -491,18 +491,18 @@ void TWaveAdjuster::changeEvent(QEvent *event)
 bool TWaveAdjuster::mouseTakesPart(const QMouseEvent *event, bool anyButton) const
 {
     // During a recording the view shows no sound: a click must not reach the device.
-    return SampleCount() > 0 && !Recording() && (anyButton || event->button() == Qt::LeftButton);
+    return sampleCount() > 0 && !Recording() && (anyButton || event->button() == Qt::LeftButton);
 }
 
 void TWaveAdjuster::mousePressEvent(QMouseEvent *event)
 {
     if (!mouseTakesPart(event, false))
         return;
-    const qint64 n = SampleCount();
+    const qint64 n = sampleCount();
     Selecting = true;
     SelStart = sampleAt(toView(event->position().x()));
-    if (player().IsOpen())
-        player().Seek(RoundedDivision(SelStart * player().Length(), n));
+    if (player().isOpen())
+        player().seek(RoundedDivision(SelStart * player().length(), n));
     SelStart = std::clamp<qint64>(SelStart, 0, n - 1);
     SelEnd = SelStart;
     showOverlay();
@@ -514,7 +514,7 @@ void TWaveAdjuster::mouseMoveEvent(QMouseEvent *event)
     if (!mouseTakesPart(event, true))
         return;
     if (Selecting) {
-        const qint64 n = SampleCount();
+        const qint64 n = sampleCount();
         const int x = toView(event->position().x());
         SelEnd = sampleAt(x);
         if (x < 0 && m_offset == 0)
@@ -541,8 +541,8 @@ void TWaveAdjuster::mouseReleaseEvent(QMouseEvent *event)
 void TWaveAdjuster::keyPressEvent(QKeyEvent *event)
 {
     const QKeyCombination key = event->keyCombination();
-    const qint64 n = SampleCount();
-    const bool running = player().IsPlaying() || Recording();
+    const qint64 n = sampleCount();
+    const bool running = player().isPlaying() || Recording();
     if (key == QKeyCombination(Qt::Key_Space))
         emit(running ? stopRequested() : playRequested());
     else if (key == QKeyCombination(Qt::Key_Escape))
@@ -553,13 +553,13 @@ void TWaveAdjuster::keyPressEvent(QKeyEvent *event)
     else if (key == QKeyCombination(Qt::ControlModifier, Qt::Key_Z))
         emit undoRequested();
     else if (key == QKeyCombination(Qt::ControlModifier, Qt::Key_A))
-        Select(0, n - 1);
+        select(0, n - 1);
     else if (key == QKeyCombination(Qt::Key_Home))
-        Select(0, 0);
+        select(0, 0);
     else if (key == QKeyCombination(Qt::Key_End))
-        Select(n - 1, n - 1);
+        select(n - 1, n - 1);
     else if (key == QKeyCombination(Qt::ControlModifier, Qt::Key_0))
-        FitWhole();
+        fitWhole();
     else
         return QWidget::keyPressEvent(event);
     event->accept();
@@ -572,10 +572,10 @@ void TWaveAdjuster::wheelEvent(QWheelEvent *event)
     m_wheel += event->angleDelta().y();
     const int steps = m_wheel / 120;
     m_wheel -= steps * 120;
-    if (steps == 0 || SampleCount() == 0 || Recording())
+    if (steps == 0 || sampleCount() == 0 || Recording())
         return QWidget::wheelEvent(event);
     if (event->modifiers() & Qt::ControlModifier) {
-        SetZoom(m_zoom * std::pow(1.5, steps), int(event->position().x()));
+        setZoom(m_zoom * std::pow(1.5, steps), int(event->position().x()));
     } else if (m_zoom > 1) {
         scrollTo(m_offset - steps * viewWidth() / 8);
         Redraw();
@@ -589,8 +589,8 @@ void TWaveAdjuster::wheelEvent(QWheelEvent *event)
 // have been loaded again because it changed on disk.
 QString TWaveAdjuster::edited(const SoundResult &result)
 {
-    SelStart = std::min(SelStart, std::max<qint64>(SampleCount() - 1, 0));
-    SelEnd = std::min(SelEnd, std::max<qint64>(SampleCount() - 1, 0));
+    SelStart = std::min(SelStart, std::max<qint64>(sampleCount() - 1, 0));
+    SelEnd = std::min(SelEnd, std::max<qint64>(sampleCount() - 1, 0));
     Redraw();
     if (!result.done() && ShowErrors)
         Dialogs::ShowMessage(result.error, this);
@@ -615,7 +615,7 @@ QString TWaveAdjuster::Undo()
     return edited(m_sound.undo());
 }
 
-QString TWaveAdjuster::TrimSilence()
+QString TWaveAdjuster::trimSilence()
 {
     const SoundResult result = m_sound.trim();
     if (result.done())
@@ -623,12 +623,12 @@ QString TWaveAdjuster::TrimSilence()
     return edited(result);
 }
 
-QString TWaveAdjuster::EvenLoudness()
+QString TWaveAdjuster::evenLoudness()
 {
     return edited(m_sound.evenLoudness());
 }
 
-QString TWaveAdjuster::SpeakMessage(const QString &text, const QString &voice)
+QString TWaveAdjuster::speakMessage(const QString &text, const QString &voice)
 {
     m_note = tr("Озвучивание...");
     showOverlay();
@@ -689,7 +689,7 @@ void TWaveAdjuster::PlayFromStart()
 void TWaveAdjuster::PlaySelection()
 {
     // The cursor alone plays from there to the end.
-    if (!m_sound.play(SelStart, SelEnd == SelStart ? SampleCount() - 1 : SelEnd).done())
+    if (!m_sound.play(SelStart, SelEnd == SelStart ? sampleCount() - 1 : SelEnd).done())
         ReportPlaybackError();
 }
 

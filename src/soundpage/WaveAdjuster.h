@@ -25,11 +25,11 @@ public:
 
     // Shows the file's message (a file of no row of the list), its load failure in a box while
     // errors are shown. A device that cannot play it leaves the message shown and editable;
-    // PlaybackProblem() says why it cannot be played.
+    // playbackProblem() says why it cannot be played.
     void LoadSound(const QString &fileName);
     // Shows the row's message as the list selects it: silently, and with errors off until a row
     // loads without one.
-    void ShowRow(int row);
+    void showRow(int row);
     // Grid and waveform into Background, at the widget's size.
     void Redraw();
     // The edits of the selection and of the whole message; each is written or refused with a
@@ -37,10 +37,10 @@ public:
     QString CutSelection();
     QString SilenceSelection();
     QString Undo();
-    QString TrimSilence();
-    QString EvenLoudness();
+    QString trimSilence();
+    QString evenLoudness();
     // The text spoken into the shown row's message.
-    QString SpeakMessage(const QString &text, const QString &voice = QStringLiteral("ru"));
+    QString speakMessage(const QString &text, const QString &voice = QStringLiteral("ru"));
     // "Ошибка воспроизведения!", while errors are shown.
     void ReportPlaybackError();
 
@@ -57,15 +57,15 @@ public:
     void CloseSound();
 
     // The message shown, and the device that plays it.
-    MessageSound &Sound() { return m_sound; }
+    MessageSound &sound() { return m_sound; }
     const TWaveFile *Wave() const { return m_sound.wave(); }
-    bool SoundLoaded() const { return m_sound.loaded(); }
-    qint64 SampleCount() const { return m_sound.sampleCount(); }
+    bool soundLoaded() const { return m_sound.loaded(); }
+    qint64 sampleCount() const { return m_sound.sampleCount(); }
     bool Recording() const { return m_sound.recording(); }
-    bool CanUndo() const { return m_sound.canUndo(); }
-    bool CanPlay() const { return m_sound.canPlay(); }
+    bool canUndo() const { return m_sound.canUndo(); }
+    bool canPlay() const { return m_sound.canPlay(); }
     // Why the shown message cannot be played, or empty.
-    const QString &PlaybackProblem() const { return m_sound.playbackProblem(); }
+    const QString &playbackProblem() const { return m_sound.playbackProblem(); }
 
     QImage Background; // grid and waveform
     QImage Overlay;    // Background with the cursor and the selection, or a state's text
@@ -81,7 +81,7 @@ public:
 
     // The view: 1 shows the whole message; larger shows a part of it that much wider. The
     // shown part keeps the point at x (in the widget) where it is.
-    double Zoom() const { return m_zoom; }
+    double zoom() const { return m_zoom; }
     // A second's mark on the ruler: where its line stands, and its figure with the box it takes
     // (no figure where it would not fit whole).
     struct RulerMark
@@ -90,17 +90,17 @@ public:
         QString label;
         QRect labelBox;
     };
-    std::vector<RulerMark> RulerMarks() const;
-    void SetZoom(double zoom, int anchorX);
-    void FitWhole() { SetZoom(1, 0); }
+    std::vector<RulerMark> rulerMarks() const;
+    void setZoom(double zoom, int anchorX);
+    void fitWhole() { setZoom(1, 0); }
     // The first sample in view and the number of samples in view.
-    qint64 FirstShownSample() const;
-    qint64 ShownSampleCount() const;
+    qint64 firstShownSample() const;
+    qint64 shownSampleCount() const;
     // Where the selection starts and how long it is, in seconds of the message.
-    double SelectionStartSeconds() const;
-    double SelectionSeconds() const;
+    double selectionStartSeconds() const;
+    double selectionSeconds() const;
     // Selects the samples from first to last (the cursor alone when equal), which stay in view.
-    void Select(qint64 first, qint64 last);
+    void select(qint64 first, qint64 last);
 
 signals:
     // The keys of the waveform ask the page for what it runs as one of the tool's activities:

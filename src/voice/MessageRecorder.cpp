@@ -47,14 +47,14 @@ MessageRecorder::Start MessageRecorder::start(const QString &fileName, int maxSe
     if (!TWaveFile().SaveToFile(m_takeFile))
         return {tr("Не удалось создать файл \"%1\"").arg(m_takeFile)};
     try {
-        m_device.Close();
+        m_device.close();
         m_device.FileName = m_takeFile;
-        m_device.Open();
-        m_device.SetTimeFormat(WaveDevice::TimeFormat::Milliseconds);
-        m_device.Rewind();
-        m_device.Record();
+        m_device.open();
+        m_device.setTimeFormat(WaveDevice::TimeFormat::Milliseconds);
+        m_device.rewind();
+        m_device.record();
     } catch (const std::exception &error) {
-        m_device.Close();
+        m_device.close();
         QFile::remove(m_takeFile);
         return {QString::fromStdString(error.what()), true};
     }
@@ -66,7 +66,7 @@ MessageRecorder::Start MessageRecorder::start(const QString &fileName, int maxSe
 
 void MessageRecorder::checkLength()
 {
-    if (m_recording && m_device.IsRecording() && m_device.Position() >= m_maxMs)
+    if (m_recording && m_device.isRecording() && m_device.position() >= m_maxMs)
         stop();
 }
 
@@ -76,7 +76,7 @@ void MessageRecorder::stop()
         return;
     QString error;
     try {
-        m_device.Stop();
+        m_device.stop();
         if (m_recording) // the input may have failed while its last sound was collected
             error = keepTake();
     } catch (const std::exception &failure) {
@@ -89,11 +89,11 @@ void MessageRecorder::stop()
 // The take replaces the message only when it holds sound and is saved whole.
 QString MessageRecorder::keepTake()
 {
-    if (m_device.Length() <= 0)
+    if (m_device.length() <= 0)
         return tr("Звук не записан: устройство записи звука не передало звука. "
                   "Сообщение осталось прежним.");
     m_device.Save();
-    m_device.Close();
+    m_device.close();
     if (std::rename(QFile::encodeName(m_takeFile).constData(),
                     QFile::encodeName(m_fileName).constData()) != 0)
         return tr("Не удалось заменить файл \"%1\"").arg(m_fileName);
@@ -104,7 +104,7 @@ void MessageRecorder::end(const QString &error)
 {
     m_check.stop();
     m_recording = false;
-    m_device.Close();
+    m_device.close();
     QFile::remove(m_takeFile);
     emit finished(m_fileName, error);
 }

@@ -25,8 +25,8 @@ MessageSound::MessageSound(MessageList &messages, int longestSeconds, QObject *p
     connect(&m_recorder, &MessageRecorder::soundArrived, this, &MessageSound::soundArrived);
     // A message the device could not take while the sound server was away is opened again when
     // it is back, so that its reason does not outlive the absence.
-    connect(&SoundServerWatch::Instance(), &SoundServerWatch::changed, this, [this] {
-        if (!recording() && !m_player.IsPlaying())
+    connect(&SoundServerWatch::instance(), &SoundServerWatch::changed, this, [this] {
+        if (!recording() && !m_player.isPlaying())
             openOnDevice();
     });
 }
@@ -36,7 +36,7 @@ MessageSound::~MessageSound()
     // The device ends its sound while the signals' receivers are still whole.
     disconnect(&m_player, nullptr, this, nullptr);
     disconnect(&m_recorder, nullptr, this, nullptr);
-    m_player.Close();
+    m_player.close();
 }
 
 SoundResult MessageSound::showRow(int row)
@@ -55,7 +55,7 @@ SoundResult MessageSound::show(int row, const QString &fileName)
     if (recording())
         return {};
     m_row = row;
-    m_player.Close();
+    m_player.close();
     m_edit.load(fileName);
     openOnDevice();
     return {loaded() ? QString() : m_edit.wave()->Failure, {}};
@@ -65,7 +65,7 @@ void MessageSound::close()
 {
     if (recording())
         m_recorder.stop();
-    m_player.Close();
+    m_player.close();
     m_edit.unload();
 }
 
@@ -74,7 +74,7 @@ void MessageSound::close()
 void MessageSound::openOnDevice()
 {
     m_playbackProblem.clear();
-    m_player.Close();
+    m_player.close();
     if (!loaded()) {
         const TWaveFile *wave = m_edit.wave();
         if (wave && !wave->LoadError.isEmpty() && QFileInfo::exists(m_edit.fileName()))
@@ -82,8 +82,8 @@ void MessageSound::openOnDevice()
                 tr("Не удалось загрузить файл \"%1\": %2").arg(m_edit.fileName(), wave->LoadError);
     } else {
         try {
-            m_player.Open(*m_edit.wave());
-            m_player.SetTimeFormat(WaveDevice::TimeFormat::Samples);
+            m_player.open(*m_edit.wave());
+            m_player.setTimeFormat(WaveDevice::TimeFormat::Samples);
         } catch (const std::exception &error) {
             m_playbackProblem = QString::fromStdString(error.what());
         }
@@ -183,7 +183,7 @@ SoundResult MessageSound::speak(const QString &text, const QString &voice)
     // Speech over the message shown is an edit its own undo takes back; speech that makes the
     // row's message anew is undone as a recording is.
     const bool over = loaded() && wave()->FileName == file;
-    std::optional<QByteArray> before = over ? std::nullopt : SoundImport::Contents(file);
+    std::optional<QByteArray> before = over ? std::nullopt : SoundImport::contents(file);
     const SoundResult spoken = m_edit.speak(text, file, voice);
     if (!spoken.done())
         unnameIfNothingCame(m_row, file, cell);
@@ -232,9 +232,9 @@ SoundResult MessageSound::play(qint64 first, qint64 last)
         m_player.From = first;
         if (last >= 0)
             m_player.To = last;
-        m_player.Play();
+        m_player.play();
     } catch (const std::exception &error) {
-        return SoundResult::Failed(QString::fromStdString(error.what()));
+        return SoundResult::failed(QString::fromStdString(error.what()));
     }
     return {};
 }
@@ -245,7 +245,7 @@ SoundResult MessageSound::record(int maxSeconds, bool *device)
     if (!target)
         return {};
     const auto &[cell, file, newName] = *target;
-    m_beforeRecording = {m_row, file, SoundImport::Contents(file), cell, newName};
+    m_beforeRecording = {m_row, file, SoundImport::contents(file), cell, newName};
     const MessageRecorder::Start start = m_recorder.start(file, maxSeconds);
     if (device)
         *device = start.device;
@@ -253,7 +253,7 @@ SoundResult MessageSound::record(int maxSeconds, bool *device)
         m_beforeRecording = {};
         unnameIfNothingCame(m_row, file, cell);
         openOnDevice();
-        return SoundResult::Failed(start.error);
+        return SoundResult::failed(start.error);
     }
     emit stateChanged();
     return {};
@@ -277,8 +277,8 @@ void MessageSound::stop()
 
 void MessageSound::stopPlaying()
 {
-    if (m_player.IsOpen() && !m_player.IsRecording())
-        m_player.Stop();
+    if (m_player.isOpen() && !m_player.isRecording())
+        m_player.stop();
 }
 
 void MessageSound::recordingEnded(const QString &fileName, const QString &error)

@@ -37,7 +37,7 @@ public:
     bool loaded() const { return m_edit.loaded(); }
     qint64 sampleCount() const { return m_edit.sampleCount(); }
     bool recording() const { return m_recorder.recording(); }
-    bool canPlay() const { return sampleCount() > 0 && m_player.IsOpen() && !recording(); }
+    bool canPlay() const { return sampleCount() > 0 && m_player.isOpen() && !recording(); }
     bool canUndo() const;
     // Why the shown message cannot be played, or empty.
     const QString &playbackProblem() const { return m_playbackProblem; }

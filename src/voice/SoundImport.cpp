@@ -12,7 +12,7 @@
 
 namespace orvanta {
 
-std::optional<QByteArray> SoundImport::Contents(const QString &path)
+std::optional<QByteArray> SoundImport::contents(const QString &path)
 {
     if (!QFileInfo(path).isFile())
         return std::nullopt;
@@ -67,9 +67,9 @@ SoundResult SoundImport::importInto(int number, const QString &source)
     const QString name = targetName(number, source);
     const QString path = m_messages.pathOfName(name);
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-        return SoundResult::Failed(
+        return SoundResult::failed(
             tr("Не удалось создать папку \"%1\"").arg(QFileInfo(path).absolutePath()));
-    Undo undo{number, m_messages.cell(MessageList::FileColumn, number), path, Contents(path), {}};
+    Undo undo{number, m_messages.cell(MessageList::FileColumn, number), path, contents(path), {}};
     SoundResult imported = ImportSound(source, path, m_longestSeconds);
     if (!imported.done())
         return imported;
@@ -101,7 +101,7 @@ SoundResult SoundImport::undo()
     if (undo.bytes) {
         QString error;
         if (SaveFileAtomically(undo.path, *undo.bytes, &error) != SaveResult::Saved)
-            return SoundResult::Failed(
+            return SoundResult::failed(
                 tr("Не удалось вернуть файл \"%1\": %2").arg(undo.path, error));
     } else {
         QFile::remove(undo.path);

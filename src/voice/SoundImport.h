@@ -36,7 +36,7 @@ public:
     void rememberReplaced(int number, const QString &path, std::optional<QByteArray> before,
                           const QString &cell);
     // What the file at path holds now, for rememberReplaced; none when there is no such file.
-    static std::optional<QByteArray> Contents(const QString &path);
+    static std::optional<QByteArray> contents(const QString &path);
 
     // Only while the row still names what the change left there: a cell emptied or renamed since
     // is the user's, and an undo would then take away a file the row no longer names.

@@ -18,7 +18,7 @@ struct SoundResult
     QString note;
 
     bool done() const { return error.isEmpty(); }
-    static SoundResult Failed(QString error) { return SoundResult(std::move(error)); }
+    static SoundResult failed(QString error) { return SoundResult(std::move(error)); }
 };
 
 } // namespace orvanta

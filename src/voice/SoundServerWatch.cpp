@@ -48,7 +48,7 @@ void signalSent(QObject *sender, int index, void **)
     }
     if (index != lossSignalIndex.load(std::memory_order_relaxed))
         return;
-    QMetaObject::invokeMethod(&SoundServerWatch::Instance(), "serverLost", Qt::QueuedConnection,
+    QMetaObject::invokeMethod(&SoundServerWatch::instance(), "serverLost", Qt::QueuedConnection,
                               Q_ARG(QObject *, sender));
 }
 
@@ -67,7 +67,7 @@ bool libraryConnected()
 
 } // namespace
 
-SoundServerWatch &SoundServerWatch::Instance()
+SoundServerWatch &SoundServerWatch::instance()
 {
     static SoundServerWatch *watch = new SoundServerWatch; // lives as long as the program
     return *watch;
@@ -80,7 +80,7 @@ SoundServerWatch::SoundServerWatch()
     qt_register_signal_spy_callbacks(&spies);
 }
 
-QString SoundServerWatch::Problem() const
+QString SoundServerWatch::problem() const
 {
     return m_away ? tr("Нет связи с сервером звука: звук не воспроизводится и не записывается, "
                        "пока сервер не вернётся")

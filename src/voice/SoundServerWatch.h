@@ -22,10 +22,10 @@ public:
     static constexpr int LookMs = 1000;
 
     // The one watch, started on first use; from the window's thread.
-    static SoundServerWatch &Instance();
+    static SoundServerWatch &instance();
 
     // Why no sound can be played or recorded now (the server is away), or empty.
-    QString Problem() const;
+    QString problem() const;
 
 signals:
     // The server went away, or the library is connected to it again.

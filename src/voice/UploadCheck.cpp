@@ -10,7 +10,7 @@ namespace orvanta {
 UploadCheck CheckMessagesToPlay(const std::vector<MessageToPlay> &messages, WaveDevice &device)
 {
     UploadCheck check;
-    check.outputProblem = device.OutputProblem();
+    check.outputProblem = device.outputProblem();
     if (!check.outputProblem.isEmpty())
         return check;
     for (const MessageToPlay &message : messages) {
@@ -22,7 +22,7 @@ UploadCheck CheckMessagesToPlay(const std::vector<MessageToPlay> &messages, Wave
                          : wave.LoadError;
         } else {
             try {
-                device.Open(wave);
+                device.open(wave);
                 check.seconds += double(wave.Samples.size()) / wave.Format.SampleRate;
             } catch (const EWaveDeviceError &error) {
                 reason = QString::fromStdString(error.what());
@@ -31,7 +31,7 @@ UploadCheck CheckMessagesToPlay(const std::vector<MessageToPlay> &messages, Wave
         if (!reason.isEmpty())
             check.problems.push_back({message.row, message.file, reason});
     }
-    device.Close();
+    device.close();
     return check;
 }
 

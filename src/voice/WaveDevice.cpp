@@ -70,7 +70,7 @@ QAudioDevice chooseDevice(const QList<QAudioDevice> &devices, const QAudioDevice
                           const QString &name, const QString &kind)
 {
     // The library keeps listing the devices of a server that went away.
-    if (const QString away = SoundServerWatch::Instance().Problem(); !away.isEmpty())
+    if (const QString away = SoundServerWatch::instance().problem(); !away.isEmpty())
         throw EWaveDeviceError(away);
     if (name.isEmpty()) {
         if (fallback.isNull())
@@ -98,17 +98,17 @@ std::optional<QAudioDevice> FindSoundDevice(const QList<QAudioDevice> &devices, 
 WaveDevice::WaveDevice(QObject *parent)
     : QObject(parent)
 {
-    SoundServerWatch::Instance(); // watching from before the first sound
+    SoundServerWatch::instance(); // watching from before the first sound
     m_watch.setInterval(WatchMs);
     connect(&m_watch, &QTimer::timeout, this, [this] { watchStream(); });
 }
 
 WaveDevice::~WaveDevice()
 {
-    Close();
+    close();
 }
 
-void WaveDevice::SetDeviceNames(const QString &output, const QString &input)
+void WaveDevice::setDeviceNames(const QString &output, const QString &input)
 {
     m_outputName = output;
     m_inputName = input;
@@ -120,7 +120,7 @@ QAudioDevice WaveDevice::outputDevice() const
                         m_outputName, tr("вывода звука"));
 }
 
-QString WaveDevice::OutputProblem() const
+QString WaveDevice::outputProblem() const
 {
     try {
         outputDevice();
@@ -136,9 +136,9 @@ QAudioDevice WaveDevice::inputDevice() const
                         m_inputName, tr("записи звука"));
 }
 
-void WaveDevice::Open()
+void WaveDevice::open()
 {
-    Close();
+    close();
     const QAudioDevice output = outputDevice();
     if (!QFileInfo::exists(FileName))
         throw EWaveDeviceError(tr("Файл \"%1\" не найден").arg(FileName));
@@ -150,9 +150,9 @@ void WaveDevice::Open()
     openWave(output, wave, !wave.Loaded);
 }
 
-void WaveDevice::Open(const TWaveFile &wave)
+void WaveDevice::open(const TWaveFile &wave)
 {
-    Close();
+    close();
     const QAudioDevice output = outputDevice();
     FileName = wave.FileName;
     openWave(output, wave, false);
@@ -178,7 +178,7 @@ void WaveDevice::openWave(const QAudioDevice &output, const TWaveFile &wave, boo
     m_open = true;
 }
 
-void WaveDevice::Close()
+void WaveDevice::close()
 {
     if (m_sink)
         endPlayback();
@@ -209,14 +209,14 @@ qint64 WaveDevice::fromSamples(qint64 samples) const
     return (samples * 1000 + m_format.sampleRate() / 2) / m_format.sampleRate();
 }
 
-void WaveDevice::Seek(qint64 position)
+void WaveDevice::seek(qint64 position)
 {
     requireOpen();
-    Stop();
+    stop();
     m_position = std::clamp<qint64>(toSamples(position), 0, qint64(m_samples.size()));
 }
 
-qint64 WaveDevice::Position() const
+qint64 WaveDevice::position() const
 {
     requireOpen();
     if (m_source)
@@ -224,7 +224,7 @@ qint64 WaveDevice::Position() const
     return fromSamples(m_sink ? playPosition() : m_position);
 }
 
-qint64 WaveDevice::Length() const
+qint64 WaveDevice::length() const
 {
     requireOpen();
     return fromSamples(m_source ? m_recorded.size() / 2 : qint64(m_samples.size()));
@@ -237,13 +237,13 @@ qint64 WaveDevice::playPosition() const
     return m_playStart + std::min(played, m_playEnd - m_playStart);
 }
 
-void WaveDevice::Play()
+void WaveDevice::play()
 {
     requireOpen();
     const bool wait = std::exchange(Wait, false);
     const std::optional<qint64> from = std::exchange(From, std::nullopt);
     const std::optional<qint64> to = std::exchange(To, std::nullopt);
-    Stop();
+    stop();
     const qint64 count = qint64(m_samples.size());
     const qint64 start = std::clamp<qint64>(from ? toSamples(*from) : m_position, 0, count);
     const qint64 end = std::clamp<qint64>(to ? toSamples(*to) : count, start, count);
@@ -289,10 +289,10 @@ void WaveDevice::Play()
     }
 }
 
-QString WaveDevice::ProveOutput(int withinMs)
+QString WaveDevice::proveOutput(int withinMs)
 {
     requireOpen();
-    Stop();
+    stop();
     QAudioDevice output;
     try {
         output = outputDevice();
@@ -351,7 +351,7 @@ void WaveDevice::watchStream()
     }
 }
 
-double WaveDevice::TakePeak()
+double WaveDevice::takePeak()
 {
     int peak = 0;
     if (m_source) {
@@ -366,7 +366,7 @@ double WaveDevice::TakePeak()
     return peak / 32768.0;
 }
 
-void WaveDevice::SettleBeforeExit()
+void WaveDevice::settleBeforeExit()
 {
     const qint64 ended = lastStreamEnd;
     if (ended < 0)
@@ -395,13 +395,13 @@ void WaveDevice::endPlayback(const QString &error)
     emit playEnded(error);
 }
 
-void WaveDevice::Record()
+void WaveDevice::record()
 {
     requireOpen();
     Wait = false;
     From.reset();
     To.reset();
-    Stop();
+    stop();
     const QAudioDevice input = inputDevice();
     if (!input.isFormatSupported(m_format))
         throw EWaveDeviceError(tr("Устройство записи звука не записывает звук в "
@@ -548,7 +548,7 @@ void WaveDevice::endRecording()
     emit stateChanged();
 }
 
-void WaveDevice::Stop()
+void WaveDevice::stop()
 {
     requireOpen();
     if (m_sink) {

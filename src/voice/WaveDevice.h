@@ -59,50 +59,50 @@ public:
     std::optional<qint64> To;
 
     // The output and input to use, by their description; empty names the system's default.
-    void SetDeviceNames(const QString &output, const QString &input);
+    void setDeviceNames(const QString &output, const QString &input);
     // Why nothing can be played now (no such output), or empty.
-    QString OutputProblem() const;
+    QString outputProblem() const;
 
     // Reads FileName and makes it the device's element, at position 0. Throws EWaveDeviceError
     // when there is no output, the file is missing, or its sound cannot be played.
-    void Open();
+    void open();
     // The same for a wave file that is already read: FileName becomes its name.
-    void Open(const TWaveFile &wave);
+    void open(const TWaveFile &wave);
     // Stops and releases the file, so that it can be rewritten.
-    void Close();
-    bool IsOpen() const { return m_open; }
+    void close();
+    bool isOpen() const { return m_open; }
 
-    void SetTimeFormat(TimeFormat format) { m_timeFormat = format; }
-    TimeFormat GetTimeFormat() const { return m_timeFormat; }
+    void setTimeFormat(TimeFormat format) { m_timeFormat = format; }
+    TimeFormat getTimeFormat() const { return m_timeFormat; }
 
     // Every operation below needs an open file and throws EWaveDeviceError without one.
-    void Rewind() { Seek(0); }
-    void Seek(qint64 position);
+    void rewind() { seek(0); }
+    void seek(qint64 position);
     // From the position (or From) to the end (or To).
-    void Play();
+    void play();
     // Proves the output running: opens it in the open file's format and lets it take silence.
     // Empty once it took some within withinMs, else why not; user input waits meanwhile.
-    QString ProveOutput(int withinMs);
+    QString proveOutput(int withinMs);
     // Into the open file, from position 0 until stopped, in the file's format.
-    void Record();
+    void record();
     // Ends playing or recording; what was recorded becomes the device's sound.
-    void Stop();
+    void stop();
     // Writes the device's sound (what was recorded) into the open file.
     void Save();
-    qint64 Position() const;
-    qint64 Length() const;
+    qint64 position() const;
+    qint64 length() const;
 
     // The sound library tears its connection down when the program ends; a stream that ended a
     // moment before may still be in flight then and take the program down with it. Called last
     // in main: waits out what is left of that moment, if a stream ended recently.
-    static void SettleBeforeExit();
+    static void settleBeforeExit();
 
     // The loudest sample heard since the last call, as a share of full scale (0 to 1): of what the
     // output played up to where it is now, or of what the input delivered. 0 while neither runs.
-    double TakePeak();
+    double takePeak();
 
-    bool IsPlaying() const { return m_sink != nullptr; }
-    bool IsRecording() const { return m_source != nullptr; }
+    bool isPlaying() const { return m_sink != nullptr; }
+    bool isRecording() const { return m_source != nullptr; }
 
     // Silence after the sound, sent to the output only: the sound server leaves a short gap near
     // the end of a stream that ends abruptly, which would cut the message's last word.

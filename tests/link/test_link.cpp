@@ -135,7 +135,7 @@ TEST(Transaction, AnsweredCommand)
 {
     PanelFixture f;
     EXPECT_EQ(f.exchange(QStringLiteral("+v")), Version);
-    EXPECT_TRUE(f.link.Connected());
+    EXPECT_TRUE(f.link.connected());
     EXPECT_FALSE(f.link.InExchange());
     EXPECT_EQ(f.comm.LockCount(), 0);
     const QStringList lines = f.lines();
@@ -159,7 +159,7 @@ TEST(Transaction, SplitAcceptanceIsAcceptedOnTheReadThatCompletesIt)
     EXPECT_EQ(f.exchange(QStringLiteral("+v")), Version);
     const QStringList lines = f.lines();
     EXPECT_EQ(lines[1], QStringLiteral("#error #")); // the read that saw only "O"
-    EXPECT_TRUE(f.link.Connected());
+    EXPECT_TRUE(f.link.connected());
 }
 
 TEST(Transaction, UnansweredCommand)
@@ -167,11 +167,11 @@ TEST(Transaction, UnansweredCommand)
     PanelFaults faults;
     faults.silent = true;
     PanelFixture f(faults);
-    f.link.SetConnected(true);
+    f.link.setConnected(true);
     const uint32_t start = TCustomComm::GetTicks();
     EXPECT_EQ(f.exchange(QStringLiteral("+v")), QString());
     EXPECT_GE(TCustomComm::GetTicks() - start, 300u);
-    EXPECT_FALSE(f.link.Connected());
+    EXPECT_FALSE(f.link.connected());
     EXPECT_EQ(f.lines().mid(1), (QStringList{"#error #", "#error #", "#error #",
                                              "#Не смогли отправить команду { +v } с попытки № 1 #",
                                              "#Отмена отправки команды { +v }  #", ""}));
@@ -184,7 +184,7 @@ TEST(Transaction, LowerCaseOkIsNoAcceptance)
     f.link.OpenPort(QString::fromStdString(peer.slavePath()));
     peer.send(">1\r\nok\r\n");
     EXPECT_EQ(f.exchange(QStringLiteral("+v")), QString());
-    EXPECT_FALSE(f.link.Connected());
+    EXPECT_FALSE(f.link.connected());
 }
 
 TEST(Transaction, OverlongReplyKeepsItsFirst254Bytes)
@@ -196,7 +196,7 @@ TEST(Transaction, OverlongReplyKeepsItsFirst254Bytes)
     EXPECT_EQ(reply.size(), 254);
     EXPECT_TRUE(reply.startsWith(QStringLiteral(">VER 03.07")));
     EXPECT_FALSE(reply.contains(QStringLiteral("OK")));
-    EXPECT_TRUE(f.link.Connected());
+    EXPECT_TRUE(f.link.connected());
 
     faults = {};
     faults.nulBytes = true;
@@ -241,16 +241,16 @@ TEST(Transaction, AttemptsAndBudgets)
     // A budget of 0 sends and reads nothing.
     f.panel.clearTranscript();
     EXPECT_EQ(f.exchange(QStringLiteral("+L"), 1, 0), QString());
-    EXPECT_FALSE(f.link.Connected());
+    EXPECT_FALSE(f.link.connected());
     EXPECT_TRUE(waitFor([&] { return !f.panel.commands().empty(); }));
     EXPECT_EQ(f.panel.commands(), std::vector<std::string>{"+L"});
 
     // No attempt: nothing sent, only the cancel line, the indicator as it was.
     f.panel.clearTranscript();
-    f.link.SetConnected(true);
+    f.link.setConnected(true);
     QFile::remove(f.log.path());
     EXPECT_EQ(f.exchange(QStringLiteral("+Q"), 0), QString());
-    EXPECT_TRUE(f.link.Connected());
+    EXPECT_TRUE(f.link.connected());
     EXPECT_EQ(f.lines(), (QStringList{"#Отмена отправки команды { +Q }  #", ""}));
     // The next command is the first the panel hears: nothing went before it.
     f.exchange(QStringLiteral("+v"));
@@ -261,10 +261,10 @@ TEST(Transaction, AttemptsAndBudgets)
 TEST(Transaction, ClosedPortSendsNothing)
 {
     LinkFixture f;
-    f.link.SetConnected(true);
+    f.link.setConnected(true);
     EXPECT_EQ(f.exchange(QStringLiteral("+v")), QString());
     EXPECT_FALSE(f.link.InExchange());
-    EXPECT_TRUE(f.link.Connected());
+    EXPECT_TRUE(f.link.connected());
     EXPECT_FALSE(QFile::exists(f.log.path()));
 
     f.link.OpenPort(QStringLiteral("/nonexistent/port"));
@@ -278,12 +278,12 @@ TEST(Transaction, PortErrorsPassThroughAndTheExchangeEnds)
     unplugged.hangUpAfter = 1;
     PanelFixture f(unplugged);
     EXPECT_EQ(f.exchange(QStringLiteral("+v")), Version);
-    EXPECT_TRUE(f.link.Connected());
+    EXPECT_TRUE(f.link.connected());
     EXPECT_THROW(f.exchange(QStringLiteral("+v")), EDeviceError);
     EXPECT_FALSE(f.link.InExchange());
     EXPECT_EQ(f.comm.LockCount(), 0);
-    EXPECT_FALSE(f.link.Connected()); // a panel gone with its line is said to be gone
-    EXPECT_TRUE(f.link.ConnectionFailed());
+    EXPECT_FALSE(f.link.connected()); // a panel gone with its line is said to be gone
+    EXPECT_TRUE(f.link.connectionFailed());
 }
 
 TEST(Transaction, UnwritableLogIsReportedOnceAndNeverEndsTheExchange)
@@ -295,7 +295,7 @@ TEST(Transaction, UnwritableLogIsReportedOnceAndNeverEndsTheExchange)
     f.log.setFailureHandler([&](const QString &message) { reports += message; });
     EXPECT_EQ(f.exchange(QStringLiteral("+v")), Version);
     EXPECT_EQ(f.exchange(QStringLiteral("+v")), Version);
-    EXPECT_TRUE(f.link.Connected());
+    EXPECT_TRUE(f.link.connected());
     ASSERT_EQ(reports.size(), 1);
     EXPECT_TRUE(reports[0].contains(f.log.path()));
 }

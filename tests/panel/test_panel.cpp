@@ -191,7 +191,7 @@ TEST(PanelSettings, ReadIsWholeOrFailsNamingTheSetting)
     }
     // A relay time the byte holds is a time: "ff" reads as 510 seconds.
     f.panel.setFaults({});
-    f.link.Query(QStringLiteral("+Lff00000000"));
+    f.link.query(QStringLiteral("+Lff00000000"));
     PanelSettings read;
     ReadPanelSettings(f.link, read);
     EXPECT_EQ((*read.relayTimes)[0], 510);
@@ -217,7 +217,7 @@ TEST(PanelSettings, ReadTakesNoReplyOfAnotherCommand)
     repeat.onlyCommand = "+k05";
     repeat.repeatAfterMs = 150;
     f.panel.setFaults(repeat);
-    f.link.Exchange(QStringLiteral("+k05"));
+    f.link.exchange(QStringLiteral("+k05"));
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     PanelSettings partial;
     try {
@@ -239,8 +239,8 @@ TEST(MessageTable, UsedSecondsReadWholeOrNothing)
 {
     PanelOnLink f;
     EXPECT_EQ(MessageTable::ReadUsedSecondsWhole(f.link), 0); // a fresh panel: FFFF
-    f.link.Query(QStringLiteral("+E6c09"));
-    f.link.Query(QStringLiteral("+E6d60"));
+    f.link.query(QStringLiteral("+E6c09"));
+    f.link.query(QStringLiteral("+E6d60"));
     EXPECT_EQ(MessageTable::ReadUsedSecondsWhole(f.link), 480);
     const sim::PanelFaults faults[] = {
         {.onlyCommand = "+E6d", .silent = true},

@@ -22,7 +22,7 @@ struct KeysFixture : PageFixture
     KeysPage &keys = place(new KeysPage(link));
     QTableWidget *list = child<QTableWidget>(QStringLiteral("TouchSTR"));
 
-    KeysFixture() { keys.AddPlaceholderKeys(); }
+    KeysFixture() { keys.addPlaceholderKeys(); }
     // The keys as the whole-panel read takes them: shown only once every slot came whole.
     void readKeys()
     {
@@ -50,7 +50,7 @@ TEST(KeysPage, PlaceholdersAndTheListLayout)
     EXPECT_EQ(f.list->horizontalHeaderItem(0)->text(), QStringLiteral("Номер"));
     EXPECT_EQ(f.list->horizontalHeaderItem(1)->text(), QStringLiteral("Ключ"));
     EXPECT_EQ(f.list->item(2, 0)->text(), QStringLiteral("3"));
-    EXPECT_EQ(f.keys.KeyCode(3), QStringLiteral("4242424242424242"));
+    EXPECT_EQ(f.keys.keyCode(3), QStringLiteral("4242424242424242"));
     EXPECT_EQ(f.child<QPushButton>(QStringLiteral("Button3"))->text(),
               QStringLiteral("Чтение ключа"));
     EXPECT_EQ(f.list->currentRow(), 0); // the capture has a target from the start
@@ -71,13 +71,13 @@ TEST(KeysPage, ReadThenWriteSendsBackWhatWasRead)
     sim::PanelFaults lower;
     lower.lowerCaseHex = true;
     f.panel.setFaults(lower);
-    f.link.Query(QStringLiteral("+T01efcdab8967452301"));
-    f.link.Query(QStringLiteral("+T02A1B2C3D4E5F60718"));
+    f.link.query(QStringLiteral("+T01efcdab8967452301"));
+    f.link.query(QStringLiteral("+T02A1B2C3D4E5F60718"));
     f.panel.clearTranscript();
 
     f.readKeys();
-    EXPECT_EQ(f.keys.KeyCode(1), QStringLiteral("0123456789abcdef"));
-    EXPECT_EQ(f.keys.KeyCode(3), QStringLiteral("0000000000000000"));
+    EXPECT_EQ(f.keys.keyCode(1), QStringLiteral("0123456789abcdef"));
+    EXPECT_EQ(f.keys.keyCode(3), QStringLiteral("0000000000000000"));
     f.writeKeys();
     // Each slot gets back exactly the digits it gave, in the panel's letter case.
     EXPECT_EQ(f.commands(),
@@ -94,7 +94,7 @@ TEST(KeysPage, ReadThatEndsEarlyChangesNoRowAndKeepsTheSelection)
     EXPECT_EQ(f.list->currentRow(), 2); // the selected row is kept across a read
     QStringList before;
     for (int slot = 1; slot <= 4; ++slot)
-        before += f.keys.KeyCode(slot);
+        before += f.keys.keyCode(slot);
 
     sim::PanelFaults unplugged;
     unplugged.hangUpAfter = 2;
@@ -103,7 +103,7 @@ TEST(KeysPage, ReadThatEndsEarlyChangesNoRowAndKeepsTheSelection)
     ASSERT_EQ(f.list->rowCount(), 4);
     EXPECT_EQ(f.list->currentRow(), 2);
     for (int slot = 1; slot <= 4; ++slot)
-        EXPECT_EQ(f.keys.KeyCode(slot), before[slot - 1]) << slot;
+        EXPECT_EQ(f.keys.keyCode(slot), before[slot - 1]) << slot;
 }
 
 TEST(KeysPage, CaptureReplacesTheSelectedRowOnly)
@@ -119,10 +119,10 @@ TEST(KeysPage, CaptureReplacesTheSelectedRowOnly)
     f.keys.Button3Click();
     EXPECT_EQ(f.commands(), std::vector<std::string>{"+T00"});
     EXPECT_EQ(f.child<QLineEdit>(QStringLiteral("e1"))->text(), QStringLiteral("8877665544332211"));
-    EXPECT_EQ(f.keys.KeyCode(2), QStringLiteral("8877665544332211"));
+    EXPECT_EQ(f.keys.keyCode(2), QStringLiteral("8877665544332211"));
     EXPECT_EQ(f.list->item(1, 0)->text(), QStringLiteral("2"));
     for (int row : {1, 3, 4})
-        EXPECT_EQ(f.keys.KeyCode(row), QStringLiteral("4242424242424242"));
+        EXPECT_EQ(f.keys.keyCode(row), QStringLiteral("4242424242424242"));
     EXPECT_TRUE(f.child<QPushButton>(QStringLiteral("Button3"))->isEnabled());
 }
 
@@ -135,7 +135,7 @@ TEST(KeysPage, CaptureWithoutAKeyChangesNothingAndSaysSo)
     f.list->setCurrentCell(3, 1);
     f.keys.Button3Click(); // listens the whole five seconds
     EXPECT_EQ(f.child<QLineEdit>(QStringLiteral("e1"))->text(), QStringLiteral("FEDCBA9876543210"));
-    EXPECT_EQ(f.keys.KeyCode(4), QStringLiteral("0123456789ABCDEF"));
+    EXPECT_EQ(f.keys.keyCode(4), QStringLiteral("0123456789ABCDEF"));
     ASSERT_EQ(f.dialogs.boxes.size(), 1u);
     EXPECT_EQ(f.dialogs.boxes[0].second,
               QStringLiteral("Ключ не прочитан: приложите ключ к считывателю и повторите"));
@@ -143,6 +143,6 @@ TEST(KeysPage, CaptureWithoutAKeyChangesNothingAndSaysSo)
               QStringLiteral("Чтение ключа"));
     // No key at the reader clears the connection, as any unanswered command does, but is no
     // lost panel: an upload is not refused for it.
-    EXPECT_FALSE(f.link.Connected());
-    EXPECT_FALSE(f.link.ConnectionFailed());
+    EXPECT_FALSE(f.link.connected());
+    EXPECT_FALSE(f.link.connectionFailed());
 }

@@ -62,16 +62,16 @@ struct LoopsFixture : PageFixture
 TEST(LoopsPage, RecordSetsExactlyItsBoxes)
 {
     LoopsFixture f;
-    f.link.Query(QStringLiteral("+K0102040810"));
+    f.link.query(QStringLiteral("+K0102040810"));
     f.setAll(true);
     f.loops.ReadSHClick();
     EXPECT_EQ(f.checkedNames(),
               (QStringList{"CheckBox18", "CheckBox189", "CheckBox3", "CheckBox9", "not_tm"}));
 
-    f.link.Query(QStringLiteral("+KFFFFFFFFFF"));
+    f.link.query(QStringLiteral("+KFFFFFFFFFF"));
     f.loops.ReadSHClick();
     EXPECT_EQ(f.checkedNames().size(), 40);
-    f.link.Query(QStringLiteral("+K0000000000"));
+    f.link.query(QStringLiteral("+K0000000000"));
     f.loops.ReadSHClick();
     EXPECT_TRUE(f.checkedNames().isEmpty());
 }

@@ -44,13 +44,13 @@ struct RelaysFixture : PageFixture
     {
         QStringList texts;
         for (int relay = 1; relay <= 5; ++relay)
-            texts += relays.OnTime(relay)->text();
+            texts += relays.onTime(relay)->text();
         return texts;
     }
     void setOnTimes(const QStringList &texts) const
     {
         for (int relay = 1; relay <= 5; ++relay)
-            relays.OnTime(relay)->setText(texts[relay - 1]);
+            relays.onTime(relay)->setText(texts[relay - 1]);
     }
 };
 
@@ -58,10 +58,10 @@ struct RelaysFixture : PageFixture
 
 TEST(RelaysPage, NumberingOfTheCheckboxes)
 {
-    EXPECT_EQ(RelaysPage::CheckBoxNumber(1, 0, 0, 1), 25);
-    EXPECT_EQ(RelaysPage::CheckBoxNumber(1, 1, 1, 8), 56);
-    EXPECT_EQ(RelaysPage::CheckBoxNumber(3, 0, 1, 2), 98);
-    EXPECT_EQ(RelaysPage::CheckBoxNumber(5, 1, 1, 8), 184);
+    EXPECT_EQ(RelaysPage::checkBoxNumber(1, 0, 0, 1), 25);
+    EXPECT_EQ(RelaysPage::checkBoxNumber(1, 1, 1, 8), 56);
+    EXPECT_EQ(RelaysPage::checkBoxNumber(3, 0, 1, 2), 98);
+    EXPECT_EQ(RelaysPage::checkBoxNumber(5, 1, 1, 8), 184);
     RelaysFixture f;
     for (int n = 25; n <= 184; ++n)
         ASSERT_NE(f.box(n), nullptr) << n;
@@ -70,8 +70,8 @@ TEST(RelaysPage, NumberingOfTheCheckboxes)
 TEST(RelaysPage, ReadSetsRulesAndOnTimes)
 {
     RelaysFixture f;
-    f.link.Query(QStringLiteral("+k0301020408"));
-    f.link.Query(QStringLiteral("+L00010203fa"));
+    f.link.query(QStringLiteral("+k0301020408"));
+    f.link.query(QStringLiteral("+L00010203fa"));
     f.box(90)->setChecked(true); // cleared by the read
     f.relays.Button8Click();
     EXPECT_EQ(f.numbers(), (std::vector<int>{89, 98, 107, 116}));
@@ -153,7 +153,7 @@ TEST(RelaysPage, DebugButtonsKeepTheSubRowsEven)
 TEST(RelaysPage, OnTimeNeverLeavesItsRange)
 {
     RelaysFixture f;
-    QLineEdit *field = f.relays.OnTime(1);
+    QLineEdit *field = f.relays.onTime(1);
     field->clear();
     QTest::keyClicks(field, QStringLiteral("999"));
     QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
@@ -162,7 +162,7 @@ TEST(RelaysPage, OnTimeNeverLeavesItsRange)
 
     // What a read shows (up to 510) is written back; a time no byte holds stops the write.
     f.setOnTimes({"510", "0", "0", "0", "0"});
-    EXPECT_EQ(f.relays.EncodeOnTimes(), QStringLiteral("ff00000000"));
+    EXPECT_EQ(f.relays.encodeOnTimes(), QStringLiteral("ff00000000"));
     f.setOnTimes({"0", "0", "999", "0", "0"});
     EXPECT_THROW(f.relays.Button22Click(), EConvertError);
     EXPECT_TRUE(f.commands().empty());

@@ -48,7 +48,7 @@ struct ExchangeFixture : PanelWindowFixture
             return edit->text();
         return child<QLabel>(QLatin1String(name))->text();
     }
-    void query(const char *command) { window->Link().Query(QLatin1String(command)); }
+    void query(const char *command) { window->link().query(QLatin1String(command)); }
     void faults(const std::function<void(sim::PanelFaults &)> &set)
     {
         sim::PanelFaults chosen;
@@ -122,7 +122,7 @@ TEST(WholePanel, ClicksMadeWhileTheWindowIsBlockedNeverActAfterwards)
          }},
         {"speech",
          [&] {
-             f.window->Sounds().Speak();
+             f.window->sounds().speak();
          }},
     };
     for (const auto &[what, run] : blocking) {
@@ -245,7 +245,7 @@ TEST(SettingsFiles, EveryPageAtItsExtremesComesBackWhole)
 {
     ExchangeFixture f;
     f.window->Button1Click();
-    PanelSettings extreme = f.window->CollectSettings();
+    PanelSettings extreme = f.window->collectSettings();
     extreme.keys = {QStringLiteral("FFFFFFFFFFFFFFFF"), QStringLiteral("0000000000000001"),
                     QStringLiteral("ABCDEF0123456789"), QStringLiteral("0000000000000000")};
     extreme.password = QStringLiteral("99999");
@@ -253,22 +253,22 @@ TEST(SettingsFiles, EveryPageAtItsExtremesComesBackWhole)
     for (auto &rule : extreme.relayRules)
         rule = {0xff, 0x01, 0x80, 0xff};
     extreme.relayTimes = {0, 2, 498, 500, 6};
-    f.window->ShowSettings(extreme);
+    f.window->showSettings(extreme);
     f.child<QLineEdit>(QStringLiteral("k5"))->setText(QStringLiteral("7")); // held as 6
     const QString file = f.folder.filePath(QStringLiteral("extreme.txt"));
     f.dialogs.chooseFile(file);
     f.dialogs.answer(true); // with the password
     f.child<QAction>(QStringLiteral("SaveSettingsAction"))->trigger();
     f.dialogs.boxes.clear();                 // the question about the password
-    f.window->ShowSettings(PanelSettings{}); // nothing of it left in the pages but the file
+    f.window->showSettings(PanelSettings{}); // nothing of it left in the pages but the file
     f.child<QAction>(QStringLiteral("LoadSettingsAction"))->trigger();
     EXPECT_TRUE(f.dialogs.boxes.empty()) << f.dialogs.boxes[0].second.toStdString();
     f.window->Button2Click();
     EXPECT_TRUE(f.dialogs.boxes.empty()) << f.dialogs.boxes[0].second.toStdString();
     EXPECT_EQ(SnapshotJournal().entries().back().result, QStringLiteral("записано"));
     f.window->Button1Click();
-    EXPECT_TRUE(CompareSettings(f.window->CollectSettings(), extreme).isEmpty())
-        << CompareSettings(f.window->CollectSettings(), extreme)
+    EXPECT_TRUE(CompareSettings(f.window->collectSettings(), extreme).isEmpty())
+        << CompareSettings(f.window->collectSettings(), extreme)
                .join(QLatin1Char('\n'))
                .toStdString();
 }
@@ -284,7 +284,7 @@ TEST(WholePanel, WindowAndCommandLineJournalTheSameWriteAlike)
     loop->setChecked(true);
     f.window->Button2Click();
     const QString file = f.folder.filePath(QStringLiteral("changed.txt"));
-    WriteSettingsFile(file, f.window->CollectSettings(), true);
+    WriteSettingsFile(file, f.window->collectSettings(), true);
     loop->setChecked(false);
     f.window->Button2Click(); // and back, for the command line to make the same change
 
@@ -310,7 +310,7 @@ TEST(WholePanel, PagesOwnWritesKeepASnapshotFirst)
 {
     ExchangeFixture f(sim::PanelState{}, {QStringLiteral("DEBUG")});
     f.window->Button1Click();
-    f.window->Loops().findChild<QCheckBox *>(QStringLiteral("CheckBox9"))->setChecked(true);
+    f.window->loops().findChild<QCheckBox *>(QStringLiteral("CheckBox9"))->setChecked(true);
     f.panel.clearTranscript();
     f.child<QPushButton>(QStringLiteral("WriteSH"))->click();
     const Commands sent = f.commands();
@@ -490,24 +490,24 @@ TEST(PanelMemoryWrite, VerifiesRewritesAndStops)
     f.query("+E0a01");
     f.query("+E0b23");
     f.panel.clearTranscript();
-    f.window->Sounds().Upload().try_write_eeprom(QStringLiteral("0123"), 5);
+    f.window->sounds().upload().try_write_eeprom(QStringLiteral("0123"), 5);
     EXPECT_EQ(f.commands(), (Commands{"+E0a", "+E0b"}));
-    EXPECT_EQ(f.window->Sounds().Cell(2, 5), QStringLiteral("5: 0123 : 0123"));
+    EXPECT_EQ(f.window->sounds().cell(2, 5), QStringLiteral("5: 0123 : 0123"));
 
     correct->setChecked(false);
     f.panel.clearTranscript();
-    f.window->Sounds().Upload().try_write_eeprom(QStringLiteral("0456"), 5);
+    f.window->sounds().upload().try_write_eeprom(QStringLiteral("0456"), 5);
     EXPECT_EQ(f.commands(), (Commands{"+E0a", "+E0b", "+E0a04", "+E0b56"}));
-    EXPECT_EQ(f.window->Sounds().Cell(2, 5), QStringLiteral("--->5: 0456 : 0123"));
+    EXPECT_EQ(f.window->sounds().cell(2, 5), QStringLiteral("--->5: 0456 : 0123"));
 
     // Word 54 in a cell that never keeps a write: bounded, the last arrow line stays.
     correct->setChecked(true);
     f.faults([](sim::PanelFaults &x) { x.stuckCell = 108; });
     f.panel.clearTranscript();
-    f.window->Sounds().Upload().try_write_eeprom(QStringLiteral("0960"), 54);
+    f.window->sounds().upload().try_write_eeprom(QStringLiteral("0960"), 54);
     const Commands sent = f.commands();
     EXPECT_EQ(std::count(sent.begin(), sent.end(), "+E6c09"), PanelMemory::MaxWrites);
-    EXPECT_EQ(f.window->Sounds().Cell(2, 54), QStringLiteral("--->54: 0960 : FF60"));
+    EXPECT_EQ(f.window->sounds().cell(2, 54), QStringLiteral("--->54: 0960 : FF60"));
 }
 
 TEST(PanelMemoryWrite, TableSavedAndLoadedBackWritesEveryEntry)
@@ -524,17 +524,17 @@ TEST(PanelMemoryWrite, TableSavedAndLoadedBackWritesEveryEntry)
     EXPECT_EQ(saved.value(QStringLiteral("Sound"), QStringLiteral("s9")), QStringLiteral("FF0A"));
 
     for (int n : {1, 10, 54}) // the panel forgets some of its table
-        f.window->Link().Query(QStringLiteral("+E") + PanelMemory::Address(2 * n + 1) +
+        f.window->link().query(QStringLiteral("+E") + PanelMemory::addressDigits(2 * n + 1) +
                                QStringLiteral("00"));
     f.child<QPushButton>(QStringLiteral("Button6"))->click();
-    PanelMemory memory(f.window->Link());
+    PanelMemory memory(f.window->link());
     for (int n : {1, 10, 54}) {
-        const QString high = memory.ReadByte(2 * n);
-        EXPECT_EQ(high + memory.ReadByte(2 * n + 1),
+        const QString high = memory.readByte(2 * n);
+        EXPECT_EQ(high + memory.readByte(2 * n + 1),
                   saved.value(QStringLiteral("Sound"), QStringLiteral("s%1").arg(n - 1)))
             << n;
     }
-    EXPECT_EQ(f.window->Sounds().Cell(2, 10), QStringLiteral("10: FF0A : FF0A"));
+    EXPECT_EQ(f.window->sounds().cell(2, 10), QStringLiteral("10: FF0A : FF0A"));
     EXPECT_EQ(f.child<QProgressBar>(QStringLiteral("p"))->value(), 0);
 }
 

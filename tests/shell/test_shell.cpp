@@ -153,10 +153,10 @@ TEST(MainWindow, BuiltAsDescribed)
         EXPECT_NE(window->findChild<QWidget *>(QLatin1String(name)), nullptr) << name;
 
     // The lists are in the grid, the address column titled, row 1 selected.
-    SoundPage &sounds = window->Sounds();
-    EXPECT_EQ(sounds.Cell(0, 0), QStringLiteral("message 0"));
-    EXPECT_EQ(sounds.Cell(1, 54), QStringLiteral("sound 54"));
-    EXPECT_EQ(sounds.Cell(2, 0), QStringLiteral("Адрес"));
+    SoundPage &sounds = window->sounds();
+    EXPECT_EQ(sounds.cell(0, 0), QStringLiteral("message 0"));
+    EXPECT_EQ(sounds.cell(1, 54), QStringLiteral("sound 54"));
+    EXPECT_EQ(sounds.cell(2, 0), QStringLiteral("Адрес"));
     EXPECT_EQ(child<QLabel>(*window, "Panel4")->text(), QStringLiteral("1"));
     EXPECT_TRUE(f.dialogs.boxes.empty());
 
@@ -164,7 +164,7 @@ TEST(MainWindow, BuiltAsDescribed)
     auto *grid = child<QTableView>(*window, "SoundSG");
     grid->setCurrentIndex(grid->model()->index(9, 1));
     EXPECT_EQ(child<QLabel>(*window, "Panel4")->text(), QStringLiteral("10"));
-    EXPECT_EQ(sounds.Sound().message().fileName(),
+    EXPECT_EQ(sounds.sound().message().fileName(),
               QDir(f.binDir()).filePath(QStringLiteral("sound/sound 10")));
 
     if (const QByteArray shot = qgetenv("ORVANTA_SCREENSHOT"); !shot.isEmpty()) {
@@ -195,7 +195,7 @@ TEST(MainWindow, DebugControlsFollowTheMode)
     debug->show();
     EXPECT_TRUE(child<QGroupBox>(*debug, "DebugGB")->isVisible());
     EXPECT_TRUE(debug->DebugEnabled());
-    EXPECT_TRUE(debug->Link().Log().enabled());
+    EXPECT_TRUE(debug->link().log().enabled());
 }
 
 TEST(MainWindow, ListsAreKeptAtExit)
@@ -204,7 +204,7 @@ TEST(MainWindow, ListsAreKeptAtExit)
     WriteFile(QStringLiteral("sounds.txt"), "title\r\nfirst.wav\r\n\r\nthird.wav\r\n");
     {
         auto window = f.open();
-        window->Sounds().SetCell(0, 5, QStringLiteral("изменено"));
+        window->sounds().setCell(0, 5, QStringLiteral("изменено"));
     }
     EXPECT_TRUE(ReadFile(QStringLiteral("sounds.txt"))
                     .startsWith("title\r\nfirst.wav\r\n \r\nthird.wav\r\n"));
@@ -220,7 +220,7 @@ TEST(MainWindow, ListThatCannotBeKeptAtExitIsReported)
     window->show();
     QFile::remove(QStringLiteral("sounds.txt"));
     QDir().mkdir(QStringLiteral("sounds.txt")); // the list's place is taken
-    window->Sounds().SetCell(0, 5, QStringLiteral("изменено"));
+    window->sounds().setCell(0, 5, QStringLiteral("изменено"));
     window->close();
     ASSERT_EQ(f.dialogs.boxes.size(), 1u);
     EXPECT_EQ(f.dialogs.boxes[0].first, Dialogs::Kind::Error);
@@ -240,7 +240,7 @@ TEST(MainWindow, MissingListIsReportedAndStartGoesOn)
     ASSERT_EQ(f.dialogs.boxes.size(), 1u);
     EXPECT_EQ(f.dialogs.boxes[0].first, Dialogs::Kind::Error);
     EXPECT_TRUE(f.dialogs.boxes[0].second.contains(QStringLiteral("messages.txt")));
-    EXPECT_TRUE(window->Sounds().Cell(2, 0).isEmpty()); // the rest of the start was skipped
+    EXPECT_TRUE(window->sounds().cell(2, 0).isEmpty()); // the rest of the start was skipped
 }
 
 TEST(WindowStateStore, PortPositionAndMaximizedComeBack)
@@ -316,7 +316,7 @@ TEST(WindowStateStore, BadValueIsReportedAndStartGoesOn)
               std::make_pair(Dialogs::Kind::Error,
                              QStringLiteral("Invalid data type for 'fContact.Left'")));
     EXPECT_EQ(window->width(), 800);                                 // the good values still count
-    EXPECT_EQ(window->Sounds().Cell(2, 0), QStringLiteral("Адрес")); // the rest of the start ran
+    EXPECT_EQ(window->sounds().cell(2, 0), QStringLiteral("Адрес")); // the rest of the start ran
 }
 
 TEST(ConnectionIndicator, PressAsksThePanelAndErrorsReachTheUser)
@@ -372,11 +372,11 @@ TEST(InstalledTool, StartedFromTheMenuKeepsItsFilesInTheUsersFolders)
         TfContact window(TfContact::Startup{{}, program.path(), false, home.path(), home.path()});
         EXPECT_TRUE(window.DebugEnabled()); // the user's Config.ini
         EXPECT_TRUE(dialogs.boxes.empty());
-        EXPECT_EQ(window.Sounds().Cell(0, 0), QStringLiteral("Сообщение")); // a first start
-        EXPECT_EQ(window.Sounds().Cell(1, 0), QStringLiteral("Файл"));
+        EXPECT_EQ(window.sounds().cell(0, 0), QStringLiteral("Сообщение")); // a first start
+        EXPECT_EQ(window.sounds().cell(1, 0), QStringLiteral("Файл"));
         // No file named before a row gets a message: an upload never meets a missing file.
-        EXPECT_EQ(window.Sounds().Cell(1, 54), QString());
-        EXPECT_EQ(window.Sounds().SoundHome(),
+        EXPECT_EQ(window.sounds().cell(1, 54), QString());
+        EXPECT_EQ(window.sounds().soundHome(),
                   QDir(data.path()).filePath(QStringLiteral("Orvanta")));
     }
     QFile::remove(userConfig);

@@ -64,10 +64,10 @@ struct RecordingFixture : LoneEditor
 // A message of count samples of one value in the row's file, as an earlier recording left it.
 bool putMessage(const SoundPage &page, int row, size_t count, int16_t value)
 {
-    QDir().mkpath(QFileInfo(page.SoundPath(row)).path());
+    QDir().mkpath(QFileInfo(page.soundPath(row)).path());
     TWaveFile message;
     message.Samples.assign(count, value);
-    return message.SaveToFile(page.SoundPath(row));
+    return message.SaveToFile(page.soundPath(row));
 }
 
 } // namespace
@@ -88,8 +88,8 @@ TEST(Recording, StoppedRecordingIsSavedShownAndHoldsTheTone)
     f.editor.StopSound();
     tone.waitForFinished(5000);
     EXPECT_FALSE(f.editor.Recording());
-    ASSERT_TRUE(f.editor.SoundLoaded());
-    EXPECT_NEAR(f.editor.SampleCount() / double(Rate), seconds, 0.2);
+    ASSERT_TRUE(f.editor.soundLoaded());
+    EXPECT_NEAR(f.editor.sampleCount() / double(Rate), seconds, 0.2);
     EXPECT_NEAR(MeasureTone(f.editor.Wave()->Samples, Rate).frequency, 440, 440 * 0.02);
     EXPECT_FALSE(QFile::exists(f.path("message.wav.recording")));
     EXPECT_TRUE(f.dialogs.boxes.empty());
@@ -100,8 +100,8 @@ TEST(Recording, UnstoppedRecordingEndsAtTheMaximumLength)
     RecordingFixture f;
     ASSERT_EQ(f.record(1), QString());
     ASSERT_TRUE(f.recordingEnds());
-    ASSERT_TRUE(f.editor.SoundLoaded());
-    EXPECT_NEAR(f.editor.SampleCount() / double(Rate), 1.0, 0.15);
+    ASSERT_TRUE(f.editor.soundLoaded());
+    EXPECT_NEAR(f.editor.sampleCount() / double(Rate), 1.0, 0.15);
 }
 
 // A take that cannot be kept, for whatever reason, leaves the old message on disk and shown.
@@ -115,7 +115,7 @@ TEST(Recording, TakeThatCannotBeKeptLeavesTheOldMessage)
     } cases[] = {
         {"no input",
          [](RecordingFixture &f) {
-             f.sound.player().SetDeviceNames({}, QStringLiteral("No Such Input"));
+             f.sound.player().setDeviceNames({}, QStringLiteral("No Such Input"));
          },
          QStringLiteral("Ошибка воспроизведения!")},
         {"read-only message",
@@ -138,7 +138,7 @@ TEST(Recording, TakeThatCannotBeKeptLeavesTheOldMessage)
                   c.box.contains(QLatin1String("%1")) ? c.box.arg(f.path("message.wav")) : c.box);
         EXPECT_EQ(ReadFile(f.path("message.wav")), before);
         EXPECT_FALSE(f.editor.Recording());
-        EXPECT_EQ(f.editor.SampleCount(), 5000); // shown again
+        EXPECT_EQ(f.editor.sampleCount(), 5000); // shown again
         EXPECT_FALSE(QFile::exists(f.path("message.wav.recording")));
     }
 }
@@ -150,9 +150,9 @@ TEST(Playback, ClickOrDragThenPlayPlaysFromThereOrTheSpan)
     f.editor.LoadSound(f.path("message.wav"));
     const auto playAndFollow = [&] {
         f.editor.PlaySelection();
-        const qint64 start = f.sound.player().Position();
-        RunEventsUntil([&] { return !f.sound.player().IsPlaying(); });
-        return std::pair(start, f.sound.player().Position());
+        const qint64 start = f.sound.player().position();
+        RunEventsUntil([&] { return !f.sound.player().isPlaying(); });
+        return std::pair(start, f.sound.player().position());
     };
     QTest::mouseClick(&f.editor, Qt::LeftButton, {}, QPoint(345, 50));
     ASSERT_EQ(f.editor.SelStart, 22050);
@@ -170,7 +170,7 @@ TEST(Playback, ClickOrDragThenPlayPlaysFromThereOrTheSpan)
     f.dialogs.boxes.clear();
     f.editor.PlayFromStart();
     f.editor.PlaySelection();
-    EXPECT_FALSE(f.sound.player().IsPlaying());
+    EXPECT_FALSE(f.sound.player().isPlaying());
     EXPECT_TRUE(f.dialogs.boxes.empty());
 }
 
@@ -178,7 +178,7 @@ TEST(SoundPage, RecordingRefusesOtherRowsAndEnablesOnlyWhatCanAct)
 {
     WindowFixture f;
     auto window = f.open();
-    window->Sounds().SetCell(1, 1, QStringLiteral(" ")); // a blank file cell gets a name
+    window->sounds().setCell(1, 1, QStringLiteral(" ")); // a blank file cell gets a name
     auto *grid = window->findChild<QTableView *>(QStringLiteral("SoundSG"));
     auto *rowNumber = window->findChild<QLabel *>(QStringLiteral("Panel4"));
     const auto enabled = [&](const char *name) {
@@ -189,7 +189,7 @@ TEST(SoundPage, RecordingRefusesOtherRowsAndEnablesOnlyWhatCanAct)
     EXPECT_FALSE(enabled("StopSB"));
     EXPECT_FALSE(enabled("UndoSB"));
     window->findChild<QToolButton *>(QStringLiteral("RecSB"))->click();
-    EXPECT_TRUE(window->Sounds().Editor().Recording());
+    EXPECT_TRUE(window->sounds().editor().Recording());
     EXPECT_TRUE(enabled("StopSB"));
     for (const char *name : {"RecSB", "CutSB", "SpeakSB", "Button4", "Button1", "Button2"})
         EXPECT_FALSE(enabled(name)) << name;
@@ -200,10 +200,10 @@ TEST(SoundPage, RecordingRefusesOtherRowsAndEnablesOnlyWhatCanAct)
     EXPECT_FALSE(grid->horizontalHeader()->sectionsClickable());
     RunEvents(500);
     window->findChild<QToolButton *>(QStringLiteral("StopSB"))->click();
-    EXPECT_FALSE(window->Sounds().Editor().Recording());
+    EXPECT_FALSE(window->sounds().editor().Recording());
     EXPECT_EQ(rowNumber->text(), QStringLiteral("1"));
     EXPECT_EQ(grid->currentIndex().row(), 0);
-    EXPECT_EQ(window->Sounds().Cell(1, 1), QStringLiteral("1.wav"));
+    EXPECT_EQ(window->sounds().cell(1, 1), QStringLiteral("1.wav"));
     EXPECT_TRUE(TWaveFile(QDir(f.binDir()).filePath(QStringLiteral("sound/1.wav"))).Loaded);
     EXPECT_FALSE(QFile::exists(QDir(f.binDir()).filePath(QStringLiteral("sound/ "))));
     for (const char *name : {"PlaySB", "RecSB", "Button4", "Button1"})
@@ -217,23 +217,23 @@ TEST(SoundPage, OneActivityAtATime)
     PanelWindowFixture f;
     ASSERT_TRUE(MakeTone(QDir(f.binDir()).filePath(QStringLiteral("sound/sound 2")), 2.0, 440));
     QDir(f.binDir()).mkpath(QStringLiteral("sound"));
-    SoundPage &page = f.window->Sounds();
+    SoundPage &page = f.window->sounds();
     const std::pair<const char *, std::function<void()>> starts[] = {
         {"upload",
          [&] {
-             page.Upload().Button4Click();
+             page.upload().Button4Click();
          }},
         {"record",
          [&] {
-             page.Record();
+             page.record();
          }},
         {"play",
          [&] {
-             page.Play(true);
+             page.play(true);
          }},
         {"speak",
          [&] {
-             page.Speak();
+             page.speak();
          }},
         {"read",
          [&] {
@@ -253,7 +253,7 @@ TEST(SoundPage, OneActivityAtATime)
          }},
         {"click on the view",
          [&] {
-             QTest::mouseClick(&page.Editor(), Qt::LeftButton, {}, QPoint(300, 50));
+             QTest::mouseClick(&page.editor(), Qt::LeftButton, {}, QPoint(300, 50));
          }},
     };
     const auto tryEveryStart = [&](Activity::Kind running, const char *while_) {
@@ -261,7 +261,7 @@ TEST(SoundPage, OneActivityAtATime)
             SCOPED_TRACE(std::string(name) + " while " + while_);
             const auto sent = f.commands().size();
             start();
-            EXPECT_EQ(f.window->Link().activity().current(), running);
+            EXPECT_EQ(f.window->link().activity().current(), running);
             if (running != Activity::Kind::Uploading) {
                 EXPECT_EQ(f.commands().size(), sent);
             }
@@ -269,36 +269,36 @@ TEST(SoundPage, OneActivityAtATime)
     };
 
     // During a recording: it goes on, and Stop keeps it.
-    page.SelectCell(0, 1);
-    const QString first = page.SoundPath(1);
-    page.Record();
-    ASSERT_TRUE(page.Editor().Recording());
+    page.selectCell(0, 1);
+    const QString first = page.soundPath(1);
+    page.record();
+    ASSERT_TRUE(page.editor().Recording());
     tryEveryStart(Activity::Kind::Recording, "recording");
     RunEvents(800);
-    page.Stop();
+    page.stop();
     EXPECT_GT(TWaveFile(first).Samples.size(), size_t(Rate / 2));
     EXPECT_TRUE(f.dialogs.boxes.empty());
 
     // During an upload: nothing else reaches the panel or the sound.
     for (int row = 1; row <= MessageList::Messages; ++row)
         if (row != 2)
-            page.SetCell(MessageList::FileColumn, row, QString());
-    page.SelectCell(0, 2);
+            page.setCell(MessageList::FileColumn, row, QString());
+    page.selectCell(0, 2);
     f.panel.clearTranscript();
     bool uploading = false;
     QTimer::singleShot(900, f.window.get(), [&] {
-        uploading = f.window->Link().activity().current() == Activity::Kind::Uploading;
+        uploading = f.window->link().activity().current() == Activity::Kind::Uploading;
         tryEveryStart(Activity::Kind::Uploading, "uploading");
     });
-    page.Upload().Button4Click();
-    ASSERT_TRUE(RunEventsUntil([&] { return !page.Upload().Running(); }, 20000));
+    page.upload().Button4Click();
+    ASSERT_TRUE(RunEventsUntil([&] { return !page.upload().running(); }, 20000));
     EXPECT_TRUE(uploading);
     EXPECT_EQ(f.commands(), (std::vector<std::string>{"+J", "+j", "+E04", "+E05"}));
-    EXPECT_EQ(page.Cell(2, 2), QStringLiteral("Ok"));
+    EXPECT_EQ(page.cell(2, 2), QStringLiteral("Ok"));
     ASSERT_EQ(f.dialogs.boxes.size(), 1u); // one completion, not two
     EXPECT_EQ(f.dialogs.boxes[0].second, QStringLiteral("Процесс записи завершен!"));
     // The selected row's message is shown again.
-    EXPECT_TRUE(page.Editor().SoundLoaded());
+    EXPECT_TRUE(page.editor().soundLoaded());
 }
 
 TEST(SoundPage, WithoutASoundOutputTheMessageIsShownAndEditable)
@@ -306,22 +306,22 @@ TEST(SoundPage, WithoutASoundOutputTheMessageIsShownAndEditable)
     WindowFixture f;
     ASSERT_TRUE(MakeTone(QDir(f.binDir()).filePath(QStringLiteral("sound/sound 1")), 1.0, 440));
     auto window = f.open();
-    SoundPage &page = window->Sounds();
-    page.SetSoundDevices(QStringLiteral("No Such Output"), {});
-    page.ShowSelectedMessage();
+    SoundPage &page = window->sounds();
+    page.setSoundDevices(QStringLiteral("No Such Output"), {});
+    page.showSelectedMessage();
     const auto enabled = [&](const char *name) {
         return window->findChild<QWidget *>(QLatin1String(name))->isEnabled();
     };
-    EXPECT_EQ(page.Editor().SampleCount(), Rate);
+    EXPECT_EQ(page.editor().sampleCount(), Rate);
     for (const char *name : {"PlaySB", "PlayFStartSB", "RecSB"})
         EXPECT_FALSE(enabled(name)) << name;
     EXPECT_EQ(window->findChild<QLabel *>(QStringLiteral("StatusL"))->text(),
               QStringLiteral("Нет устройства вывода звука \"No Such Output\""));
     ASSERT_TRUE(enabled("CutSB"));
-    page.Editor().SelEnd = 999;
+    page.editor().SelEnd = 999;
     window->findChild<QToolButton *>(QStringLiteral("CutSB"))->click();
-    EXPECT_EQ(TWaveFile(page.SoundPath(1)).Samples.size(), size_t(Rate - 1000));
-    EXPECT_EQ(page.Editor().SampleCount(), Rate - 1000);
+    EXPECT_EQ(TWaveFile(page.soundPath(1)).Samples.size(), size_t(Rate - 1000));
+    EXPECT_EQ(page.editor().sampleCount(), Rate - 1000);
 }
 
 TEST(SoundPage, DebugButtonsMakeThePanelPlay)
@@ -356,8 +356,8 @@ TEST(SoundPage, InstalledToolRecordsIntoTheUsersSoundFolderAndACloseKeepsTheReco
         RunEvents(600);
         window.close(); // ends the recording and keeps it
         RunEvents(100);
-        EXPECT_FALSE(window.Sounds().Editor().Recording());
-        EXPECT_TRUE(window.Sounds().Editor().SoundLoaded());
+        EXPECT_FALSE(window.sounds().editor().Recording());
+        EXPECT_TRUE(window.sounds().editor().soundLoaded());
     }
     qputenv("XDG_DATA_HOME", previousData);
     EXPECT_TRUE(
@@ -379,7 +379,7 @@ TEST(SoundPage, SpeechFromTheRowsText)
     EXPECT_NE(total(), nothing); // the written message counts at once
     const QString spoken = QDir(f.binDir()).filePath(QStringLiteral("sound/sound 1"));
     EXPECT_TRUE(TWaveFile(spoken).Loaded);
-    EXPECT_TRUE(window->Sounds().Editor().SoundLoaded());
+    EXPECT_TRUE(window->sounds().editor().soundLoaded());
     // The page's tools on the spoken message: even loudness, then trimmed ends.
     window->findChild<QToolButton *>(QStringLiteral("NormalizeSB"))->click();
     const std::vector<int16_t> even = TWaveFile(spoken).Samples;
@@ -389,20 +389,20 @@ TEST(SoundPage, SpeechFromTheRowsText)
     EXPECT_EQ(peak, LoudnessPeak);
     window->findChild<QToolButton *>(QStringLiteral("TrimSB"))->click();
     EXPECT_LE(TWaveFile(spoken).Samples.size(), even.size());
-    window->Sounds().SetCell(1, 1, QStringLiteral("missing.wav")); // a name typed into the list
+    window->sounds().setCell(1, 1, QStringLiteral("missing.wav")); // a name typed into the list
     EXPECT_EQ(total(), nothing);
-    window->Sounds().SetCell(0, 2, QStringLiteral(" "));
-    window->Sounds().SelectCell(0, 2);
+    window->sounds().setCell(0, 2, QStringLiteral(" "));
+    window->sounds().selectCell(0, 2);
     window->findChild<QToolButton *>(QStringLiteral("SpeakSB"))->click();
     ASSERT_EQ(f.dialogs.boxes.size(), 1u);
     EXPECT_EQ(f.dialogs.boxes[0].second,
               QStringLiteral("В строке 2 нет текста сообщения: озвучивать нечего."));
     // A blank file cell is named before the message is spoken into it.
-    window->Sounds().SetCell(0, 3, QStringLiteral("Тревога"));
-    window->Sounds().SetCell(1, 3, QString());
-    window->Sounds().SelectCell(0, 3);
+    window->sounds().setCell(0, 3, QStringLiteral("Тревога"));
+    window->sounds().setCell(1, 3, QString());
+    window->sounds().selectCell(0, 3);
     window->findChild<QToolButton *>(QStringLiteral("SpeakSB"))->click();
-    EXPECT_EQ(window->Sounds().Cell(1, 3), QStringLiteral("3.wav"));
+    EXPECT_EQ(window->sounds().cell(1, 3), QStringLiteral("3.wav"));
     EXPECT_TRUE(TWaveFile(QDir(f.binDir()).filePath(QStringLiteral("sound/3.wav"))).Loaded);
     EXPECT_TRUE(window->findChild<QToolButton *>(QStringLiteral("UndoSB"))->isEnabled());
 }
@@ -412,25 +412,25 @@ TEST(SoundPage, SoundFilesAreImportedByButtonAndDropWithOneUndo)
     WindowFixture f;
     auto window = f.open();
     window->show();
-    SoundPage &page = window->Sounds();
+    SoundPage &page = window->sounds();
     const QString sound = QDir(f.binDir()).filePath(QStringLiteral("sound/"));
     const QString source = f.folder.filePath(QStringLiteral("stereo.ogg"));
     QProcess::execute(QStringLiteral("sox"), {"-n", "-r", "22050", "-c", "2", source, "synth",
                                               "1.5", "sine", "440", "sine", "660"});
 
     // By the button, into the selected row: named after its file cell, at 44.1 kHz, mono.
-    page.SelectCell(0, 5);
+    page.selectCell(0, 5);
     f.dialogs.chooseFile(source);
     window->findChild<QToolButton *>(QStringLiteral("ImportSB"))->click();
-    EXPECT_EQ(page.Cell(1, 5), QStringLiteral("sound 5.wav"));
+    EXPECT_EQ(page.cell(1, 5), QStringLiteral("sound 5.wav"));
     const TWaveFile imported(sound + QStringLiteral("sound 5.wav"));
     EXPECT_EQ(imported.Format.SampleRate, 44100u);
     EXPECT_NEAR(imported.Samples.size() / 44100.0, 1.5, 0.01);
-    EXPECT_EQ(page.Editor().SampleCount(), qint64(imported.Samples.size()));
+    EXPECT_EQ(page.editor().sampleCount(), qint64(imported.Samples.size()));
 
     // Dropped onto row 7, whose file is row 5's: a free name; one undo brings back cell and file.
-    page.SetCell(1, 7, QStringLiteral("sound 5.wav"));
-    QTableView *list = page.Grid();
+    page.setCell(1, 7, QStringLiteral("sound 5.wav"));
+    QTableView *list = page.grid();
     const QPoint row7 = list->visualRect(list->model()->index(6, 1)).center();
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(source)});
@@ -445,20 +445,20 @@ TEST(SoundPage, SoundFilesAreImportedByButtonAndDropWithOneUndo)
     EXPECT_FALSE(list->selectionModel()->isRowSelected(6));
     QCoreApplication::sendEvent(list->viewport(), &enter);
     QCoreApplication::sendEvent(list->viewport(), &drop);
-    ASSERT_TRUE(RunEventsUntil([&] { return page.Cell(1, 7) != QStringLiteral("sound 5.wav"); }));
-    EXPECT_EQ(page.Cell(1, 7), QStringLiteral("sound 5-2.wav"));
-    EXPECT_EQ(page.SelectedRow(), 7);
+    ASSERT_TRUE(RunEventsUntil([&] { return page.cell(1, 7) != QStringLiteral("sound 5.wav"); }));
+    EXPECT_EQ(page.cell(1, 7), QStringLiteral("sound 5-2.wav"));
+    EXPECT_EQ(page.selectedRow(), 7);
     window->findChild<QToolButton *>(QStringLiteral("UndoSB"))->click();
-    EXPECT_EQ(page.Cell(1, 7), QStringLiteral("sound 5.wav"));
+    EXPECT_EQ(page.cell(1, 7), QStringLiteral("sound 5.wav"));
     EXPECT_FALSE(QFile::exists(sound + QStringLiteral("sound 5-2.wav")));
 
     // Longer than the panel's memory: refused, nothing changed.
     const QString longSound = f.folder.filePath(QStringLiteral("long.flac"));
     QProcess::execute(QStringLiteral("sox"), {"-n", "-r", "8000", longSound, "trim", "0", "490"});
-    page.ImportSound(3, longSound);
+    page.importSound(3, longSound);
     ASSERT_EQ(f.dialogs.boxes.size(), 1u);
     EXPECT_TRUE(f.dialogs.boxes[0].second.contains(QStringLiteral("490.0 сек.")));
-    EXPECT_EQ(page.Cell(1, 3), QStringLiteral("sound 3"));
+    EXPECT_EQ(page.cell(1, 3), QStringLiteral("sound 3"));
 
     // Delete empties a whole range of file cells.
     list->setFocus();
@@ -467,8 +467,8 @@ TEST(SoundPage, SoundFilesAreImportedByButtonAndDropWithOneUndo)
         QItemSelectionModel::ClearAndSelect);
     QTest::keyClick(list, Qt::Key_Delete);
     for (int row = 10; row <= 20; ++row)
-        EXPECT_EQ(page.Cell(1, row), QString()) << row;
-    EXPECT_EQ(page.Cell(1, 21), QStringLiteral("sound 21"));
+        EXPECT_EQ(page.cell(1, row), QString()) << row;
+    EXPECT_EQ(page.cell(1, 21), QStringLiteral("sound 21"));
 }
 
 // An edit of a file in any other format edits a copy in the sound folder: the file stays byte for
@@ -477,7 +477,7 @@ TEST(SoundPage, EditOfAFileInAnotherFormatEditsACopy)
 {
     WindowFixture f;
     auto window = f.open();
-    SoundPage &page = window->Sounds();
+    SoundPage &page = window->sounds();
     const std::vector<SoundFormat> formats = MakeSoundFormats(f.folder.path());
     ASSERT_FALSE(formats.empty());
     int row = 10;
@@ -486,21 +486,21 @@ TEST(SoundPage, EditOfAFileInAnotherFormatEditsACopy)
         if (format.plain)
             continue; // edited in place, as every message the tool makes
         const QByteArray before = ReadFile(format.path);
-        page.SetCell(1, row, format.path);
-        page.SelectCell(0, row);
-        page.Editor().SelStart = 0;
-        page.Editor().SelEnd = 99;
+        page.setCell(1, row, format.path);
+        page.selectCell(0, row);
+        page.editor().SelStart = 0;
+        page.editor().SelEnd = 99;
         window->findChild<QToolButton *>(QStringLiteral("SilenceSB"))->click();
         EXPECT_EQ(ReadFile(format.path), before);
-        EXPECT_EQ(page.Cell(1, row), QStringLiteral("%1.wav").arg(row));
-        const TWaveFile copy(page.SoundPath(row));
+        EXPECT_EQ(page.cell(1, row), QStringLiteral("%1.wav").arg(row));
+        const TWaveFile copy(page.soundPath(row));
         EXPECT_TRUE(copy.PlainPcm);
         EXPECT_EQ(copy.Format.SampleRate, 44100u);
         const std::vector<int16_t> want = TWaveFile(format.expected).Samples;
         EXPECT_NEAR(RmsDecibels(copy.Samples, want), 0, 0.5);
         EXPECT_GT(BestCorrelation(want, copy.Samples, 1200), 0.99);
         window->findChild<QToolButton *>(QStringLiteral("UndoSB"))->click();
-        EXPECT_EQ(page.Cell(1, row), format.path);
+        EXPECT_EQ(page.cell(1, row), format.path);
         EXPECT_FALSE(
             QFile::exists(QDir(f.binDir()).filePath(QStringLiteral("sound/%1.wav").arg(row))));
         ++row;
@@ -511,22 +511,22 @@ TEST(SoundPage, EditOfAFileInAnotherFormatEditsACopy)
         return format.name == QStringLiteral("flac.flac");
     });
     const QByteArray before = ReadFile(flac.path);
-    page.SetCell(1, 30, flac.path);
-    page.SelectCell(0, 30);
+    page.setCell(1, 30, flac.path);
+    page.selectCell(0, 30);
     window->findChild<QToolButton *>(QStringLiteral("RecSB"))->click();
     RunEvents(600);
     window->findChild<QToolButton *>(QStringLiteral("StopSB"))->click();
-    ASSERT_TRUE(RunEventsUntil([&] { return !page.Editor().Recording(); }));
+    ASSERT_TRUE(RunEventsUntil([&] { return !page.editor().Recording(); }));
     EXPECT_EQ(ReadFile(flac.path), before);
-    EXPECT_EQ(page.Cell(1, 30), QStringLiteral("30.wav"));
-    EXPECT_TRUE(TWaveFile(page.SoundPath(30)).Loaded);
+    EXPECT_EQ(page.cell(1, 30), QStringLiteral("30.wav"));
+    EXPECT_TRUE(TWaveFile(page.soundPath(30)).Loaded);
     // Nor is speech spoken over it.
-    page.SetCell(1, 31, flac.path);
-    page.SelectCell(0, 31);
+    page.setCell(1, 31, flac.path);
+    page.selectCell(0, 31);
     window->findChild<QToolButton *>(QStringLiteral("SpeakSB"))->click();
     EXPECT_EQ(ReadFile(flac.path), before);
-    EXPECT_EQ(page.Cell(1, 31), QStringLiteral("31.wav"));
-    EXPECT_TRUE(TWaveFile(page.SoundPath(31)).Loaded);
+    EXPECT_EQ(page.cell(1, 31), QStringLiteral("31.wav"));
+    EXPECT_TRUE(TWaveFile(page.soundPath(31)).Loaded);
     EXPECT_TRUE(f.dialogs.boxes.empty());
 }
 
@@ -535,7 +535,7 @@ TEST(SoundPage, ListTakesTheWindowsWidthAndShowsEightRowsAtTheLeastHeight)
     WindowFixture f;
     auto window = f.open();
     window->show();
-    QTableView *list = window->Sounds().Grid();
+    QTableView *list = window->sounds().grid();
     window->resize(window->minimumSizeHint());
     RunEvents(50);
     EXPECT_GE(list->viewport()->height() / list->verticalHeader()->defaultSectionSize(),
@@ -552,29 +552,29 @@ TEST(SoundPage, ARecordingCanBeUndone)
 {
     WindowFixture f;
     auto window = f.open();
-    SoundPage &page = window->Sounds();
+    SoundPage &page = window->sounds();
     ASSERT_TRUE(putMessage(page, 2, 4410, 1234));
-    const QByteArray before = ReadFile(page.SoundPath(2));
+    const QByteArray before = ReadFile(page.soundPath(2));
     const auto recordInto = [&](int row) {
-        page.SelectCell(0, row);
+        page.selectCell(0, row);
         window->findChild<QToolButton *>(QStringLiteral("RecSB"))->click();
         RunEvents(500);
         window->findChild<QToolButton *>(QStringLiteral("StopSB"))->click();
-        return RunEventsUntil([&] { return !page.Editor().Recording(); });
+        return RunEventsUntil([&] { return !page.editor().Recording(); });
     };
     // Over a message: undo brings it back byte for byte.
     ASSERT_TRUE(recordInto(2));
-    ASSERT_NE(ReadFile(page.SoundPath(2)), before);
+    ASSERT_NE(ReadFile(page.soundPath(2)), before);
     window->findChild<QToolButton *>(QStringLiteral("UndoSB"))->click();
-    EXPECT_EQ(ReadFile(page.SoundPath(2)), before);
-    EXPECT_EQ(page.Editor().SampleCount(), 4410);
+    EXPECT_EQ(ReadFile(page.soundPath(2)), before);
+    EXPECT_EQ(page.editor().sampleCount(), 4410);
     // Into a row without a message: undo removes the take and the name it got.
-    page.SetCell(1, 3, QString());
+    page.setCell(1, 3, QString());
     ASSERT_TRUE(recordInto(3));
-    EXPECT_EQ(page.Cell(1, 3), QStringLiteral("3.wav"));
+    EXPECT_EQ(page.cell(1, 3), QStringLiteral("3.wav"));
     window->findChild<QToolButton *>(QStringLiteral("UndoSB"))->click();
-    EXPECT_EQ(page.Cell(1, 3), QString());
-    EXPECT_FALSE(QFile::exists(QDir(QFileInfo(page.SoundPath(2)).path()).filePath("3.wav")));
+    EXPECT_EQ(page.cell(1, 3), QString());
+    EXPECT_FALSE(QFile::exists(QDir(QFileInfo(page.soundPath(2)).path()).filePath("3.wav")));
     EXPECT_TRUE(f.dialogs.boxes.empty());
 }
 
@@ -584,12 +584,12 @@ TEST(SoundPage, WaveformKeysDoWhatTheirButtonsDo)
 {
     WindowFixture f;
     auto window = f.open();
-    SoundPage &page = window->Sounds();
+    SoundPage &page = window->sounds();
     ASSERT_TRUE(putMessage(page, 2, Rate, 3000));
-    page.SelectCell(0, 2);
+    page.selectCell(0, 2);
     window->show();
     QApplication::setActiveWindow(window.get());
-    TWaveAdjuster &editor = page.Editor();
+    TWaveAdjuster &editor = page.editor();
     QTest::mouseClick(&editor, Qt::LeftButton, {}, QPoint(100, 50));
     ASSERT_TRUE(editor.hasFocus());
     const qint64 n = Rate;
@@ -621,19 +621,19 @@ TEST(SoundPage, WaveformKeysDoWhatTheirButtonsDo)
          }},
         {QKeyCombination(Qt::Key_Space), "PlaySB", "Пробел",
          [&] {
-             return editor.Sound().player().IsPlaying();
+             return editor.sound().player().isPlaying();
          }},
         {QKeyCombination(Qt::Key_Space), "StopSB", "Пробел",
          [&] {
-             return !editor.Sound().player().IsPlaying();
+             return !editor.sound().player().isPlaying();
          }},
         {QKeyCombination(Qt::Key_Space), nullptr, nullptr,
          [&] {
-             return editor.Sound().player().IsPlaying();
+             return editor.sound().player().isPlaying();
          }},
         {QKeyCombination(Qt::Key_Escape), "StopSB", "Esc",
          [&] {
-             return !editor.Sound().player().IsPlaying();
+             return !editor.sound().player().isPlaying();
          }},
         {Qt::ControlModifier | Qt::Key_A, nullptr, nullptr,
          [] {
@@ -641,11 +641,11 @@ TEST(SoundPage, WaveformKeysDoWhatTheirButtonsDo)
          }},
         {QKeyCombination(Qt::Key_Delete), "CutSB", "Delete",
          [&] {
-             return editor.SampleCount() == 0;
+             return editor.sampleCount() == 0;
          }},
         {Qt::ControlModifier | Qt::Key_Z, "UndoSB", "Ctrl+Z",
          [&] {
-             return editor.SampleCount() == n;
+             return editor.sampleCount() == n;
          }},
         {Qt::ControlModifier | Qt::Key_A, nullptr, nullptr,
          [] {
@@ -653,18 +653,18 @@ TEST(SoundPage, WaveformKeysDoWhatTheirButtonsDo)
          }},
         {Qt::ControlModifier | Qt::Key_X, "CutSB", "Ctrl+X",
          [&] {
-             return editor.SampleCount() == 0;
+             return editor.sampleCount() == 0;
          }},
         {Qt::ControlModifier | Qt::Key_Z, nullptr, nullptr,
          [&] {
-             return editor.SampleCount() == n;
+             return editor.sampleCount() == n;
          }},
         {Qt::ControlModifier | Qt::Key_0, "FitSB", "Ctrl+0",
          [&] {
-             return editor.Zoom() == 1;
+             return editor.zoom() == 1;
          }},
     };
-    editor.SetZoom(4, 0);
+    editor.setZoom(4, 0);
     for (const auto &entry : keys) {
         SCOPED_TRACE(QKeySequence(entry.key).toString().toStdString());
         QTest::keyClick(&editor, entry.key.key(), entry.key.keyboardModifiers());
@@ -709,11 +709,11 @@ TEST(LevelMeter, ShowsTheTonesPeakAndOverloadOnlyAtFullScale)
         for (int k = 0; k < Rate / 2; ++k)
             tone.Samples.push_back(int16_t(std::clamp(
                 std::lround(amplitude * std::sin(2 * M_PI * k / 44.1)), -32767L, 32767L)));
-        device.Open(tone);
+        device.open(tone);
         device.Wait = true;
-        device.Play();
-        EXPECT_NEAR(meter.HighestDecibels(), decibels, 0.5);
-        EXPECT_EQ(meter.Clipped(), decibels == 0);
+        device.play();
+        EXPECT_NEAR(meter.highestDecibels(), decibels, 0.5);
+        EXPECT_EQ(meter.clipped(), decibels == 0);
     }
 }
 
@@ -725,13 +725,13 @@ TEST(SoundPage, ChosenOutputIsKeptAndOneThatGoesAwayGivesWayToTheDefault)
     SecondOutput second;
     const QString chosen = QLatin1String(SecondOutput::Description);
     auto window = f.open();
-    window->Sounds().SetSoundDevices(chosen, QString());
+    window->sounds().setSoundDevices(chosen, QString());
     window->close();
     window = f.open();
-    SoundPage &page = window->Sounds();
-    EXPECT_EQ(page.SoundOutput(), chosen);
+    SoundPage &page = window->sounds();
+    EXPECT_EQ(page.soundOutput(), chosen);
     second.remove();
-    EXPECT_TRUE(RunEventsUntil([&] { return page.SoundOutput().isEmpty(); }, 5000));
+    EXPECT_TRUE(RunEventsUntil([&] { return page.soundOutput().isEmpty(); }, 5000));
     EXPECT_EQ(window->findChild<QLabel *>(QStringLiteral("StatusL"))->text(),
               QStringLiteral("Устройства вывода звука \"%1\" больше нет: звук идёт через "
                              "устройство по умолчанию")
@@ -748,10 +748,10 @@ TEST(SoundPage, MemoryBarStaysPutAsItsFiguresGrow)
     auto *bar = window->findChild<QWidget *>(QStringLiteral("EepPB"));
     RunEvents(50);
     const QRect before = bar->geometry();
-    window->Sounds().ShowMemoryUsage(479);
+    window->sounds().showMemoryUsage(479);
     const QString longSound = QDir(f.binDir()).filePath(QStringLiteral("sound/long.wav"));
     ASSERT_TRUE(MakeTone(longSound, 650.0, 440, 8000));
-    window->Sounds().SetCell(1, 1, QStringLiteral("long.wav"));
+    window->sounds().setCell(1, 1, QStringLiteral("long.wav"));
     RunEvents(50);
     EXPECT_TRUE(window->findChild<QLabel *>(QStringLiteral("TotalL"))->text().contains("10 мин."));
     EXPECT_EQ(bar->geometry(), before);

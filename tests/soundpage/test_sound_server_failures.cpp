@@ -54,22 +54,22 @@ TEST(SoundServerFailure, DuringARecordingTheOldMessageStays)
     ASSERT_TRUE(MakeTone(message, 1.0, 440));
     const QByteArray before = ReadFile(message);
     auto window = f.open();
-    SoundPage &page = window->Sounds();
-    page.SetCell(0, 5, QStringLiteral("typed since the start"));
-    page.Record();
-    ASSERT_TRUE(page.Editor().Recording());
+    SoundPage &page = window->sounds();
+    page.setCell(0, 5, QStringLiteral("typed since the start"));
+    page.record();
+    ASSERT_TRUE(page.editor().Recording());
     RunEvents(600);
     outage.begin();
-    RunEventsUntil([&] { return !page.Editor().Recording(); }, 5000);
-    page.Stop(); // whether or not the failure was seen by now
-    EXPECT_FALSE(page.Editor().Recording());
+    RunEventsUntil([&] { return !page.editor().Recording(); }, 5000);
+    page.stop(); // whether or not the failure was seen by now
+    EXPECT_FALSE(page.editor().Recording());
     EXPECT_EQ(ReadFile(message), before);
     EXPECT_FALSE(QFile::exists(message + QStringLiteral(".recording")));
-    EXPECT_EQ(page.Cell(0, 5), QStringLiteral("typed since the start"));
+    EXPECT_EQ(page.cell(0, 5), QStringLiteral("typed since the start"));
     ASSERT_EQ(f.dialogs.boxes.size(), 1u);
     EXPECT_EQ(f.dialogs.boxes[0].second,
               QStringLiteral("Запись прервана: сервер звука не отвечает"));
-    EXPECT_TRUE(window->Link().activity().idle());
+    EXPECT_TRUE(window->link().activity().idle());
 }
 
 TEST(SoundServerFailure, DuringAnUploadThePanelStopsRecordingAndTheRowFails)
@@ -79,9 +79,9 @@ TEST(SoundServerFailure, DuringAnUploadThePanelStopsRecordingAndTheRowFails)
     for (int row = 1; row <= 2; ++row)
         ASSERT_TRUE(MakeTone(QDir(f.binDir()).filePath(QStringLiteral("sound/sound %1").arg(row)),
                              2.0, 440));
-    SoundPage &page = f.window->Sounds();
+    SoundPage &page = f.window->sounds();
     for (int row = 3; row <= MessageList::Messages; ++row)
-        page.SetCell(MessageList::FileColumn, row, QString());
+        page.setCell(MessageList::FileColumn, row, QString());
     f.panel.setMessageListener([&](bool started, int message) {
         if (started && message == 1)
             QMetaObject::invokeMethod(f.window.get(), [&] {
@@ -89,13 +89,13 @@ TEST(SoundServerFailure, DuringAnUploadThePanelStopsRecordingAndTheRowFails)
             });
     });
     f.child<QPushButton>(QStringLiteral("Button4"))->click();
-    ASSERT_TRUE(RunEventsUntil([&] { return !page.Upload().Running(); }, 20000));
+    ASSERT_TRUE(RunEventsUntil([&] { return !page.upload().running(); }, 20000));
     EXPECT_EQ(f.commands(), (std::vector<std::string>{"+J00", "+j"}));
-    EXPECT_EQ(page.Cell(2, 1), QStringLiteral("Звук прерван: сервер звука не отвечает"));
-    EXPECT_EQ(page.Cell(2, 2), QString());
+    EXPECT_EQ(page.cell(2, 1), QStringLiteral("Звук прерван: сервер звука не отвечает"));
+    EXPECT_EQ(page.cell(2, 2), QString());
     ASSERT_EQ(f.dialogs.boxes.size(), 1u);
     EXPECT_EQ(f.dialogs.boxes[0].first, Dialogs::Kind::Error);
-    EXPECT_TRUE(f.window->Link().activity().idle());
+    EXPECT_TRUE(f.window->link().activity().idle());
 }
 
 TEST(SoundServerFailure, ListeningPanelAnswersWhileTheServerIsGoneAndHearsOnceItIsBack)
@@ -117,21 +117,21 @@ TEST(SoundServerFailure, ListeningPanelAnswersWhileTheServerIsGoneAndHearsOnceIt
     PanelLink link(comm, log);
     ApplyPanelPortDefaults(comm);
     link.OpenPort(port);
-    const QString version = link.Query(QStringLiteral("+v"));
+    const QString version = link.query(QStringLiteral("+v"));
     ASSERT_FALSE(version.isEmpty());
 
     // The server goes away while message 1 records, and stays away longer than Qt's sound
     // library goes on trying to reach it.
-    link.Query(QStringLiteral("+J00"));
+    link.query(QStringLiteral("+J00"));
     outage.begin();
-    EXPECT_EQ(link.Query(QStringLiteral("+v")), version);
-    EXPECT_FALSE(link.Query(QStringLiteral("+j"), 5000).isEmpty());
+    EXPECT_EQ(link.query(QStringLiteral("+v")), version);
+    EXPECT_FALSE(link.query(QStringLiteral("+j"), 5000).isEmpty());
     EXPECT_TRUE(RunEventsUntil([&] { return saidSoFar().contains("sound input stopped"); }, 10000))
         << said.toStdString();
     QElapsedTimer away;
     away.start();
     while (away.elapsed() < 5000) {
-        EXPECT_EQ(link.Query(QStringLiteral("+v")), version);
+        EXPECT_EQ(link.query(QStringLiteral("+v")), version);
         RunEvents(500);
     }
 
@@ -142,11 +142,11 @@ TEST(SoundServerFailure, ListeningPanelAnswersWhileTheServerIsGoneAndHearsOnceIt
         << said.toStdString();
     const QString tone = folder.filePath(QStringLiteral("tone.wav"));
     ASSERT_TRUE(MakeTone(tone, 0.5, 440));
-    link.Query(QStringLiteral("+J"));
+    link.query(QStringLiteral("+J"));
     QProcess player;
     ASSERT_TRUE(PlayInTheBackground(player, tone));
     EXPECT_TRUE(player.waitForFinished(10000));
-    link.Query(QStringLiteral("+j"), 5000);
+    link.query(QStringLiteral("+j"), 5000);
     const TWaveFile recorded(QDir(heard).filePath(QStringLiteral("02.wav")));
     ASSERT_TRUE(recorded.Loaded);
     EXPECT_NEAR(MeasureTone(recorded.Samples, 44100).seconds, 0.5, 0.15);
@@ -166,10 +166,10 @@ TEST(SoundServerFailure, ServerAwayForLongIsFoundAgain)
     PanelWindowFixture f;
     const QString message = QDir(f.binDir()).filePath(QStringLiteral("sound/sound 1"));
     ASSERT_TRUE(MakeTone(message, 0.5, 440));
-    SoundPage &page = f.window->Sounds();
+    SoundPage &page = f.window->sounds();
     for (int row = 2; row <= MessageList::Messages; ++row)
-        page.SetCell(MessageList::FileColumn, row, QString());
-    page.SelectCell(MessageList::TextColumn, 1);
+        page.setCell(MessageList::FileColumn, row, QString());
+    page.selectCell(MessageList::TextColumn, 1);
     auto *status = f.child<QLabel>(QStringLiteral("StatusL"));
     auto *record = f.child<QToolButton>(QStringLiteral("RecSB"));
     ASSERT_TRUE(record->isEnabled());
@@ -178,7 +178,7 @@ TEST(SoundServerFailure, ServerAwayForLongIsFoundAgain)
     ASSERT_TRUE(RunEventsUntil([&] { return !status->isHidden(); }, 5000));
     EXPECT_TRUE(status->text().contains(QStringLiteral("сервером звука")))
         << status->text().toStdString();
-    page.SelectCell(MessageList::TextColumn, 1); // the device cannot take it now
+    page.selectCell(MessageList::TextColumn, 1); // the device cannot take it now
     RunEvents(8000);
     EXPECT_FALSE(record->isEnabled());
     EXPECT_FALSE(f.child<QToolButton>(QStringLiteral("PlaySB"))->isEnabled());
@@ -190,20 +190,20 @@ TEST(SoundServerFailure, ServerAwayForLongIsFoundAgain)
     outage.end();
     ASSERT_TRUE(RunEventsUntil([&] { return status->isHidden() && record->isEnabled(); }, 10000))
         << status->text().toStdString();
-    page.Play(true);
-    EXPECT_TRUE(page.Sound().player().IsPlaying());
+    page.play(true);
+    EXPECT_TRUE(page.sound().player().isPlaying());
     QString playError = QStringLiteral("not ended");
-    QObject::connect(&page.Sound().player(), &WaveDevice::playEnded,
+    QObject::connect(&page.sound().player(), &WaveDevice::playEnded,
                      [&](const QString &error) { playError = error; });
-    ASSERT_TRUE(RunEventsUntil([&] { return !page.Sound().player().IsPlaying(); }, 5000));
+    ASSERT_TRUE(RunEventsUntil([&] { return !page.sound().player().isPlaying(); }, 5000));
     EXPECT_EQ(playError, QString());
-    page.Record();
-    ASSERT_TRUE(page.Editor().Recording());
+    page.record();
+    ASSERT_TRUE(page.editor().Recording());
     RunEvents(700);
-    page.Stop();
+    page.stop();
     EXPECT_TRUE(TWaveFile(message).Loaded);
     f.child<QPushButton>(QStringLiteral("Button4"))->click();
-    ASSERT_TRUE(RunEventsUntil([&] { return !page.Upload().Running(); }, 20000));
+    ASSERT_TRUE(RunEventsUntil([&] { return !page.upload().running(); }, 20000));
     EXPECT_EQ(f.commands(), (std::vector<std::string>{"+J00", "+j", "+E02", "+E03"}));
     EXPECT_EQ(f.dialogs.boxes.back().second, QStringLiteral("Процесс записи завершен!"));
 }
@@ -215,9 +215,9 @@ TEST(SoundServerFailure, CloseDuringAnUploadWithTheServerGoneEndsInTime)
     SoundServerOutage outage;
     PanelWindowFixture f;
     ASSERT_TRUE(MakeTone(QDir(f.binDir()).filePath(QStringLiteral("sound/sound 1")), 3.0, 440));
-    SoundPage &page = f.window->Sounds();
+    SoundPage &page = f.window->sounds();
     for (int row = 2; row <= MessageList::Messages; ++row)
-        page.SetCell(MessageList::FileColumn, row, QString());
+        page.setCell(MessageList::FileColumn, row, QString());
     f.window->show();
     QElapsedTimer sinceClose;
     f.panel.setMessageListener([&](bool started, int message) {
@@ -232,7 +232,7 @@ TEST(SoundServerFailure, CloseDuringAnUploadWithTheServerGoneEndsInTime)
     });
     f.child<QPushButton>(QStringLiteral("Button4"))->click();
     ASSERT_TRUE(
-        RunEventsUntil([&] { return !f.window->isVisible() && !page.Upload().Running(); }, 20000));
+        RunEventsUntil([&] { return !f.window->isVisible() && !page.upload().running(); }, 20000));
     const qint64 took = sinceClose.elapsed();
     EXPECT_LT(took, 3500);
     RecordProperty("close_ms", int(took));

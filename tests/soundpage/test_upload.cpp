@@ -40,7 +40,7 @@ struct UploadFixture : PanelWindowFixture
         : PanelWindowFixture(sim::PanelState{}, arguments)
     {
         writeMessages(*this, messages);
-        window->Sounds().LoadLists(QStringLiteral("messages.txt"), QStringLiteral("sounds.txt"));
+        window->sounds().loadLists(QStringLiteral("messages.txt"), QStringLiteral("sounds.txt"));
     }
 
     static void writeMessages(WindowFixture &f, const std::vector<std::pair<int, double>> &messages)
@@ -56,15 +56,15 @@ struct UploadFixture : PanelWindowFixture
         }
         WriteFile(QStringLiteral("sounds.txt"), lines.join("\r\n") + "\r\n");
     }
-    SoundUpload &upload() const { return window->Sounds().Upload(); }
+    SoundUpload &upload() const { return window->sounds().upload(); }
     // "Записать звук в устройство", and the upload waited out.
     void uploadAll() const { UploadFixture::press(*window); }
     static void press(TfContact &window)
     {
         window.findChild<QPushButton *>(QStringLiteral("Button4"))->click();
-        EXPECT_TRUE(RunEventsUntil([&] { return !window.Sounds().Upload().Running(); }, 60000));
+        EXPECT_TRUE(RunEventsUntil([&] { return !window.sounds().upload().running(); }, 60000));
     }
-    QString address(int row) const { return window->Sounds().Cell(2, row); }
+    QString address(int row) const { return window->sounds().cell(2, row); }
 };
 
 } // namespace
@@ -86,7 +86,7 @@ TEST(Upload, MessagesReachThePanelWholeAndTheTableIsChecked)
         ->setCurrentText(f.folder.filePath(QStringLiteral("panel")));
     window->OpenPort();
 
-    const double listed = window->Sounds().ListSeconds(SoundUpload::SecondsAroundMessage);
+    const double listed = window->sounds().listSeconds(SoundUpload::SecondsAroundMessage);
     QElapsedTimer clock;
     clock.start();
     UploadFixture::press(*window);
@@ -100,18 +100,18 @@ TEST(Upload, MessagesReachThePanelWholeAndTheTableIsChecked)
     EXPECT_EQ(commands, (QStringList{"+J00", "+j", "+E02", "+E03", "+J", "+j", "+E04", "+E05", "+J",
                                      "+j", "+E08", "+E09"}));
     for (int row : {1, 2, 4})
-        EXPECT_EQ(window->Sounds().Cell(2, row), QStringLiteral("Ok")) << row;
-    EXPECT_EQ(window->Sounds().Cell(2, 3), QString());
+        EXPECT_EQ(window->sounds().cell(2, row), QStringLiteral("Ok")) << row;
+    EXPECT_EQ(window->sounds().cell(2, 3), QString());
     ASSERT_FALSE(f.dialogs.boxes.empty());
     EXPECT_EQ(f.dialogs.boxes.back(), std::make_pair(Dialogs::Kind::Information,
                                                      QStringLiteral("Процесс записи завершен!")));
-    PanelMemory memory(window->Link());
-    const int used = HexStrToInt(memory.ReadByte(108) + memory.ReadByte(109)) / 5;
+    PanelMemory memory(window->link());
+    const int used = HexStrToInt(memory.readByte(108) + memory.readByte(109)) / 5;
     EXPECT_EQ(window->findChild<QLabel *>(QStringLiteral("EepL"))->text(), MemoryUsageText(used));
     EXPECT_EQ(window->UsedSeconds(), used);
     // The list counted each message as the panel takes it: sound and what it records around it.
-    PanelMemory table(window->Link());
-    EXPECT_NEAR(HexStrToInt(table.ReadWord(4).text()) / 5.0, listed, 0.5);
+    PanelMemory table(window->link());
+    EXPECT_NEAR(HexStrToInt(table.readWord(4).text()) / 5.0, listed, 0.5);
 
     // What the panel heard is what was played: as long, and of the same shape.
     const std::pair<int, const char *> heardAs[] = {{1, "01.wav"}, {2, "02.wav"}, {4, "03.wav"}};
@@ -162,17 +162,17 @@ TEST(Upload, RowsThatCannotPlayAreListedAndNothingIsSentUntilTheyAreMended)
     ASSERT_TRUE(TWaveFile().SaveToFile(sound.filePath(QStringLiteral("m2.wav")))); // all cut
     QFile(sound.filePath(QStringLiteral("empty.wav"))).open(QIODevice::WriteOnly);
     ASSERT_EQ(mkfifo(QFile::encodeName(sound.filePath(QStringLiteral("fifo.wav"))), 0600), 0);
-    SoundPage &page = f.window->Sounds();
-    page.SetCell(1, 3, QStringLiteral("3.wav"));
-    page.SetCell(1, 4, QStringLiteral("empty.wav"));
-    page.SetCell(1, 5, QStringLiteral("fifo.wav"));
+    SoundPage &page = f.window->sounds();
+    page.setCell(1, 3, QStringLiteral("3.wav"));
+    page.setCell(1, 4, QStringLiteral("empty.wav"));
+    page.setCell(1, 5, QStringLiteral("fifo.wav"));
     // Selected, they show why they hold no sound, and the list does not move for the line that
     // says it; the FIFO holds nothing up.
     f.window->show();
     RunEvents(50);
     const QRect listPlace = f.child<QTableView>(QStringLiteral("SoundSG"))->geometry();
-    page.SelectCell(1, 5);
-    page.SelectCell(1, 4);
+    page.selectCell(1, 5);
+    page.selectCell(1, 4);
     auto *status = f.child<QLabel>(QStringLiteral("StatusL"));
     EXPECT_TRUE(status->text().endsWith(QStringLiteral("файл пуст")));
     RunEvents(50);
@@ -192,9 +192,9 @@ TEST(Upload, RowsThatCannotPlayAreListedAndNothingIsSentUntilTheyAreMended)
     // Rows emptied as the box says are skipped; the progress walks every row and stands at the
     // last while the completion shows, then returns to 0.
     for (int row = 2; row <= 5; ++row)
-        page.SetCell(1, row, QString());
+        page.setCell(1, row, QString());
     EXPECT_EQ(f.address(5), QString()); // said of the file the row no longer names
-    page.SelectCell(1, 4);
+    page.selectCell(1, 4);
     EXPECT_TRUE(status->isHidden()); // a row without a file is no fault
     auto *progress = f.child<QProgressBar>(QStringLiteral("p"));
     int progressAtBox = -1;
@@ -283,7 +283,7 @@ TEST(Upload, MessagesThatDoNotFitAreAskedAboutFirst)
     longMessage.Format.SampleRate = 8000;
     longMessage.Samples.assign(8000 * 481, 0);
     longMessage.SaveToFile(QDir(f.binDir()).filePath(QStringLiteral("sound/long.wav")));
-    f.window->Sounds().SetCell(1, 1, QStringLiteral("long.wav"));
+    f.window->sounds().setCell(1, 1, QStringLiteral("long.wav"));
     f.dialogs.answer(false);
     f.uploadAll();
     EXPECT_TRUE(f.commands().empty());
@@ -309,7 +309,7 @@ TEST(Upload, CloseDuringTheUploadEndsThePanelsRecordingAndTheToolAtOnce)
     f.child<QPushButton>(QStringLiteral("Button4"))->click();
     ASSERT_TRUE(RunEventsUntil([&] { return !f.window->isVisible(); }, 15000));
     EXPECT_LT(sinceClose.elapsed(), 2000);
-    EXPECT_FALSE(f.upload().Running());
+    EXPECT_FALSE(f.upload().running());
     RunEvents(300); // nothing follows the close
     EXPECT_EQ(f.commands(), (Commands{"+J00", "+j"}));
     EXPECT_EQ(f.address(1), QStringLiteral("Запись прервана"));
@@ -326,8 +326,8 @@ TEST(Upload, ListTakesNoTypingAndNoColumnWhileTheUploadRuns)
     auto *grid = f.child<QTableView>(QStringLiteral("SoundSG"));
     grid->setCurrentIndex(grid->model()->index(8, 1));
     grid->setFocus();
-    const QString text2 = f.window->Sounds().Cell(0, 2);
-    const QString file9 = f.window->Sounds().Cell(1, 9);
+    const QString text2 = f.window->sounds().cell(0, 2);
+    const QString file9 = f.window->sounds().cell(1, 9);
     bool typed = false;
     bool portFree = true;
     f.panel.setMessageListener([&](bool started, int message) {
@@ -352,16 +352,16 @@ TEST(Upload, ListTakesNoTypingAndNoColumnWhileTheUploadRuns)
     f.uploadAll();
     EXPECT_TRUE(typed);
     EXPECT_EQ(f.commands().size(), 8u);
-    EXPECT_EQ(f.window->Sounds().Cell(1, 9), file9);
-    EXPECT_EQ(f.window->Sounds().Cell(1, 1), QStringLiteral("m1.wav"));
-    EXPECT_EQ(f.window->Sounds().Cell(1, 2), QStringLiteral("m2.wav"));
-    EXPECT_EQ(f.window->Sounds().Cell(0, 2), text2);
+    EXPECT_EQ(f.window->sounds().cell(1, 9), file9);
+    EXPECT_EQ(f.window->sounds().cell(1, 1), QStringLiteral("m1.wav"));
+    EXPECT_EQ(f.window->sounds().cell(1, 2), QStringLiteral("m2.wav"));
+    EXPECT_EQ(f.window->sounds().cell(0, 2), text2);
     EXPECT_FALSE(grid->selectionModel()->isColumnSelected(1));
     EXPECT_EQ(grid->indexWidget(grid->currentIndex()), nullptr); // no editor open
     EXPECT_EQ(grid->currentIndex(), grid->model()->index(8, 1));
     // The row the page acts on is the one marked again, and the port could not change meanwhile.
     EXPECT_TRUE(grid->selectionModel()->isSelected(grid->currentIndex()));
-    EXPECT_EQ(f.window->Sounds().SelectedRow(), 9);
+    EXPECT_EQ(f.window->sounds().selectedRow(), 9);
     EXPECT_FALSE(portFree);
     // Afterwards the list takes typing again.
     EXPECT_TRUE(grid->model()->flags(grid->model()->index(8, 1)) & Qt::ItemIsEditable);
@@ -394,7 +394,7 @@ TEST(Upload, StopAndCloseEndInTimeWhenThePanelFallsSilent)
             });
         });
         f.child<QPushButton>(QStringLiteral("Button4"))->click();
-        ASSERT_TRUE(RunEventsUntil([&] { return !f.upload().Running(); }, 20000));
+        ASSERT_TRUE(RunEventsUntil([&] { return !f.upload().running(); }, 20000));
         const qint64 took = sinceAsked.elapsed();
         EXPECT_LT(took, close ? 3500 : 2000 + 3500); // the message is just starting to play
         RecordProperty(close ? "close_ms" : "stop_ms", int(took));

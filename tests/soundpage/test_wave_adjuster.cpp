@@ -113,7 +113,7 @@ TEST(WaveAdjuster, LoudRedQuietGreenCursorWhiteSelectionInverted)
     QTest::mouseMove(&f.editor, QPoint(450, 50));
     QTest::mouseRelease(&f.editor, Qt::LeftButton, {}, QPoint(450, 50));
     const int cursor =
-        int(std::nearbyint(688.0 * f.sound.player().Position() / f.sound.player().Length()));
+        int(std::nearbyint(688.0 * f.sound.player().position() / f.sound.player().length()));
     EXPECT_NEAR(cursor, 400 * 688 / 690, 2);
     const QImage &view = f.editor.Overlay;
     for (int y : {0, 30, 51, 102}) {
@@ -126,7 +126,7 @@ TEST(WaveAdjuster, LoudRedQuietGreenCursorWhiteSelectionInverted)
     // The cursor alone, outside the selection: move it back with a click.
     QTest::mouseClick(&f.editor, Qt::LeftButton, {}, QPoint(200, 50));
     const int moved =
-        int(std::nearbyint(688.0 * f.sound.player().Position() / f.sound.player().Length()));
+        int(std::nearbyint(688.0 * f.sound.player().position() / f.sound.player().length()));
     ASSERT_NE(moved, 200); // the one-sample selection sits at 200, the cursor just before it
     for (int y : {0, 51, 102})
         EXPECT_EQ(f.editor.Overlay.pixel(moved, y), qRgb(255, 255, 255)) << y;
@@ -179,7 +179,7 @@ TEST(WaveAdjuster, CutSilenceAndUndoReachTheFile)
     // A load empties the undo; the next edit takes its own copy.
     f.edit(0, 9, &TWaveAdjuster::CutSelection);
     f.editor.LoadSound(f.path("message.wav"));
-    EXPECT_FALSE(f.editor.CanUndo());
+    EXPECT_FALSE(f.editor.canUndo());
     f.editor.Undo();
     EXPECT_EQ(f.onDisk().size(), 990u);
 }
@@ -189,8 +189,8 @@ TEST(WaveAdjuster, CuttingEverythingLeavesAnEmptySoundThatUndoBringsBack)
     EditorFixture f;
     f.load(ramp(500));
     f.edit(0, 499, &TWaveAdjuster::CutSelection);
-    EXPECT_EQ(f.editor.SampleCount(), 0);
-    EXPECT_TRUE(f.sound.player().IsOpen());
+    EXPECT_EQ(f.editor.sampleCount(), 0);
+    EXPECT_TRUE(f.sound.player().isOpen());
     EXPECT_EQ(ReadFile(f.path("message.wav")).size(), 44); // a valid file, no data
     QTest::mouseClick(&f.editor, Qt::LeftButton, {}, QPoint(100, 50));
     EXPECT_EQ(f.editor.SelStart, 0); // the mouse does nothing
@@ -213,9 +213,9 @@ TEST(WaveAdjuster, FileThatCannotBeReplacedRefusesTheEditAndChangesNothing)
     if (immutable)
         QProcess::execute(QStringLiteral("chattr"), {"-i", f.folder.path()});
     QFile::setPermissions(f.folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    EXPECT_EQ(f.editor.SampleCount(), 300); // what is shown is what the file holds
+    EXPECT_EQ(f.editor.sampleCount(), 300); // what is shown is what the file holds
     EXPECT_EQ(ReadFile(file), before);
-    EXPECT_FALSE(f.editor.CanUndo());
+    EXPECT_FALSE(f.editor.canUndo());
     EXPECT_EQ(refused, QStringLiteral("Не удалось создать файл \"%1\"!").arg(file));
     ASSERT_FALSE(f.dialogs.boxes.empty());
     EXPECT_EQ(f.dialogs.boxes.back().second, refused);
@@ -230,7 +230,7 @@ TEST(WaveAdjuster, FileThatCannotBeReplacedRefusesTheEditAndChangesNothing)
     QProcess::execute(QStringLiteral("sox"), {file, "-c", "2", "-b", "24", f.path("stereo.wav")});
     const QByteArray stereo = ReadFile(f.path("stereo.wav"));
     f.editor.LoadSound(f.path("stereo.wav"));
-    EXPECT_EQ(f.editor.SampleCount(), 300);
+    EXPECT_EQ(f.editor.sampleCount(), 300);
     EXPECT_TRUE(f.edit(0, 99, &TWaveAdjuster::CutSelection)
                     .contains(QStringLiteral("не в формате сообщений")));
     EXPECT_EQ(ReadFile(f.path("stereo.wav")), stereo);
@@ -240,11 +240,11 @@ TEST(WaveAdjuster, NoSoundShowsTheGridAndIgnoresEverything)
 {
     EditorFixture f;
     f.editor.LoadSound(f.path("missing.wav"));
-    EXPECT_FALSE(f.editor.SoundLoaded());
+    EXPECT_FALSE(f.editor.soundLoaded());
     EXPECT_EQ(f.dialogs.boxes.size(), 1u); // errors are shown: "Не удалось открыть файл"
     WriteFile(f.path("notes.wav"), "a user's notes, not sound");
     f.editor.LoadSound(f.path("notes.wav")); // the reader's reason stays in view
-    EXPECT_TRUE(f.editor.PlaybackProblem().startsWith(
+    EXPECT_TRUE(f.editor.playbackProblem().startsWith(
         QStringLiteral("Не удалось загрузить файл \"%1\": ").arg(f.path("notes.wav"))));
     EXPECT_EQ(f.dialogs.boxes.size(), 2u);
     const QImage grid = f.editor.Background;
@@ -316,11 +316,11 @@ TEST(WaveAdjuster, TrimAndEvenLoudnessAreUndoableEdits)
     for (int i = 11025; i < 22050; ++i)
         samples[size_t(i)] = int16_t(i % 2 ? 900 : -900);
     f.load(samples);
-    f.edit(0, 0, &TWaveAdjuster::TrimSilence);
+    f.edit(0, 0, &TWaveAdjuster::trimSilence);
     EXPECT_EQ(f.onDisk().size(), size_t(11025 + 2 * 2205));
     f.editor.Undo();
     EXPECT_EQ(f.onDisk(), samples);
-    f.edit(0, 0, &TWaveAdjuster::EvenLoudness);
+    f.edit(0, 0, &TWaveAdjuster::evenLoudness);
     EXPECT_EQ(f.onDisk()[11025], LoudnessPeak); // 900 scaled to the peak
     f.editor.Undo();
     EXPECT_EQ(f.onDisk(), samples);
@@ -332,10 +332,10 @@ TEST(WaveAdjuster, SpeechIsAnUndoableEditAndAFailureKeepsTheOldMessage)
     const QString file = f.load(ramp(8000));
     const QByteArray old = ReadFile(file);
     EXPECT_FALSE(
-        f.editor.SpeakMessage(QStringLiteral("Тревога"), QStringLiteral("xx-no-such-voice"))
+        f.editor.speakMessage(QStringLiteral("Тревога"), QStringLiteral("xx-no-such-voice"))
             .isEmpty());
     EXPECT_EQ(ReadFile(file), old);
-    EXPECT_EQ(f.editor.SpeakMessage(QStringLiteral("Тревога, шлейф три")), QString());
+    EXPECT_EQ(f.editor.speakMessage(QStringLiteral("Тревога, шлейф три")), QString());
     const TWaveFile spoken(file);
     EXPECT_EQ(spoken.Format.SampleRate, 44100u);
     EXPECT_GT(spoken.Samples.size(), size_t(44100 / 2));
@@ -360,21 +360,21 @@ TEST(WaveAdjuster, ZoomKeepsThePointUnderTheMouseAndFitShowsTheWhole)
     };
     const qint64 before = clickAt(300);
     wheel(300, 2, Qt::ControlModifier);
-    EXPECT_DOUBLE_EQ(f.editor.Zoom(), 2.25);
-    EXPECT_NEAR(f.editor.ShownSampleCount(), 69000 / 2.25, 100);
+    EXPECT_DOUBLE_EQ(f.editor.zoom(), 2.25);
+    EXPECT_NEAR(f.editor.shownSampleCount(), 69000 / 2.25, 100);
     EXPECT_NEAR(clickAt(300), before, 50);           // the point under the mouse stayed
     EXPECT_NEAR(clickAt(301) - clickAt(300), 44, 2); // a pixel is fewer samples now
-    const qint64 first = f.editor.FirstShownSample();
+    const qint64 first = f.editor.firstShownSample();
     wheel(300, -1, {});
-    EXPECT_GT(f.editor.FirstShownSample(), first); // the wheel alone moves the view along
+    EXPECT_GT(f.editor.firstShownSample(), first); // the wheel alone moves the view along
     // A selection left of the view is not drawn, and nothing is drawn outside the picture.
-    f.editor.Select(0, 10);
+    f.editor.select(0, 10);
     wheel(300, -20, {});
-    ASSERT_GT(f.editor.FirstShownSample(), 10);
+    ASSERT_GT(f.editor.firstShownSample(), 10);
     EXPECT_EQ(f.editor.Overlay.pixel(0, 50), f.editor.Background.pixel(0, 50));
-    f.editor.FitWhole();
-    EXPECT_EQ(f.editor.FirstShownSample(), 0);
-    EXPECT_EQ(f.editor.ShownSampleCount(), 69000);
+    f.editor.fitWhole();
+    EXPECT_EQ(f.editor.firstShownSample(), 0);
+    EXPECT_EQ(f.editor.shownSampleCount(), 69000);
     // A mark every 0.2 s of the 1.56 s message, grey, on the lower edge.
     const QImage &plot = f.editor.Background;
     const int bottom = plot.height() - 1;
@@ -386,9 +386,9 @@ TEST(WaveAdjuster, ZoomKeepsThePointUnderTheMouseAndFitShowsTheWhole)
     // at the right edge would read as "2".
     int dropped = 0;
     for (const double zoom : {7.0, 1e9}) {
-        f.editor.SetZoom(zoom, 0);
+        f.editor.setZoom(zoom, 0);
         for (int step = 0; step < 40; ++step) {
-            for (const TWaveAdjuster::RulerMark &mark : f.editor.RulerMarks()) {
+            for (const TWaveAdjuster::RulerMark &mark : f.editor.rulerMarks()) {
                 EXPECT_TRUE(mark.label.isEmpty() || plot.rect().contains(mark.labelBox))
                     << mark.label.toStdString();
                 dropped += mark.label.isEmpty();

@@ -27,7 +27,7 @@ struct LoneEditor
     void showInRow(const QString &file)
     {
         list.setCell(MessageList::FileColumn, 1, file);
-        editor.ShowRow(1);
+        editor.showRow(1);
     }
 };
 

@@ -27,7 +27,7 @@ int main(int argc, char **argv)
     ::testing::InitGoogleTest(&argc, argv);
     const int result = RUN_ALL_TESTS();
 #ifdef ORVANTA_TEST_SOUND
-    orvanta::WaveDevice::SettleBeforeExit();
+    orvanta::WaveDevice::settleBeforeExit();
 #endif
     return result;
 }

@@ -53,7 +53,7 @@ TEST(MessageSound, ImportAndSpeechIntoARowWithoutAMessageAreUndoneWhole)
 
     // A recording that does not start leaves a row without a message as it was, not naming a
     // file that never came.
-    f.sound.player().SetDeviceNames({}, QStringLiteral("No Such Input"));
+    f.sound.player().setDeviceNames({}, QStringLiteral("No Such Input"));
     f.sound.showRow(5);
     EXPECT_FALSE(f.sound.record(30).done());
     EXPECT_EQ(f.file(5), QString());

@@ -44,13 +44,13 @@ template <typename Action> ToneMeasure hear(const QString &recordingPath, Action
 {
     WaveDevice recorder;
     recorder.FileName = recordingPath;
-    recorder.Open();
-    recorder.Record();
+    recorder.open();
+    recorder.record();
     RunEvents(150);
-    const qint64 actionStart = recorder.Position();
+    const qint64 actionStart = recorder.position();
     action();
     RunEvents(200);
-    recorder.Stop();
+    recorder.stop();
     recorder.Save();
     const TWaveFile recording(recordingPath);
     EXPECT_TRUE(recording.Loaded);
@@ -63,7 +63,7 @@ template <typename Action> ToneMeasure hear(const QString &recordingPath, Action
 WaveDevice &opened(WaveDevice &device, const QString &path)
 {
     device.FileName = path;
-    device.Open();
+    device.open();
     return device;
 }
 
@@ -74,20 +74,20 @@ TEST(WaveDevice, PlayedToneIsHeardWholeAndABlockingPlayEndsWithIt)
     SoundFolder f;
     WaveDevice player;
     opened(player, f.tone("tone.wav", 1.0));
-    EXPECT_EQ(player.Length(), Rate);
+    EXPECT_EQ(player.length(), Rate);
     qint64 blockedMs = 0;
     const ToneMeasure heard = hear(f.emptyRecording("heard.wav"), [&] {
         QElapsedTimer clock;
         clock.start();
         player.Wait = true;
-        player.Play();
+        player.play();
         blockedMs = clock.elapsed();
     });
     EXPECT_NEAR(heard.frequency, 440, 440 * 0.02);
     EXPECT_NEAR(heard.seconds, 1.0, 0.1);
     EXPECT_GE(blockedMs, 1000);
     EXPECT_LT(blockedMs, 1600); // returns once heard, not long after
-    EXPECT_FALSE(player.IsPlaying());
+    EXPECT_FALSE(player.isPlaying());
     EXPECT_FALSE(player.Wait); // used once
 }
 
@@ -100,7 +100,7 @@ TEST(WaveDevice, FilesOfOtherFormatsPlay)
         opened(player, f.tone("other.wav", 0.6, rate, bits));
         const ToneMeasure heard = hear(f.emptyRecording("heard.wav"), [&] {
             player.Wait = true;
-            player.Play();
+            player.play();
         });
         EXPECT_NEAR(heard.frequency, 440, 440 * 0.02);
         EXPECT_NEAR(heard.seconds, 0.6, 0.1); // no clicks at the end of 8-bit sound
@@ -112,29 +112,29 @@ TEST(WaveDevice, PositionFollowsThePlayAndFromToPlaysASpan)
     SoundFolder f;
     WaveDevice player;
     opened(player, f.tone("tone.wav", 0.8));
-    player.Play(); // returns at once
-    EXPECT_TRUE(player.IsPlaying());
+    player.play(); // returns at once
+    EXPECT_TRUE(player.isPlaying());
     std::vector<qint64> positions;
-    while (player.IsPlaying()) {
-        positions.push_back(player.Position());
+    while (player.isPlaying()) {
+        positions.push_back(player.position());
         RunEvents(20);
     }
     EXPECT_GT(positions.size(), 20u);
     EXPECT_TRUE(std::is_sorted(positions.begin(), positions.end()));
-    EXPECT_EQ(player.Position(), player.Length());
+    EXPECT_EQ(player.position(), player.length());
 
-    player.SetTimeFormat(WaveDevice::TimeFormat::Milliseconds);
-    EXPECT_EQ(player.Length(), 800);
+    player.setTimeFormat(WaveDevice::TimeFormat::Milliseconds);
+    EXPECT_EQ(player.length(), 800);
     player.From = 200;
     player.To = 500;
     const ToneMeasure heard = hear(f.emptyRecording("span.wav"), [&] {
         player.Wait = true;
-        player.Play();
+        player.play();
     });
     EXPECT_NEAR(heard.seconds, 0.3, 0.1);
-    EXPECT_EQ(player.Position(), 500);
-    player.Rewind();
-    EXPECT_EQ(player.Position(), 0);
+    EXPECT_EQ(player.position(), 500);
+    player.rewind();
+    EXPECT_EQ(player.position(), 0);
 }
 
 TEST(WaveDevice, RecordingWhileAToneSoundsIsSavedAsAValidFile)
@@ -145,18 +145,18 @@ TEST(WaveDevice, RecordingWhileAToneSoundsIsSavedAsAValidFile)
     RunEvents(200);
     WaveDevice recorder;
     opened(recorder, f.emptyRecording("recorded.wav"));
-    recorder.SetTimeFormat(WaveDevice::TimeFormat::Milliseconds);
+    recorder.setTimeFormat(WaveDevice::TimeFormat::Milliseconds);
     QElapsedTimer sinceFirstSound;
     QObject::connect(&recorder, &WaveDevice::recordingStarted, [&] { sinceFirstSound.start(); });
-    recorder.Record();
-    EXPECT_TRUE(recorder.IsRecording());
+    recorder.record();
+    EXPECT_TRUE(recorder.isRecording());
     ASSERT_TRUE(RunEventsUntil([&] { return sinceFirstSound.isValid(); }));
     RunEvents(1000);
-    EXPECT_GT(recorder.Position(), 0);
+    EXPECT_GT(recorder.position(), 0);
     const double seconds = sinceFirstSound.elapsed() / 1000.0;
-    recorder.Stop();
+    recorder.stop();
     tone.waitForFinished(5000);
-    EXPECT_NEAR(double(recorder.Length()), 1000 * seconds, 150);
+    EXPECT_NEAR(double(recorder.length()), 1000 * seconds, 150);
     recorder.Save();
     const TWaveFile saved(f.path("recorded.wav"));
     ASSERT_TRUE(saved.Loaded);
@@ -173,7 +173,7 @@ TEST(WaveDevice, OpeningReportsWhatItRefuses)
     auto refusal = [&](const QString &path) {
         device.FileName = path;
         try {
-            device.Open();
+            device.open();
         } catch (const EWaveDeviceError &error) {
             return QString::fromUtf8(error.what());
         }
@@ -186,17 +186,17 @@ TEST(WaveDevice, OpeningReportsWhatItRefuses)
     text.write(QByteArray(100, 'x'));
     text.close();
     EXPECT_TRUE(refusal(f.path("text.wav")).startsWith(QStringLiteral("Звук из файла")));
-    EXPECT_FALSE(device.IsOpen());
-    device.SetDeviceNames(QStringLiteral("No Such Card"), {});
+    EXPECT_FALSE(device.isOpen());
+    device.setDeviceNames(QStringLiteral("No Such Card"), {});
     EXPECT_EQ(refusal(f.emptyRecording("empty.wav")),
               QStringLiteral("Нет устройства вывода звука \"No Such Card\""));
     // A card named in the settings: by its whole description or a part of it.
-    device.SetDeviceNames(QStringLiteral("Orvanta-Test-Output"), QStringLiteral("test-input"));
+    device.setDeviceNames(QStringLiteral("Orvanta-Test-Output"), QStringLiteral("test-input"));
     EXPECT_EQ(refusal(f.path("empty.wav")), QStringLiteral("opened"));
-    EXPECT_EQ(device.ProveOutput(1000), QString()); // the output takes sound
-    device.Record();
-    EXPECT_TRUE(device.IsRecording());
-    device.Close();
+    EXPECT_EQ(device.proveOutput(1000), QString()); // the output takes sound
+    device.record();
+    EXPECT_TRUE(device.isRecording());
+    device.close();
 }
 
 // The chosen output is the one that sounds: the default output's listener hears nothing. When
@@ -207,22 +207,22 @@ TEST(WaveDevice, ChosenOutputPlaysAndOneThatGoesAwayEndsThePlay)
     SoundFolder f;
     SecondOutput second;
     WaveDevice player;
-    player.SetDeviceNames(QLatin1String(SecondOutput::Description), QString());
+    player.setDeviceNames(QLatin1String(SecondOutput::Description), QString());
     opened(player, f.tone("tone.wav", 1.0));
     const ToneMeasure elsewhere = hear(f.emptyRecording("default.wav"), [&] {
         player.Wait = true;
-        player.Play();
+        player.play();
     });
     EXPECT_LT(elsewhere.peak, 300) << "the default output sounded";
 
     QString ended = QStringLiteral("not ended");
     QObject::connect(&player, &WaveDevice::playEnded, [&](const QString &error) { ended = error; });
     const ToneMeasure afterRemoval = hear(f.emptyRecording("after.wav"), [&] {
-        player.Rewind();
-        player.Play();
+        player.rewind();
+        player.play();
         RunEvents(200);
         second.remove();
-        EXPECT_TRUE(RunEventsUntil([&] { return !player.IsPlaying(); }, 3000));
+        EXPECT_TRUE(RunEventsUntil([&] { return !player.isPlaying(); }, 3000));
     });
     EXPECT_EQ(ended, QStringLiteral("Звук прерван: устройства вывода звука \"%1\" больше нет")
                          .arg(QLatin1String(SecondOutput::Description)));
@@ -263,9 +263,9 @@ TEST(UploadCheck, NamesEveryMessageThatCannotPlayWithItsReason)
     EXPECT_EQ(problems[4].first, 6); // in the sound library's words
     EXPECT_EQ(problems[5], std::make_pair(7, QStringLiteral("это не обычный файл")));
     EXPECT_NEAR(check.seconds, 0.5, 0.01);
-    EXPECT_FALSE(device.IsOpen());
+    EXPECT_FALSE(device.isOpen());
 
-    device.SetDeviceNames(QStringLiteral("No Such Card"), {});
+    device.setDeviceNames(QStringLiteral("No Such Card"), {});
     const UploadCheck noOutput = CheckMessagesToPlay({{1, f.path("tone.wav")}}, device);
     EXPECT_EQ(noOutput.outputProblem,
               QStringLiteral("Нет устройства вывода звука \"No Such Card\""));

@@ -18,22 +18,22 @@ TEST(WaveDeviceWithoutServer, OpenFailsAtOnceWithAClearError)
     QElapsedTimer clock;
     clock.start();
     try {
-        device.Open();
+        device.open();
         FAIL() << "opened without a sound server";
     } catch (const EWaveDeviceError &error) {
         EXPECT_STREQ(error.what(), "Нет устройства вывода звука");
     }
     EXPECT_LT(clock.elapsed(), 1000);
-    EXPECT_FALSE(device.IsOpen());
+    EXPECT_FALSE(device.isOpen());
 }
 
 TEST(WaveDeviceWithoutServer, EveryOperationNeedsAnOpenFile)
 {
     WaveDevice device;
     const std::function<void()> operations[] = {
-        [&] { device.Rewind(); },   [&] { device.Seek(1); },  [&] { device.Play(); },
-        [&] { device.Record(); },   [&] { device.Stop(); },   [&] { device.Save(); },
-        [&] { device.Position(); }, [&] { device.Length(); },
+        [&] { device.rewind(); },   [&] { device.seek(1); },  [&] { device.play(); },
+        [&] { device.record(); },   [&] { device.stop(); },   [&] { device.Save(); },
+        [&] { device.position(); }, [&] { device.length(); },
     };
     for (const auto &operation : operations) {
         try {
@@ -43,5 +43,5 @@ TEST(WaveDeviceWithoutServer, EveryOperationNeedsAnOpenFile)
             EXPECT_STREQ(error.what(), "Звуковой файл не открыт");
         }
     }
-    device.Close(); // closing a closed device is harmless
+    device.close(); // closing a closed device is harmless
 }
