@@ -115,7 +115,9 @@ namespace {
 
 QString invocation(const Command &command)
 {
-    return QLatin1String(command.name) + QLatin1Char(' ') + QLatin1String(command.synopsis);
+    const QLatin1String synopsis(command.synopsis);
+    return QLatin1String(command.name) +
+           (synopsis.isEmpty() ? QString() : QLatin1Char(' ') + synopsis);
 }
 
 // The command's line in the program's help: its synopsis, and its summary from column 29,
