@@ -336,8 +336,9 @@ TEST(Cli, ConfigIniIsFoundWhereTheWindowFindsIt)
 
 TEST(Cli, InterruptedWriteSaysWhatHappenedAndRestoreBringsThePanelBack)
 {
-    // The line goes after the panel search and the snapshot's read, after three of the keys,
-    // after the keys, the loop record and one relay, after the relays, or during the read-back.
+    // The line goes after the panel search and the snapshot's read, after the keys, the loop
+    // record and one relay, or during the read-back. Which parts each cut leaves written is the
+    // checked write's own test; here: the exit status, the way back, the journal and a restore.
     const struct
     {
         int hangUpAfter;
@@ -345,25 +346,27 @@ TEST(Cli, InterruptedWriteSaysWhatHappenedAndRestoreBringsThePanelBack)
         const char *said;
     } cuts[] = {
         {16, 7, "Ничего не записано."},
-        {19, 7, "Записано: ключи (не целиком)."},
         {22, 7, "Записано: ключи, шлейфы и общие настройки, реле (не целиком)."},
-        {27, 7, "Записано: ключи, шлейфы и общие настройки, реле."},
         {28, 9, "Настройки записаны, но прочитать их для проверки не удалось"},
     };
+    QString text;
+    {
+        CliFixture f;
+        ASSERT_EQ(
+            f.run({"read", "--port", f.port, "-o", f.path("panel.txt"), "--password"}).exitCode, 0);
+        text = QString::fromUtf8(ReadFile(f.path("panel.txt")));
+    }
+    text.replace(QStringLiteral("Ключ 1: 0000000000000000"),
+                 QStringLiteral("Ключ 1: 0123456789abcdef"));
+    text.replace(QStringLiteral("Шлейф 3, при размыкании: реле 2 включить: нет"),
+                 QStringLiteral("Шлейф 3, при размыкании: реле 2 включить: да"));
+    text.replace(QStringLiteral("Шлейф 1, замыкание: нет"),
+                 QStringLiteral("Шлейф 1, замыкание: да"));
+    text.replace(QStringLiteral("Пароль: 12345"), QStringLiteral("Пароль: 54321"));
     for (const auto &cut : cuts) {
         SCOPED_TRACE(cut.hangUpAfter);
         CliFixture f;
         const sim::PanelState before = f.panel.state();
-        ASSERT_EQ(
-            f.run({"read", "--port", f.port, "-o", f.path("panel.txt"), "--password"}).exitCode, 0);
-        QString text = QString::fromUtf8(ReadFile(f.path("panel.txt")));
-        text.replace(QStringLiteral("Ключ 1: 0000000000000000"),
-                     QStringLiteral("Ключ 1: 0123456789abcdef"));
-        text.replace(QStringLiteral("Шлейф 3, при размыкании: реле 2 включить: нет"),
-                     QStringLiteral("Шлейф 3, при размыкании: реле 2 включить: да"));
-        text.replace(QStringLiteral("Шлейф 1, замыкание: нет"),
-                     QStringLiteral("Шлейф 1, замыкание: да"));
-        text.replace(QStringLiteral("Пароль: 12345"), QStringLiteral("Пароль: 54321"));
         WriteFile(f.path("new.txt"), text.toUtf8());
 
         sim::PanelFaults unplugged;
@@ -373,13 +376,15 @@ TEST(Cli, InterruptedWriteSaysWhatHappenedAndRestoreBringsThePanelBack)
         EXPECT_EQ(write.exitCode, cut.exitCode) << write.err.toStdString();
         EXPECT_TRUE(write.err.contains(QString::fromUtf8(cut.said))) << write.err.toStdString();
         // The way back is named once anything reached the panel.
-        EXPECT_EQ(write.err.contains(QStringLiteral("orvanta-cli restore 1")),
-                  cut.hangUpAfter > 16);
+        const bool wroteSomething = cut.hangUpAfter > 16;
+        EXPECT_EQ(write.err.contains(QStringLiteral("orvanta-cli restore 1")), wroteSomething);
         const CliResult history = f.run({"history"});
         EXPECT_TRUE(history.out.startsWith(QStringLiteral("1\t"))) << history.out.toStdString();
         EXPECT_TRUE(history.out.contains(cut.exitCode == 9
                                              ? QStringLiteral("записано, не проверено")
                                              : QStringLiteral("прервано")));
+        if (!wroteSomething)
+            continue;
 
         // The same panel plugged in again: the snapshot brings back exactly what it held.
         sim::PanelServer again(f.panel.state());

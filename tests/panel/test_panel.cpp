@@ -147,47 +147,42 @@ TEST(PanelSettings, WrittenThenReadComeBackAsSent)
 // naming the setting, and nothing after it is asked.
 TEST(PanelSettings, ReadIsWholeOrFailsNamingTheSetting)
 {
-    const std::pair<const char *, const char *> settings[] = {
-        {"+T02", "Ключ 2"},
-        {"+v", "Версия прошивки"},
-        {"+Q", "Пароль"},
-        {"+k03", "Реле 3, правила включения и выключения"},
-        {"+L", "Время включения реле"},
-        {"+K", "Настройки шлейфов и общие настройки"},
+    const auto silent = [](sim::PanelFaults &x) {
+        x.silent = true;
     };
-    const std::pair<const char *, std::function<void(sim::PanelFaults &)>> faults[] = {
-        {"no answer",
-         [](sim::PanelFaults &x) {
-             x.silent = true;
-         }},
-        {"garbled",
-         [](sim::PanelFaults &x) {
-             x.garbageValue = true;
-         }},
-        {"no line end",
-         [](sim::PanelFaults &x) {
-             x.dropValueLineEnd = true;
-         }},
+    const auto garbled = [](sim::PanelFaults &x) {
+        x.garbageValue = true;
     };
+    const auto noLineEnd = [](sim::PanelFaults &x) {
+        x.dropValueLineEnd = true;
+    };
+    // Each kind of setting with one fault, each fault on two kinds.
+    const std::tuple<const char *, const char *, std::function<void(sim::PanelFaults &)>> cases[] =
+        {
+            {"+T02", "Ключ 2", silent},
+            {"+v", "Версия прошивки", garbled},
+            {"+Q", "Пароль", noLineEnd},
+            {"+k03", "Реле 3, правила включения и выключения", silent},
+            {"+L", "Время включения реле", garbled},
+            {"+K", "Настройки шлейфов и общие настройки", noLineEnd},
+        };
     PanelOnLink f;
-    for (const auto &[command, name] : settings) {
-        for (const auto &[kind, fault] : faults) {
-            SCOPED_TRACE(std::string(command) + ", " + kind);
-            sim::PanelFaults faulty;
-            faulty.onlyCommand = command;
-            fault(faulty);
-            f.panel.setFaults(faulty);
-            f.panel.clearTranscript();
-            PanelSettings read;
-            try {
-                ReadPanelSettings(f.link, read);
-                ADD_FAILURE() << "the read went through";
-            } catch (const EIncompleteRead &error) {
-                EXPECT_TRUE(QString::fromUtf8(error.what()).contains(QString::fromUtf8(name)))
-                    << error.what();
-            }
-            EXPECT_EQ(f.panel.commands().back(), command);
+    for (const auto &[command, name, fault] : cases) {
+        SCOPED_TRACE(command);
+        sim::PanelFaults faulty;
+        faulty.onlyCommand = command;
+        fault(faulty);
+        f.panel.setFaults(faulty);
+        f.panel.clearTranscript();
+        PanelSettings read;
+        try {
+            ReadPanelSettings(f.link, read);
+            ADD_FAILURE() << "the read went through";
+        } catch (const EIncompleteRead &error) {
+            EXPECT_TRUE(QString::fromUtf8(error.what()).contains(QString::fromUtf8(name)))
+                << error.what();
         }
+        EXPECT_EQ(f.panel.commands().back(), command);
     }
     // A relay time the byte holds is a time: "ff" reads as 510 seconds.
     f.panel.setFaults({});

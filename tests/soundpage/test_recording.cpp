@@ -3,6 +3,7 @@
 #include "LevelMeter.h"
 #include "LoneEditor.h"
 #include "MessageTools.h"
+#include "PanelConnection.h"
 #include "SecondOutput.h"
 #include "SoundAnalysis.h"
 #include "SoundFormats.h"
@@ -58,6 +59,44 @@ struct RecordingFixture : LoneEditor
     bool recordingEnds()
     {
         return RunEventsUntil([this] { return !editor.Recording(); });
+    }
+};
+
+// The sound page built alone on a link without a port: both lists of 55 lines and the sound
+// folder in a folder of its own, the first row selected as at the window's start. Message boxes
+// are recorded.
+struct SoundPageFixture
+{
+    QTemporaryDir folder;
+    DialogRecorder dialogs;
+    AppConfig config;
+    PanelConnection connection{config, {}};
+    SoundPage page{connection.link(), folder.path()};
+
+    SoundPageFixture()
+    {
+        QDir(folder.path()).mkpath(QStringLiteral("sound"));
+        WriteFile(folder.filePath(QStringLiteral("messages.txt")), NumberedLines(55, "message "));
+        WriteFile(folder.filePath(QStringLiteral("sounds.txt")), NumberedLines(55, "sound "));
+        page.loadLists(folder.filePath(QStringLiteral("messages.txt")),
+                       folder.filePath(QStringLiteral("sounds.txt")));
+        page.selectCell(0, 1);
+    }
+    QString soundFile(const QString &name) const
+    {
+        return folder.filePath(QStringLiteral("sound/") + name);
+    }
+    bool enabled(const char *name) const
+    {
+        return page.findChild<QWidget *>(QLatin1String(name))->isEnabled();
+    }
+    void click(const char *name) const
+    {
+        page.findChild<QToolButton *>(QLatin1String(name))->click();
+    }
+    QString label(const char *name) const
+    {
+        return page.findChild<QLabel *>(QLatin1String(name))->text();
     }
 };
 
@@ -303,23 +342,18 @@ TEST(SoundPage, OneActivityAtATime)
 
 TEST(SoundPage, WithoutASoundOutputTheMessageIsShownAndEditable)
 {
-    WindowFixture f;
-    ASSERT_TRUE(MakeTone(QDir(f.binDir()).filePath(QStringLiteral("sound/sound 1")), 1.0, 440));
-    auto window = f.open();
-    SoundPage &page = window->sounds();
+    SoundPageFixture f;
+    ASSERT_TRUE(MakeTone(f.soundFile(QStringLiteral("sound 1")), 1.0, 440));
+    SoundPage &page = f.page;
     page.setSoundDevices(QStringLiteral("No Such Output"), {});
     page.showSelectedMessage();
-    const auto enabled = [&](const char *name) {
-        return window->findChild<QWidget *>(QLatin1String(name))->isEnabled();
-    };
     EXPECT_EQ(page.editor().sampleCount(), Rate);
     for (const char *name : {"PlaySB", "PlayFStartSB", "RecSB"})
-        EXPECT_FALSE(enabled(name)) << name;
-    EXPECT_EQ(window->findChild<QLabel *>(QStringLiteral("StatusL"))->text(),
-              QStringLiteral("Нет устройства вывода звука \"No Such Output\""));
-    ASSERT_TRUE(enabled("CutSB"));
+        EXPECT_FALSE(f.enabled(name)) << name;
+    EXPECT_EQ(f.label("StatusL"), QStringLiteral("Нет устройства вывода звука \"No Such Output\""));
+    ASSERT_TRUE(f.enabled("CutSB"));
     page.editor().SelEnd = 999;
-    window->findChild<QToolButton *>(QStringLiteral("CutSB"))->click();
+    f.click("CutSB");
     EXPECT_EQ(TWaveFile(page.soundPath(1)).Samples.size(), size_t(Rate - 1000));
     EXPECT_EQ(page.editor().sampleCount(), Rate - 1000);
 }
@@ -367,53 +401,51 @@ TEST(SoundPage, InstalledToolRecordsIntoTheUsersSoundFolderAndACloseKeepsTheReco
 
 TEST(SoundPage, SpeechFromTheRowsText)
 {
-    WindowFixture f;
-    auto window = f.open();
+    SoundPageFixture f;
     const auto total = [&] {
-        return window->findChild<QLabel *>(QStringLiteral("TotalL"))->text();
+        return f.label("TotalL");
     };
     const QString nothing = QStringLiteral("Сообщения в списке: 0 мин. 0 сек. из 8 мин.");
     EXPECT_EQ(total(), nothing);
-    window->findChild<QToolButton *>(QStringLiteral("SpeakSB"))->click();
+    f.click("SpeakSB");
     EXPECT_TRUE(f.dialogs.boxes.empty()) << f.dialogs.boxes.front().second.toStdString();
     EXPECT_NE(total(), nothing); // the written message counts at once
-    const QString spoken = QDir(f.binDir()).filePath(QStringLiteral("sound/sound 1"));
+    const QString spoken = f.soundFile(QStringLiteral("sound 1"));
     EXPECT_TRUE(TWaveFile(spoken).Loaded);
-    EXPECT_TRUE(window->sounds().editor().soundLoaded());
+    EXPECT_TRUE(f.page.editor().soundLoaded());
     // The page's tools on the spoken message: even loudness, then trimmed ends.
-    window->findChild<QToolButton *>(QStringLiteral("NormalizeSB"))->click();
+    f.click("NormalizeSB");
     const std::vector<int16_t> even = TWaveFile(spoken).Samples;
     int peak = 0;
     for (int16_t sample : even)
         peak = std::max(peak, std::abs(int(sample)));
     EXPECT_EQ(peak, LoudnessPeak);
-    window->findChild<QToolButton *>(QStringLiteral("TrimSB"))->click();
+    f.click("TrimSB");
     EXPECT_LE(TWaveFile(spoken).Samples.size(), even.size());
-    window->sounds().setCell(1, 1, QStringLiteral("missing.wav")); // a name typed into the list
+    f.page.setCell(1, 1, QStringLiteral("missing.wav")); // a name typed into the list
     EXPECT_EQ(total(), nothing);
-    window->sounds().setCell(0, 2, QStringLiteral(" "));
-    window->sounds().selectCell(0, 2);
-    window->findChild<QToolButton *>(QStringLiteral("SpeakSB"))->click();
+    f.page.setCell(0, 2, QStringLiteral(" "));
+    f.page.selectCell(0, 2);
+    f.click("SpeakSB");
     ASSERT_EQ(f.dialogs.boxes.size(), 1u);
     EXPECT_EQ(f.dialogs.boxes[0].second,
               QStringLiteral("В строке 2 нет текста сообщения: озвучивать нечего."));
     // A blank file cell is named before the message is spoken into it.
-    window->sounds().setCell(0, 3, QStringLiteral("Тревога"));
-    window->sounds().setCell(1, 3, QString());
-    window->sounds().selectCell(0, 3);
-    window->findChild<QToolButton *>(QStringLiteral("SpeakSB"))->click();
-    EXPECT_EQ(window->sounds().cell(1, 3), QStringLiteral("3.wav"));
-    EXPECT_TRUE(TWaveFile(QDir(f.binDir()).filePath(QStringLiteral("sound/3.wav"))).Loaded);
-    EXPECT_TRUE(window->findChild<QToolButton *>(QStringLiteral("UndoSB"))->isEnabled());
+    f.page.setCell(0, 3, QStringLiteral("Тревога"));
+    f.page.setCell(1, 3, QString());
+    f.page.selectCell(0, 3);
+    f.click("SpeakSB");
+    EXPECT_EQ(f.page.cell(1, 3), QStringLiteral("3.wav"));
+    EXPECT_TRUE(TWaveFile(f.soundFile(QStringLiteral("3.wav"))).Loaded);
+    EXPECT_TRUE(f.enabled("UndoSB"));
 }
 
 TEST(SoundPage, SoundFilesAreImportedByButtonAndDropWithOneUndo)
 {
-    WindowFixture f;
-    auto window = f.open();
-    window->show();
-    SoundPage &page = window->sounds();
-    const QString sound = QDir(f.binDir()).filePath(QStringLiteral("sound/"));
+    SoundPageFixture f;
+    f.page.show();
+    SoundPage &page = f.page;
+    const QString sound = f.soundFile({});
     const QString source = f.folder.filePath(QStringLiteral("stereo.ogg"));
     QProcess::execute(QStringLiteral("sox"), {"-n", "-r", "22050", "-c", "2", source, "synth",
                                               "1.5", "sine", "440", "sine", "660"});
@@ -421,7 +453,7 @@ TEST(SoundPage, SoundFilesAreImportedByButtonAndDropWithOneUndo)
     // By the button, into the selected row: named after its file cell, at 44.1 kHz, mono.
     page.selectCell(0, 5);
     f.dialogs.chooseFile(source);
-    window->findChild<QToolButton *>(QStringLiteral("ImportSB"))->click();
+    f.click("ImportSB");
     EXPECT_EQ(page.cell(1, 5), QStringLiteral("sound 5.wav"));
     const TWaveFile imported(sound + QStringLiteral("sound 5.wav"));
     EXPECT_EQ(imported.Format.SampleRate, 44100u);
@@ -448,7 +480,7 @@ TEST(SoundPage, SoundFilesAreImportedByButtonAndDropWithOneUndo)
     ASSERT_TRUE(RunEventsUntil([&] { return page.cell(1, 7) != QStringLiteral("sound 5.wav"); }));
     EXPECT_EQ(page.cell(1, 7), QStringLiteral("sound 5-2.wav"));
     EXPECT_EQ(page.selectedRow(), 7);
-    window->findChild<QToolButton *>(QStringLiteral("UndoSB"))->click();
+    f.click("UndoSB");
     EXPECT_EQ(page.cell(1, 7), QStringLiteral("sound 5.wav"));
     EXPECT_FALSE(QFile::exists(sound + QStringLiteral("sound 5-2.wav")));
 
@@ -475,9 +507,8 @@ TEST(SoundPage, SoundFilesAreImportedByButtonAndDropWithOneUndo)
 // byte, the copy sounds as the file did, and one undo points the row back at the file.
 TEST(SoundPage, EditOfAFileInAnotherFormatEditsACopy)
 {
-    WindowFixture f;
-    auto window = f.open();
-    SoundPage &page = window->sounds();
+    SoundPageFixture f;
+    SoundPage &page = f.page;
     const std::vector<SoundFormat> formats = MakeSoundFormats(f.folder.path());
     ASSERT_FALSE(formats.empty());
     int row = 10;
@@ -490,7 +521,7 @@ TEST(SoundPage, EditOfAFileInAnotherFormatEditsACopy)
         page.selectCell(0, row);
         page.editor().SelStart = 0;
         page.editor().SelEnd = 99;
-        window->findChild<QToolButton *>(QStringLiteral("SilenceSB"))->click();
+        f.click("SilenceSB");
         EXPECT_EQ(ReadFile(format.path), before);
         EXPECT_EQ(page.cell(1, row), QStringLiteral("%1.wav").arg(row));
         const TWaveFile copy(page.soundPath(row));
@@ -499,10 +530,9 @@ TEST(SoundPage, EditOfAFileInAnotherFormatEditsACopy)
         const std::vector<int16_t> want = TWaveFile(format.expected).Samples;
         EXPECT_NEAR(RmsDecibels(copy.Samples, want), 0, 0.5);
         EXPECT_GT(BestCorrelation(want, copy.Samples, 1200), 0.99);
-        window->findChild<QToolButton *>(QStringLiteral("UndoSB"))->click();
+        f.click("UndoSB");
         EXPECT_EQ(page.cell(1, row), format.path);
-        EXPECT_FALSE(
-            QFile::exists(QDir(f.binDir()).filePath(QStringLiteral("sound/%1.wav").arg(row))));
+        EXPECT_FALSE(QFile::exists(f.soundFile(QStringLiteral("%1.wav").arg(row))));
         ++row;
     }
 
@@ -513,9 +543,9 @@ TEST(SoundPage, EditOfAFileInAnotherFormatEditsACopy)
     const QByteArray before = ReadFile(flac.path);
     page.setCell(1, 30, flac.path);
     page.selectCell(0, 30);
-    window->findChild<QToolButton *>(QStringLiteral("RecSB"))->click();
+    f.click("RecSB");
     RunEvents(600);
-    window->findChild<QToolButton *>(QStringLiteral("StopSB"))->click();
+    f.click("StopSB");
     ASSERT_TRUE(RunEventsUntil([&] { return !page.editor().Recording(); }));
     EXPECT_EQ(ReadFile(flac.path), before);
     EXPECT_EQ(page.cell(1, 30), QStringLiteral("30.wav"));
@@ -523,7 +553,7 @@ TEST(SoundPage, EditOfAFileInAnotherFormatEditsACopy)
     // Nor is speech spoken over it.
     page.setCell(1, 31, flac.path);
     page.selectCell(0, 31);
-    window->findChild<QToolButton *>(QStringLiteral("SpeakSB"))->click();
+    f.click("SpeakSB");
     EXPECT_EQ(ReadFile(flac.path), before);
     EXPECT_EQ(page.cell(1, 31), QStringLiteral("31.wav"));
     EXPECT_TRUE(TWaveFile(page.soundPath(31)).Loaded);
@@ -550,29 +580,28 @@ TEST(SoundPage, ListTakesTheWindowsWidthAndShowsEightRowsAtTheLeastHeight)
 
 TEST(SoundPage, ARecordingCanBeUndone)
 {
-    WindowFixture f;
-    auto window = f.open();
-    SoundPage &page = window->sounds();
+    SoundPageFixture f;
+    SoundPage &page = f.page;
     ASSERT_TRUE(putMessage(page, 2, 4410, 1234));
     const QByteArray before = ReadFile(page.soundPath(2));
     const auto recordInto = [&](int row) {
         page.selectCell(0, row);
-        window->findChild<QToolButton *>(QStringLiteral("RecSB"))->click();
+        f.page.findChild<QToolButton *>(QStringLiteral("RecSB"))->click();
         RunEvents(500);
-        window->findChild<QToolButton *>(QStringLiteral("StopSB"))->click();
+        f.page.findChild<QToolButton *>(QStringLiteral("StopSB"))->click();
         return RunEventsUntil([&] { return !page.editor().Recording(); });
     };
     // Over a message: undo brings it back byte for byte.
     ASSERT_TRUE(recordInto(2));
     ASSERT_NE(ReadFile(page.soundPath(2)), before);
-    window->findChild<QToolButton *>(QStringLiteral("UndoSB"))->click();
+    f.page.findChild<QToolButton *>(QStringLiteral("UndoSB"))->click();
     EXPECT_EQ(ReadFile(page.soundPath(2)), before);
     EXPECT_EQ(page.editor().sampleCount(), 4410);
     // Into a row without a message: undo removes the take and the name it got.
     page.setCell(1, 3, QString());
     ASSERT_TRUE(recordInto(3));
     EXPECT_EQ(page.cell(1, 3), QStringLiteral("3.wav"));
-    window->findChild<QToolButton *>(QStringLiteral("UndoSB"))->click();
+    f.page.findChild<QToolButton *>(QStringLiteral("UndoSB"))->click();
     EXPECT_EQ(page.cell(1, 3), QString());
     EXPECT_FALSE(QFile::exists(QDir(QFileInfo(page.soundPath(2)).path()).filePath("3.wav")));
     EXPECT_TRUE(f.dialogs.boxes.empty());
@@ -582,13 +611,12 @@ TEST(SoundPage, ARecordingCanBeUndone)
 // what its button does; every key is named in its button's hint.
 TEST(SoundPage, WaveformKeysDoWhatTheirButtonsDo)
 {
-    WindowFixture f;
-    auto window = f.open();
-    SoundPage &page = window->sounds();
+    SoundPageFixture f;
+    SoundPage &page = f.page;
     ASSERT_TRUE(putMessage(page, 2, Rate, 3000));
     page.selectCell(0, 2);
-    window->show();
-    QApplication::setActiveWindow(window.get());
+    f.page.show();
+    QApplication::setActiveWindow(&f.page);
     TWaveAdjuster &editor = page.editor();
     QTest::mouseClick(&editor, Qt::LeftButton, {}, QPoint(100, 50));
     ASSERT_TRUE(editor.hasFocus());
@@ -670,18 +698,18 @@ TEST(SoundPage, WaveformKeysDoWhatTheirButtonsDo)
         QTest::keyClick(&editor, entry.key.key(), entry.key.keyboardModifiers());
         EXPECT_TRUE(RunEventsUntil(entry.done, 3000));
         if (entry.button) {
-            EXPECT_TRUE(window->findChild<QToolButton *>(QLatin1String(entry.button))
+            EXPECT_TRUE(f.page.findChild<QToolButton *>(QLatin1String(entry.button))
                             ->toolTip()
                             .contains(QString::fromUtf8(entry.hint)));
         }
     }
     // The selection's start and length are in view.
     QTest::keyClick(&editor, Qt::Key_A, Qt::ControlModifier);
-    const QString shown = window->findChild<QLabel *>(QStringLiteral("SelectionL"))->text();
+    const QString shown = f.page.findChild<QLabel *>(QStringLiteral("SelectionL"))->text();
     EXPECT_TRUE(shown.contains(QLocale().toString(double(n) / Rate, 'f', 3)))
         << shown.toStdString();
     // A disabled button's icon is drawn at less than half opacity.
-    const QImage faded = window->findChild<QToolButton *>(QStringLiteral("RecSB"))
+    const QImage faded = f.page.findChild<QToolButton *>(QStringLiteral("RecSB"))
                              ->icon()
                              .pixmap(24, QIcon::Disabled)
                              .toImage();
@@ -742,17 +770,16 @@ TEST(SoundPage, ChosenOutputIsKeptAndOneThatGoesAwayGivesWayToTheDefault)
 // The memory bar keeps its place while the figures beside it grow.
 TEST(SoundPage, MemoryBarStaysPutAsItsFiguresGrow)
 {
-    WindowFixture f;
-    auto window = f.open();
-    window->show();
-    auto *bar = window->findChild<QWidget *>(QStringLiteral("EepPB"));
+    SoundPageFixture f;
+    f.page.show();
+    auto *bar = f.page.findChild<QWidget *>(QStringLiteral("EepPB"));
     RunEvents(50);
     const QRect before = bar->geometry();
-    window->sounds().showMemoryUsage(479);
-    const QString longSound = QDir(f.binDir()).filePath(QStringLiteral("sound/long.wav"));
+    f.page.showMemoryUsage(479);
+    const QString longSound = f.soundFile(QStringLiteral("long.wav"));
     ASSERT_TRUE(MakeTone(longSound, 650.0, 440, 8000));
-    window->sounds().setCell(1, 1, QStringLiteral("long.wav"));
+    f.page.setCell(1, 1, QStringLiteral("long.wav"));
     RunEvents(50);
-    EXPECT_TRUE(window->findChild<QLabel *>(QStringLiteral("TotalL"))->text().contains("10 мин."));
+    EXPECT_TRUE(f.page.findChild<QLabel *>(QStringLiteral("TotalL"))->text().contains("10 мин."));
     EXPECT_EQ(bar->geometry(), before);
 }
