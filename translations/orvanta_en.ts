@@ -199,9 +199,9 @@ Files: Config.ini and sound/ beside the program when it is a portable copy; othe
         <translation>the ports it would try: device, and whether it can be opened</translation>
     </message>
     <message>
-        <source>Lists each port name with its device and whether it can be opened: free, busy (and by which program), no permission (and how to get it), absent, no serial port.
+        <source>Lists each port name with its device and whether it can be opened: free, busy (and by which program), no permission (and how to get it), absent, no serial port. A serial adapter also gets its name (model and serial number) and its stable path in /dev/serial/by-id, by which the same adapter is found again under another number.
 </source>
-        <translation>Lists each port name with its device and whether it can be opened: free, busy (and by which program), no permission (and how to get it), absent, no serial port.
+        <translation>Lists each port name with its device and whether it can be opened: free, busy (and by which program), no permission (and how to get it), absent, no serial port. A serial adapter also gets its name (model and serial number) and its stable path in /dev/serial/by-id, by which the same adapter is found again under another number.
 </translation>
     </message>
     <message>
@@ -343,6 +343,8 @@ Options:
   --password      read: put the password into the file (made readable by you alone)
   --yes           write, restore: write without asking (needed when there is no terminal)
   --json          ports, detect, show, diff, history: print JSON (shapes in the README)
+  --any           wait: a panel that answers already counts too
+  --timeout S     wait: how many seconds to wait for a panel (default 300)
   --verbose       say which Config.ini is used, and print the exchange with the panel on
                   standard error
   --version       the program&apos;s version
@@ -380,6 +382,8 @@ Options:
   --password      read: put the password into the file (made readable by you alone)
   --yes           write, restore: write without asking (needed when there is no terminal)
   --json          ports, detect, show, diff, history: print JSON (shapes in the README)
+  --any           wait: a panel that answers already counts too
+  --timeout S     wait: how many seconds to wait for a panel (default 300)
   --verbose       say which Config.ini is used, and print the exchange with the panel on
                   standard error
   --version       the program&apos;s version
@@ -407,6 +411,28 @@ Before every write the panel&apos;s settings are read whole and kept as a snapsh
         <translation>Usage: orvanta-cli %1
 
 %2</translation>
+    </message>
+    <message>
+        <source>Ожидание охранной панели (до %1 сек.)…
+</source>
+        <translation>Waiting for a panel (up to %1 s)…
+</translation>
+    </message>
+    <message>
+        <source>Ни на одном порту не ответила новая охранная панель за %1 сек.
+</source>
+        <translation>No new panel answered on any port within %1 s.
+</translation>
+    </message>
+    <message>
+        <source>waits for a panel to answer; prints its port</source>
+        <translation>waits for a panel to answer; prints its port</translation>
+    </message>
+    <message>
+        <source>Waits until a panel answers on a port where none answered when the wait began: an adapter plugged in, or a cable moved to the next panel. Prints that port, for --port of the next command. A panel that answers already counts only with --any, or once it has fallen silent. Exit 3 when none comes within the time (default 300 s).
+</source>
+        <translation>Waits until a panel answers on a port where none answered when the wait began: an adapter plugged in, or a cable moved to the next panel. Prints that port, for --port of the next command. A panel that answers already counts only with --any, or once it has fallen silent. Exit 3 when none comes within the time (default 300 s).
+</translation>
     </message>
 </context>
 <context>
@@ -832,6 +858,25 @@ The panel probably holds the new settings.</translation>
     <message>
         <source>Время включения реле %1 (%2 сек.) должно быть от 0 до 510 сек.</source>
         <translation>Relay %1 on-time (%2 s) must be from 0 to 510 s.</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::PortFollower</name>
+    <message>
+        <source>%1: охранная панель не отвечает (%2)</source>
+        <translation>%1: no panel answers (%2)</translation>
+    </message>
+    <message>
+        <source>Охранная панель отвечает на %1: её настройки прочитает «Прочитать настройки из &quot;Orvanta&quot;»</source>
+        <translation>A panel answers on %1: “Read settings from Orvanta” reads its settings</translation>
+    </message>
+    <message>
+        <source>Адаптер %1 отключён: связи с охранной панелью нет</source>
+        <translation>Adapter %1 unplugged: no connection with the panel</translation>
+    </message>
+    <message>
+        <source>Адаптер %1 отключён</source>
+        <translation>Adapter %1 unplugged</translation>
     </message>
 </context>
 <context>
@@ -1639,6 +1684,10 @@ Run with DEBUG for debug mode; orvanta-config --help for help.</translation>
     <message>
         <source>Снимок прежних настроек: %1</source>
         <translation>Snapshot of the previous settings: %1</translation>
+    </message>
+    <message>
+        <source>окно занято другим делом</source>
+        <translation>the window is busy with something else</translation>
     </message>
 </context>
 <context>

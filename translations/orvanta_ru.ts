@@ -199,9 +199,9 @@ Files: Config.ini and sound/ beside the program when it is a portable copy; othe
         <translation>порты, которые будут опробованы: устройство и можно ли его открыть</translation>
     </message>
     <message>
-        <source>Lists each port name with its device and whether it can be opened: free, busy (and by which program), no permission (and how to get it), absent, no serial port.
+        <source>Lists each port name with its device and whether it can be opened: free, busy (and by which program), no permission (and how to get it), absent, no serial port. A serial adapter also gets its name (model and serial number) and its stable path in /dev/serial/by-id, by which the same adapter is found again under another number.
 </source>
-        <translation>Перечисляет имена портов с их устройствами и сообщает, можно ли открыть каждый: свободен, занят (и какой программой), нет доступа (и как его получить), нет устройства, не последовательный порт.
+        <translation>Перечисляет имена портов с их устройствами и сообщает, можно ли открыть каждый: свободен, занят (и какой программой), нет доступа (и как его получить), нет устройства, не последовательный порт. Для адаптера — ещё его название (модель и серийный номер) и постоянный путь в /dev/serial/by-id, по которому тот же адаптер находится снова под другим номером.
 </translation>
     </message>
     <message>
@@ -343,6 +343,8 @@ Options:
   --password      read: put the password into the file (made readable by you alone)
   --yes           write, restore: write without asking (needed when there is no terminal)
   --json          ports, detect, show, diff, history: print JSON (shapes in the README)
+  --any           wait: a panel that answers already counts too
+  --timeout S     wait: how many seconds to wait for a panel (default 300)
   --verbose       say which Config.ini is used, and print the exchange with the panel on
                   standard error
   --version       the program&apos;s version
@@ -383,6 +385,8 @@ Before every write the panel&apos;s settings are read whole and kept as a snapsh
   --yes           write, restore: записывать без вопроса (нужно, когда нет терминала)
   --json          ports, detect, show, diff, history: выводить JSON (его структура описана
                   в README)
+  --any           wait: подходит и панель, которая уже отвечает
+  --timeout S     wait: сколько секунд ждать панель (по умолчанию 300)
   --verbose       сообщать, какой Config.ini используется, и выводить обмен с панелью
                   в стандартный поток ошибок
   --version       версия программы
@@ -411,6 +415,28 @@ Before every write the panel&apos;s settings are read whole and kept as a snapsh
         <translation>Использование: orvanta-cli %1
 
 %2</translation>
+    </message>
+    <message>
+        <source>Ожидание охранной панели (до %1 сек.)…
+</source>
+        <translation>Ожидание охранной панели (до %1 сек.)…
+</translation>
+    </message>
+    <message>
+        <source>Ни на одном порту не ответила новая охранная панель за %1 сек.
+</source>
+        <translation>Ни на одном порту не ответила новая охранная панель за %1 сек.
+</translation>
+    </message>
+    <message>
+        <source>waits for a panel to answer; prints its port</source>
+        <translation>ждёт, когда ответит панель; выводит её порт</translation>
+    </message>
+    <message>
+        <source>Waits until a panel answers on a port where none answered when the wait began: an adapter plugged in, or a cable moved to the next panel. Prints that port, for --port of the next command. A panel that answers already counts only with --any, or once it has fallen silent. Exit 3 when none comes within the time (default 300 s).
+</source>
+        <translation>Ждёт, когда ответит панель на порту, где при начале ожидания не отвечала ни одна: вставлен адаптер или кабель перенесён к следующей панели. Выводит этот порт — для --port следующей команды. Панель, которая уже отвечает, подходит только с --any или после того, как замолчит. Код 3, если за отведённое время (по умолчанию 300 с) панель не появилась.
+</translation>
     </message>
 </context>
 <context>
@@ -836,6 +862,25 @@ Before every write the panel&apos;s settings are read whole and kept as a snapsh
     <message>
         <source>Время включения реле %1 (%2 сек.) должно быть от 0 до 510 сек.</source>
         <translation>Время включения реле %1 (%2 сек.) должно быть от 0 до 510 сек.</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::PortFollower</name>
+    <message>
+        <source>%1: охранная панель не отвечает (%2)</source>
+        <translation>%1: охранная панель не отвечает (%2)</translation>
+    </message>
+    <message>
+        <source>Охранная панель отвечает на %1: её настройки прочитает «Прочитать настройки из &quot;Orvanta&quot;»</source>
+        <translation>Охранная панель отвечает на %1: её настройки прочитает «Прочитать настройки из &quot;Orvanta&quot;»</translation>
+    </message>
+    <message>
+        <source>Адаптер %1 отключён: связи с охранной панелью нет</source>
+        <translation>Адаптер %1 отключён: связи с охранной панелью нет</translation>
+    </message>
+    <message>
+        <source>Адаптер %1 отключён</source>
+        <translation>Адаптер %1 отключён</translation>
     </message>
 </context>
 <context>
@@ -1644,6 +1689,10 @@ Before every write the panel&apos;s settings are read whole and kept as a snapsh
     <message>
         <source>Снимок прежних настроек: %1</source>
         <translation>Снимок прежних настроек: %1</translation>
+    </message>
+    <message>
+        <source>окно занято другим делом</source>
+        <translation>окно занято другим делом</translation>
     </message>
 </context>
 <context>

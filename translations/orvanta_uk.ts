@@ -199,9 +199,9 @@ Files: Config.ini and sound/ beside the program when it is a portable copy; othe
         <translation>порти, які програма спробує: пристрій і чи можна його відкрити</translation>
     </message>
     <message>
-        <source>Lists each port name with its device and whether it can be opened: free, busy (and by which program), no permission (and how to get it), absent, no serial port.
+        <source>Lists each port name with its device and whether it can be opened: free, busy (and by which program), no permission (and how to get it), absent, no serial port. A serial adapter also gets its name (model and serial number) and its stable path in /dev/serial/by-id, by which the same adapter is found again under another number.
 </source>
-        <translation>Перелічує назви портів, пристрій кожного й чи можна його відкрити: вільний, зайнятий (і якою програмою), немає доступу (і як його отримати), немає пристрою, не послідовний порт.
+        <translation>Перелічує назви портів, пристрій кожного й чи можна його відкрити: вільний, зайнятий (і якою програмою), немає доступу (і як його отримати), немає пристрою, не послідовний порт. Для адаптера — ще його назва (модель і серійний номер) і сталий шлях у /dev/serial/by-id, за яким той самий адаптер знаходиться знову під іншим номером.
 </translation>
     </message>
     <message>
@@ -343,6 +343,8 @@ Options:
   --password      read: put the password into the file (made readable by you alone)
   --yes           write, restore: write without asking (needed when there is no terminal)
   --json          ports, detect, show, diff, history: print JSON (shapes in the README)
+  --any           wait: a panel that answers already counts too
+  --timeout S     wait: how many seconds to wait for a panel (default 300)
   --verbose       say which Config.ini is used, and print the exchange with the panel on
                   standard error
   --version       the program&apos;s version
@@ -381,6 +383,8 @@ FILE налаштувань &quot;-&quot; читається зі стандар
   --password      read: записати пароль у файл (читати його зможете лише ви)
   --yes           write, restore: записати без запитання (потрібно, коли немає термінала)
   --json          ports, detect, show, diff, history: виводити JSON (формати — у README)
+  --any           wait: підходить і панель, що вже відповідає
+  --timeout S     wait: скільки секунд чекати на панель (типово 300)
   --verbose       повідомляти, який Config.ini використано, і виводити обмін із панеллю у
                   стандартний потік помилок
   --version       версія програми
@@ -409,6 +413,28 @@ FILE налаштувань &quot;-&quot; читається зі стандар
         <translation>Використання: orvanta-cli %1
 
 %2</translation>
+    </message>
+    <message>
+        <source>Ожидание охранной панели (до %1 сек.)…
+</source>
+        <translation>Очікування охоронної панелі (до %1 с)…
+</translation>
+    </message>
+    <message>
+        <source>Ни на одном порту не ответила новая охранная панель за %1 сек.
+</source>
+        <translation>Жодна нова охоронна панель не відповіла на жодному порту за %1 с.
+</translation>
+    </message>
+    <message>
+        <source>waits for a panel to answer; prints its port</source>
+        <translation>чекає, доки відповість панель; виводить її порт</translation>
+    </message>
+    <message>
+        <source>Waits until a panel answers on a port where none answered when the wait began: an adapter plugged in, or a cable moved to the next panel. Prints that port, for --port of the next command. A panel that answers already counts only with --any, or once it has fallen silent. Exit 3 when none comes within the time (default 300 s).
+</source>
+        <translation>Чекає, доки відповість панель на порту, де на початку очікування не відповідала жодна: вставлено адаптер або кабель перенесено до наступної панелі. Виводить цей порт — для --port наступної команди. Панель, що вже відповідає, підходить лише з --any або після того, як замовкне. Код 3, якщо за відведений час (типово 300 с) панель не з’явилася.
+</translation>
     </message>
 </context>
 <context>
@@ -834,6 +860,25 @@ FILE налаштувань &quot;-&quot; читається зі стандар
     <message>
         <source>Время включения реле %1 (%2 сек.) должно быть от 0 до 510 сек.</source>
         <translation>Час увімкнення реле %1 (%2 сек.) має бути від 0 до 510 сек.</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::PortFollower</name>
+    <message>
+        <source>%1: охранная панель не отвечает (%2)</source>
+        <translation>%1: охоронна панель не відповідає (%2)</translation>
+    </message>
+    <message>
+        <source>Охранная панель отвечает на %1: её настройки прочитает «Прочитать настройки из &quot;Orvanta&quot;»</source>
+        <translation>Охоронна панель відповідає на %1: її налаштування прочитає «Прочитати налаштування з &quot;Orvanta&quot;»</translation>
+    </message>
+    <message>
+        <source>Адаптер %1 отключён: связи с охранной панелью нет</source>
+        <translation>Адаптер %1 від’єднано: зв’язку з охоронною панеллю немає</translation>
+    </message>
+    <message>
+        <source>Адаптер %1 отключён</source>
+        <translation>Адаптер %1 від’єднано</translation>
     </message>
 </context>
 <context>
@@ -1642,6 +1687,10 @@ FILE налаштувань &quot;-&quot; читається зі стандар
     <message>
         <source>Снимок прежних настроек: %1</source>
         <translation>Знімок попередніх налаштувань: %1</translation>
+    </message>
+    <message>
+        <source>окно занято другим делом</source>
+        <translation>вікно зайняте іншою справою</translation>
     </message>
 </context>
 <context>

@@ -75,12 +75,14 @@ bool ParseCommandLine(const QStringList &arguments, Options &options)
             {QStringLiteral("--json"), &options.json},
             {QStringLiteral("--verbose"), &options.verbose},
             {QStringLiteral("--version"), &options.version},
+            {QStringLiteral("--any"), &options.any},
         };
         const std::map<QString, QString *> values = {
             {QStringLiteral("--config"), &options.config},
             {QStringLiteral("--port"), &options.port},
             {QStringLiteral("-o"), &options.output},
             {QStringLiteral("--output"), &options.output},
+            {QStringLiteral("--timeout"), &options.timeout},
         };
         const bool positional = optionsEnded || argument == QLatin1String("-") ||
                                 !argument.startsWith(QLatin1Char('-'));

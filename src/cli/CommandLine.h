@@ -39,7 +39,9 @@ struct Options
     QString config;
     QString port;
     QString output;
-    QString file; // the command's one argument: a file, a text, a snapshot's number
+    QString file;     // the command's one argument: a file, a text, a snapshot's number
+    QString timeout;  // wait: seconds
+    bool any = false; // wait: a panel that answers already counts too
     bool password = false;
     bool yes = false;
     bool help = false;

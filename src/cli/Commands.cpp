@@ -17,6 +17,7 @@ int RunSpeak(const Invocation &call);
 int RunTrim(const Invocation &call);
 int RunNormalize(const Invocation &call);
 int RunImport(const Invocation &call);
+int RunWait(const Invocation &call);
 
 const std::vector<Command> &Commands()
 {
@@ -26,7 +27,9 @@ const std::vector<Command> &Commands()
          QT_TRANSLATE_NOOP(
              "Cli", "Lists each port name with its device and whether it can be opened: free, "
                     "busy (and by which program), no permission (and how to get it), absent, no "
-                    "serial port.\n"),
+                    "serial port. A serial adapter also gets its name (model and serial number) "
+                    "and its stable path in /dev/serial/by-id, by which the same adapter is found "
+                    "again under another number.\n"),
          RunPorts},
         {"detect", "[--port P] [--json]", false,
          QT_TRANSLATE_NOOP("Cli", "looks for the panel on the ports; prints the port and firmware"),
@@ -97,6 +100,15 @@ const std::vector<Command> &Commands()
                     "Ogg, MP3) into a voice message: PCM mono 44.1 kHz 16-bit. A sound longer "
                     "than the panel's memory is refused.\n"),
          RunImport},
+        {"wait", "[--port P] [--any] [--timeout SECONDS]", false,
+         QT_TRANSLATE_NOOP("Cli", "waits for a panel to answer; prints its port"),
+         QT_TRANSLATE_NOOP(
+             "Cli", "Waits until a panel answers on a port where none answered when the wait "
+                    "began: an adapter plugged in, or a cable moved to the next panel. Prints "
+                    "that port, for --port of the next command. A panel that answers already "
+                    "counts only with --any, or once it has fallen silent. Exit 3 when none "
+                    "comes within the time (default 300 s).\n"),
+         RunWait},
         {"help", "[COMMAND]", false, QT_TRANSLATE_NOOP("Cli", "this text, or a command's"),
          QT_TRANSLATE_NOOP("Cli", "The program's help, or a command's.\n"), nullptr},
     };
@@ -169,6 +181,8 @@ Options:
   --password      read: put the password into the file (made readable by you alone)
   --yes           write, restore: write without asking (needed when there is no terminal)
   --json          ports, detect, show, diff, history: print JSON (shapes in the README)
+  --any           wait: a panel that answers already counts too
+  --timeout S     wait: how many seconds to wait for a panel (default 300)
   --verbose       say which Config.ini is used, and print the exchange with the panel on
                   standard error
   --version       the program's version

@@ -29,12 +29,15 @@ QString stateName(PortProbe::State state)
 
 } // namespace
 
-QJsonObject PortJson(const QString &port, const QString &device, const PortProbe &probe)
+QJsonObject PortJson(const QString &port, const QString &device, const PortProbe &probe,
+                     const SerialAdapter *adapter)
 {
     return {{QStringLiteral("port"), port},
             {QStringLiteral("device"), device},
             {QStringLiteral("state"), stateName(probe.state)},
-            {QStringLiteral("detail"), probe.detail}};
+            {QStringLiteral("detail"), probe.detail},
+            {QStringLiteral("adapter"), adapter ? adapter->name() : QString()},
+            {QStringLiteral("stablePath"), adapter ? adapter->stablePath : QString()}};
 }
 
 QJsonObject AttemptJson(const PortAttempt &attempt)

@@ -3,6 +3,7 @@
 #include "PanelConnection.h"
 #include "PanelSettings.h"
 #include "PortProbe.h"
+#include "PortWatcher.h"
 #include "SnapshotJournal.h"
 
 #include <QJsonArray>
@@ -12,9 +13,12 @@ namespace orvanta {
 
 // What orvanta-cli prints with --json: one fixed shape per command, the same words as its text.
 
-// {"port": "COM2", "device": "/dev/ttyS1", "state": "busy", "detail": "minicom (pid 4711)"}
-// state: free, busy, no-permission, absent, not-serial, failed.
-QJsonObject PortJson(const QString &port, const QString &device, const PortProbe &probe);
+// {"port": "COM2", "device": "/dev/ttyS1", "state": "busy", "detail": "minicom (pid 4711)",
+//  "adapter": "FT232R USB UART (A10K3ZQ1)", "stablePath": "/dev/serial/by-id/…"}
+// state: free, busy, no-permission, absent, not-serial, failed; adapter and stablePath empty for
+// a port that is no serial adapter, or where the system does not know them.
+QJsonObject PortJson(const QString &port, const QString &device, const PortProbe &probe,
+                     const SerialAdapter *adapter = nullptr);
 // {"port", "device", "firmware", "failure"}: failure empty where the panel answered.
 QJsonObject AttemptJson(const PortAttempt &attempt);
 // {"format": 1, "settings": [{"name": "Шлейф 1, замыкание", "value": "нет"}, …]} in the

@@ -33,9 +33,11 @@ PanelSession::PanelSession(const AppConfig &config, const Options &options)
 
 bool PanelSession::find(const QString &port)
 {
-    m_attempts = m_connection.find(port.isEmpty() ? QStringList{QStringLiteral("COM2")} +
-                                                        PortNames() + m_config.mappedPortNames()
-                                                  : QStringList{port});
+    m_attempts = m_connection.find(
+        port.isEmpty() ? QStringList{QStringLiteral("COM2")} +
+                             PortNames(PortWatcher(DeviceFolderSetting()).adapters()) +
+                             m_config.mappedPortNames()
+                       : QStringList{port});
     if (!m_attempts.empty() && m_attempts.back().found()) {
         m_found = m_attempts.back();
         return true;

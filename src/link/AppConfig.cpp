@@ -60,16 +60,13 @@ bool DecideDebugMode(const QString &configValue, const QString &firstArgument)
            configValue.toUpper() == QLatin1String("TRUE");
 }
 
-QStringList PortNames(const QString &deviceFolder)
+QStringList PortNames(const std::vector<SerialAdapter> &adapters)
 {
     QStringList names;
     for (int n = 1; n <= 8; ++n)
         names += QStringLiteral("COM%1").arg(n);
-    const QDir devices(deviceFolder);
-    for (const QString &device :
-         devices.entryList({QStringLiteral("ttyUSB*"), QStringLiteral("ttyACM*")},
-                           QDir::System | QDir::Files, QDir::Name))
-        names += devices.filePath(device);
+    for (const SerialAdapter &adapter : adapters)
+        names += adapter.path;
     return names;
 }
 

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "IniFile.h"
+#include "PortWatcher.h"
 
 #include <QString>
 #include <QStringList>
 #include <string>
+#include <vector>
 
 namespace orvanta {
 
@@ -39,7 +41,7 @@ private:
 // configuration value is "TRUE" in any letter case.
 bool DecideDebugMode(const QString &configValue, const QString &firstArgument);
 
-// The ports offered: "COM1" to "COM8", then the USB serial devices present.
-QStringList PortNames(const QString &deviceFolder = QStringLiteral("/dev"));
+// The ports offered: "COM1" to "COM8", then the serial adapters present by their paths.
+QStringList PortNames(const std::vector<SerialAdapter> &adapters);
 
 } // namespace orvanta

@@ -14,11 +14,13 @@
 #include "MessageTable.h"
 #include "PanelExchange.h"
 #include "PanelPort.h"
+#include "PortFollower.h"
 #include "RelaysPage.h"
 #include "SettingsFile.h"
 #include "SnapshotJournal.h"
 #include "SoundPage.h"
 #include "SoundUpload.h"
+#include "StatusLine.h"
 #include "TabOrder.h"
 #include "WaveAdjuster.h"
 #include "WindowState.h"
@@ -122,6 +124,26 @@ TfContact::TfContact(Startup startup, QWidget *parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(buildHeader());
+    PortFollower::Window follow;
+    follow.busy = [this] {
+        return exchangeRunning();
+    };
+    follow.pagesAsStarted = [this] {
+        return pagesAsStarted();
+    };
+    follow.tryPort = [this](const QString &port) {
+        ActionScope action(*this);
+        return action ? m_connection.tryPort(port)
+                      : PortAttempt{port, {}, {}, tr("окно занято другим делом")};
+    };
+    follow.readWhole = [this] {
+        Button1Click();
+    };
+    follow.closePort = [this] {
+        m_comm.CloseDevice();
+    };
+    m_ports = new PortFollower(*m_port, *m_portNote, m_link, std::move(follow),
+                               DeviceFolderSetting(), this);
 
     m_pages = named(new QTabWidget, "PageControl1");
     // Tab follows what the eye reads on a page once it is laid out, that is shown.
@@ -196,7 +218,6 @@ QWidget *TfContact::buildHeader()
     auto *portLabel = new QLabel;
     m_port = named(new QComboBox, "cb1");
     m_port->setEditable(true);
-    m_port->addItems(PortNames());
     m_port->setCurrentText(QStringLiteral("COM2"));
     m_port->setMinimumWidth(160);
     portLabel->setBuddy(m_port);
@@ -239,6 +260,13 @@ QWidget *TfContact::buildHeader()
     grid->addWidget(portLabel, 0, 0);
     grid->addWidget(m_port, 0, 1);
     grid->addWidget(m_connected, 1, 0, 1, 2);
+    // What became of an adapter that came or went, under the connection.
+    m_portNote = named(new StatusLine, "PortNote");
+    QPalette red = m_portNote->palette();
+    red.setColor(QPalette::WindowText, QColor(0xaa, 0, 0));
+    m_portNote->setPalette(red);
+    m_portNote->hide();
+    grid->addWidget(m_portNote, 2, 0, 1, 5);
     grid->addWidget(read, 0, 3);
     grid->addWidget(write, 1, 3);
     grid->addWidget(version, 0, 4, Qt::AlignRight | Qt::AlignTop);
@@ -487,6 +515,8 @@ void TfContact::FormCreate()
     if (output.isEmpty() && input.isEmpty())
         m_soundPage->giveUpMissingDevices();
     m_keysPage->addPlaceholderKeys();
+    m_startSettings = collectSettings();
+    m_ports->findAgain(LoadWindowValue(*this, QStringLiteral("PortStablePath")));
 
     const QString firstArgument = m_startup.arguments.value(0);
     applyDebugMode(DecideDebugMode(m_config.debugValue(), firstArgument));
@@ -513,12 +543,25 @@ void TfContact::FormDestroy()
         return;
     m_destroyed = true;
     SaveWindowState(*this);
+    // The adapter chosen is found again under another number after a replug.
+    SaveWindowValue(*this, QStringLiteral("PortStablePath"), m_ports->stablePathOfChoice());
     keepSoundDevices();
     // The user's typing in the grid exists nowhere else: a list that cannot be kept is said.
     const QStringList failures =
         m_soundPage->saveLists(m_paths.inLists(MessagesFile), m_paths.inLists(SoundsFile));
     if (!failures.isEmpty())
         Dialogs::ShowError(failures.join(QLatin1Char('\n')), this);
+}
+
+bool TfContact::pagesAsStarted() const
+{
+    if (m_pagesShown)
+        return false;
+    try {
+        return collectSettings() == m_startSettings;
+    } catch (const std::exception &) {
+        return false; // a field typed into that is no number
+    }
 }
 
 void TfContact::keepSoundDevices() const
@@ -739,6 +782,7 @@ PanelSettings TfContact::collectSettings() const
 
 void TfContact::showSettings(const PanelSettings &settings)
 {
+    m_pagesShown = true;
     orvanta::ShowSettings(settings, pageObserver());
     markNotHeld({});
 }

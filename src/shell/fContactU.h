@@ -26,6 +26,8 @@ class KeysPage;
 class LoopsPage;
 class RelaysPage;
 class SettingsPage;
+class PortFollower;
+class StatusLine;
 class SoundPage;
 
 // The main window: the header with the port and the panel actions, the five pages, the footer
@@ -121,6 +123,8 @@ private:
     // Logs the error that ended a whole-panel action and shows it after the prefix.
     void reportExchangeError(const QString &prefix, const std::exception &error);
     void reportLogFailure(const QString &message);
+    // Whether the pages hold nothing read or edited since the window was built.
+    bool pagesAsStarted() const;
     bool exchangeRunning() const
     {
         return m_link.InExchange() || m_actionsRunning > 0 || !m_link.activity().idle();
@@ -152,6 +156,10 @@ private:
     LoopsPage *m_loopsPage = nullptr;
     RelaysPage *m_relaysPage = nullptr;
     std::vector<SettingsPage *> m_settingsPages; // in the order of their tabs, after the sound's
+    StatusLine *m_portNote = nullptr;            // PortNote: what became of an adapter
+    PortFollower *m_ports = nullptr;             // cb1's list, following the adapters
+    PanelSettings m_startSettings;               // what the pages held once the window was built
+    bool m_pagesShown = false;                   // a read, a file or a snapshot went into the pages
     QLabel *m_footer = nullptr;                  // Panel59
     bool m_shownOnce = false;
 };

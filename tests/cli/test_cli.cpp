@@ -1,6 +1,7 @@
 // orvanta-cli as a process against the virtual panel.
 #include "PanelPort.h"
 #include "PanelServer.h"
+#include "PtyPair.h"
 #include "QtPrinters.h"
 #include "TestFiles.h"
 #include "WaveFile.h"
@@ -51,6 +52,9 @@ struct CliFixture
         environment.insert(QStringLiteral("XDG_DATA_HOME"), path("data"));
         // The window's last choice of language too: the texts speak Russian unless told.
         environment.insert(QStringLiteral("XDG_CONFIG_HOME"), path("config"));
+        // Serial adapters come and go in the test's own folder, never the machine's.
+        QDir().mkpath(path("dev"));
+        environment.insert(QStringLiteral("ORVANTA_DEVICE_FOLDER"), path("dev"));
         return environment;
     }
     CliResult run(QStringList arguments, const QByteArray &input = {}) const
@@ -470,4 +474,49 @@ TEST(Cli, EachPortWithoutThePanelSaysWhy)
         << joinable.toStdString();
     holder.kill();
     holder.waitForFinished();
+}
+
+// The adapters of the device folder with their names and stable paths; a wait that ends with the
+// panel that comes, or with exit 3 when none does; a panel that answers already counts only with
+// --any.
+TEST(Cli, PortsNameTheAdaptersAndWaitFindsThePanelThatComes)
+{
+    CliFixture f;
+    const QString dev = f.path("dev");
+    QDir(dev).mkpath(QStringLiteral("serial/by-id"));
+    test::PtyPair silent; // an adapter with no panel behind it
+    const QString silentPath = QString::fromStdString(silent.slavePath());
+    const QString byId =
+        dev + QStringLiteral("/serial/by-id/usb-FTDI_FT232R_USB_UART_A10K3ZQ1-if00-port0");
+    ASSERT_TRUE(QFile::link(silentPath, byId));
+    ASSERT_TRUE(QFile::link(silentPath, dev + QStringLiteral("/ttyUSB0")));
+    const CliResult ports = f.run({"ports", "--json"});
+    const QJsonArray rows = QJsonDocument::fromJson(ports.out.toUtf8()).array();
+    QJsonObject adapter;
+    for (const QJsonValue &row : rows)
+        if (row.toObject()["port"].toString() == dev + QStringLiteral("/ttyUSB0"))
+            adapter = row.toObject();
+    ASSERT_FALSE(adapter.isEmpty()) << ports.out.toStdString();
+    EXPECT_EQ(adapter["stablePath"].toString(), byId);
+    EXPECT_EQ(adapter["state"].toString(), QStringLiteral("free"));
+
+    EXPECT_EQ(f.run({"wait", "--timeout", "1"}).exitCode, 3);
+    const CliResult any = f.run({"wait", "--any", "--port", f.port, "--timeout", "5"});
+    EXPECT_EQ(any.exitCode, 0) << any.err.toStdString();
+    EXPECT_EQ(any.out, f.port + QStringLiteral("\n"));
+
+    // The panel plugged in once the wait has looked at the ports as they are.
+    QProcess wait;
+    wait.setProcessEnvironment(f.user());
+    wait.start(QStringLiteral(ORVANTA_CLI),
+               {QStringLiteral("wait"), QStringLiteral("--timeout"), QStringLiteral("30")});
+    wait.setReadChannel(QProcess::StandardError);
+    QByteArray said;
+    while (!said.contains("…") && wait.waitForReadyRead(20000))
+        said += wait.readAllStandardError();
+    ASSERT_TRUE(said.contains("…")) << said.toStdString();
+    ASSERT_TRUE(QFile::link(f.port, dev + QStringLiteral("/ttyACM0")));
+    ASSERT_TRUE(wait.waitForFinished(20000));
+    EXPECT_EQ(wait.exitCode(), 0) << wait.readAllStandardError().toStdString();
+    EXPECT_EQ(QString::fromUtf8(wait.readAllStandardOutput()), dev + QStringLiteral("/ttyACM0\n"));
 }

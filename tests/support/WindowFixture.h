@@ -24,12 +24,16 @@ struct WindowFixture
     QString previousDir = QDir::currentPath();
     QByteArray previousData = qgetenv("XDG_DATA_HOME");
     DialogRecorder dialogs;
+    QString devices = folder.filePath(QStringLiteral("dev")); // the adapters' folder
 
     WindowFixture()
     {
         QDir::setCurrent(folder.path());
         // The user's data (snapshots of writes) in the test's own folder.
         qputenv("XDG_DATA_HOME", folder.filePath(QStringLiteral("data")).toLocal8Bit());
+        // Serial adapters come and go in the test's own folder, never the machine's.
+        QDir().mkpath(devices);
+        qputenv("ORVANTA_DEVICE_FOLDER", devices.toLocal8Bit());
         QDir(folder.path()).mkpath(QStringLiteral("bin/sound")); // a portable copy
         WriteFile(QStringLiteral("messages.txt"), NumberedLines(55, "message "));
         WriteFile(QStringLiteral("sounds.txt"), NumberedLines(55, "sound "));
@@ -38,6 +42,7 @@ struct WindowFixture
     ~WindowFixture()
     {
         QDir::setCurrent(previousDir);
+        qunsetenv("ORVANTA_DEVICE_FOLDER");
         if (previousData.isEmpty())
             qunsetenv("XDG_DATA_HOME");
         else

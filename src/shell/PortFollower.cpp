@@ -1,0 +1,160 @@
+#include "PortFollower.h"
+
+#include "AppConfig.h"
+#include "StatusLine.h"
+
+#include <QComboBox>
+#include <QStyledItemDelegate>
+#include <QTimer>
+
+namespace orvanta {
+
+namespace {
+
+// The adapter's name of a cb1 entry, which the drop-down shows before its path.
+constexpr int AdapterNameRole = Qt::UserRole + 1;
+// How soon a change waits again while the window is busy.
+constexpr int BusyRetryMs = 200;
+
+class AdapterNameDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        const QString name = index.data(AdapterNameRole).toString();
+        if (!name.isEmpty())
+            option->text = name + QStringLiteral(" — ") + option->text;
+    }
+};
+
+} // namespace
+
+PortFollower::PortFollower(QComboBox &port, StatusLine &note, PanelLink &link, Window window,
+                           const QString &deviceFolder, QObject *parent)
+    : QObject(parent)
+    , m_port(port)
+    , m_note(note)
+    , m_link(link)
+    , m_window(std::move(window))
+    , m_watcher(deviceFolder)
+{
+    m_port.setItemDelegate(new AdapterNameDelegate(&m_port));
+    fillList();
+    connect(&m_watcher, &PortWatcher::added, this, [this](const SerialAdapter &adapter) {
+        fillList();
+        m_pending.push_back({true, adapter});
+        handlePending();
+    });
+    connect(&m_watcher, &PortWatcher::removed, this, [this](const SerialAdapter &adapter) {
+        fillList();
+        m_pending.push_back({false, adapter});
+        handlePending();
+    });
+    // The tooltip names the adapter chosen.
+    connect(&m_port, &QComboBox::currentTextChanged, this, [this](const QString &text) {
+        const SerialAdapter *adapter = m_watcher.find(text);
+        m_port.setToolTip(adapter ? adapter->label() : QString());
+    });
+}
+
+QString PortFollower::stablePathOfChoice() const
+{
+    const SerialAdapter *adapter = m_watcher.find(m_port.currentText());
+    return adapter ? adapter->stablePath : QString();
+}
+
+void PortFollower::findAgain(const QString &stablePath)
+{
+    if (stablePath.isEmpty() || m_watcher.find(m_port.currentText()))
+        return;
+    if (const SerialAdapter *adapter = m_watcher.find(stablePath))
+        m_port.setCurrentText(adapter->path);
+}
+
+void PortFollower::fillList()
+{
+    const QString chosen = m_port.currentText();
+    const QSignalBlocker quiet(&m_port);
+    m_port.clear();
+    for (const QString &name : PortNames(m_watcher.adapters())) {
+        m_port.addItem(name);
+        if (const SerialAdapter *adapter = m_watcher.find(name)) {
+            m_port.setItemData(m_port.count() - 1, adapter->name(), AdapterNameRole);
+            m_port.setItemData(m_port.count() - 1, adapter->label(), Qt::ToolTipRole);
+        }
+    }
+    m_port.setCurrentText(chosen);
+    const SerialAdapter *adapter = m_watcher.find(chosen);
+    m_port.setToolTip(adapter ? adapter->label() : QString());
+}
+
+void PortFollower::handlePending()
+{
+    // A change waits for the window's exchange, wait or activity to end; a timer runs only while
+    // one waits.
+    if (m_window.busy()) {
+        if (!m_retryQueued) {
+            m_retryQueued = true;
+            QTimer::singleShot(BusyRetryMs, this, [this] {
+                m_retryQueued = false;
+                handlePending();
+            });
+        }
+        return;
+    }
+    while (!m_pending.empty() && !m_window.busy()) {
+        const Change change = m_pending.front();
+        m_pending.erase(m_pending.begin());
+        if (change.came)
+            adapterCame(change.adapter);
+        else
+            adapterWent(change.adapter);
+    }
+    if (!m_pending.empty())
+        handlePending();
+}
+
+void PortFollower::adapterCame(const SerialAdapter &adapter)
+{
+    // Gone again before its turn, or the panel already answers elsewhere.
+    if (!m_watcher.find(adapter.path) || m_link.connected())
+        return;
+    const PortAttempt attempt = m_window.tryPort(adapter.path);
+    if (!attempt.found()) {
+        m_note.say(
+            tr("%1: охранная панель не отвечает (%2)").arg(adapter.label(), attempt.failure));
+        return;
+    }
+    m_port.setCurrentText(adapter.path);
+    if (m_window.pagesAsStarted()) {
+        m_note.say({});
+        m_window.readWhole();
+    } else {
+        m_note.say(tr("Охранная панель отвечает на %1: её настройки прочитает «Прочитать "
+                      "настройки из \"Orvanta\"»")
+                       .arg(adapter.label()));
+    }
+}
+
+void PortFollower::adapterWent(const SerialAdapter &adapter)
+{
+    const QString port = m_port.currentText();
+    const bool chosen =
+        port == adapter.path || (!adapter.stablePath.isEmpty() && port == adapter.stablePath);
+    if (!chosen)
+        return;
+    // Nothing more is written to a device that is gone.
+    m_window.closePort();
+    const bool wasConnected = m_link.connected();
+    if (wasConnected)
+        m_link.setConnected(false);
+    m_note.say(wasConnected
+                   ? tr("Адаптер %1 отключён: связи с охранной панелью нет").arg(adapter.label())
+                   : tr("Адаптер %1 отключён").arg(adapter.label()));
+}
+
+} // namespace orvanta
