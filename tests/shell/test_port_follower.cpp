@@ -1,6 +1,7 @@
 // The port list following the serial adapters: a pseudo-terminal linked into the test's device
 // folder, with the virtual panel behind it, stands for an adapter plugged in at the panel.
 #include "PanelServer.h"
+#include "PtyPair.h"
 #include "SoundAnalysis.h"
 #include "WindowFixture.h"
 
@@ -72,13 +73,60 @@ TEST(PortFollower, EditedPagesStayAndANodeThatIsNoTerminalIsSaid)
     EXPECT_TRUE(f.window->findChild<QLineEdit *>(QStringLiteral("xver"))->text().isEmpty());
     EXPECT_TRUE(f.note().contains(QStringLiteral("отвечает"))) << f.note().toStdString();
 
+    // Devices that cannot be the panel's each say why beside the port, without a box.
     f.window->XComm1().CloseDevice();
     f.window->link().setConnected(false);
-    const QString plain = QDir(f.devices).filePath(QStringLiteral("ttyUSB7"));
-    WriteFile(plain, "not a terminal");
-    ASSERT_TRUE(RunEventsUntil([&] { return f.note().contains(QStringLiteral("ttyUSB7")); }, 1000));
-    EXPECT_TRUE(f.note().contains(QStringLiteral("не последовательный порт")))
-        << f.note().toStdString();
+    const std::tuple<const char *, std::function<bool(const QString &)>, const char *> bad[] = {
+        {"ttyUSB7", [](const QString &path) { return QFile(path).open(QIODevice::WriteOnly); },
+         "не последовательный порт"},
+        // Gone between being listed and opened.
+        {"ttyUSB8",
+         [](const QString &path) { return QFile::link(QStringLiteral("/nonexistent/tty"), path); },
+         "нет устройства"},
+    };
+    for (const auto &[node, make, reason] : bad) {
+        ASSERT_TRUE(make(QDir(f.devices).filePath(QLatin1String(node))));
+        ASSERT_TRUE(RunEventsUntil([&] { return f.note().contains(QLatin1String(node)); }, 2000))
+            << node;
+        EXPECT_TRUE(f.note().contains(QString::fromUtf8(reason))) << f.note().toStdString();
+    }
     EXPECT_FALSE(f.connected->isChecked());
     EXPECT_TRUE(f.dialogs.boxes.empty());
+}
+
+// An adapter that comes while the tool is busy waits for the end before it is asked.
+TEST(PortFollower, NothingRunsDuringAnActivity)
+{
+    AdapterFixture f;
+    Activity &activity = f.window->link().activity();
+    ASSERT_TRUE(activity.begin(Activity::Kind::Editing));
+    ASSERT_TRUE(f.plug());
+    ASSERT_TRUE(RunEventsUntil([&] { return f.listed(); }, 1000));
+    RunEvents(500);
+    EXPECT_TRUE(f.panel.commands().empty());
+    activity.end(Activity::Kind::Editing);
+    EXPECT_TRUE(RunEventsUntil([&] { return f.connected->isChecked(); }, 5000));
+}
+
+// The adapter chosen is found again at the next start when it comes back under another number.
+TEST(PortFollower, AdapterIsFoundAgainByItsStablePath)
+{
+    WindowFixture f;
+    test::PtyPair pty;
+    const QString pts = QString::fromStdString(pty.slavePath());
+    QDir(f.devices).mkpath(QStringLiteral("serial/by-id"));
+    const QString byId = QDir(f.devices).filePath(QStringLiteral("serial/by-id/usb-FTDI_A10K3ZQ1"));
+    ASSERT_TRUE(QFile::link(pts, byId));
+    ASSERT_TRUE(QFile::link(pts, QDir(f.devices).filePath(QStringLiteral("ttyUSB0"))));
+    {
+        auto window = f.open();
+        window->findChild<QComboBox *>(QStringLiteral("cb1"))
+            ->setCurrentText(QDir(f.devices).filePath(QStringLiteral("ttyUSB0")));
+        window->close();
+    }
+    QFile::remove(QDir(f.devices).filePath(QStringLiteral("ttyUSB0")));
+    ASSERT_TRUE(QFile::link(pts, QDir(f.devices).filePath(QStringLiteral("ttyUSB1"))));
+    auto window = f.open();
+    EXPECT_EQ(window->findChild<QComboBox *>(QStringLiteral("cb1"))->currentText(),
+              QDir(f.devices).filePath(QStringLiteral("ttyUSB1")));
 }
