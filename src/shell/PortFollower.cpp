@@ -3,6 +3,7 @@
 #include "AppConfig.h"
 #include "StatusLine.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QStyledItemDelegate>
 #include <QTimer>
@@ -87,6 +88,11 @@ void PortFollower::fillList()
             m_port.setItemData(m_port.count() - 1, adapter->label(), Qt::ToolTipRole);
         }
     }
+    // The drop-down is as wide as its longest entry, so that a name is never cut in two.
+    int widest = 0;
+    for (const SerialAdapter &adapter : m_watcher.adapters())
+        widest = std::max(widest, m_port.view()->fontMetrics().horizontalAdvance(adapter.label()));
+    m_port.view()->setMinimumWidth(widest + m_port.view()->fontMetrics().averageCharWidth() * 4);
     m_port.setCurrentText(chosen);
     const SerialAdapter *adapter = m_watcher.find(chosen);
     m_port.setToolTip(adapter ? adapter->label() : QString());
@@ -125,19 +131,29 @@ void PortFollower::adapterCame(const SerialAdapter &adapter)
         return;
     const PortAttempt attempt = m_window.tryPort(adapter.path);
     if (!attempt.found()) {
-        m_note.say(
-            tr("%1: охранная панель не отвечает (%2)").arg(adapter.label(), attempt.failure));
+        say(tr("%1: охранная панель не отвечает (%2)").arg(adapter.label(), attempt.failure), true);
         return;
     }
     m_port.setCurrentText(adapter.path);
     if (m_window.pagesAsStarted()) {
-        m_note.say({});
+        say({}, false);
         m_window.readWhole();
     } else {
-        m_note.say(tr("Охранная панель отвечает на %1: её настройки прочитает «Прочитать "
-                      "настройки из \"Orvanta\"»")
-                       .arg(adapter.label()));
+        say(tr("Охранная панель отвечает на %1: её настройки прочитает «Прочитать настройки из "
+               "\"Orvanta\"»")
+                .arg(adapter.label()),
+            false);
     }
+}
+
+void PortFollower::say(const QString &text, bool problem)
+{
+    // A problem in dark red, news in the window's own colour.
+    QPalette palette = m_note.parentWidget() ? m_note.parentWidget()->palette() : m_note.palette();
+    if (problem)
+        palette.setColor(QPalette::WindowText, QColor(0xaa, 0, 0));
+    m_note.setPalette(palette);
+    m_note.say(text);
 }
 
 void PortFollower::adapterWent(const SerialAdapter &adapter)
@@ -152,9 +168,9 @@ void PortFollower::adapterWent(const SerialAdapter &adapter)
     const bool wasConnected = m_link.connected();
     if (wasConnected)
         m_link.setConnected(false);
-    m_note.say(wasConnected
-                   ? tr("Адаптер %1 отключён: связи с охранной панелью нет").arg(adapter.label())
-                   : tr("Адаптер %1 отключён").arg(adapter.label()));
+    say(wasConnected ? tr("Адаптер %1 отключён: связи с охранной панелью нет").arg(adapter.label())
+                     : tr("Адаптер %1 отключён").arg(adapter.label()),
+        true);
 }
 
 } // namespace orvanta

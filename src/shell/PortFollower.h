@@ -58,6 +58,8 @@ private:
     void handlePending();
     void adapterCame(const SerialAdapter &adapter);
     void adapterWent(const SerialAdapter &adapter);
+    // Says what became of an adapter on the line under the connection.
+    void say(const QString &text, bool problem);
 
     QComboBox &m_port;
     StatusLine &m_note;

@@ -262,9 +262,6 @@ QWidget *TfContact::buildHeader()
     grid->addWidget(m_connected, 1, 0, 1, 2);
     // What became of an adapter that came or went, under the connection.
     m_portNote = named(new StatusLine, "PortNote");
-    QPalette red = m_portNote->palette();
-    red.setColor(QPalette::WindowText, QColor(0xaa, 0, 0));
-    m_portNote->setPalette(red);
     m_portNote->hide();
     grid->addWidget(m_portNote, 2, 0, 1, 5);
     grid->addWidget(read, 0, 3);
