@@ -12,7 +12,10 @@ for file in bin/orvanta-config bin/orvanta-cli bin/orvanta-panel-sim \
     share/applications/org.orvanta.OrvantaConfig.desktop \
     share/icons/hicolor/scalable/apps/org.orvanta.OrvantaConfig.svg \
     share/metainfo/org.orvanta.OrvantaConfig.metainfo.xml share/doc/orvanta-config/README.md \
-    share/doc/orvanta-config/copyright share/doc/orvanta-config/changelog.gz; do
+    share/doc/orvanta-config/copyright share/doc/orvanta-config/changelog.gz \
+    share/man/man1/orvanta-config.1.gz share/man/man1/orvanta-cli.1.gz \
+    share/man/man1/orvanta-panel-sim.1.gz share/man/ru/man1/orvanta-config.1.gz \
+    share/man/ru/man1/orvanta-cli.1.gz share/bash-completion/completions/orvanta-cli; do
     [ -e "$prefix/$file" ] || { echo "missing: $file"; exit 1; }
 done
 version=$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM= "$prefix/bin/orvanta-config" --version)

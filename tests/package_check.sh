@@ -5,8 +5,9 @@
 #   package_check.sh PACKAGE.deb
 set -euo pipefail
 package=$(realpath "$1")
-# Warnings and notes are printed, not fatal.
-lintian --allow-root --fail-on error "$package"
+# Warnings and notes are printed, not fatal; but every program has its manual page.
+lintian --allow-root --fail-on error "$package" | tee "${TMPDIR:-/tmp}/lintian.txt"
+! grep -q 'no-manual-page' "${TMPDIR:-/tmp}/lintian.txt" || { echo "a program without its manual page"; exit 1; }
 DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$package" >/dev/null
 dpkg-deb --field "$package" Package Version Depends
 
