@@ -359,7 +359,8 @@ what was written, 5 the write was not confirmed (or there was no terminal to ask
 --yes), 6 a setting could not be read whole (nothing was written; an existing output file is
 left as it was), 7 a write was cut off (the panel holds part of the new settings; restore
 brings back the snapshot), 8 an internal error, 9 written but not checked: the panel could
-not be read back (restore brings back the snapshot).
+not be read back (restore brings back the snapshot), 10 the output file could not be written
+(report; no part of it is left).
 
 Before every write the panel&apos;s settings are read whole and kept as a snapshot in
 ~/.local/share/Orvanta/snapshots/ with a journal line; if that read fails, nothing is written.
@@ -398,7 +399,8 @@ what was written, 5 the write was not confirmed (or there was no terminal to ask
 --yes), 6 a setting could not be read whole (nothing was written; an existing output file is
 left as it was), 7 a write was cut off (the panel holds part of the new settings; restore
 brings back the snapshot), 8 an internal error, 9 written but not checked: the panel could
-not be read back (restore brings back the snapshot).
+not be read back (restore brings back the snapshot), 10 the output file could not be written
+(report; no part of it is left).
 
 Before every write the panel&apos;s settings are read whole and kept as a snapshot in
 ~/.local/share/Orvanta/snapshots/ with a journal line; if that read fails, nothing is written.
@@ -432,6 +434,16 @@ Before every write the panel&apos;s settings are read whole and kept as a snapsh
         <source>Waits until a panel answers on a port where none answered when the wait began: an adapter plugged in, or a cable moved to the next panel. Prints that port, for --port of the next command. A panel that answers already counts only with --any, or once it has fallen silent. Exit 3 when none comes within the time (default 300 s).
 </source>
         <translation>Waits until a panel answers on a port where none answered when the wait began: an adapter plugged in, or a cable moved to the next panel. Prints that port, for --port of the next command. A panel that answers already counts only with --any, or once it has fallen silent. Exit 3 when none comes within the time (default 300 s).
+</translation>
+    </message>
+    <message>
+        <source>makes a settings report (PDF) of the panel or of FILE</source>
+        <translation>makes a settings report (PDF) of the panel or of FILE</translation>
+    </message>
+    <message>
+        <source>Makes the settings report, an A4 PDF in the interface&apos;s language, of the panel&apos;s settings (read from it) or of a settings file: the general options, the loops and relays as tables, how many key slots hold a key, whether a password is set, the voice messages with the memory they take, and the last writes. Never a key code or the password&apos;s digits. Without -o it is report.pdf.
+</source>
+        <translation>Makes the settings report, an A4 PDF in the interface&apos;s language, of the panel&apos;s settings (read from it) or of a settings file: the general options, the loops and relays as tables, how many key slots hold a key, whether a password is set, the voice messages with the memory they take, and the last writes. Never a key code or the password&apos;s digits. Without -o it is report.pdf.
 </translation>
     </message>
 </context>
@@ -1156,6 +1168,221 @@ The panel probably holds the new settings.</translation>
     </message>
 </context>
 <context>
+    <name>orvanta::SettingsReport</name>
+    <message>
+        <source>Настройки охранной панели Orvanta</source>
+        <translation>Orvanta panel settings</translation>
+    </message>
+    <message>
+        <source>Дата: %1</source>
+        <translation>Date: %1</translation>
+    </message>
+    <message>
+        <source>Откуда: %1</source>
+        <translation>Source: %1</translation>
+    </message>
+    <message>
+        <source>Прошивка: %1</source>
+        <translation>Firmware: %1</translation>
+    </message>
+    <message>
+        <source>не прочитана</source>
+        <translation>not read</translation>
+    </message>
+    <message>
+        <source>Объект находится под охраной</source>
+        <translation>The site is armed</translation>
+    </message>
+    <message>
+        <source>Дозваниваться при постановке на охрану</source>
+        <translation>Call out on arming</translation>
+    </message>
+    <message>
+        <source>Дозваниваться при снятии с охраны</source>
+        <translation>Call out on disarming</translation>
+    </message>
+    <message>
+        <source>Не использовать ключи Touch Memory</source>
+        <translation>Do not use Touch Memory keys</translation>
+    </message>
+    <message>
+        <source>Дозваниваться при переходе на резервное питание</source>
+        <translation>Call out on switching to backup power</translation>
+    </message>
+    <message>
+        <source>Дозваниваться при переходе на основное питание</source>
+        <translation>Call out on switching to mains power</translation>
+    </message>
+    <message>
+        <source>Выключать реле после снятия с охраны</source>
+        <translation>Switch relays off after disarming</translation>
+    </message>
+    <message>
+        <source>Обрабатывать события для реле после снятия с охраны</source>
+        <translation>Handle relay events after disarming</translation>
+    </message>
+    <message>
+        <source>не прочитано</source>
+        <translation>not read</translation>
+    </message>
+    <message>
+        <source>да</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>нет</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>Пароль</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>не прочитан</source>
+        <translation>not read</translation>
+    </message>
+    <message>
+        <source>не задан</source>
+        <translation>not set</translation>
+    </message>
+    <message>
+        <source>задан</source>
+        <translation>set</translation>
+    </message>
+    <message>
+        <source>Общие настройки</source>
+        <translation>General settings</translation>
+    </message>
+    <message>
+        <source>Настройка</source>
+        <translation>Setting</translation>
+    </message>
+    <message>
+        <source>Значение</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Шлейфы</source>
+        <translation>Loops</translation>
+    </message>
+    <message>
+        <source>не прочитаны</source>
+        <translation>not read</translation>
+    </message>
+    <message>
+        <source>Замыкание</source>
+        <translation>Closing</translation>
+    </message>
+    <message>
+        <source>Размыкание</source>
+        <translation>Opening</translation>
+    </message>
+    <message>
+        <source>Нормально замкнут</source>
+        <translation>Normally closed</translation>
+    </message>
+    <message>
+        <source>Шлейф</source>
+        <translation>Loop</translation>
+    </message>
+    <message>
+        <source>шлейф %1, замыкание</source>
+        <translation>loop %1, closing</translation>
+    </message>
+    <message>
+        <source>шлейф %1, размыкание</source>
+        <translation>loop %1, opening</translation>
+    </message>
+    <message>
+        <source>Реле</source>
+        <translation>Relay</translation>
+    </message>
+    <message>
+        <source>Время включения, с</source>
+        <translation>On-time, s</translation>
+    </message>
+    <message>
+        <source>Включается</source>
+        <translation>Switched on by</translation>
+    </message>
+    <message>
+        <source>Выключается</source>
+        <translation>Switched off by</translation>
+    </message>
+    <message>
+        <source>Ключей в ячейках: %1 из %2</source>
+        <translation>Keys in the slots: %1 of %2</translation>
+    </message>
+    <message>
+        <source>Ключи Touch Memory</source>
+        <translation>Touch Memory keys</translation>
+    </message>
+    <message>
+        <source>Голосовые сообщения</source>
+        <translation>Voice messages</translation>
+    </message>
+    <message>
+        <source>В списке нет сообщений с файлами.</source>
+        <translation>The list holds no message with a file.</translation>
+    </message>
+    <message>
+        <source>№</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Текст</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Файл</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Длина, с</source>
+        <translation>Length, s</translation>
+    </message>
+    <message>
+        <source>Память, %</source>
+        <translation>Memory, %</translation>
+    </message>
+    <message>
+        <source>Память сообщений: %1 с из %2 мин.</source>
+        <translation>Message memory: %1 s of %2 min</translation>
+    </message>
+    <message>
+        <source>Последние записи в панель</source>
+        <translation>The last writes into the panel</translation>
+    </message>
+    <message>
+        <source>Записей ещё не было.</source>
+        <translation>No writes yet.</translation>
+    </message>
+    <message>
+        <source>Время</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Порт</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Итог</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>Изменений</source>
+        <translation>Changes</translation>
+    </message>
+    <message>
+        <source>Не удалось создать файл %1: %2</source>
+        <translation>Cannot create the file %1: %2</translation>
+    </message>
+    <message>
+        <source>Не удалось записать файл %1: %2</source>
+        <translation>Cannot write the file %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>orvanta::SnapshotJournal</name>
     <message>
         <source>Не удалось записать журнал %1: %2</source>
@@ -1688,6 +1915,14 @@ Run with DEBUG for debug mode; orvanta-config --help for help.</translation>
     <message>
         <source>окно занято другим делом</source>
         <translation>the window is busy with something else</translation>
+    </message>
+    <message>
+        <source>Сохранить отчёт…</source>
+        <translation>Save report…</translation>
+    </message>
+    <message>
+        <source>Отчёт PDF (*.pdf)</source>
+        <translation>PDF report (*.pdf)</translation>
     </message>
 </context>
 <context>

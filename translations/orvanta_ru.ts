@@ -359,7 +359,8 @@ what was written, 5 the write was not confirmed (or there was no terminal to ask
 --yes), 6 a setting could not be read whole (nothing was written; an existing output file is
 left as it was), 7 a write was cut off (the panel holds part of the new settings; restore
 brings back the snapshot), 8 an internal error, 9 written but not checked: the panel could
-not be read back (restore brings back the snapshot).
+not be read back (restore brings back the snapshot), 10 the output file could not be written
+(report; no part of it is left).
 
 Before every write the panel&apos;s settings are read whole and kept as a snapshot in
 ~/.local/share/Orvanta/snapshots/ with a journal line; if that read fails, nothing is written.
@@ -401,7 +402,8 @@ Before every write the panel&apos;s settings are read whole and kept as a snapsh
 и не было --yes), 6 — настройку не удалось прочитать целиком (ничего не записано;
 существующий выходной файл оставлен как был), 7 — запись оборвалась (панель хранит часть
 новых настроек; restore возвращает снимок), 8 — внутренняя ошибка, 9 — записано, но не проверено: панель
-не удалось прочитать обратно (restore возвращает снимок).
+не удалось прочитать обратно (restore возвращает снимок), 10 — не удалось записать файл
+результата (report; от него ничего не остаётся).
 
 Перед каждой записью настройки панели читаются целиком и сохраняются как снимок
 в ~/.local/share/Orvanta/snapshots/ со строкой в журнале; если это чтение не удалось,
@@ -436,6 +438,16 @@ Before every write the panel&apos;s settings are read whole and kept as a snapsh
         <source>Waits until a panel answers on a port where none answered when the wait began: an adapter plugged in, or a cable moved to the next panel. Prints that port, for --port of the next command. A panel that answers already counts only with --any, or once it has fallen silent. Exit 3 when none comes within the time (default 300 s).
 </source>
         <translation>Ждёт, когда ответит панель на порту, где при начале ожидания не отвечала ни одна: вставлен адаптер или кабель перенесён к следующей панели. Выводит этот порт — для --port следующей команды. Панель, которая уже отвечает, подходит только с --any или после того, как замолчит. Код 3, если за отведённое время (по умолчанию 300 с) панель не появилась.
+</translation>
+    </message>
+    <message>
+        <source>makes a settings report (PDF) of the panel or of FILE</source>
+        <translation>создаёт отчёт о настройках (PDF) панели или FILE</translation>
+    </message>
+    <message>
+        <source>Makes the settings report, an A4 PDF in the interface&apos;s language, of the panel&apos;s settings (read from it) or of a settings file: the general options, the loops and relays as tables, how many key slots hold a key, whether a password is set, the voice messages with the memory they take, and the last writes. Never a key code or the password&apos;s digits. Without -o it is report.pdf.
+</source>
+        <translation>Создаёт отчёт о настройках — PDF формата A4 на языке интерфейса — настроек панели (прочитанных из неё) или файла настроек: общие настройки, шлейфы и реле таблицами, сколько ячеек ключей занято, задан ли пароль, голосовые сообщения с занимаемой памятью и последние записи. Никогда — коды ключей или цифры пароля. Без -o — report.pdf.
 </translation>
     </message>
 </context>
@@ -1160,6 +1172,221 @@ Before every write the panel&apos;s settings are read whole and kept as a snapsh
     </message>
 </context>
 <context>
+    <name>orvanta::SettingsReport</name>
+    <message>
+        <source>Настройки охранной панели Orvanta</source>
+        <translation>Настройки охранной панели Orvanta</translation>
+    </message>
+    <message>
+        <source>Дата: %1</source>
+        <translation>Дата: %1</translation>
+    </message>
+    <message>
+        <source>Откуда: %1</source>
+        <translation>Откуда: %1</translation>
+    </message>
+    <message>
+        <source>Прошивка: %1</source>
+        <translation>Прошивка: %1</translation>
+    </message>
+    <message>
+        <source>не прочитана</source>
+        <translation>не прочитана</translation>
+    </message>
+    <message>
+        <source>Объект находится под охраной</source>
+        <translation>Объект находится под охраной</translation>
+    </message>
+    <message>
+        <source>Дозваниваться при постановке на охрану</source>
+        <translation>Дозваниваться при постановке на охрану</translation>
+    </message>
+    <message>
+        <source>Дозваниваться при снятии с охраны</source>
+        <translation>Дозваниваться при снятии с охраны</translation>
+    </message>
+    <message>
+        <source>Не использовать ключи Touch Memory</source>
+        <translation>Не использовать ключи Touch Memory</translation>
+    </message>
+    <message>
+        <source>Дозваниваться при переходе на резервное питание</source>
+        <translation>Дозваниваться при переходе на резервное питание</translation>
+    </message>
+    <message>
+        <source>Дозваниваться при переходе на основное питание</source>
+        <translation>Дозваниваться при переходе на основное питание</translation>
+    </message>
+    <message>
+        <source>Выключать реле после снятия с охраны</source>
+        <translation>Выключать реле после снятия с охраны</translation>
+    </message>
+    <message>
+        <source>Обрабатывать события для реле после снятия с охраны</source>
+        <translation>Обрабатывать события для реле после снятия с охраны</translation>
+    </message>
+    <message>
+        <source>не прочитано</source>
+        <translation>не прочитано</translation>
+    </message>
+    <message>
+        <source>да</source>
+        <translation>да</translation>
+    </message>
+    <message>
+        <source>нет</source>
+        <translation>нет</translation>
+    </message>
+    <message>
+        <source>Пароль</source>
+        <translation>Пароль</translation>
+    </message>
+    <message>
+        <source>не прочитан</source>
+        <translation>не прочитан</translation>
+    </message>
+    <message>
+        <source>не задан</source>
+        <translation>не задан</translation>
+    </message>
+    <message>
+        <source>задан</source>
+        <translation>задан</translation>
+    </message>
+    <message>
+        <source>Общие настройки</source>
+        <translation>Общие настройки</translation>
+    </message>
+    <message>
+        <source>Настройка</source>
+        <translation>Настройка</translation>
+    </message>
+    <message>
+        <source>Значение</source>
+        <translation>Значение</translation>
+    </message>
+    <message>
+        <source>Шлейфы</source>
+        <translation>Шлейфы</translation>
+    </message>
+    <message>
+        <source>не прочитаны</source>
+        <translation>не прочитаны</translation>
+    </message>
+    <message>
+        <source>Замыкание</source>
+        <translation>Замыкание</translation>
+    </message>
+    <message>
+        <source>Размыкание</source>
+        <translation>Размыкание</translation>
+    </message>
+    <message>
+        <source>Нормально замкнут</source>
+        <translation>Нормально замкнут</translation>
+    </message>
+    <message>
+        <source>Шлейф</source>
+        <translation>Шлейф</translation>
+    </message>
+    <message>
+        <source>шлейф %1, замыкание</source>
+        <translation>шлейф %1, замыкание</translation>
+    </message>
+    <message>
+        <source>шлейф %1, размыкание</source>
+        <translation>шлейф %1, размыкание</translation>
+    </message>
+    <message>
+        <source>Реле</source>
+        <translation>Реле</translation>
+    </message>
+    <message>
+        <source>Время включения, с</source>
+        <translation>Время включения, с</translation>
+    </message>
+    <message>
+        <source>Включается</source>
+        <translation>Включается</translation>
+    </message>
+    <message>
+        <source>Выключается</source>
+        <translation>Выключается</translation>
+    </message>
+    <message>
+        <source>Ключей в ячейках: %1 из %2</source>
+        <translation>Ключей в ячейках: %1 из %2</translation>
+    </message>
+    <message>
+        <source>Ключи Touch Memory</source>
+        <translation>Ключи Touch Memory</translation>
+    </message>
+    <message>
+        <source>Голосовые сообщения</source>
+        <translation>Голосовые сообщения</translation>
+    </message>
+    <message>
+        <source>В списке нет сообщений с файлами.</source>
+        <translation>В списке нет сообщений с файлами.</translation>
+    </message>
+    <message>
+        <source>№</source>
+        <translation>№</translation>
+    </message>
+    <message>
+        <source>Текст</source>
+        <translation>Текст</translation>
+    </message>
+    <message>
+        <source>Файл</source>
+        <translation>Файл</translation>
+    </message>
+    <message>
+        <source>Длина, с</source>
+        <translation>Длина, с</translation>
+    </message>
+    <message>
+        <source>Память, %</source>
+        <translation>Память, %</translation>
+    </message>
+    <message>
+        <source>Память сообщений: %1 с из %2 мин.</source>
+        <translation>Память сообщений: %1 с из %2 мин.</translation>
+    </message>
+    <message>
+        <source>Последние записи в панель</source>
+        <translation>Последние записи в панель</translation>
+    </message>
+    <message>
+        <source>Записей ещё не было.</source>
+        <translation>Записей ещё не было.</translation>
+    </message>
+    <message>
+        <source>Время</source>
+        <translation>Время</translation>
+    </message>
+    <message>
+        <source>Порт</source>
+        <translation>Порт</translation>
+    </message>
+    <message>
+        <source>Итог</source>
+        <translation>Итог</translation>
+    </message>
+    <message>
+        <source>Изменений</source>
+        <translation>Изменений</translation>
+    </message>
+    <message>
+        <source>Не удалось создать файл %1: %2</source>
+        <translation>Не удалось создать файл %1: %2</translation>
+    </message>
+    <message>
+        <source>Не удалось записать файл %1: %2</source>
+        <translation>Не удалось записать файл %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>orvanta::SnapshotJournal</name>
     <message>
         <source>Не удалось записать журнал %1: %2</source>
@@ -1693,6 +1920,14 @@ Before every write the panel&apos;s settings are read whole and kept as a snapsh
     <message>
         <source>окно занято другим делом</source>
         <translation>окно занято другим делом</translation>
+    </message>
+    <message>
+        <source>Сохранить отчёт…</source>
+        <translation>Сохранить отчёт…</translation>
+    </message>
+    <message>
+        <source>Отчёт PDF (*.pdf)</source>
+        <translation>Отчёт PDF (*.pdf)</translation>
     </message>
 </context>
 <context>

@@ -359,7 +359,8 @@ what was written, 5 the write was not confirmed (or there was no terminal to ask
 --yes), 6 a setting could not be read whole (nothing was written; an existing output file is
 left as it was), 7 a write was cut off (the panel holds part of the new settings; restore
 brings back the snapshot), 8 an internal error, 9 written but not checked: the panel could
-not be read back (restore brings back the snapshot).
+not be read back (restore brings back the snapshot), 10 the output file could not be written
+(report; no part of it is left).
 
 Before every write the panel&apos;s settings are read whole and kept as a snapshot in
 ~/.local/share/Orvanta/snapshots/ with a journal line; if that read fails, nothing is written.
@@ -399,7 +400,8 @@ FILE налаштувань &quot;-&quot; читається зі стандар
 запитати, і не було --yes), 6 — налаштування не вдалося прочитати повністю (нічого не записано;
 наявний вихідний файл залишено як був), 7 — запис перервано (панель зберігає частину нових
 налаштувань; restore повертає знімок), 8 — внутрішня помилка, 9 — записано, але не перевірено: панель
-не вдалося прочитати назад (restore повертає знімок).
+не вдалося прочитати назад (restore повертає знімок), 10 — не вдалося записати файл
+результату (report; від нього нічого не лишається).
 
 Перед кожним записом налаштування панелі читаються повністю й зберігаються як знімок у
 ~/.local/share/Orvanta/snapshots/ з рядком у журналі; якщо це читання не вдалося, нічого не
@@ -434,6 +436,16 @@ FILE налаштувань &quot;-&quot; читається зі стандар
         <source>Waits until a panel answers on a port where none answered when the wait began: an adapter plugged in, or a cable moved to the next panel. Prints that port, for --port of the next command. A panel that answers already counts only with --any, or once it has fallen silent. Exit 3 when none comes within the time (default 300 s).
 </source>
         <translation>Чекає, доки відповість панель на порту, де на початку очікування не відповідала жодна: вставлено адаптер або кабель перенесено до наступної панелі. Виводить цей порт — для --port наступної команди. Панель, що вже відповідає, підходить лише з --any або після того, як замовкне. Код 3, якщо за відведений час (типово 300 с) панель не з’явилася.
+</translation>
+    </message>
+    <message>
+        <source>makes a settings report (PDF) of the panel or of FILE</source>
+        <translation>створює звіт про налаштування (PDF) панелі або FILE</translation>
+    </message>
+    <message>
+        <source>Makes the settings report, an A4 PDF in the interface&apos;s language, of the panel&apos;s settings (read from it) or of a settings file: the general options, the loops and relays as tables, how many key slots hold a key, whether a password is set, the voice messages with the memory they take, and the last writes. Never a key code or the password&apos;s digits. Without -o it is report.pdf.
+</source>
+        <translation>Створює звіт про налаштування — PDF формату A4 мовою інтерфейсу — налаштувань панелі (прочитаних з неї) або файлу налаштувань: загальні налаштування, шлейфи й реле таблицями, скільки комірок ключів зайнято, чи задано пароль, голосові повідомлення з пам’яттю, яку вони займають, і останні записи. Ніколи — коди ключів чи цифри пароля. Без -o — report.pdf.
 </translation>
     </message>
 </context>
@@ -1158,6 +1170,221 @@ FILE налаштувань &quot;-&quot; читається зі стандар
     </message>
 </context>
 <context>
+    <name>orvanta::SettingsReport</name>
+    <message>
+        <source>Настройки охранной панели Orvanta</source>
+        <translation>Налаштування охоронної панелі Orvanta</translation>
+    </message>
+    <message>
+        <source>Дата: %1</source>
+        <translation>Дата: %1</translation>
+    </message>
+    <message>
+        <source>Откуда: %1</source>
+        <translation>Звідки: %1</translation>
+    </message>
+    <message>
+        <source>Прошивка: %1</source>
+        <translation>Прошивка: %1</translation>
+    </message>
+    <message>
+        <source>не прочитана</source>
+        <translation>не прочитано</translation>
+    </message>
+    <message>
+        <source>Объект находится под охраной</source>
+        <translation>Об’єкт під охороною</translation>
+    </message>
+    <message>
+        <source>Дозваниваться при постановке на охрану</source>
+        <translation>Дзвонити під час постановки на охорону</translation>
+    </message>
+    <message>
+        <source>Дозваниваться при снятии с охраны</source>
+        <translation>Дзвонити під час зняття з охорони</translation>
+    </message>
+    <message>
+        <source>Не использовать ключи Touch Memory</source>
+        <translation>Не використовувати ключі Touch Memory</translation>
+    </message>
+    <message>
+        <source>Дозваниваться при переходе на резервное питание</source>
+        <translation>Дзвонити під час переходу на резервне живлення</translation>
+    </message>
+    <message>
+        <source>Дозваниваться при переходе на основное питание</source>
+        <translation>Дзвонити під час переходу на основне живлення</translation>
+    </message>
+    <message>
+        <source>Выключать реле после снятия с охраны</source>
+        <translation>Вимикати реле після зняття з охорони</translation>
+    </message>
+    <message>
+        <source>Обрабатывать события для реле после снятия с охраны</source>
+        <translation>Обробляти події для реле після зняття з охорони</translation>
+    </message>
+    <message>
+        <source>не прочитано</source>
+        <translation>не прочитано</translation>
+    </message>
+    <message>
+        <source>да</source>
+        <translation>так</translation>
+    </message>
+    <message>
+        <source>нет</source>
+        <translation>ні</translation>
+    </message>
+    <message>
+        <source>Пароль</source>
+        <translation>Пароль</translation>
+    </message>
+    <message>
+        <source>не прочитан</source>
+        <translation>не прочитано</translation>
+    </message>
+    <message>
+        <source>не задан</source>
+        <translation>не задано</translation>
+    </message>
+    <message>
+        <source>задан</source>
+        <translation>задано</translation>
+    </message>
+    <message>
+        <source>Общие настройки</source>
+        <translation>Загальні налаштування</translation>
+    </message>
+    <message>
+        <source>Настройка</source>
+        <translation>Налаштування</translation>
+    </message>
+    <message>
+        <source>Значение</source>
+        <translation>Значення</translation>
+    </message>
+    <message>
+        <source>Шлейфы</source>
+        <translation>Шлейфи</translation>
+    </message>
+    <message>
+        <source>не прочитаны</source>
+        <translation>не прочитано</translation>
+    </message>
+    <message>
+        <source>Замыкание</source>
+        <translation>Замикання</translation>
+    </message>
+    <message>
+        <source>Размыкание</source>
+        <translation>Розмикання</translation>
+    </message>
+    <message>
+        <source>Нормально замкнут</source>
+        <translation>Нормально замкнений</translation>
+    </message>
+    <message>
+        <source>Шлейф</source>
+        <translation>Шлейф</translation>
+    </message>
+    <message>
+        <source>шлейф %1, замыкание</source>
+        <translation>шлейф %1, замикання</translation>
+    </message>
+    <message>
+        <source>шлейф %1, размыкание</source>
+        <translation>шлейф %1, розмикання</translation>
+    </message>
+    <message>
+        <source>Реле</source>
+        <translation>Реле</translation>
+    </message>
+    <message>
+        <source>Время включения, с</source>
+        <translation>Час увімкнення, с</translation>
+    </message>
+    <message>
+        <source>Включается</source>
+        <translation>Вмикається</translation>
+    </message>
+    <message>
+        <source>Выключается</source>
+        <translation>Вимикається</translation>
+    </message>
+    <message>
+        <source>Ключей в ячейках: %1 из %2</source>
+        <translation>Ключів у комірках: %1 з %2</translation>
+    </message>
+    <message>
+        <source>Ключи Touch Memory</source>
+        <translation>Ключі Touch Memory</translation>
+    </message>
+    <message>
+        <source>Голосовые сообщения</source>
+        <translation>Голосові повідомлення</translation>
+    </message>
+    <message>
+        <source>В списке нет сообщений с файлами.</source>
+        <translation>У списку немає повідомлень з файлами.</translation>
+    </message>
+    <message>
+        <source>№</source>
+        <translation>№</translation>
+    </message>
+    <message>
+        <source>Текст</source>
+        <translation>Текст</translation>
+    </message>
+    <message>
+        <source>Файл</source>
+        <translation>Файл</translation>
+    </message>
+    <message>
+        <source>Длина, с</source>
+        <translation>Тривалість, с</translation>
+    </message>
+    <message>
+        <source>Память, %</source>
+        <translation>Пам’ять, %</translation>
+    </message>
+    <message>
+        <source>Память сообщений: %1 с из %2 мин.</source>
+        <translation>Пам’ять повідомлень: %1 с з %2 хв</translation>
+    </message>
+    <message>
+        <source>Последние записи в панель</source>
+        <translation>Останні записи в панель</translation>
+    </message>
+    <message>
+        <source>Записей ещё не было.</source>
+        <translation>Записів ще не було.</translation>
+    </message>
+    <message>
+        <source>Время</source>
+        <translation>Час</translation>
+    </message>
+    <message>
+        <source>Порт</source>
+        <translation>Порт</translation>
+    </message>
+    <message>
+        <source>Итог</source>
+        <translation>Підсумок</translation>
+    </message>
+    <message>
+        <source>Изменений</source>
+        <translation>Змін</translation>
+    </message>
+    <message>
+        <source>Не удалось создать файл %1: %2</source>
+        <translation>Не вдалося створити файл %1: %2</translation>
+    </message>
+    <message>
+        <source>Не удалось записать файл %1: %2</source>
+        <translation>Не вдалося записати файл %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>orvanta::SnapshotJournal</name>
     <message>
         <source>Не удалось записать журнал %1: %2</source>
@@ -1691,6 +1918,14 @@ FILE налаштувань &quot;-&quot; читається зі стандар
     <message>
         <source>окно занято другим делом</source>
         <translation>вікно зайняте іншою справою</translation>
+    </message>
+    <message>
+        <source>Сохранить отчёт…</source>
+        <translation>Зберегти звіт…</translation>
+    </message>
+    <message>
+        <source>Отчёт PDF (*.pdf)</source>
+        <translation>Звіт PDF (*.pdf)</translation>
     </message>
 </context>
 <context>

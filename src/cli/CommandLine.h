@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AppConfig.h"
+#include "AppPaths.h"
 #include "PanelSettings.h"
 
 #include <QCoreApplication>
@@ -28,6 +29,7 @@ enum Exit {
     Interrupted = 7,    // a write was cut off: the panel holds a mix, the snapshot brings it back
     Internal = 8,       // a fault of this program, reported as what it is
     Unchecked = 9,      // written, but the panel could not be read back to check it
+    NotWritten = 10,    // report: the output file could not be written; none is left
 };
 
 extern QTextStream out;
@@ -58,6 +60,7 @@ struct Invocation
 {
     const Options &options;
     const AppConfig &config;
+    const AppPaths &paths; // where the message lists and their sound lie
 };
 
 // A text of the program's tables in the interface's language.

@@ -18,11 +18,12 @@ int RunTrim(const Invocation &call);
 int RunNormalize(const Invocation &call);
 int RunImport(const Invocation &call);
 int RunWait(const Invocation &call);
+int RunReport(const Invocation &call);
 
 const std::vector<Command> &Commands()
 {
     static const std::vector<Command> commands = {
-        {"ports", "[--json]", false,
+        {"ports", "[--json]", Argument::None,
          QT_TRANSLATE_NOOP("Cli", "the ports it would try: device, and whether it can be opened"),
          QT_TRANSLATE_NOOP(
              "Cli", "Lists each port name with its device and whether it can be opened: free, "
@@ -31,19 +32,19 @@ const std::vector<Command> &Commands()
                     "and its stable path in /dev/serial/by-id, by which the same adapter is found "
                     "again under another number.\n"),
          RunPorts},
-        {"detect", "[--port P] [--json]", false,
+        {"detect", "[--port P] [--json]", Argument::None,
          QT_TRANSLATE_NOOP("Cli", "looks for the panel on the ports; prints the port and firmware"),
          QT_TRANSLATE_NOOP(
              "Cli", "Tries the port (or every port, COM2 first) and prints the first that the "
                     "panel answers on, with its firmware version. Exit 3 when none, with the "
                     "reason for each port tried.\n"),
          RunDetect},
-        {"read", "[--port P] [-o FILE] [--password]", false,
+        {"read", "[--port P] [-o FILE] [--password]", Argument::None,
          QT_TRANSLATE_NOOP("Cli", "reads the panel's settings into FILE (or prints them)"),
          QT_TRANSLATE_NOOP("Cli", "Reads every setting of the panel into a settings file, or to "
                                   "standard output. The password only with --password.\n"),
          RunRead},
-        {"write", "[--port P] FILE [--yes]", true,
+        {"write", "[--port P] FILE [--yes]", Argument::Required,
          QT_TRANSLATE_NOOP("Cli", "shows what would change, asks, writes, and checks the panel"),
          QT_TRANSLATE_NOOP(
              "Cli", "Reads the panel, lists what the file would change, asks (unless --yes), "
@@ -52,35 +53,35 @@ const std::vector<Command> &Commands()
                     "part, or kept other values), 7 when the write was cut off, 9 when it could "
                     "not be read back to check.\n"),
          RunWrite},
-        {"diff", "[--port P] FILE [--json]", true,
+        {"diff", "[--port P] FILE [--json]", Argument::Required,
          QT_TRANSLATE_NOOP("Cli", "lists the settings in which the panel differs from FILE"),
          QT_TRANSLATE_NOOP("Cli", "Lists each setting in which the panel differs from the file. "
                                   "Exit 0 when none, 1 when some.\n"),
          RunDiff},
-        {"history", "[--json]", false,
+        {"history", "[--json]", Argument::None,
          QT_TRANSLATE_NOOP("Cli", "the writes so far, each with the snapshot taken before it"),
          QT_TRANSLATE_NOOP(
              "Cli", "Lists the writes so far: number, time, port, firmware, how it ended, and "
                     "how many settings it changed. Each has the snapshot of what the panel held "
                     "before it.\n"),
          RunHistory},
-        {"restore", "N [--port P] [--yes]", true,
+        {"restore", "N [--port P] [--yes]", Argument::Required,
          QT_TRANSLATE_NOOP("Cli", "writes snapshot N back (compare, confirm, verify as write)"),
          QT_TRANSLATE_NOOP(
              "Cli", "Writes snapshot N (see history) back into the panel: shows its date, port "
                     "and the differences, asks, writes, reads back. A snapshot of the panel is "
                     "kept first, as for every write.\n"),
          RunRestore},
-        {"show", "FILE [--json]", true,
+        {"show", "FILE [--json]", Argument::Required,
          QT_TRANSLATE_NOOP("Cli", "checks a settings file and prints it"),
          QT_TRANSLATE_NOOP("Cli", "Checks a settings file and prints it as the tool writes it.\n"),
          RunShow},
-        {"speak", "TEXT -o WAVE", true,
+        {"speak", "TEXT -o WAVE", Argument::Required,
          QT_TRANSLATE_NOOP("Cli", "speaks the text in Russian as a message (44.1 kHz, 16 bits)"),
          QT_TRANSLATE_NOOP("Cli", "Speaks the text in Russian (espeak-ng) and keeps it as a "
                                   "voice message: PCM mono 44.1 kHz 16-bit.\n"),
          RunSpeak},
-        {"trim", "WAVE [-o OUT]", true,
+        {"trim", "WAVE [-o OUT]", Argument::Required,
          QT_TRANSLATE_NOOP("Cli", "removes the silence at both ends of a message"),
          QT_TRANSLATE_NOOP(
              "Cli", "Removes the silence at both ends of a voice message (keeping 50 ms beside "
@@ -88,19 +89,19 @@ const std::vector<Command> &Commands()
                     "16-bit mono PCM WAV is never written over: the result goes to OUT, or to a "
                     "WAV file of its name beside it.\n"),
          RunTrim},
-        {"normalize", "WAVE [-o OUT]", true,
+        {"normalize", "WAVE [-o OUT]", Argument::Required,
          QT_TRANSLATE_NOOP("Cli", "brings a message's peak to -1 dBFS"),
          QT_TRANSLATE_NOOP("Cli", "Scales a voice message so that its peak reaches -1 dBFS, so "
                                   "that the messages sound even. Any file as for trim.\n"),
          RunNormalize},
-        {"import", "SOUND -o WAVE", true,
+        {"import", "SOUND -o WAVE", Argument::Required,
          QT_TRANSLATE_NOOP("Cli", "makes a voice message of any sound file (WAV, FLAC, Ogg, MP3)"),
          QT_TRANSLATE_NOOP(
              "Cli", "Converts a sound file of any format the tool reads (WAV of any kind, FLAC, "
                     "Ogg, MP3) into a voice message: PCM mono 44.1 kHz 16-bit. A sound longer "
                     "than the panel's memory is refused.\n"),
          RunImport},
-        {"wait", "[--port P] [--any] [--timeout SECONDS]", false,
+        {"wait", "[--port P] [--any] [--timeout SECONDS]", Argument::None,
          QT_TRANSLATE_NOOP("Cli", "waits for a panel to answer; prints its port"),
          QT_TRANSLATE_NOOP(
              "Cli", "Waits until a panel answers on a port where none answered when the wait "
@@ -109,7 +110,17 @@ const std::vector<Command> &Commands()
                     "counts only with --any, or once it has fallen silent. Exit 3 when none "
                     "comes within the time (default 300 s).\n"),
          RunWait},
-        {"help", "[COMMAND]", false, QT_TRANSLATE_NOOP("Cli", "this text, or a command's"),
+        {"report", "[-o FILE.pdf] [FILE]", Argument::Optional,
+         QT_TRANSLATE_NOOP("Cli", "makes a settings report (PDF) of the panel or of FILE"),
+         QT_TRANSLATE_NOOP(
+             "Cli", "Makes the settings report, an A4 PDF in the interface's language, of the "
+                    "panel's settings (read from it) or of a settings file: the general options, "
+                    "the loops and relays as tables, how many key slots hold a key, whether a "
+                    "password is set, the voice messages with the memory they take, and the last "
+                    "writes. Never a key code or the password's digits. Without -o it is "
+                    "report.pdf.\n"),
+         RunReport},
+        {"help", "[COMMAND]", Argument::None, QT_TRANSLATE_NOOP("Cli", "this text, or a command's"),
          QT_TRANSLATE_NOOP("Cli", "The program's help, or a command's.\n"), nullptr},
     };
     return commands;
@@ -197,7 +208,8 @@ what was written, 5 the write was not confirmed (or there was no terminal to ask
 --yes), 6 a setting could not be read whole (nothing was written; an existing output file is
 left as it was), 7 a write was cut off (the panel holds part of the new settings; restore
 brings back the snapshot), 8 an internal error, 9 written but not checked: the panel could
-not be read back (restore brings back the snapshot).
+not be read back (restore brings back the snapshot), 10 the output file could not be written
+(report; no part of it is left).
 
 Before every write the panel's settings are read whole and kept as a snapshot in
 ~/.local/share/Orvanta/snapshots/ with a journal line; if that read fails, nothing is written.

@@ -6,14 +6,17 @@
 
 namespace orvanta::cli {
 
+// Whether a command takes its one argument.
+enum class Argument { None, Required, Optional };
+
 // One command of orvanta-cli: everything the program knows of it, in one row of Commands().
 struct Command
 {
     const char *name;
-    const char *synopsis;  // what follows the name, as the help shows it
-    bool takesArgument;    // the one argument (a file, a text, a number) is required, else refused
-    const char *summary;   // its line in the program's help
-    const char *describes; // its own help, below its synopsis
+    const char *synopsis;               // what follows the name, as the help shows it
+    Argument argument;                  // the one argument: a file, a text, a number
+    const char *summary;                // its line in the program's help
+    const char *describes;              // its own help, below its synopsis
     int (*run)(const Invocation &call); // the exit code; nullptr for help, which main answers
 };
 

@@ -12,14 +12,26 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <algorithm>
+#include <cstring>
+#include <memory>
 
 using namespace orvanta;
 using namespace orvanta::cli;
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
-    QStringList arguments = app.arguments();
+    // The report draws its pages with Qt's fonts, which need a GUI application; it runs without a
+    // display all the same.
+    const bool drawing = std::any_of(argv + 1, argv + argc,
+                                     [](const char *word) { return !std::strcmp(word, "report"); });
+    if (drawing && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const std::unique_ptr<QCoreApplication> app =
+        drawing ? std::make_unique<QGuiApplication>(argc, argv)
+                : std::make_unique<QCoreApplication>(argc, argv);
+    QStringList arguments = QCoreApplication::arguments();
     // The texts speak the language of --lang, else Config.ini's, else the window's last choice.
     const std::optional<QString> language = TakeLanguageOption(arguments);
     const auto useLanguage = [&language](const AppConfig &config) {
@@ -61,7 +73,8 @@ int main(int argc, char **argv)
         out << CommandHelp(options.command);
         return Done;
     }
-    if (command->takesArgument == options.file.isEmpty()) {
+    if ((command->argument == Argument::Required && options.file.isEmpty()) ||
+        (command->argument == Argument::None && !options.file.isEmpty())) {
         err << CommandHelp(options.command);
         return BadUse;
     }
@@ -78,7 +91,7 @@ int main(int argc, char **argv)
             << "\n";
     const AppConfig config = AppConfig::loadFile(configFile);
     try {
-        return command->run({options, config});
+        return command->run({options, config, paths});
     } catch (const ESpeechError &error) {
         err << QString::fromUtf8(error.what()) << "\n";
         return BadUse;

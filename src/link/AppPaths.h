@@ -11,6 +11,10 @@ namespace orvanta {
 // (/etc/xdg/Orvanta/), keeps sound/ in the user's data folder (~/.local/share/Orvanta/), and,
 // started from the desktop menu (the working folder is the home folder and holds no
 // messages.txt), keeps the lists and log.txt there too.
+// The message lists' files, in the lists' folder.
+inline const QString MessagesFile = QStringLiteral("messages.txt");
+inline const QString SoundsFile = QStringLiteral("sounds.txt");
+
 struct AppPaths
 {
     bool portable = true;

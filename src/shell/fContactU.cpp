@@ -17,6 +17,7 @@
 #include "PortFollower.h"
 #include "RelaysPage.h"
 #include "SettingsFile.h"
+#include "SettingsReport.h"
 #include "SnapshotJournal.h"
 #include "SoundPage.h"
 #include "SoundUpload.h"
@@ -62,9 +63,6 @@ namespace {
 
 // How often a waiting transaction lets the window paint: well above ten frames a second.
 constexpr int IdlePaintMs = 20;
-
-const QString MessagesFile = QStringLiteral("messages.txt");
-const QString SoundsFile = QStringLiteral("sounds.txt");
 
 } // namespace
 
@@ -290,6 +288,7 @@ QWidget *TfContact::buildSettingsFileMenu()
         {"CompareSettingsAction", QT_TR_NOOP("Сравнить с панелью…"), &TfContact::compareWithPanel},
         {"RestoreSnapshotAction", QT_TR_NOOP("Вернуть настройки до записи…"),
          &TfContact::restoreSnapshot},
+        {"SaveReportAction", QT_TR_NOOP("Сохранить отчёт…"), &TfContact::saveReport},
     };
     std::vector<std::pair<QAction *, const char *>> captions;
     for (const auto &item : items) {
@@ -368,6 +367,22 @@ void TfContact::saveSettingsToFile()
                                               "Файл с паролем будет доступен только вам."),
                                            this);
     WriteSettingsFile(path, settings, withPassword);
+}
+
+void TfContact::saveReport()
+{
+    ReportInput input;
+    input.settings = collectSettings(); // a field that is no number stops here
+    input.source = m_port->currentText();
+    input.time = QDateTime::currentDateTime();
+    input.messages = ReportMessages(m_soundPage->messages());
+    input.writes = SnapshotJournal().entries();
+    const QString path = Dialogs::GetSaveFileName(QDir::homePath(), tr("Отчёт PDF (*.pdf)"),
+                                                  QStringLiteral("pdf"), this);
+    if (path.isEmpty())
+        return;
+    if (const QString failure = WriteReportPdf(path, input); !failure.isEmpty())
+        Dialogs::ShowError(failure, this);
 }
 
 void TfContact::loadSettingsFromFile()

@@ -71,6 +71,8 @@ public:
     // sent), and the list of what writing a file would change in the panel.
     void saveSettingsToFile();
     void loadSettingsFromFile();
+    // "Сохранить отчёт…": the pages, the messages and the last writes as a PDF.
+    void saveReport();
     void compareWithPanel();
     // "Вернуть настройки до записи…": a snapshot of the journal written back into the panel, with
     // the differences shown and asked about first, a snapshot of what it holds now kept, and the

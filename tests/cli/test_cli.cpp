@@ -520,3 +520,69 @@ TEST(Cli, PortsNameTheAdaptersAndWaitFindsThePanelThatComes)
     EXPECT_EQ(wait.exitCode(), 0) << wait.readAllStandardError().toStdString();
     EXPECT_EQ(QString::fromUtf8(wait.readAllStandardOutput()), dev + QStringLiteral("/ttyACM0\n"));
 }
+
+// The settings report of a file, in each language, read back from the PDF: what the file sets,
+// the messages, and none of the secrets; a file that does not load, or an output that cannot be
+// written, leaves no file.
+TEST(Cli, ReportOfAFileSaysTheSettingsAndNoSecret)
+{
+    CliFixture f;
+    ASSERT_EQ(f.run({"read", "--port", f.port, "-o", f.path("panel.txt"), "--password"}).exitCode,
+              0);
+    QString text = QString::fromUtf8(ReadFile(f.path("panel.txt")));
+    const std::pair<const char *, const char *> edits[] = {
+        {"Ключ 2: 0000000000000000", "Ключ 2: 0123456789abcdef"},
+        {"Пароль: 12345", "Пароль: 14253"},
+        {"Шлейф 1, замыкание: нет", "Шлейф 1, замыкание: да"},
+        {"Шлейф 3, при размыкании: реле 2 включить: нет",
+         "Шлейф 3, при размыкании: реле 2 включить: да"},
+    };
+    for (const auto &[from, to] : edits)
+        text.replace(QString::fromUtf8(from), QString::fromUtf8(to));
+    WriteFile(f.path("panel.txt"), text.toUtf8());
+    TWaveFile message;
+    message.Samples.assign(2 * 44100, 1000);
+    ASSERT_TRUE(message.SaveToFile(f.path("alarm.wav")));
+    WriteFile(f.path("messages.txt"), "Сообщение\r\nТревога\r\n");
+    WriteFile(f.path("sounds.txt"), "Файл\r\n" + f.path("alarm.wav").toUtf8() + "\r\n");
+
+    const struct
+    {
+        const char *language;
+        std::vector<const char *> said;
+    } languages[] = {
+        {"ru", {"Ключей в ячейках: 1 из 4", "задан", "шлейф 3, размыкание", "Тревога", "2.0"}},
+        {"en", {"Keys in the slots: 1 of 4", "set", "loop 3, opening", "Тревога", "2.0"}},
+    };
+    for (const auto &[language, said] : languages) {
+        SCOPED_TRACE(language);
+        const QString pdf = f.path("report.pdf");
+        const CliResult report =
+            f.run({"--lang", language, "report", "-o", pdf, f.path("panel.txt")});
+        ASSERT_EQ(report.exitCode, 0) << report.err.toStdString();
+        QProcess toText;
+        toText.start(QStringLiteral("pdftotext"),
+                     {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+        ASSERT_TRUE(toText.waitForFinished(30000));
+        const QString page = QString::fromUtf8(toText.readAllStandardOutput());
+        EXPECT_TRUE(page.contains(QStringLiteral("VER 03.07 ORVANTA GSM")));
+        for (const char *words : said)
+            EXPECT_TRUE(page.contains(QString::fromUtf8(words))) << words << "\n"
+                                                                 << page.toStdString();
+        // Loop 1 closes: the first cell of its row, as the loop page shows it.
+        EXPECT_TRUE(page.contains(QRegularExpression(QStringLiteral("\\n1\\s+(да|yes)\\s+—"))));
+        for (const char *secret : {"14253", "0104020503", "0123456789", "4242424242"})
+            EXPECT_FALSE(page.contains(QLatin1String(secret))) << secret;
+        QFile::remove(pdf);
+    }
+
+    WriteFile(f.path("bad.txt"), "Настройки охранной панели Orvanta, формат 1\nКлюч 1: xyz\n");
+    const CliResult bad = f.run({"report", "-o", f.path("bad.pdf"), f.path("bad.txt")});
+    EXPECT_EQ(bad.exitCode, 2);
+    EXPECT_TRUE(bad.err.contains(QStringLiteral("Строка 2"))) << bad.err.toStdString();
+    EXPECT_FALSE(QFile::exists(f.path("bad.pdf")));
+    const CliResult unwritable = f.run({"report", "-o", f.path("none/r.pdf"), f.path("panel.txt")});
+    EXPECT_EQ(unwritable.exitCode, 10) << unwritable.err.toStdString();
+    EXPECT_FALSE(unwritable.err.isEmpty());
+    EXPECT_TRUE(QDir(f.folder.path()).entryList({QStringLiteral("*.pdf")}).isEmpty());
+}

@@ -1,0 +1,53 @@
+// report: the settings report, an A4 PDF, of the panel or of a settings file.
+#include "Commands.h"
+#include "MessageList.h"
+#include "PanelSession.h"
+#include "SettingsReport.h"
+
+#include <QFileInfo>
+
+namespace orvanta::cli {
+
+namespace {
+
+// The messages of the lists the window keeps, where there are any.
+std::vector<ReportMessage> listedMessages(const AppPaths &paths)
+{
+    if (!QFileInfo::exists(paths.inLists(MessagesFile)) &&
+        !QFileInfo::exists(paths.inLists(SoundsFile)))
+        return {};
+    MessageList list(paths.soundHome);
+    list.load(paths.inLists(MessagesFile), paths.inLists(SoundsFile));
+    return ReportMessages(list);
+}
+
+} // namespace
+
+int RunReport(const Invocation &call)
+{
+    const Options &options = call.options;
+    ReportInput input;
+    input.time = QDateTime::currentDateTime();
+    if (!options.file.isEmpty()) {
+        // Refused before any file is made.
+        input.settings = ReadSettingsArgument(options.file);
+        input.source = options.file;
+    } else {
+        PanelSession panel(call.config, options);
+        if (!panel.find(options.port))
+            return NoPanel;
+        input.settings = panel.read();
+        input.source = panel.port();
+    }
+    input.messages = listedMessages(call.paths);
+    input.writes = SnapshotJournal().entries();
+    const QString output = options.output.isEmpty() ? QStringLiteral("report.pdf") : options.output;
+    if (const QString failure = WriteReportPdf(output, input); !failure.isEmpty()) {
+        err << failure << "\n";
+        return NotWritten;
+    }
+    out << output << "\n";
+    return Done;
+}
+
+} // namespace orvanta::cli

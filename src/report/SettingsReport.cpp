@@ -1,0 +1,279 @@
+#include "SettingsReport.h"
+
+#include "KeyCode.h"
+#include "MessageList.h"
+#include "MessageTable.h"
+
+#include <QCoreApplication>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QTextDocument>
+
+namespace orvanta {
+
+namespace {
+
+class SettingsReport
+{
+    Q_DECLARE_TR_FUNCTIONS(orvanta::SettingsReport)
+
+public:
+    explicit SettingsReport(const ReportInput &input)
+        : m_input(input)
+    {}
+    QString html() const;
+
+private:
+    QString general() const;
+    QString loops() const;
+    QString relays() const;
+    QString keys() const;
+    QString messages() const;
+    QString writes() const;
+
+    const ReportInput &m_input;
+};
+
+QString escaped(const QString &text)
+{
+    return text.toHtmlEscaped();
+}
+
+QString heading(const QString &text)
+{
+    return QStringLiteral("<h2>%1</h2>").arg(escaped(text));
+}
+
+// A table with a header row; cells are given as text.
+QString table(const QStringList &header, const std::vector<QStringList> &rows)
+{
+    QString html = QStringLiteral(
+        "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\"><tr>");
+    for (const QString &cell : header)
+        html += QStringLiteral("<th>%1</th>").arg(escaped(cell));
+    html += QStringLiteral("</tr>");
+    for (const QStringList &row : rows) {
+        html += QStringLiteral("<tr>");
+        for (const QString &cell : row)
+            html += QStringLiteral("<td>%1</td>").arg(escaped(cell));
+        html += QStringLiteral("</tr>");
+    }
+    return html + QStringLiteral("</table>");
+}
+
+bool bit(uint8_t byte, int n)
+{
+    return (byte >> n) & 1;
+}
+
+QString SettingsReport::html() const
+{
+    const ReportInput &in = m_input;
+    QString html =
+        QStringLiteral("<html><body style=\"font-family: 'DejaVu Sans'; font-size: 9pt\">");
+    html += QStringLiteral("<h1>%1</h1>").arg(escaped(tr("Настройки охранной панели Orvanta")));
+    html +=
+        QStringLiteral("<p>%1<br>%2<br>%3</p>")
+            .arg(escaped(tr("Дата: %1").arg(in.time.toString(QStringLiteral("yyyy-MM-dd HH:mm")))),
+                 escaped(tr("Откуда: %1").arg(in.source)),
+                 escaped(tr("Прошивка: %1").arg(in.settings.version.value_or(tr("не прочитана")))));
+    return html + general() + loops() + relays() + keys() + messages() + writes() +
+           QStringLiteral("</body></html>");
+}
+
+QString SettingsReport::general() const
+{
+    static const char *const options[8] = {
+        QT_TR_NOOP("Объект находится под охраной"),
+        QT_TR_NOOP("Дозваниваться при постановке на охрану"),
+        QT_TR_NOOP("Дозваниваться при снятии с охраны"),
+        QT_TR_NOOP("Не использовать ключи Touch Memory"),
+        QT_TR_NOOP("Дозваниваться при переходе на резервное питание"),
+        QT_TR_NOOP("Дозваниваться при переходе на основное питание"),
+        QT_TR_NOOP("Выключать реле после снятия с охраны"),
+        QT_TR_NOOP("Обрабатывать события для реле после снятия с охраны"),
+    };
+    const PanelSettings &s = m_input.settings;
+    std::vector<QStringList> rows;
+    for (int n = 0; n < 8; ++n)
+        rows.push_back({tr(options[n]), !s.loops ? tr("не прочитано")
+                                        : bit((*s.loops)[PanelSettings::OptionsByte], n)
+                                            ? tr("да")
+                                            : tr("нет")});
+    rows.push_back({tr("Пароль"), !s.password             ? tr("не прочитан")
+                                  : s.password->isEmpty() ? tr("не задан")
+                                                          : tr("задан")});
+    return heading(tr("Общие настройки")) + table({tr("Настройка"), tr("Значение")}, rows);
+}
+
+QString SettingsReport::loops() const
+{
+    const PanelSettings &s = m_input.settings;
+    if (!s.loops)
+        return heading(tr("Шлейфы")) + QStringLiteral("<p>%1</p>").arg(escaped(tr("не прочитаны")));
+    // The columns as the loop page shows them, by byte of the record.
+    const std::pair<int, QString> columns[] = {{0, tr("Замыкание")},
+                                               {1, tr("Размыкание")},
+                                               {2, QStringLiteral("24")},
+                                               {4, tr("Нормально замкнут")}};
+    QStringList header{tr("Шлейф")};
+    for (const auto &[byte, caption] : columns)
+        header += caption;
+    std::vector<QStringList> rows;
+    for (int loop = 1; loop <= PanelSettings::Loops; ++loop) {
+        QStringList row{QString::number(loop)};
+        for (const auto &[byte, caption] : columns)
+            row += bit((*s.loops)[size_t(byte)], loop - 1) ? tr("да") : QStringLiteral("—");
+        rows.push_back(row);
+    }
+    return heading(tr("Шлейфы")) + table(header, rows);
+}
+
+QString SettingsReport::relays() const
+{
+    const PanelSettings &s = m_input.settings;
+    // Which loop events switch the relay: the rule record's bytes.
+    const auto events = [](const PanelSettings::RelayRule &rule, int closingByte, int openingByte) {
+        QStringList said;
+        for (int loop = 1; loop <= PanelSettings::Loops; ++loop) {
+            if (bit(rule[size_t(closingByte)], loop - 1))
+                said += tr("шлейф %1, замыкание").arg(loop);
+            if (bit(rule[size_t(openingByte)], loop - 1))
+                said += tr("шлейф %1, размыкание").arg(loop);
+        }
+        return said.isEmpty() ? QStringLiteral("—") : said.join(QStringLiteral("; "));
+    };
+    std::vector<QStringList> rows;
+    for (int relay = 1; relay <= PanelSettings::Relays; ++relay) {
+        const std::optional<PanelSettings::RelayRule> &rule = s.relayRules[size_t(relay - 1)];
+        rows.push_back({QString::number(relay),
+                        s.relayTimes ? QString::number((*s.relayTimes)[size_t(relay - 1)])
+                                     : tr("не прочитано"),
+                        rule ? events(*rule, 0, 1) : tr("не прочитано"),
+                        rule ? events(*rule, 2, 3) : tr("не прочитано")});
+    }
+    return heading(tr("Реле")) +
+           table({tr("Реле"), tr("Время включения, с"), tr("Включается"), tr("Выключается")}, rows);
+}
+
+QString SettingsReport::keys() const
+{
+    int held = 0;
+    int read = 0;
+    for (const std::optional<QString> &code : m_input.settings.keys) {
+        if (!code)
+            continue;
+        ++read;
+        const bool empty = code->count(QLatin1Char('0')) == code->size() ||
+                           code->compare(PlaceholderKeyCode, Qt::CaseInsensitive) == 0;
+        held += empty ? 0 : 1;
+    }
+    const QString text =
+        read == 0 ? tr("не прочитаны")
+                  : tr("Ключей в ячейках: %1 из %2").arg(held).arg(PanelSettings::KeySlots);
+    return heading(tr("Ключи Touch Memory")) + QStringLiteral("<p>%1</p>").arg(escaped(text));
+}
+
+QString SettingsReport::messages() const
+{
+    const double memory = MemorySeconds;
+    double total = 0;
+    std::vector<QStringList> rows;
+    for (const ReportMessage &message : m_input.messages) {
+        total += message.seconds;
+        rows.push_back({QString::number(message.number), message.text, message.file,
+                        QString::number(message.seconds, 'f', 1),
+                        QString::number(100 * message.seconds / memory, 'f', 1)});
+    }
+    QString html = heading(tr("Голосовые сообщения"));
+    if (rows.empty())
+        return html +
+               QStringLiteral("<p>%1</p>").arg(escaped(tr("В списке нет сообщений с файлами.")));
+    html += table({tr("№"), tr("Текст"), tr("Файл"), tr("Длина, с"), tr("Память, %")}, rows);
+    // The memory as a bar: each message a band, in greys that print in black and white.
+    html += QStringLiteral("<p>%1</p>")
+                .arg(escaped(tr("Память сообщений: %1 с из %2 мин.")
+                                 .arg(total, 0, 'f', 1)
+                                 .arg(MemorySeconds / 60)));
+    html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"0\" width=\"100%\" "
+                           "height=\"14\"><tr>");
+    int band = 0;
+    for (const ReportMessage &message : m_input.messages) {
+        const int percent = int(100 * message.seconds / memory + 0.5);
+        if (percent <= 0)
+            continue;
+        html += QStringLiteral("<td width=\"%1%\" bgcolor=\"%2\">&nbsp;</td>")
+                    .arg(percent)
+                    .arg(band++ % 2 ? QStringLiteral("#909090") : QStringLiteral("#404040"));
+    }
+    const int free = std::max(0, 100 - int(100 * total / memory + 0.5));
+    if (free > 0)
+        html += QStringLiteral("<td width=\"%1%\" bgcolor=\"#ffffff\">&nbsp;</td>").arg(free);
+    return html + QStringLiteral("</tr></table>");
+}
+
+QString SettingsReport::writes() const
+{
+    constexpr size_t Shown = 10;
+    const std::vector<JournalEntry> &all = m_input.writes;
+    std::vector<QStringList> rows;
+    for (size_t i = all.size() > Shown ? all.size() - Shown : 0; i < all.size(); ++i) {
+        const JournalEntry &entry = all[i];
+        if (entry.damaged)
+            continue;
+        rows.push_back({QString::number(entry.number), JournalTimeText(entry.time), entry.port,
+                        entry.result, QString::number(entry.changes.size())});
+    }
+    QString html = heading(tr("Последние записи в панель"));
+    if (rows.empty())
+        return html + QStringLiteral("<p>%1</p>").arg(escaped(tr("Записей ещё не было.")));
+    return html + table({tr("№"), tr("Время"), tr("Порт"), tr("Итог"), tr("Изменений")}, rows);
+}
+
+} // namespace
+
+std::vector<ReportMessage> ReportMessages(const MessageList &list)
+{
+    std::vector<ReportMessage> messages;
+    for (int number = 1; number <= MessageList::Messages; ++number) {
+        const QString file = list.cell(MessageList::FileColumn, number).trimmed();
+        if (file.isEmpty())
+            continue;
+        messages.push_back({number, list.cell(MessageList::TextColumn, number), file,
+                            list.messageSeconds(number)});
+    }
+    return messages;
+}
+
+QString ReportHtml(const ReportInput &input)
+{
+    return SettingsReport(input).html();
+}
+
+QString WriteReportPdf(const QString &path, const ReportInput &input)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return QCoreApplication::translate("orvanta::SettingsReport",
+                                           "Не удалось создать файл %1: %2")
+            .arg(path, file.errorString());
+    {
+        QPdfWriter writer(&file);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+        writer.setTitle(QCoreApplication::translate("orvanta::SettingsReport",
+                                                    "Настройки охранной панели Orvanta"));
+        writer.setCreator(QStringLiteral("Orvanta Config"));
+        QTextDocument document;
+        document.setHtml(ReportHtml(input));
+        document.setPageSize(writer.pageLayout().paintRectPixels(writer.resolution()).size());
+        document.print(&writer);
+    }
+    if (!file.commit())
+        return QCoreApplication::translate("orvanta::SettingsReport",
+                                           "Не удалось записать файл %1: %2")
+            .arg(path, file.errorString());
+    return {};
+}
+
+} // namespace orvanta

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "PanelSettings.h"
+#include "SnapshotJournal.h"
+
+#include <QDateTime>
+#include <QString>
+#include <vector>
+
+namespace orvanta {
+
+class MessageList;
+
+// A listed message that names a file, as the report shows it.
+struct ReportMessage
+{
+    int number = 0;
+    QString text;
+    QString file;
+    double seconds = 0; // 0 where the file holds no sound the tool reads
+};
+
+// What a settings report is made of.
+struct ReportInput
+{
+    PanelSettings settings;
+    QString source; // the port the settings were read on, or the settings file
+    QDateTime time;
+    std::vector<ReportMessage> messages;
+    std::vector<JournalEntry> writes; // the newest last
+};
+
+// The rows of the list that name a file.
+std::vector<ReportMessage> ReportMessages(const MessageList &list);
+
+// The report as a page of text in the interface's language: the source, the general options,
+// the loops and relays as tables, how many key slots hold a key (never a code), whether a
+// password is set (never its digits), the messages with a bar of the panel's memory, and the
+// last writes.
+QString ReportHtml(const ReportInput &input);
+
+// The report as an A4 PDF at path, written whole or not at all. Empty, or why it was not.
+QString WriteReportPdf(const QString &path, const ReportInput &input);
+
+} // namespace orvanta
