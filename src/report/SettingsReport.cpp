@@ -4,7 +4,9 @@
 #include "MessageList.h"
 #include "MessageTable.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QCoreApplication>
+#include <QFont>
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QTextDocument>
@@ -69,8 +71,7 @@ bool bit(uint8_t byte, int n)
 QString SettingsReport::html() const
 {
     const ReportInput &in = m_input;
-    QString html =
-        QStringLiteral("<html><body style=\"font-family: 'DejaVu Sans'; font-size: 9pt\">");
+    QString html = QStringLiteral("<html><body>");
     html += QStringLiteral("<h1>%1</h1>").arg(escaped(tr("Настройки охранной панели Orvanta")));
     html +=
         QStringLiteral("<p>%1<br>%2<br>%3</p>")
@@ -264,7 +265,11 @@ QString WriteReportPdf(const QString &path, const ReportInput &input)
         writer.setTitle(QCoreApplication::translate("orvanta::SettingsReport",
                                                     "Настройки охранной панели Orvanta"));
         writer.setCreator(QStringLiteral("Orvanta Config"));
+        writer.setResolution(300);
         QTextDocument document;
+        // Laid out in the writer's own dots, so that type and tables keep their sizes on paper.
+        document.documentLayout()->setPaintDevice(&writer);
+        document.setDefaultFont(QFont(QStringLiteral("DejaVu Sans"), 9));
         document.setHtml(ReportHtml(input));
         document.setPageSize(writer.pageLayout().paintRectPixels(writer.resolution()).size());
         document.print(&writer);
