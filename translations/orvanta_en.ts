@@ -360,7 +360,7 @@ what was written, 5 the write was not confirmed (or there was no terminal to ask
 left as it was), 7 a write was cut off (the panel holds part of the new settings; restore
 brings back the snapshot), 8 an internal error, 9 written but not checked: the panel could
 not be read back (restore brings back the snapshot), 10 the output file could not be written
-(report; no part of it is left).
+(report, support; no part of it is left).
 
 Before every write the panel&apos;s settings are read whole and kept as a snapshot in
 ~/.local/share/Orvanta/snapshots/ with a journal line; if that read fails, nothing is written.
@@ -400,7 +400,7 @@ what was written, 5 the write was not confirmed (or there was no terminal to ask
 left as it was), 7 a write was cut off (the panel holds part of the new settings; restore
 brings back the snapshot), 8 an internal error, 9 written but not checked: the panel could
 not be read back (restore brings back the snapshot), 10 the output file could not be written
-(report; no part of it is left).
+(report, support; no part of it is left).
 
 Before every write the panel&apos;s settings are read whole and kept as a snapshot in
 ~/.local/share/Orvanta/snapshots/ with a journal line; if that read fails, nothing is written.
@@ -444,6 +444,16 @@ Before every write the panel&apos;s settings are read whole and kept as a snapsh
         <source>Makes the settings report, an A4 PDF in the interface&apos;s language, of the panel&apos;s settings (read from it) or of a settings file: the general options, the loops and relays as tables, how many key slots hold a key, whether a password is set, the voice messages with the memory they take, and the last writes. Never a key code or the password&apos;s digits. Without -o it is report.pdf.
 </source>
         <translation>Makes the settings report, an A4 PDF in the interface&apos;s language, of the panel&apos;s settings (read from it) or of a settings file: the general options, the loops and relays as tables, how many key slots hold a key, whether a password is set, the voice messages with the memory they take, and the last writes. Never a key code or the password&apos;s digits. Without -o it is report.pdf.
+</translation>
+    </message>
+    <message>
+        <source>saves what the support desk needs, secrets removed</source>
+        <translation>saves what the support desk needs, secrets removed</translation>
+    </message>
+    <message>
+        <source>Writes one archive for the support desk: the versions, Config.ini, the window state, the last 1,000 lines of the log, the journal with its snapshots, what ports says, the sound devices, the message lists and a report of the last snapshot. Passwords and key codes are replaced by a mark everywhere in it; a file that cannot be read is listed in skipped.txt.
+</source>
+        <translation>Writes one archive for the support desk: the versions, Config.ini, the window state, the last 1,000 lines of the log, the journal with its snapshots, what ports says, the sound devices, the message lists and a report of the last snapshot. Passwords and key codes are replaced by a mark everywhere in it; a file that cannot be read is listed in skipped.txt.
 </translation>
     </message>
 </context>
@@ -1748,6 +1758,17 @@ Write the messages anyway?</translation>
     </message>
 </context>
 <context>
+    <name>orvanta::SupportBundle</name>
+    <message>
+        <source>Нет временной папки: %1</source>
+        <translation>No temporary folder: %1</translation>
+    </message>
+    <message>
+        <source>Не удалось записать файл %1: %2</source>
+        <translation>Cannot write the file %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>orvanta::TWaveAdjuster</name>
     <message>
         <source> с</source>
@@ -1923,6 +1944,14 @@ Run with DEBUG for debug mode; orvanta-config --help for help.</translation>
     <message>
         <source>Отчёт PDF (*.pdf)</source>
         <translation>PDF report (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Сохранить сведения для поддержки…</source>
+        <translation>Save information for support…</translation>
+    </message>
+    <message>
+        <source>Архив (*.tar.gz)</source>
+        <translation>Archive (*.tar.gz)</translation>
     </message>
 </context>
 <context>

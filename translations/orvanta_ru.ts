@@ -360,7 +360,7 @@ what was written, 5 the write was not confirmed (or there was no terminal to ask
 left as it was), 7 a write was cut off (the panel holds part of the new settings; restore
 brings back the snapshot), 8 an internal error, 9 written but not checked: the panel could
 not be read back (restore brings back the snapshot), 10 the output file could not be written
-(report; no part of it is left).
+(report, support; no part of it is left).
 
 Before every write the panel&apos;s settings are read whole and kept as a snapshot in
 ~/.local/share/Orvanta/snapshots/ with a journal line; if that read fails, nothing is written.
@@ -403,7 +403,7 @@ Before every write the panel&apos;s settings are read whole and kept as a snapsh
 существующий выходной файл оставлен как был), 7 — запись оборвалась (панель хранит часть
 новых настроек; restore возвращает снимок), 8 — внутренняя ошибка, 9 — записано, но не проверено: панель
 не удалось прочитать обратно (restore возвращает снимок), 10 — не удалось записать файл
-результата (report; от него ничего не остаётся).
+результата (report, support; от него ничего не остаётся).
 
 Перед каждой записью настройки панели читаются целиком и сохраняются как снимок
 в ~/.local/share/Orvanta/snapshots/ со строкой в журнале; если это чтение не удалось,
@@ -448,6 +448,16 @@ Before every write the panel&apos;s settings are read whole and kept as a snapsh
         <source>Makes the settings report, an A4 PDF in the interface&apos;s language, of the panel&apos;s settings (read from it) or of a settings file: the general options, the loops and relays as tables, how many key slots hold a key, whether a password is set, the voice messages with the memory they take, and the last writes. Never a key code or the password&apos;s digits. Without -o it is report.pdf.
 </source>
         <translation>Создаёт отчёт о настройках — PDF формата A4 на языке интерфейса — настроек панели (прочитанных из неё) или файла настроек: общие настройки, шлейфы и реле таблицами, сколько ячеек ключей занято, задан ли пароль, голосовые сообщения с занимаемой памятью и последние записи. Никогда — коды ключей или цифры пароля. Без -o — report.pdf.
+</translation>
+    </message>
+    <message>
+        <source>saves what the support desk needs, secrets removed</source>
+        <translation>сохраняет то, что нужно поддержке, без секретов</translation>
+    </message>
+    <message>
+        <source>Writes one archive for the support desk: the versions, Config.ini, the window state, the last 1,000 lines of the log, the journal with its snapshots, what ports says, the sound devices, the message lists and a report of the last snapshot. Passwords and key codes are replaced by a mark everywhere in it; a file that cannot be read is listed in skipped.txt.
+</source>
+        <translation>Записывает один архив для поддержки: версии, Config.ini, состояние окна, последние 1000 строк журнала обмена, журнал записей со снимками, то, что говорит ports, звуковые устройства, списки сообщений и отчёт о последнем снимке. Пароли и коды ключей везде заменены пометкой; файл, который не удалось прочитать, назван в skipped.txt.
 </translation>
     </message>
 </context>
@@ -1753,6 +1763,17 @@ Before every write the panel&apos;s settings are read whole and kept as a snapsh
     </message>
 </context>
 <context>
+    <name>orvanta::SupportBundle</name>
+    <message>
+        <source>Нет временной папки: %1</source>
+        <translation>Нет временной папки: %1</translation>
+    </message>
+    <message>
+        <source>Не удалось записать файл %1: %2</source>
+        <translation>Не удалось записать файл %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>orvanta::TWaveAdjuster</name>
     <message>
         <source> с</source>
@@ -1928,6 +1949,14 @@ Before every write the panel&apos;s settings are read whole and kept as a snapsh
     <message>
         <source>Отчёт PDF (*.pdf)</source>
         <translation>Отчёт PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Сохранить сведения для поддержки…</source>
+        <translation>Сохранить сведения для поддержки…</translation>
+    </message>
+    <message>
+        <source>Архив (*.tar.gz)</source>
+        <translation>Архив (*.tar.gz)</translation>
     </message>
 </context>
 <context>

@@ -360,7 +360,7 @@ what was written, 5 the write was not confirmed (or there was no terminal to ask
 left as it was), 7 a write was cut off (the panel holds part of the new settings; restore
 brings back the snapshot), 8 an internal error, 9 written but not checked: the panel could
 not be read back (restore brings back the snapshot), 10 the output file could not be written
-(report; no part of it is left).
+(report, support; no part of it is left).
 
 Before every write the panel&apos;s settings are read whole and kept as a snapshot in
 ~/.local/share/Orvanta/snapshots/ with a journal line; if that read fails, nothing is written.
@@ -401,7 +401,7 @@ FILE налаштувань &quot;-&quot; читається зі стандар
 наявний вихідний файл залишено як був), 7 — запис перервано (панель зберігає частину нових
 налаштувань; restore повертає знімок), 8 — внутрішня помилка, 9 — записано, але не перевірено: панель
 не вдалося прочитати назад (restore повертає знімок), 10 — не вдалося записати файл
-результату (report; від нього нічого не лишається).
+результату (report, support; від нього нічого не лишається).
 
 Перед кожним записом налаштування панелі читаються повністю й зберігаються як знімок у
 ~/.local/share/Orvanta/snapshots/ з рядком у журналі; якщо це читання не вдалося, нічого не
@@ -446,6 +446,16 @@ FILE налаштувань &quot;-&quot; читається зі стандар
         <source>Makes the settings report, an A4 PDF in the interface&apos;s language, of the panel&apos;s settings (read from it) or of a settings file: the general options, the loops and relays as tables, how many key slots hold a key, whether a password is set, the voice messages with the memory they take, and the last writes. Never a key code or the password&apos;s digits. Without -o it is report.pdf.
 </source>
         <translation>Створює звіт про налаштування — PDF формату A4 мовою інтерфейсу — налаштувань панелі (прочитаних з неї) або файлу налаштувань: загальні налаштування, шлейфи й реле таблицями, скільки комірок ключів зайнято, чи задано пароль, голосові повідомлення з пам’яттю, яку вони займають, і останні записи. Ніколи — коди ключів чи цифри пароля. Без -o — report.pdf.
+</translation>
+    </message>
+    <message>
+        <source>saves what the support desk needs, secrets removed</source>
+        <translation>зберігає те, що потрібно підтримці, без секретів</translation>
+    </message>
+    <message>
+        <source>Writes one archive for the support desk: the versions, Config.ini, the window state, the last 1,000 lines of the log, the journal with its snapshots, what ports says, the sound devices, the message lists and a report of the last snapshot. Passwords and key codes are replaced by a mark everywhere in it; a file that cannot be read is listed in skipped.txt.
+</source>
+        <translation>Записує один архів для підтримки: версії, Config.ini, стан вікна, останні 1000 рядків журналу обміну, журнал записів зі знімками, те, що каже ports, звукові пристрої, списки повідомлень і звіт про останній знімок. Паролі й коди ключів скрізь замінено позначкою; файл, який не вдалося прочитати, названо в skipped.txt.
 </translation>
     </message>
 </context>
@@ -1751,6 +1761,17 @@ FILE налаштувань &quot;-&quot; читається зі стандар
     </message>
 </context>
 <context>
+    <name>orvanta::SupportBundle</name>
+    <message>
+        <source>Нет временной папки: %1</source>
+        <translation>Немає тимчасової теки: %1</translation>
+    </message>
+    <message>
+        <source>Не удалось записать файл %1: %2</source>
+        <translation>Не вдалося записати файл %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>orvanta::TWaveAdjuster</name>
     <message>
         <source> с</source>
@@ -1926,6 +1947,14 @@ FILE налаштувань &quot;-&quot; читається зі стандар
     <message>
         <source>Отчёт PDF (*.pdf)</source>
         <translation>Звіт PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Сохранить сведения для поддержки…</source>
+        <translation>Зберегти відомості для підтримки…</translation>
+    </message>
+    <message>
+        <source>Архив (*.tar.gz)</source>
+        <translation>Архів (*.tar.gz)</translation>
     </message>
 </context>
 <context>

@@ -19,6 +19,7 @@ int RunNormalize(const Invocation &call);
 int RunImport(const Invocation &call);
 int RunWait(const Invocation &call);
 int RunReport(const Invocation &call);
+int RunSupport(const Invocation &call);
 
 const std::vector<Command> &Commands()
 {
@@ -120,6 +121,15 @@ const std::vector<Command> &Commands()
                     "writes. Never a key code or the password's digits. Without -o it is "
                     "report.pdf.\n"),
          RunReport},
+        {"support", "-o FILE.tar.gz", Argument::None,
+         QT_TRANSLATE_NOOP("Cli", "saves what the support desk needs, secrets removed"),
+         QT_TRANSLATE_NOOP(
+             "Cli", "Writes one archive for the support desk: the versions, Config.ini, the "
+                    "window state, the last 1,000 lines of the log, the journal with its "
+                    "snapshots, what ports says, the sound devices, the message lists and a "
+                    "report of the last snapshot. Passwords and key codes are replaced by a mark "
+                    "everywhere in it; a file that cannot be read is listed in skipped.txt.\n"),
+         RunSupport},
         {"help", "[COMMAND]", Argument::None, QT_TRANSLATE_NOOP("Cli", "this text, or a command's"),
          QT_TRANSLATE_NOOP("Cli", "The program's help, or a command's.\n"), nullptr},
     };
@@ -209,7 +219,7 @@ what was written, 5 the write was not confirmed (or there was no terminal to ask
 left as it was), 7 a write was cut off (the panel holds part of the new settings; restore
 brings back the snapshot), 8 an internal error, 9 written but not checked: the panel could
 not be read back (restore brings back the snapshot), 10 the output file could not be written
-(report; no part of it is left).
+(report, support; no part of it is left).
 
 Before every write the panel's settings are read whole and kept as a snapshot in
 ~/.local/share/Orvanta/snapshots/ with a journal line; if that read fails, nothing is written.

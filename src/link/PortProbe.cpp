@@ -1,5 +1,8 @@
 #include "PortProbe.h"
 
+#include "AppConfig.h"
+#include "PortWatcher.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -211,6 +214,23 @@ PortProbe ProbePort(const QString &devicePath)
     }
     ::close(fd);
     return probe;
+}
+
+QString PortsText(const AppConfig &config)
+{
+    const PortWatcher adapters(DeviceFolderSetting());
+    QStringList names = PortNames(adapters.adapters()) + config.mappedPortNames();
+    names.removeDuplicates();
+    QString text;
+    for (const QString &name : names) {
+        const QString device = QString::fromStdString(config.devicePath(name.toStdString()));
+        text +=
+            name + QLatin1Char('\t') + device + QLatin1Char('\t') + ProbePort(device).describe();
+        if (const SerialAdapter *adapter = adapters.find(device))
+            text += QLatin1Char('\t') + adapter->name() + QLatin1Char('\t') + adapter->stablePath;
+        text += QLatin1Char('\n');
+    }
+    return text;
 }
 
 } // namespace orvanta

@@ -17,6 +17,12 @@ struct PortProbe
 
 PortProbe ProbePort(const QString &devicePath);
 
+class AppConfig;
+
+// Every port the tool would try, a line each: its name, device and state, and for a serial adapter
+// its name and stable path, tab-separated (what orvanta-cli ports prints).
+QString PortsText(const AppConfig &config);
+
 // The program holding the device, as "name (pid N)": the owner of its lock when it has one,
 // else the first other process that has it open; empty when /proc does not tell.
 QString PortHolder(const QString &devicePath);

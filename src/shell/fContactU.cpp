@@ -15,6 +15,7 @@
 #include "PanelExchange.h"
 #include "PanelPort.h"
 #include "PortFollower.h"
+#include "PortProbe.h"
 #include "RelaysPage.h"
 #include "SettingsFile.h"
 #include "SettingsReport.h"
@@ -22,6 +23,7 @@
 #include "SoundPage.h"
 #include "SoundUpload.h"
 #include "StatusLine.h"
+#include "SupportBundle.h"
 #include "TabOrder.h"
 #include "WaveAdjuster.h"
 #include "WindowState.h"
@@ -289,6 +291,8 @@ QWidget *TfContact::buildSettingsFileMenu()
         {"RestoreSnapshotAction", QT_TR_NOOP("Вернуть настройки до записи…"),
          &TfContact::restoreSnapshot},
         {"SaveReportAction", QT_TR_NOOP("Сохранить отчёт…"), &TfContact::saveReport},
+        {"SaveSupportAction", QT_TR_NOOP("Сохранить сведения для поддержки…"),
+         &TfContact::saveSupportBundle},
     };
     std::vector<std::pair<QAction *, const char *>> captions;
     for (const auto &item : items) {
@@ -382,6 +386,20 @@ void TfContact::saveReport()
     if (path.isEmpty())
         return;
     if (const QString failure = WriteReportPdf(path, input); !failure.isEmpty())
+        Dialogs::ShowError(failure, this);
+}
+
+void TfContact::saveSupportBundle()
+{
+    const QString path = Dialogs::GetSaveFileName(QDir::homePath(), tr("Архив (*.tar.gz)"),
+                                                  QStringLiteral("tar.gz"), this);
+    if (path.isEmpty())
+        return;
+    SupportSources sources;
+    sources.paths = m_paths;
+    sources.toolVersion = QCoreApplication::applicationVersion();
+    sources.portsText = PortsText(m_config);
+    if (const QString failure = WriteSupportBundle(path, sources); !failure.isEmpty())
         Dialogs::ShowError(failure, this);
 }
 

@@ -73,6 +73,8 @@ public:
     void loadSettingsFromFile();
     // "Сохранить отчёт…": the pages, the messages and the last writes as a PDF.
     void saveReport();
+    // "Сохранить сведения для поддержки…": the support bundle, the secrets replaced.
+    void saveSupportBundle();
     void compareWithPanel();
     // "Вернуть настройки до записи…": a snapshot of the journal written back into the panel, with
     // the differences shown and asked about first, a snapshot of what it holds now kept, and the

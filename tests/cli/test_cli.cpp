@@ -8,6 +8,7 @@
 #include "XComDrv.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -585,4 +586,58 @@ TEST(Cli, ReportOfAFileSaysTheSettingsAndNoSecret)
     EXPECT_EQ(unwritable.exitCode, 10) << unwritable.err.toStdString();
     EXPECT_FALSE(unwritable.err.isEmpty());
     EXPECT_TRUE(QDir(f.folder.path()).entryList({QStringLiteral("*.pdf")}).isEmpty());
+}
+
+// The support bundle of a panel whose password and key were written, with a debug log and the
+// window's state that name them too: unpacked, its report turned into text, no file holds any
+// form of the secrets.
+TEST(Cli, SupportBundleHoldsNoSecret)
+{
+    CliFixture f;
+    ASSERT_EQ(f.run({"read", "--port", f.port, "-o", f.path("panel.txt"), "--password"}).exitCode,
+              0);
+    QString text = QString::fromUtf8(ReadFile(f.path("panel.txt")));
+    text.replace(QStringLiteral("Ключ 1: 0000000000000000"),
+                 QStringLiteral("Ключ 1: 0123456789ABCDEF"));
+    text.replace(QStringLiteral("Пароль: 12345"), QStringLiteral("Пароль: 14253"));
+    WriteFile(f.path("secret.txt"), text.toUtf8());
+    ASSERT_EQ(f.run({"write", "--yes", "--port", f.port, f.path("secret.txt")}).exitCode, 0);
+    text.replace(QStringLiteral("Шлейф 1, замыкание: нет"),
+                 QStringLiteral("Шлейф 1, замыкание: да"));
+    WriteFile(f.path("next.txt"), text.toUtf8());
+    ASSERT_EQ(f.run({"write", "--yes", "--port", f.port, f.path("next.txt")}).exitCode, 0);
+    WriteFile(f.path("log.txt"),
+              "12:00:01 +Q0104020503\r\n>0104020503\r\nOK\r\n"
+              "12:00:02 +T01EFCDAB8967452301\r\nOK\r\n+T01\r\n>efcdab8967452301\r\nOK\r\n");
+    QDir().mkpath(f.path("config/Orvanta"));
+    WriteFile(f.path("config/Orvanta/Forms.conf"),
+              "[fContact]\nxpass=14253\ne1=0123456789ABCDEF\ncb1=COM2\n");
+
+    const CliResult support = f.run({"support", "-o", f.path("bundle.tar.gz")});
+    ASSERT_EQ(support.exitCode, 0) << support.err.toStdString();
+    QDir().mkpath(f.path("unpacked"));
+    ASSERT_EQ(
+        QProcess::execute(QStringLiteral("tar"), {QStringLiteral("-xzf"), f.path("bundle.tar.gz"),
+                                                  QStringLiteral("-C"), f.path("unpacked")}),
+        0);
+    const QDir bundle(f.path("unpacked/orvanta-support"));
+    for (const char *name : {"versions.txt", "ports.txt", "log.txt", "window-state.ini",
+                             "report.pdf", "skipped.txt", "sound-devices.txt"})
+        EXPECT_TRUE(bundle.exists(QLatin1String(name))) << name;
+    ASSERT_EQ(QProcess::execute(QStringLiteral("pdftotext"),
+                                {bundle.filePath(QStringLiteral("report.pdf")),
+                                 bundle.filePath(QStringLiteral("report.txt"))}),
+              0);
+    EXPECT_TRUE(ReadFile(bundle.filePath(QStringLiteral("window-state.ini"))).contains("cb1=COM2"));
+    int files = 0;
+    QDirIterator all(bundle.path(), QDir::Files, QDirIterator::Subdirectories);
+    while (all.hasNext()) {
+        const QString file = all.next();
+        const QString content = QString::fromUtf8(ReadFile(file));
+        ++files;
+        for (const char *secret : {"14253", "0104020503", "0123456789abcdef", "efcdab8967452301"})
+            EXPECT_FALSE(content.contains(QLatin1String(secret), Qt::CaseInsensitive))
+                << secret << " in " << file.toStdString();
+    }
+    EXPECT_GE(files, 10);
 }

@@ -9,25 +9,19 @@ namespace orvanta::cli {
 
 int RunPorts(const Invocation &call)
 {
+    if (!call.options.json) {
+        out << PortsText(call.config);
+        return Done;
+    }
     const PortWatcher adapters(DeviceFolderSetting());
     QStringList names = PortNames(adapters.adapters()) + call.config.mappedPortNames();
     names.removeDuplicates();
     QJsonArray rows;
     for (const QString &name : names) {
         const QString device = QString::fromStdString(call.config.devicePath(name.toStdString()));
-        const PortProbe probe = ProbePort(device);
-        const SerialAdapter *adapter = adapters.find(device);
-        if (call.options.json) {
-            rows.append(PortJson(name, device, probe, adapter));
-            continue;
-        }
-        out << name << "\t" << device << "\t" << probe.describe();
-        if (adapter)
-            out << "\t" << adapter->name() << "\t" << adapter->stablePath;
-        out << "\n";
+        rows.append(PortJson(name, device, ProbePort(device), adapters.find(device)));
     }
-    if (call.options.json)
-        PrintJson(rows);
+    PrintJson(rows);
     return Done;
 }
 
