@@ -23,7 +23,7 @@ fail() {
     exit 1
 }
 
-[ "$(complete_line "orvanta-cli re" | tr '\n' ' ')" = "read restore " ] ||
+[ "$(complete_line "orvanta-cli re" | tr '\n' ' ')" = "read report restore " ] ||
     fail "orvanta-cli re: $(complete_line "orvanta-cli re" | tr '\n' ' ')"
 ports=$(complete_line "orvanta-cli --port /dev/tty")
 [ -n "$ports" ] || fail "no device after --port"
