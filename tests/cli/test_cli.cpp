@@ -554,6 +554,7 @@ TEST(Cli, ReportOfAFileSaysTheSettingsAndNoSecret)
     } languages[] = {
         {"ru", {"Ключей в ячейках: 1 из 4", "задан", "шлейф 3, размыкание", "Тревога", "2.0"}},
         {"en", {"Keys in the slots: 1 of 4", "set", "loop 3, opening", "Тревога", "2.0"}},
+        {"uk", {"Ключів у комірках: 1 з 4", "задано", "шлейф 3, розмикання", "Тревога", "2.0"}},
     };
     for (const auto &[language, said] : languages) {
         SCOPED_TRACE(language);
@@ -571,7 +572,7 @@ TEST(Cli, ReportOfAFileSaysTheSettingsAndNoSecret)
             EXPECT_TRUE(page.contains(QString::fromUtf8(words))) << words << "\n"
                                                                  << page.toStdString();
         // Loop 1 closes: the first cell of its row, as the loop page shows it.
-        EXPECT_TRUE(page.contains(QRegularExpression(QStringLiteral("\\n1\\s+(да|yes)\\s+—"))));
+        EXPECT_TRUE(page.contains(QRegularExpression(QStringLiteral("\\n1\\s+(да|yes|так)\\s+—"))));
         for (const char *secret : {"14253", "0104020503", "0123456789", "4242424242"})
             EXPECT_FALSE(page.contains(QLatin1String(secret))) << secret;
         QFile::remove(pdf);
