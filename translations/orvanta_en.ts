@@ -1200,38 +1200,6 @@ The panel probably holds the new settings.</translation>
         <translation>not read</translation>
     </message>
     <message>
-        <source>Объект находится под охраной</source>
-        <translation>The site is armed</translation>
-    </message>
-    <message>
-        <source>Дозваниваться при постановке на охрану</source>
-        <translation>Call out on arming</translation>
-    </message>
-    <message>
-        <source>Дозваниваться при снятии с охраны</source>
-        <translation>Call out on disarming</translation>
-    </message>
-    <message>
-        <source>Не использовать ключи Touch Memory</source>
-        <translation>Do not use Touch Memory keys</translation>
-    </message>
-    <message>
-        <source>Дозваниваться при переходе на резервное питание</source>
-        <translation>Call out on switching to backup power</translation>
-    </message>
-    <message>
-        <source>Дозваниваться при переходе на основное питание</source>
-        <translation>Call out on switching to mains power</translation>
-    </message>
-    <message>
-        <source>Выключать реле после снятия с охраны</source>
-        <translation>Switch relays off after disarming</translation>
-    </message>
-    <message>
-        <source>Обрабатывать события для реле после снятия с охраны</source>
-        <translation>Handle relay events after disarming</translation>
-    </message>
-    <message>
         <source>не прочитано</source>
         <translation>not read</translation>
     </message>

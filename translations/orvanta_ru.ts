@@ -1204,38 +1204,6 @@ Before every write the panel&apos;s settings are read whole and kept as a snapsh
         <translation>не прочитана</translation>
     </message>
     <message>
-        <source>Объект находится под охраной</source>
-        <translation>Объект находится под охраной</translation>
-    </message>
-    <message>
-        <source>Дозваниваться при постановке на охрану</source>
-        <translation>Дозваниваться при постановке на охрану</translation>
-    </message>
-    <message>
-        <source>Дозваниваться при снятии с охраны</source>
-        <translation>Дозваниваться при снятии с охраны</translation>
-    </message>
-    <message>
-        <source>Не использовать ключи Touch Memory</source>
-        <translation>Не использовать ключи Touch Memory</translation>
-    </message>
-    <message>
-        <source>Дозваниваться при переходе на резервное питание</source>
-        <translation>Дозваниваться при переходе на резервное питание</translation>
-    </message>
-    <message>
-        <source>Дозваниваться при переходе на основное питание</source>
-        <translation>Дозваниваться при переходе на основное питание</translation>
-    </message>
-    <message>
-        <source>Выключать реле после снятия с охраны</source>
-        <translation>Выключать реле после снятия с охраны</translation>
-    </message>
-    <message>
-        <source>Обрабатывать события для реле после снятия с охраны</source>
-        <translation>Обрабатывать события для реле после снятия с охраны</translation>
-    </message>
-    <message>
         <source>не прочитано</source>
         <translation>не прочитано</translation>
     </message>

@@ -1202,38 +1202,6 @@ FILE налаштувань &quot;-&quot; читається зі стандар
         <translation>не прочитано</translation>
     </message>
     <message>
-        <source>Объект находится под охраной</source>
-        <translation>Об’єкт під охороною</translation>
-    </message>
-    <message>
-        <source>Дозваниваться при постановке на охрану</source>
-        <translation>Дзвонити під час постановки на охорону</translation>
-    </message>
-    <message>
-        <source>Дозваниваться при снятии с охраны</source>
-        <translation>Дзвонити під час зняття з охорони</translation>
-    </message>
-    <message>
-        <source>Не использовать ключи Touch Memory</source>
-        <translation>Не використовувати ключі Touch Memory</translation>
-    </message>
-    <message>
-        <source>Дозваниваться при переходе на резервное питание</source>
-        <translation>Дзвонити під час переходу на резервне живлення</translation>
-    </message>
-    <message>
-        <source>Дозваниваться при переходе на основное питание</source>
-        <translation>Дзвонити під час переходу на основне живлення</translation>
-    </message>
-    <message>
-        <source>Выключать реле после снятия с охраны</source>
-        <translation>Вимикати реле після зняття з охорони</translation>
-    </message>
-    <message>
-        <source>Обрабатывать события для реле после снятия с охраны</source>
-        <translation>Обробляти події для реле після зняття з охорони</translation>
-    </message>
-    <message>
         <source>не прочитано</source>
         <translation>не прочитано</translation>
     </message>

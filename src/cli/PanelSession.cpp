@@ -35,8 +35,7 @@ bool PanelSession::find(const QString &port)
 {
     m_attempts = m_connection.find(
         port.isEmpty() ? QStringList{QStringLiteral("COM2")} +
-                             PortNames(PortWatcher(DeviceFolderSetting()).adapters()) +
-                             m_config.mappedPortNames()
+                             m_config.portNames(PortWatcher(DeviceFolderSetting()).adapters())
                        : QStringList{port});
     if (!m_attempts.empty() && m_attempts.back().found()) {
         m_found = m_attempts.back();

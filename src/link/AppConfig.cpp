@@ -39,6 +39,13 @@ std::string AppConfig::devicePath(const std::string &portName) const
     return mapped.isEmpty() ? DefaultDevicePath(portName) : mapped.toStdString();
 }
 
+QStringList AppConfig::portNames(const std::vector<SerialAdapter> &adapters) const
+{
+    QStringList names = PortNames(adapters) + mappedPortNames();
+    names.removeDuplicates();
+    return names;
+}
+
 QString AppConfig::soundOutput() const
 {
     return m_ini.value(QStringLiteral("Sound"), QStringLiteral("Output")).trimmed();

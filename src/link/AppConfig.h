@@ -26,6 +26,9 @@ public:
     std::string devicePath(const std::string &portName) const;
     // The port names [Ports] maps, as the file spells them.
     QStringList mappedPortNames() const;
+    // Every port the tool would try: "COM1" to "COM8", the adapters, then the names [Ports]
+    // maps, each once.
+    QStringList portNames(const std::vector<SerialAdapter> &adapters) const;
     // The sound output and input by their description ([Sound] Output and Input), so that the
     // panel's cable can stay on a sound card of its own; empty for the system's default.
     QString soundOutput() const;

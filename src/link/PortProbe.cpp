@@ -219,10 +219,8 @@ PortProbe ProbePort(const QString &devicePath)
 QString PortsText(const AppConfig &config)
 {
     const PortWatcher adapters(DeviceFolderSetting());
-    QStringList names = PortNames(adapters.adapters()) + config.mappedPortNames();
-    names.removeDuplicates();
     QString text;
-    for (const QString &name : names) {
+    for (const QString &name : config.portNames(adapters.adapters())) {
         const QString device = QString::fromStdString(config.devicePath(name.toStdString()));
         text +=
             name + QLatin1Char('\t') + device + QLatin1Char('\t') + ProbePort(device).describe();

@@ -303,6 +303,11 @@ ESettingsFileError lineError(int line, const QString &why)
 
 } // namespace
 
+QString GeneralOptionName(int bit)
+{
+    return say(true, OptionNames[bit]);
+}
+
 QString SettingsText(const PanelSettings &settings, bool withPassword)
 {
     QString text = Header + QString::number(FormatVersion) + QLatin1Char('\n');

@@ -23,6 +23,9 @@ public:
 // of every record is a line of its own, so that a file written from a read and loaded back gives
 // the same records. Parts the settings do not hold are left out; the password only on request.
 QString SettingsText(const PanelSettings &settings, bool withPassword);
+
+// The general option of that bit of the options byte, in the interface's language.
+QString GeneralOptionName(int bit);
 // Reads the text back; a part is taken when all its lines are there. Throws ESettingsFileError
 // naming the line of a malformed file, one of a newer format, or a value out of range. An odd
 // relay on-time is taken one second lower, as the panel keeps it; notes, when given, receive a

@@ -3,6 +3,7 @@
 #include "KeyCode.h"
 #include "MessageList.h"
 #include "MessageTable.h"
+#include "SettingsFile.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QCoreApplication>
@@ -84,23 +85,13 @@ QString SettingsReport::html() const
 
 QString SettingsReport::general() const
 {
-    static const char *const options[8] = {
-        QT_TR_NOOP("Объект находится под охраной"),
-        QT_TR_NOOP("Дозваниваться при постановке на охрану"),
-        QT_TR_NOOP("Дозваниваться при снятии с охраны"),
-        QT_TR_NOOP("Не использовать ключи Touch Memory"),
-        QT_TR_NOOP("Дозваниваться при переходе на резервное питание"),
-        QT_TR_NOOP("Дозваниваться при переходе на основное питание"),
-        QT_TR_NOOP("Выключать реле после снятия с охраны"),
-        QT_TR_NOOP("Обрабатывать события для реле после снятия с охраны"),
-    };
     const PanelSettings &s = m_input.settings;
     std::vector<QStringList> rows;
     for (int n = 0; n < 8; ++n)
-        rows.push_back({tr(options[n]), !s.loops ? tr("не прочитано")
-                                        : bit((*s.loops)[PanelSettings::OptionsByte], n)
-                                            ? tr("да")
-                                            : tr("нет")});
+        rows.push_back({GeneralOptionName(n), !s.loops ? tr("не прочитано")
+                                              : bit((*s.loops)[PanelSettings::OptionsByte], n)
+                                                  ? tr("да")
+                                                  : tr("нет")});
     rows.push_back({tr("Пароль"), !s.password             ? tr("не прочитан")
                                   : s.password->isEmpty() ? tr("не задан")
                                                           : tr("задан")});
@@ -165,9 +156,7 @@ QString SettingsReport::keys() const
         if (!code)
             continue;
         ++read;
-        const bool empty = code->count(QLatin1Char('0')) == code->size() ||
-                           code->compare(PlaceholderKeyCode, Qt::CaseInsensitive) == 0;
-        held += empty ? 0 : 1;
+        held += HoldsNoKey(*code) ? 0 : 1;
     }
     const QString text =
         read == 0 ? tr("не прочитаны")

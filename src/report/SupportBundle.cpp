@@ -75,8 +75,7 @@ void SecretRedactor::learn(const QString &password, const QStringList &keyCodes)
     for (const QString &code : keyCodes) {
         const QString digits = code.trimmed();
         // The empty slot and the placeholder are no secrets.
-        if (digits.isEmpty() || digits.count(QLatin1Char('0')) == digits.size() ||
-            digits.compare(PlaceholderKeyCode, Qt::CaseInsensitive) == 0)
+        if (HoldsNoKey(digits))
             continue;
         forms << digits << ReverseKeyBytes(digits);
     }

@@ -14,10 +14,8 @@ int RunPorts(const Invocation &call)
         return Done;
     }
     const PortWatcher adapters(DeviceFolderSetting());
-    QStringList names = PortNames(adapters.adapters()) + call.config.mappedPortNames();
-    names.removeDuplicates();
     QJsonArray rows;
-    for (const QString &name : names) {
+    for (const QString &name : call.config.portNames(adapters.adapters())) {
         const QString device = QString::fromStdString(call.config.devicePath(name.toStdString()));
         rows.append(PortJson(name, device, ProbePort(device), adapters.find(device)));
     }

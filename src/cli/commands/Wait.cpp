@@ -20,9 +20,7 @@ QStringList portsNow(const PortWatcher &watcher, const Invocation &call)
 {
     if (!call.options.port.isEmpty())
         return {call.options.port};
-    QStringList ports = PortNames(watcher.adapters()) + call.config.mappedPortNames();
-    ports.removeDuplicates();
-    return ports;
+    return call.config.portNames(watcher.adapters());
 }
 
 } // namespace
