@@ -512,14 +512,24 @@ Before every write the panel&apos;s settings are read whole and kept as a snapsh
 The panel probably holds the new settings.</translation>
     </message>
     <message>
-        <source>Запись прервана: %1
-</source>
-        <translation>The write was cut off: %1
-</translation>
-    </message>
-    <message>
         <source>Внимание: снимок прочитан на порту %1 из панели с прошивкой «%2», а сейчас запись пойдёт на порт %3 в панель с прошивкой «%4».</source>
         <translation>Warning: the snapshot was read on port %1 from a panel with firmware &quot;%2&quot;, and the write now goes to port %3, to a panel with firmware &quot;%4&quot;.</translation>
+    </message>
+    <message>
+        <source>возможно, записано: %1</source>
+        <translation>possibly written: %1</translation>
+    </message>
+    <message>
+        <source>Приняла ли охранная панель последнюю команду (%1), неизвестно: она может хранить и новое, и прежнее.</source>
+        <translation>Whether the panel took the last command (%1) is unknown: it may hold the new settings or the old ones.</translation>
+    </message>
+    <message>
+        <source>Охранная панель не ответила на запись и не хранит её: %1.</source>
+        <translation>The panel did not answer the write and does not hold it: %1.</translation>
+    </message>
+    <message>
+        <source>Запись прервана: %1</source>
+        <translation>The write was cut off: %1</translation>
     </message>
 </context>
 <context>
@@ -899,6 +909,10 @@ The panel probably holds the new settings.</translation>
     <message>
         <source>Адаптер %1 отключён</source>
         <translation>Adapter %1 unplugged</translation>
+    </message>
+    <message>
+        <source>Подключён адаптер %1; связь остаётся на %2</source>
+        <translation>Adapter %1 plugged in; the connection stays on %2</translation>
     </message>
 </context>
 <context>

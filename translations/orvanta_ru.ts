@@ -516,14 +516,24 @@ Before every write the panel&apos;s settings are read whole and kept as a snapsh
 Охранная панель, вероятно, хранит новые настройки.</translation>
     </message>
     <message>
-        <source>Запись прервана: %1
-</source>
-        <translation>Запись прервана: %1
-</translation>
-    </message>
-    <message>
         <source>Внимание: снимок прочитан на порту %1 из панели с прошивкой «%2», а сейчас запись пойдёт на порт %3 в панель с прошивкой «%4».</source>
         <translation>Внимание: снимок прочитан на порту %1 из панели с прошивкой «%2», а сейчас запись пойдёт на порт %3 в панель с прошивкой «%4».</translation>
+    </message>
+    <message>
+        <source>возможно, записано: %1</source>
+        <translation>возможно, записано: %1</translation>
+    </message>
+    <message>
+        <source>Приняла ли охранная панель последнюю команду (%1), неизвестно: она может хранить и новое, и прежнее.</source>
+        <translation>Приняла ли охранная панель последнюю команду (%1), неизвестно: она может хранить и новое, и прежнее.</translation>
+    </message>
+    <message>
+        <source>Охранная панель не ответила на запись и не хранит её: %1.</source>
+        <translation>Охранная панель не ответила на запись и не хранит её: %1.</translation>
+    </message>
+    <message>
+        <source>Запись прервана: %1</source>
+        <translation>Запись прервана: %1</translation>
     </message>
 </context>
 <context>
@@ -903,6 +913,10 @@ Before every write the panel&apos;s settings are read whole and kept as a snapsh
     <message>
         <source>Адаптер %1 отключён</source>
         <translation>Адаптер %1 отключён</translation>
+    </message>
+    <message>
+        <source>Подключён адаптер %1; связь остаётся на %2</source>
+        <translation>Подключён адаптер %1; связь остаётся на %2</translation>
     </message>
 </context>
 <context>

@@ -514,14 +514,24 @@ FILE налаштувань &quot;-&quot; читається зі стандар
 Охоронна панель, імовірно, зберігає нові налаштування.</translation>
     </message>
     <message>
-        <source>Запись прервана: %1
-</source>
-        <translation>Запис перервано: %1
-</translation>
-    </message>
-    <message>
         <source>Внимание: снимок прочитан на порту %1 из панели с прошивкой «%2», а сейчас запись пойдёт на порт %3 в панель с прошивкой «%4».</source>
         <translation>Увага: знімок прочитано на порту %1 з панелі з прошивкою «%2», а зараз запис піде на порт %3 у панель з прошивкою «%4».</translation>
+    </message>
+    <message>
+        <source>возможно, записано: %1</source>
+        <translation>можливо, записано: %1</translation>
+    </message>
+    <message>
+        <source>Приняла ли охранная панель последнюю команду (%1), неизвестно: она может хранить и новое, и прежнее.</source>
+        <translation>Чи прийняла охоронна панель останню команду (%1), невідомо: вона може зберігати і нове, і попереднє.</translation>
+    </message>
+    <message>
+        <source>Охранная панель не ответила на запись и не хранит её: %1.</source>
+        <translation>Охоронна панель не відповіла на запис і не зберігає його: %1.</translation>
+    </message>
+    <message>
+        <source>Запись прервана: %1</source>
+        <translation>Запис перервано: %1</translation>
     </message>
 </context>
 <context>
@@ -901,6 +911,10 @@ FILE налаштувань &quot;-&quot; читається зі стандар
     <message>
         <source>Адаптер %1 отключён</source>
         <translation>Адаптер %1 від’єднано</translation>
+    </message>
+    <message>
+        <source>Подключён адаптер %1; связь остаётся на %2</source>
+        <translation>Під&apos;єднано адаптер %1; зв&apos;язок залишається на %2</translation>
     </message>
 </context>
 <context>

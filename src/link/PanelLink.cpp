@@ -6,6 +6,8 @@
 #include "PanelReply.h"
 #include "XComErr.h"
 
+#include <chrono>
+
 namespace orvanta {
 
 namespace {
@@ -88,7 +90,9 @@ void PanelLink::transact(const QString &Command, const QString &cmd, int Attempt
     const std::string frame = Command.toLatin1().toStdString() + "\r";
     for (int attempt = 1; attempt <= Attempts; ++attempt) {
         emit commandSent(Command);
-        m_comm.WriteString(frame);
+        m_lastFrameSent = false;
+        m_lastReceived.clear();
+        m_lastFrameSent = m_comm.WriteString(frame);
         buffer.fill(0);
         int received = 0;
         for (int elapsed = 0; elapsed < ReadBudget;) {
@@ -102,6 +106,8 @@ void PanelLink::transact(const QString &Command, const QString &cmd, int Attempt
             }
             m_log.LogExchange(QStringLiteral("error"), true);
         }
+        m_lastReceived = buffer;
+        m_lastReceived.removeIf([](char c) { return c == 0; });
         if (ReplyHasOK(buffer)) {
             setConnected(true);
             m_log.LogExchange(
@@ -139,6 +145,40 @@ QString PanelLink::exchange(const QString &Command)
     QString reply;
     wait_OK(Command, 1, DefaultReadBudget, reply);
     return reply;
+}
+
+QByteArray PanelLink::drainLine(int quietMs, int limitMs)
+{
+    QByteArray late;
+    if (!m_comm.IsOpened())
+        return late;
+    m_inExchange = true;
+    ExchangeScope scope(m_comm, m_inExchange);
+    const auto start = std::chrono::steady_clock::now();
+    const auto elapsed = [&start] {
+        return int(std::chrono::duration_cast<std::chrono::milliseconds>(
+                       std::chrono::steady_clock::now() - start)
+                       .count());
+    };
+    QByteArray chunk(ReadChunk, 0);
+    try {
+        while (elapsed() < limitMs) {
+            const int wait = std::min(quietMs, std::max(limitMs - elapsed(), 1));
+            const uint32_t got = m_comm.ReadData(chunk.data(), ReadChunk, uint32_t(wait));
+            if (got == 0)
+                break;
+            late += chunk.left(int(got));
+        }
+    } catch (const EDeviceError &) {
+        setConnected(false);
+        throw;
+    }
+    late.removeIf([](char c) { return c == 0; });
+    if (!late.isEmpty()) {
+        m_log.LogExchange({}, false, late);
+        m_log.LogExchange(QStringLiteral("Запоздавший ответ"), true);
+    }
+    return late;
 }
 
 QString PanelLink::OpenPort(const QString &deviceName)

@@ -38,6 +38,17 @@ public:
     // tick is cleared as for any unanswered command, but the panel does not count as lost.
     QString queryAllowingSilence(const QString &Command, int ReadBudget);
 
+    // Whether the last command's frame went out whole before its attempt ended: when it did, the
+    // panel may have taken it even if no reply came.
+    bool lastFrameSent() const { return m_lastFrameSent; }
+    // The bytes the last attempt received (NUL bytes left out), with or without "OK": a panel
+    // that answered without accepting sends something, a panel that did not hear sends nothing.
+    const QByteArray &lastReceived() const { return m_lastReceived; }
+    // Reads and logs whatever the line still brings until it has been quiet for quietMs, at most
+    // for limitMs: a reply that came after its command's budget, so that it is not taken for the
+    // answer to the next command. Returns what was read; a closed port reads nothing.
+    QByteArray drainLine(int quietMs, int limitMs);
+
     // (Re)opens the port on the given device at 19200 bit/s, no parity, no flow control. Empty
     // when it opened, else why not (the serial component's words).
     QString OpenPort(const QString &deviceName);
@@ -75,6 +86,8 @@ private:
     bool m_connected = false;
     bool m_checked = false;        // the panel was asked at least once
     bool m_silenceExcused = false; // the last command could go unanswered
+    bool m_lastFrameSent = false;
+    QByteArray m_lastReceived;
 };
 
 } // namespace orvanta

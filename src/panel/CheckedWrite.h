@@ -27,33 +27,49 @@ struct WriteRequest
     std::function<void(WritePart, PanelSettings &)> source;
 };
 
-// How a write ended, as the journal keeps it and the user is told.
+// How a write ended, as the journal keeps it and the user is told. Every statement rests on
+// evidence: an acknowledgement, a read-back, or an outcome said to be unknown.
 struct WriteOutcome
 {
+    // By precedence: a part refused or not kept, then a write cut before its end, then an outcome
+    // that could not be learnt.
     enum class Result {
         Checked,    // every part written and read back as sent
-        NotKept,    // the panel acknowledged, but holds other values
-        Refused,    // the panel answered a part without accepting it; the write stopped there
-        Unchecked,  // written, but the read-back failed: the panel holds what it holds
-        Interrupted // the line went, or a part could not be given: the parts before it went
+        NotKept,    // the panel holds other values than it was sent (it acknowledged them, or
+                    // took a command in silence and holds the old value)
+        Refused,    // the panel answered a command without accepting it and holds the old value
+        Unchecked,  // every command went, but what the panel holds could not all be read
+        Interrupted // the line went, or a part could not be given, before every command went
     };
     Result result = Result::Checked;
     int snapshot = 0; // the journal's entry of the write
     QString snapshotPath;
-    std::vector<WritePart> written; // the parts the panel acknowledged, in order
-    // The part cut off after the panel had acknowledged some of its commands (some keys, say).
+    // The parts whose every command the panel took (acknowledged, or found held), in order.
+    std::vector<WritePart> written;
+    // The part cut off after the panel had taken some of its commands (some keys, say).
     std::optional<WritePart> partlyWritten;
+    // The part whose last command went out, but whether the panel took it could not be learnt.
+    std::optional<WritePart> uncertain;
+    // The part whose command the panel did not take and does not hold: it answered without "OK"
+    // (refused) or said nothing at all (unanswered).
     std::optional<WritePart> refused;
-    QStringList notKept;  // in the interface's words
-    QString error;        // what cut the write or its check short
-    PanelSettings held;   // what the panel holds, as far as it was read
-    QString journalError; // the outcome could not be journaled (it is still said)
+    bool unanswered = false;
+    QStringList notKept; // in the interface's words, of every part read back
+    QStringList notKeptInJournal;
+    std::vector<WritePart> partsNotKept;
+    bool allSent = false;  // every command of every part went and was taken or refused
+    bool cut = false;      // the line went, or a part could not be given, before the end
+    QString error;         // what cut the write or its check short
+    PanelSettings held;    // what the panel holds, as far as it was read
+    bool heldRead = false; // every part the write may have changed was read back
+    QString journalError;  // the outcome could not be journaled (it is still said)
 
-    bool wroteSomething() const { return !written.empty() || partlyWritten; }
-    // Whether held is what the panel holds: every part written was read back.
+    bool wroteSomething() const { return !written.empty() || partlyWritten || uncertain; }
+    // Whether held is what the panel holds: every part the write may have changed was read back.
     bool heldKnown() const
     {
-        return result == Result::Checked || result == Result::NotKept || result == Result::Refused;
+        return heldRead && (result == Result::Checked || result == Result::NotKept ||
+                            result == Result::Refused);
     }
 };
 

@@ -126,9 +126,17 @@ void PortFollower::handlePending()
 
 void PortFollower::adapterCame(const SerialAdapter &adapter)
 {
-    // Gone again before its turn, or the panel already answers elsewhere.
-    if (!m_watcher.find(adapter.path) || m_link.connected())
+    // Gone again before its turn.
+    if (!m_watcher.find(adapter.path))
         return;
+    // The connection belongs to the panel the user has: another adapter is only noted, even when
+    // that panel's last command went unanswered for a reason (no key at the reader).
+    if (m_link.IsOpened() && !m_link.connectionFailed()) {
+        say(tr("Подключён адаптер %1; связь остаётся на %2")
+                .arg(adapter.label(), m_port.currentText()),
+            false);
+        return;
+    }
     const PortAttempt attempt = m_window.tryPort(adapter.path);
     if (!attempt.found()) {
         say(tr("%1: охранная панель не отвечает (%2)").arg(adapter.label(), attempt.failure), true);

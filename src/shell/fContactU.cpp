@@ -370,7 +370,9 @@ void TfContact::saveSettingsToFile()
     const bool withPassword = Dialogs::Ask(tr("Сохранить в файле и пароль охранной панели?\n\n"
                                               "Файл с паролем будет доступен только вам."),
                                            this);
-    WriteSettingsFile(path, settings, withPassword);
+    const ActionScope action(*this);
+    if (action)
+        WriteSettingsFile(path, settings, withPassword);
 }
 
 void TfContact::saveReport()
@@ -385,6 +387,9 @@ void TfContact::saveReport()
                                                   QStringLiteral("pdf"), this);
     if (path.isEmpty())
         return;
+    const ActionScope action(*this);
+    if (!action)
+        return;
     if (const QString failure = WriteReportPdf(path, input); !failure.isEmpty())
         Dialogs::ShowError(failure, this);
 }
@@ -394,6 +399,10 @@ void TfContact::saveSupportBundle()
     const QString path = Dialogs::GetSaveFileName(QDir::homePath(), tr("Архив (*.tar.gz)"),
                                                   QStringLiteral("tar.gz"), this);
     if (path.isEmpty())
+        return;
+    // The bundle holds the window for a while with a large log: a click meanwhile is dropped.
+    const ActionScope action(*this);
+    if (!action)
         return;
     SupportSources sources;
     sources.paths = m_paths;
@@ -409,7 +418,12 @@ void TfContact::loadSettingsFromFile()
     if (path.isEmpty())
         return;
     QStringList notes;
-    showSettings(ReadSettingsFile(path, &notes)); // shown in the pages; nothing is sent
+    {
+        const ActionScope action(*this);
+        if (!action)
+            return;
+        showSettings(ReadSettingsFile(path, &notes)); // shown in the pages; nothing is sent
+    }
     if (!notes.isEmpty())
         Dialogs::ShowInformation(notes.join(QLatin1Char('\n')), this);
 }

@@ -60,6 +60,28 @@ struct WriteFixture
     JournalEntry entry() const { return journal.entries().back(); }
 };
 
+// Every command of the write carries a new value, so that whether the panel took it shows.
+void changeEverything(WriteRequest &request)
+{
+    const char *const codes[] = {"0123456789ABCDEF", "1A2B3C4D5E6F7081", "CAFEBABE00112233",
+                                 "5566778899AABBCC"};
+    for (size_t slot = 0; slot < 4; ++slot)
+        request.wanted.keys[slot] = QString::fromLatin1(codes[slot]);
+    for (const size_t relay : {0, 2, 4})
+        (*request.wanted.relayRules[relay])[1] = uint8_t(0x11 * (relay + 1));
+    (*request.wanted.relayTimes)[4] = 64;
+}
+
+// The command of the write at a place: 1 to 4 the keys, 5 the loops, 6 to 11 the relays and their
+// times, 12 the password.
+std::string commandAt(const WriteRequest &request, int place)
+{
+    QStringList all;
+    for (const WritePart part : WriteOrder)
+        all += WriteCommands(part, request.wanted);
+    return all.at(place - 1).toStdString();
+}
+
 std::vector<WritePart> parts(std::initializer_list<WritePart> list)
 {
     return list;
@@ -86,22 +108,25 @@ TEST(CheckedWrite, WrittenAndReadBackAsSent)
 // part, the panel keeps what it held for it.
 TEST(CheckedWrite, RefusedPartStopsTheWriteAndIsNamed)
 {
+    // The place of the refused command in the write (see commandAt): the panel refuses that
+    // write and still answers the reads that show what it holds.
     const struct
     {
-        const char *command;
+        int place;
         WritePart part;
         std::vector<WritePart> before;
     } refusals[] = {
-        {"+T01", WritePart::Keys, {}},
-        {"+K", WritePart::Loops, parts({WritePart::Keys})},
-        {"+k0", WritePart::Relays, parts({WritePart::Keys, WritePart::Loops})},
-        {"+Q", WritePart::Password, parts({WritePart::Keys, WritePart::Loops, WritePart::Relays})},
+        {1, WritePart::Keys, {}},
+        {5, WritePart::Loops, parts({WritePart::Keys})},
+        {6, WritePart::Relays, parts({WritePart::Keys, WritePart::Loops})},
+        {12, WritePart::Password, parts({WritePart::Keys, WritePart::Loops, WritePart::Relays})},
     };
     for (const auto &refusal : refusals) {
-        SCOPED_TRACE(refusal.command);
+        SCOPED_TRACE(refusal.place);
         WriteFixture f;
+        changeEverything(f.request);
         sim::PanelFaults refuse;
-        refuse.onlyCommand = refusal.command;
+        refuse.onlyCommand = commandAt(f.request, refusal.place);
         refuse.refuse = true;
         const WriteOutcome outcome = f.write(refuse);
         EXPECT_EQ(outcome.result, Result::Refused);
@@ -144,7 +169,8 @@ TEST(CheckedWrite, LineLostAtEveryStepSaysWhatThePanelHolds)
         }
         EXPECT_EQ(outcome.written, whole);
         EXPECT_EQ(outcome.partlyWritten, partly);
-        const Result expected = answered < 12   ? Result::Interrupted
+        // After the 11th the last command went out: the line went once every command was sent.
+        const Result expected = answered < 11   ? Result::Interrupted
                                 : answered < 25 ? Result::Unchecked
                                                 : Result::Checked;
         EXPECT_EQ(outcome.result, expected);
@@ -217,4 +243,224 @@ TEST(CheckedWrite, JournalThatCannotTakeTheOutcomeStillLeavesItSaid)
     EXPECT_EQ(outcome.result, Result::Checked);
     EXPECT_TRUE(outcome.journalError.contains(journalFile)) << outcome.journalError.toStdString();
     EXPECT_TRUE(QFile::exists(outcome.snapshotPath));
+}
+
+namespace {
+
+// What a panel holds now, read whole over a line of its own: the one the write used may be gone.
+PanelSettings heldBy(const sim::PanelServer &panel)
+{
+    sim::PanelServer again(panel.state());
+    TXComm comm;
+    ExchangeLog log;
+    PanelLink link{comm, log};
+    ApplyPanelPortDefaults(comm);
+    const QString path = QString::fromStdString(again.openPseudoTerminal());
+    again.start();
+    link.OpenPort(path);
+    PanelSettings settings;
+    ReadPanelSettings(link, settings);
+    return settings;
+}
+
+QStringList differences(const PanelSettings &held, const PanelSettings &wanted, WritePart part)
+{
+    PanelSettings a;
+    PanelSettings b;
+    for (PanelSettings *only : {&a, &b}) {
+        const PanelSettings &from = only == &a ? held : wanted;
+        switch (part) {
+        case WritePart::Keys:
+            only->keys = from.keys;
+            break;
+        case WritePart::Loops:
+            only->loops = from.loops;
+            break;
+        case WritePart::Relays:
+            only->relayRules = from.relayRules;
+            only->relayTimes = from.relayTimes;
+            break;
+        case WritePart::Password:
+            only->password = from.password;
+            break;
+        }
+    }
+    return CompareSettings(a, b);
+}
+
+bool contains(const std::vector<WritePart> &parts, WritePart part)
+{
+    return std::find(parts.begin(), parts.end(), part) != parts.end();
+}
+
+// No sentence of the outcome denies what the panel holds: a part said written holds what was
+// sent, a part the write never reached holds what it held, "nothing written" leaves the panel as
+// it was, and every setting said not kept is indeed not held.
+void expectClaimsMatchThePanel(const WriteOutcome &outcome, const WriteRequest &request,
+                               const PanelSettings &now)
+{
+    const QString said = DescribeWriteOutcome(outcome);
+    SCOPED_TRACE(said.toStdString());
+    bool reached = true;
+    for (const WritePart part : WriteOrder) {
+        const bool whole = contains(outcome.written, part) && !contains(outcome.partsNotKept, part);
+        const bool touched = contains(outcome.written, part) || outcome.partlyWritten == part ||
+                             outcome.uncertain == part || outcome.refused == part;
+        if (whole || outcome.result == Result::Checked) {
+            EXPECT_TRUE(differences(now, request.wanted, part).isEmpty())
+                << WritePartName(part).toStdString();
+        } else if (!touched && !reached) {
+            EXPECT_TRUE(differences(now, request.current, part).isEmpty())
+                << WritePartName(part).toStdString();
+        }
+        if (touched && !contains(outcome.written, part))
+            reached = false;
+    }
+    if (said.contains(QStringLiteral("Ничего не записано"))) {
+        EXPECT_TRUE(CompareSettings(now, request.current).isEmpty());
+    }
+    const QStringList missed = CompareSettings(now, request.wanted);
+    for (const QString &line : outcome.notKept)
+        EXPECT_TRUE(missed.contains(line)) << line.toStdString();
+}
+
+enum class Fault { LateReply, VeryLateReply, LostReply, CutAfterTaken, NotKept };
+
+sim::PanelFaults faultAt(Fault fault, const std::string &command, int place)
+{
+    sim::PanelFaults faults;
+    faults.onlyCommand = command;
+    switch (fault) {
+    case Fault::LateReply:
+        faults.delayMs = 450;
+        break;
+    case Fault::VeryLateReply:
+        faults.delayMs = 1200;
+        break;
+    case Fault::LostReply:
+        faults.silent = true;
+        break;
+    case Fault::CutAfterTaken:
+        faults.silent = true;
+        faults.hangUpAfter = place;
+        break;
+    case Fault::NotKept:
+        faults.forget = true;
+        break;
+    }
+    return faults;
+}
+
+// Each part's first, middle and last command.
+constexpr int Places[] = {1, 2, 4, 5, 6, 8, 11, 12};
+
+struct FaultRow
+{
+    int place;
+    Result result;
+    const char *said; // a line the person reads
+    const char *journaled;
+};
+
+void runFaultRows(Fault fault, std::initializer_list<FaultRow> rows)
+{
+    for (const FaultRow &row : rows) {
+        SCOPED_TRACE(row.place);
+        WriteFixture f;
+        changeEverything(f.request);
+        const std::string command = commandAt(f.request, row.place);
+        const WriteOutcome outcome = f.write(faultAt(fault, command, row.place));
+        const QString said = DescribeWriteOutcome(outcome);
+        EXPECT_EQ(outcome.result, row.result) << said.toStdString();
+        EXPECT_TRUE(said.contains(QString::fromUtf8(row.said))) << said.toStdString();
+        EXPECT_EQ(f.entry().result, QString::fromUtf8(row.journaled));
+        // A late reply is never taken for the answer to the version question.
+        EXPECT_FALSE(said.contains(QStringLiteral("отказалась"))) << said.toStdString();
+        f.panel.setFaults({});
+        expectClaimsMatchThePanel(outcome, f.request, heldBy(f.panel));
+    }
+}
+
+const char *const CheckedText = "Записано; охранная панель хранит эти настройки.";
+
+} // namespace
+
+// A reply that comes after its command's budget: the line is read until quiet, the panel asked
+// again, the part read back, and the write goes on as acknowledged.
+TEST(CheckedWrite, LateReplyIsTakenFromTheReadBack)
+{
+    for (const Fault fault : {Fault::LateReply, Fault::VeryLateReply}) {
+        SCOPED_TRACE(int(fault));
+        runFaultRows(fault, {{1, Result::Checked, CheckedText, "записано"},
+                             {5, Result::Checked, CheckedText, "записано"},
+                             {11, Result::Checked, CheckedText, "записано"},
+                             {12, Result::Checked, CheckedText, "записано"}});
+    }
+}
+
+// The panel takes a command and says nothing: the read-back shows it took it.
+TEST(CheckedWrite, LostReplyIsDecidedByTheReadBack)
+{
+    std::vector<FaultRow> rows;
+    for (const int place : Places)
+        rows.push_back({place, Result::Checked, CheckedText, "записано"});
+    for (const FaultRow &row : rows)
+        runFaultRows(Fault::LostReply, {row});
+}
+
+// The line goes after the panel took a command and before its reply: the command's part is said
+// to be possibly written, never "nothing written", and the way back is named.
+TEST(CheckedWrite, LineCutAfterThePanelTookACommandSaysItMayHoldIt)
+{
+    const char *const mayHold = "неизвестно: она может хранить и новое, и прежнее";
+    runFaultRows(Fault::CutAfterTaken,
+                 {{1, Result::Interrupted, mayHold, "прервано"},
+                  {2, Result::Interrupted, "Записано: ключи (не целиком)", "прервано"},
+                  {4, Result::Interrupted, mayHold, "прервано"},
+                  {5, Result::Interrupted, "Записано: ключи. ", "прервано"},
+                  {6, Result::Interrupted, mayHold, "прервано"},
+                  {8, Result::Interrupted, "реле (не целиком)", "прервано"},
+                  {11, Result::Interrupted, mayHold, "прервано"},
+                  {12, Result::Unchecked, "Записано: ключи, шлейфы и общие настройки, реле.",
+                   "записано, не проверено"}});
+}
+
+// Acknowledged but not kept, at every place: the setting is named.
+TEST(CheckedWrite, AcknowledgedButNotKeptIsNamedWherever)
+{
+    const char *const notKept = "Охранная панель приняла запись, но не сохранила:\n  ";
+    std::vector<FaultRow> rows;
+    for (const int place : Places)
+        rows.push_back({place, Result::NotKept, notKept, "панель не сохранила часть"});
+    for (const FaultRow &row : rows)
+        runFaultRows(Fault::NotKept, {row});
+}
+
+// A part refused after an earlier part was acknowledged but not kept: both are said, in the text
+// and in the journal, and the part not kept is not called written.
+TEST(CheckedWrite, RefusalDoesNotHideAnEarlierPartNotKept)
+{
+    WriteFixture f;
+    changeEverything(f.request);
+    sim::PanelFaults forget;
+    forget.onlyCommand = "+K";
+    forget.forget = true;
+    f.request.source = [&f](WritePart part, PanelSettings &) {
+        if (part != WritePart::Relays)
+            return;
+        sim::PanelFaults refuse;
+        refuse.onlyCommand = commandAt(f.request, 6);
+        refuse.refuse = true;
+        f.panel.setFaults(refuse);
+    };
+    const WriteOutcome outcome = f.write(forget);
+    const QString said = DescribeWriteOutcome(outcome);
+    EXPECT_EQ(outcome.result, Result::Refused);
+    EXPECT_EQ(said, QStringLiteral("Охранная панель отказалась принять: реле.\n"
+                                   "Охранная панель приняла запись, но не сохранила:\n"
+                                   "  Шлейф 1, замыкание: нет → да\n"
+                                   "Записано: ключи. Охранная панель хранит теперь часть новых и "
+                                   "часть прежних настроек."));
+    EXPECT_EQ(f.entry().detail, (QStringList{QStringLiteral("реле"),
+                                             QStringLiteral("Шлейф 1, замыкание: нет → да")}));
 }
