@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <gtest/gtest.h>
 
 using namespace orvanta;
@@ -106,6 +107,36 @@ TEST(PortFollower, NothingRunsDuringAnActivity)
     EXPECT_TRUE(f.panel.commands().empty());
     activity.end(Activity::Kind::Editing);
     EXPECT_TRUE(RunEventsUntil([&] { return f.connected->isChecked(); }, 5000));
+}
+
+// A key capture without a key leaves the panel connected: a second adapter that comes then is
+// only noted, never given the connection, and the next write goes to the panel the user has.
+TEST(PortFollower, SecondPanelNeverTakesOverTheConnection)
+{
+    AdapterFixture f;
+    ASSERT_TRUE(f.plug());
+    ASSERT_TRUE(RunEventsUntil([&] { return f.connected->isChecked(); }, 5000));
+    ASSERT_TRUE(RunEventsUntil([&] {
+        return f.window->findChild<QLineEdit *>(QStringLiteral("xver"))->text() ==
+               QStringLiteral("VER 03.07 ORVANTA GSM");
+    }));
+    ASSERT_TRUE(RunEventsUntil([&] { return f.window->link().activity().idle(); }, 5000));
+    f.window->findChild<QPushButton *>(QStringLiteral("Button3"))->click(); // no key at the reader
+    ASSERT_EQ(f.dialogs.boxes.size(), 1u);
+
+    sim::PanelServer other;
+    const QString second = QDir(f.devices).filePath(QStringLiteral("ttyUSB1"));
+    ASSERT_TRUE(QFile::link(QString::fromStdString(other.openPseudoTerminal()), second));
+    other.start();
+    ASSERT_TRUE(RunEventsUntil([&] { return f.note().contains(QStringLiteral("ttyUSB1")); }, 2000))
+        << f.note().toStdString();
+    EXPECT_EQ(f.port->currentText(), f.adapter);
+    EXPECT_TRUE(other.commands().empty());
+
+    const size_t before = f.panel.commands().size();
+    f.window->findChild<QPushButton *>(QStringLiteral("Button2"))->click();
+    EXPECT_TRUE(other.commands().empty());
+    EXPECT_GT(f.panel.commands().size(), before + 12); // read whole, written, read back
 }
 
 // The adapter chosen is found again at the next start when it comes back under another number.

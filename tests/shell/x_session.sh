@@ -7,49 +7,10 @@ set -euo pipefail
 build=$(realpath "$1")
 shots=${2:-}
 
-# The tests around this one run offscreen; this one needs the X server.
-unset QT_QPA_PLATFORM
-if [ "${X_SESSION_INNER:-}" != 1 ]; then
-    X_SESSION_INNER=1 exec xvfb-run -a -s "-screen 0 1024x900x24" "$0" "$@"
-fi
+source "$(dirname "$0")/x_common.sh"
+x_inside_xvfb "$0" "$@"
+x_start_tool "$build" --delay 200
 
-work=$(mktemp -d)
-cleanup() {
-    kill "${tool:-}" "${panel:-}" "${wm:-}" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-mkdir -p "$work/bin" "$work/cwd" "$work/config"
-cp "$build/src/shell/orvanta-config" "$work/bin/"
-"$build/tools/panel-sim/orvanta-panel-sim" --link "$work/panel" --delay 200 \
-    --transcript "$work/transcript.txt" >/dev/null 2>&1 &
-panel=$!
-for _ in $(seq 50); do [ -e "$work/panel" ] && break; sleep 0.1; done
-printf '[Main]\r\nDebug=False\r\n[Ports]\r\nCOM2=%s\r\n' "$work/panel" >"$work/bin/Config.ini"
-{ printf 'Сообщение\r\n'; for n in $(seq 54); do printf 'Сообщение %d\r\n' "$n"; done; } >"$work/cwd/messages.txt"
-{ printf 'Файл\r\n'; for n in $(seq 54); do printf '%d.wav\r\n' "$n"; done; } >"$work/cwd/sounds.txt"
-
-openbox >/dev/null 2>&1 &
-wm=$!
-sleep 0.5
-(cd "$work/cwd" && XDG_CONFIG_HOME="$work/config" exec "$work/bin/orvanta-config") >/dev/null 2>&1 &
-tool=$!
-
-fail() {
-    echo "FAIL: $*"
-    exit 1
-}
-window_named() {
-    local id
-    for _ in $(seq 100); do
-        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true)
-        [ -n "$id" ] && { echo "$id"; return 0; }
-        sleep 0.05
-    done
-    return 1
-}
-
-caption='Настройка охранной панели "Orvanta"'
 main=$(window_named "$caption") || fail "no main window"
 title=$(xprop -id "$main" _NET_WM_NAME | sed 's/^[^=]*= "//; s/"$//; s/\\"/"/g')
 [ "$title" = "$caption" ] || fail "the caption is '$title'"
