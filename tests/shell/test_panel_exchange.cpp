@@ -25,6 +25,7 @@
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -200,7 +201,9 @@ TEST(WholePanel, WriteThePanelDidNotTakeIsSaidAndMarked)
         const char *said;
         const char *journaled;
     } faults[] = {
-        {"+T010", false, "Охранная панель отказалась принять: ключи.\nНичего не записано.",
+        // Key 1 and the password are given new values: a refused write of a value the panel holds
+        // already leaves it holding what was sent, which its read-back shows.
+        {"+T011", false, "Охранная панель отказалась принять: ключи.\nНичего не записано.",
          "панель отказала"},
         {"+Q0", false, "Охранная панель отказалась принять: пароль.", "панель отказала"},
         {"+K0", true, "не сохранила:\n  Шлейф 1, замыкание: нет → да", "панель не сохранила часть"},
@@ -212,6 +215,10 @@ TEST(WholePanel, WriteThePanelDidNotTakeIsSaidAndMarked)
         const sim::PanelState before = f.panel.state();
         auto *loop = f.child<QCheckBox>(QStringLiteral("CheckBox9")); // loop 1 closing
         loop->setChecked(true);
+        f.child<QTableWidget>(QStringLiteral("TouchSTR"))
+            ->setItem(0, 1, new QTableWidgetItem(QStringLiteral("1111111111111111")));
+        if (fault.command[1] == 'Q')
+            f.child<QLineEdit>(QStringLiteral("xpass"))->setText(QStringLiteral("54321"));
         f.faults([&](sim::PanelFaults &x) {
             x.onlyCommand = fault.command;
             x.refuse = !fault.forget;
