@@ -558,6 +558,13 @@ The panel probably holds the new settings.</translation>
     </message>
 </context>
 <context>
+    <name>orvanta::FileStamp</name>
+    <message>
+        <source>Файл &quot;%1&quot; изменён на диске после того, как был показан: показан звук из файла, как он есть сейчас; изменение не сделано</source>
+        <translation>The file &quot;%1&quot; was changed on disk after it was shown: the sound is now shown as the file holds it; the change was not made</translation>
+    </message>
+</context>
+<context>
     <name>orvanta::GeneralPage</name>
     <message>
         <source>Версия прошивки</source>
@@ -694,10 +701,6 @@ The panel probably holds the new settings.</translation>
         <source>Не удалось создать файл &quot;%1&quot;!</source>
         <translation>Could not create file &quot;%1&quot;!</translation>
     </message>
-    <message>
-        <source>Файл &quot;%1&quot; изменён на диске после того, как был показан: показан звук из файла, как он есть сейчас; изменение не сделано</source>
-        <translation>The file &quot;%1&quot; was changed on disk after it was shown: the sound is now shown as the file holds it; the change was not made</translation>
-    </message>
 </context>
 <context>
     <name>orvanta::MessageList</name>
@@ -743,6 +746,14 @@ The panel probably holds the new settings.</translation>
     <message>
         <source>Не удалось заменить файл &quot;%1&quot;</source>
         <translation>Could not replace file &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Файл &quot;%1&quot; стал только для чтения во время записи и оставлен как был; запись сохранить не удалось</source>
+        <translation>The file &quot;%1&quot; became read-only during the recording and was left as it was; the recording could not be kept</translation>
+    </message>
+    <message>
+        <source>Файл &quot;%1&quot; стал только для чтения во время записи и оставлен как был; запись сохранена в файле &quot;%2&quot;</source>
+        <translation>The file &quot;%1&quot; became read-only during the recording and was left as it was; the recording was kept in the file &quot;%2&quot;</translation>
     </message>
 </context>
 <context>
@@ -1631,6 +1642,41 @@ Length %2</translation>
     </message>
 </context>
 <context>
+    <name>orvanta::SoundServer</name>
+    <message>
+        <source>Сервер звука не отвечает: запустите его (или войдите в сеанс рабочего стола) и запустите запись снова</source>
+        <translation>The sound server does not answer: start it (or log in to the desktop session) and start the upload again</translation>
+    </message>
+    <message>
+        <source>Вывода звука «%1» нет на сервере звука: выберите вывод в «Устройства звука» и запустите запись снова</source>
+        <translation>The sound server has no output &quot;%1&quot;: choose an output in &quot;Sound devices&quot; and start the upload again</translation>
+    </message>
+    <message>
+        <source>Вывод звука «%1» выключен (без звука): включите его и запустите запись снова</source>
+        <translation>Sound output &quot;%1&quot; is muted: unmute it and start the upload again</translation>
+    </message>
+    <message>
+        <source>Громкость вывода звука «%1» — %2 %: поднимите её не ниже %3 % и запустите запись снова</source>
+        <translation>Sound output &quot;%1&quot; is at %2 % volume: raise it to at least %3 % and start the upload again</translation>
+    </message>
+    <message>
+        <source>К выводу звука «%1» ничего не подключено (%2): подключите кабель охранной панели и запустите запись снова</source>
+        <translation>Nothing is plugged into sound output &quot;%1&quot; (%2): plug in the panel&apos;s cable and start the upload again</translation>
+    </message>
+    <message>
+        <source>Сервер звука перенёс звук с вывода «%1» на «%2»</source>
+        <translation>The sound server moved the sound from output &quot;%1&quot; to &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>Звук этой программы выключен в настройках звука (без звука): включите его и запустите запись снова</source>
+        <translation>This program&apos;s sound is muted in the sound settings: unmute it and start the upload again</translation>
+    </message>
+    <message>
+        <source>Громкость звука этой программы — %1 %: поднимите её не ниже %2 % и запустите запись снова</source>
+        <translation>This program&apos;s sound is at %1 % volume: raise it to at least %2 % and start the upload again</translation>
+    </message>
+</context>
+<context>
     <name>orvanta::SoundServerWatch</name>
     <message>
         <source>Нет связи с сервером звука: звук не воспроизводится и не записывается, пока сервер не вернётся</source>
@@ -1714,6 +1760,10 @@ Write the messages anyway?</translation>
         <translation>Messages not written.
 
 %1.</translation>
+    </message>
+    <message>
+        <source>Звук прерван: %1</source>
+        <translation>The sound was cut off: %1</translation>
     </message>
 </context>
 <context>
@@ -2019,6 +2069,10 @@ Run with DEBUG for debug mode; orvanta-config --help for help.</translation>
     <message>
         <source>Устройство вывода звука не запустилось за %1 с: сервер звука не отвечает</source>
         <translation>The sound output did not start within %1 s: the sound server does not answer</translation>
+    </message>
+    <message>
+        <source>Звук прерван: %1</source>
+        <translation>The sound was cut off: %1</translation>
     </message>
 </context>
 <context>

@@ -562,6 +562,13 @@ Before every write the panel&apos;s settings are read whole and kept as a snapsh
     </message>
 </context>
 <context>
+    <name>orvanta::FileStamp</name>
+    <message>
+        <source>Файл &quot;%1&quot; изменён на диске после того, как был показан: показан звук из файла, как он есть сейчас; изменение не сделано</source>
+        <translation>Файл &quot;%1&quot; изменён на диске после того, как был показан: показан звук из файла, как он есть сейчас; изменение не сделано</translation>
+    </message>
+</context>
+<context>
     <name>orvanta::GeneralPage</name>
     <message>
         <source>Версия прошивки</source>
@@ -698,10 +705,6 @@ Before every write the panel&apos;s settings are read whole and kept as a snapsh
         <source>Не удалось создать файл &quot;%1&quot;!</source>
         <translation>Не удалось создать файл &quot;%1&quot;!</translation>
     </message>
-    <message>
-        <source>Файл &quot;%1&quot; изменён на диске после того, как был показан: показан звук из файла, как он есть сейчас; изменение не сделано</source>
-        <translation>Файл &quot;%1&quot; изменён на диске после того, как был показан: показан звук из файла, как он есть сейчас; изменение не сделано</translation>
-    </message>
 </context>
 <context>
     <name>orvanta::MessageList</name>
@@ -747,6 +750,14 @@ Before every write the panel&apos;s settings are read whole and kept as a snapsh
     <message>
         <source>Не удалось заменить файл &quot;%1&quot;</source>
         <translation>Не удалось заменить файл &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Файл &quot;%1&quot; стал только для чтения во время записи и оставлен как был; запись сохранить не удалось</source>
+        <translation>Файл &quot;%1&quot; стал только для чтения во время записи и оставлен как был; запись сохранить не удалось</translation>
+    </message>
+    <message>
+        <source>Файл &quot;%1&quot; стал только для чтения во время записи и оставлен как был; запись сохранена в файле &quot;%2&quot;</source>
+        <translation>Файл &quot;%1&quot; стал только для чтения во время записи и оставлен как был; запись сохранена в файле &quot;%2&quot;</translation>
     </message>
 </context>
 <context>
@@ -1636,6 +1647,41 @@ Before every write the panel&apos;s settings are read whole and kept as a snapsh
     </message>
 </context>
 <context>
+    <name>orvanta::SoundServer</name>
+    <message>
+        <source>Сервер звука не отвечает: запустите его (или войдите в сеанс рабочего стола) и запустите запись снова</source>
+        <translation>Сервер звука не отвечает: запустите его (или войдите в сеанс рабочего стола) и запустите запись снова</translation>
+    </message>
+    <message>
+        <source>Вывода звука «%1» нет на сервере звука: выберите вывод в «Устройства звука» и запустите запись снова</source>
+        <translation>Вывода звука «%1» нет на сервере звука: выберите вывод в «Устройства звука» и запустите запись снова</translation>
+    </message>
+    <message>
+        <source>Вывод звука «%1» выключен (без звука): включите его и запустите запись снова</source>
+        <translation>Вывод звука «%1» выключен (без звука): включите его и запустите запись снова</translation>
+    </message>
+    <message>
+        <source>Громкость вывода звука «%1» — %2 %: поднимите её не ниже %3 % и запустите запись снова</source>
+        <translation>Громкость вывода звука «%1» — %2 %: поднимите её не ниже %3 % и запустите запись снова</translation>
+    </message>
+    <message>
+        <source>К выводу звука «%1» ничего не подключено (%2): подключите кабель охранной панели и запустите запись снова</source>
+        <translation>К выводу звука «%1» ничего не подключено (%2): подключите кабель охранной панели и запустите запись снова</translation>
+    </message>
+    <message>
+        <source>Сервер звука перенёс звук с вывода «%1» на «%2»</source>
+        <translation>Сервер звука перенёс звук с вывода «%1» на «%2»</translation>
+    </message>
+    <message>
+        <source>Звук этой программы выключен в настройках звука (без звука): включите его и запустите запись снова</source>
+        <translation>Звук этой программы выключен в настройках звука (без звука): включите его и запустите запись снова</translation>
+    </message>
+    <message>
+        <source>Громкость звука этой программы — %1 %: поднимите её не ниже %2 % и запустите запись снова</source>
+        <translation>Громкость звука этой программы — %1 %: поднимите её не ниже %2 % и запустите запись снова</translation>
+    </message>
+</context>
+<context>
     <name>orvanta::SoundServerWatch</name>
     <message>
         <source>Нет связи с сервером звука: звук не воспроизводится и не записывается, пока сервер не вернётся</source>
@@ -1719,6 +1765,10 @@ Before every write the panel&apos;s settings are read whole and kept as a snapsh
         <translation>Сообщения не записаны.
 
 %1.</translation>
+    </message>
+    <message>
+        <source>Звук прерван: %1</source>
+        <translation>Звук прерван: %1</translation>
     </message>
 </context>
 <context>
@@ -2024,6 +2074,10 @@ Before every write the panel&apos;s settings are read whole and kept as a snapsh
     <message>
         <source>Устройство вывода звука не запустилось за %1 с: сервер звука не отвечает</source>
         <translation>Устройство вывода звука не запустилось за %1 с: сервер звука не отвечает</translation>
+    </message>
+    <message>
+        <source>Звук прерван: %1</source>
+        <translation>Звук прерван: %1</translation>
     </message>
 </context>
 <context>

@@ -560,6 +560,13 @@ FILE налаштувань &quot;-&quot; читається зі стандар
     </message>
 </context>
 <context>
+    <name>orvanta::FileStamp</name>
+    <message>
+        <source>Файл &quot;%1&quot; изменён на диске после того, как был показан: показан звук из файла, как он есть сейчас; изменение не сделано</source>
+        <translation>Файл &quot;%1&quot; змінено на диску після того, як його було показано: показано звук із файлу, яким він є зараз; зміну не зроблено</translation>
+    </message>
+</context>
+<context>
     <name>orvanta::GeneralPage</name>
     <message>
         <source>Версия прошивки</source>
@@ -696,10 +703,6 @@ FILE налаштувань &quot;-&quot; читається зі стандар
         <source>Не удалось создать файл &quot;%1&quot;!</source>
         <translation>Не вдалося створити файл &quot;%1&quot;!</translation>
     </message>
-    <message>
-        <source>Файл &quot;%1&quot; изменён на диске после того, как был показан: показан звук из файла, как он есть сейчас; изменение не сделано</source>
-        <translation>Файл &quot;%1&quot; змінено на диску після того, як його було показано: показано звук із файлу, яким він є зараз; зміну не зроблено</translation>
-    </message>
 </context>
 <context>
     <name>orvanta::MessageList</name>
@@ -745,6 +748,14 @@ FILE налаштувань &quot;-&quot; читається зі стандар
     <message>
         <source>Не удалось заменить файл &quot;%1&quot;</source>
         <translation>Не вдалося замінити файл &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Файл &quot;%1&quot; стал только для чтения во время записи и оставлен как был; запись сохранить не удалось</source>
+        <translation>Файл &quot;%1&quot; став лише для читання під час запису і залишився таким, як був; запис зберегти не вдалося</translation>
+    </message>
+    <message>
+        <source>Файл &quot;%1&quot; стал только для чтения во время записи и оставлен как был; запись сохранена в файле &quot;%2&quot;</source>
+        <translation>Файл &quot;%1&quot; став лише для читання під час запису і залишився таким, як був; запис збережено у файлі &quot;%2&quot;</translation>
     </message>
 </context>
 <context>
@@ -1634,6 +1645,41 @@ FILE налаштувань &quot;-&quot; читається зі стандар
     </message>
 </context>
 <context>
+    <name>orvanta::SoundServer</name>
+    <message>
+        <source>Сервер звука не отвечает: запустите его (или войдите в сеанс рабочего стола) и запустите запись снова</source>
+        <translation>Сервер звуку не відповідає: запустіть його (або увійдіть у сеанс робочого столу) і запустіть запис знову</translation>
+    </message>
+    <message>
+        <source>Вывода звука «%1» нет на сервере звука: выберите вывод в «Устройства звука» и запустите запись снова</source>
+        <translation>Виводу звуку «%1» немає на сервері звуку: виберіть вивід у «Пристрої звуку» і запустіть запис знову</translation>
+    </message>
+    <message>
+        <source>Вывод звука «%1» выключен (без звука): включите его и запустите запись снова</source>
+        <translation>Вивід звуку «%1» вимкнено (без звуку): увімкніть його і запустіть запис знову</translation>
+    </message>
+    <message>
+        <source>Громкость вывода звука «%1» — %2 %: поднимите её не ниже %3 % и запустите запись снова</source>
+        <translation>Гучність виводу звуку «%1» — %2 %: підніміть її не нижче %3 % і запустіть запис знову</translation>
+    </message>
+    <message>
+        <source>К выводу звука «%1» ничего не подключено (%2): подключите кабель охранной панели и запустите запись снова</source>
+        <translation>До виводу звуку «%1» нічого не під&apos;єднано (%2): під&apos;єднайте кабель охоронної панелі і запустіть запис знову</translation>
+    </message>
+    <message>
+        <source>Сервер звука перенёс звук с вывода «%1» на «%2»</source>
+        <translation>Сервер звуку переніс звук з виводу «%1» на «%2»</translation>
+    </message>
+    <message>
+        <source>Звук этой программы выключен в настройках звука (без звука): включите его и запустите запись снова</source>
+        <translation>Звук цієї програми вимкнено в налаштуваннях звуку (без звуку): увімкніть його і запустіть запис знову</translation>
+    </message>
+    <message>
+        <source>Громкость звука этой программы — %1 %: поднимите её не ниже %2 % и запустите запись снова</source>
+        <translation>Гучність звуку цієї програми — %1 %: підніміть її не нижче %2 % і запустіть запис знову</translation>
+    </message>
+</context>
+<context>
     <name>orvanta::SoundServerWatch</name>
     <message>
         <source>Нет связи с сервером звука: звук не воспроизводится и не записывается, пока сервер не вернётся</source>
@@ -1717,6 +1763,10 @@ FILE налаштувань &quot;-&quot; читається зі стандар
         <translation>Повідомлення не записано.
 
 %1.</translation>
+    </message>
+    <message>
+        <source>Звук прерван: %1</source>
+        <translation>Звук перервано: %1</translation>
     </message>
 </context>
 <context>
@@ -2022,6 +2072,10 @@ FILE налаштувань &quot;-&quot; читається зі стандар
     <message>
         <source>Устройство вывода звука не запустилось за %1 с: сервер звука не отвечает</source>
         <translation>Пристрій виведення звуку не запустився за %1 с: сервер звуку не відповідає</translation>
+    </message>
+    <message>
+        <source>Звук прерван: %1</source>
+        <translation>Звук перервано: %1</translation>
     </message>
 </context>
 <context>

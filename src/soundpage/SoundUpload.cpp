@@ -7,6 +7,7 @@
 #include "MessageTable.h"
 #include "PanelLink.h"
 #include "PanelMemory.h"
+#include "SoundServer.h"
 #include "UploadCheck.h"
 #include "WidgetNames.h"
 
@@ -80,6 +81,24 @@ SoundUpload::SoundUpload(PanelLink &link, MessageList &messages, QWidget *parent
         if (auto played = std::exchange(m_played, nullptr))
             played(error);
     });
+    // An output muted or turned down while a message plays leaves the panel recording silence:
+    // the message fails, as one the output cut short.
+    connect(&SoundServer::instance(), &SoundServer::changed, this, [this] {
+        if (!m_played)
+            return;
+        const SoundServerState server = SoundServer::instance().state();
+        // A server that went away ends the play by itself, and says so.
+        if (!server.present)
+            return;
+        QString problem = OutputProblem(server, m_playingOn);
+        if (problem.isEmpty())
+            problem = StreamLevelProblem(server);
+        if (problem.isEmpty())
+            return;
+        auto played = std::exchange(m_played, nullptr);
+        m_device.stop();
+        played(tr("Звук прерван: %1").arg(problem));
+    });
 }
 
 void SoundUpload::setCorrectErrors(std::function<bool()> correct)
@@ -114,6 +133,7 @@ UploadPlayer SoundUpload::player()
     player.play = [this](std::function<void(const QString &)> played) {
         m_played = std::move(played);
         try {
+            m_playingOn = m_device.outputServerName();
             m_device.play();
         } catch (const std::exception &error) {
             if (auto failed = std::exchange(m_played, nullptr))

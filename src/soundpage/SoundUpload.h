@@ -84,6 +84,7 @@ private:
     QPushButton *m_stop = nullptr;      // Button5
     WaveDevice m_device; // the upload's own, so that the editor can show a message meanwhile
     std::function<void(const QString &)> m_played;
+    QString m_playingOn; // the server's name of the output the message plays on
     std::function<bool()> m_correctErrors;
     MessageUpload m_sequence;
     bool m_aborted = false;

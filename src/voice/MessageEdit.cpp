@@ -24,44 +24,18 @@ MessageEdit::MessageEdit(QObject *parent)
     : QObject(parent)
 {}
 
-MessageEdit::FileStamp MessageEdit::stampOf(const QString &fileName, bool withDigest)
-{
-    FileStamp stamp;
-    struct stat status = {};
-    if (::stat(QFile::encodeName(fileName).constData(), &status) != 0)
-        return stamp;
-    stamp.size = status.st_size;
-    stamp.modifiedNs = qint64(status.st_mtim.tv_sec) * 1'000'000'000 + status.st_mtim.tv_nsec;
-    const RegularFile opened(fileName);
-    QFile file;
-    if (withDigest && opened.isOpen() && file.open(opened.descriptor(), QIODevice::ReadOnly)) {
-        QCryptographicHash hash(QCryptographicHash::Sha1);
-        hash.addData(&file);
-        stamp.digest = hash.result();
-    }
-    return stamp;
-}
-
 QString MessageEdit::reloadIfChanged()
 {
-    FileStamp now = stampOf(m_fileName, false);
-    if (now.size == m_stamp.size && now.modifiedNs == m_stamp.modifiedNs)
+    if (m_stamp.stillHolds(m_fileName))
         return {};
-    now = stampOf(m_fileName, true);
-    if (now.size == m_stamp.size && now.digest == m_stamp.digest) {
-        m_stamp = now; // touched, not changed
-        return {};
-    }
     load(m_fileName);
-    return tr("Файл \"%1\" изменён на диске после того, как был показан: показан звук из "
-              "файла, как он есть сейчас; изменение не сделано")
-        .arg(m_fileName);
+    return FileStamp::changedText(m_fileName);
 }
 
 bool MessageEdit::load(const QString &fileName)
 {
     m_fileName = fileName;
-    m_stamp = stampOf(fileName, true);
+    m_stamp = FileStamp::of(fileName);
     m_wave = std::make_unique<TWaveFile>(fileName);
     m_undoSamples.clear();
     m_undoRate = 0;
@@ -109,7 +83,7 @@ SoundResult MessageEdit::replace(std::vector<int16_t> samples, uint32_t rate, bo
         m_undoRate = m_wave->Format.SampleRate;
     }
     *m_wave = std::move(edited);
-    m_stamp = stampOf(name, true);
+    m_stamp = FileStamp::of(name);
     emit samplesChanged();
     emit written();
     return {};

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FileStamp.h"
 #include "SoundResult.h"
 #include "WaveFile.h"
 
@@ -51,6 +52,10 @@ public:
     // Puts the undo copy back; the copy stays, so a second undo gives the same.
     SoundResult undo();
 
+    // The file was changed on disk since it was loaded: it is loaded again, and the text says so
+    // (empty when it was not).
+    QString reloadIfChanged();
+
 signals:
     // The samples changed: loaded, edited or gone.
     void samplesChanged();
@@ -58,18 +63,6 @@ signals:
     void written();
 
 private:
-    // What identifies the file's contents as loaded: its size and time, and a digest of its bytes
-    // for when those two change without the sound changing.
-    struct FileStamp
-    {
-        qint64 size = -1;
-        qint64 modifiedNs = 0;
-        QByteArray digest;
-        bool operator==(const FileStamp &) const = default;
-    };
-    static FileStamp stampOf(const QString &fileName, bool withDigest);
-    // The file was changed on disk since it was loaded: it is loaded again, and the text says so.
-    QString reloadIfChanged();
     // Edits a copy of the samples at the message's rate; an edit that returns false changed
     // nothing.
     SoundResult change(const std::function<bool(std::vector<int16_t> &)> &edit);

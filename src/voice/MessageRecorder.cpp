@@ -4,6 +4,7 @@
 #include "WaveDevice.h"
 #include "WaveFile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <cstdio>
@@ -94,6 +95,23 @@ QString MessageRecorder::keepTake()
                   "Сообщение осталось прежним.");
     m_device.Save();
     m_device.close();
+    // A file made read-only while the take was recorded is left as it is; the take is kept
+    // beside it, under a name of its own.
+    if (ReadOnlyMessage(m_fileName)) {
+        const QFileInfo target(m_fileName);
+        QString beside;
+        for (int n = 2; beside.isEmpty() || QFileInfo::exists(beside); ++n)
+            beside = target.dir().filePath(
+                QStringLiteral("%1-%2.wav").arg(target.completeBaseName()).arg(n));
+        if (std::rename(QFile::encodeName(m_takeFile).constData(),
+                        QFile::encodeName(beside).constData()) != 0)
+            return tr("Файл \"%1\" стал только для чтения во время записи и оставлен как был; "
+                      "запись сохранить не удалось")
+                .arg(m_fileName);
+        return tr("Файл \"%1\" стал только для чтения во время записи и оставлен как был; "
+                  "запись сохранена в файле \"%2\"")
+            .arg(m_fileName, beside);
+    }
     if (std::rename(QFile::encodeName(m_takeFile).constData(),
                     QFile::encodeName(m_fileName).constData()) != 0)
         return tr("Не удалось заменить файл \"%1\"").arg(m_fileName);

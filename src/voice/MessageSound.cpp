@@ -125,6 +125,11 @@ SoundResult MessageSound::edit(const std::function<SoundResult(double scale)> &c
     const bool importFirst = m_row > 0 && !wave()->PlainPcm;
     double scale = 1;
     if (importFirst) {
+        // The copy is made of the sound the user sees, never of what another program put there.
+        if (const QString changed = m_edit.reloadIfChanged(); !changed.isEmpty()) {
+            openOnDevice();
+            return SoundResult::failed(changed);
+        }
         const double rate = wave()->Format.SampleRate;
         const SoundResult imported = importInto(m_row, wave()->FileName);
         if (!imported.done())
@@ -137,6 +142,8 @@ SoundResult MessageSound::edit(const std::function<SoundResult(double scale)> &c
     m_keepImportUndo = importFirst;
     const SoundResult result = change(scale);
     m_keepImportUndo = false;
+    if (importFirst)
+        m_import.wroteAgain();
     openOnDevice();
     return result;
 }

@@ -69,12 +69,14 @@ SoundResult SoundImport::importInto(int number, const QString &source)
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return SoundResult::failed(
             tr("Не удалось создать папку \"%1\"").arg(QFileInfo(path).absolutePath()));
-    Undo undo{number, m_messages.cell(MessageList::FileColumn, number), path, contents(path), {}};
+    Undo undo{number, m_messages.cell(MessageList::FileColumn, number), path, contents(path), {},
+              {}};
     SoundResult imported = ImportSound(source, path, m_longestSeconds);
     if (!imported.done())
         return imported;
     m_messages.setCell(MessageList::FileColumn, number, name);
     undo.after = name;
+    undo.written = FileStamp::of(path);
     m_undo = std::move(undo);
     return imported;
 }
@@ -82,8 +84,12 @@ SoundResult SoundImport::importInto(int number, const QString &source)
 void SoundImport::rememberReplaced(int number, const QString &path,
                                    std::optional<QByteArray> before, const QString &cell)
 {
-    m_undo = Undo{number, cell, path, std::move(before),
-                  m_messages.cell(MessageList::FileColumn, number)};
+    m_undo = Undo{number,
+                  cell,
+                  path,
+                  std::move(before),
+                  m_messages.cell(MessageList::FileColumn, number),
+                  FileStamp::of(path)};
 }
 
 bool SoundImport::canUndo(int number) const
@@ -96,8 +102,10 @@ SoundResult SoundImport::undo()
 {
     if (!m_undo)
         return {};
-    const Undo undo = std::move(*m_undo);
+    Undo undo = std::move(*m_undo);
     m_undo.reset();
+    if (!undo.written.stillHolds(undo.path))
+        return SoundResult::failed(FileStamp::changedText(undo.path));
     if (undo.bytes) {
         QString error;
         if (SaveFileAtomically(undo.path, *undo.bytes, &error) != SaveResult::Saved)

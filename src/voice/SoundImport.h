@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FileStamp.h"
 #include "SoundResult.h"
 
 #include <QByteArray>
@@ -41,8 +42,16 @@ public:
     // Only while the row still names what the change left there: a cell emptied or renamed since
     // is the user's, and an undo would then take away a file the row no longer names.
     bool canUndo(int number) const;
-    // Puts back the row's file cell and the file as it was before the import.
+    // Puts back the row's file cell and the file as it was before the import; a file another
+    // program changed since is left as it is, and the result says so.
     SoundResult undo();
+    // The tool wrote the file the undo takes back once more (the first edit of a copy): the undo
+    // compares the file with that.
+    void wroteAgain()
+    {
+        if (m_undo)
+            m_undo->written = FileStamp::of(m_undo->path);
+    }
     // A later edit of the message: its own undo is the one that counts now.
     void forget() { m_undo.reset(); }
 
@@ -54,6 +63,7 @@ private:
         QString path;
         std::optional<QByteArray> bytes; // the file the import replaced; none when it was new
         QString after;                   // the cell as the change left it
+        FileStamp written;               // the file as the change left it
     };
     bool nameTaken(const QString &name, int number) const;
 

@@ -1,5 +1,6 @@
 #include "UploadCheck.h"
 
+#include "SoundServer.h"
 #include "WaveDevice.h"
 #include "WaveFile.h"
 
@@ -7,10 +8,22 @@
 
 namespace orvanta {
 
+namespace {
+
+// How long a check right after start waits for the sound server's first answer.
+constexpr int ServerAnswerMs = 2000;
+
+} // namespace
+
 UploadCheck CheckMessagesToPlay(const std::vector<MessageToPlay> &messages, WaveDevice &device)
 {
     UploadCheck check;
     check.outputProblem = device.outputProblem();
+    if (!check.outputProblem.isEmpty())
+        return check;
+    // A muted or silent output takes the sound all the same: the panel would record silence.
+    check.outputProblem = OutputProblem(SoundServer::instance().settledState(ServerAnswerMs),
+                                        device.outputServerName());
     if (!check.outputProblem.isEmpty())
         return check;
     for (const MessageToPlay &message : messages) {

@@ -1,5 +1,6 @@
 #include "WaveDevice.h"
 
+#include "SoundServer.h"
 #include "SoundServerWatch.h"
 #include "WaveFile.h"
 
@@ -128,6 +129,11 @@ QString WaveDevice::outputProblem() const
     } catch (const EWaveDeviceError &error) {
         return QString::fromStdString(error.what());
     }
+}
+
+QString WaveDevice::outputServerName() const
+{
+    return QString::fromUtf8(outputDevice().id());
 }
 
 QAudioDevice WaveDevice::inputDevice() const
@@ -267,6 +273,9 @@ void WaveDevice::play()
     m_playBuffer.open(QIODevice::ReadOnly);
 
     m_streamDevice = outputDevice();
+    m_streamsBefore.clear();
+    for (const SoundStreamState &stream : SoundServer::instance().state().ownStreams)
+        m_streamsBefore.push_back(stream.index);
     m_sink = std::make_unique<QAudioSink>(m_streamDevice, m_format);
     m_sink->start(&m_playBuffer);
     if (m_sink->error() != QAudio::NoError) {
@@ -478,14 +487,33 @@ static bool offered(const QList<QAudioDevice> &devices, const QAudioDevice &devi
                        [&](const QAudioDevice &other) { return other.id() == device.id(); });
 }
 
+QString WaveDevice::streamMoved() const
+{
+    SoundServerState server = SoundServer::instance().state();
+    // Streams that were there before this play are earlier plays', ending or gone.
+    std::erase_if(server.ownStreams, [this](const SoundStreamState &stream) {
+        return std::find(m_streamsBefore.begin(), m_streamsBefore.end(), stream.index) !=
+               m_streamsBefore.end();
+    });
+    return StreamMovedProblem(server, QString::fromUtf8(m_streamDevice.id()));
+}
+
 bool WaveDevice::deviceGone()
 {
     // A server that went away takes every device with it, and is said as such.
     const QString name = m_streamDevice.description();
     if (m_sink) {
         const QList<QAudioDevice> outputs = QMediaDevices::audioOutputs();
-        if (offered(outputs, m_streamDevice))
-            return false;
+        if (offered(outputs, m_streamDevice)) {
+            // The server also moves a stream whose output is still there (another output made
+            // the default): the sound would go on, unasked, somewhere else.
+            const QString moved = streamMoved();
+            if (moved.isEmpty())
+                return false;
+            m_position = playPosition();
+            endPlayback(tr("Звук прерван: %1").arg(moved));
+            return true;
+        }
         m_position = playPosition();
         endPlayback(outputs.isEmpty()
                         ? ServerGoneWhilePlaying()

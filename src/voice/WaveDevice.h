@@ -62,6 +62,9 @@ public:
     void setDeviceNames(const QString &output, const QString &input);
     // Why nothing can be played now (no such output), or empty.
     QString outputProblem() const;
+    // The sound server's name of the output the next play goes to (the device's id). Throws
+    // EWaveDeviceError when there is none.
+    QString outputServerName() const;
 
     // Reads FileName and makes it the device's element, at position 0. Throws EWaveDeviceError
     // when there is no output, the file is missing, or its sound cannot be played.
@@ -143,6 +146,8 @@ private:
     // A device the sound server no longer offers ends what runs on it with an error: a stream it
     // carried would otherwise go on, unasked, on another device.
     bool deviceGone();
+    // Why the running play no longer sounds on its output (the server moved it), or empty.
+    QString streamMoved() const;
     void endRecording();
 
     QString m_outputName;
@@ -153,7 +158,8 @@ private:
     std::vector<int16_t> m_samples; // the sound, centred on 0
     qint64 m_position = 0;
 
-    QAudioDevice m_streamDevice; // the device of the running stream
+    QAudioDevice m_streamDevice;           // the device of the running stream
+    std::vector<uint32_t> m_streamsBefore; // this program's streams when it began, by index
     std::unique_ptr<QAudioSink> m_sink;
     QBuffer m_playBuffer;
     qint64 m_playStart = 0;

@@ -28,6 +28,12 @@ up=0
 trap '[ $up = 1 ] || "$scripts/stop_sound_server.sh" "$state" >/dev/null 2>&1' EXIT
 
 export XDG_RUNTIME_DIR="$runtime"
+# What the server, its session manager and their clients keep (WirePlumber's chosen defaults and
+# each stream's volume, the client library's cookie) stays in the state folder: kept in the home
+# folder, a volume or mute left by one run would silence every later run's output.
+export XDG_STATE_HOME="$state/home/state" XDG_CONFIG_HOME="$state/home/config"
+export XDG_DATA_HOME="$state/home/data" PULSE_COOKIE="$state/home/pulse-cookie"
+mkdir -p "$XDG_STATE_HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME"
 export DBUS_SESSION_BUS_ADDRESS="unix:path=$runtime/bus"
 unset PULSE_SERVER DISPLAY WAYLAND_DISPLAY
 
@@ -78,6 +84,7 @@ until_ready 10 "the input's link to the output" input_linked
 
 cat >"$state/env" <<ENV
 export XDG_RUNTIME_DIR="$runtime"
+export PULSE_COOKIE="$PULSE_COOKIE"
 export DBUS_SESSION_BUS_ADDRESS="$DBUS_SESSION_BUS_ADDRESS"
 export PULSE_SERVER="$PULSE_SERVER"
 ENV

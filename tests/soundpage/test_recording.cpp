@@ -1,5 +1,6 @@
 // Recording and playback in the editor and from the sound page, through the private sound
 // server, and the one activity at a time of the page and the window.
+#include "FileStamp.h"
 #include "LevelMeter.h"
 #include "LoneEditor.h"
 #include "MessageTools.h"
@@ -605,6 +606,51 @@ TEST(SoundPage, ARecordingCanBeUndone)
     EXPECT_EQ(page.cell(1, 3), QString());
     EXPECT_FALSE(QFile::exists(QDir(QFileInfo(page.soundPath(2)).path()).filePath("3.wav")));
     EXPECT_TRUE(f.dialogs.boxes.empty());
+}
+
+// What another program did to a message file since the tool last wrote it is never written
+// over: the undo of a recording leaves the file as it is and shows it; a file made read-only
+// during a take is left as it was, and the take is kept beside it.
+TEST(SoundPage, FileChangedSinceTheTakeIsNeverWrittenOver)
+{
+    SoundPageFixture f;
+    SoundPage &page = f.page;
+    ASSERT_TRUE(putMessage(page, 2, 4410, 1234));
+    const QString message = page.soundPath(2);
+    const auto record = [&] {
+        page.selectCell(0, 2);
+        f.page.findChild<QToolButton *>(QStringLiteral("RecSB"))->click();
+        RunEvents(500);
+    };
+    const auto stop = [&] {
+        f.page.findChild<QToolButton *>(QStringLiteral("StopSB"))->click();
+        return RunEventsUntil([&] { return !page.editor().Recording(); });
+    };
+    record();
+    ASSERT_TRUE(stop());
+    TWaveFile other;
+    other.Samples.assign(777, 99);
+    ASSERT_TRUE(other.SaveToFile(message)); // another program's
+    const QByteArray theirs = ReadFile(message);
+    f.page.findChild<QToolButton *>(QStringLiteral("UndoSB"))->click();
+    EXPECT_EQ(ReadFile(message), theirs);
+    EXPECT_EQ(page.editor().sampleCount(), 777); // shown as it is now
+    ASSERT_EQ(f.dialogs.boxes.size(), 1u);
+    EXPECT_EQ(f.dialogs.boxes[0].second, FileStamp::changedText(message));
+
+    record();
+    QFile::setPermissions(message, QFile::ReadOwner);
+    ASSERT_TRUE(stop());
+    QFile::setPermissions(message, QFile::ReadOwner | QFile::WriteOwner);
+    EXPECT_EQ(ReadFile(message), theirs);
+    const QString beside = QFileInfo(message).dir().filePath(QFileInfo(message).completeBaseName() +
+                                                             QStringLiteral("-2.wav"));
+    EXPECT_GT(TWaveFile(beside).Samples.size(), 4410u);
+    ASSERT_EQ(f.dialogs.boxes.size(), 2u);
+    EXPECT_EQ(f.dialogs.boxes[1].second,
+              QStringLiteral("Файл \"%1\" стал только для чтения во время записи и оставлен как "
+                             "был; запись сохранена в файле \"%2\"")
+                  .arg(message, beside));
 }
 
 // The waveform's keys, as the user presses them once a click gave it the focus, each against

@@ -5,8 +5,11 @@
 #include "MessageTable.h"
 #include "PanelMemory.h"
 #include "QueuedInput.h"
+#include "SecondOutput.h"
+#include "ServerSetting.h"
 #include "SoundAnalysis.h"
 #include "SoundPage.h"
+#include "SoundServer.h"
 #include "SoundUpload.h"
 #include "WaveFile.h"
 #include "WindowFixture.h"
@@ -399,5 +402,86 @@ TEST(Upload, StopAndCloseEndInTimeWhenThePanelFallsSilent)
         EXPECT_LT(took, close ? 3500 : 2000 + 3500); // the message is just starting to play
         RecordProperty(close ? "close_ms" : "stop_ms", int(took));
         EXPECT_EQ(f.commands(), (Commands{"+J00", "+j"}));
+    }
+}
+
+// An output that takes the sound but lets nothing out (muted, or at volume 0) is found before the
+// panel is told anything: the box says what to do, and no "+J" goes out.
+TEST(Upload, UploadRefusesMutedOutput)
+{
+    const struct
+    {
+        QStringList set, undo;
+        const char *said;
+    } cases[] = {
+        {{"set-sink-mute", "orvanta_out", "1"},
+         {"set-sink-mute", "orvanta_out", "0"},
+         "Сообщения не записаны.\n\nВывод звука «Orvanta-Test-Output» выключен (без звука): "
+         "включите его и запустите запись снова."},
+        {{"set-sink-volume", "orvanta_out", "0"},
+         {"set-sink-volume", "orvanta_out", "100%"},
+         "Сообщения не записаны.\n\nГромкость вывода звука «Orvanta-Test-Output» — 0 %: "
+         "поднимите её не ниже 30 % и запустите запись снова."},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.said);
+        UploadFixture f({{1, 0.5}, {2, 0.5}});
+        {
+            ServerSetting setting(c.set, c.undo);
+            ASSERT_TRUE(RunEventsUntil(
+                [] { return !OutputProblem(SoundServer::instance().state(), {}).isEmpty(); },
+                3000));
+            f.uploadAll();
+        }
+        EXPECT_TRUE(f.commands().empty());
+        ASSERT_EQ(f.dialogs.boxes.size(), 1u);
+        EXPECT_EQ(f.dialogs.boxes[0],
+                  std::make_pair(Dialogs::Kind::Error, QString::fromUtf8(c.said)));
+        EXPECT_EQ(f.address(1), QString());
+    }
+}
+
+// The output muted, or the tool's stream moved to another output, while a message plays: the
+// row fails with the reason, the panel's recording is ended with "+j", and nothing more is sent.
+TEST(Upload, StreamMovedMidMessageFailsTheRow)
+{
+    const struct
+    {
+        bool move;
+        const char *said;
+    } cases[] = {
+        {true, "Звук прерван: Сервер звука перенёс звук с вывода «Orvanta-Test-Output» на "
+               "«Orvanta-Second-Output»"},
+        {false, "Звук прерван: Вывод звука «Orvanta-Test-Output» выключен (без звука): включите "
+                "его и запустите запись снова"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.said);
+        SecondOutput second;
+        UploadFixture f({{1, 3.0}, {2, 0.5}});
+        std::unique_ptr<ServerSetting> setting;
+        f.panel.setMessageListener([&](bool started, int message) {
+            if (started && message == 1) // told on the panel's thread
+                QMetaObject::invokeMethod(f.window.get(), [&] {
+                    QTimer::singleShot(1000, f.window.get(), [&] {
+                        setting = c.move ? std::make_unique<ServerSetting>(
+                                               QStringList{"set-default-sink", "orvanta_second"},
+                                               QStringList{"set-default-sink", "orvanta_out"})
+                                         : std::make_unique<ServerSetting>(
+                                               QStringList{"set-sink-mute", "orvanta_out", "1"},
+                                               QStringList{"set-sink-mute", "orvanta_out", "0"});
+                    });
+                });
+        });
+        QElapsedTimer clock;
+        clock.start();
+        f.uploadAll();
+        setting.reset();
+        EXPECT_LT(clock.elapsed(), 3000) << "the message played to its end";
+        EXPECT_EQ(f.commands(), (Commands{"+J00", "+j"}));
+        EXPECT_EQ(f.address(1), QString::fromUtf8(c.said));
+        ASSERT_FALSE(f.dialogs.boxes.empty());
+        EXPECT_EQ(f.dialogs.boxes.back().first, Dialogs::Kind::Error);
+        EXPECT_FALSE(f.dialogs.boxes.back().second.contains(QStringLiteral("завершен")));
     }
 }

@@ -5,17 +5,21 @@
 
 #ifdef ORVANTA_TEST_WIDGETS
 #include "OrvantaApplication.h"
-
-#include <QTemporaryDir>
 #else
 #include <QCoreApplication>
 #endif
+#include <QTemporaryDir>
 #ifdef ORVANTA_TEST_SOUND
 #include "WaveDevice.h"
 #endif
 
 int main(int argc, char **argv)
 {
+    // The sound client library keeps a cookie in the user's configuration folder when nobody
+    // names another: a test leaves the home folder as it found it.
+    QTemporaryDir soundClient;
+    if (qEnvironmentVariableIsEmpty("PULSE_COOKIE"))
+        qputenv("PULSE_COOKIE", soundClient.filePath(QStringLiteral("cookie")).toLocal8Bit());
 #ifdef ORVANTA_TEST_WIDGETS
     QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());

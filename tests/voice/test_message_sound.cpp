@@ -1,8 +1,10 @@
 // The sound model without widgets: what an import, speech or an edit does to a row of the list,
 // and its one undo.
+#include "FileStamp.h"
 #include "MessageList.h"
 #include "MessageSound.h"
 #include "SoundAnalysis.h"
+#include "TestFiles.h"
 #include "WaveFile.h"
 
 #include <QDir>
@@ -95,4 +97,43 @@ TEST(MessageSound, EditOfAnotherFormatEditsACopyAndOneUndoBringsTheFileBack)
     EXPECT_TRUE(f.sound.undo().done());
     EXPECT_EQ(f.file(4), QStringLiteral("loud.wav"));
     EXPECT_FALSE(QFile::exists(f.inSound("loud-2.wav")));
+}
+
+// An import's and speech's undo, and the copy an edit of another format makes, each look at the
+// file first: one another program changed since is shown as it is now, and nothing is written.
+TEST(MessageSound, FileAnotherProgramChangedIsShownNotWrittenOver)
+{
+    const auto otherProgramWrites = [](const QString &path) {
+        TWaveFile other;
+        other.Samples.assign(777, 99);
+        EXPECT_TRUE(other.SaveToFile(path));
+        return ReadFile(path);
+    };
+    {
+        SoundRows f;
+        const QString source = f.folder.filePath(QStringLiteral("source.wav"));
+        ASSERT_TRUE(MakeTone(source, 0.5, 440, 22050));
+        ASSERT_TRUE(f.sound.importInto(2, source).done());
+        f.sound.showRow(2);
+        const QByteArray theirs = otherProgramWrites(f.inSound("2.wav"));
+        const SoundResult undone = f.sound.undo();
+        EXPECT_EQ(undone.error, FileStamp::changedText(f.inSound("2.wav")));
+        EXPECT_EQ(ReadFile(f.inSound("2.wav")), theirs);
+        EXPECT_EQ(f.file(2), QStringLiteral("2.wav"));
+        EXPECT_EQ(f.sound.sampleCount(), 777);
+    }
+    {
+        SoundRows f;
+        ASSERT_TRUE(MakeTone(f.inSound("loud.wav"), 1.0, 440, 22050, 24));
+        f.list.setCell(MessageList::FileColumn, 4, QStringLiteral("loud.wav"));
+        f.sound.showRow(4);
+        ASSERT_FALSE(f.sound.wave()->PlainPcm);
+        ASSERT_TRUE(MakeTone(f.inSound("loud.wav"), 2.0, 880, 22050, 24)); // replaced while shown
+        const QByteArray theirs = ReadFile(f.inSound("loud.wav"));
+        EXPECT_EQ(f.sound.cut(0, 11024).error, FileStamp::changedText(f.inSound("loud.wav")));
+        EXPECT_EQ(f.file(4), QStringLiteral("loud.wav"));
+        EXPECT_FALSE(QFile::exists(f.inSound("loud-2.wav")));
+        EXPECT_EQ(ReadFile(f.inSound("loud.wav")), theirs);
+        EXPECT_NEAR(f.sound.sampleCount() / 22050.0, 2.0, 0.01); // shown as it is now
+    }
 }

@@ -1,13 +1,16 @@
 // The wave-audio device on the real sound path: a private sound server whose input hears what
 // its output plays, so that what the device plays is recorded and measured.
 #include "SecondOutput.h"
+#include "ServerSetting.h"
 #include "SoundAnalysis.h"
+#include "SoundServer.h"
 #include "UploadCheck.h"
 #include "WaveDevice.h"
 #include "WaveFile.h"
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -270,4 +273,77 @@ TEST(UploadCheck, NamesEveryMessageThatCannotPlayWithItsReason)
     EXPECT_EQ(noOutput.outputProblem,
               QStringLiteral("Нет устройства вывода звука \"No Such Card\""));
     EXPECT_TRUE(noOutput.problems.empty());
+}
+
+namespace {
+
+const SoundOutputState *testOutput()
+{
+    static SoundServerState state;
+    state = SoundServer::instance().state();
+    return state.output(QStringLiteral("orvanta_out"));
+}
+
+} // namespace
+
+// The server's own report follows the output's mute and volume and this program's streams: the
+// device's output is known by the server's name, and a play shows as a stream on it.
+TEST(SoundServer, FollowsTheOutputAndThisProgramsStreams)
+{
+    const SoundServerState first = SoundServer::instance().settledState(3000);
+    ASSERT_TRUE(first.present);
+    EXPECT_EQ(first.defaultOutput, QStringLiteral("orvanta_out"));
+    WaveDevice device;
+    EXPECT_EQ(device.outputServerName(), QStringLiteral("orvanta_out"));
+    {
+        ServerSetting muted({"set-sink-mute", "orvanta_out", "1"},
+                            {"set-sink-mute", "orvanta_out", "0"});
+        ASSERT_TRUE(RunEventsUntil([] { return testOutput() && testOutput()->muted; }, 3000));
+        EXPECT_TRUE(OutputProblem(SoundServer::instance().state(), QString())
+                        .startsWith(QStringLiteral("Вывод звука «Orvanta-Test-Output» выключен")));
+    }
+    {
+        ServerSetting silent({"set-sink-volume", "orvanta_out", "0"},
+                             {"set-sink-volume", "orvanta_out", "100%"});
+        ASSERT_TRUE(RunEventsUntil([] { return testOutput() && testOutput()->volume == 0; }, 3000));
+        EXPECT_TRUE(OutputProblem(SoundServer::instance().state(), QString())
+                        .contains(QStringLiteral("— 0 %")));
+    }
+    EXPECT_TRUE(RunEventsUntil(
+        [] { return OutputProblem(SoundServer::instance().state(), QString()).isEmpty(); }, 3000));
+
+    SoundFolder f;
+    device.FileName = f.tone("tone.wav", 1.0);
+    device.open();
+    device.play();
+    EXPECT_TRUE(RunEventsUntil(
+        [] {
+            const SoundServerState state = SoundServer::instance().state();
+            return !state.ownStreams.empty() &&
+                   state.ownStreams.back().output == QStringLiteral("orvanta_out");
+        },
+        3000));
+    device.close();
+}
+
+// A play the server moves to another output (another made the default) ends with the reason,
+// and does not go on there.
+TEST(WaveDevice, PlayMovedByTheServerEnds)
+{
+    SoundFolder f;
+    SecondOutput second;
+    WaveDevice player;
+    player.FileName = f.tone("tone.wav", 3.0);
+    player.open();
+    QString ended = QStringLiteral("not ended");
+    QObject::connect(&player, &WaveDevice::playEnded, [&](const QString &error) { ended = error; });
+    player.play();
+    RunEvents(500);
+    {
+        ServerSetting moved({"set-default-sink", "orvanta_second"},
+                            {"set-default-sink", "orvanta_out"});
+        EXPECT_TRUE(RunEventsUntil([&] { return !player.isPlaying(); }, 2000));
+    }
+    EXPECT_EQ(ended, QStringLiteral("Звук прерван: Сервер звука перенёс звук с вывода "
+                                    "«Orvanta-Test-Output» на «Orvanta-Second-Output»"));
 }
