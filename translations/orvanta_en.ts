@@ -612,6 +612,29 @@ The panel probably holds the new settings.</translation>
     </message>
 </context>
 <context>
+    <name>orvanta::HeardSound</name>
+    <message>
+        <source>пик %1 дБFS, RMS %2 дБFS, %3 с</source>
+        <translation>peak %1 dBFS, RMS %2 dBFS, %3 s</translation>
+    </message>
+    <message>
+        <source>на выводе звука тишина: сообщение не прозвучало</source>
+        <translation>silence on the sound output: the message was not heard</translation>
+    </message>
+    <message>
+        <source>прозвучало %1 с из %2 с сообщения</source>
+        <translation>%1 s of the message&apos;s %2 s were heard</translation>
+    </message>
+    <message>
+        <source>в звуке пропуск не короче %1 мс на %2 с сообщения</source>
+        <translation>a gap of %1 ms or more in the sound at %2 s of the message</translation>
+    </message>
+    <message>
+        <source>звук искажён: %1 % отсчётов на пределе шкалы</source>
+        <translation>the sound is clipped: %1 % of the samples at full scale</translation>
+    </message>
+</context>
+<context>
     <name>orvanta::IniFile</name>
     <message>
         <source>Не удалось записать файл %1: %2</source>
@@ -814,6 +837,10 @@ The panel probably holds the new settings.</translation>
     <message>
         <source>Звук не закончился за %1 с: устройство вывода звука не ответило</source>
         <translation>The sound did not end within %1 s: the sound output did not respond</translation>
+    </message>
+    <message>
+        <source>Сообщение прозвучало не так, как в файле: %1</source>
+        <translation>The message did not sound as in its file: %1</translation>
     </message>
 </context>
 <context>
@@ -1675,6 +1702,18 @@ Length %2</translation>
         <source>Громкость звука этой программы — %1 %: поднимите её не ниже %2 % и запустите запись снова</source>
         <translation>This program&apos;s sound is at %1 % volume: raise it to at least %2 % and start the upload again</translation>
     </message>
+    <message>
+        <source>Сервер звука не даёт услышать вывод звука «%1»: проверить, что сообщение прозвучало, нельзя</source>
+        <translation>The sound server does not let the tool hear sound output &quot;%1&quot;: whether the message sounded cannot be checked</translation>
+    </message>
+    <message>
+        <source>Вывод звука «%1» нельзя услышать: %2</source>
+        <translation>Sound output &quot;%1&quot; cannot be heard: %2</translation>
+    </message>
+    <message>
+        <source>сервер звука перестал давать слышать вывод звука (%1)</source>
+        <translation>the sound server stopped letting the tool hear the sound output (%1)</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::SoundServerWatch</name>
@@ -1764,6 +1803,10 @@ Write the messages anyway?</translation>
     <message>
         <source>Звук прерван: %1</source>
         <translation>The sound was cut off: %1</translation>
+    </message>
+    <message>
+        <source>Услышано на выводе звука: %1</source>
+        <translation>Heard on the sound output: %1</translation>
     </message>
 </context>
 <context>

@@ -616,6 +616,29 @@ Before every write the panel&apos;s settings are read whole and kept as a snapsh
     </message>
 </context>
 <context>
+    <name>orvanta::HeardSound</name>
+    <message>
+        <source>пик %1 дБFS, RMS %2 дБFS, %3 с</source>
+        <translation>пик %1 дБFS, RMS %2 дБFS, %3 с</translation>
+    </message>
+    <message>
+        <source>на выводе звука тишина: сообщение не прозвучало</source>
+        <translation>на выводе звука тишина: сообщение не прозвучало</translation>
+    </message>
+    <message>
+        <source>прозвучало %1 с из %2 с сообщения</source>
+        <translation>прозвучало %1 с из %2 с сообщения</translation>
+    </message>
+    <message>
+        <source>в звуке пропуск не короче %1 мс на %2 с сообщения</source>
+        <translation>в звуке пропуск не короче %1 мс на %2 с сообщения</translation>
+    </message>
+    <message>
+        <source>звук искажён: %1 % отсчётов на пределе шкалы</source>
+        <translation>звук искажён: %1 % отсчётов на пределе шкалы</translation>
+    </message>
+</context>
+<context>
     <name>orvanta::IniFile</name>
     <message>
         <source>Не удалось записать файл %1: %2</source>
@@ -818,6 +841,10 @@ Before every write the panel&apos;s settings are read whole and kept as a snapsh
     <message>
         <source>Звук не закончился за %1 с: устройство вывода звука не ответило</source>
         <translation>Звук не закончился за %1 с: устройство вывода звука не ответило</translation>
+    </message>
+    <message>
+        <source>Сообщение прозвучало не так, как в файле: %1</source>
+        <translation>Сообщение прозвучало не так, как в файле: %1</translation>
     </message>
 </context>
 <context>
@@ -1680,6 +1707,18 @@ Before every write the panel&apos;s settings are read whole and kept as a snapsh
         <source>Громкость звука этой программы — %1 %: поднимите её не ниже %2 % и запустите запись снова</source>
         <translation>Громкость звука этой программы — %1 %: поднимите её не ниже %2 % и запустите запись снова</translation>
     </message>
+    <message>
+        <source>Сервер звука не даёт услышать вывод звука «%1»: проверить, что сообщение прозвучало, нельзя</source>
+        <translation>Сервер звука не даёт услышать вывод звука «%1»: проверить, что сообщение прозвучало, нельзя</translation>
+    </message>
+    <message>
+        <source>Вывод звука «%1» нельзя услышать: %2</source>
+        <translation>Вывод звука «%1» нельзя услышать: %2</translation>
+    </message>
+    <message>
+        <source>сервер звука перестал давать слышать вывод звука (%1)</source>
+        <translation>сервер звука перестал давать слышать вывод звука (%1)</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::SoundServerWatch</name>
@@ -1769,6 +1808,10 @@ Before every write the panel&apos;s settings are read whole and kept as a snapsh
     <message>
         <source>Звук прерван: %1</source>
         <translation>Звук прерван: %1</translation>
+    </message>
+    <message>
+        <source>Услышано на выводе звука: %1</source>
+        <translation>Услышано на выводе звука: %1</translation>
     </message>
 </context>
 <context>

@@ -614,6 +614,29 @@ FILE налаштувань &quot;-&quot; читається зі стандар
     </message>
 </context>
 <context>
+    <name>orvanta::HeardSound</name>
+    <message>
+        <source>пик %1 дБFS, RMS %2 дБFS, %3 с</source>
+        <translation>пік %1 дБFS, RMS %2 дБFS, %3 с</translation>
+    </message>
+    <message>
+        <source>на выводе звука тишина: сообщение не прозвучало</source>
+        <translation>на виводі звуку тиша: повідомлення не прозвучало</translation>
+    </message>
+    <message>
+        <source>прозвучало %1 с из %2 с сообщения</source>
+        <translation>прозвучало %1 с із %2 с повідомлення</translation>
+    </message>
+    <message>
+        <source>в звуке пропуск не короче %1 мс на %2 с сообщения</source>
+        <translation>у звуці пропуск не коротший за %1 мс на %2 с повідомлення</translation>
+    </message>
+    <message>
+        <source>звук искажён: %1 % отсчётов на пределе шкалы</source>
+        <translation>звук спотворено: %1 % відліків на межі шкали</translation>
+    </message>
+</context>
+<context>
     <name>orvanta::IniFile</name>
     <message>
         <source>Не удалось записать файл %1: %2</source>
@@ -816,6 +839,10 @@ FILE налаштувань &quot;-&quot; читається зі стандар
     <message>
         <source>Звук не закончился за %1 с: устройство вывода звука не ответило</source>
         <translation>Звук не закінчився за %1 с: пристрій виведення звуку не відповів</translation>
+    </message>
+    <message>
+        <source>Сообщение прозвучало не так, как в файле: %1</source>
+        <translation>Повідомлення прозвучало не так, як у файлі: %1</translation>
     </message>
 </context>
 <context>
@@ -1678,6 +1705,18 @@ FILE налаштувань &quot;-&quot; читається зі стандар
         <source>Громкость звука этой программы — %1 %: поднимите её не ниже %2 % и запустите запись снова</source>
         <translation>Гучність звуку цієї програми — %1 %: підніміть її не нижче %2 % і запустіть запис знову</translation>
     </message>
+    <message>
+        <source>Сервер звука не даёт услышать вывод звука «%1»: проверить, что сообщение прозвучало, нельзя</source>
+        <translation>Сервер звуку не дає почути вивід звуку «%1»: перевірити, що повідомлення прозвучало, неможливо</translation>
+    </message>
+    <message>
+        <source>Вывод звука «%1» нельзя услышать: %2</source>
+        <translation>Вивід звуку «%1» неможливо почути: %2</translation>
+    </message>
+    <message>
+        <source>сервер звука перестал давать слышать вывод звука (%1)</source>
+        <translation>сервер звуку перестав давати чути вивід звуку (%1)</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::SoundServerWatch</name>
@@ -1767,6 +1806,10 @@ FILE налаштувань &quot;-&quot; читається зі стандар
     <message>
         <source>Звук прерван: %1</source>
         <translation>Звук перервано: %1</translation>
+    </message>
+    <message>
+        <source>Услышано на выводе звука: %1</source>
+        <translation>Почуто на виводі звуку: %1</translation>
     </message>
 </context>
 <context>

@@ -53,6 +53,8 @@ public:
     // when it opened, else why not (the serial component's words).
     QString OpenPort(const QString &deviceName);
     bool IsOpened() const { return m_comm.IsOpened(); }
+    // The device the port was last opened on.
+    QString deviceName() const { return QString::fromStdString(m_comm.DeviceName()); }
 
     bool InExchange() const { return m_inExchange; }
     // Whether the panel answered the last attempt.

@@ -73,7 +73,16 @@ void MessageUpload::nextMessage()
         return abortNow();
     if (!sound.error.isEmpty())
         return fail(sound.error, false);
-    m_seconds = sound.seconds;
+    m_sound = sound;
+    m_endUnits = 0;
+    m_heard.reset();
+    // What the output plays is heard from before the panel records: the proof that the message
+    // left the PC audible and whole.
+    if (m_player.listen) {
+        if (const QString cannot = m_player.listen(); !cannot.isEmpty())
+            return fail(cannot, false);
+        m_listening = true;
+    }
     try {
         m_link.query(current.row == 1 ? QStringLiteral("+J00") : QStringLiteral("+J"));
         m_panelRecording = true;
@@ -90,7 +99,7 @@ void MessageUpload::playMessage()
 {
     m_playing = true;
     const int play = ++m_plays;
-    m_playDeadline.start(int(m_seconds * 1000) + PlayDeadlineExtraMs);
+    m_playDeadline.start(int(m_sound.seconds * 1000) + PlayDeadlineExtraMs);
     m_player.play([this, play](const QString &error) {
         if (play == m_plays)
             playEnded(error);
@@ -126,12 +135,15 @@ void MessageUpload::messagePlayed(const QString &error)
     } catch (const std::exception &failure) {
         return fail(ErrorText(failure), true);
     }
+    m_heard = stopListening();
     if (m_aborted) {
         report(message().row, tr("Запись прервана"));
         return finish(UploadOutcome::End::Stopped);
     }
     if (!error.isEmpty())
         return fail(error, true);
+    if (m_heard && !m_heard->whole())
+        return fail(tr("Сообщение прозвучало не так, как в файле: %1").arg(m_heard->problem), true);
     m_end = end;
     nextAfter(PauseMs, [this] { checkEnd(); });
 }
@@ -151,13 +163,15 @@ void MessageUpload::checkEnd()
     }
     const UploadMessage &current = message();
     const bool atTheEnd = m_endUnits >= MessageTable::EndOfMemory;
-    const bool cut = m_previousEnd &&
-                     double(m_endUnits - *m_previousEnd) / MessageTable::UnitsPerSecond < m_seconds;
+    const bool cut =
+        m_previousEnd &&
+        double(m_endUnits - *m_previousEnd) / MessageTable::UnitsPerSecond < m_sound.seconds;
     if (atTheEnd || cut) {
         if (m_observer.memoryUsed)
             m_observer.memoryUsed(
                 MessageTable::Seconds(std::min(m_endUnits, MessageTable::EndOfMemory)));
         report(current.row, tr("Не поместилось"));
+        tellReceipt(tr("Не поместилось"));
         m_outcome.failedRow = current.row;
         m_outcome.error = tr("Память охранной панели заполнена: поместились сообщений: %1 из %2; "
                              "сообщение %3 не поместилось.")
@@ -183,6 +197,7 @@ void MessageUpload::verifyEntry()
     const QString line = QStringLiteral("%1: %2 : %3").arg(current.row).arg(m_end, entry.text());
     if (m_end == entry.text()) {
         report(current.row, m_debugLines ? line : QStringLiteral("Ok"));
+        tellReceipt(QStringLiteral("Ok"));
         if (m_observer.memoryUsed)
             m_observer.memoryUsed(MessageTable::Seconds(m_endUnits));
         ++m_outcome.written;
@@ -219,12 +234,41 @@ void MessageUpload::endPanelRecording()
     }
 }
 
+std::optional<HeardSound> MessageUpload::stopListening()
+{
+    if (!std::exchange(m_listening, false) || !m_player.heard)
+        return std::nullopt;
+    return m_player.heard();
+}
+
+void MessageUpload::tellReceipt(const QString &verdict)
+{
+    if (!m_observer.receipt)
+        return;
+    UploadReceipt receipt;
+    receipt.row = message().row;
+    receipt.file = message().file;
+    receipt.sha256 = m_sound.sha256;
+    receipt.fileSeconds = m_sound.seconds;
+    // The panel's addresses count from the end of the message before, or from 0 for "+J00".
+    const std::optional<int> start = receipt.row == 1 ? std::optional<int>(0) : m_previousEnd;
+    if (start && m_endUnits > *start)
+        receipt.panelSeconds = double(m_endUnits - *start) / MessageTable::UnitsPerSecond;
+    receipt.heard = m_heard;
+    receipt.verdict = verdict;
+    m_observer.receipt(receipt);
+}
+
 void MessageUpload::fail(const QString &error, bool showInRow)
 {
     endPanelRecording();
+    if (!m_heard)
+        m_heard = stopListening();
     const int row = message().row;
-    if (showInRow)
+    if (showInRow) {
         report(row, error);
+        tellReceipt(error);
+    }
     m_outcome.failedRow = row;
     m_outcome.error = error;
     finish(UploadOutcome::End::Failed);
@@ -260,6 +304,7 @@ void MessageUpload::abortNow()
 
 void MessageUpload::finish(UploadOutcome::End end)
 {
+    stopListening();
     m_step.stop();
     m_playDeadline.stop();
     m_running = false;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "HeardSound.h"
+
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -24,6 +26,7 @@ struct OpenedSound
 {
     QString error;
     double seconds = 0;
+    QByteArray sha256; // of the file's bytes as they were read
 };
 
 // How the upload plays a message on the PC's sound output.
@@ -37,6 +40,23 @@ struct UploadPlayer
     std::function<void(std::function<void(const QString &error)> played)> play;
     // Ends the sound now; played is called all the same.
     std::function<void()> stop;
+    // Begins listening to what the output plays, before the panel is told to record: empty, or
+    // why it cannot be heard (then nothing is sent). Optional.
+    std::function<QString()> listen;
+    // Ends listening: what was heard, measured against the file played.
+    std::function<HeardSound()> heard;
+};
+
+// What became of one message of an upload, as the upload journal keeps it.
+struct UploadReceipt
+{
+    int row = 0;
+    QString file;
+    QByteArray sha256;        // of the file as it was played
+    double fileSeconds = 0;   // the file's length
+    double panelSeconds = -1; // what the panel recorded, from its end addresses; -1: not known
+    std::optional<HeardSound> heard;
+    QString verdict; // "Ok", or why the message failed
 };
 
 // What the upload tells as it goes; each is optional.
@@ -46,6 +66,7 @@ struct UploadObserver
     std::function<void(int row)> rowStarted;
     std::function<void(int row, const QString &text)> rowReport; // for the row's address cell
     std::function<void(int usedSeconds)> memoryUsed;
+    std::function<void(const UploadReceipt &)> receipt;
 };
 
 struct UploadOutcome
@@ -121,6 +142,10 @@ private:
     void abortNow();
     void finish(UploadOutcome::End end);
     void report(int row, const QString &text) const;
+    // Stops listening, if it listens: what was heard.
+    std::optional<HeardSound> stopListening();
+    // Tells the receipt of the current message, once its outcome is known.
+    void tellReceipt(const QString &verdict);
 
     PanelLink &m_link;
     UploadPlayer m_player;
@@ -137,8 +162,10 @@ private:
     bool m_playing = false;
     int m_plays = 0; // plays started, so that a late end of an earlier one is not taken
     QTimer m_playDeadline;
-    double m_seconds = 0; // the current message's sound, as it was read for its turn
-    QString m_end;        // what "+j" answered for the current message
+    OpenedSound m_sound; // the current message's sound, as it was read for its turn
+    bool m_listening = false;
+    std::optional<HeardSound> m_heard;
+    QString m_end; // what "+j" answered for the current message
     int m_endUnits = 0;
     std::optional<int> m_previousEnd; // where the message before it ended
     int m_reads = 0;

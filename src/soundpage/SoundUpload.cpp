@@ -2,15 +2,21 @@
 
 #include "Dialogs.h"
 #include "Errors.h"
+#include "HeardMeasure.h"
 #include "LiveText.h"
 #include "MessageList.h"
 #include "MessageTable.h"
 #include "PanelLink.h"
 #include "PanelMemory.h"
+#include "RegularFile.h"
+#include "SnapshotJournal.h"
 #include "SoundServer.h"
 #include "UploadCheck.h"
+#include "UploadJournal.h"
 #include "WidgetNames.h"
 
+#include <QCryptographicHash>
+#include <QFile>
 #include <QHBoxLayout>
 #include <QProgressBar>
 #include <QPushButton>
@@ -20,6 +26,20 @@ namespace orvanta {
 namespace {
 
 constexpr int Rows = MessageTable::Messages;
+// The rate at which the output's monitor is heard.
+constexpr uint32_t MonitorRate = 44100;
+
+// The SHA-256 of a file's bytes, read without waiting on one that is no regular file.
+QByteArray FileSha256(const QString &path)
+{
+    const RegularFile opened(path);
+    QFile file;
+    if (!opened.isOpen() || !file.open(opened.descriptor(), QIODevice::ReadOnly))
+        return {};
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    hash.addData(&file);
+    return hash.result();
+}
 
 // Keeps the progress bar at 0 when the table actions end, however they end.
 class ProgressReset
@@ -75,6 +95,19 @@ SoundUpload::SoundUpload(PanelLink &link, MessageList &messages, QWidget *parent
     observer.memoryUsed = [this](int seconds) {
         emit usedSecondsChanged(seconds);
     };
+    // Each message's receipt goes into the upload journal; the level heard stands in the row's
+    // hint.
+    observer.receipt = [this](const UploadReceipt &receipt) {
+        if (receipt.heard)
+            m_messages.setAddressHint(
+                receipt.row, tr("Услышано на выводе звука: %1").arg(receipt.heard->levelText()));
+        try {
+            UploadJournal(SnapshotJournal::defaultFolder())
+                .append(receipt, m_started, m_link.deviceName());
+        } catch (const std::exception &error) {
+            m_journalError = ErrorText(error);
+        }
+    };
     m_sequence.setObserver(observer);
     connect(&m_sequence, &MessageUpload::finished, this, &SoundUpload::uploadFinished);
     connect(&m_device, &WaveDevice::playEnded, this, [this](const QString &error) {
@@ -124,6 +157,7 @@ UploadPlayer SoundUpload::player()
             m_device.open();
             m_device.setTimeFormat(WaveDevice::TimeFormat::Milliseconds);
             sound.seconds = m_device.length() / 1000.0;
+            sound.sha256 = FileSha256(file);
             sound.error = m_device.proveOutput(OutputStartMs);
         } catch (const std::exception &error) {
             sound.error = ErrorText(error);
@@ -143,6 +177,22 @@ UploadPlayer SoundUpload::player()
     player.stop = [this] {
         if (m_device.isOpen())
             m_device.stop();
+    };
+    player.listen = [this] {
+        try {
+            return SoundServer::instance().startMonitor(m_device.outputServerName(), MonitorRate);
+        } catch (const std::exception &error) {
+            return ErrorText(error);
+        }
+    };
+    player.heard = [this] {
+        const SoundServer::Heard heard = SoundServer::instance().stopMonitor();
+        if (!heard.error.isEmpty()) {
+            HeardSound failed;
+            failed.problem = heard.error;
+            return failed;
+        }
+        return MeasureHeard(m_device.samples(), m_device.sampleRate(), heard.samples, MonitorRate);
     };
     return player;
 }
@@ -225,6 +275,8 @@ void SoundUpload::Button4Click()
         return;
     activity.setEnder([this] { abort(); });
     m_aborted = false;
+    m_journalError.clear();
+    m_started = QDateTime::currentDateTime();
     m_progress->setRange(0, Rows);
     emit started();
     m_sequence.start(std::move(messages));

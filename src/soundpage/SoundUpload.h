@@ -4,6 +4,7 @@
 #include "PanelLink.h"
 #include "WaveDevice.h"
 
+#include <QDateTime>
 #include <QGroupBox>
 #include <QString>
 
@@ -84,7 +85,9 @@ private:
     QPushButton *m_stop = nullptr;      // Button5
     WaveDevice m_device; // the upload's own, so that the editor can show a message meanwhile
     std::function<void(const QString &)> m_played;
-    QString m_playingOn; // the server's name of the output the message plays on
+    QString m_playingOn;    // the server's name of the output the message plays on
+    QDateTime m_started;    // of the upload under way, which its receipts name
+    QString m_journalError; // the upload journal could not take a receipt
     std::function<bool()> m_correctErrors;
     MessageUpload m_sequence;
     bool m_aborted = false;

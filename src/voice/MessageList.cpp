@@ -29,7 +29,11 @@ QVariant MessageList::data(const QModelIndex &index, int role) const
     if (!index.isValid() ||
         (role != Qt::DisplayRole && role != Qt::EditRole && role != Qt::ToolTipRole))
         return {};
-    return cell(index.column(), index.row() + 1);
+    const int number = index.row() + 1;
+    if (role == Qt::ToolTipRole && index.column() == AddressColumn &&
+        !m_addressHints[number].isEmpty())
+        return cell(AddressColumn, number) + QLatin1Char('\n') + m_addressHints[number];
+    return cell(index.column(), number);
 }
 
 bool MessageList::setData(const QModelIndex &index, const QVariant &value, int role)
@@ -73,6 +77,8 @@ void MessageList::setCell(int column, int number, const QString &text)
         cell(column, number) == text)
         return;
     (column == AddressColumn ? m_addresses[number] : m_lists[column].cells[number]) = text;
+    if (column == AddressColumn)
+        m_addressHints[number].clear();
     if (number == 0)
         emit headerDataChanged(Qt::Horizontal, column, column);
     else
@@ -177,6 +183,15 @@ double MessageList::listSeconds(double perMessage) const
         if (const double sound = messageSeconds(number); sound > 0)
             seconds += sound + perMessage;
     return seconds;
+}
+
+void MessageList::setAddressHint(int number, const QString &hint)
+{
+    if (number < 1 || number > Messages)
+        return;
+    m_addressHints[number] = hint;
+    emit dataChanged(index(number - 1, AddressColumn), index(number - 1, AddressColumn),
+                     {Qt::ToolTipRole});
 }
 
 void MessageList::clearAddresses()

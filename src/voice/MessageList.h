@@ -60,6 +60,9 @@ public:
     double listSeconds(double perMessage = 0) const;
     // The address column emptied under its title.
     void clearAddresses();
+    // A line shown under the address cell's text in its tooltip (the level an upload heard);
+    // a new text in the cell takes it away.
+    void setAddressHint(int number, const QString &hint);
     // While locked no cell takes what is typed into it; the program still writes them.
     void setLocked(bool locked) { m_locked = locked; }
     bool locked() const { return m_locked; }
@@ -73,6 +76,7 @@ private:
     SoundListColumn m_lists[2]; // cells 0 … 54 of the text and file columns, with encodings
     bool m_loaded[2] = {false, false};
     QStringList m_addresses = QStringList(SoundListColumn::Rows);
+    QStringList m_addressHints = QStringList(SoundListColumn::Rows);
     bool m_locked = false;
 };
 

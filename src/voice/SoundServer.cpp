@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <chrono>
 #include <cmath>
+#include <cstring>
 #include <unistd.h>
 
 namespace orvanta {
@@ -37,6 +38,8 @@ struct SoundServerCallbacks
     static void server(pa_context *, const pa_server_info *info, void *self);
     static void sink(pa_context *, const pa_sink_info *info, int last, void *self);
     static void stream(pa_context *, const pa_sink_input_info *info, int last, void *self);
+    static void monitorRead(pa_stream *stream, size_t bytes, void *self);
+    static void monitorState(pa_stream *stream, void *self);
 };
 
 const SoundOutputState *SoundServerState::output(const QString &name) const
@@ -124,6 +127,7 @@ SoundServer::SoundServer()
 
 SoundServer::~SoundServer()
 {
+    stopMonitor();
     pa_threaded_mainloop_lock(m_loop);
     if (m_retry)
         pa_threaded_mainloop_get_api(m_loop)->time_free(m_retry);
@@ -282,6 +286,7 @@ void SoundServerCallbacks::sink(pa_context *, const pa_sink_info *info, int last
     output.description = QString::fromUtf8(info->description);
     output.muted = info->mute != 0;
     output.volume = volumeOf(info->volume);
+    output.monitor = QString::fromUtf8(info->monitor_source_name);
     if (const pa_sink_port_info *port = info->active_port) {
         output.portUnplugged = port->available == PA_PORT_AVAILABLE_NO;
         output.portDescription = QString::fromUtf8(port->description);
@@ -307,6 +312,93 @@ void SoundServerCallbacks::stream(pa_context *, const pa_sink_input_info *info, 
     stream.muted = info->mute != 0;
     stream.volume = volumeOf(info->volume);
     server->m_gathering.ownStreams.push_back(stream);
+}
+
+QString SoundServer::startMonitor(const QString &outputName, uint32_t rate)
+{
+    stopMonitor();
+    const SoundServerState server = state();
+    const SoundOutputState *output = server.output(outputName);
+    if (!server.present || !output || output->monitor.isEmpty())
+        return tr("Сервер звука не даёт услышать вывод звука «%1»: проверить, что сообщение "
+                  "прозвучало, нельзя")
+            .arg(output ? shownName(*output) : outputName);
+    pa_threaded_mainloop_lock(m_loop);
+    m_heard = {};
+    const pa_sample_spec spec{PA_SAMPLE_S16LE, rate, 1};
+    if (pa_context_get_state(m_context) == PA_CONTEXT_READY)
+        m_monitor =
+            pa_stream_new(m_context, "Orvanta Config: what the panel hears", &spec, nullptr);
+    QString error;
+    if (m_monitor) {
+        pa_stream_set_read_callback(m_monitor, &SoundServerCallbacks::monitorRead, this);
+        pa_stream_set_state_callback(m_monitor, &SoundServerCallbacks::monitorState, this);
+        // Small pieces: what was heard is all there soon after the sound ends.
+        pa_buffer_attr attributes;
+        std::memset(&attributes, 0xff, sizeof attributes);
+        attributes.fragsize = rate * 2 * 20 / 1000;
+        // Never moved elsewhere: it hears this output or nothing.
+        if (pa_stream_connect_record(
+                m_monitor, output->monitor.toUtf8().constData(), &attributes,
+                pa_stream_flags_t(PA_STREAM_ADJUST_LATENCY | PA_STREAM_DONT_MOVE)) < 0)
+            error = QString::fromUtf8(pa_strerror(pa_context_errno(m_context)));
+    } else {
+        error = QString::fromUtf8(pa_strerror(pa_context_errno(m_context)));
+    }
+    if (!error.isEmpty() && m_monitor) {
+        pa_stream_unref(m_monitor);
+        m_monitor = nullptr;
+    }
+    pa_threaded_mainloop_unlock(m_loop);
+    if (!error.isEmpty())
+        return tr("Вывод звука «%1» нельзя услышать: %2").arg(shownName(*output), error);
+    return {};
+}
+
+SoundServer::Heard SoundServer::stopMonitor()
+{
+    pa_threaded_mainloop_lock(m_loop);
+    if (m_monitor) {
+        pa_stream_set_read_callback(m_monitor, nullptr, nullptr);
+        pa_stream_set_state_callback(m_monitor, nullptr, nullptr);
+        pa_stream_disconnect(m_monitor);
+        pa_stream_unref(m_monitor);
+        m_monitor = nullptr;
+    }
+    Heard heard = std::exchange(m_heard, {});
+    pa_threaded_mainloop_unlock(m_loop);
+    return heard;
+}
+
+void SoundServerCallbacks::monitorRead(pa_stream *stream, size_t, void *self)
+{
+    auto *server = static_cast<SoundServer *>(self);
+    const void *data = nullptr;
+    size_t bytes = 0;
+    while (pa_stream_readable_size(stream) > 0 && pa_stream_peek(stream, &data, &bytes) == 0) {
+        if (bytes == 0)
+            break;
+        std::vector<int16_t> &samples = server->m_heard.samples;
+        const size_t count = bytes / sizeof(int16_t);
+        if (data) {
+            const auto *first = static_cast<const int16_t *>(data);
+            samples.insert(samples.end(), first, first + count);
+        } else {
+            samples.insert(samples.end(), count, 0); // a hole: nothing was heard there
+        }
+        pa_stream_drop(stream);
+    }
+}
+
+void SoundServerCallbacks::monitorState(pa_stream *stream, void *self)
+{
+    auto *server = static_cast<SoundServer *>(self);
+    const pa_stream_state_t state = pa_stream_get_state(stream);
+    if (state == PA_STREAM_FAILED || state == PA_STREAM_TERMINATED)
+        server->m_heard.error =
+            SoundServer::tr("сервер звука перестал давать слышать вывод звука (%1)")
+                .arg(QString::fromUtf8(
+                    pa_strerror(pa_context_errno(pa_stream_get_context(stream)))));
 }
 
 } // namespace orvanta

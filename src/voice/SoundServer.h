@@ -11,6 +11,7 @@
 struct pa_threaded_mainloop;
 struct pa_context;
 struct pa_time_event;
+struct pa_stream;
 
 namespace orvanta {
 
@@ -24,6 +25,7 @@ struct SoundOutputState
     double volume = 0;          // the loudest channel; 1 is full volume (100 %)
     bool portUnplugged = false; // the active port (a jack) is reported unplugged
     QString portDescription;    // the active port's description, if it has one
+    QString monitor;            // the name of the input that hears what it plays
 };
 
 // One of this program's own sound streams.
@@ -81,6 +83,18 @@ public:
     // check right after start sees the server as it is.
     SoundServerState settledState(int withinMs) const;
 
+    // What the output heard while it was listened to: its samples, or why there are none.
+    struct Heard
+    {
+        std::vector<int16_t> samples;
+        QString error;
+    };
+    // Begins recording what the output of that name (empty: the default) plays, through the
+    // server's monitor of it, as 16-bit mono at rate. Empty when it began, else why not.
+    QString startMonitor(const QString &outputName, uint32_t rate);
+    // Ends that recording.
+    Heard stopMonitor();
+
 signals:
     void changed();
 
@@ -102,6 +116,9 @@ private:
     SoundServerState m_gathering;
     int m_pending = 0;
     bool m_refreshAgain = false;
+
+    pa_stream *m_monitor = nullptr;
+    Heard m_heard;
 
     mutable std::mutex m_mutex;
     mutable std::condition_variable m_settled;

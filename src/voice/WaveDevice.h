@@ -94,6 +94,9 @@ public:
     void Save();
     qint64 position() const;
     qint64 length() const;
+    // The open file's sound and its rate, as they are played.
+    const std::vector<int16_t> &samples() const { return m_samples; }
+    uint32_t sampleRate() const { return uint32_t(m_format.sampleRate()); }
 
     // The sound library tears its connection down when the program ends; a stream that ended a
     // moment before may still be in flight then and take the program down with it. Called last

@@ -57,7 +57,7 @@ struct UploadOnLink
         auto played = std::make_shared<std::function<void(const QString &)>>();
         UploadPlayer p;
         p.open = [this](const QString &file) {
-            return OpenedSound{{}, lengths[file]};
+            return OpenedSound{{}, lengths[file], {}};
         };
         p.play = [this, pending, played](std::function<void(const QString &)> done) {
             ++this->played;

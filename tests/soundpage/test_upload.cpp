@@ -7,14 +7,17 @@
 #include "QueuedInput.h"
 #include "SecondOutput.h"
 #include "ServerSetting.h"
+#include "SnapshotJournal.h"
 #include "SoundAnalysis.h"
 #include "SoundPage.h"
 #include "SoundServer.h"
 #include "SoundUpload.h"
+#include "UploadJournal.h"
 #include "WaveFile.h"
 #include "WindowFixture.h"
 
 #include <QCheckBox>
+#include <QCryptographicHash>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QHeaderView>
@@ -24,6 +27,7 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QTimer>
+#include <cmath>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -116,16 +120,38 @@ TEST(Upload, MessagesReachThePanelWholeAndTheTableIsChecked)
     PanelMemory table(window->link());
     EXPECT_NEAR(HexStrToInt(table.readWord(4).text()) / 5.0, listed, 0.5);
 
-    // What the panel heard is what was played: as long, and of the same shape.
+    // What the panel heard is what was played: as long, and of the same shape. Each message's
+    // receipt in the upload journal names its file and says what the output's monitor heard:
+    // as long as the panel heard it, and as loud.
+    const QStringList receipts = UploadJournal(SnapshotJournal::defaultFolder()).lastUpload();
+    ASSERT_EQ(receipts.size(), 3);
     const std::pair<int, const char *> heardAs[] = {{1, "01.wav"}, {2, "02.wav"}, {4, "03.wav"}};
-    for (const auto &[row, file] : heardAs) {
+    for (size_t i = 0; i < 3; ++i) {
+        const auto &[row, file] = heardAs[i];
         SCOPED_TRACE(row);
-        const TWaveFile played(QDir(f.binDir()).filePath(QStringLiteral("sound/m%1.wav").arg(row)));
+        const QString path = QDir(f.binDir()).filePath(QStringLiteral("sound/m%1.wav").arg(row));
+        const TWaveFile played(path);
         const TWaveFile recorded(QDir(heard).filePath(QLatin1String(file)));
         ASSERT_TRUE(recorded.Loaded);
-        EXPECT_NEAR(MeasureTone(recorded.Samples, 44100).seconds,
-                    MeasureTone(played.Samples, 44100).seconds, 0.15);
+        const ToneMeasure panelHeard = MeasureTone(recorded.Samples, 44100);
+        EXPECT_NEAR(panelHeard.seconds, MeasureTone(played.Samples, 44100).seconds, 0.15);
         EXPECT_GT(BestCorrelation(played.Samples, recorded.Samples, 300), 0.9);
+
+        const QStringList receipt = receipts[qsizetype(i)].split(QLatin1Char('\t'));
+        ASSERT_EQ(receipt.size(), 12) << receipts[qsizetype(i)].toStdString();
+        EXPECT_EQ(receipt[3], QString::number(row));
+        EXPECT_EQ(receipt[4], path);
+        EXPECT_EQ(
+            receipt[5],
+            QString::fromLatin1(
+                QCryptographicHash::hash(ReadFile(path), QCryptographicHash::Sha256).toHex()));
+        const double fileSeconds = receipt[6].toDouble();
+        EXPECT_NEAR(fileSeconds, double(played.Samples.size()) / 44100, 0.01);
+        EXPECT_GE(receipt[7].toDouble(), fileSeconds); // the panel records around the sound
+        EXPECT_LE(receipt[7].toDouble(), fileSeconds + 1.0);
+        EXPECT_NEAR(receipt[8].toDouble(), 20 * std::log10(panelHeard.peak / 32768.0), 3.0);
+        EXPECT_NEAR(receipt[10].toDouble(), panelHeard.seconds, 0.1);
+        EXPECT_EQ(receipt[11], QStringLiteral("Ok"));
     }
     RecordProperty("upload_ms", int(uploadMs));
     panel.terminate();

@@ -15,8 +15,8 @@ SoundServerState twoOutputs()
     state.present = true;
     state.defaultOutput = QStringLiteral("out");
     state.outputs = {
-        {1, QStringLiteral("out"), QStringLiteral("Panel Cable"), false, 1.0, false, {}},
-        {2, QStringLiteral("other"), QStringLiteral("Speakers"), false, 1.0, false, {}}};
+        {1, QStringLiteral("out"), QStringLiteral("Panel Cable"), false, 1.0, false, {}, {}},
+        {2, QStringLiteral("other"), QStringLiteral("Speakers"), false, 1.0, false, {}, {}}};
     return state;
 }
 
