@@ -1411,6 +1411,38 @@ The panel probably holds the new settings.</translation>
         <source>Не удалось записать файл %1: %2</source>
         <translation>Cannot write the file %1: %2</translation>
     </message>
+    <message>
+        <source>не слушали</source>
+        <translation>not listened to</translation>
+    </message>
+    <message>
+        <source>пик %1 дБFS, %2 с</source>
+        <translation>peak %1 dBFS, %2 s</translation>
+    </message>
+    <message>
+        <source>Последняя запись сообщений в панель</source>
+        <translation>Last upload of messages into the panel</translation>
+    </message>
+    <message>
+        <source>Начата %1; каждое сообщение прослушано на выводе звука.</source>
+        <translation>Started %1; each message was listened to on the sound output.</translation>
+    </message>
+    <message>
+        <source>Строка</source>
+        <translation>Row</translation>
+    </message>
+    <message>
+        <source>Файл, с</source>
+        <translation>File, s</translation>
+    </message>
+    <message>
+        <source>Панель, с</source>
+        <translation>Panel, s</translation>
+    </message>
+    <message>
+        <source>Услышано</source>
+        <translation>Heard</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::SnapshotJournal</name>

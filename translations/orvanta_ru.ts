@@ -1415,6 +1415,38 @@ Before every write the panel&apos;s settings are read whole and kept as a snapsh
         <source>Не удалось записать файл %1: %2</source>
         <translation>Не удалось записать файл %1: %2</translation>
     </message>
+    <message>
+        <source>не слушали</source>
+        <translation>не слушали</translation>
+    </message>
+    <message>
+        <source>пик %1 дБFS, %2 с</source>
+        <translation>пик %1 дБFS, %2 с</translation>
+    </message>
+    <message>
+        <source>Последняя запись сообщений в панель</source>
+        <translation>Последняя запись сообщений в панель</translation>
+    </message>
+    <message>
+        <source>Начата %1; каждое сообщение прослушано на выводе звука.</source>
+        <translation>Начата %1; каждое сообщение прослушано на выводе звука.</translation>
+    </message>
+    <message>
+        <source>Строка</source>
+        <translation>Строка</translation>
+    </message>
+    <message>
+        <source>Файл, с</source>
+        <translation>Файл, с</translation>
+    </message>
+    <message>
+        <source>Панель, с</source>
+        <translation>Панель, с</translation>
+    </message>
+    <message>
+        <source>Услышано</source>
+        <translation>Услышано</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::SnapshotJournal</name>

@@ -1413,6 +1413,38 @@ FILE налаштувань &quot;-&quot; читається зі стандар
         <source>Не удалось записать файл %1: %2</source>
         <translation>Не вдалося записати файл %1: %2</translation>
     </message>
+    <message>
+        <source>не слушали</source>
+        <translation>не слухали</translation>
+    </message>
+    <message>
+        <source>пик %1 дБFS, %2 с</source>
+        <translation>пік %1 дБFS, %2 с</translation>
+    </message>
+    <message>
+        <source>Последняя запись сообщений в панель</source>
+        <translation>Останній запис повідомлень у панель</translation>
+    </message>
+    <message>
+        <source>Начата %1; каждое сообщение прослушано на выводе звука.</source>
+        <translation>Розпочато %1; кожне повідомлення прослухано на виводі звуку.</translation>
+    </message>
+    <message>
+        <source>Строка</source>
+        <translation>Рядок</translation>
+    </message>
+    <message>
+        <source>Файл, с</source>
+        <translation>Файл, с</translation>
+    </message>
+    <message>
+        <source>Панель, с</source>
+        <translation>Панель, с</translation>
+    </message>
+    <message>
+        <source>Услышано</source>
+        <translation>Почуто</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::SnapshotJournal</name>

@@ -7,6 +7,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QFont>
 #include <QPdfWriter>
 #include <QSaveFile>
@@ -33,6 +34,7 @@ private:
     QString keys() const;
     QString messages() const;
     QString writes() const;
+    QString uploads() const;
 
     const ReportInput &m_input;
 };
@@ -79,7 +81,7 @@ QString SettingsReport::html() const
             .arg(escaped(tr("Дата: %1").arg(in.time.toString(QStringLiteral("yyyy-MM-dd HH:mm")))),
                  escaped(tr("Откуда: %1").arg(in.source)),
                  escaped(tr("Прошивка: %1").arg(in.settings.version.value_or(tr("не прочитана")))));
-    return html + general() + loops() + relays() + keys() + messages() + writes() +
+    return html + general() + loops() + relays() + keys() + messages() + writes() + uploads() +
            QStringLiteral("</body></html>");
 }
 
@@ -218,6 +220,34 @@ QString SettingsReport::writes() const
     if (rows.empty())
         return html + QStringLiteral("<p>%1</p>").arg(escaped(tr("Записей ещё не было.")));
     return html + table({tr("№"), tr("Время"), tr("Порт"), tr("Итог"), tr("Изменений")}, rows);
+}
+
+// The upload journal's fields: time, upload, port, row, file, SHA-256, the file's seconds, the
+// panel's seconds, peak and RMS heard, the seconds heard, the verdict.
+QString SettingsReport::uploads() const
+{
+    if (m_input.uploads.isEmpty())
+        return {};
+    std::vector<QStringList> rows;
+    for (const QString &line : m_input.uploads) {
+        const QStringList field = line.split(QLatin1Char('\t'));
+        if (field.size() < 12)
+            continue;
+        const auto heard = field[8] == QLatin1String("-")
+                               ? tr("не слушали")
+                               : tr("пик %1 дБFS, %2 с").arg(field[8], field[10]);
+        rows.push_back(
+            {field[3], QFileInfo(field[4]).fileName(), field[6], field[7], heard, field[11]});
+    }
+    const QString started = m_input.uploads.back().section(QLatin1Char('\t'), 1, 1);
+    return heading(tr("Последняя запись сообщений в панель")) +
+           QStringLiteral("<p>%1</p>")
+               .arg(escaped(tr("Начата %1; каждое сообщение прослушано на выводе звука.")
+                                .arg(QDateTime::fromString(started, Qt::ISODate)
+                                         .toString(QStringLiteral("yyyy-MM-dd HH:mm"))))) +
+           table({tr("Строка"), tr("Файл"), tr("Файл, с"), tr("Панель, с"), tr("Услышано"),
+                  tr("Итог")},
+                 rows);
 }
 
 } // namespace

@@ -28,6 +28,7 @@ struct ReportInput
     QDateTime time;
     std::vector<ReportMessage> messages;
     std::vector<JournalEntry> writes; // the newest last
+    QStringList uploads; // the last upload's receipts, as the upload journal keeps them
 };
 
 // The rows of the list that name a file.
@@ -35,8 +36,8 @@ std::vector<ReportMessage> ReportMessages(const MessageList &list);
 
 // The report as a page of text in the interface's language: the source, the general options,
 // the loops and relays as tables, how many key slots hold a key (never a code), whether a
-// password is set (never its digits), the messages with a bar of the panel's memory, and the
-// last writes.
+// password is set (never its digits), the messages with a bar of the panel's memory, the last
+// writes, and what the last upload of messages heard of each.
 QString ReportHtml(const ReportInput &input);
 
 // The report as an A4 PDF at path, written whole or not at all. Empty, or why it was not.

@@ -25,6 +25,7 @@
 #include "StatusLine.h"
 #include "SupportBundle.h"
 #include "TabOrder.h"
+#include "UploadJournal.h"
 #include "WaveAdjuster.h"
 #include "WindowState.h"
 #include "fWaitU.h"
@@ -383,6 +384,7 @@ void TfContact::saveReport()
     input.time = QDateTime::currentDateTime();
     input.messages = ReportMessages(m_soundPage->messages());
     input.writes = SnapshotJournal().entries();
+    input.uploads = UploadJournal(SnapshotJournal::defaultFolder()).lastUpload();
     const QString path = Dialogs::GetSaveFileName(QDir::homePath(), tr("Отчёт PDF (*.pdf)"),
                                                   QStringLiteral("pdf"), this);
     if (path.isEmpty())

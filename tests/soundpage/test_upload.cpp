@@ -7,6 +7,7 @@
 #include "QueuedInput.h"
 #include "SecondOutput.h"
 #include "ServerSetting.h"
+#include "SettingsReport.h"
 #include "SnapshotJournal.h"
 #include "SoundAnalysis.h"
 #include "SoundPage.h"
@@ -153,6 +154,13 @@ TEST(Upload, MessagesReachThePanelWholeAndTheTableIsChecked)
         EXPECT_NEAR(receipt[10].toDouble(), panelHeard.seconds, 0.1);
         EXPECT_EQ(receipt[11], QStringLiteral("Ok"));
     }
+    // The settings report lists them.
+    ReportInput report;
+    report.uploads = receipts;
+    const QString html = ReportHtml(report);
+    EXPECT_TRUE(html.contains(QStringLiteral("Последняя запись сообщений в панель")));
+    for (const char *file : {"<td>m1.wav</td>", "<td>m2.wav</td>", "<td>m4.wav</td>"})
+        EXPECT_TRUE(html.contains(QLatin1String(file))) << file;
     RecordProperty("upload_ms", int(uploadMs));
     panel.terminate();
     panel.waitForFinished(5000);

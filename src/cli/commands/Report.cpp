@@ -3,6 +3,8 @@
 #include "MessageList.h"
 #include "PanelSession.h"
 #include "SettingsReport.h"
+#include "SnapshotJournal.h"
+#include "UploadJournal.h"
 
 #include <QFileInfo>
 
@@ -41,6 +43,7 @@ int RunReport(const Invocation &call)
     }
     input.messages = listedMessages(call.paths);
     input.writes = SnapshotJournal().entries();
+    input.uploads = UploadJournal(SnapshotJournal::defaultFolder()).lastUpload();
     const QString output = options.output.isEmpty() ? QStringLiteral("report.pdf") : options.output;
     if (const QString failure = WriteReportPdf(output, input); !failure.isEmpty()) {
         err << failure << "\n";
