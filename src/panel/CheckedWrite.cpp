@@ -4,8 +4,8 @@
 #include "PanelLink.h"
 #include "SnapshotJournal.h"
 
+#include <QElapsedTimer>
 #include <algorithm>
-#include <chrono>
 
 namespace orvanta {
 
@@ -66,23 +66,17 @@ enum class Fate {
     NotSent     // the line was gone before it went out
 };
 
-int msSince(std::chrono::steady_clock::time_point start)
-{
-    return int(std::chrono::duration_cast<std::chrono::milliseconds>(
-                   std::chrono::steady_clock::now() - start)
-                   .count());
-}
-
 // Whether the panel this tool speaks to answers again after a command it left without "OK": a
 // late reply of that command, which holds an "OK" of its own, never counts as its answer.
 bool panelAnswersAgain(PanelLink &link)
 {
-    const auto start = std::chrono::steady_clock::now();
+    QElapsedTimer since;
+    since.start();
     for (;;) {
-        link.drainLine(QuietMs, std::max(AnswerAgainWithinMs - msSince(start), 1));
+        link.drainLine(QuietMs, std::max(AnswerAgainWithinMs - int(since.elapsed()), 1));
         if (IsExpectedFirmware(link.query(QStringLiteral("+v"))))
             return true;
-        if (msSince(start) >= AnswerAgainWithinMs)
+        if (since.elapsed() >= AnswerAgainWithinMs)
             return false;
     }
 }
@@ -338,8 +332,9 @@ QString DescribeWriteOutcome(const WriteOutcome &outcome)
     if (!outcome.notKept.isEmpty())
         said += CheckedWriteText::tr("Охранная панель приняла запись, но не сохранила:\n") +
                 QStringLiteral("  ") + outcome.notKept.join(QStringLiteral("\n  "));
-    if (!outcome.allSent || outcome.refused)
-        said += writtenText(outcome);
+    if (const QString written = writtenText(outcome);
+        (!outcome.allSent || outcome.refused) && !written.isEmpty())
+        said += written;
     else if (!outcome.heldRead)
         said +=
             CheckedWriteText::tr("Настройки записаны, но прочитать их для проверки не удалось: %1\n"

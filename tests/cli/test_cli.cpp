@@ -339,6 +339,19 @@ TEST(Cli, ConfigIniIsFoundWhereTheWindowFindsIt)
     EXPECT_EQ(f.run({"--config", f.path("missing.ini"), "ports"}).exitCode, 2);
 }
 
+namespace {
+
+// A fresh virtual panel's settings as orvanta-cli reads them into a file, the password with them.
+QString freshPanelSettings()
+{
+    CliFixture f;
+    if (f.run({"read", "--port", f.port, "-o", f.path("panel.txt"), "--password"}).exitCode != 0)
+        return {};
+    return QString::fromUtf8(ReadFile(f.path("panel.txt")));
+}
+
+} // namespace
+
 // A reply late, lost, or cut off after the panel took the command, and a value acknowledged but
 // not kept: the exit status, the words and the journal say what the panel holds, as it holds it.
 TEST(Cli, WriteSaysWhatThePanelHoldsWhateverBecameOfTheReply)
@@ -365,13 +378,8 @@ TEST(Cli, WriteSaysWhatThePanelHoldsWhateverBecameOfTheReply)
         {"+T011", 0, false, 0, true, 4, "не сохранила:\n  Ключ 1", "панель не сохранила часть",
          false},
     };
-    QString text;
-    {
-        CliFixture f;
-        ASSERT_EQ(
-            f.run({"read", "--port", f.port, "-o", f.path("panel.txt"), "--password"}).exitCode, 0);
-        text = QString::fromUtf8(ReadFile(f.path("panel.txt")));
-    }
+    QString text = freshPanelSettings();
+    ASSERT_FALSE(text.isEmpty());
     text.replace(QStringLiteral("Ключ 1: 0000000000000000"),
                  QStringLiteral("Ключ 1: 1111111111111111"));
     text.replace(QStringLiteral("Пароль: 12345"), QStringLiteral("Пароль: 54321"));
@@ -413,13 +421,8 @@ TEST(Cli, InterruptedWriteSaysWhatHappenedAndRestoreBringsThePanelBack)
         {22, 7, "Записано: ключи, шлейфы и общие настройки, реле (не целиком)."},
         {28, 9, "Настройки записаны, но прочитать их для проверки не удалось"},
     };
-    QString text;
-    {
-        CliFixture f;
-        ASSERT_EQ(
-            f.run({"read", "--port", f.port, "-o", f.path("panel.txt"), "--password"}).exitCode, 0);
-        text = QString::fromUtf8(ReadFile(f.path("panel.txt")));
-    }
+    QString text = freshPanelSettings();
+    ASSERT_FALSE(text.isEmpty());
     text.replace(QStringLiteral("Ключ 1: 0000000000000000"),
                  QStringLiteral("Ключ 1: 0123456789abcdef"));
     text.replace(QStringLiteral("Шлейф 3, при размыкании: реле 2 включить: нет"),
