@@ -254,7 +254,8 @@ void SoundServerCallbacks::subscription(pa_context *, pa_subscription_event_type
 
 void SoundServer::queryDone()
 {
-    if (--m_pending > 0)
+    // An answer after the connection failed belongs to no refresh.
+    if (m_pending <= 0 || --m_pending > 0)
         return;
     for (SoundStreamState &stream : m_gathering.ownStreams)
         for (const SoundOutputState &output : m_gathering.outputs)

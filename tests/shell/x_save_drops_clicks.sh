@@ -27,16 +27,28 @@ done
 before=$(transcript_lines)
 
 # "Файл…", then the menu's second entry from the bottom: "Сохранить сведения для поддержки…".
-xdotool mousemove --window "$main" 654 61 click 1
-sleep 0.5
-xdotool key Up Up Return
-window_named "Сохранить как" >/dev/null || fail "no file dialog"
+# A loaded machine (or a sanitizer's build) may open the menu late: it is tried again.
+dialog=
+for _ in 1 2 3; do
+    xdotool mousemove --window "$main" 654 61 click 1
+    sleep 1
+    xdotool key Up Up Return
+    dialog=$(window_named "Сохранить как") && break
+    xdotool key Escape
+done
+[ -n "$dialog" ] || fail "no file dialog"
 xdotool type --delay 20 "$work/support.tar.gz"
 xdotool key Return
+# The save starts as the dialog goes.
+for _ in $(seq 200); do
+    xdotool search --onlyvisible --name "^Сохранить как\$" >/dev/null 2>&1 || break
+    sleep 0.05
+done
 sleep 0.4
 read_button() { xdotool mousemove --window "$main" 504 23 click 1; }
 read_button
-for _ in $(seq 300); do [ -s "$work/support.tar.gz" ] && break; sleep 0.1; done
+# A sanitizer's build reads the log many times slower.
+for _ in $(seq 1200); do [ -s "$work/support.tar.gz" ] && break; sleep 0.1; done
 [ -s "$work/support.tar.gz" ] || fail "the support bundle was not saved"
 # The save is over: a click it held would start a read at once.
 sleep 1.5
