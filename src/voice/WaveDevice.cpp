@@ -52,6 +52,29 @@ qint64 monotonicMs()
         .count();
 }
 
+// How long a new stream may take to show in the sound server's report.
+constexpr int StreamShownMs = 500;
+
+// This program's streams now, by index.
+std::vector<uint32_t> ownStreamIndexes()
+{
+    std::vector<uint32_t> indexes;
+    for (const SoundStreamState &stream : SoundServer::instance().state().ownStreams)
+        indexes.push_back(stream.index);
+    return indexes;
+}
+
+// The server's report with only the streams of this program that came since before: the others
+// belong to earlier plays, ending or gone.
+SoundServerState serverWithNewStreams(const std::vector<uint32_t> &before)
+{
+    SoundServerState server = SoundServer::instance().state();
+    std::erase_if(server.ownStreams, [&before](const SoundStreamState &stream) {
+        return std::find(before.begin(), before.end(), stream.index) != before.end();
+    });
+    return server;
+}
+
 bool playable(const TWaveFile &wave)
 {
     // A loaded message is 16-bit mono whatever its file held.
@@ -273,9 +296,7 @@ void WaveDevice::play()
     m_playBuffer.open(QIODevice::ReadOnly);
 
     m_streamDevice = outputDevice();
-    m_streamsBefore.clear();
-    for (const SoundStreamState &stream : SoundServer::instance().state().ownStreams)
-        m_streamsBefore.push_back(stream.index);
+    m_streamsBefore = ownStreamIndexes();
     m_sink = std::make_unique<QAudioSink>(m_streamDevice, m_format);
     m_sink->start(&m_playBuffer);
     if (m_sink->error() != QAudio::NoError) {
@@ -311,6 +332,7 @@ QString WaveDevice::proveOutput(int withinMs)
     QBuffer silence;
     silence.setData(QByteArray(m_format.bytesForDuration(qint64(withinMs) * 1000), '\0'));
     silence.open(QIODevice::ReadOnly);
+    const std::vector<uint32_t> before = ownStreamIndexes();
     QAudioSink sink(output, m_format);
     sink.start(&silence);
     QElapsedTimer waited;
@@ -321,11 +343,24 @@ QString WaveDevice::proveOutput(int withinMs)
         QThread::msleep(5);
     }
     const bool running = sink.error() == QAudio::NoError && sink.processedUSecs() > 0;
+    // The stream comes up with the volume the server keeps for this program: muted or turned
+    // down, it would carry the message to the panel too quietly. It is looked at once the
+    // server shows it.
+    QString level;
+    for (waited.restart(); running && waited.elapsed() < StreamShownMs;) {
+        const SoundServerState server = serverWithNewStreams(before);
+        if (!server.ownStreams.empty()) {
+            level = StreamLevelProblem(server);
+            break;
+        }
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        QThread::msleep(5);
+    }
     sink.reset();
     sink.stop();
     lastStreamEnd = monotonicMs();
     if (running)
-        return {};
+        return level;
     return tr("Устройство вывода звука не запустилось за %1 с: сервер звука не отвечает")
         .arg(withinMs / 1000.0);
 }
@@ -489,13 +524,8 @@ static bool offered(const QList<QAudioDevice> &devices, const QAudioDevice &devi
 
 QString WaveDevice::streamMoved() const
 {
-    SoundServerState server = SoundServer::instance().state();
-    // Streams that were there before this play are earlier plays', ending or gone.
-    std::erase_if(server.ownStreams, [this](const SoundStreamState &stream) {
-        return std::find(m_streamsBefore.begin(), m_streamsBefore.end(), stream.index) !=
-               m_streamsBefore.end();
-    });
-    return StreamMovedProblem(server, QString::fromUtf8(m_streamDevice.id()));
+    return StreamMovedProblem(serverWithNewStreams(m_streamsBefore),
+                              QString::fromUtf8(m_streamDevice.id()));
 }
 
 bool WaveDevice::deviceGone()

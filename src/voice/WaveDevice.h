@@ -84,7 +84,8 @@ public:
     // From the position (or From) to the end (or To).
     void play();
     // Proves the output running: opens it in the open file's format and lets it take silence.
-    // Empty once it took some within withinMs, else why not; user input waits meanwhile.
+    // Empty once it took some within withinMs and the server shows the stream neither muted nor
+    // turned down, else why not; user input waits meanwhile.
     QString proveOutput(int withinMs);
     // Into the open file, from position 0 until stopped, in the file's format.
     void record();

@@ -347,3 +347,38 @@ TEST(WaveDevice, PlayMovedByTheServerEnds)
     EXPECT_EQ(ended, QStringLiteral("Звук прерван: Сервер звука перенёс звук с вывода "
                                     "«Orvanta-Test-Output» на «Orvanta-Second-Output»"));
 }
+
+// The server keeps this program's own volume and restores it on its next stream: a stream that
+// comes up muted is found when the output is proven, before anything is sent to the panel.
+TEST(WaveDevice, ProvingTheOutputFindsThisProgramsSoundMuted)
+{
+    SoundFolder f;
+    WaveDevice device;
+    device.FileName = f.tone("tone.wav", 3.0);
+    device.open();
+    // Muted by the user while it plays: the server keeps that for the program.
+    const auto muteWhilePlaying = [&](const char *mute) {
+        device.play();
+        uint32_t stream = 0;
+        EXPECT_TRUE(RunEventsUntil(
+            [&] {
+                const SoundServerState state = SoundServer::instance().state();
+                if (state.ownStreams.empty())
+                    return false;
+                stream = state.ownStreams.back().index;
+                return true;
+            },
+            3000));
+        QProcess::execute(QStringLiteral("pactl"),
+                          {"set-sink-input-mute", QString::number(stream), QLatin1String(mute)});
+        RunEvents(300);
+        device.stop();
+        RunEvents(300);
+    };
+    muteWhilePlaying("1");
+    const QString muted = device.proveOutput(2000);
+    muteWhilePlaying("0");
+    EXPECT_EQ(muted, QStringLiteral("Звук этой программы выключен в настройках звука (без звука): "
+                                    "включите его и запустите запись снова"));
+    EXPECT_EQ(device.proveOutput(2000), QString());
+}
