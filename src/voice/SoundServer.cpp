@@ -326,10 +326,10 @@ QString SoundServer::startMonitor(const QString &outputName, uint32_t rate)
             .arg(output ? shownName(*output) : outputName);
     pa_threaded_mainloop_lock(m_loop);
     m_heard = {};
-    const pa_sample_spec spec{PA_SAMPLE_S16LE, rate, 1};
+    const pa_sample_spec format{PA_SAMPLE_S16LE, rate, 1};
     if (pa_context_get_state(m_context) == PA_CONTEXT_READY)
         m_monitor =
-            pa_stream_new(m_context, "Orvanta Config: what the panel hears", &spec, nullptr);
+            pa_stream_new(m_context, "Orvanta Config: what the panel hears", &format, nullptr);
     QString error;
     if (m_monitor) {
         pa_stream_set_read_callback(m_monitor, &SoundServerCallbacks::monitorRead, this);
