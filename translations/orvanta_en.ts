@@ -1840,6 +1840,10 @@ Write the messages anyway?</translation>
         <source>Услышано на выводе звука: %1</source>
         <translation>Heard on the sound output: %1</translation>
     </message>
+    <message>
+        <source>Квитанции сообщений не записаны в журнал: %1</source>
+        <translation>The messages&apos; receipts were not written to the journal: %1</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::Speech</name>

@@ -1845,6 +1845,10 @@ Before every write the panel&apos;s settings are read whole and kept as a snapsh
         <source>Услышано на выводе звука: %1</source>
         <translation>Услышано на выводе звука: %1</translation>
     </message>
+    <message>
+        <source>Квитанции сообщений не записаны в журнал: %1</source>
+        <translation>Квитанции сообщений не записаны в журнал: %1</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::Speech</name>

@@ -1843,6 +1843,10 @@ FILE налаштувань &quot;-&quot; читається зі стандар
         <source>Услышано на выводе звука: %1</source>
         <translation>Почуто на виводі звуку: %1</translation>
     </message>
+    <message>
+        <source>Квитанции сообщений не записаны в журнал: %1</source>
+        <translation>Квитанції повідомлень не записано в журнал: %1</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::Speech</name>

@@ -306,9 +306,15 @@ void SoundUpload::uploadFinished(const UploadOutcome &outcome)
     emit finished();
     if (m_aborted)
         return;
+    // Receipts the upload journal could not take are said with the outcome, never lost unsaid.
+    const QString journal =
+        m_journalError.isEmpty()
+            ? QString()
+            : QStringLiteral("\n\n") +
+                  tr("Квитанции сообщений не записаны в журнал: %1").arg(m_journalError);
     const QString done = tr("Процесс записи завершен!");
     if (outcome.end == UploadOutcome::End::Complete) {
-        Dialogs::ShowInformation(done, window());
+        Dialogs::ShowInformation(done + journal, window());
         m_progress->setValue(0);
         return;
     }
@@ -318,11 +324,11 @@ void SoundUpload::uploadFinished(const UploadOutcome &outcome)
         summary += tr("; не записано сообщение %1").arg(outcome.failedRow);
     summary += QLatin1Char('.');
     if (outcome.error.isEmpty()) {
-        Dialogs::ShowInformation(done + QLatin1Char('\n') + summary, window());
+        Dialogs::ShowInformation(done + QLatin1Char('\n') + summary + journal, window());
         m_progress->setValue(0);
     } else {
         // The error alone, without the completion; the progress stays where the upload ended.
-        Dialogs::ShowError(outcome.error + QStringLiteral("\n\n") + summary, window());
+        Dialogs::ShowError(outcome.error + QStringLiteral("\n\n") + summary + journal, window());
     }
 }
 

@@ -4,13 +4,9 @@
 #include "MessageTools.h"
 #include "Speech.h"
 
-#include "RegularFile.h"
-
-#include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
-#include <sys/stat.h>
 
 namespace orvanta {
 
