@@ -1735,21 +1735,6 @@ Length %2</translation>
         <translation>This program&apos;s sound is at %1 % volume: raise it to at least %2 % and start the upload again</translation>
     </message>
     <message>
-        <source>Сервер звука не даёт услышать вывод звука «%1»: проверить, что сообщение прозвучало, нельзя</source>
-        <translation>The sound server does not let the tool hear sound output &quot;%1&quot;: whether the message sounded cannot be checked</translation>
-    </message>
-    <message>
-        <source>Вывод звука «%1» нельзя услышать: %2</source>
-        <translation>Sound output &quot;%1&quot; cannot be heard: %2</translation>
-    </message>
-    <message>
-        <source>сервер звука перестал давать слышать вывод звука (%1)</source>
-        <translation>the sound server stopped letting the tool hear the sound output (%1)</translation>
-    </message>
-</context>
-<context>
-    <name>orvanta::SoundServerWatch</name>
-    <message>
         <source>Нет связи с сервером звука: звук не воспроизводится и не записывается, пока сервер не вернётся</source>
         <translation>No connection to the sound server: no sound is played or recorded until the server is back</translation>
     </message>
@@ -1843,6 +1828,22 @@ Write the messages anyway?</translation>
     <message>
         <source>Квитанции сообщений не записаны в журнал: %1</source>
         <translation>The messages&apos; receipts were not written to the journal: %1</translation>
+    </message>
+    <message>
+        <source>Сообщение %1 услышано на выводе звука: %2</source>
+        <translation>Message %1 heard at the sound output: %2</translation>
+    </message>
+    <message>
+        <source>Сервер звука не даёт услышать вывод звука «%1»: проверить, что сообщение прозвучало, нельзя</source>
+        <translation>The sound server does not let the tool hear sound output &quot;%1&quot;: whether the message sounded cannot be checked</translation>
+    </message>
+    <message>
+        <source>Вывод звука «%1» нельзя услышать: %2</source>
+        <translation>Sound output &quot;%1&quot; cannot be heard: %2</translation>
+    </message>
+    <message>
+        <source>сервер звука перестал давать слышать вывод звука (%1)</source>
+        <translation>the sound server stopped letting the tool hear the sound output (%1)</translation>
     </message>
 </context>
 <context>
@@ -2098,36 +2099,12 @@ Run with DEBUG for debug mode; orvanta-config --help for help.</translation>
         <translation>Sound file not open</translation>
     </message>
     <message>
-        <source>Устройство вывода звука не принимает звук</source>
-        <translation>The sound output device does not accept sound</translation>
-    </message>
-    <message>
-        <source>Устройство записи звука не записывает звук в формате файла &quot;%1&quot;</source>
-        <translation>The sound input device cannot record in the format of file &quot;%1&quot;</translation>
-    </message>
-    <message>
-        <source>Устройство записи звука не отвечает</source>
-        <translation>The sound input device is not responding</translation>
-    </message>
-    <message>
-        <source>Звук прерван: устройства вывода звука &quot;%1&quot; больше нет</source>
-        <translation>Sound stopped: the sound output device &quot;%1&quot; is no longer available</translation>
-    </message>
-    <message>
-        <source>Запись прервана: устройства записи звука &quot;%1&quot; больше нет</source>
-        <translation>Recording stopped: the sound input device &quot;%1&quot; is no longer available</translation>
-    </message>
-    <message>
         <source>Не удалось создать файл &quot;%1&quot;</source>
         <translation>Could not create file &quot;%1&quot;</translation>
     </message>
     <message>
         <source>Звук прерван: сервер звука не отвечает</source>
         <translation>Sound stopped: the sound server is not responding</translation>
-    </message>
-    <message>
-        <source>Запись прервана: сервер звука не отвечает</source>
-        <translation>Recording stopped: the sound server is not responding</translation>
     </message>
     <message>
         <source>Звук из файла &quot;%1&quot; не может быть воспроизведён: частота его отсчётов не подходит устройству</source>
@@ -2152,6 +2129,30 @@ Run with DEBUG for debug mode; orvanta-config --help for help.</translation>
     <message>
         <source>Звук прерван: %1</source>
         <translation>The sound was cut off: %1</translation>
+    </message>
+    <message>
+        <source>Устройство вывода звука не принимает звук: %1</source>
+        <translation>The sound output device does not accept sound: %1</translation>
+    </message>
+    <message>
+        <source>Запись прервана: %1</source>
+        <translation>Recording stopped: %1</translation>
+    </message>
+    <message>
+        <source>сервер звука не отвечает</source>
+        <translation>the sound server is not responding</translation>
+    </message>
+    <message>
+        <source>устройства вывода звука &quot;%1&quot; больше нет</source>
+        <translation>the sound output device &quot;%1&quot; is no longer available</translation>
+    </message>
+    <message>
+        <source>устройства записи звука &quot;%1&quot; больше нет</source>
+        <translation>the sound input device &quot;%1&quot; is no longer available</translation>
+    </message>
+    <message>
+        <source>Устройство записи звука не отвечает: %1</source>
+        <translation>The sound input device is not responding: %1</translation>
     </message>
 </context>
 <context>

@@ -1740,21 +1740,6 @@ Before every write the panel&apos;s settings are read whole and kept as a snapsh
         <translation>Громкость звука этой программы — %1 %: поднимите её не ниже %2 % и запустите запись снова</translation>
     </message>
     <message>
-        <source>Сервер звука не даёт услышать вывод звука «%1»: проверить, что сообщение прозвучало, нельзя</source>
-        <translation>Сервер звука не даёт услышать вывод звука «%1»: проверить, что сообщение прозвучало, нельзя</translation>
-    </message>
-    <message>
-        <source>Вывод звука «%1» нельзя услышать: %2</source>
-        <translation>Вывод звука «%1» нельзя услышать: %2</translation>
-    </message>
-    <message>
-        <source>сервер звука перестал давать слышать вывод звука (%1)</source>
-        <translation>сервер звука перестал давать слышать вывод звука (%1)</translation>
-    </message>
-</context>
-<context>
-    <name>orvanta::SoundServerWatch</name>
-    <message>
         <source>Нет связи с сервером звука: звук не воспроизводится и не записывается, пока сервер не вернётся</source>
         <translation>Нет связи с сервером звука: звук не воспроизводится и не записывается, пока сервер не вернётся</translation>
     </message>
@@ -1848,6 +1833,22 @@ Before every write the panel&apos;s settings are read whole and kept as a snapsh
     <message>
         <source>Квитанции сообщений не записаны в журнал: %1</source>
         <translation>Квитанции сообщений не записаны в журнал: %1</translation>
+    </message>
+    <message>
+        <source>Сообщение %1 услышано на выводе звука: %2</source>
+        <translation>Сообщение %1 услышано на выводе звука: %2</translation>
+    </message>
+    <message>
+        <source>Сервер звука не даёт услышать вывод звука «%1»: проверить, что сообщение прозвучало, нельзя</source>
+        <translation>Сервер звука не даёт услышать вывод звука «%1»: проверить, что сообщение прозвучало, нельзя</translation>
+    </message>
+    <message>
+        <source>Вывод звука «%1» нельзя услышать: %2</source>
+        <translation>Вывод звука «%1» нельзя услышать: %2</translation>
+    </message>
+    <message>
+        <source>сервер звука перестал давать слышать вывод звука (%1)</source>
+        <translation>сервер звука перестал давать слышать вывод звука (%1)</translation>
     </message>
 </context>
 <context>
@@ -2103,36 +2104,12 @@ Before every write the panel&apos;s settings are read whole and kept as a snapsh
         <translation>Звуковой файл не открыт</translation>
     </message>
     <message>
-        <source>Устройство вывода звука не принимает звук</source>
-        <translation>Устройство вывода звука не принимает звук</translation>
-    </message>
-    <message>
-        <source>Устройство записи звука не записывает звук в формате файла &quot;%1&quot;</source>
-        <translation>Устройство записи звука не записывает звук в формате файла &quot;%1&quot;</translation>
-    </message>
-    <message>
-        <source>Устройство записи звука не отвечает</source>
-        <translation>Устройство записи звука не отвечает</translation>
-    </message>
-    <message>
-        <source>Звук прерван: устройства вывода звука &quot;%1&quot; больше нет</source>
-        <translation>Звук прерван: устройства вывода звука &quot;%1&quot; больше нет</translation>
-    </message>
-    <message>
-        <source>Запись прервана: устройства записи звука &quot;%1&quot; больше нет</source>
-        <translation>Запись прервана: устройства записи звука &quot;%1&quot; больше нет</translation>
-    </message>
-    <message>
         <source>Не удалось создать файл &quot;%1&quot;</source>
         <translation>Не удалось создать файл &quot;%1&quot;</translation>
     </message>
     <message>
         <source>Звук прерван: сервер звука не отвечает</source>
         <translation>Звук прерван: сервер звука не отвечает</translation>
-    </message>
-    <message>
-        <source>Запись прервана: сервер звука не отвечает</source>
-        <translation>Запись прервана: сервер звука не отвечает</translation>
     </message>
     <message>
         <source>Звук из файла &quot;%1&quot; не может быть воспроизведён: частота его отсчётов не подходит устройству</source>
@@ -2157,6 +2134,30 @@ Before every write the panel&apos;s settings are read whole and kept as a snapsh
     <message>
         <source>Звук прерван: %1</source>
         <translation>Звук прерван: %1</translation>
+    </message>
+    <message>
+        <source>Устройство вывода звука не принимает звук: %1</source>
+        <translation>Устройство вывода звука не принимает звук: %1</translation>
+    </message>
+    <message>
+        <source>Запись прервана: %1</source>
+        <translation>Запись прервана: %1</translation>
+    </message>
+    <message>
+        <source>сервер звука не отвечает</source>
+        <translation>сервер звука не отвечает</translation>
+    </message>
+    <message>
+        <source>устройства вывода звука &quot;%1&quot; больше нет</source>
+        <translation>устройства вывода звука &quot;%1&quot; больше нет</translation>
+    </message>
+    <message>
+        <source>устройства записи звука &quot;%1&quot; больше нет</source>
+        <translation>устройства записи звука &quot;%1&quot; больше нет</translation>
+    </message>
+    <message>
+        <source>Устройство записи звука не отвечает: %1</source>
+        <translation>Устройство записи звука не отвечает: %1</translation>
     </message>
 </context>
 <context>

@@ -1738,21 +1738,6 @@ FILE налаштувань &quot;-&quot; читається зі стандар
         <translation>Гучність звуку цієї програми — %1 %: підніміть її не нижче %2 % і запустіть запис знову</translation>
     </message>
     <message>
-        <source>Сервер звука не даёт услышать вывод звука «%1»: проверить, что сообщение прозвучало, нельзя</source>
-        <translation>Сервер звуку не дає почути вивід звуку «%1»: перевірити, що повідомлення прозвучало, неможливо</translation>
-    </message>
-    <message>
-        <source>Вывод звука «%1» нельзя услышать: %2</source>
-        <translation>Вивід звуку «%1» неможливо почути: %2</translation>
-    </message>
-    <message>
-        <source>сервер звука перестал давать слышать вывод звука (%1)</source>
-        <translation>сервер звуку перестав давати чути вивід звуку (%1)</translation>
-    </message>
-</context>
-<context>
-    <name>orvanta::SoundServerWatch</name>
-    <message>
         <source>Нет связи с сервером звука: звук не воспроизводится и не записывается, пока сервер не вернётся</source>
         <translation>Немає зв&apos;язку із сервером звуку: звук не відтворюється і не записується, доки сервер не повернеться</translation>
     </message>
@@ -1846,6 +1831,22 @@ FILE налаштувань &quot;-&quot; читається зі стандар
     <message>
         <source>Квитанции сообщений не записаны в журнал: %1</source>
         <translation>Квитанції повідомлень не записано в журнал: %1</translation>
+    </message>
+    <message>
+        <source>Сообщение %1 услышано на выводе звука: %2</source>
+        <translation>Повідомлення %1 почуто на виводі звуку: %2</translation>
+    </message>
+    <message>
+        <source>Сервер звука не даёт услышать вывод звука «%1»: проверить, что сообщение прозвучало, нельзя</source>
+        <translation>Сервер звуку не дає почути вивід звуку «%1»: перевірити, що повідомлення прозвучало, неможливо</translation>
+    </message>
+    <message>
+        <source>Вывод звука «%1» нельзя услышать: %2</source>
+        <translation>Вивід звуку «%1» неможливо почути: %2</translation>
+    </message>
+    <message>
+        <source>сервер звука перестал давать слышать вывод звука (%1)</source>
+        <translation>сервер звуку перестав давати чути вивід звуку (%1)</translation>
     </message>
 </context>
 <context>
@@ -2101,36 +2102,12 @@ FILE налаштувань &quot;-&quot; читається зі стандар
         <translation>Звуковий файл не відкрито</translation>
     </message>
     <message>
-        <source>Устройство вывода звука не принимает звук</source>
-        <translation>Пристрій виведення звуку не приймає звук</translation>
-    </message>
-    <message>
-        <source>Устройство записи звука не записывает звук в формате файла &quot;%1&quot;</source>
-        <translation>Пристрій запису звуку не записує звук у форматі файлу &quot;%1&quot;</translation>
-    </message>
-    <message>
-        <source>Устройство записи звука не отвечает</source>
-        <translation>Пристрій запису звуку не відповідає</translation>
-    </message>
-    <message>
-        <source>Звук прерван: устройства вывода звука &quot;%1&quot; больше нет</source>
-        <translation>Звук перервано: пристрою виведення звуку &quot;%1&quot; більше немає</translation>
-    </message>
-    <message>
-        <source>Запись прервана: устройства записи звука &quot;%1&quot; больше нет</source>
-        <translation>Запис перервано: пристрою запису звуку &quot;%1&quot; більше немає</translation>
-    </message>
-    <message>
         <source>Не удалось создать файл &quot;%1&quot;</source>
         <translation>Не вдалося створити файл &quot;%1&quot;</translation>
     </message>
     <message>
         <source>Звук прерван: сервер звука не отвечает</source>
         <translation>Звук перервано: сервер звуку не відповідає</translation>
-    </message>
-    <message>
-        <source>Запись прервана: сервер звука не отвечает</source>
-        <translation>Запис перервано: сервер звуку не відповідає</translation>
     </message>
     <message>
         <source>Звук из файла &quot;%1&quot; не может быть воспроизведён: частота его отсчётов не подходит устройству</source>
@@ -2155,6 +2132,30 @@ FILE налаштувань &quot;-&quot; читається зі стандар
     <message>
         <source>Звук прерван: %1</source>
         <translation>Звук перервано: %1</translation>
+    </message>
+    <message>
+        <source>Устройство вывода звука не принимает звук: %1</source>
+        <translation>Пристрій виведення звуку не приймає звук: %1</translation>
+    </message>
+    <message>
+        <source>Запись прервана: %1</source>
+        <translation>Запис перервано: %1</translation>
+    </message>
+    <message>
+        <source>сервер звука не отвечает</source>
+        <translation>сервер звуку не відповідає</translation>
+    </message>
+    <message>
+        <source>устройства вывода звука &quot;%1&quot; больше нет</source>
+        <translation>пристрою виведення звуку &quot;%1&quot; більше немає</translation>
+    </message>
+    <message>
+        <source>устройства записи звука &quot;%1&quot; больше нет</source>
+        <translation>пристрою запису звуку &quot;%1&quot; більше немає</translation>
+    </message>
+    <message>
+        <source>Устройство записи звука не отвечает: %1</source>
+        <translation>Пристрій запису звуку не відповідає: %1</translation>
     </message>
 </context>
 <context>

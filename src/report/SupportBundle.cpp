@@ -6,12 +6,11 @@
 #include "SettingsFile.h"
 #include "SettingsReport.h"
 #include "SnapshotJournal.h"
+#include "SoundServer.h"
 
-#include <QAudioDevice>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QMediaDevices>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSettings>
@@ -47,10 +46,11 @@ QString lastLines(const QString &text, int count)
 QString soundDevices()
 {
     QString text;
-    for (const QAudioDevice &device : QMediaDevices::audioOutputs())
-        text += QStringLiteral("output: %1\n").arg(device.description());
-    for (const QAudioDevice &device : QMediaDevices::audioInputs())
-        text += QStringLiteral("input: %1\n").arg(device.description());
+    const SoundServerState server = SoundServer::instance().state();
+    for (const SoundOutputState &device : server.outputs)
+        text += QStringLiteral("output: %1\n").arg(device.description);
+    for (const SoundInputState &device : server.inputs)
+        text += QStringLiteral("input: %1\n").arg(device.description);
     return text.isEmpty() ? QStringLiteral("no sound device\n") : text;
 }
 

@@ -71,6 +71,5 @@ int main(int argc, char **argv)
         window.show();
         result = app.exec();
     } // the window ends its sound here
-    orvanta::WaveDevice::settleBeforeExit();
     return result;
 }

@@ -5,11 +5,11 @@
 #include "WaveFile.h"
 #include "WidgetNames.h"
 
+#include "SoundServer.h"
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
-#include <QMediaDevices>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -19,20 +19,21 @@ namespace {
 
 // The default first, under its own name, then each device; a named device the server no longer
 // offers stays on the list as missing, so that the choice is never changed silently.
-QComboBox *deviceList(const QList<QAudioDevice> &devices, const QAudioDevice &fallback,
+template <class Device>
+QComboBox *deviceList(const std::vector<Device> &devices, const QString &fallback,
                       const QString &current)
 {
     auto *list = new QComboBox;
-    list->addItem(
-        SoundDevicesDialog::tr("По умолчанию (%1)")
-            .arg(fallback.isNull() ? SoundDevicesDialog::tr("нет") : fallback.description()),
-        QString());
-    for (const QAudioDevice &device : devices)
-        list->addItem(device.description(), device.description());
+    QString fallbackShown = SoundDevicesDialog::tr("нет");
+    for (const Device &device : devices)
+        if (device.name == fallback)
+            fallbackShown = device.description;
+    list->addItem(SoundDevicesDialog::tr("По умолчанию (%1)").arg(fallbackShown), QString());
+    for (const Device &device : devices)
+        list->addItem(device.description, device.description);
     // A name may be a part of the description, as Config.ini allows.
-    const std::optional<QAudioDevice> found =
-        current.isEmpty() ? std::nullopt : FindSoundDevice(devices, current);
-    const QString chosen = found ? found->description() : current;
+    const Device *found = current.isEmpty() ? nullptr : FindSoundDevice(devices, current);
+    const QString chosen = found ? found->description : current;
     if (!chosen.isEmpty() && list->findData(chosen) < 0)
         list->addItem(SoundDevicesDialog::tr("%1 (нет на сервере звука)").arg(chosen), chosen);
     list->setCurrentIndex(std::max(list->findData(chosen), 0));
@@ -48,12 +49,9 @@ SoundDevicesDialog::SoundDevicesDialog(const QString &output, const QString &inp
     setWindowTitle(tr("Устройства звука"));
     auto *layout = new QVBoxLayout(this);
     auto *form = new QFormLayout;
-    m_output = named(
-        deviceList(QMediaDevices::audioOutputs(), QMediaDevices::defaultAudioOutput(), output),
-        "OutputCB");
-    m_input =
-        named(deviceList(QMediaDevices::audioInputs(), QMediaDevices::defaultAudioInput(), input),
-              "InputCB");
+    const SoundServerState server = SoundServer::instance().state();
+    m_output = named(deviceList(server.outputs, server.defaultOutput, output), "OutputCB");
+    m_input = named(deviceList(server.inputs, server.defaultInput, input), "InputCB");
     form->addRow(tr("Вывод звука (к панели):"), m_output);
     form->addRow(tr("Запись звука (микрофон):"), m_input);
     layout->addLayout(form);
@@ -93,9 +91,9 @@ void SoundDevicesDialog::playTone()
         m_tone.stop();
         return;
     }
-    TWaveFile wave;
-    wave.Samples = TestTone(int(wave.Format.SampleRate), ToneSeconds);
-    wave.Loaded = true;
+    auto wave = std::make_shared<TWaveFile>();
+    wave->Samples = TestTone(int(wave->Format.SampleRate), ToneSeconds);
+    wave->Loaded = true;
     try {
         m_tone.setDeviceNames(output(), QString());
         m_tone.open(wave);

@@ -8,7 +8,7 @@
 #include "MessageTable.h"
 #include "PanelLink.h"
 #include "SoundDevicesDialog.h"
-#include "SoundServerWatch.h"
+#include "SoundServer.h"
 #include "SoundUpload.h"
 #include "Speech.h"
 #include "StatusLine.h"
@@ -26,7 +26,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
-#include <QMediaDevices>
 #include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
@@ -105,12 +104,12 @@ SoundPage::SoundPage(PanelLink &link, QString soundHome, QWidget *parent)
         updateControls();
         giveUpMissingDevices();
     });
-    // The sound library does not reliably signal devices that come and go: a chosen device is
-    // looked for now and then, and only while one is chosen.
+    // Devices come and go with the sound server's report: a chosen device is looked for now and
+    // then, and only while one is chosen.
     m_deviceLook.setInterval(DeviceLookMs);
     connect(&m_deviceLook, &QTimer::timeout, this, [this] { giveUpMissingDevices(); });
     // The buttons follow the sound server's presence, with the reason in view.
-    connect(&SoundServerWatch::instance(), &SoundServerWatch::changed, this, [this] {
+    connect(&SoundServer::instance(), &SoundServer::changed, this, [this] {
         m_outputProblem = m_sound.player().outputProblem();
         updateControls();
     });
@@ -344,6 +343,10 @@ void SoundPage::connectUploadButtons()
 {
     m_upload->setCorrectErrors([this] { return correctErrors(); });
     connect(m_upload, &SoundUpload::rowStarted, this, [this](int row) { showUploadRow(row); });
+    connect(m_upload, &SoundUpload::messageHeard, this, [this](const QString &text) {
+        m_deviceNote = text;
+        updateControls();
+    });
     connect(m_upload, &SoundUpload::usedSecondsChanged, this,
             [this](int seconds) { showMemoryUsage(seconds); });
     // After an upload the selected row is marked and shown again.
@@ -704,17 +707,18 @@ void SoundPage::giveUpMissingDevices()
         return;
     // A server that offers nothing at all is away for a moment: the choice is kept for its
     // return.
-    const auto missing = [](const QList<QAudioDevice> &devices, const QString &name) {
-        return !name.isEmpty() && !devices.isEmpty() && !FindSoundDevice(devices, name);
+    const auto missing = [](const auto &devices, const QString &name) {
+        return !name.isEmpty() && !devices.empty() && !FindSoundDevice(devices, name);
     };
+    const SoundServerState server = SoundServer::instance().state();
     QStringList gone;
     QString output = m_outputName;
     QString input = m_inputName;
-    if (missing(QMediaDevices::audioOutputs(), output)) {
+    if (missing(server.outputs, output)) {
         gone << tr("вывода звука \"%1\"").arg(output);
         output.clear();
     }
-    if (missing(QMediaDevices::audioInputs(), input)) {
+    if (missing(server.inputs, input)) {
         gone << tr("записи звука \"%1\"").arg(input);
         input.clear();
     }

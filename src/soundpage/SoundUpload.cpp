@@ -28,6 +28,7 @@ namespace {
 constexpr int Rows = MessageTable::Messages;
 // The rate at which the output's monitor is heard.
 constexpr uint32_t MonitorRate = 44100;
+constexpr int ListenPieceMs = 20;
 
 // The SHA-256 of a file's bytes, read without waiting on one that is no regular file.
 QByteArray FileSha256(const QString &path)
@@ -98,9 +99,12 @@ SoundUpload::SoundUpload(PanelLink &link, MessageList &messages, QWidget *parent
     // Each message's receipt goes into the upload journal; the level heard stands in the row's
     // hint.
     observer.receipt = [this](const UploadReceipt &receipt) {
-        if (receipt.heard)
-            m_messages.setAddressHint(
-                receipt.row, tr("Услышано на выводе звука: %1").arg(receipt.heard->levelText()));
+        if (receipt.heard) {
+            const QString level = receipt.heard->levelText();
+            m_messages.setAddressHint(receipt.row, tr("Услышано на выводе звука: %1").arg(level));
+            emit messageHeard(
+                tr("Сообщение %1 услышано на выводе звука: %2").arg(receipt.row).arg(level));
+        }
         try {
             UploadJournal(SnapshotJournal::defaultFolder())
                 .append(receipt, m_started, m_link.deviceName());
@@ -145,6 +149,25 @@ void SoundUpload::setDeviceNames(const QString &output, const QString &input)
     m_device.setDeviceNames(output, input);
 }
 
+QString SoundUpload::listen(const QString &outputName)
+{
+    const SoundServerState server = SoundServer::instance().state();
+    const SoundOutputState *output = server.output(outputName);
+    const QString shown =
+        output && !output->description.isEmpty() ? output->description : outputName;
+    if (!server.present || !output || output->monitor.isEmpty())
+        return tr("Сервер звука не даёт услышать вывод звука «%1»: проверить, что сообщение "
+                  "прозвучало, нельзя")
+            .arg(shown);
+    // Small pieces: what was heard is all there soon after the sound ends. Never moved
+    // elsewhere: it hears this output or nothing.
+    if (const QString refused =
+            m_listening.record(output->monitor, MonitorRate, ListenPieceMs, true);
+        !refused.isEmpty())
+        return tr("Вывод звука «%1» нельзя услышать: %2").arg(shown, refused);
+    return {};
+}
+
 UploadPlayer SoundUpload::player()
 {
     UploadPlayer player;
@@ -180,19 +203,23 @@ UploadPlayer SoundUpload::player()
     };
     player.listen = [this] {
         try {
-            return SoundServer::instance().startMonitor(m_device.outputServerName(), MonitorRate);
+            return listen(m_device.outputServerName());
         } catch (const std::exception &error) {
             return ErrorText(error);
         }
     };
     player.heard = [this] {
-        const SoundServer::Heard heard = SoundServer::instance().stopMonitor();
-        if (!heard.error.isEmpty()) {
+        std::vector<int16_t> heard;
+        m_listening.takeRecorded(heard);
+        const QString failure = m_listening.failure();
+        m_listening.stop();
+        if (!failure.isEmpty()) {
             HeardSound failed;
-            failed.problem = heard.error;
+            failed.problem =
+                tr("сервер звука перестал давать слышать вывод звука (%1)").arg(failure);
             return failed;
         }
-        return MeasureHeard(m_device.samples(), m_device.sampleRate(), heard.samples, MonitorRate);
+        return MeasureHeard(m_device.samples(), m_device.sampleRate(), heard, MonitorRate);
     };
     return player;
 }

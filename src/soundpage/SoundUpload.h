@@ -69,6 +69,8 @@ signals:
     void rowStarted(int row);
     // Seconds of message memory in use, as the table says after a message.
     void usedSecondsChanged(int seconds);
+    // What the output was heard to play of a message, for the page's status line.
+    void messageHeard(const QString &text);
     void finished();
 
 private:
@@ -77,13 +79,17 @@ private:
     bool messagesFitOrUserAgrees(double seconds);
     void uploadFinished(const UploadOutcome &outcome);
     UploadPlayer player();
+    // Begins hearing what the output of that server name plays. Empty when it began, else why
+    // the message cannot be checked.
+    QString listen(const QString &outputName);
 
     PanelLink &m_link;
     MessageList &m_messages;
     QProgressBar *m_progress = nullptr; // p
     QPushButton *m_start = nullptr;     // Button4
     QPushButton *m_stop = nullptr;      // Button5
-    WaveDevice m_device; // the upload's own, so that the editor can show a message meanwhile
+    WaveDevice m_device;     // the upload's own, so that the editor can show a message meanwhile
+    SoundStream m_listening; // what the output plays, heard through its monitor
     std::function<void(const QString &)> m_played;
     QString m_playingOn;    // the server's name of the output the message plays on
     QDateTime m_started;    // of the upload under way, which its receipts name

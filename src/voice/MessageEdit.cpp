@@ -32,7 +32,7 @@ bool MessageEdit::load(const QString &fileName)
 {
     m_fileName = fileName;
     m_stamp = FileStamp::of(fileName);
-    m_wave = std::make_unique<TWaveFile>(fileName);
+    m_wave = std::make_shared<TWaveFile>(fileName);
     m_undoSamples.clear();
     m_undoRate = 0;
     emit samplesChanged();
@@ -75,10 +75,10 @@ SoundResult MessageEdit::replace(std::vector<int16_t> samples, uint32_t rate, bo
         return ErrorText(error);
     }
     if (keepUndo) {
-        m_undoSamples = std::move(m_wave->Samples);
+        m_undoSamples = m_wave->Samples; // the old wave may still be playing
         m_undoRate = m_wave->Format.SampleRate;
     }
-    *m_wave = std::move(edited);
+    m_wave = std::make_shared<TWaveFile>(std::move(edited));
     m_stamp = FileStamp::of(name);
     emit samplesChanged();
     emit written();

@@ -33,6 +33,9 @@ public:
 
     bool loaded() const { return m_wave && m_wave->Loaded; }
     const TWaveFile *wave() const { return m_wave.get(); }
+    // The same wave, for a player that plays it without a copy of its own: an edit makes a new
+    // one, so that a shared wave never changes.
+    std::shared_ptr<const TWaveFile> sharedWave() const { return m_wave; }
     // The file last loaded, whether or not it held sound.
     const QString &fileName() const { return m_fileName; }
     qint64 sampleCount() const { return loaded() ? qint64(m_wave->Samples.size()) : 0; }
@@ -69,7 +72,7 @@ private:
     // Writes the new samples; on success the old ones become the undo copy.
     SoundResult replace(std::vector<int16_t> samples, uint32_t rate, bool keepUndo = true);
 
-    std::unique_ptr<TWaveFile> m_wave;
+    std::shared_ptr<TWaveFile> m_wave;
     QString m_fileName;
     FileStamp m_stamp;
     std::vector<int16_t> m_undoSamples;

@@ -1,7 +1,7 @@
 #include "MessageSound.h"
 
 #include "MessageList.h"
-#include "SoundServerWatch.h"
+#include "SoundServer.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -25,7 +25,7 @@ MessageSound::MessageSound(MessageList &messages, int longestSeconds, QObject *p
     connect(&m_recorder, &MessageRecorder::soundArrived, this, &MessageSound::soundArrived);
     // A message the device could not take while the sound server was away is opened again when
     // it is back, so that its reason does not outlive the absence.
-    connect(&SoundServerWatch::instance(), &SoundServerWatch::changed, this, [this] {
+    connect(&SoundServer::instance(), &SoundServer::presenceChanged, this, [this] {
         if (!recording() && !m_player.isPlaying())
             openOnDevice();
     });
@@ -82,7 +82,7 @@ void MessageSound::openOnDevice()
                 tr("Не удалось загрузить файл \"%1\": %2").arg(m_edit.fileName(), wave->LoadError);
     } else {
         try {
-            m_player.open(*m_edit.wave());
+            m_player.open(m_edit.sharedWave());
             m_player.setTimeFormat(WaveDevice::TimeFormat::Samples);
         } catch (const std::exception &error) {
             m_playbackProblem = QString::fromStdString(error.what());

@@ -38,8 +38,7 @@ struct SoundServerCallbacks
     static void server(pa_context *, const pa_server_info *info, void *self);
     static void sink(pa_context *, const pa_sink_info *info, int last, void *self);
     static void stream(pa_context *, const pa_sink_input_info *info, int last, void *self);
-    static void monitorRead(pa_stream *stream, size_t bytes, void *self);
-    static void monitorState(pa_stream *stream, void *self);
+    static void source(pa_context *, const pa_source_info *info, int last, void *self);
 };
 
 const SoundOutputState *SoundServerState::output(const QString &name) const
@@ -49,6 +48,12 @@ const SoundOutputState *SoundServerState::output(const QString &name) const
         if (candidate.name == wanted)
             return &candidate;
     return nullptr;
+}
+
+QString ServerAwayProblem()
+{
+    return SoundServer::tr("Нет связи с сервером звука: звук не воспроизводится и не "
+                           "записывается, пока сервер не вернётся");
 }
 
 QString OutputProblem(const SoundServerState &state, const QString &outputName)
@@ -117,7 +122,7 @@ SoundServer &SoundServer::instance()
 SoundServer::SoundServer()
 {
     m_loop = pa_threaded_mainloop_new();
-    // Named apart from the sound library's own thread, which is told by its name.
+    // Named, so that it is told apart in a debugger and in the support bundle's thread list.
     pa_threaded_mainloop_set_name(m_loop, "orvanta-sound");
     pa_threaded_mainloop_lock(m_loop);
     connectContext();
@@ -127,7 +132,6 @@ SoundServer::SoundServer()
 
 SoundServer::~SoundServer()
 {
-    stopMonitor();
     pa_threaded_mainloop_lock(m_loop);
     if (m_retry)
         pa_threaded_mainloop_get_api(m_loop)->time_free(m_retry);
@@ -183,8 +187,8 @@ void SoundServerCallbacks::context(pa_context *context, void *self)
         pa_context_set_subscribe_callback(context, &SoundServerCallbacks::subscription, self);
         pa_operation_unref(pa_context_subscribe(
             context,
-            pa_subscription_mask_t(PA_SUBSCRIPTION_MASK_SINK | PA_SUBSCRIPTION_MASK_SINK_INPUT |
-                                   PA_SUBSCRIPTION_MASK_SERVER),
+            pa_subscription_mask_t(PA_SUBSCRIPTION_MASK_SINK | PA_SUBSCRIPTION_MASK_SOURCE |
+                                   PA_SUBSCRIPTION_MASK_SINK_INPUT | PA_SUBSCRIPTION_MASK_SERVER),
             nullptr, nullptr));
         server->refresh();
         break;
@@ -227,23 +231,33 @@ void SoundServer::refresh()
     }
     m_gathering = {};
     m_gathering.present = true;
-    m_pending = 3;
+    m_pending = 4;
     pa_operation_unref(pa_context_get_server_info(m_context, &SoundServerCallbacks::server, this));
     pa_operation_unref(pa_context_get_sink_info_list(m_context, &SoundServerCallbacks::sink, this));
+    pa_operation_unref(
+        pa_context_get_source_info_list(m_context, &SoundServerCallbacks::source, this));
     pa_operation_unref(
         pa_context_get_sink_input_info_list(m_context, &SoundServerCallbacks::stream, this));
 }
 
 void SoundServer::publish()
 {
+    bool presenceChanged = false;
     {
         std::lock_guard lock(m_mutex);
+        presenceChanged = m_asked && m_state.present != m_gathering.present;
         m_state = m_gathering;
         m_asked = true;
     }
     m_settled.notify_all();
     QMetaObject::invokeMethod(
-        this, [this] { emit changed(); }, Qt::QueuedConnection);
+        this,
+        [this, presenceChanged] {
+            emit changed();
+            if (presenceChanged)
+                emit this->presenceChanged();
+        },
+        Qt::QueuedConnection);
 }
 
 void SoundServerCallbacks::subscription(pa_context *, pa_subscription_event_type_t, uint32_t,
@@ -269,8 +283,10 @@ void SoundServer::queryDone()
 void SoundServerCallbacks::server(pa_context *, const pa_server_info *info, void *self)
 {
     auto *server = static_cast<SoundServer *>(self);
-    if (info)
+    if (info) {
         server->m_gathering.defaultOutput = QString::fromUtf8(info->default_sink_name);
+        server->m_gathering.defaultInput = QString::fromUtf8(info->default_source_name);
+    }
     server->queryDone();
 }
 
@@ -295,6 +311,20 @@ void SoundServerCallbacks::sink(pa_context *, const pa_sink_info *info, int last
     server->m_gathering.outputs.push_back(output);
 }
 
+void SoundServerCallbacks::source(pa_context *, const pa_source_info *info, int last, void *self)
+{
+    auto *server = static_cast<SoundServer *>(self);
+    if (last != 0 || !info) {
+        server->queryDone();
+        return;
+    }
+    // What an output plays is no input for a message.
+    if (info->monitor_of_sink != PA_INVALID_INDEX)
+        return;
+    server->m_gathering.inputs.push_back(
+        {info->index, QString::fromUtf8(info->name), QString::fromUtf8(info->description)});
+}
+
 void SoundServerCallbacks::stream(pa_context *, const pa_sink_input_info *info, int last,
                                   void *self)
 {
@@ -307,99 +337,16 @@ void SoundServerCallbacks::stream(pa_context *, const pa_sink_input_info *info, 
     const char *process = pa_proplist_gets(info->proplist, PA_PROP_APPLICATION_PROCESS_ID);
     if (!process || QByteArray(process).toLongLong() != qint64(::getpid()))
         return;
+    // A stream is reported before it runs, with a volume of 0 that is not yet its own: it is
+    // listed once it runs.
+    if (info->corked || !pa_cvolume_valid(&info->volume))
+        return;
     SoundStreamState stream;
     stream.index = info->index;
     stream.outputIndex = info->sink;
     stream.muted = info->mute != 0;
     stream.volume = volumeOf(info->volume);
     server->m_gathering.ownStreams.push_back(stream);
-}
-
-QString SoundServer::startMonitor(const QString &outputName, uint32_t rate)
-{
-    stopMonitor();
-    const SoundServerState server = state();
-    const SoundOutputState *output = server.output(outputName);
-    if (!server.present || !output || output->monitor.isEmpty())
-        return tr("Сервер звука не даёт услышать вывод звука «%1»: проверить, что сообщение "
-                  "прозвучало, нельзя")
-            .arg(output ? shownName(*output) : outputName);
-    pa_threaded_mainloop_lock(m_loop);
-    m_heard = {};
-    const pa_sample_spec format{PA_SAMPLE_S16LE, rate, 1};
-    if (pa_context_get_state(m_context) == PA_CONTEXT_READY)
-        m_monitor =
-            pa_stream_new(m_context, "Orvanta Config: what the panel hears", &format, nullptr);
-    QString error;
-    if (m_monitor) {
-        pa_stream_set_read_callback(m_monitor, &SoundServerCallbacks::monitorRead, this);
-        pa_stream_set_state_callback(m_monitor, &SoundServerCallbacks::monitorState, this);
-        // Small pieces: what was heard is all there soon after the sound ends.
-        pa_buffer_attr attributes;
-        std::memset(&attributes, 0xff, sizeof attributes);
-        attributes.fragsize = rate * 2 * 20 / 1000;
-        // Never moved elsewhere: it hears this output or nothing.
-        if (pa_stream_connect_record(
-                m_monitor, output->monitor.toUtf8().constData(), &attributes,
-                pa_stream_flags_t(PA_STREAM_ADJUST_LATENCY | PA_STREAM_DONT_MOVE)) < 0)
-            error = QString::fromUtf8(pa_strerror(pa_context_errno(m_context)));
-    } else {
-        error = QString::fromUtf8(pa_strerror(pa_context_errno(m_context)));
-    }
-    if (!error.isEmpty() && m_monitor) {
-        pa_stream_unref(m_monitor);
-        m_monitor = nullptr;
-    }
-    pa_threaded_mainloop_unlock(m_loop);
-    if (!error.isEmpty())
-        return tr("Вывод звука «%1» нельзя услышать: %2").arg(shownName(*output), error);
-    return {};
-}
-
-SoundServer::Heard SoundServer::stopMonitor()
-{
-    pa_threaded_mainloop_lock(m_loop);
-    if (m_monitor) {
-        pa_stream_set_read_callback(m_monitor, nullptr, nullptr);
-        pa_stream_set_state_callback(m_monitor, nullptr, nullptr);
-        pa_stream_disconnect(m_monitor);
-        pa_stream_unref(m_monitor);
-        m_monitor = nullptr;
-    }
-    Heard heard = std::exchange(m_heard, {});
-    pa_threaded_mainloop_unlock(m_loop);
-    return heard;
-}
-
-void SoundServerCallbacks::monitorRead(pa_stream *stream, size_t, void *self)
-{
-    auto *server = static_cast<SoundServer *>(self);
-    const void *data = nullptr;
-    size_t bytes = 0;
-    while (pa_stream_readable_size(stream) > 0 && pa_stream_peek(stream, &data, &bytes) == 0) {
-        if (bytes == 0)
-            break;
-        std::vector<int16_t> &samples = server->m_heard.samples;
-        const size_t count = bytes / sizeof(int16_t);
-        if (data) {
-            const auto *first = static_cast<const int16_t *>(data);
-            samples.insert(samples.end(), first, first + count);
-        } else {
-            samples.insert(samples.end(), count, 0); // a hole: nothing was heard there
-        }
-        pa_stream_drop(stream);
-    }
-}
-
-void SoundServerCallbacks::monitorState(pa_stream *stream, void *self)
-{
-    auto *server = static_cast<SoundServer *>(self);
-    const pa_stream_state_t state = pa_stream_get_state(stream);
-    if (state == PA_STREAM_FAILED || state == PA_STREAM_TERMINATED)
-        server->m_heard.error =
-            SoundServer::tr("сервер звука перестал давать слышать вывод звука (%1)")
-                .arg(QString::fromUtf8(
-                    pa_strerror(pa_context_errno(pa_stream_get_context(stream)))));
 }
 
 } // namespace orvanta

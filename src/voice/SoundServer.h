@@ -11,7 +11,6 @@
 struct pa_threaded_mainloop;
 struct pa_context;
 struct pa_time_event;
-struct pa_stream;
 
 namespace orvanta {
 
@@ -19,13 +18,22 @@ namespace orvanta {
 struct SoundOutputState
 {
     uint32_t index = 0;
-    QString name;        // the server's name of the output: the sound library's device id
+    QString name;        // the server's name of the output, by which streams choose it
     QString description; // as the desktop's sound settings show it
     bool muted = false;
     double volume = 0;          // the loudest channel; 1 is full volume (100 %)
     bool portUnplugged = false; // the active port (a jack) is reported unplugged
     QString portDescription;    // the active port's description, if it has one
     QString monitor;            // the name of the input that hears what it plays
+};
+
+// A sound input (a microphone, a line in) as the sound server reports it; the monitors of
+// outputs are not among them.
+struct SoundInputState
+{
+    uint32_t index = 0;
+    QString name;
+    QString description;
 };
 
 // One of this program's own sound streams.
@@ -43,12 +51,31 @@ struct SoundServerState
 {
     bool present = false; // a server answers
     QString defaultOutput;
+    QString defaultInput;
     std::vector<SoundOutputState> outputs;
+    std::vector<SoundInputState> inputs;
     std::vector<SoundStreamState> ownStreams;
 
     // The output of that name, or the default one for an empty name.
     const SoundOutputState *output(const QString &name) const;
 };
+
+// A device by its description as the desktop shows it: an exact match first, then one whose
+// description contains the name (a part of it is enough), or none.
+template <class Device>
+const Device *FindSoundDevice(const std::vector<Device> &devices, const QString &name)
+{
+    for (const Device &device : devices)
+        if (device.description == name)
+            return &device;
+    for (const Device &device : devices)
+        if (device.description.contains(name, Qt::CaseInsensitive))
+            return &device;
+    return nullptr;
+}
+
+// Why no sound can be played or recorded now: no sound server answers.
+QString ServerAwayProblem();
 
 // The lowest volume at which a message still reaches the panel loud enough to be recorded: 30 %
 // on the server's scale, about -31 dB.
@@ -83,23 +110,14 @@ public:
     // check right after start sees the server as it is.
     SoundServerState settledState(int withinMs) const;
 
-    // What the output heard while it was listened to: its samples, or why there are none.
-    struct Heard
-    {
-        std::vector<int16_t> samples;
-        QString error;
-    };
-    // Begins recording what the output of that name (empty: the default) plays, through the
-    // server's monitor of it, as 16-bit mono at rate. Empty when it began, else why not.
-    QString startMonitor(const QString &outputName, uint32_t rate);
-    // Ends that recording.
-    Heard stopMonitor();
-
 signals:
     void changed();
+    // The server went away, or answers again.
+    void presenceChanged();
 
 private:
     friend struct SoundServerCallbacks;
+    friend class SoundStream; // its streams use the connection, under the library's lock
 
     SoundServer();
     void connectContext();
@@ -112,13 +130,10 @@ private:
     pa_threaded_mainloop *m_loop = nullptr;
     pa_context *m_context = nullptr;
     pa_time_event *m_retry = nullptr;
-    // What the refresh under way gathers; published once all three queries have answered.
+    // What the refresh under way gathers; published once all its queries have answered.
     SoundServerState m_gathering;
     int m_pending = 0;
     bool m_refreshAgain = false;
-
-    pa_stream *m_monitor = nullptr;
-    Heard m_heard;
 
     mutable std::mutex m_mutex;
     mutable std::condition_variable m_settled;

@@ -27,7 +27,8 @@ UploadCheck CheckMessagesToPlay(const std::vector<MessageToPlay> &messages, Wave
     if (!check.outputProblem.isEmpty())
         return check;
     for (const MessageToPlay &message : messages) {
-        const TWaveFile wave(message.file);
+        const auto shared = std::make_shared<const TWaveFile>(message.file);
+        const TWaveFile &wave = *shared;
         QString reason;
         if (!wave.Loaded) {
             reason = wave.LoadError.isEmpty()
@@ -35,7 +36,7 @@ UploadCheck CheckMessagesToPlay(const std::vector<MessageToPlay> &messages, Wave
                          : wave.LoadError;
         } else {
             try {
-                device.open(wave);
+                device.open(shared);
                 check.seconds += double(wave.Samples.size()) / wave.Format.SampleRate;
             } catch (const EWaveDeviceError &error) {
                 reason = QString::fromStdString(error.what());

@@ -1,21 +1,14 @@
 #include "WaveDevice.h"
 
 #include "SoundServer.h"
-#include "SoundServerWatch.h"
 #include "WaveFile.h"
 
-#include <QAudioSink>
-#include <QAudioSource>
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QFileInfo>
-#include <QMediaDevices>
 #include <QThread>
 #include <algorithm>
-#include <atomic>
-#include <chrono>
 #include <cstdlib>
-#include <cstring>
 #include <utility>
 
 namespace orvanta {
@@ -27,51 +20,23 @@ constexpr int StallMs = 1000;
 // How long a stopped recording waits for captured sound that is still on its way.
 constexpr int CollectMs = 600;
 constexpr int CollectMarginMs = 20;
-constexpr int StreamSetUpMs = 400;
-// How long after a stream ended the sound library may still be busy with it: on a loaded
-// machine its teardown took more than 400 ms.
-constexpr int StreamSettleMs = 1000;
+// How long a choice of device waits for the server's first report, right after the start.
+constexpr int ServerAnswerMs = 2000;
 
 QString ServerGoneWhilePlaying()
 {
     return WaveDevice::tr("Звук прерван: сервер звука не отвечает");
 }
 
-QString ServerGoneWhileRecording()
-{
-    return WaveDevice::tr("Запись прервана: сервер звука не отвечает");
-}
-
-// When the last stream of this program ended (the monotonic clock's milliseconds), or never.
-std::atomic<qint64> lastStreamEnd{-1};
-
-qint64 monotonicMs()
-{
-    return std::chrono::duration_cast<std::chrono::milliseconds>(
-               std::chrono::steady_clock::now().time_since_epoch())
-        .count();
-}
-
 // How long a new stream may take to show in the sound server's report.
 constexpr int StreamShownMs = 500;
 
-// This program's streams now, by index.
-std::vector<uint32_t> ownStreamIndexes()
+// The server's report with only the one stream of this program: the others belong to other
+// plays, ending or gone.
+SoundServerState serverWithStream(SoundServerState server, int64_t index)
 {
-    std::vector<uint32_t> indexes;
-    for (const SoundStreamState &stream : SoundServer::instance().state().ownStreams)
-        indexes.push_back(stream.index);
-    return indexes;
-}
-
-// The server's report with only the streams of this program that came since before: the others
-// belong to earlier plays, ending or gone.
-SoundServerState serverWithNewStreams(const std::vector<uint32_t> &before)
-{
-    SoundServerState server = SoundServer::instance().state();
-    std::erase_if(server.ownStreams, [&before](const SoundStreamState &stream) {
-        return std::find(before.begin(), before.end(), stream.index) != before.end();
-    });
+    std::erase_if(server.ownStreams,
+                  [index](const SoundStreamState &stream) { return stream.index != index; });
     return server;
 }
 
@@ -90,39 +55,46 @@ QString cannotPlay(const QString &fileName)
         .arg(fileName);
 }
 
-QAudioDevice chooseDevice(const QList<QAudioDevice> &devices, const QAudioDevice &fallback,
-                          const QString &name, const QString &kind)
+// The server's name of the device of that description, or of the default one for an empty
+// name.
+template <class Device>
+QString chooseDevice(const SoundServerState &server, const std::vector<Device> &devices,
+                     const QString &fallback, const QString &name, const QString &kind)
 {
-    // The library keeps listing the devices of a server that went away.
-    if (const QString away = SoundServerWatch::instance().problem(); !away.isEmpty())
-        throw EWaveDeviceError(away);
+    if (!server.present)
+        throw EWaveDeviceError(ServerAwayProblem());
     if (name.isEmpty()) {
-        if (fallback.isNull())
+        if (fallback.isEmpty())
             throw EWaveDeviceError(WaveDevice::tr("Нет устройства %1").arg(kind));
         return fallback;
     }
-    if (const std::optional<QAudioDevice> device = FindSoundDevice(devices, name))
-        return *device;
+    if (const Device *device = FindSoundDevice(devices, name))
+        return device->name;
     throw EWaveDeviceError(WaveDevice::tr("Нет устройства %1 \"%2\"").arg(kind, name));
+}
+
+template <class Device>
+const Device *deviceNamed(const std::vector<Device> &devices, const QString &name)
+{
+    for (const Device &device : devices)
+        if (device.name == name)
+            return &device;
+    return nullptr;
+}
+
+// The description of the device of that server name, as the desktop shows it.
+template <class Device> QString shownName(const std::vector<Device> &devices, const QString &name)
+{
+    const Device *device = deviceNamed(devices, name);
+    return device && !device->description.isEmpty() ? device->description : name;
 }
 
 } // namespace
 
-std::optional<QAudioDevice> FindSoundDevice(const QList<QAudioDevice> &devices, const QString &name)
-{
-    for (const QAudioDevice &device : devices)
-        if (device.description() == name)
-            return device;
-    for (const QAudioDevice &device : devices)
-        if (device.description().contains(name, Qt::CaseInsensitive))
-            return device;
-    return std::nullopt;
-}
-
 WaveDevice::WaveDevice(QObject *parent)
     : QObject(parent)
 {
-    SoundServerWatch::instance(); // watching from before the first sound
+    SoundServer::instance(); // connecting from before the first sound
     m_watch.setInterval(WatchMs);
     connect(&m_watch, &QTimer::timeout, this, [this] { watchStream(); });
 }
@@ -138,16 +110,10 @@ void WaveDevice::setDeviceNames(const QString &output, const QString &input)
     m_inputName = input;
 }
 
-QAudioDevice WaveDevice::outputDevice() const
-{
-    return chooseDevice(QMediaDevices::audioOutputs(), QMediaDevices::defaultAudioOutput(),
-                        m_outputName, tr("вывода звука"));
-}
-
 QString WaveDevice::outputProblem() const
 {
     try {
-        outputDevice();
+        outputServerName();
         return {};
     } catch (const EWaveDeviceError &error) {
         return QString::fromStdString(error.what());
@@ -156,65 +122,68 @@ QString WaveDevice::outputProblem() const
 
 QString WaveDevice::outputServerName() const
 {
-    return QString::fromUtf8(outputDevice().id());
+    const SoundServerState server = SoundServer::instance().settledState(ServerAnswerMs);
+    return chooseDevice(server, server.outputs, server.defaultOutput, m_outputName,
+                        tr("вывода звука"));
 }
 
-QAudioDevice WaveDevice::inputDevice() const
+QString WaveDevice::inputServerName() const
 {
-    return chooseDevice(QMediaDevices::audioInputs(), QMediaDevices::defaultAudioInput(),
-                        m_inputName, tr("записи звука"));
+    const SoundServerState server = SoundServer::instance().settledState(ServerAnswerMs);
+    return chooseDevice(server, server.inputs, server.defaultInput, m_inputName,
+                        tr("записи звука"));
 }
 
 void WaveDevice::open()
 {
     close();
-    const QAudioDevice output = outputDevice();
+    outputServerName(); // no output: nothing to open for
     if (!QFileInfo::exists(FileName))
         throw EWaveDeviceError(tr("Файл \"%1\" не найден").arg(FileName));
-    const TWaveFile wave(FileName);
+    TWaveFile wave(FileName);
     // A recording starts from a file that holds the header alone: no sound yet, but its format.
     if (!wave.Loaded && !wave.NoSoundYet)
         throw EWaveDeviceError(tr("Звук из файла \"%1\" не может быть воспроизведён: %2")
                                    .arg(FileName, wave.LoadError));
-    openWave(output, wave, !wave.Loaded);
+    openWave(wave, std::make_shared<const std::vector<int16_t>>(std::move(wave.Samples)));
 }
 
-void WaveDevice::open(const TWaveFile &wave)
+void WaveDevice::open(std::shared_ptr<const TWaveFile> wave)
 {
     close();
-    const QAudioDevice output = outputDevice();
-    FileName = wave.FileName;
-    openWave(output, wave, false);
+    outputServerName();
+    FileName = wave->FileName;
+    if (!wave->Loaded)
+        throw EWaveDeviceError(cannotPlay(FileName));
+    // Shares the wave's ownership while pointing at its samples.
+    const TWaveFile &opened = *wave;
+    openWave(opened, std::shared_ptr<const std::vector<int16_t>>(std::move(wave), &opened.Samples));
 }
 
-void WaveDevice::openWave(const QAudioDevice &output, const TWaveFile &wave, bool headerOnly)
+void WaveDevice::openWave(const TWaveFile &wave, std::shared_ptr<const std::vector<int16_t>> sound)
 {
-    if (!(wave.Loaded || headerOnly) || !playable(wave))
+    if (!playable(wave))
         throw EWaveDeviceError(cannotPlay(FileName));
-
-    QAudioFormat format;
-    format.setSampleRate(int(wave.Format.SampleRate));
-    format.setChannelCount(1);
-    format.setSampleFormat(QAudioFormat::Int16);
-    if (!output.isFormatSupported(format))
-        throw EWaveDeviceError(cannotPlay(FileName));
-    m_format = format;
-
-    m_samples.clear();
-    if (wave.Loaded)
-        m_samples = wave.Samples;
+    m_rate = wave.Format.SampleRate;
+    m_sound = std::move(sound);
     m_position = 0;
     m_open = true;
 }
 
+const std::vector<int16_t> &WaveDevice::samples() const
+{
+    static const std::vector<int16_t> none;
+    return m_sound ? *m_sound : none;
+}
+
 void WaveDevice::close()
 {
-    if (m_sink)
+    if (m_mode == Mode::Playing)
         endPlayback();
-    if (m_source)
+    if (m_mode == Mode::Recording)
         endRecording();
     m_open = false;
-    m_samples.clear();
+    m_sound.reset();
     m_position = 0;
 }
 
@@ -228,41 +197,41 @@ qint64 WaveDevice::toSamples(qint64 value) const
 {
     if (m_timeFormat == TimeFormat::Samples)
         return value;
-    return (value * m_format.sampleRate() + 500) / 1000;
+    return (value * m_rate + 500) / 1000;
 }
 
 qint64 WaveDevice::fromSamples(qint64 samples) const
 {
     if (m_timeFormat == TimeFormat::Samples)
         return samples;
-    return (samples * 1000 + m_format.sampleRate() / 2) / m_format.sampleRate();
+    return (samples * 1000 + m_rate / 2) / m_rate;
 }
 
 void WaveDevice::seek(qint64 position)
 {
     requireOpen();
     stop();
-    m_position = std::clamp<qint64>(toSamples(position), 0, qint64(m_samples.size()));
+    m_position = std::clamp<qint64>(toSamples(position), 0, qint64(samples().size()));
 }
 
 qint64 WaveDevice::position() const
 {
     requireOpen();
-    if (m_source)
-        return fromSamples(m_recorded.size() / 2);
-    return fromSamples(m_sink ? playPosition() : m_position);
+    if (isRecording())
+        return fromSamples(qint64(m_recorded.size()));
+    return fromSamples(isPlaying() ? playPosition() : m_position);
 }
 
 qint64 WaveDevice::length() const
 {
     requireOpen();
-    return fromSamples(m_source ? m_recorded.size() / 2 : qint64(m_samples.size()));
+    return fromSamples(qint64(isRecording() ? m_recorded.size() : samples().size()));
 }
 
 // Where the sound is as heard: smooth, a little behind the output, never past the end.
 qint64 WaveDevice::playPosition() const
 {
-    const qint64 played = m_sink->processedUSecs() * m_format.sampleRate() / 1'000'000;
+    const qint64 played = m_stream.playedMicroseconds() * m_rate / 1'000'000;
     return m_playStart + std::min(played, m_playEnd - m_playStart);
 }
 
@@ -273,7 +242,7 @@ void WaveDevice::play()
     const std::optional<qint64> from = std::exchange(From, std::nullopt);
     const std::optional<qint64> to = std::exchange(To, std::nullopt);
     stop();
-    const qint64 count = qint64(m_samples.size());
+    const qint64 count = qint64(samples().size());
     const qint64 start = std::clamp<qint64>(from ? toSamples(*from) : m_position, 0, count);
     const qint64 end = std::clamp<qint64>(to ? toSamples(*to) : count, start, count);
     m_position = start;
@@ -288,25 +257,20 @@ void WaveDevice::play()
         return;
     }
 
-    const qint64 padding = qint64(m_format.sampleRate()) * PaddingMs / 1000;
-    QByteArray data(2 * (end - start + padding), '\0');
-    std::memcpy(data.data(), m_samples.data() + start, size_t(2 * (end - start)));
-    m_playBuffer.close();
-    m_playBuffer.setData(data);
-    m_playBuffer.open(QIODevice::ReadOnly);
-
-    m_streamDevice = outputDevice();
-    m_streamsBefore = ownStreamIndexes();
-    m_sink = std::make_unique<QAudioSink>(m_streamDevice, m_format);
-    m_sink->start(&m_playBuffer);
-    if (m_sink->error() != QAudio::NoError) {
-        m_sink.reset();
-        throw EWaveDeviceError(tr("Устройство вывода звука не принимает звук"));
-    }
+    // The stream plays the message's own samples, which stay unchanged while it runs: every
+    // change of them stops it first.
+    m_streamDevice = outputServerName();
+    m_streamShownName = shownName(SoundServer::instance().state().outputs, m_streamDevice);
+    const size_t padding = size_t(m_rate) * PaddingMs / 1000;
+    if (const QString refused = m_stream.play(m_streamDevice, m_rate, m_sound->data() + start,
+                                              size_t(end - start), padding);
+        !refused.isEmpty())
+        throw EWaveDeviceError(tr("Устройство вывода звука не принимает звук: %1").arg(refused));
+    m_mode = Mode::Playing;
     m_playStart = m_peakFrom = start;
     m_playEnd = end;
-    m_playMicroseconds = (end - start) * 1'000'000 / m_format.sampleRate();
-    m_lastProcessed = -1;
+    m_playMicroseconds = (end - start) * 1'000'000 / m_rate;
+    m_lastPlayed = -1;
     m_sinceProgress.start();
     m_watch.start();
     emit stateChanged();
@@ -323,116 +287,116 @@ QString WaveDevice::proveOutput(int withinMs)
 {
     requireOpen();
     stop();
-    QAudioDevice output;
+    QString output;
     try {
-        output = outputDevice();
+        output = outputServerName();
     } catch (const EWaveDeviceError &error) {
         return QString::fromStdString(error.what());
     }
-    QBuffer silence;
-    silence.setData(QByteArray(m_format.bytesForDuration(qint64(withinMs) * 1000), '\0'));
-    silence.open(QIODevice::ReadOnly);
-    const std::vector<uint32_t> before = ownStreamIndexes();
-    QAudioSink sink(output, m_format);
-    sink.start(&silence);
+    SoundStream silence;
+    const size_t samples = size_t(m_rate) * size_t(withinMs) / 1000;
+    QString problem = silence.play(output, m_rate, nullptr, 0, samples);
     QElapsedTimer waited;
     waited.start();
-    while (sink.error() == QAudio::NoError && sink.processedUSecs() == 0 &&
+    while (problem.isEmpty() && silence.failure().isEmpty() && silence.playedMicroseconds() == 0 &&
            waited.elapsed() < withinMs) {
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         QThread::msleep(5);
     }
-    const bool running = sink.error() == QAudio::NoError && sink.processedUSecs() > 0;
+    const bool running =
+        problem.isEmpty() && silence.failure().isEmpty() && silence.playedMicroseconds() > 0;
+    if (!running)
+        return tr("Устройство вывода звука не запустилось за %1 с: сервер звука не отвечает")
+            .arg(withinMs / 1000.0);
     // The stream comes up with the volume the server keeps for this program: muted or turned
     // down, it would carry the message to the panel too quietly. It is looked at once the
     // server shows it.
-    QString level;
-    for (waited.restart(); running && waited.elapsed() < StreamShownMs;) {
-        const SoundServerState server = serverWithNewStreams(before);
-        if (!server.ownStreams.empty()) {
-            level = StreamLevelProblem(server);
-            break;
-        }
+    const int64_t index = silence.index();
+    for (waited.restart(); waited.elapsed() < StreamShownMs;) {
+        const SoundServerState server = serverWithStream(SoundServer::instance().state(), index);
+        if (!server.ownStreams.empty())
+            return StreamLevelProblem(server);
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         QThread::msleep(5);
     }
-    sink.reset();
-    sink.stop();
-    lastStreamEnd = monotonicMs();
-    if (running)
-        return level;
-    return tr("Устройство вывода звука не запустилось за %1 с: сервер звука не отвечает")
-        .arg(withinMs / 1000.0);
+    return {};
 }
 
 // The end of playing is when the output has played the whole sound, not when it has taken the
 // last data: that comes earlier, and stopping then would cut the sound's end.
 void WaveDevice::watchStream()
 {
-    // The sound library does not reliably signal a device that went away, and the sound server
-    // moves its streams to another one at once: every look asks whether it is still there.
-    if (deviceGone())
-        return;
-    if (!m_sink) {
-        if (!m_source)
-            m_watch.stop();
+    if (m_mode == Mode::Idle) {
+        m_watch.stop();
         return;
     }
-    const qint64 processed = m_sink->processedUSecs();
-    if (processed != m_lastProcessed) {
-        m_lastProcessed = processed;
+    const QString lost = streamLost(SoundServer::instance().state());
+    if (m_mode == Mode::Recording) {
+        collectRecording();
+        if (!lost.isEmpty())
+            failRecording(tr("Запись прервана: %1").arg(lost));
+        return;
+    }
+    if (!lost.isEmpty()) {
+        m_position = playPosition();
+        endPlayback(tr("Звук прерван: %1").arg(lost));
+        return;
+    }
+    const qint64 played = m_stream.playedMicroseconds();
+    if (played != m_lastPlayed) {
+        m_lastPlayed = played;
         m_sinceProgress.restart();
     }
-    const bool heard = processed >= m_playMicroseconds;
-    const bool failed =
-        m_sink->state() == QAudio::StoppedState && m_sink->error() != QAudio::NoError;
-    if (heard) {
+    if (played >= m_playMicroseconds) {
         m_position = m_playEnd;
         endPlayback();
-    } else if (failed || m_sinceProgress.elapsed() > StallMs) {
+    } else if (m_sinceProgress.elapsed() > StallMs) {
         m_position = playPosition();
         endPlayback(ServerGoneWhilePlaying());
     }
 }
 
+QString WaveDevice::streamLost(const SoundServerState &server) const
+{
+    const bool playing = m_mode == Mode::Playing;
+    const QString failure = m_stream.failure();
+    // A server that went away takes every device with it, and is said as such.
+    if (!server.present)
+        return failure.isEmpty() ? QString() : tr("сервер звука не отвечает");
+    const bool offered = playing ? deviceNamed(server.outputs, m_streamDevice) != nullptr
+                                 : deviceNamed(server.inputs, m_streamDevice) != nullptr;
+    if (!offered)
+        return playing ? tr("устройства вывода звука \"%1\" больше нет").arg(m_streamShownName)
+                       : tr("устройства записи звука \"%1\" больше нет").arg(m_streamShownName);
+    if (!failure.isEmpty())
+        return failure;
+    // The server also moves a stream whose output is still there (another output made the
+    // default): the sound would go on, unasked, somewhere else.
+    if (playing)
+        return StreamMovedProblem(serverWithStream(server, m_stream.index()), m_streamDevice);
+    return {};
+}
+
 double WaveDevice::takePeak()
 {
     int peak = 0;
-    if (m_source) {
+    if (isRecording()) {
         collectRecording();
         peak = std::exchange(m_recordedPeak, 0);
-    } else if (m_sink) {
+    } else if (isPlaying()) {
         const qint64 now = playPosition();
         for (qint64 k = m_peakFrom; k < now; ++k)
-            peak = std::max(peak, std::abs(int(m_samples[size_t(k)])));
+            peak = std::max(peak, std::abs(int((*m_sound)[size_t(k)])));
         m_peakFrom = std::max(m_peakFrom, now);
     }
     return peak / 32768.0;
 }
 
-void WaveDevice::settleBeforeExit()
-{
-    const qint64 ended = lastStreamEnd;
-    if (ended < 0)
-        return;
-    const qint64 left = ended + StreamSettleMs - monotonicMs();
-    if (left > 0) {
-        QEventLoop loop;
-        QTimer::singleShot(int(left), &loop, &QEventLoop::quit);
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
-    }
-}
-
 void WaveDevice::endPlayback(const QString &error)
 {
     m_watch.stop();
-    // Stopping alone lets the output play out what it holds: a stopped sound would go on
-    // for a while. Dropping the held sound first ends it at once.
-    m_sink->reset();
-    m_sink->stop();
-    m_sink.reset();
-    lastStreamEnd = monotonicMs();
-    m_playBuffer.close();
+    m_stream.stop();
+    m_mode = Mode::Idle;
     if (m_waitLoop)
         m_waitLoop->quit();
     emit stateChanged();
@@ -446,174 +410,83 @@ void WaveDevice::record()
     From.reset();
     To.reset();
     stop();
-    const QAudioDevice input = inputDevice();
-    if (!input.isFormatSupported(m_format))
-        throw EWaveDeviceError(tr("Устройство записи звука не записывает звук в "
-                                  "формате файла \"%1\"")
-                                   .arg(FileName));
+    m_streamDevice = inputServerName();
+    m_streamShownName = shownName(SoundServer::instance().state().inputs, m_streamDevice);
     m_recorded.clear();
     m_recordedPeak = 0;
-    m_streamDevice = input;
-    m_source = std::make_unique<QAudioSource>(input, m_format);
-    m_source->setBufferSize(m_format.bytesForDuration(qint64(InputBufferMs) * 1000));
-    m_sourceData = m_source->start();
-    if (!m_sourceData || m_source->error() != QAudio::NoError) {
-        m_source.reset();
-        m_sourceData = nullptr;
-        throw EWaveDeviceError(tr("Устройство записи звука не отвечает"));
-    }
+    if (const QString refused = m_stream.record(m_streamDevice, m_rate, InputBufferMs, false);
+        !refused.isEmpty())
+        throw EWaveDeviceError(tr("Устройство записи звука не отвечает: %1").arg(refused));
+    m_mode = Mode::Recording;
     m_soundArrived = false;
-    connect(m_sourceData, &QIODevice::readyRead, this, [this] { collectRecording(); });
-    connect(m_source.get(), &QAudioSource::stateChanged, this,
-            [this](QAudio::State state) { watchRecording(state); });
     m_recordClock.start();
     m_watch.start();
-    m_samples.clear();
+    m_sound.reset();
     m_position = 0;
     emit stateChanged();
 }
 
 void WaveDevice::collectRecording()
 {
-    if (!m_sourceData)
-        return;
-    const QByteArray chunk = m_sourceData->readAll();
-    const auto *samples = reinterpret_cast<const int16_t *>(chunk.constData());
-    for (qsizetype i = 0; i < chunk.size() / 2; ++i)
-        m_recordedPeak = std::max(m_recordedPeak, std::abs(int(samples[i])));
-    m_recorded += chunk;
-    if (!m_soundArrived && !m_recorded.isEmpty()) {
+    const size_t had = m_recorded.size();
+    m_stream.takeRecorded(m_recorded);
+    for (size_t i = had; i < m_recorded.size(); ++i)
+        m_recordedPeak = std::max(m_recordedPeak, std::abs(int(m_recorded[i])));
+    if (!m_soundArrived && !m_recorded.empty()) {
         m_soundArrived = true;
         m_sinceSoundArrived.start();
-        m_firstChunkBytes = m_recorded.size();
+        m_firstChunkSamples = qint64(m_recorded.size());
         emit recordingStarted();
     }
 }
 
-// A sound server that goes away stops the input with an error and deletes its data: the
-// recording ends there, without touching the stream again.
-void WaveDevice::watchRecording(QAudio::State state)
-{
-    if (!m_source || state != QAudio::StoppedState || m_source->error() == QAudio::NoError)
-        return;
-    failRecording(ServerGoneWhileRecording());
-}
-
+// The recording ends where its stream failed; what it recorded is dropped.
 void WaveDevice::failRecording(const QString &error)
 {
-    disconnect(m_source.get(), nullptr, this, nullptr);
-    if (m_sourceData)
-        disconnect(m_sourceData, nullptr, this, nullptr);
-    m_sourceData = nullptr;
-    m_source.release()->deleteLater(); // not inside its own signal
-    lastStreamEnd = monotonicMs();
+    m_watch.stop();
+    m_stream.stop();
+    m_mode = Mode::Idle;
     m_recorded.clear();
-    m_samples.clear();
+    m_sound.reset();
     m_position = 0;
     emit stateChanged();
     emit recordingFailed(error);
-}
-
-// By the server's id alone: a device's other traits, such as being the default, may change
-// while it stays.
-static bool offered(const QList<QAudioDevice> &devices, const QAudioDevice &device)
-{
-    return std::any_of(devices.begin(), devices.end(),
-                       [&](const QAudioDevice &other) { return other.id() == device.id(); });
-}
-
-QString WaveDevice::streamMoved() const
-{
-    return StreamMovedProblem(serverWithNewStreams(m_streamsBefore),
-                              QString::fromUtf8(m_streamDevice.id()));
-}
-
-bool WaveDevice::deviceGone()
-{
-    // A server that went away takes every device with it, and is said as such.
-    const QString name = m_streamDevice.description();
-    if (m_sink) {
-        const QList<QAudioDevice> outputs = QMediaDevices::audioOutputs();
-        if (offered(outputs, m_streamDevice)) {
-            // The server also moves a stream whose output is still there (another output made
-            // the default): the sound would go on, unasked, somewhere else.
-            const QString moved = streamMoved();
-            if (moved.isEmpty())
-                return false;
-            m_position = playPosition();
-            endPlayback(tr("Звук прерван: %1").arg(moved));
-            return true;
-        }
-        m_position = playPosition();
-        endPlayback(outputs.isEmpty()
-                        ? ServerGoneWhilePlaying()
-                        : tr("Звук прерван: устройства вывода звука \"%1\" больше нет").arg(name));
-        return true;
-    }
-    if (m_source) {
-        const QList<QAudioDevice> inputs = QMediaDevices::audioInputs();
-        if (offered(inputs, m_streamDevice))
-            return false;
-        failRecording(
-            inputs.isEmpty()
-                ? ServerGoneWhileRecording()
-                : tr("Запись прервана: устройства записи звука \"%1\" больше нет").arg(name));
-        return true;
-    }
-    return false;
 }
 
 // Captured sound reaches the program later than it was heard: before the input is closed, what
 // is still on its way is collected, or the recording would lose its end.
 void WaveDevice::endRecording()
 {
-    // An input stopped while its stream is still being set up is torn down later by the sound
-    // library, after it is gone: a recording lasts at least until the stream is up.
-    while (m_source && m_recordClock.elapsed() < StreamSetUpMs) {
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        QThread::msleep(5);
-    }
     // What was heard until now: counted from the first sound the input delivered, which came
     // with what the input held when its stream started.
     const bool arrived = m_soundArrived;
     const qint64 heardMs =
         (arrived ? m_sinceSoundArrived.elapsed() : m_recordClock.elapsed()) - CollectMarginMs;
-    const qint64 expected =
-        (arrived ? m_firstChunkBytes : 0) + 2 * heardMs * m_format.sampleRate() / 1000;
+    const qint64 expected = (arrived ? m_firstChunkSamples : 0) + heardMs * m_rate / 1000;
     QElapsedTimer waited;
     waited.start();
-    while (m_source && m_recorded.size() < expected && waited.elapsed() < CollectMs) {
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        collectRecording();
+    while (qint64(m_recorded.size()) < expected && waited.elapsed() < CollectMs &&
+           m_stream.failure().isEmpty()) {
         QThread::msleep(5);
+        collectRecording();
     }
-    if (!m_source)
-        return; // the input failed meanwhile and said so
     collectRecording();
-    if (m_sourceData)
-        disconnect(m_sourceData, nullptr, this, nullptr);
-    disconnect(m_source.get(), nullptr, this, nullptr);
-    m_source->stop();
-    m_source.reset();
-    lastStreamEnd = monotonicMs();
-    m_sourceData = nullptr;
-
-    m_samples.resize(size_t(m_recorded.size() / 2));
-    if (!m_samples.empty())
-        std::memcpy(m_samples.data(), m_recorded.constData(), 2 * m_samples.size());
-    m_recorded.clear();
-    m_position = qint64(m_samples.size());
+    m_watch.stop();
+    m_stream.stop();
+    m_mode = Mode::Idle;
+    m_sound = std::make_shared<const std::vector<int16_t>>(std::exchange(m_recorded, {}));
+    m_position = qint64(m_sound->size());
     emit stateChanged();
 }
 
 void WaveDevice::stop()
 {
     requireOpen();
-    if (m_sink) {
+    if (isPlaying()) {
         m_position = playPosition();
         endPlayback();
     }
-    if (m_source)
+    if (isRecording())
         endRecording();
 }
 
@@ -621,8 +494,8 @@ void WaveDevice::Save()
 {
     requireOpen();
     TWaveFile wave;
-    wave.Samples = m_samples;
-    wave.Format.SampleRate = uint32_t(m_format.sampleRate());
+    wave.Samples = samples();
+    wave.Format.SampleRate = m_rate;
     wave.Format.ByteRate = wave.Format.SampleRate * 2;
     if (!wave.SaveToFile(FileName))
         throw EWaveDeviceError(tr("Не удалось создать файл \"%1\"").arg(FileName));

@@ -1,11 +1,9 @@
 #pragma once
 
-#include <QAudioDevice>
-#include <QAudioFormat>
-#include <QBuffer>
+#include "SoundStream.h"
+
 #include <QElapsedTimer>
 #include <QObject>
-#include <QPointer>
 #include <QTimer>
 #include <cstdint>
 #include <memory>
@@ -13,12 +11,11 @@
 #include <stdexcept>
 #include <vector>
 
-class QAudioSink;
-class QAudioSource;
 class QEventLoop;
 
 namespace orvanta {
 
+struct SoundServerState;
 class TWaveFile;
 
 // What the sound device refused, in words for the user.
@@ -30,14 +27,10 @@ public:
     {}
 };
 
-// A device by its description as the desktop shows it: an exact match first, then one whose
-// description contains the name (a part of it is enough).
-std::optional<QAudioDevice> FindSoundDevice(const QList<QAudioDevice> &devices,
-                                            const QString &name);
-
 // The wave-audio device: one wave file at a time, played on the sound output and recorded from
-// the sound input. Positions, lengths and the from and to of the next play are in the time
-// format last set: samples of the file, or milliseconds.
+// the sound input, through the sound server's own connection. Positions, lengths and the from
+// and to of the next play are in the time format last set: samples of the file, or
+// milliseconds.
 //
 // Playing and recording run beside the window; a blocking play (Wait) lets paint and timer
 // events through while it waits, never the user's input.
@@ -69,8 +62,9 @@ public:
     // Reads FileName and makes it the device's element, at position 0. Throws EWaveDeviceError
     // when there is no output, the file is missing, or its sound cannot be played.
     void open();
-    // The same for a wave file that is already read: FileName becomes its name.
-    void open(const TWaveFile &wave);
+    // The same for a wave file that is already read, shared rather than copied: FileName becomes
+    // its name.
+    void open(std::shared_ptr<const TWaveFile> wave);
     // Stops and releases the file, so that it can be rewritten.
     void close();
     bool isOpen() const { return m_open; }
@@ -96,20 +90,15 @@ public:
     qint64 position() const;
     qint64 length() const;
     // The open file's sound and its rate, as they are played.
-    const std::vector<int16_t> &samples() const { return m_samples; }
-    uint32_t sampleRate() const { return uint32_t(m_format.sampleRate()); }
-
-    // The sound library tears its connection down when the program ends; a stream that ended a
-    // moment before may still be in flight then and take the program down with it. Called last
-    // in main: waits out what is left of that moment, if a stream ended recently.
-    static void settleBeforeExit();
+    const std::vector<int16_t> &samples() const;
+    uint32_t sampleRate() const { return m_rate; }
 
     // The loudest sample heard since the last call, as a share of full scale (0 to 1): of what the
     // output played up to where it is now, or of what the input delivered. 0 while neither runs.
     double takePeak();
 
-    bool isPlaying() const { return m_sink != nullptr; }
-    bool isRecording() const { return m_source != nullptr; }
+    bool isPlaying() const { return m_mode == Mode::Playing; }
+    bool isRecording() const { return m_mode == Mode::Recording; }
 
     // Silence after the sound, sent to the output only: the sound server leaves a short gap near
     // the end of a stream that ends abruptly, which would cut the message's last word.
@@ -117,9 +106,10 @@ public:
     // How often a playing sound is looked at, for its end: a listener that is told of the end
     // (the panel) hears up to this much silence more.
     static constexpr int WatchMs = 25;
-    // The input's buffer: the delay from the record call to the first sound the program gets is
-    // about this and the stream's set-up. The server's default is many times longer, which
-    // would make the user wait before speaking, or cut the first syllable.
+    // The pieces in which captured sound reaches the program: the delay from the record call to
+    // the first sound it gets is about this and the stream's set-up. The server's default is
+    // many times longer, which would make the user wait before speaking, or cut the first
+    // syllable.
     static constexpr int InputBufferMs = 20;
 
 signals:
@@ -134,42 +124,42 @@ signals:
     void recordingFailed(const QString &error);
 
 private:
+    enum class Mode { Idle, Playing, Recording };
+
     void requireOpen() const;
     // headerOnly: a file without sound yet, which only a recording can take.
-    void openWave(const QAudioDevice &output, const TWaveFile &wave, bool headerOnly);
-    QAudioDevice outputDevice() const;
-    QAudioDevice inputDevice() const;
+    void openWave(const TWaveFile &wave, std::shared_ptr<const std::vector<int16_t>> sound);
+    // The server's name of the chosen input; throws EWaveDeviceError when there is none.
+    QString inputServerName() const;
     qint64 toSamples(qint64 value) const;
     qint64 fromSamples(qint64 samples) const;
     qint64 playPosition() const;
     void watchStream();
     void endPlayback(const QString &error = {});
     void collectRecording();
-    void watchRecording(QAudio::State state);
     void failRecording(const QString &error);
-    // A device the sound server no longer offers ends what runs on it with an error: a stream it
-    // carried would otherwise go on, unasked, on another device.
-    bool deviceGone();
-    // Why the running play no longer sounds on its output (the server moved it), or empty.
-    QString streamMoved() const;
+    // Why the running stream no longer sounds or records where it began, or empty: its device
+    // went away, or the server moved it elsewhere, or failed it.
+    QString streamLost(const SoundServerState &server) const;
     void endRecording();
 
     QString m_outputName;
     QString m_inputName;
     bool m_open = false;
     TimeFormat m_timeFormat = TimeFormat::Samples;
-    QAudioFormat m_format;
-    std::vector<int16_t> m_samples; // the sound, centred on 0
+    uint32_t m_rate = 0;
+    // The sound, centred on 0: held once, with the message it came from where it was shared.
+    std::shared_ptr<const std::vector<int16_t>> m_sound;
     qint64 m_position = 0;
 
-    QAudioDevice m_streamDevice;           // the device of the running stream
-    std::vector<uint32_t> m_streamsBefore; // this program's streams when it began, by index
-    std::unique_ptr<QAudioSink> m_sink;
-    QBuffer m_playBuffer;
+    Mode m_mode = Mode::Idle;
+    SoundStream m_stream;
+    QString m_streamDevice;    // the server's name of the device the stream began on
+    QString m_streamShownName; // and its description
     qint64 m_playStart = 0;
     qint64 m_playEnd = 0;
     qint64 m_playMicroseconds = 0;
-    qint64 m_lastProcessed = -1;
+    qint64 m_lastPlayed = -1;
     qint64 m_peakFrom = 0;  // the first played sample not yet in a peak
     int m_recordedPeak = 0; // the loudest recorded sample since the last peak
     QElapsedTimer m_sinceProgress;
@@ -177,13 +167,10 @@ private:
     QEventLoop *m_waitLoop = nullptr;
     int m_plays = 0; // plays started, so that the end of nothing played is told for its own
 
-    std::unique_ptr<QAudioSource> m_source;
-    // The input's data, which the sound library deletes when its stream fails.
-    QPointer<QIODevice> m_sourceData;
     bool m_soundArrived = false;
     QElapsedTimer m_sinceSoundArrived;
-    qint64 m_firstChunkBytes = 0;
-    QByteArray m_recorded;
+    qint64 m_firstChunkSamples = 0;
+    std::vector<int16_t> m_recorded;
     QElapsedTimer m_recordClock;
 };
 

@@ -783,7 +783,7 @@ TEST(LevelMeter, ShowsTheTonesPeakAndOverloadOnlyAtFullScale)
         for (int k = 0; k < Rate / 2; ++k)
             tone.Samples.push_back(int16_t(std::clamp(
                 std::lround(amplitude * std::sin(2 * M_PI * k / 44.1)), -32767L, 32767L)));
-        device.open(tone);
+        device.open(std::make_shared<const TWaveFile>(std::move(tone)));
         device.Wait = true;
         device.play();
         EXPECT_NEAR(meter.highestDecibels(), decibels, 0.5);

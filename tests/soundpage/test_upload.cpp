@@ -77,7 +77,7 @@ struct UploadFixture : PanelWindowFixture
 
 } // namespace
 
-TEST(Upload, MessagesReachThePanelWholeAndTheTableIsChecked)
+TEST(Upload, MessagesReachThePanelWholeAndReceiptsMatchWhatItHeard)
 {
     WindowFixture f;
     UploadFixture::writeMessages(f, {{1, 1.0}, {2, 0.8}, {4, 1.2}});

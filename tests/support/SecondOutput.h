@@ -1,9 +1,8 @@
 #pragma once
 
 #include "SoundAnalysis.h"
+#include "SoundServer.h"
 
-#include <QAudioDevice>
-#include <QMediaDevices>
 #include <QProcess>
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -37,10 +36,11 @@ struct SecondOutput
     }
     static bool offered()
     {
-        const QList<QAudioDevice> outputs = QMediaDevices::audioOutputs();
-        return std::any_of(outputs.begin(), outputs.end(), [](const QAudioDevice &device) {
-            return device.description() == QLatin1String(Description);
-        });
+        const SoundServerState server = SoundServer::instance().state();
+        return std::any_of(server.outputs.begin(), server.outputs.end(),
+                           [](const SoundOutputState &output) {
+                               return output.description == QLatin1String(Description);
+                           });
     }
 };
 

@@ -37,8 +37,5 @@ int main(int argc, char **argv)
 #endif
     ::testing::InitGoogleTest(&argc, argv);
     const int result = RUN_ALL_TESTS();
-#ifdef ORVANTA_TEST_SOUND
-    orvanta::WaveDevice::settleBeforeExit();
-#endif
     return result;
 }

@@ -21,7 +21,8 @@ TEST(WaveDeviceWithoutServer, OpenFailsAtOnceWithAClearError)
         device.open();
         FAIL() << "opened without a sound server";
     } catch (const EWaveDeviceError &error) {
-        EXPECT_STREQ(error.what(), "Нет устройства вывода звука");
+        EXPECT_STREQ(error.what(), "Нет связи с сервером звука: звук не воспроизводится и не "
+                                   "записывается, пока сервер не вернётся");
     }
     EXPECT_LT(clock.elapsed(), 1000);
     EXPECT_FALSE(device.isOpen());

@@ -1,12 +1,11 @@
 #include "SoundListener.h"
 
+#include "SoundStream.h"
 #include "WaveFile.h"
 
-#include <QAudioSource>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QMediaDevices>
 #include <QThread>
 #include <csignal>
 #include <cstring>
@@ -31,6 +30,8 @@ constexpr int StartLimitMs = 5000;
 // silence too, so a reader quiet for the limit is stuck and is replaced.
 constexpr int WatchMs = 500;
 constexpr int QuietLimitMs = 5000;
+// The pieces in which the reader gets the input's sound.
+constexpr int ReadPieceMs = 20;
 
 } // namespace
 
@@ -138,34 +139,24 @@ int ReadSoundInput(int argc, char **argv)
     // otherwise stay.
     prctl(PR_SET_PDEATHSIG, SIGKILL);
     QCoreApplication application(argc, argv);
-    const QAudioDevice input = QMediaDevices::defaultAudioInput();
-    if (input.isNull()) {
-        std::cerr << "orvanta-panel-sim: no sound input to listen to\n";
+    SoundStream input;
+    if (const QString refused = input.record(QString(), SampleRate, ReadPieceMs, false);
+        !refused.isEmpty()) {
+        std::cerr << "orvanta-panel-sim: the sound input does not record: " << refused.toStdString()
+                  << "\n";
         return 1;
     }
-    QAudioFormat format;
-    format.setSampleRate(SampleRate);
-    format.setChannelCount(1);
-    format.setSampleFormat(QAudioFormat::Int16);
-    QAudioSource source(input, format);
-    QIODevice *data = source.start();
-    if (!data) {
-        std::cerr << "orvanta-panel-sim: the sound input does not record\n";
-        return 1;
+    std::vector<int16_t> samples;
+    for (;;) {
+        QThread::msleep(ReadPieceMs / 2);
+        if (!input.failure().isEmpty())
+            return 1; // the sound server went away
+        samples.clear();
+        input.takeRecorded(samples);
+        const auto bytes = qint64(samples.size() * sizeof(int16_t));
+        if (bytes > 0 && ::write(STDOUT_FILENO, samples.data(), size_t(bytes)) != bytes)
+            return 1; // the listener is gone
     }
-    QFile out;
-    out.open(STDOUT_FILENO, QIODevice::WriteOnly | QIODevice::Unbuffered);
-    // The input's data is deleted when its stream fails, and with it this connection.
-    QObject::connect(data, &QIODevice::readyRead, &application, [&] {
-        const QByteArray bytes = data->readAll();
-        if (out.write(bytes) != bytes.size())
-            application.exit(1); // the listener is gone
-    });
-    QObject::connect(&source, &QAudioSource::stateChanged, &application, [&](QAudio::State state) {
-        if (state == QAudio::StoppedState)
-            application.exit(1); // the sound server went away
-    });
-    return application.exec();
 }
 
 } // namespace orvanta::sim
