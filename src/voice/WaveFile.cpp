@@ -11,6 +11,7 @@
 #include <cstring>
 #include <memory>
 #include <sndfile.h>
+#include <sys/stat.h>
 #include <type_traits>
 
 namespace orvanta {
@@ -52,15 +53,18 @@ QByteArray headerBytes(const RiffBlock &riff, const FormatBlock &format, const D
 // format as samples of -1 to 1 (8-bit centred, float as it is), rounded to 16 bits and clipped.
 // False when the sound is longer than any message can be.
 template <typename Sample>
-bool readFrames(SNDFILE *file, int channels, sf_count_t frames, size_t longest,
+bool readFrames(SNDFILE *file, int channels, sf_count_t frames, bool framesCredible, size_t longest,
                 sf_count_t (*read)(SNDFILE *, Sample *, sf_count_t), std::vector<int16_t> &samples)
 {
     // The block holds the same number of samples however many channels a file claims.
     const sf_count_t blockFrames = std::max<sf_count_t>(1, BlockSamples / channels);
     std::vector<Sample> block(size_t(blockFrames) * size_t(channels));
     samples.clear();
-    // A header may claim any length: room is made for what is read, up to a modest start.
-    samples.reserve(std::min({size_t(std::max<sf_count_t>(frames, 0)), longest, ReservedAtOnce}));
+    // A header may claim any length: room is made for what is read, up to a modest start,
+    // unless the file is large enough to hold what it claims. A message is then held in exactly
+    // its own room, not in one that grew to twice its size.
+    const size_t claimed = std::min(size_t(std::max<sf_count_t>(frames, 0)), longest);
+    samples.reserve(framesCredible ? claimed : std::min(claimed, ReservedAtOnce));
     for (;;) {
         const sf_count_t got = read(file, block.data(), blockFrames);
         if (got <= 0)
@@ -156,10 +160,17 @@ bool TWaveFile::load(int fd)
     }
     const bool sixteenBits = (info.format & SF_FORMAT_SUBMASK) == SF_FORMAT_PCM_16;
     const size_t longest = std::min(size_t(info.samplerate) * LongestSeconds, MostSamples);
-    const bool complete = sixteenBits ? readFrames<short>(file, info.channels, info.frames, longest,
-                                                          sf_readf_short, Samples)
-                                      : readFrames<double>(file, info.channels, info.frames,
-                                                           longest, sf_readf_double, Samples);
+    struct stat status = {};
+    const bool credible = sixteenBits && ::fstat(fd, &status) == 0 &&
+                          info.frames * info.channels * 2 <= sf_count_t(status.st_size);
+    const bool complete = sixteenBits
+                              ? readFrames<short>(file, info.channels, info.frames, credible,
+                                                  longest, sf_readf_short, Samples)
+                              : readFrames<double>(file, info.channels, info.frames, credible,
+                                                   longest, sf_readf_double, Samples);
+    // A sound whose length its header did not tell grew its room by doubling.
+    if (Samples.capacity() > Samples.size() + Samples.size() / 16)
+        Samples.shrink_to_fit();
     if (!complete) {
         LoadError = QCoreApplication::translate("orvanta::WaveFile", "звук длиннее %1 сек.")
                         .arg(longest / size_t(info.samplerate));
