@@ -64,12 +64,10 @@ SoundPage::SoundPage(PanelLink &link, QString soundHome, QWidget *parent)
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
-    // Why sound cannot play, on a line of its own under the buttons, so that it never squeezes
-    // them; the line is there only while there is something to say.
+    // Why sound cannot play, or what the output was heard to play of a message uploaded, on a
+    // line of its own under the buttons, so that it never squeezes them; the line is there only
+    // while there is something to say.
     m_status = named(new StatusLine, "StatusL");
-    QPalette red = m_status->palette();
-    red.setColor(QPalette::WindowText, QColor(0xaa, 0, 0));
-    m_status->setPalette(red);
     m_status->hide();
     buildDebugGroup();
     layout->addWidget(m_debugGroup);
@@ -306,6 +304,7 @@ bool SoundPage::SoundSGSelectCell(int ACol, int ARow)
         return false;
     m_rowNumber->setText(QString::number(ARow));
     m_deviceNote.clear(); // said of what ran before
+    m_heardNote.clear();
     showSelectedMessage();
     return true;
 }
@@ -344,7 +343,11 @@ void SoundPage::connectUploadButtons()
     m_upload->setCorrectErrors([this] { return correctErrors(); });
     connect(m_upload, &SoundUpload::rowStarted, this, [this](int row) { showUploadRow(row); });
     connect(m_upload, &SoundUpload::messageHeard, this, [this](const QString &text) {
-        m_deviceNote = text;
+        m_heardNote = text;
+        updateControls();
+    });
+    connect(m_upload, &SoundUpload::started, this, [this] {
+        m_heardNote.clear();
         updateControls();
     });
     connect(m_upload, &SoundUpload::usedSecondsChanged, this,
@@ -398,6 +401,7 @@ void SoundPage::setSoundDevices(const QString &output, const QString &input)
     m_outputName = output;
     m_inputName = input;
     m_deviceNote.clear();
+    m_heardNote.clear();
     if (output.isEmpty() && input.isEmpty())
         m_deviceLook.stop();
     else
@@ -594,6 +598,7 @@ void SoundPage::play(bool fromStart)
     if (!m_editor->canPlay() || !m_activity.begin(Activity::Kind::Playing))
         return;
     m_deviceNote.clear();
+    m_heardNote.clear();
     if (fromStart)
         m_editor->PlayFromStart();
     else
@@ -615,6 +620,7 @@ void SoundPage::record()
     if (!m_activity.begin(Activity::Kind::Recording))
         return;
     m_deviceNote.clear();
+    m_heardNote.clear();
     if (!m_editor->RecordSound(MaxRecordingSeconds).isEmpty()) {
         m_activity.end(Activity::Kind::Recording);
         return;
@@ -670,7 +676,13 @@ void SoundPage::updateControls()
     findChild<QPushButton *>(QStringLiteral("Button5"))
         ->setEnabled(now == Activity::Kind::Uploading);
     const QString problem = m_outputProblem.isEmpty() ? editor.playbackProblem() : m_outputProblem;
-    m_status->say(problem.isEmpty() ? m_deviceNote : problem);
+    const QString warning = problem.isEmpty() ? m_deviceNote : problem;
+    // What stands in the way is said in red; what was heard, in the page's own colour.
+    QPalette colours = palette();
+    if (!warning.isEmpty())
+        colours.setColor(QPalette::WindowText, QColor(0xaa, 0, 0));
+    m_status->setPalette(colours);
+    m_status->say(warning.isEmpty() ? m_heardNote : warning);
     showSelection();
 }
 

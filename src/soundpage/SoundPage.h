@@ -158,6 +158,7 @@ private:
     QString m_inputName;
     QString m_voice;
     QString m_deviceNote; // a device that went away and was given up for the default
+    QString m_heardNote;  // what the output was heard to play of the last message uploaded
     QTimer m_deviceLook;
     QProgressBar *m_usageBar = nullptr; // EepPB
     QTableView *m_grid = nullptr;

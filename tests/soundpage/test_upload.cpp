@@ -154,6 +154,10 @@ TEST(Upload, MessagesReachThePanelWholeAndReceiptsMatchWhatItHeard)
         EXPECT_NEAR(receipt[10].toDouble(), panelHeard.seconds, 0.1);
         EXPECT_EQ(receipt[11], QStringLiteral("Ok"));
     }
+    // The last message's level heard stays on the page's status line.
+    EXPECT_TRUE(window->findChild<QLabel *>(QStringLiteral("StatusL"))
+                    ->text()
+                    .startsWith(QStringLiteral("Сообщение 4 услышано на выводе звука: ")));
     // The settings report lists them.
     ReportInput report;
     report.uploads = receipts;
