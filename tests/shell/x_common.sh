@@ -47,7 +47,7 @@ x_start_tool() {
     { printf 'Сообщение\r\n'; for n in $(seq 54); do printf 'Сообщение %d\r\n' "$n"; done; } >"$work/cwd/messages.txt"
     { printf 'Файл\r\n'; for n in $(seq 54); do printf '%d.wav\r\n' "$n"; done; } >"$work/cwd/sounds.txt"
 
-    openbox >/dev/null 2>&1 &
+    XDG_CACHE_HOME="$work/cache" openbox >/dev/null 2>&1 &
     wm=$!
     sleep 0.5
     (cd "$work/cwd" && XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" \
