@@ -54,7 +54,7 @@ SoundResult MessageEdit::replace(std::vector<int16_t> samples, uint32_t rate, bo
     // Nothing is written from samples the file no longer holds.
     if (const QString changed = reloadIfChanged(); !changed.isEmpty())
         return changed;
-    const QString &name = m_wave->FileName;
+    const QString name = m_wave->FileName; // the wave is replaced below
     // A file the user has made read-only is not ours to change.
     if (ReadOnlyMessage(name))
         return tr("Файл \"%1\" только для чтения: изменение не сохранено").arg(name);

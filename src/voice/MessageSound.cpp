@@ -131,7 +131,8 @@ SoundResult MessageSound::edit(const std::function<SoundResult(double scale)> &c
             return SoundResult::failed(changed);
         }
         const double rate = wave()->Format.SampleRate;
-        const SoundResult imported = importInto(m_row, wave()->FileName);
+        const QString source = wave()->FileName; // an import may show the message anew
+        const SoundResult imported = importInto(m_row, source);
         if (!imported.done())
             return imported;
         reshow();
