@@ -17,8 +17,11 @@
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <functional>
 #include <sndfile.h>
 #include <soxr.h>
+#include <utility>
+#include <vector>
 
 namespace orvanta {
 
@@ -66,16 +69,93 @@ QString versions(const QString &toolVersion)
 
 } // namespace
 
+namespace {
+
+const QRegularExpression::PatternOptions Unicode =
+    QRegularExpression::UseUnicodePropertiesOption | QRegularExpression::MultilineOption;
+
+// A value that stands after a password's name: in a settings file ("Пароль: 14253"), a change
+// ("Пароль: 14253 → 86427") or the window state ("xpass=14253").
+const QRegularExpression &passwordValues()
+{
+    static const QRegularExpression pattern(
+        QStringLiteral(
+            "((?<!\\w)(?:Пароль|Password)\\s*[:=]\\s*|^[^=\\n]*\\bxpass\\s*=\\s*)([^\\s|]+)"
+            "(?:(\\s*→\\s*)([^\\s|]+))?"),
+        Unicode);
+    return pattern;
+}
+
+// The same for a key code ("Ключ 1: …", "Key 1: …", "e1=…").
+const QRegularExpression &keyValues()
+{
+    static const QRegularExpression pattern(
+        QStringLiteral("((?<!\\w)(?:Ключ|Key) [1-4]\\s*[:=]\\s*|^[^=\\n]*\\be1\\s*=\\s*)([^\\s|]+)"
+                       "(?:(\\s*→\\s*)([^\\s|]+))?"),
+        Unicode);
+    return pattern;
+}
+
+// The commands that carry a secret, and the replies that answer them: ten digits of a coded
+// password, sixteen hex digits of a key.
+const QRegularExpression &passwordOnTheLine()
+{
+    static const QRegularExpression pattern(
+        QStringLiteral("(\\+Q|>)((?:0[0-9]){5}|(?<=\\+Q)[0-9]+)(?![0-9A-Fa-f])"));
+    return pattern;
+}
+
+const QRegularExpression &keyOnTheLine()
+{
+    static const QRegularExpression pattern(
+        QStringLiteral("(\\+T0[0-4]|>)([0-9A-Fa-f]{16})(?![0-9A-Fa-f])"));
+    return pattern;
+}
+
+bool isKeyCode(const QString &value)
+{
+    static const QRegularExpression hex(QStringLiteral("^[0-9A-Fa-f]{16}$"));
+    return hex.match(value).hasMatch();
+}
+
+bool isPassword(const QString &value)
+{
+    static const QRegularExpression digits(QStringLiteral("^[0-9]+$"));
+    return digits.match(value).hasMatch();
+}
+
+// The text with each match's value groups put through hide; the rest of the match stays.
+QString replaceValues(const QString &text, const QRegularExpression &pattern,
+                      const std::vector<int> &valueGroups,
+                      const std::function<QString(const QString &)> &hide)
+{
+    QString result;
+    qsizetype done = 0;
+    QRegularExpressionMatchIterator matches = pattern.globalMatch(text);
+    while (matches.hasNext()) {
+        const QRegularExpressionMatch match = matches.next();
+        for (int group : valueGroups) {
+            if (match.capturedLength(group) == 0)
+                continue;
+            result += text.mid(done, match.capturedStart(group) - done);
+            result += hide(match.captured(group));
+            done = match.capturedEnd(group);
+        }
+    }
+    return result + text.mid(done);
+}
+
+} // namespace
+
 void SecretRedactor::learn(const QString &password, const QStringList &keyCodes)
 {
     QStringList forms;
-    if (!password.trimmed().isEmpty()) {
+    if (isPassword(password.trimmed()))
         forms << password.trimmed() << EncodePassword(password.trimmed());
-    }
     for (const QString &code : keyCodes) {
         const QString digits = code.trimmed();
         // The empty slot and the placeholder are no secrets.
-        if (HoldsNoKey(digits))
+        if (!isKeyCode(digits) || HoldsNoKey(digits))
             continue;
         forms << digits << ReverseKeyBytes(digits);
     }
@@ -102,23 +182,45 @@ void SecretRedactor::learnFromSettingsFolder(const QString &folder)
     }
 }
 
+void SecretRedactor::learnFromText(const QString &text)
+{
+    // The values a change names: the newest of them are in no snapshot yet.
+    for (const QRegularExpression *pattern : {&passwordValues(), &keyValues()}) {
+        QRegularExpressionMatchIterator matches = pattern->globalMatch(text);
+        while (matches.hasNext()) {
+            const QRegularExpressionMatch match = matches.next();
+            for (int group : {2, 4}) {
+                if (pattern == &passwordValues())
+                    learn(match.captured(group), {});
+                else
+                    learn(QString(), {match.captured(group)});
+            }
+        }
+    }
+}
+
 QString SecretRedactor::redacted(QString text) const
 {
-    // The commands that carry a secret, and the values that answer them: ten digits of a coded
-    // password, sixteen hex digits of a key.
-    static const QRegularExpression commands(
-        QStringLiteral("(\\+Q)[0-9]+|(\\+T0[0-4])[0-9A-Fa-f]{16}"));
-    text.replace(commands, QStringLiteral("\\1\\2") + Mark);
-    static const QRegularExpression values(
-        QStringLiteral("(>)(?:(?:0[0-9]){5}|[0-9A-Fa-f]{16})(?![0-9A-Fa-f])"));
-    text.replace(values, QStringLiteral("\\1") + Mark);
-    // Settings files and the window state name them.
-    static const QRegularExpression named(
-        QStringLiteral("^((?:Пароль|Ключ [1-4]|[^=\\n]*\\b(?:xpass|e1))\\s*[:=]\\s*).+$"),
-        QRegularExpression::MultilineOption);
-    text.replace(named, QStringLiteral("\\1") + Mark);
-    for (const QString &secret : m_secrets)
-        text.replace(secret, Mark, Qt::CaseInsensitive);
+    const auto always = [](const QString &) {
+        return Mark;
+    };
+    // A key slot with no key stays visible: support sees which slots are empty.
+    const auto unlessEmpty = [](const QString &value) {
+        return isKeyCode(value) && HoldsNoKey(value) ? value : Mark;
+    };
+    text = replaceValues(text, passwordOnTheLine(), {2}, always);
+    text = replaceValues(text, keyOnTheLine(), {2}, unlessEmpty);
+    text = replaceValues(text, passwordValues(), {2, 4}, always);
+    text = replaceValues(text, keyValues(), {2, 4}, unlessEmpty);
+    // What was learnt, wherever else it stands, as a whole value: never the digits of a password
+    // inside a longer run of hex digits.
+    for (const QString &secret : m_secrets) {
+        const QRegularExpression whole(QStringLiteral("(?<![0-9A-Za-z])") +
+                                           QRegularExpression::escape(secret) +
+                                           QStringLiteral("(?![0-9A-Za-z])"),
+                                       QRegularExpression::CaseInsensitiveOption);
+        text.replace(whole, Mark);
+    }
     return text;
 }
 
@@ -150,11 +252,13 @@ QString WriteSupportBundle(const QString &path, const SupportSources &sources)
         redactor.learn(password, keys);
     }
 
+    // Every text is gathered first, so that a secret any of them names (the newest values of a
+    // change are in no snapshot yet) is hidden in all of them.
     QStringList skipped;
+    std::vector<std::pair<QString, QString>> texts;
     const auto put = [&](const QString &name, const QString &text) {
-        QFile file(bundle.filePath(name));
-        if (!file.open(QIODevice::WriteOnly) || file.write(redactor.redacted(text).toUtf8()) < 0)
-            skipped += name;
+        redactor.learnFromText(text);
+        texts.emplace_back(name, text);
     };
     const auto copy = [&](const QString &name, const QString &source, int lines = 0) {
         if (!QFileInfo::exists(source))
@@ -187,6 +291,12 @@ QString WriteSupportBundle(const QString &path, const SupportSources &sources)
             report.source = journal.back().port;
             report.time = journal.back().time;
             report.writes = journal;
+            for (JournalEntry &entry : report.writes) {
+                for (QString &change : entry.changes)
+                    change = redactor.redacted(change);
+                for (QString &line : entry.detail)
+                    line = redactor.redacted(line);
+            }
             if (QFileInfo::exists(sources.paths.inLists(MessagesFile))) {
                 MessageList list(sources.paths.soundHome);
                 list.load(sources.paths.inLists(MessagesFile), sources.paths.inLists(SoundsFile));
@@ -198,7 +308,15 @@ QString WriteSupportBundle(const QString &path, const SupportSources &sources)
             skipped += QStringLiteral("report.pdf: ") + QString::fromUtf8(error.what());
         }
     }
-    put(QStringLiteral("skipped.txt"), skipped.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+    for (const auto &[name, text] : texts) {
+        QFile file(bundle.filePath(name));
+        if (!file.open(QIODevice::WriteOnly) || file.write(redactor.redacted(text).toUtf8()) < 0)
+            skipped += name;
+    }
+    QFile skippedFile(bundle.filePath(QStringLiteral("skipped.txt")));
+    if (skippedFile.open(QIODevice::WriteOnly))
+        skippedFile.write(
+            (redactor.redacted(skipped.join(QLatin1Char('\n'))) + QLatin1Char('\n')).toUtf8());
 
     // Packed beside the target, then put in its place: a bundle is there whole or not at all.
     const QString partial = path + QStringLiteral(".part");

@@ -25,6 +25,10 @@ public:
     // Every password and key code of the settings files (snapshots) in the folder, and these.
     void learnFromSettingsFolder(const QString &folder);
     void learn(const QString &password, const QStringList &keyCodes);
+    // The passwords and key codes a text names as a setting's or a change's values.
+    void learnFromText(const QString &text);
+    // A key slot with no key stays as it is; every other value is replaced whole, never the
+    // digits of one secret inside a longer value.
     QString redacted(QString text) const;
 
     static const QString Mark;

@@ -106,6 +106,8 @@ TEST(Cli, ReadDiffAndWriteWithVerification)
     // file afterwards: exit 4, with the part or the setting named and the way back.
     text.replace(QStringLiteral("Шлейф 1, замыкание: нет"),
                  QStringLiteral("Шлейф 1, замыкание: да"));
+    text.replace(QStringLiteral("Ключ 2: 0000000000000000"),
+                 QStringLiteral("Ключ 2: 1A2B3C4D5E6F7081"));
     WriteFile(f.path("loops.txt"), text.toUtf8());
     const std::pair<const char *, const char *> faults[] = {
         {"refuse", "Охранная панель отказалась принять: шлейфы и общие настройки."},
@@ -429,6 +431,8 @@ TEST(Cli, InterruptedWriteSaysWhatHappenedAndRestoreBringsThePanelBack)
                  QStringLiteral("Шлейф 3, при размыкании: реле 2 включить: да"));
     text.replace(QStringLiteral("Шлейф 1, замыкание: нет"),
                  QStringLiteral("Шлейф 1, замыкание: да"));
+    text.replace(QStringLiteral("Ключ 2: 0000000000000000"),
+                 QStringLiteral("Ключ 2: 1A2B3C4D5E6F7081"));
     text.replace(QStringLiteral("Пароль: 12345"), QStringLiteral("Пароль: 54321"));
     for (const auto &cut : cuts) {
         SCOPED_TRACE(cut.hangUpAfter);
@@ -648,9 +652,12 @@ TEST(Cli, ReportOfAFileSaysTheSettingsAndNoSecret)
     EXPECT_TRUE(QDir(f.folder.path()).entryList({QStringLiteral("*.pdf")}).isEmpty());
 }
 
-// The support bundle of a panel whose password and key were written, with a debug log and the
+// The support bundle of a panel whose password and keys were written, with a debug log and the
 // window's state that name them too: unpacked, its report turned into text, no file holds any
-// form of the secrets.
+// form of the secrets. They reach it by every path: a snapshot, the newest values of a write
+// (in the journal only), a window write logged with its changes, the window state, the exchange
+// on the line; a key code that holds the password's digits is hidden whole, and an empty key
+// slot stays visible.
 TEST(Cli, SupportBundleHoldsNoSecret)
 {
     CliFixture f;
@@ -659,16 +666,22 @@ TEST(Cli, SupportBundleHoldsNoSecret)
     QString text = QString::fromUtf8(ReadFile(f.path("panel.txt")));
     text.replace(QStringLiteral("Ключ 1: 0000000000000000"),
                  QStringLiteral("Ключ 1: 0123456789ABCDEF"));
+    text.replace(QStringLiteral("Ключ 3: 0000000000000000"),
+                 QStringLiteral("Ключ 3: CAFEBABE01425367"));
     text.replace(QStringLiteral("Пароль: 12345"), QStringLiteral("Пароль: 14253"));
     WriteFile(f.path("secret.txt"), text.toUtf8());
     ASSERT_EQ(f.run({"write", "--yes", "--port", f.port, f.path("secret.txt")}).exitCode, 0);
     text.replace(QStringLiteral("Шлейф 1, замыкание: нет"),
                  QStringLiteral("Шлейф 1, замыкание: да"));
+    text.replace(QStringLiteral("Ключ 2: 0000000000000000"),
+                 QStringLiteral("Ключ 2: 1A2B3C4D5E6F7081"));
     WriteFile(f.path("next.txt"), text.toUtf8());
     ASSERT_EQ(f.run({"write", "--yes", "--port", f.port, f.path("next.txt")}).exitCode, 0);
     WriteFile(f.path("log.txt"),
               "12:00:01 +Q0104020503\r\n>0104020503\r\nOK\r\n"
-              "12:00:02 +T01EFCDAB8967452301\r\nOK\r\n+T01\r\n>efcdab8967452301\r\nOK\r\n");
+              "12:00:02 +T01EFCDAB8967452301\r\nOK\r\n+T01\r\n>efcdab8967452301\r\nOK\r\n"
+              "12:00:03 Записано не всё: Пароль: [скрыто] → 97531 | Ключ 3: CAFEBABE01425367 → "
+              "5566778899aabbcc\r\n12:00:04 +T04\r\n>0000000000000000\r\nOK\r\n");
     QDir().mkpath(f.path("config/Orvanta"));
     WriteFile(f.path("config/Orvanta/Forms.conf"),
               "[fContact]\nxpass=14253\ne1=0123456789ABCDEF\ncb1=COM2\n");
@@ -695,9 +708,15 @@ TEST(Cli, SupportBundleHoldsNoSecret)
         const QString file = all.next();
         const QString content = QString::fromUtf8(ReadFile(file));
         ++files;
-        for (const char *secret : {"14253", "0104020503", "0123456789abcdef", "efcdab8967452301"})
+        for (const char *secret : {"14253", "0104020503", "0123456789abcdef", "efcdab8967452301",
+                                   "1a2b3c4d5e6f7081", "81706f5e4d3c2b1a", "97531", "0907050301",
+                                   "cafebabe", "bebafeca", "5566778899aabbcc", "ccbbaa9988776655"})
             EXPECT_FALSE(content.contains(QLatin1String(secret), Qt::CaseInsensitive))
                 << secret << " in " << file.toStdString();
     }
     EXPECT_GE(files, 10);
+    // Support sees which key slots are empty.
+    EXPECT_TRUE(ReadFile(bundle.filePath(QStringLiteral("log.txt"))).contains(">0000000000000000"));
+    EXPECT_TRUE(ReadFile(bundle.filePath(QStringLiteral("snapshots/journal.txt")))
+                    .contains("Ключ 2: 0000000000000000 → [скрыто]"));
 }
