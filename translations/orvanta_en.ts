@@ -451,9 +451,9 @@ Before every write the panel&apos;s settings are read whole and kept as a snapsh
         <translation>saves what the support desk needs, secrets removed</translation>
     </message>
     <message>
-        <source>Writes one archive for the support desk: the versions, Config.ini, the window state, the last 1,000 lines of the log, the journal with its snapshots, what ports says, the sound devices, the message lists and a report of the last snapshot. Passwords and key codes are replaced by a mark everywhere in it; a file that cannot be read is listed in skipped.txt.
+        <source>Writes one archive for the support desk: the versions, Config.ini, the window state, the last 1,000 lines of the log, the journal with its snapshots, what ports says, the sound devices, the message lists and a report of the last snapshot. Passwords and key codes are replaced by a mark everywhere in it; a file that cannot be read is listed in skipped.txt. Without -o it is orvanta-support-YYYY-MM-DD-HHMMSS.tar.gz in the current folder.
 </source>
-        <translation>Writes one archive for the support desk: the versions, Config.ini, the window state, the last 1,000 lines of the log, the journal with its snapshots, what ports says, the sound devices, the message lists and a report of the last snapshot. Passwords and key codes are replaced by a mark everywhere in it; a file that cannot be read is listed in skipped.txt.
+        <translation>Writes one archive for the support desk: the versions, Config.ini, the window state, the last 1,000 lines of the log, the journal with its snapshots, what ports says, the sound devices, the message lists and a report of the last snapshot. Passwords and key codes are replaced by a mark everywhere in it; a file that cannot be read is listed in skipped.txt. Without -o it is orvanta-support-YYYY-MM-DD-HHMMSS.tar.gz in the current folder.
 </translation>
     </message>
 </context>

@@ -455,9 +455,9 @@ Before every write the panel&apos;s settings are read whole and kept as a snapsh
         <translation>сохраняет то, что нужно поддержке, без секретов</translation>
     </message>
     <message>
-        <source>Writes one archive for the support desk: the versions, Config.ini, the window state, the last 1,000 lines of the log, the journal with its snapshots, what ports says, the sound devices, the message lists and a report of the last snapshot. Passwords and key codes are replaced by a mark everywhere in it; a file that cannot be read is listed in skipped.txt.
+        <source>Writes one archive for the support desk: the versions, Config.ini, the window state, the last 1,000 lines of the log, the journal with its snapshots, what ports says, the sound devices, the message lists and a report of the last snapshot. Passwords and key codes are replaced by a mark everywhere in it; a file that cannot be read is listed in skipped.txt. Without -o it is orvanta-support-YYYY-MM-DD-HHMMSS.tar.gz in the current folder.
 </source>
-        <translation>Записывает один архив для поддержки: версии, Config.ini, состояние окна, последние 1000 строк журнала обмена, журнал записей со снимками, то, что говорит ports, звуковые устройства, списки сообщений и отчёт о последнем снимке. Пароли и коды ключей везде заменены пометкой; файл, который не удалось прочитать, назван в skipped.txt.
+        <translation>Записывает один архив для поддержки: версии, Config.ini, состояние окна, последние 1000 строк журнала обмена, журнал записей со снимками, то, что говорит ports, звуковые устройства, списки сообщений и отчёт о последнем снимке. Пароли и коды ключей везде заменены пометкой; файл, который не удалось прочитать, назван в skipped.txt. Без -o это orvanta-support-ГГГГ-ММ-ДД-ЧЧММСС.tar.gz в текущей папке.
 </translation>
     </message>
 </context>

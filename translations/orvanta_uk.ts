@@ -453,9 +453,9 @@ FILE налаштувань &quot;-&quot; читається зі стандар
         <translation>зберігає те, що потрібно підтримці, без секретів</translation>
     </message>
     <message>
-        <source>Writes one archive for the support desk: the versions, Config.ini, the window state, the last 1,000 lines of the log, the journal with its snapshots, what ports says, the sound devices, the message lists and a report of the last snapshot. Passwords and key codes are replaced by a mark everywhere in it; a file that cannot be read is listed in skipped.txt.
+        <source>Writes one archive for the support desk: the versions, Config.ini, the window state, the last 1,000 lines of the log, the journal with its snapshots, what ports says, the sound devices, the message lists and a report of the last snapshot. Passwords and key codes are replaced by a mark everywhere in it; a file that cannot be read is listed in skipped.txt. Without -o it is orvanta-support-YYYY-MM-DD-HHMMSS.tar.gz in the current folder.
 </source>
-        <translation>Записує один архів для підтримки: версії, Config.ini, стан вікна, останні 1000 рядків журналу обміну, журнал записів зі знімками, те, що каже ports, звукові пристрої, списки повідомлень і звіт про останній знімок. Паролі й коди ключів скрізь замінено позначкою; файл, який не вдалося прочитати, названо в skipped.txt.
+        <translation>Записує один архів для підтримки: версії, Config.ini, стан вікна, останні 1000 рядків журналу обміну, журнал записів зі знімками, те, що каже ports, звукові пристрої, списки повідомлень і звіт про останній знімок. Паролі й коди ключів скрізь замінено позначкою; файл, який не вдалося прочитати, названо в skipped.txt. Без -o це orvanta-support-РРРР-ММ-ДД-ГГХХСС.tar.gz у поточній теці.
 </translation>
     </message>
 </context>

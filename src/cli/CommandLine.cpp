@@ -7,6 +7,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QTemporaryDir>
 #include <cstdio>
 #include <map>
 
@@ -30,6 +31,32 @@ void PrintLines(QTextStream &to, const QStringList &lines)
 {
     for (const QString &line : lines)
         to << "  " << line << "\n";
+}
+
+int SaveOutput(const QString &output, const std::function<QString(const QString &path)> &write)
+{
+    if (output != QLatin1String("-")) {
+        if (const QString failure = write(output); !failure.isEmpty()) {
+            err << failure << "\n";
+            return NotWritten;
+        }
+        out << output << "\n";
+        return Done;
+    }
+    // Made whole first: a failure leaves nothing half-given on standard output.
+    const QTemporaryDir aside;
+    const QString path = aside.filePath(QStringLiteral("output"));
+    const QString failure = aside.isValid() ? write(path) : aside.errorString();
+    QFile made(path);
+    QFile standardOutput;
+    out.flush();
+    if (!failure.isEmpty() || !made.open(QIODevice::ReadOnly) ||
+        !standardOutput.open(stdout, QIODevice::WriteOnly) ||
+        standardOutput.write(made.readAll()) < 0 || !standardOutput.flush()) {
+        err << (failure.isEmpty() ? standardOutput.errorString() : failure) << "\n";
+        return NotWritten;
+    }
+    return Done;
 }
 
 PanelSettings ReadSettingsArgument(const QString &path)

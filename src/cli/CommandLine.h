@@ -8,6 +8,7 @@
 #include <QJsonValue>
 #include <QStringList>
 #include <QTextStream>
+#include <functional>
 
 // The program's texts in the interface's language.
 class Cli
@@ -68,6 +69,9 @@ QString Translated(const char *text);
 
 void PrintJson(const QJsonValue &value);
 void PrintLines(QTextStream &to, const QStringList &lines);
+// Makes a file with write (empty, or why it was not written) at output, whose name then goes to
+// standard output; an output of "-" is made aside and given whole to standard output instead.
+int SaveOutput(const QString &output, const std::function<QString(const QString &path)> &write);
 
 // A settings file by its path, or standard input for "-".
 // What was rounded as the panel keeps it is said on standard error.

@@ -121,14 +121,16 @@ const std::vector<Command> &Commands()
                     "writes. Never a key code or the password's digits. Without -o it is "
                     "report.pdf.\n"),
          RunReport},
-        {"support", "-o FILE.tar.gz", Argument::None,
+        {"support", "[-o FILE.tar.gz]", Argument::None,
          QT_TRANSLATE_NOOP("Cli", "saves what the support desk needs, secrets removed"),
          QT_TRANSLATE_NOOP(
              "Cli", "Writes one archive for the support desk: the versions, Config.ini, the "
                     "window state, the last 1,000 lines of the log, the journal with its "
                     "snapshots, what ports says, the sound devices, the message lists and a "
                     "report of the last snapshot. Passwords and key codes are replaced by a mark "
-                    "everywhere in it; a file that cannot be read is listed in skipped.txt.\n"),
+                    "everywhere in it; a file that cannot be read is listed in skipped.txt. "
+                    "Without -o it is orvanta-support-YYYY-MM-DD-HHMMSS.tar.gz in the current "
+                    "folder.\n"),
          RunSupport},
         {"help", "[COMMAND]", Argument::None, QT_TRANSLATE_NOOP("Cli", "this text, or a command's"),
          QT_TRANSLATE_NOOP("Cli", "The program's help, or a command's.\n"), nullptr},

@@ -32,6 +32,7 @@ struct CliResult
     int exitCode = -1;
     QString out;
     QString err;
+    QByteArray bytes; // standard output as it came
 };
 
 struct CliFixture
@@ -72,8 +73,9 @@ struct CliFixture
         cli.write(input);
         cli.closeWriteChannel();
         cli.waitForFinished(60000);
-        return {cli.exitCode(), QString::fromUtf8(cli.readAllStandardOutput()),
-                QString::fromUtf8(cli.readAllStandardError())};
+        const QByteArray bytes = cli.readAllStandardOutput();
+        return {cli.exitCode(), QString::fromUtf8(bytes),
+                QString::fromUtf8(cli.readAllStandardError()), bytes};
     }
 };
 
@@ -650,6 +652,33 @@ TEST(Cli, ReportOfAFileSaysTheSettingsAndNoSecret)
     EXPECT_EQ(unwritable.exitCode, 10) << unwritable.err.toStdString();
     EXPECT_FALSE(unwritable.err.isEmpty());
     EXPECT_TRUE(QDir(f.folder.path()).entryList({QStringLiteral("*.pdf")}).isEmpty());
+}
+
+// "-o -" gives the report or the bundle whole on standard output and makes no file; a bundle
+// without -o gets a name of its own in the current folder.
+TEST(Cli, PapersGoWhereTheyAreAsked)
+{
+    CliFixture f;
+    ASSERT_EQ(f.run({"read", "--port", f.port, "-o", f.path("panel.txt")}).exitCode, 0);
+    const struct
+    {
+        QStringList arguments;
+        QByteArray begins; // standard output
+    } cases[] = {
+        {{"report", "-o", "-", f.path("panel.txt")}, "%PDF"},
+        {{"support", "-o", "-"}, "\x1f\x8b"},
+        {{"support"}, "orvanta-support-"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.arguments.join(QLatin1Char(' ')).toStdString());
+        const CliResult result = f.run(c.arguments);
+        EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
+        EXPECT_TRUE(result.bytes.startsWith(c.begins)) << result.bytes.left(40).toStdString();
+        EXPECT_FALSE(QFile::exists(f.path("-")));
+    }
+    const QStringList bundles =
+        QDir(f.folder.path()).entryList({QStringLiteral("orvanta-support-*.tar.gz")});
+    EXPECT_EQ(bundles.size(), 1) << bundles.join(QLatin1Char(' ')).toStdString();
 }
 
 // The support bundle of a panel whose password and keys were written, with a debug log and the

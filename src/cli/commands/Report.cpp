@@ -45,12 +45,8 @@ int RunReport(const Invocation &call)
     input.writes = SnapshotJournal().entries();
     input.uploads = UploadJournal(SnapshotJournal::defaultFolder()).lastUpload();
     const QString output = options.output.isEmpty() ? QStringLiteral("report.pdf") : options.output;
-    if (const QString failure = WriteReportPdf(output, input); !failure.isEmpty()) {
-        err << failure << "\n";
-        return NotWritten;
-    }
-    out << output << "\n";
-    return Done;
+    return SaveOutput(output,
+                      [&input](const QString &path) { return WriteReportPdf(path, input); });
 }
 
 } // namespace orvanta::cli

@@ -3,25 +3,25 @@
 #include "PortProbe.h"
 #include "SupportBundle.h"
 
+#include <QDateTime>
+
 namespace orvanta::cli {
 
 int RunSupport(const Invocation &call)
 {
-    if (call.options.output.isEmpty()) {
-        err << CommandHelp(QStringLiteral("support"));
-        return BadUse;
-    }
     SupportSources sources;
     sources.paths = call.paths;
     sources.toolVersion = QStringLiteral(ORVANTA_VERSION);
     sources.portsText = PortsText(call.config);
-    if (const QString failure = WriteSupportBundle(call.options.output, sources);
-        !failure.isEmpty()) {
-        err << failure << "\n";
-        return NotWritten;
-    }
-    out << call.options.output << "\n";
-    return Done;
+    // Without -o, a name of its own in the current folder: a second bundle never replaces the
+    // first.
+    const QString output =
+        call.options.output.isEmpty()
+            ? QStringLiteral("orvanta-support-%1.tar.gz")
+                  .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-HHmmss")))
+            : call.options.output;
+    return SaveOutput(
+        output, [&sources](const QString &path) { return WriteSupportBundle(path, sources); });
 }
 
 } // namespace orvanta::cli
