@@ -1443,6 +1443,10 @@ The panel probably holds the new settings.</translation>
         <source>Услышано</source>
         <translation>Heard</translation>
     </message>
+    <message>
+        <source>Записи этой панели: того же порта и той же прошивки. Панели с одной прошивкой на одном порту здесь не различаются.</source>
+        <translation>The writes of this panel: the same port and the same firmware. Panels with one firmware on one port are not told apart here.</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::SnapshotJournal</name>

@@ -1447,6 +1447,10 @@ Before every write the panel&apos;s settings are read whole and kept as a snapsh
         <source>Услышано</source>
         <translation>Услышано</translation>
     </message>
+    <message>
+        <source>Записи этой панели: того же порта и той же прошивки. Панели с одной прошивкой на одном порту здесь не различаются.</source>
+        <translation>Записи этой панели: того же порта и той же прошивки. Панели с одной прошивкой на одном порту здесь не различаются.</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::SnapshotJournal</name>

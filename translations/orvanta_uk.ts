@@ -1445,6 +1445,10 @@ FILE налаштувань &quot;-&quot; читається зі стандар
         <source>Услышано</source>
         <translation>Почуто</translation>
     </message>
+    <message>
+        <source>Записи этой панели: того же порта и той же прошивки. Панели с одной прошивкой на одном порту здесь не различаются.</source>
+        <translation>Записи цієї панелі: того самого порту й тієї самої прошивки. Панелі з однією прошивкою на одному порту тут не розрізняються.</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::SnapshotJournal</name>

@@ -233,6 +233,16 @@ QString JournalTimeText(const QDateTime &time)
     return time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
 }
 
+std::vector<JournalEntry> WritesOfPanel(const std::vector<JournalEntry> &all, const QString &port,
+                                        const QString &firmware)
+{
+    std::vector<JournalEntry> panel;
+    for (const JournalEntry &entry : all)
+        if (!entry.damaged && entry.port == port && entry.firmware == firmware)
+            panel.push_back(entry);
+    return panel;
+}
+
 QStringList JournalEntryFields(const JournalEntry &entry)
 {
     if (entry.damaged)

@@ -50,6 +50,11 @@ struct JournalEntry
     QString line;         // the line as the journal holds it
 };
 
+// The writes of one panel, as the journal tells them apart: the same port and firmware. Panels
+// of one firmware on one port are one panel here.
+std::vector<JournalEntry> WritesOfPanel(const std::vector<JournalEntry> &all, const QString &port,
+                                        const QString &firmware);
+
 // "yyyy-MM-dd HH:mm:ss", as the journal's time is shown to a person.
 QString JournalTimeText(const QDateTime &time);
 // An entry for a person, in the interface's language: number, time, port, firmware, result (with

@@ -214,12 +214,16 @@ QString SettingsReport::writes() const
         if (entry.damaged)
             continue;
         rows.push_back({QString::number(entry.number), JournalTimeText(entry.time), entry.port,
-                        entry.result, QString::number(entry.changes.size())});
+                        JournalResultText(entry.result), QString::number(entry.changes.size())});
     }
     QString html = heading(tr("Последние записи в панель"));
     if (rows.empty())
         return html + QStringLiteral("<p>%1</p>").arg(escaped(tr("Записей ещё не было.")));
-    return html + table({tr("№"), tr("Время"), tr("Порт"), tr("Итог"), tr("Изменений")}, rows);
+    return html + table({tr("№"), tr("Время"), tr("Порт"), tr("Итог"), tr("Изменений")}, rows) +
+           QStringLiteral("<p>%1</p>")
+               .arg(
+                   escaped(tr("Записи этой панели: того же порта и той же прошивки. Панели с одной "
+                              "прошивкой на одном порту здесь не различаются.")));
 }
 
 // The upload journal's fields: time, upload, port, row, file, SHA-256, the file's seconds, the

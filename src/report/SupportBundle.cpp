@@ -290,7 +290,7 @@ QString WriteSupportBundle(const QString &path, const SupportSources &sources)
             report.settings = SnapshotJournal(journalFolder).snapshot(journal.back().number);
             report.source = journal.back().port;
             report.time = journal.back().time;
-            report.writes = journal;
+            report.writes = WritesOfPanel(journal, journal.back().port, journal.back().firmware);
             for (JournalEntry &entry : report.writes) {
                 for (QString &change : entry.changes)
                     change = redactor.redacted(change);

@@ -383,7 +383,8 @@ void TfContact::saveReport()
     input.source = m_port->currentText();
     input.time = QDateTime::currentDateTime();
     input.messages = ReportMessages(m_soundPage->messages());
-    input.writes = SnapshotJournal().entries();
+    input.writes = WritesOfPanel(SnapshotJournal().entries(), input.source,
+                                 input.settings.version.value_or(QString()));
     input.uploads = UploadJournal(SnapshotJournal::defaultFolder()).lastUpload();
     const QString path = Dialogs::GetSaveFileName(QDir::homePath(), tr("Отчёт PDF (*.pdf)"),
                                                   QStringLiteral("pdf"), this);

@@ -42,7 +42,10 @@ int RunReport(const Invocation &call)
         input.source = panel.port();
     }
     input.messages = listedMessages(call.paths);
-    input.writes = SnapshotJournal().entries();
+    // A settings file has no writes of its own; a panel, those of its port and firmware.
+    if (options.file.isEmpty())
+        input.writes = WritesOfPanel(SnapshotJournal().entries(), input.source,
+                                     input.settings.version.value_or(QString()));
     input.uploads = UploadJournal(SnapshotJournal::defaultFolder()).lastUpload();
     const QString output = options.output.isEmpty() ? QStringLiteral("report.pdf") : options.output;
     return SaveOutput(output,
