@@ -52,11 +52,12 @@ QString heading(const QString &text)
 // A table with a header row; cells are given as text.
 QString table(const QStringList &header, const std::vector<QStringList> &rows)
 {
-    QString html = QStringLiteral(
-        "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\"><tr>");
+    // The header row in a head of its own: a table that runs onto another page repeats it there.
+    QString html = QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" "
+                                  "width=\"100%\"><thead><tr>");
     for (const QString &cell : header)
         html += QStringLiteral("<th>%1</th>").arg(escaped(cell));
-    html += QStringLiteral("</tr>");
+    html += QStringLiteral("</tr></thead>");
     for (const QStringList &row : rows) {
         html += QStringLiteral("<tr>");
         for (const QString &cell : row)
@@ -216,14 +217,15 @@ QString SettingsReport::writes() const
         rows.push_back({QString::number(entry.number), JournalTimeText(entry.time), entry.port,
                         JournalResultText(entry.result), QString::number(entry.changes.size())});
     }
-    QString html = heading(tr("Последние записи в панель"));
+    // Said first, so that it stays with the table on the page the table begins on.
+    QString html = heading(tr("Последние записи в панель")) +
+                   QStringLiteral("<p>%1</p>")
+                       .arg(escaped(tr("Записи этой панели: того же порта и той же прошивки. "
+                                       "Панели с одной прошивкой на одном порту здесь не "
+                                       "различаются.")));
     if (rows.empty())
         return html + QStringLiteral("<p>%1</p>").arg(escaped(tr("Записей ещё не было.")));
-    return html + table({tr("№"), tr("Время"), tr("Порт"), tr("Итог"), tr("Изменений")}, rows) +
-           QStringLiteral("<p>%1</p>")
-               .arg(
-                   escaped(tr("Записи этой панели: того же порта и той же прошивки. Панели с одной "
-                              "прошивкой на одном порту здесь не различаются.")));
+    return html + table({tr("№"), tr("Время"), tr("Порт"), tr("Итог"), tr("Изменений")}, rows);
 }
 
 // The upload journal's fields: time, upload, port, row, file, SHA-256, the file's seconds, the

@@ -2,6 +2,9 @@
 #include "SettingsReport.h"
 #include "SnapshotJournal.h"
 
+#include <QTextDocument>
+#include <QTextFrame>
+#include <QTextTable>
 #include <gtest/gtest.h>
 
 using namespace orvanta;
@@ -53,4 +56,14 @@ TEST(ReportWrites, OnlyThePanelsOwnPortAndFirmware)
     const QString html = ReportHtml(input);
     EXPECT_TRUE(html.contains(QStringLiteral("Панели с одной прошивкой на одном порту")));
     EXPECT_FALSE(html.contains(QStringLiteral("COM3")));
+    // Every table keeps its header row on each page it runs onto.
+    QTextDocument document;
+    document.setHtml(html);
+    int tables = 0;
+    for (QTextFrame *frame : document.rootFrame()->childFrames())
+        if (auto *table = qobject_cast<QTextTable *>(frame)) {
+            ++tables;
+            EXPECT_EQ(table->format().headerRowCount(), 1);
+        }
+    EXPECT_GT(tables, 0);
 }
