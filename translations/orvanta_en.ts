@@ -1883,6 +1883,10 @@ Write the messages anyway?</translation>
         <source>Не удалось записать файл %1: %2</source>
         <translation>Cannot write the file %1: %2</translation>
     </message>
+    <message>
+        <source>%1: нет в папке %2</source>
+        <translation>%1: not in the folder %2</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::TWaveAdjuster</name>

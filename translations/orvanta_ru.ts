@@ -1888,6 +1888,10 @@ Before every write the panel&apos;s settings are read whole and kept as a snapsh
         <source>Не удалось записать файл %1: %2</source>
         <translation>Не удалось записать файл %1: %2</translation>
     </message>
+    <message>
+        <source>%1: нет в папке %2</source>
+        <translation>%1: нет в папке %2</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::TWaveAdjuster</name>

@@ -1886,6 +1886,10 @@ FILE налаштувань &quot;-&quot; читається зі стандар
         <source>Не удалось записать файл %1: %2</source>
         <translation>Не вдалося записати файл %1: %2</translation>
     </message>
+    <message>
+        <source>%1: нет в папке %2</source>
+        <translation>%1: немає в теці %2</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::TWaveAdjuster</name>

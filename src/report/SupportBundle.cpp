@@ -224,7 +224,7 @@ QString SecretRedactor::redacted(QString text) const
     return text;
 }
 
-QString WriteSupportBundle(const QString &path, const SupportSources &sources)
+QString WriteSupportBundle(const QString &path, const SupportSources &sources, QStringList *absent)
 {
     QTemporaryDir work;
     if (!work.isValid())
@@ -260,9 +260,19 @@ QString WriteSupportBundle(const QString &path, const SupportSources &sources)
         redactor.learnFromText(text);
         texts.emplace_back(name, text);
     };
+    // A file the bundle is expected to hold that is not there is named, with where it was looked
+    // for: support then knows it was missing, not forgotten.
     const auto copy = [&](const QString &name, const QString &source, int lines = 0) {
-        if (!QFileInfo::exists(source))
+        if (!QFileInfo::exists(source)) {
+            const QFileInfo looked(source);
+            const QString note =
+                QCoreApplication::translate("orvanta::SupportBundle", "%1: нет в папке %2")
+                    .arg(looked.fileName(), looked.absolutePath());
+            skipped += note;
+            if (absent)
+                *absent += note;
             return;
+        }
         bool ok = false;
         const QString text = readText(source, &ok);
         if (!ok) {

@@ -39,8 +39,11 @@ private:
 
 // One .tar.gz with the versions, Config.ini, the window state, the last 1,000 lines of the log,
 // the journal and its snapshots, the ports, the sound devices, the message lists and a report of
-// the last snapshot, every text with its secrets replaced. A file that cannot be read is listed in
-// "skipped.txt" inside. Written whole or not at all; empty, or why it was not written.
-QString WriteSupportBundle(const QString &path, const SupportSources &sources);
+// the last snapshot, every text with its secrets replaced. A file that cannot be read, or one that
+// is not where it is looked for, is listed in "skipped.txt" inside; the absent ones also in
+// absent, with the folder looked in. Written whole or not at all; empty, or why it was not
+// written.
+QString WriteSupportBundle(const QString &path, const SupportSources &sources,
+                           QStringList *absent = nullptr);
 
 } // namespace orvanta

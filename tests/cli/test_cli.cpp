@@ -679,6 +679,13 @@ TEST(Cli, PapersGoWhereTheyAreAsked)
     const QStringList bundles =
         QDir(f.folder.path()).entryList({QStringLiteral("orvanta-support-*.tar.gz")});
     EXPECT_EQ(bundles.size(), 1) << bundles.join(QLatin1Char(' ')).toStdString();
+    // The lists and the log are looked for in the folder it runs in: absent, each is named with
+    // that folder.
+    const CliResult support = f.run({"support", "-o", f.path("bundle.tar.gz")});
+    for (const char *file : {"log.txt", "messages.txt", "sounds.txt"})
+        EXPECT_TRUE(support.err.contains(
+            QStringLiteral("%1: нет в папке %2").arg(QLatin1String(file), f.folder.path())))
+            << file << ": " << support.err.toStdString();
 }
 
 // The support bundle of a panel whose password and keys were written, with a debug log and the

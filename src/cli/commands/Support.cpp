@@ -20,8 +20,13 @@ int RunSupport(const Invocation &call)
             ? QStringLiteral("orvanta-support-%1.tar.gz")
                   .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-HHmmss")))
             : call.options.output;
-    return SaveOutput(
-        output, [&sources](const QString &path) { return WriteSupportBundle(path, sources); });
+    QStringList absent;
+    const int status = SaveOutput(output, [&sources, &absent](const QString &path) {
+        return WriteSupportBundle(path, sources, &absent);
+    });
+    for (const QString &note : absent)
+        err << note << "\n";
+    return status;
 }
 
 } // namespace orvanta::cli
