@@ -2111,10 +2111,6 @@ Run with DEBUG for debug mode; orvanta-config --help for help.</translation>
         <translation>Could not create file &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>Звук прерван: сервер звука не отвечает</source>
-        <translation>Sound stopped: the sound server is not responding</translation>
-    </message>
-    <message>
         <source>Звук из файла &quot;%1&quot; не может быть воспроизведён: частота его отсчётов не подходит устройству</source>
         <translation>The sound from file &quot;%1&quot; cannot be played: its sample rate does not suit the device</translation>
     </message>

@@ -2116,10 +2116,6 @@ Before every write the panel&apos;s settings are read whole and kept as a snapsh
         <translation>Не удалось создать файл &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>Звук прерван: сервер звука не отвечает</source>
-        <translation>Звук прерван: сервер звука не отвечает</translation>
-    </message>
-    <message>
         <source>Звук из файла &quot;%1&quot; не может быть воспроизведён: частота его отсчётов не подходит устройству</source>
         <translation>Звук из файла &quot;%1&quot; не может быть воспроизведён: частота его отсчётов не подходит устройству</translation>
     </message>

@@ -2114,10 +2114,6 @@ FILE налаштувань &quot;-&quot; читається зі стандар
         <translation>Не вдалося створити файл &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>Звук прерван: сервер звука не отвечает</source>
-        <translation>Звук перервано: сервер звуку не відповідає</translation>
-    </message>
-    <message>
         <source>Звук из файла &quot;%1&quot; не может быть воспроизведён: частота его отсчётов не подходит устройству</source>
         <translation>Звук із файлу &quot;%1&quot; неможливо відтворити: його частота дискретизації не підходить пристрою</translation>
     </message>

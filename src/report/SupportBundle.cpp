@@ -185,18 +185,18 @@ void SecretRedactor::learnFromSettingsFolder(const QString &folder)
 void SecretRedactor::learnFromText(const QString &text)
 {
     // The values a change names: the newest of them are in no snapshot yet.
-    for (const QRegularExpression *pattern : {&passwordValues(), &keyValues()}) {
-        QRegularExpressionMatchIterator matches = pattern->globalMatch(text);
+    const auto values = [&text](const QRegularExpression &pattern) {
+        QStringList found;
+        QRegularExpressionMatchIterator matches = pattern.globalMatch(text);
         while (matches.hasNext()) {
             const QRegularExpressionMatch match = matches.next();
-            for (int group : {2, 4}) {
-                if (pattern == &passwordValues())
-                    learn(match.captured(group), {});
-                else
-                    learn(QString(), {match.captured(group)});
-            }
+            found << match.captured(2) << match.captured(4);
         }
-    }
+        return found;
+    };
+    for (const QString &password : values(passwordValues()))
+        learn(password, {});
+    learn(QString(), values(keyValues()));
 }
 
 QString SecretRedactor::redacted(QString text) const

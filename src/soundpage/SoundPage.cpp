@@ -106,10 +106,13 @@ SoundPage::SoundPage(PanelLink &link, QString soundHome, QWidget *parent)
     // then, and only while one is chosen.
     m_deviceLook.setInterval(DeviceLookMs);
     connect(&m_deviceLook, &QTimer::timeout, this, [this] { giveUpMissingDevices(); });
-    // The buttons follow the sound server's presence, with the reason in view.
+    // The buttons follow the sound server's presence, with the reason in view; the server's
+    // other news (every stream that comes and goes) leaves them as they are.
     connect(&SoundServer::instance(), &SoundServer::changed, this, [this] {
-        m_outputProblem = m_sound.player().outputProblem();
-        updateControls();
+        if (QString problem = m_sound.player().outputProblem(); problem != m_outputProblem) {
+            m_outputProblem = std::move(problem);
+            updateControls();
+        }
     });
     // The texts the page makes itself, again in a new language.
     KeepTranslated(this, [this] {
@@ -303,8 +306,7 @@ bool SoundPage::SoundSGSelectCell(int ACol, int ARow)
     if (m_editor->Recording() || m_activity.current() == Activity::Kind::Uploading)
         return false;
     m_rowNumber->setText(QString::number(ARow));
-    m_deviceNote.clear(); // said of what ran before
-    m_heardNote.clear();
+    clearNotes(); // said of what ran before
     showSelectedMessage();
     return true;
 }
@@ -400,8 +402,7 @@ void SoundPage::setSoundDevices(const QString &output, const QString &input)
 {
     m_outputName = output;
     m_inputName = input;
-    m_deviceNote.clear();
-    m_heardNote.clear();
+    clearNotes();
     if (output.isEmpty() && input.isEmpty())
         m_deviceLook.stop();
     else
@@ -597,8 +598,7 @@ void SoundPage::play(bool fromStart)
 {
     if (!m_editor->canPlay() || !m_activity.begin(Activity::Kind::Playing))
         return;
-    m_deviceNote.clear();
-    m_heardNote.clear();
+    clearNotes();
     if (fromStart)
         m_editor->PlayFromStart();
     else
@@ -619,8 +619,7 @@ void SoundPage::record()
 {
     if (!m_activity.begin(Activity::Kind::Recording))
         return;
-    m_deviceNote.clear();
-    m_heardNote.clear();
+    clearNotes();
     if (!m_editor->RecordSound(MaxRecordingSeconds).isEmpty()) {
         m_activity.end(Activity::Kind::Recording);
         return;
@@ -710,6 +709,12 @@ void SoundPage::chooseDevices()
         return;
     setSoundDevices(dialog.output(), dialog.input());
     emit soundDevicesChosen();
+}
+
+void SoundPage::clearNotes()
+{
+    m_deviceNote.clear();
+    m_heardNote.clear();
 }
 
 // What ran on a device that went away has ended with its own error.

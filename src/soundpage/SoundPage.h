@@ -83,6 +83,8 @@ public:
     // A chosen device the sound server no longer offers is given up for the default, with a
     // note, once nothing runs: on its way out, and for a device remembered from the last run.
     void giveUpMissingDevices();
+    // What the status line said of what ran before is no longer said.
+    void clearNotes();
     MessageList &messages() { return m_messages; }
     TWaveAdjuster &editor() { return *m_editor; }
     // The message shown, its device and its recorder.

@@ -122,7 +122,7 @@ SoundServer &SoundServer::instance()
 SoundServer::SoundServer()
 {
     m_loop = pa_threaded_mainloop_new();
-    // Named, so that it is told apart in a debugger and in the support bundle's thread list.
+    // Named, so that it is told apart in a debugger.
     pa_threaded_mainloop_set_name(m_loop, "orvanta-sound");
     pa_threaded_mainloop_lock(m_loop);
     connectContext();

@@ -23,9 +23,9 @@ constexpr int CollectMarginMs = 20;
 // How long a choice of device waits for the server's first report, right after the start.
 constexpr int ServerAnswerMs = 2000;
 
-QString ServerGoneWhilePlaying()
+QString serverGone()
 {
-    return WaveDevice::tr("Звук прерван: сервер звука не отвечает");
+    return WaveDevice::tr("сервер звука не отвечает");
 }
 
 // How long a new stream may take to show in the sound server's report.
@@ -352,7 +352,7 @@ void WaveDevice::watchStream()
         endPlayback();
     } else if (m_sinceProgress.elapsed() > StallMs) {
         m_position = playPosition();
-        endPlayback(ServerGoneWhilePlaying());
+        endPlayback(tr("Звук прерван: %1").arg(serverGone()));
     }
 }
 
@@ -362,7 +362,7 @@ QString WaveDevice::streamLost(const SoundServerState &server) const
     const QString failure = m_stream.failure();
     // A server that went away takes every device with it, and is said as such.
     if (!server.present)
-        return failure.isEmpty() ? QString() : tr("сервер звука не отвечает");
+        return failure.isEmpty() ? QString() : serverGone();
     const bool offered = playing ? deviceNamed(server.outputs, m_streamDevice) != nullptr
                                  : deviceNamed(server.inputs, m_streamDevice) != nullptr;
     if (!offered)
