@@ -59,6 +59,11 @@ int SaveOutput(const QString &output, const std::function<QString(const QString 
     return Done;
 }
 
+Secrets SecretsShown(const Options &options)
+{
+    return options.showSecrets ? Secrets::Shown : Secrets::Hidden;
+}
+
 PanelSettings ReadSettingsArgument(const QString &path)
 {
     QStringList notes;
@@ -99,6 +104,7 @@ bool ParseCommandLine(const QStringList &arguments, Options &options)
             {QStringLiteral("--help"), &options.help},
             {QStringLiteral("--password"), &options.password},
             {QStringLiteral("--yes"), &options.yes},
+            {QStringLiteral("--show-secrets"), &options.showSecrets},
             {QStringLiteral("--json"), &options.json},
             {QStringLiteral("--verbose"), &options.verbose},
             {QStringLiteral("--version"), &options.version},

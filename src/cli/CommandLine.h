@@ -3,6 +3,7 @@
 #include "AppConfig.h"
 #include "AppPaths.h"
 #include "PanelSettings.h"
+#include "SettingsFile.h"
 
 #include <QCoreApplication>
 #include <QJsonValue>
@@ -47,11 +48,15 @@ struct Options
     bool any = false; // wait: a panel that answers already counts too
     bool password = false;
     bool yes = false;
+    bool showSecrets = false; // write, restore, diff: the password and key codes in full
     bool help = false;
     bool json = false;
     bool verbose = false;
     bool version = false;
 };
+
+// How write, restore and diff show the password and key codes to a person.
+Secrets SecretsShown(const Options &options);
 
 // Reads the command line; false (with a message) when it cannot be taken.
 bool ParseCommandLine(const QStringList &arguments, Options &options);

@@ -45,7 +45,7 @@ const std::vector<Command> &Commands()
          QT_TRANSLATE_NOOP("Cli", "Reads every setting of the panel into a settings file, or to "
                                   "standard output. The password only with --password.\n"),
          RunRead},
-        {"write", "[--port P] FILE [--yes]", Argument::Required,
+        {"write", "[--port P] FILE [--yes] [--show-secrets]", Argument::Required,
          QT_TRANSLATE_NOOP("Cli", "shows what would change, asks, writes, and checks the panel"),
          QT_TRANSLATE_NOOP(
              "Cli", "Reads the panel, lists what the file would change, asks (unless --yes), "
@@ -54,7 +54,7 @@ const std::vector<Command> &Commands()
                     "part, or kept other values), 7 when the write was cut off, 9 when it could "
                     "not be read back to check.\n"),
          RunWrite},
-        {"diff", "[--port P] FILE [--json]", Argument::Required,
+        {"diff", "[--port P] FILE [--json] [--show-secrets]", Argument::Required,
          QT_TRANSLATE_NOOP("Cli", "lists the settings in which the panel differs from FILE"),
          QT_TRANSLATE_NOOP("Cli", "Lists each setting in which the panel differs from the file. "
                                   "Exit 0 when none, 1 when some.\n"),
@@ -66,7 +66,7 @@ const std::vector<Command> &Commands()
                     "how many settings it changed. Each has the snapshot of what the panel held "
                     "before it.\n"),
          RunHistory},
-        {"restore", "N [--port P] [--yes]", Argument::Required,
+        {"restore", "N [--port P] [--yes] [--show-secrets]", Argument::Required,
          QT_TRANSLATE_NOOP("Cli", "writes snapshot N back (compare, confirm, verify as write)"),
          QT_TRANSLATE_NOOP(
              "Cli", "Writes snapshot N (see history) back into the panel: shows its date, port "
@@ -203,6 +203,8 @@ Options:
                   then COM1 to COM8, the USB serial devices and the ports Config.ini names
   --password      read: put the password into the file (made readable by you alone)
   --yes           write, restore: write without asking (needed when there is no terminal)
+  --show-secrets  write, restore, diff: show the password and key codes (hidden by default:
+                  the password as the journal shows it, no digit of a key)
   --json          ports, detect, show, diff, history: print JSON (shapes in the README)
   --any           wait: a panel that answers already counts too
   --timeout S     wait: how many seconds to wait for a panel (default 300)

@@ -106,7 +106,8 @@ int WriteWithSnapshot(PanelSession &panel, const PanelSettings &wanted, const Op
         err << Cli::tr("Внимание: настройки прочитаны из панели с прошивкой «%1», а эта панель — "
                        "«%2».\n")
                    .arg(*wanted.version, *current.version);
-    const QStringList changes = CompareSettings(current, wanted);
+    const QStringList changes =
+        CompareSettings(current, wanted, Wording::Interface, SecretsShown(options));
     if (changes.isEmpty()) {
         out << Cli::tr("Панель уже хранит эти настройки.\n");
         return Done;
@@ -124,6 +125,7 @@ int WriteWithSnapshot(PanelSession &panel, const PanelSettings &wanted, const Op
         request.current = current;
         request.wanted = wanted;
         request.port = panel.port();
+        request.secrets = SecretsShown(options);
         outcome = WriteChecked(panel.link(), journal, request);
     }
     using Result = WriteOutcome::Result;

@@ -156,7 +156,7 @@ using Taken = std::vector<std::pair<WritePart, QStringList>>;
 
 // Every part the panel took commands of is read back; what it holds is compared with what those
 // commands carried (a part cut off is compared only as far as it went).
-void checkTaken(PanelLink &link, const Taken &taken, const PanelSettings &wanted,
+void checkTaken(PanelLink &link, const Taken &taken, const PanelSettings &wanted, Secrets secrets,
                 WriteOutcome &outcome)
 {
     PanelSettings back = outcome.held;
@@ -176,7 +176,7 @@ void checkTaken(PanelLink &link, const Taken &taken, const PanelSettings &wanted
             copyCommandSettings(command, wanted, expected);
         const PanelSettings held = partsOf(back, {part});
         expected = partsOf(expected, {part});
-        const QStringList differ = CompareSettings(held, expected);
+        const QStringList differ = CompareSettings(held, expected, Wording::Interface, secrets);
         if (differ.isEmpty())
             continue;
         outcome.partsNotKept.push_back(part);
@@ -303,7 +303,7 @@ WriteOutcome WriteChecked(PanelLink &link, SnapshotJournal &journal, const Write
     }
     // The parts taken are read back unless the line is gone.
     if (link.IsOpened() && link.connected())
-        checkTaken(link, taken, wanted, outcome);
+        checkTaken(link, taken, wanted, request.secrets, outcome);
     if (outcome.uncertain)
         outcome.heldRead = false;
     outcome.result = resultOf(outcome);

@@ -125,6 +125,8 @@ struct Setting
     bool caseless = false; // hex digits, equal in either letter case
     // The value as the panel will hold it, where that differs from what was given.
     std::function<QString(const QString &)> asKept = {};
+    // The value as a person's text shows it when secrets are hidden; none: shown as it is.
+    std::function<QString(const QString &)> hidden = {};
 };
 
 Setting bitSetting(const Naming &naming, Part part, std::function<uint8_t &(PanelSettings &)> byte,
@@ -217,6 +219,10 @@ const std::vector<Setting> &settingsTable()
                               "панель не принимает")));
         // A shorter password is padded with 5s when it is sent.
         all.back().asKept = PaddedPassword;
+        // As the journal shows it.
+        all.back().hidden = [](const QString &) {
+            return QStringLiteral("•••••");
+        };
         for (int slot = 1; slot <= PanelSettings::KeySlots; ++slot) {
             all.push_back(textSetting(
                 [slot](bool translated) {
@@ -229,6 +235,11 @@ const std::vector<Setting> &settingsTable()
                 QT_TRANSLATE_NOOP("orvanta::SettingsFile",
                                   "код ключа — 16 шестнадцатеричных цифр")));
             all.back().caseless = true;
+            // An empty slot stays visible as empty; a key's code is shown by none of its digits.
+            all.back().hidden = [](const QString &code) {
+                return code.count(QLatin1Char('0')) == code.size() ? code
+                                                                   : QString(16, QChar(0x2022));
+            };
         }
         for (int bit = 0; bit < 8; ++bit)
             all.push_back(bitSetting(
@@ -461,7 +472,7 @@ PanelSettings ReadSettings(QIODevice &device, QStringList *notes)
 }
 
 QStringList CompareSettings(const PanelSettings &current, const PanelSettings &wanted,
-                            Wording wording)
+                            Wording wording, Secrets secrets)
 {
     const bool translated = wording == Wording::Interface;
     const auto shown = [translated](const QString &value) {
@@ -478,9 +489,15 @@ QStringList CompareSettings(const PanelSettings &current, const PanelSettings &w
         };
         const QString now = held(current, setting.part) ? kept(setting.get(current)) : Missing;
         const QString then = kept(setting.get(wanted));
-        if (now.compare(then, setting.caseless ? Qt::CaseInsensitive : Qt::CaseSensitive) != 0)
-            changes += setting.naming(translated) + QStringLiteral(": ") + shown(now) +
-                       QStringLiteral(" → ") + shown(then);
+        if (now.compare(then, setting.caseless ? Qt::CaseInsensitive : Qt::CaseSensitive) == 0)
+            continue;
+        const auto told = [&](const QString &value) {
+            return secrets == Secrets::Hidden && setting.hidden && value != Missing
+                       ? setting.hidden(value)
+                       : shown(value);
+        };
+        changes += setting.naming(translated) + QStringLiteral(": ") + told(now) +
+                   QStringLiteral(" → ") + told(then);
     }
     return changes;
 }

@@ -46,8 +46,11 @@ PanelSettings ReadSettings(QIODevice &device, QStringList *notes = nullptr);
 // panel holds it, padded with 5s to five digits. The words are the interface's
 // language for a person, or the file's, which stay the same in every language, for what is kept
 // or read by programs (the journal, JSON).
+// Hidden secrets show the password as the journal does ("•••••") and no digit of a key's code;
+// a slot without a key still shows its zeros.
 enum class Wording { Interface, File };
+enum class Secrets { Shown, Hidden };
 QStringList CompareSettings(const PanelSettings &current, const PanelSettings &wanted,
-                            Wording wording = Wording::Interface);
+                            Wording wording = Wording::Interface, Secrets secrets = Secrets::Shown);
 
 } // namespace orvanta

@@ -756,3 +756,58 @@ TEST(Cli, SupportBundleHoldsNoSecret)
     EXPECT_TRUE(ReadFile(bundle.filePath(QStringLiteral("snapshots/journal.txt")))
                     .contains("Ключ 2: 0000000000000000 → [скрыто]"));
 }
+
+TEST(Cli, PersonTextHidesThePasswordAndKeysUnlessAsked)
+{
+    // The password changes, key 1 gets a code, key 2 stays empty, key 3 is taken away; the
+    // panel forgets the keys, so the settings it did not keep are listed too.
+    const QString fresh = freshPanelSettings();
+    ASSERT_FALSE(fresh.isEmpty());
+    QString text = fresh;
+    text.replace(QStringLiteral("Пароль: 12345"), QStringLiteral("Пароль: 14253"));
+    text.replace(QStringLiteral("Ключ 1: 0000000000000000"),
+                 QStringLiteral("Ключ 1: 1A2B3C4D5E6F7081"));
+    const QString hiddenKey = QString(16, QChar(0x2022));
+    const struct
+    {
+        const char *command;
+        bool showSecrets;
+        int exitCode;
+    } cases[] = {
+        {"diff", false, 1}, {"diff", true, 1},     {"write", false, 4},
+        {"write", true, 4}, {"restore", false, 4}, {"restore", true, 4},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(std::string(c.command) + (c.showSecrets ? " --show-secrets" : ""));
+        CliFixture f;
+        WriteFile(f.path("new.txt"), text.toUtf8());
+        QStringList arguments{QLatin1String(c.command), "--port", f.port, f.path("new.txt")};
+        if (c.command == std::string("restore")) {
+            // Snapshot 2 holds the secrets: the panel held them when the second write began.
+            WriteFile(f.path("fresh.txt"), fresh.toUtf8());
+            ASSERT_EQ(f.run({"write", "--yes", "--port", f.port, f.path("new.txt")}).exitCode, 0);
+            ASSERT_EQ(f.run({"write", "--yes", "--port", f.port, f.path("fresh.txt")}).exitCode, 0);
+            arguments = QStringList{"restore", "2", "--port", f.port};
+        }
+        if (c.command != std::string("diff"))
+            arguments += QStringLiteral("--yes");
+        if (c.showSecrets)
+            arguments += QStringLiteral("--show-secrets");
+        sim::PanelFaults forgetful;
+        forgetful.onlyCommand = "+T01"; // the first key's write
+        forgetful.forget = true;
+        f.panel.setFaults(forgetful);
+        const CliResult result = f.run(arguments);
+        EXPECT_EQ(result.exitCode, c.exitCode) << result.err.toStdString();
+        const QString said = result.out + result.err;
+        for (const char *secret : {"14253", "1A2B3C4D5E6F7081", "12345"})
+            EXPECT_EQ(said.contains(QLatin1String(secret)), c.showSecrets) << secret << "\n"
+                                                                           << said.toStdString();
+        if (!c.showSecrets) {
+            EXPECT_TRUE(said.contains(QStringLiteral("Пароль: ••••• → •••••")))
+                << said.toStdString();
+            EXPECT_TRUE(said.contains(QStringLiteral("Ключ 1: 0000000000000000 → ") + hiddenKey))
+                << said.toStdString();
+        }
+    }
+}

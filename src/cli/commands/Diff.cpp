@@ -13,7 +13,8 @@ int RunDiff(const Invocation &call)
     if (!panel.find(call.options.port))
         return NoPanel;
     const PanelSettings current = panel.read();
-    const QStringList changes = CompareSettings(current, wanted);
+    const QStringList changes =
+        CompareSettings(current, wanted, Wording::Interface, SecretsShown(call.options));
     if (call.options.json)
         PrintJson(ChangesJson(CompareSettings(current, wanted, Wording::File)));
     else
