@@ -22,6 +22,15 @@ version=$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM= "$prefix/bin/orvant
 [ "$version" = "orvanta-config $(sed -n 's/^project(OrvantaConfig VERSION \([0-9.]*\).*/\1/p' "$(dirname "$0")/../CMakeLists.txt")" ] ||
     { echo "version: $version"; exit 1; }
 "$prefix/bin/orvanta-cli" --help >/dev/null
+# Each page of the programs has its sections, the Russian ones under Russian headings.
+for page in orvanta-config orvanta-cli; do
+    for wanted in "man1 NAME SYNOPSIS DESCRIPTION OPTIONS ENVIRONMENT FILES EXAMPLES" \
+        "ru/man1 ИМЯ ОБЗОР ОПИСАНИЕ ПАРАМЕТРЫ ОКРУЖЕНИЕ ФАЙЛЫ ПРИМЕРЫ"; do
+        read -r folder sections <<<"$wanted"
+        have=$(zcat "$prefix/share/man/$folder/$page.1.gz" | sed -n 's/^\.SH "\?\([^"]*\)"\?$/\1/p' | tr '\n' ' ')
+        [ "$have" = "$sections " ] || { echo "$folder/$page sections: $have"; exit 1; }
+    done
+done
 desktop-file-validate "$prefix/share/applications/org.orvanta.OrvantaConfig.desktop"
 appstreamcli validate --no-net "$prefix/share/metainfo/org.orvanta.OrvantaConfig.metainfo.xml" >/dev/null
 echo "installed and valid: $version"

@@ -149,40 +149,6 @@
 </translation>
     </message>
     <message>
-        <source>Usage: orvanta-config [DEBUG] [--lang L]
-
-The configuration tool of the Orvanta GSM security panel: finds the panel on a serial port,
-reads and writes its settings, records, trims and plays the voice messages and uploads them
-into the panel.
-
-  DEBUG          debug mode: the panel&apos;s debug buttons, and every exchange kept in log.txt
-  --lang L       the language: %1; without it
-                 Config.ini&apos;s [Main] Language, else the one last chosen in the &quot;Файл…&quot; menu,
-                 else Russian
-  --version      the version
-  --help         this text
-
-Files: Config.ini and sound/ beside the program when it is a portable copy; otherwise
-~/.config/Orvanta/Config.ini (or /etc/xdg/Orvanta/Config.ini) and ~/.local/share/Orvanta/.
-</source>
-        <translation>Usage: orvanta-config [DEBUG] [--lang L]
-
-The configuration tool of the Orvanta GSM security panel: finds the panel on a serial port,
-reads and writes its settings, records, trims and plays the voice messages and uploads them
-into the panel.
-
-  DEBUG          debug mode: the panel&apos;s debug buttons, and every exchange kept in log.txt
-  --lang L       the language: %1; without it
-                 Config.ini&apos;s [Main] Language, else the one last chosen in the &quot;File…&quot; menu,
-                 else Russian
-  --version      the version
-  --help         this text
-
-Files: Config.ini and sound/ beside the program when it is a portable copy; otherwise
-~/.config/Orvanta/Config.ini (or /etc/xdg/Orvanta/Config.ini) and ~/.local/share/Orvanta/.
-</translation>
-    </message>
-    <message>
         <source>Внимание: настройки прочитаны из панели с прошивкой «%1», а эта панель — «%2».
 </source>
         <translation>Warning: the settings were read from a panel with firmware &quot;%1&quot;, and this panel has &quot;%2&quot;.
@@ -325,88 +291,6 @@ Files: Config.ini and sound/ beside the program when it is a portable copy; othe
 </translation>
     </message>
     <message>
-        <source>Usage: orvanta-cli [options] COMMAND [arguments]
-
-The Orvanta panel&apos;s settings without a window.
-
-Commands:
-%2
-A settings FILE of &quot;-&quot; is read from standard input; &quot;-o -&quot; writes to standard output.
-
-Options:
-  --lang L        the language of the texts: %1;
-                  without it Config.ini&apos;s, else the window&apos;s choice, else Russian
-  --config FILE   Config.ini to take port names from (default: the window&apos;s: beside the
-                  program for a portable copy, else ~/.config/Orvanta/, else /etc/xdg/Orvanta/)
-  --port P        the port: a name such as COM3, or a device path; without it COM2 is tried,
-                  then COM1 to COM8, the USB serial devices and the ports Config.ini names
-  --password      read: put the password into the file (made readable by you alone)
-  --yes           write, restore: write without asking (needed when there is no terminal)
-  --json          ports, detect, show, diff, history: print JSON (shapes in the README)
-  --any           wait: a panel that answers already counts too
-  --timeout S     wait: how many seconds to wait for a panel (default 300)
-  --verbose       say which Config.ini is used, and print the exchange with the panel on
-                  standard error
-  --version       the program&apos;s version
-  --              what follows is no option, even when it begins with &quot;-&quot;
-  -h, --help      this text, or a command&apos;s with COMMAND --help
-
-Questions and progress go to standard error, and only to a terminal.
-
-Exit status: 0 done (the panel holds the file&apos;s settings), 1 the panel differs (diff),
-2 wrong use or a settings file that cannot be taken, 3 no panel, 4 the panel did not keep
-what was written, 5 the write was not confirmed (or there was no terminal to ask and no
---yes), 6 a setting could not be read whole (nothing was written; an existing output file is
-left as it was), 7 a write was cut off (the panel holds part of the new settings; restore
-brings back the snapshot), 8 an internal error, 9 written but not checked: the panel could
-not be read back (restore brings back the snapshot), 10 the output file could not be written
-(report, support; no part of it is left).
-
-Before every write the panel&apos;s settings are read whole and kept as a snapshot in
-~/.local/share/Orvanta/snapshots/ with a journal line; if that read fails, nothing is written.
-</source>
-        <translation>Usage: orvanta-cli [options] COMMAND [arguments]
-
-The Orvanta panel&apos;s settings without a window.
-
-Commands:
-%2
-A settings FILE of &quot;-&quot; is read from standard input; &quot;-o -&quot; writes to standard output.
-
-Options:
-  --lang L        the language of the texts: %1;
-                  without it Config.ini&apos;s, else the window&apos;s choice, else Russian
-  --config FILE   Config.ini to take port names from (default: the window&apos;s: beside the
-                  program for a portable copy, else ~/.config/Orvanta/, else /etc/xdg/Orvanta/)
-  --port P        the port: a name such as COM3, or a device path; without it COM2 is tried,
-                  then COM1 to COM8, the USB serial devices and the ports Config.ini names
-  --password      read: put the password into the file (made readable by you alone)
-  --yes           write, restore: write without asking (needed when there is no terminal)
-  --json          ports, detect, show, diff, history: print JSON (shapes in the README)
-  --any           wait: a panel that answers already counts too
-  --timeout S     wait: how many seconds to wait for a panel (default 300)
-  --verbose       say which Config.ini is used, and print the exchange with the panel on
-                  standard error
-  --version       the program&apos;s version
-  --              what follows is no option, even when it begins with &quot;-&quot;
-  -h, --help      this text, or a command&apos;s with COMMAND --help
-
-Questions and progress go to standard error, and only to a terminal.
-
-Exit status: 0 done (the panel holds the file&apos;s settings), 1 the panel differs (diff),
-2 wrong use or a settings file that cannot be taken, 3 no panel, 4 the panel did not keep
-what was written, 5 the write was not confirmed (or there was no terminal to ask and no
---yes), 6 a setting could not be read whole (nothing was written; an existing output file is
-left as it was), 7 a write was cut off (the panel holds part of the new settings; restore
-brings back the snapshot), 8 an internal error, 9 written but not checked: the panel could
-not be read back (restore brings back the snapshot), 10 the output file could not be written
-(report, support; no part of it is left).
-
-Before every write the panel&apos;s settings are read whole and kept as a snapshot in
-~/.local/share/Orvanta/snapshots/ with a journal line; if that read fails, nothing is written.
-</translation>
-    </message>
-    <message>
         <source>Usage: orvanta-cli %1
 
 %2</source>
@@ -454,6 +338,210 @@ Before every write the panel&apos;s settings are read whole and kept as a snapsh
         <source>Writes one archive for the support desk: the versions, Config.ini, the window state, the last 1,000 lines of the log, the journal with its snapshots, what ports says, the sound devices, the message lists and a report of the last snapshot. Passwords and key codes are replaced by a mark everywhere in it; a file that cannot be read is listed in skipped.txt. Without -o it is orvanta-support-YYYY-MM-DD-HHMMSS.tar.gz in the current folder.
 </source>
         <translation>Writes one archive for the support desk: the versions, Config.ini, the window state, the last 1,000 lines of the log, the journal with its snapshots, what ports says, the sound devices, the message lists and a report of the last snapshot. Passwords and key codes are replaced by a mark everywhere in it; a file that cannot be read is listed in skipped.txt. Without -o it is orvanta-support-YYYY-MM-DD-HHMMSS.tar.gz in the current folder.
+</translation>
+    </message>
+    <message>
+        <source>Usage: orvanta-cli [options] COMMAND [arguments]
+
+The Orvanta panel&apos;s settings without a window.
+
+Commands:
+%2
+A settings FILE of &quot;-&quot; is read from standard input; &quot;-o -&quot; writes to standard output.
+
+Options:
+  --lang L        the language of the texts: %1;
+                  without it Config.ini&apos;s, else the window&apos;s choice, else Russian
+  --config FILE   Config.ini to take port names from (default: the window&apos;s: beside the
+                  program for a portable copy, else ~/.config/Orvanta/, else /etc/xdg/Orvanta/)
+  --port P        the port: a name such as COM3, or a device path; without it COM2 is tried,
+                  then COM1 to COM8, the USB serial devices and the ports Config.ini names
+  --password      read: put the password into the file (made readable by you alone)
+  --yes           write, restore: write without asking (needed when there is no terminal)
+  --show-secrets  write, restore, diff: show the password and key codes (hidden by default:
+                  the password as the journal shows it, no digit of a key)
+  --json          ports, detect, show, diff, history: print JSON (shapes in the README)
+  --any           wait: a panel that answers already counts too
+  --timeout S     wait: how many seconds to wait for a panel (default 300)
+  --verbose       say which Config.ini is used, and print the exchange with the panel on
+                  standard error
+  --version       the program&apos;s version
+  --              what follows is no option, even when it begins with &quot;-&quot;
+  -h, --help      this text, or a command&apos;s with COMMAND --help
+
+Questions and progress go to standard error, and only to a terminal.
+
+Exit status: 0 done (the panel holds the file&apos;s settings), 1 the panel differs (diff),
+2 wrong use or a settings file that cannot be taken, 3 no panel, 4 the panel did not keep
+what was written, 5 the write was not confirmed (or there was no terminal to ask and no
+--yes), 6 a setting could not be read whole (nothing was written; an existing output file is
+left as it was), 7 a write was cut off (the panel holds part of the new settings; restore
+brings back the snapshot), 8 an internal error, 9 written but not checked: the panel could
+not be read back (restore brings back the snapshot), 10 the output file could not be written
+(report, support; no part of it is left).
+
+Before every write the panel&apos;s settings are read whole and kept as a snapshot in
+~/.local/share/Orvanta/snapshots/ with a journal line; if that read fails, nothing is written.
+</source>
+        <translation>Usage: orvanta-cli [options] COMMAND [arguments]
+
+The Orvanta panel&apos;s settings without a window.
+
+Commands:
+%2
+A settings FILE of &quot;-&quot; is read from standard input; &quot;-o -&quot; writes to standard output.
+
+Options:
+  --lang L        the language of the texts: %1;
+                  without it Config.ini&apos;s, else the window&apos;s choice, else Russian
+  --config FILE   Config.ini to take port names from (default: the window&apos;s: beside the
+                  program for a portable copy, else ~/.config/Orvanta/, else /etc/xdg/Orvanta/)
+  --port P        the port: a name such as COM3, or a device path; without it COM2 is tried,
+                  then COM1 to COM8, the USB serial devices and the ports Config.ini names
+  --password      read: put the password into the file (made readable by you alone)
+  --yes           write, restore: write without asking (needed when there is no terminal)
+  --show-secrets  write, restore, diff: show the password and key codes (hidden by default:
+                  the password as the journal shows it, no digit of a key)
+  --json          ports, detect, show, diff, history: print JSON (shapes in the README)
+  --any           wait: a panel that answers already counts too
+  --timeout S     wait: how many seconds to wait for a panel (default 300)
+  --verbose       say which Config.ini is used, and print the exchange with the panel on
+                  standard error
+  --version       the program&apos;s version
+  --              what follows is no option, even when it begins with &quot;-&quot;
+  -h, --help      this text, or a command&apos;s with COMMAND --help
+
+Questions and progress go to standard error, and only to a terminal.
+
+Exit status: 0 done (the panel holds the file&apos;s settings), 1 the panel differs (diff),
+2 wrong use or a settings file that cannot be taken, 3 no panel, 4 the panel did not keep
+what was written, 5 the write was not confirmed (or there was no terminal to ask and no
+--yes), 6 a setting could not be read whole (nothing was written; an existing output file is
+left as it was), 7 a write was cut off (the panel holds part of the new settings; restore
+brings back the snapshot), 8 an internal error, 9 written but not checked: the panel could
+not be read back (restore brings back the snapshot), 10 the output file could not be written
+(report, support; no part of it is left).
+
+Before every write the panel&apos;s settings are read whole and kept as a snapshot in
+~/.local/share/Orvanta/snapshots/ with a journal line; if that read fails, nothing is written.
+</translation>
+    </message>
+    <message>
+        <source>Examples:
+  orvanta-cli detect      finds the panel: its port and firmware
+  orvanta-cli read --password -o site.txt
+                          keeps the panel&apos;s settings, its password with them, in site.txt
+  orvanta-cli write site.txt
+                          shows what site.txt would change, asks, writes and checks
+  orvanta-cli write --yes --port &quot;$(orvanta-cli wait)&quot; template.txt
+                          waits for the next panel plugged in and writes the template into it
+  orvanta-cli report -o site.pdf
+                          the settings report of the panel
+  orvanta-cli restore 3   writes back what the panel held before write 3 (see history)
+</source>
+        <translation>Examples:
+  orvanta-cli detect      finds the panel: its port and firmware
+  orvanta-cli read --password -o site.txt
+                          keeps the panel&apos;s settings, its password with them, in site.txt
+  orvanta-cli write site.txt
+                          shows what site.txt would change, asks, writes and checks
+  orvanta-cli write --yes --port &quot;$(orvanta-cli wait)&quot; template.txt
+                          waits for the next panel plugged in and writes the template into it
+  orvanta-cli report -o site.pdf
+                          the settings report of the panel
+  orvanta-cli restore 3   writes back what the panel held before write 3 (see history)
+</translation>
+    </message>
+    <message>
+        <source>Environment:
+  ORVANTA_DEVICE_FOLDER   a folder watched for serial adapters instead of udev and /dev (the
+                          virtual panel&apos;s tests keep theirs in one)
+  XDG_CONFIG_HOME         the folder of Orvanta/Config.ini and Orvanta/Forms.conf (default
+                          ~/.config)
+  XDG_DATA_HOME           the folder of Orvanta/: snapshots, journal, sound files (default
+                          ~/.local/share)
+  PULSE_SERVER            the sound server the messages are played and recorded through
+
+Files:
+  ~/.config/Orvanta/Config.ini
+                          port names ([Ports]), the language and debug mode ([Main]); read only
+  ~/.config/Orvanta/Forms.conf
+                          the window&apos;s state
+  ~/.local/share/Orvanta/snapshots/
+                          journal.txt, one line per write, and the snapshot of the panel taken
+                          before it; uploads.txt, what each upload of messages heard
+  ~/.local/share/Orvanta/sound/
+                          the voice messages&apos; wave files
+  messages.txt, sounds.txt, log.txt
+                          the message lists and the exchange log, in the folder the window is
+                          started from (from the desktop menu: ~/.local/share/Orvanta/)
+</source>
+        <translation>Environment:
+  ORVANTA_DEVICE_FOLDER   a folder watched for serial adapters instead of udev and /dev (the
+                          virtual panel&apos;s tests keep theirs in one)
+  XDG_CONFIG_HOME         the folder of Orvanta/Config.ini and Orvanta/Forms.conf (default
+                          ~/.config)
+  XDG_DATA_HOME           the folder of Orvanta/: snapshots, journal, sound files (default
+                          ~/.local/share)
+  PULSE_SERVER            the sound server the messages are played and recorded through
+
+Files:
+  ~/.config/Orvanta/Config.ini
+                          port names ([Ports]), the language and debug mode ([Main]); read only
+  ~/.config/Orvanta/Forms.conf
+                          the window&apos;s state
+  ~/.local/share/Orvanta/snapshots/
+                          journal.txt, one line per write, and the snapshot of the panel taken
+                          before it; uploads.txt, what each upload of messages heard
+  ~/.local/share/Orvanta/sound/
+                          the voice messages&apos; wave files
+  messages.txt, sounds.txt, log.txt
+                          the message lists and the exchange log, in the folder the window is
+                          started from (from the desktop menu: ~/.local/share/Orvanta/)
+</translation>
+    </message>
+    <message>
+        <source>Usage: orvanta-config [DEBUG] [--lang L]
+
+The configuration tool of the Orvanta GSM security panel: finds the panel on a serial port,
+reads and writes its settings, records, trims and plays the voice messages and uploads them
+into the panel.
+
+Options:
+  DEBUG          debug mode: the panel&apos;s debug buttons, and every exchange kept in log.txt
+  --lang L       the language: %1; without it
+                 Config.ini&apos;s [Main] Language, else the one last chosen in the &quot;Файл…&quot; menu,
+                 else Russian
+  --version      the version
+  --help         this text
+</source>
+        <translation>Usage: orvanta-config [DEBUG] [--lang L]
+
+The configuration tool of the Orvanta GSM security panel: finds the panel on a serial port,
+reads and writes its settings, records, trims and plays the voice messages and uploads them
+into the panel.
+
+Options:
+  DEBUG          debug mode: the panel&apos;s debug buttons, and every exchange kept in log.txt
+  --lang L       the language: %1; without it
+                 Config.ini&apos;s [Main] Language, else the one last chosen in the &quot;File…&quot; menu,
+                 else Russian
+  --version      the version
+  --help         this text
+</translation>
+    </message>
+    <message>
+        <source>Examples:
+  orvanta-config          starts in the language last chosen
+  orvanta-config --lang en
+                          starts in English
+  orvanta-config DEBUG    starts in debug mode: the debug buttons, every exchange in log.txt
+</source>
+        <translation>Examples:
+  orvanta-config          starts in the language last chosen
+  orvanta-config --lang en
+                          starts in English
+  orvanta-config DEBUG    starts in debug mode: the debug buttons, every exchange in log.txt
 </translation>
     </message>
 </context>
@@ -997,6 +1085,17 @@ The panel probably holds the new settings.</translation>
     </message>
 </context>
 <context>
+    <name>orvanta::PortWatcher</name>
+    <message>
+        <source>Диспетчер устройств (udev) не отвечает: адаптеры ищутся в /dev.</source>
+        <translation>The device manager (udev) does not answer: adapters are looked for in /dev.</translation>
+    </message>
+    <message>
+        <source>Диспетчер устройств (udev) не запущен: адаптеры ищутся в /dev.</source>
+        <translation>No device manager (udev) runs: adapters are looked for in /dev.</translation>
+    </message>
+</context>
+<context>
     <name>orvanta::RegularFile</name>
     <message>
         <source>файл не найден</source>
@@ -1376,10 +1475,6 @@ The panel probably holds the new settings.</translation>
         <translation>Memory, %</translation>
     </message>
     <message>
-        <source>Память сообщений: %1 с из %2 мин.</source>
-        <translation>Message memory: %1 s of %2 min</translation>
-    </message>
-    <message>
         <source>Последние записи в панель</source>
         <translation>The last writes into the panel</translation>
     </message>
@@ -1446,6 +1541,30 @@ The panel probably holds the new settings.</translation>
     <message>
         <source>Записи этой панели: того же порта и той же прошивки. Панели с одной прошивкой на одном порту здесь не различаются.</source>
         <translation>The writes of this panel: the same port and the same firmware. Panels with one firmware on one port are not told apart here.</translation>
+    </message>
+    <message>
+        <source>нет файла</source>
+        <translation>no file</translation>
+    </message>
+    <message>
+        <source>файл не читается</source>
+        <translation>file not readable</translation>
+    </message>
+    <message>
+        <source>Память сообщений панели: занято %1 с из %2 мин. (прочитано из панели)</source>
+        <translation>The panel&apos;s message memory: %1 s used of %2 min (read from the panel)</translation>
+    </message>
+    <message>
+        <source>Сообщения списка заняли бы %1 с из %2 мин. (оценка по файлам, по %3 с на каждое сообщение сверх его звука)</source>
+        <translation>The list&apos;s messages would take %1 s of %2 min (estimated from the files, with %3 s for each message beside its sound)</translation>
+    </message>
+    <message>
+        <source>Внимание: это больше памяти панели (%1 мин.) на %2 с.</source>
+        <translation>Warning: this is %2 s more than the panel&apos;s memory (%1 min).</translation>
+    </message>
+    <message>
+        <source>Строк, чей файл не найден или не читается: %1; они не посчитаны.</source>
+        <translation>Rows whose file is missing or cannot be read: %1; they are not counted.</translation>
     </message>
 </context>
 <context>

@@ -149,40 +149,6 @@
 </translation>
     </message>
     <message>
-        <source>Usage: orvanta-config [DEBUG] [--lang L]
-
-The configuration tool of the Orvanta GSM security panel: finds the panel on a serial port,
-reads and writes its settings, records, trims and plays the voice messages and uploads them
-into the panel.
-
-  DEBUG          debug mode: the panel&apos;s debug buttons, and every exchange kept in log.txt
-  --lang L       the language: %1; without it
-                 Config.ini&apos;s [Main] Language, else the one last chosen in the &quot;Файл…&quot; menu,
-                 else Russian
-  --version      the version
-  --help         this text
-
-Files: Config.ini and sound/ beside the program when it is a portable copy; otherwise
-~/.config/Orvanta/Config.ini (or /etc/xdg/Orvanta/Config.ini) and ~/.local/share/Orvanta/.
-</source>
-        <translation>Использование: orvanta-config [DEBUG] [--lang L]
-
-Программа настройки охранной GSM-панели Orvanta: находит панель на последовательном порту,
-читает и записывает её настройки, записывает, обрезает и проигрывает голосовые сообщения и
-записывает их в панель.
-
-  DEBUG          режим отладки: отладочные кнопки панели и каждый обмен в файле log.txt
-  --lang L       язык: %1; без него —
-                 [Main] Language из Config.ini, иначе последний выбранный в меню «Файл…»,
-                 иначе русский
-  --version      версия
-  --help         этот текст
-
-Файлы: Config.ini и sound/ рядом с программой, когда это переносная копия; иначе
-~/.config/Orvanta/Config.ini (или /etc/xdg/Orvanta/Config.ini) и ~/.local/share/Orvanta/.
-</translation>
-    </message>
-    <message>
         <source>Внимание: настройки прочитаны из панели с прошивкой «%1», а эта панель — «%2».
 </source>
         <translation>Внимание: настройки прочитаны из панели с прошивкой «%1», а эта панель — «%2».
@@ -325,92 +291,6 @@ Files: Config.ini and sound/ beside the program when it is a portable copy; othe
 </translation>
     </message>
     <message>
-        <source>Usage: orvanta-cli [options] COMMAND [arguments]
-
-The Orvanta panel&apos;s settings without a window.
-
-Commands:
-%2
-A settings FILE of &quot;-&quot; is read from standard input; &quot;-o -&quot; writes to standard output.
-
-Options:
-  --lang L        the language of the texts: %1;
-                  without it Config.ini&apos;s, else the window&apos;s choice, else Russian
-  --config FILE   Config.ini to take port names from (default: the window&apos;s: beside the
-                  program for a portable copy, else ~/.config/Orvanta/, else /etc/xdg/Orvanta/)
-  --port P        the port: a name such as COM3, or a device path; without it COM2 is tried,
-                  then COM1 to COM8, the USB serial devices and the ports Config.ini names
-  --password      read: put the password into the file (made readable by you alone)
-  --yes           write, restore: write without asking (needed when there is no terminal)
-  --json          ports, detect, show, diff, history: print JSON (shapes in the README)
-  --any           wait: a panel that answers already counts too
-  --timeout S     wait: how many seconds to wait for a panel (default 300)
-  --verbose       say which Config.ini is used, and print the exchange with the panel on
-                  standard error
-  --version       the program&apos;s version
-  --              what follows is no option, even when it begins with &quot;-&quot;
-  -h, --help      this text, or a command&apos;s with COMMAND --help
-
-Questions and progress go to standard error, and only to a terminal.
-
-Exit status: 0 done (the panel holds the file&apos;s settings), 1 the panel differs (diff),
-2 wrong use or a settings file that cannot be taken, 3 no panel, 4 the panel did not keep
-what was written, 5 the write was not confirmed (or there was no terminal to ask and no
---yes), 6 a setting could not be read whole (nothing was written; an existing output file is
-left as it was), 7 a write was cut off (the panel holds part of the new settings; restore
-brings back the snapshot), 8 an internal error, 9 written but not checked: the panel could
-not be read back (restore brings back the snapshot), 10 the output file could not be written
-(report, support; no part of it is left).
-
-Before every write the panel&apos;s settings are read whole and kept as a snapshot in
-~/.local/share/Orvanta/snapshots/ with a journal line; if that read fails, nothing is written.
-</source>
-        <translation>Использование: orvanta-cli [параметры] COMMAND [аргументы]
-
-Настройки охранной панели Orvanta без окна.
-
-Команды:
-%2
-Если FILE настроек — «-», он читается со стандартного ввода; «-o -» пишет в стандартный вывод.
-
-Параметры:
-  --lang L        язык текстов: %1;
-                  без него — из Config.ini, иначе выбранный в окне, иначе русский
-  --config FILE   Config.ini, из которого берутся имена портов (по умолчанию тот, что у окна:
-                  рядом с программой для переносной копии, иначе ~/.config/Orvanta/, иначе
-                  /etc/xdg/Orvanta/)
-  --port P        порт: имя вроде COM3 или путь к устройству; без него пробуется COM2, затем
-                  порты с COM1 по COM8, последовательные USB-устройства и порты, названные
-                  в Config.ini
-  --password      read: записать в файл и пароль (файл будет доступен только вам)
-  --yes           write, restore: записывать без вопроса (нужно, когда нет терминала)
-  --json          ports, detect, show, diff, history: выводить JSON (его структура описана
-                  в README)
-  --any           wait: подходит и панель, которая уже отвечает
-  --timeout S     wait: сколько секунд ждать панель (по умолчанию 300)
-  --verbose       сообщать, какой Config.ini используется, и выводить обмен с панелью
-                  в стандартный поток ошибок
-  --version       версия программы
-  --              дальнейшее — не параметры, даже если начинается с «-»
-  -h, --help      эта справка; COMMAND --help — справка по команде
-
-Вопросы и ход работы выводятся в стандартный поток ошибок, и только если это терминал.
-
-Код возврата: 0 — готово (панель хранит настройки из файла), 1 — панель отличается (diff),
-2 — неверный вызов или файл настроек, который нельзя принять, 3 — нет панели, 4 — панель
-не сохранила записанное, 5 — запись не подтверждена (или не было терминала для вопроса
-и не было --yes), 6 — настройку не удалось прочитать целиком (ничего не записано;
-существующий выходной файл оставлен как был), 7 — запись оборвалась (панель хранит часть
-новых настроек; restore возвращает снимок), 8 — внутренняя ошибка, 9 — записано, но не проверено: панель
-не удалось прочитать обратно (restore возвращает снимок), 10 — не удалось записать файл
-результата (report, support; от него ничего не остаётся).
-
-Перед каждой записью настройки панели читаются целиком и сохраняются как снимок
-в ~/.local/share/Orvanta/snapshots/ со строкой в журнале; если это чтение не удалось,
-ничего не записывается.
-</translation>
-    </message>
-    <message>
         <source>Usage: orvanta-cli %1
 
 %2</source>
@@ -458,6 +338,214 @@ Before every write the panel&apos;s settings are read whole and kept as a snapsh
         <source>Writes one archive for the support desk: the versions, Config.ini, the window state, the last 1,000 lines of the log, the journal with its snapshots, what ports says, the sound devices, the message lists and a report of the last snapshot. Passwords and key codes are replaced by a mark everywhere in it; a file that cannot be read is listed in skipped.txt. Without -o it is orvanta-support-YYYY-MM-DD-HHMMSS.tar.gz in the current folder.
 </source>
         <translation>Записывает один архив для поддержки: версии, Config.ini, состояние окна, последние 1000 строк журнала обмена, журнал записей со снимками, то, что говорит ports, звуковые устройства, списки сообщений и отчёт о последнем снимке. Пароли и коды ключей везде заменены пометкой; файл, который не удалось прочитать, назван в skipped.txt. Без -o это orvanta-support-ГГГГ-ММ-ДД-ЧЧММСС.tar.gz в текущей папке.
+</translation>
+    </message>
+    <message>
+        <source>Usage: orvanta-cli [options] COMMAND [arguments]
+
+The Orvanta panel&apos;s settings without a window.
+
+Commands:
+%2
+A settings FILE of &quot;-&quot; is read from standard input; &quot;-o -&quot; writes to standard output.
+
+Options:
+  --lang L        the language of the texts: %1;
+                  without it Config.ini&apos;s, else the window&apos;s choice, else Russian
+  --config FILE   Config.ini to take port names from (default: the window&apos;s: beside the
+                  program for a portable copy, else ~/.config/Orvanta/, else /etc/xdg/Orvanta/)
+  --port P        the port: a name such as COM3, or a device path; without it COM2 is tried,
+                  then COM1 to COM8, the USB serial devices and the ports Config.ini names
+  --password      read: put the password into the file (made readable by you alone)
+  --yes           write, restore: write without asking (needed when there is no terminal)
+  --show-secrets  write, restore, diff: show the password and key codes (hidden by default:
+                  the password as the journal shows it, no digit of a key)
+  --json          ports, detect, show, diff, history: print JSON (shapes in the README)
+  --any           wait: a panel that answers already counts too
+  --timeout S     wait: how many seconds to wait for a panel (default 300)
+  --verbose       say which Config.ini is used, and print the exchange with the panel on
+                  standard error
+  --version       the program&apos;s version
+  --              what follows is no option, even when it begins with &quot;-&quot;
+  -h, --help      this text, or a command&apos;s with COMMAND --help
+
+Questions and progress go to standard error, and only to a terminal.
+
+Exit status: 0 done (the panel holds the file&apos;s settings), 1 the panel differs (diff),
+2 wrong use or a settings file that cannot be taken, 3 no panel, 4 the panel did not keep
+what was written, 5 the write was not confirmed (or there was no terminal to ask and no
+--yes), 6 a setting could not be read whole (nothing was written; an existing output file is
+left as it was), 7 a write was cut off (the panel holds part of the new settings; restore
+brings back the snapshot), 8 an internal error, 9 written but not checked: the panel could
+not be read back (restore brings back the snapshot), 10 the output file could not be written
+(report, support; no part of it is left).
+
+Before every write the panel&apos;s settings are read whole and kept as a snapshot in
+~/.local/share/Orvanta/snapshots/ with a journal line; if that read fails, nothing is written.
+</source>
+        <translation>Использование: orvanta-cli [параметры] COMMAND [аргументы]
+
+Настройки охранной панели Orvanta без окна.
+
+Команды:
+%2
+Если FILE настроек — «-», он читается со стандартного ввода; «-o -» пишет в стандартный вывод.
+
+Параметры:
+  --lang L        язык текстов: %1;
+                  без него — из Config.ini, иначе выбранный в окне, иначе русский
+  --config FILE   Config.ini, из которого берутся имена портов (по умолчанию тот, что у окна:
+                  рядом с программой для переносной копии, иначе ~/.config/Orvanta/, иначе
+                  /etc/xdg/Orvanta/)
+  --port P        порт: имя вроде COM3 или путь к устройству; без него пробуется COM2, затем
+                  порты с COM1 по COM8, последовательные USB-устройства и порты, названные
+                  в Config.ini
+  --password      read: записать в файл и пароль (файл будет доступен только вам)
+  --yes           write, restore: записывать без вопроса (нужно, когда нет терминала)
+  --show-secrets  write, restore, diff: показывать пароль и коды ключей (по умолчанию скрыты:
+                  пароль — как в журнале, у ключа — ни одной цифры)
+  --json          ports, detect, show, diff, history: выводить JSON (его структура описана
+                  в README)
+  --any           wait: подходит и панель, которая уже отвечает
+  --timeout S     wait: сколько секунд ждать панель (по умолчанию 300)
+  --verbose       сообщать, какой Config.ini используется, и выводить обмен с панелью
+                  в стандартный поток ошибок
+  --version       версия программы
+  --              дальнейшее — не параметры, даже если начинается с «-»
+  -h, --help      эта справка; COMMAND --help — справка по команде
+
+Вопросы и ход работы выводятся в стандартный поток ошибок, и только если это терминал.
+
+Код возврата: 0 — готово (панель хранит настройки из файла), 1 — панель отличается (diff),
+2 — неверный вызов или файл настроек, который нельзя принять, 3 — нет панели, 4 — панель
+не сохранила записанное, 5 — запись не подтверждена (или не было терминала для вопроса
+и не было --yes), 6 — настройку не удалось прочитать целиком (ничего не записано;
+существующий выходной файл оставлен как был), 7 — запись оборвалась (панель хранит часть
+новых настроек; restore возвращает снимок), 8 — внутренняя ошибка, 9 — записано, но не проверено: панель
+не удалось прочитать обратно (restore возвращает снимок), 10 — не удалось записать файл
+результата (report, support; от него ничего не остаётся).
+
+Перед каждой записью настройки панели читаются целиком и сохраняются как снимок
+в ~/.local/share/Orvanta/snapshots/ со строкой в журнале; если это чтение не удалось,
+ничего не записывается.
+</translation>
+    </message>
+    <message>
+        <source>Examples:
+  orvanta-cli detect      finds the panel: its port and firmware
+  orvanta-cli read --password -o site.txt
+                          keeps the panel&apos;s settings, its password with them, in site.txt
+  orvanta-cli write site.txt
+                          shows what site.txt would change, asks, writes and checks
+  orvanta-cli write --yes --port &quot;$(orvanta-cli wait)&quot; template.txt
+                          waits for the next panel plugged in and writes the template into it
+  orvanta-cli report -o site.pdf
+                          the settings report of the panel
+  orvanta-cli restore 3   writes back what the panel held before write 3 (see history)
+</source>
+        <translation>Примеры:
+  orvanta-cli detect      находит панель: её порт и прошивку
+  orvanta-cli read --password -o site.txt
+                          сохраняет настройки панели вместе с паролем в site.txt
+  orvanta-cli write site.txt
+                          показывает, что изменит site.txt, спрашивает, записывает и проверяет
+  orvanta-cli write --yes --port &quot;$(orvanta-cli wait)&quot; template.txt
+                          ждёт следующую подключённую панель и записывает в неё шаблон
+  orvanta-cli report -o site.pdf
+                          отчёт о настройках панели
+  orvanta-cli restore 3   возвращает то, что панель хранила перед записью 3 (см. history)
+</translation>
+    </message>
+    <message>
+        <source>Environment:
+  ORVANTA_DEVICE_FOLDER   a folder watched for serial adapters instead of udev and /dev (the
+                          virtual panel&apos;s tests keep theirs in one)
+  XDG_CONFIG_HOME         the folder of Orvanta/Config.ini and Orvanta/Forms.conf (default
+                          ~/.config)
+  XDG_DATA_HOME           the folder of Orvanta/: snapshots, journal, sound files (default
+                          ~/.local/share)
+  PULSE_SERVER            the sound server the messages are played and recorded through
+
+Files:
+  ~/.config/Orvanta/Config.ini
+                          port names ([Ports]), the language and debug mode ([Main]); read only
+  ~/.config/Orvanta/Forms.conf
+                          the window&apos;s state
+  ~/.local/share/Orvanta/snapshots/
+                          journal.txt, one line per write, and the snapshot of the panel taken
+                          before it; uploads.txt, what each upload of messages heard
+  ~/.local/share/Orvanta/sound/
+                          the voice messages&apos; wave files
+  messages.txt, sounds.txt, log.txt
+                          the message lists and the exchange log, in the folder the window is
+                          started from (from the desktop menu: ~/.local/share/Orvanta/)
+</source>
+        <translation>Окружение:
+  ORVANTA_DEVICE_FOLDER   папка, в которой ищутся последовательные адаптеры вместо udev и /dev
+                          (так делают тесты виртуальной панели)
+  XDG_CONFIG_HOME         папка для Orvanta/Config.ini и Orvanta/Forms.conf (по умолчанию
+                          ~/.config)
+  XDG_DATA_HOME           папка для Orvanta/: снимки, журнал, звуковые файлы (по умолчанию
+                          ~/.local/share)
+  PULSE_SERVER            сервер звука, через который сообщения проигрываются и записываются
+
+Файлы:
+  ~/.config/Orvanta/Config.ini
+                          имена портов ([Ports]), язык и режим отладки ([Main]); только чтение
+  ~/.config/Orvanta/Forms.conf
+                          состояние окна
+  ~/.local/share/Orvanta/snapshots/
+                          journal.txt — по строке на каждую запись — и снимок панели перед ней;
+                          uploads.txt — что было услышано при каждой записи сообщений
+  ~/.local/share/Orvanta/sound/
+                          звуковые файлы голосовых сообщений
+  messages.txt, sounds.txt, log.txt
+                          списки сообщений и журнал обмена, в папке, из которой запущено окно
+                          (из меню рабочего стола — ~/.local/share/Orvanta/)
+</translation>
+    </message>
+    <message>
+        <source>Usage: orvanta-config [DEBUG] [--lang L]
+
+The configuration tool of the Orvanta GSM security panel: finds the panel on a serial port,
+reads and writes its settings, records, trims and plays the voice messages and uploads them
+into the panel.
+
+Options:
+  DEBUG          debug mode: the panel&apos;s debug buttons, and every exchange kept in log.txt
+  --lang L       the language: %1; without it
+                 Config.ini&apos;s [Main] Language, else the one last chosen in the &quot;Файл…&quot; menu,
+                 else Russian
+  --version      the version
+  --help         this text
+</source>
+        <translation>Использование: orvanta-config [DEBUG] [--lang L]
+
+Программа настройки охранной GSM-панели Orvanta: находит панель на последовательном порту,
+читает и записывает её настройки, записывает, обрезает и проигрывает голосовые сообщения и
+записывает их в панель.
+
+Параметры:
+  DEBUG          режим отладки: отладочные кнопки панели и каждый обмен в файле log.txt
+  --lang L       язык: %1; без него —
+                 [Main] Language из Config.ini, иначе последний выбранный в меню «Файл…»,
+                 иначе русский
+  --version      версия
+  --help         этот текст
+</translation>
+    </message>
+    <message>
+        <source>Examples:
+  orvanta-config          starts in the language last chosen
+  orvanta-config --lang en
+                          starts in English
+  orvanta-config DEBUG    starts in debug mode: the debug buttons, every exchange in log.txt
+</source>
+        <translation>Примеры:
+  orvanta-config          запуск на последнем выбранном языке
+  orvanta-config --lang en
+                          запуск на английском
+  orvanta-config DEBUG    запуск в режиме отладки: отладочные кнопки, каждый обмен в log.txt
 </translation>
     </message>
 </context>
@@ -1001,6 +1089,17 @@ Before every write the panel&apos;s settings are read whole and kept as a snapsh
     </message>
 </context>
 <context>
+    <name>orvanta::PortWatcher</name>
+    <message>
+        <source>Диспетчер устройств (udev) не отвечает: адаптеры ищутся в /dev.</source>
+        <translation>Диспетчер устройств (udev) не отвечает: адаптеры ищутся в /dev.</translation>
+    </message>
+    <message>
+        <source>Диспетчер устройств (udev) не запущен: адаптеры ищутся в /dev.</source>
+        <translation>Диспетчер устройств (udev) не запущен: адаптеры ищутся в /dev.</translation>
+    </message>
+</context>
+<context>
     <name>orvanta::RegularFile</name>
     <message>
         <source>файл не найден</source>
@@ -1380,10 +1479,6 @@ Before every write the panel&apos;s settings are read whole and kept as a snapsh
         <translation>Память, %</translation>
     </message>
     <message>
-        <source>Память сообщений: %1 с из %2 мин.</source>
-        <translation>Память сообщений: %1 с из %2 мин.</translation>
-    </message>
-    <message>
         <source>Последние записи в панель</source>
         <translation>Последние записи в панель</translation>
     </message>
@@ -1450,6 +1545,30 @@ Before every write the panel&apos;s settings are read whole and kept as a snapsh
     <message>
         <source>Записи этой панели: того же порта и той же прошивки. Панели с одной прошивкой на одном порту здесь не различаются.</source>
         <translation>Записи этой панели: того же порта и той же прошивки. Панели с одной прошивкой на одном порту здесь не различаются.</translation>
+    </message>
+    <message>
+        <source>нет файла</source>
+        <translation>нет файла</translation>
+    </message>
+    <message>
+        <source>файл не читается</source>
+        <translation>файл не читается</translation>
+    </message>
+    <message>
+        <source>Память сообщений панели: занято %1 с из %2 мин. (прочитано из панели)</source>
+        <translation>Память сообщений панели: занято %1 с из %2 мин. (прочитано из панели)</translation>
+    </message>
+    <message>
+        <source>Сообщения списка заняли бы %1 с из %2 мин. (оценка по файлам, по %3 с на каждое сообщение сверх его звука)</source>
+        <translation>Сообщения списка заняли бы %1 с из %2 мин. (оценка по файлам, по %3 с на каждое сообщение сверх его звука)</translation>
+    </message>
+    <message>
+        <source>Внимание: это больше памяти панели (%1 мин.) на %2 с.</source>
+        <translation>Внимание: это больше памяти панели (%1 мин.) на %2 с.</translation>
+    </message>
+    <message>
+        <source>Строк, чей файл не найден или не читается: %1; они не посчитаны.</source>
+        <translation>Строк, чей файл не найден или не читается: %1; они не посчитаны.</translation>
     </message>
 </context>
 <context>

@@ -149,40 +149,6 @@
 </translation>
     </message>
     <message>
-        <source>Usage: orvanta-config [DEBUG] [--lang L]
-
-The configuration tool of the Orvanta GSM security panel: finds the panel on a serial port,
-reads and writes its settings, records, trims and plays the voice messages and uploads them
-into the panel.
-
-  DEBUG          debug mode: the panel&apos;s debug buttons, and every exchange kept in log.txt
-  --lang L       the language: %1; without it
-                 Config.ini&apos;s [Main] Language, else the one last chosen in the &quot;Файл…&quot; menu,
-                 else Russian
-  --version      the version
-  --help         this text
-
-Files: Config.ini and sound/ beside the program when it is a portable copy; otherwise
-~/.config/Orvanta/Config.ini (or /etc/xdg/Orvanta/Config.ini) and ~/.local/share/Orvanta/.
-</source>
-        <translation>Використання: orvanta-config [DEBUG] [--lang L]
-
-Програма налаштування охоронної GSM-панелі Orvanta: знаходить панель на послідовному порту,
-читає й записує її налаштування, записує, обрізає та відтворює голосові повідомлення й
-записує їх у панель.
-
-  DEBUG          режим налагодження: кнопки налагодження панелі та кожен обмін у файлі log.txt
-  --lang L       мова: %1; без нього —
-                 [Main] Language з Config.ini, інакше остання вибрана в меню «Файл…»,
-                 інакше російська
-  --version      версія
-  --help         цей текст
-
-Файли: Config.ini і sound/ поруч із програмою, коли це переносна копія; інакше
-~/.config/Orvanta/Config.ini (або /etc/xdg/Orvanta/Config.ini) і ~/.local/share/Orvanta/.
-</translation>
-    </message>
-    <message>
         <source>Внимание: настройки прочитаны из панели с прошивкой «%1», а эта панель — «%2».
 </source>
         <translation>Увага: налаштування прочитано з панелі з прошивкою «%1», а ця панель — «%2».
@@ -325,90 +291,6 @@ Files: Config.ini and sound/ beside the program when it is a portable copy; othe
 </translation>
     </message>
     <message>
-        <source>Usage: orvanta-cli [options] COMMAND [arguments]
-
-The Orvanta panel&apos;s settings without a window.
-
-Commands:
-%2
-A settings FILE of &quot;-&quot; is read from standard input; &quot;-o -&quot; writes to standard output.
-
-Options:
-  --lang L        the language of the texts: %1;
-                  without it Config.ini&apos;s, else the window&apos;s choice, else Russian
-  --config FILE   Config.ini to take port names from (default: the window&apos;s: beside the
-                  program for a portable copy, else ~/.config/Orvanta/, else /etc/xdg/Orvanta/)
-  --port P        the port: a name such as COM3, or a device path; without it COM2 is tried,
-                  then COM1 to COM8, the USB serial devices and the ports Config.ini names
-  --password      read: put the password into the file (made readable by you alone)
-  --yes           write, restore: write without asking (needed when there is no terminal)
-  --json          ports, detect, show, diff, history: print JSON (shapes in the README)
-  --any           wait: a panel that answers already counts too
-  --timeout S     wait: how many seconds to wait for a panel (default 300)
-  --verbose       say which Config.ini is used, and print the exchange with the panel on
-                  standard error
-  --version       the program&apos;s version
-  --              what follows is no option, even when it begins with &quot;-&quot;
-  -h, --help      this text, or a command&apos;s with COMMAND --help
-
-Questions and progress go to standard error, and only to a terminal.
-
-Exit status: 0 done (the panel holds the file&apos;s settings), 1 the panel differs (diff),
-2 wrong use or a settings file that cannot be taken, 3 no panel, 4 the panel did not keep
-what was written, 5 the write was not confirmed (or there was no terminal to ask and no
---yes), 6 a setting could not be read whole (nothing was written; an existing output file is
-left as it was), 7 a write was cut off (the panel holds part of the new settings; restore
-brings back the snapshot), 8 an internal error, 9 written but not checked: the panel could
-not be read back (restore brings back the snapshot), 10 the output file could not be written
-(report, support; no part of it is left).
-
-Before every write the panel&apos;s settings are read whole and kept as a snapshot in
-~/.local/share/Orvanta/snapshots/ with a journal line; if that read fails, nothing is written.
-</source>
-        <translation>Використання: orvanta-cli [параметри] COMMAND [аргументи]
-
-Налаштування панелі Orvanta без вікна.
-
-Команди:
-%2
-FILE налаштувань &quot;-&quot; читається зі стандартного вводу; &quot;-o -&quot; записує у стандартний вивід.
-
-Параметри:
-  --lang L        мова текстів: %1;
-                  без нього — з Config.ini, інакше вибрана у вікні, інакше російська
-  --config FILE   Config.ini, з якого брати назви портів (типово — той, що й у вікні: поруч із
-                  програмою для портативної копії, інакше ~/.config/Orvanta/, інакше
-                  /etc/xdg/Orvanta/)
-  --port P        порт: назва на кшталт COM3 або шлях до пристрою; без нього пробується COM2,
-                  потім COM1–COM8, послідовні USB-пристрої та порти, названі в Config.ini
-  --password      read: записати пароль у файл (читати його зможете лише ви)
-  --yes           write, restore: записати без запитання (потрібно, коли немає термінала)
-  --json          ports, detect, show, diff, history: виводити JSON (формати — у README)
-  --any           wait: підходить і панель, що вже відповідає
-  --timeout S     wait: скільки секунд чекати на панель (типово 300)
-  --verbose       повідомляти, який Config.ini використано, і виводити обмін із панеллю у
-                  стандартний потік помилок
-  --version       версія програми
-  --              далі йдуть не параметри, навіть якщо починаються з &quot;-&quot;
-  -h, --help      цей текст або довідка команди: COMMAND --help
-
-Запитання та перебіг роботи виводяться у стандартний потік помилок і лише в термінал.
-
-Коди завершення: 0 — виконано (панель зберігає налаштування з файлу), 1 — панель відрізняється
-(diff), 2 — неправильне використання або файл налаштувань, який не можна прийняти, 3 — немає
-панелі, 4 — панель не зберегла записане, 5 — запис не підтверджено (або не було термінала, щоб
-запитати, і не було --yes), 6 — налаштування не вдалося прочитати повністю (нічого не записано;
-наявний вихідний файл залишено як був), 7 — запис перервано (панель зберігає частину нових
-налаштувань; restore повертає знімок), 8 — внутрішня помилка, 9 — записано, але не перевірено: панель
-не вдалося прочитати назад (restore повертає знімок), 10 — не вдалося записати файл
-результату (report, support; від нього нічого не лишається).
-
-Перед кожним записом налаштування панелі читаються повністю й зберігаються як знімок у
-~/.local/share/Orvanta/snapshots/ з рядком у журналі; якщо це читання не вдалося, нічого не
-записується.
-</translation>
-    </message>
-    <message>
         <source>Usage: orvanta-cli %1
 
 %2</source>
@@ -456,6 +338,211 @@ FILE налаштувань &quot;-&quot; читається зі стандар
         <source>Writes one archive for the support desk: the versions, Config.ini, the window state, the last 1,000 lines of the log, the journal with its snapshots, what ports says, the sound devices, the message lists and a report of the last snapshot. Passwords and key codes are replaced by a mark everywhere in it; a file that cannot be read is listed in skipped.txt. Without -o it is orvanta-support-YYYY-MM-DD-HHMMSS.tar.gz in the current folder.
 </source>
         <translation>Записує один архів для підтримки: версії, Config.ini, стан вікна, останні 1000 рядків журналу обміну, журнал записів зі знімками, те, що каже ports, звукові пристрої, списки повідомлень і звіт про останній знімок. Паролі й коди ключів скрізь замінено позначкою; файл, який не вдалося прочитати, названо в skipped.txt. Без -o це orvanta-support-РРРР-ММ-ДД-ГГХХСС.tar.gz у поточній теці.
+</translation>
+    </message>
+    <message>
+        <source>Usage: orvanta-cli [options] COMMAND [arguments]
+
+The Orvanta panel&apos;s settings without a window.
+
+Commands:
+%2
+A settings FILE of &quot;-&quot; is read from standard input; &quot;-o -&quot; writes to standard output.
+
+Options:
+  --lang L        the language of the texts: %1;
+                  without it Config.ini&apos;s, else the window&apos;s choice, else Russian
+  --config FILE   Config.ini to take port names from (default: the window&apos;s: beside the
+                  program for a portable copy, else ~/.config/Orvanta/, else /etc/xdg/Orvanta/)
+  --port P        the port: a name such as COM3, or a device path; without it COM2 is tried,
+                  then COM1 to COM8, the USB serial devices and the ports Config.ini names
+  --password      read: put the password into the file (made readable by you alone)
+  --yes           write, restore: write without asking (needed when there is no terminal)
+  --show-secrets  write, restore, diff: show the password and key codes (hidden by default:
+                  the password as the journal shows it, no digit of a key)
+  --json          ports, detect, show, diff, history: print JSON (shapes in the README)
+  --any           wait: a panel that answers already counts too
+  --timeout S     wait: how many seconds to wait for a panel (default 300)
+  --verbose       say which Config.ini is used, and print the exchange with the panel on
+                  standard error
+  --version       the program&apos;s version
+  --              what follows is no option, even when it begins with &quot;-&quot;
+  -h, --help      this text, or a command&apos;s with COMMAND --help
+
+Questions and progress go to standard error, and only to a terminal.
+
+Exit status: 0 done (the panel holds the file&apos;s settings), 1 the panel differs (diff),
+2 wrong use or a settings file that cannot be taken, 3 no panel, 4 the panel did not keep
+what was written, 5 the write was not confirmed (or there was no terminal to ask and no
+--yes), 6 a setting could not be read whole (nothing was written; an existing output file is
+left as it was), 7 a write was cut off (the panel holds part of the new settings; restore
+brings back the snapshot), 8 an internal error, 9 written but not checked: the panel could
+not be read back (restore brings back the snapshot), 10 the output file could not be written
+(report, support; no part of it is left).
+
+Before every write the panel&apos;s settings are read whole and kept as a snapshot in
+~/.local/share/Orvanta/snapshots/ with a journal line; if that read fails, nothing is written.
+</source>
+        <translation>Використання: orvanta-cli [параметри] COMMAND [аргументи]
+
+Налаштування панелі Orvanta без вікна.
+
+Команди:
+%2
+FILE налаштувань &quot;-&quot; читається зі стандартного вводу; &quot;-o -&quot; записує у стандартний вивід.
+
+Параметри:
+  --lang L        мова текстів: %1;
+                  без нього — з Config.ini, інакше вибрана у вікні, інакше російська
+  --config FILE   Config.ini, з якого брати назви портів (типово — той, що й у вікні: поруч із
+                  програмою для портативної копії, інакше ~/.config/Orvanta/, інакше
+                  /etc/xdg/Orvanta/)
+  --port P        порт: назва на кшталт COM3 або шлях до пристрою; без нього пробується COM2,
+                  потім COM1–COM8, послідовні USB-пристрої та порти, названі в Config.ini
+  --password      read: записати пароль у файл (читати його зможете лише ви)
+  --yes           write, restore: записати без запитання (потрібно, коли немає термінала)
+  --show-secrets  write, restore, diff: показувати пароль і коди ключів (типово приховані:
+                  пароль — як у журналі, у ключа — жодної цифри)
+  --json          ports, detect, show, diff, history: виводити JSON (формати — у README)
+  --any           wait: підходить і панель, що вже відповідає
+  --timeout S     wait: скільки секунд чекати на панель (типово 300)
+  --verbose       повідомляти, який Config.ini використано, і виводити обмін із панеллю у
+                  стандартний потік помилок
+  --version       версія програми
+  --              далі йдуть не параметри, навіть якщо починаються з &quot;-&quot;
+  -h, --help      цей текст або довідка команди: COMMAND --help
+
+Запитання та перебіг роботи виводяться у стандартний потік помилок і лише в термінал.
+
+Коди завершення: 0 — виконано (панель зберігає налаштування з файлу), 1 — панель відрізняється
+(diff), 2 — неправильне використання або файл налаштувань, який не можна прийняти, 3 — немає
+панелі, 4 — панель не зберегла записане, 5 — запис не підтверджено (або не було термінала, щоб
+запитати, і не було --yes), 6 — налаштування не вдалося прочитати повністю (нічого не записано;
+наявний вихідний файл залишено як був), 7 — запис перервано (панель зберігає частину нових
+налаштувань; restore повертає знімок), 8 — внутрішня помилка, 9 — записано, але не перевірено: панель
+не вдалося прочитати назад (restore повертає знімок), 10 — не вдалося записати файл
+результату (report, support; від нього нічого не лишається).
+
+Перед кожним записом налаштування панелі читаються повністю й зберігаються як знімок у
+~/.local/share/Orvanta/snapshots/ з рядком у журналі; якщо це читання не вдалося, нічого не
+записується.
+</translation>
+    </message>
+    <message>
+        <source>Examples:
+  orvanta-cli detect      finds the panel: its port and firmware
+  orvanta-cli read --password -o site.txt
+                          keeps the panel&apos;s settings, its password with them, in site.txt
+  orvanta-cli write site.txt
+                          shows what site.txt would change, asks, writes and checks
+  orvanta-cli write --yes --port &quot;$(orvanta-cli wait)&quot; template.txt
+                          waits for the next panel plugged in and writes the template into it
+  orvanta-cli report -o site.pdf
+                          the settings report of the panel
+  orvanta-cli restore 3   writes back what the panel held before write 3 (see history)
+</source>
+        <translation>Приклади:
+  orvanta-cli detect      знаходить панель: її порт і прошивку
+  orvanta-cli read --password -o site.txt
+                          зберігає налаштування панелі разом із паролем у site.txt
+  orvanta-cli write site.txt
+                          показує, що змінить site.txt, запитує, записує й перевіряє
+  orvanta-cli write --yes --port &quot;$(orvanta-cli wait)&quot; template.txt
+                          чекає на наступну підключену панель і записує в неї шаблон
+  orvanta-cli report -o site.pdf
+                          звіт про налаштування панелі
+  orvanta-cli restore 3   повертає те, що панель зберігала перед записом 3 (див. history)
+</translation>
+    </message>
+    <message>
+        <source>Environment:
+  ORVANTA_DEVICE_FOLDER   a folder watched for serial adapters instead of udev and /dev (the
+                          virtual panel&apos;s tests keep theirs in one)
+  XDG_CONFIG_HOME         the folder of Orvanta/Config.ini and Orvanta/Forms.conf (default
+                          ~/.config)
+  XDG_DATA_HOME           the folder of Orvanta/: snapshots, journal, sound files (default
+                          ~/.local/share)
+  PULSE_SERVER            the sound server the messages are played and recorded through
+
+Files:
+  ~/.config/Orvanta/Config.ini
+                          port names ([Ports]), the language and debug mode ([Main]); read only
+  ~/.config/Orvanta/Forms.conf
+                          the window&apos;s state
+  ~/.local/share/Orvanta/snapshots/
+                          journal.txt, one line per write, and the snapshot of the panel taken
+                          before it; uploads.txt, what each upload of messages heard
+  ~/.local/share/Orvanta/sound/
+                          the voice messages&apos; wave files
+  messages.txt, sounds.txt, log.txt
+                          the message lists and the exchange log, in the folder the window is
+                          started from (from the desktop menu: ~/.local/share/Orvanta/)
+</source>
+        <translation>Оточення:
+  ORVANTA_DEVICE_FOLDER   тека, у якій шукаються послідовні адаптери замість udev і /dev
+                          (так роблять тести віртуальної панелі)
+  XDG_CONFIG_HOME         тека для Orvanta/Config.ini і Orvanta/Forms.conf (типово ~/.config)
+  XDG_DATA_HOME           тека для Orvanta/: знімки, журнал, звукові файли (типово
+                          ~/.local/share)
+  PULSE_SERVER            сервер звуку, через який повідомлення відтворюються й записуються
+
+Файли:
+  ~/.config/Orvanta/Config.ini
+                          назви портів ([Ports]), мова й налагодження ([Main]); лише для читання
+  ~/.config/Orvanta/Forms.conf
+                          стан вікна
+  ~/.local/share/Orvanta/snapshots/
+                          journal.txt — по рядку на кожен запис — і знімок панелі перед ним;
+                          uploads.txt — що було почуто під час кожного запису повідомлень
+  ~/.local/share/Orvanta/sound/
+                          звукові файли голосових повідомлень
+  messages.txt, sounds.txt, log.txt
+                          списки повідомлень і журнал обміну, у теці, з якої запущено вікно
+                          (з меню робочого столу — ~/.local/share/Orvanta/)
+</translation>
+    </message>
+    <message>
+        <source>Usage: orvanta-config [DEBUG] [--lang L]
+
+The configuration tool of the Orvanta GSM security panel: finds the panel on a serial port,
+reads and writes its settings, records, trims and plays the voice messages and uploads them
+into the panel.
+
+Options:
+  DEBUG          debug mode: the panel&apos;s debug buttons, and every exchange kept in log.txt
+  --lang L       the language: %1; without it
+                 Config.ini&apos;s [Main] Language, else the one last chosen in the &quot;Файл…&quot; menu,
+                 else Russian
+  --version      the version
+  --help         this text
+</source>
+        <translation>Використання: orvanta-config [DEBUG] [--lang L]
+
+Програма налаштування охоронної GSM-панелі Orvanta: знаходить панель на послідовному порту,
+читає й записує її налаштування, записує, обрізає та відтворює голосові повідомлення й
+записує їх у панель.
+
+Параметри:
+  DEBUG          режим налагодження: кнопки налагодження панелі та кожен обмін у файлі log.txt
+  --lang L       мова: %1; без нього —
+                 [Main] Language з Config.ini, інакше остання вибрана в меню «Файл…»,
+                 інакше російська
+  --version      версія
+  --help         цей текст
+</translation>
+    </message>
+    <message>
+        <source>Examples:
+  orvanta-config          starts in the language last chosen
+  orvanta-config --lang en
+                          starts in English
+  orvanta-config DEBUG    starts in debug mode: the debug buttons, every exchange in log.txt
+</source>
+        <translation>Приклади:
+  orvanta-config          запуск останньою вибраною мовою
+  orvanta-config --lang en
+                          запуск англійською
+  orvanta-config DEBUG    запуск у режимі налагодження: його кнопки, кожен обмін у log.txt
 </translation>
     </message>
 </context>
@@ -999,6 +1086,17 @@ FILE налаштувань &quot;-&quot; читається зі стандар
     </message>
 </context>
 <context>
+    <name>orvanta::PortWatcher</name>
+    <message>
+        <source>Диспетчер устройств (udev) не отвечает: адаптеры ищутся в /dev.</source>
+        <translation>Диспетчер пристроїв (udev) не відповідає: адаптери шукаються в /dev.</translation>
+    </message>
+    <message>
+        <source>Диспетчер устройств (udev) не запущен: адаптеры ищутся в /dev.</source>
+        <translation>Диспетчер пристроїв (udev) не запущено: адаптери шукаються в /dev.</translation>
+    </message>
+</context>
+<context>
     <name>orvanta::RegularFile</name>
     <message>
         <source>файл не найден</source>
@@ -1378,10 +1476,6 @@ FILE налаштувань &quot;-&quot; читається зі стандар
         <translation>Пам’ять, %</translation>
     </message>
     <message>
-        <source>Память сообщений: %1 с из %2 мин.</source>
-        <translation>Пам’ять повідомлень: %1 с з %2 хв</translation>
-    </message>
-    <message>
         <source>Последние записи в панель</source>
         <translation>Останні записи в панель</translation>
     </message>
@@ -1448,6 +1542,30 @@ FILE налаштувань &quot;-&quot; читається зі стандар
     <message>
         <source>Записи этой панели: того же порта и той же прошивки. Панели с одной прошивкой на одном порту здесь не различаются.</source>
         <translation>Записи цієї панелі: того самого порту й тієї самої прошивки. Панелі з однією прошивкою на одному порту тут не розрізняються.</translation>
+    </message>
+    <message>
+        <source>нет файла</source>
+        <translation>немає файлу</translation>
+    </message>
+    <message>
+        <source>файл не читается</source>
+        <translation>файл не читається</translation>
+    </message>
+    <message>
+        <source>Память сообщений панели: занято %1 с из %2 мин. (прочитано из панели)</source>
+        <translation>Пам&apos;ять повідомлень панелі: зайнято %1 с із %2 хв. (прочитано з панелі)</translation>
+    </message>
+    <message>
+        <source>Сообщения списка заняли бы %1 с из %2 мин. (оценка по файлам, по %3 с на каждое сообщение сверх его звука)</source>
+        <translation>Повідомлення списку зайняли б %1 с із %2 хв. (оцінка за файлами, по %3 с на кожне повідомлення понад його звук)</translation>
+    </message>
+    <message>
+        <source>Внимание: это больше памяти панели (%1 мин.) на %2 с.</source>
+        <translation>Увага: це більше за пам&apos;ять панелі (%1 хв.) на %2 с.</translation>
+    </message>
+    <message>
+        <source>Строк, чей файл не найден или не читается: %1; они не посчитаны.</source>
+        <translation>Рядків, чий файл не знайдено або він не читається: %1; їх не пораховано.</translation>
     </message>
 </context>
 <context>

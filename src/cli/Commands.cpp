@@ -2,6 +2,8 @@
 
 #include "Language.h"
 
+#include <algorithm>
+
 namespace orvanta::cli {
 
 // Each in its own file in commands/.
@@ -185,8 +187,35 @@ QString commandLine(const Command &command)
     return text + line + QLatin1Char('\n');
 }
 
+// Each paragraph of running text (no line of it indented) wrapped to width columns, whatever the
+// translation's own line ends; lists and tables are left as they are.
+QString wrappedProse(const QString &text, int width = 96)
+{
+    QStringList paragraphs = text.split(QStringLiteral("\n\n"));
+    for (QString &paragraph : paragraphs) {
+        const QStringList lines = paragraph.split(QLatin1Char('\n'));
+        if (std::any_of(lines.begin(), lines.end(),
+                        [](const QString &line) { return line.startsWith(QLatin1Char(' ')); }))
+            continue;
+        const bool ended = paragraph.endsWith(QLatin1Char('\n'));
+        QStringList wrapped;
+        QString line;
+        for (const QString &word :
+             paragraph.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            if (!line.isEmpty() && line.size() + 1 + word.size() > width) {
+                wrapped += line;
+                line.clear();
+            }
+            line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + word;
+        }
+        wrapped += line;
+        paragraph = wrapped.join(QLatin1Char('\n')) + (ended ? QStringLiteral("\n") : QString());
+    }
+    return paragraphs.join(QStringLiteral("\n\n"));
+}
+
 const char *const Usage =
-    QT_TRANSLATE_NOOP("Cli", R"(Usage: orvanta-cli [options] COMMAND [arguments]
+    QT_TRANSLATE_NOOP("Cli", R"~(Usage: orvanta-cli [options] COMMAND [arguments]
 
 The Orvanta panel's settings without a window.
 
@@ -227,7 +256,20 @@ not be read back (restore brings back the snapshot), 10 the output file could no
 
 Before every write the panel's settings are read whole and kept as a snapshot in
 ~/.local/share/Orvanta/snapshots/ with a journal line; if that read fails, nothing is written.
-)");
+)~");
+
+const char *const Examples = QT_TRANSLATE_NOOP("Cli", R"~(Examples:
+  orvanta-cli detect      finds the panel: its port and firmware
+  orvanta-cli read --password -o site.txt
+                          keeps the panel's settings, its password with them, in site.txt
+  orvanta-cli write site.txt
+                          shows what site.txt would change, asks, writes and checks
+  orvanta-cli write --yes --port "$(orvanta-cli wait)" template.txt
+                          waits for the next panel plugged in and writes the template into it
+  orvanta-cli report -o site.pdf
+                          the settings report of the panel
+  orvanta-cli restore 3   writes back what the panel held before write 3 (see history)
+)~");
 
 } // namespace
 
@@ -236,8 +278,11 @@ QString CommandHelp(const QString &name)
     const Command *command = FindCommand(name);
     if (!command)
         return {};
-    return Cli::tr("Usage: orvanta-cli %1\n\n%2")
-        .arg(invocation(*command), Translated(command->describes));
+    // A translation may drop the description's last line end; the help always ends a line.
+    const QString text =
+        wrappedProse(Cli::tr("Usage: orvanta-cli %1\n\n%2")
+                         .arg(invocation(*command), Translated(command->describes).trimmed()));
+    return text + QLatin1Char('\n');
 }
 
 QString ProgramHelp()
@@ -245,7 +290,8 @@ QString ProgramHelp()
     QString lines;
     for (const Command &command : Commands())
         lines += commandLine(command);
-    return Translated(Usage).arg(LanguageChoices(), lines);
+    return wrappedProse(Translated(Usage).arg(LanguageChoices(), lines)) + QLatin1Char('\n') +
+           EnvironmentAndFilesHelp() + QLatin1Char('\n') + Translated(Examples);
 }
 
 } // namespace orvanta::cli

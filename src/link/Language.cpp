@@ -54,6 +54,33 @@ QString LanguageChoices()
     return choices.join(QStringLiteral(", "));
 }
 
+QString EnvironmentAndFilesHelp()
+{
+    return QCoreApplication::translate("Cli", R"~(Environment:
+  ORVANTA_DEVICE_FOLDER   a folder watched for serial adapters instead of udev and /dev (the
+                          virtual panel's tests keep theirs in one)
+  XDG_CONFIG_HOME         the folder of Orvanta/Config.ini and Orvanta/Forms.conf (default
+                          ~/.config)
+  XDG_DATA_HOME           the folder of Orvanta/: snapshots, journal, sound files (default
+                          ~/.local/share)
+  PULSE_SERVER            the sound server the messages are played and recorded through
+
+Files:
+  ~/.config/Orvanta/Config.ini
+                          port names ([Ports]), the language and debug mode ([Main]); read only
+  ~/.config/Orvanta/Forms.conf
+                          the window's state
+  ~/.local/share/Orvanta/snapshots/
+                          journal.txt, one line per write, and the snapshot of the panel taken
+                          before it; uploads.txt, what each upload of messages heard
+  ~/.local/share/Orvanta/sound/
+                          the voice messages' wave files
+  messages.txt, sounds.txt, log.txt
+                          the message lists and the exchange log, in the folder the window is
+                          started from (from the desktop menu: ~/.local/share/Orvanta/)
+)~");
+}
+
 QString LanguageMenuTitle()
 {
     QStringList words;

@@ -31,6 +31,9 @@ inline constexpr InterfaceLanguage LanguageTable[] = {
 QStringList InterfaceLanguages();
 // The languages as the help lists them: "ru (Русский), uk (Українська), en (English)".
 QString LanguageChoices();
+// The sections of both programs' help on the environment and the files, in the interface's
+// language.
+QString EnvironmentAndFilesHelp();
 // The menu's title: "Язык / Мова / Language".
 QString LanguageMenuTitle();
 // The code a choice names ("ru", "UK", " en "), or empty when it names no interface language.

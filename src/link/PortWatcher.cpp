@@ -1,5 +1,7 @@
 #include "PortWatcher.h"
 
+#include <QCoreApplication>
+
 #include <QDebug>
 #include <QDir>
 #include <QFile>
@@ -272,9 +274,13 @@ PortWatcher::PortWatcher(const QString &deviceFolder, QObject *parent)
         if (udevSource->works())
             m_source = std::move(udevSource);
         else
-            qInfo("orvanta: udev does not answer: serial adapters are looked for in /dev");
+            m_sourceNote = QCoreApplication::translate(
+                "orvanta::PortWatcher",
+                "Диспетчер устройств (udev) не отвечает: адаптеры ищутся в /dev.");
     } else if (deviceFolder.isEmpty()) {
-        qInfo("orvanta: no device manager (udev) runs: serial adapters are looked for in /dev");
+        m_sourceNote = QCoreApplication::translate(
+            "orvanta::PortWatcher",
+            "Диспетчер устройств (udev) не запущен: адаптеры ищутся в /dev.");
     }
     if (!m_source)
         m_source = std::make_unique<FolderSource>(deviceFolder.isEmpty() ? QStringLiteral("/dev")

@@ -42,6 +42,8 @@ public:
     const SerialAdapter *find(const QString &path) const;
     // Where the adapters come from: "udev", or the folder watched.
     QString source() const;
+    // Why /dev is watched where udev was wanted, in the interface's language; empty otherwise.
+    QString sourceNote() const { return m_sourceNote; }
 
     class Source;
 
@@ -54,6 +56,7 @@ private:
 
     std::unique_ptr<Source> m_source;
     std::vector<SerialAdapter> m_adapters;
+    QString m_sourceNote;
 };
 
 // The folder adapters are taken from: ORVANTA_DEVICE_FOLDER where it is set (the tests' own),

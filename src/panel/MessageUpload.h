@@ -1,6 +1,7 @@
 #pragma once
 
 #include "HeardSound.h"
+#include "PanelLink.h"
 
 #include <QObject>
 #include <QString>
@@ -98,6 +99,15 @@ public:
     // The pause after "+J" before the sound, and after "+j".
     static constexpr int PauseMs = 500;
     static constexpr int RereadPauseMs = 100;
+    // How often the player looks at the time it has played, to find the sound's end.
+    static constexpr int PlayerWatchMs = 25;
+    // What the panel records of each message besides its sound, from "+J" to "+j": the read
+    // step of the "+J" transaction and the pause before the sound, and the look that finds the
+    // sound's end (the output's start latency lies inside the played time the player watches).
+    // The fit question, the list total and the report count it for every message; the virtual
+    // panel measures 0.62 s.
+    static constexpr double SecondsAroundMessage =
+        (PanelLink::ReadStepMs + PauseMs + PlayerWatchMs) / 1000.0;
     // A table entry that keeps differing from the reported end is read at most this often.
     static constexpr int MaxEntryReads = 10;
     // "+j" waits longer for its answer: the panel closes the message first.

@@ -1,14 +1,17 @@
 #include "SettingsReport.h"
 
 #include "KeyCode.h"
+#include "Language.h"
 #include "MessageList.h"
 #include "MessageTable.h"
+#include "MessageUpload.h"
 #include "SettingsFile.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QFont>
+#include <QLocale>
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QTextDocument>
@@ -167,42 +170,97 @@ QString SettingsReport::keys() const
     return heading(tr("Ключи Touch Memory")) + QStringLiteral("<p>%1</p>").arg(escaped(text));
 }
 
-QString SettingsReport::messages() const
+// The bar of the memory: one band per part, in greys that print in black and white, each as
+// wide as its share of the memory or, past the end, of all it would take; the rest is free.
+QString memoryBar(const std::vector<double> &parts)
 {
     const double memory = MemorySeconds;
     double total = 0;
-    std::vector<QStringList> rows;
-    for (const ReportMessage &message : m_input.messages) {
-        total += message.seconds;
-        rows.push_back({QString::number(message.number), message.text, message.file,
-                        QString::number(message.seconds, 'f', 1),
-                        QString::number(100 * message.seconds / memory, 'f', 1)});
-    }
-    QString html = heading(tr("Голосовые сообщения"));
-    if (rows.empty())
-        return html +
-               QStringLiteral("<p>%1</p>").arg(escaped(tr("В списке нет сообщений с файлами.")));
-    html += table({tr("№"), tr("Текст"), tr("Файл"), tr("Длина, с"), tr("Память, %")}, rows);
-    // The memory as a bar: each message a band, in greys that print in black and white.
-    html += QStringLiteral("<p>%1</p>")
-                .arg(escaped(tr("Память сообщений: %1 с из %2 мин.")
-                                 .arg(total, 0, 'f', 1)
-                                 .arg(MemorySeconds / 60)));
-    html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"0\" width=\"100%\" "
-                           "height=\"14\"><tr>");
+    for (const double part : parts)
+        total += part;
+    const double scale = std::max(total, memory);
+    QString html = QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"0\" "
+                                  "width=\"100%\" height=\"14\"><tr>");
+    // Bounds rounded from the running sum, so that the bands add up to the whole bar.
+    double sum = 0;
+    int bound = 0;
     int band = 0;
-    for (const ReportMessage &message : m_input.messages) {
-        const int percent = int(100 * message.seconds / memory + 0.5);
-        if (percent <= 0)
+    for (const double part : parts) {
+        sum += part;
+        const int next = int(std::lround(100 * sum / scale));
+        if (next <= bound)
             continue;
         html += QStringLiteral("<td width=\"%1%\" bgcolor=\"%2\">&nbsp;</td>")
-                    .arg(percent)
+                    .arg(next - bound)
                     .arg(band++ % 2 ? QStringLiteral("#909090") : QStringLiteral("#404040"));
+        bound = next;
     }
-    const int free = std::max(0, 100 - int(100 * total / memory + 0.5));
-    if (free > 0)
-        html += QStringLiteral("<td width=\"%1%\" bgcolor=\"#ffffff\">&nbsp;</td>").arg(free);
+    if (bound < 100)
+        html +=
+            QStringLiteral("<td width=\"%1%\" bgcolor=\"#ffffff\">&nbsp;</td>").arg(100 - bound);
     return html + QStringLiteral("</tr></table>");
+}
+
+QString paragraph(const QString &text)
+{
+    return QStringLiteral("<p>%1</p>").arg(escaped(text));
+}
+
+QString SettingsReport::messages() const
+{
+    const QLocale locale(CurrentLanguage());
+    const auto number = [&locale](double value) {
+        return locale.toString(value, 'f', 1);
+    };
+    const double memory = MemorySeconds;
+    const double around = MessageUpload::SecondsAroundMessage;
+    // Each message as an upload takes it: its sound and what the panel records around it.
+    std::vector<double> taken;
+    double listed = 0;
+    std::vector<QStringList> rows;
+    for (const ReportMessage &message : m_input.messages) {
+        const double seconds = message.seconds > 0 ? message.seconds + around : 0;
+        taken.push_back(seconds);
+        listed += seconds;
+        const QString length = message.seconds > 0 ? number(message.seconds)
+                               : message.missing   ? tr("нет файла")
+                                                   : tr("файл не читается");
+        rows.push_back({QString::number(message.number), message.text, message.file, length,
+                        seconds > 0 ? number(100 * seconds / memory) : QStringLiteral("—")});
+    }
+    const std::optional<int> &read = m_input.settings.usedSeconds;
+    QString html = heading(tr("Голосовые сообщения"));
+    if (rows.empty() && !read)
+        return html + paragraph(tr("В списке нет сообщений с файлами."));
+    if (rows.empty())
+        html += paragraph(tr("В списке нет сообщений с файлами."));
+    else
+        html += table({tr("№"), tr("Текст"), tr("Файл"), tr("Длина, с"), tr("Память, %")}, rows);
+    const double used = read ? *read : listed;
+    if (read)
+        html += paragraph(tr("Память сообщений панели: занято %1 с из %2 мин. (прочитано из "
+                             "панели)")
+                              .arg(number(*read))
+                              .arg(MemorySeconds / 60));
+    if (!rows.empty())
+        html += paragraph(tr("Сообщения списка заняли бы %1 с из %2 мин. (оценка по файлам, по "
+                             "%3 с на каждое сообщение сверх его звука)")
+                              .arg(number(listed))
+                              .arg(MemorySeconds / 60)
+                              .arg(locale.toString(around, 'f', 3)));
+    // Past the memory either way: a panel over-filled, or lists that an upload cannot fit.
+    if (const double most = std::max(used, listed); most > memory)
+        html += QStringLiteral("<p><b>%1</b></p>")
+                    .arg(escaped(tr("Внимание: это больше памяти панели (%1 мин.) на %2 с.")
+                                     .arg(MemorySeconds / 60)
+                                     .arg(number(most - memory))));
+    const int missing = int(std::count_if(m_input.messages.begin(), m_input.messages.end(),
+                                          [](const ReportMessage &m) { return m.seconds <= 0; }));
+    if (missing > 0)
+        html += paragraph(
+            tr("Строк, чей файл не найден или не читается: %1; они не посчитаны.").arg(missing));
+    // The bar shows what the panel said it holds; without that, the lists' estimate.
+    return html + memoryBar(read ? std::vector<double>{double(*read)} : taken);
 }
 
 QString SettingsReport::writes() const
@@ -266,7 +324,8 @@ std::vector<ReportMessage> ReportMessages(const MessageList &list)
         if (file.isEmpty())
             continue;
         messages.push_back({number, list.cell(MessageList::TextColumn, number), file,
-                            list.messageSeconds(number)});
+                            list.messageSeconds(number),
+                            !QFileInfo::exists(list.messageFile(number))});
     }
     return messages;
 }

@@ -17,7 +17,8 @@ struct ReportMessage
     int number = 0;
     QString text;
     QString file;
-    double seconds = 0; // 0 where the file holds no sound the tool reads
+    double seconds = 0;   // 0 where the file holds no sound the tool reads
+    bool missing = false; // no file at the path the list names
 };
 
 // What a settings report is made of.

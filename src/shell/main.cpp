@@ -18,15 +18,20 @@ The configuration tool of the Orvanta GSM security panel: finds the panel on a s
 reads and writes its settings, records, trims and plays the voice messages and uploads them
 into the panel.
 
+Options:
   DEBUG          debug mode: the panel's debug buttons, and every exchange kept in log.txt
   --lang L       the language: %1; without it
                  Config.ini's [Main] Language, else the one last chosen in the "Файл…" menu,
                  else Russian
   --version      the version
   --help         this text
+)");
 
-Files: Config.ini and sound/ beside the program when it is a portable copy; otherwise
-~/.config/Orvanta/Config.ini (or /etc/xdg/Orvanta/Config.ini) and ~/.local/share/Orvanta/.
+const char *const Examples = QT_TRANSLATE_NOOP("Cli", R"(Examples:
+  orvanta-config          starts in the language last chosen
+  orvanta-config --lang en
+                          starts in English
+  orvanta-config DEBUG    starts in debug mode: the debug buttons, every exchange in log.txt
 )");
 
 // The help in the language the window would speak.
@@ -39,11 +44,10 @@ void printHelp(int argc, char **argv)
                                .configFile;
     orvanta::UseLanguage(orvanta::ChooseLanguage(orvanta::TakeLanguageOption(arguments),
                                                  orvanta::AppConfig::loadFile(config)));
-    std::fputs(QCoreApplication::translate("Cli", Help)
-                   .arg(orvanta::LanguageChoices())
-                   .toLocal8Bit()
-                   .constData(),
-               stdout);
+    const QString help = QCoreApplication::translate("Cli", Help).arg(orvanta::LanguageChoices()) +
+                         QLatin1Char('\n') + orvanta::EnvironmentAndFilesHelp() +
+                         QLatin1Char('\n') + QCoreApplication::translate("Cli", Examples);
+    std::fputs(help.toLocal8Bit().constData(), stdout);
 }
 
 } // namespace

@@ -26,13 +26,9 @@ class SoundUpload : public QGroupBox
     Q_OBJECT
 public:
     static constexpr int MaxEntryReads = MessageUpload::MaxEntryReads;
-    // What the panel records of each message besides its sound, from "+J" to "+j": the read
-    // step of the "+J" transaction and the pause before the sound, and the look that finds the
-    // sound's end (the output's start latency lies inside the played time the device watches).
-    // The fit question and the list total count it for every message; the virtual panel
-    // measures 0.62 s.
-    static constexpr double SecondsAroundMessage =
-        (PanelLink::ReadStepMs + MessageUpload::PauseMs + WaveDevice::WatchMs) / 1000.0;
+    static constexpr double SecondsAroundMessage = MessageUpload::SecondsAroundMessage;
+    static_assert(MessageUpload::PlayerWatchMs == WaveDevice::WatchMs,
+                  "the allowance per message counts the player's own watch");
     // How long the output may take to start before a message's "+J".
     static constexpr int OutputStartMs = 1000;
     // Problems a check box lists one by one; more are counted.

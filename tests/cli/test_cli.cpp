@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -617,9 +618,9 @@ TEST(Cli, ReportOfAFileSaysTheSettingsAndNoSecret)
         const char *language;
         std::vector<const char *> said;
     } languages[] = {
-        {"ru", {"Ключей в ячейках: 1 из 4", "задан", "шлейф 3, размыкание", "Тревога", "2.0"}},
+        {"ru", {"Ключей в ячейках: 1 из 4", "задан", "шлейф 3, размыкание", "Тревога", "2,0"}},
         {"en", {"Keys in the slots: 1 of 4", "set", "loop 3, opening", "Тревога", "2.0"}},
-        {"uk", {"Ключів у комірках: 1 з 4", "задано", "шлейф 3, розмикання", "Тревога", "2.0"}},
+        {"uk", {"Ключів у комірках: 1 з 4", "задано", "шлейф 3, розмикання", "Тревога", "2,0"}},
     };
     for (const auto &[language, said] : languages) {
         SCOPED_TRACE(language);
@@ -809,5 +810,42 @@ TEST(Cli, PersonTextHidesThePasswordAndKeysUnlessAsked)
             EXPECT_TRUE(said.contains(QStringLiteral("Ключ 1: 0000000000000000 → ") + hiddenKey))
                 << said.toStdString();
         }
+    }
+}
+
+// The help in each language fits 96 columns and has its sections; the note that udev is not
+// there comes in the same language, from ports alone.
+TEST(Cli, HelpAndNotesSpeakTheChosenLanguage)
+{
+    CliFixture f;
+    const bool udev = QFileInfo::exists(QStringLiteral("/run/udev/control"));
+    const struct
+    {
+        const char *language;
+        const char *sections;
+        const char *noUdev;
+    } cases[] = {
+        {"ru", "Команды:|Параметры:|Окружение:|Файлы:|Примеры:", "Диспетчер устройств (udev)"},
+        {"uk", "Команди:|Параметри:|Оточення:|Файли:|Приклади:", "Диспетчер пристроїв (udev)"},
+        {"en", "Commands:|Options:|Environment:|Files:|Examples:", "device manager (udev)"},
+    };
+    // Without a device folder of its own the program looks at the machine's ports.
+    QProcessEnvironment machine = f.user();
+    machine.remove(QStringLiteral("ORVANTA_DEVICE_FOLDER"));
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.language);
+        const QString lang = QLatin1String(c.language);
+        QString help = f.run({"--lang", lang, "--help"}).out;
+        for (const char *command : {"write", "report", "support", "wait"})
+            help += f.run({"--lang", lang, command, "--help"}).out;
+        for (const QString &line : help.split(QLatin1Char('\n')))
+            EXPECT_LE(line.size(), 96) << line.toStdString();
+        for (const QString &section : QString::fromUtf8(c.sections).split(QLatin1Char('|')))
+            EXPECT_TRUE(help.contains(QLatin1Char('\n') + section + QLatin1Char('\n')))
+                << section.toStdString();
+        const QString note = QString::fromUtf8(c.noUdev);
+        EXPECT_EQ(f.run({"--lang", lang, "ports"}, {}, machine).err.contains(note), !udev);
+        EXPECT_FALSE(
+            f.run({"--lang", lang, "detect", "--port", f.port}, {}, machine).err.contains(note));
     }
 }

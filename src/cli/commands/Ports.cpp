@@ -9,11 +9,13 @@ namespace orvanta::cli {
 
 int RunPorts(const Invocation &call)
 {
+    const PortWatcher adapters(DeviceFolderSetting());
+    if (const QString note = adapters.sourceNote(); !note.isEmpty())
+        err << note << "\n";
     if (!call.options.json) {
         out << PortsText(call.config);
         return Done;
     }
-    const PortWatcher adapters(DeviceFolderSetting());
     QJsonArray rows;
     for (const QString &name : call.config.portNames(adapters.adapters())) {
         const QString device = QString::fromStdString(call.config.devicePath(name.toStdString()));

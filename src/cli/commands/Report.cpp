@@ -34,6 +34,9 @@ int RunReport(const Invocation &call)
         // Refused before any file is made.
         input.settings = ReadSettingsArgument(options.file);
         input.source = options.file;
+        // What a panel said of its memory when the file was read is no figure of any panel
+        // now: the report counts the lists instead.
+        input.settings.usedSeconds.reset();
     } else {
         PanelSession panel(call.config, options);
         if (!panel.find(options.port))
