@@ -546,6 +546,13 @@ Options:
     </message>
 </context>
 <context>
+    <name>orvanta::AtomicFile</name>
+    <message>
+        <source>нет прав на запись</source>
+        <translation>no permission to write</translation>
+    </message>
+</context>
+<context>
     <name>orvanta::CheckedWrite</name>
     <message>
         <source>ключи</source>
@@ -2006,6 +2013,14 @@ Write the messages anyway?</translation>
         <source>%1: нет в папке %2</source>
         <translation>%1: not in the folder %2</translation>
     </message>
+    <message>
+        <source>архиватор tar не найден</source>
+        <translation>the tar archiver is not installed</translation>
+    </message>
+    <message>
+        <source>архив не собран (мало места во временной папке?)</source>
+        <translation>the archive could not be made (too little room in the temporary folder?)</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::TWaveAdjuster</name>
@@ -2191,6 +2206,22 @@ Run with DEBUG for debug mode; orvanta-config --help for help.</translation>
     <message>
         <source>Архив (*.tar.gz)</source>
         <translation>Archive (*.tar.gz)</translation>
+    </message>
+    <message>
+        <source>не прочитано</source>
+        <translation>not read</translation>
+    </message>
+    <message>
+        <source>Отчёт сохранён: %1</source>
+        <translation>Report saved: %1</translation>
+    </message>
+    <message>
+        <source>Сведения для поддержки сохранены: %1</source>
+        <translation>Support information saved: %1</translation>
+    </message>
+    <message>
+        <source>Не найдено:</source>
+        <translation>Not found:</translation>
     </message>
 </context>
 <context>

@@ -550,6 +550,13 @@ Options:
     </message>
 </context>
 <context>
+    <name>orvanta::AtomicFile</name>
+    <message>
+        <source>нет прав на запись</source>
+        <translation>нет прав на запись</translation>
+    </message>
+</context>
+<context>
     <name>orvanta::CheckedWrite</name>
     <message>
         <source>ключи</source>
@@ -2011,6 +2018,14 @@ Options:
         <source>%1: нет в папке %2</source>
         <translation>%1: нет в папке %2</translation>
     </message>
+    <message>
+        <source>архиватор tar не найден</source>
+        <translation>архиватор tar не найден</translation>
+    </message>
+    <message>
+        <source>архив не собран (мало места во временной папке?)</source>
+        <translation>архив не собран (мало места во временной папке?)</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::TWaveAdjuster</name>
@@ -2196,6 +2211,22 @@ Options:
     <message>
         <source>Архив (*.tar.gz)</source>
         <translation>Архив (*.tar.gz)</translation>
+    </message>
+    <message>
+        <source>не прочитано</source>
+        <translation>не прочитано</translation>
+    </message>
+    <message>
+        <source>Отчёт сохранён: %1</source>
+        <translation>Отчёт сохранён: %1</translation>
+    </message>
+    <message>
+        <source>Сведения для поддержки сохранены: %1</source>
+        <translation>Сведения для поддержки сохранены: %1</translation>
+    </message>
+    <message>
+        <source>Не найдено:</source>
+        <translation>Не найдено:</translation>
     </message>
 </context>
 <context>

@@ -547,6 +547,13 @@ Options:
     </message>
 </context>
 <context>
+    <name>orvanta::AtomicFile</name>
+    <message>
+        <source>нет прав на запись</source>
+        <translation>немає прав на запис</translation>
+    </message>
+</context>
+<context>
     <name>orvanta::CheckedWrite</name>
     <message>
         <source>ключи</source>
@@ -2008,6 +2015,14 @@ Options:
         <source>%1: нет в папке %2</source>
         <translation>%1: немає в теці %2</translation>
     </message>
+    <message>
+        <source>архиватор tar не найден</source>
+        <translation>архіватор tar не знайдено</translation>
+    </message>
+    <message>
+        <source>архив не собран (мало места во временной папке?)</source>
+        <translation>архів не зібрано (мало місця в тимчасовій теці?)</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::TWaveAdjuster</name>
@@ -2193,6 +2208,22 @@ Options:
     <message>
         <source>Архив (*.tar.gz)</source>
         <translation>Архів (*.tar.gz)</translation>
+    </message>
+    <message>
+        <source>не прочитано</source>
+        <translation>не прочитано</translation>
+    </message>
+    <message>
+        <source>Отчёт сохранён: %1</source>
+        <translation>Звіт збережено: %1</translation>
+    </message>
+    <message>
+        <source>Сведения для поддержки сохранены: %1</source>
+        <translation>Відомості для підтримки збережено: %1</translation>
+    </message>
+    <message>
+        <source>Не найдено:</source>
+        <translation>Не знайдено:</translation>
     </message>
 </context>
 <context>

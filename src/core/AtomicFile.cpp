@@ -1,5 +1,6 @@
 #include "AtomicFile.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -18,7 +19,8 @@ SaveResult SaveFileAtomically(const QString &path, const QByteArray &bytes, QStr
     // The temporary file would replace a read-only target; such a target is refused instead.
     const QFileInfo target(path);
     if (target.exists() && !target.isWritable())
-        return fail(SaveResult::CannotCreate, QStringLiteral("Permission denied"));
+        return fail(SaveResult::CannotCreate,
+                    QCoreApplication::translate("orvanta::AtomicFile", "нет прав на запись"));
     QSaveFile file(path);
     // Unbuffered, so that a short write shows in write()'s count: a buffered write can lose its
     // tail at commit without a word.

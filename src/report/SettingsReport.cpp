@@ -335,6 +335,12 @@ QString ReportHtml(const ReportInput &input)
     return SettingsReport(input).html();
 }
 
+QString ReportFileName(const QDateTime &time)
+{
+    return QStringLiteral("orvanta-report-%1.pdf")
+        .arg(time.toString(QStringLiteral("yyyy-MM-dd-HHmm")));
+}
+
 QString WriteReportPdf(const QString &path, const ReportInput &input)
 {
     QSaveFile file(path);

@@ -41,6 +41,9 @@ std::vector<ReportMessage> ReportMessages(const MessageList &list);
 // writes, and what the last upload of messages heard of each.
 QString ReportHtml(const ReportInput &input);
 
+// The name the window proposes for a report: "orvanta-report-2026-12-08-1415.pdf".
+QString ReportFileName(const QDateTime &time);
+
 // The report as an A4 PDF at path, written whole or not at all. Empty, or why it was not.
 QString WriteReportPdf(const QString &path, const ReportInput &input);
 

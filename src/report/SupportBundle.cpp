@@ -1,5 +1,7 @@
 #include "SupportBundle.h"
 
+#include "AtomicFile.h"
+
 #include "KeyCode.h"
 #include "MessageList.h"
 #include "Password.h"
@@ -224,6 +226,12 @@ QString SecretRedactor::redacted(QString text) const
     return text;
 }
 
+QString SupportBundleName(const QDateTime &time)
+{
+    return QStringLiteral("orvanta-support-%1.tar.gz")
+        .arg(time.toString(QStringLiteral("yyyy-MM-dd-HHmmss")));
+}
+
 QString WriteSupportBundle(const QString &path, const SupportSources &sources, QStringList *absent)
 {
     QTemporaryDir work;
@@ -328,19 +336,31 @@ QString WriteSupportBundle(const QString &path, const SupportSources &sources, Q
         skippedFile.write(
             (redactor.redacted(skipped.join(QLatin1Char('\n'))) + QLatin1Char('\n')).toUtf8());
 
-    // Packed beside the target, then put in its place: a bundle is there whole or not at all.
-    const QString partial = path + QStringLiteral(".part");
+    // Packed in the temporary folder, then put in place whole: what goes wrong is said in the
+    // interface's language, never as the archiver's own words.
+    const QString packed = work.filePath(QStringLiteral("bundle.tar.gz"));
     QProcess tar;
-    tar.start(QStringLiteral("tar"), {QStringLiteral("-czf"), partial, QStringLiteral("-C"),
+    tar.start(QStringLiteral("tar"), {QStringLiteral("-czf"), packed, QStringLiteral("-C"),
                                       work.path(), QStringLiteral("orvanta-support")});
-    const bool packed = tar.waitForFinished(60000) && tar.exitStatus() == QProcess::NormalExit &&
-                        tar.exitCode() == 0;
-    if (!packed || (QFile::exists(path) && !QFile::remove(path)) || !QFile::rename(partial, path)) {
-        QFile::remove(partial);
+    const auto failed = [&path](const QString &why) {
         return QCoreApplication::translate("orvanta::SupportBundle",
                                            "Не удалось записать файл %1: %2")
-            .arg(path, QString::fromLocal8Bit(tar.readAllStandardError()).trimmed());
-    }
+            .arg(path, why);
+    };
+    if (!tar.waitForFinished(60000) || tar.exitStatus() != QProcess::NormalExit ||
+        tar.exitCode() != 0)
+        return failed(
+            tar.error() == QProcess::FailedToStart
+                ? QCoreApplication::translate("orvanta::SupportBundle", "архиватор tar не найден")
+                : QCoreApplication::translate("orvanta::SupportBundle",
+                                              "архив не собран (мало места во "
+                                              "временной папке?)"));
+    QFile archive(packed);
+    if (!archive.open(QIODevice::ReadOnly))
+        return failed(archive.errorString());
+    QString why;
+    if (SaveFileAtomically(path, archive.readAll(), &why) != SaveResult::Saved)
+        return failed(why);
     return {};
 }
 

@@ -2,6 +2,7 @@
 
 #include "AppPaths.h"
 
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 
@@ -43,6 +44,10 @@ private:
 // is not where it is looked for, is listed in "skipped.txt" inside; the absent ones also in
 // absent, with the folder looked in. Written whole or not at all; empty, or why it was not
 // written.
+// "orvanta-support-2026-12-08-141503.tar.gz": a name of its own for each bundle, so that a second
+// never replaces the first.
+QString SupportBundleName(const QDateTime &time);
+
 QString WriteSupportBundle(const QString &path, const SupportSources &sources,
                            QStringList *absent = nullptr);
 

@@ -379,15 +379,25 @@ void TfContact::saveSettingsToFile()
 void TfContact::saveReport()
 {
     ReportInput input;
-    input.settings = collectSettings(); // a field that is no number stops here
-    input.source = m_port->currentText();
     input.time = QDateTime::currentDateTime();
+    // The report names what the pages hold: a panel read on a port, with that panel's writes;
+    // a settings file, without writes or the memory of any panel; or nothing read at all.
+    if (!m_pagesOrigin.port.isEmpty() || !m_pagesOrigin.file.isEmpty()) {
+        input.settings = collectSettings(); // a field that is no number stops here
+        input.source = m_pagesOrigin.file.isEmpty() ? m_pagesOrigin.port : m_pagesOrigin.file;
+    } else {
+        input.source = tr("не прочитано");
+    }
+    if (!m_pagesOrigin.port.isEmpty())
+        input.writes = WritesOfPanel(SnapshotJournal().entries(), m_pagesOrigin.port,
+                                     input.settings.version.value_or(QString()));
+    else
+        input.settings.usedSeconds.reset();
     input.messages = ReportMessages(m_soundPage->messages());
-    input.writes = WritesOfPanel(SnapshotJournal().entries(), input.source,
-                                 input.settings.version.value_or(QString()));
     input.uploads = UploadJournal(SnapshotJournal::defaultFolder()).lastUpload();
-    const QString path = Dialogs::GetSaveFileName(QDir::homePath(), tr("Отчёт PDF (*.pdf)"),
-                                                  QStringLiteral("pdf"), this);
+    const QString path =
+        Dialogs::GetSaveFileName(QDir::home().filePath(ReportFileName(input.time)),
+                                 tr("Отчёт PDF (*.pdf)"), QStringLiteral("pdf"), this);
     if (path.isEmpty())
         return;
     const ActionScope action(*this);
@@ -395,12 +405,16 @@ void TfContact::saveReport()
         return;
     if (const QString failure = WriteReportPdf(path, input); !failure.isEmpty())
         Dialogs::ShowError(failure, this);
+    else
+        Dialogs::ShowInformation(tr("Отчёт сохранён: %1").arg(QDir::toNativeSeparators(path)),
+                                 this);
 }
 
 void TfContact::saveSupportBundle()
 {
-    const QString path = Dialogs::GetSaveFileName(QDir::homePath(), tr("Архив (*.tar.gz)"),
-                                                  QStringLiteral("tar.gz"), this);
+    const QString path = Dialogs::GetSaveFileName(
+        QDir::home().filePath(SupportBundleName(QDateTime::currentDateTime())),
+        tr("Архив (*.tar.gz)"), QStringLiteral("tar.gz"), this);
     if (path.isEmpty())
         return;
     // The bundle holds the window for a while with a large log: a click meanwhile is dropped.
@@ -411,8 +425,16 @@ void TfContact::saveSupportBundle()
     sources.paths = m_paths;
     sources.toolVersion = QCoreApplication::applicationVersion();
     sources.portsText = PortsText(m_config);
-    if (const QString failure = WriteSupportBundle(path, sources); !failure.isEmpty())
+    QStringList absent;
+    if (const QString failure = WriteSupportBundle(path, sources, &absent); !failure.isEmpty()) {
         Dialogs::ShowError(failure, this);
+        return;
+    }
+    QString text = tr("Сведения для поддержки сохранены: %1").arg(QDir::toNativeSeparators(path));
+    if (!absent.isEmpty())
+        text += QStringLiteral("\n\n") + tr("Не найдено:") + QStringLiteral("\n") +
+                absent.join(QLatin1Char('\n'));
+    Dialogs::ShowInformation(text, this);
 }
 
 void TfContact::loadSettingsFromFile()
@@ -425,7 +447,8 @@ void TfContact::loadSettingsFromFile()
         const ActionScope action(*this);
         if (!action)
             return;
-        showSettings(ReadSettingsFile(path, &notes)); // shown in the pages; nothing is sent
+        // Shown in the pages; nothing is sent.
+        showSettings(ReadSettingsFile(path, &notes), {QString(), path});
     }
     if (!notes.isEmpty())
         Dialogs::ShowInformation(notes.join(QLatin1Char('\n')), this);
@@ -516,7 +539,7 @@ void TfContact::restoreSnapshot()
     const WriteOutcome outcome = WriteChecked(m_link, journal, request);
     waiting.reset();
     if (outcome.heldKnown())
-        showSettings(outcome.held);
+        showSettings(outcome.held, {request.port, QString()});
     if (outcome.result == WriteOutcome::Result::Checked)
         Dialogs::ShowInformation(tr("Настройки возвращены: охранная панель хранит "
                                     "снимок № %1.")
@@ -706,7 +729,7 @@ void TfContact::Button1Click()
         // page as it was, so that a later write never sends what a garbled reply decoded to.
         PanelSettings settings;
         ReadPanelSettings(m_link, settings);
-        showSettings(settings);
+        showSettings(settings, {m_lastAttempt.port, QString()});
         waiting.reset();
         readMemoryUsage();
         m_link.query(QStringLiteral("+v"));
@@ -827,9 +850,10 @@ PanelSettings TfContact::collectSettings() const
     return settings;
 }
 
-void TfContact::showSettings(const PanelSettings &settings)
+void TfContact::showSettings(const PanelSettings &settings, const PagesOrigin &origin)
 {
     m_pagesShown = true;
+    m_pagesOrigin = origin;
     orvanta::ShowSettings(settings, pageObserver());
     markNotHeld({});
 }

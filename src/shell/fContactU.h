@@ -66,7 +66,14 @@ public:
     void chooseInterfaceLanguage(const QString &language);
     // The settings the pages show, and settings shown in them (nothing is sent).
     PanelSettings collectSettings() const;
-    void showSettings(const PanelSettings &settings);
+    // Where the pages' settings came from, as the report names it: the port a panel was read
+    // on, or a settings file; nothing before either.
+    struct PagesOrigin
+    {
+        QString port;
+        QString file;
+    };
+    void showSettings(const PanelSettings &settings, const PagesOrigin &origin = {});
     // The header's file menu: the pages' settings into a file, a file into the pages (nothing is
     // sent), and the list of what writing a file would change in the panel.
     void saveSettingsToFile();
@@ -81,7 +88,7 @@ public:
     // result read back.
     void restoreSnapshot();
 
-    int UsedSeconds() const { return m_usedSeconds; }
+    int UsedSeconds() const { return m_usedSeconds.value_or(0); }
     void setUsedSeconds(int seconds);
 
     bool DebugEnabled() const { return m_debugEnabled; }
@@ -146,7 +153,7 @@ private:
     PanelLink &m_link = m_connection.link();
     PortAttempt m_lastAttempt; // what the last read of all settings found on its port
     bool m_debugEnabled = false;
-    int m_usedSeconds = 0;
+    std::optional<int> m_usedSeconds; // what the panel last said of its message memory
     bool m_destroyed = false;
     int m_actionsRunning = 0;      // whole-panel actions under way, which a close must not cut
     bool m_closeRequested = false; // the user closed the window during an exchange
@@ -164,6 +171,7 @@ private:
     PortFollower *m_ports = nullptr;             // cb1's list, following the adapters
     PanelSettings m_startSettings;               // what the pages held once the window was built
     bool m_pagesShown = false;                   // a read, a file or a snapshot went into the pages
+    PagesOrigin m_pagesOrigin;                   // where what they show came from
     QLabel *m_footer = nullptr;                  // Panel59
     bool m_shownOnce = false;
 };

@@ -12,6 +12,7 @@
 #include "SnapshotJournal.h"
 #include "SoundPage.h"
 #include "SoundUpload.h"
+#include "TestFiles.h"
 #include "WindowFixture.h"
 #include "fWaitU.h"
 
@@ -592,4 +593,89 @@ TEST(WholePanel, TheSettingsBeforeAWriteCanBeWrittenBack)
               QStringLiteral("Настройки возвращены: охранная панель хранит снимок № 1."));
     EXPECT_EQ(f.text("xpass"), QStringLiteral("12345")); // the pages show it
     EXPECT_EQ(SnapshotJournal().entries().size(), 2u);   // the restore kept one too
+}
+
+namespace {
+
+QString pdfText(const QString &path)
+{
+    QProcess toText;
+    toText.start(QStringLiteral("pdftotext"),
+                 {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    toText.waitForFinished(30000);
+    // The PDF's text joins "fi" into one letter, as in the folder "Orvanta Config".
+    return QString::fromUtf8(toText.readAllStandardOutput())
+        .replace(QChar(0xFB01), QStringLiteral("fi"));
+}
+
+} // namespace
+
+// The window's report names what its pages hold, whatever the port list shows now, and the
+// window says where it saved each paper; a bundle it cannot write is said in its own words.
+TEST(Papers, WindowReportNamesWhatThePagesHoldAndSavesAreSaid)
+{
+    ExchangeFixture f;
+    const QString port = f.port()->currentText();
+    const QString file = f.folder.filePath(QStringLiteral("site.txt"));
+    const QString pdf = f.folder.filePath(QStringLiteral("report.pdf"));
+    const struct
+    {
+        const char *step;
+        std::function<void()> fill;
+        QString source;
+        bool writesListed;
+    } steps[] = {
+        {"nothing read", [] {}, QStringLiteral("не прочитано"), false},
+        {"a panel read and written",
+         [&] {
+             f.window->Button1Click();
+             f.child<QLineEdit>(QStringLiteral("k5"))->setText(QStringLiteral("6"));
+             f.window->Button2Click();
+             f.window->Button1Click();
+             // Another port chosen since: the pages still hold what was read on the first.
+             f.port()->setCurrentText(QStringLiteral("COM7"));
+         },
+         port, true},
+        {"a file loaded",
+         [&] {
+             f.dialogs.chooseFile(file);
+             f.dialogs.answer(false); // without the password
+             f.child<QAction>(QStringLiteral("SaveSettingsAction"))->trigger();
+             f.child<QAction>(QStringLiteral("LoadSettingsAction"))->trigger();
+         },
+         file, false},
+    };
+    for (const auto &step : steps) {
+        SCOPED_TRACE(step.step);
+        step.fill();
+        f.dialogs.boxes.clear();
+        f.dialogs.chooseFile(pdf);
+        f.child<QAction>(QStringLiteral("SaveReportAction"))->trigger();
+        ASSERT_EQ(f.dialogs.boxes.size(), 1u);
+        EXPECT_EQ(f.dialogs.boxes[0].second, QStringLiteral("Отчёт сохранён: ") + pdf);
+        const QString text = pdfText(pdf);
+        EXPECT_TRUE(text.contains(QStringLiteral("Откуда: ") + step.source)) << text.toStdString();
+        EXPECT_EQ(text.contains(QStringLiteral("Записей ещё не было.")), !step.writesListed);
+        EXPECT_EQ(text.contains(QStringLiteral("прочитано из панели")), step.writesListed);
+        QFile::remove(pdf);
+    }
+
+    // The support bundle: said where it went; a place that takes no file (below a plain file,
+    // which even root cannot write into), said so in Russian.
+    const QString plain = f.folder.filePath(QStringLiteral("plain"));
+    WriteFile(plain, "not a folder");
+    const std::pair<QString, QString> bundles[] = {
+        {f.folder.filePath(QStringLiteral("support.tar.gz")),
+         QStringLiteral("Сведения для поддержки сохранены: ")},
+        {plain + QStringLiteral("/support.tar.gz"), QStringLiteral("Не удалось записать файл ")},
+    };
+    for (const auto &[path, said] : bundles) {
+        f.dialogs.boxes.clear();
+        f.dialogs.chooseFile(path);
+        f.child<QAction>(QStringLiteral("SaveSupportAction"))->trigger();
+        ASSERT_EQ(f.dialogs.boxes.size(), 1u);
+        EXPECT_TRUE(f.dialogs.boxes[0].second.startsWith(said + path))
+            << f.dialogs.boxes[0].second.toStdString();
+        EXPECT_FALSE(f.dialogs.boxes[0].second.contains(QStringLiteral("tar") + QLatin1Char(':')));
+    }
 }

@@ -15,11 +15,9 @@ int RunSupport(const Invocation &call)
     sources.portsText = PortsText(call.config);
     // Without -o, a name of its own in the current folder: a second bundle never replaces the
     // first.
-    const QString output =
-        call.options.output.isEmpty()
-            ? QStringLiteral("orvanta-support-%1.tar.gz")
-                  .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-HHmmss")))
-            : call.options.output;
+    const QString output = call.options.output.isEmpty()
+                               ? SupportBundleName(QDateTime::currentDateTime())
+                               : call.options.output;
     QStringList absent;
     const int status = SaveOutput(output, [&sources, &absent](const QString &path) {
         return WriteSupportBundle(path, sources, &absent);
