@@ -113,7 +113,7 @@ const std::vector<Command> &Commands()
                     "counts only with --any, or once it has fallen silent. Exit 3 when none "
                     "comes within the time (default 300 s).\n"),
          RunWait},
-        {"report", "[-o FILE.pdf] [FILE]", Argument::Optional,
+        {"report", "[--port P] [-o FILE.pdf] [FILE]", Argument::Optional,
          QT_TRANSLATE_NOOP("Cli", "makes a settings report (PDF) of the panel or of FILE"),
          QT_TRANSLATE_NOOP(
              "Cli", "Makes the settings report, an A4 PDF in the interface's language, of the "

@@ -23,12 +23,31 @@ fail() {
     exit 1
 }
 
-[ "$(complete_line "orvanta-cli re" | tr '\n' ' ')" = "read report restore " ] ||
-    fail "orvanta-cli re: $(complete_line "orvanta-cli re" | tr '\n' ' ')"
+# Typed words, and what the completion must and must not offer (words separated by spaces).
+cd "$(mktemp -d)"
+touch COM_file.txt
+while IFS='|' read -r line offered refused; do
+    got=" $(complete_line "$line" | tr '\n' ' ')"
+    for word in $offered; do
+        [[ $got == *" $word "* ]] || fail "$line: no $word in:$got"
+    done
+    for word in $refused; do
+        [[ $got == *" $word "* ]] && fail "$line: $word in:$got"
+    done
+    # Nothing offered twice.
+    [ "$(complete_line "$line" | sort | uniq -d)" = "" ] || fail "$line: twice:$got"
+done <<'CASES'
+orvanta-cli re|read report restore|write
+orvanta-cli --port COM|COM2|COM_file.txt
+orvanta-cli --port /dev/tty||COM2
+orvanta-cli -|-h --help --version --lang|--yes --any
+orvanta-cli report -|-o --port -h --help --lang|--yes --any --password --version
+orvanta-cli write --|--yes --show-secrets --port|--any --json
+orvanta-cli --port COM2 w|wait write|
+orvanta-cli wait --ti|--timeout|
+orvanta-cli help w|wait write|
+CASES
 ports=$(complete_line "orvanta-cli --port /dev/tty")
 [ -n "$ports" ] || fail "no device after --port"
 grep -qvx '/dev/tty.*' <<<"$ports" && fail "--port /dev/tty: $ports"
-complete_line "orvanta-cli --port COM" | grep -qx COM2 || fail "--port COM: no COM2"
-complete_line "orvanta-cli --ti" | grep -qx -- --timeout || fail "--ti: no --timeout"
-complete_line "orvanta-cli --port COM2 w" | grep -qx wait || fail "--port COM2 w: no wait"
-echo "completion: commands, ports and options"
+echo "completion: commands, ports and each command's options"
