@@ -237,6 +237,9 @@ QString SettingsReport::messages() const
     else
         html += table({tr("№"), tr("Текст"), tr("Файл"), tr("Длина, с"), tr("Память, %")}, rows);
     const double used = read ? *read : listed;
+    // The bar shows what the panel said it holds; without that, the lists' estimate. It stands
+    // under the table, the figures and notes below it.
+    html += memoryBar(read ? std::vector<double>{double(*read)} : taken);
     if (read)
         html += paragraph(tr("Память сообщений панели: занято %1 с из %2 мин. (прочитано из "
                              "панели)")
@@ -259,8 +262,7 @@ QString SettingsReport::messages() const
     if (missing > 0)
         html += paragraph(
             tr("Строк, чей файл не найден или не читается: %1; они не посчитаны.").arg(missing));
-    // The bar shows what the panel said it holds; without that, the lists' estimate.
-    return html + memoryBar(read ? std::vector<double>{double(*read)} : taken);
+    return html;
 }
 
 QString SettingsReport::writes() const

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The tool on a real X server: a save from the "Файл…" menu that holds the window (the support
 # bundle of a large log) is an activity, so a click on "Прочитать настройки" made during it is
-# dropped, not carried out once the save is over; the same click after the save reads the panel.
+# dropped, not carried out once the save is over; the box then says where the bundle went, and the
+# same click after it reads the panel.
 #   x_save_drops_clicks.sh BUILD_DIR [SCREENSHOT_DIR]
 set -euo pipefail
 build=$(realpath "$1")
@@ -55,6 +56,13 @@ sleep 1.5
 [ -n "$shots" ] && mkdir -p "$shots" && import -window root "$shots/after-save.png"
 [ "$(transcript_lines)" = "$before" ] ||
     fail "a click made during the save reached the panel after it: $(tail -n 3 "$work/transcript.txt")"
+# A box says where the bundle went; it is closed before the next click.
+window_named "Orvanta Config" >/dev/null || fail "no box says where the bundle went"
+xdotool key Return
+for _ in $(seq 100); do
+    xdotool search --onlyvisible --name "^Orvanta Config\$" >/dev/null 2>&1 || break
+    sleep 0.05
+done
 
 # The same click now reads the panel: it was aimed at the button.
 read_button
