@@ -341,92 +341,6 @@
 </translation>
     </message>
     <message>
-        <source>Usage: orvanta-cli [options] COMMAND [arguments]
-
-The Orvanta panel&apos;s settings without a window.
-
-Commands:
-%2
-A settings FILE of &quot;-&quot; is read from standard input; &quot;-o -&quot; writes to standard output.
-
-Options:
-  --lang L        the language of the texts: %1;
-                  without it Config.ini&apos;s, else the window&apos;s choice, else Russian
-  --config FILE   Config.ini to take port names from (default: the window&apos;s: beside the
-                  program for a portable copy, else ~/.config/Orvanta/, else /etc/xdg/Orvanta/)
-  --port P        the port: a name such as COM3, or a device path; without it COM2 is tried,
-                  then COM1 to COM8, the USB serial devices and the ports Config.ini names
-  --password      read: put the password into the file (made readable by you alone)
-  --yes           write, restore: write without asking (needed when there is no terminal)
-  --show-secrets  write, restore, diff: show the password and key codes (hidden by default:
-                  the password as the journal shows it, no digit of a key)
-  --json          ports, detect, show, diff, history: print JSON (shapes in the README)
-  --any           wait: a panel that answers already counts too
-  --timeout S     wait: how many seconds to wait for a panel (default 300)
-  --verbose       say which Config.ini is used, and print the exchange with the panel on
-                  standard error
-  --version       the program&apos;s version
-  --              what follows is no option, even when it begins with &quot;-&quot;
-  -h, --help      this text, or a command&apos;s with COMMAND --help
-
-Questions and progress go to standard error, and only to a terminal.
-
-Exit status: 0 done (the panel holds the file&apos;s settings), 1 the panel differs (diff),
-2 wrong use or a settings file that cannot be taken, 3 no panel, 4 the panel did not keep
-what was written, 5 the write was not confirmed (or there was no terminal to ask and no
---yes), 6 a setting could not be read whole (nothing was written; an existing output file is
-left as it was), 7 a write was cut off (the panel holds part of the new settings; restore
-brings back the snapshot), 8 an internal error, 9 written but not checked: the panel could
-not be read back (restore brings back the snapshot), 10 the output file could not be written
-(report, support; no part of it is left).
-
-Before every write the panel&apos;s settings are read whole and kept as a snapshot in
-~/.local/share/Orvanta/snapshots/ with a journal line; if that read fails, nothing is written.
-</source>
-        <translation>Usage: orvanta-cli [options] COMMAND [arguments]
-
-The Orvanta panel&apos;s settings without a window.
-
-Commands:
-%2
-A settings FILE of &quot;-&quot; is read from standard input; &quot;-o -&quot; writes to standard output.
-
-Options:
-  --lang L        the language of the texts: %1;
-                  without it Config.ini&apos;s, else the window&apos;s choice, else Russian
-  --config FILE   Config.ini to take port names from (default: the window&apos;s: beside the
-                  program for a portable copy, else ~/.config/Orvanta/, else /etc/xdg/Orvanta/)
-  --port P        the port: a name such as COM3, or a device path; without it COM2 is tried,
-                  then COM1 to COM8, the USB serial devices and the ports Config.ini names
-  --password      read: put the password into the file (made readable by you alone)
-  --yes           write, restore: write without asking (needed when there is no terminal)
-  --show-secrets  write, restore, diff: show the password and key codes (hidden by default:
-                  the password as the journal shows it, no digit of a key)
-  --json          ports, detect, show, diff, history: print JSON (shapes in the README)
-  --any           wait: a panel that answers already counts too
-  --timeout S     wait: how many seconds to wait for a panel (default 300)
-  --verbose       say which Config.ini is used, and print the exchange with the panel on
-                  standard error
-  --version       the program&apos;s version
-  --              what follows is no option, even when it begins with &quot;-&quot;
-  -h, --help      this text, or a command&apos;s with COMMAND --help
-
-Questions and progress go to standard error, and only to a terminal.
-
-Exit status: 0 done (the panel holds the file&apos;s settings), 1 the panel differs (diff),
-2 wrong use or a settings file that cannot be taken, 3 no panel, 4 the panel did not keep
-what was written, 5 the write was not confirmed (or there was no terminal to ask and no
---yes), 6 a setting could not be read whole (nothing was written; an existing output file is
-left as it was), 7 a write was cut off (the panel holds part of the new settings; restore
-brings back the snapshot), 8 an internal error, 9 written but not checked: the panel could
-not be read back (restore brings back the snapshot), 10 the output file could not be written
-(report, support; no part of it is left).
-
-Before every write the panel&apos;s settings are read whole and kept as a snapshot in
-~/.local/share/Orvanta/snapshots/ with a journal line; if that read fails, nothing is written.
-</translation>
-    </message>
-    <message>
         <source>Examples:
   orvanta-cli detect      finds the panel: its port and firmware
   orvanta-cli read --password -o site.txt
@@ -542,6 +456,186 @@ Options:
   orvanta-config --lang en
                           starts in English
   orvanta-config DEBUG    starts in debug mode: the debug buttons, every exchange in log.txt
+</translation>
+    </message>
+    <message>
+        <source>
+Остановка после текущего сообщения… (ещё раз Ctrl+C — сразу)
+</source>
+        <translation>
+Stopping after the current message… (Ctrl+C again: at once)
+</translation>
+    </message>
+    <message>
+        <source>Нет списков сообщений: %1, %2
+</source>
+        <translation>No message lists: %1, %2
+</translation>
+    </message>
+    <message>
+        <source>Сообщения не записаны: %1.
+</source>
+        <translation>The messages were not uploaded: %1.
+</translation>
+    </message>
+    <message>
+        <source>Строка %1, &quot;%2&quot;: %3
+</source>
+        <translation>Row %1, &quot;%2&quot;: %3
+</translation>
+    </message>
+    <message>
+        <source>Ничего не отправлено в охранную панель.
+</source>
+        <translation>Nothing was sent to the panel.
+</translation>
+    </message>
+    <message>
+        <source>В списке нет сообщений с файлами: записывать нечего.
+</source>
+        <translation>The list holds no message with a file: nothing to upload.
+</translation>
+    </message>
+    <message>
+        <source>Сообщения займут %1 с, а память охранной панели вмещает %2 мин.: последние не поместятся. Записать всё равно: --yes
+</source>
+        <translation>The messages take %1 s and the panel&apos;s memory holds %2 min: the last ones will not fit. To upload them all the same: --yes
+</translation>
+    </message>
+    <message>
+        <source>Можно записать: сообщений %1, %2 с из %3 мин.; ничего не отправлено.
+</source>
+        <translation>Ready to upload: %1 messages, %2 s of %3 min; nothing was sent.
+</translation>
+    </message>
+    <message>
+        <source>Сообщение %1 (%2): осталось %3 с</source>
+        <translation>Message %1 (%2): %3 s left</translation>
+    </message>
+    <message>
+        <source>Сообщение %1: %2
+</source>
+        <translation>Message %1: %2
+</translation>
+    </message>
+    <message>
+        <source>Квитанции сообщений не записаны в журнал: %1
+</source>
+        <translation>The messages&apos; receipts were not written to the journal: %1
+</translation>
+    </message>
+    <message>
+        <source>Записано сообщений: %1 из %2</source>
+        <translation>Messages uploaded: %1 of %2</translation>
+    </message>
+    <message>
+        <source>puts the listed voice messages into the panel</source>
+        <translation>puts the listed voice messages into the panel</translation>
+    </message>
+    <message>
+        <source>Plays each message of the lists (the window&apos;s, or --messages and --sounds) into the panel while it records, as the window&apos;s upload does: every file is checked first and nothing is sent unless all can be played; each message is heard on the output and verified in the panel&apos;s table, with a receipt in the upload journal. Ctrl+C stops after the message being sent; a second Ctrl+C at once. --check checks and sends nothing; --yes uploads messages longer than the memory. Exit 0 when every message went in, 11 when nothing was sent, 12 when it stopped part-way.
+</source>
+        <translation>Plays each message of the lists (the window&apos;s, or --messages and --sounds) into the panel while it records, as the window&apos;s upload does: every file is checked first and nothing is sent unless all can be played; each message is heard on the output and verified in the panel&apos;s table, with a receipt in the upload journal. Ctrl+C stops after the message being sent; a second Ctrl+C at once. --check checks and sends nothing; --yes uploads messages longer than the memory. Exit 0 when every message went in, 11 when nothing was sent, 12 when it stopped part-way.
+</translation>
+    </message>
+    <message>
+        <source>Usage: orvanta-cli [options] COMMAND [arguments]
+
+The Orvanta panel&apos;s settings without a window.
+
+Commands:
+%2
+A settings FILE of &quot;-&quot; is read from standard input; &quot;-o -&quot; writes to standard output.
+
+Options:
+  --lang L        the language of the texts: %1;
+                  without it Config.ini&apos;s, else the window&apos;s choice, else Russian
+  --config FILE   Config.ini to take port names from (default: the window&apos;s: beside the
+                  program for a portable copy, else ~/.config/Orvanta/, else /etc/xdg/Orvanta/)
+  --port P        the port: a name such as COM3, or a device path; without it COM2 is tried,
+                  then COM1 to COM8, the USB serial devices and the ports Config.ini names
+  --password      read: put the password into the file (made readable by you alone)
+  --yes           write, restore: write without asking (needed when there is no terminal);
+                  upload: also messages longer than the panel&apos;s memory
+  --show-secrets  write, restore, diff: show the password and key codes (hidden by default:
+                  the password as the journal shows it, no digit of a key)
+  --json          ports, detect, show, diff, history, upload: print JSON (shapes in the
+                  README)
+  --messages F, --sounds F
+                  upload: the message lists to take instead of the window&apos;s
+  --check         upload: check every message and send nothing
+  --any           wait: a panel that answers already counts too
+  --timeout S     wait: how many seconds to wait for a panel (default 300)
+  --verbose       say which Config.ini is used, and print the exchange with the panel on
+                  standard error
+  --version       the program&apos;s version
+  --              what follows is no option, even when it begins with &quot;-&quot;
+  -h, --help      this text, or a command&apos;s with COMMAND --help
+
+Questions and progress go to standard error, and only to a terminal.
+
+Exit status: 0 done (the panel holds the file&apos;s settings), 1 the panel differs (diff),
+2 wrong use or a settings file that cannot be taken, 3 no panel, 4 the panel did not keep
+what was written, 5 the write was not confirmed (or there was no terminal to ask and no
+--yes), 6 a setting could not be read whole (nothing was written; an existing output file is
+left as it was), 7 a write was cut off (the panel holds part of the new settings; restore
+brings back the snapshot), 8 an internal error, 9 written but not checked: the panel could
+not be read back (restore brings back the snapshot), 10 the output file could not be written
+(report, support; no part of it is left), 11 nothing was sent (upload: a message cannot be
+played), 12 the upload stopped part-way (Ctrl+C, a failed message, memory full, no end
+address).
+
+Before every write the panel&apos;s settings are read whole and kept as a snapshot in
+~/.local/share/Orvanta/snapshots/ with a journal line; if that read fails, nothing is written.
+</source>
+        <translation>Usage: orvanta-cli [options] COMMAND [arguments]
+
+The Orvanta panel&apos;s settings without a window.
+
+Commands:
+%2
+A settings FILE of &quot;-&quot; is read from standard input; &quot;-o -&quot; writes to standard output.
+
+Options:
+  --lang L        the language of the texts: %1;
+                  without it Config.ini&apos;s, else the window&apos;s choice, else Russian
+  --config FILE   Config.ini to take port names from (default: the window&apos;s: beside the
+                  program for a portable copy, else ~/.config/Orvanta/, else /etc/xdg/Orvanta/)
+  --port P        the port: a name such as COM3, or a device path; without it COM2 is tried,
+                  then COM1 to COM8, the USB serial devices and the ports Config.ini names
+  --password      read: put the password into the file (made readable by you alone)
+  --yes           write, restore: write without asking (needed when there is no terminal);
+                  upload: also messages longer than the panel&apos;s memory
+  --show-secrets  write, restore, diff: show the password and key codes (hidden by default:
+                  the password as the journal shows it, no digit of a key)
+  --json          ports, detect, show, diff, history, upload: print JSON (shapes in the
+                  README)
+  --messages F, --sounds F
+                  upload: the message lists to take instead of the window&apos;s
+  --check         upload: check every message and send nothing
+  --any           wait: a panel that answers already counts too
+  --timeout S     wait: how many seconds to wait for a panel (default 300)
+  --verbose       say which Config.ini is used, and print the exchange with the panel on
+                  standard error
+  --version       the program&apos;s version
+  --              what follows is no option, even when it begins with &quot;-&quot;
+  -h, --help      this text, or a command&apos;s with COMMAND --help
+
+Questions and progress go to standard error, and only to a terminal.
+
+Exit status: 0 done (the panel holds the file&apos;s settings), 1 the panel differs (diff),
+2 wrong use or a settings file that cannot be taken, 3 no panel, 4 the panel did not keep
+what was written, 5 the write was not confirmed (or there was no terminal to ask and no
+--yes), 6 a setting could not be read whole (nothing was written; an existing output file is
+left as it was), 7 a write was cut off (the panel holds part of the new settings; restore
+brings back the snapshot), 8 an internal error, 9 written but not checked: the panel could
+not be read back (restore brings back the snapshot), 10 the output file could not be written
+(report, support; no part of it is left), 11 nothing was sent (upload: a message cannot be
+played), 12 the upload stopped part-way (Ctrl+C, a failed message, memory full, no end
+address).
+
+Before every write the panel&apos;s settings are read whole and kept as a snapshot in
+~/.local/share/Orvanta/snapshots/ with a journal line; if that read fails, nothing is written.
 </translation>
     </message>
 </context>
@@ -1948,10 +2042,6 @@ Write the messages anyway?</translation>
 %1.</translation>
     </message>
     <message>
-        <source>Звук прерван: %1</source>
-        <translation>The sound was cut off: %1</translation>
-    </message>
-    <message>
         <source>Услышано на выводе звука: %1</source>
         <translation>Heard on the sound output: %1</translation>
     </message>
@@ -1962,18 +2052,6 @@ Write the messages anyway?</translation>
     <message>
         <source>Сообщение %1 услышано на выводе звука: %2</source>
         <translation>Message %1 heard at the sound output: %2</translation>
-    </message>
-    <message>
-        <source>Сервер звука не даёт услышать вывод звука «%1»: проверить, что сообщение прозвучало, нельзя</source>
-        <translation>The sound server does not let the tool hear sound output &quot;%1&quot;: whether the message sounded cannot be checked</translation>
-    </message>
-    <message>
-        <source>Вывод звука «%1» нельзя услышать: %2</source>
-        <translation>Sound output &quot;%1&quot; cannot be heard: %2</translation>
-    </message>
-    <message>
-        <source>сервер звука перестал давать слышать вывод звука (%1)</source>
-        <translation>the sound server stopped letting the tool hear the sound output (%1)</translation>
     </message>
 </context>
 <context>
@@ -2236,6 +2314,25 @@ Run with DEBUG for debug mode; orvanta-config --help for help.</translation>
     <message>
         <source>в файле нет звука</source>
         <translation>the file contains no sound</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::UploadSession</name>
+    <message>
+        <source>Звук прерван: %1</source>
+        <translation>The sound was cut off: %1</translation>
+    </message>
+    <message>
+        <source>Сервер звука не даёт услышать вывод звука «%1»: проверить, что сообщение прозвучало, нельзя</source>
+        <translation>The sound server does not let the tool hear sound output &quot;%1&quot;: whether the message sounded cannot be checked</translation>
+    </message>
+    <message>
+        <source>Вывод звука «%1» нельзя услышать: %2</source>
+        <translation>Sound output &quot;%1&quot; cannot be heard: %2</translation>
+    </message>
+    <message>
+        <source>сервер звука перестал давать слышать вывод звука (%1)</source>
+        <translation>the sound server stopped letting the tool hear the sound output (%1)</translation>
     </message>
 </context>
 <context>

@@ -341,96 +341,6 @@
 </translation>
     </message>
     <message>
-        <source>Usage: orvanta-cli [options] COMMAND [arguments]
-
-The Orvanta panel&apos;s settings without a window.
-
-Commands:
-%2
-A settings FILE of &quot;-&quot; is read from standard input; &quot;-o -&quot; writes to standard output.
-
-Options:
-  --lang L        the language of the texts: %1;
-                  without it Config.ini&apos;s, else the window&apos;s choice, else Russian
-  --config FILE   Config.ini to take port names from (default: the window&apos;s: beside the
-                  program for a portable copy, else ~/.config/Orvanta/, else /etc/xdg/Orvanta/)
-  --port P        the port: a name such as COM3, or a device path; without it COM2 is tried,
-                  then COM1 to COM8, the USB serial devices and the ports Config.ini names
-  --password      read: put the password into the file (made readable by you alone)
-  --yes           write, restore: write without asking (needed when there is no terminal)
-  --show-secrets  write, restore, diff: show the password and key codes (hidden by default:
-                  the password as the journal shows it, no digit of a key)
-  --json          ports, detect, show, diff, history: print JSON (shapes in the README)
-  --any           wait: a panel that answers already counts too
-  --timeout S     wait: how many seconds to wait for a panel (default 300)
-  --verbose       say which Config.ini is used, and print the exchange with the panel on
-                  standard error
-  --version       the program&apos;s version
-  --              what follows is no option, even when it begins with &quot;-&quot;
-  -h, --help      this text, or a command&apos;s with COMMAND --help
-
-Questions and progress go to standard error, and only to a terminal.
-
-Exit status: 0 done (the panel holds the file&apos;s settings), 1 the panel differs (diff),
-2 wrong use or a settings file that cannot be taken, 3 no panel, 4 the panel did not keep
-what was written, 5 the write was not confirmed (or there was no terminal to ask and no
---yes), 6 a setting could not be read whole (nothing was written; an existing output file is
-left as it was), 7 a write was cut off (the panel holds part of the new settings; restore
-brings back the snapshot), 8 an internal error, 9 written but not checked: the panel could
-not be read back (restore brings back the snapshot), 10 the output file could not be written
-(report, support; no part of it is left).
-
-Before every write the panel&apos;s settings are read whole and kept as a snapshot in
-~/.local/share/Orvanta/snapshots/ with a journal line; if that read fails, nothing is written.
-</source>
-        <translation>Использование: orvanta-cli [параметры] COMMAND [аргументы]
-
-Настройки охранной панели Orvanta без окна.
-
-Команды:
-%2
-Если FILE настроек — «-», он читается со стандартного ввода; «-o -» пишет в стандартный вывод.
-
-Параметры:
-  --lang L        язык текстов: %1;
-                  без него — из Config.ini, иначе выбранный в окне, иначе русский
-  --config FILE   Config.ini, из которого берутся имена портов (по умолчанию тот, что у окна:
-                  рядом с программой для переносной копии, иначе ~/.config/Orvanta/, иначе
-                  /etc/xdg/Orvanta/)
-  --port P        порт: имя вроде COM3 или путь к устройству; без него пробуется COM2, затем
-                  порты с COM1 по COM8, последовательные USB-устройства и порты, названные
-                  в Config.ini
-  --password      read: записать в файл и пароль (файл будет доступен только вам)
-  --yes           write, restore: записывать без вопроса (нужно, когда нет терминала)
-  --show-secrets  write, restore, diff: показывать пароль и коды ключей (по умолчанию скрыты:
-                  пароль — как в журнале, у ключа — ни одной цифры)
-  --json          ports, detect, show, diff, history: выводить JSON (его структура описана
-                  в README)
-  --any           wait: подходит и панель, которая уже отвечает
-  --timeout S     wait: сколько секунд ждать панель (по умолчанию 300)
-  --verbose       сообщать, какой Config.ini используется, и выводить обмен с панелью
-                  в стандартный поток ошибок
-  --version       версия программы
-  --              дальнейшее — не параметры, даже если начинается с «-»
-  -h, --help      эта справка; COMMAND --help — справка по команде
-
-Вопросы и ход работы выводятся в стандартный поток ошибок, и только если это терминал.
-
-Код возврата: 0 — готово (панель хранит настройки из файла), 1 — панель отличается (diff),
-2 — неверный вызов или файл настроек, который нельзя принять, 3 — нет панели, 4 — панель
-не сохранила записанное, 5 — запись не подтверждена (или не было терминала для вопроса
-и не было --yes), 6 — настройку не удалось прочитать целиком (ничего не записано;
-существующий выходной файл оставлен как был), 7 — запись оборвалась (панель хранит часть
-новых настроек; restore возвращает снимок), 8 — внутренняя ошибка, 9 — записано, но не проверено: панель
-не удалось прочитать обратно (restore возвращает снимок), 10 — не удалось записать файл
-результата (report, support; от него ничего не остаётся).
-
-Перед каждой записью настройки панели читаются целиком и сохраняются как снимок
-в ~/.local/share/Orvanta/snapshots/ со строкой в журнале; если это чтение не удалось,
-ничего не записывается.
-</translation>
-    </message>
-    <message>
         <source>Examples:
   orvanta-cli detect      finds the panel: its port and firmware
   orvanta-cli read --password -o site.txt
@@ -546,6 +456,187 @@ Options:
   orvanta-config --lang en
                           запуск на английском
   orvanta-config DEBUG    запуск в режиме отладки: отладочные кнопки, каждый обмен в log.txt
+</translation>
+    </message>
+    <message>
+        <source>
+Остановка после текущего сообщения… (ещё раз Ctrl+C — сразу)
+</source>
+        <translation>
+Остановка после текущего сообщения… (ещё раз Ctrl+C — сразу)
+</translation>
+    </message>
+    <message>
+        <source>Нет списков сообщений: %1, %2
+</source>
+        <translation>Нет списков сообщений: %1, %2
+</translation>
+    </message>
+    <message>
+        <source>Сообщения не записаны: %1.
+</source>
+        <translation>Сообщения не записаны: %1.
+</translation>
+    </message>
+    <message>
+        <source>Строка %1, &quot;%2&quot;: %3
+</source>
+        <translation>Строка %1, &quot;%2&quot;: %3
+</translation>
+    </message>
+    <message>
+        <source>Ничего не отправлено в охранную панель.
+</source>
+        <translation>Ничего не отправлено в охранную панель.
+</translation>
+    </message>
+    <message>
+        <source>В списке нет сообщений с файлами: записывать нечего.
+</source>
+        <translation>В списке нет сообщений с файлами: записывать нечего.
+</translation>
+    </message>
+    <message>
+        <source>Сообщения займут %1 с, а память охранной панели вмещает %2 мин.: последние не поместятся. Записать всё равно: --yes
+</source>
+        <translation>Сообщения займут %1 с, а память охранной панели вмещает %2 мин.: последние не поместятся. Записать всё равно: --yes
+</translation>
+    </message>
+    <message>
+        <source>Можно записать: сообщений %1, %2 с из %3 мин.; ничего не отправлено.
+</source>
+        <translation>Можно записать: сообщений %1, %2 с из %3 мин.; ничего не отправлено.
+</translation>
+    </message>
+    <message>
+        <source>Сообщение %1 (%2): осталось %3 с</source>
+        <translation>Сообщение %1 (%2): осталось %3 с</translation>
+    </message>
+    <message>
+        <source>Сообщение %1: %2
+</source>
+        <translation>Сообщение %1: %2
+</translation>
+    </message>
+    <message>
+        <source>Квитанции сообщений не записаны в журнал: %1
+</source>
+        <translation>Квитанции сообщений не записаны в журнал: %1
+</translation>
+    </message>
+    <message>
+        <source>Записано сообщений: %1 из %2</source>
+        <translation>Записано сообщений: %1 из %2</translation>
+    </message>
+    <message>
+        <source>puts the listed voice messages into the panel</source>
+        <translation>записывает голосовые сообщения из списка в панель</translation>
+    </message>
+    <message>
+        <source>Plays each message of the lists (the window&apos;s, or --messages and --sounds) into the panel while it records, as the window&apos;s upload does: every file is checked first and nothing is sent unless all can be played; each message is heard on the output and verified in the panel&apos;s table, with a receipt in the upload journal. Ctrl+C stops after the message being sent; a second Ctrl+C at once. --check checks and sends nothing; --yes uploads messages longer than the memory. Exit 0 when every message went in, 11 when nothing was sent, 12 when it stopped part-way.
+</source>
+        <translation>Воспроизводит каждое сообщение списков (окна или --messages и --sounds) в панель, пока она записывает, как это делает запись в окне: сначала проверяется каждый файл, и ничего не отправляется, если не все можно воспроизвести; каждое сообщение прослушивается на выводе звука и проверяется в таблице панели, с квитанцией в журнале записей. Ctrl+C останавливает после отправляемого сообщения; второй Ctrl+C — сразу. --check проверяет и ничего не отправляет; --yes записывает и сообщения длиннее памяти. Код 0, если все сообщения записаны, 11 — если ничего не отправлено, 12 — если запись остановилась на полпути.
+</translation>
+    </message>
+    <message>
+        <source>Usage: orvanta-cli [options] COMMAND [arguments]
+
+The Orvanta panel&apos;s settings without a window.
+
+Commands:
+%2
+A settings FILE of &quot;-&quot; is read from standard input; &quot;-o -&quot; writes to standard output.
+
+Options:
+  --lang L        the language of the texts: %1;
+                  without it Config.ini&apos;s, else the window&apos;s choice, else Russian
+  --config FILE   Config.ini to take port names from (default: the window&apos;s: beside the
+                  program for a portable copy, else ~/.config/Orvanta/, else /etc/xdg/Orvanta/)
+  --port P        the port: a name such as COM3, or a device path; without it COM2 is tried,
+                  then COM1 to COM8, the USB serial devices and the ports Config.ini names
+  --password      read: put the password into the file (made readable by you alone)
+  --yes           write, restore: write without asking (needed when there is no terminal);
+                  upload: also messages longer than the panel&apos;s memory
+  --show-secrets  write, restore, diff: show the password and key codes (hidden by default:
+                  the password as the journal shows it, no digit of a key)
+  --json          ports, detect, show, diff, history, upload: print JSON (shapes in the
+                  README)
+  --messages F, --sounds F
+                  upload: the message lists to take instead of the window&apos;s
+  --check         upload: check every message and send nothing
+  --any           wait: a panel that answers already counts too
+  --timeout S     wait: how many seconds to wait for a panel (default 300)
+  --verbose       say which Config.ini is used, and print the exchange with the panel on
+                  standard error
+  --version       the program&apos;s version
+  --              what follows is no option, even when it begins with &quot;-&quot;
+  -h, --help      this text, or a command&apos;s with COMMAND --help
+
+Questions and progress go to standard error, and only to a terminal.
+
+Exit status: 0 done (the panel holds the file&apos;s settings), 1 the panel differs (diff),
+2 wrong use or a settings file that cannot be taken, 3 no panel, 4 the panel did not keep
+what was written, 5 the write was not confirmed (or there was no terminal to ask and no
+--yes), 6 a setting could not be read whole (nothing was written; an existing output file is
+left as it was), 7 a write was cut off (the panel holds part of the new settings; restore
+brings back the snapshot), 8 an internal error, 9 written but not checked: the panel could
+not be read back (restore brings back the snapshot), 10 the output file could not be written
+(report, support; no part of it is left), 11 nothing was sent (upload: a message cannot be
+played), 12 the upload stopped part-way (Ctrl+C, a failed message, memory full, no end
+address).
+
+Before every write the panel&apos;s settings are read whole and kept as a snapshot in
+~/.local/share/Orvanta/snapshots/ with a journal line; if that read fails, nothing is written.
+</source>
+        <translation>Использование: orvanta-cli [параметры] COMMAND [аргументы]
+
+Настройки охранной панели Orvanta без окна.
+
+Команды:
+%2
+Если FILE настроек — «-», он читается со стандартного ввода; «-o -» пишет в стандартный вывод.
+
+Параметры:
+  --lang L        язык текстов: %1;
+                  без него — из Config.ini, иначе выбранный в окне, иначе русский
+  --config FILE   Config.ini, из которого берутся имена портов (по умолчанию тот, что у окна:
+                  рядом с программой для переносной копии, иначе ~/.config/Orvanta/, иначе
+                  /etc/xdg/Orvanta/)
+  --port P        порт: имя вроде COM3 или путь к устройству; без него пробуется COM2, затем
+                  порты с COM1 по COM8, последовательные USB-устройства и порты, названные
+                  в Config.ini
+  --password      read: записать в файл и пароль (файл будет доступен только вам)
+  --yes           write, restore: записывать без вопроса (нужно, когда нет терминала);
+                  upload: и сообщения длиннее памяти панели
+  --show-secrets  write, restore, diff: показывать пароль и коды ключей (по умолчанию скрыты:
+                  пароль — как в журнале, у ключа — ни одной цифры)
+  --json          ports, detect, show, diff, history, upload: выводить JSON (его структура
+                  описана в README)
+  --messages F, --sounds F
+                  upload: списки сообщений вместо списков окна
+  --check         upload: проверить все сообщения и ничего не отправлять
+  --any           wait: подходит и панель, которая уже отвечает
+  --timeout S     wait: сколько секунд ждать панель (по умолчанию 300)
+  --verbose       сообщать, какой Config.ini используется, и выводить обмен с панелью
+                  в стандартный поток ошибок
+  --version       версия программы
+  --              дальнейшее — не параметры, даже если начинается с «-»
+  -h, --help      эта справка; COMMAND --help — справка по команде
+
+Вопросы и ход работы выводятся в стандартный поток ошибок, и только если это терминал.
+
+Код возврата: 0 — готово (панель хранит настройки из файла), 1 — панель отличается (diff),
+2 — неверный вызов или файл настроек, который нельзя принять, 3 — нет панели, 4 — панель
+не сохранила записанное, 5 — запись не подтверждена (или не было терминала для вопроса
+и не было --yes), 6 — настройку не удалось прочитать целиком (ничего не записано;
+существующий выходной файл оставлен как был), 7 — запись оборвалась (панель хранит часть
+новых настроек; restore возвращает снимок), 8 — внутренняя ошибка, 9 — записано, но не проверено: панель
+не удалось прочитать обратно (restore возвращает снимок), 10 — не удалось записать файл
+результата (report, support; от него ничего не остаётся), 11 — ничего не отправлено (upload: сообщение нельзя воспроизвести), 12 — запись сообщений остановлена на полпути (Ctrl+C, сообщение не записалось, память заполнена, нет адреса конца).
+
+Перед каждой записью настройки панели читаются целиком и сохраняются как снимок
+в ~/.local/share/Orvanta/snapshots/ со строкой в журнале; если это чтение не удалось,
+ничего не записывается.
 </translation>
     </message>
 </context>
@@ -1953,10 +2044,6 @@ Options:
 %1.</translation>
     </message>
     <message>
-        <source>Звук прерван: %1</source>
-        <translation>Звук прерван: %1</translation>
-    </message>
-    <message>
         <source>Услышано на выводе звука: %1</source>
         <translation>Услышано на выводе звука: %1</translation>
     </message>
@@ -1967,18 +2054,6 @@ Options:
     <message>
         <source>Сообщение %1 услышано на выводе звука: %2</source>
         <translation>Сообщение %1 услышано на выводе звука: %2</translation>
-    </message>
-    <message>
-        <source>Сервер звука не даёт услышать вывод звука «%1»: проверить, что сообщение прозвучало, нельзя</source>
-        <translation>Сервер звука не даёт услышать вывод звука «%1»: проверить, что сообщение прозвучало, нельзя</translation>
-    </message>
-    <message>
-        <source>Вывод звука «%1» нельзя услышать: %2</source>
-        <translation>Вывод звука «%1» нельзя услышать: %2</translation>
-    </message>
-    <message>
-        <source>сервер звука перестал давать слышать вывод звука (%1)</source>
-        <translation>сервер звука перестал давать слышать вывод звука (%1)</translation>
     </message>
 </context>
 <context>
@@ -2241,6 +2316,25 @@ Options:
     <message>
         <source>в файле нет звука</source>
         <translation>в файле нет звука</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::UploadSession</name>
+    <message>
+        <source>Звук прерван: %1</source>
+        <translation>Звук прерван: %1</translation>
+    </message>
+    <message>
+        <source>Сервер звука не даёт услышать вывод звука «%1»: проверить, что сообщение прозвучало, нельзя</source>
+        <translation>Сервер звука не даёт услышать вывод звука «%1»: проверить, что сообщение прозвучало, нельзя</translation>
+    </message>
+    <message>
+        <source>Вывод звука «%1» нельзя услышать: %2</source>
+        <translation>Вывод звука «%1» нельзя услышать: %2</translation>
+    </message>
+    <message>
+        <source>сервер звука перестал давать слышать вывод звука (%1)</source>
+        <translation>сервер звука перестал давать слышать вывод звука (%1)</translation>
     </message>
 </context>
 <context>

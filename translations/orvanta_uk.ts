@@ -341,94 +341,6 @@
 </translation>
     </message>
     <message>
-        <source>Usage: orvanta-cli [options] COMMAND [arguments]
-
-The Orvanta panel&apos;s settings without a window.
-
-Commands:
-%2
-A settings FILE of &quot;-&quot; is read from standard input; &quot;-o -&quot; writes to standard output.
-
-Options:
-  --lang L        the language of the texts: %1;
-                  without it Config.ini&apos;s, else the window&apos;s choice, else Russian
-  --config FILE   Config.ini to take port names from (default: the window&apos;s: beside the
-                  program for a portable copy, else ~/.config/Orvanta/, else /etc/xdg/Orvanta/)
-  --port P        the port: a name such as COM3, or a device path; without it COM2 is tried,
-                  then COM1 to COM8, the USB serial devices and the ports Config.ini names
-  --password      read: put the password into the file (made readable by you alone)
-  --yes           write, restore: write without asking (needed when there is no terminal)
-  --show-secrets  write, restore, diff: show the password and key codes (hidden by default:
-                  the password as the journal shows it, no digit of a key)
-  --json          ports, detect, show, diff, history: print JSON (shapes in the README)
-  --any           wait: a panel that answers already counts too
-  --timeout S     wait: how many seconds to wait for a panel (default 300)
-  --verbose       say which Config.ini is used, and print the exchange with the panel on
-                  standard error
-  --version       the program&apos;s version
-  --              what follows is no option, even when it begins with &quot;-&quot;
-  -h, --help      this text, or a command&apos;s with COMMAND --help
-
-Questions and progress go to standard error, and only to a terminal.
-
-Exit status: 0 done (the panel holds the file&apos;s settings), 1 the panel differs (diff),
-2 wrong use or a settings file that cannot be taken, 3 no panel, 4 the panel did not keep
-what was written, 5 the write was not confirmed (or there was no terminal to ask and no
---yes), 6 a setting could not be read whole (nothing was written; an existing output file is
-left as it was), 7 a write was cut off (the panel holds part of the new settings; restore
-brings back the snapshot), 8 an internal error, 9 written but not checked: the panel could
-not be read back (restore brings back the snapshot), 10 the output file could not be written
-(report, support; no part of it is left).
-
-Before every write the panel&apos;s settings are read whole and kept as a snapshot in
-~/.local/share/Orvanta/snapshots/ with a journal line; if that read fails, nothing is written.
-</source>
-        <translation>Використання: orvanta-cli [параметри] COMMAND [аргументи]
-
-Налаштування панелі Orvanta без вікна.
-
-Команди:
-%2
-FILE налаштувань &quot;-&quot; читається зі стандартного вводу; &quot;-o -&quot; записує у стандартний вивід.
-
-Параметри:
-  --lang L        мова текстів: %1;
-                  без нього — з Config.ini, інакше вибрана у вікні, інакше російська
-  --config FILE   Config.ini, з якого брати назви портів (типово — той, що й у вікні: поруч із
-                  програмою для портативної копії, інакше ~/.config/Orvanta/, інакше
-                  /etc/xdg/Orvanta/)
-  --port P        порт: назва на кшталт COM3 або шлях до пристрою; без нього пробується COM2,
-                  потім COM1–COM8, послідовні USB-пристрої та порти, названі в Config.ini
-  --password      read: записати пароль у файл (читати його зможете лише ви)
-  --yes           write, restore: записати без запитання (потрібно, коли немає термінала)
-  --show-secrets  write, restore, diff: показувати пароль і коди ключів (типово приховані:
-                  пароль — як у журналі, у ключа — жодної цифри)
-  --json          ports, detect, show, diff, history: виводити JSON (формати — у README)
-  --any           wait: підходить і панель, що вже відповідає
-  --timeout S     wait: скільки секунд чекати на панель (типово 300)
-  --verbose       повідомляти, який Config.ini використано, і виводити обмін із панеллю у
-                  стандартний потік помилок
-  --version       версія програми
-  --              далі йдуть не параметри, навіть якщо починаються з &quot;-&quot;
-  -h, --help      цей текст або довідка команди: COMMAND --help
-
-Запитання та перебіг роботи виводяться у стандартний потік помилок і лише в термінал.
-
-Коди завершення: 0 — виконано (панель зберігає налаштування з файлу), 1 — панель відрізняється
-(diff), 2 — неправильне використання або файл налаштувань, який не можна прийняти, 3 — немає
-панелі, 4 — панель не зберегла записане, 5 — запис не підтверджено (або не було термінала, щоб
-запитати, і не було --yes), 6 — налаштування не вдалося прочитати повністю (нічого не записано;
-наявний вихідний файл залишено як був), 7 — запис перервано (панель зберігає частину нових
-налаштувань; restore повертає знімок), 8 — внутрішня помилка, 9 — записано, але не перевірено: панель
-не вдалося прочитати назад (restore повертає знімок), 10 — не вдалося записати файл
-результату (report, support; від нього нічого не лишається).
-
-Перед кожним записом налаштування панелі читаються повністю й зберігаються як знімок у
-~/.local/share/Orvanta/snapshots/ з рядком у журналі; якщо це читання не вдалося, нічого не
-записується.
-</translation>
-    </message>
-    <message>
         <source>Examples:
   orvanta-cli detect      finds the panel: its port and firmware
   orvanta-cli read --password -o site.txt
@@ -543,6 +455,186 @@ Options:
   orvanta-config --lang en
                           запуск англійською
   orvanta-config DEBUG    запуск у режимі налагодження: його кнопки, кожен обмін у log.txt
+</translation>
+    </message>
+    <message>
+        <source>
+Остановка после текущего сообщения… (ещё раз Ctrl+C — сразу)
+</source>
+        <translation>
+Зупинка після поточного повідомлення… (ще раз Ctrl+C — одразу)
+</translation>
+    </message>
+    <message>
+        <source>Нет списков сообщений: %1, %2
+</source>
+        <translation>Немає списків повідомлень: %1, %2
+</translation>
+    </message>
+    <message>
+        <source>Сообщения не записаны: %1.
+</source>
+        <translation>Повідомлення не записано: %1.
+</translation>
+    </message>
+    <message>
+        <source>Строка %1, &quot;%2&quot;: %3
+</source>
+        <translation>Рядок %1, &quot;%2&quot;: %3
+</translation>
+    </message>
+    <message>
+        <source>Ничего не отправлено в охранную панель.
+</source>
+        <translation>Нічого не надіслано в охоронну панель.
+</translation>
+    </message>
+    <message>
+        <source>В списке нет сообщений с файлами: записывать нечего.
+</source>
+        <translation>У списку немає повідомлень із файлами: записувати нічого.
+</translation>
+    </message>
+    <message>
+        <source>Сообщения займут %1 с, а память охранной панели вмещает %2 мин.: последние не поместятся. Записать всё равно: --yes
+</source>
+        <translation>Повідомлення займуть %1 с, а пам&apos;ять охоронної панелі вміщує %2 хв.: останні не помістяться. Записати все одно: --yes
+</translation>
+    </message>
+    <message>
+        <source>Можно записать: сообщений %1, %2 с из %3 мин.; ничего не отправлено.
+</source>
+        <translation>Можна записати: повідомлень %1, %2 с із %3 хв.; нічого не надіслано.
+</translation>
+    </message>
+    <message>
+        <source>Сообщение %1 (%2): осталось %3 с</source>
+        <translation>Повідомлення %1 (%2): залишилося %3 с</translation>
+    </message>
+    <message>
+        <source>Сообщение %1: %2
+</source>
+        <translation>Повідомлення %1: %2
+</translation>
+    </message>
+    <message>
+        <source>Квитанции сообщений не записаны в журнал: %1
+</source>
+        <translation>Квитанції повідомлень не записано в журнал: %1
+</translation>
+    </message>
+    <message>
+        <source>Записано сообщений: %1 из %2</source>
+        <translation>Записано повідомлень: %1 з %2</translation>
+    </message>
+    <message>
+        <source>puts the listed voice messages into the panel</source>
+        <translation>записує голосові повідомлення зі списку в панель</translation>
+    </message>
+    <message>
+        <source>Plays each message of the lists (the window&apos;s, or --messages and --sounds) into the panel while it records, as the window&apos;s upload does: every file is checked first and nothing is sent unless all can be played; each message is heard on the output and verified in the panel&apos;s table, with a receipt in the upload journal. Ctrl+C stops after the message being sent; a second Ctrl+C at once. --check checks and sends nothing; --yes uploads messages longer than the memory. Exit 0 when every message went in, 11 when nothing was sent, 12 when it stopped part-way.
+</source>
+        <translation>Відтворює кожне повідомлення списків (вікна або --messages і --sounds) у панель, поки вона записує, як це робить запис у вікні: спершу перевіряється кожен файл, і нічого не надсилається, якщо не всі можна відтворити; кожне повідомлення прослуховується на виводі звуку й перевіряється в таблиці панелі, з квитанцією в журналі записів. Ctrl+C зупиняє після повідомлення, що надсилається; другий Ctrl+C — одразу. --check перевіряє й нічого не надсилає; --yes записує й повідомлення, довші за пам&apos;ять. Код 0, якщо всі повідомлення записано, 11 — якщо нічого не надіслано, 12 — якщо запис зупинився на півдорозі.
+</translation>
+    </message>
+    <message>
+        <source>Usage: orvanta-cli [options] COMMAND [arguments]
+
+The Orvanta panel&apos;s settings without a window.
+
+Commands:
+%2
+A settings FILE of &quot;-&quot; is read from standard input; &quot;-o -&quot; writes to standard output.
+
+Options:
+  --lang L        the language of the texts: %1;
+                  without it Config.ini&apos;s, else the window&apos;s choice, else Russian
+  --config FILE   Config.ini to take port names from (default: the window&apos;s: beside the
+                  program for a portable copy, else ~/.config/Orvanta/, else /etc/xdg/Orvanta/)
+  --port P        the port: a name such as COM3, or a device path; without it COM2 is tried,
+                  then COM1 to COM8, the USB serial devices and the ports Config.ini names
+  --password      read: put the password into the file (made readable by you alone)
+  --yes           write, restore: write without asking (needed when there is no terminal);
+                  upload: also messages longer than the panel&apos;s memory
+  --show-secrets  write, restore, diff: show the password and key codes (hidden by default:
+                  the password as the journal shows it, no digit of a key)
+  --json          ports, detect, show, diff, history, upload: print JSON (shapes in the
+                  README)
+  --messages F, --sounds F
+                  upload: the message lists to take instead of the window&apos;s
+  --check         upload: check every message and send nothing
+  --any           wait: a panel that answers already counts too
+  --timeout S     wait: how many seconds to wait for a panel (default 300)
+  --verbose       say which Config.ini is used, and print the exchange with the panel on
+                  standard error
+  --version       the program&apos;s version
+  --              what follows is no option, even when it begins with &quot;-&quot;
+  -h, --help      this text, or a command&apos;s with COMMAND --help
+
+Questions and progress go to standard error, and only to a terminal.
+
+Exit status: 0 done (the panel holds the file&apos;s settings), 1 the panel differs (diff),
+2 wrong use or a settings file that cannot be taken, 3 no panel, 4 the panel did not keep
+what was written, 5 the write was not confirmed (or there was no terminal to ask and no
+--yes), 6 a setting could not be read whole (nothing was written; an existing output file is
+left as it was), 7 a write was cut off (the panel holds part of the new settings; restore
+brings back the snapshot), 8 an internal error, 9 written but not checked: the panel could
+not be read back (restore brings back the snapshot), 10 the output file could not be written
+(report, support; no part of it is left), 11 nothing was sent (upload: a message cannot be
+played), 12 the upload stopped part-way (Ctrl+C, a failed message, memory full, no end
+address).
+
+Before every write the panel&apos;s settings are read whole and kept as a snapshot in
+~/.local/share/Orvanta/snapshots/ with a journal line; if that read fails, nothing is written.
+</source>
+        <translation>Використання: orvanta-cli [параметри] COMMAND [аргументи]
+
+Налаштування панелі Orvanta без вікна.
+
+Команди:
+%2
+FILE налаштувань &quot;-&quot; читається зі стандартного вводу; &quot;-o -&quot; записує у стандартний вивід.
+
+Параметри:
+  --lang L        мова текстів: %1;
+                  без нього — з Config.ini, інакше вибрана у вікні, інакше російська
+  --config FILE   Config.ini, з якого брати назви портів (типово — той, що й у вікні: поруч із
+                  програмою для портативної копії, інакше ~/.config/Orvanta/, інакше
+                  /etc/xdg/Orvanta/)
+  --port P        порт: назва на кшталт COM3 або шлях до пристрою; без нього пробується COM2,
+                  потім COM1–COM8, послідовні USB-пристрої та порти, названі в Config.ini
+  --password      read: записати пароль у файл (читати його зможете лише ви)
+  --yes           write, restore: записати без запитання (потрібно, коли немає термінала);
+                  upload: і повідомлення, довші за пам&apos;ять панелі
+  --show-secrets  write, restore, diff: показувати пароль і коди ключів (типово приховані:
+                  пароль — як у журналі, у ключа — жодної цифри)
+  --json          ports, detect, show, diff, history, upload: виводити JSON (формати —
+                  у README)
+  --messages F, --sounds F
+                  upload: списки повідомлень замість списків вікна
+  --check         upload: перевірити всі повідомлення й нічого не надсилати
+  --any           wait: підходить і панель, що вже відповідає
+  --timeout S     wait: скільки секунд чекати на панель (типово 300)
+  --verbose       повідомляти, який Config.ini використано, і виводити обмін із панеллю у
+                  стандартний потік помилок
+  --version       версія програми
+  --              далі йдуть не параметри, навіть якщо починаються з &quot;-&quot;
+  -h, --help      цей текст або довідка команди: COMMAND --help
+
+Запитання та перебіг роботи виводяться у стандартний потік помилок і лише в термінал.
+
+Коди завершення: 0 — виконано (панель зберігає налаштування з файлу), 1 — панель відрізняється
+(diff), 2 — неправильне використання або файл налаштувань, який не можна прийняти, 3 — немає
+панелі, 4 — панель не зберегла записане, 5 — запис не підтверджено (або не було термінала, щоб
+запитати, і не було --yes), 6 — налаштування не вдалося прочитати повністю (нічого не записано;
+наявний вихідний файл залишено як був), 7 — запис перервано (панель зберігає частину нових
+налаштувань; restore повертає знімок), 8 — внутрішня помилка, 9 — записано, але не перевірено: панель
+не вдалося прочитати назад (restore повертає знімок), 10 — не вдалося записати файл
+результату (report, support; від нього нічого не лишається), 11 — нічого не надіслано (upload: повідомлення не можна відтворити), 12 — запис повідомлень зупинено на півдорозі (Ctrl+C, повідомлення не записалося, пам&apos;ять заповнена, немає адреси кінця).
+
+Перед кожним записом налаштування панелі читаються повністю й зберігаються як знімок у
+~/.local/share/Orvanta/snapshots/ з рядком у журналі; якщо це читання не вдалося, нічого не
+записується.
 </translation>
     </message>
 </context>
@@ -1950,10 +2042,6 @@ Options:
 %1.</translation>
     </message>
     <message>
-        <source>Звук прерван: %1</source>
-        <translation>Звук перервано: %1</translation>
-    </message>
-    <message>
         <source>Услышано на выводе звука: %1</source>
         <translation>Почуто на виводі звуку: %1</translation>
     </message>
@@ -1964,18 +2052,6 @@ Options:
     <message>
         <source>Сообщение %1 услышано на выводе звука: %2</source>
         <translation>Повідомлення %1 почуто на виводі звуку: %2</translation>
-    </message>
-    <message>
-        <source>Сервер звука не даёт услышать вывод звука «%1»: проверить, что сообщение прозвучало, нельзя</source>
-        <translation>Сервер звуку не дає почути вивід звуку «%1»: перевірити, що повідомлення прозвучало, неможливо</translation>
-    </message>
-    <message>
-        <source>Вывод звука «%1» нельзя услышать: %2</source>
-        <translation>Вивід звуку «%1» неможливо почути: %2</translation>
-    </message>
-    <message>
-        <source>сервер звука перестал давать слышать вывод звука (%1)</source>
-        <translation>сервер звуку перестав давати чути вивід звуку (%1)</translation>
     </message>
 </context>
 <context>
@@ -2238,6 +2314,25 @@ Options:
     <message>
         <source>в файле нет звука</source>
         <translation>у файлі немає звуку</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::UploadSession</name>
+    <message>
+        <source>Звук прерван: %1</source>
+        <translation>Звук перервано: %1</translation>
+    </message>
+    <message>
+        <source>Сервер звука не даёт услышать вывод звука «%1»: проверить, что сообщение прозвучало, нельзя</source>
+        <translation>Сервер звуку не дає почути вивід звуку «%1»: перевірити, що повідомлення прозвучало, неможливо</translation>
+    </message>
+    <message>
+        <source>Вывод звука «%1» нельзя услышать: %2</source>
+        <translation>Вивід звуку «%1» неможливо почути: %2</translation>
+    </message>
+    <message>
+        <source>сервер звука перестал давать слышать вывод звука (%1)</source>
+        <translation>сервер звуку перестав давати чути вивід звуку (%1)</translation>
     </message>
 </context>
 <context>

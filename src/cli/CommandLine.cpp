@@ -109,6 +109,7 @@ bool ParseCommandLine(const QStringList &arguments, Options &options)
             {QStringLiteral("--verbose"), &options.verbose},
             {QStringLiteral("--version"), &options.version},
             {QStringLiteral("--any"), &options.any},
+            {QStringLiteral("--check"), &options.check},
         };
         const std::map<QString, QString *> values = {
             {QStringLiteral("--config"), &options.config},
@@ -116,6 +117,8 @@ bool ParseCommandLine(const QStringList &arguments, Options &options)
             {QStringLiteral("-o"), &options.output},
             {QStringLiteral("--output"), &options.output},
             {QStringLiteral("--timeout"), &options.timeout},
+            {QStringLiteral("--messages"), &options.messages},
+            {QStringLiteral("--sounds"), &options.sounds},
         };
         const bool positional = optionsEnded || argument == QLatin1String("-") ||
                                 !argument.startsWith(QLatin1Char('-'));

@@ -21,17 +21,19 @@ namespace orvanta::cli {
 
 // What scripts can rely on.
 enum Exit {
-    Done = 0,           // done; for diff and write: the panel holds the file's settings
-    Differs = 1,        // diff: the panel differs from the file
-    BadUse = 2,         // a wrong command line, or a settings file that cannot be taken
-    NoPanel = 3,        // no port, or no panel answering on it
-    NotKept = 4,        // write: the panel does not hold what was written
-    Cancelled = 5,      // write: the user said no
-    ReadIncomplete = 6, // a setting could not be read whole: nothing was written anywhere
-    Interrupted = 7,    // a write was cut off: the panel holds a mix, the snapshot brings it back
-    Internal = 8,       // a fault of this program, reported as what it is
-    Unchecked = 9,      // written, but the panel could not be read back to check it
-    NotWritten = 10,    // report: the output file could not be written; none is left
+    Done = 0,            // done; for diff and write: the panel holds the file's settings
+    Differs = 1,         // diff: the panel differs from the file
+    BadUse = 2,          // a wrong command line, or a settings file that cannot be taken
+    NoPanel = 3,         // no port, or no panel answering on it
+    NotKept = 4,         // write: the panel does not hold what was written
+    Cancelled = 5,       // write: the user said no
+    ReadIncomplete = 6,  // a setting could not be read whole: nothing was written anywhere
+    Interrupted = 7,     // a write was cut off: the panel holds a mix, the snapshot brings it back
+    Internal = 8,        // a fault of this program, reported as what it is
+    Unchecked = 9,       // written, but the panel could not be read back to check it
+    NotWritten = 10,     // report: the output file could not be written; none is left
+    NothingSent = 11,    // upload: the messages cannot all be played; nothing went to the panel
+    StoppedPartWay = 12, // upload: stopped, or a message failed; the panel holds those before it
 };
 
 extern QTextStream out;
@@ -45,7 +47,10 @@ struct Options
     QString output;
     QString file;     // the command's one argument: a file, a text, a snapshot's number
     QString timeout;  // wait: seconds
-    bool any = false; // wait: a panel that answers already counts too
+    QString messages; // upload: the lists, instead of the window's
+    QString sounds;
+    bool any = false;   // wait: a panel that answers already counts too
+    bool check = false; // upload: the check alone, nothing sent
     bool password = false;
     bool yes = false;
     bool showSecrets = false; // write, restore, diff: the password and key codes in full

@@ -22,6 +22,7 @@ int RunImport(const Invocation &call);
 int RunWait(const Invocation &call);
 int RunReport(const Invocation &call);
 int RunSupport(const Invocation &call);
+int RunUpload(const Invocation &call);
 
 const std::vector<Command> &Commands()
 {
@@ -134,6 +135,18 @@ const std::vector<Command> &Commands()
                     "Without -o it is orvanta-support-YYYY-MM-DD-HHMMSS.tar.gz in the current "
                     "folder.\n"),
          RunSupport},
+        {"upload", "[--port P] [--messages FILE --sounds FILE] [--check] [--yes] [--json]",
+         Argument::None, QT_TRANSLATE_NOOP("Cli", "puts the listed voice messages into the panel"),
+         QT_TRANSLATE_NOOP(
+             "Cli", "Plays each message of the lists (the window's, or --messages and --sounds) "
+                    "into the panel while it records, as the window's upload does: every file is "
+                    "checked first and nothing is sent unless all can be played; each message is "
+                    "heard on the output and verified in the panel's table, with a receipt in the "
+                    "upload journal. Ctrl+C stops after the message being sent; a second Ctrl+C "
+                    "at once. --check checks and sends nothing; --yes uploads messages longer "
+                    "than the memory. Exit 0 when every message went in, 11 when nothing was "
+                    "sent, 12 when it stopped part-way.\n"),
+         RunUpload},
         {"help", "[COMMAND]", Argument::None, QT_TRANSLATE_NOOP("Cli", "this text, or a command's"),
          QT_TRANSLATE_NOOP("Cli", "The program's help, or a command's.\n"), nullptr},
     };
@@ -231,10 +244,15 @@ Options:
   --port P        the port: a name such as COM3, or a device path; without it COM2 is tried,
                   then COM1 to COM8, the USB serial devices and the ports Config.ini names
   --password      read: put the password into the file (made readable by you alone)
-  --yes           write, restore: write without asking (needed when there is no terminal)
+  --yes           write, restore: write without asking (needed when there is no terminal);
+                  upload: also messages longer than the panel's memory
   --show-secrets  write, restore, diff: show the password and key codes (hidden by default:
                   the password as the journal shows it, no digit of a key)
-  --json          ports, detect, show, diff, history: print JSON (shapes in the README)
+  --json          ports, detect, show, diff, history, upload: print JSON (shapes in the
+                  README)
+  --messages F, --sounds F
+                  upload: the message lists to take instead of the window's
+  --check         upload: check every message and send nothing
   --any           wait: a panel that answers already counts too
   --timeout S     wait: how many seconds to wait for a panel (default 300)
   --verbose       say which Config.ini is used, and print the exchange with the panel on
@@ -252,7 +270,9 @@ what was written, 5 the write was not confirmed (or there was no terminal to ask
 left as it was), 7 a write was cut off (the panel holds part of the new settings; restore
 brings back the snapshot), 8 an internal error, 9 written but not checked: the panel could
 not be read back (restore brings back the snapshot), 10 the output file could not be written
-(report, support; no part of it is left).
+(report, support; no part of it is left), 11 nothing was sent (upload: a message cannot be
+played), 12 the upload stopped part-way (Ctrl+C, a failed message, memory full, no end
+address).
 
 Before every write the panel's settings are read whole and kept as a snapshot in
 ~/.local/share/Orvanta/snapshots/ with a journal line; if that read fails, nothing is written.

@@ -1,22 +1,13 @@
 #include "SoundUpload.h"
 
 #include "Dialogs.h"
-#include "Errors.h"
-#include "HeardMeasure.h"
 #include "LiveText.h"
 #include "MessageList.h"
 #include "MessageTable.h"
 #include "PanelLink.h"
 #include "PanelMemory.h"
-#include "RegularFile.h"
-#include "SnapshotJournal.h"
-#include "SoundServer.h"
-#include "UploadCheck.h"
-#include "UploadJournal.h"
 #include "WidgetNames.h"
 
-#include <QCryptographicHash>
-#include <QFile>
 #include <QHBoxLayout>
 #include <QProgressBar>
 #include <QPushButton>
@@ -26,21 +17,6 @@ namespace orvanta {
 namespace {
 
 constexpr int Rows = MessageTable::Messages;
-// The rate at which the output's monitor is heard.
-constexpr uint32_t MonitorRate = 44100;
-constexpr int ListenPieceMs = 20;
-
-// The SHA-256 of a file's bytes, read without waiting on one that is no regular file.
-QByteArray FileSha256(const QString &path)
-{
-    const RegularFile opened(path);
-    QFile file;
-    if (!opened.isOpen() || !file.open(opened.descriptor(), QIODevice::ReadOnly))
-        return {};
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    hash.addData(&file);
-    return hash.result();
-}
 
 // Keeps the progress bar at 0 when the table actions end, however they end.
 class ProgressReset
@@ -63,7 +39,7 @@ SoundUpload::SoundUpload(PanelLink &link, MessageList &messages, QWidget *parent
     : QGroupBox(parent)
     , m_link(link)
     , m_messages(messages)
-    , m_sequence(link, player())
+    , m_session(link)
 {
     setObjectName(QStringLiteral("GroupBox1"));
     auto *row = new QHBoxLayout(this);
@@ -83,145 +59,33 @@ SoundUpload::SoundUpload(PanelLink &link, MessageList &messages, QWidget *parent
     connect(m_start, &QPushButton::clicked, this, Dialogs::Guarded([this] { Button4Click(); }));
     connect(m_stop, &QPushButton::clicked, this, [this] { Button5Click(); });
 
-    UploadObserver observer;
-    observer.progress = [this](int position) {
-        m_progress->setValue(position);
-    };
-    observer.rowStarted = [this](int row) {
-        emit rowStarted(row);
-    };
-    observer.rowReport = [this](int row, const QString &text) {
+    connect(&m_session, &UploadSession::progress, m_progress, &QProgressBar::setValue);
+    connect(&m_session, &UploadSession::rowStarted, this, &SoundUpload::rowStarted);
+    connect(&m_session, &UploadSession::rowReport, this, [this](int row, const QString &text) {
         m_messages.setCell(MessageList::AddressColumn, row, text);
-    };
-    observer.memoryUsed = [this](int seconds) {
-        emit usedSecondsChanged(seconds);
-    };
-    // Each message's receipt goes into the upload journal; the level heard stands in the row's
-    // hint.
-    observer.receipt = [this](const UploadReceipt &receipt) {
-        if (receipt.heard) {
-            const QString level = receipt.heard->levelText();
-            m_messages.setAddressHint(receipt.row, tr("Услышано на выводе звука: %1").arg(level));
-            emit messageHeard(
-                tr("Сообщение %1 услышано на выводе звука: %2").arg(receipt.row).arg(level));
-        }
-        try {
-            UploadJournal(SnapshotJournal::defaultFolder())
-                .append(receipt, m_started, m_link.deviceName());
-        } catch (const std::exception &error) {
-            m_journalError = ErrorText(error);
-        }
-    };
-    m_sequence.setObserver(observer);
-    connect(&m_sequence, &MessageUpload::finished, this, &SoundUpload::uploadFinished);
-    connect(&m_device, &WaveDevice::playEnded, this, [this](const QString &error) {
-        if (auto played = std::exchange(m_played, nullptr))
-            played(error);
     });
-    // An output muted or turned down while a message plays leaves the panel recording silence:
-    // the message fails, as one the output cut short.
-    connect(&SoundServer::instance(), &SoundServer::changed, this, [this] {
-        if (!m_played)
+    connect(&m_session, &UploadSession::usedSecondsChanged, this, &SoundUpload::usedSecondsChanged);
+    // The level heard stands in the row's hint and on the page's status line.
+    connect(&m_session, &UploadSession::receipt, this, [this](const UploadReceipt &receipt) {
+        if (!receipt.heard)
             return;
-        const SoundServerState server = SoundServer::instance().state();
-        // A server that went away ends the play by itself, and says so.
-        if (!server.present)
-            return;
-        QString problem = OutputProblem(server, m_playingOn);
-        if (problem.isEmpty())
-            problem = StreamLevelProblem(server);
-        if (problem.isEmpty())
-            return;
-        auto played = std::exchange(m_played, nullptr);
-        m_device.stop();
-        played(tr("Звук прерван: %1").arg(problem));
+        const QString level = receipt.heard->levelText();
+        m_messages.setAddressHint(receipt.row, tr("Услышано на выводе звука: %1").arg(level));
+        emit messageHeard(
+            tr("Сообщение %1 услышано на выводе звука: %2").arg(receipt.row).arg(level));
     });
+    connect(&m_session, &UploadSession::finished, this, &SoundUpload::uploadFinished);
 }
 
 void SoundUpload::setCorrectErrors(std::function<bool()> correct)
 {
     m_correctErrors = correct;
-    m_sequence.setCorrectErrors(std::move(correct));
+    m_session.setCorrectErrors(std::move(correct));
 }
 
 void SoundUpload::setDeviceNames(const QString &output, const QString &input)
 {
-    m_device.setDeviceNames(output, input);
-}
-
-QString SoundUpload::listen(const QString &outputName)
-{
-    const SoundServerState server = SoundServer::instance().state();
-    const SoundOutputState *output = server.output(outputName);
-    const QString shown =
-        output && !output->description.isEmpty() ? output->description : outputName;
-    if (!server.present || !output || output->monitor.isEmpty())
-        return tr("Сервер звука не даёт услышать вывод звука «%1»: проверить, что сообщение "
-                  "прозвучало, нельзя")
-            .arg(shown);
-    // Small pieces: what was heard is all there soon after the sound ends. Never moved
-    // elsewhere: it hears this output or nothing.
-    if (const QString refused =
-            m_listening.record(output->monitor, MonitorRate, ListenPieceMs, true);
-        !refused.isEmpty())
-        return tr("Вывод звука «%1» нельзя услышать: %2").arg(shown, refused);
-    return {};
-}
-
-UploadPlayer SoundUpload::player()
-{
-    UploadPlayer player;
-    // The file as it is now, on an output that is proven to start: a message the panel is told
-    // to record but never hears would take a slot of its memory with silence.
-    player.open = [this](const QString &file) {
-        OpenedSound sound;
-        try {
-            m_device.FileName = file;
-            m_device.open();
-            m_device.setTimeFormat(WaveDevice::TimeFormat::Milliseconds);
-            sound.seconds = m_device.length() / 1000.0;
-            sound.sha256 = FileSha256(file);
-            sound.error = m_device.proveOutput(OutputStartMs);
-        } catch (const std::exception &error) {
-            sound.error = ErrorText(error);
-        }
-        return sound;
-    };
-    player.play = [this](std::function<void(const QString &)> played) {
-        m_played = std::move(played);
-        try {
-            m_playingOn = m_device.outputServerName();
-            m_device.play();
-        } catch (const std::exception &error) {
-            if (auto failed = std::exchange(m_played, nullptr))
-                failed(ErrorText(error));
-        }
-    };
-    player.stop = [this] {
-        if (m_device.isOpen())
-            m_device.stop();
-    };
-    player.listen = [this] {
-        try {
-            return listen(m_device.outputServerName());
-        } catch (const std::exception &error) {
-            return ErrorText(error);
-        }
-    };
-    player.heard = [this] {
-        std::vector<int16_t> heard;
-        m_listening.takeRecorded(heard);
-        const QString failure = m_listening.failure();
-        m_listening.stop();
-        if (!failure.isEmpty()) {
-            HeardSound failed;
-            failed.problem =
-                tr("сервер звука перестал давать слышать вывод звука (%1)").arg(failure);
-            return failed;
-        }
-        return MeasureHeard(m_device.samples(), m_device.sampleRate(), heard, MonitorRate);
-    };
-    return player;
+    m_session.setDeviceNames(output, input);
 }
 
 bool SoundUpload::messagesFitOrUserAgrees(double seconds)
@@ -285,60 +149,50 @@ void SoundUpload::Button4Click()
                            window());
         return;
     }
-    std::vector<UploadMessage> messages;
-    std::vector<MessageToPlay> toCheck;
-    for (int row = 1; row <= Rows; ++row) {
-        if (const QString file = m_messages.messageFile(row); !file.isEmpty()) {
-            messages.push_back({row, file});
-            toCheck.push_back({row, file});
-        }
-    }
+    std::vector<UploadMessage> messages = UploadSession::MessagesOf(m_messages);
     m_messages.clearAddresses();
-    const UploadCheck check = CheckMessagesToPlay(toCheck, m_device);
+    const UploadCheck check = m_session.check(messages);
     if (!checkPassed(check) ||
-        !messagesFitOrUserAgrees(check.seconds + SecondsAroundMessage * double(messages.size())))
+        !messagesFitOrUserAgrees(UploadSession::SecondsTaken(check, messages.size())))
         return;
     if (!activity.begin(Activity::Kind::Uploading))
         return;
     activity.setEnder([this] { abort(); });
     m_aborted = false;
-    m_journalError.clear();
-    m_started = QDateTime::currentDateTime();
     m_progress->setRange(0, Rows);
     emit started();
-    m_sequence.start(std::move(messages));
+    m_session.start(std::move(messages));
 }
 
 void SoundUpload::Button5Click()
 {
-    if (!m_sequence.running())
+    if (!m_session.running())
         return;
-    m_sequence.requestStop();
+    m_session.requestStop();
     m_progress->setFormat(tr("Остановка после текущего сообщения…"));
 }
 
 void SoundUpload::abort()
 {
-    if (!m_sequence.running())
+    if (!m_session.running())
         return;
     m_aborted = true;
-    m_sequence.abort();
+    m_session.abort();
 }
 
 void SoundUpload::uploadFinished(const UploadOutcome &outcome)
 {
     m_progress->setFormat(QStringLiteral("%p%"));
-    m_device.close();
     m_link.activity().end(Activity::Kind::Uploading);
     emit finished();
     if (m_aborted)
         return;
     // Receipts the upload journal could not take are said with the outcome, never lost unsaid.
     const QString journal =
-        m_journalError.isEmpty()
+        m_session.journalError().isEmpty()
             ? QString()
             : QStringLiteral("\n\n") +
-                  tr("Квитанции сообщений не записаны в журнал: %1").arg(m_journalError);
+                  tr("Квитанции сообщений не записаны в журнал: %1").arg(m_session.journalError());
     const QString done = tr("Процесс записи завершен!");
     if (outcome.end == UploadOutcome::End::Complete) {
         Dialogs::ShowInformation(done + journal, window());

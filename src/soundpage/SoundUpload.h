@@ -1,10 +1,8 @@
 #pragma once
 
-#include "MessageUpload.h"
 #include "PanelLink.h"
-#include "WaveDevice.h"
+#include "UploadSession.h"
 
-#include <QDateTime>
 #include <QGroupBox>
 #include <QString>
 
@@ -17,26 +15,22 @@ class MessageList;
 struct UploadCheck;
 
 // The upload's view, the group "Процесс записи": its progress `p`, "Записать звук в
-// устройство" and "Остановить". It checks the list's messages, starts the upload sequence with a
-// sound device of its own, and shows what the sequence reports in the list's address column and
-// its progress; the page follows its signals. In debug mode the panel's message address table is
-// saved to a file and written back from one.
+// устройство" and "Остановить". It asks the upload session to check the list's messages and to
+// send them, says what stands in the way, and shows what the session reports in the list's
+// address column and its progress; the page follows its signals. In debug mode the panel's
+// message address table is saved to a file and written back from one.
 class SoundUpload : public QGroupBox
 {
     Q_OBJECT
 public:
     static constexpr int MaxEntryReads = MessageUpload::MaxEntryReads;
-    static constexpr double SecondsAroundMessage = MessageUpload::SecondsAroundMessage;
-    static_assert(MessageUpload::PlayerWatchMs == WaveDevice::WatchMs,
-                  "the allowance per message counts the player's own watch");
-    // How long the output may take to start before a message's "+J".
-    static constexpr int OutputStartMs = 1000;
+    static constexpr double SecondsAroundMessage = UploadSession::SecondsAroundMessage;
     // Problems a check box lists one by one; more are counted.
     static constexpr int ListedProblems = 12;
 
     SoundUpload(PanelLink &link, MessageList &messages, QWidget *parent = nullptr);
 
-    void setDebugEnabled(bool enabled) { m_sequence.setDebugLines(enabled); }
+    void setDebugEnabled(bool enabled) { m_session.setDebugLines(enabled); }
     // "Исправлять ошибки": a table entry that differs is read again.
     void setCorrectErrors(std::function<bool()> correct);
     void setDeviceNames(const QString &output, const QString &input);
@@ -52,9 +46,9 @@ public:
     void Button7Click();
     // Makes word n of panel memory hold value; the outcome goes into the address column.
     bool try_write_eeprom(const QString &value, int n);
-    bool running() const { return m_sequence.running(); }
+    bool running() const { return m_session.running(); }
     // The device the messages are played on.
-    WaveDevice &device() { return m_device; }
+    WaveDevice &device() { return m_session.device(); }
     // Ends a running upload at once, for a closing window: no message box follows.
     void abort();
 
@@ -74,24 +68,14 @@ private:
     bool checkPassed(const UploadCheck &check);
     bool messagesFitOrUserAgrees(double seconds);
     void uploadFinished(const UploadOutcome &outcome);
-    UploadPlayer player();
-    // Begins hearing what the output of that server name plays. Empty when it began, else why
-    // the message cannot be checked.
-    QString listen(const QString &outputName);
 
     PanelLink &m_link;
     MessageList &m_messages;
     QProgressBar *m_progress = nullptr; // p
     QPushButton *m_start = nullptr;     // Button4
     QPushButton *m_stop = nullptr;      // Button5
-    WaveDevice m_device;     // the upload's own, so that the editor can show a message meanwhile
-    SoundStream m_listening; // what the output plays, heard through its monitor
-    std::function<void(const QString &)> m_played;
-    QString m_playingOn;    // the server's name of the output the message plays on
-    QDateTime m_started;    // of the upload under way, which its receipts name
-    QString m_journalError; // the upload journal could not take a receipt
     std::function<bool()> m_correctErrors;
-    MessageUpload m_sequence;
+    UploadSession m_session;
     bool m_aborted = false;
 };
 
