@@ -638,6 +638,24 @@ Before every write the panel&apos;s settings are read whole and kept as a snapsh
 ~/.local/share/Orvanta/snapshots/ with a journal line; if that read fails, nothing is written.
 </translation>
     </message>
+    <message>
+        <source>Чтение таблицы</source>
+        <translation>Reading the table</translation>
+    </message>
+    <message>
+        <source>Запись таблицы</source>
+        <translation>Writing the table</translation>
+    </message>
+    <message>
+        <source>saves the panel&apos;s message table to FILE, or writes it back</source>
+        <translation>saves the panel&apos;s message table to FILE, or writes it back</translation>
+    </message>
+    <message>
+        <source>The panel&apos;s message address table, as the window&apos;s debug buttons keep it: save reads its 54 words into FILE; load writes FILE&apos;s words into the panel, each read back and written again while it differs.
+</source>
+        <translation>The panel&apos;s message address table, as the window&apos;s debug buttons keep it: save reads its 54 words into FILE; load writes FILE&apos;s words into the panel, each read back and written again while it differs.
+</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::AtomicFile</name>

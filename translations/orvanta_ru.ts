@@ -639,6 +639,24 @@ Before every write the panel&apos;s settings are read whole and kept as a snapsh
 ничего не записывается.
 </translation>
     </message>
+    <message>
+        <source>Чтение таблицы</source>
+        <translation>Чтение таблицы</translation>
+    </message>
+    <message>
+        <source>Запись таблицы</source>
+        <translation>Запись таблицы</translation>
+    </message>
+    <message>
+        <source>saves the panel&apos;s message table to FILE, or writes it back</source>
+        <translation>сохраняет таблицу сообщений панели в FILE или записывает её обратно</translation>
+    </message>
+    <message>
+        <source>The panel&apos;s message address table, as the window&apos;s debug buttons keep it: save reads its 54 words into FILE; load writes FILE&apos;s words into the panel, each read back and written again while it differs.
+</source>
+        <translation>Таблица адресов сообщений панели, как её сохраняют отладочные кнопки окна: save читает её 54 слова в FILE; load записывает слова из FILE в панель, каждое читается обратно и записывается снова, пока отличается.
+</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::AtomicFile</name>

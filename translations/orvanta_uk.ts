@@ -637,6 +637,24 @@ FILE налаштувань &quot;-&quot; читається зі стандар
 записується.
 </translation>
     </message>
+    <message>
+        <source>Чтение таблицы</source>
+        <translation>Читання таблиці</translation>
+    </message>
+    <message>
+        <source>Запись таблицы</source>
+        <translation>Запис таблиці</translation>
+    </message>
+    <message>
+        <source>saves the panel&apos;s message table to FILE, or writes it back</source>
+        <translation>зберігає таблицю повідомлень панелі у FILE або записує її назад</translation>
+    </message>
+    <message>
+        <source>The panel&apos;s message address table, as the window&apos;s debug buttons keep it: save reads its 54 words into FILE; load writes FILE&apos;s words into the panel, each read back and written again while it differs.
+</source>
+        <translation>Таблиця адрес повідомлень панелі, як її зберігають кнопки налагодження вікна: save читає її 54 слова у FILE; load записує слова з FILE у панель, кожне читається назад і записується знову, доки відрізняється.
+</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::AtomicFile</name>

@@ -134,6 +134,8 @@ bool ParseCommandLine(const QStringList &arguments, Options &options)
             return false;
         } else if (options.command.isEmpty()) {
             options.command = argument;
+        } else if (options.command == QLatin1String("table") && options.action.isEmpty()) {
+            options.action = argument;
         } else if (options.file.isEmpty()) {
             options.file = argument;
         } else {

@@ -45,6 +45,7 @@ struct Options
     QString config;
     QString port;
     QString output;
+    QString action;   // table: save or load
     QString file;     // the command's one argument: a file, a text, a snapshot's number
     QString timeout;  // wait: seconds
     QString messages; // upload: the lists, instead of the window's

@@ -23,6 +23,7 @@ int RunWait(const Invocation &call);
 int RunReport(const Invocation &call);
 int RunSupport(const Invocation &call);
 int RunUpload(const Invocation &call);
+int RunTable(const Invocation &call);
 
 const std::vector<Command> &Commands()
 {
@@ -147,6 +148,13 @@ const std::vector<Command> &Commands()
                     "than the memory. Exit 0 when every message went in, 11 when nothing was "
                     "sent, 12 when it stopped part-way.\n"),
          RunUpload},
+        {"table", "save|load FILE [--port P]", Argument::Required,
+         QT_TRANSLATE_NOOP("Cli", "saves the panel's message table to FILE, or writes it back"),
+         QT_TRANSLATE_NOOP(
+             "Cli", "The panel's message address table, as the window's debug buttons keep it: "
+                    "save reads its 54 words into FILE; load writes FILE's words into the panel, "
+                    "each read back and written again while it differs.\n"),
+         RunTable},
         {"help", "[COMMAND]", Argument::None, QT_TRANSLATE_NOOP("Cli", "this text, or a command's"),
          QT_TRANSLATE_NOOP("Cli", "The program's help, or a command's.\n"), nullptr},
     };

@@ -80,6 +80,40 @@ void WriteTableFile(const QString &path, const Entries &entries, int count)
     table.write(path);
 }
 
+void SaveFromPanel(PanelLink &link, const QString &path,
+                   const std::function<void(int row, const QString &entry)> &read)
+{
+    PanelMemory memory(link);
+    Entries entries;
+    int count = 0;
+    try {
+        for (; count < Messages; ++count) {
+            entries[size_t(count)] = memory.readWord(count + 1).text();
+            read(count + 1, entries[size_t(count)]);
+        }
+    } catch (const std::exception &) {
+        WriteTableFile(path, entries, count);
+        throw;
+    }
+    WriteTableFile(path, entries);
+}
+
+void LoadIntoPanel(PanelLink &link, const QString &path,
+                   const std::function<void(int row, const QString &text)> &report,
+                   const std::function<void(int row)> &done,
+                   const std::function<bool()> &keepCorrecting)
+{
+    const Entries entries = ReadTableFile(path);
+    PanelMemory memory(link);
+    for (int row = 1; row <= Messages; ++row) {
+        const QString &entry = entries[size_t(row - 1)];
+        report(row, entry);
+        memory.try_write_eeprom(
+            entry, row, [&report, row](const QString &line) { report(row, line); }, keepCorrecting);
+        done(row);
+    }
+}
+
 } // namespace orvanta::MessageTable
 
 namespace orvanta {

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <array>
+#include <functional>
 #include <optional>
 
 namespace orvanta {
@@ -43,6 +44,19 @@ using Entries = std::array<QString, Messages>;
 Entries ReadTableFile(const QString &path);
 // Keeps keys the file had beside the table.
 void WriteTableFile(const QString &path, const Entries &entries, int count = Messages);
+
+// The panel's table read word by word into the table file at path, each entry as it comes to
+// read(row, entry). What was read before a failure is kept in the file all the same; the failure
+// is thrown on.
+void SaveFromPanel(PanelLink &link, const QString &path,
+                   const std::function<void(int row, const QString &entry)> &read);
+// The table file's entries written into the panel's words, each verified (rewritten while
+// keepCorrecting() says so): report(row, text) gets the entry, then each verification's line;
+// done(row) follows each row.
+void LoadIntoPanel(PanelLink &link, const QString &path,
+                   const std::function<void(int row, const QString &text)> &report,
+                   const std::function<void(int row)> &done,
+                   const std::function<bool()> &keepCorrecting);
 
 } // namespace MessageTable
 

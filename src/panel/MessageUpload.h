@@ -2,6 +2,7 @@
 
 #include "HeardSound.h"
 #include "PanelLink.h"
+#include "UploadMessage.h"
 
 #include <QObject>
 #include <QString>
@@ -13,14 +14,6 @@
 namespace orvanta {
 
 class PanelLink;
-
-// One message of an upload: its row of the list (1 to 54) and its wave file, read when its turn
-// comes.
-struct UploadMessage
-{
-    int row = 0;
-    QString file;
-};
 
 // A message's file made ready to play: the reason it cannot be, or how long its sound lasts.
 struct OpenedSound

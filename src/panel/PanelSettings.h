@@ -37,6 +37,13 @@ struct PanelSettings
     bool operator==(const PanelSettings &) const = default;
 };
 
+// The seconds the panel keeps of a relay's on-time: its record holds halves, so an odd time is
+// kept one lower. What is sent, compared, journaled and saved is this.
+constexpr int KeptRelaySeconds(int seconds)
+{
+    return seconds / 2 * 2;
+}
+
 // The relay time record: each relay's seconds halved (toward zero) as two lower-case hex digits,
 // so the panel keeps even seconds from 0 to 510. Throws EConvertError when a time is below 0 or
 // above 510, naming the relay and the range.

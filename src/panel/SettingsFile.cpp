@@ -168,7 +168,7 @@ Setting numberSetting(const Naming &naming, Part part, bool compared,
                                "orvanta::SettingsFile",
                                "значение должно быть целым числом от 0 до %1")
                         .arg(maximum);
-                number(s) = even ? parsed / 2 * 2 : parsed;
+                number(s) = even ? KeptRelaySeconds(parsed) : parsed;
                 if (number(s) != parsed)
                     note = QCoreApplication::translate("orvanta::SettingsFile",
                                                        "значение %1 округлено до %2: охранная "

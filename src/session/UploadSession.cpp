@@ -117,10 +117,7 @@ std::vector<UploadMessage> UploadSession::MessagesOf(const MessageList &list)
 
 UploadCheck UploadSession::check(const std::vector<UploadMessage> &messages)
 {
-    std::vector<MessageToPlay> toCheck;
-    for (const UploadMessage &message : messages)
-        toCheck.push_back({message.row, message.file});
-    return CheckMessagesToPlay(toCheck, m_device);
+    return CheckMessagesToPlay(messages, m_device);
 }
 
 double UploadSession::SecondsTaken(const UploadCheck &check, size_t messages)

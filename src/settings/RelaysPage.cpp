@@ -176,11 +176,11 @@ void RelaysPage::collect(PanelSettings &settings) const
             rule[size_t(byte)] = group(relay, byte).byte();
         settings.relayRules[size_t(relay - 1)] = rule;
     }
-    // The seconds the panel will hold: its record keeps halves, so an odd time is sent one lower.
-    // The journal, a comparison and a saved file then speak of what is sent.
+    // The seconds the panel will hold, so that the journal, a comparison and a saved file speak
+    // of what is sent.
     PanelSettings::RelayTimes seconds{};
     for (int relay = 1; relay <= Relays; ++relay)
-        seconds[size_t(relay - 1)] = StrToInt(onTime(relay)->text()) / 2 * 2;
+        seconds[size_t(relay - 1)] = KeptRelaySeconds(StrToInt(onTime(relay)->text()));
     settings.relayTimes = seconds;
 }
 
@@ -192,7 +192,7 @@ void RelaysPage::markNotHeld(const PanelSettings &held) const
             group(relay, byte)
                 .markNotHeld(rule ? std::optional((*rule)[size_t(byte)]) : std::nullopt);
         bool ok = false;
-        const int shown = onTime(relay)->text().toInt(&ok) / 2 * 2;
+        const int shown = KeptRelaySeconds(onTime(relay)->text().toInt(&ok));
         const bool differs =
             held.relayTimes && (!ok || shown != (*held.relayTimes)[size_t(relay - 1)]);
         orvanta::MarkNotHeld(onTime(relay),

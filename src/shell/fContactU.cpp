@@ -183,9 +183,6 @@ TfContact::TfContact(Startup startup, QWidget *parent)
     layout->addWidget(buildFooter());
 
     connect(&m_link, &PanelLink::connectedChanged, m_connected, &QCheckBox::setChecked);
-    // The upload keeps the memory in use up to date as it checks each message.
-    connect(&m_soundPage->upload(), &SoundUpload::usedSecondsChanged, this,
-            [this](int seconds) { m_usedSeconds = seconds; });
     // A transaction blocks the window; while it waits, paint and timer events still pass (the
     // wait dialog's animation among them), never the user's input.
     m_link.SetIdleHandler([sincePainted = QElapsedTimer()]() mutable {
@@ -846,7 +843,7 @@ PanelSettings TfContact::collectSettings() const
     for (const SettingsPage *page : m_settingsPages)
         page->collect(settings);
     settings.version = m_generalPage->version()->text();
-    settings.usedSeconds = m_usedSeconds;
+    settings.usedSeconds = m_soundPage->usedSeconds();
     return settings;
 }
 
@@ -864,9 +861,13 @@ void TfContact::markNotHeld(const PanelSettings &held)
         page->markNotHeld(held);
 }
 
+int TfContact::UsedSeconds() const
+{
+    return m_soundPage->usedSeconds().value_or(0);
+}
+
 void TfContact::setUsedSeconds(int seconds)
 {
-    m_usedSeconds = seconds;
     m_soundPage->showMemoryUsage(seconds);
 }
 

@@ -88,7 +88,7 @@ public:
     // result read back.
     void restoreSnapshot();
 
-    int UsedSeconds() const { return m_usedSeconds.value_or(0); }
+    int UsedSeconds() const;
     void setUsedSeconds(int seconds);
 
     bool DebugEnabled() const { return m_debugEnabled; }
@@ -153,7 +153,6 @@ private:
     PanelLink &m_link = m_connection.link();
     PortAttempt m_lastAttempt; // what the last read of all settings found on its port
     bool m_debugEnabled = false;
-    std::optional<int> m_usedSeconds; // what the panel last said of its message memory
     bool m_destroyed = false;
     int m_actionsRunning = 0;      // whole-panel actions under way, which a close must not cut
     bool m_closeRequested = false; // the user closed the window during an exchange

@@ -100,6 +100,9 @@ public:
     const QString &soundHome() const { return m_messages.soundHome(); }
     // Seconds of message memory in use, on the bar (at most full) and as text.
     void showMemoryUsage(int usedSeconds);
+    // What the panel last said of its message memory (a read, or the upload after a message);
+    // nothing before it said anything.
+    std::optional<int> usedSeconds() const { return m_usedSeconds; }
     // The row whose message the editor shows and records into (Panel4).
     int selectedRow() const;
 

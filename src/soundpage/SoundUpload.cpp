@@ -233,23 +233,11 @@ void SoundUpload::Button7Click()
     const ProgressReset reset(progress);
     progress->setRange(0, Rows - 1);
     progress->setValue(0);
-    PanelMemory memory(m_link);
-    MessageTable::Entries entries;
-    int read = 0;
-    try {
-        for (; read < Rows; ++read) {
-            const QString entry = memory.readWord(read + 1).text();
-            entries[size_t(read)] = entry;
-            m_messages.setCell(MessageList::AddressColumn, read + 1, entry);
-            progress->setValue(read);
-            progress->repaint();
-        }
-    } catch (const std::exception &) {
-        // What was read before the failure is kept in the file all the same.
-        MessageTable::WriteTableFile(path, entries, read);
-        throw;
-    }
-    MessageTable::WriteTableFile(path, entries);
+    MessageTable::SaveFromPanel(m_link, path, [this, progress](int row, const QString &entry) {
+        m_messages.setCell(MessageList::AddressColumn, row, entry);
+        progress->setValue(row - 1);
+        progress->repaint();
+    });
 }
 
 void SoundUpload::Button6Click()
@@ -258,17 +246,20 @@ void SoundUpload::Button6Click()
         m_messages.soundHome(), tr("Текстовый файл (*.txt);;Все файлы (*.*)"), window());
     if (path.isEmpty())
         return;
-    const MessageTable::Entries entries = MessageTable::ReadTableFile(path);
     QProgressBar *progress = m_progress;
     const ProgressReset reset(progress);
     progress->setRange(0, Rows - 1);
     progress->setValue(0);
-    for (int k = 0; k < Rows; ++k) {
-        m_messages.setCell(MessageList::AddressColumn, k + 1, entries[size_t(k)]);
-        try_write_eeprom(entries[size_t(k)], k + 1);
-        progress->setValue(progress->value() + 1);
-        progress->repaint();
-    }
+    MessageTable::LoadIntoPanel(
+        m_link, path,
+        [this](int row, const QString &text) {
+            m_messages.setCell(MessageList::AddressColumn, row, text);
+        },
+        [progress](int) {
+            progress->setValue(progress->value() + 1);
+            progress->repaint();
+        },
+        [this] { return m_correctErrors ? m_correctErrors() : true; });
 }
 
 } // namespace orvanta

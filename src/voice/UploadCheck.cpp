@@ -15,7 +15,7 @@ constexpr int ServerAnswerMs = 2000;
 
 } // namespace
 
-UploadCheck CheckMessagesToPlay(const std::vector<MessageToPlay> &messages, WaveDevice &device)
+UploadCheck CheckMessagesToPlay(const std::vector<UploadMessage> &messages, WaveDevice &device)
 {
     UploadCheck check;
     check.outputProblem = device.outputProblem();
@@ -26,7 +26,7 @@ UploadCheck CheckMessagesToPlay(const std::vector<MessageToPlay> &messages, Wave
                                         device.outputServerName());
     if (!check.outputProblem.isEmpty())
         return check;
-    for (const MessageToPlay &message : messages) {
+    for (const UploadMessage &message : messages) {
         const auto shared = std::make_shared<const TWaveFile>(message.file);
         const TWaveFile &wave = *shared;
         QString reason;

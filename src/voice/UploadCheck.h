@@ -1,18 +1,13 @@
 #pragma once
 
+#include "UploadMessage.h"
+
 #include <QString>
 #include <vector>
 
 namespace orvanta {
 
 class WaveDevice;
-
-// A message the upload is to play: its row of the list and its wave file.
-struct MessageToPlay
-{
-    int row = 0;
-    QString file;
-};
 
 // What stands in the way of an upload, looked at before the panel is told anything: the panel
 // numbers the messages it records, so a message skipped half-way would move every later one into
@@ -34,6 +29,6 @@ struct UploadCheck
 
 // Reads each message's file now (never waiting on one that is no regular file) and opens it on
 // the device's output, so that the upload only starts when every message can be played.
-UploadCheck CheckMessagesToPlay(const std::vector<MessageToPlay> &messages, WaveDevice &device);
+UploadCheck CheckMessagesToPlay(const std::vector<UploadMessage> &messages, WaveDevice &device);
 
 } // namespace orvanta

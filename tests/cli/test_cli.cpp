@@ -42,7 +42,8 @@ struct CliFixture
     sim::PanelServer panel;
     QString port;
 
-    CliFixture()
+    explicit CliFixture(sim::PanelState state = {})
+        : panel(std::move(state))
     {
         port = QString::fromStdString(panel.openPseudoTerminal());
         panel.start();
@@ -848,4 +849,35 @@ TEST(Cli, HelpAndNotesSpeakTheChosenLanguage)
         EXPECT_FALSE(
             f.run({"--lang", lang, "detect", "--port", f.port}, {}, machine).err.contains(note));
     }
+}
+
+// The message table saved from the panel and written back, as the window's debug buttons do.
+TEST(Cli, TableSavedAndWrittenBack)
+{
+    sim::PanelState state;
+    for (int word = 1; word <= 54; ++word)
+        state.setWord(word, uint16_t(word * 10));
+    CliFixture f(state);
+    const struct
+    {
+        const char *action;
+        int exitCode;
+    } cases[] = {{"save", 0}, {"load", 0}, {"fetch", 2}};
+    const QString table = f.path("table.txt");
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.action);
+        if (c.action == std::string("load")) {
+            // The file says otherwise of message 3; the rest as saved.
+            QString text = QString::fromUtf8(ReadFile(table));
+            text.replace(QStringLiteral("s2=001E"), QStringLiteral("s2=0123"));
+            WriteFile(table, text.toUtf8());
+        }
+        const CliResult result = f.run({"table", c.action, table, "--port", f.port});
+        EXPECT_EQ(result.exitCode, c.exitCode) << result.err.toStdString();
+    }
+    const QString saved = QString::fromUtf8(ReadFile(table));
+    EXPECT_TRUE(saved.contains(QStringLiteral("s0=000A"))) << saved.toStdString();
+    EXPECT_TRUE(saved.contains(QStringLiteral("s53=021C")));
+    EXPECT_EQ(f.panel.state().word(3), 0x0123);
+    EXPECT_EQ(f.panel.state().word(4), 40);
 }
