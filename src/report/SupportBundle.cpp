@@ -215,15 +215,18 @@ QString SecretRedactor::redacted(QString text) const
     text = replaceValues(text, passwordValues(), {2, 4}, always);
     text = replaceValues(text, keyValues(), {2, 4}, unlessEmpty);
     // What was learnt, wherever else it stands, as a whole value: never the digits of a password
-    // inside a longer run of hex digits.
-    for (const QString &secret : m_secrets) {
-        const QRegularExpression whole(QStringLiteral("(?<![0-9A-Za-z])") +
-                                           QRegularExpression::escape(secret) +
-                                           QStringLiteral("(?![0-9A-Za-z])"),
-                                       QRegularExpression::CaseInsensitiveOption);
-        text.replace(whole, Mark);
-    }
-    return text;
+    // inside a longer run of hex digits. One pass over the text for all of them, the longest
+    // tried first.
+    if (m_secrets.isEmpty())
+        return text;
+    QStringList alternatives;
+    for (const QString &secret : m_secrets)
+        alternatives += QRegularExpression::escape(secret);
+    const QRegularExpression whole(QStringLiteral("(?<![0-9A-Za-z])(?:") +
+                                       alternatives.join(QLatin1Char('|')) +
+                                       QStringLiteral(")(?![0-9A-Za-z])"),
+                                   QRegularExpression::CaseInsensitiveOption);
+    return text.replace(whole, Mark);
 }
 
 QString SupportBundleName(const QDateTime &time)
