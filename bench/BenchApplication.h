@@ -1,6 +1,6 @@
 #pragma once
 
-#include "OrvantaApplication.h"
+#include "dialogs/OrvantaApplication.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,7 +13,9 @@ namespace orvanta::bench {
 class BenchApplication
 {
 public:
-    BenchApplication(int &argc, char **argv) : m_app(prepare(m_folder, argc, argv), argv) {}
+    BenchApplication(int &argc, char **argv)
+        : m_app(prepare(m_folder, argc, argv), argv)
+    {}
     QString folder() const { return m_folder.path(); }
 
 private:

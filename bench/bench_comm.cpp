@@ -1,9 +1,9 @@
 // CPU cost of waiting for a reply that does not come: ReadData sleeps in poll(2), a busy loop
 // of the same length spins on the queue count. And the port's event thread: the CPU of an open,
 // quiet port, and the delay from a byte's arrival to OnData.
-#include "PanelPort.h"
 #include "PtyPair.h"
-#include "XComDrv.h"
+#include "comm/XComDrv.h"
+#include "link/PanelPort.h"
 
 #include <benchmark/benchmark.h>
 

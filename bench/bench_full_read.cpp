@@ -2,7 +2,7 @@
 // moves would take on the wire at 19200 bit/s (1920 bytes/s).
 #include "BenchApplication.h"
 #include "PanelServer.h"
-#include "fContactU.h"
+#include "shell/fContactU.h"
 
 #include <QComboBox>
 #include <QDir>

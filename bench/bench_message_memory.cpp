@@ -3,10 +3,10 @@
 // program's resident memory in MB; the message's sound itself is message_pcm_mb. The device
 // plays on the sound server that ./run bench starts.
 #include "BenchApplication.h"
-#include "MessageList.h"
-#include "SoundPage.h"
-#include "WaveFile.h"
-#include "fContactU.h"
+#include "shell/fContactU.h"
+#include "soundpage/SoundPage.h"
+#include "voice/MessageList.h"
+#include "voice/WaveFile.h"
 
 #include <QDir>
 #include <QEventLoop>

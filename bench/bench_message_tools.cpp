@@ -1,7 +1,7 @@
 // The message tools: speech of a typical two-second message, and trimming and evening the
 // loudness of a 30-second one.
-#include "MessageTools.h"
-#include "Speech.h"
+#include "voice/MessageTools.h"
+#include "voice/Speech.h"
 
 #include <benchmark/benchmark.h>
 #include <cmath>

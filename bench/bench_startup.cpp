@@ -1,7 +1,7 @@
 // From creating the main window to its first frame on the screen (offscreen platform), without
 // the search for the panel. The first run in the process pays for fonts and style once.
 #include "BenchApplication.h"
-#include "fContactU.h"
+#include "shell/fContactU.h"
 
 #include <QDir>
 #include <QTest>

@@ -2,9 +2,9 @@
 // against one segment per sample, the CPU the program spends while it shows the message and
 // nothing plays, and a cut and an undo, each with the file written. The device opens on the
 // sound server that ./run bench starts.
-#include "MessageList.h"
-#include "MessageTable.h"
-#include "WaveAdjuster.h"
+#include "panel/MessageTable.h"
+#include "soundpage/WaveAdjuster.h"
+#include "voice/MessageList.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

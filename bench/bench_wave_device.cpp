@@ -1,8 +1,8 @@
 // The wave-audio device on the sound server: the share of one core the program spends while it
 // plays a 10-second message and while it records 10 seconds, and the time from the play call to
 // the first sound heard at the input. Runs against the server that ./run bench starts.
-#include "WaveDevice.h"
-#include "WaveFile.h"
+#include "voice/WaveDevice.h"
+#include "voice/WaveFile.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

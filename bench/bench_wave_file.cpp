@@ -1,6 +1,6 @@
 // Loading and saving a 30-second 44.1 kHz message, beside sox copying the same file, and the
 // loader as it was before sound files were read through libsndfile.
-#include "WaveFile.h"
+#include "voice/WaveFile.h"
 
 #include <QFile>
 #include <QProcess>

@@ -1,7 +1,7 @@
 #include "CommandLine.h"
 
-#include "Errors.h"
-#include "SettingsFile.h"
+#include "core/Errors.h"
+#include "panel/SettingsFile.h"
 
 #include <QFile>
 #include <QJsonArray>

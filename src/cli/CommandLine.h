@@ -1,9 +1,9 @@
 #pragma once
 
-#include "AppConfig.h"
-#include "AppPaths.h"
-#include "PanelSettings.h"
-#include "SettingsFile.h"
+#include "link/AppConfig.h"
+#include "link/AppPaths.h"
+#include "panel/PanelSettings.h"
+#include "panel/SettingsFile.h"
 
 #include <QCoreApplication>
 #include <QJsonValue>

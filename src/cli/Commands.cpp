@@ -1,6 +1,6 @@
 #include "Commands.h"
 
-#include "Language.h"
+#include "link/Language.h"
 
 #include <algorithm>
 

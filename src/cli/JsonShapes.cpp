@@ -1,6 +1,6 @@
 #include "JsonShapes.h"
 
-#include "SettingsFile.h"
+#include "panel/SettingsFile.h"
 
 namespace orvanta {
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "PanelConnection.h"
-#include "PanelSettings.h"
-#include "PortProbe.h"
-#include "PortWatcher.h"
-#include "SnapshotJournal.h"
+#include "link/PortProbe.h"
+#include "link/PortWatcher.h"
+#include "panel/PanelConnection.h"
+#include "panel/PanelSettings.h"
+#include "panel/SnapshotJournal.h"
 
 #include <QJsonArray>
 #include <QJsonObject>

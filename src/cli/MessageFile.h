@@ -1,7 +1,7 @@
 #pragma once
 
 #include "CommandLine.h"
-#include "WaveFile.h"
+#include "voice/WaveFile.h"
 
 #include <functional>
 

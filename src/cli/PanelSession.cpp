@@ -1,9 +1,9 @@
 #include "PanelSession.h"
 
-#include "CheckedWrite.h"
-#include "MessageTable.h"
-#include "PanelExchange.h"
-#include "SnapshotJournal.h"
+#include "panel/CheckedWrite.h"
+#include "panel/MessageTable.h"
+#include "panel/PanelExchange.h"
+#include "panel/SnapshotJournal.h"
 
 #include <QRegularExpression>
 #include <unistd.h>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "CommandLine.h"
-#include "PanelConnection.h"
+#include "panel/PanelConnection.h"
 
 #include <vector>
 

@@ -1,14 +1,14 @@
 // orvanta-cli: the panel's settings from a terminal or a script, without a window.
 // The commands are listed in Commands.cpp, each one's body in commands/.
-#include "AppConfig.h"
-#include "AppPaths.h"
 #include "Commands.h"
-#include "Errors.h"
-#include "Language.h"
-#include "PanelExchange.h"
-#include "SettingsFile.h"
-#include "Speech.h"
-#include "XComErr.h"
+#include "comm/XComErr.h"
+#include "core/Errors.h"
+#include "link/AppConfig.h"
+#include "link/AppPaths.h"
+#include "link/Language.h"
+#include "panel/PanelExchange.h"
+#include "panel/SettingsFile.h"
+#include "voice/Speech.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Activity.h"
+#include "link/Activity.h"
 
 #include <QObject>
 

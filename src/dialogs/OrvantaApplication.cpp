@@ -2,7 +2,7 @@
 
 #include "Dialogs.h"
 
-#include "Language.h"
+#include "link/Language.h"
 
 #include <QCoreApplication>
 

@@ -1,6 +1,6 @@
 #include "AppConfig.h"
 
-#include "XComDrv.h"
+#include "comm/XComDrv.h"
 
 #include <QDir>
 

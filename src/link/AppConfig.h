@@ -1,7 +1,7 @@
 #pragma once
 
-#include "IniFile.h"
 #include "PortWatcher.h"
+#include "core/IniFile.h"
 
 #include <QString>
 #include <QStringList>

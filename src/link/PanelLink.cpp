@@ -1,10 +1,10 @@
 #include "PanelLink.h"
 
-#include "Errors.h"
+#include "core/Errors.h"
 
 #include "PanelPort.h"
 #include "PanelReply.h"
-#include "XComErr.h"
+#include "comm/XComErr.h"
 
 #include <chrono>
 

@@ -2,7 +2,7 @@
 
 #include "Activity.h"
 #include "ExchangeLog.h"
-#include "XComDrv.h"
+#include "comm/XComDrv.h"
 
 #include <QObject>
 #include <QString>

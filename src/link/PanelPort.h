@@ -1,6 +1,6 @@
 #pragma once
 
-#include "XComDrv.h"
+#include "comm/XComDrv.h"
 
 namespace orvanta {
 

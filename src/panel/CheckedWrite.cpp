@@ -1,8 +1,8 @@
 #include "CheckedWrite.h"
 
-#include "Errors.h"
-#include "PanelLink.h"
 #include "SnapshotJournal.h"
+#include "core/Errors.h"
+#include "link/PanelLink.h"
 
 #include <QElapsedTimer>
 #include <algorithm>

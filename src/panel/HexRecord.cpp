@@ -1,6 +1,6 @@
 #include "HexRecord.h"
 
-#include "Convert.h"
+#include "core/Convert.h"
 
 namespace orvanta {
 

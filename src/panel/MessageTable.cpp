@@ -3,10 +3,10 @@
 #include <QCoreApplication>
 #include <QRegularExpression>
 
-#include "IniFile.h"
-#include "PanelLink.h"
-#include "PanelMemory.h"
-#include "PanelReply.h"
+#include "core/IniFile.h"
+#include "link/PanelLink.h"
+#include "link/PanelMemory.h"
+#include "link/PanelReply.h"
 
 namespace orvanta::MessageTable {
 

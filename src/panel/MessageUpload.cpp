@@ -1,10 +1,10 @@
 #include "MessageUpload.h"
 
-#include "Convert.h"
-#include "Errors.h"
 #include "MessageTable.h"
-#include "PanelLink.h"
-#include "PanelMemory.h"
+#include "core/Convert.h"
+#include "core/Errors.h"
+#include "link/PanelLink.h"
+#include "link/PanelMemory.h"
 
 namespace orvanta {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "HeardSound.h"
-#include "PanelLink.h"
-#include "UploadMessage.h"
+#include "core/HeardSound.h"
+#include "core/UploadMessage.h"
+#include "link/PanelLink.h"
 
 #include <QObject>
 #include <QString>

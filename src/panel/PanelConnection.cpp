@@ -3,8 +3,8 @@
 #include <QCoreApplication>
 
 #include "PanelExchange.h"
-#include "PanelPort.h"
-#include "PortProbe.h"
+#include "link/PanelPort.h"
+#include "link/PortProbe.h"
 
 #include <map>
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "AppConfig.h"
-#include "ExchangeLog.h"
-#include "PanelLink.h"
-#include "XComDrv.h"
+#include "comm/XComDrv.h"
+#include "link/AppConfig.h"
+#include "link/ExchangeLog.h"
+#include "link/PanelLink.h"
 
 #include <QStringList>
 #include <vector>

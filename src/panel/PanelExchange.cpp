@@ -1,11 +1,11 @@
 #include "PanelExchange.h"
 
-#include "Errors.h"
 #include "HexRecord.h"
 #include "KeyCode.h"
-#include "PanelLink.h"
-#include "PanelReply.h"
 #include "Password.h"
+#include "core/Errors.h"
+#include "link/PanelLink.h"
+#include "link/PanelReply.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>

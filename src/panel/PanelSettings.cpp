@@ -2,8 +2,8 @@
 
 #include <QCoreApplication>
 
-#include "Errors.h"
 #include "HexRecord.h"
+#include "core/Errors.h"
 
 namespace orvanta {
 

@@ -1,8 +1,8 @@
 #include "SettingsFile.h"
 
-#include "AtomicFile.h"
-#include "Errors.h"
 #include "Password.h"
+#include "core/AtomicFile.h"
+#include "core/Errors.h"
 
 #include <QCoreApplication>
 #include <QFile>

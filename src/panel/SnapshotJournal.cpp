@@ -1,8 +1,8 @@
 #include "SnapshotJournal.h"
 
-#include "AtomicFile.h"
-#include "Errors.h"
 #include "SettingsFile.h"
+#include "core/AtomicFile.h"
+#include "core/Errors.h"
 
 #include <QDir>
 #include <QFile>

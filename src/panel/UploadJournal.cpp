@@ -1,6 +1,6 @@
 #include "UploadJournal.h"
 
-#include "Errors.h"
+#include "core/Errors.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,11 +1,11 @@
 #include "SettingsReport.h"
 
-#include "KeyCode.h"
-#include "Language.h"
-#include "MessageList.h"
-#include "MessageTable.h"
-#include "MessageUpload.h"
-#include "SettingsFile.h"
+#include "link/Language.h"
+#include "panel/KeyCode.h"
+#include "panel/MessageTable.h"
+#include "panel/MessageUpload.h"
+#include "panel/SettingsFile.h"
+#include "voice/MessageList.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "PanelSettings.h"
-#include "SnapshotJournal.h"
+#include "panel/PanelSettings.h"
+#include "panel/SnapshotJournal.h"
 
 #include <QDateTime>
 #include <QString>

@@ -1,14 +1,14 @@
 #include "SupportBundle.h"
 
-#include "AtomicFile.h"
+#include "core/AtomicFile.h"
 
-#include "KeyCode.h"
-#include "MessageList.h"
-#include "Password.h"
-#include "SettingsFile.h"
 #include "SettingsReport.h"
-#include "SnapshotJournal.h"
-#include "SoundServer.h"
+#include "panel/KeyCode.h"
+#include "panel/Password.h"
+#include "panel/SettingsFile.h"
+#include "panel/SnapshotJournal.h"
+#include "voice/MessageList.h"
+#include "voice/SoundServer.h"
 
 #include <QCoreApplication>
 #include <QDir>

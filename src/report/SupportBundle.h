@@ -1,6 +1,6 @@
 #pragma once
 
-#include "AppPaths.h"
+#include "link/AppPaths.h"
 
 #include <QDateTime>
 #include <QString>

@@ -1,14 +1,14 @@
 #include "UploadSession.h"
 
-#include "Errors.h"
-#include "HeardMeasure.h"
-#include "MessageList.h"
-#include "MessageTable.h"
-#include "PanelLink.h"
-#include "RegularFile.h"
-#include "SnapshotJournal.h"
-#include "SoundServer.h"
-#include "UploadJournal.h"
+#include "core/Errors.h"
+#include "link/PanelLink.h"
+#include "panel/MessageTable.h"
+#include "panel/SnapshotJournal.h"
+#include "panel/UploadJournal.h"
+#include "voice/HeardMeasure.h"
+#include "voice/MessageList.h"
+#include "voice/RegularFile.h"
+#include "voice/SoundServer.h"
 
 #include <QCryptographicHash>
 #include <QFile>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "MessageUpload.h"
-#include "SoundStream.h"
-#include "UploadCheck.h"
-#include "WaveDevice.h"
+#include "panel/MessageUpload.h"
+#include "voice/SoundStream.h"
+#include "voice/UploadCheck.h"
+#include "voice/WaveDevice.h"
 
 #include <QDateTime>
 #include <QObject>

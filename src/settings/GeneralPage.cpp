@@ -1,11 +1,11 @@
 #include "GeneralPage.h"
 
-#include "LiveText.h"
 #include "NotHeldMark.h"
-#include "PanelExchange.h"
-#include "WidgetNames.h"
+#include "dialogs/LiveText.h"
+#include "dialogs/WidgetNames.h"
+#include "panel/PanelExchange.h"
 
-#include "Password.h"
+#include "panel/Password.h"
 
 #include <QCheckBox>
 #include <QFormLayout>

@@ -1,13 +1,13 @@
 #include "KeysPage.h"
 
-#include "ActivityControls.h"
-#include "Dialogs.h"
-#include "KeyCode.h"
-#include "LiveText.h"
 #include "NotHeldMark.h"
-#include "PanelExchange.h"
-#include "PanelLink.h"
-#include "WidgetNames.h"
+#include "dialogs/ActivityControls.h"
+#include "dialogs/Dialogs.h"
+#include "dialogs/LiveText.h"
+#include "dialogs/WidgetNames.h"
+#include "link/PanelLink.h"
+#include "panel/KeyCode.h"
+#include "panel/PanelExchange.h"
 
 #include <QApplication>
 #include <QHBoxLayout>

@@ -1,8 +1,8 @@
 #include "LoopsPage.h"
 
-#include "LiveText.h"
-#include "PanelExchange.h"
-#include "PanelLink.h"
+#include "dialogs/LiveText.h"
+#include "link/PanelLink.h"
+#include "panel/PanelExchange.h"
 
 #include <QGridLayout>
 #include <QLabel>

@@ -1,11 +1,11 @@
 #include "RelaysPage.h"
 
-#include "Convert.h"
-#include "LiveText.h"
 #include "NotHeldMark.h"
-#include "PanelExchange.h"
-#include "PanelLink.h"
-#include "WidgetNames.h"
+#include "core/Convert.h"
+#include "dialogs/LiveText.h"
+#include "dialogs/WidgetNames.h"
+#include "link/PanelLink.h"
+#include "panel/PanelExchange.h"
 
 #include <QGridLayout>
 #include <QIntValidator>

@@ -1,7 +1,7 @@
 #include "SettingsPage.h"
 
-#include "ActivityControls.h"
-#include "LiveText.h"
+#include "dialogs/ActivityControls.h"
+#include "dialogs/LiveText.h"
 
 #include <QCoreApplication>
 #include <QGridLayout>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Activity.h"
-#include "PanelExchange.h"
+#include "link/Activity.h"
+#include "panel/PanelExchange.h"
 
 #include <QWidget>
 #include <functional>

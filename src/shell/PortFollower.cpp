@@ -1,7 +1,7 @@
 #include "PortFollower.h"
 
-#include "AppConfig.h"
-#include "StatusLine.h"
+#include "dialogs/StatusLine.h"
+#include "link/AppConfig.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

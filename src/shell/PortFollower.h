@@ -1,7 +1,7 @@
 #pragma once
 
-#include "PanelConnection.h"
-#include "PortWatcher.h"
+#include "link/PortWatcher.h"
+#include "panel/PanelConnection.h"
 
 #include <QObject>
 #include <functional>

@@ -1,6 +1,6 @@
 #include "WindowState.h"
 
-#include "WidgetNames.h"
+#include "dialogs/WidgetNames.h"
 
 #include <QAbstractSpinBox>
 #include <QComboBox>

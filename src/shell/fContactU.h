@@ -1,13 +1,13 @@
 #pragma once
 
-#include "AppConfig.h"
-#include "AppPaths.h"
-#include "CheckedWrite.h"
-#include "ExchangeLog.h"
-#include "PanelConnection.h"
-#include "PanelExchange.h"
-#include "PanelLink.h"
-#include "XComDrv.h"
+#include "comm/XComDrv.h"
+#include "link/AppConfig.h"
+#include "link/AppPaths.h"
+#include "link/ExchangeLog.h"
+#include "link/PanelLink.h"
+#include "panel/CheckedWrite.h"
+#include "panel/PanelConnection.h"
+#include "panel/PanelExchange.h"
 
 #include <QStringList>
 #include <QWidget>

@@ -1,9 +1,9 @@
-#include "AppConfig.h"
-#include "AppPaths.h"
-#include "Language.h"
-#include "OrvantaApplication.h"
-#include "WaveDevice.h"
+#include "dialogs/OrvantaApplication.h"
 #include "fContactU.h"
+#include "link/AppConfig.h"
+#include "link/AppPaths.h"
+#include "link/Language.h"
+#include "voice/WaveDevice.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,8 +1,8 @@
 #include "LevelMeter.h"
 
-#include "LiveText.h"
+#include "dialogs/LiveText.h"
 
-#include "WaveDevice.h"
+#include "voice/WaveDevice.h"
 
 #include <QPainter>
 #include <algorithm>

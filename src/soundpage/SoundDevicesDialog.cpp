@@ -1,11 +1,11 @@
 #include "SoundDevicesDialog.h"
 
-#include "MessageTools.h"
 #include "ThemeIcon.h"
-#include "WaveFile.h"
-#include "WidgetNames.h"
+#include "dialogs/WidgetNames.h"
+#include "voice/MessageTools.h"
+#include "voice/WaveFile.h"
 
-#include "SoundServer.h"
+#include "voice/SoundServer.h"
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>

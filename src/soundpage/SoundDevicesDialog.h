@@ -1,6 +1,6 @@
 #pragma once
 
-#include "WaveDevice.h"
+#include "voice/WaveDevice.h"
 
 #include <QDialog>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "MessageList.h"
-#include "MessageSound.h"
-#include "MessageTable.h"
+#include "panel/MessageTable.h"
+#include "voice/MessageList.h"
+#include "voice/MessageSound.h"
 
 #include <QItemSelection>
 #include <QString>

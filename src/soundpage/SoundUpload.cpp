@@ -1,12 +1,12 @@
 #include "SoundUpload.h"
 
-#include "Dialogs.h"
-#include "LiveText.h"
-#include "MessageList.h"
-#include "MessageTable.h"
-#include "PanelLink.h"
-#include "PanelMemory.h"
-#include "WidgetNames.h"
+#include "dialogs/Dialogs.h"
+#include "dialogs/LiveText.h"
+#include "dialogs/WidgetNames.h"
+#include "link/PanelLink.h"
+#include "link/PanelMemory.h"
+#include "panel/MessageTable.h"
+#include "voice/MessageList.h"
 
 #include <QHBoxLayout>
 #include <QProgressBar>

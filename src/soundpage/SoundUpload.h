@@ -1,7 +1,7 @@
 #pragma once
 
-#include "PanelLink.h"
-#include "UploadSession.h"
+#include "link/PanelLink.h"
+#include "session/UploadSession.h"
 
 #include <QGroupBox>
 #include <QString>

@@ -1,6 +1,6 @@
 #include "WaveAdjuster.h"
 
-#include "Dialogs.h"
+#include "dialogs/Dialogs.h"
 
 #include <QFileInfo>
 #include <QKeyEvent>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "MessageSound.h"
-#include "WaveEnvelope.h"
+#include "voice/MessageSound.h"
+#include "voice/WaveEnvelope.h"
 
 #include <QIcon>
 #include <QImage>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "HeardSound.h"
+#include "core/HeardSound.h"
 
 #include <cstdint>
 #include <vector>

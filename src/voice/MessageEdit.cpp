@@ -1,8 +1,8 @@
 #include "MessageEdit.h"
 
-#include "Errors.h"
 #include "MessageTools.h"
 #include "Speech.h"
+#include "core/Errors.h"
 
 #include <QFile>
 #include <QFileInfo>

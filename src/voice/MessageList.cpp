@@ -1,7 +1,7 @@
 #include "MessageList.h"
 
-#include "Errors.h"
 #include "MessageTools.h"
+#include "core/Errors.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,10 +1,10 @@
 #include "SoundImport.h"
 
-#include "AtomicFile.h"
 #include "MessageEdit.h"
 #include "MessageList.h"
 #include "MessageTools.h"
 #include "RegularFile.h"
+#include "core/AtomicFile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "SoundList.h"
 
-#include "AtomicFile.h"
-#include "Errors.h"
+#include "core/AtomicFile.h"
+#include "core/Errors.h"
 
 #include <QCoreApplication>
 #include <QFile>

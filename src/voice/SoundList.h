@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TextEncoding.h"
+#include "core/TextEncoding.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "UploadMessage.h"
+#include "core/UploadMessage.h"
 
 #include <QString>
 #include <vector>

@@ -1,8 +1,8 @@
 #include "WaveFile.h"
 
-#include "AtomicFile.h"
-#include "Errors.h"
 #include "RegularFile.h"
+#include "core/AtomicFile.h"
+#include "core/Errors.h"
 
 #include <QCoreApplication>
 #include <QFile>

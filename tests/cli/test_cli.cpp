@@ -1,11 +1,11 @@
 // orvanta-cli as a process against the virtual panel.
-#include "PanelPort.h"
 #include "PanelServer.h"
 #include "PtyPair.h"
 #include "QtPrinters.h"
 #include "TestFiles.h"
-#include "WaveFile.h"
-#include "XComDrv.h"
+#include "comm/XComDrv.h"
+#include "link/PanelPort.h"
+#include "voice/WaveFile.h"
 
 #include <QDir>
 #include <QDirIterator>

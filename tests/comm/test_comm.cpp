@@ -1,6 +1,6 @@
-#include "PanelPort.h"
 #include "PtyPair.h"
-#include "XComDrv.h"
+#include "comm/XComDrv.h"
+#include "link/PanelPort.h"
 
 #include <gtest/gtest.h>
 

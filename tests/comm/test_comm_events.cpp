@@ -1,8 +1,8 @@
 // Line events of an open port: the event thread over a pseudo-terminal, the dispatch rules, and
 // the delivery on the thread that owns the component.
-#include "PanelPort.h"
 #include "PtyPair.h"
-#include "XComDrv.h"
+#include "comm/XComDrv.h"
+#include "link/PanelPort.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Feeds arbitrary bytes to the sound file loader as a file.
-#include "WaveFile.h"
+#include "voice/WaveFile.h"
 
 #include <QByteArray>
 #include <QString>

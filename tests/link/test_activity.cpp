@@ -1,5 +1,5 @@
 // The one-activity-at-a-time rules on their own, without a window.
-#include "Activity.h"
+#include "link/Activity.h"
 
 #include <gtest/gtest.h>
 

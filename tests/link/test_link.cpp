@@ -1,13 +1,13 @@
 // The command transaction and the exchange log, against the virtual panel on a pseudo-terminal.
-#include "Errors.h"
-#include "ExchangeLog.h"
-#include "PanelLink.h"
-#include "PanelPort.h"
-#include "PanelReply.h"
 #include "PanelServer.h"
 #include "PtyPair.h"
 #include "QtPrinters.h"
-#include "XComErr.h"
+#include "comm/XComErr.h"
+#include "core/Errors.h"
+#include "link/ExchangeLog.h"
+#include "link/PanelLink.h"
+#include "link/PanelPort.h"
+#include "link/PanelReply.h"
 
 #include <QDate>
 #include <QDir>

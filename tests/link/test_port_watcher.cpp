@@ -1,8 +1,8 @@
 // The serial adapters as they come and go, from a device folder of the test's own: links to
 // pseudo-terminals stand for adapters plugged in and pulled out.
-#include "AppConfig.h"
-#include "PortWatcher.h"
 #include "PtyPair.h"
+#include "link/AppConfig.h"
+#include "link/PortWatcher.h"
 
 #include <QDeadlineTimer>
 #include <QDir>

@@ -4,8 +4,8 @@
 // GLib's headers come before Qt's, whose keywords would stand in their way.
 #include <umockdev.h>
 
-#include "PortWatcher.h"
 #include "QtPrinters.h"
+#include "link/PortWatcher.h"
 
 #include <QSignalSpy>
 #include <gtest/gtest.h>

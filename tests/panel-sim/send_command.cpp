@@ -1,6 +1,6 @@
 // Sends one command to a panel through the serial component and prints the reply's bytes.
-#include "PanelPort.h"
-#include "XComDrv.h"
+#include "comm/XComDrv.h"
+#include "link/PanelPort.h"
 
 #include <iostream>
 

@@ -1,7 +1,7 @@
 // The virtual panel on a real pseudo-terminal, driven through the serial component.
-#include "PanelPort.h"
 #include "PanelServer.h"
-#include "XComDrv.h"
+#include "comm/XComDrv.h"
+#include "link/PanelPort.h"
 
 #include <gtest/gtest.h>
 

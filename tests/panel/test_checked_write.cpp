@@ -1,14 +1,14 @@
 // The one checked write of settings into the panel, as the window and the command line run it:
 // the snapshot first, the parts in order, every command acknowledged, the parts read back, and a
 // journal line that says what the panel holds, whatever goes wrong at whichever step.
-#include "CheckedWrite.h"
-#include "ExchangeLog.h"
-#include "PanelExchange.h"
-#include "PanelLink.h"
-#include "PanelPort.h"
 #include "PanelServer.h"
 #include "QtPrinters.h"
-#include "SnapshotJournal.h"
+#include "link/ExchangeLog.h"
+#include "link/PanelLink.h"
+#include "link/PanelPort.h"
+#include "panel/CheckedWrite.h"
+#include "panel/PanelExchange.h"
+#include "panel/SnapshotJournal.h"
 
 #include <QDir>
 #include <QFile>

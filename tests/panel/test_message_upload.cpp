@@ -1,11 +1,11 @@
 // The message upload without a window: against the virtual panel, with a player that takes the
 // message's time instead of sounding it.
-#include "ExchangeLog.h"
-#include "MessageUpload.h"
-#include "PanelLink.h"
-#include "PanelPort.h"
 #include "PanelServer.h"
 #include "QtPrinters.h"
+#include "link/ExchangeLog.h"
+#include "link/PanelLink.h"
+#include "link/PanelPort.h"
+#include "panel/MessageUpload.h"
 
 #include <QEventLoop>
 #include <QTimer>

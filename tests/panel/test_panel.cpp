@@ -1,18 +1,18 @@
 // The panel's settings without any widget: the whole-panel read and write against the virtual
 // panel, the settings file, compare and verify.
 #include "ConversionError.h"
-#include "Errors.h"
-#include "ExchangeLog.h"
-#include "HexRecord.h"
-#include "KeyCode.h"
-#include "MessageTable.h"
-#include "PanelExchange.h"
-#include "PanelLink.h"
-#include "PanelPort.h"
 #include "PanelServer.h"
-#include "Password.h"
 #include "QtPrinters.h"
-#include "SettingsFile.h"
+#include "core/Errors.h"
+#include "link/ExchangeLog.h"
+#include "link/PanelLink.h"
+#include "link/PanelPort.h"
+#include "panel/HexRecord.h"
+#include "panel/KeyCode.h"
+#include "panel/MessageTable.h"
+#include "panel/PanelExchange.h"
+#include "panel/Password.h"
+#include "panel/SettingsFile.h"
 
 #include <QRegularExpression>
 #include <QTemporaryDir>

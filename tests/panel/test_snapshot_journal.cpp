@@ -1,9 +1,9 @@
 // The journal of the snapshots kept before each write: numbers given once, under a lock shared by
 // programs that write at the same time; damaged lines kept; no password in the journal.
-#include "Errors.h"
-#include "JsonShapes.h"
 #include "QtPrinters.h"
-#include "SnapshotJournal.h"
+#include "cli/JsonShapes.h"
+#include "core/Errors.h"
+#include "panel/SnapshotJournal.h"
 
 #include <QDir>
 #include <QFile>

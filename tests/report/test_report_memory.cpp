@@ -1,7 +1,7 @@
 // The memory a report states: the panel's own figure when it was read, else the lists' estimate
 // with what an upload adds around each message, in the language's numbers.
-#include "Language.h"
-#include "SettingsReport.h"
+#include "link/Language.h"
+#include "report/SettingsReport.h"
 
 #include <QRegularExpression>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // The writes a report lists: those of its panel alone, as the journal tells panels apart.
-#include "SettingsReport.h"
-#include "SnapshotJournal.h"
+#include "panel/SnapshotJournal.h"
+#include "report/SettingsReport.h"
 
 #include <QTextDocument>
 #include <QTextFrame>

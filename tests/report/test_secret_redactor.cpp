@@ -1,6 +1,6 @@
 // What the support bundle's texts keep of a password and key codes: each value hidden whole,
 // wherever and in whatever form it stands, and an empty key slot left to be seen.
-#include "SupportBundle.h"
+#include "report/SupportBundle.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "AppConfig.h"
 #include "DialogRecorder.h"
-#include "PanelConnection.h"
 #include "PanelServer.h"
 #include "QtPrinters.h"
+#include "link/AppConfig.h"
+#include "panel/PanelConnection.h"
 
 #include <QVBoxLayout>
 #include <QWidget>

@@ -1,9 +1,9 @@
 // The key page against the virtual panel.
-#include "KeyCode.h"
-#include "KeysPage.h"
 #include "PageFixture.h"
-#include "PanelExchange.h"
-#include "XComErr.h"
+#include "comm/XComErr.h"
+#include "panel/KeyCode.h"
+#include "panel/PanelExchange.h"
+#include "settings/KeysPage.h"
 
 #include <QCheckBox>
 #include <QComboBox>

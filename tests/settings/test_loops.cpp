@@ -1,10 +1,10 @@
 // The loop page and the general page against the virtual panel, and the hex record codec.
 #include "ConversionError.h"
-#include "Errors.h"
-#include "GeneralPage.h"
-#include "HexRecord.h"
-#include "LoopsPage.h"
 #include "PageFixture.h"
+#include "core/Errors.h"
+#include "panel/HexRecord.h"
+#include "settings/GeneralPage.h"
+#include "settings/LoopsPage.h"
 
 #include <QCheckBox>
 #include <QLabel>

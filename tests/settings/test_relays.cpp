@@ -1,8 +1,8 @@
 // The relay page against the virtual panel.
-#include "Convert.h"
-#include "Errors.h"
 #include "PageFixture.h"
-#include "RelaysPage.h"
+#include "core/Convert.h"
+#include "core/Errors.h"
+#include "settings/RelaysPage.h"
 
 #include <QCheckBox>
 #include <QFocusEvent>

@@ -1,15 +1,15 @@
 // The main window and what it keeps between runs, as real widgets on the offscreen platform.
-#include "AppConfig.h"
-#include "Errors.h"
-#include "OrvantaApplication.h"
 #include "PanelServer.h"
-#include "SoundList.h"
-#include "SoundPage.h"
-#include "WaveAdjuster.h"
 #include "WindowFixture.h"
-#include "WindowState.h"
-#include "fContactU.h"
-#include "fWaitU.h"
+#include "core/Errors.h"
+#include "dialogs/OrvantaApplication.h"
+#include "link/AppConfig.h"
+#include "shell/WindowState.h"
+#include "shell/fContactU.h"
+#include "shell/fWaitU.h"
+#include "soundpage/SoundPage.h"
+#include "soundpage/WaveAdjuster.h"
+#include "voice/SoundList.h"
 
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>

@@ -1,17 +1,17 @@
 // Recording and playback in the editor and from the sound page, through the private sound
 // server, and the one activity at a time of the page and the window.
-#include "FileStamp.h"
-#include "LevelMeter.h"
 #include "LoneEditor.h"
-#include "MessageTools.h"
-#include "PanelConnection.h"
 #include "SecondOutput.h"
 #include "SoundAnalysis.h"
 #include "SoundFormats.h"
-#include "SoundPage.h"
-#include "SoundUpload.h"
-#include "WaveAdjuster.h"
 #include "WindowFixture.h"
+#include "panel/PanelConnection.h"
+#include "soundpage/LevelMeter.h"
+#include "soundpage/SoundPage.h"
+#include "soundpage/SoundUpload.h"
+#include "soundpage/WaveAdjuster.h"
+#include "voice/FileStamp.h"
+#include "voice/MessageTools.h"
 
 #include <QApplication>
 #include <QDropEvent>

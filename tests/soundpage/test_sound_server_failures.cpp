@@ -1,15 +1,15 @@
 // The private sound server stopped while the tool records or uploads: the activity ends with an
 // error, nothing crashes, the old message stays and the panel is not left recording; a virtual
 // panel that listens goes on answering. Each test starts the server again for the tests after it.
-#include "ExchangeLog.h"
-#include "PanelLink.h"
-#include "PanelPort.h"
 #include "SoundAnalysis.h"
-#include "SoundPage.h"
-#include "SoundUpload.h"
-#include "WaveAdjuster.h"
-#include "WaveFile.h"
 #include "WindowFixture.h"
+#include "link/ExchangeLog.h"
+#include "link/PanelLink.h"
+#include "link/PanelPort.h"
+#include "soundpage/SoundPage.h"
+#include "soundpage/SoundUpload.h"
+#include "soundpage/WaveAdjuster.h"
+#include "voice/WaveFile.h"
 
 #include <QElapsedTimer>
 #include <QLabel>

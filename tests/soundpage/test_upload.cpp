@@ -1,21 +1,21 @@
 // The sound upload from the sound page: against a virtual panel that hears what the tool plays
 // (through the private sound server), and against one in this process for the failures.
-#include "Convert.h"
-#include "IniFile.h"
-#include "MessageTable.h"
-#include "PanelMemory.h"
 #include "QueuedInput.h"
 #include "SecondOutput.h"
 #include "ServerSetting.h"
-#include "SettingsReport.h"
-#include "SnapshotJournal.h"
 #include "SoundAnalysis.h"
-#include "SoundPage.h"
-#include "SoundServer.h"
-#include "SoundUpload.h"
-#include "UploadJournal.h"
-#include "WaveFile.h"
 #include "WindowFixture.h"
+#include "core/Convert.h"
+#include "core/IniFile.h"
+#include "link/PanelMemory.h"
+#include "panel/MessageTable.h"
+#include "panel/SnapshotJournal.h"
+#include "panel/UploadJournal.h"
+#include "report/SettingsReport.h"
+#include "soundpage/SoundPage.h"
+#include "soundpage/SoundUpload.h"
+#include "voice/SoundServer.h"
+#include "voice/WaveFile.h"
 
 #include <QCheckBox>
 #include <QCryptographicHash>

@@ -2,10 +2,10 @@
 // folder, with the device on the private sound server.
 #include "DialogRecorder.h"
 #include "LoneEditor.h"
-#include "MessageTools.h"
-#include "Speech.h"
 #include "TestFiles.h"
-#include "WaveAdjuster.h"
+#include "soundpage/WaveAdjuster.h"
+#include "voice/MessageTools.h"
+#include "voice/Speech.h"
 
 #include <QCoreApplication>
 #include <QProcess>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Errors.h"
+#include "core/Errors.h"
 
 #include <QString>
 #include <functional>

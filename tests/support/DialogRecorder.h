@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Dialogs.h"
+#include "dialogs/Dialogs.h"
 
 #include <QString>
 #include <utility>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "MessageList.h"
-#include "MessageTable.h"
-#include "WaveAdjuster.h"
+#include "panel/MessageTable.h"
+#include "soundpage/WaveAdjuster.h"
+#include "voice/MessageList.h"
 
 #include <QTemporaryDir>
 

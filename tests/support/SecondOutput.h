@@ -1,7 +1,7 @@
 #pragma once
 
 #include "SoundAnalysis.h"
-#include "SoundServer.h"
+#include "voice/SoundServer.h"
 
 #include <QProcess>
 #include <algorithm>

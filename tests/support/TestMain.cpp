@@ -4,13 +4,13 @@
 #include <gtest/gtest.h>
 
 #ifdef ORVANTA_TEST_WIDGETS
-#include "OrvantaApplication.h"
+#include "dialogs/OrvantaApplication.h"
 #else
 #include <QCoreApplication>
 #endif
 #include <QTemporaryDir>
 #ifdef ORVANTA_TEST_SOUND
-#include "WaveDevice.h"
+#include "voice/WaveDevice.h"
 #endif
 
 int main(int argc, char **argv)

@@ -4,7 +4,7 @@
 #include "PanelServer.h"
 #include "QtPrinters.h"
 #include "TestFiles.h"
-#include "fContactU.h"
+#include "shell/fContactU.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -1,6 +1,6 @@
 // What the output's monitor heard, against the message's file: each way a message can fail to
 // reach the panel audible and whole, and what passes.
-#include "HeardMeasure.h"
+#include "voice/HeardMeasure.h"
 
 #include <cmath>
 #include <functional>

@@ -1,11 +1,11 @@
 // The sound model without widgets: what an import, speech or an edit does to a row of the list,
 // and its one undo.
-#include "FileStamp.h"
-#include "MessageList.h"
-#include "MessageSound.h"
 #include "SoundAnalysis.h"
 #include "TestFiles.h"
-#include "WaveFile.h"
+#include "voice/FileStamp.h"
+#include "voice/MessageList.h"
+#include "voice/MessageSound.h"
+#include "voice/WaveFile.h"
 
 #include <QDir>
 #include <QFile>

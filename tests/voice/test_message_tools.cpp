@@ -1,9 +1,9 @@
 // Trimmed silence and even loudness on samples, the length of a wave file from its header, and
 // the message being edited.
-#include "MessageEdit.h"
-#include "MessageTools.h"
-#include "Speech.h"
-#include "WaveFile.h"
+#include "voice/MessageEdit.h"
+#include "voice/MessageTools.h"
+#include "voice/Speech.h"
+#include "voice/WaveFile.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
 // What the sound server's state says of an output and of this program's streams, for a message
 // that must reach the panel: each problem with what to do about it.
-#include "SoundServer.h"
+#include "voice/SoundServer.h"
 
 #include <functional>
 #include <gtest/gtest.h>

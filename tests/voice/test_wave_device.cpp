@@ -3,10 +3,10 @@
 #include "SecondOutput.h"
 #include "ServerSetting.h"
 #include "SoundAnalysis.h"
-#include "SoundServer.h"
-#include "UploadCheck.h"
-#include "WaveDevice.h"
-#include "WaveFile.h"
+#include "voice/SoundServer.h"
+#include "voice/UploadCheck.h"
+#include "voice/WaveDevice.h"
+#include "voice/WaveFile.h"
 
 #include <QElapsedTimer>
 #include <QFile>

@@ -1,6 +1,6 @@
 // The wave-audio device where no sound server answers: clear errors at once, nothing hangs.
-#include "WaveDevice.h"
-#include "WaveFile.h"
+#include "voice/WaveDevice.h"
+#include "voice/WaveFile.h"
 
 #include <QElapsedTimer>
 #include <QTemporaryDir>

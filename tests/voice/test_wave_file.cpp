@@ -1,10 +1,10 @@
 // Wave files on disk: made here, made by sox and espeak-ng, and the corpus of malformed ones.
-#include "Errors.h"
 #include "QtPrinters.h"
 #include "SoundAnalysis.h"
 #include "SoundFormats.h"
 #include "TestFiles.h"
-#include "WaveFile.h"
+#include "core/Errors.h"
+#include "voice/WaveFile.h"
 
 #include <QDir>
 #include <QDirIterator>

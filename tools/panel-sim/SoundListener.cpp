@@ -1,7 +1,7 @@
 #include "SoundListener.h"
 
-#include "SoundStream.h"
-#include "WaveFile.h"
+#include "voice/SoundStream.h"
+#include "voice/WaveFile.h"
 
 #include <QCoreApplication>
 #include <QDir>

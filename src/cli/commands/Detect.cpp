@@ -1,7 +1,7 @@
 // detect: the first port the panel answers on, with its firmware.
-#include "Commands.h"
-#include "JsonShapes.h"
-#include "PanelSession.h"
+#include "cli/Commands.h"
+#include "cli/JsonShapes.h"
+#include "cli/PanelSession.h"
 
 namespace orvanta::cli {
 

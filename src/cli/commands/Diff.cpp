@@ -1,8 +1,8 @@
 // diff: the settings in which the panel differs from a file.
-#include "Commands.h"
-#include "JsonShapes.h"
-#include "PanelSession.h"
-#include "SettingsFile.h"
+#include "cli/Commands.h"
+#include "cli/JsonShapes.h"
+#include "cli/PanelSession.h"
+#include "panel/SettingsFile.h"
 
 namespace orvanta::cli {
 

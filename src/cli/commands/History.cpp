@@ -1,7 +1,7 @@
 // history: the journal of writes, each with the snapshot taken before it.
-#include "Commands.h"
-#include "JsonShapes.h"
-#include "SnapshotJournal.h"
+#include "cli/Commands.h"
+#include "cli/JsonShapes.h"
+#include "panel/SnapshotJournal.h"
 
 namespace orvanta::cli {
 

@@ -1,7 +1,7 @@
 // import: any sound file the tool reads made into a voice message.
-#include "Commands.h"
-#include "MessageTable.h"
-#include "MessageTools.h"
+#include "cli/Commands.h"
+#include "panel/MessageTable.h"
+#include "voice/MessageTools.h"
 
 namespace orvanta::cli {
 

@@ -1,7 +1,7 @@
 // normalize: a message's peak brought to -1 dBFS.
-#include "Commands.h"
-#include "MessageFile.h"
-#include "MessageTools.h"
+#include "cli/Commands.h"
+#include "cli/MessageFile.h"
+#include "voice/MessageTools.h"
 
 namespace orvanta::cli {
 

@@ -1,9 +1,9 @@
 // ports: each port name with its device and whether it can be opened; the serial adapters with
 // their names and stable paths.
-#include "Commands.h"
-#include "JsonShapes.h"
-#include "PortProbe.h"
-#include "PortWatcher.h"
+#include "cli/Commands.h"
+#include "cli/JsonShapes.h"
+#include "link/PortProbe.h"
+#include "link/PortWatcher.h"
 
 namespace orvanta::cli {
 

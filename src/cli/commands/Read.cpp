@@ -1,7 +1,7 @@
 // read: every setting of the panel into a settings file, or to standard output.
-#include "Commands.h"
-#include "PanelSession.h"
-#include "SettingsFile.h"
+#include "cli/Commands.h"
+#include "cli/PanelSession.h"
+#include "panel/SettingsFile.h"
 
 namespace orvanta::cli {
 

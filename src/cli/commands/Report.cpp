@@ -1,10 +1,10 @@
 // report: the settings report, an A4 PDF, of the panel or of a settings file.
-#include "Commands.h"
-#include "MessageList.h"
-#include "PanelSession.h"
-#include "SettingsReport.h"
-#include "SnapshotJournal.h"
-#include "UploadJournal.h"
+#include "cli/Commands.h"
+#include "cli/PanelSession.h"
+#include "panel/SnapshotJournal.h"
+#include "panel/UploadJournal.h"
+#include "report/SettingsReport.h"
+#include "voice/MessageList.h"
 
 #include <QFileInfo>
 

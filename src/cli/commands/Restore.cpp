@@ -1,8 +1,8 @@
 // restore: writes snapshot N back, with the same compare, confirm and verify as a write.
-#include "CheckedWrite.h"
-#include "Commands.h"
-#include "PanelSession.h"
-#include "SnapshotJournal.h"
+#include "cli/Commands.h"
+#include "cli/PanelSession.h"
+#include "panel/CheckedWrite.h"
+#include "panel/SnapshotJournal.h"
 
 namespace orvanta::cli {
 

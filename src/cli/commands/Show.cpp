@@ -1,7 +1,7 @@
 // show: a settings file checked and printed as the tool writes it.
-#include "Commands.h"
-#include "JsonShapes.h"
-#include "SettingsFile.h"
+#include "cli/Commands.h"
+#include "cli/JsonShapes.h"
+#include "panel/SettingsFile.h"
 
 namespace orvanta::cli {
 

@@ -1,7 +1,7 @@
 // speak: a text spoken in Russian and kept as a voice message.
-#include "Commands.h"
-#include "MessageFile.h"
-#include "Speech.h"
+#include "cli/Commands.h"
+#include "cli/MessageFile.h"
+#include "voice/Speech.h"
 
 namespace orvanta::cli {
 

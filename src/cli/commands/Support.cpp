@@ -1,7 +1,7 @@
 // support: one archive with what the support desk needs to see why, the secrets replaced.
-#include "Commands.h"
-#include "PortProbe.h"
-#include "SupportBundle.h"
+#include "cli/Commands.h"
+#include "link/PortProbe.h"
+#include "report/SupportBundle.h"
 
 #include <QDateTime>
 

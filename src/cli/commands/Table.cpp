@@ -1,8 +1,8 @@
 // table: the panel's message address table saved to a file, or written back from one, as the
 // window's debug buttons do.
-#include "Commands.h"
-#include "MessageTable.h"
-#include "PanelSession.h"
+#include "cli/Commands.h"
+#include "cli/PanelSession.h"
+#include "panel/MessageTable.h"
 
 namespace orvanta::cli {
 

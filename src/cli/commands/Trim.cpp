@@ -1,7 +1,7 @@
 // trim: the silence at both ends of a message removed.
-#include "Commands.h"
-#include "MessageFile.h"
-#include "MessageTools.h"
+#include "cli/Commands.h"
+#include "cli/MessageFile.h"
+#include "voice/MessageTools.h"
 
 namespace orvanta::cli {
 

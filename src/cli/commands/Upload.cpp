@@ -1,9 +1,9 @@
 // upload: the messages of the lists into the panel, as the window's "Записать звук в устройство".
-#include "Commands.h"
-#include "MessageList.h"
-#include "MessageTable.h"
-#include "PanelSession.h"
-#include "UploadSession.h"
+#include "cli/Commands.h"
+#include "cli/PanelSession.h"
+#include "panel/MessageTable.h"
+#include "session/UploadSession.h"
+#include "voice/MessageList.h"
 
 #include <QEventLoop>
 #include <QFileInfo>

@@ -1,8 +1,8 @@
 // wait: waits until a panel starts to answer on a port that was absent or silent when the wait
 // began, and prints that port, for scripts that set up one panel after another.
-#include "Commands.h"
-#include "PanelConnection.h"
-#include "PortWatcher.h"
+#include "cli/Commands.h"
+#include "link/PortWatcher.h"
+#include "panel/PanelConnection.h"
 
 #include <QDeadlineTimer>
 #include <QEventLoop>

@@ -1,6 +1,6 @@
 // write: a settings file into the panel, compared, confirmed and checked.
-#include "Commands.h"
-#include "PanelSession.h"
+#include "cli/Commands.h"
+#include "cli/PanelSession.h"
 
 namespace orvanta::cli {
 
