@@ -57,21 +57,10 @@ TWaveAdjuster &editor()
 void BM_RedrawFromTheEnvelope(benchmark::State &state)
 {
     TWaveAdjuster &view = editor();
-    view.PlotEverySegment = false;
     for (auto _ : state)
         view.Redraw();
 }
 BENCHMARK(BM_RedrawFromTheEnvelope)->Unit(benchmark::kMillisecond);
-
-void BM_RedrawSegmentBySegment(benchmark::State &state)
-{
-    TWaveAdjuster &view = editor();
-    view.PlotEverySegment = true;
-    for (auto _ : state)
-        view.Redraw();
-    view.PlotEverySegment = false;
-}
-BENCHMARK(BM_RedrawSegmentBySegment)->Unit(benchmark::kMillisecond);
 
 // What selecting a row costs the editor: the message read, drawn and opened on the device.
 void BM_LoadMessage(benchmark::State &state)

@@ -200,7 +200,6 @@ public:
     TCustomComm &operator=(const TCustomComm &) = delete;
 
     const std::string &Name() const { return m_name; }
-    bool Destroying() const { return m_destroying; }
 
     virtual TLockState GetLockState() const;
     virtual bool OpenDevice();

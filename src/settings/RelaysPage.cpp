@@ -201,13 +201,6 @@ void RelaysPage::markNotHeld(const PanelSettings &held) const
     }
 }
 
-QString RelaysPage::encodeOnTimes() const
-{
-    PanelSettings settings;
-    collect(settings);
-    return EncodeRelayTimes(*settings.relayTimes);
-}
-
 void RelaysPage::Button8Click()
 {
     PanelSettings settings;

@@ -39,8 +39,6 @@ public:
     // Sends the five rule records, then the time record. A field that is no whole number, or a
     // time that does not fit the record, throws EConvertError before anything is sent.
     void Button22Click();
-    // The time record: each field's seconds halved (toward zero), two hex digits per relay.
-    QString encodeOnTimes() const;
 
     QString title() const override;
     WritePart part() const override { return WritePart::Relays; }

@@ -64,6 +64,14 @@ namespace orvanta {
 
 namespace {
 
+// "2.0.5.0" is shown as the panel's papers write it: "ver. 2.05".
+QString VersionLabel(const QString &applicationVersion)
+{
+    const QStringList parts = applicationVersion.split(QLatin1Char('.'));
+    return QStringLiteral("ver. ") + parts.value(0) + QLatin1Char('.') + parts.value(1) +
+           parts.value(2);
+}
+
 // How often a waiting transaction lets the window paint: well above ten frames a second.
 constexpr int IdlePaintMs = 20;
 
@@ -250,7 +258,8 @@ QWidget *TfContact::buildHeader()
     };
     connect(&m_link.activity(), &Activity::changed, this, enable);
 
-    auto *version = named(new QLabel(QStringLiteral("ver. 2.05")), "Label3");
+    auto *version =
+        named(new QLabel(VersionLabel(QCoreApplication::applicationVersion())), "Label3");
     QFont bold = version->font();
     bold.setBold(true);
     version->setFont(bold);

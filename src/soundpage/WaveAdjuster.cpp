@@ -125,7 +125,7 @@ void TWaveAdjuster::Redraw()
     if (soundLoaded()) {
         // Where a column holds a sample or two, the plot is drawn segment by segment; longer
         // sounds from their envelope, which looks the same at a fraction of the cost.
-        if (PlotEverySegment || sampleCount() <= 2 * qint64(virtualWidth()))
+        if (sampleCount() <= 2 * qint64(virtualWidth()))
             plotSegments();
         else
             plotEnvelope();

@@ -75,9 +75,6 @@ public:
     bool ShowErrors = true;
     // Drawn beside the recording's prompt: the icon of the button that stops it.
     QIcon StopIcon;
-    // Draws every sound segment by segment, the reference picture the envelope matches; slow
-    // for long sounds, for comparisons only.
-    bool PlotEverySegment = false;
 
     // The view: 1 shows the whole message; larger shows a part of it that much wider. The
     // shown part keeps the point at x (in the widget) where it is.

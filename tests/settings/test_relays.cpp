@@ -2,6 +2,7 @@
 #include "PageFixture.h"
 #include "core/Convert.h"
 #include "core/Errors.h"
+#include "panel/PanelSettings.h"
 #include "settings/RelaysPage.h"
 
 #include <QCheckBox>
@@ -162,7 +163,9 @@ TEST(RelaysPage, OnTimeNeverLeavesItsRange)
 
     // What a read shows (up to 510) is written back; a time no byte holds stops the write.
     f.setOnTimes({"510", "0", "0", "0", "0"});
-    EXPECT_EQ(f.relays.encodeOnTimes(), QStringLiteral("ff00000000"));
+    PanelSettings collected;
+    f.relays.collect(collected);
+    EXPECT_EQ(EncodeRelayTimes(*collected.relayTimes), QStringLiteral("ff00000000"));
     f.setOnTimes({"0", "0", "999", "0", "0"});
     EXPECT_THROW(f.relays.Button22Click(), EConvertError);
     EXPECT_TRUE(f.commands().empty());
