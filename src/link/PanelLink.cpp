@@ -47,10 +47,11 @@ QString attemptLine(const QString &start, const QString &cmd, int attempt)
 
 } // namespace
 
-PanelLink::PanelLink(TXComm &comm, ExchangeLog &log, QObject *parent)
+PanelLink::PanelLink(TXComm &comm, ExchangeLog &log, Activity &activity, QObject *parent)
     : QObject(parent)
     , m_comm(comm)
     , m_log(log)
+    , m_activity(activity)
 {}
 
 void PanelLink::setConnected(bool connected)

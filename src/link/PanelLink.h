@@ -23,7 +23,9 @@ public:
     // panel answers at once.
     static constexpr int ReadStepMs = 100;
 
-    PanelLink(TXComm &comm, ExchangeLog &log, QObject *parent = nullptr);
+    // activity: the one activity of the program, owned beside the link; its exchanges take part
+    // in it.
+    PanelLink(TXComm &comm, ExchangeLog &log, Activity &activity, QObject *parent = nullptr);
 
     // Sends Command + CR up to Attempts times, each attempt reading for ReadBudget ms in steps of
     // 100 ms. Reply is the first 254 bytes received (NUL bytes left out) of the accepted attempt,
@@ -83,7 +85,7 @@ private:
 
     TXComm &m_comm;
     ExchangeLog &m_log;
-    Activity m_activity;
+    Activity &m_activity;
     bool m_inExchange = false;
     bool m_connected = false;
     bool m_checked = false;        // the panel was asked at least once

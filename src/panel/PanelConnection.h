@@ -38,6 +38,7 @@ public:
     TXComm &comm() { return m_comm; }
     ExchangeLog &log() { return m_log; }
     PanelLink &link() { return m_link; }
+    Activity &activity() { return m_activity; }
 
     // Opens the port and asks for the firmware. The panel is there when it answers with the
     // expected firmware; otherwise the attempt says why not, and the link is not connected.
@@ -50,7 +51,8 @@ private:
     const AppConfig &m_config;
     TXComm m_comm{"XComm1"};
     ExchangeLog m_log;
-    PanelLink m_link{m_comm, m_log};
+    Activity m_activity; // beside the link: a sound plays without the serial port
+    PanelLink m_link{m_comm, m_log, m_activity};
 };
 
 } // namespace orvanta

@@ -58,7 +58,8 @@ struct LinkFixture
     QTemporaryDir folder;
     TXComm comm;
     ExchangeLog log{folder.filePath(QStringLiteral("log.txt"))};
-    PanelLink link{comm, log};
+    Activity activity;
+    PanelLink link{comm, log, activity};
 
     LinkFixture()
     {

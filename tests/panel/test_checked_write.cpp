@@ -26,7 +26,8 @@ struct WriteFixture
     sim::PanelServer panel;
     TXComm comm;
     ExchangeLog log;
-    PanelLink link{comm, log};
+    Activity activity;
+    PanelLink link{comm, log, activity};
     QTemporaryDir folder;
     SnapshotJournal journal{folder.filePath(QStringLiteral("snapshots"))};
     WriteRequest request;
@@ -253,7 +254,8 @@ PanelSettings heldBy(const sim::PanelServer &panel)
     sim::PanelServer again(panel.state());
     TXComm comm;
     ExchangeLog log;
-    PanelLink link{comm, log};
+    Activity activity;
+    PanelLink link{comm, log, activity};
     ApplyPanelPortDefaults(comm);
     const QString path = QString::fromStdString(again.openPseudoTerminal());
     again.start();

@@ -23,7 +23,8 @@ struct UploadOnLink
     sim::PanelServer panel;
     TXComm comm;
     ExchangeLog log;
-    PanelLink link{comm, log};
+    Activity activity;
+    PanelLink link{comm, log, activity};
     std::map<int, QString> rows;       // the address cells
     std::map<QString, double> lengths; // each file's sound as read when its turn comes
     std::vector<int> progress;

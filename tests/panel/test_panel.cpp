@@ -33,7 +33,8 @@ struct PanelOnLink
     sim::PanelServer panel;
     TXComm comm;
     ExchangeLog log;
-    PanelLink link{comm, log};
+    Activity activity;
+    PanelLink link{comm, log, activity};
 
     explicit PanelOnLink(sim::PanelState state = {})
         : panel(std::move(state))

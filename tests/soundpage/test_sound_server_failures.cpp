@@ -114,7 +114,8 @@ TEST(SoundServerFailure, ListeningPanelAnswersWhileTheServerIsGoneAndHearsOnceIt
     };
     TXComm comm;
     ExchangeLog log;
-    PanelLink link(comm, log);
+    Activity activity;
+    PanelLink link(comm, log, activity);
     ApplyPanelPortDefaults(comm);
     link.OpenPort(port);
     const QString version = link.query(QStringLiteral("+v"));
