@@ -75,7 +75,7 @@ SoundPage::SoundPage(PanelLink &link, QString soundHome, QWidget *parent)
     buildButtonStrip();
     buildGrid();
     m_upload = new SoundUpload(m_link, m_messages, this);
-    layout->addWidget(findChild<QGroupBox *>(QStringLiteral("GroupBox2")));
+    layout->addWidget(m_memoryGroup);
     m_editor = named(new TWaveAdjuster(m_sound), "WA");
     m_editor->setFixedHeight(105);
     m_editor->setAcceptDrops(true);
@@ -93,7 +93,7 @@ SoundPage::SoundPage(PanelLink &link, QString soundHome, QWidget *parent)
     connectUploadButtons();
     m_meter->watch(m_sound.player());
     m_meter->watch(m_upload->device());
-    layout->addWidget(findChild<QWidget *>(QStringLiteral("Panel5")));
+    layout->addWidget(m_strip);
     layout->addWidget(m_status);
     layout->addWidget(m_upload);
     layout->addWidget(m_grid, 1);
@@ -141,7 +141,7 @@ void SoundPage::buildDebugGroup()
     m_debugGroup = named(new QGroupBox(QStringLiteral("Debug"), this), "DebugGB");
     m_debugGroup->setFixedHeight(113);
     auto *grid = new QGridLayout(m_debugGroup);
-    auto *correct = named(new QCheckBox, "xerror");
+    auto *correct = m_correctErrors = named(new QCheckBox, "xerror");
     correct->setChecked(true);
     m_rowNumber = named(new QLabel(QStringLiteral("1")), "Panel4");
     m_rowNumber->setFrameShape(QFrame::Panel);
@@ -151,8 +151,11 @@ void SoundPage::buildDebugGroup()
     auto *fromStart = named(new QPushButton, "p1");
     auto *numbered = named(new QPushButton, "p2");
     auto *next = named(new QPushButton, "p3");
-    auto *load = named(new QPushButton, "Button6");
-    auto *save = named(new QPushButton, "Button7");
+    auto *load = m_loadTable = named(new QPushButton, "Button6");
+    auto *save = m_saveTable = named(new QPushButton, "Button7");
+    m_debugPlays = {{{fromStart, answerPanel("xaddr3")},
+                     {numbered, answerPanel("xaddr")},
+                     {next, answerPanel("xaddr2")}}};
     KeepTranslated(m_debugGroup, [=] {
         correct->setText(tr("Исправлять ошибки"));
         fromStart->setText(tr("Проиграть с начала"));
@@ -162,12 +165,12 @@ void SoundPage::buildDebugGroup()
         save->setText(tr("Сохранить"));
     });
     grid->addWidget(fromStart, 0, 0);
-    grid->addWidget(answerPanel("xaddr3"), 0, 2);
+    grid->addWidget(m_debugPlays[0].answer, 0, 2);
     grid->addWidget(numbered, 1, 0);
     grid->addWidget(m_rowNumber, 1, 1);
-    grid->addWidget(answerPanel("xaddr"), 1, 2);
+    grid->addWidget(m_debugPlays[1].answer, 1, 2);
     grid->addWidget(next, 2, 0);
-    grid->addWidget(answerPanel("xaddr2"), 2, 2);
+    grid->addWidget(m_debugPlays[2].answer, 2, 2);
     grid->addWidget(correct, 0, 3);
     grid->addWidget(load, 1, 3);
     grid->addWidget(save, 2, 3);
@@ -176,7 +179,7 @@ void SoundPage::buildDebugGroup()
 
 void SoundPage::buildMemoryGroup()
 {
-    auto *group = named(new QGroupBox(this), "GroupBox2");
+    auto *group = m_memoryGroup = named(new QGroupBox(this), "GroupBox2");
     KeepTranslated(group, [group] { group->setTitle(tr("Состояние памяти")); });
     auto *row = new QHBoxLayout(group);
     m_usage = named(new QLabel, "EepL");
@@ -204,7 +207,7 @@ void SoundPage::buildMemoryGroup()
 
 void SoundPage::buildButtonStrip()
 {
-    auto *strip = named(new QWidget(this), "Panel5");
+    auto *strip = m_strip = named(new QWidget(this), "Panel5");
     strip->setFixedHeight(47);
     auto *row = new QHBoxLayout(strip);
     row->setContentsMargins(4, 7, 4, 7);
@@ -212,29 +215,31 @@ void SoundPage::buildButtonStrip()
     // Each hint names the key that does the same while the waveform has the focus.
     const struct
     {
+        Tool tool;
         const char *name;
         const char *icon;
         const char *hint;
     } tools[] = {
-        {"RecSB", "media-record", QT_TR_NOOP("Начать запись")},
-        {"PlayFStartSB", "media-skip-backward", QT_TR_NOOP("Воспроизвести с начала")},
-        {"PlaySB", "media-playback-start", QT_TR_NOOP("Воспроизвести (Пробел)")},
-        {"StopSB", "media-playback-stop",
+        {Record, "RecSB", "media-record", QT_TR_NOOP("Начать запись")},
+        {PlayFromStart, "PlayFStartSB", "media-skip-backward",
+         QT_TR_NOOP("Воспроизвести с начала")},
+        {Play, "PlaySB", "media-playback-start", QT_TR_NOOP("Воспроизвести (Пробел)")},
+        {Stop, "StopSB", "media-playback-stop",
          QT_TR_NOOP("Остановить воспроизведение/запись (Esc, Пробел)")},
-        {"CutSB", "edit-cut", QT_TR_NOOP("Удалить выделенный фрагмент (Delete, Ctrl+X)")},
-        {"SilenceSB", "audio-volume-muted",
+        {Cut, "CutSB", "edit-cut", QT_TR_NOOP("Удалить выделенный фрагмент (Delete, Ctrl+X)")},
+        {Silence, "SilenceSB", "audio-volume-muted",
          QT_TR_NOOP("Преобразовать выделенный фрагмент в тишину")},
-        {"UndoSB", "edit-undo", QT_TR_NOOP("Отменить последнее действие (Ctrl+Z)")},
-        {"ImportSB", "document-open", QT_TR_NOOP("Загрузить звук из файла…")},
-        {"SpeakSB", "text-speak", QT_TR_NOOP("Озвучить текст сообщения")},
-        {"TrimSB", "orvanta-trim-silence", QT_TR_NOOP("Удалить тишину в начале и в конце")},
-        {"NormalizeSB", "orvanta-even-loudness", QT_TR_NOOP("Выровнять громкость")},
-        {"FitSB", "zoom-fit-best",
+        {Undo, "UndoSB", "edit-undo", QT_TR_NOOP("Отменить последнее действие (Ctrl+Z)")},
+        {Import, "ImportSB", "document-open", QT_TR_NOOP("Загрузить звук из файла…")},
+        {Speak, "SpeakSB", "text-speak", QT_TR_NOOP("Озвучить текст сообщения")},
+        {Trim, "TrimSB", "orvanta-trim-silence", QT_TR_NOOP("Удалить тишину в начале и в конце")},
+        {Normalize, "NormalizeSB", "orvanta-even-loudness", QT_TR_NOOP("Выровнять громкость")},
+        {Fit, "FitSB", "zoom-fit-best",
          QT_TR_NOOP("Показать всё сообщение (Ctrl+0; приблизить и отдалить: Ctrl+колесо мыши)")},
-        {"DevicesSB", "audio-card", QT_TR_NOOP("Устройства звука и проверочный тон…")},
+        {Devices, "DevicesSB", "audio-card", QT_TR_NOOP("Устройства звука и проверочный тон…")},
     };
     for (const auto &tool : tools) {
-        auto *button = named(new QToolButton, tool.name);
+        auto *button = m_tools[tool.tool] = named(new QToolButton, tool.name);
         button->setFixedSize(33, 33);
         button->setIconSize(QSize(24, 24));
         button->setIcon(ThemeIcon(QLatin1String(tool.icon)));
@@ -329,7 +334,7 @@ void SoundPage::selectCell(int column, int row)
 
 bool SoundPage::correctErrors() const
 {
-    return findChild<QCheckBox *>(QStringLiteral("xerror"))->isChecked();
+    return m_correctErrors->isChecked();
 }
 
 void SoundPage::scrollToRow(int row)
@@ -360,10 +365,10 @@ void SoundPage::connectUploadButtons()
                                          QItemSelectionModel::ClearAndSelect);
         showSelectedMessage();
     });
-    BindToActivity(findChild<QPushButton *>(QStringLiteral("Button6")), m_activity,
-                   Activity::Kind::Exchange, [this] { m_upload->Button6Click(); });
-    BindToActivity(findChild<QPushButton *>(QStringLiteral("Button7")), m_activity,
-                   Activity::Kind::Exchange, [this] { m_upload->Button7Click(); });
+    BindToActivity(m_loadTable, m_activity, Activity::Kind::Exchange,
+                   [this] { m_upload->Button6Click(); });
+    BindToActivity(m_saveTable, m_activity, Activity::Kind::Exchange,
+                   [this] { m_upload->Button7Click(); });
 }
 
 // The message being sent is the one shown, its row selected and in view; the current cell stays
@@ -415,45 +420,42 @@ void SoundPage::setSoundDevices(const QString &output, const QString &input)
 
 void SoundPage::connectEditorButtons()
 {
-    const std::pair<const char *, std::function<void()>> actions[] = {
-        {"RecSB",
+    const std::pair<Tool, std::function<void()>> actions[] = {
+        {Record,
          [this] {
              record();
          }},
-        {"PlayFStartSB",
+        {PlayFromStart,
          [this] {
              play(true);
          }},
-        {"PlaySB",
+        {Play,
          [this] {
              play(false);
          }},
-        {"StopSB",
+        {Stop,
          [this] {
              stop();
          }},
-        {"SpeakSB",
+        {Speak,
          [this] {
              speak();
          }},
     };
     for (const auto &entry : actions)
-        connect(findChild<QToolButton *>(QLatin1String(entry.first)), &QToolButton::clicked, this,
-                entry.second);
-    const std::pair<const char *, QString (TWaveAdjuster::*)()> edits[] = {
-        {"CutSB", &TWaveAdjuster::CutSelection},
-        {"SilenceSB", &TWaveAdjuster::SilenceSelection},
-        {"TrimSB", &TWaveAdjuster::trimSilence},
-        {"NormalizeSB", &TWaveAdjuster::evenLoudness},
+        connect(m_tools[entry.first], &QToolButton::clicked, this, entry.second);
+    const std::pair<Tool, QString (TWaveAdjuster::*)()> edits[] = {
+        {Cut, &TWaveAdjuster::CutSelection},
+        {Silence, &TWaveAdjuster::SilenceSelection},
+        {Trim, &TWaveAdjuster::trimSilence},
+        {Normalize, &TWaveAdjuster::evenLoudness},
     };
     for (const auto &entry : edits)
-        connect(findChild<QToolButton *>(QLatin1String(entry.first)), &QToolButton::clicked, this,
+        connect(m_tools[entry.first], &QToolButton::clicked, this,
                 [this, action = entry.second] { edit(action); });
-    connect(findChild<QToolButton *>(QStringLiteral("UndoSB")), &QToolButton::clicked, this,
-            [this] { edit(&TWaveAdjuster::Undo); });
-    connect(findChild<QToolButton *>(QStringLiteral("FitSB")), &QToolButton::clicked, m_editor,
-            &TWaveAdjuster::fitWhole);
-    connect(findChild<QToolButton *>(QStringLiteral("DevicesSB")), &QToolButton::clicked, this,
+    connect(m_tools[Undo], &QToolButton::clicked, this, [this] { edit(&TWaveAdjuster::Undo); });
+    connect(m_tools[Fit], &QToolButton::clicked, m_editor, &TWaveAdjuster::fitWhole);
+    connect(m_tools[Devices], &QToolButton::clicked, this,
             Dialogs::Guarded([this] { chooseDevices(); }));
     // The waveform's keys run the same actions as the buttons, under the same rules.
     m_editor->StopIcon = ThemeIcon(QStringLiteral("media-playback-stop"));
@@ -463,8 +465,7 @@ void SoundPage::connectEditorButtons()
             [this] { edit(&TWaveAdjuster::CutSelection); });
     connect(m_editor, &TWaveAdjuster::undoRequested, this, [this] { edit(&TWaveAdjuster::Undo); });
     connect(m_editor, &TWaveAdjuster::selectionChanged, this, [this] { showSelection(); });
-    connect(findChild<QToolButton *>(QStringLiteral("ImportSB")), &QToolButton::clicked, this,
-            Dialogs::Guarded([this] {
+    connect(m_tools[Import], &QToolButton::clicked, this, Dialogs::Guarded([this] {
                 const QString source = Dialogs::GetOpenFileName(
                     QDir::homePath(),
                     tr("Звуковые файлы (*.wav *.flac *.ogg *.oga *.opus *.mp3 *.aif "
@@ -653,27 +654,25 @@ void SoundPage::updateControls()
     const bool free = m_activity.canBegin(Activity::Kind::Editing);
     const bool sound = editor.sampleCount() > 0 && free;
     // Recording, like playing, goes through the sound output's device.
-    const std::pair<const char *, bool> states[] = {
-        {"RecSB", free && m_outputProblem.isEmpty()},
-        {"PlayFStartSB", free && editor.canPlay() && m_outputProblem.isEmpty()},
-        {"PlaySB", free && editor.canPlay() && m_outputProblem.isEmpty()},
-        {"StopSB", now == Activity::Kind::Playing || now == Activity::Kind::Recording},
-        {"CutSB", sound},
-        {"SilenceSB", sound},
-        {"UndoSB", free && editor.canUndo()},
-        {"ImportSB", free},
-        {"SpeakSB", free},
-        {"TrimSB", sound},
-        {"NormalizeSB", sound},
-        {"FitSB", editor.sampleCount() > 0 && !editor.Recording()},
-        {"DevicesSB", now == Activity::Kind::None},
+    const std::pair<Tool, bool> states[] = {
+        {Record, free && m_outputProblem.isEmpty()},
+        {PlayFromStart, free && editor.canPlay() && m_outputProblem.isEmpty()},
+        {Play, free && editor.canPlay() && m_outputProblem.isEmpty()},
+        {Stop, now == Activity::Kind::Playing || now == Activity::Kind::Recording},
+        {Cut, sound},
+        {Silence, sound},
+        {Undo, free && editor.canUndo()},
+        {Import, free},
+        {Speak, free},
+        {Trim, sound},
+        {Normalize, sound},
+        {Fit, editor.sampleCount() > 0 && !editor.Recording()},
+        {Devices, now == Activity::Kind::None},
     };
-    for (const auto &[name, enabled] : states)
-        findChild<QToolButton *>(QLatin1String(name))->setEnabled(enabled);
-    findChild<QPushButton *>(QStringLiteral("Button4"))
-        ->setEnabled(m_activity.canBegin(Activity::Kind::Uploading));
-    findChild<QPushButton *>(QStringLiteral("Button5"))
-        ->setEnabled(now == Activity::Kind::Uploading);
+    for (const auto &[tool, enabled] : states)
+        m_tools[tool]->setEnabled(enabled);
+    m_upload->startButton().setEnabled(m_activity.canBegin(Activity::Kind::Uploading));
+    m_upload->stopButton().setEnabled(now == Activity::Kind::Uploading);
     const QString problem = m_outputProblem.isEmpty() ? editor.playbackProblem() : m_outputProblem;
     const QString warning = problem.isEmpty() ? m_deviceNote : problem;
     // What stands in the way is said in red; what was heard, in the page's own colour.
@@ -768,31 +767,22 @@ QString SoundPage::listLengthText(int seconds)
 void SoundPage::connectDebugButtons()
 {
     // Each makes the panel play a stored message and shows the address it answers with.
-    const struct
-    {
-        const char *button;
-        const char *answer;
-        std::function<QString()> command; // empty: nothing to send
-    } buttons[] = {
-        {"p1", "xaddr3",
-         [] {
-             return QStringLiteral("+I00");
-         }},
-        {"p2", "xaddr",
-         [this] {
-             if (m_rowNumber->text().isEmpty())
-                 return QString();
-             return QStringLiteral("+I") + QString::asprintf("%.2x", selectedRow() - 1);
-         }},
-        {"p3", "xaddr2",
-         [] {
-             return QStringLiteral("+I");
-         }},
+    const std::function<QString()> commands[] = {
+        // from the start
+        [] { return QStringLiteral("+I00"); },
+        // the row's; empty: nothing to send
+        [this] {
+            if (m_rowNumber->text().isEmpty())
+                return QString();
+            return QStringLiteral("+I") + QString::asprintf("%.2x", selectedRow() - 1);
+        },
+        // the next
+        [] { return QStringLiteral("+I"); },
     };
-    for (const auto &button : buttons) {
-        auto *answer = findChild<QLabel *>(QLatin1String(button.answer));
-        BindToActivity(findChild<QPushButton *>(QLatin1String(button.button)), m_activity,
-                       Activity::Kind::Exchange, [this, answer, command = button.command] {
+    for (size_t i = 0; i < m_debugPlays.size(); ++i) {
+        QLabel *answer = m_debugPlays[i].answer;
+        BindToActivity(m_debugPlays[i].button, m_activity, Activity::Kind::Exchange,
+                       [this, answer, command = commands[i]] {
                            if (const QString text = command(); !text.isEmpty())
                                answer->setText(m_link.query(text));
                        });
@@ -809,8 +799,7 @@ void SoundPage::showMemoryUsage(int usedSeconds)
 void SoundPage::focusFirstButton()
 {
     // The strip's buttons in their order; one that cannot act now cannot take the keys either.
-    const QWidget *strip = findChild<QWidget *>(QStringLiteral("Panel5"));
-    for (QToolButton *button : strip->findChildren<QToolButton *>(Qt::FindDirectChildrenOnly)) {
+    for (QToolButton *button : m_tools) {
         if (button->isEnabled()) {
             button->setFocus(Qt::OtherFocusReason);
             return;

@@ -8,9 +8,13 @@
 #include <QString>
 #include <QTimer>
 #include <QWidget>
+#include <array>
 #include <optional>
 
 class QGroupBox;
+class QToolButton;
+class QPushButton;
+class QCheckBox;
 class QLabel;
 class QProgressBar;
 class QTableView;
@@ -145,11 +149,42 @@ private:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void markDropRow(int row);
 
+    // The strip's tools, in the order they stand.
+    enum Tool {
+        Record,
+        PlayFromStart,
+        Play,
+        Stop,
+        Cut,
+        Silence,
+        Undo,
+        Import,
+        Speak,
+        Trim,
+        Normalize,
+        Fit,
+        Devices,
+        ToolCount
+    };
+    // A debug button that makes the panel play a stored message, and where its answer shows.
+    struct DebugPlay
+    {
+        QPushButton *button = nullptr;
+        QLabel *answer = nullptr;
+    };
+
     PanelLink &m_link;
     Activity &m_activity;
     MessageList m_messages;
     MessageSound m_sound{m_messages, MemorySeconds};
     QGroupBox *m_debugGroup = nullptr;
+    QCheckBox *m_correctErrors = nullptr;  // xerror
+    QPushButton *m_loadTable = nullptr;    // Button6
+    QPushButton *m_saveTable = nullptr;    // Button7
+    std::array<DebugPlay, 3> m_debugPlays; // p1 from the start, p2 the row's, p3 the next
+    QGroupBox *m_memoryGroup = nullptr;    // GroupBox2
+    QWidget *m_strip = nullptr;            // Panel5
+    std::array<QToolButton *, ToolCount> m_tools{};
     QLabel *m_rowNumber = nullptr;    // Panel4
     QLabel *m_usage = nullptr;        // EepL
     std::optional<int> m_usedSeconds; // shown in m_usage once the panel told it

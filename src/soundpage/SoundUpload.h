@@ -38,6 +38,9 @@ public:
     // "Записать звук в устройство": checks the messages, starts the upload and returns;
     // finished() tells its end.
     void Button4Click();
+    // Start and Stop, enabled by the page as the activity allows.
+    QPushButton &startButton() { return *m_start; }
+    QPushButton &stopButton() { return *m_stop; }
     // "Остановить": the upload ends after the message being played, and says so at once.
     void Button5Click();
     // "Загрузить" and "Сохранить" (debug): the table written from a file, and saved to one; their
