@@ -658,6 +658,33 @@ Before every write the panel&apos;s settings are read whole and kept as a snapsh
     </message>
 </context>
 <context>
+    <name>Session</name>
+    <message>
+        <source>Ошибка записи в охранную панель &quot;Orvanta&quot;:</source>
+        <translation>Error writing to the Orvanta panel:</translation>
+    </message>
+    <message>
+        <source>Нет связи с охранной панелью &quot;Orvanta&quot;!</source>
+        <translation>No connection with the Orvanta panel!</translation>
+    </message>
+    <message>
+        <source>Ошибка связи с охранной панелью &quot;Orvanta&quot;:</source>
+        <translation>Error communicating with the Orvanta panel:</translation>
+    </message>
+    <message>
+        <source>Прежние настройки охранной панели сохранены (снимок № %1): их вернёт «Вернуть настройки до записи…» в меню «Файл…».</source>
+        <translation>The panel&apos;s previous settings have been kept (snapshot No. %1): &quot;Restore settings from before a write…&quot; in the &quot;File…&quot; menu brings them back.</translation>
+    </message>
+    <message>
+        <source>Снимок прежних настроек: %1</source>
+        <translation>Snapshot of the previous settings: %1</translation>
+    </message>
+    <message>
+        <source>Снимок № %1 от %2, порт %3, %4</source>
+        <translation>Snapshot No. %1 taken %2, port %3, %4</translation>
+    </message>
+</context>
+<context>
     <name>orvanta::AtomicFile</name>
     <message>
         <source>нет прав на запись</source>
@@ -765,10 +792,128 @@ The panel probably holds the new settings.</translation>
     </message>
 </context>
 <context>
+    <name>orvanta::FileMenuActions</name>
+    <message>
+        <source>Настройки охранной панели (*.txt);;Все файлы (*)</source>
+        <translation>Panel settings (*.txt);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Сохранить настройки в файл…</source>
+        <translation>Save settings to file…</translation>
+    </message>
+    <message>
+        <source>Загрузить настройки из файла…</source>
+        <translation>Load settings from file…</translation>
+    </message>
+    <message>
+        <source>Сравнить с панелью…</source>
+        <translation>Compare with panel…</translation>
+    </message>
+    <message>
+        <source>Вернуть настройки до записи…</source>
+        <translation>Restore settings from before a write…</translation>
+    </message>
+    <message>
+        <source>Сохранить отчёт…</source>
+        <translation>Save report…</translation>
+    </message>
+    <message>
+        <source>Сохранить сведения для поддержки…</source>
+        <translation>Save information for support…</translation>
+    </message>
+    <message>
+        <source>%1.
+
+Запись изменит в охранной панели:
+
+%2
+
+Вернуть эти настройки?</source>
+        <translation>%1.
+
+Writing will change the following in the panel:
+
+%2
+
+Restore these settings?</translation>
+    </message>
+    <message>
+        <source>Сохранить в файле и пароль охранной панели?
+
+Файл с паролем будет доступен только вам.</source>
+        <translation>Save the panel&apos;s password in the file as well?
+
+The file with the password will be readable by you alone.</translation>
+    </message>
+    <message>
+        <source>не прочитано</source>
+        <translation>not read</translation>
+    </message>
+    <message>
+        <source>Отчёт PDF (*.pdf)</source>
+        <translation>PDF report (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Отчёт сохранён: %1</source>
+        <translation>Report saved: %1</translation>
+    </message>
+    <message>
+        <source>Архив (*.tar.gz)</source>
+        <translation>Archive (*.tar.gz)</translation>
+    </message>
+    <message>
+        <source>Сведения для поддержки сохранены: %1</source>
+        <translation>Support information saved: %1</translation>
+    </message>
+    <message>
+        <source>Не найдено:</source>
+        <translation>Not found:</translation>
+    </message>
+    <message>
+        <source>Охранная панель хранит настройки из файла.</source>
+        <translation>The panel holds the settings from the file.</translation>
+    </message>
+    <message>
+        <source>Запись файла изменит в охранной панели:
+
+</source>
+        <translation>Writing the file will change the following in the panel:
+
+</translation>
+    </message>
+    <message>
+        <source>Записей в охранную панель ещё не было: вернуть нечего.</source>
+        <translation>Nothing has been written to the panel yet: there is nothing to restore.</translation>
+    </message>
+    <message>
+        <source>Настройки, которые охранная панель хранила до записи:</source>
+        <translation>Settings the panel held before the write:</translation>
+    </message>
+    <message>
+        <source>Охранная панель уже хранит эти настройки.</source>
+        <translation>The panel already holds these settings.</translation>
+    </message>
+    <message>
+        <source>Настройки возвращены: охранная панель хранит снимок № %1.</source>
+        <translation>Settings restored: the panel holds snapshot No. %1.</translation>
+    </message>
+</context>
+<context>
     <name>orvanta::FileStamp</name>
     <message>
         <source>Файл &quot;%1&quot; изменён на диске после того, как был показан: показан звук из файла, как он есть сейчас; изменение не сделано</source>
         <translation>The file &quot;%1&quot; was changed on disk after it was shown: the sound is now shown as the file holds it; the change was not made</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::FooterLink</name>
+    <message>
+        <source>Orvanta Config %1
+Настройка охранной панели &quot;Orvanta&quot;: связь по последовательному порту, настройки, голосовые сообщения.
+Запуск с параметром DEBUG — режим отладки; orvanta-config --help — подсказка.</source>
+        <translation>Orvanta Config %1
+Setting up the Orvanta security panel: serial port link, settings, voice messages.
+Run with DEBUG for debug mode; orvanta-config --help for help.</translation>
     </message>
 </context>
 <context>
@@ -816,6 +961,37 @@ The panel probably holds the new settings.</translation>
     <message>
         <source>Общие настройки</source>
         <translation>General settings</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::HeaderBar</name>
+    <message>
+        <source>Порт:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>Связь с охранной панелью</source>
+        <translation>Connection with the panel</translation>
+    </message>
+    <message>
+        <source>Прочитать настройки из &quot;Orvanta&quot;</source>
+        <translation>Read settings from Orvanta</translation>
+    </message>
+    <message>
+        <source>Записать настройки в &quot;Orvanta&quot;</source>
+        <translation>Write settings to Orvanta</translation>
+    </message>
+    <message>
+        <source>Файл…</source>
+        <translation>File…</translation>
+    </message>
+    <message>
+        <source>Настройки охранной панели в файле</source>
+        <translation>Panel settings in a file</translation>
+    </message>
+    <message>
+        <source>Дождитесь конца текущей работы со звуком или с охранной панелью.</source>
+        <translation>Wait until the current work with the sound or the panel is over.</translation>
     </message>
 </context>
 <context>
@@ -2152,172 +2328,8 @@ Write the messages anyway?</translation>
         <translation>Orvanta Panel Setup</translation>
     </message>
     <message>
-        <source>Запись звука</source>
-        <translation>Sound recording</translation>
-    </message>
-    <message>
-        <source>Порт:</source>
-        <translation>Port:</translation>
-    </message>
-    <message>
-        <source>Связь с охранной панелью</source>
-        <translation>Connection with the panel</translation>
-    </message>
-    <message>
-        <source>Прочитать настройки из &quot;Orvanta&quot;</source>
-        <translation>Read settings from Orvanta</translation>
-    </message>
-    <message>
-        <source>Записать настройки в &quot;Orvanta&quot;</source>
-        <translation>Write settings to Orvanta</translation>
-    </message>
-    <message>
-        <source>Сохранить настройки в файл…</source>
-        <translation>Save settings to file…</translation>
-    </message>
-    <message>
-        <source>Загрузить настройки из файла…</source>
-        <translation>Load settings from file…</translation>
-    </message>
-    <message>
-        <source>Сравнить с панелью…</source>
-        <translation>Compare with panel…</translation>
-    </message>
-    <message>
-        <source>Вернуть настройки до записи…</source>
-        <translation>Restore settings from before a write…</translation>
-    </message>
-    <message>
-        <source>Файл…</source>
-        <translation>File…</translation>
-    </message>
-    <message>
-        <source>Настройки охранной панели в файле</source>
-        <translation>Panel settings in a file</translation>
-    </message>
-    <message>
-        <source>Настройки охранной панели (*.txt);;Все файлы (*)</source>
-        <translation>Panel settings (*.txt);;All files (*)</translation>
-    </message>
-    <message>
-        <source>Нет связи с охранной панелью &quot;Orvanta&quot;!</source>
-        <translation>No connection with the Orvanta panel!</translation>
-    </message>
-    <message>
-        <source>Сохранить в файле и пароль охранной панели?
-
-Файл с паролем будет доступен только вам.</source>
-        <translation>Save the panel&apos;s password in the file as well?
-
-The file with the password will be readable by you alone.</translation>
-    </message>
-    <message>
-        <source>Охранная панель хранит настройки из файла.</source>
-        <translation>The panel holds the settings from the file.</translation>
-    </message>
-    <message>
-        <source>Запись файла изменит в охранной панели:
-
-</source>
-        <translation>Writing the file will change the following in the panel:
-
-</translation>
-    </message>
-    <message>
-        <source>Записей в охранную панель ещё не было: вернуть нечего.</source>
-        <translation>Nothing has been written to the panel yet: there is nothing to restore.</translation>
-    </message>
-    <message>
-        <source>Настройки, которые охранная панель хранила до записи:</source>
-        <translation>Settings the panel held before the write:</translation>
-    </message>
-    <message>
-        <source>Охранная панель уже хранит эти настройки.</source>
-        <translation>The panel already holds these settings.</translation>
-    </message>
-    <message>
-        <source>Снимок № %1 от %2, порт %3, %4.
-
-Запись изменит в охранной панели:
-
-%5
-
-Вернуть эти настройки?</source>
-        <translation>Snapshot No. %1 taken %2, port %3, %4.
-
-Writing will change the following in the panel:
-
-%5
-
-Restore these settings?</translation>
-    </message>
-    <message>
-        <source>Настройки возвращены: охранная панель хранит снимок № %1.</source>
-        <translation>Settings restored: the panel holds snapshot No. %1.</translation>
-    </message>
-    <message>
-        <source>Orvanta Config %1
-Настройка охранной панели &quot;Orvanta&quot;: связь по последовательному порту, настройки, голосовые сообщения.
-Запуск с параметром DEBUG — режим отладки; orvanta-config --help — подсказка.</source>
-        <translation>Orvanta Config %1
-Setting up the Orvanta security panel: serial port link, settings, voice messages.
-Run with DEBUG for debug mode; orvanta-config --help for help.</translation>
-    </message>
-    <message>
-        <source>Ошибка связи с охранной панелью &quot;Orvanta&quot;:</source>
-        <translation>Error communicating with the Orvanta panel:</translation>
-    </message>
-    <message>
-        <source>Ошибка записи в охранную панель &quot;Orvanta&quot;:</source>
-        <translation>Error writing to the Orvanta panel:</translation>
-    </message>
-    <message>
-        <source>Дождитесь конца текущей работы со звуком или с охранной панелью.</source>
-        <translation>Wait until the current work with the sound or the panel is over.</translation>
-    </message>
-    <message>
-        <source>Прежние настройки охранной панели сохранены (снимок № %1): их вернёт «Вернуть настройки до записи…» в меню «Файл…».</source>
-        <translation>The panel&apos;s previous settings have been kept (snapshot No. %1): &quot;Restore settings from before a write…&quot; in the &quot;File…&quot; menu brings them back.</translation>
-    </message>
-    <message>
-        <source>Снимок прежних настроек: %1</source>
-        <translation>Snapshot of the previous settings: %1</translation>
-    </message>
-    <message>
         <source>окно занято другим делом</source>
         <translation>the window is busy with something else</translation>
-    </message>
-    <message>
-        <source>Сохранить отчёт…</source>
-        <translation>Save report…</translation>
-    </message>
-    <message>
-        <source>Отчёт PDF (*.pdf)</source>
-        <translation>PDF report (*.pdf)</translation>
-    </message>
-    <message>
-        <source>Сохранить сведения для поддержки…</source>
-        <translation>Save information for support…</translation>
-    </message>
-    <message>
-        <source>Архив (*.tar.gz)</source>
-        <translation>Archive (*.tar.gz)</translation>
-    </message>
-    <message>
-        <source>не прочитано</source>
-        <translation>not read</translation>
-    </message>
-    <message>
-        <source>Отчёт сохранён: %1</source>
-        <translation>Report saved: %1</translation>
-    </message>
-    <message>
-        <source>Сведения для поддержки сохранены: %1</source>
-        <translation>Support information saved: %1</translation>
-    </message>
-    <message>
-        <source>Не найдено:</source>
-        <translation>Not found:</translation>
     </message>
 </context>
 <context>
@@ -2457,6 +2469,13 @@ Run with DEBUG for debug mode; orvanta-config --help for help.</translation>
     <message>
         <source>формат файла не распознан</source>
         <translation>file format not recognised</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::WindowPages</name>
+    <message>
+        <source>Запись звука</source>
+        <translation>Sound recording</translation>
     </message>
 </context>
 <context>

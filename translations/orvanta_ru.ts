@@ -659,6 +659,33 @@ Before every write the panel&apos;s settings are read whole and kept as a snapsh
     </message>
 </context>
 <context>
+    <name>Session</name>
+    <message>
+        <source>Ошибка записи в охранную панель &quot;Orvanta&quot;:</source>
+        <translation>Ошибка записи в охранную панель &quot;Orvanta&quot;:</translation>
+    </message>
+    <message>
+        <source>Нет связи с охранной панелью &quot;Orvanta&quot;!</source>
+        <translation>Нет связи с охранной панелью &quot;Orvanta&quot;!</translation>
+    </message>
+    <message>
+        <source>Ошибка связи с охранной панелью &quot;Orvanta&quot;:</source>
+        <translation>Ошибка связи с охранной панелью &quot;Orvanta&quot;:</translation>
+    </message>
+    <message>
+        <source>Прежние настройки охранной панели сохранены (снимок № %1): их вернёт «Вернуть настройки до записи…» в меню «Файл…».</source>
+        <translation>Прежние настройки охранной панели сохранены (снимок № %1): их вернёт «Вернуть настройки до записи…» в меню «Файл…».</translation>
+    </message>
+    <message>
+        <source>Снимок прежних настроек: %1</source>
+        <translation>Снимок прежних настроек: %1</translation>
+    </message>
+    <message>
+        <source>Снимок № %1 от %2, порт %3, %4</source>
+        <translation>Снимок № %1 от %2, порт %3, %4</translation>
+    </message>
+</context>
+<context>
     <name>orvanta::AtomicFile</name>
     <message>
         <source>нет прав на запись</source>
@@ -766,10 +793,128 @@ Before every write the panel&apos;s settings are read whole and kept as a snapsh
     </message>
 </context>
 <context>
+    <name>orvanta::FileMenuActions</name>
+    <message>
+        <source>Настройки охранной панели (*.txt);;Все файлы (*)</source>
+        <translation>Настройки охранной панели (*.txt);;Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>Сохранить настройки в файл…</source>
+        <translation>Сохранить настройки в файл…</translation>
+    </message>
+    <message>
+        <source>Загрузить настройки из файла…</source>
+        <translation>Загрузить настройки из файла…</translation>
+    </message>
+    <message>
+        <source>Сравнить с панелью…</source>
+        <translation>Сравнить с панелью…</translation>
+    </message>
+    <message>
+        <source>Вернуть настройки до записи…</source>
+        <translation>Вернуть настройки до записи…</translation>
+    </message>
+    <message>
+        <source>Сохранить отчёт…</source>
+        <translation>Сохранить отчёт…</translation>
+    </message>
+    <message>
+        <source>Сохранить сведения для поддержки…</source>
+        <translation>Сохранить сведения для поддержки…</translation>
+    </message>
+    <message>
+        <source>%1.
+
+Запись изменит в охранной панели:
+
+%2
+
+Вернуть эти настройки?</source>
+        <translation>%1.
+
+Запись изменит в охранной панели:
+
+%2
+
+Вернуть эти настройки?</translation>
+    </message>
+    <message>
+        <source>Сохранить в файле и пароль охранной панели?
+
+Файл с паролем будет доступен только вам.</source>
+        <translation>Сохранить в файле и пароль охранной панели?
+
+Файл с паролем будет доступен только вам.</translation>
+    </message>
+    <message>
+        <source>не прочитано</source>
+        <translation>не прочитано</translation>
+    </message>
+    <message>
+        <source>Отчёт PDF (*.pdf)</source>
+        <translation>Отчёт PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Отчёт сохранён: %1</source>
+        <translation>Отчёт сохранён: %1</translation>
+    </message>
+    <message>
+        <source>Архив (*.tar.gz)</source>
+        <translation>Архив (*.tar.gz)</translation>
+    </message>
+    <message>
+        <source>Сведения для поддержки сохранены: %1</source>
+        <translation>Сведения для поддержки сохранены: %1</translation>
+    </message>
+    <message>
+        <source>Не найдено:</source>
+        <translation>Не найдено:</translation>
+    </message>
+    <message>
+        <source>Охранная панель хранит настройки из файла.</source>
+        <translation>Охранная панель хранит настройки из файла.</translation>
+    </message>
+    <message>
+        <source>Запись файла изменит в охранной панели:
+
+</source>
+        <translation>Запись файла изменит в охранной панели:
+
+</translation>
+    </message>
+    <message>
+        <source>Записей в охранную панель ещё не было: вернуть нечего.</source>
+        <translation>Записей в охранную панель ещё не было: вернуть нечего.</translation>
+    </message>
+    <message>
+        <source>Настройки, которые охранная панель хранила до записи:</source>
+        <translation>Настройки, которые охранная панель хранила до записи:</translation>
+    </message>
+    <message>
+        <source>Охранная панель уже хранит эти настройки.</source>
+        <translation>Охранная панель уже хранит эти настройки.</translation>
+    </message>
+    <message>
+        <source>Настройки возвращены: охранная панель хранит снимок № %1.</source>
+        <translation>Настройки возвращены: охранная панель хранит снимок № %1.</translation>
+    </message>
+</context>
+<context>
     <name>orvanta::FileStamp</name>
     <message>
         <source>Файл &quot;%1&quot; изменён на диске после того, как был показан: показан звук из файла, как он есть сейчас; изменение не сделано</source>
         <translation>Файл &quot;%1&quot; изменён на диске после того, как был показан: показан звук из файла, как он есть сейчас; изменение не сделано</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::FooterLink</name>
+    <message>
+        <source>Orvanta Config %1
+Настройка охранной панели &quot;Orvanta&quot;: связь по последовательному порту, настройки, голосовые сообщения.
+Запуск с параметром DEBUG — режим отладки; orvanta-config --help — подсказка.</source>
+        <translation>Orvanta Config %1
+Настройка охранной панели &quot;Orvanta&quot;: связь по последовательному порту, настройки, голосовые сообщения.
+Запуск с параметром DEBUG — режим отладки; orvanta-config --help — подсказка.</translation>
     </message>
 </context>
 <context>
@@ -817,6 +962,37 @@ Before every write the panel&apos;s settings are read whole and kept as a snapsh
     <message>
         <source>Общие настройки</source>
         <translation>Общие настройки</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::HeaderBar</name>
+    <message>
+        <source>Порт:</source>
+        <translation>Порт:</translation>
+    </message>
+    <message>
+        <source>Связь с охранной панелью</source>
+        <translation>Связь с охранной панелью</translation>
+    </message>
+    <message>
+        <source>Прочитать настройки из &quot;Orvanta&quot;</source>
+        <translation>Прочитать настройки из &quot;Orvanta&quot;</translation>
+    </message>
+    <message>
+        <source>Записать настройки в &quot;Orvanta&quot;</source>
+        <translation>Записать настройки в &quot;Orvanta&quot;</translation>
+    </message>
+    <message>
+        <source>Файл…</source>
+        <translation>Файл…</translation>
+    </message>
+    <message>
+        <source>Настройки охранной панели в файле</source>
+        <translation>Настройки охранной панели в файле</translation>
+    </message>
+    <message>
+        <source>Дождитесь конца текущей работы со звуком или с охранной панелью.</source>
+        <translation>Дождитесь конца текущей работы со звуком или с охранной панелью.</translation>
     </message>
 </context>
 <context>
@@ -2154,172 +2330,8 @@ Before every write the panel&apos;s settings are read whole and kept as a snapsh
         <translation>Настройка охранной панели &quot;Orvanta&quot;</translation>
     </message>
     <message>
-        <source>Запись звука</source>
-        <translation>Запись звука</translation>
-    </message>
-    <message>
-        <source>Порт:</source>
-        <translation>Порт:</translation>
-    </message>
-    <message>
-        <source>Связь с охранной панелью</source>
-        <translation>Связь с охранной панелью</translation>
-    </message>
-    <message>
-        <source>Прочитать настройки из &quot;Orvanta&quot;</source>
-        <translation>Прочитать настройки из &quot;Orvanta&quot;</translation>
-    </message>
-    <message>
-        <source>Записать настройки в &quot;Orvanta&quot;</source>
-        <translation>Записать настройки в &quot;Orvanta&quot;</translation>
-    </message>
-    <message>
-        <source>Сохранить настройки в файл…</source>
-        <translation>Сохранить настройки в файл…</translation>
-    </message>
-    <message>
-        <source>Загрузить настройки из файла…</source>
-        <translation>Загрузить настройки из файла…</translation>
-    </message>
-    <message>
-        <source>Сравнить с панелью…</source>
-        <translation>Сравнить с панелью…</translation>
-    </message>
-    <message>
-        <source>Вернуть настройки до записи…</source>
-        <translation>Вернуть настройки до записи…</translation>
-    </message>
-    <message>
-        <source>Файл…</source>
-        <translation>Файл…</translation>
-    </message>
-    <message>
-        <source>Настройки охранной панели в файле</source>
-        <translation>Настройки охранной панели в файле</translation>
-    </message>
-    <message>
-        <source>Настройки охранной панели (*.txt);;Все файлы (*)</source>
-        <translation>Настройки охранной панели (*.txt);;Все файлы (*)</translation>
-    </message>
-    <message>
-        <source>Нет связи с охранной панелью &quot;Orvanta&quot;!</source>
-        <translation>Нет связи с охранной панелью &quot;Orvanta&quot;!</translation>
-    </message>
-    <message>
-        <source>Сохранить в файле и пароль охранной панели?
-
-Файл с паролем будет доступен только вам.</source>
-        <translation>Сохранить в файле и пароль охранной панели?
-
-Файл с паролем будет доступен только вам.</translation>
-    </message>
-    <message>
-        <source>Охранная панель хранит настройки из файла.</source>
-        <translation>Охранная панель хранит настройки из файла.</translation>
-    </message>
-    <message>
-        <source>Запись файла изменит в охранной панели:
-
-</source>
-        <translation>Запись файла изменит в охранной панели:
-
-</translation>
-    </message>
-    <message>
-        <source>Записей в охранную панель ещё не было: вернуть нечего.</source>
-        <translation>Записей в охранную панель ещё не было: вернуть нечего.</translation>
-    </message>
-    <message>
-        <source>Настройки, которые охранная панель хранила до записи:</source>
-        <translation>Настройки, которые охранная панель хранила до записи:</translation>
-    </message>
-    <message>
-        <source>Охранная панель уже хранит эти настройки.</source>
-        <translation>Охранная панель уже хранит эти настройки.</translation>
-    </message>
-    <message>
-        <source>Снимок № %1 от %2, порт %3, %4.
-
-Запись изменит в охранной панели:
-
-%5
-
-Вернуть эти настройки?</source>
-        <translation>Снимок № %1 от %2, порт %3, %4.
-
-Запись изменит в охранной панели:
-
-%5
-
-Вернуть эти настройки?</translation>
-    </message>
-    <message>
-        <source>Настройки возвращены: охранная панель хранит снимок № %1.</source>
-        <translation>Настройки возвращены: охранная панель хранит снимок № %1.</translation>
-    </message>
-    <message>
-        <source>Orvanta Config %1
-Настройка охранной панели &quot;Orvanta&quot;: связь по последовательному порту, настройки, голосовые сообщения.
-Запуск с параметром DEBUG — режим отладки; orvanta-config --help — подсказка.</source>
-        <translation>Orvanta Config %1
-Настройка охранной панели &quot;Orvanta&quot;: связь по последовательному порту, настройки, голосовые сообщения.
-Запуск с параметром DEBUG — режим отладки; orvanta-config --help — подсказка.</translation>
-    </message>
-    <message>
-        <source>Ошибка связи с охранной панелью &quot;Orvanta&quot;:</source>
-        <translation>Ошибка связи с охранной панелью &quot;Orvanta&quot;:</translation>
-    </message>
-    <message>
-        <source>Ошибка записи в охранную панель &quot;Orvanta&quot;:</source>
-        <translation>Ошибка записи в охранную панель &quot;Orvanta&quot;:</translation>
-    </message>
-    <message>
-        <source>Дождитесь конца текущей работы со звуком или с охранной панелью.</source>
-        <translation>Дождитесь конца текущей работы со звуком или с охранной панелью.</translation>
-    </message>
-    <message>
-        <source>Прежние настройки охранной панели сохранены (снимок № %1): их вернёт «Вернуть настройки до записи…» в меню «Файл…».</source>
-        <translation>Прежние настройки охранной панели сохранены (снимок № %1): их вернёт «Вернуть настройки до записи…» в меню «Файл…».</translation>
-    </message>
-    <message>
-        <source>Снимок прежних настроек: %1</source>
-        <translation>Снимок прежних настроек: %1</translation>
-    </message>
-    <message>
         <source>окно занято другим делом</source>
         <translation>окно занято другим делом</translation>
-    </message>
-    <message>
-        <source>Сохранить отчёт…</source>
-        <translation>Сохранить отчёт…</translation>
-    </message>
-    <message>
-        <source>Отчёт PDF (*.pdf)</source>
-        <translation>Отчёт PDF (*.pdf)</translation>
-    </message>
-    <message>
-        <source>Сохранить сведения для поддержки…</source>
-        <translation>Сохранить сведения для поддержки…</translation>
-    </message>
-    <message>
-        <source>Архив (*.tar.gz)</source>
-        <translation>Архив (*.tar.gz)</translation>
-    </message>
-    <message>
-        <source>не прочитано</source>
-        <translation>не прочитано</translation>
-    </message>
-    <message>
-        <source>Отчёт сохранён: %1</source>
-        <translation>Отчёт сохранён: %1</translation>
-    </message>
-    <message>
-        <source>Сведения для поддержки сохранены: %1</source>
-        <translation>Сведения для поддержки сохранены: %1</translation>
-    </message>
-    <message>
-        <source>Не найдено:</source>
-        <translation>Не найдено:</translation>
     </message>
 </context>
 <context>
@@ -2459,6 +2471,13 @@ Before every write the panel&apos;s settings are read whole and kept as a snapsh
     <message>
         <source>формат файла не распознан</source>
         <translation>формат файла не распознан</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::WindowPages</name>
+    <message>
+        <source>Запись звука</source>
+        <translation>Запись звука</translation>
     </message>
 </context>
 <context>

@@ -657,6 +657,33 @@ FILE налаштувань &quot;-&quot; читається зі стандар
     </message>
 </context>
 <context>
+    <name>Session</name>
+    <message>
+        <source>Ошибка записи в охранную панель &quot;Orvanta&quot;:</source>
+        <translation>Помилка запису в охоронну панель &quot;Orvanta&quot;:</translation>
+    </message>
+    <message>
+        <source>Нет связи с охранной панелью &quot;Orvanta&quot;!</source>
+        <translation>Немає зв’язку з охоронною панеллю &quot;Orvanta&quot;!</translation>
+    </message>
+    <message>
+        <source>Ошибка связи с охранной панелью &quot;Orvanta&quot;:</source>
+        <translation>Помилка зв’язку з охоронною панеллю &quot;Orvanta&quot;:</translation>
+    </message>
+    <message>
+        <source>Прежние настройки охранной панели сохранены (снимок № %1): их вернёт «Вернуть настройки до записи…» в меню «Файл…».</source>
+        <translation>Попередні налаштування охоронної панелі збережено (знімок № %1): їх поверне «Повернути налаштування до запису…» у меню «Файл…».</translation>
+    </message>
+    <message>
+        <source>Снимок прежних настроек: %1</source>
+        <translation>Знімок попередніх налаштувань: %1</translation>
+    </message>
+    <message>
+        <source>Снимок № %1 от %2, порт %3, %4</source>
+        <translation>Знімок № %1 від %2, порт %3, %4</translation>
+    </message>
+</context>
+<context>
     <name>orvanta::AtomicFile</name>
     <message>
         <source>нет прав на запись</source>
@@ -764,10 +791,128 @@ FILE налаштувань &quot;-&quot; читається зі стандар
     </message>
 </context>
 <context>
+    <name>orvanta::FileMenuActions</name>
+    <message>
+        <source>Настройки охранной панели (*.txt);;Все файлы (*)</source>
+        <translation>Налаштування охоронної панелі (*.txt);;Усі файли (*)</translation>
+    </message>
+    <message>
+        <source>Сохранить настройки в файл…</source>
+        <translation>Зберегти налаштування у файл…</translation>
+    </message>
+    <message>
+        <source>Загрузить настройки из файла…</source>
+        <translation>Завантажити налаштування з файлу…</translation>
+    </message>
+    <message>
+        <source>Сравнить с панелью…</source>
+        <translation>Порівняти з панеллю…</translation>
+    </message>
+    <message>
+        <source>Вернуть настройки до записи…</source>
+        <translation>Повернути налаштування до запису…</translation>
+    </message>
+    <message>
+        <source>Сохранить отчёт…</source>
+        <translation>Зберегти звіт…</translation>
+    </message>
+    <message>
+        <source>Сохранить сведения для поддержки…</source>
+        <translation>Зберегти відомості для підтримки…</translation>
+    </message>
+    <message>
+        <source>%1.
+
+Запись изменит в охранной панели:
+
+%2
+
+Вернуть эти настройки?</source>
+        <translation>%1.
+
+Запис змінить в охоронній панелі:
+
+%2
+
+Повернути ці налаштування?</translation>
+    </message>
+    <message>
+        <source>Сохранить в файле и пароль охранной панели?
+
+Файл с паролем будет доступен только вам.</source>
+        <translation>Зберегти у файлі й пароль охоронної панелі?
+
+Файл із паролем буде доступний лише вам.</translation>
+    </message>
+    <message>
+        <source>не прочитано</source>
+        <translation>не прочитано</translation>
+    </message>
+    <message>
+        <source>Отчёт PDF (*.pdf)</source>
+        <translation>Звіт PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Отчёт сохранён: %1</source>
+        <translation>Звіт збережено: %1</translation>
+    </message>
+    <message>
+        <source>Архив (*.tar.gz)</source>
+        <translation>Архів (*.tar.gz)</translation>
+    </message>
+    <message>
+        <source>Сведения для поддержки сохранены: %1</source>
+        <translation>Відомості для підтримки збережено: %1</translation>
+    </message>
+    <message>
+        <source>Не найдено:</source>
+        <translation>Не знайдено:</translation>
+    </message>
+    <message>
+        <source>Охранная панель хранит настройки из файла.</source>
+        <translation>Охоронна панель зберігає налаштування з файлу.</translation>
+    </message>
+    <message>
+        <source>Запись файла изменит в охранной панели:
+
+</source>
+        <translation>Запис файлу змінить в охоронній панелі:
+
+</translation>
+    </message>
+    <message>
+        <source>Записей в охранную панель ещё не было: вернуть нечего.</source>
+        <translation>Записів в охоронну панель ще не було: повертати нічого.</translation>
+    </message>
+    <message>
+        <source>Настройки, которые охранная панель хранила до записи:</source>
+        <translation>Налаштування, які охоронна панель зберігала до запису:</translation>
+    </message>
+    <message>
+        <source>Охранная панель уже хранит эти настройки.</source>
+        <translation>Охоронна панель уже зберігає ці налаштування.</translation>
+    </message>
+    <message>
+        <source>Настройки возвращены: охранная панель хранит снимок № %1.</source>
+        <translation>Налаштування повернуто: охоронна панель зберігає знімок № %1.</translation>
+    </message>
+</context>
+<context>
     <name>orvanta::FileStamp</name>
     <message>
         <source>Файл &quot;%1&quot; изменён на диске после того, как был показан: показан звук из файла, как он есть сейчас; изменение не сделано</source>
         <translation>Файл &quot;%1&quot; змінено на диску після того, як його було показано: показано звук із файлу, яким він є зараз; зміну не зроблено</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::FooterLink</name>
+    <message>
+        <source>Orvanta Config %1
+Настройка охранной панели &quot;Orvanta&quot;: связь по последовательному порту, настройки, голосовые сообщения.
+Запуск с параметром DEBUG — режим отладки; orvanta-config --help — подсказка.</source>
+        <translation>Orvanta Config %1
+Налаштування охоронної панелі &quot;Orvanta&quot;: зв’язок через послідовний порт, налаштування, голосові повідомлення.
+Запуск із параметром DEBUG — режим налагодження; orvanta-config --help — довідка.</translation>
     </message>
 </context>
 <context>
@@ -815,6 +960,37 @@ FILE налаштувань &quot;-&quot; читається зі стандар
     <message>
         <source>Общие настройки</source>
         <translation>Загальні налаштування</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::HeaderBar</name>
+    <message>
+        <source>Порт:</source>
+        <translation>Порт:</translation>
+    </message>
+    <message>
+        <source>Связь с охранной панелью</source>
+        <translation>Зв’язок з охоронною панеллю</translation>
+    </message>
+    <message>
+        <source>Прочитать настройки из &quot;Orvanta&quot;</source>
+        <translation>Прочитати налаштування з &quot;Orvanta&quot;</translation>
+    </message>
+    <message>
+        <source>Записать настройки в &quot;Orvanta&quot;</source>
+        <translation>Записати налаштування в &quot;Orvanta&quot;</translation>
+    </message>
+    <message>
+        <source>Файл…</source>
+        <translation>Файл…</translation>
+    </message>
+    <message>
+        <source>Настройки охранной панели в файле</source>
+        <translation>Налаштування охоронної панелі у файлі</translation>
+    </message>
+    <message>
+        <source>Дождитесь конца текущей работы со звуком или с охранной панелью.</source>
+        <translation>Дочекайтеся кінця поточної роботи зі звуком або з охоронною панеллю.</translation>
     </message>
 </context>
 <context>
@@ -2152,172 +2328,8 @@ FILE налаштувань &quot;-&quot; читається зі стандар
         <translation>Налаштування охоронної панелі &quot;Orvanta&quot;</translation>
     </message>
     <message>
-        <source>Запись звука</source>
-        <translation>Запис звуку</translation>
-    </message>
-    <message>
-        <source>Порт:</source>
-        <translation>Порт:</translation>
-    </message>
-    <message>
-        <source>Связь с охранной панелью</source>
-        <translation>Зв’язок з охоронною панеллю</translation>
-    </message>
-    <message>
-        <source>Прочитать настройки из &quot;Orvanta&quot;</source>
-        <translation>Прочитати налаштування з &quot;Orvanta&quot;</translation>
-    </message>
-    <message>
-        <source>Записать настройки в &quot;Orvanta&quot;</source>
-        <translation>Записати налаштування в &quot;Orvanta&quot;</translation>
-    </message>
-    <message>
-        <source>Сохранить настройки в файл…</source>
-        <translation>Зберегти налаштування у файл…</translation>
-    </message>
-    <message>
-        <source>Загрузить настройки из файла…</source>
-        <translation>Завантажити налаштування з файлу…</translation>
-    </message>
-    <message>
-        <source>Сравнить с панелью…</source>
-        <translation>Порівняти з панеллю…</translation>
-    </message>
-    <message>
-        <source>Вернуть настройки до записи…</source>
-        <translation>Повернути налаштування до запису…</translation>
-    </message>
-    <message>
-        <source>Файл…</source>
-        <translation>Файл…</translation>
-    </message>
-    <message>
-        <source>Настройки охранной панели в файле</source>
-        <translation>Налаштування охоронної панелі у файлі</translation>
-    </message>
-    <message>
-        <source>Настройки охранной панели (*.txt);;Все файлы (*)</source>
-        <translation>Налаштування охоронної панелі (*.txt);;Усі файли (*)</translation>
-    </message>
-    <message>
-        <source>Нет связи с охранной панелью &quot;Orvanta&quot;!</source>
-        <translation>Немає зв’язку з охоронною панеллю &quot;Orvanta&quot;!</translation>
-    </message>
-    <message>
-        <source>Сохранить в файле и пароль охранной панели?
-
-Файл с паролем будет доступен только вам.</source>
-        <translation>Зберегти у файлі й пароль охоронної панелі?
-
-Файл із паролем буде доступний лише вам.</translation>
-    </message>
-    <message>
-        <source>Охранная панель хранит настройки из файла.</source>
-        <translation>Охоронна панель зберігає налаштування з файлу.</translation>
-    </message>
-    <message>
-        <source>Запись файла изменит в охранной панели:
-
-</source>
-        <translation>Запис файлу змінить в охоронній панелі:
-
-</translation>
-    </message>
-    <message>
-        <source>Записей в охранную панель ещё не было: вернуть нечего.</source>
-        <translation>Записів в охоронну панель ще не було: повертати нічого.</translation>
-    </message>
-    <message>
-        <source>Настройки, которые охранная панель хранила до записи:</source>
-        <translation>Налаштування, які охоронна панель зберігала до запису:</translation>
-    </message>
-    <message>
-        <source>Охранная панель уже хранит эти настройки.</source>
-        <translation>Охоронна панель уже зберігає ці налаштування.</translation>
-    </message>
-    <message>
-        <source>Снимок № %1 от %2, порт %3, %4.
-
-Запись изменит в охранной панели:
-
-%5
-
-Вернуть эти настройки?</source>
-        <translation>Знімок № %1 від %2, порт %3, %4.
-
-Запис змінить в охоронній панелі:
-
-%5
-
-Повернути ці налаштування?</translation>
-    </message>
-    <message>
-        <source>Настройки возвращены: охранная панель хранит снимок № %1.</source>
-        <translation>Налаштування повернуто: охоронна панель зберігає знімок № %1.</translation>
-    </message>
-    <message>
-        <source>Orvanta Config %1
-Настройка охранной панели &quot;Orvanta&quot;: связь по последовательному порту, настройки, голосовые сообщения.
-Запуск с параметром DEBUG — режим отладки; orvanta-config --help — подсказка.</source>
-        <translation>Orvanta Config %1
-Налаштування охоронної панелі &quot;Orvanta&quot;: зв’язок через послідовний порт, налаштування, голосові повідомлення.
-Запуск із параметром DEBUG — режим налагодження; orvanta-config --help — довідка.</translation>
-    </message>
-    <message>
-        <source>Ошибка связи с охранной панелью &quot;Orvanta&quot;:</source>
-        <translation>Помилка зв’язку з охоронною панеллю &quot;Orvanta&quot;:</translation>
-    </message>
-    <message>
-        <source>Ошибка записи в охранную панель &quot;Orvanta&quot;:</source>
-        <translation>Помилка запису в охоронну панель &quot;Orvanta&quot;:</translation>
-    </message>
-    <message>
-        <source>Дождитесь конца текущей работы со звуком или с охранной панелью.</source>
-        <translation>Дочекайтеся кінця поточної роботи зі звуком або з охоронною панеллю.</translation>
-    </message>
-    <message>
-        <source>Прежние настройки охранной панели сохранены (снимок № %1): их вернёт «Вернуть настройки до записи…» в меню «Файл…».</source>
-        <translation>Попередні налаштування охоронної панелі збережено (знімок № %1): їх поверне «Повернути налаштування до запису…» у меню «Файл…».</translation>
-    </message>
-    <message>
-        <source>Снимок прежних настроек: %1</source>
-        <translation>Знімок попередніх налаштувань: %1</translation>
-    </message>
-    <message>
         <source>окно занято другим делом</source>
         <translation>вікно зайняте іншою справою</translation>
-    </message>
-    <message>
-        <source>Сохранить отчёт…</source>
-        <translation>Зберегти звіт…</translation>
-    </message>
-    <message>
-        <source>Отчёт PDF (*.pdf)</source>
-        <translation>Звіт PDF (*.pdf)</translation>
-    </message>
-    <message>
-        <source>Сохранить сведения для поддержки…</source>
-        <translation>Зберегти відомості для підтримки…</translation>
-    </message>
-    <message>
-        <source>Архив (*.tar.gz)</source>
-        <translation>Архів (*.tar.gz)</translation>
-    </message>
-    <message>
-        <source>не прочитано</source>
-        <translation>не прочитано</translation>
-    </message>
-    <message>
-        <source>Отчёт сохранён: %1</source>
-        <translation>Звіт збережено: %1</translation>
-    </message>
-    <message>
-        <source>Сведения для поддержки сохранены: %1</source>
-        <translation>Відомості для підтримки збережено: %1</translation>
-    </message>
-    <message>
-        <source>Не найдено:</source>
-        <translation>Не знайдено:</translation>
     </message>
 </context>
 <context>
@@ -2457,6 +2469,13 @@ FILE налаштувань &quot;-&quot; читається зі стандар
     <message>
         <source>формат файла не распознан</source>
         <translation>формат файлу не розпізнано</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::WindowPages</name>
+    <message>
+        <source>Запись звука</source>
+        <translation>Запис звуку</translation>
     </message>
 </context>
 <context>

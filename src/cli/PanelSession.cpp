@@ -10,17 +10,26 @@
 
 namespace orvanta::cli {
 
-PanelSession::PanelSession(const AppConfig &config, const Options &options)
-    : m_config(config)
-    , m_connection(config, {})
+PanelSession::PanelSession(const Invocation &call)
+    : m_options(call.options)
+    , m_session(call.paths, call.config, {})
 {
-    if (!options.verbose)
+    // The session's questions are the terminal's, or answered by --yes.
+    Session::Front front;
+    front.ask = [this](const Question &question) {
+        return confirmed(question);
+    };
+    front.waiting = [this](bool on) {
+        m_progress = on ? std::make_unique<Progress>(link(), Cli::tr("Запись настроек")) : nullptr;
+    };
+    m_session.setFront(std::move(front));
+    if (!m_options.verbose)
         return;
     // The trace shows the exchange, but never the password: neither the coded one that "+Q"
     // sends nor the one its reply carries.
     QObject::connect(&link(), &PanelLink::commandSent,
                      [this](const QString &command) { m_lastCommand = command; });
-    m_connection.log().setEcho([this](const QByteArray &entry) {
+    m_session.log().setEcho([this](const QByteArray &entry) {
         QString text =
             QString::fromUtf8(entry).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
         if (m_lastCommand.startsWith(QLatin1String("+Q"))) {
@@ -33,10 +42,11 @@ PanelSession::PanelSession(const AppConfig &config, const Options &options)
 
 bool PanelSession::find(const QString &port)
 {
-    m_attempts = m_connection.find(
-        port.isEmpty() ? QStringList{QStringLiteral("COM2")} +
-                             m_config.portNames(PortWatcher(DeviceFolderSetting()).adapters())
-                       : QStringList{port});
+    m_attempts = m_session.connection().find(
+        port.isEmpty()
+            ? QStringList{QStringLiteral("COM2")} +
+                  m_session.config().portNames(PortWatcher(DeviceFolderSetting()).adapters())
+            : QStringList{port});
     if (!m_attempts.empty() && m_attempts.back().found()) {
         m_found = m_attempts.back();
         return true;
@@ -75,11 +85,18 @@ Progress::~Progress()
     err << "\r\x1b[K" << Qt::flush; // the line is cleared for what follows
 }
 
-namespace {
-
-// Asks on the terminal; without one there is nobody to ask, and --yes is the way to write.
-bool confirmed()
+bool PanelSession::confirmed(const Question &question) const
 {
+    if (!question.what.isEmpty())
+        out << question.what << "\n";
+    out << Cli::tr("Изменится:\n");
+    PrintLines(out, question.changes);
+    out.flush();
+    if (!question.warning.isEmpty())
+        err << question.warning << "\n";
+    if (m_options.yes)
+        return true;
+    // Without a terminal there is nobody to ask, and --yes is the way to write.
     if (!::isatty(STDIN_FILENO)) {
         err << Cli::tr("orvanta-cli: нет терминала, чтобы спросить; чтобы записать без вопроса, "
                        "добавьте --yes\n");
@@ -96,38 +113,33 @@ bool confirmed()
     return yes.contains(answer);
 }
 
-} // namespace
-
-int WriteWithSnapshot(PanelSession &panel, const PanelSettings &wanted, const Options &options)
+int WriteWithSnapshot(PanelSession &panel, const PanelSettings &wanted, const Options &options,
+                      const QString &what)
 {
     const PanelSettings current = panel.read();
     // A file read from another panel's firmware may mean something else there.
+    QString warning;
     if (wanted.version && current.version && *wanted.version != *current.version)
-        err << Cli::tr("Внимание: настройки прочитаны из панели с прошивкой «%1», а эта панель — "
-                       "«%2».\n")
-                   .arg(*wanted.version, *current.version);
-    const QStringList changes =
-        CompareSettings(current, wanted, Wording::Interface, SecretsShown(options));
-    if (changes.isEmpty()) {
+        warning =
+            Cli::tr("Внимание: настройки прочитаны из панели с прошивкой «%1», а эта панель — "
+                    "«%2».\n")
+                .arg(*wanted.version, *current.version)
+                .trimmed();
+    WriteRequest request;
+    request.current = current;
+    request.wanted = wanted;
+    request.port = panel.port();
+    request.secrets = SecretsShown(options);
+    const Session::SettingsWrite write =
+        panel.session().writeSettings(request, {what, {}, warning});
+    using End = Session::SettingsWrite::End;
+    if (write.end == End::AlreadyHeld) {
         out << Cli::tr("Панель уже хранит эти настройки.\n");
         return Done;
     }
-    out << Cli::tr("Изменится:\n");
-    PrintLines(out, changes);
-    out.flush();
-    if (!options.yes && !confirmed())
+    if (write.end == End::Cancelled)
         return Cancelled;
-    SnapshotJournal journal;
-    WriteOutcome outcome;
-    {
-        const Progress progress(panel.link(), Cli::tr("Запись настроек"));
-        WriteRequest request;
-        request.current = current;
-        request.wanted = wanted;
-        request.port = panel.port();
-        request.secrets = SecretsShown(options);
-        outcome = WriteChecked(panel.link(), journal, request);
-    }
+    const WriteOutcome &outcome = write.outcome;
     using Result = WriteOutcome::Result;
     if (outcome.result == Result::Checked)
         out << Cli::tr("Записано; панель хранит эти настройки.\n");

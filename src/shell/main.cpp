@@ -69,9 +69,12 @@ int main(int argc, char **argv)
     orvanta::TfContact::Startup startup;
     startup.arguments = app.arguments().mid(1);
     startup.executableDir = QCoreApplication::applicationDirPath();
+    // The session outlives the window that shows it.
+    const std::unique_ptr<orvanta::Session> session =
+        orvanta::Session::ForProgram(startup.executableDir, {}, {});
     int result = 0;
     {
-        orvanta::TfContact window(startup);
+        orvanta::TfContact window(*session, startup);
         window.show();
         result = app.exec();
     } // the window ends its sound here

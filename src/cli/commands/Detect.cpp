@@ -7,7 +7,7 @@ namespace orvanta::cli {
 
 int RunDetect(const Invocation &call)
 {
-    PanelSession panel(call.config, call.options);
+    PanelSession panel(call);
     const bool found = panel.find(call.options.port);
     if (call.options.json) {
         QJsonArray attempts;

@@ -9,7 +9,7 @@ namespace orvanta::cli {
 int RunDiff(const Invocation &call)
 {
     const PanelSettings wanted = ReadSettingsArgument(call.options.file);
-    PanelSession panel(call.config, call.options);
+    PanelSession panel(call);
     if (!panel.find(call.options.port))
         return NoPanel;
     const PanelSettings current = panel.read();

@@ -8,7 +8,7 @@ namespace orvanta::cli {
 int RunRead(const Invocation &call)
 {
     const Options &options = call.options;
-    PanelSession panel(call.config, options);
+    PanelSession panel(call);
     if (!panel.find(options.port))
         return NoPanel;
     const PanelSettings settings = panel.read();

@@ -1,9 +1,8 @@
 // report: the settings report, an A4 PDF, of the panel or of a settings file.
 #include "cli/Commands.h"
 #include "cli/PanelSession.h"
-#include "panel/SnapshotJournal.h"
-#include "panel/UploadJournal.h"
 #include "report/SettingsReport.h"
+#include "session/Session.h"
 #include "voice/MessageList.h"
 
 #include <QFileInfo>
@@ -38,7 +37,7 @@ int RunReport(const Invocation &call)
         // now: the report counts the lists instead.
         input.settings.usedSeconds.reset();
     } else {
-        PanelSession panel(call.config, options);
+        PanelSession panel(call);
         if (!panel.find(options.port))
             return NoPanel;
         input.settings = panel.read();
@@ -46,10 +45,7 @@ int RunReport(const Invocation &call)
     }
     input.messages = listedMessages(call.paths);
     // A settings file has no writes of its own; a panel, those of its port and firmware.
-    if (options.file.isEmpty())
-        input.writes = WritesOfPanel(SnapshotJournal().entries(), input.source,
-                                     input.settings.version.value_or(QString()));
-    input.uploads = UploadJournal(SnapshotJournal::defaultFolder()).lastUpload();
+    Session::AddJournals(input, options.file.isEmpty() ? input.source : QString());
     const QString output = options.output.isEmpty() ? QStringLiteral("report.pdf") : options.output;
     return SaveOutput(output,
                       [&input](const QString &path) { return WriteReportPdf(path, input); });

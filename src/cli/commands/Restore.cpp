@@ -24,7 +24,7 @@ int RunRestore(const Invocation &call)
     out << Cli::tr("Снимок № %1 от %2, порт %3, %4\n")
                .arg(number)
                .arg(JournalTimeText(taken.time), taken.port, taken.firmware);
-    PanelSession panel(call.config, options);
+    PanelSession panel(call);
     if (!panel.find(options.port))
         return NoPanel;
     if (const QString foreign = ForeignSnapshotWarning(taken, panel.port(), panel.version());

@@ -14,7 +14,7 @@ int RunTable(const Invocation &call)
         err << CommandHelp(QStringLiteral("table"));
         return BadUse;
     }
-    PanelSession panel(call.config, options);
+    PanelSession panel(call);
     if (!panel.find(options.port))
         return NoPanel;
     const Progress progress(panel.link(),

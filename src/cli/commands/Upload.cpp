@@ -131,7 +131,7 @@ int RunUpload(const Invocation &call)
         err << Cli::tr("В списке нет сообщений с файлами: записывать нечего.\n");
         return NothingSent;
     }
-    PanelSession panel(call.config, options);
+    PanelSession panel(call);
     if (!panel.find(options.port))
         return NoPanel;
     UploadSession session(panel.link());

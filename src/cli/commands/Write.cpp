@@ -8,7 +8,7 @@ int RunWrite(const Invocation &call)
 {
     // Refused before anything is sent.
     const PanelSettings wanted = ReadSettingsArgument(call.options.file);
-    PanelSession panel(call.config, call.options);
+    PanelSession panel(call);
     if (!panel.find(call.options.port))
         return NoPanel;
     return WriteWithSnapshot(panel, wanted, call.options);

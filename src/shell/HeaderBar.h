@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+
+class QCheckBox;
+class QComboBox;
+class QMenu;
+
+namespace orvanta {
+
+class Activity;
+class StatusLine;
+
+// The window's header: the port, the connection's tick, reading and writing every setting, the
+// version, and the file menu with the languages. Nothing reaches the panel from here while
+// another activity runs.
+class HeaderBar : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit HeaderBar(Activity &activity, QWidget *parent = nullptr);
+
+    QComboBox &port() { return *m_port; }
+    QCheckBox &connected() { return *m_connected; }
+    StatusLine &portNote() { return *m_portNote; }
+    // An entry of the file menu, greyed while another activity runs; its caption in the language
+    // spoken.
+    void addFileAction(const char *name, std::function<QString()> caption,
+                       std::function<void()> action);
+    // The languages below the file entries, each by its own name.
+    void addLanguageMenu(std::function<void(const QString &)> choose);
+
+signals:
+    void readRequested();
+    void writeRequested();
+    // A press on the tick: ask the panel again instead of toggling it.
+    void connectionPressed();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    Activity &m_activity;
+    QComboBox *m_port = nullptr;      // cb1
+    QCheckBox *m_connected = nullptr; // xCon
+    StatusLine *m_portNote = nullptr; // what became of an adapter
+    QMenu *m_fileMenu = nullptr;
+};
+
+} // namespace orvanta
