@@ -2098,22 +2098,6 @@ Run with DEBUG for debug mode; orvanta-config --help for help.</translation>
 Length %2</translation>
     </message>
     <message>
-        <source>вывода звука &quot;%1&quot;</source>
-        <translation>the sound output device &quot;%1&quot;</translation>
-    </message>
-    <message>
-        <source>записи звука &quot;%1&quot;</source>
-        <translation>the sound input device &quot;%1&quot;</translation>
-    </message>
-    <message>
-        <source>Устройства %1 больше нет: звук идёт через устройство по умолчанию</source>
-        <translation>No longer available: %1; sound now goes through the default device</translation>
-    </message>
-    <message>
-        <source> и </source>
-        <translation> and </translation>
-    </message>
-    <message>
         <source>Сообщения в списке: %1 мин. %2 сек. из %3 мин.</source>
         <translation>Messages in the list: %1 min %2 s of %3 min</translation>
     </message>
@@ -2155,6 +2139,25 @@ Length %2</translation>
     <message>
         <source>Нет связи с сервером звука: звук не воспроизводится и не записывается, пока сервер не вернётся</source>
         <translation>No connection to the sound server: no sound is played or recorded until the server is back</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::SoundSession</name>
+    <message>
+        <source>вывода звука &quot;%1&quot;</source>
+        <translation>the sound output device &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>записи звука &quot;%1&quot;</source>
+        <translation>the sound input device &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Устройства %1 больше нет: звук идёт через устройство по умолчанию</source>
+        <translation>No longer available: %1; sound now goes through the default device</translation>
+    </message>
+    <message>
+        <source> и </source>
+        <translation> and </translation>
     </message>
 </context>
 <context>

@@ -2100,22 +2100,6 @@ Before every write the panel&apos;s settings are read whole and kept as a snapsh
 Длина %2</translation>
     </message>
     <message>
-        <source>вывода звука &quot;%1&quot;</source>
-        <translation>вывода звука &quot;%1&quot;</translation>
-    </message>
-    <message>
-        <source>записи звука &quot;%1&quot;</source>
-        <translation>записи звука &quot;%1&quot;</translation>
-    </message>
-    <message>
-        <source>Устройства %1 больше нет: звук идёт через устройство по умолчанию</source>
-        <translation>Устройства %1 больше нет: звук идёт через устройство по умолчанию</translation>
-    </message>
-    <message>
-        <source> и </source>
-        <translation> и </translation>
-    </message>
-    <message>
         <source>Сообщения в списке: %1 мин. %2 сек. из %3 мин.</source>
         <translation>Сообщения в списке: %1 мин. %2 сек. из %3 мин.</translation>
     </message>
@@ -2157,6 +2141,25 @@ Before every write the panel&apos;s settings are read whole and kept as a snapsh
     <message>
         <source>Нет связи с сервером звука: звук не воспроизводится и не записывается, пока сервер не вернётся</source>
         <translation>Нет связи с сервером звука: звук не воспроизводится и не записывается, пока сервер не вернётся</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::SoundSession</name>
+    <message>
+        <source>вывода звука &quot;%1&quot;</source>
+        <translation>вывода звука &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>записи звука &quot;%1&quot;</source>
+        <translation>записи звука &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Устройства %1 больше нет: звук идёт через устройство по умолчанию</source>
+        <translation>Устройства %1 больше нет: звук идёт через устройство по умолчанию</translation>
+    </message>
+    <message>
+        <source> и </source>
+        <translation> и </translation>
     </message>
 </context>
 <context>

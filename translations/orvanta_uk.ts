@@ -2098,22 +2098,6 @@ FILE налаштувань &quot;-&quot; читається зі стандар
 Довжина %2</translation>
     </message>
     <message>
-        <source>вывода звука &quot;%1&quot;</source>
-        <translation>виведення звуку &quot;%1&quot;</translation>
-    </message>
-    <message>
-        <source>записи звука &quot;%1&quot;</source>
-        <translation>запису звуку &quot;%1&quot;</translation>
-    </message>
-    <message>
-        <source>Устройства %1 больше нет: звук идёт через устройство по умолчанию</source>
-        <translation>Пристрою %1 більше немає: звук іде через типовий пристрій</translation>
-    </message>
-    <message>
-        <source> и </source>
-        <translation> і </translation>
-    </message>
-    <message>
         <source>Сообщения в списке: %1 мин. %2 сек. из %3 мин.</source>
         <translation>Повідомлення в списку: %1 хв. %2 сек. з %3 хв.</translation>
     </message>
@@ -2155,6 +2139,25 @@ FILE налаштувань &quot;-&quot; читається зі стандар
     <message>
         <source>Нет связи с сервером звука: звук не воспроизводится и не записывается, пока сервер не вернётся</source>
         <translation>Немає зв&apos;язку із сервером звуку: звук не відтворюється і не записується, доки сервер не повернеться</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::SoundSession</name>
+    <message>
+        <source>вывода звука &quot;%1&quot;</source>
+        <translation>виведення звуку &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>записи звука &quot;%1&quot;</source>
+        <translation>запису звуку &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Устройства %1 больше нет: звук идёт через устройство по умолчанию</source>
+        <translation>Пристрою %1 більше немає: звук іде через типовий пристрій</translation>
+    </message>
+    <message>
+        <source> и </source>
+        <translation> і </translation>
     </message>
 </context>
 <context>

@@ -31,6 +31,13 @@ std::unique_ptr<Session> Session::ForProgram(const QString &executableDir,
     return std::make_unique<Session>(std::move(paths), std::move(config), log);
 }
 
+SoundSession &Session::sounds()
+{
+    if (!m_sounds)
+        m_sounds = std::make_unique<SoundSession>(link(), m_paths.soundHome);
+    return *m_sounds;
+}
+
 void Session::setFront(Front front)
 {
     m_front = std::move(front);

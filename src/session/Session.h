@@ -7,6 +7,7 @@
 #include "panel/PanelConnection.h"
 #include "panel/SnapshotJournal.h"
 #include "report/SettingsReport.h"
+#include "session/SoundSession.h"
 
 #include <QCoreApplication>
 #include <functional>
@@ -53,6 +54,8 @@ public:
     PanelLink &link() { return m_connection.link(); }
     ExchangeLog &log() { return m_connection.log(); }
     void setFront(Front front);
+    // The voice messages, made on first use: a command that never plays needs no sound.
+    SoundSession &sounds();
 
     // Every setting of the panel on the port, if it answers with the right firmware, then the
     // memory in use and the firmware asked again. What was read before a failure is kept.
@@ -134,6 +137,7 @@ private:
     AppPaths m_paths;
     AppConfig m_config;
     PanelConnection m_connection;
+    std::unique_ptr<SoundSession> m_sounds; // goes before the link its upload uses
     Front m_front;
 };
 

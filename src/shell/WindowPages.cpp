@@ -17,7 +17,7 @@
 
 namespace orvanta {
 
-WindowPages::WindowPages(PanelLink &link, const QString &soundHome, QWidget *parent)
+WindowPages::WindowPages(PanelLink &link, SoundSession &sounds, QWidget *parent)
     : QTabWidget(parent)
 {
     setObjectName(QStringLiteral("PageControl1"));
@@ -25,7 +25,7 @@ WindowPages::WindowPages(PanelLink &link, const QString &soundHome, QWidget *par
     connect(this, &QTabWidget::currentChanged, this, [this] { orderTabsOnceLaidOut(); });
     // Tight tabs, so that all five captions fit the window's minimum width.
     setStyleSheet(QStringLiteral("QTabBar::tab { padding: 4px 5px; }"));
-    m_soundPage = named(new SoundPage(link, soundHome), "TabSheet3");
+    m_soundPage = named(new SoundPage(link, sounds), "TabSheet3");
     addTab(m_soundPage, QString());
     m_generalPage = named(new GeneralPage, "TabSheet1");
     m_keysPage = named(new KeysPage(link), "TabSheet2");

@@ -15,6 +15,7 @@ class PanelLink;
 class RelaysPage;
 class SettingsPage;
 class SoundPage;
+class SoundSession;
 
 // The window's five pages: the sound page first, then the settings pages in the order of their
 // tabs. Together they show the panel's settings and give what the user set.
@@ -30,7 +31,7 @@ public:
         QString file;
     };
 
-    WindowPages(PanelLink &link, const QString &soundHome, QWidget *parent = nullptr);
+    WindowPages(PanelLink &link, SoundSession &sounds, QWidget *parent = nullptr);
 
     SoundPage &sounds() { return *m_soundPage; }
     KeysPage &keys() { return *m_keysPage; }

@@ -112,7 +112,7 @@ void TfContact::build()
     m_ports = new PortFollower(m_header->port(), m_header->portNote(), link(), std::move(follow),
                                DeviceFolderSetting(), this);
 
-    m_pages = new WindowPages(link(), m_session.paths().soundHome);
+    m_pages = new WindowPages(link(), m_session.sounds());
     m_soundPage = &m_pages->sounds();
     m_soundPage->setSoundDevices(m_session.config().soundOutput(), m_session.config().soundInput());
     m_soundPage->setSpeechVoice(m_session.config().soundVoice());
@@ -154,6 +154,8 @@ TfContact::~TfContact()
 {
     FormDestroy();
     m_session.setFront({});
+    // The views go before the session they show, even when the window owns it.
+    qDeleteAll(findChildren<QWidget *>(Qt::FindDirectChildrenOnly));
 }
 
 QString TfContact::portName() const

@@ -56,11 +56,13 @@ QLabel *answerPanel(const char *name)
 
 } // namespace
 
-SoundPage::SoundPage(PanelLink &link, QString soundHome, QWidget *parent)
+SoundPage::SoundPage(PanelLink &link, SoundSession &sounds, QWidget *parent)
     : QWidget(parent)
     , m_link(link)
     , m_activity(link.activity())
-    , m_messages(std::move(soundHome))
+    , m_sounds(sounds)
+    , m_messages(sounds.messages())
+    , m_sound(sounds.sound())
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
@@ -74,7 +76,7 @@ SoundPage::SoundPage(PanelLink &link, QString soundHome, QWidget *parent)
     buildMemoryGroup();
     buildButtonStrip();
     buildGrid();
-    m_upload = new SoundUpload(m_link, m_messages, this);
+    m_upload = new SoundUpload(m_link, m_messages, sounds.upload(), this);
     layout->addWidget(m_memoryGroup);
     m_editor = named(new TWaveAdjuster(m_sound), "WA");
     m_editor->setFixedHeight(105);
@@ -102,10 +104,15 @@ SoundPage::SoundPage(PanelLink &link, QString soundHome, QWidget *parent)
         updateControls();
         giveUpMissingDevices();
     });
-    // Devices come and go with the sound server's report: a chosen device is looked for now and
-    // then, and only while one is chosen.
-    m_deviceLook.setInterval(DeviceLookMs);
-    connect(&m_deviceLook, &QTimer::timeout, this, [this] { giveUpMissingDevices(); });
+    connect(&m_sounds, &SoundSession::devicesChanged, this, [this] {
+        clearNotes();
+        m_outputProblem = m_sound.player().outputProblem();
+        updateControls();
+    });
+    connect(&m_sounds, &SoundSession::devicesGivenUp, this, [this](const QString &note) {
+        m_deviceNote = note;
+        updateControls();
+    });
     // The buttons follow the sound server's presence, with the reason in view; the server's
     // other news (every stream that comes and goes) leaves them as they are.
     connect(&SoundServer::instance(), &SoundServer::changed, this, [this] {
@@ -127,13 +134,12 @@ SoundPage::SoundPage(PanelLink &link, QString soundHome, QWidget *parent)
     });
 }
 
-// The page's members go before its child widgets: the views of the message go first, and
-// nothing the message says on its way out reaches a page being taken apart.
+// The models outlive the page: nothing they say while its children are taken apart reaches it.
 SoundPage::~SoundPage()
 {
     m_sound.disconnect(this);
     m_sound.player().disconnect(this);
-    delete m_editor;
+    m_messages.disconnect(this);
 }
 
 void SoundPage::buildDebugGroup()
@@ -405,17 +411,7 @@ void SoundPage::lockListDuringSound()
 
 void SoundPage::setSoundDevices(const QString &output, const QString &input)
 {
-    m_outputName = output;
-    m_inputName = input;
-    clearNotes();
-    if (output.isEmpty() && input.isEmpty())
-        m_deviceLook.stop();
-    else
-        m_deviceLook.start();
-    m_sound.player().setDeviceNames(output, input);
-    m_upload->setDeviceNames(output, input);
-    m_outputProblem = m_sound.player().outputProblem();
-    updateControls();
+    m_sounds.setDeviceNames(output, input);
 }
 
 void SoundPage::connectEditorButtons()
@@ -703,7 +699,7 @@ void SoundPage::chooseDevices()
 {
     if (m_activity.current() != Activity::Kind::None)
         return;
-    SoundDevicesDialog dialog(m_outputName, m_inputName, window());
+    SoundDevicesDialog dialog(m_sounds.outputName(), m_sounds.inputName(), window());
     if (dialog.exec() != QDialog::Accepted)
         return;
     setSoundDevices(dialog.output(), dialog.input());
@@ -719,32 +715,7 @@ void SoundPage::clearNotes()
 // What ran on a device that went away has ended with its own error.
 void SoundPage::giveUpMissingDevices()
 {
-    if (m_activity.current() != Activity::Kind::None)
-        return;
-    // A server that offers nothing at all is away for a moment: the choice is kept for its
-    // return.
-    const auto missing = [](const auto &devices, const QString &name) {
-        return !name.isEmpty() && !devices.empty() && !FindSoundDevice(devices, name);
-    };
-    const SoundServerState server = SoundServer::instance().state();
-    QStringList gone;
-    QString output = m_outputName;
-    QString input = m_inputName;
-    if (missing(server.outputs, output)) {
-        gone << tr("вывода звука \"%1\"").arg(output);
-        output.clear();
-    }
-    if (missing(server.inputs, input)) {
-        gone << tr("записи звука \"%1\"").arg(input);
-        input.clear();
-    }
-    if (gone.isEmpty())
-        return;
-    setSoundDevices(output, input);
-    m_deviceNote = tr("Устройства %1 больше нет: звук идёт через устройство по "
-                      "умолчанию")
-                       .arg(gone.join(tr(" и ")));
-    updateControls();
+    m_sounds.giveUpMissingDevices();
 }
 
 // The messages of the list against the panel's eight minutes, counted as the upload will take

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "panel/MessageTable.h"
+#include "session/SoundSession.h"
 #include "voice/MessageList.h"
 #include "voice/MessageSound.h"
 
@@ -42,10 +43,11 @@ public:
     // Rows of the list in view at the window's least height.
     static constexpr int VisibleRows = 8;
     // How often a chosen sound device is looked for on the sound server.
-    static constexpr int DeviceLookMs = 1000;
+    static constexpr int DeviceLookMs = SoundSession::DeviceLookMs;
 
     // soundHome: the folder that holds "sound/", the messages' wave files.
-    SoundPage(PanelLink &link, QString soundHome, QWidget *parent = nullptr);
+    // The page shows the session's messages, sound and upload, which outlive it.
+    SoundPage(PanelLink &link, SoundSession &sounds, QWidget *parent = nullptr);
     ~SoundPage() override;
 
     // A cell of the grid by message number; number 0 is the column's title.
@@ -82,8 +84,8 @@ public:
     void setSoundDevices(const QString &output, const QString &input);
     // The speech voice for every message; empty chooses by each message's text.
     void setSpeechVoice(const QString &voice) { m_voice = voice; }
-    const QString &soundOutput() const { return m_outputName; }
-    const QString &soundInput() const { return m_inputName; }
+    const QString &soundOutput() const { return m_sounds.outputName(); }
+    const QString &soundInput() const { return m_sounds.inputName(); }
     // A chosen device the sound server no longer offers is given up for the default, with a
     // note, once nothing runs: on its way out, and for a device remembered from the last run.
     void giveUpMissingDevices();
@@ -175,8 +177,9 @@ private:
 
     PanelLink &m_link;
     Activity &m_activity;
-    MessageList m_messages;
-    MessageSound m_sound{m_messages, MemorySeconds};
+    SoundSession &m_sounds;
+    MessageList &m_messages;
+    MessageSound &m_sound;
     QGroupBox *m_debugGroup = nullptr;
     QCheckBox *m_correctErrors = nullptr;  // xerror
     QPushButton *m_loadTable = nullptr;    // Button6
@@ -194,12 +197,9 @@ private:
     // Why nothing can be played or recorded: asked of the sound server when the devices are
     // chosen, not at every change of the editor's state (a resize redraws it step by step).
     QString m_outputProblem;
-    QString m_outputName;
-    QString m_inputName;
     QString m_voice;
     QString m_deviceNote; // a device that went away and was given up for the default
     QString m_heardNote;  // what the output was heard to play of the last message uploaded
-    QTimer m_deviceLook;
     QProgressBar *m_usageBar = nullptr; // EepPB
     QTableView *m_grid = nullptr;
     std::optional<QItemSelection> m_selectionBeforeDrag;

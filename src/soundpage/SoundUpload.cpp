@@ -35,11 +35,12 @@ private:
 
 } // namespace
 
-SoundUpload::SoundUpload(PanelLink &link, MessageList &messages, QWidget *parent)
+SoundUpload::SoundUpload(PanelLink &link, MessageList &messages, UploadSession &session,
+                         QWidget *parent)
     : QGroupBox(parent)
     , m_link(link)
     , m_messages(messages)
-    , m_session(link)
+    , m_session(session)
 {
     setObjectName(QStringLiteral("GroupBox1"));
     auto *row = new QHBoxLayout(this);
@@ -81,11 +82,6 @@ void SoundUpload::setCorrectErrors(std::function<bool()> correct)
 {
     m_correctErrors = correct;
     m_session.setCorrectErrors(std::move(correct));
-}
-
-void SoundUpload::setDeviceNames(const QString &output, const QString &input)
-{
-    m_session.setDeviceNames(output, input);
 }
 
 bool SoundUpload::messagesFitOrUserAgrees(double seconds)

@@ -28,12 +28,13 @@ public:
     // Problems a check box lists one by one; more are counted.
     static constexpr int ListedProblems = 12;
 
-    SoundUpload(PanelLink &link, MessageList &messages, QWidget *parent = nullptr);
+    // Shows the session's upload of the list's messages.
+    SoundUpload(PanelLink &link, MessageList &messages, UploadSession &session,
+                QWidget *parent = nullptr);
 
     void setDebugEnabled(bool enabled) { m_session.setDebugLines(enabled); }
     // "Исправлять ошибки": a table entry that differs is read again.
     void setCorrectErrors(std::function<bool()> correct);
-    void setDeviceNames(const QString &output, const QString &input);
 
     // "Записать звук в устройство": checks the messages, starts the upload and returns;
     // finished() tells its end.
@@ -78,7 +79,7 @@ private:
     QPushButton *m_start = nullptr;     // Button4
     QPushButton *m_stop = nullptr;      // Button5
     std::function<bool()> m_correctErrors;
-    UploadSession m_session;
+    UploadSession &m_session;
     bool m_aborted = false;
 };
 

@@ -72,7 +72,8 @@ struct SoundPageFixture
     DialogRecorder dialogs;
     AppConfig config;
     PanelConnection connection{config, {}};
-    SoundPage page{connection.link(), folder.path()};
+    SoundSession sounds{connection.link(), folder.path()};
+    SoundPage page{connection.link(), sounds};
 
     SoundPageFixture()
     {

@@ -123,7 +123,9 @@ bool checkPassed(const UploadCheck &check)
 int RunUpload(const Invocation &call)
 {
     const Options &options = call.options;
-    MessageList list(call.paths.soundHome);
+    PanelSession panel(call);
+    SoundSession &sounds = panel.session().sounds();
+    MessageList &list = sounds.messages();
     if (!loadLists(call, list))
         return NothingSent;
     std::vector<UploadMessage> messages = UploadSession::MessagesOf(list);
@@ -131,10 +133,9 @@ int RunUpload(const Invocation &call)
         err << Cli::tr("В списке нет сообщений с файлами: записывать нечего.\n");
         return NothingSent;
     }
-    PanelSession panel(call);
     if (!panel.find(options.port))
         return NoPanel;
-    UploadSession session(panel.link());
+    UploadSession &session = sounds.upload();
     const UploadCheck check = session.check(messages);
     if (!checkPassed(check))
         return NothingSent;
