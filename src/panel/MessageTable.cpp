@@ -114,6 +114,21 @@ void LoadIntoPanel(PanelLink &link, const QString &path,
     }
 }
 
+QString PlayFirst(PanelLink &link)
+{
+    return link.query(QStringLiteral("+I00"));
+}
+
+QString PlayMessage(PanelLink &link, int row)
+{
+    return link.query(QStringLiteral("+I") + QString::asprintf("%.2x", row - 1));
+}
+
+QString PlayNext(PanelLink &link)
+{
+    return link.query(QStringLiteral("+I"));
+}
+
 } // namespace orvanta::MessageTable
 
 namespace orvanta {

@@ -58,6 +58,12 @@ void LoadIntoPanel(PanelLink &link, const QString &path,
                    const std::function<void(int row)> &done,
                    const std::function<bool()> &keepCorrecting);
 
+// The panel plays a stored message through its speaker and answers with where it is in memory:
+// the first message, message row (1 to 54), or the one after the last played.
+QString PlayFirst(PanelLink &link);
+QString PlayMessage(PanelLink &link, int row);
+QString PlayNext(PanelLink &link);
+
 } // namespace MessageTable
 
 // "Занято M мин. S сек. из 8 мин."

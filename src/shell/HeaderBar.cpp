@@ -108,6 +108,11 @@ HeaderBar::HeaderBar(Activity &activity, QWidget *parent)
     grid->setColumnStretch(2, 1);
 }
 
+QString HeaderBar::portName() const
+{
+    return m_port->currentText();
+}
+
 void HeaderBar::addFileAction(const char *name, std::function<QString()> caption,
                               std::function<void()> action)
 {

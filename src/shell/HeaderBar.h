@@ -22,6 +22,8 @@ public:
     explicit HeaderBar(Activity &activity, QWidget *parent = nullptr);
 
     QComboBox &port() { return *m_port; }
+    // The port chosen or typed.
+    QString portName() const;
     QCheckBox &connected() { return *m_connected; }
     StatusLine &portNote() { return *m_portNote; }
     // An entry of the file menu, greyed while another activity runs; its caption in the language

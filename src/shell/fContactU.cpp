@@ -68,9 +68,9 @@ void TfContact::build()
     resize(698, 766);
     setMinimumWidth(698);
 
-    // Line events reach the window's thread through its event loop.
-    XComm1().SetOwnerThreadRunner([this](std::function<void()> run) {
-        QMetaObject::invokeMethod(this, std::move(run), Qt::QueuedConnection);
+    // Line events reach the GUI thread on the link, which lives as long as the port.
+    XComm1().SetOwnerThreadRunner([link = &link()](std::function<void()> run) {
+        QMetaObject::invokeMethod(link, std::move(run), Qt::QueuedConnection);
     });
     // The session asks in boxes and waits under the wait dialog.
     Session::Front front;
@@ -123,7 +123,7 @@ void TfContact::build()
         page->setPartWrite([this](WritePart part) { writeChecked({part}); });
     layout->addWidget(m_pages, 1);
     m_fileMenu = new FileMenuActions(
-        m_session, *m_pages, m_actions, [this] { return portName(); }, this);
+        m_session, *m_pages, m_actions, [this] { return m_header->portName(); }, this);
     m_fileMenu->addTo(*m_header);
     m_header->addLanguageMenu(
         [this](const QString &language) { chooseInterfaceLanguage(language); });
@@ -153,14 +153,11 @@ void TfContact::build()
 TfContact::~TfContact()
 {
     FormDestroy();
+    // The session outlives the window: nothing of it calls the window any more.
     m_session.setFront({});
+    m_session.log().setFailureHandler({});
     // The views go before the session they show, even when the window owns it.
     qDeleteAll(findChildren<QWidget *>(Qt::FindDirectChildrenOnly));
-}
-
-QString TfContact::portName() const
-{
-    return m_header->port().currentText();
 }
 
 void TfContact::chooseInterfaceLanguage(const QString &language)
@@ -292,7 +289,7 @@ void TfContact::applyDebugMode(bool on)
 
 void TfContact::OpenPort()
 {
-    link().OpenPort(portName());
+    link().OpenPort(m_header->portName());
 }
 
 void TfContact::Button1Click()
@@ -300,7 +297,7 @@ void TfContact::Button1Click()
     ActionScope action(m_actions);
     if (!action)
         return;
-    const Session::Read read = m_session.readAll(portName());
+    const Session::Read read = m_session.readAll(m_header->portName());
     m_lastAttempt = read.attempt;
     if (read.settings)
         showSettings(*read.settings, {read.attempt.port, QString()});
@@ -324,10 +321,9 @@ void TfContact::Button2Click()
 void TfContact::writeChecked(const std::vector<WritePart> &parts)
 {
     // Each page gives its part just before the part is sent, in the order of the write.
-    const Session::Written written =
-        m_session.writeParts(portName(), parts, [this](WritePart part, PanelSettings &settings) {
-            m_pages->collectPart(part, settings);
-        });
+    const Session::Written written = m_session.writeParts(
+        m_header->portName(), parts,
+        [this](WritePart part, PanelSettings &settings) { m_pages->collectPart(part, settings); });
     // The pages keep what the user set; where the panel is known to hold something else, they
     // show it.
     if (written.outcome)

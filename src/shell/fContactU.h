@@ -82,7 +82,6 @@ protected:
 private:
     void build();
     void applyDebugMode(bool on);
-    QString portName() const;
     // The checked write of the pages' parts under the wait dialog; says how it ended unless the
     // panel holds what was sent.
     void writeChecked(const std::vector<WritePart> &parts);

@@ -737,25 +737,23 @@ QString SoundPage::listLengthText(int seconds)
 
 void SoundPage::connectDebugButtons()
 {
-    // Each makes the panel play a stored message and shows the address it answers with.
-    const std::function<QString()> commands[] = {
-        // from the start
-        [] { return QStringLiteral("+I00"); },
-        // the row's; empty: nothing to send
-        [this] {
+    // Each makes the panel play a stored message and shows the address it answers with; the
+    // row's needs a row.
+    const std::function<std::optional<QString>()> plays[] = {
+        [this]() -> std::optional<QString> { return MessageTable::PlayFirst(m_link); },
+        [this]() -> std::optional<QString> {
             if (m_rowNumber->text().isEmpty())
-                return QString();
-            return QStringLiteral("+I") + QString::asprintf("%.2x", selectedRow() - 1);
+                return std::nullopt;
+            return MessageTable::PlayMessage(m_link, selectedRow());
         },
-        // the next
-        [] { return QStringLiteral("+I"); },
+        [this]() -> std::optional<QString> { return MessageTable::PlayNext(m_link); },
     };
     for (size_t i = 0; i < m_debugPlays.size(); ++i) {
         QLabel *answer = m_debugPlays[i].answer;
         BindToActivity(m_debugPlays[i].button, m_activity, Activity::Kind::Exchange,
-                       [this, answer, command = commands[i]] {
-                           if (const QString text = command(); !text.isEmpty())
-                               answer->setText(m_link.query(text));
+                       [answer, play = plays[i]] {
+                           if (const std::optional<QString> text = play())
+                               answer->setText(*text);
                        });
     }
 }

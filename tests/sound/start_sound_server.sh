@@ -34,6 +34,15 @@ export XDG_RUNTIME_DIR="$runtime"
 export XDG_STATE_HOME="$state/home/state" XDG_CONFIG_HOME="$state/home/config"
 export XDG_DATA_HOME="$state/home/data" PULSE_COOKIE="$state/home/pulse-cookie"
 mkdir -p "$XDG_STATE_HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME"
+# The graph runs at the tests' own rate: a 44.1 kHz stream is never resampled, so what is heard
+# has the pitch and the length of what was played from the first stream on.
+mkdir -p "$XDG_CONFIG_HOME/pipewire/pipewire.conf.d"
+cat >"$XDG_CONFIG_HOME/pipewire/pipewire.conf.d/orvanta-rate.conf" <<'CONF'
+context.properties = {
+    default.clock.rate = 44100
+    default.clock.allowed-rates = [ 44100 ]
+}
+CONF
 export DBUS_SESSION_BUS_ADDRESS="unix:path=$runtime/bus"
 unset PULSE_SERVER DISPLAY WAYLAND_DISPLAY
 
