@@ -11,15 +11,10 @@
 #include "dialogs/Dialogs.h"
 #include "dialogs/HeldInput.h"
 #include "dialogs/LiveText.h"
-#include "dialogs/TabOrder.h"
-#include "dialogs/WidgetNames.h"
 #include "fWaitU.h"
 #include "link/Language.h"
 #include "link/PortProbe.h"
-#include "settings/GeneralPage.h"
 #include "settings/KeysPage.h"
-#include "settings/LoopsPage.h"
-#include "settings/RelaysPage.h"
 #include "soundpage/SoundPage.h"
 
 #include <QCheckBox>
@@ -28,7 +23,6 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QShowEvent>
-#include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
 

@@ -7,7 +7,6 @@
 
 #include <QItemSelection>
 #include <QString>
-#include <QTimer>
 #include <QWidget>
 #include <array>
 #include <optional>
@@ -42,8 +41,6 @@ public:
     static constexpr int MaxRecordingSeconds = 30;
     // Rows of the list in view at the window's least height.
     static constexpr int VisibleRows = 8;
-    // How often a chosen sound device is looked for on the sound server.
-    static constexpr int DeviceLookMs = SoundSession::DeviceLookMs;
 
     // soundHome: the folder that holds "sound/", the messages' wave files.
     // The page shows the session's messages, sound and upload, which outlive it.
