@@ -103,9 +103,7 @@ void LoopsPage::ReadSHClick()
 
 void LoopsPage::WriteSHClick()
 {
-    PanelSettings settings;
-    collect(settings);
-    WriteLoops(m_link, settings);
+    writeOwnPart();
 }
 
 } // namespace orvanta

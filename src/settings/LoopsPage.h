@@ -24,7 +24,7 @@ public:
     // Reads the record into the 40 checkboxes; no value disables them, a bad value throws
     // EConvertError and changes nothing.
     void ReadSHClick();
-    // Sends the record the 40 checkboxes make.
+    // Writes the record the 40 checkboxes make, checked, through the page's part write.
     void WriteSHClick();
 
     QString title() const override;

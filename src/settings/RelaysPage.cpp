@@ -212,9 +212,7 @@ void RelaysPage::Button8Click()
 
 void RelaysPage::Button22Click()
 {
-    PanelSettings settings;
-    collect(settings);
-    WriteRelays(m_link, settings);
+    writeOwnPart();
 }
 
 } // namespace orvanta

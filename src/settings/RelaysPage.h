@@ -36,8 +36,9 @@ public:
     // Reads the five rule records and the time record. A relay without an answer is disabled;
     // a bad record throws EConvertError and ends the read there.
     void Button8Click();
-    // Sends the five rule records, then the time record. A field that is no whole number, or a
-    // time that does not fit the record, throws EConvertError before anything is sent.
+    // Writes the five rule records, then the time record, checked, through the page's part write.
+    // A field that is no whole number, or a time that does not fit the record, ends the write
+    // before anything of the part is sent.
     void Button22Click();
 
     QString title() const override;

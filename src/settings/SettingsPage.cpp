@@ -16,24 +16,24 @@ void SettingsPage::setDebugMode(bool on) const
         button->setVisible(on);
 }
 
+void SettingsPage::writeOwnPart() const
+{
+    if (m_partWrite)
+        m_partWrite(part());
+}
+
 void SettingsPage::addDebugButtons(QGridLayout *grid, int row, int rowSpan, int column,
                                    Activity &activity, const QString &writeName,
                                    std::function<void()> write, const QString &readName,
                                    std::function<void()> read)
 {
-    std::function<void()> partWrite = [this, write = std::move(write)] {
-        if (m_partWrite)
-            m_partWrite(part());
-        else
-            write();
-    };
     const struct
     {
         const char *caption;
         const QString &name;
         std::function<void()> &action;
     } buttons[] = {
-        {QT_TRANSLATE_NOOP("orvanta::DebugButtons", "Записать в устройство"), writeName, partWrite},
+        {QT_TRANSLATE_NOOP("orvanta::DebugButtons", "Записать в устройство"), writeName, write},
         {QT_TRANSLATE_NOOP("orvanta::DebugButtons", "Прочитать"), readName, read}};
     auto *stack = new QVBoxLayout;
     stack->setContentsMargins(0, 0, 0, 0);

@@ -11,8 +11,8 @@ class QGridLayout;
 
 namespace orvanta {
 
-// How a page's own write runs: the window's checked write of the page's part (a snapshot
-// first, the part read back, a journal line). Without it the write runs alone.
+// How a page's own write runs: the checked write of the page's part (a snapshot first, the part
+// read back, a journal line), which the one who shows the page gives.
 using PartWrite = std::function<void(WritePart part)>;
 
 // What the window knows of a settings page: its caption, the part of the panel's settings it
@@ -35,7 +35,8 @@ public:
     // Marks what the panel does not hold as the page shows it; an empty held clears the marks.
     virtual void markNotHeld(const PanelSettings &held) const = 0;
 
-    // How the page's own "Записать в устройство" runs its write.
+    // How the page's own "Записать в устройство" runs its write. A page nobody gave one to writes
+    // nothing: every write of settings goes through the checked write.
     void setPartWrite(PartWrite partWrite) { m_partWrite = std::move(partWrite); }
     // Shows or hides the page's own write and read buttons.
     void setDebugMode(bool on) const;
@@ -44,11 +45,12 @@ protected:
     // The page's own "Записать в устройство" and "Прочитать" buttons, one above the other at the
     // top of a column of the grid that spans rowSpan rows from row, so that the taller buttons
     // never stretch the grid's rows. They are hidden until debug mode shows them, run as a panel
-    // exchange of the activity, and an error of their action is shown in a message box. The write
-    // runs through the part write when the window gave one.
+    // exchange of the activity, and an error of their action is shown in a message box.
     void addDebugButtons(QGridLayout *grid, int row, int rowSpan, int column, Activity &activity,
                          const QString &writeName, std::function<void()> write,
                          const QString &readName, std::function<void()> read);
+    // The page's part written through the part write.
+    void writeOwnPart() const;
 
 private:
     PartWrite m_partWrite;

@@ -3,31 +3,37 @@
 #include "DialogRecorder.h"
 #include "PanelServer.h"
 #include "QtPrinters.h"
-#include "link/AppConfig.h"
-#include "panel/PanelConnection.h"
+#include "session/Session.h"
+#include "settings/SettingsPage.h"
 
+#include <QTemporaryDir>
 #include <QVBoxLayout>
 #include <QWidget>
 #include <set>
+#include <type_traits>
 
 namespace orvanta::test {
 
-// A settings page built alone: its link's port is open on a virtual panel, the page lives in
-// host, and message boxes are recorded.
+// A settings page built alone: its session's port is open on a virtual panel, the page lives in
+// host, its own write is the session's checked write of its part (the journal in a folder of the
+// test's own), and message boxes are recorded.
 struct PageFixture
 {
+    QTemporaryDir data;
     sim::PanelServer panel;
-    AppConfig config;
-    PanelConnection connection{config, {}};
-    PanelLink &link = connection.link();
+    QString port = QString::fromStdString(panel.openPseudoTerminal());
+    Session session{AppPaths{}, AppConfig{}, QString()};
+    PanelLink &link = session.link();
     DialogRecorder dialogs;
     QWidget host;
+    // How the last write of a page's own ended.
+    Session::Written written;
 
     PageFixture()
     {
-        const QString path = QString::fromStdString(panel.openPseudoTerminal());
+        qputenv("XDG_DATA_HOME", data.path().toUtf8());
         panel.start();
-        link.OpenPort(path);
+        link.OpenPort(port);
         new QVBoxLayout(&host);
         host.resize(698, 560); // the page's room in the window
     }
@@ -35,6 +41,11 @@ struct PageFixture
     template <typename Page> Page &place(Page *page)
     {
         host.layout()->addWidget(page);
+        if constexpr (std::is_base_of_v<SettingsPage, Page>)
+            page->setPartWrite([this, page](WritePart part) {
+                written = session.writeParts(
+                    port, {part}, [page](WritePart, PanelSettings &s) { page->collect(s); });
+            });
         return *page;
     }
 
@@ -56,6 +67,16 @@ struct PageFixture
         return steps;
     }
     std::vector<std::string> commands() const { return panel.commands(); }
+    // The commands sent that set a record: a prefix and the record's ten hex digits.
+    std::vector<std::string> writes(const std::vector<std::string> &prefixes) const
+    {
+        std::vector<std::string> found;
+        for (const std::string &command : panel.commands())
+            for (const std::string &prefix : prefixes)
+                if (command.size() == prefix.size() + 10 && command.rfind(prefix, 0) == 0)
+                    found.push_back(command);
+        return found;
+    }
 };
 
 } // namespace orvanta::test

@@ -89,8 +89,11 @@ TEST(LoopsPage, WriteSendsTwelveLowerCaseCharacters)
     f.box(QStringLiteral("CheckBox16"))->setChecked(true); // loop 8 closing: bit 7 of byte 1
     f.box(QStringLiteral("xwork"))->setChecked(true);
     f.loops.WriteSHClick();
-    EXPECT_EQ(f.commands(),
+    // Each a checked write: the record among the snapshot's reads and the read-back.
+    EXPECT_EQ(f.writes({"+K"}),
               (std::vector<std::string>{"+K0000000000", "+Kffffffffff", "+K8000008000"}));
+    EXPECT_FALSE(f.written.failure) << f.written.failure->text().toStdString();
+    EXPECT_EQ(sim::hexText(f.panel.state().loopRecord.data(), 5, false), "8000008000");
 }
 
 TEST(LoopsPage, RecordThatIsMissingOrGarbledChangesNothing)
