@@ -1314,7 +1314,11 @@ Run with DEBUG for debug mode; orvanta-config --help for help.</translation>
     </message>
 </context>
 <context>
-    <name>orvanta::PortFollower</name>
+    <name>orvanta::PortFollowing</name>
+    <message>
+        <source>Подключён адаптер %1; связь остаётся на %2</source>
+        <translation>Adapter %1 plugged in; the connection stays on %2</translation>
+    </message>
     <message>
         <source>%1: охранная панель не отвечает (%2)</source>
         <translation>%1: no panel answers (%2)</translation>
@@ -1330,10 +1334,6 @@ Run with DEBUG for debug mode; orvanta-config --help for help.</translation>
     <message>
         <source>Адаптер %1 отключён</source>
         <translation>Adapter %1 unplugged</translation>
-    </message>
-    <message>
-        <source>Подключён адаптер %1; связь остаётся на %2</source>
-        <translation>Adapter %1 plugged in; the connection stays on %2</translation>
     </message>
 </context>
 <context>

@@ -1315,7 +1315,11 @@ Before every write the panel&apos;s settings are read whole and kept as a snapsh
     </message>
 </context>
 <context>
-    <name>orvanta::PortFollower</name>
+    <name>orvanta::PortFollowing</name>
+    <message>
+        <source>Подключён адаптер %1; связь остаётся на %2</source>
+        <translation>Подключён адаптер %1; связь остаётся на %2</translation>
+    </message>
     <message>
         <source>%1: охранная панель не отвечает (%2)</source>
         <translation>%1: охранная панель не отвечает (%2)</translation>
@@ -1331,10 +1335,6 @@ Before every write the panel&apos;s settings are read whole and kept as a snapsh
     <message>
         <source>Адаптер %1 отключён</source>
         <translation>Адаптер %1 отключён</translation>
-    </message>
-    <message>
-        <source>Подключён адаптер %1; связь остаётся на %2</source>
-        <translation>Подключён адаптер %1; связь остаётся на %2</translation>
     </message>
 </context>
 <context>

@@ -1313,7 +1313,11 @@ FILE налаштувань &quot;-&quot; читається зі стандар
     </message>
 </context>
 <context>
-    <name>orvanta::PortFollower</name>
+    <name>orvanta::PortFollowing</name>
+    <message>
+        <source>Подключён адаптер %1; связь остаётся на %2</source>
+        <translation>Під&apos;єднано адаптер %1; зв&apos;язок залишається на %2</translation>
+    </message>
     <message>
         <source>%1: охранная панель не отвечает (%2)</source>
         <translation>%1: охоронна панель не відповідає (%2)</translation>
@@ -1329,10 +1333,6 @@ FILE налаштувань &quot;-&quot; читається зі стандар
     <message>
         <source>Адаптер %1 отключён</source>
         <translation>Адаптер %1 від’єднано</translation>
-    </message>
-    <message>
-        <source>Подключён адаптер %1; связь остаётся на %2</source>
-        <translation>Під&apos;єднано адаптер %1; зв&apos;язок залишається на %2</translation>
     </message>
 </context>
 <context>

@@ -85,7 +85,7 @@ void TfContact::build()
     connect(m_header, &HeaderBar::writeRequested, this, [this] { Button2Click(); });
     connect(m_header, &HeaderBar::connectionPressed, this, [this] { xConMouseDown(); });
 
-    PortFollower::Window follow;
+    PortFollowing::Front follow;
     follow.busy = [this] {
         return exchangeRunning();
     };
@@ -174,7 +174,7 @@ void TfContact::FormCreate()
         m_soundPage->giveUpMissingDevices();
     m_pages->keys().addPlaceholderKeys();
     m_pages->keepStart();
-    m_ports->findAgain(LoadWindowValue(*this, QStringLiteral("PortStablePath")));
+    m_ports->following().findAgain(LoadWindowValue(*this, QStringLiteral("PortStablePath")));
 
     const QString firstArgument = m_startup.arguments.value(0);
     applyDebugMode(DecideDebugMode(m_session.config().debugValue(), firstArgument));
@@ -202,7 +202,8 @@ void TfContact::FormDestroy()
     m_destroyed = true;
     SaveWindowState(*this);
     // The adapter chosen is found again under another number after a replug.
-    SaveWindowValue(*this, QStringLiteral("PortStablePath"), m_ports->stablePathOfChoice());
+    SaveWindowValue(*this, QStringLiteral("PortStablePath"),
+                    m_ports->following().stablePathOfChoice());
     keepSoundDevices();
     // The user's typing in the grid exists nowhere else: a list that cannot be kept is said.
     const QStringList failures = m_soundPage->saveLists(m_session.paths().inLists(MessagesFile),
