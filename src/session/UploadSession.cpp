@@ -11,7 +11,9 @@
 #include "voice/SoundServer.h"
 
 #include <QCryptographicHash>
+#include <QDeadlineTimer>
 #include <QFile>
+#include <QThread>
 
 namespace orvanta {
 
@@ -20,6 +22,9 @@ namespace {
 // The rate at which the output's monitor is heard.
 constexpr uint32_t MonitorRate = 44100;
 constexpr int ListenPieceMs = 20;
+// How long the monitor may still bring the end of a message after its play ended: a few server
+// periods, however long they are set.
+constexpr int HeardLateMs = 500;
 
 // The SHA-256 of a file's bytes, read without waiting on one that is no regular file.
 QByteArray FileSha256(const QString &path)
@@ -194,6 +199,15 @@ UploadPlayer UploadSession::player()
     player.heard = [this] {
         std::vector<int16_t> heard;
         m_listening.takeRecorded(heard);
+        // The monitor hears what the output played a server period later: the end of the message
+        // still comes after its play ended. The sound server's own thread brings it.
+        const size_t wanted = HeardSamplesToWaitFor(
+            SoundingSeconds(m_device.samples(), m_device.sampleRate()), heard, MonitorRate);
+        const QDeadlineTimer late(HeardLateMs);
+        while (heard.size() < wanted && m_listening.failure().isEmpty() && !late.hasExpired()) {
+            QThread::msleep(ListenPieceMs / 2);
+            m_listening.takeRecorded(heard);
+        }
         const QString failure = m_listening.failure();
         m_listening.stop();
         if (!failure.isEmpty()) {

@@ -128,4 +128,19 @@ HeardSound MeasureHeard(const std::vector<int16_t> &file, uint32_t fileRate,
     return result;
 }
 
+double SoundingSeconds(const std::vector<int16_t> &samples, uint32_t rate)
+{
+    return soundSpan(windowLevels(samples, rate)).seconds();
+}
+
+size_t HeardSamplesToWaitFor(double fileSeconds, const std::vector<int16_t> &heard,
+                             uint32_t heardRate)
+{
+    const Span heardSpan = soundSpan(windowLevels(heard, heardRate));
+    if (fileSeconds <= 0 || heardSpan.empty)
+        return 0;
+    const size_t window = std::max<size_t>(1, size_t(heardRate) * WindowMs / 1000);
+    return (heardSpan.first + 1) * window + size_t(std::lround(fileSeconds * heardRate));
+}
+
 } // namespace orvanta

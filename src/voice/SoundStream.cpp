@@ -83,9 +83,17 @@ struct SoundStreamCallbacks
         // Draining starts a sound shorter than the server's prebuffer, and plays out the end.
         if (owner->m_written == total && !owner->m_draining) {
             owner->m_draining = true;
-            if (pa_operation *drain = pa_stream_drain(stream, nullptr, nullptr))
+            if (pa_operation *drain = pa_stream_drain(stream, &drained, self))
                 pa_operation_unref(drain);
         }
+    }
+
+    // Told once the server has played out all the stream took; an operation cut off with its
+    // stream is not told.
+    static void drained(pa_stream *, int success, void *self)
+    {
+        if (success)
+            static_cast<SoundStream *>(self)->m_drained = true;
     }
 
     static void read(pa_stream *stream, size_t, void *self)
@@ -122,6 +130,7 @@ QString SoundStream::play(const QString &output, uint32_t rate, const int16_t *s
     m_padding = padding;
     m_written = 0;
     m_draining = false;
+    m_drained = false;
     return connectStream(true, output, rate, 0, false);
 }
 
@@ -228,6 +237,12 @@ int64_t SoundStream::playedMicroseconds() const
     if (pa_stream_get_time(m_stream, &heard) < 0)
         return 0; // no timing from the server yet
     return int64_t(heard);
+}
+
+bool SoundStream::drained() const
+{
+    LoopLock lock(SoundServer::instance().m_loop);
+    return m_drained;
 }
 
 void SoundStream::takeRecorded(std::vector<int16_t> &into)

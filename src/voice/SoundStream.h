@@ -36,6 +36,8 @@ public:
 
     // How much of a play has been heard, in microseconds: behind what the server took.
     int64_t playedMicroseconds() const;
+    // Whether the server has played out the whole of a play, its padding too.
+    bool drained() const;
     // Moves what was recorded since the last call to the end of into.
     void takeRecorded(std::vector<int16_t> &into);
     // Why the server ended the stream, or empty while it runs.
@@ -59,6 +61,7 @@ private:
     size_t m_padding = 0;
     size_t m_written = 0;
     bool m_draining = false;
+    bool m_drained = false;
     std::vector<int16_t> m_recorded;
     QString m_failure;
 };

@@ -348,8 +348,13 @@ void WaveDevice::watchStream()
         m_sinceProgress.restart();
     }
     if (played >= m_playMicroseconds) {
-        m_position = m_playEnd;
-        endPlayback();
+        // The server's clock may run ahead of what the output played by up to a period: stopping
+        // now would cut the sound's end. It ends once the server has played out the stream, its
+        // padding too, or once its clock stood still that long without saying so.
+        if (m_stream.drained() || m_sinceProgress.elapsed() > StallMs) {
+            m_position = m_playEnd;
+            endPlayback();
+        }
     } else if (m_sinceProgress.elapsed() > StallMs) {
         m_position = playPosition();
         endPlayback(tr("Звук прерван: %1").arg(serverGone()));

@@ -94,3 +94,29 @@ TEST(HeardMeasure, SaysWhetherTheMessageWasHeardWholeAndAudible)
     EXPECT_NEAR(same.peakDb, 20 * std::log10(8000 / 32768.0), 0.1);
     EXPECT_NEAR(same.rmsDb, 20 * std::log10(8000 / std::sqrt(2) / 32768.0), 0.2);
 }
+
+// The monitor hears the end of a message after its play ended: how long to go on listening.
+TEST(HeardMeasure, WaitsForTheWholeSoundFromWhereItWasHeard)
+{
+    const std::vector<int16_t> file = message(); // sound from 0.2 s to 1.2 s
+    const struct
+    {
+        const char *name;
+        size_t silenceBefore; // samples heard before the sound
+        size_t soundHeard;    // samples of the sound heard so far
+        size_t waitFor;
+    } cases[] = {
+        {"nothing heard yet", Rate / 2, 0, 0},
+        {"heard at once, cut by a period", 0, Rate * 95 / 100, Rate * 101 / 100},
+        {"heard 0.3 s late", Rate * 3 / 10, Rate / 2, Rate * 131 / 100},
+        {"heard whole", 0, Rate, Rate * 101 / 100},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<int16_t> heard(c.silenceBefore, 0);
+        heard.insert(heard.end(), file.begin() + Rate / 5, file.begin() + Rate / 5 + c.soundHeard);
+        EXPECT_EQ(HeardSamplesToWaitFor(SoundingSeconds(file, Rate), heard, Rate), c.waitFor);
+    }
+    EXPECT_EQ(SoundingSeconds(std::vector<int16_t>(Rate, 0), Rate), 0.0);
+    EXPECT_EQ(HeardSamplesToWaitFor(0.0, file, Rate), 0u); // a file without sound
+}
