@@ -94,13 +94,16 @@ public:
     static constexpr int RereadPauseMs = 100;
     // How often the player looks at the time it has played, to find the sound's end.
     static constexpr int PlayerWatchMs = 25;
+    // How much later than the sound the player tells its end: after the short silence it plays
+    // behind the sound, once the sound server says it played all out.
+    static constexpr int PlayerEndMs = 75;
     // What the panel records of each message besides its sound, from "+J" to "+j": the read
-    // step of the "+J" transaction and the pause before the sound, and the look that finds the
-    // sound's end (the output's start latency lies inside the played time the player watches).
-    // The fit question, the list total and the report count it for every message; the virtual
-    // panel measures 0.62 s.
+    // step of the "+J" transaction and the pause before the sound, the look that finds the
+    // sound's end and the player's end after it (the output's start latency lies inside the
+    // played time the player watches). The fit question, the list total and the report count it
+    // for every message; the virtual panel measures 0.67 to 0.73 s.
     static constexpr double SecondsAroundMessage =
-        (PanelLink::ReadStepMs + PauseMs + PlayerWatchMs) / 1000.0;
+        (PanelLink::ReadStepMs + PauseMs + PlayerWatchMs + PlayerEndMs) / 1000.0;
     // A table entry that keeps differing from the reported end is read at most this often.
     static constexpr int MaxEntryReads = 10;
     // "+j" waits longer for its answer: the panel closes the message first.

@@ -35,19 +35,19 @@ TEST(ReportMemory, PanelFigureOrListEstimateInTheLanguagesNumbers)
     } cases[] = {
         // The panel's word counts even when the lists name no file.
         {"ru", 240, {}, {"занято 240,0 с из 8 мин.", "В списке нет сообщений с файлами."}, {}},
-        // Four messages of 25.275 s: 101.1 s of sound and 4 × 0.62 s around them.
+        // Four messages of 25.275 s: 101.1 s of sound and 4 × 0.7 s around them.
         {"ru",
          std::nullopt,
          {25.275, 25.275, 25.275, 25.275},
-         {"заняли бы 103,6 с", "0,625 с"},
+         {"заняли бы 103,9 с", "0,700 с"},
          {"прочитано из панели", "Внимание"}},
-        {"uk", std::nullopt, {25.275, 25.275, 25.275, 25.275}, {"103,6"}, {"103.6"}},
-        {"en", std::nullopt, {25.275, 25.275, 25.275, 25.275}, {"103.6 s of 8 min"}, {"103,6"}},
-        // 570 s of lists: past the memory by 570 + 5 × 0.62 - 480 s.
-        {"ru", std::nullopt, {114, 114, 114, 114, 114}, {"Внимание", "на 93,1 с"}, {}},
-        {"ru", 470, {114, 114, 114, 114, 114}, {"занято 470,0 с", "Внимание", "на 93,1 с"}, {}},
+        {"uk", std::nullopt, {25.275, 25.275, 25.275, 25.275}, {"103,9"}, {"103.9"}},
+        {"en", std::nullopt, {25.275, 25.275, 25.275, 25.275}, {"103.9 s of 8 min"}, {"103,9"}},
+        // 570 s of lists: past the memory by 570 + 5 × 0.7 - 480 s.
+        {"ru", std::nullopt, {114, 114, 114, 114, 114}, {"Внимание", "на 93,5 с"}, {}},
+        {"ru", 470, {114, 114, 114, 114, 114}, {"занято 470,0 с", "Внимание", "на 93,5 с"}, {}},
         // A row whose file is missing counts nothing and says so.
-        {"ru", std::nullopt, {10, 0}, {"нет файла", "Строк, чей файл не найден", "10,6 с"}, {}},
+        {"ru", std::nullopt, {10, 0}, {"нет файла", "Строк, чей файл не найден", "10,7 с"}, {}},
         {"en", std::nullopt, {10, 0}, {"no file"}, {"нет файла"}},
     };
     for (const auto &c : cases) {
