@@ -11,8 +11,9 @@ namespace orvanta {
 struct Failure
 {
     enum class Kind {
-        Error,   // the work failed
-        NoPanel, // no panel answered: said as the question the window has always asked
+        Error,       // the work failed
+        NoPanel,     // no panel answered: said as the question the window has always asked
+        SoundDevice, // the sound device failed: its own words stand beside the sound
     };
     Kind kind = Kind::Error;
     QString lead; // "Ошибка записи в охранную панель…": the work, with its own line breaks

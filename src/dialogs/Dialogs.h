@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Failure.h"
+
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -24,6 +26,14 @@ inline void ShowQuestion(const QString &text, QWidget *parent = nullptr)
 inline void ShowInformation(const QString &text, QWidget *parent = nullptr)
 {
     Show(Kind::Information, text, parent);
+}
+
+// What went wrong, as the window says it: no panel as the question it has always asked, anything
+// else as an error.
+inline void ShowFailure(const Failure &failure, QWidget *parent = nullptr)
+{
+    Show(failure.kind == Failure::Kind::NoPanel ? Kind::Question : Kind::Error, failure.text(),
+         parent);
 }
 
 // An action of a button: an error it raises is shown as an error box instead of leaving the

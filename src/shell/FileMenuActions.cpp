@@ -70,14 +70,6 @@ bool FileMenuActions::Ask(const Question &question, QWidget *window)
         window);
 }
 
-void FileMenuActions::Show(const Failure &failure, QWidget *window)
-{
-    if (failure.kind == Failure::Kind::NoPanel)
-        Dialogs::ShowQuestion(failure.text(), window);
-    else
-        Dialogs::ShowError(failure.text(), window);
-}
-
 void FileMenuActions::saveSettingsToFile()
 {
     const PanelSettings settings = m_pages.collect(); // a field that is no number stops here
@@ -136,7 +128,7 @@ void FileMenuActions::saveReport()
     if (!action)
         return;
     if (const std::optional<Failure> failure = m_session.saveReport(path, input))
-        Show(*failure, m_window);
+        Dialogs::ShowFailure(*failure, m_window);
     else
         Dialogs::ShowInformation(tr("Отчёт сохранён: %1").arg(QDir::toNativeSeparators(path)),
                                  m_window);
@@ -156,7 +148,7 @@ void FileMenuActions::saveSupportBundle()
     QStringList absent;
     if (const std::optional<Failure> failure =
             m_session.saveSupportBundle(path, QCoreApplication::applicationVersion(), &absent)) {
-        Show(*failure, m_window);
+        Dialogs::ShowFailure(*failure, m_window);
         return;
     }
     QString text = tr("Сведения для поддержки сохранены: %1").arg(QDir::toNativeSeparators(path));
@@ -177,7 +169,7 @@ void FileMenuActions::compareWithPanel()
         return;
     const Session::Compared compared = m_session.compareWithPanel(m_port(), wanted);
     if (compared.failure)
-        Show(*compared.failure, m_window);
+        Dialogs::ShowFailure(*compared.failure, m_window);
     else
         Dialogs::ShowInformation(compared.changes.isEmpty()
                                      ? tr("Охранная панель хранит настройки из файла.")
@@ -209,7 +201,7 @@ void FileMenuActions::restoreSnapshot()
     const Session::Restored restored = m_session.restoreSnapshot(m_port(), entry);
     using End = Session::SettingsWrite::End;
     if (restored.failure)
-        Show(*restored.failure, m_window);
+        Dialogs::ShowFailure(*restored.failure, m_window);
     else if (restored.write.end == End::AlreadyHeld)
         Dialogs::ShowInformation(tr("Охранная панель уже хранит эти настройки."), m_window);
     if (restored.write.end != End::Written)
@@ -222,7 +214,7 @@ void FileMenuActions::restoreSnapshot()
                                      .arg(entry.number),
                                  m_window);
     if (restored.write.failure)
-        Show(*restored.write.failure, m_window);
+        Dialogs::ShowFailure(*restored.write.failure, m_window);
 }
 
 } // namespace orvanta

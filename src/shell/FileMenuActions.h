@@ -11,7 +11,6 @@ class HeaderBar;
 class PanelActions;
 class Session;
 class WindowPages;
-struct Failure;
 struct Question;
 
 // The entries of the header's file menu: the pages' settings into a file and a file into the
@@ -40,8 +39,6 @@ public:
 
     // The session's question before a snapshot is written back, in a box: true for Yes.
     static bool Ask(const Question &question, QWidget *window);
-    // A failure in its box: an error, or the question that no panel has always been.
-    static void Show(const Failure &failure, QWidget *window);
 
 private:
     Session &m_session;

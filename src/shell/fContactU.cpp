@@ -299,7 +299,7 @@ void TfContact::Button1Click()
     if (read.usedSeconds)
         setUsedSeconds(*read.usedSeconds);
     if (read.failure)
-        FileMenuActions::Show(*read.failure, this);
+        Dialogs::ShowFailure(*read.failure, this);
 }
 
 void TfContact::Button2Click()
@@ -325,7 +325,7 @@ void TfContact::writeChecked(const std::vector<WritePart> &parts)
         m_pages->markNotHeld(written.outcome->heldKnown() ? written.outcome->held
                                                           : PanelSettings{});
     if (written.failure)
-        FileMenuActions::Show(*written.failure, this);
+        Dialogs::ShowFailure(*written.failure, this);
 }
 
 PanelSettings TfContact::collectSettings() const

@@ -507,7 +507,7 @@ void SoundPage::importSound(int row, const QString &source)
         return;
     const SoundResult imported = m_sound.importInto(row, source);
     if (!imported.done()) {
-        Dialogs::ShowError(imported.error, window());
+        Dialogs::ShowFailure(*imported.failure, window());
         return;
     }
     selectCell(MessageList::FileColumn, row);

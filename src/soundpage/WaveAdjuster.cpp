@@ -87,7 +87,7 @@ void TWaveAdjuster::shown(const SoundResult &result)
     m_offset = 0;
     Redraw();
     if (!result.done() && ShowErrors)
-        Dialogs::ShowMessage(result.error, this);
+        Dialogs::ShowMessage(result.error(), this);
 }
 
 void TWaveAdjuster::LoadSound(const QString &fileName)
@@ -593,8 +593,8 @@ QString TWaveAdjuster::edited(const SoundResult &result)
     SelEnd = std::min(SelEnd, std::max<qint64>(sampleCount() - 1, 0));
     Redraw();
     if (!result.done() && ShowErrors)
-        Dialogs::ShowMessage(result.error, this);
-    return result.error;
+        Dialogs::ShowMessage(result.error(), this);
+    return result.error();
 }
 
 QString TWaveAdjuster::SilenceSelection()
@@ -651,16 +651,15 @@ QString TWaveAdjuster::RecordSound(int maxSeconds)
     m_soundArrived = false;
     m_shownSecond = -1;
     m_recordingLimitMs = maxSeconds * 1000;
-    bool device = false;
-    const SoundResult result = m_sound.record(maxSeconds, &device);
+    const SoundResult result = m_sound.record(maxSeconds);
     if (!result.done()) {
         // The device's own words are in the status; the box keeps the short form.
-        if (device)
+        if (result.failure->kind == Failure::Kind::SoundDevice)
             ReportPlaybackError();
         else if (ShowErrors)
-            Dialogs::ShowMessage(result.error, this);
+            Dialogs::ShowMessage(result.error(), this);
         showOverlay();
-        return result.error;
+        return result.error();
     }
     m_follow.start();
     showOverlay();

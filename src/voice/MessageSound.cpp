@@ -247,7 +247,7 @@ SoundResult MessageSound::play(qint64 first, qint64 last)
     return {};
 }
 
-SoundResult MessageSound::record(int maxSeconds, bool *device)
+SoundResult MessageSound::record(int maxSeconds)
 {
     const std::optional<NewSound> target = beginNewSound();
     if (!target)
@@ -255,13 +255,12 @@ SoundResult MessageSound::record(int maxSeconds, bool *device)
     const auto &[cell, file, newName] = *target;
     m_beforeRecording = {m_row, file, SoundImport::contents(file), cell, newName};
     const MessageRecorder::Start start = m_recorder.start(file, maxSeconds);
-    if (device)
-        *device = start.device;
     if (!start.error.isEmpty()) {
         m_beforeRecording = {};
         unnameIfNothingCame(m_row, file, cell);
         openOnDevice();
-        return SoundResult::failed(start.error);
+        return start.device ? SoundResult::deviceFailed(start.error)
+                            : SoundResult::failed(start.error);
     }
     emit stateChanged();
     return {};

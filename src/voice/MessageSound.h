@@ -61,8 +61,9 @@ public:
     // Plays samples first to last (to the end when last is negative), without waiting.
     SoundResult play(qint64 first, qint64 last = -1);
     // Starts recording into the shown row's message for at most maxSeconds and returns at once;
-    // recordingFinished() tells its end. device: the device refused (not the file).
-    SoundResult record(int maxSeconds, bool *device = nullptr);
+    // recordingFinished() tells its end. A failure of kind SoundDevice: the device refused (not
+    // the file).
+    SoundResult record(int maxSeconds);
     // Ends playing, or ends a recording and keeps it when it holds sound.
     void stop();
 

@@ -98,47 +98,45 @@ double WaveSeconds(const QString &path)
 SoundResult ImportSound(const QString &source, const QString &target, int longestSeconds,
                         double *seconds)
 {
-    SoundResult result;
     TWaveFile wave(source);
     if (!wave.Loaded) {
-        result.error =
+        return SoundResult(
             QCoreApplication::translate("orvanta::MessageTools",
                                         "Не удалось загрузить файл \"%1\": %2")
                 .arg(source, wave.LoadError.isEmpty()
                                  ? QCoreApplication::translate("orvanta::MessageTools", "нет файла")
-                                 : wave.LoadError);
-        return result;
+                                 : wave.LoadError));
     }
     const double length = double(wave.Samples.size()) / wave.Format.SampleRate;
     if (seconds)
         *seconds = length;
     if (length > longestSeconds) {
-        result.error =
+        return SoundResult(
             QCoreApplication::translate("orvanta::MessageTools",
                                         "Звук длиной %1 сек. не поместится в память охранной "
                                         "панели: она вмещает %2 сек.")
                 .arg(length, 0, 'f', 1)
-                .arg(longestSeconds);
-        return result;
+                .arg(longestSeconds));
     }
+    QString note;
     if (length > LongMessageSeconds)
-        result.note =
-            QCoreApplication::translate("orvanta::MessageTools",
-                                        "Сообщение длиной %1 сек.: длиннее %2 сек., оно займет "
-                                        "много памяти охранной панели")
-                .arg(length, 0, 'f', 1)
-                .arg(LongMessageSeconds);
+        note = QCoreApplication::translate("orvanta::MessageTools",
+                                           "Сообщение длиной %1 сек.: длиннее %2 сек., оно займет "
+                                           "много памяти охранной панели")
+                   .arg(length, 0, 'f', 1)
+                   .arg(LongMessageSeconds);
     TWaveFile message;
     message.Samples = Resample(wave.Samples, int(wave.Format.SampleRate), MessageRate);
     try {
         if (!message.SaveToFile(target))
-            result.error = QCoreApplication::translate("orvanta::MessageTools",
-                                                       "Не удалось создать файл \"%1\"!")
-                               .arg(target);
+            return SoundResult(QCoreApplication::translate("orvanta::MessageTools",
+                                                           "Не удалось создать файл \"%1\"!")
+                                   .arg(target),
+                               note);
     } catch (const std::exception &error) {
-        result.error = QString::fromUtf8(error.what());
+        return SoundResult(QString::fromUtf8(error.what()), note);
     }
-    return result;
+    return SoundResult({}, note);
 }
 
 } // namespace orvanta

@@ -117,7 +117,7 @@ TEST(MessageSound, FileAnotherProgramChangedIsShownNotWrittenOver)
         f.sound.showRow(2);
         const QByteArray theirs = otherProgramWrites(f.inSound("2.wav"));
         const SoundResult undone = f.sound.undo();
-        EXPECT_EQ(undone.error, FileStamp::changedText(f.inSound("2.wav")));
+        EXPECT_EQ(undone.error(), FileStamp::changedText(f.inSound("2.wav")));
         EXPECT_EQ(ReadFile(f.inSound("2.wav")), theirs);
         EXPECT_EQ(f.file(2), QStringLiteral("2.wav"));
         EXPECT_EQ(f.sound.sampleCount(), 777);
@@ -130,7 +130,7 @@ TEST(MessageSound, FileAnotherProgramChangedIsShownNotWrittenOver)
         ASSERT_FALSE(f.sound.wave()->PlainPcm);
         ASSERT_TRUE(MakeTone(f.inSound("loud.wav"), 2.0, 880, 22050, 24)); // replaced while shown
         const QByteArray theirs = ReadFile(f.inSound("loud.wav"));
-        EXPECT_EQ(f.sound.cut(0, 11024).error, FileStamp::changedText(f.inSound("loud.wav")));
+        EXPECT_EQ(f.sound.cut(0, 11024).error(), FileStamp::changedText(f.inSound("loud.wav")));
         EXPECT_EQ(f.file(4), QStringLiteral("loud.wav"));
         EXPECT_FALSE(QFile::exists(f.inSound("loud-2.wav")));
         EXPECT_EQ(ReadFile(f.inSound("loud.wav")), theirs);

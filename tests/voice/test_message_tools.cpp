@@ -149,7 +149,7 @@ TEST(MessageEdit, FileChangedOnDiskIsLoadedAgainInsteadOfOverwritten)
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray replaced = file.readAll();
     file.close();
-    EXPECT_TRUE(edit.cut(0, Rate - 1).error.contains(QStringLiteral("изменён на диске")));
+    EXPECT_TRUE(edit.cut(0, Rate - 1).error().contains(QStringLiteral("изменён на диске")));
     EXPECT_EQ(edit.sampleCount(), 8 * Rate);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), replaced);
@@ -158,7 +158,7 @@ TEST(MessageEdit, FileChangedOnDiskIsLoadedAgainInsteadOfOverwritten)
     EXPECT_TRUE(edit.cut(0, Rate - 1).done());
     EXPECT_EQ(edit.sampleCount(), 7 * Rate);
     save(1.0, 4000); // the undo copy is of another sound now
-    EXPECT_TRUE(edit.undo().error.contains(QStringLiteral("изменён на диске")));
+    EXPECT_TRUE(edit.undo().error().contains(QStringLiteral("изменён на диске")));
     EXPECT_EQ(edit.sampleCount(), Rate);
     EXPECT_FALSE(edit.canUndo());
 

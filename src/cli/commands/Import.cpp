@@ -14,8 +14,8 @@ int RunImport(const Invocation &call)
     }
     double seconds = 0;
     const SoundResult imported = ImportSound(options.file, options.output, MemorySeconds, &seconds);
-    if (!imported.error.isEmpty()) {
-        err << imported.error << "\n";
+    if (imported.failure) {
+        err << imported.failure->text() << "\n";
         return BadUse;
     }
     if (!imported.note.isEmpty())
