@@ -315,12 +315,6 @@
         <translation>waits for a panel to answer; prints its port</translation>
     </message>
     <message>
-        <source>Waits until a panel answers on a port where none answered when the wait began: an adapter plugged in, or a cable moved to the next panel. Prints that port, for --port of the next command. A panel that answers already counts only with --any, or once it has fallen silent. Exit 3 when none comes within the time (default 300 s).
-</source>
-        <translation>Waits until a panel answers on a port where none answered when the wait began: an adapter plugged in, or a cable moved to the next panel. Prints that port, for --port of the next command. A panel that answers already counts only with --any, or once it has fallen silent. Exit 3 when none comes within the time (default 300 s).
-</translation>
-    </message>
-    <message>
         <source>makes a settings report (PDF) of the panel or of FILE</source>
         <translation>makes a settings report (PDF) of the panel or of FILE</translation>
     </message>
@@ -654,6 +648,12 @@ Before every write the panel&apos;s settings are read whole and kept as a snapsh
         <source>The panel&apos;s message address table, as the window&apos;s debug buttons keep it: save reads its 54 words into FILE; load writes FILE&apos;s words into the panel, each read back and written again while it differs.
 </source>
         <translation>The panel&apos;s message address table, as the window&apos;s debug buttons keep it: save reads its 54 words into FILE; load writes FILE&apos;s words into the panel, each read back and written again while it differs.
+</translation>
+    </message>
+    <message>
+        <source>Waits until a panel answers on a port where none answered when the wait began: an adapter plugged in, or a cable moved to the next panel. Prints that port, for --port of the next command. A panel that answers already counts only with --any, or once it has fallen silent or its adapter has gone: the next panel plugged in under the same name is a new one. Exit 3 when none comes within the time (default 300 s).
+</source>
+        <translation>Waits until a panel answers on a port where none answered when the wait began: an adapter plugged in, or a cable moved to the next panel. Prints that port, for --port of the next command. A panel that answers already counts only with --any, or once it has fallen silent or its adapter has gone: the next panel plugged in under the same name is a new one. Exit 3 when none comes within the time (default 300 s).
 </translation>
     </message>
 </context>

@@ -315,12 +315,6 @@
         <translation>ждёт, когда ответит панель; выводит её порт</translation>
     </message>
     <message>
-        <source>Waits until a panel answers on a port where none answered when the wait began: an adapter plugged in, or a cable moved to the next panel. Prints that port, for --port of the next command. A panel that answers already counts only with --any, or once it has fallen silent. Exit 3 when none comes within the time (default 300 s).
-</source>
-        <translation>Ждёт, когда ответит панель на порту, где при начале ожидания не отвечала ни одна: вставлен адаптер или кабель перенесён к следующей панели. Выводит этот порт — для --port следующей команды. Панель, которая уже отвечает, подходит только с --any или после того, как замолчит. Код 3, если за отведённое время (по умолчанию 300 с) панель не появилась.
-</translation>
-    </message>
-    <message>
         <source>makes a settings report (PDF) of the panel or of FILE</source>
         <translation>создаёт отчёт о настройках (PDF) панели или FILE</translation>
     </message>
@@ -655,6 +649,12 @@ Before every write the panel&apos;s settings are read whole and kept as a snapsh
         <source>The panel&apos;s message address table, as the window&apos;s debug buttons keep it: save reads its 54 words into FILE; load writes FILE&apos;s words into the panel, each read back and written again while it differs.
 </source>
         <translation>Таблица адресов сообщений панели, как её сохраняют отладочные кнопки окна: save читает её 54 слова в FILE; load записывает слова из FILE в панель, каждое читается обратно и записывается снова, пока отличается.
+</translation>
+    </message>
+    <message>
+        <source>Waits until a panel answers on a port where none answered when the wait began: an adapter plugged in, or a cable moved to the next panel. Prints that port, for --port of the next command. A panel that answers already counts only with --any, or once it has fallen silent or its adapter has gone: the next panel plugged in under the same name is a new one. Exit 3 when none comes within the time (default 300 s).
+</source>
+        <translation>Ждёт, когда ответит панель на порту, где при начале ожидания не отвечала ни одна: вставлен адаптер или кабель перенесён к следующей панели. Выводит этот порт — для --port следующей команды. Панель, которая уже отвечает, подходит только с --any или после того, как замолчит или её адаптер будет отключён: следующая панель, подключённая под тем же именем, — новая. Код 3, если за отведённое время (по умолчанию 300 с) панель не появилась.
 </translation>
     </message>
 </context>

@@ -315,12 +315,6 @@
         <translation>чекає, доки відповість панель; виводить її порт</translation>
     </message>
     <message>
-        <source>Waits until a panel answers on a port where none answered when the wait began: an adapter plugged in, or a cable moved to the next panel. Prints that port, for --port of the next command. A panel that answers already counts only with --any, or once it has fallen silent. Exit 3 when none comes within the time (default 300 s).
-</source>
-        <translation>Чекає, доки відповість панель на порту, де на початку очікування не відповідала жодна: вставлено адаптер або кабель перенесено до наступної панелі. Виводить цей порт — для --port наступної команди. Панель, що вже відповідає, підходить лише з --any або після того, як замовкне. Код 3, якщо за відведений час (типово 300 с) панель не з’явилася.
-</translation>
-    </message>
-    <message>
         <source>makes a settings report (PDF) of the panel or of FILE</source>
         <translation>створює звіт про налаштування (PDF) панелі або FILE</translation>
     </message>
@@ -653,6 +647,12 @@ FILE налаштувань &quot;-&quot; читається зі стандар
         <source>The panel&apos;s message address table, as the window&apos;s debug buttons keep it: save reads its 54 words into FILE; load writes FILE&apos;s words into the panel, each read back and written again while it differs.
 </source>
         <translation>Таблиця адрес повідомлень панелі, як її зберігають кнопки налагодження вікна: save читає її 54 слова у FILE; load записує слова з FILE у панель, кожне читається назад і записується знову, доки відрізняється.
+</translation>
+    </message>
+    <message>
+        <source>Waits until a panel answers on a port where none answered when the wait began: an adapter plugged in, or a cable moved to the next panel. Prints that port, for --port of the next command. A panel that answers already counts only with --any, or once it has fallen silent or its adapter has gone: the next panel plugged in under the same name is a new one. Exit 3 when none comes within the time (default 300 s).
+</source>
+        <translation>Чекає, доки відповість панель на порту, де на початку очікування не відповідала жодна: вставлено адаптер або кабель перенесено до наступної панелі. Виводить цей порт — для --port наступної команди. Панель, що вже відповідає, підходить лише з --any або після того, як замовкне чи її адаптер буде від’єднано: наступна панель, під’єднана під тим самим іменем, — нова. Код 3, якщо за відведений час (типово 300 с) панель не з’явилася.
 </translation>
     </message>
 </context>

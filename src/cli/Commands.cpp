@@ -112,8 +112,9 @@ const std::vector<Command> &Commands()
              "Cli", "Waits until a panel answers on a port where none answered when the wait "
                     "began: an adapter plugged in, or a cable moved to the next panel. Prints "
                     "that port, for --port of the next command. A panel that answers already "
-                    "counts only with --any, or once it has fallen silent. Exit 3 when none "
-                    "comes within the time (default 300 s).\n"),
+                    "counts only with --any, or once it has fallen silent or its adapter has "
+                    "gone: the next panel plugged in under the same name is a new one. Exit 3 "
+                    "when none comes within the time (default 300 s).\n"),
          RunWait},
         {"report", "[--port P] [-o FILE.pdf] [FILE]", Argument::Optional,
          QT_TRANSLATE_NOOP("Cli", "makes a settings report (PDF) of the panel or of FILE"),

@@ -589,6 +589,38 @@ TEST(Cli, PortsNameTheAdaptersAndWaitFindsThePanelThatComes)
     EXPECT_EQ(QString::fromUtf8(wait.readAllStandardOutput()), dev + QStringLiteral("/ttyACM0\n"));
 }
 
+// The panel just programmed is pulled and the next is plugged in under the same adapter name: a
+// new panel, whether the name came back within a round of the wait or after it.
+TEST(Cli, WaitFindsTheNextPanelUnderTheNameOfTheLast)
+{
+    for (const int awayMs : {300, 2500}) {
+        SCOPED_TRACE(awayMs);
+        CliFixture f;
+        const QString adapter = f.path("dev") + QStringLiteral("/ttyUSB0");
+        QProcess wait;
+        wait.setProcessEnvironment(f.user());
+        ASSERT_TRUE(QFile::link(f.port, adapter));
+        wait.start(QStringLiteral(ORVANTA_CLI),
+                   {QStringLiteral("wait"), QStringLiteral("--timeout"), QStringLiteral("30")});
+        wait.setReadChannel(QProcess::StandardError);
+        QByteArray said;
+        while (!said.contains("…") && wait.waitForReadyRead(20000))
+            said += wait.readAllStandardError();
+        ASSERT_TRUE(said.contains("…")) << said.toStdString();
+
+        ASSERT_TRUE(QFile::remove(adapter));
+        // While no adapter is there, nothing is reported.
+        EXPECT_FALSE(wait.waitForFinished(awayMs));
+        sim::PanelServer next;
+        ASSERT_TRUE(QFile::link(QString::fromStdString(next.openPseudoTerminal()), adapter));
+        next.start();
+        ASSERT_TRUE(wait.waitForFinished(20000));
+        EXPECT_EQ(wait.exitCode(), 0) << wait.readAllStandardError().toStdString();
+        EXPECT_EQ(QString::fromUtf8(wait.readAllStandardOutput()), adapter + QStringLiteral("\n"));
+        EXPECT_FALSE(next.commands().empty());
+    }
+}
+
 // The settings report of a file, in each language, read back from the PDF: what the file sets,
 // the messages, and none of the secrets; a file that does not load, or an output that cannot be
 // written, leaves no file.

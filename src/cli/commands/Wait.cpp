@@ -37,7 +37,7 @@ int RunWait(const Invocation &call)
     PortWatcher watcher(DeviceFolderSetting());
     PanelConnection connection(call.config, {});
     // A panel that answers already is the one the cable just left, unless any will do; once it
-    // falls silent, its port counts again.
+    // falls silent or its adapter goes, its port counts again, however soon the name comes back.
     QSet<QString> answering;
     for (const QString &port : portsNow(watcher, call)) {
         if (!connection.tryPort(port).found())
@@ -52,12 +52,26 @@ int RunWait(const Invocation &call)
     err << Cli::tr("Ожидание охранной панели (до %1 сек.)…\n").arg(seconds) << Qt::flush;
     QEventLoop loop;
     QObject::connect(&watcher, &PortWatcher::added, &loop, &QEventLoop::quit);
+    // A port is its adapter by the device it opens, whatever name it was given.
+    QObject::connect(&watcher, &PortWatcher::removed, &loop, [&](const SerialAdapter &adapter) {
+        for (auto port = answering.begin(); port != answering.end();) {
+            const QString device =
+                QString::fromStdString(call.config.devicePath(port->toStdString()));
+            const bool gone = *port == adapter.path || *port == adapter.stablePath ||
+                              device == adapter.path || device == adapter.stablePath;
+            port = gone ? answering.erase(port) : std::next(port);
+        }
+    });
     while (!deadline.hasExpired()) {
         // An adapter that comes ends the round at once; the others are asked once a second.
         QTimer::singleShot(std::min<qint64>(RoundMs, deadline.remainingTime()), &loop,
                            &QEventLoop::quit);
         loop.exec();
-        for (const QString &port : portsNow(watcher, call)) {
+        const QStringList ports = portsNow(watcher, call);
+        // A port no longer listed is forgotten, even when its going was not seen.
+        for (auto port = answering.begin(); port != answering.end();)
+            port = ports.contains(*port) ? std::next(port) : answering.erase(port);
+        for (const QString &port : ports) {
             if (!connection.tryPort(port).found())
                 answering.remove(port);
             else if (!answering.contains(port)) {
