@@ -61,6 +61,18 @@ struct CliFixture
         environment.insert(QStringLiteral("ORVANTA_DEVICE_FOLDER"), path("dev"));
         return environment;
     }
+    // orvanta-cli wait started, once it has said that it looked at the ports as they are.
+    bool startWait(QProcess &wait) const
+    {
+        wait.setProcessEnvironment(user());
+        wait.start(QStringLiteral(ORVANTA_CLI),
+                   {QStringLiteral("wait"), QStringLiteral("--timeout"), QStringLiteral("30")});
+        wait.setReadChannel(QProcess::StandardError);
+        QByteArray said;
+        while (!said.contains("…") && wait.waitForReadyRead(20000))
+            said += wait.readAllStandardError();
+        return said.contains("…");
+    }
     CliResult run(QStringList arguments, const QByteArray &input = {}) const
     {
         return run(arguments, input, user());
@@ -575,14 +587,7 @@ TEST(Cli, PortsNameTheAdaptersAndWaitFindsThePanelThatComes)
 
     // The panel plugged in once the wait has looked at the ports as they are.
     QProcess wait;
-    wait.setProcessEnvironment(f.user());
-    wait.start(QStringLiteral(ORVANTA_CLI),
-               {QStringLiteral("wait"), QStringLiteral("--timeout"), QStringLiteral("30")});
-    wait.setReadChannel(QProcess::StandardError);
-    QByteArray said;
-    while (!said.contains("…") && wait.waitForReadyRead(20000))
-        said += wait.readAllStandardError();
-    ASSERT_TRUE(said.contains("…")) << said.toStdString();
+    ASSERT_TRUE(f.startWait(wait));
     ASSERT_TRUE(QFile::link(f.port, dev + QStringLiteral("/ttyACM0")));
     ASSERT_TRUE(wait.waitForFinished(20000));
     EXPECT_EQ(wait.exitCode(), 0) << wait.readAllStandardError().toStdString();
@@ -597,16 +602,9 @@ TEST(Cli, WaitFindsTheNextPanelUnderTheNameOfTheLast)
         SCOPED_TRACE(awayMs);
         CliFixture f;
         const QString adapter = f.path("dev") + QStringLiteral("/ttyUSB0");
-        QProcess wait;
-        wait.setProcessEnvironment(f.user());
         ASSERT_TRUE(QFile::link(f.port, adapter));
-        wait.start(QStringLiteral(ORVANTA_CLI),
-                   {QStringLiteral("wait"), QStringLiteral("--timeout"), QStringLiteral("30")});
-        wait.setReadChannel(QProcess::StandardError);
-        QByteArray said;
-        while (!said.contains("…") && wait.waitForReadyRead(20000))
-            said += wait.readAllStandardError();
-        ASSERT_TRUE(said.contains("…")) << said.toStdString();
+        QProcess wait;
+        ASSERT_TRUE(f.startWait(wait));
 
         ASSERT_TRUE(QFile::remove(adapter));
         // While no adapter is there, nothing is reported.
