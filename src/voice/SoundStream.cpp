@@ -83,13 +83,12 @@ struct SoundStreamCallbacks
         // Draining starts a sound shorter than the server's prebuffer, and plays out the end.
         if (owner->m_written == total && !owner->m_draining) {
             owner->m_draining = true;
-            if (pa_operation *drain = pa_stream_drain(stream, &drained, self))
-                pa_operation_unref(drain);
+            owner->m_drain = pa_stream_drain(stream, &drained, self);
         }
     }
 
-    // Told once the server has played out all the stream took; an operation cut off with its
-    // stream is not told.
+    // Told once the server has played out all the stream took; a stop cancels it first, so that
+    // it never reaches a stream that is gone or plays anew.
     static void drained(pa_stream *, int success, void *self)
     {
         if (success)
@@ -217,6 +216,11 @@ void SoundStream::stop()
     if (!m_stream)
         return;
     LoopLock lock(SoundServer::instance().m_loop);
+    if (m_drain) {
+        pa_operation_cancel(m_drain);
+        pa_operation_unref(m_drain);
+        m_drain = nullptr;
+    }
     pa_stream_set_state_callback(m_stream, nullptr, nullptr);
     pa_stream_set_write_callback(m_stream, nullptr, nullptr);
     pa_stream_set_read_callback(m_stream, nullptr, nullptr);

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <vector>
 
+struct pa_operation;
 struct pa_stream;
 
 namespace orvanta {
@@ -62,6 +63,7 @@ private:
     size_t m_written = 0;
     bool m_draining = false;
     bool m_drained = false;
+    pa_operation *m_drain = nullptr; // the server's word that the play is out, awaited
     std::vector<int16_t> m_recorded;
     QString m_failure;
 };
