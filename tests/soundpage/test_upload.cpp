@@ -136,7 +136,8 @@ TEST(Upload, MessagesReachThePanelWholeAndReceiptsMatchWhatItHeard)
         ASSERT_TRUE(recorded.Loaded);
         const ToneMeasure panelHeard = MeasureTone(recorded.Samples, 44100);
         EXPECT_NEAR(panelHeard.seconds, MeasureTone(played.Samples, 44100).seconds, 0.15);
-        EXPECT_GT(BestCorrelation(played.Samples, recorded.Samples, 300), 0.9);
+        // Shape by shape, a tenth of a second at a time.
+        EXPECT_GT(WindowedCorrelation(played.Samples, recorded.Samples, 4410, 300), 0.9);
 
         const QStringList receipt = receipts[qsizetype(i)].split(QLatin1Char('\t'));
         ASSERT_EQ(receipt.size(), 12) << receipts[qsizetype(i)].toStdString();

@@ -55,16 +55,15 @@ bool runSox(const QStringList &arguments)
            sox.exitCode() == 0;
 }
 
-} // namespace
-
-double BestCorrelation(const std::vector<int16_t> &a, const std::vector<int16_t> &b, int maxShift)
+// The best normalised correlation of x's samples from to to with y's at the same place, shifted
+// up to maxShift either way.
+double correlationAt(const std::vector<int16_t> &x, const std::vector<int16_t> &y, size_t from,
+                     size_t to, int maxShift)
 {
-    const std::vector<int16_t> x = loudPart(a);
-    const std::vector<int16_t> y = loudPart(b);
     double best = 0;
     for (int shift = -maxShift; shift <= maxShift; ++shift) {
         double xy = 0, xx = 0, yy = 0;
-        for (size_t i = 0; i < x.size(); ++i) {
+        for (size_t i = from; i < to; ++i) {
             const qint64 j = qint64(i) + shift;
             if (j < 0 || j >= qint64(y.size()))
                 continue;
@@ -76,6 +75,28 @@ double BestCorrelation(const std::vector<int16_t> &a, const std::vector<int16_t>
             best = std::max(best, xy / std::sqrt(xx * yy));
     }
     return best;
+}
+
+} // namespace
+
+double BestCorrelation(const std::vector<int16_t> &a, const std::vector<int16_t> &b, int maxShift)
+{
+    const std::vector<int16_t> x = loudPart(a);
+    return correlationAt(x, loudPart(b), 0, x.size(), maxShift);
+}
+
+double WindowedCorrelation(const std::vector<int16_t> &a, const std::vector<int16_t> &b,
+                           size_t window, int maxShift)
+{
+    const std::vector<int16_t> x = loudPart(a);
+    const std::vector<int16_t> y = loudPart(b);
+    std::vector<double> each;
+    for (size_t from = 0; from + window <= x.size(); from += window)
+        each.push_back(correlationAt(x, y, from, from + window, maxShift));
+    if (each.empty())
+        return correlationAt(x, y, 0, x.size(), maxShift);
+    std::nth_element(each.begin(), each.begin() + ptrdiff_t(each.size() / 2), each.end());
+    return each[each.size() / 2];
 }
 
 bool MakeSweep(const QString &path, double seconds, int fromHertz, int toHertz)

@@ -22,6 +22,11 @@ ToneMeasure MeasureTone(const std::vector<int16_t> &samples, int sampleRate);
 // over each other at the best shift (up to maxShift samples either way); 1 for the same shape.
 double BestCorrelation(const std::vector<int16_t> &a, const std::vector<int16_t> &b,
                        int maxShift = 1000);
+// The same, window by window of a's loud part, each at its own best shift: the median. A sound
+// that went through a server matching its clocks drifts by a few samples a second, which the
+// whole sound's correlation counts as a difference of shape.
+double WindowedCorrelation(const std::vector<int16_t> &a, const std::vector<int16_t> &b,
+                           size_t window, int maxShift);
 
 // A sine tone made by sox: seconds long, at the given rate and bits (8 bits are unsigned).
 bool MakeTone(const QString &path, double seconds, int hertz, int rate = 44100, int bits = 16);
