@@ -27,20 +27,6 @@ struct UploadRun
     QStringList heard;      // the messages the panel kept, by file name
 };
 
-// The private sound server's period forced to that many samples while it lives (0: as it was).
-struct ServerPeriod
-{
-    explicit ServerPeriod(int samples) { force(samples); }
-    ~ServerPeriod() { force(0); }
-    static void force(int samples)
-    {
-        EXPECT_EQ(QProcess::execute(
-                      QStringLiteral("pw-metadata"),
-                      {"-n", "settings", "0", "clock.force-quantum", QString::number(samples)}),
-                  0);
-    }
-};
-
 // A virtual panel that listens, the lists of the given rows (0 s: a file that is not there), and
 // orvanta-cli upload; interruptAt: Ctrl+C once the panel was told to record that many messages.
 UploadRun upload(const std::vector<std::pair<int, double>> &messages, int interruptAt = 0)
@@ -127,7 +113,6 @@ TEST(Cli, UploadPutsTheMessagesInOrderOrNothing)
         const char *end;
         int written;
         QStringList heard;
-        int serverPeriod = 0; // samples the sound server plays at a time; 0: its own choice
     } cases[] = {
         {"three heard in order",
          {{1, 1.0}, {2, 0.8}, {4, 1.2}},
@@ -146,19 +131,9 @@ TEST(Cli, UploadPutsTheMessagesInOrderOrNothing)
          "stopped",
          2,
          {"01.wav", "02.wav"}},
-        // The monitor hears the end of each message 93 ms after its play ended.
-        {"a long server period",
-         {{1, 0.5}, {2, 0.6}, {3, 0.7}},
-         0,
-         0,
-         "complete",
-         3,
-         {"01.wav", "02.wav", "03.wav"},
-         4096},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
-        const ServerPeriod period(c.serverPeriod);
         const UploadRun run = upload(c.messages, c.interruptAt);
         EXPECT_EQ(run.exitCode, c.exitCode) << run.err.toStdString();
         EXPECT_EQ(run.heard, c.heard) << run.err.toStdString();
