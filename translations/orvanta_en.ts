@@ -319,46 +319,8 @@
         <translation>makes a settings report (PDF) of the panel or of FILE</translation>
     </message>
     <message>
-        <source>Makes the settings report, an A4 PDF in the interface&apos;s language, of the panel&apos;s settings (read from it) or of a settings file: the general options, the loops and relays as tables, how many key slots hold a key, whether a password is set, the voice messages with the memory they take, and the last writes. Never a key code or the password&apos;s digits. Without -o it is report.pdf.
-</source>
-        <translation>Makes the settings report, an A4 PDF in the interface&apos;s language, of the panel&apos;s settings (read from it) or of a settings file: the general options, the loops and relays as tables, how many key slots hold a key, whether a password is set, the voice messages with the memory they take, and the last writes. Never a key code or the password&apos;s digits. Without -o it is report.pdf.
-</translation>
-    </message>
-    <message>
         <source>saves what the support desk needs, secrets removed</source>
         <translation>saves what the support desk needs, secrets removed</translation>
-    </message>
-    <message>
-        <source>Writes one archive for the support desk: the versions, Config.ini, the window state, the last 1,000 lines of the log, the journal with its snapshots, what ports says, the sound devices, the message lists and a report of the last snapshot. Passwords and key codes are replaced by a mark everywhere in it; a file that cannot be read is listed in skipped.txt. Without -o it is orvanta-support-YYYY-MM-DD-HHMMSS.tar.gz in the current folder.
-</source>
-        <translation>Writes one archive for the support desk: the versions, Config.ini, the window state, the last 1,000 lines of the log, the journal with its snapshots, what ports says, the sound devices, the message lists and a report of the last snapshot. Passwords and key codes are replaced by a mark everywhere in it; a file that cannot be read is listed in skipped.txt. Without -o it is orvanta-support-YYYY-MM-DD-HHMMSS.tar.gz in the current folder.
-</translation>
-    </message>
-    <message>
-        <source>Examples:
-  orvanta-cli detect      finds the panel: its port and firmware
-  orvanta-cli read --password -o site.txt
-                          keeps the panel&apos;s settings, its password with them, in site.txt
-  orvanta-cli write site.txt
-                          shows what site.txt would change, asks, writes and checks
-  orvanta-cli write --yes --port &quot;$(orvanta-cli wait)&quot; template.txt
-                          waits for the next panel plugged in and writes the template into it
-  orvanta-cli report -o site.pdf
-                          the settings report of the panel
-  orvanta-cli restore 3   writes back what the panel held before write 3 (see history)
-</source>
-        <translation>Examples:
-  orvanta-cli detect      finds the panel: its port and firmware
-  orvanta-cli read --password -o site.txt
-                          keeps the panel&apos;s settings, its password with them, in site.txt
-  orvanta-cli write site.txt
-                          shows what site.txt would change, asks, writes and checks
-  orvanta-cli write --yes --port &quot;$(orvanta-cli wait)&quot; template.txt
-                          waits for the next panel plugged in and writes the template into it
-  orvanta-cli report -o site.pdf
-                          the settings report of the panel
-  orvanta-cli restore 3   writes back what the panel held before write 3 (see history)
-</translation>
     </message>
     <message>
         <source>Environment:
@@ -533,6 +495,96 @@ Stopping after the current message… (Ctrl+C again: at once)
 </translation>
     </message>
     <message>
+        <source>Чтение таблицы</source>
+        <translation>Reading the table</translation>
+    </message>
+    <message>
+        <source>Запись таблицы</source>
+        <translation>Writing the table</translation>
+    </message>
+    <message>
+        <source>saves the panel&apos;s message table to FILE, or writes it back</source>
+        <translation>saves the panel&apos;s message table to FILE, or writes it back</translation>
+    </message>
+    <message>
+        <source>The panel&apos;s message address table, as the window&apos;s debug buttons keep it: save reads its 54 words into FILE; load writes FILE&apos;s words into the panel, each read back and written again while it differs.
+</source>
+        <translation>The panel&apos;s message address table, as the window&apos;s debug buttons keep it: save reads its 54 words into FILE; load writes FILE&apos;s words into the panel, each read back and written again while it differs.
+</translation>
+    </message>
+    <message>
+        <source>Waits until a panel answers on a port where none answered when the wait began: an adapter plugged in, or a cable moved to the next panel. Prints that port, for --port of the next command. A panel that answers already counts only with --any, or once it has fallen silent or its adapter has gone: the next panel plugged in under the same name is a new one. Exit 3 when none comes within the time (default 300 s).
+</source>
+        <translation>Waits until a panel answers on a port where none answered when the wait began: an adapter plugged in, or a cable moved to the next panel. Prints that port, for --port of the next command. A panel that answers already counts only with --any, or once it has fallen silent or its adapter has gone: the next panel plugged in under the same name is a new one. Exit 3 when none comes within the time (default 300 s).
+</translation>
+    </message>
+    <message>
+        <source>
+Остановка, когда закончится запись в эту панель…
+</source>
+        <translation>
+Stopping once the write into this panel has ended…
+</translation>
+    </message>
+    <message>
+        <source>Все объекты таблицы уже запрограммированы (см. %1); заново: --again
+</source>
+        <translation>Every site of the table is programmed already (see %1); again: --again
+</translation>
+    </message>
+    <message>
+        <source>Не удалось создать папку %1
+</source>
+        <translation>Cannot make the folder %1
+</translation>
+    </message>
+    <message>
+        <source>На порту %1 уже отвечает охранная панель: она будет запрограммирована, если её подключить заново.
+</source>
+        <translation>A panel answers on %1 already: it is programmed if it is plugged in again.
+</translation>
+    </message>
+    <message>
+        <source>Подключите охранную панель…
+</source>
+        <translation>Plug in the panel…
+</translation>
+    </message>
+    <message>
+        <source>Подключите охранную панель объекта «%1»…
+</source>
+        <translation>Plug in the panel of site &quot;%1&quot;…
+</translation>
+    </message>
+    <message>
+        <source>Готово: %1. Подключите следующую панель…
+</source>
+        <translation>Done: %1. Plug in the next panel…
+</translation>
+    </message>
+    <message>
+        <source>Makes the settings report, an A4 PDF in the interface&apos;s language, of the panel&apos;s settings (read from it) or of a settings file: the general options, the loops and relays as tables, how many key slots hold a key, whether a password is set, the voice messages with the memory they take, and the last writes (of the site with --site, else of the panel&apos;s port and firmware). Never a key code or the password&apos;s digits. Without -o it is report.pdf, or report-NAME.pdf with --site.
+</source>
+        <translation>Makes the settings report, an A4 PDF in the interface&apos;s language, of the panel&apos;s settings (read from it) or of a settings file: the general options, the loops and relays as tables, how many key slots hold a key, whether a password is set, the voice messages with the memory they take, and the last writes (of the site with --site, else of the panel&apos;s port and firmware). Never a key code or the password&apos;s digits. Without -o it is report.pdf, or report-NAME.pdf with --site.
+</translation>
+    </message>
+    <message>
+        <source>Writes one archive for the support desk: the versions, Config.ini, the window state, the last 1,000 lines of the log, the journal with its snapshots, what ports says, the sound devices, the message lists and a report of the last snapshot. Passwords and key codes are replaced by a mark everywhere in it; a file that cannot be read is listed in skipped.txt. With --site the report is of that site&apos;s last snapshot; --sites puts a table of sites in, its passwords and keys replaced. Without -o it is orvanta-support-YYYY-MM-DD-HHMMSS.tar.gz in the current folder.
+</source>
+        <translation>Writes one archive for the support desk: the versions, Config.ini, the window state, the last 1,000 lines of the log, the journal with its snapshots, what ports says, the sound devices, the message lists and a report of the last snapshot. Passwords and key codes are replaced by a mark everywhere in it; a file that cannot be read is listed in skipped.txt. With --site the report is of that site&apos;s last snapshot; --sites puts a table of sites in, its passwords and keys replaced. Without -o it is orvanta-support-YYYY-MM-DD-HHMMSS.tar.gz in the current folder.
+</translation>
+    </message>
+    <message>
+        <source>programs one panel after another from a template</source>
+        <translation>programs one panel after another from a template</translation>
+    </message>
+    <message>
+        <source>Programs a line of panels: for each row of the sites table (a header site,password,key1,key2,key3,key4; &quot;,&quot; or &quot;;&quot;; UTF-8 or Windows-1251; password and keys optional, each over the template&apos;s) it waits for a panel that starts to answer, reads it whole, writes the template with the row&apos;s password and keys (checked, with a snapshot), uploads the messages as upload does, makes the report DIR/SITE.pdf and adds a line to the ledger (default ledger.csv): time, site, port, stable path, adapter serial, firmware, snapshot, each step&apos;s outcome and the report, never a secret. The table, the template and the messages are all checked first: a bad row is named by its line and nothing is programmed. The panel just programmed must be pulled (or re-plugged) before the next counts. A site the ledger says is done is skipped unless --again; without a table it goes on for --count panels, or until Ctrl+C. A failed step ends the run unless --keep-going. Ctrl+C while waiting ends at once; during a write it ends once the write did; during an upload as upload&apos;s Ctrl+C. Exit 0 when every row is done, 12 when stopped by Ctrl+C, else the status of the step that ended the run (3, 4, 6, 7, 9, 10, 11, 12).
+</source>
+        <translation>Programs a line of panels: for each row of the sites table (a header site,password,key1,key2,key3,key4; &quot;,&quot; or &quot;;&quot;; UTF-8 or Windows-1251; password and keys optional, each over the template&apos;s) it waits for a panel that starts to answer, reads it whole, writes the template with the row&apos;s password and keys (checked, with a snapshot), uploads the messages as upload does, makes the report DIR/SITE.pdf and adds a line to the ledger (default ledger.csv): time, site, port, stable path, adapter serial, firmware, snapshot, each step&apos;s outcome and the report, never a secret. The table, the template and the messages are all checked first: a bad row is named by its line and nothing is programmed. The panel just programmed must be pulled (or re-plugged) before the next counts. A site the ledger says is done is skipped unless --again; without a table it goes on for --count panels, or until Ctrl+C. A failed step ends the run unless --keep-going. Ctrl+C while waiting ends at once; during a write it ends once the write did; during an upload as upload&apos;s Ctrl+C. Exit 0 when every row is done, 12 when stopped by Ctrl+C, else the status of the step that ended the run (3, 4, 6, 7, 9, 10, 11, 12).
+</translation>
+    </message>
+    <message>
         <source>Usage: orvanta-cli [options] COMMAND [arguments]
 
 The Orvanta panel&apos;s settings without a window.
@@ -558,6 +610,10 @@ Options:
   --messages F, --sounds F
                   upload: the message lists to take instead of the window&apos;s
   --check         upload: check every message and send nothing
+  --site NAME     write, restore, report, support: the name of the panel&apos;s site, kept in the
+                  journal and naming the snapshot and the report
+  --settings F, --sites F, --ledger F, --reports DIR, --count N, --again, --keep-going
+                  program: see program --help
   --any           wait: a panel that answers already counts too
   --timeout S     wait: how many seconds to wait for a panel (default 300)
   --verbose       say which Config.ini is used, and print the exchange with the panel on
@@ -607,6 +663,10 @@ Options:
   --messages F, --sounds F
                   upload: the message lists to take instead of the window&apos;s
   --check         upload: check every message and send nothing
+  --site NAME     write, restore, report, support: the name of the panel&apos;s site, kept in the
+                  journal and naming the snapshot and the report
+  --settings F, --sites F, --ledger F, --reports DIR, --count N, --again, --keep-going
+                  program: see program --help
   --any           wait: a panel that answers already counts too
   --timeout S     wait: how many seconds to wait for a panel (default 300)
   --verbose       say which Config.ini is used, and print the exchange with the panel on
@@ -633,27 +693,35 @@ Before every write the panel&apos;s settings are read whole and kept as a snapsh
 </translation>
     </message>
     <message>
-        <source>Чтение таблицы</source>
-        <translation>Reading the table</translation>
-    </message>
-    <message>
-        <source>Запись таблицы</source>
-        <translation>Writing the table</translation>
-    </message>
-    <message>
-        <source>saves the panel&apos;s message table to FILE, or writes it back</source>
-        <translation>saves the panel&apos;s message table to FILE, or writes it back</translation>
-    </message>
-    <message>
-        <source>The panel&apos;s message address table, as the window&apos;s debug buttons keep it: save reads its 54 words into FILE; load writes FILE&apos;s words into the panel, each read back and written again while it differs.
+        <source>Examples:
+  orvanta-cli detect      finds the panel: its port and firmware
+  orvanta-cli read --password -o site.txt
+                          keeps the panel&apos;s settings, its password with them, in site.txt
+  orvanta-cli write site.txt
+                          shows what site.txt would change, asks, writes and checks
+  orvanta-cli write --yes --port &quot;$(orvanta-cli wait)&quot; template.txt
+                          waits for the next panel plugged in and writes the template into it
+  orvanta-cli report -o site.pdf
+                          the settings report of the panel
+  orvanta-cli restore 3   writes back what the panel held before write 3 (see history)
+  orvanta-cli program --settings template.txt --sites sites.csv --reports reports
+                          programs each site&apos;s panel as it is plugged in, one after another,
+                          with the site&apos;s password and keys, a report and a line in ledger.csv
 </source>
-        <translation>The panel&apos;s message address table, as the window&apos;s debug buttons keep it: save reads its 54 words into FILE; load writes FILE&apos;s words into the panel, each read back and written again while it differs.
-</translation>
-    </message>
-    <message>
-        <source>Waits until a panel answers on a port where none answered when the wait began: an adapter plugged in, or a cable moved to the next panel. Prints that port, for --port of the next command. A panel that answers already counts only with --any, or once it has fallen silent or its adapter has gone: the next panel plugged in under the same name is a new one. Exit 3 when none comes within the time (default 300 s).
-</source>
-        <translation>Waits until a panel answers on a port where none answered when the wait began: an adapter plugged in, or a cable moved to the next panel. Prints that port, for --port of the next command. A panel that answers already counts only with --any, or once it has fallen silent or its adapter has gone: the next panel plugged in under the same name is a new one. Exit 3 when none comes within the time (default 300 s).
+        <translation>Examples:
+  orvanta-cli detect      finds the panel: its port and firmware
+  orvanta-cli read --password -o site.txt
+                          keeps the panel&apos;s settings, its password with them, in site.txt
+  orvanta-cli write site.txt
+                          shows what site.txt would change, asks, writes and checks
+  orvanta-cli write --yes --port &quot;$(orvanta-cli wait)&quot; template.txt
+                          waits for the next panel plugged in and writes the template into it
+  orvanta-cli report -o site.pdf
+                          the settings report of the panel
+  orvanta-cli restore 3   writes back what the panel held before write 3 (see history)
+  orvanta-cli program --settings template.txt --sites sites.csv --reports reports
+                          programs each site&apos;s panel as it is plugged in, one after another,
+                          with the site&apos;s password and keys, a report and a line in ledger.csv
 </translation>
     </message>
 </context>
@@ -992,6 +1060,18 @@ Run with DEBUG for debug mode; orvanta-config --help for help.</translation>
     <message>
         <source>Дождитесь конца текущей работы со звуком или с охранной панелью.</source>
         <translation>Wait until the current work with the sound or the panel is over.</translation>
+    </message>
+    <message>
+        <source>Объект:</source>
+        <translation>Site:</translation>
+    </message>
+    <message>
+        <source>название объекта</source>
+        <translation>site name</translation>
+    </message>
+    <message>
+        <source>Под этим названием запись попадает в журнал, снимок и отчёт</source>
+        <translation>The writes go into the journal, the snapshot and the report under this name</translation>
     </message>
 </context>
 <context>
@@ -1860,6 +1940,60 @@ Run with DEBUG for debug mode; orvanta-config --help for help.</translation>
     <message>
         <source>Строк, чей файл не найден или не читается: %1; они не посчитаны.</source>
         <translation>Rows whose file is missing or cannot be read: %1; they are not counted.</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::SiteLedger</name>
+    <message>
+        <source>Не удалось записать журнал %1: %2</source>
+        <translation>Could not write to journal %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::SitesTable</name>
+    <message>
+        <source>%1: не удалось прочитать: %2</source>
+        <translation>%1: cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>строка 1: неизвестный столбец «%1»: бывают %2</source>
+        <translation>line 1: unknown column &quot;%1&quot;: there are %2</translation>
+    </message>
+    <message>
+        <source>строка 1: столбец «%1» дважды</source>
+        <translation>line 1: column &quot;%1&quot; twice</translation>
+    </message>
+    <message>
+        <source>строка 1: нет столбца «site»</source>
+        <translation>line 1: no column &quot;site&quot;</translation>
+    </message>
+    <message>
+        <source>строка %1: %2</source>
+        <translation>line %1: %2</translation>
+    </message>
+    <message>
+        <source>ячеек %1, а столбцов %2</source>
+        <translation>%1 cells, but %2 columns</translation>
+    </message>
+    <message>
+        <source>пароль — от одной до пяти цифр от 1 до 9, без двух одинаковых рядом</source>
+        <translation>the password is one to five digits from 1 to 9, no two equal ones side by side</translation>
+    </message>
+    <message>
+        <source>%1: код ключа — 16 шестнадцатеричных цифр</source>
+        <translation>%1: a key code is 16 hex digits</translation>
+    </message>
+    <message>
+        <source>нет названия объекта</source>
+        <translation>no site name</translation>
+    </message>
+    <message>
+        <source>объект «%1» уже есть выше</source>
+        <translation>site &quot;%1&quot; is already above</translation>
+    </message>
+    <message>
+        <source>в таблице нет ни одного объекта</source>
+        <translation>the table has no site</translation>
     </message>
 </context>
 <context>

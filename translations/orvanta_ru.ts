@@ -319,46 +319,8 @@
         <translation>создаёт отчёт о настройках (PDF) панели или FILE</translation>
     </message>
     <message>
-        <source>Makes the settings report, an A4 PDF in the interface&apos;s language, of the panel&apos;s settings (read from it) or of a settings file: the general options, the loops and relays as tables, how many key slots hold a key, whether a password is set, the voice messages with the memory they take, and the last writes. Never a key code or the password&apos;s digits. Without -o it is report.pdf.
-</source>
-        <translation>Создаёт отчёт о настройках — PDF формата A4 на языке интерфейса — настроек панели (прочитанных из неё) или файла настроек: общие настройки, шлейфы и реле таблицами, сколько ячеек ключей занято, задан ли пароль, голосовые сообщения с занимаемой памятью и последние записи. Никогда — коды ключей или цифры пароля. Без -o — report.pdf.
-</translation>
-    </message>
-    <message>
         <source>saves what the support desk needs, secrets removed</source>
         <translation>сохраняет то, что нужно поддержке, без секретов</translation>
-    </message>
-    <message>
-        <source>Writes one archive for the support desk: the versions, Config.ini, the window state, the last 1,000 lines of the log, the journal with its snapshots, what ports says, the sound devices, the message lists and a report of the last snapshot. Passwords and key codes are replaced by a mark everywhere in it; a file that cannot be read is listed in skipped.txt. Without -o it is orvanta-support-YYYY-MM-DD-HHMMSS.tar.gz in the current folder.
-</source>
-        <translation>Записывает один архив для поддержки: версии, Config.ini, состояние окна, последние 1000 строк журнала обмена, журнал записей со снимками, то, что говорит ports, звуковые устройства, списки сообщений и отчёт о последнем снимке. Пароли и коды ключей везде заменены пометкой; файл, который не удалось прочитать, назван в skipped.txt. Без -o это orvanta-support-ГГГГ-ММ-ДД-ЧЧММСС.tar.gz в текущей папке.
-</translation>
-    </message>
-    <message>
-        <source>Examples:
-  orvanta-cli detect      finds the panel: its port and firmware
-  orvanta-cli read --password -o site.txt
-                          keeps the panel&apos;s settings, its password with them, in site.txt
-  orvanta-cli write site.txt
-                          shows what site.txt would change, asks, writes and checks
-  orvanta-cli write --yes --port &quot;$(orvanta-cli wait)&quot; template.txt
-                          waits for the next panel plugged in and writes the template into it
-  orvanta-cli report -o site.pdf
-                          the settings report of the panel
-  orvanta-cli restore 3   writes back what the panel held before write 3 (see history)
-</source>
-        <translation>Примеры:
-  orvanta-cli detect      находит панель: её порт и прошивку
-  orvanta-cli read --password -o site.txt
-                          сохраняет настройки панели вместе с паролем в site.txt
-  orvanta-cli write site.txt
-                          показывает, что изменит site.txt, спрашивает, записывает и проверяет
-  orvanta-cli write --yes --port &quot;$(orvanta-cli wait)&quot; template.txt
-                          ждёт следующую подключённую панель и записывает в неё шаблон
-  orvanta-cli report -o site.pdf
-                          отчёт о настройках панели
-  orvanta-cli restore 3   возвращает то, что панель хранила перед записью 3 (см. history)
-</translation>
     </message>
     <message>
         <source>Environment:
@@ -533,6 +495,96 @@ Options:
 </translation>
     </message>
     <message>
+        <source>Чтение таблицы</source>
+        <translation>Чтение таблицы</translation>
+    </message>
+    <message>
+        <source>Запись таблицы</source>
+        <translation>Запись таблицы</translation>
+    </message>
+    <message>
+        <source>saves the panel&apos;s message table to FILE, or writes it back</source>
+        <translation>сохраняет таблицу сообщений панели в FILE или записывает её обратно</translation>
+    </message>
+    <message>
+        <source>The panel&apos;s message address table, as the window&apos;s debug buttons keep it: save reads its 54 words into FILE; load writes FILE&apos;s words into the panel, each read back and written again while it differs.
+</source>
+        <translation>Таблица адресов сообщений панели, как её сохраняют отладочные кнопки окна: save читает её 54 слова в FILE; load записывает слова из FILE в панель, каждое читается обратно и записывается снова, пока отличается.
+</translation>
+    </message>
+    <message>
+        <source>Waits until a panel answers on a port where none answered when the wait began: an adapter plugged in, or a cable moved to the next panel. Prints that port, for --port of the next command. A panel that answers already counts only with --any, or once it has fallen silent or its adapter has gone: the next panel plugged in under the same name is a new one. Exit 3 when none comes within the time (default 300 s).
+</source>
+        <translation>Ждёт, когда ответит панель на порту, где при начале ожидания не отвечала ни одна: вставлен адаптер или кабель перенесён к следующей панели. Выводит этот порт — для --port следующей команды. Панель, которая уже отвечает, подходит только с --any или после того, как замолчит или её адаптер будет отключён: следующая панель, подключённая под тем же именем, — новая. Код 3, если за отведённое время (по умолчанию 300 с) панель не появилась.
+</translation>
+    </message>
+    <message>
+        <source>
+Остановка, когда закончится запись в эту панель…
+</source>
+        <translation>
+Остановка, когда закончится запись в эту панель…
+</translation>
+    </message>
+    <message>
+        <source>Все объекты таблицы уже запрограммированы (см. %1); заново: --again
+</source>
+        <translation>Все объекты таблицы уже запрограммированы (см. %1); заново: --again
+</translation>
+    </message>
+    <message>
+        <source>Не удалось создать папку %1
+</source>
+        <translation>Не удалось создать папку %1
+</translation>
+    </message>
+    <message>
+        <source>На порту %1 уже отвечает охранная панель: она будет запрограммирована, если её подключить заново.
+</source>
+        <translation>На порту %1 уже отвечает охранная панель: она будет запрограммирована, если её подключить заново.
+</translation>
+    </message>
+    <message>
+        <source>Подключите охранную панель…
+</source>
+        <translation>Подключите охранную панель…
+</translation>
+    </message>
+    <message>
+        <source>Подключите охранную панель объекта «%1»…
+</source>
+        <translation>Подключите охранную панель объекта «%1»…
+</translation>
+    </message>
+    <message>
+        <source>Готово: %1. Подключите следующую панель…
+</source>
+        <translation>Готово: %1. Подключите следующую панель…
+</translation>
+    </message>
+    <message>
+        <source>Makes the settings report, an A4 PDF in the interface&apos;s language, of the panel&apos;s settings (read from it) or of a settings file: the general options, the loops and relays as tables, how many key slots hold a key, whether a password is set, the voice messages with the memory they take, and the last writes (of the site with --site, else of the panel&apos;s port and firmware). Never a key code or the password&apos;s digits. Without -o it is report.pdf, or report-NAME.pdf with --site.
+</source>
+        <translation>Создаёт отчёт о настройках — PDF формата A4 на языке интерфейса — настроек панели (прочитанных из неё) или файла настроек: общие настройки, шлейфы и реле таблицами, сколько ячеек ключей занято, задан ли пароль, голосовые сообщения с занимаемой памятью и последние записи (объекта с --site, иначе — порта и прошивки панели). Никогда — коды ключей или цифры пароля. Без -o — report.pdf, а с --site — report-NAME.pdf.
+</translation>
+    </message>
+    <message>
+        <source>Writes one archive for the support desk: the versions, Config.ini, the window state, the last 1,000 lines of the log, the journal with its snapshots, what ports says, the sound devices, the message lists and a report of the last snapshot. Passwords and key codes are replaced by a mark everywhere in it; a file that cannot be read is listed in skipped.txt. With --site the report is of that site&apos;s last snapshot; --sites puts a table of sites in, its passwords and keys replaced. Without -o it is orvanta-support-YYYY-MM-DD-HHMMSS.tar.gz in the current folder.
+</source>
+        <translation>Записывает один архив для поддержки: версии, Config.ini, состояние окна, последние 1000 строк журнала обмена, журнал записей со снимками, то, что говорит ports, звуковые устройства, списки сообщений и отчёт о последнем снимке. Пароли и коды ключей везде заменены пометкой; файл, который не удалось прочитать, назван в skipped.txt. С --site отчёт — о последнем снимке этого объекта; --sites кладёт в архив таблицу объектов, заменив в ней пароли и ключи. Без -o это orvanta-support-ГГГГ-ММ-ДД-ЧЧММСС.tar.gz в текущей папке.
+</translation>
+    </message>
+    <message>
+        <source>programs one panel after another from a template</source>
+        <translation>программирует панели одну за другой по шаблону</translation>
+    </message>
+    <message>
+        <source>Programs a line of panels: for each row of the sites table (a header site,password,key1,key2,key3,key4; &quot;,&quot; or &quot;;&quot;; UTF-8 or Windows-1251; password and keys optional, each over the template&apos;s) it waits for a panel that starts to answer, reads it whole, writes the template with the row&apos;s password and keys (checked, with a snapshot), uploads the messages as upload does, makes the report DIR/SITE.pdf and adds a line to the ledger (default ledger.csv): time, site, port, stable path, adapter serial, firmware, snapshot, each step&apos;s outcome and the report, never a secret. The table, the template and the messages are all checked first: a bad row is named by its line and nothing is programmed. The panel just programmed must be pulled (or re-plugged) before the next counts. A site the ledger says is done is skipped unless --again; without a table it goes on for --count panels, or until Ctrl+C. A failed step ends the run unless --keep-going. Ctrl+C while waiting ends at once; during a write it ends once the write did; during an upload as upload&apos;s Ctrl+C. Exit 0 when every row is done, 12 when stopped by Ctrl+C, else the status of the step that ended the run (3, 4, 6, 7, 9, 10, 11, 12).
+</source>
+        <translation>Программирует панели одну за другой: для каждой строки таблицы объектов (заголовок site,password,key1,key2,key3,key4; «,» или «;»; UTF-8 или Windows-1251; пароль и ключи необязательны и заменяют шаблонные) ждёт панель, которая начнёт отвечать, читает её целиком, записывает шаблон с паролем и ключами строки (с проверкой и снимком), записывает сообщения, как upload, создаёт отчёт DIR/SITE.pdf и добавляет строку в журнал (по умолчанию ledger.csv): время, объект, порт, постоянный путь, серийный номер адаптера, прошивка, снимок, итог каждого шага и отчёт, но никогда не секреты. Таблица, шаблон и сообщения проверяются заранее: плохая строка называется по номеру, и ничего не программируется. Только что запрограммированную панель нужно отключить (или переподключить), прежде чем следующая будет засчитана. Объект, который журнал называет готовым, пропускается, если нет --again; без таблицы программирует --count панелей или до Ctrl+C. Неудачный шаг завершает работу, если нет --keep-going. Ctrl+C во время ожидания завершает сразу; во время записи — когда запись закончится; во время записи сообщений — как Ctrl+C в upload. Код 0, если готовы все строки, 12 — если остановлено Ctrl+C, иначе код шага, который завершил работу (3, 4, 6, 7, 9, 10, 11, 12).
+</translation>
+    </message>
+    <message>
         <source>Usage: orvanta-cli [options] COMMAND [arguments]
 
 The Orvanta panel&apos;s settings without a window.
@@ -558,6 +610,10 @@ Options:
   --messages F, --sounds F
                   upload: the message lists to take instead of the window&apos;s
   --check         upload: check every message and send nothing
+  --site NAME     write, restore, report, support: the name of the panel&apos;s site, kept in the
+                  journal and naming the snapshot and the report
+  --settings F, --sites F, --ledger F, --reports DIR, --count N, --again, --keep-going
+                  program: see program --help
   --any           wait: a panel that answers already counts too
   --timeout S     wait: how many seconds to wait for a panel (default 300)
   --verbose       say which Config.ini is used, and print the exchange with the panel on
@@ -609,6 +665,10 @@ Before every write the panel&apos;s settings are read whole and kept as a snapsh
   --messages F, --sounds F
                   upload: списки сообщений вместо списков окна
   --check         upload: проверить все сообщения и ничего не отправлять
+  --site NAME     write, restore, report, support: название объекта панели; оно остаётся
+                  в журнале и даёт имя снимку и отчёту
+  --settings F, --sites F, --ledger F, --reports DIR, --count N, --again, --keep-going
+                  program: см. program --help
   --any           wait: подходит и панель, которая уже отвечает
   --timeout S     wait: сколько секунд ждать панель (по умолчанию 300)
   --verbose       сообщать, какой Config.ini используется, и выводить обмен с панелью
@@ -634,27 +694,35 @@ Before every write the panel&apos;s settings are read whole and kept as a snapsh
 </translation>
     </message>
     <message>
-        <source>Чтение таблицы</source>
-        <translation>Чтение таблицы</translation>
-    </message>
-    <message>
-        <source>Запись таблицы</source>
-        <translation>Запись таблицы</translation>
-    </message>
-    <message>
-        <source>saves the panel&apos;s message table to FILE, or writes it back</source>
-        <translation>сохраняет таблицу сообщений панели в FILE или записывает её обратно</translation>
-    </message>
-    <message>
-        <source>The panel&apos;s message address table, as the window&apos;s debug buttons keep it: save reads its 54 words into FILE; load writes FILE&apos;s words into the panel, each read back and written again while it differs.
+        <source>Examples:
+  orvanta-cli detect      finds the panel: its port and firmware
+  orvanta-cli read --password -o site.txt
+                          keeps the panel&apos;s settings, its password with them, in site.txt
+  orvanta-cli write site.txt
+                          shows what site.txt would change, asks, writes and checks
+  orvanta-cli write --yes --port &quot;$(orvanta-cli wait)&quot; template.txt
+                          waits for the next panel plugged in and writes the template into it
+  orvanta-cli report -o site.pdf
+                          the settings report of the panel
+  orvanta-cli restore 3   writes back what the panel held before write 3 (see history)
+  orvanta-cli program --settings template.txt --sites sites.csv --reports reports
+                          programs each site&apos;s panel as it is plugged in, one after another,
+                          with the site&apos;s password and keys, a report and a line in ledger.csv
 </source>
-        <translation>Таблица адресов сообщений панели, как её сохраняют отладочные кнопки окна: save читает её 54 слова в FILE; load записывает слова из FILE в панель, каждое читается обратно и записывается снова, пока отличается.
-</translation>
-    </message>
-    <message>
-        <source>Waits until a panel answers on a port where none answered when the wait began: an adapter plugged in, or a cable moved to the next panel. Prints that port, for --port of the next command. A panel that answers already counts only with --any, or once it has fallen silent or its adapter has gone: the next panel plugged in under the same name is a new one. Exit 3 when none comes within the time (default 300 s).
-</source>
-        <translation>Ждёт, когда ответит панель на порту, где при начале ожидания не отвечала ни одна: вставлен адаптер или кабель перенесён к следующей панели. Выводит этот порт — для --port следующей команды. Панель, которая уже отвечает, подходит только с --any или после того, как замолчит или её адаптер будет отключён: следующая панель, подключённая под тем же именем, — новая. Код 3, если за отведённое время (по умолчанию 300 с) панель не появилась.
+        <translation>Примеры:
+  orvanta-cli detect      находит панель: её порт и прошивку
+  orvanta-cli read --password -o site.txt
+                          сохраняет настройки панели вместе с паролем в site.txt
+  orvanta-cli write site.txt
+                          показывает, что изменит site.txt, спрашивает, записывает и проверяет
+  orvanta-cli write --yes --port &quot;$(orvanta-cli wait)&quot; template.txt
+                          ждёт следующую подключённую панель и записывает в неё шаблон
+  orvanta-cli report -o site.pdf
+                          отчёт о настройках панели
+  orvanta-cli restore 3   возвращает то, что панель хранила перед записью 3 (см. history)
+  orvanta-cli program --settings template.txt --sites sites.csv --reports reports
+                          программирует панели объектов одну за другой по мере подключения,
+                          с паролем и ключами объекта, отчётом и строкой в ledger.csv
 </translation>
     </message>
 </context>
@@ -993,6 +1061,18 @@ Before every write the panel&apos;s settings are read whole and kept as a snapsh
     <message>
         <source>Дождитесь конца текущей работы со звуком или с охранной панелью.</source>
         <translation>Дождитесь конца текущей работы со звуком или с охранной панелью.</translation>
+    </message>
+    <message>
+        <source>Объект:</source>
+        <translation>Объект:</translation>
+    </message>
+    <message>
+        <source>название объекта</source>
+        <translation>название объекта</translation>
+    </message>
+    <message>
+        <source>Под этим названием запись попадает в журнал, снимок и отчёт</source>
+        <translation>Под этим названием запись попадает в журнал, снимок и отчёт</translation>
     </message>
 </context>
 <context>
@@ -1861,6 +1941,60 @@ Before every write the panel&apos;s settings are read whole and kept as a snapsh
     <message>
         <source>Строк, чей файл не найден или не читается: %1; они не посчитаны.</source>
         <translation>Строк, чей файл не найден или не читается: %1; они не посчитаны.</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::SiteLedger</name>
+    <message>
+        <source>Не удалось записать журнал %1: %2</source>
+        <translation>Не удалось записать журнал %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::SitesTable</name>
+    <message>
+        <source>%1: не удалось прочитать: %2</source>
+        <translation>%1: не удалось прочитать: %2</translation>
+    </message>
+    <message>
+        <source>строка 1: неизвестный столбец «%1»: бывают %2</source>
+        <translation>строка 1: неизвестный столбец «%1»: бывают %2</translation>
+    </message>
+    <message>
+        <source>строка 1: столбец «%1» дважды</source>
+        <translation>строка 1: столбец «%1» дважды</translation>
+    </message>
+    <message>
+        <source>строка 1: нет столбца «site»</source>
+        <translation>строка 1: нет столбца «site»</translation>
+    </message>
+    <message>
+        <source>строка %1: %2</source>
+        <translation>строка %1: %2</translation>
+    </message>
+    <message>
+        <source>ячеек %1, а столбцов %2</source>
+        <translation>ячеек %1, а столбцов %2</translation>
+    </message>
+    <message>
+        <source>пароль — от одной до пяти цифр от 1 до 9, без двух одинаковых рядом</source>
+        <translation>пароль — от одной до пяти цифр от 1 до 9, без двух одинаковых рядом</translation>
+    </message>
+    <message>
+        <source>%1: код ключа — 16 шестнадцатеричных цифр</source>
+        <translation>%1: код ключа — 16 шестнадцатеричных цифр</translation>
+    </message>
+    <message>
+        <source>нет названия объекта</source>
+        <translation>нет названия объекта</translation>
+    </message>
+    <message>
+        <source>объект «%1» уже есть выше</source>
+        <translation>объект «%1» уже есть выше</translation>
+    </message>
+    <message>
+        <source>в таблице нет ни одного объекта</source>
+        <translation>в таблице нет ни одного объекта</translation>
     </message>
 </context>
 <context>

@@ -319,46 +319,8 @@
         <translation>створює звіт про налаштування (PDF) панелі або FILE</translation>
     </message>
     <message>
-        <source>Makes the settings report, an A4 PDF in the interface&apos;s language, of the panel&apos;s settings (read from it) or of a settings file: the general options, the loops and relays as tables, how many key slots hold a key, whether a password is set, the voice messages with the memory they take, and the last writes. Never a key code or the password&apos;s digits. Without -o it is report.pdf.
-</source>
-        <translation>Створює звіт про налаштування — PDF формату A4 мовою інтерфейсу — налаштувань панелі (прочитаних з неї) або файлу налаштувань: загальні налаштування, шлейфи й реле таблицями, скільки комірок ключів зайнято, чи задано пароль, голосові повідомлення з пам’яттю, яку вони займають, і останні записи. Ніколи — коди ключів чи цифри пароля. Без -o — report.pdf.
-</translation>
-    </message>
-    <message>
         <source>saves what the support desk needs, secrets removed</source>
         <translation>зберігає те, що потрібно підтримці, без секретів</translation>
-    </message>
-    <message>
-        <source>Writes one archive for the support desk: the versions, Config.ini, the window state, the last 1,000 lines of the log, the journal with its snapshots, what ports says, the sound devices, the message lists and a report of the last snapshot. Passwords and key codes are replaced by a mark everywhere in it; a file that cannot be read is listed in skipped.txt. Without -o it is orvanta-support-YYYY-MM-DD-HHMMSS.tar.gz in the current folder.
-</source>
-        <translation>Записує один архів для підтримки: версії, Config.ini, стан вікна, останні 1000 рядків журналу обміну, журнал записів зі знімками, те, що каже ports, звукові пристрої, списки повідомлень і звіт про останній знімок. Паролі й коди ключів скрізь замінено позначкою; файл, який не вдалося прочитати, названо в skipped.txt. Без -o це orvanta-support-РРРР-ММ-ДД-ГГХХСС.tar.gz у поточній теці.
-</translation>
-    </message>
-    <message>
-        <source>Examples:
-  orvanta-cli detect      finds the panel: its port and firmware
-  orvanta-cli read --password -o site.txt
-                          keeps the panel&apos;s settings, its password with them, in site.txt
-  orvanta-cli write site.txt
-                          shows what site.txt would change, asks, writes and checks
-  orvanta-cli write --yes --port &quot;$(orvanta-cli wait)&quot; template.txt
-                          waits for the next panel plugged in and writes the template into it
-  orvanta-cli report -o site.pdf
-                          the settings report of the panel
-  orvanta-cli restore 3   writes back what the panel held before write 3 (see history)
-</source>
-        <translation>Приклади:
-  orvanta-cli detect      знаходить панель: її порт і прошивку
-  orvanta-cli read --password -o site.txt
-                          зберігає налаштування панелі разом із паролем у site.txt
-  orvanta-cli write site.txt
-                          показує, що змінить site.txt, запитує, записує й перевіряє
-  orvanta-cli write --yes --port &quot;$(orvanta-cli wait)&quot; template.txt
-                          чекає на наступну підключену панель і записує в неї шаблон
-  orvanta-cli report -o site.pdf
-                          звіт про налаштування панелі
-  orvanta-cli restore 3   повертає те, що панель зберігала перед записом 3 (див. history)
-</translation>
     </message>
     <message>
         <source>Environment:
@@ -532,6 +494,96 @@ Options:
 </translation>
     </message>
     <message>
+        <source>Чтение таблицы</source>
+        <translation>Читання таблиці</translation>
+    </message>
+    <message>
+        <source>Запись таблицы</source>
+        <translation>Запис таблиці</translation>
+    </message>
+    <message>
+        <source>saves the panel&apos;s message table to FILE, or writes it back</source>
+        <translation>зберігає таблицю повідомлень панелі у FILE або записує її назад</translation>
+    </message>
+    <message>
+        <source>The panel&apos;s message address table, as the window&apos;s debug buttons keep it: save reads its 54 words into FILE; load writes FILE&apos;s words into the panel, each read back and written again while it differs.
+</source>
+        <translation>Таблиця адрес повідомлень панелі, як її зберігають кнопки налагодження вікна: save читає її 54 слова у FILE; load записує слова з FILE у панель, кожне читається назад і записується знову, доки відрізняється.
+</translation>
+    </message>
+    <message>
+        <source>Waits until a panel answers on a port where none answered when the wait began: an adapter plugged in, or a cable moved to the next panel. Prints that port, for --port of the next command. A panel that answers already counts only with --any, or once it has fallen silent or its adapter has gone: the next panel plugged in under the same name is a new one. Exit 3 when none comes within the time (default 300 s).
+</source>
+        <translation>Чекає, доки відповість панель на порту, де на початку очікування не відповідала жодна: вставлено адаптер або кабель перенесено до наступної панелі. Виводить цей порт — для --port наступної команди. Панель, що вже відповідає, підходить лише з --any або після того, як замовкне чи її адаптер буде від’єднано: наступна панель, під’єднана під тим самим іменем, — нова. Код 3, якщо за відведений час (типово 300 с) панель не з’явилася.
+</translation>
+    </message>
+    <message>
+        <source>
+Остановка, когда закончится запись в эту панель…
+</source>
+        <translation>
+Зупинка, щойно закінчиться запис у цю панель…
+</translation>
+    </message>
+    <message>
+        <source>Все объекты таблицы уже запрограммированы (см. %1); заново: --again
+</source>
+        <translation>Усі об&apos;єкти таблиці вже запрограмовано (див. %1); знову: --again
+</translation>
+    </message>
+    <message>
+        <source>Не удалось создать папку %1
+</source>
+        <translation>Не вдалося створити теку %1
+</translation>
+    </message>
+    <message>
+        <source>На порту %1 уже отвечает охранная панель: она будет запрограммирована, если её подключить заново.
+</source>
+        <translation>На порту %1 уже відповідає охоронна панель: її буде запрограмовано, якщо підключити її знову.
+</translation>
+    </message>
+    <message>
+        <source>Подключите охранную панель…
+</source>
+        <translation>Підключіть охоронну панель…
+</translation>
+    </message>
+    <message>
+        <source>Подключите охранную панель объекта «%1»…
+</source>
+        <translation>Підключіть охоронну панель об&apos;єкта «%1»…
+</translation>
+    </message>
+    <message>
+        <source>Готово: %1. Подключите следующую панель…
+</source>
+        <translation>Готово: %1. Підключіть наступну панель…
+</translation>
+    </message>
+    <message>
+        <source>Makes the settings report, an A4 PDF in the interface&apos;s language, of the panel&apos;s settings (read from it) or of a settings file: the general options, the loops and relays as tables, how many key slots hold a key, whether a password is set, the voice messages with the memory they take, and the last writes (of the site with --site, else of the panel&apos;s port and firmware). Never a key code or the password&apos;s digits. Without -o it is report.pdf, or report-NAME.pdf with --site.
+</source>
+        <translation>Створює звіт про налаштування — PDF формату A4 мовою інтерфейсу — налаштувань панелі (прочитаних з неї) або файлу налаштувань: загальні налаштування, шлейфи й реле таблицями, скільки комірок ключів зайнято, чи задано пароль, голосові повідомлення з пам’яттю, яку вони займають, і останні записи (об&apos;єкта з --site, інакше — порту й прошивки панелі). Ніколи — коди ключів чи цифри пароля. Без -o — report.pdf, а з --site — report-NAME.pdf.
+</translation>
+    </message>
+    <message>
+        <source>Writes one archive for the support desk: the versions, Config.ini, the window state, the last 1,000 lines of the log, the journal with its snapshots, what ports says, the sound devices, the message lists and a report of the last snapshot. Passwords and key codes are replaced by a mark everywhere in it; a file that cannot be read is listed in skipped.txt. With --site the report is of that site&apos;s last snapshot; --sites puts a table of sites in, its passwords and keys replaced. Without -o it is orvanta-support-YYYY-MM-DD-HHMMSS.tar.gz in the current folder.
+</source>
+        <translation>Записує один архів для підтримки: версії, Config.ini, стан вікна, останні 1000 рядків журналу обміну, журнал записів зі знімками, те, що каже ports, звукові пристрої, списки повідомлень і звіт про останній знімок. Паролі й коди ключів скрізь замінено позначкою; файл, який не вдалося прочитати, названо в skipped.txt. З --site звіт — про останній знімок цього об&apos;єкта; --sites кладе в архів таблицю об&apos;єктів, замінивши в ній паролі й ключі. Без -o це orvanta-support-РРРР-ММ-ДД-ГГХХСС.tar.gz у поточній теці.
+</translation>
+    </message>
+    <message>
+        <source>programs one panel after another from a template</source>
+        <translation>програмує панелі одну за одною за шаблоном</translation>
+    </message>
+    <message>
+        <source>Programs a line of panels: for each row of the sites table (a header site,password,key1,key2,key3,key4; &quot;,&quot; or &quot;;&quot;; UTF-8 or Windows-1251; password and keys optional, each over the template&apos;s) it waits for a panel that starts to answer, reads it whole, writes the template with the row&apos;s password and keys (checked, with a snapshot), uploads the messages as upload does, makes the report DIR/SITE.pdf and adds a line to the ledger (default ledger.csv): time, site, port, stable path, adapter serial, firmware, snapshot, each step&apos;s outcome and the report, never a secret. The table, the template and the messages are all checked first: a bad row is named by its line and nothing is programmed. The panel just programmed must be pulled (or re-plugged) before the next counts. A site the ledger says is done is skipped unless --again; without a table it goes on for --count panels, or until Ctrl+C. A failed step ends the run unless --keep-going. Ctrl+C while waiting ends at once; during a write it ends once the write did; during an upload as upload&apos;s Ctrl+C. Exit 0 when every row is done, 12 when stopped by Ctrl+C, else the status of the step that ended the run (3, 4, 6, 7, 9, 10, 11, 12).
+</source>
+        <translation>Програмує панелі одну за одною: для кожного рядка таблиці об&apos;єктів (заголовок site,password,key1,key2,key3,key4; «,» або «;»; UTF-8 або Windows-1251; пароль і ключі необов&apos;язкові й замінюють шаблонні) чекає на панель, що почне відповідати, читає її цілком, записує шаблон із паролем і ключами рядка (з перевіркою та знімком), записує повідомлення, як upload, створює звіт DIR/SITE.pdf і додає рядок до журналу (за замовчуванням ledger.csv): час, об&apos;єкт, порт, постійний шлях, серійний номер адаптера, прошивка, знімок, підсумок кожного кроку та звіт, але ніколи не секрети. Таблицю, шаблон і повідомлення перевіряють заздалегідь: поганий рядок називають за номером, і нічого не програмується. Щойно запрограмовану панель треба відключити (або перепідключити), перш ніж наступну буде зараховано. Об&apos;єкт, який журнал називає готовим, пропускається, якщо немає --again; без таблиці програмує --count панелей або до Ctrl+C. Невдалий крок завершує роботу, якщо немає --keep-going. Ctrl+C під час очікування завершує одразу; під час запису — коли запис закінчиться; під час запису повідомлень — як Ctrl+C в upload. Код 0, якщо готові всі рядки, 12 — якщо зупинено Ctrl+C, інакше код кроку, що завершив роботу (3, 4, 6, 7, 9, 10, 11, 12).
+</translation>
+    </message>
+    <message>
         <source>Usage: orvanta-cli [options] COMMAND [arguments]
 
 The Orvanta panel&apos;s settings without a window.
@@ -557,6 +609,10 @@ Options:
   --messages F, --sounds F
                   upload: the message lists to take instead of the window&apos;s
   --check         upload: check every message and send nothing
+  --site NAME     write, restore, report, support: the name of the panel&apos;s site, kept in the
+                  journal and naming the snapshot and the report
+  --settings F, --sites F, --ledger F, --reports DIR, --count N, --again, --keep-going
+                  program: see program --help
   --any           wait: a panel that answers already counts too
   --timeout S     wait: how many seconds to wait for a panel (default 300)
   --verbose       say which Config.ini is used, and print the exchange with the panel on
@@ -607,6 +663,10 @@ FILE налаштувань &quot;-&quot; читається зі стандар
   --messages F, --sounds F
                   upload: списки повідомлень замість списків вікна
   --check         upload: перевірити всі повідомлення й нічого не надсилати
+  --site NAME     write, restore, report, support: назва об&apos;єкта панелі; вона лишається
+                  в журналі й дає ім&apos;я знімку та звіту
+  --settings F, --sites F, --ledger F, --reports DIR, --count N, --again, --keep-going
+                  program: див. program --help
   --any           wait: підходить і панель, що вже відповідає
   --timeout S     wait: скільки секунд чекати на панель (типово 300)
   --verbose       повідомляти, який Config.ini використано, і виводити обмін із панеллю у
@@ -632,27 +692,35 @@ FILE налаштувань &quot;-&quot; читається зі стандар
 </translation>
     </message>
     <message>
-        <source>Чтение таблицы</source>
-        <translation>Читання таблиці</translation>
-    </message>
-    <message>
-        <source>Запись таблицы</source>
-        <translation>Запис таблиці</translation>
-    </message>
-    <message>
-        <source>saves the panel&apos;s message table to FILE, or writes it back</source>
-        <translation>зберігає таблицю повідомлень панелі у FILE або записує її назад</translation>
-    </message>
-    <message>
-        <source>The panel&apos;s message address table, as the window&apos;s debug buttons keep it: save reads its 54 words into FILE; load writes FILE&apos;s words into the panel, each read back and written again while it differs.
+        <source>Examples:
+  orvanta-cli detect      finds the panel: its port and firmware
+  orvanta-cli read --password -o site.txt
+                          keeps the panel&apos;s settings, its password with them, in site.txt
+  orvanta-cli write site.txt
+                          shows what site.txt would change, asks, writes and checks
+  orvanta-cli write --yes --port &quot;$(orvanta-cli wait)&quot; template.txt
+                          waits for the next panel plugged in and writes the template into it
+  orvanta-cli report -o site.pdf
+                          the settings report of the panel
+  orvanta-cli restore 3   writes back what the panel held before write 3 (see history)
+  orvanta-cli program --settings template.txt --sites sites.csv --reports reports
+                          programs each site&apos;s panel as it is plugged in, one after another,
+                          with the site&apos;s password and keys, a report and a line in ledger.csv
 </source>
-        <translation>Таблиця адрес повідомлень панелі, як її зберігають кнопки налагодження вікна: save читає її 54 слова у FILE; load записує слова з FILE у панель, кожне читається назад і записується знову, доки відрізняється.
-</translation>
-    </message>
-    <message>
-        <source>Waits until a panel answers on a port where none answered when the wait began: an adapter plugged in, or a cable moved to the next panel. Prints that port, for --port of the next command. A panel that answers already counts only with --any, or once it has fallen silent or its adapter has gone: the next panel plugged in under the same name is a new one. Exit 3 when none comes within the time (default 300 s).
-</source>
-        <translation>Чекає, доки відповість панель на порту, де на початку очікування не відповідала жодна: вставлено адаптер або кабель перенесено до наступної панелі. Виводить цей порт — для --port наступної команди. Панель, що вже відповідає, підходить лише з --any або після того, як замовкне чи її адаптер буде від’єднано: наступна панель, під’єднана під тим самим іменем, — нова. Код 3, якщо за відведений час (типово 300 с) панель не з’явилася.
+        <translation>Приклади:
+  orvanta-cli detect      знаходить панель: її порт і прошивку
+  orvanta-cli read --password -o site.txt
+                          зберігає налаштування панелі разом із паролем у site.txt
+  orvanta-cli write site.txt
+                          показує, що змінить site.txt, запитує, записує й перевіряє
+  orvanta-cli write --yes --port &quot;$(orvanta-cli wait)&quot; template.txt
+                          чекає на наступну підключену панель і записує в неї шаблон
+  orvanta-cli report -o site.pdf
+                          звіт про налаштування панелі
+  orvanta-cli restore 3   повертає те, що панель зберігала перед записом 3 (див. history)
+  orvanta-cli program --settings template.txt --sites sites.csv --reports reports
+                          програмує панелі об&apos;єктів одну за одною, щойно їх підключено,
+                          з паролем і ключами об&apos;єкта, звітом і рядком у ledger.csv
 </translation>
     </message>
 </context>
@@ -991,6 +1059,18 @@ FILE налаштувань &quot;-&quot; читається зі стандар
     <message>
         <source>Дождитесь конца текущей работы со звуком или с охранной панелью.</source>
         <translation>Дочекайтеся кінця поточної роботи зі звуком або з охоронною панеллю.</translation>
+    </message>
+    <message>
+        <source>Объект:</source>
+        <translation>Об&apos;єкт:</translation>
+    </message>
+    <message>
+        <source>название объекта</source>
+        <translation>назва об&apos;єкта</translation>
+    </message>
+    <message>
+        <source>Под этим названием запись попадает в журнал, снимок и отчёт</source>
+        <translation>Під цією назвою запис потрапляє в журнал, знімок і звіт</translation>
     </message>
 </context>
 <context>
@@ -1859,6 +1939,60 @@ FILE налаштувань &quot;-&quot; читається зі стандар
     <message>
         <source>Строк, чей файл не найден или не читается: %1; они не посчитаны.</source>
         <translation>Рядків, чий файл не знайдено або він не читається: %1; їх не пораховано.</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::SiteLedger</name>
+    <message>
+        <source>Не удалось записать журнал %1: %2</source>
+        <translation>Не вдалося записати журнал %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::SitesTable</name>
+    <message>
+        <source>%1: не удалось прочитать: %2</source>
+        <translation>%1: не вдалося прочитати: %2</translation>
+    </message>
+    <message>
+        <source>строка 1: неизвестный столбец «%1»: бывают %2</source>
+        <translation>рядок 1: невідомий стовпець «%1»: бувають %2</translation>
+    </message>
+    <message>
+        <source>строка 1: столбец «%1» дважды</source>
+        <translation>рядок 1: стовпець «%1» двічі</translation>
+    </message>
+    <message>
+        <source>строка 1: нет столбца «site»</source>
+        <translation>рядок 1: немає стовпця «site»</translation>
+    </message>
+    <message>
+        <source>строка %1: %2</source>
+        <translation>рядок %1: %2</translation>
+    </message>
+    <message>
+        <source>ячеек %1, а столбцов %2</source>
+        <translation>клітинок %1, а стовпців %2</translation>
+    </message>
+    <message>
+        <source>пароль — от одной до пяти цифр от 1 до 9, без двух одинаковых рядом</source>
+        <translation>пароль — від однієї до п&apos;яти цифр від 1 до 9, без двох однакових поруч</translation>
+    </message>
+    <message>
+        <source>%1: код ключа — 16 шестнадцатеричных цифр</source>
+        <translation>%1: код ключа — 16 шістнадцяткових цифр</translation>
+    </message>
+    <message>
+        <source>нет названия объекта</source>
+        <translation>немає назви об&apos;єкта</translation>
+    </message>
+    <message>
+        <source>объект «%1» уже есть выше</source>
+        <translation>об&apos;єкт «%1» уже є вище</translation>
+    </message>
+    <message>
+        <source>в таблице нет ни одного объекта</source>
+        <translation>у таблиці немає жодного об&apos;єкта</translation>
     </message>
 </context>
 <context>

@@ -110,6 +110,8 @@ bool ParseCommandLine(const QStringList &arguments, Options &options)
             {QStringLiteral("--version"), &options.version},
             {QStringLiteral("--any"), &options.any},
             {QStringLiteral("--check"), &options.check},
+            {QStringLiteral("--again"), &options.again},
+            {QStringLiteral("--keep-going"), &options.keepGoing},
         };
         const std::map<QString, QString *> values = {
             {QStringLiteral("--config"), &options.config},
@@ -119,6 +121,12 @@ bool ParseCommandLine(const QStringList &arguments, Options &options)
             {QStringLiteral("--timeout"), &options.timeout},
             {QStringLiteral("--messages"), &options.messages},
             {QStringLiteral("--sounds"), &options.sounds},
+            {QStringLiteral("--site"), &options.site},
+            {QStringLiteral("--settings"), &options.settings},
+            {QStringLiteral("--sites"), &options.sites},
+            {QStringLiteral("--ledger"), &options.ledger},
+            {QStringLiteral("--reports"), &options.reports},
+            {QStringLiteral("--count"), &options.count},
         };
         const bool positional = optionsEnded || argument == QLatin1String("-") ||
                                 !argument.startsWith(QLatin1Char('-'));

@@ -50,8 +50,16 @@ struct Options
     QString timeout;  // wait: seconds
     QString messages; // upload: the lists, instead of the window's
     QString sounds;
-    bool any = false;   // wait: a panel that answers already counts too
-    bool check = false; // upload: the check alone, nothing sent
+    QString site;           // write, restore, report, support: the name of the panel's site
+    QString settings;       // program: the template
+    QString sites;          // program: the sites table; support: one to put in, its secrets hidden
+    QString ledger;         // program
+    QString reports;        // program: the folder of the reports
+    QString count;          // program: how many panels at most
+    bool again = false;     // program: also the sites the ledger says are done
+    bool keepGoing = false; // program: on to the next panel after a failed step
+    bool any = false;       // wait: a panel that answers already counts too
+    bool check = false;     // upload: the check alone, nothing sent
     bool password = false;
     bool yes = false;
     bool showSecrets = false; // write, restore, diff: the password and key codes in full

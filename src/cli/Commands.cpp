@@ -24,6 +24,7 @@ int RunReport(const Invocation &call);
 int RunSupport(const Invocation &call);
 int RunUpload(const Invocation &call);
 int RunTable(const Invocation &call);
+int RunProgram(const Invocation &call);
 
 const std::vector<Command> &Commands()
 {
@@ -49,7 +50,7 @@ const std::vector<Command> &Commands()
          QT_TRANSLATE_NOOP("Cli", "Reads every setting of the panel into a settings file, or to "
                                   "standard output. The password only with --password.\n"),
          RunRead},
-        {"write", "[--port P] FILE [--yes] [--show-secrets]", Argument::Required,
+        {"write", "[--port P] FILE [--site NAME] [--yes] [--show-secrets]", Argument::Required,
          QT_TRANSLATE_NOOP("Cli", "shows what would change, asks, writes, and checks the panel"),
          QT_TRANSLATE_NOOP(
              "Cli", "Reads the panel, lists what the file would change, asks (unless --yes), "
@@ -70,7 +71,7 @@ const std::vector<Command> &Commands()
                     "how many settings it changed. Each has the snapshot of what the panel held "
                     "before it.\n"),
          RunHistory},
-        {"restore", "N [--port P] [--yes] [--show-secrets]", Argument::Required,
+        {"restore", "N [--port P] [--site NAME] [--yes] [--show-secrets]", Argument::Required,
          QT_TRANSLATE_NOOP("Cli", "writes snapshot N back (compare, confirm, verify as write)"),
          QT_TRANSLATE_NOOP(
              "Cli", "Writes snapshot N (see history) back into the panel: shows its date, port "
@@ -116,17 +117,18 @@ const std::vector<Command> &Commands()
                     "gone: the next panel plugged in under the same name is a new one. Exit 3 "
                     "when none comes within the time (default 300 s).\n"),
          RunWait},
-        {"report", "[--port P] [-o FILE.pdf] [FILE]", Argument::Optional,
+        {"report", "[--port P] [--site NAME] [-o FILE.pdf] [FILE]", Argument::Optional,
          QT_TRANSLATE_NOOP("Cli", "makes a settings report (PDF) of the panel or of FILE"),
          QT_TRANSLATE_NOOP(
              "Cli", "Makes the settings report, an A4 PDF in the interface's language, of the "
                     "panel's settings (read from it) or of a settings file: the general options, "
                     "the loops and relays as tables, how many key slots hold a key, whether a "
                     "password is set, the voice messages with the memory they take, and the last "
-                    "writes. Never a key code or the password's digits. Without -o it is "
-                    "report.pdf.\n"),
+                    "writes (of the site with --site, else of the panel's port and firmware). "
+                    "Never a key code or the password's digits. Without -o it is report.pdf, or "
+                    "report-NAME.pdf with --site.\n"),
          RunReport},
-        {"support", "[-o FILE.tar.gz]", Argument::None,
+        {"support", "[--site NAME] [--sites FILE.csv] [-o FILE.tar.gz]", Argument::None,
          QT_TRANSLATE_NOOP("Cli", "saves what the support desk needs, secrets removed"),
          QT_TRANSLATE_NOOP(
              "Cli", "Writes one archive for the support desk: the versions, Config.ini, the "
@@ -134,8 +136,9 @@ const std::vector<Command> &Commands()
                     "snapshots, what ports says, the sound devices, the message lists and a "
                     "report of the last snapshot. Passwords and key codes are replaced by a mark "
                     "everywhere in it; a file that cannot be read is listed in skipped.txt. "
-                    "Without -o it is orvanta-support-YYYY-MM-DD-HHMMSS.tar.gz in the current "
-                    "folder.\n"),
+                    "With --site the report is of that site's last snapshot; --sites puts a "
+                    "table of sites in, its passwords and keys replaced. Without -o it is "
+                    "orvanta-support-YYYY-MM-DD-HHMMSS.tar.gz in the current folder.\n"),
          RunSupport},
         {"upload", "[--port P] [--messages FILE --sounds FILE] [--check] [--yes] [--json]",
          Argument::None, QT_TRANSLATE_NOOP("Cli", "puts the listed voice messages into the panel"),
@@ -156,6 +159,30 @@ const std::vector<Command> &Commands()
                     "save reads its 54 words into FILE; load writes FILE's words into the panel, "
                     "each read back and written again while it differs.\n"),
          RunTable},
+        {"program",
+         "--settings FILE [--sites FILE.csv] [--messages FILE --sounds FILE] [--ledger FILE.csv] "
+         "[--reports DIR] [--count N] [--again] [--keep-going] [--port P]",
+         Argument::None,
+         QT_TRANSLATE_NOOP("Cli", "programs one panel after another from a template"),
+         QT_TRANSLATE_NOOP(
+             "Cli",
+             "Programs a line of panels: for each row of the sites table (a header "
+             "site,password,key1,key2,key3,key4; \",\" or \";\"; UTF-8 or Windows-1251; password "
+             "and keys optional, each over the template's) it waits for a panel that starts to "
+             "answer, reads it whole, writes the template with the row's password and keys "
+             "(checked, with a snapshot), uploads the messages as upload does, makes the report "
+             "DIR/SITE.pdf and adds a line to the ledger (default ledger.csv): time, site, "
+             "port, stable path, adapter serial, firmware, snapshot, each step's outcome and the "
+             "report, never a secret. The table, the template and the messages are all checked "
+             "first: a bad row is named by its line and nothing is programmed. The panel just "
+             "programmed must be pulled (or re-plugged) before the next counts. A site the "
+             "ledger says is done is skipped unless --again; without a table it goes on for "
+             "--count panels, or until Ctrl+C. A failed step ends the run unless --keep-going. "
+             "Ctrl+C while waiting ends at once; during a write it ends once the write did; "
+             "during an upload as upload's Ctrl+C. Exit 0 when every row is done, 12 when "
+             "stopped by Ctrl+C, else the status of the step that ended the run (3, 4, 6, 7, "
+             "9, 10, 11, 12).\n"),
+         RunProgram},
         {"help", "[COMMAND]", Argument::None, QT_TRANSLATE_NOOP("Cli", "this text, or a command's"),
          QT_TRANSLATE_NOOP("Cli", "The program's help, or a command's.\n"), nullptr},
     };
@@ -191,7 +218,16 @@ QString commandLine(const Command &command)
     if (head.size() + 2 <= SummaryColumn) {
         line = head.leftJustified(SummaryColumn);
     } else {
-        text = head + QLatin1Char('\n');
+        // A synopsis wider than the help runs on in lines of its own, indented under the name.
+        QString part = QStringLiteral(" ");
+        for (const QString &word : invocation(command).split(QLatin1Char(' '))) {
+            if (!part.trimmed().isEmpty() && part.size() + 1 + word.size() > Width) {
+                text += part + QLatin1Char('\n');
+                part = QStringLiteral("    ");
+            }
+            part += QLatin1Char(' ') + word;
+        }
+        text += part + QLatin1Char('\n');
         line = QString(SummaryColumn, QLatin1Char(' '));
     }
     bool lineHasWords = false;
@@ -262,6 +298,10 @@ Options:
   --messages F, --sounds F
                   upload: the message lists to take instead of the window's
   --check         upload: check every message and send nothing
+  --site NAME     write, restore, report, support: the name of the panel's site, kept in the
+                  journal and naming the snapshot and the report
+  --settings F, --sites F, --ledger F, --reports DIR, --count N, --again, --keep-going
+                  program: see program --help
   --any           wait: a panel that answers already counts too
   --timeout S     wait: how many seconds to wait for a panel (default 300)
   --verbose       say which Config.ini is used, and print the exchange with the panel on
@@ -298,6 +338,9 @@ const char *const Examples = QT_TRANSLATE_NOOP("Cli", R"~(Examples:
   orvanta-cli report -o site.pdf
                           the settings report of the panel
   orvanta-cli restore 3   writes back what the panel held before write 3 (see history)
+  orvanta-cli program --settings template.txt --sites sites.csv --reports reports
+                          programs each site's panel as it is plugged in, one after another,
+                          with the site's password and keys, a report and a line in ledger.csv
 )~");
 
 } // namespace

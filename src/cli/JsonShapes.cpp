@@ -90,7 +90,8 @@ QJsonObject JournalEntryJson(const JournalEntry &entry)
             {QStringLiteral("firmware"), entry.firmware},
             {QStringLiteral("result"), entry.result},
             {QStringLiteral("changes"), ChangesJson(entry.changes)},
-            {QStringLiteral("detail"), QJsonArray::fromStringList(entry.detail)}};
+            {QStringLiteral("detail"), QJsonArray::fromStringList(entry.detail)},
+            {QStringLiteral("site"), entry.site}};
 }
 
 } // namespace orvanta

@@ -14,6 +14,7 @@ PanelSession::PanelSession(const Invocation &call)
     : m_options(call.options)
     , m_session(call.paths, call.config, {})
 {
+    m_session.setSite(call.options.site);
     // The session's questions are the terminal's, or answered by --yes.
     Session::Front front;
     front.ask = [this](const Question &question) {
@@ -116,7 +117,12 @@ bool PanelSession::confirmed(const Question &question) const
 int WriteWithSnapshot(PanelSession &panel, const PanelSettings &wanted, const Options &options,
                       const QString &what)
 {
-    const PanelSettings current = panel.read();
+    return WriteOver(panel, panel.read(), wanted, options, what);
+}
+
+int WriteOver(PanelSession &panel, const PanelSettings &current, const PanelSettings &wanted,
+              const Options &options, const QString &what, int *snapshot)
+{
     // A file read from another panel's firmware may mean something else there.
     QString warning;
     if (wanted.version && current.version && *wanted.version != *current.version)
@@ -140,6 +146,8 @@ int WriteWithSnapshot(PanelSession &panel, const PanelSettings &wanted, const Op
     if (write.end == End::Cancelled)
         return Cancelled;
     const WriteOutcome &outcome = write.outcome;
+    if (snapshot)
+        *snapshot = outcome.snapshot;
     using Result = WriteOutcome::Result;
     if (outcome.result == Result::Checked)
         out << Cli::tr("Записано; панель хранит эти настройки.\n");

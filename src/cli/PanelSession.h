@@ -56,5 +56,9 @@ private:
 // what names the settings in the question ("Снимок № 3 …"), when they are not the user's file.
 int WriteWithSnapshot(PanelSession &panel, const PanelSettings &wanted, const Options &options,
                       const QString &what = {});
+// The same over what the panel was just read to hold; snapshot: the journal's number of it, 0
+// when nothing was written.
+int WriteOver(PanelSession &panel, const PanelSettings &current, const PanelSettings &wanted,
+              const Options &options, const QString &what = {}, int *snapshot = nullptr);
 
 } // namespace orvanta::cli

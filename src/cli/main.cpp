@@ -22,10 +22,11 @@ using namespace orvanta::cli;
 
 int main(int argc, char **argv)
 {
-    // The report (alone, or in the support bundle) draws its pages with Qt's fonts, which need a
-    // GUI application; it runs without a display all the same.
+    // The report (alone, in the support bundle, or of each panel programmed) draws its pages with
+    // Qt's fonts, which need a GUI application; it runs without a display all the same.
     const bool drawing = std::any_of(argv + 1, argv + argc, [](const char *word) {
-        return !std::strcmp(word, "report") || !std::strcmp(word, "support");
+        return !std::strcmp(word, "report") || !std::strcmp(word, "support") ||
+               !std::strcmp(word, "program");
     });
     if (drawing && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -24,4 +24,18 @@ inline bool IsNotKept(const QWidget *widget)
     return widget->property("tag").toInt() == 1;
 }
 
+// Marks an edit box whose value is saved with the window's state but never restored at start (the
+// name of the site last worked on): it is no secret, and yesterday's value must not label today's
+// panel.
+inline void MarkNotRestored(QWidget *widget)
+{
+    MarkNotKept(widget);
+    widget->setProperty("saved", true);
+}
+
+inline bool IsSavedOnly(const QWidget *widget)
+{
+    return widget->property("saved").toBool();
+}
+
 } // namespace orvanta

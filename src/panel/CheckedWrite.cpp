@@ -244,8 +244,9 @@ WriteOutcome WriteChecked(PanelLink &link, SnapshotJournal &journal, const Write
     WriteOutcome outcome;
     outcome.held = request.current;
     PanelSettings wanted = request.wanted;
-    outcome.snapshot = journal.keep(request.current, request.port,
-                                    CompareSettings(request.current, wanted, Wording::File));
+    outcome.snapshot =
+        journal.keep(request.current, request.port,
+                     CompareSettings(request.current, wanted, Wording::File), request.site);
     outcome.snapshotPath = journal.snapshotPath(outcome.snapshot);
     Taken taken;
     outcome.allSent = true;

@@ -21,6 +21,7 @@ struct WriteRequest
     PanelSettings current; // what the panel holds, read whole just before: kept as the snapshot
     PanelSettings wanted;  // what it should hold; a part it does not hold is not sent
     QString port;          // for the journal
+    QString site;          // for the journal: the name the user gave the panel's site
     Secrets secrets = Secrets::Shown; // in the settings the outcome says were not kept
     std::vector<WritePart> parts{std::begin(WriteOrder), std::end(WriteOrder)};
     // Gives a part's settings just before the part is sent (a window's page collects its own);

@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 
 #include "PanelExchange.h"
+#include "comm/XComErr.h"
+#include "core/Errors.h"
 #include "link/PanelPort.h"
 #include "link/PortProbe.h"
 
@@ -58,7 +60,15 @@ PortAttempt PanelConnection::tryPort(const QString &port)
                 : probe.describe();
         return attempt;
     }
-    attempt.firmware = m_link.query(QStringLiteral("+v"));
+    try {
+        attempt.firmware = m_link.query(QStringLiteral("+v"));
+    } catch (const EDeviceError &error) {
+        // An adapter pulled while it is asked: no panel there, which a search goes on from.
+        m_link.setConnected(false);
+        m_comm.CloseDevice();
+        attempt.failure = ErrorText(error);
+        return attempt;
+    }
     if (IsExpectedFirmware(attempt.firmware))
         return attempt;
     m_link.setConnected(false);

@@ -41,7 +41,8 @@ public:
     Activity &activity() { return m_activity; }
 
     // Opens the port and asks for the firmware. The panel is there when it answers with the
-    // expected firmware; otherwise the attempt says why not, and the link is not connected.
+    // expected firmware; otherwise the attempt says why not (a port that fails while it is asked
+    // too), and the link is not connected.
     PortAttempt tryPort(const QString &port);
     // Tries the ports in turn, each name once, until the panel answers; every attempt made, the
     // last one the panel's when it was found.

@@ -47,8 +47,8 @@ QStringList list(const QString &field)
     return field.isEmpty() ? QStringList() : field.split(ChangeSeparator);
 }
 
-// Number, time, port, firmware, snapshot file, result, changes and the detail (which lines of
-// earlier versions lack); any other line is damaged and kept as it is.
+// Number, time, port, firmware, snapshot file, result, changes, the detail and the site (which
+// lines of earlier versions lack); any other line is damaged and kept as it is.
 JournalEntry readLine(const QString &line)
 {
     JournalEntry entry;
@@ -57,7 +57,7 @@ JournalEntry readLine(const QString &line)
     bool numbered = false;
     entry.number = fields[0].toInt(&numbered);
     entry.time = QDateTime::fromString(fields.value(1), Qt::ISODate);
-    if (fields.size() < 7 || fields.size() > 8 || !numbered || entry.number <= 0 ||
+    if (fields.size() < 7 || fields.size() > 9 || !numbered || entry.number <= 0 ||
         !entry.time.isValid()) {
         entry.number = 0;
         entry.time = {};
@@ -71,6 +71,7 @@ JournalEntry readLine(const QString &line)
     entry.result = fields[5];
     entry.changes = list(fields[6]);
     entry.detail = list(fields.value(7));
+    entry.site = fields.value(8);
     return entry;
 }
 
@@ -82,7 +83,7 @@ QString lineOf(const JournalEntry &entry)
     return masked(QStringList{QString::number(entry.number), entry.time.toString(Qt::ISODate),
                               flat(entry.port), flat(entry.firmware), entry.snapshotFile,
                               flat(entry.result), flat(entry.changes.join(ChangeSeparator)),
-                              flat(entry.detail.join(ChangeSeparator))}
+                              flat(entry.detail.join(ChangeSeparator)), flat(entry.site)}
                       .join(Field));
 }
 
@@ -109,10 +110,34 @@ QString SnapshotJournal::journalPath() const
     return QDir(m_folder).filePath(QStringLiteral("journal.txt"));
 }
 
+QString SiteFileName(const QString &site)
+{
+    QString name;
+    for (const QChar c : site.trimmed().left(60))
+        name += c.isLetterOrNumber() || c == QLatin1Char('-') || c == QLatin1Char('.')
+                    ? c
+                    : QLatin1Char('_');
+    // No name of dots alone: "." and ".." are folders.
+    if (name.count(QLatin1Char('.')) == name.size())
+        return {};
+    return name;
+}
+
+QString SnapshotJournal::snapshotPath(int number, const QString &site) const
+{
+    const QString named = SiteFileName(site);
+    return QDir(m_folder).filePath(
+        QStringLiteral("snapshot-%1%2.txt")
+            .arg(number, 6, 10, QLatin1Char('0'))
+            .arg(named.isEmpty() ? QString() : QLatin1Char('-') + named));
+}
+
 QString SnapshotJournal::snapshotPath(int number) const
 {
-    return QDir(m_folder).filePath(
-        QStringLiteral("snapshot-%1.txt").arg(number, 6, 10, QLatin1Char('0')));
+    for (const JournalEntry &entry : entries())
+        if (!entry.damaged && entry.number == number)
+            return snapshotPath(number, entry.site);
+    return snapshotPath(number, {});
 }
 
 std::unique_ptr<QLockFile> SnapshotJournal::lockJournal() const
@@ -157,7 +182,7 @@ int SnapshotJournal::nextNumber(const std::vector<JournalEntry> &entries) const
     int highest = 0;
     for (const JournalEntry &entry : entries)
         highest = std::max(highest, numberOf(entry));
-    static const QRegularExpression snapshotName(QStringLiteral("^snapshot-(\\d+)\\.txt$"));
+    static const QRegularExpression snapshotName(QStringLiteral("^snapshot-(\\d+)(-.*)?\\.txt$"));
     for (const QString &name : QDir(m_folder).entryList(QDir::Files)) {
         const QRegularExpressionMatch match = snapshotName.match(name);
         if (match.hasMatch())
@@ -167,7 +192,7 @@ int SnapshotJournal::nextNumber(const std::vector<JournalEntry> &entries) const
 }
 
 int SnapshotJournal::keep(const PanelSettings &before, const QString &port,
-                          const QStringList &changes)
+                          const QStringList &changes, const QString &site)
 {
     if (!QDir().mkpath(m_folder))
         throw EInOutError(tr("Не удалось создать папку %1").arg(m_folder));
@@ -179,7 +204,7 @@ int SnapshotJournal::keep(const PanelSettings &before, const QString &port,
     // The snapshot's file is made where nothing stands, not even a link: a file the journal does
     // not name keeps its number, and the snapshot takes the next one.
     for (entry.number = nextNumber(all);; ++entry.number) {
-        QFile file(snapshotPath(entry.number));
+        QFile file(snapshotPath(entry.number, site));
         if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly,
                       QFile::ReadOwner | QFile::WriteOwner))
             break;
@@ -189,7 +214,8 @@ int SnapshotJournal::keep(const PanelSettings &before, const QString &port,
                                                           "Не удалось записать файл %1: %2")
                                   .arg(file.fileName(), file.errorString()));
     }
-    const QString path = snapshotPath(entry.number);
+    const QString path = snapshotPath(entry.number, site);
+    entry.site = site;
     entry.time = QDateTime::currentDateTime();
     entry.port = port;
     entry.firmware = before.version.value_or(QString());
@@ -198,7 +224,7 @@ int SnapshotJournal::keep(const PanelSettings &before, const QString &port,
     entry.changes = changes;
     all.push_back(entry);
     // The oldest entries go beyond Kept; damaged lines stay, as nothing says what they were.
-    std::vector<int> pruned;
+    std::vector<QString> pruned;
     auto count =
         std::count_if(all.begin(), all.end(), [](const JournalEntry &e) { return !e.damaged; });
     for (auto it = all.begin(); count > Kept && it != all.end();) {
@@ -206,7 +232,7 @@ int SnapshotJournal::keep(const PanelSettings &before, const QString &port,
             ++it;
             continue;
         }
-        pruned.push_back(it->number);
+        pruned.push_back(snapshotPath(it->number, it->site));
         it = all.erase(it);
         --count;
     }
@@ -218,8 +244,8 @@ int SnapshotJournal::keep(const PanelSettings &before, const QString &port,
         QFile::remove(path);
         throw;
     }
-    for (int number : pruned)
-        QFile::remove(snapshotPath(number));
+    for (const QString &file : pruned)
+        QFile::remove(file);
     return entry.number;
 }
 
@@ -234,11 +260,12 @@ QString JournalTimeText(const QDateTime &time)
 }
 
 std::vector<JournalEntry> WritesOfPanel(const std::vector<JournalEntry> &all, const QString &port,
-                                        const QString &firmware)
+                                        const QString &firmware, const QString &site)
 {
     std::vector<JournalEntry> panel;
     for (const JournalEntry &entry : all)
-        if (!entry.damaged && entry.port == port && entry.firmware == firmware)
+        if (!entry.damaged && (site.isEmpty() ? entry.port == port && entry.firmware == firmware
+                                              : entry.site == site))
             panel.push_back(entry);
     return panel;
 }
@@ -250,12 +277,15 @@ QStringList JournalEntryFields(const JournalEntry &entry)
     QString result = JournalResultText(entry.result);
     if (!entry.detail.isEmpty())
         result += QStringLiteral(": ") + entry.detail.join(QStringLiteral(", "));
-    return {QString::number(entry.number),
-            JournalTimeText(entry.time),
-            entry.port,
-            entry.firmware,
-            result,
-            SnapshotJournal::tr("%n изм.", nullptr, int(entry.changes.size()))};
+    QStringList fields = {QString::number(entry.number),
+                          JournalTimeText(entry.time),
+                          entry.port,
+                          entry.firmware,
+                          result,
+                          SnapshotJournal::tr("%n изм.", nullptr, int(entry.changes.size()))};
+    if (!entry.site.isEmpty())
+        fields += entry.site;
+    return fields;
 }
 
 void SnapshotJournal::setResult(int number, const char *result, const QStringList &detail)
@@ -276,9 +306,9 @@ PanelSettings SnapshotJournal::snapshot(int number) const
         if (!entry.damaged && entry.number == number) {
             // A snapshot that cannot be taken is named by its file, which the user can look at.
             try {
-                return ReadSettingsFile(snapshotPath(number));
+                return ReadSettingsFile(snapshotPath(number, entry.site));
             } catch (const ESettingsFileError &error) {
-                throw ESettingsFileError(snapshotPath(number) + QStringLiteral(": ") +
+                throw ESettingsFileError(snapshotPath(number, entry.site) + QStringLiteral(": ") +
                                          QString::fromUtf8(error.what()));
             }
         }

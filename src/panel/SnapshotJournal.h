@@ -46,20 +46,25 @@ struct JournalEntry
     QString result;
     QStringList changes;
     QStringList detail;   // the parts the panel refused, or the settings it did not keep
+    QString site;         // the name the user gave the panel's site; empty when none was given
     bool damaged = false; // a line that cannot be read as an entry: only line holds it
     QString line;         // the line as the journal holds it
 };
 
-// The writes of one panel, as the journal tells them apart: the same port and firmware. Panels
-// of one firmware on one port are one panel here.
+// The writes of one panel, as the journal tells them apart: those of its site when it has a name,
+// else those of the same port and firmware (panels of one firmware on one port are one panel).
 std::vector<JournalEntry> WritesOfPanel(const std::vector<JournalEntry> &all, const QString &port,
-                                        const QString &firmware);
+                                        const QString &firmware, const QString &site = {});
+
+// A site's name as a part of a file name: letters, digits, "-", "_" and "." kept, any other
+// character "_", at most 60 characters; empty for a name with nothing to keep.
+QString SiteFileName(const QString &site);
 
 // "yyyy-MM-dd HH:mm:ss", as the journal's time is shown to a person.
 QString JournalTimeText(const QDateTime &time);
 // An entry for a person, in the interface's language: number, time, port, firmware, result (with
-// its detail after ": "), count of changes. A damaged line: "?", three empty fields, the result
-// Damaged and the line itself.
+// its detail after ": "), count of changes, and the site when it has a name. A damaged line: "?",
+// three empty fields, the result Damaged and the line itself.
 QStringList JournalEntryFields(const JournalEntry &entry);
 
 // The settings each panel held before every write, kept as settings files (with the password,
@@ -78,9 +83,11 @@ public:
     static QString defaultFolder();
     explicit SnapshotJournal(QString folder = defaultFolder());
 
-    // Keeps what the panel holds before a write, with the changes the write will make; returns
-    // the entry's number. Throws EInOutError when it cannot be kept: then nothing may be written.
-    int keep(const PanelSettings &before, const QString &port, const QStringList &changes);
+    // Keeps what the panel holds before a write, with the changes the write will make and the
+    // site's name (which the snapshot's file name carries too); returns the entry's number.
+    // Throws EInOutError when it cannot be kept: then nothing may be written.
+    int keep(const PanelSettings &before, const QString &port, const QStringList &changes,
+             const QString &site = {});
     // How the write of the entry ended. Throws EInOutError when the journal cannot be saved.
     void setResult(int number, const char *result, const QStringList &detail = {});
 
@@ -89,6 +96,7 @@ public:
     // The snapshot of the entry; throws EInOutError or ESettingsFileError when it is gone or
     // cannot be read.
     PanelSettings snapshot(int number) const;
+    // The entry's snapshot file: "snapshot-000012.txt", or "snapshot-000012-<site>.txt".
     QString snapshotPath(int number) const;
 
 private:
@@ -98,6 +106,7 @@ private:
     std::unique_ptr<QLockFile> lockJournal() const;
     void save(const std::vector<JournalEntry> &entries) const;
     int nextNumber(const std::vector<JournalEntry> &entries) const;
+    QString snapshotPath(int number, const QString &site) const;
 
     QString m_folder;
 };

@@ -79,7 +79,7 @@ QString SettingsReport::html() const
 {
     const ReportInput &in = m_input;
     QString html = QStringLiteral("<html><body>");
-    html += QStringLiteral("<h1>%1</h1>").arg(escaped(tr("Настройки охранной панели Orvanta")));
+    html += QStringLiteral("<h1>%1</h1>").arg(escaped(ReportTitle(in.site)));
     html +=
         QStringLiteral("<p>%1<br>%2<br>%3</p>")
             .arg(escaped(tr("Дата: %1").arg(in.time.toString(QStringLiteral("yyyy-MM-dd HH:mm")))),
@@ -337,10 +337,19 @@ QString ReportHtml(const ReportInput &input)
     return SettingsReport(input).html();
 }
 
-QString ReportFileName(const QDateTime &time)
+QString ReportFileName(const QDateTime &time, const QString &site)
 {
-    return QStringLiteral("orvanta-report-%1.pdf")
-        .arg(time.toString(QStringLiteral("yyyy-MM-dd-HHmm")));
+    const QString named = SiteFileName(site);
+    return QStringLiteral("orvanta-report-%1%2.pdf")
+        .arg(named.isEmpty() ? QString() : named + QLatin1Char('-'),
+             time.toString(QStringLiteral("yyyy-MM-dd-HHmm")));
+}
+
+QString ReportTitle(const QString &site)
+{
+    const QString title =
+        QCoreApplication::translate("orvanta::SettingsReport", "Настройки охранной панели Orvanta");
+    return site.isEmpty() ? title : title + QStringLiteral(": ") + site;
 }
 
 QString WriteReportPdf(const QString &path, const ReportInput &input)
@@ -354,8 +363,7 @@ QString WriteReportPdf(const QString &path, const ReportInput &input)
         QPdfWriter writer(&file);
         writer.setPageSize(QPageSize(QPageSize::A4));
         writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-        writer.setTitle(QCoreApplication::translate("orvanta::SettingsReport",
-                                                    "Настройки охранной панели Orvanta"));
+        writer.setTitle(ReportTitle(input.site));
         writer.setCreator(QStringLiteral("Orvanta Config"));
         writer.setResolution(300);
         QTextDocument document;

@@ -26,6 +26,7 @@ struct ReportInput
 {
     PanelSettings settings;
     QString source; // the port the settings were read on, or the settings file
+    QString site;   // the name the user gave the panel's site; empty when none was given
     QDateTime time;
     std::vector<ReportMessage> messages;
     std::vector<JournalEntry> writes; // the newest last
@@ -41,8 +42,11 @@ std::vector<ReportMessage> ReportMessages(const MessageList &list);
 // writes, and what the last upload of messages heard of each.
 QString ReportHtml(const ReportInput &input);
 
-// The name the window proposes for a report: "orvanta-report-2026-12-08-1415.pdf".
-QString ReportFileName(const QDateTime &time);
+// The name the window proposes for a report: "orvanta-report-2026-12-08-1415.pdf", with the
+// site's name made safe for a file name after "orvanta-report-" when there is one.
+QString ReportFileName(const QDateTime &time, const QString &site = {});
+// The report's title: its heading, and the PDF's title.
+QString ReportTitle(const QString &site);
 
 // The report as an A4 PDF at path, written whole or not at all. Empty, or why it was not.
 QString WriteReportPdf(const QString &path, const ReportInput &input);

@@ -6,6 +6,7 @@
 #include "panel/KeyCode.h"
 #include "panel/Password.h"
 #include "panel/SettingsFile.h"
+#include "panel/SitesTable.h"
 #include "panel/SnapshotJournal.h"
 #include "voice/MessageList.h"
 #include "voice/SoundServer.h"
@@ -292,7 +293,25 @@ QString WriteSupportBundle(const QString &path, const SupportSources &sources, Q
         }
         put(name, lines > 0 ? lastLines(text, lines) : text);
     };
-    put(QStringLiteral("versions.txt"), versions(sources.toolVersion));
+    put(QStringLiteral("versions.txt"),
+        versions(sources.toolVersion) +
+            (sources.site.isEmpty() ? QString() : QStringLiteral("Site: %1\n").arg(sources.site)));
+    if (!sources.sitesTable.isEmpty()) {
+        QFile table(sources.sitesTable);
+        if (table.open(QIODevice::ReadOnly)) {
+            // Its cells are hidden by column; the values then wherever else they stand.
+            QStringList secrets;
+            const QString text =
+                SitesTable::Redacted(table.readAll(), SecretRedactor::Mark, &secrets);
+            for (const QString &secret : secrets) {
+                redactor.learn(secret, {secret});
+                redactor.learn(PaddedPassword(secret), {});
+            }
+            texts.emplace_back(QStringLiteral("sites.csv"), text);
+        } else {
+            skipped += sources.sitesTable + QStringLiteral(": ") + table.errorString();
+        }
+    }
     copy(QStringLiteral("Config.ini"), sources.paths.configFile);
     copy(QStringLiteral("window-state.ini"), windowState);
     copy(QStringLiteral("log.txt"), sources.paths.inLists(QStringLiteral("log.txt")), LogLines);
@@ -304,14 +323,18 @@ QString WriteSupportBundle(const QString &path, const SupportSources &sources, Q
         copy(QStringLiteral("snapshots/") + file.fileName(), file.filePath());
 
     // A report of the last snapshot: what the panel held before the last write.
-    const std::vector<JournalEntry> journal = SnapshotJournal(journalFolder).entries();
+    std::vector<JournalEntry> journal = SnapshotJournal(journalFolder).entries();
+    if (!sources.site.isEmpty())
+        journal = WritesOfPanel(journal, {}, {}, sources.site);
     if (!journal.empty()) {
         ReportInput report;
         try {
             report.settings = SnapshotJournal(journalFolder).snapshot(journal.back().number);
             report.source = journal.back().port;
             report.time = journal.back().time;
-            report.writes = WritesOfPanel(journal, journal.back().port, journal.back().firmware);
+            report.site = journal.back().site;
+            report.writes = WritesOfPanel(journal, journal.back().port, journal.back().firmware,
+                                          journal.back().site);
             for (JournalEntry &entry : report.writes) {
                 for (QString &change : entry.changes)
                     change = redactor.redacted(change);

@@ -15,6 +15,8 @@ struct SupportSources
     QString toolVersion;   // "2.05"
     QString portsText;     // what orvanta-cli ports says of every port
     QString journalFolder; // the snapshots and their journal; empty: the user's
+    QString site;          // the site the bundle is about: its last snapshot is reported
+    QString sitesTable;    // a table of sites to put in, its passwords and keys replaced
 };
 
 // Texts with the panel's secrets replaced by a mark: the password in digits and as the panel

@@ -156,6 +156,7 @@ Session::Written Session::writeParts(const QString &port, const std::vector<Writ
             }
         }
         request.port = port;
+        request.site = m_site;
         request.parts = parts;
         request.source = source;
         SnapshotJournal journal;
@@ -203,7 +204,9 @@ Session::SettingsWrite Session::writeSettings(const WriteRequest &request, Quest
     write.end = SettingsWrite::End::Written;
     SnapshotJournal journal;
     Waiting waiting(*this);
-    write.outcome = WriteChecked(link(), journal, request);
+    WriteRequest named = request;
+    named.site = m_site;
+    write.outcome = WriteChecked(link(), journal, named);
     waiting.end();
     write.failure = writeFailure(write.outcome);
     return write;
@@ -253,11 +256,12 @@ Session::Restored Session::restoreSnapshot(const QString &port, const JournalEnt
     return restored;
 }
 
-void Session::AddJournals(ReportInput &input, const QString &panelPort)
+void Session::AddJournals(ReportInput &input, const QString &panelPort, const QString &site)
 {
-    if (!panelPort.isEmpty())
+    input.site = site;
+    if (!panelPort.isEmpty() || !site.isEmpty())
         input.writes = WritesOfPanel(SnapshotJournal().entries(), panelPort,
-                                     input.settings.version.value_or(QString()));
+                                     input.settings.version.value_or(QString()), site);
     input.uploads = UploadJournal(SnapshotJournal::defaultFolder()).lastUpload();
 }
 
@@ -269,12 +273,14 @@ std::optional<Failure> Session::saveReport(const QString &path, const ReportInpu
 }
 
 std::optional<Failure> Session::saveSupportBundle(const QString &path, const QString &toolVersion,
-                                                  QStringList *absent)
+                                                  QStringList *absent, const QString &sitesTable)
 {
     SupportSources sources;
     sources.paths = m_paths;
     sources.toolVersion = toolVersion;
     sources.portsText = PortsText(m_config);
+    sources.site = m_site;
+    sources.sitesTable = sitesTable;
     if (const QString failure = WriteSupportBundle(path, sources, absent); !failure.isEmpty())
         return Failure{Failure::Kind::Error, {}, failure, {}};
     return std::nullopt;

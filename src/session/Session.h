@@ -54,6 +54,10 @@ public:
     PanelLink &link() { return m_connection.link(); }
     ExchangeLog &log() { return m_connection.log(); }
     void setFront(Front front);
+    // The name the user gave the panel's site: its writes are journalled under it, its snapshots
+    // and reports named after it, and a report lists the writes of that site.
+    const QString &site() const { return m_site; }
+    void setSite(const QString &site) { m_site = site.trimmed(); }
     // The voice messages, made on first use: a command that never plays needs no sound.
     SoundSession &sounds();
 
@@ -115,13 +119,14 @@ public:
     };
     Restored restoreSnapshot(const QString &port, const JournalEntry &entry);
 
-    // The report's journals added: the last writes of the panel read on that port (none for a
-    // file or for nothing read) and the last upload.
-    static void AddJournals(ReportInput &input, const QString &panelPort);
+    // The report's journals added: the last writes of the site when it has a name, else of the
+    // panel read on that port (none for a file or for nothing read), and the last upload.
+    static void AddJournals(ReportInput &input, const QString &panelPort, const QString &site = {});
     // The report, or the support bundle with every secret replaced; a failure when no file came.
     std::optional<Failure> saveReport(const QString &path, const ReportInput &input);
+    // The bundle is about the session's site, and holds a sites table when one is named.
     std::optional<Failure> saveSupportBundle(const QString &path, const QString &toolVersion,
-                                             QStringList *absent);
+                                             QStringList *absent, const QString &sitesTable = {});
 
     // How a write ended, when the panel does not hold what was sent or its journal failed;
     // logged. Nothing when it was written, checked and journalled.
@@ -139,6 +144,7 @@ private:
     PanelConnection m_connection;
     std::unique_ptr<SoundSession> m_sounds; // goes before the link its upload uses
     Front m_front;
+    QString m_site;
 };
 
 } // namespace orvanta

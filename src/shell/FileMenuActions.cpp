@@ -117,10 +117,10 @@ void FileMenuActions::saveReport()
     }
     if (m_pages.origin().port.isEmpty())
         input.settings.usedSeconds.reset();
-    Session::AddJournals(input, m_pages.origin().port);
+    Session::AddJournals(input, m_pages.origin().port, m_session.site());
     input.messages = ReportMessages(m_pages.sounds().messages());
     const QString path =
-        Dialogs::GetSaveFileName(QDir::home().filePath(ReportFileName(input.time)),
+        Dialogs::GetSaveFileName(QDir::home().filePath(ReportFileName(input.time, input.site)),
                                  tr("Отчёт PDF (*.pdf)"), QStringLiteral("pdf"), m_window);
     if (path.isEmpty())
         return;

@@ -13,6 +13,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -53,10 +54,22 @@ HeaderBar::HeaderBar(Activity &activity, QWidget *parent)
     m_connected->setFocusPolicy(Qt::NoFocus);
     m_connected->installEventFilter(this);
 
+    auto *siteLabel = new QLabel;
+    m_site = named(new QLineEdit, "SiteEdit");
+    MarkNotRestored(m_site);
+    m_site->setMaxLength(100);
+    m_site->setMinimumWidth(180);
+    siteLabel->setBuddy(m_site);
+    // A name typed for the panel on this port belongs to it.
+    connect(m_site, &QLineEdit::textEdited, this, [this] { m_sitePort = portName(); });
+
     auto *read = named(new QPushButton, "Button1");
     auto *write = named(new QPushButton, "Button2");
-    KeepTranslated(this, [this, portLabel, read, write] {
+    KeepTranslated(this, [this, portLabel, siteLabel, read, write] {
         portLabel->setText(tr("Порт:"));
+        siteLabel->setText(tr("Объект:"));
+        m_site->setPlaceholderText(tr("название объекта"));
+        m_site->setToolTip(tr("Под этим названием запись попадает в журнал, снимок и отчёт"));
         // The combo box is labelled by its buddy; the field inside it speaks the label's word.
         m_port->lineEdit()->setAccessibleName(portLabel->text().remove(QLatin1Char(':')).trimmed());
         m_connected->setText(tr("Связь с охранной панелью"));
@@ -96,6 +109,11 @@ HeaderBar::HeaderBar(Activity &activity, QWidget *parent)
 
     grid->addWidget(portLabel, 0, 0);
     grid->addWidget(m_port, 0, 1);
+    auto *site = new QHBoxLayout;
+    site->addWidget(siteLabel);
+    site->addWidget(m_site);
+    site->addStretch(1);
+    grid->addLayout(site, 0, 2);
     grid->addWidget(m_connected, 1, 0, 1, 2);
     // What became of an adapter that came or went, under the connection.
     m_portNote = named(new StatusLine, "PortNote");
@@ -111,6 +129,13 @@ HeaderBar::HeaderBar(Activity &activity, QWidget *parent)
 QString HeaderBar::portName() const
 {
     return m_port->currentText();
+}
+
+void HeaderBar::panelFoundOn(const QString &port)
+{
+    if (!m_sitePort.isEmpty() && m_sitePort != port)
+        m_site->clear();
+    m_sitePort = port;
 }
 
 void HeaderBar::addFileAction(const char *name, std::function<QString()> caption,

@@ -5,6 +5,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLineEdit;
 class QMenu;
 
 namespace orvanta {
@@ -25,6 +26,11 @@ public:
     // The port chosen or typed.
     QString portName() const;
     QCheckBox &connected() { return *m_connected; }
+    // The name of the site whose panel is worked on; empty at every start.
+    QLineEdit &site() { return *m_site; }
+    // A panel answered on the port: a site named while the panel was on another port is not this
+    // panel's, and its name goes.
+    void panelFoundOn(const QString &port);
     StatusLine &portNote() { return *m_portNote; }
     // An entry of the file menu, greyed while another activity runs; its caption in the language
     // spoken.
@@ -46,6 +52,8 @@ private:
     Activity &m_activity;
     QComboBox *m_port = nullptr;      // cb1
     QCheckBox *m_connected = nullptr; // xCon
+    QLineEdit *m_site = nullptr;      // SiteEdit
+    QString m_sitePort;               // where the panel was when the site was named
     StatusLine *m_portNote = nullptr; // what became of an adapter
     QMenu *m_fileMenu = nullptr;
 };

@@ -81,6 +81,12 @@ bool kept(const QLineEdit *edit)
            !qobject_cast<QAbstractSpinBox *>(edit->parentWidget());
 }
 
+// A box saved but not restored is saved all the same.
+bool saved(const QLineEdit *edit)
+{
+    return kept(edit) || (!edit->objectName().isEmpty() && IsSavedOnly(edit));
+}
+
 // The window within the screen's free area, title bar and all: a screen smaller than the window,
 // or bounds kept from a larger one, would put its lower edge and its buttons out of reach.
 void fitOnScreen(const QWidget &window, QRect &bounds)
@@ -170,7 +176,7 @@ void SaveWindowState(const QWidget &window)
         const QString valueName = child->objectName();
         if (valueName.isEmpty())
             continue;
-        if (auto *edit = qobject_cast<const QLineEdit *>(child); edit && kept(edit))
+        if (auto *edit = qobject_cast<const QLineEdit *>(child); edit && saved(edit))
             store.set(valueName + ".Text", edit->text());
         else if (auto *radio = qobject_cast<const QRadioButton *>(child))
             store.set(valueName + ".Checked", radio->isChecked());

@@ -22,6 +22,7 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QShowEvent>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -84,6 +85,9 @@ void TfContact::build()
     connect(m_header, &HeaderBar::readRequested, this, [this] { Button1Click(); });
     connect(m_header, &HeaderBar::writeRequested, this, [this] { Button2Click(); });
     connect(m_header, &HeaderBar::connectionPressed, this, [this] { xConMouseDown(); });
+    // The site named in the header names the writes, snapshots and reports of the session.
+    connect(&m_header->site(), &QLineEdit::textChanged, this,
+            [this](const QString &site) { m_session.setSite(site); });
 
     PortFollowing::Front follow;
     follow.busy = [this] {
@@ -294,6 +298,8 @@ void TfContact::Button1Click()
         return;
     const Session::Read read = m_session.readAll(m_header->portName());
     m_lastAttempt = read.attempt;
+    if (read.attempt.found())
+        m_header->panelFoundOn(read.attempt.port);
     if (read.settings)
         showSettings(*read.settings, {read.attempt.port, QString()});
     if (read.usedSeconds)

@@ -46,6 +46,9 @@ orvanta-cli write --|--yes --show-secrets --port|--any --json
 orvanta-cli --port COM2 w|wait write|
 orvanta-cli wait --ti|--timeout|
 orvanta-cli help w|wait write|
+orvanta-cli program --|--settings --sites --ledger --reports --count --again --keep-going|--password --any
+orvanta-cli write --site x --|--yes --site|--any
+orvanta-cli --site x w|wait write|
 CASES
 ports=$(complete_line "orvanta-cli --port /dev/tty")
 [ -n "$ports" ] || fail "no device after --port"

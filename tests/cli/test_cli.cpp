@@ -18,6 +18,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QThread>
+#include <csignal>
 #include <grp.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -620,6 +621,64 @@ TEST(Cli, WaitFindsTheNextPanelUnderTheNameOfTheLast)
     }
 }
 
+// A line of panels from a sites table: a table with a bad row programs nothing and names the row;
+// Ctrl+C while the line waits for its next panel ends at once, the ledger whole, and a second run
+// skips the site the ledger says is done.
+TEST(Cli, ProgramChecksTheTableFirstAndStopsWhileWaiting)
+{
+    CliFixture f;
+    ASSERT_EQ(f.run({"read", "--port", f.port, "-o", f.path("template.txt")}).exitCode, 0);
+    const QStringList line = {"program",           "--settings", f.path("template.txt"), "--sites",
+                              f.path("sites.csv"), "--ledger",   f.path("ledger.csv")};
+
+    WriteFile(f.path("sites.csv"), "site;password;key1\nА-1;14253;\nБ-2;11234;\n");
+    const size_t asked = f.panel.commands().size();
+    const CliResult refused = f.run(line);
+    EXPECT_EQ(refused.exitCode, 2);
+    EXPECT_TRUE(refused.err.contains(QStringLiteral("строка 3: пароль")))
+        << refused.err.toStdString();
+    EXPECT_FALSE(refused.err.contains(QStringLiteral("11234")));
+    EXPECT_FALSE(QFile::exists(f.path("ledger.csv")));
+    EXPECT_EQ(f.panel.commands().size(), asked);
+
+    WriteFile(f.path("sites.csv"), "site;password;key1\nА-1;14253;\nБ-2;21436;\n");
+    const auto waitFor = [](QProcess &program, QByteArray &said, const char *text) {
+        while (!said.contains(text) && program.waitForReadyRead(30000))
+            said += program.readAllStandardError();
+        return said.contains(text);
+    };
+    QProcess program;
+    program.setProcessEnvironment(f.user());
+    program.setWorkingDirectory(f.folder.path());
+    program.setReadChannel(QProcess::StandardError);
+    program.start(QStringLiteral(ORVANTA_CLI), line);
+    QByteArray said;
+    ASSERT_TRUE(waitFor(program, said, "«А-1»…")) << said.toStdString();
+    const QString adapter = f.path("dev") + QStringLiteral("/ttyUSB0");
+    ASSERT_TRUE(QFile::link(f.port, adapter));
+    ASSERT_TRUE(waitFor(program, said, "Готово: А-1.")) << said.toStdString();
+    ::kill(pid_t(program.processId()), SIGINT);
+    ASSERT_TRUE(program.waitForFinished(10000));
+    EXPECT_EQ(program.exitCode(), 12) << said.toStdString();
+    EXPECT_EQ(f.panel.state().password, "14253");
+    const QStringList ledger =
+        QString::fromUtf8(ReadFile(f.path("ledger.csv"))).split(QLatin1Char('\n'));
+    ASSERT_EQ(ledger.size(), 3) << ledger.join('\n').toStdString(); // the last line ended
+    EXPECT_TRUE(ledger[1].startsWith(QStringLiteral("20"))) << ledger[1].toStdString();
+    EXPECT_TRUE(ledger[1].endsWith(QStringLiteral(",ok,ok,-,-,,done"))) << ledger[1].toStdString();
+    EXPECT_TRUE(ledger[2].isEmpty());
+
+    // Resumed: А-1 is done, so the panel still plugged in is not the next; Б-2 is awaited.
+    program.start(QStringLiteral(ORVANTA_CLI), line);
+    said.clear();
+    ASSERT_TRUE(waitFor(program, said, "«Б-2»…")) << said.toStdString();
+    EXPECT_TRUE(said.contains(QStringLiteral("уже отвечает").toUtf8())) << said.toStdString();
+    ::kill(pid_t(program.processId()), SIGINT);
+    ASSERT_TRUE(program.waitForFinished(10000));
+    EXPECT_EQ(program.exitCode(), 12);
+    EXPECT_EQ(QString::fromUtf8(ReadFile(f.path("ledger.csv"))).count(QLatin1Char('\n')), 2);
+}
+
 // The settings report of a file, in each language, read back from the PDF: what the file sets,
 // the messages, and none of the secrets; a file that does not load, or an output that cannot be
 // written, leaves no file.
@@ -745,17 +804,24 @@ TEST(Cli, SupportBundleHoldsNoSecret)
     text.replace(QStringLiteral("Ключ 2: 0000000000000000"),
                  QStringLiteral("Ключ 2: 1A2B3C4D5E6F7081"));
     WriteFile(f.path("next.txt"), text.toUtf8());
-    ASSERT_EQ(f.run({"write", "--yes", "--port", f.port, f.path("next.txt")}).exitCode, 0);
+    ASSERT_EQ(
+        f.run({"write", "--yes", "--port", f.port, "--site", "Склад", f.path("next.txt")}).exitCode,
+        0);
     WriteFile(f.path("log.txt"),
               "12:00:01 +Q0104020503\r\n>0104020503\r\nOK\r\n"
               "12:00:02 +T01EFCDAB8967452301\r\nOK\r\n+T01\r\n>efcdab8967452301\r\nOK\r\n"
               "12:00:03 Записано не всё: Пароль: [скрыто] → 97531 | Ключ 3: CAFEBABE01425367 → "
-              "5566778899aabbcc\r\n12:00:04 +T04\r\n>0000000000000000\r\nOK\r\n");
+              "5566778899aabbcc\r\n12:00:04 +T04\r\n>0000000000000000\r\nOK\r\n"
+              "12:00:05 +T02DEADBEEF12345678\r\n");
+    // A sites table as a spreadsheet saves it: its secrets are hidden in every file.
+    WriteFile(f.path("sites.csv"), "site;password;key1\r\n\xD1\xEA\xEB\xE0\xE4;35142;"
+                                   "78563412EFBEADDE\r\n");
     QDir().mkpath(f.path("config/Orvanta"));
     WriteFile(f.path("config/Orvanta/Forms.conf"),
               "[fContact]\nxpass=14253\ne1=0123456789ABCDEF\ncb1=COM2\n");
 
-    const CliResult support = f.run({"support", "-o", f.path("bundle.tar.gz")});
+    const CliResult support = f.run({"support", "--sites", f.path("sites.csv"), "--site", "Склад",
+                                     "-o", f.path("bundle.tar.gz")});
     ASSERT_EQ(support.exitCode, 0) << support.err.toStdString();
     QDir().mkpath(f.path("unpacked"));
     ASSERT_EQ(
@@ -777,13 +843,17 @@ TEST(Cli, SupportBundleHoldsNoSecret)
         const QString file = all.next();
         const QString content = QString::fromUtf8(ReadFile(file));
         ++files;
-        for (const char *secret : {"14253", "0104020503", "0123456789abcdef", "efcdab8967452301",
-                                   "1a2b3c4d5e6f7081", "81706f5e4d3c2b1a", "97531", "0907050301",
-                                   "cafebabe", "bebafeca", "5566778899aabbcc", "ccbbaa9988776655"})
+        for (const char *secret :
+             {"14253", "0104020503", "0123456789abcdef", "efcdab8967452301", "1a2b3c4d5e6f7081",
+              "81706f5e4d3c2b1a", "97531", "0907050301", "cafebabe", "bebafeca", "5566778899aabbcc",
+              "ccbbaa9988776655", "35142", "deadbeef12345678", "78563412efbeadde"})
             EXPECT_FALSE(content.contains(QLatin1String(secret), Qt::CaseInsensitive))
                 << secret << " in " << file.toStdString();
     }
     EXPECT_GE(files, 10);
+    EXPECT_EQ(QString::fromUtf8(ReadFile(bundle.filePath(QStringLiteral("sites.csv")))),
+              QStringLiteral("site;password;key1\nСклад;[скрыто];[скрыто]\n"));
+    EXPECT_TRUE(ReadFile(bundle.filePath(QStringLiteral("versions.txt"))).contains("Site: Склад"));
     // Support sees which key slots are empty.
     EXPECT_TRUE(ReadFile(bundle.filePath(QStringLiteral("log.txt"))).contains(">0000000000000000"));
     EXPECT_TRUE(ReadFile(bundle.filePath(QStringLiteral("snapshots/journal.txt")))

@@ -327,3 +327,55 @@ TEST(SnapshotJournal, JournalThatCannotBeSavedLeavesNoSnapshotAndIsSaid)
     EXPECT_EQ(snapshotFiles(folder.path()), QStringList());
     EXPECT_THROW(journal.setResult(1, JournalResult::Written), EInOutError);
 }
+
+// A site's name goes into its entry and its snapshot's file name; a line of an earlier version,
+// with seven or eight fields, reads with no site; the writes of a site are its own whatever port
+// they came through, and without a site those of the port and firmware.
+TEST(SnapshotJournal, SiteNamesItsEntriesSnapshotsAndWrites)
+{
+    QTemporaryDir folder;
+    writeFile(folder.filePath(QStringLiteral("journal.txt")),
+              oldLine(1) + "2\t2026-12-08T09:00:00\tCOM2\tVER 03.07 ORVANTA GSM\t"
+                           "snapshot-000002.txt\tпанель отказала\tx → y\tКлючи\n");
+    SnapshotJournal journal(folder.path());
+    EXPECT_EQ(journal.keep(panelWith(QStringLiteral("14253")), QStringLiteral("COM2"), {},
+                           QStringLiteral("Склад №1 / север")),
+              3);
+    EXPECT_EQ(journal.keep(panelWith(QStringLiteral("21436")), QStringLiteral("ttyUSB0"), {},
+                           QStringLiteral("Склад №1 / север")),
+              4);
+    EXPECT_EQ(journal.keep(panelWith(QStringLiteral("35142")), QStringLiteral("COM2"), {}), 5);
+
+    const std::vector<JournalEntry> entries = journal.entries();
+    ASSERT_EQ(entries.size(), 5u);
+    EXPECT_FALSE(entries[0].damaged);
+    EXPECT_EQ(entries[1].detail, QStringList{QStringLiteral("Ключи")});
+    EXPECT_EQ(entries[2].site, QStringLiteral("Склад №1 / север"));
+    EXPECT_EQ(entries[2].snapshotFile, QStringLiteral("snapshot-000003-Склад__1___север.txt"));
+    EXPECT_EQ(journal.snapshotPath(3), folder.filePath(entries[2].snapshotFile));
+    EXPECT_EQ(journal.snapshot(4).password, QStringLiteral("21436"));
+    EXPECT_EQ(JournalEntryFields(entries[2]).last(), QStringLiteral("Склад №1 / север"));
+
+    const auto numbers = [&](const QString &port, const QString &site) {
+        std::vector<int> found;
+        for (const JournalEntry &entry :
+             WritesOfPanel(entries, port, QStringLiteral("VER 03.07 ORVANTA GSM"), site))
+            found.push_back(entry.number);
+        return found;
+    };
+    EXPECT_EQ(numbers(QStringLiteral("COM2"), QStringLiteral("Склад №1 / север")),
+              (std::vector<int>{3, 4}));
+    EXPECT_EQ(numbers(QStringLiteral("COM2"), {}), (std::vector<int>{1, 2, 3, 5}));
+    EXPECT_EQ(numbers(QStringLiteral("COM2"), QStringLiteral("Гараж")), std::vector<int>{});
+}
+
+TEST(SnapshotJournal, SiteFileNameKeepsLettersDigitsAndDots)
+{
+    const std::pair<const char *, const char *> cases[] = {
+        {"Гараж", "Гараж"}, {" Склад №1 ", "Склад__1"},       {"a/b\\c:d", "a_b_c_d"}, {"..", ""},
+        {"", ""},           {"v1.2-final_x", "v1.2-final_x"},
+    };
+    for (const auto &[site, name] : cases)
+        EXPECT_EQ(SiteFileName(QString::fromUtf8(site)), QString::fromUtf8(name)) << site;
+    EXPECT_EQ(SiteFileName(QString(100, QLatin1Char('x'))).size(), 60);
+}

@@ -26,6 +26,7 @@
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSettings>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
@@ -678,4 +679,44 @@ TEST(Papers, WindowReportNamesWhatThePagesHoldAndSavesAreSaid)
             << f.dialogs.boxes[0].second.toStdString();
         EXPECT_FALSE(f.dialogs.boxes[0].second.contains(QStringLiteral("tar") + QLatin1Char(':')));
     }
+}
+
+// The site typed in the header names the write in the journal; the window saves it with its state
+// but starts without it, and a panel found on another port takes it away.
+TEST(WholePanel, SiteTypedInTheHeaderNamesTheWriteUntilAnotherPortsPanel)
+{
+    ExchangeFixture f;
+    f.window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(f.window.get()));
+    f.window->Button1Click();
+    auto *site = f.child<QLineEdit>(QStringLiteral("SiteEdit"));
+    QTest::keyClicks(site, QStringLiteral("Depot 7"));
+    f.child<QLineEdit>(QStringLiteral("xpass"))->setText(QStringLiteral("54321"));
+    QTest::mouseClick(f.child<QPushButton>(QStringLiteral("Button2")), Qt::LeftButton);
+    const std::vector<JournalEntry> entries = SnapshotJournal().entries();
+    ASSERT_FALSE(entries.empty());
+    EXPECT_EQ(entries.back().site, QStringLiteral("Depot 7"));
+    EXPECT_TRUE(entries.back().snapshotFile.endsWith(QStringLiteral("-Depot_7.txt")));
+
+    f.window->Button1Click(); // the same panel on the same port
+    EXPECT_EQ(site->text(), QStringLiteral("Depot 7"));
+    const QString port = f.port()->currentText();
+    f.window.reset();
+    EXPECT_EQ(QSettings(QStringLiteral("Orvanta"), QStringLiteral("Forms"))
+                  .value(QStringLiteral("fContact/SiteEdit.Text"))
+                  .toString(),
+              QStringLiteral("Depot 7"));
+    f.window = f.open();
+    EXPECT_EQ(f.child<QLineEdit>(QStringLiteral("SiteEdit"))->text(), QString());
+
+    // Named again, then a panel is found under another name.
+    site = f.child<QLineEdit>(QStringLiteral("SiteEdit"));
+    f.port()->setCurrentText(port);
+    QTest::keyClicks(site, QStringLiteral("Garage"));
+    const QString other = f.folder.filePath(QStringLiteral("ttyUSB3"));
+    ASSERT_TRUE(QFile::link(port, other));
+    f.port()->setCurrentText(other);
+    f.window->Button1Click();
+    EXPECT_TRUE(f.connected());
+    EXPECT_EQ(site->text(), QString());
 }

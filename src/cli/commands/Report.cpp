@@ -44,9 +44,14 @@ int RunReport(const Invocation &call)
         input.source = panel.port();
     }
     input.messages = listedMessages(call.paths);
-    // A settings file has no writes of its own; a panel, those of its port and firmware.
-    Session::AddJournals(input, options.file.isEmpty() ? input.source : QString());
-    const QString output = options.output.isEmpty() ? QStringLiteral("report.pdf") : options.output;
+    // A site has the writes journalled under its name; else a settings file has no writes of its
+    // own, and a panel those of its port and firmware.
+    const QString site = options.site.trimmed();
+    Session::AddJournals(input, options.file.isEmpty() ? input.source : QString(), site);
+    const QString named = SiteFileName(site);
+    const QString output = !options.output.isEmpty() ? options.output
+                           : named.isEmpty()         ? QStringLiteral("report.pdf")
+                                                     : QStringLiteral("report-%1.pdf").arg(named);
     return SaveOutput(output,
                       [&input](const QString &path) { return WriteReportPdf(path, input); });
 }

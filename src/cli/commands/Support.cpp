@@ -16,9 +16,11 @@ int RunSupport(const Invocation &call)
                                ? SupportBundleName(QDateTime::currentDateTime())
                                : call.options.output;
     QStringList absent;
-    const int status = SaveOutput(output, [&session, &absent](const QString &path) {
+    session.setSite(call.options.site);
+    const QString sites = call.options.sites;
+    const int status = SaveOutput(output, [&session, &absent, &sites](const QString &path) {
         const std::optional<Failure> failure =
-            session.saveSupportBundle(path, QStringLiteral(ORVANTA_VERSION), &absent);
+            session.saveSupportBundle(path, QStringLiteral(ORVANTA_VERSION), &absent, sites);
         return failure ? failure->text() : QString();
     });
     for (const QString &note : absent)
