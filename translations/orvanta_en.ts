@@ -1066,10 +1066,6 @@ Run with DEBUG for debug mode; orvanta-config --help for help.</translation>
         <translation>Site:</translation>
     </message>
     <message>
-        <source>название объекта</source>
-        <translation>site name</translation>
-    </message>
-    <message>
         <source>Под этим названием запись попадает в журнал, снимок и отчёт</source>
         <translation>The writes go into the journal, the snapshot and the report under this name</translation>
     </message>

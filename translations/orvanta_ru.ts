@@ -1067,10 +1067,6 @@ Before every write the panel&apos;s settings are read whole and kept as a snapsh
         <translation>Объект:</translation>
     </message>
     <message>
-        <source>название объекта</source>
-        <translation>название объекта</translation>
-    </message>
-    <message>
         <source>Под этим названием запись попадает в журнал, снимок и отчёт</source>
         <translation>Под этим названием запись попадает в журнал, снимок и отчёт</translation>
     </message>

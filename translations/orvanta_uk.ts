@@ -1065,10 +1065,6 @@ FILE налаштувань &quot;-&quot; читається зі стандар
         <translation>Об&apos;єкт:</translation>
     </message>
     <message>
-        <source>название объекта</source>
-        <translation>назва об&apos;єкта</translation>
-    </message>
-    <message>
         <source>Под этим названием запись попадает в журнал, снимок и отчёт</source>
         <translation>Під цією назвою запис потрапляє в журнал, знімок і звіт</translation>
     </message>

@@ -58,7 +58,7 @@ HeaderBar::HeaderBar(Activity &activity, QWidget *parent)
     m_site = named(new QLineEdit, "SiteEdit");
     MarkNotRestored(m_site);
     m_site->setMaxLength(100);
-    m_site->setMinimumWidth(180);
+    m_site->setMinimumWidth(120);
     siteLabel->setBuddy(m_site);
     // A name typed for the panel on this port belongs to it.
     connect(m_site, &QLineEdit::textEdited, this, [this] { m_sitePort = portName(); });
@@ -68,7 +68,6 @@ HeaderBar::HeaderBar(Activity &activity, QWidget *parent)
     KeepTranslated(this, [this, portLabel, siteLabel, read, write] {
         portLabel->setText(tr("Порт:"));
         siteLabel->setText(tr("Объект:"));
-        m_site->setPlaceholderText(tr("название объекта"));
         m_site->setToolTip(tr("Под этим названием запись попадает в журнал, снимок и отчёт"));
         // The combo box is labelled by its buddy; the field inside it speaks the label's word.
         m_port->lineEdit()->setAccessibleName(portLabel->text().remove(QLatin1Char(':')).trimmed());
