@@ -13,6 +13,7 @@ enum class SaveResult {
     WriteFailed,  // a write failed half-way (disk full, size limit); nothing was replaced
 };
 
-SaveResult SaveFileAtomically(const QString &path, const QByteArray &bytes, QString *error = nullptr);
+SaveResult SaveFileAtomically(const QString &path, const QByteArray &bytes,
+                              QString *error = nullptr);
 
 } // namespace orvanta

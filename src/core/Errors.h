@@ -9,14 +9,18 @@ namespace orvanta {
 class EConvertError : public std::runtime_error
 {
 public:
-    explicit EConvertError(const QString &message) : std::runtime_error(message.toStdString()) {}
+    explicit EConvertError(const QString &message)
+        : std::runtime_error(message.toStdString())
+    {}
 };
 
 // A file that could not be read or written.
 class EInOutError : public std::runtime_error
 {
 public:
-    explicit EInOutError(const QString &message) : std::runtime_error(message.toStdString()) {}
+    explicit EInOutError(const QString &message)
+        : std::runtime_error(message.toStdString())
+    {}
 };
 
 // The message of any exception as text for the user.

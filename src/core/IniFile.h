@@ -26,7 +26,7 @@ private:
     struct Section
     {
         QString name;
-        QStringList keys; // as spelled, in order
+        QStringList keys;                  // as spelled, in order
         std::map<QString, QString> values; // by lower-case key
     };
     Section *find(const QString &section);

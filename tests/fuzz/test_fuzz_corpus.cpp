@@ -19,7 +19,8 @@ TEST(FuzzCorpus, EveryReaderTakesItsInputs)
             ASSERT_TRUE(file.open(QIODevice::ReadOnly));
             const QByteArray bytes = file.readAll();
             SCOPED_TRACE(qPrintable(file.fileName()));
-            Targets[i].run(reinterpret_cast<const uint8_t *>(bytes.constData()), size_t(bytes.size()));
+            Targets[i].run(reinterpret_cast<const uint8_t *>(bytes.constData()),
+                           size_t(bytes.size()));
         }
     }
 }

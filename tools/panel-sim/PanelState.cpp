@@ -46,8 +46,7 @@ bool parseHex(const std::string &text, uint8_t *bytes, size_t count)
     return true;
 }
 
-template <size_t N>
-static std::string hex(const std::array<uint8_t, N> &bytes)
+template <size_t N> static std::string hex(const std::array<uint8_t, N> &bytes)
 {
     return hexText(bytes.data(), N, true);
 }

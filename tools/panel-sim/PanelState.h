@@ -16,7 +16,7 @@ struct PanelState
 
     std::string version = "VER 03.07 ORVANTA GSM";
     std::string password = "12345";
-    std::array<std::array<uint8_t, 8>, 4> keys{}; // in the panel's byte order
+    std::array<std::array<uint8_t, 8>, 4> keys{};    // in the panel's byte order
     std::optional<std::array<uint8_t, 8>> readerKey; // the key held at the reader, if any
     std::array<uint8_t, 5> loopRecord{};
     std::array<std::array<uint8_t, 4>, 5> relayRules{};
