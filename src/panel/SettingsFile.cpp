@@ -373,7 +373,8 @@ PanelSettings ParseSettingsText(const QString &text, QStringList *notes)
         // of the line, up to a ": ", that names a setting.
         auto known = byName.end();
         QString name, value;
-        for (int colon = line.indexOf(QStringLiteral(": ")); colon >= 0 && known == byName.end();
+        for (qsizetype colon = line.indexOf(QStringLiteral(": "));
+             colon >= 0 && known == byName.end();
              colon = line.indexOf(QStringLiteral(": "), colon + 1)) {
             name = line.left(colon).trimmed();
             value = line.mid(colon + 2).trimmed();

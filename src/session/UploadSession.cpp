@@ -167,7 +167,7 @@ UploadPlayer UploadSession::player()
             m_device.FileName = file;
             m_device.open();
             m_device.setTimeFormat(WaveDevice::TimeFormat::Milliseconds);
-            sound.seconds = m_device.length() / 1000.0;
+            sound.seconds = double(m_device.length()) / 1000.0;
             sound.sha256 = FileSha256(file);
             sound.error = m_device.proveOutput(OutputStartMs);
         } catch (const std::exception &error) {

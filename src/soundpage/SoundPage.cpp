@@ -533,8 +533,8 @@ bool SoundPage::eventFilter(QObject *watched, QEvent *event)
     const bool onList = watched == m_grid->viewport();
     if (!onList && watched != m_editor)
         return QWidget::eventFilter(watched, event);
-    const auto localFile = [](const QMimeData *data) {
-        const QList<QUrl> urls = data ? data->urls() : QList<QUrl>();
+    const auto localFile = [](const QMimeData *mime) {
+        const QList<QUrl> urls = mime ? mime->urls() : QList<QUrl>();
         return urls.size() == 1 && urls[0].isLocalFile() ? urls[0].toLocalFile() : QString();
     };
     switch (event->type()) {

@@ -43,11 +43,11 @@ SoundUpload::SoundUpload(PanelLink &link, MessageList &messages, UploadSession &
     , m_session(session)
 {
     setObjectName(QStringLiteral("GroupBox1"));
-    auto *row = new QHBoxLayout(this);
+    auto *line = new QHBoxLayout(this);
     m_progress = named(new QProgressBar, "p");
     m_progress->setRange(0, Rows);
     m_progress->setValue(0);
-    row->addWidget(m_progress, 1);
+    line->addWidget(m_progress, 1);
     m_start = named(new QPushButton, "Button4");
     m_stop = named(new QPushButton, "Button5");
     KeepTranslated(this, [this] {
@@ -55,8 +55,8 @@ SoundUpload::SoundUpload(PanelLink &link, MessageList &messages, UploadSession &
         m_start->setText(tr("Записать звук в устройство"));
         m_stop->setText(tr("Остановить"));
     });
-    row->addWidget(m_start);
-    row->addWidget(m_stop);
+    line->addWidget(m_start);
+    line->addWidget(m_stop);
     connect(m_start, &QPushButton::clicked, this, Dialogs::Guarded([this] { Button4Click(); }));
     connect(m_stop, &QPushButton::clicked, this, [this] { Button5Click(); });
 

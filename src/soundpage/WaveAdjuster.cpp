@@ -342,10 +342,10 @@ std::vector<TWaveAdjuster::RulerMark> TWaveAdjuster::rulerMarks() const
     const int decimals = step >= 1 ? 0 : step >= 0.1 ? 1 : 2;
     const QFontMetrics metrics(rulerFont());
     const int bottom = Background.height() - 1;
-    const double firstSecond = std::ceil(firstShownSample() / rate / step) * step;
+    const double firstSecond = std::ceil(double(firstShownSample()) / rate / step) * step;
     for (double second = firstSecond;; second += step) {
         const int x = xOf(qint64(std::llround(second * rate)));
-        if (x >= Background.width() || second * rate > n)
+        if (x >= Background.width() || second * rate > double(n))
             break;
         RulerMark mark{x,
                        QLocale().toString(second, 'f', decimals) +

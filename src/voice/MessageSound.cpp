@@ -151,14 +151,16 @@ SoundResult MessageSound::edit(const std::function<SoundResult(double scale)> &c
 
 SoundResult MessageSound::cut(qint64 first, qint64 last)
 {
-    return edit(
-        [&](double scale) { return m_edit.cut(qint64(first * scale), qint64(last * scale)); });
+    return edit([&](double scale) {
+        return m_edit.cut(qint64(double(first) * scale), qint64(double(last) * scale));
+    });
 }
 
 SoundResult MessageSound::silence(qint64 first, qint64 last)
 {
-    return edit(
-        [&](double scale) { return m_edit.silence(qint64(first * scale), qint64(last * scale)); });
+    return edit([&](double scale) {
+        return m_edit.silence(qint64(double(first) * scale), qint64(double(last) * scale));
+    });
 }
 
 SoundResult MessageSound::trim()

@@ -55,32 +55,32 @@ struct UploadOnLink
     {
         auto pending = std::make_shared<QTimer>();
         pending->setSingleShot(true);
-        auto played = std::make_shared<std::function<void(const QString &)>>();
+        auto finish = std::make_shared<std::function<void(const QString &)>>();
         UploadPlayer p;
         p.open = [this](const QString &file) {
             return OpenedSound{{}, lengths[file], {}};
         };
-        p.play = [this, pending, played](std::function<void(const QString &)> done) {
-            ++this->played;
+        p.play = [this, pending, finish](std::function<void(const QString &)> done) {
+            ++played;
             if (mute) {
                 if (whilePlaying)
                     whilePlaying();
                 return;
             }
-            if (this->played == failAt)
+            if (played == failAt)
                 return done(QStringLiteral("Звук прерван: сервер звука не отвечает"));
-            *played = std::move(done);
+            *finish = std::move(done);
             QObject::disconnect(pending.get(), nullptr, nullptr, nullptr);
-            QObject::connect(pending.get(), &QTimer::timeout, [played] { (*played)({}); });
+            QObject::connect(pending.get(), &QTimer::timeout, [finish] { (*finish)({}); });
             pending->start(300);
             if (whilePlaying)
                 whilePlaying();
         };
-        p.stop = [this, pending, played] {
+        p.stop = [this, pending, finish] {
             if (mute)
                 return;
             pending->stop();
-            (*played)(QStringLiteral("остановлено"));
+            (*finish)(QStringLiteral("остановлено"));
         };
         return p;
     }

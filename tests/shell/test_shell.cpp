@@ -172,7 +172,6 @@ TEST(MainWindow, BuiltAsDescribed)
         QTest::qWait(50);
         window->grab().save(QString::fromLocal8Bit(shot));
         // And every other page beside it: shot-1.png ... shot-4.png.
-        auto *pages = child<QTabWidget>(*window, "PageControl1");
         for (int page = 1; page < pages->count(); ++page) {
             pages->setCurrentIndex(page);
             QTest::qWait(20);

@@ -125,12 +125,12 @@ TEST(Recording, StoppedRecordingIsSavedShownAndHoldsTheTone)
     ASSERT_EQ(f.record(30), QString());
     ASSERT_TRUE(RunEventsUntil([&] { return sinceFirstSound.isValid(); }));
     RunEvents(1200);
-    const double seconds = sinceFirstSound.elapsed() / 1000.0;
+    const double seconds = double(sinceFirstSound.elapsed()) / 1000.0;
     f.editor.StopSound();
     tone.waitForFinished(5000);
     EXPECT_FALSE(f.editor.Recording());
     ASSERT_TRUE(f.editor.soundLoaded());
-    EXPECT_NEAR(f.editor.sampleCount() / double(Rate), seconds, 0.2);
+    EXPECT_NEAR(double(f.editor.sampleCount()) / Rate, seconds, 0.2);
     EXPECT_NEAR(MeasureTone(f.editor.Wave()->Samples, Rate).frequency, 440, 440 * 0.02);
     EXPECT_FALSE(QFile::exists(f.path("message.wav.recording")));
     EXPECT_TRUE(f.dialogs.boxes.empty());
@@ -142,7 +142,7 @@ TEST(Recording, UnstoppedRecordingEndsAtTheMaximumLength)
     ASSERT_EQ(f.record(1), QString());
     ASSERT_TRUE(f.recordingEnds());
     ASSERT_TRUE(f.editor.soundLoaded());
-    EXPECT_NEAR(f.editor.sampleCount() / double(Rate), 1.0, 0.15);
+    EXPECT_NEAR(double(f.editor.sampleCount()) / Rate, 1.0, 0.15);
 }
 
 // A take that cannot be kept, for whatever reason, leaves the old message on disk and shown.
@@ -459,7 +459,7 @@ TEST(SoundPage, SoundFilesAreImportedByButtonAndDropWithOneUndo)
     EXPECT_EQ(page.cell(1, 5), QStringLiteral("sound 5.wav"));
     const TWaveFile imported(sound + QStringLiteral("sound 5.wav"));
     EXPECT_EQ(imported.Format.SampleRate, 44100u);
-    EXPECT_NEAR(imported.Samples.size() / 44100.0, 1.5, 0.01);
+    EXPECT_NEAR(double(imported.Samples.size()) / 44100.0, 1.5, 0.01);
     EXPECT_EQ(page.editor().sampleCount(), qint64(imported.Samples.size()));
 
     // Dropped onto row 7, whose file is row 5's: a free name; one undo brings back cell and file.

@@ -112,8 +112,8 @@ TEST(WaveAdjuster, LoudRedQuietGreenCursorWhiteSelectionInverted)
     QTest::mousePress(&f.editor, Qt::LeftButton, {}, QPoint(400, 50));
     QTest::mouseMove(&f.editor, QPoint(450, 50));
     QTest::mouseRelease(&f.editor, Qt::LeftButton, {}, QPoint(450, 50));
-    const int cursor =
-        int(std::nearbyint(688.0 * f.sound.player().position() / f.sound.player().length()));
+    const int cursor = int(std::nearbyint(688.0 * double(f.sound.player().position()) /
+                                          double(f.sound.player().length())));
     EXPECT_NEAR(cursor, 400 * 688 / 690, 2);
     const QImage &view = f.editor.Overlay;
     for (int y : {0, 30, 51, 102}) {
@@ -125,8 +125,8 @@ TEST(WaveAdjuster, LoudRedQuietGreenCursorWhiteSelectionInverted)
     EXPECT_EQ(f.shown(420, 30), view.pixel(420, 30));
     // The cursor alone, outside the selection: move it back with a click.
     QTest::mouseClick(&f.editor, Qt::LeftButton, {}, QPoint(200, 50));
-    const int moved =
-        int(std::nearbyint(688.0 * f.sound.player().position() / f.sound.player().length()));
+    const int moved = int(std::nearbyint(688.0 * double(f.sound.player().position()) /
+                                         double(f.sound.player().length())));
     ASSERT_NE(moved, 200); // the one-sample selection sits at 200, the cursor just before it
     for (int y : {0, 51, 102})
         EXPECT_EQ(f.editor.Overlay.pixel(moved, y), qRgb(255, 255, 255)) << y;
@@ -361,9 +361,9 @@ TEST(WaveAdjuster, ZoomKeepsThePointUnderTheMouseAndFitShowsTheWhole)
     const qint64 before = clickAt(300);
     wheel(300, 2, Qt::ControlModifier);
     EXPECT_DOUBLE_EQ(f.editor.zoom(), 2.25);
-    EXPECT_NEAR(f.editor.shownSampleCount(), 69000 / 2.25, 100);
-    EXPECT_NEAR(clickAt(300), before, 50);           // the point under the mouse stayed
-    EXPECT_NEAR(clickAt(301) - clickAt(300), 44, 2); // a pixel is fewer samples now
+    EXPECT_NEAR(double(f.editor.shownSampleCount()), 69000 / 2.25, 100);
+    EXPECT_NEAR(double(clickAt(300)), double(before), 50);   // the point under the mouse stayed
+    EXPECT_NEAR(double(clickAt(301) - clickAt(300)), 44, 2); // a pixel is fewer samples now
     const qint64 first = f.editor.firstShownSample();
     wheel(300, -1, {});
     EXPECT_GT(f.editor.firstShownSample(), first); // the wheel alone moves the view along
@@ -409,7 +409,7 @@ TEST(WaveAdjuster, DenseScreenDrawsInItsOwnPixels)
     f.load(ramp(6900));
     EXPECT_EQ(f.editor.Background.size(), QSize(2 * (690 - 2), 2 * (105 - 2)));
     QTest::mouseClick(&f.editor, Qt::LeftButton, {}, QPoint(345, 50));
-    EXPECT_NEAR(f.editor.SelStart, 3450, 10);
+    EXPECT_NEAR(double(f.editor.SelStart), 3450, 10);
     // The centre line and a grid line lie where the plain view has them, at twice the pixels.
     EXPECT_EQ(f.editor.Background.pixel(10, 103), qRgb(0, 0, 255));
     EXPECT_EQ(f.editor.grab().toImage().size(), QSize(2 * 690, 2 * 105));

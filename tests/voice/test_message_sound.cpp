@@ -90,7 +90,7 @@ TEST(MessageSound, EditOfAnotherFormatEditsACopyAndOneUndoBringsTheFileBack)
     // The first half second of 22,050 samples a second.
     EXPECT_TRUE(f.sound.cut(0, 11024).done());
     EXPECT_EQ(f.file(4), QStringLiteral("loud-2.wav"));
-    EXPECT_NEAR(f.sound.sampleCount() / 44100.0, 0.5, 0.01);
+    EXPECT_NEAR(double(f.sound.sampleCount()) / 44100.0, 0.5, 0.01);
     QFile kept(f.inSound("loud.wav"));
     ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
     EXPECT_EQ(kept.readAll(), original);
@@ -134,6 +134,6 @@ TEST(MessageSound, FileAnotherProgramChangedIsShownNotWrittenOver)
         EXPECT_EQ(f.file(4), QStringLiteral("loud.wav"));
         EXPECT_FALSE(QFile::exists(f.inSound("loud-2.wav")));
         EXPECT_EQ(ReadFile(f.inSound("loud.wav")), theirs);
-        EXPECT_NEAR(f.sound.sampleCount() / 22050.0, 2.0, 0.01); // shown as it is now
+        EXPECT_NEAR(double(f.sound.sampleCount()) / 22050.0, 2.0, 0.01); // shown as it is now
     }
 }

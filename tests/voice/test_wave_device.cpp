@@ -156,7 +156,7 @@ TEST(WaveDevice, RecordingWhileAToneSoundsIsSavedAsAValidFile)
     ASSERT_TRUE(RunEventsUntil([&] { return sinceFirstSound.isValid(); }));
     RunEvents(1000);
     EXPECT_GT(recorder.position(), 0);
-    const double seconds = sinceFirstSound.elapsed() / 1000.0;
+    const double seconds = double(sinceFirstSound.elapsed()) / 1000.0;
     recorder.stop();
     tone.waitForFinished(5000);
     EXPECT_NEAR(double(recorder.length()), 1000 * seconds, 150);
@@ -165,7 +165,7 @@ TEST(WaveDevice, RecordingWhileAToneSoundsIsSavedAsAValidFile)
     ASSERT_TRUE(saved.Loaded);
     EXPECT_EQ(saved.Format.SampleRate, 44100u);
     EXPECT_EQ(saved.Data.DataSize, 2 * saved.Samples.size());
-    EXPECT_NEAR(saved.Samples.size() / double(Rate), seconds, 0.15);
+    EXPECT_NEAR(double(saved.Samples.size()) / Rate, seconds, 0.15);
     EXPECT_NEAR(MeasureTone(saved.Samples, Rate).frequency, 440, 440 * 0.02);
 }
 

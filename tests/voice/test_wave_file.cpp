@@ -28,7 +28,7 @@ QByteArray monoFile(const std::vector<int16_t> &samples, uint32_t rate = 8000)
     QByteArray bytes(44, '\0');
     auto *b = reinterpret_cast<uchar *>(bytes.data());
     std::memcpy(b, "RIFF", 4);
-    qToLittleEndian<quint32>(36 + 2 * samples.size(), b + 4);
+    qToLittleEndian<quint32>(quint32(36 + 2 * samples.size()), b + 4);
     std::memcpy(b + 8, "WAVEfmt ", 8);
     qToLittleEndian<quint32>(16, b + 16);
     qToLittleEndian<quint16>(1, b + 20);
@@ -38,7 +38,7 @@ QByteArray monoFile(const std::vector<int16_t> &samples, uint32_t rate = 8000)
     qToLittleEndian<quint16>(7, b + 32);
     qToLittleEndian<quint16>(16, b + 34);
     std::memcpy(b + 36, "data", 4);
-    qToLittleEndian<quint32>(2 * samples.size(), b + 40);
+    qToLittleEndian<quint32>(quint32(2 * samples.size()), b + 40);
     for (int16_t sample : samples) {
         uchar le[2];
         qToLittleEndian<quint16>(quint16(sample), le);
