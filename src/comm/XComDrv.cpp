@@ -248,7 +248,8 @@ TCustomComm::~TCustomComm()
 {
     m_destroying = true;
     if (IsOpened()) {
-        StopEventThread();
+        // A derived component is gone by now: its override cannot run, this one does.
+        TCustomComm::StopEventThread();
         m_port.close();
         m_lockCount = 0;
     }

@@ -14,7 +14,7 @@ std::vector<uint8_t> DecodeHexRecord(const QString &value, int byteCount)
     std::vector<uint8_t> bytes;
     bytes.reserve(size_t(byteCount));
     for (int k = 0; k < byteCount; ++k)
-        bytes.push_back(uint8_t(HexPairToInt(value.mid(2 * k, 2))));
+        bytes.push_back(uint8_t(HexPairToInt(value.mid(2 * qsizetype(k), 2))));
     return bytes;
 }
 

@@ -8,7 +8,7 @@ QString ReverseKeyBytes(const QString &code)
     QString reversed;
     reversed.reserve(16);
     for (int pair = 7; pair >= 0; --pair)
-        reversed += full.mid(pair * 2, 2);
+        reversed += full.mid(qsizetype(pair) * 2, 2);
     return reversed;
 }
 

@@ -129,8 +129,8 @@ struct Setting
     std::function<QString(const QString &)> hidden = {};
 };
 
-Setting bitSetting(const Naming &naming, Part part, std::function<uint8_t &(PanelSettings &)> byte,
-                   int bit)
+Setting bitSetting(const Naming &naming, Part part,
+                   const std::function<uint8_t &(PanelSettings &)> &byte, int bit)
 {
     return {naming,
             naming(false),
@@ -151,7 +151,8 @@ Setting bitSetting(const Naming &naming, Part part, std::function<uint8_t &(Pane
 // A whole number from 0 to maximum. With even, an odd one is taken one lower, as the panel keeps
 // it: its record holds halves.
 Setting numberSetting(const Naming &naming, Part part, bool compared,
-                      std::function<int &(PanelSettings &)> number, int maximum, bool even = false)
+                      const std::function<int &(PanelSettings &)> &number, int maximum,
+                      bool even = false)
 {
     return {naming,
             naming(false),
@@ -180,7 +181,7 @@ Setting numberSetting(const Naming &naming, Part part, bool compared,
 }
 
 Setting textSetting(const Naming &naming, Part part, bool compared,
-                    std::function<QString &(PanelSettings &)> text,
+                    const std::function<QString &(PanelSettings &)> &text,
                     const QRegularExpression &pattern, const char *rule)
 {
     return {naming,

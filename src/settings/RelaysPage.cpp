@@ -126,7 +126,7 @@ void RelaysPage::buildGrid()
                 }
                 // Bytes of the rule record: on at closing, on at opening, off at closing, off at
                 // opening.
-                m_groups[size_t(relay - 1)][size_t(2 * action + event)] = CheckGroup(boxes);
+                m_groups[size_t(relay - 1)][2 * size_t(action) + size_t(event)] = CheckGroup(boxes);
             }
         }
     }

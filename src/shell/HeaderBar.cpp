@@ -157,7 +157,7 @@ void HeaderBar::addFileAction(const char *name, std::function<QString()> caption
     KeepTranslated(this, [entry, caption = std::move(caption)] { entry->setText(caption()); });
 }
 
-void HeaderBar::addLanguageMenu(std::function<void(const QString &)> choose)
+void HeaderBar::addLanguageMenu(const std::function<void(const QString &)> &choose)
 {
     m_fileMenu->addSeparator();
     // Each language by its own name, and the menu's title in all of them.

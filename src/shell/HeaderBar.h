@@ -37,7 +37,7 @@ public:
     void addFileAction(const char *name, std::function<QString()> caption,
                        std::function<void()> action);
     // The languages below the file entries, each by its own name.
-    void addLanguageMenu(std::function<void(const QString &)> choose);
+    void addLanguageMenu(const std::function<void(const QString &)> &choose);
 
 signals:
     void readRequested();

@@ -23,7 +23,7 @@ double toDecibels(double share)
 LevelMeter::LevelMeter(QWidget *parent)
     : QWidget(parent)
 {
-    setFixedWidth(sizeHint().width());
+    setFixedWidth(LevelMeter::sizeHint().width()); // this class's own: no subclass exists yet
     KeepTranslated(this, [this] {
         setToolTip(tr("Уровень звука: пики, самый громкий пик и метка перегрузки"));
     });

@@ -11,6 +11,7 @@
 #include <QHBoxLayout>
 #include <QProgressBar>
 #include <QPushButton>
+#include <cmath>
 
 namespace orvanta {
 
@@ -88,7 +89,7 @@ bool SoundUpload::messagesFitOrUserAgrees(double seconds)
 {
     if (seconds <= MemorySeconds)
         return true;
-    const int whole = int(seconds + 0.5);
+    const int whole = int(std::lround(seconds));
     return Dialogs::Ask(tr("Сообщения займут %1 мин. %2 сек., а память охранной панели "
                            "вмещает %3 мин.: последние сообщения не поместятся.\n\n"
                            "Записать сообщения всё равно?")

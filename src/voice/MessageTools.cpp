@@ -60,9 +60,10 @@ bool EvenLoudness(std::vector<int16_t> &samples)
     const double gain = double(LoudnessPeak) / peak;
     // Each of the 65,536 sample values scaled once; a long message then costs one look-up a sample.
     std::vector<int16_t> scaled(65536);
-    for (int value = -32768; value <= 32767; ++value)
-        scaled[size_t(value + 32768)] =
-            int16_t(std::clamp(std::lround(value * gain), -32768L, 32767L));
+    for (size_t index = 0; index < scaled.size(); ++index) {
+        const int value = int(index) - 32768;
+        scaled[index] = int16_t(std::clamp(std::lround(value * gain), -32768L, 32767L));
+    }
     for (int16_t &sample : samples)
         sample = scaled[size_t(sample + 32768)];
     return true;

@@ -55,7 +55,7 @@ std::vector<int16_t> Resample(const std::vector<int16_t> &samples, int fromRate,
 {
     if (fromRate == toRate || samples.empty())
         return samples;
-    std::vector<int16_t> out(size_t(double(samples.size()) * toRate / fromRate + 0.5));
+    std::vector<int16_t> out(size_t(std::llround(double(samples.size()) * toRate / fromRate)));
     size_t done = 0;
     const soxr_io_spec_t io = soxr_io_spec(SOXR_INT16_I, SOXR_INT16_I);
     const soxr_quality_spec_t quality = soxr_quality_spec(SOXR_HQ, 0);

@@ -22,7 +22,7 @@ constexpr sf_count_t BlockSamples = 1 << 16;
 constexpr double FullScale = 32768; // a 16-bit sample s reads as s / 32768
 // Beyond the panel's eight minutes at any usual rate, and no more samples than ten minutes at
 // 48 kHz: a small compressed file cannot fill the memory with hours of sound.
-constexpr size_t LongestSeconds = 10 * 60;
+constexpr size_t LongestSeconds = size_t(10) * 60;
 constexpr size_t MostSamples = 48000 * LongestSeconds;
 // The rates a sound output plays; beyond them a header is more likely broken than high-fidelity.
 constexpr int LowestRate = 1000;

@@ -25,12 +25,14 @@ struct PanelState
 
     PanelState() { memory.fill(0xFF); }
 
-    uint16_t word(int n) const { return uint16_t(memory[2 * n] << 8 | memory[2 * n + 1]); }
+    uint16_t word(int n) const { return uint16_t(memory[At(n)] << 8 | memory[At(n) + 1]); }
     void setWord(int n, uint16_t value)
     {
-        memory[2 * n] = uint8_t(value >> 8);
-        memory[2 * n + 1] = uint8_t(value);
+        memory[At(n)] = uint8_t(value >> 8);
+        memory[At(n) + 1] = uint8_t(value);
     }
+    // Where word n begins in the memory: two bytes a word, the high byte first.
+    static size_t At(int n) { return 2 * size_t(n); }
 
     // A plain "name=value" text; unknown names are ignored when loading, missing ones keep their
     // fresh-panel value. Both throw std::runtime_error with a readable message on failure.

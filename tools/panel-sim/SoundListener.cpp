@@ -153,7 +153,7 @@ int ReadSoundInput(int argc, char **argv)
             return 1; // the sound server went away
         samples.clear();
         input.takeRecorded(samples);
-        const auto bytes = qint64(samples.size() * sizeof(int16_t));
+        const auto bytes = qint64(samples.size()) * qint64(sizeof(int16_t));
         if (bytes > 0 && ::write(STDOUT_FILENO, samples.data(), size_t(bytes)) != bytes)
             return 1; // the listener is gone
     }

@@ -86,6 +86,9 @@ public:
     {}
     ~StopOnSignal()
     {
+        // SIGTERM is blocked in every thread and taken by the sigwait above: it ends the wait,
+        // not the process.
+        // NOLINTNEXTLINE(bugprone-bad-signal-to-kill-thread)
         pthread_kill(m_thread.native_handle(), SIGTERM);
         m_thread.join();
     }

@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonObject>
+#include <cmath>
 #include <unistd.h>
 
 namespace orvanta::cli {
@@ -79,7 +80,7 @@ bool UploadCheckPassed(UploadSession &session, const std::vector<UploadMessage> 
     if (taken > MemorySeconds && !options.yes) {
         err << Cli::tr("Сообщения займут %1 с, а память охранной панели вмещает %2 мин.: "
                        "последние не поместятся. Записать всё равно: --yes\n")
-                   .arg(int(taken + 0.5))
+                   .arg(std::lround(taken))
                    .arg(MemorySeconds / 60);
         return false;
     }
@@ -99,7 +100,7 @@ UploadRun SendMessages(UploadSession &session, const MessageList &list,
                 << Cli::tr("Сообщение %1 (%2): осталось %3 с")
                        .arg(row)
                        .arg(QFileInfo(list.messageFile(row)).fileName())
-                       .arg(int(left + 0.5))
+                       .arg(std::lround(left))
                 << Qt::flush;
     });
     QObject::connect(
@@ -153,7 +154,7 @@ int RunUpload(const Invocation &call)
     if (options.check) {
         out << Cli::tr("Можно записать: сообщений %1, %2 с из %3 мин.; ничего не отправлено.\n")
                    .arg(messages.size())
-                   .arg(int(UploadSession::SecondsTaken(check, messages.size()) + 0.5))
+                   .arg(std::lround(UploadSession::SecondsTaken(check, messages.size())))
                    .arg(MemorySeconds / 60);
         return Done;
     }
