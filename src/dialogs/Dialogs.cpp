@@ -15,32 +15,60 @@ Recorder &recorder()
     return installed;
 }
 
-bool recordedAnswer = false;
-QString recordedFileName;
-int recordedChoice = -1;
+// The answers a test has queued, each for one question or file dialog, in order.
+QList<bool> queuedAnswers;
+QStringList queuedFileNames;
+QList<int> queuedChoices;
+std::function<void(const QString &)> reportUnanswered;
+
+// The next queued answer; none left is an unexpected question, reported, and answered with
+// `none` (No, or a cancel).
+template <typename T> T TakeQueued(QList<T> &queue, const T &none, const QString &question)
+{
+    if (!queue.isEmpty())
+        return queue.takeFirst();
+    if (reportUnanswered)
+        reportUnanswered(question);
+    return none;
+}
 
 } // namespace
 
-void SetRecordedAnswer(bool yes)
+void QueueAnswer(bool yes)
 {
-    recordedAnswer = yes;
+    queuedAnswers.append(yes);
 }
 
-void SetRecordedFileName(const QString &fileName)
+void QueueFileName(const QString &fileName)
 {
-    recordedFileName = fileName;
+    queuedFileNames.append(fileName);
 }
 
-void SetRecordedChoice(int index)
+void QueueChoice(int index)
 {
-    recordedChoice = index;
+    queuedChoices.append(index);
+}
+
+void SetUnansweredReport(std::function<void(const QString &)> report)
+{
+    reportUnanswered = std::move(report);
+}
+
+qsizetype DropQueuedAnswers()
+{
+    const qsizetype left = queuedAnswers.size() + queuedFileNames.size() + queuedChoices.size();
+    queuedAnswers.clear();
+    queuedFileNames.clear();
+    queuedChoices.clear();
+    return left;
 }
 
 int ChooseItem(const QString &label, const QStringList &items, QWidget *parent)
 {
     if (recorder()) {
-        recorder()(Kind::Question, label + QLatin1Char('\n') + items.join(QLatin1Char('\n')));
-        return recordedChoice;
+        const QString question = label + QLatin1Char('\n') + items.join(QLatin1Char('\n'));
+        recorder()(Kind::Question, question);
+        return TakeQueued(queuedChoices, -1, question);
     }
     bool chosen = false;
     const QString item = QInputDialog::getItem(parent, QApplication::applicationDisplayName(),
@@ -52,7 +80,7 @@ bool Ask(const QString &text, QWidget *parent)
 {
     if (recorder()) {
         recorder()(Kind::Question, text);
-        return recordedAnswer;
+        return TakeQueued(queuedAnswers, false, text);
     }
     return QMessageBox::question(parent, QApplication::applicationDisplayName(), text,
                                  QMessageBox::Yes | QMessageBox::No,
@@ -62,7 +90,8 @@ bool Ask(const QString &text, QWidget *parent)
 QString GetOpenFileName(const QString &folder, const QString &filter, QWidget *parent)
 {
     if (recorder())
-        return recordedFileName;
+        return TakeQueued(queuedFileNames, QString(),
+                          QStringLiteral("a file to open (%1)").arg(filter));
     return QFileDialog::getOpenFileName(parent, {}, folder, filter);
 }
 
@@ -70,7 +99,8 @@ QString GetSaveFileName(const QString &folder, const QString &filter, const QStr
                         QWidget *parent)
 {
     if (recorder())
-        return recordedFileName;
+        return TakeQueued(queuedFileNames, QString(),
+                          QStringLiteral("a name to save under (%1)").arg(filter));
     QFileDialog dialog(parent, {}, folder, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(defaultSuffix);

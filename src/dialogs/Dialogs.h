@@ -60,10 +60,15 @@ int ChooseItem(const QString &label, const QStringList &items, QWidget *parent =
 
 using Recorder = std::function<void(Kind, const QString &)>;
 // Replaces the boxes by the recorder; an empty recorder brings the boxes back. While a recorder
-// is installed, questions take the recorded answer and file dialogs the recorded file name.
+// is installed, each question, choice and file dialog takes the next answer queued for its kind,
+// one answer each; with none left it gets No (a cancel) and is reported as unanswered, so that a
+// question nobody expected is seen instead of answered.
 void SetRecorder(Recorder recorder);
-void SetRecordedAnswer(bool yes);
-void SetRecordedFileName(const QString &fileName);
-void SetRecordedChoice(int index);
+void QueueAnswer(bool yes);
+void QueueFileName(const QString &fileName);
+void QueueChoice(int index);
+void SetUnansweredReport(std::function<void(const QString &)> report);
+// Drops the answers still queued; returns how many there were (questions that never came).
+qsizetype DropQueuedAnswers();
 
 } // namespace orvanta::Dialogs

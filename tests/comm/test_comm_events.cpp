@@ -106,8 +106,11 @@ TEST(CommEvents, DispatchRules)
     EventPort port;
     ASSERT_TRUE(port.OpenDevice());
     port.pty.send("xy");
-    std::this_thread::sleep_for(50ms);
-    port.ServeDeliveries(); // the event thread's own batch for "xy", out of the way
+    // The event thread's own batch for "xy", served and out of the way.
+    for (const auto end = std::chrono::steady_clock::now() + 5s;
+         port.look([&] { return port.data.empty(); }) && std::chrono::steady_clock::now() < end;)
+        port.ServeDeliveries();
+    ASSERT_EQ(port.look([&] { return port.data.back(); }), 2u);
     port.data.clear();
     port.events.clear();
     port.DispatchEvents({deChar, deCTS}); // the default MonitorEvents
@@ -166,12 +169,14 @@ TEST(CommEvents, SynchronizedDeliveryRunsOnTheOwnerAndCloseNeverWaitsForIt)
 
     // A delivery that waits for the owner while the owner closes: no dead-lock.
     port.pty.send("b");
-    for (int i = 0; i < 500; ++i) {
+    const auto asked = [&] {
         std::lock_guard lock(queueMutex);
-        if (!queue.empty())
-            break;
-    }
-    std::this_thread::sleep_for(20ms);
+        return !queue.empty();
+    };
+    for (const auto end = std::chrono::steady_clock::now() + 5s;
+         !asked() && std::chrono::steady_clock::now() < end;)
+        std::this_thread::sleep_for(1ms);
+    ASSERT_TRUE(asked()); // the event thread waits for the owner now
     const auto start = std::chrono::steady_clock::now();
     port.CloseDevice();
     EXPECT_LT(std::chrono::steady_clock::now() - start, 2s); // only catches a close that hangs
@@ -188,7 +193,7 @@ TEST(CommEvents, QuietCloseAndHangUpEndTheThreadWithoutSpinning)
     ASSERT_TRUE(port.OpenDevice());
     port.pty.hangUp();
     const double before = cpuSeconds();
-    std::this_thread::sleep_for(300ms);
+    std::this_thread::sleep_for(300ms); // nothing to wait for: the time a spinning thread takes
     EXPECT_LT(cpuSeconds() - before,
               0.1);               // a thread spinning on the hung-up line would take it all
     EXPECT_TRUE(port.IsOpened()); // the port stays open
@@ -219,9 +224,14 @@ TEST(CommEvents, EveryBatchHandedToTheOwnerIsServedEvenAtClose)
     });
     threads.clear();
     delivered = 0;
+    std::atomic<int> waiting{0}; // batches handed over and left for the owner
+    port.SetOwnerThreadRunner([&](std::function<void()>) { ++waiting; });
     for (int t = 0; t < 30; ++t)
         threads.emplace_back([&] { delivered += port.deliverEvents({deChar}) ? 1 : 0; });
-    std::this_thread::sleep_for(100ms); // all thirty wait for the owner
+    for (const auto end = std::chrono::steady_clock::now() + 5s;
+         waiting < 30 && std::chrono::steady_clock::now() < end;)
+        std::this_thread::sleep_for(1ms);
+    ASSERT_EQ(waiting, 30); // all thirty wait for the owner
     port.CloseDevice();
     for (std::thread &thread : threads)
         thread.join();
@@ -257,7 +267,7 @@ TEST(CommEvents, UnsynchronizedCallbacksRunOneAtATimeAndACloseWaitsQuietly)
         thread.join();
     EXPECT_EQ(most, 1);
 
-    std::this_thread::sleep_for(50ms); // what the line echoed is delivered by now
+    // Whichever callback runs next lasts long; the close must wait for it without spinning.
     lasting = 600;
     running = false;
     port.pty.send("x"); // the event thread runs the callback

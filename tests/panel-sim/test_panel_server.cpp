@@ -107,7 +107,11 @@ TEST(PanelOverTheLine, KeyCaptureWaitsForAKey)
 {
     PanelOnLine line;
     line.comm.WriteString("+T00\r");
-    std::this_thread::sleep_for(std::chrono::milliseconds(150));
+    // The key comes once the panel waits for it.
+    for (const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+         line.panel.commands().empty() && std::chrono::steady_clock::now() < end;)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    ASSERT_EQ(line.panel.commands(), std::vector<std::string>{"+T00"});
     line.panel.setReaderKey(std::array<uint8_t, 8>{1, 2, 3, 4, 5, 6, 7, 0xAB});
     EXPECT_EQ(line.read(1000), ">01020304050607AB\r\nOK\r\n");
 

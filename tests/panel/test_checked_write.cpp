@@ -115,12 +115,14 @@ TEST(CheckedWrite, RefusedPartStopsTheWriteAndIsNamed)
     {
         int place;
         WritePart part;
+        const char *name; // in the journal and in the window
         std::vector<WritePart> before;
     } refusals[] = {
-        {1, WritePart::Keys, {}},
-        {5, WritePart::Loops, parts({WritePart::Keys})},
-        {6, WritePart::Relays, parts({WritePart::Keys, WritePart::Loops})},
-        {12, WritePart::Password, parts({WritePart::Keys, WritePart::Loops, WritePart::Relays})},
+        {1, WritePart::Keys, "ключи", {}},
+        {5, WritePart::Loops, "шлейфы и общие настройки", parts({WritePart::Keys})},
+        {6, WritePart::Relays, "реле", parts({WritePart::Keys, WritePart::Loops})},
+        {12, WritePart::Password, "пароль",
+         parts({WritePart::Keys, WritePart::Loops, WritePart::Relays})},
     };
     for (const auto &refusal : refusals) {
         SCOPED_TRACE(refusal.place);
@@ -134,8 +136,8 @@ TEST(CheckedWrite, RefusedPartStopsTheWriteAndIsNamed)
         EXPECT_EQ(outcome.refused, refusal.part);
         EXPECT_EQ(outcome.written, refusal.before);
         EXPECT_EQ(f.entry().result, QStringLiteral("панель отказала"));
-        EXPECT_EQ(f.entry().detail, QStringList{WritePartName(refusal.part, Wording::File)});
-        EXPECT_TRUE(DescribeWriteOutcome(outcome).contains(WritePartName(refusal.part)));
+        EXPECT_EQ(f.entry().detail, QStringList{QString::fromUtf8(refusal.name)});
+        EXPECT_TRUE(DescribeWriteOutcome(outcome).contains(QString::fromUtf8(refusal.name)));
         // The refused part and every part after it are as the panel held them.
         f.panel.setFaults({});
         PanelSettings now;

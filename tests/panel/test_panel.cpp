@@ -214,7 +214,11 @@ TEST(PanelSettings, ReadTakesNoReplyOfAnotherCommand)
     repeat.repeatAfterMs = 150;
     f.panel.setFaults(repeat);
     f.link.exchange(QStringLiteral("+k05"));
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    const uint64_t answered = f.panel.bytesSent();
+    for (const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+         f.panel.bytesSent() == answered && std::chrono::steady_clock::now() < end;)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    ASSERT_GT(f.panel.bytesSent(), answered); // the repeat is on the line
     PanelSettings partial;
     try {
         ReadRelays(f.link, partial);

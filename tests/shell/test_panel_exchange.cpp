@@ -134,13 +134,12 @@ TEST(WholePanel, ClicksMadeWhileTheWindowIsBlockedNeverActAfterwards)
         QueueClick(clicked); // the click waits in the window system's queue
         run();
         const size_t sent = f.commands().size();
-        QTest::qWait(100);
+        QTest::qWait(100); // the work is over: nothing may follow it
         EXPECT_EQ(f.commands().size(), sent)
             << what << ": a click on " << clicked->objectName().toStdString() << " acted after it";
     }
     QueueClick(read); // the window takes input again at once
-    QTest::qWait(100);
-    EXPECT_FALSE(f.commands().empty());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !f.commands().empty(); }, 5000));
 }
 
 TEST(WholePanel, UnwritableDebugLogIsReportedOnceAndTheReadGoesOn)
@@ -151,7 +150,7 @@ TEST(WholePanel, UnwritableDebugLogIsReportedOnceAndTheReadGoesOn)
     f.window->Button1Click();
     EXPECT_TRUE(f.connected());
     EXPECT_EQ(f.commands().back(), "+v");
-    QTest::qWait(50);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !f.dialogs.boxes.empty(); }, 5000));
     ASSERT_EQ(f.dialogs.boxes.size(), 1u);
     EXPECT_TRUE(
         f.dialogs.boxes[0].second.startsWith(QStringLiteral("Ошибка записи в файл log.txt")));
@@ -265,6 +264,7 @@ TEST(SettingsFiles, EveryPageAtItsExtremesComesBackWhole)
     f.child<QAction>(QStringLiteral("SaveSettingsAction"))->trigger();
     f.dialogs.boxes.clear();                 // the question about the password
     f.window->showSettings(PanelSettings{}); // nothing of it left in the pages but the file
+    f.dialogs.chooseFile(file);
     f.child<QAction>(QStringLiteral("LoadSettingsAction"))->trigger();
     EXPECT_TRUE(f.dialogs.boxes.empty()) << f.dialogs.boxes[0].second.toStdString();
     f.window->Button2Click();
@@ -530,6 +530,7 @@ TEST(PanelMemoryWrite, TableSavedAndLoadedBackWritesEveryEntry)
     for (int n : {1, 10, 54}) // the panel forgets some of its table
         f.window->link().query(QStringLiteral("+E") + PanelMemory::addressDigits(2 * n + 1) +
                                QStringLiteral("00"));
+    f.dialogs.chooseFile(table);
     f.child<QPushButton>(QStringLiteral("Button6"))->click();
     PanelMemory memory(f.window->link());
     for (int n : {1, 10, 54}) {
@@ -560,12 +561,14 @@ TEST(SettingsFiles, SavedLoadedAndComparedFromTheWindow)
     box->setChecked(false);
     f.child<QLineEdit>(QStringLiteral("k1"))->setText(QStringLiteral("100"));
     f.panel.clearTranscript();
+    f.dialogs.chooseFile(file);
     trigger("LoadSettingsAction");
     EXPECT_TRUE(box->isChecked());
     EXPECT_EQ(f.child<QLineEdit>(QStringLiteral("k1"))->text(), QStringLiteral("0"));
     EXPECT_TRUE(f.commands().empty()); // loading sends nothing
 
     f.dialogs.boxes.clear();
+    f.dialogs.chooseFile(file);
     trigger("CompareSettingsAction");
     ASSERT_EQ(f.dialogs.boxes.size(), 1u);
     EXPECT_EQ(f.dialogs.boxes[0].second,
@@ -642,6 +645,7 @@ TEST(Papers, WindowReportNamesWhatThePagesHoldAndSavesAreSaid)
              f.dialogs.chooseFile(file);
              f.dialogs.answer(false); // without the password
              f.child<QAction>(QStringLiteral("SaveSettingsAction"))->trigger();
+             f.dialogs.chooseFile(file);
              f.child<QAction>(QStringLiteral("LoadSettingsAction"))->trigger();
          },
          file, false},

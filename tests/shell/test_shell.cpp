@@ -169,12 +169,12 @@ TEST(MainWindow, BuiltAsDescribed)
 
     if (const QByteArray shot = qgetenv("ORVANTA_SCREENSHOT"); !shot.isEmpty()) {
         window->show();
-        QTest::qWait(50);
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
         window->grab().save(QString::fromLocal8Bit(shot));
         // And every other page beside it: shot-1.png ... shot-4.png.
         for (int page = 1; page < pages->count(); ++page) {
             pages->setCurrentIndex(page);
-            QTest::qWait(20);
+            QCoreApplication::sendPostedEvents(); // the page's layout
             window->grab().save(QString::fromLocal8Bit(shot).replace(
                 QStringLiteral(".png"), QStringLiteral("-%1.png").arg(page)));
         }

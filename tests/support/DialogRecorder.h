@@ -3,6 +3,7 @@
 #include "dialogs/Dialogs.h"
 
 #include <QString>
+#include <gtest/gtest.h>
 #include <utility>
 #include <vector>
 
@@ -16,18 +17,22 @@ public:
     {
         Dialogs::SetRecorder(
             [this](Dialogs::Kind kind, const QString &text) { boxes.emplace_back(kind, text); });
+        Dialogs::SetUnansweredReport([](const QString &question) {
+            ADD_FAILURE() << "a question nobody answered: " << question.toStdString();
+        });
     }
     ~DialogRecorder()
     {
         Dialogs::SetRecorder({});
-        Dialogs::SetRecordedAnswer(false);
-        Dialogs::SetRecordedFileName({});
-        Dialogs::SetRecordedChoice(-1);
+        Dialogs::SetUnansweredReport({});
+        if (const qsizetype left = Dialogs::DropQueuedAnswers())
+            ADD_FAILURE() << left << " answer(s) queued for a question that never came";
     }
-    // How the next questions are answered, and which file the file dialogs give.
-    void answer(bool yes) { Dialogs::SetRecordedAnswer(yes); }
-    void chooseFile(const QString &fileName) { Dialogs::SetRecordedFileName(fileName); }
-    void choose(int index) { Dialogs::SetRecordedChoice(index); }
+    // The answer to the next question, the file the next file dialog gives, the item the next
+    // choice takes: each is used once.
+    void answer(bool yes) { Dialogs::QueueAnswer(yes); }
+    void chooseFile(const QString &fileName) { Dialogs::QueueFileName(fileName); }
+    void choose(int index) { Dialogs::QueueChoice(index); }
     DialogRecorder(const DialogRecorder &) = delete;
     DialogRecorder &operator=(const DialogRecorder &) = delete;
 
