@@ -5,10 +5,17 @@
 #   package_check.sh PACKAGE.deb
 set -euo pipefail
 package=$(realpath "$1")
-# Warnings and notes are printed, not fatal; but every program has its manual page.
-lintian --allow-root --fail-on error "$package" | tee "${TMPDIR:-/tmp}/lintian.txt"
+# Warnings and notes are printed, not fatal; but every program has its manual page, and no
+# program lacks a hardening (lintian names those as information only).
+lintian --allow-root --display-info --fail-on error "$package" | tee "${TMPDIR:-/tmp}/lintian.txt"
 ! grep -q 'no-manual-page' "${TMPDIR:-/tmp}/lintian.txt" || { echo "a program without its manual page"; exit 1; }
+! grep -q 'hardening-no-' "${TMPDIR:-/tmp}/lintian.txt" || { echo "a program without a hardening"; exit 1; }
 DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$package" >/dev/null
+# Relocations bound at start, so that they can be read-only the whole run.
+for program in orvanta-config orvanta-cli orvanta-panel-sim; do
+    readelf -d "/usr/bin/$program" | grep -Eq 'BIND_NOW|FLAGS.*NOW' ||
+        { echo "$program: no BIND_NOW"; exit 1; }
+done
 dpkg-deb --field "$package" Package Version Depends
 
 work=$(mktemp -d)

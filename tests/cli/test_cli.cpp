@@ -679,6 +679,47 @@ TEST(Cli, ProgramChecksTheTableFirstAndStopsWhileWaiting)
     EXPECT_EQ(QString::fromUtf8(ReadFile(f.path("ledger.csv"))).count(QLatin1Char('\n')), 2);
 }
 
+// A line that cannot be programmed as given ends before any panel is asked or awaited: each
+// case with its status and what it says.
+TEST(Cli, ProgramRefusesWhatItCannotDoBeforeAnyPanel)
+{
+    CliFixture f;
+    ASSERT_EQ(f.run({"read", "--port", f.port, "-o", f.path("template.txt")}).exitCode, 0);
+    WriteFile(f.path("sites.csv"), "site,password\nА-1,14253\n");
+    WriteFile(f.path("done.csv"), "time,site,port,stable_path,adapter_serial,firmware,snapshot,"
+                                  "read,write,upload,report,report_path,result\n"
+                                  "2026-12-09 10:00,А-1,,,,,1,ok,ok,-,-,,done\n");
+    const QString settings = f.path("template.txt");
+    const struct
+    {
+        QStringList arguments;
+        int status;
+        const char *said;
+    } cases[] = {
+        {{"--sites", f.path("sites.csv")}, 2, "--settings"},
+        {{"--settings", settings, "--count", "0"}, 2, "--count"},
+        {{"--settings", settings, "--count", "two"}, 2, "--count"},
+        {{"--settings", settings, "--sites", f.path("sites.csv"), "--ledger", f.path("done.csv")},
+         0,
+         "Все объекты таблицы уже запрограммированы"},
+        {{"--settings", settings, "--count", "1", "--ledger", settings + "/ledger.csv"},
+         10,
+         "Не удалось записать журнал"},
+        {{"--settings", settings, "--count", "1", "--ledger", f.path("ledger.csv"), "--reports",
+          settings + "/reports"},
+         10,
+         "Не удалось создать папку"},
+    };
+    const size_t asked = f.panel.commands().size();
+    for (const auto &[arguments, status, said] : cases) {
+        SCOPED_TRACE(arguments.join(' ').toStdString());
+        const CliResult result = f.run(QStringList{"program"} + arguments);
+        EXPECT_EQ(result.exitCode, status) << result.err.toStdString();
+        EXPECT_TRUE(result.err.contains(QString::fromUtf8(said))) << result.err.toStdString();
+    }
+    EXPECT_EQ(f.panel.commands().size(), asked);
+}
+
 // The settings report of a file, in each language, read back from the PDF: what the file sets,
 // the messages, and none of the secrets; a file that does not load, or an output that cannot be
 // written, leaves no file.

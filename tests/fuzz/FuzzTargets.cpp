@@ -11,6 +11,7 @@
 #include "panel/PanelExchange.h"
 #include "panel/Password.h"
 #include "panel/SettingsFile.h"
+#include "panel/SitesTable.h"
 #include "shell/WindowState.h"
 #include "voice/SoundList.h"
 
@@ -156,12 +157,29 @@ void panelRead(const uint8_t *data, size_t size)
             require(seconds >= 0 && seconds <= PanelSettings::MaxRelaySeconds);
 }
 
+// A table of sites as spreadsheets write it: either every row is taken, each with a checked
+// password and keys, or nothing is and each fault is named.
+void sitesTable(const uint8_t *data, size_t size)
+{
+    const QByteArray bytes = bytesOf(data, size);
+    const SitesTable table = SitesTable::Parse(bytes);
+    require(table.problems.isEmpty() || table.rows.empty());
+    for (const SiteRow &row : table.rows) {
+        require(!row.site.isEmpty());
+        if (row.password)
+            require(row.password->size() >= 1 && row.password->size() <= 5);
+        for (const auto &key : row.keys)
+            require(!key || key->size() == 16);
+    }
+    (void)SitesTable::Redacted(bytes, QStringLiteral("[hidden]"));
+}
+
 } // namespace
 
 const Target Targets[] = {
     {"reply", panelReply},      {"record", settingsRecord}, {"password", passwordAndKey},
     {"ini", iniFile},           {"state", windowState},     {"list", messageList},
-    {"settings", settingsFile}, {"read", panelRead},
+    {"settings", settingsFile}, {"read", panelRead},        {"sites", sitesTable},
 };
 const size_t TargetCount = std::size(Targets);
 

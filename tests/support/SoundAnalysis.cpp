@@ -24,10 +24,20 @@ ToneMeasure MeasureTone(const std::vector<int16_t> &samples, int sampleRate)
     const auto first = std::find_if(samples.begin(), samples.end(), loud);
     const auto last = std::find_if(samples.rbegin(), samples.rend(), loud).base();
     tone.seconds = double(last - first) / sampleRate;
+    // Half periods between the first and the last zero crossing: a click or a fade at either
+    // end changes how long the sound is loud, not its pitch.
     int crossings = 0;
-    for (auto it = first + 1; it < last; ++it)
-        crossings += (*(it - 1) < 0) != (*it < 0);
-    tone.frequency = tone.seconds > 0 ? crossings / 2.0 / tone.seconds : 0;
+    auto firstCrossing = last, lastCrossing = last;
+    for (auto it = first + 1; it < last; ++it) {
+        if ((*(it - 1) < 0) == (*it < 0))
+            continue;
+        if (crossings++ == 0)
+            firstCrossing = it;
+        lastCrossing = it;
+    }
+    tone.frequency = crossings > 1
+                         ? (crossings - 1) / 2.0 * sampleRate / double(lastCrossing - firstCrossing)
+                         : 0;
     return tone;
 }
 
