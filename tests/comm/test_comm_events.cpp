@@ -1,6 +1,7 @@
 // Line events of an open port: the event thread over a pseudo-terminal, the dispatch rules, and
 // the delivery on the thread that owns the component.
 #include "PtyPair.h"
+#include "WaitUntil.h"
 #include "comm/XComDrv.h"
 #include "link/PanelPort.h"
 
@@ -107,9 +108,10 @@ TEST(CommEvents, DispatchRules)
     ASSERT_TRUE(port.OpenDevice());
     port.pty.send("xy");
     // The event thread's own batch for "xy", served and out of the way.
-    for (const auto end = std::chrono::steady_clock::now() + 5s;
-         port.look([&] { return port.data.empty(); }) && std::chrono::steady_clock::now() < end;)
+    test::WaitUntil([&] {
         port.ServeDeliveries();
+        return port.look([&] { return !port.data.empty(); });
+    });
     ASSERT_EQ(port.look([&] { return port.data.back(); }), 2u);
     port.data.clear();
     port.events.clear();
@@ -173,9 +175,7 @@ TEST(CommEvents, SynchronizedDeliveryRunsOnTheOwnerAndCloseNeverWaitsForIt)
         std::lock_guard lock(queueMutex);
         return !queue.empty();
     };
-    for (const auto end = std::chrono::steady_clock::now() + 5s;
-         !asked() && std::chrono::steady_clock::now() < end;)
-        std::this_thread::sleep_for(1ms);
+    test::WaitUntil(asked);
     ASSERT_TRUE(asked()); // the event thread waits for the owner now
     const auto start = std::chrono::steady_clock::now();
     port.CloseDevice();
@@ -228,9 +228,7 @@ TEST(CommEvents, EveryBatchHandedToTheOwnerIsServedEvenAtClose)
     port.SetOwnerThreadRunner([&](std::function<void()>) { ++waiting; });
     for (int t = 0; t < 30; ++t)
         threads.emplace_back([&] { delivered += port.deliverEvents({deChar}) ? 1 : 0; });
-    for (const auto end = std::chrono::steady_clock::now() + 5s;
-         waiting < 30 && std::chrono::steady_clock::now() < end;)
-        std::this_thread::sleep_for(1ms);
+    test::WaitUntil([&] { return waiting == 30; });
     ASSERT_EQ(waiting, 30); // all thirty wait for the owner
     port.CloseDevice();
     for (std::thread &thread : threads)

@@ -2,6 +2,7 @@
 #include "PanelServer.h"
 #include "PtyPair.h"
 #include "QtPrinters.h"
+#include "WaitUntil.h"
 #include "comm/XComErr.h"
 #include "core/Errors.h"
 #include "link/ExchangeLog.h"
@@ -17,24 +18,10 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <thread>
-
 using namespace orvanta;
 using namespace orvanta::sim;
 
 namespace {
-
-// Waits, a few milliseconds at a time, until the condition holds: whether it did.
-bool waitFor(const std::function<bool()> &condition, int ms = 3000)
-{
-    for (int waited = 0; !condition(); waited += 5) {
-        if (waited >= ms)
-            return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    return true;
-}
 
 QByteArray fileBytes(const QString &path)
 {
@@ -213,7 +200,8 @@ TEST(Transaction, LateBytesBeginTheNextReply)
     PanelFixture f(faults);
     const uint64_t sentBefore = f.panel.bytesSent();
     EXPECT_EQ(f.exchange(QStringLiteral("+v")), QString());
-    ASSERT_TRUE(waitFor([&] { return f.panel.bytesSent() > sentBefore; })); // the late reply
+    ASSERT_TRUE(
+        test::WaitUntil([&] { return f.panel.bytesSent() > sentBefore; })); // the late reply
     const QString next = f.exchange(QStringLiteral("+K"));
     EXPECT_TRUE(next.startsWith(Version)) << next.toStdString();
     EXPECT_EQ(ExtractReplyValue(next), QStringLiteral("VER 03.07 ORVANTA GSM"));
@@ -235,7 +223,7 @@ TEST(Transaction, AttemptsAndBudgets)
     EXPECT_TRUE(
         f.lines().contains(QStringLiteral("#Успешно отправили команду { +v } с попытки № 2 #")));
     // The second reply drains.
-    ASSERT_TRUE(waitFor([&] { return f.panel.bytesSent() >= sentBefore + 2 * oneReply; }));
+    ASSERT_TRUE(test::WaitUntil([&] { return f.panel.bytesSent() >= sentBefore + 2 * oneReply; }));
     char drain[100];
     f.comm.ReadData(drain, sizeof drain, 50);
 
@@ -243,7 +231,7 @@ TEST(Transaction, AttemptsAndBudgets)
     f.panel.clearTranscript();
     EXPECT_EQ(f.exchange(QStringLiteral("+L"), 1, 0), QString());
     EXPECT_FALSE(f.link.connected());
-    EXPECT_TRUE(waitFor([&] { return !f.panel.commands().empty(); }));
+    EXPECT_TRUE(test::WaitUntil([&] { return !f.panel.commands().empty(); }));
     EXPECT_EQ(f.panel.commands(), std::vector<std::string>{"+L"});
 
     // No attempt: nothing sent, only the cancel line, the indicator as it was.
@@ -255,7 +243,7 @@ TEST(Transaction, AttemptsAndBudgets)
     EXPECT_EQ(f.lines(), (QStringList{"#Отмена отправки команды { +Q }  #", ""}));
     // The next command is the first the panel hears: nothing went before it.
     f.exchange(QStringLiteral("+v"));
-    EXPECT_TRUE(waitFor([&] { return !f.panel.commands().empty(); }));
+    EXPECT_TRUE(test::WaitUntil([&] { return !f.panel.commands().empty(); }));
     EXPECT_EQ(f.panel.commands(), std::vector<std::string>{"+v"});
 }
 

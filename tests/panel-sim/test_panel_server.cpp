@@ -1,5 +1,6 @@
 // The virtual panel on a real pseudo-terminal, driven through the serial component.
 #include "PanelServer.h"
+#include "WaitUntil.h"
 #include "comm/XComDrv.h"
 #include "link/PanelPort.h"
 
@@ -7,7 +8,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <thread>
 
 using namespace orvanta;
 using namespace orvanta::sim;
@@ -108,9 +108,7 @@ TEST(PanelOverTheLine, KeyCaptureWaitsForAKey)
     PanelOnLine line;
     line.comm.WriteString("+T00\r");
     // The key comes once the panel waits for it.
-    for (const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-         line.panel.commands().empty() && std::chrono::steady_clock::now() < end;)
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    test::WaitUntil([&] { return !line.panel.commands().empty(); });
     ASSERT_EQ(line.panel.commands(), std::vector<std::string>{"+T00"});
     line.panel.setReaderKey(std::array<uint8_t, 8>{1, 2, 3, 4, 5, 6, 7, 0xAB});
     EXPECT_EQ(line.read(1000), ">01020304050607AB\r\nOK\r\n");

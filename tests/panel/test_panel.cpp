@@ -3,6 +3,7 @@
 #include "ConversionError.h"
 #include "PanelServer.h"
 #include "QtPrinters.h"
+#include "WaitUntil.h"
 #include "core/Errors.h"
 #include "link/ExchangeLog.h"
 #include "link/PanelLink.h"
@@ -20,7 +21,6 @@
 
 #include <random>
 #include <sys/stat.h>
-#include <thread>
 
 using namespace orvanta;
 using orvanta::test::conversionError;
@@ -215,9 +215,7 @@ TEST(PanelSettings, ReadTakesNoReplyOfAnotherCommand)
     f.panel.setFaults(repeat);
     f.link.exchange(QStringLiteral("+k05"));
     const uint64_t answered = f.panel.bytesSent();
-    for (const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-         f.panel.bytesSent() == answered && std::chrono::steady_clock::now() < end;)
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    test::WaitUntil([&] { return f.panel.bytesSent() > answered; });
     ASSERT_GT(f.panel.bytesSent(), answered); // the repeat is on the line
     PanelSettings partial;
     try {
